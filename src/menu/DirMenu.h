@@ -1,0 +1,51 @@
+#pragma once
+
+#include "menu/MenuTree.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace torvex {
+
+using DirMenuEntries = std::vector<std::pair<std::string, std::string>>;
+
+// The section of wincmd.ini that holds the directory menu.
+inline constexpr const char *dirMenuSection = "DirMenu";
+// A submenu title read from a file keeps at most this many characters.
+inline constexpr std::size_t maxSubmenuTitle = 99;
+
+// k * 100 / total rounded to the nearest whole number, halves to the even neighbour.
+// total 0 gives 100.
+int progressPercent(std::size_t k, std::size_t total);
+
+// Called with a percentage (a multiple of 10) whenever the progress reaches a new one.
+using ProgressFn = std::function<void(int percent)>;
+
+// Tracks progress over `total` steps and reports each new multiple of 10.
+class ProgressCounter
+{
+public:
+    ProgressCounter(std::size_t total, ProgressFn report);
+    // Step k of total, k counted from 1.
+    void step(std::size_t k);
+
+private:
+    std::size_t m_total;
+    ProgressFn m_report;
+    int m_last = -1;
+};
+
+// Builds the menu from the entries of a DirMenu section (as read: first occurrence of each key,
+// no empty values, in file order). The tree is not cleared first; nodes are added at the end.
+// Entry numbers 1..N are visited, N being the number of entries; see the format notes in the
+// .cpp file for the handling of unbalanced sections.
+void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress = {});
+
+// The lines of the DirMenu section for the tree, in the order they are written: numbered from
+// 1, "menu"/"cmd"/"path" keys in lower case, "--" end lines after the last child of a submenu.
+DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress = {});
+
+} // namespace torvex

@@ -1,0 +1,210 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace torvex {
+
+// The record every menu node carries: what the entry runs and where the other panel goes.
+struct TIndhold
+{
+    std::string Command;
+    std::string TargetPath;
+};
+
+// Picture indexes of the tree's image list.
+enum NodeImage : int {
+    ImageItem = 0,
+    ImageSubmenu = 1,
+    ImageItemSelected = 2,
+    ImageSubmenuSelected = 3,
+};
+
+// Where a node is attached relative to an existing node (or the top level when there is none).
+// The numeric values are the drop modes of the five drop-mode buttons.
+enum class AttachMode : int {
+    Add = 0, // last node of the relative's level
+    AddFirst = 1, // first node of the relative's level
+    AddChild = 2, // last child of the relative
+    AddChildFirst = 3, // first child of the relative
+    Insert = 4, // directly before the relative, on its level
+};
+
+enum class NodeKind { Item, Submenu };
+
+class MenuNode
+{
+public:
+    MenuNode(std::string title, NodeKind kind);
+    ~MenuNode();
+    MenuNode(const MenuNode &) = delete;
+    MenuNode &operator=(const MenuNode &) = delete;
+
+    const std::string &title() const { return m_title; }
+    int imageIndex() const { return m_imageIndex; }
+    int selectedIndex() const { return m_selectedIndex; }
+    const TIndhold &data() const { return m_data; }
+
+    MenuNode *parent() const { return m_parent; }
+    const std::vector<std::unique_ptr<MenuNode>> &children() const { return m_children; }
+    bool hasChildren() const { return !m_children.empty(); }
+    std::size_t childCount() const { return m_children.size(); }
+    MenuNode *child(std::size_t row) const { return m_children[row].get(); }
+    MenuNode *firstChild() const;
+    MenuNode *lastChild() const;
+    // Next and previous sibling, nullptr at either end of the level (top level included).
+    MenuNode *nextSibling() const;
+    MenuNode *prevSibling() const;
+    // True when no sibling follows this node (constant time).
+    bool isLastChild() const;
+    // Position among the siblings; linear in the number of siblings.
+    int row() const;
+    // True when this node's title is exactly "-".
+    bool isSeparator() const { return m_title == "-"; }
+    // True for this node and every node below it.
+    bool isInSubtreeOf(const MenuNode *ancestor) const;
+
+private:
+    friend class MenuTree;
+
+    std::string m_title;
+    int m_imageIndex = ImageItem;
+    int m_selectedIndex = ImageItemSelected;
+    TIndhold m_data;
+    MenuNode *m_parent = nullptr;
+    // Top-level nodes have no parent; the tree keeps them as the children of a hidden root so
+    // that sibling navigation is the same on every level.
+    MenuNode *m_container = nullptr;
+    std::vector<std::unique_ptr<MenuNode>> m_children;
+};
+
+// Told about every change of a MenuTree, bracketed the way item views want it. `parent` is
+// nullptr for the top level; rows are positions among the parent's children.
+class MenuTreeObserver
+{
+public:
+    virtual ~MenuTreeObserver() = default;
+    virtual void beginInsert(MenuNode * /*parent*/, int /*row*/) { }
+    virtual void endInsert() { }
+    virtual void beginRemove(MenuNode * /*parent*/, int /*row*/) { }
+    virtual void endRemove() { }
+    // `destinationRow` counts in the destination's children before the node is taken out.
+    virtual void beginMove(MenuNode * /*sourceParent*/,
+        int /*sourceRow*/,
+        MenuNode * /*destinationParent*/,
+        int /*destinationRow*/)
+    { }
+    virtual void endMove() { }
+    virtual void beginReset() { }
+    virtual void endReset() { }
+    // Title, pictures or record changed.
+    virtual void nodeChanged(MenuNode * /*node*/) { }
+    virtual void selectionChanged(MenuNode * /*node*/) { }
+    // A node asks to be shown expanded (true) or collapsed (false).
+    virtual void expansionRequested(MenuNode * /*node*/, bool /*expanded*/) { }
+    // Bracket of a batch of changes during which views need not repaint.
+    virtual void beginUpdate() { }
+    virtual void endUpdate() { }
+};
+
+// The menu document: an ordered forest of MenuNodes with at most one selected node.
+// Node indexes count every node in depth-first pre-order from 0.
+class MenuTree
+{
+public:
+    MenuTree();
+    ~MenuTree();
+    MenuTree(const MenuTree &) = delete;
+    MenuTree &operator=(const MenuTree &) = delete;
+
+    // One observer at a time (the item model); nullptr removes it.
+    void setObserver(MenuTreeObserver *observer) { m_observer = observer; }
+
+    // Adds a node with a fresh empty record. `relative` may be nullptr: every mode then adds
+    // at the top level (AddFirst and AddChildFirst as the first top-level node, the others as
+    // the last). Items get pictures 0/2, submenus 1/3. Returns the new node.
+    MenuNode *addNode(
+        MenuNode *relative, AttachMode mode, std::string title, NodeKind kind = NodeKind::Item);
+    // Shorthands for the positions the editor uses.
+    MenuNode *addTopLevel(std::string title, NodeKind kind = NodeKind::Item)
+    {
+        return addNode(nullptr, AttachMode::Add, std::move(title), kind);
+    }
+    MenuNode *addChild(MenuNode *parent, std::string title, NodeKind kind = NodeKind::Item)
+    {
+        return addNode(parent, AttachMode::AddChild, std::move(title), kind);
+    }
+
+    // Removes `node` with its whole subtree. When the selected node was in it, the selection
+    // moves to a neighbour (next sibling, else previous sibling, else the parent) or to none.
+    void remove(MenuNode *node);
+    // Removes every node; the selection becomes none.
+    void clear();
+
+    // Moves `node` with its subtree relative to `target`. Refused (returns false, nothing
+    // changes) when the target lies inside the node's own subtree; a node moved onto itself
+    // keeps its place (returns true). The new parent is asked to expand, an old parent that
+    // lost its last child to collapse. Pictures are not touched (see refreshNodeKind).
+    bool move(MenuNode *node, MenuNode *target, AttachMode mode);
+
+    // With children: submenu pictures and the record emptied. Without: item pictures, record
+    // kept. nullptr does nothing.
+    void refreshNodeKind(MenuNode *node);
+
+    void setTitle(MenuNode *node, std::string title);
+    void setCommand(MenuNode *node, std::string command);
+    void setTargetPath(MenuNode *node, std::string targetPath);
+    void setData(MenuNode *node, TIndhold data);
+    void setImages(MenuNode *node, int imageIndex, int selectedIndex);
+    void setItemPictures(MenuNode *node) { setImages(node, ImageItem, ImageItemSelected); }
+    void setSubmenuPictures(MenuNode *node) { setImages(node, ImageSubmenu, ImageSubmenuSelected); }
+    void requestExpansion(MenuNode *node, bool expanded);
+
+    // Number of nodes in the whole tree (constant time).
+    std::size_t count() const { return m_count; }
+    bool isEmpty() const { return m_count == 0; }
+    // Number of nodes that have children (linear).
+    std::size_t submenuCount() const;
+    const std::vector<std::unique_ptr<MenuNode>> &topLevel() const { return m_root->m_children; }
+    MenuNode *first() const { return m_root->firstChild(); }
+
+    // Node at a pre-order index, nullptr when out of range. Linear: never call it in a loop
+    // over indexes, use preOrder() or forEach() instead.
+    MenuNode *nodeAt(std::size_t index) const;
+    // Pre-order index of a node, -1 for nullptr or a foreign node. Linear.
+    long indexOf(const MenuNode *node) const;
+    // All nodes in pre-order, in one linear walk.
+    std::vector<MenuNode *> preOrder() const;
+    // Visits every node in pre-order; the callback returns false to stop the walk.
+    void forEach(const std::function<bool(MenuNode *)> &visit) const;
+    // The node after `node` in pre-order, nullptr after the last. Linear in the number of
+    // siblings on the way; walks over the whole tree use forEach().
+    static MenuNode *nextInPreOrder(const MenuNode *node);
+
+    MenuNode *selected() const { return m_selected; }
+    void setSelected(MenuNode *node);
+
+    void beginUpdate();
+    void endUpdate();
+    bool isUpdating() const { return m_updateDepth > 0; }
+
+private:
+    MenuNode *containerOf(MenuNode *node) const { return node ? node->m_container : m_root.get(); }
+    MenuNode *parentForObserver(MenuNode *container) const;
+    // Where a node attached relative to `relative` in `mode` goes: its container and row.
+    std::pair<MenuNode *, std::size_t> placement(MenuNode *relative, AttachMode mode) const;
+    void attach(MenuNode *container, std::size_t row, std::unique_ptr<MenuNode> node);
+    static std::size_t subtreeSize(const MenuNode *node);
+    void changed(MenuNode *node);
+
+    std::unique_ptr<MenuNode> m_root;
+    std::size_t m_count = 0;
+    MenuNode *m_selected = nullptr;
+    MenuTreeObserver *m_observer = nullptr;
+    int m_updateDepth = 0;
+};
+
+} // namespace torvex

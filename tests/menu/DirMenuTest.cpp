@@ -1,0 +1,163 @@
+#include "menu/DirMenu.h"
+
+#include "support/TreeBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace torvex {
+namespace {
+
+using test::buildTree;
+using test::outline;
+
+DirMenuEntries read(const std::string &outlineText)
+{
+    MenuTree tree;
+    buildTree(tree, outlineText);
+    return writeDirMenu(tree);
+}
+
+std::string lines(const DirMenuEntries &entries)
+{
+    std::string out;
+    for (const auto &[k, v] : entries)
+        out += k + "=" + v + "\n";
+    return out;
+}
+
+std::string loaded(const DirMenuEntries &entries)
+{
+    MenuTree tree;
+    readDirMenu(entries, tree);
+    return outline(tree);
+}
+
+const char *workedExampleTree = "Home|cd c:\\\n"
+                                "Tools\n"
+                                "  Editor|cd c:\\ed|d:\\x\n"
+                                "  Sub2\n"
+                                "    A|cd a\n"
+                                "Last|cd z\n";
+
+const char *workedExampleLines = "menu1=Home\n"
+                                 "cmd1=cd c:\\\n"
+                                 "menu2=-Tools\n"
+                                 "menu3=Editor\n"
+                                 "cmd3=cd c:\\ed\n"
+                                 "path3=d:\\x\n"
+                                 "menu4=-Sub2\n"
+                                 "menu5=A\n"
+                                 "cmd5=cd a\n"
+                                 "menu6=--\n"
+                                 "menu7=--\n"
+                                 "menu8=Last\n"
+                                 "cmd8=cd z\n";
+
+TEST(DirMenu, ProgressRoundsHalvesToEven)
+{
+    EXPECT_EQ(progressPercent(1, 1), 100);
+    EXPECT_EQ(progressPercent(1, 8), 12); // 12.5 -> 12
+    EXPECT_EQ(progressPercent(3, 8), 38); // 37.5 -> 38
+    EXPECT_EQ(progressPercent(1, 3), 33);
+    EXPECT_EQ(progressPercent(2, 3), 67);
+    EXPECT_EQ(progressPercent(1, 40), 2); // 2.5 -> 2
+    EXPECT_EQ(progressPercent(0, 0), 100);
+
+    std::vector<int> reported;
+    ProgressCounter counter(20, [&](int p) {
+        reported.push_back(p);
+    });
+    for (std::size_t k = 1; k <= 20; ++k)
+        counter.step(k);
+    EXPECT_EQ(reported, (std::vector<int> { 10, 20, 30, 40, 50, 60, 70, 80, 90, 100 }));
+
+    reported.clear();
+    ProgressCounter one(1, [&](int p) {
+        reported.push_back(p);
+    });
+    one.step(1);
+    EXPECT_EQ(reported, std::vector<int> { 100 });
+}
+
+TEST(DirMenu, WorkedExampleWritesAndReadsBack)
+{
+    const DirMenuEntries entries = read(workedExampleTree);
+    EXPECT_EQ(lines(entries), workedExampleLines);
+    EXPECT_EQ(loaded(entries), workedExampleTree);
+}
+
+TEST(DirMenu, NestedLastChildrenCloseEveryLevel)
+{
+    const DirMenuEntries entries = read("P3\n  P2\n    P1\n      X|x\n    Y|y\n");
+    EXPECT_EQ(lines(entries),
+        "menu1=-P3\nmenu2=-P2\nmenu3=-P1\nmenu4=X\ncmd4=x\nmenu5=--\nmenu6=Y\ncmd6=y\n"
+        "menu7=--\nmenu8=--\n");
+    EXPECT_EQ(loaded(entries), "P3\n  P2\n    P1\n      X|x\n    Y|y\n");
+}
+
+TEST(DirMenu, ItemsWriteAnEmptyCommandAndNoEmptyPath)
+{
+    EXPECT_EQ(lines(read("Only\n")), "menu1=Only\ncmd1=\n");
+    EXPECT_EQ(lines(read("-\n")), "menu1=-\ncmd1=\n");
+    EXPECT_EQ(lines(read("")), "");
+}
+
+TEST(DirMenu, ReaderHandlesUnbalancedSections)
+{
+    EXPECT_EQ(loaded({ { "menu1", "-" }, { "menu2", "--" }, { "menu3", "--text" } }), "-\n");
+    // A submenu start without entries stays a childless node with submenu pictures.
+    MenuTree tree;
+    readDirMenu({ { "menu1", "-A" }, { "menu2", "--" } }, tree);
+    ASSERT_EQ(tree.count(), 1u);
+    EXPECT_EQ(tree.first()->imageIndex(), ImageSubmenu);
+    EXPECT_EQ(lines(writeDirMenu(tree)), "menu1=A\ncmd1=\n");
+    // Unclosed submenus keep what follows.
+    EXPECT_EQ(loaded({ { "menu1", "-A" }, { "menu2", "x" }, { "menu3", "y" } }), "A\n  x\n  y\n");
+}
+
+TEST(DirMenu, ReaderVisitsOnlyNumbersUpToTheEntryCount)
+{
+    EXPECT_EQ(loaded({ { "menu1", "A" }, { "cmd1", "x" }, { "menu5", "B" } }), "A|x\n");
+    // Gaps are skipped together with their cmd and path.
+    EXPECT_EQ(loaded({ { "menu1", "A" }, { "cmd2", "orphan" }, { "menu3", "C" } }), "A\nC\n");
+}
+
+TEST(DirMenu, KeysMatchInAnyCaseAndFirstValueWins)
+{
+    EXPECT_EQ(loaded({ { "MENU1", "Home" }, { "Cmd1", "cd c:\\" }, { "PATH1", "t" } }),
+        "Home|cd c:\\|t\n");
+}
+
+TEST(DirMenu, TitleRules)
+{
+    const std::string longTitle(150, 'x');
+    EXPECT_EQ(loaded({ { "menu1", "-" + longTitle } }), std::string(99, 'x') + "\n");
+    EXPECT_EQ(loaded({ { "menu1", longTitle } }), longTitle + "\n");
+    // A title beginning with a dash comes back as a submenu start.
+    MenuTree tree;
+    readDirMenu(read("-x|cmd\n"), tree);
+    EXPECT_EQ(tree.first()->title(), "x");
+    EXPECT_EQ(tree.first()->imageIndex(), ImageSubmenu);
+}
+
+TEST(DirMenu, EmptySubmenuTitleBecomesSeparatorAndSpillsItsChildren)
+{
+    const DirMenuEntries entries = read("Outer\n  |\n    a|1\n  b|2\n");
+    EXPECT_EQ(lines(entries),
+        "menu1=-Outer\nmenu2=-\nmenu3=a\ncmd3=1\nmenu4=--\nmenu5=b\ncmd5=2\nmenu6=--\n");
+    // "-" is a separator, so a and the end line that closed it now close Outer.
+    EXPECT_EQ(loaded(entries), "Outer\n  -\n  a|1\nb|2\n");
+}
+
+TEST(DirMenu, MenuKeyCountIsNodesPlusSubmenus)
+{
+    MenuTree tree;
+    buildTree(tree, "A\n  B\n    C\n  D\nE\n  F\nG\n");
+    std::size_t menuKeys = 0;
+    for (const auto &[k, v] : writeDirMenu(tree))
+        menuKeys += k.starts_with("menu");
+    EXPECT_EQ(menuKeys, tree.count() + tree.submenuCount());
+}
+
+} // namespace
+} // namespace torvex

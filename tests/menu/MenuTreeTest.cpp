@@ -1,0 +1,222 @@
+#include "menu/MenuTree.h"
+
+#include "support/TreeBuilder.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+using test::buildTree;
+using test::find;
+using test::outline;
+
+// Records the observer calls as text, so the bracketing can be compared.
+class RecordingObserver : public MenuTreeObserver
+{
+public:
+    std::vector<std::string> calls;
+    static std::string name(MenuNode *n) { return n ? n->title() : "<top>"; }
+    void beginInsert(MenuNode *p, int row) override
+    {
+        calls.push_back("insert " + name(p) + " " + std::to_string(row));
+    }
+    void endInsert() override { calls.push_back("/insert"); }
+    void beginRemove(MenuNode *p, int row) override
+    {
+        calls.push_back("remove " + name(p) + " " + std::to_string(row));
+    }
+    void endRemove() override { calls.push_back("/remove"); }
+    void beginMove(MenuNode *sp, int sr, MenuNode *dp, int dr) override
+    {
+        calls.push_back("move " + name(sp) + " " + std::to_string(sr) + " -> " + name(dp) + " "
+            + std::to_string(dr));
+    }
+    void endMove() override { calls.push_back("/move"); }
+    void expansionRequested(MenuNode *n, bool e) override
+    {
+        calls.push_back((e ? "expand " : "collapse ") + name(n));
+    }
+};
+
+struct AttachCase
+{
+    AttachMode mode;
+    const char *expected;
+};
+
+class AttachModes : public ::testing::TestWithParam<AttachCase>
+{
+};
+
+TEST_P(AttachModes, NewNodeLandsWhereTheModeSays)
+{
+    MenuTree tree;
+    buildTree(tree, "A\n  A1\n  T\n    T1\n  A3\nB\n");
+    tree.addNode(find(tree, "T"), GetParam().mode, "N");
+    EXPECT_EQ(outline(tree), GetParam().expected);
+    EXPECT_EQ(tree.count(), 7u);
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuTree,
+    AttachModes,
+    ::testing::Values(AttachCase { AttachMode::Add, "A\n  A1\n  T\n    T1\n  A3\n  N\nB\n" },
+        AttachCase { AttachMode::AddFirst, "A\n  N\n  A1\n  T\n    T1\n  A3\nB\n" },
+        AttachCase { AttachMode::AddChild, "A\n  A1\n  T\n    T1\n    N\n  A3\nB\n" },
+        AttachCase { AttachMode::AddChildFirst, "A\n  A1\n  T\n    N\n    T1\n  A3\nB\n" },
+        AttachCase { AttachMode::Insert, "A\n  A1\n  N\n  T\n    T1\n  A3\nB\n" }));
+
+TEST(MenuTree, NewNodesHaveFreshRecordsAndKindPictures)
+{
+    MenuTree tree;
+    MenuNode *item = tree.addTopLevel("Item");
+    MenuNode *sub = tree.addTopLevel("Sub", NodeKind::Submenu);
+    EXPECT_EQ(item->imageIndex(), ImageItem);
+    EXPECT_EQ(item->selectedIndex(), ImageItemSelected);
+    EXPECT_EQ(sub->imageIndex(), ImageSubmenu);
+    EXPECT_EQ(sub->selectedIndex(), ImageSubmenuSelected);
+    EXPECT_TRUE(item->data().Command.empty());
+    EXPECT_TRUE(item->data().TargetPath.empty());
+    EXPECT_EQ(item->parent(), nullptr);
+    EXPECT_EQ(item->nextSibling(), sub);
+    EXPECT_EQ(sub->prevSibling(), item);
+    EXPECT_EQ(sub->nextSibling(), nullptr);
+}
+
+TEST(MenuTree, TopLevelAddsWithoutRelative)
+{
+    MenuTree tree;
+    tree.addNode(nullptr, AttachMode::Add, "B");
+    tree.addNode(nullptr, AttachMode::AddFirst, "A");
+    tree.addNode(nullptr, AttachMode::AddChild, "C");
+    EXPECT_EQ(outline(tree), "A\nB\nC\n");
+}
+
+TEST(MenuTree, PreOrderIndexesCoverTheWholeTree)
+{
+    MenuTree tree;
+    buildTree(tree, "P3\n  P2\n    P1\n      X\n    Y\nZ\n");
+    std::vector<std::string> titles;
+    for (MenuNode *n : tree.preOrder())
+        titles.push_back(n->title());
+    EXPECT_EQ(titles, (std::vector<std::string> { "P3", "P2", "P1", "X", "Y", "Z" }));
+    EXPECT_EQ(tree.nodeAt(4)->title(), "Y");
+    EXPECT_EQ(tree.nodeAt(6), nullptr);
+    EXPECT_EQ(tree.indexOf(find(tree, "Z")), 5);
+    EXPECT_EQ(tree.indexOf(nullptr), -1);
+    EXPECT_EQ(MenuTree::nextInPreOrder(find(tree, "X"))->title(), "Y");
+    EXPECT_EQ(MenuTree::nextInPreOrder(find(tree, "Y"))->title(), "Z");
+    EXPECT_EQ(MenuTree::nextInPreOrder(find(tree, "Z")), nullptr);
+    EXPECT_EQ(tree.submenuCount(), 3u);
+}
+
+TEST(MenuTree, RemoveTakesTheSubtreeAndMovesTheSelection)
+{
+    MenuTree tree;
+    buildTree(tree, "A\n  A1\n    A11\n  A2\nB\n");
+    tree.setSelected(find(tree, "A11"));
+    tree.remove(find(tree, "A1"));
+    EXPECT_EQ(outline(tree), "A\n  A2\nB\n");
+    EXPECT_EQ(tree.count(), 3u);
+    EXPECT_EQ(tree.selected(), find(tree, "A2"));
+
+    tree.setSelected(find(tree, "A2"));
+    tree.remove(find(tree, "A2"));
+    EXPECT_EQ(tree.selected(), find(tree, "A")) << "the parent when no sibling is left";
+    EXPECT_FALSE(find(tree, "A")->hasChildren());
+
+    tree.clear();
+    EXPECT_TRUE(tree.isEmpty());
+    EXPECT_EQ(tree.selected(), nullptr);
+    EXPECT_EQ(tree.first(), nullptr);
+}
+
+TEST(MenuTree, RefreshNodeKindEmptiesOnlySubmenus)
+{
+    MenuTree tree;
+    buildTree(tree, "A|cd a|t\nB|cd b\n");
+    MenuNode *a = find(tree, "A");
+    tree.refreshNodeKind(a);
+    EXPECT_EQ(a->data().Command, "cd a") << "an item keeps its record";
+    tree.addChild(a, "child");
+    tree.refreshNodeKind(a);
+    EXPECT_EQ(a->imageIndex(), ImageSubmenu);
+    EXPECT_TRUE(a->data().Command.empty());
+    EXPECT_TRUE(a->data().TargetPath.empty());
+    tree.remove(a->firstChild());
+    tree.refreshNodeKind(a);
+    EXPECT_EQ(a->imageIndex(), ImageItem);
+    EXPECT_TRUE(a->data().Command.empty()) << "moving children away does not bring it back";
+    tree.refreshNodeKind(nullptr);
+}
+
+TEST(MenuTree, MoveKeepsSubtreeAndRefusesOwnDescendants)
+{
+    MenuTree tree;
+    buildTree(tree, "A\n  A1\n    A11\nB\nC\n");
+    MenuNode *a = find(tree, "A");
+    EXPECT_FALSE(tree.move(a, find(tree, "A11"), AttachMode::AddChild));
+    EXPECT_FALSE(tree.move(a, find(tree, "A1"), AttachMode::Add));
+    EXPECT_TRUE(tree.move(a, a, AttachMode::AddChild));
+    EXPECT_EQ(outline(tree), "A\n  A1\n    A11\nB\nC\n");
+
+    EXPECT_TRUE(tree.move(a, find(tree, "C"), AttachMode::AddChildFirst));
+    EXPECT_EQ(outline(tree), "B\nC\n  A\n    A1\n      A11\n");
+    EXPECT_EQ(a->parent(), find(tree, "C"));
+    EXPECT_EQ(tree.count(), 5u);
+}
+
+TEST(MenuTree, MoveWithinOneLevelInBothDirections)
+{
+    MenuTree tree;
+    buildTree(tree, "A\nB\nC\nD\n");
+    tree.move(find(tree, "A"), find(tree, "D"), AttachMode::Insert);
+    EXPECT_EQ(outline(tree), "B\nC\nA\nD\n");
+    tree.move(find(tree, "D"), find(tree, "B"), AttachMode::AddFirst);
+    EXPECT_EQ(outline(tree), "D\nB\nC\nA\n");
+    tree.move(find(tree, "D"), find(tree, "B"), AttachMode::Add);
+    EXPECT_EQ(outline(tree), "B\nC\nA\nD\n");
+    tree.move(find(tree, "C"), find(tree, "A"), AttachMode::Insert);
+    EXPECT_EQ(outline(tree), "B\nC\nA\nD\n") << "already directly before the target";
+}
+
+TEST(MenuTree, ObserverSeesBracketedChangesAndExpansion)
+{
+    MenuTree tree;
+    buildTree(tree, "A\n  A1\nB\n");
+    RecordingObserver rec;
+    tree.setObserver(&rec);
+    tree.addNode(find(tree, "A1"), AttachMode::Add, "A2");
+    tree.move(find(tree, "A1"), find(tree, "B"), AttachMode::AddChild);
+    tree.move(find(tree, "A2"), find(tree, "B"), AttachMode::Add);
+    tree.remove(find(tree, "B"));
+    EXPECT_EQ(rec.calls,
+        (std::vector<std::string> { "insert A 1",
+            "/insert",
+            "move A 0 -> B 0",
+            "/move",
+            "expand B",
+            "move A 0 -> <top> 2",
+            "/move",
+            "collapse A",
+            "remove <top> 1",
+            "/remove" }));
+    tree.setObserver(nullptr);
+}
+
+TEST(MenuTree, DeepAndWideTreesWalkWithoutRecursion)
+{
+    MenuTree tree;
+    MenuNode *parent = tree.addTopLevel("root");
+    for (int i = 0; i < 100000; ++i)
+        parent = tree.addChild(parent, "n");
+    EXPECT_EQ(tree.count(), 100001u);
+    EXPECT_EQ(tree.preOrder().size(), 100001u);
+    EXPECT_EQ(tree.submenuCount(), 100000u);
+    tree.clear();
+    EXPECT_EQ(tree.count(), 0u);
+}
+
+} // namespace
+} // namespace torvex
