@@ -1,0 +1,82 @@
+#include "app/IniLocator.h"
+
+#include "platform/RegistryView.h"
+#include "platform/WindowsView.h"
+
+namespace torvex {
+
+namespace {
+
+constexpr std::string_view kUserKey = "Software\\Pellmar\\Windows Commander";
+constexpr std::string_view kMachineKey = "SOFTWARE\\Pellmar\\Windows Commander";
+constexpr std::string_view kIniName = "wincmd.ini";
+
+} // namespace
+
+std::string registryIniPath(const RegistryView &registry, bool isMachine)
+{
+    RegistryRoot root = isMachine ? RegistryRoot::LocalMachine : RegistryRoot::CurrentUser;
+    std::string_view key = isMachine ? kMachineKey : kUserKey;
+    if (!registry.canOpenKey(root, key, KeyAccess::Read))
+        return {};
+    std::string installDir = registry.readString(root, key, "InstallDir").value_or("");
+    if (installDir.empty())
+        return {};
+    if (installDir.back() != '\\')
+        installDir += '\\';
+    std::string iniName = registry.readString(root, key, "IniFileName").value_or("");
+    if (iniName.empty())
+        return {};
+    if (iniName.front() == '.')
+        iniName.erase(0, 1);
+    return installDir + iniName;
+}
+
+IniCandidates locateIniFiles(const RegistryView &registry,
+    std::string_view windowsFolder,
+    std::string_view firstArgument,
+    const std::function<bool(std::string_view)> &fileExists)
+{
+    IniCandidates found;
+    auto &slot = found.slots;
+    slot[0] = registryIniPath(registry, false);
+    slot[1] = registryIniPath(registry, true);
+    // Without a Windows folder there is no third place to look: a bare "\wincmd.ini" would
+    // name a file relative to whatever folder the program was started in.
+    if (!windowsFolder.empty()) {
+        slot[2] = windowsFolder;
+        if (slot[2].back() != '\\')
+            slot[2] += '\\';
+        slot[2] += kIniName;
+    }
+    slot[3] = firstArgument;
+
+    for (std::string &path : slot) {
+        if (!path.empty() && !fileExists(path))
+            path.clear();
+    }
+    auto dropIfEqual = [&slot](int later, int earlier) {
+        if (slot[later] == slot[earlier])
+            slot[later].clear();
+    };
+    dropIfEqual(1, 0);
+    dropIfEqual(2, 0);
+    dropIfEqual(2, 1);
+    dropIfEqual(3, 0);
+    dropIfEqual(3, 1);
+    dropIfEqual(3, 2);
+    for (const std::string &path : slot)
+        found.iniFileCount += path.empty() ? 0 : 1;
+    return found;
+}
+
+IniCandidates locateIniFiles(
+    const WindowsView &view, std::string_view windowsFolder, std::string_view firstArgument)
+{
+    return locateIniFiles(
+        view.registry(), windowsFolder, firstArgument, [&view](std::string_view path) {
+            return view.fileExists(path);
+        });
+}
+
+} // namespace torvex

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace torvex {
+
+class RegistryView;
+class WindowsView;
+
+// The candidate paths of wincmd.ini found at start: slot 1 from the current user's key of the
+// file manager, 2 from the machine's key, 3 in the Windows folder, 4 the first argument.
+struct IniCandidates
+{
+    std::array<std::string, 4> slots; // slot n at index n - 1
+    int iniFileCount = 0;
+
+    // The path in `slot` (1 to 4); "" for an empty slot. Throws std::out_of_range otherwise.
+    const std::string &fullIniPath(int slot) const { return slots.at(slot - 1); }
+};
+
+// The path a registry key of the file manager names: "InstallDir" (a backslash appended when
+// missing) followed by "IniFileName" (one leading dot dropped). "" when the key cannot be
+// opened or either value is missing or empty. Throws RegistryError for a non-string value.
+std::string registryIniPath(const RegistryView &registry, bool isMachine);
+
+// Fills the four slots, empties every slot that names no existing file, removes duplicates
+// (exact, case-sensitive texts: 2 against 1; 3 against 1, then 2; 4 against 1, 2, then 3)
+// and counts the rest. `windowsFolder` "" leaves slot 3 empty; `firstArgument` is used
+// unchanged. Throws RegistryError from the registry reads.
+IniCandidates locateIniFiles(const RegistryView &registry,
+    std::string_view windowsFolder,
+    std::string_view firstArgument,
+    const std::function<bool(std::string_view)> &fileExists);
+
+// The same over a Windows view, with the Windows folder that the system folder component
+// reports (`windowsFolder`) and existence tested through the view.
+IniCandidates locateIniFiles(
+    const WindowsView &view, std::string_view windowsFolder, std::string_view firstArgument);
+
+} // namespace torvex

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvex {
+
+// Windows registry value type codes as they appear in a hive.
+namespace RegType {
+inline constexpr std::uint32_t None = 0;
+inline constexpr std::uint32_t String = 1;
+inline constexpr std::uint32_t ExpandString = 2;
+inline constexpr std::uint32_t Binary = 3;
+inline constexpr std::uint32_t Dword = 4;
+inline constexpr std::uint32_t MultiString = 7;
+} // namespace RegType
+
+// One value of a hive. String forms ("text", str(N):) keep their text as UTF-8 in `text`;
+// dword and hex forms keep their raw bytes in `data` (a dword little-endian, as Windows
+// stores it). A value whose data could not be parsed is kept with `isMalformed` set.
+struct RegistryValue
+{
+    std::uint32_t type = RegType::None;
+    bool isTextForm = false;
+    bool isMalformed = false;
+    std::string text;
+    std::vector<std::uint8_t> data;
+};
+
+// A registry hive file as Wine writes it (user.reg, system.reg), read only:
+//   [Key\\Path] 1700000000        a key (backslashes escaped), optional time stamp
+//   "name"="text"                 string value ("@" names the default value)
+//   "name"=str(2):"text"          string of type 2 (expandable), also str(7): and others
+//   "name"=dword:0000002a         32-bit number
+//   "name"=hex:01,02,\            binary; a line ending in a backslash goes on in the next
+//   "name"=hex(7):41,00,...       raw data of the given (hexadecimal) type
+// Strings take the escapes \\ \" \n \r \t (and the other C letters), \xNNNN (a UTF-16 unit)
+// and octal \NNN; other bytes are raw UTF-8. Comments (;), option lines (#) and malformed
+// lines are skipped, as Wine does. Key and value names match without regard to case.
+class RegistryHive
+{
+public:
+    // Parses hive text; never throws.
+    static RegistryHive parse(std::string_view text);
+
+    // Reads and parses a hive file; a missing or unreadable file gives an empty hive.
+    static RegistryHive load(const std::filesystem::path &file);
+
+    // True when the key, or a key below it, is in the hive. The empty path is the root.
+    bool hasKey(std::string_view keyPath) const;
+
+    // The value `name` of the key, or nullptr when the key or the value is missing.
+    const RegistryValue *value(std::string_view keyPath, std::string_view name) const;
+
+    // Number of keys that hold values or were listed, for diagnostics.
+    std::size_t keyCount() const { return m_keys.size(); }
+
+private:
+    using ValueMap = std::map<std::string, RegistryValue>;
+
+    ValueMap &addKey(std::string_view keyPath);
+
+    std::map<std::string, ValueMap> m_keys; // by lower-case key path
+};
+
+} // namespace torvex

@@ -1,0 +1,69 @@
+#include "platform/WineRegistry.h"
+
+#include "platform/RegistryError.h"
+#include "platform/WinText.h"
+
+namespace torvex {
+
+namespace {
+
+std::string upToNul(std::string text)
+{
+    if (auto nul = text.find('\0'); nul != std::string::npos)
+        text.resize(nul);
+    return text;
+}
+
+std::string decodeUtf16Data(const std::vector<std::uint8_t> &data)
+{
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
+        units += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+    return utf16ToUtf8(units);
+}
+
+} // namespace
+
+std::string stringValueText(const RegistryValue &value, std::string_view name)
+{
+    if (value.isMalformed)
+        throw RegistryError(kFailedToGetDataMessage, name);
+    // A text form always carries its terminating NUL, so only hex data can be empty.
+    if (!value.isTextForm && value.data.empty())
+        return {};
+    if (value.type != RegType::String && value.type != RegType::ExpandString)
+        throw RegistryError(kInvalidDataTypeMessage, name);
+    return upToNul(value.isTextForm ? value.text : decodeUtf16Data(value.data));
+}
+
+WineRegistry::WineRegistry(RegistryHive currentUser, RegistryHive localMachine)
+    : m_currentUser(std::move(currentUser))
+    , m_localMachine(std::move(localMachine))
+{ }
+
+WineRegistry WineRegistry::load(const std::filesystem::path &prefix)
+{
+    return WineRegistry(
+        RegistryHive::load(prefix / "user.reg"), RegistryHive::load(prefix / "system.reg"));
+}
+
+const RegistryHive &WineRegistry::hive(RegistryRoot root) const
+{
+    return root == RegistryRoot::CurrentUser ? m_currentUser : m_localMachine;
+}
+
+bool WineRegistry::canOpenKey(RegistryRoot root, std::string_view key, KeyAccess) const
+{
+    return hive(root).keyCount() > 0 && hive(root).hasKey(key);
+}
+
+std::optional<std::string> WineRegistry::readString(
+    RegistryRoot root, std::string_view key, std::string_view name) const
+{
+    const RegistryValue *value = hive(root).value(key, name);
+    if (!value)
+        return std::nullopt;
+    return stringValueText(*value, name);
+}
+
+} // namespace torvex

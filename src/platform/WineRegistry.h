@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/RegistryHive.h"
+#include "platform/RegistryView.h"
+
+#include <filesystem>
+
+namespace torvex {
+
+// The registry of a Wine prefix: user.reg is the current user's root, system.reg the
+// machine's. Read only; full access is granted wherever a key exists, as Wine grants it to
+// the owner of the prefix.
+class WineRegistry : public RegistryView
+{
+public:
+    // An empty registry: no key opens, no value exists.
+    WineRegistry() = default;
+    WineRegistry(RegistryHive currentUser, RegistryHive localMachine);
+
+    // Loads `prefix`/user.reg and `prefix`/system.reg; a missing file gives an empty root.
+    static WineRegistry load(const std::filesystem::path &prefix);
+
+    bool canOpenKey(RegistryRoot root, std::string_view key, KeyAccess access) const override;
+    std::optional<std::string> readString(
+        RegistryRoot root, std::string_view key, std::string_view name) const override;
+
+    const RegistryHive &hive(RegistryRoot root) const;
+
+private:
+    RegistryHive m_currentUser;
+    RegistryHive m_localMachine;
+};
+
+// The text of a string value as a program reads it: the text forms as stored, hex(1) and
+// hex(2) decoded from UTF-16LE; the result ends at the first NUL. Returns "" for a value
+// without data. Throws RegistryError for other types and for malformed data.
+std::string stringValueText(const RegistryValue &value, std::string_view name);
+
+} // namespace torvex
