@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace torvex {
+
+// The text encodings an ini file can have, told apart by its byte-order mark.
+enum class IniEncoding { Windows1252, Utf8, Utf16Le };
+
+// Conversions between the encodings of ini files and the UTF-8 strings of the program.
+// Every decoding here is lossless: encoding the result again gives back the input bytes.
+namespace iniCodec {
+
+// Code page 1252 bytes to UTF-8. The five bytes the code page leaves unassigned (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) become U+0081, U+008D, U+008F, U+0090, U+009D.
+std::string decodeCp1252(std::string_view bytes);
+
+// UTF-8 to code page 1252, the inverse of decodeCp1252; nullopt when a character has no
+// code-page byte or the text is not valid UTF-8.
+std::optional<std::string> encodeCp1252(std::string_view utf8);
+
+// UTF-16LE units (an even number of bytes) to UTF-8. An unpaired surrogate is kept as its
+// three-byte generalised UTF-8 form, so that utf8ToUtf16Le restores it.
+std::string utf16LeToUtf8(std::string_view bytes);
+
+// UTF-8 (with the surrogate forms above) to UTF-16LE. A byte that is not part of a valid
+// sequence is taken as a code page 1252 character rather than replaced.
+std::string utf8ToUtf16Le(std::string_view utf8);
+
+} // namespace iniCodec
+} // namespace torvex

@@ -1,0 +1,390 @@
+#include "menu/IniDocument.h"
+
+#include "menu/IniError.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace torvex {
+
+// Lines are kept in a working form in which the characters that shape the file ('[', ']',
+// '=', ';', blanks, line breaks) are single ASCII bytes: the raw bytes for code page 1252
+// and UTF-8 files, lossless UTF-8 for UTF-16 files. Names and values are converted to and
+// from UTF-8 only when they cross the interface.
+
+namespace {
+
+constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view utf16LeMark = "\xFF\xFE";
+
+enum class LineKind { Blank, Other, Comment, Header, Entry };
+
+struct ParsedLine
+{
+    LineKind kind = LineKind::Other;
+    std::string_view name; // header name or key, trimmed
+    std::string_view value; // entry value, trimmed, quotes still on
+    std::size_t valueStart = 0; // where the value begins after '=' and the blanks after it
+};
+
+bool isBlank(char c)
+{
+    // A carriage return that is not part of a line ending counts as a blank, so that a last
+    // line ending in a lone '\r' reads like one ending in "\r\n".
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view trim(std::string_view text)
+{
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+ParsedLine parseLine(std::string_view text)
+{
+    ParsedLine line;
+    const std::string_view content = trim(text);
+    if (content.empty()) {
+        line.kind = LineKind::Blank;
+    } else if (content.front() == '[') {
+        line.kind = LineKind::Header;
+        const std::string_view inner = content.substr(1);
+        line.name = trim(inner.substr(0, inner.find(']')));
+    } else if (content.front() == ';') {
+        line.kind = LineKind::Comment;
+    } else if (const std::size_t eq = text.find('='); eq != std::string_view::npos) {
+        line.name = trim(text.substr(0, eq));
+        if (!line.name.empty()) {
+            line.kind = LineKind::Entry;
+            line.value = trim(text.substr(eq + 1));
+            line.valueStart = eq + 1;
+            while (line.valueStart < text.size()
+                && (text[line.valueStart] == ' ' || text[line.valueStart] == '\t'))
+                ++line.valueStart;
+        }
+    }
+    return line;
+}
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsNoCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return lowerAscii(x) == lowerAscii(y);
+    });
+}
+
+std::string foldCase(std::string_view text)
+{
+    std::string folded(text);
+    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
+    return folded;
+}
+
+std::string_view unquote(std::string_view value)
+{
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool hasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+void checkNames(std::string_view section, std::string_view key)
+{
+    if (hasLineBreak(section) || section.find(']') != std::string_view::npos)
+        throw IniValueError("Invalid ini section name '" + std::string(section) + "'");
+    if (key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos
+        || key.front() == '[' || key.front() == ';')
+        throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
+}
+
+void checkValue(std::string_view key, std::string_view value)
+{
+    if (hasLineBreak(value))
+        throw IniValueError("The value of '" + std::string(key) + "' holds a line break");
+}
+
+} // namespace
+
+IniDocument IniDocument::fromBytes(std::string_view bytes)
+{
+    IniDocument doc;
+    std::string working;
+    if (bytes.starts_with(utf16LeMark)) {
+        doc.m_encoding = IniEncoding::Utf16Le;
+        doc.m_bom = utf16LeMark;
+        std::string_view body = bytes.substr(utf16LeMark.size());
+        if (body.size() % 2 != 0) {
+            doc.m_tail = body.substr(body.size() - 1);
+            body.remove_suffix(1);
+        }
+        working = iniCodec::utf16LeToUtf8(body);
+    } else if (bytes.starts_with(utf8Mark)) {
+        doc.m_encoding = IniEncoding::Utf8;
+        doc.m_bom = utf8Mark;
+        working = bytes.substr(utf8Mark.size());
+    } else {
+        working = bytes;
+    }
+
+    const std::string_view text = working;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) {
+            doc.m_lines.push_back({ std::string(text.substr(start)), {} });
+            break;
+        }
+        const bool crlf = lf > start && text[lf - 1] == '\r';
+        const std::size_t contentEnd = crlf ? lf - 1 : lf;
+        doc.m_lines.push_back(
+            { std::string(text.substr(start, contentEnd - start)), crlf ? "\r\n" : "\n" });
+        start = lf + 1;
+    }
+    return doc;
+}
+
+std::string IniDocument::toBytes() const
+{
+    std::string working;
+    std::size_t size = 0;
+    for (const Line &line : m_lines)
+        size += line.text.size() + line.eol.size();
+    working.reserve(size);
+    for (const Line &line : m_lines) {
+        working += line.text;
+        working += line.eol;
+    }
+    if (m_encoding == IniEncoding::Utf16Le)
+        return m_bom + iniCodec::utf8ToUtf16Le(working) + m_tail;
+    return m_bom + working;
+}
+
+std::optional<std::string> IniDocument::toWorking(std::string_view utf8) const
+{
+    if (m_encoding == IniEncoding::Windows1252)
+        return iniCodec::encodeCp1252(utf8);
+    return std::string(utf8);
+}
+
+std::string IniDocument::encodeName(std::string_view name) const
+{
+    auto working = toWorking(name);
+    if (!working)
+        throw IniValueError(
+            "The name '" + std::string(name) + "' cannot be stored in a Windows-1252 ini file");
+    return *working;
+}
+
+std::string IniDocument::encodeValue(std::string_view value) const
+{
+    if (m_encoding != IniEncoding::Windows1252)
+        return std::string(value);
+    // A value the code page cannot hold is stored as UTF-8 behind the UTF-8 mark; so is one
+    // whose code-page form would itself begin with the mark's bytes, or it would read back
+    // as something else.
+    auto encoded = iniCodec::encodeCp1252(value);
+    if (encoded && !encoded->starts_with(utf8Mark))
+        return *encoded;
+    return std::string(utf8Mark) + std::string(value);
+}
+
+std::string IniDocument::decodeName(std::string_view text) const
+{
+    if (m_encoding == IniEncoding::Windows1252)
+        return iniCodec::decodeCp1252(text);
+    return std::string(text);
+}
+
+std::string IniDocument::decodeValue(std::string_view trimmed) const
+{
+    const std::string_view value = unquote(trimmed);
+    if (m_encoding != IniEncoding::Windows1252)
+        return std::string(value);
+    if (value.starts_with(utf8Mark))
+        return std::string(value.substr(utf8Mark.size()));
+    return iniCodec::decodeCp1252(value);
+}
+
+std::string IniDocument::lineEnding() const
+{
+    // Only the last line can lack an ending, so this looks at two lines at most.
+    for (const Line &line : m_lines) {
+        if (!line.eol.empty())
+            return line.eol;
+    }
+    return "\r\n";
+}
+
+void IniDocument::endLastLine()
+{
+    if (!m_lines.empty() && m_lines.back().eol.empty())
+        m_lines.back().eol = lineEnding();
+}
+
+std::ptrdiff_t IniDocument::findSection(std::string_view workingName) const
+{
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const ParsedLine line = parseLine(m_lines[i].text);
+        if (line.kind == LineKind::Header && equalsNoCase(line.name, workingName))
+            return static_cast<std::ptrdiff_t>(i);
+    }
+    return -1;
+}
+
+std::size_t IniDocument::sectionEnd(std::size_t header) const
+{
+    std::size_t i = header + 1;
+    while (i < m_lines.size() && parseLine(m_lines[i].text).kind != LineKind::Header)
+        ++i;
+    return i;
+}
+
+IniEntries IniDocument::readSection(std::string_view section) const
+{
+    IniEntries entries;
+    const auto name = toWorking(trim(section));
+    const std::ptrdiff_t header = name ? findSection(*name) : -1;
+    if (header < 0)
+        return entries;
+    std::unordered_set<std::string> seen;
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        const ParsedLine line = parseLine(m_lines[i].text);
+        if (line.kind != LineKind::Entry || !seen.insert(foldCase(line.name)).second)
+            continue;
+        std::string value = decodeValue(line.value);
+        if (!value.empty())
+            entries.emplace_back(decodeName(line.name), std::move(value));
+    }
+    return entries;
+}
+
+std::string IniDocument::readString(
+    std::string_view section, std::string_view key, std::string_view def) const
+{
+    const auto name = toWorking(trim(section));
+    const auto keyName = toWorking(trim(key));
+    const std::ptrdiff_t header = name && keyName ? findSection(*name) : -1;
+    if (header < 0)
+        return std::string(def);
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i) {
+        const ParsedLine line = parseLine(m_lines[i].text);
+        if (line.kind == LineKind::Entry && equalsNoCase(line.name, *keyName))
+            return decodeValue(line.value);
+    }
+    return std::string(def);
+}
+
+bool IniDocument::hasSection(std::string_view section) const
+{
+    const auto name = toWorking(trim(section));
+    return name && findSection(*name) >= 0;
+}
+
+void IniDocument::eraseSection(std::string_view section)
+{
+    if (const auto name = toWorking(trim(section)))
+        eraseWorkingSection(*name);
+}
+
+void IniDocument::eraseWorkingSection(std::string_view workingName)
+{
+    bool erasing = false;
+    std::erase_if(m_lines, [&](const Line &line) {
+        const ParsedLine parsed = parseLine(line.text);
+        if (parsed.kind == LineKind::Header)
+            erasing = equalsNoCase(parsed.name, workingName);
+        return erasing;
+    });
+}
+
+void IniDocument::writeKey(std::string_view section, std::string_view key, std::string_view value)
+{
+    section = trim(section);
+    key = trim(key);
+    checkNames(section, key);
+    checkValue(key, value);
+    const std::string workingSection = encodeName(section);
+    const std::string workingKey = encodeName(key);
+    const std::string workingValue = encodeValue(value);
+
+    const std::ptrdiff_t header = findSection(workingSection);
+    if (header < 0) {
+        endLastLine();
+        const std::string eol = lineEnding();
+        m_lines.push_back({ "[" + workingSection + "]", eol });
+        m_lines.push_back({ workingKey + "=" + workingValue, eol });
+        return;
+    }
+    const std::size_t end = sectionEnd(header);
+    std::size_t anchor = header;
+    for (std::size_t i = header + 1; i < end; ++i) {
+        const ParsedLine line = parseLine(m_lines[i].text);
+        if (line.kind == LineKind::Entry && equalsNoCase(line.name, workingKey)) {
+            m_lines[i].text.replace(line.valueStart, std::string::npos, workingValue);
+            return;
+        }
+        if (line.kind != LineKind::Blank && line.kind != LineKind::Comment)
+            anchor = i;
+    }
+    const std::string eol = lineEnding();
+    if (m_lines[anchor].eol.empty())
+        m_lines[anchor].eol = eol;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(anchor) + 1,
+        { workingKey + "=" + workingValue, eol });
+}
+
+void IniDocument::replaceSection(std::string_view section, const IniEntries &entries)
+{
+    if (entries.empty()) {
+        eraseSection(section);
+        return;
+    }
+    section = trim(section);
+    std::vector<std::pair<std::string, std::string>> lines; // working key, working value
+    lines.reserve(entries.size());
+    for (const auto &[key, value] : entries) {
+        const std::string_view trimmedKey = trim(key);
+        checkNames(section, trimmedKey);
+        checkValue(trimmedKey, value);
+        lines.emplace_back(encodeName(trimmedKey), encodeValue(value));
+    }
+    const std::string workingSection = encodeName(section);
+
+    eraseWorkingSection(workingSection);
+    endLastLine();
+    const std::string eol = lineEnding();
+    m_lines.reserve(m_lines.size() + lines.size() + 1);
+    m_lines.push_back({ "[" + workingSection + "]", eol });
+    // A key given twice is set again in place, as a second writeKey would do.
+    std::unordered_map<std::string, std::size_t> lineOfKey;
+    lineOfKey.reserve(lines.size());
+    for (auto &[key, value] : lines) {
+        const auto [it, isNew] = lineOfKey.try_emplace(foldCase(key), m_lines.size());
+        if (isNew) {
+            m_lines.push_back({ key + "=" + value, eol });
+        } else {
+            std::string &text = m_lines[it->second].text;
+            text.replace(parseLine(text).valueStart, std::string::npos, value);
+        }
+    }
+}
+
+} // namespace torvex

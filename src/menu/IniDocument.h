@@ -1,0 +1,98 @@
+#pragma once
+
+#include "menu/IniCodec.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace torvex {
+
+// The (key, value) pairs of one ini section, in file order, as UTF-8.
+using IniEntries = std::vector<std::pair<std::string, std::string>>;
+
+// The contents of one ini file in memory, with the reading and writing rules of the Windows
+// profile functions, and the promise that whatever a call does not change stays byte for
+// byte: other sections, comments, blank lines, spacing, line endings (mixed ones too), the
+// encoding with its mark and a missing final line ending.
+//
+// Lines: a header is a line whose first non-blank character is '['; its name runs to the
+// first ']' (or the end of the line) and is trimmed. A line whose first non-blank character
+// is ';' is a comment. Any other line holding '=' is an entry whose key (before the first
+// '=') is not empty; every other line is kept but means nothing. Lines before the first
+// header belong to no section. Names compare without regard to ASCII letter case.
+// When a section name stands more than once, reading and writeKey use its first occurrence;
+// eraseSection and replaceSection remove them all.
+//
+// Every operation runs in time linear in the size of the document.
+class IniDocument
+{
+public:
+    // Splits bytes into lines. Never throws; toBytes() of the result equals bytes.
+    static IniDocument fromBytes(std::string_view bytes);
+
+    // The file's bytes: unchanged lines exactly as read, changed ones in the file's encoding.
+    std::string toBytes() const;
+
+    // The encoding found by fromBytes (Windows-1252 for an empty document).
+    IniEncoding encoding() const { return m_encoding; }
+
+    // The entries of the section in file order, each key once (its first occurrence decides),
+    // keys and values trimmed of blanks, values without a pair of enclosing double quotes.
+    // Keys whose value is empty are left out. A missing section gives no entries.
+    IniEntries readSection(std::string_view section) const;
+
+    // The value of the key's first occurrence, read as by readSection; empty when the key
+    // stands with nothing after '='. def when the section or the key is missing.
+    std::string readString(
+        std::string_view section, std::string_view key, std::string_view def) const;
+
+    // Whether a section of that name exists.
+    bool hasSection(std::string_view section) const;
+
+    // Removes every section of that name, each with its header and all its lines up to the
+    // next header. Nothing happens when there is none.
+    void eraseSection(std::string_view section);
+
+    // Sets key=value in the section. An existing key keeps its line, its spelling and the
+    // blanks around '='; only the value after them is replaced. A new key becomes a line
+    // after the last line of the section that is neither blank nor a comment (right after
+    // the header when there is none), so blank lines and comments that end the section
+    // stay in front of the next header. A missing section is appended, header first, at the
+    // end of the file. The value is written as given, unquoted; section and key are trimmed.
+    // New lines take the file's line ending; a missing final line ending is added first.
+    // Throws IniValueError (document unchanged) for names or values the file cannot hold.
+    void writeKey(std::string_view section, std::string_view key, std::string_view value);
+
+    // eraseSection followed by writeKey for each entry in order, done in one pass: the
+    // section ends up once, at the end of the file. With no entries the section is only
+    // erased. Throws IniValueError (document unchanged) as writeKey does.
+    void replaceSection(std::string_view section, const IniEntries &entries);
+
+private:
+    struct Line
+    {
+        std::string text; // the line without its ending, in the working form (see .cpp)
+        std::string eol; // "\r\n", "\n" or "" (only the last line may have none)
+    };
+
+    std::optional<std::string> toWorking(std::string_view utf8) const;
+    std::string encodeName(std::string_view name) const;
+    std::string encodeValue(std::string_view value) const;
+    std::string decodeName(std::string_view text) const;
+    std::string decodeValue(std::string_view trimmed) const;
+    std::string lineEnding() const;
+    void endLastLine();
+    std::ptrdiff_t findSection(std::string_view workingName) const;
+    std::size_t sectionEnd(std::size_t header) const;
+    void eraseWorkingSection(std::string_view workingName);
+
+    IniEncoding m_encoding = IniEncoding::Windows1252;
+    std::string m_bom;
+    std::vector<Line> m_lines;
+    std::string m_tail; // a stray last byte of a UTF-16 file, kept as it was
+};
+
+} // namespace torvex

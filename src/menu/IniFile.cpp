@@ -1,0 +1,97 @@
+#include "menu/IniFile.h"
+
+#include "menu/IniError.h"
+#include "menu/IniValues.h"
+
+namespace torvex {
+
+IniFile::IniFile(std::string path, FileSystem &fs)
+    : m_path(std::move(path))
+    , m_fs(fs)
+{ }
+
+IniDocument IniFile::load() const
+{
+    if (!m_fs.fileExists(m_path))
+        return IniDocument::fromBytes({});
+    return IniDocument::fromBytes(m_fs.readAll(m_path));
+}
+
+template <typename Change> void IniFile::change(Change &&apply)
+{
+    const bool exists = m_fs.fileExists(m_path);
+    std::string before;
+    IniDocument doc = IniDocument::fromBytes({});
+    try {
+        if (exists) {
+            before = m_fs.readAll(m_path);
+            doc = IniDocument::fromBytes(before);
+        }
+        apply(doc);
+    } catch (const IniWriteError &) {
+        throw;
+    } catch (const TorvexError &error) {
+        throw IniWriteError(m_path, error.what());
+    }
+    std::string after = doc.toBytes();
+    // Like the Windows functions, a change that changes nothing leaves the file alone; a
+    // missing file is only created when something is written into it.
+    if (after == before)
+        return;
+    m_fs.writeAtomic(m_path, after);
+}
+
+IniEntries IniFile::readSection(std::string_view section) const
+{
+    return load().readSection(section);
+}
+
+std::string IniFile::readString(
+    std::string_view section, std::string_view key, std::string_view def) const
+{
+    return load().readString(section, key, def);
+}
+
+void IniFile::eraseSection(std::string_view section)
+{
+    change([&](IniDocument &doc) {
+        doc.eraseSection(section);
+    });
+}
+
+void IniFile::writeKey(std::string_view section, std::string_view key, std::string_view value)
+{
+    change([&](IniDocument &doc) {
+        doc.writeKey(section, key, value);
+    });
+}
+
+void IniFile::replaceSection(std::string_view section, const IniEntries &entries)
+{
+    change([&](IniDocument &doc) {
+        doc.replaceSection(section, entries);
+    });
+}
+
+int IniFile::readInteger(std::string_view section, std::string_view key, int def) const
+{
+    return parseInteger(readString(section, key, {})).value_or(def);
+}
+
+void IniFile::writeInteger(std::string_view section, std::string_view key, int value)
+{
+    writeKey(section, key, formatInteger(value));
+}
+
+bool IniFile::readBool(std::string_view section, std::string_view key, bool def) const
+{
+    const auto value = parseInteger(readString(section, key, {}));
+    return value ? *value != 0 : def;
+}
+
+void IniFile::writeBool(std::string_view section, std::string_view key, bool value)
+{
+    writeKey(section, key, value ? "1" : "0");
+}
+
+} // namespace torvex

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "menu/FileSystem.h"
+#include "menu/IniDocument.h"
+
+#include <string>
+#include <string_view>
+
+namespace torvex {
+
+// An ini file by path, with the rules of IniDocument. Every call opens the file, reads it
+// whole and, for a change, writes it back atomically through the FileSystem before it
+// returns; nothing is cached and the file is never kept open. A change is built from the
+// file as it is at that moment, so edits made by others in between are kept.
+class IniFile
+{
+public:
+    explicit IniFile(std::string path, FileSystem &fs = FileSystem::real());
+
+    const std::string &path() const { return m_path; }
+
+    // The section's entries (IniDocument::readSection); empty when the file is missing.
+    // Throws IniReadError when the file exists but cannot be read.
+    IniEntries readSection(std::string_view section) const;
+
+    // The key's value (IniDocument::readString); def when the file is missing.
+    // Throws IniReadError when the file exists but cannot be read.
+    std::string readString(
+        std::string_view section, std::string_view key, std::string_view def) const;
+
+    // Removes every section of that name. A missing file stays missing.
+    // Throws IniWriteError (file unchanged) when the file cannot be read or written.
+    void eraseSection(std::string_view section);
+
+    // Sets key=value (IniDocument::writeKey), creating the file when it is missing.
+    // Throws IniWriteError (file unchanged) when the file cannot be read or written, or the
+    // name or value cannot be stored (the reason is then in IniWriteError::cause()).
+    void writeKey(std::string_view section, std::string_view key, std::string_view value);
+
+    // Replaces every section of that name by one at the end of the file holding entries, in
+    // one atomic write (IniDocument::replaceSection). Throws as writeKey does.
+    void replaceSection(std::string_view section, const IniEntries &entries);
+
+    // The key read as an integer (parseInteger); def when it is missing or no integer.
+    int readInteger(std::string_view section, std::string_view key, int def) const;
+
+    // Writes value in signed decimal. Throws as writeKey does.
+    void writeInteger(std::string_view section, std::string_view key, int value);
+
+    // The key read as an integer, non-zero meaning true; def when it is missing or no integer.
+    bool readBool(std::string_view section, std::string_view key, bool def) const;
+
+    // Writes "1" for true, "0" for false. Throws as writeKey does.
+    void writeBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    IniDocument load() const;
+    template <typename Change> void change(Change &&apply);
+
+    std::string m_path;
+    FileSystem &m_fs;
+};
+
+} // namespace torvex
