@@ -1,7 +1,10 @@
+#include "cli/MenuTool.h"
+#include "menu/FileSystem.h"
+
 #include <iostream>
 
-int main()
+int main(int argc, char **argv)
 {
-    std::cerr << "torvex-menu: not built yet\n";
-    return 2;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return torvex::runMenuTool(args, std::cout, std::cerr, torvex::FileSystem::real());
 }

@@ -1,0 +1,100 @@
+// Reading and saving the directory menu at several sizes, and the same save done as one
+// single-key write per line (a full read and rewrite of the file for every key), so the gap
+// between the two stays on record.
+#include "menu/DirMenu.h"
+#include "menu/DirMenuFile.h"
+#include "menu/FileSystem.h"
+#include "menu/IniFile.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+using namespace torvex;
+
+// A menu of `entries` nodes: groups of nine items under a submenu, separators between groups.
+void buildMenu(MenuTree &tree, std::size_t entries)
+{
+    MenuNode *group = nullptr;
+    for (std::size_t i = 0; i < entries; ++i) {
+        if (i % 10 == 0) {
+            group = tree.addTopLevel("Group " + std::to_string(i / 10), NodeKind::Submenu);
+            continue;
+        }
+        MenuNode *node = tree.addChild(group, "Folder " + std::to_string(i));
+        tree.setCommand(node, "cd C:\\Data\\Projects\\Folder " + std::to_string(i));
+        if (i % 3 == 0)
+            tree.setTargetPath(node, "D:\\Mirror\\" + std::to_string(i));
+    }
+}
+
+std::string scratchFile(const std::string &tag)
+{
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("torvex-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto path = dir / (tag + ".ini");
+    std::ofstream(path, std::ios::binary) << "[Configuration]\r\nInstallDir=C:\\fm\r\n\r\n"
+                                             "[Layout]\r\nButtonBar=1\r\n";
+    return path.string();
+}
+
+std::string savedMenuFile(std::size_t entries)
+{
+    MenuTree tree;
+    buildMenu(tree, entries);
+    const std::string path = scratchFile("read-" + std::to_string(entries));
+    MenuFileUi ui;
+    gemData(path, tree, ui, FileSystem::real());
+    return path;
+}
+
+void BM_Load(benchmark::State &state)
+{
+    const std::string path = savedMenuFile(static_cast<std::size_t>(state.range(0)));
+    MenuFileUi ui;
+    for (auto _ : state) {
+        MenuTree tree;
+        loadData(path, tree, ui, FileSystem::real());
+        benchmark::DoNotOptimize(tree.count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_Load)->Arg(200)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_Save(benchmark::State &state)
+{
+    MenuTree tree;
+    buildMenu(tree, static_cast<std::size_t>(state.range(0)));
+    const std::string path = scratchFile("save-" + std::to_string(state.range(0)));
+    MenuFileUi ui;
+    for (auto _ : state)
+        gemData(path, tree, ui, FileSystem::real());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_Save)->Arg(200)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The section written the way the profile functions of the file manager's platform do it:
+// erase, then one read-modify-write of the whole file per key.
+void BM_SaveKeyByKey(benchmark::State &state)
+{
+    MenuTree tree;
+    buildMenu(tree, static_cast<std::size_t>(state.range(0)));
+    const DirMenuEntries lines = writeDirMenu(tree);
+    const std::string path = scratchFile("keys-" + std::to_string(state.range(0)));
+    for (auto _ : state) {
+        IniFile ini(path);
+        ini.eraseSection(dirMenuSection);
+        for (const auto &[key, value] : lines)
+            ini.writeKey(dirMenuSection, key, value);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_SaveKeyByKey)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,181 @@
+// torvex-menu run as a program, on files in the three encodings and both line endings.
+#include "support/TempDir.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace torvex {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+
+struct ToolRun
+{
+    int exitCode;
+    std::string out;
+};
+
+ToolRun runTool(const std::string &args)
+{
+    const std::string command = std::string(TORVEX_MENU_TOOL) + " " + args + " 2>&1";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer {};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        out.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    return { WEXITSTATUS(status), out };
+}
+
+const std::string workedExample = "menu1=Home\n"
+                                  "cmd1=cd c:\\\n"
+                                  "menu2=-Tools\n"
+                                  "menu3=Editor\n"
+                                  "cmd3=cd c:\\ed\n"
+                                  "path3=d:\\x\n"
+                                  "menu4=-Sub2\n"
+                                  "menu5=A\n"
+                                  "cmd5=cd a\n"
+                                  "menu6=--\n"
+                                  "menu7=--\n"
+                                  "menu8=Last\n"
+                                  "cmd8=cd z\n";
+
+std::string withEndings(const std::string &text, const std::string &eol)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? eol : std::string(1, c);
+    return out;
+}
+
+// ASCII text as UTF-16LE with its byte-order mark.
+std::string utf16(const std::string &ascii)
+{
+    std::string out = "\xFF\xFE";
+    for (char c : ascii) {
+        out += c;
+        out += '\0';
+    }
+    return out;
+}
+
+struct EncodingCase
+{
+    const char *name;
+    std::string eol;
+    std::string (*encode)(const std::string &);
+};
+
+class ResaveEncodings : public ::testing::TestWithParam<EncodingCase>
+{
+};
+
+TEST_P(ResaveEncodings, WorkedExampleEndsUpLastAndOthersKeepTheirBytes)
+{
+    const auto &c = GetParam();
+    const std::string before = "[Configuration]\nInstallDir=C:\\fm\n; a comment\n\n";
+    const std::string after = "[Layout]\n  ButtonBar = 1\n";
+    // Scrambled numbering and spelling that the writer puts straight.
+    const std::string section = "[DirMenu]\nMENU1=Home\nCmd1=cd c:\\\nmenu2=-Tools\nmenu3=Editor\n"
+                                "cmd3=cd c:\\ed\npath3=d:\\x\nmenu4=-Sub2\nmenu5=A\ncmd5=cd a\n"
+                                "menu6=--\nmenu7=--\nmenu8=Last\ncmd8=cd z\n\n";
+    TempDir dir;
+    const std::string file =
+        dir.write("wincmd.ini", c.encode(withEndings(before + section + after, c.eol)));
+
+    const ToolRun resave = runTool("resave " + file);
+    ASSERT_EQ(resave.exitCode, 0) << resave.out;
+    EXPECT_EQ(readFile(file),
+        c.encode(withEndings(before + after + "[DirMenu]\n" + workedExample, c.eol)));
+
+    const ToolRun check = runTool("check " + file);
+    EXPECT_EQ(check.out, "9 items\n");
+    EXPECT_EQ(check.exitCode, 0);
+
+    // A file the writer produced comes back unchanged.
+    const std::string saved = readFile(file);
+    ASSERT_EQ(runTool("resave " + file).exitCode, 0);
+    EXPECT_EQ(readFile(file), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuTool,
+    ResaveEncodings,
+    ::testing::Values(EncodingCase { "Cp1252Crlf",
+                          "\r\n",
+                          [](const std::string &s) {
+                              return s;
+                          } },
+        EncodingCase { "Cp1252Lf",
+            "\n",
+            [](const std::string &s) {
+                return s;
+            } },
+        EncodingCase { "Utf8Bom",
+            "\r\n",
+            [](const std::string &s) {
+                return "\xEF\xBB\xBF" + s;
+            } },
+        EncodingCase { "Utf16Le", "\r\n", utf16 }),
+    [](const auto &info) {
+        return std::string(info.param.name);
+    });
+
+TEST(MenuTool, PrintShowsTheTreeIndented)
+{
+    TempDir dir;
+    const std::string file = dir.write("wincmd.ini", "[DirMenu]\n" + workedExample);
+    const ToolRun print = runTool("print " + file);
+    EXPECT_EQ(print.exitCode, 0);
+    EXPECT_EQ(print.out,
+        "Home\tcd c:\\\nTools\n  Editor\tcd c:\\ed\td:\\x\n  Sub2\n    A\tcd a\n"
+        "Last\tcd z\n");
+}
+
+TEST(MenuTool, CheckReportsItemsWithoutCommandAndTheLimit)
+{
+    TempDir dir;
+    const std::string file = dir.write("wincmd.ini",
+        "[DirMenu]\nmenu1=A\ncmd1=cd x\nmenu2=-\nmenu3=Empty\ncmd3=\nmenu4=-S\n"
+        "menu5=Blank\ncmd5=   \nmenu6=--\n");
+    const ToolRun check = runTool("check " + file);
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_NE(check.out.find("menu 3: no command: Empty\n"), std::string::npos) << check.out;
+    EXPECT_EQ(check.out.find("menu 2"), std::string::npos) << "separators have no command";
+
+    // n items without submenus count n + 1: 198 stay below the limit, 199 reach it.
+    auto items = [](int n) {
+        std::string text = "[DirMenu]\n";
+        for (int i = 1; i <= n; ++i)
+            text += "menu" + std::to_string(i) + "=e\ncmd" + std::to_string(i) + "=cd x\n";
+        return text;
+    };
+    const ToolRun below = runTool("check " + dir.write("198.ini", items(198)));
+    EXPECT_EQ(below.out, "199 items\n");
+    EXPECT_EQ(below.exitCode, 0);
+    const ToolRun limit = runTool("check " + dir.write("199.ini", items(199)));
+    EXPECT_EQ(limit.out, "200 items\n");
+    EXPECT_EQ(limit.exitCode, 1);
+}
+
+TEST(MenuTool, ErrorsNameTheFileExitTwoAndChangeNothing)
+{
+    TempDir dir;
+    ToolRun missing = runTool("print " + dir.file("nope.ini"));
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.out.find("nope.ini"), std::string::npos);
+    EXPECT_EQ(missing.out.find('\n'), missing.out.size() - 1) << "one line";
+
+    ToolRun folder = runTool("resave " + dir.path().string());
+    EXPECT_EQ(folder.exitCode, 2);
+    EXPECT_NE(folder.out.find("folder"), std::string::npos);
+
+    EXPECT_EQ(runTool("frobnicate x").exitCode, 2);
+    EXPECT_EQ(runTool("").exitCode, 2);
+}
+
+} // namespace
+} // namespace torvex
