@@ -1,0 +1,344 @@
+#include "menu/IniDocument.h"
+
+#include "menu/IniError.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace torvex;
+using namespace std::string_literals;
+
+namespace {
+
+std::string edited(std::string_view bytes, const std::function<void(IniDocument &)> &edit)
+{
+    IniDocument doc = IniDocument::fromBytes(bytes);
+    edit(doc);
+    return doc.toBytes();
+}
+
+std::string utf16(std::u16string_view text)
+{
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(IniDocumentTest, UnchangedDocumentGivesBackItsBytes)
+{
+    const std::string samples[] = {
+        "",
+        "\n",
+        "[a]\r\nx=1\r\n",
+        "[a]\nx=1",
+        "; lead\r\n\r\n[a]\nx = 1 \r\n  [ b ] junk\r\nno equals\r\n",
+        "\xEF\xBB\xBF[a]\nx=\xC3\xA9\n",
+        "\xFF\xFE[\0a\0]\0\r\0\n\0"s,
+        std::string("\xFF\xFE\x00\xD8 \x00\x01", 7), // lone surrogate and an odd last byte
+        std::string("[a]\r\n\0\x81\x8D\x8F\x90\x9D\xFF=\r\r\n\r", 17),
+    };
+    for (const std::string &bytes : samples)
+        EXPECT_EQ(IniDocument::fromBytes(bytes).toBytes(), bytes);
+}
+
+TEST(IniDocumentTest, ReadsEntriesByWindowsRules)
+{
+    const IniDocument doc = IniDocument::fromBytes("top=level\r\n"
+                                                   "[Other]\r\n"
+                                                   "a=wrong\r\n"
+                                                   "  [ DirMenu ]  trailing\r\n"
+                                                   "; a=comment\r\n"
+                                                   "  menu1 =  Home \t\r\n"
+                                                   "no equals sign\r\n"
+                                                   "=no key\r\n"
+                                                   "cmd1=\"cd c:\\\"\r\n"
+                                                   "MENU1=second\r\n"
+                                                   "path1=\r\n"
+                                                   "quote=\"\r\n"
+                                                   "empty=\"\"\r\n"
+                                                   "inner=a \"b\" c\r\n"
+                                                   "[next]\r\n"
+                                                   "menu2=x\r\n");
+    const IniEntries expected = {
+        { "menu1", "Home" }, { "cmd1", "cd c:\\" }, { "quote", "\"" }, { "inner", "a \"b\" c" }
+    };
+    EXPECT_EQ(doc.readSection("dirmenu"), expected);
+    EXPECT_EQ(doc.readString("DIRMENU", "Menu1", "def"), "Home");
+    EXPECT_EQ(doc.readString("DirMenu", "path1", "def"), "");
+    EXPECT_EQ(doc.readString("DirMenu", "empty", "def"), "");
+    EXPECT_EQ(doc.readString("DirMenu", "missing", "def"), "def");
+    EXPECT_EQ(doc.readString("Missing", "menu1", "def"), "def");
+    EXPECT_EQ(doc.readString("DirMenu", "a", "def"), "def");
+    EXPECT_TRUE(doc.readSection("nowhere").empty());
+    EXPECT_TRUE(doc.hasSection(" next "));
+    EXPECT_FALSE(doc.hasSection("top"));
+}
+
+TEST(IniDocumentTest, FirstOfDuplicateSectionsIsRead)
+{
+    const IniDocument doc = IniDocument::fromBytes("[s]\nk=1\n[t]\n[S]\nk=2\nj=3\n");
+    EXPECT_EQ(doc.readSection("s"), (IniEntries { { "k", "1" } }));
+    EXPECT_EQ(doc.readString("s", "j", "none"), "none");
+}
+
+TEST(IniDocumentTest, FirstOccurrenceOfAKeyDecidesEvenWhenEmpty)
+{
+    const IniDocument doc = IniDocument::fromBytes("[s]\nk=\nk=later\nx=1\nX=2\n");
+    EXPECT_EQ(doc.readSection("s"), (IniEntries { { "x", "1" } }));
+    EXPECT_EQ(doc.readString("s", "k", "def"), "");
+}
+
+TEST(IniDocumentTest, ValuesAreReadWhole)
+{
+    const std::string longValue(100000, 'v');
+    std::string bytes = "[s]\n";
+    for (int i = 0; i < 3000; ++i)
+        bytes +=
+            "a_rather_long_key_name_" + std::to_string(i) + "=" + longValue.substr(0, 10) + "\n";
+    bytes += "long=" + longValue + "\n";
+    const IniDocument doc = IniDocument::fromBytes(bytes);
+    const IniEntries entries = doc.readSection("s");
+    ASSERT_EQ(entries.size(), 3001u);
+    EXPECT_EQ(entries.back().second, longValue);
+    EXPECT_EQ(doc.readString("s", "long", ""), longValue);
+}
+
+TEST(IniDocumentTest, Cp1252IsDecodedLosslessly)
+{
+    const std::string bytes = "[s]\r\nk=\x80\xE9\x81\x8D\x8F\x90\x9D\xFF\r\n";
+    IniDocument doc = IniDocument::fromBytes(bytes);
+    EXPECT_EQ(doc.encoding(), IniEncoding::Windows1252);
+    const std::string text = "\u20AC\u00E9\u0081\u008D\u008F\u0090\u009D\u00FF";
+    EXPECT_EQ(doc.readString("s", "k", ""), text);
+    doc.writeKey("s", "k", text);
+    EXPECT_EQ(doc.toBytes(), bytes);
+}
+
+TEST(IniDocumentTest, Cp1252FileStoresOtherTextAsMarkedUtf8)
+{
+    IniDocument doc = IniDocument::fromBytes("[s]\r\nold=\xEF\xBB\xBF\xE2\x98\x83 snow\r\n");
+    EXPECT_EQ(doc.readString("s", "old", ""), "\u2603 snow");
+    doc.writeKey("s", "new", "\u65E5\u672C");
+    doc.writeKey("s", "latin", "caf\u00E9");
+    // Text whose code-page form would begin with the mark's bytes must not lose them.
+    doc.writeKey("s", "trap", "\u00EF\u00BB\u00BFx");
+    EXPECT_EQ(doc.toBytes(),
+        "[s]\r\nold=\xEF\xBB\xBF\xE2\x98\x83 snow\r\n"
+        "new=\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC\r\n"
+        "latin=caf\xE9\r\n"
+        "trap=\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBFx\r\n");
+    const IniDocument reread = IniDocument::fromBytes(doc.toBytes());
+    EXPECT_EQ(reread.readString("s", "new", ""), "\u65E5\u672C");
+    EXPECT_EQ(reread.readString("s", "trap", ""), "\u00EF\u00BB\u00BFx");
+}
+
+TEST(IniDocumentTest, Cp1252FileRejectsNamesItCannotHold)
+{
+    IniDocument doc = IniDocument::fromBytes("[s]\r\n");
+    EXPECT_THROW(doc.writeKey("s", "\u65E5", "x"), IniValueError);
+    EXPECT_THROW(doc.writeKey("\u65E5", "k", "x"), IniValueError);
+    EXPECT_EQ(doc.readString("\u65E5", "k", "def"), "def");
+    EXPECT_EQ(doc.toBytes(), "[s]\r\n");
+}
+
+TEST(IniDocumentTest, Utf8FileKeepsItsMarkAndText)
+{
+    IniDocument doc = IniDocument::fromBytes("\xEF\xBB\xBF[s]\n\xC3\xA9t\xC3\xA9=\xE2\x98\x83\n");
+    EXPECT_EQ(doc.encoding(), IniEncoding::Utf8);
+    EXPECT_EQ(doc.readSection("s"), (IniEntries { { "\u00E9t\u00E9", "\u2603" } }));
+    doc.writeKey("s", "\u65E5", "\u00E9");
+    EXPECT_EQ(
+        doc.toBytes(), "\xEF\xBB\xBF[s]\n\xC3\xA9t\xC3\xA9=\xE2\x98\x83\n\xE6\x97\xA5=\xC3\xA9\n");
+}
+
+TEST(IniDocumentTest, Utf16FileIsReadAndWrittenAsUtf16)
+{
+    IniDocument doc = IniDocument::fromBytes(utf16(u"[s]\r\nk=\u00E9\U0001F600\r\n"));
+    EXPECT_EQ(doc.encoding(), IniEncoding::Utf16Le);
+    EXPECT_EQ(doc.readString("S", "K", ""), "\u00E9\U0001F600");
+    doc.writeKey("s", "n", "\u65E5");
+    doc.writeKey("t", "k", "v");
+    EXPECT_EQ(doc.toBytes(), utf16(u"[s]\r\nk=\u00E9\U0001F600\r\nn=\u65E5\r\n[t]\r\nk=v\r\n"));
+}
+
+TEST(IniDocumentTest, Utf16LoneSurrogatesSurviveAnEdit)
+{
+    const std::u16string text = {
+        u'[', u's', u']', u'\n', u'a', u'=', 0xDC00, u'\n', u'b', u'=', u'1', u'\n'
+    };
+    IniDocument doc = IniDocument::fromBytes(utf16(text));
+    const std::string value = doc.readString("s", "a", "");
+    doc.writeKey("s", "b", "2");
+    doc.writeKey("s", "c", value);
+    std::u16string expected = text;
+    expected[10] = u'2';
+    expected += { u'c', u'=', 0xDC00, u'\n' };
+    EXPECT_EQ(doc.toBytes(), utf16(expected));
+}
+
+TEST(IniDocumentTest, WriteKeyReplacesInPlace)
+{
+    const std::string input =
+        "[a]\r\nx=1\r\n[s]\r\n  Key = old value  \r\nkey=second\r\n; c\r\n[b]\ny=2\n";
+    EXPECT_EQ(edited(input,
+                  [](IniDocument &d) {
+                      d.writeKey("S", "KEY", "new");
+                  }),
+        "[a]\r\nx=1\r\n[s]\r\n  Key = new\r\nkey=second\r\n; c\r\n[b]\ny=2\n");
+    EXPECT_EQ(edited("[s]\nk=\n",
+                  [](IniDocument &d) {
+                      d.writeKey("s", "k", " \"q\" ");
+                  }),
+        "[s]\nk= \"q\" \n");
+}
+
+TEST(IniDocumentTest, WriteKeyAppendsAfterLastLineOfSection)
+{
+    // Blank lines and comments that end a section stay before the next header.
+    EXPECT_EQ(edited("[a]\r\nx=1\r\n\r\n; about b\r\n[b]\r\n",
+                  [](IniDocument &d) {
+                      d.writeKey("a", "y", "2");
+                  }),
+        "[a]\r\nx=1\r\ny=2\r\n\r\n; about b\r\n[b]\r\n");
+    EXPECT_EQ(edited("[a]\n; only a comment\n\n[b]\n",
+                  [](IniDocument &d) {
+                      d.writeKey("a", "y", "2");
+                  }),
+        "[a]\ny=2\n; only a comment\n\n[b]\n");
+    EXPECT_EQ(edited("[a]\r\nx=1\r\ntext\r\n\r\n",
+                  [](IniDocument &d) {
+                      d.writeKey("a", "y", "");
+                  }),
+        "[a]\r\nx=1\r\ntext\r\ny=\r\n\r\n");
+    // Only the first section of the name receives the key.
+    EXPECT_EQ(edited("[a]\nx=1\n[a]\nz=3\n",
+                  [](IniDocument &d) {
+                      d.writeKey("a", "z", "9");
+                  }),
+        "[a]\nx=1\nz=9\n[a]\nz=3\n");
+}
+
+TEST(IniDocumentTest, NewLinesFollowTheFileAndEndTheLastLine)
+{
+    EXPECT_EQ(edited("",
+                  [](IniDocument &d) {
+                      d.writeKey("s", "k", "v");
+                  }),
+        "[s]\r\nk=v\r\n");
+    EXPECT_EQ(edited("[a]\nx=1",
+                  [](IniDocument &d) {
+                      d.writeKey("s", "k", "v");
+                  }),
+        "[a]\nx=1\n[s]\nk=v\n");
+    EXPECT_EQ(edited("[a]\nx=1",
+                  [](IniDocument &d) {
+                      d.writeKey("a", "k", "v");
+                  }),
+        "[a]\nx=1\nk=v\n");
+    EXPECT_EQ(edited("[a]",
+                  [](IniDocument &d) {
+                      d.writeKey("a", "k", "v");
+                  }),
+        "[a]\r\nk=v\r\n");
+    EXPECT_EQ(edited("[a]\r\nx=1\n[b]\ny=2",
+                  [](IniDocument &d) {
+                      d.writeKey("b", "k", "v");
+                  }),
+        "[a]\r\nx=1\n[b]\ny=2\r\nk=v\r\n");
+}
+
+TEST(IniDocumentTest, WriteKeyRejectsTextThatWouldBreakTheFile)
+{
+    IniDocument doc = IniDocument::fromBytes("[s]\nk=v\n");
+    EXPECT_THROW(doc.writeKey("s", "k", "two\nlines"), IniValueError);
+    EXPECT_THROW(doc.writeKey("s", "k", "cr\r"), IniValueError);
+    EXPECT_THROW(doc.writeKey("s", "a=b", "v"), IniValueError);
+    EXPECT_THROW(doc.writeKey("s", " ", "v"), IniValueError);
+    EXPECT_THROW(doc.writeKey("s", ";k", "v"), IniValueError);
+    EXPECT_THROW(doc.writeKey("s", "[k", "v"), IniValueError);
+    EXPECT_THROW(doc.writeKey("s]", "k", "v"), IniValueError);
+    EXPECT_THROW(doc.replaceSection("s", { { "a", "1" }, { "b", "x\ny" } }), IniValueError);
+    EXPECT_EQ(doc.toBytes(), "[s]\nk=v\n");
+}
+
+TEST(IniDocumentTest, EraseRemovesEverySectionOfTheName)
+{
+    EXPECT_EQ(
+        edited(
+            "; "
+            "head\r\n[DirMenu]\r\nmenu1=a\r\n\r\n[x]\r\nk=1\r\n[dirmenu]\r\nmenu1=b\r\n[y]\r\nj=2",
+            [](IniDocument &d) {
+                d.eraseSection("DIRMENU");
+            }),
+        "; head\r\n[x]\r\nk=1\r\n[y]\r\nj=2");
+    EXPECT_EQ(edited("[a]\nx=1\n",
+                  [](IniDocument &d) {
+                      d.eraseSection("none");
+                  }),
+        "[a]\nx=1\n");
+}
+
+TEST(IniDocumentTest, ReplaceSectionPutsTheSectionAtTheEnd)
+{
+    const std::string input = "[DirMenu]\r\nmenu1=old\r\n[a]\r\nx=1\r\n[DIRMENU]\r\nmenu9=old";
+    EXPECT_EQ(edited(input,
+                  [](IniDocument &d) {
+                      d.replaceSection("DirMenu", { { "menu1", "Home" }, { "cmd1", "cd c:\\" } });
+                  }),
+        "[a]\r\nx=1\r\n[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
+    EXPECT_EQ(edited(input,
+                  [](IniDocument &d) {
+                      d.replaceSection("DirMenu", {});
+                  }),
+        "[a]\r\nx=1\r\n");
+}
+
+// replaceSection promises the result of eraseSection plus one writeKey per entry; compare
+// the two on random documents and entry lists, duplicate keys and odd spacing included.
+TEST(IniDocumentTest, ReplaceSectionEqualsEraseAndWrites)
+{
+    std::mt19937 random(1234);
+    const std::vector<std::string> pieces = {
+        "[s]", "[S ]", "[t]", "k=1", "K = 2", "; c", "", "x", " j=\"q\""
+    };
+    const std::vector<std::string> keys = { "k", "K", "j", "menu1", "cmd1" };
+    const std::vector<std::string> values = { "", "v", "  padded", "\"q\"", "\u00E9", "\u2603" };
+    for (int round = 0; round < 500; ++round) {
+        std::string input;
+        const int lines = static_cast<int>(random() % 8);
+        for (int i = 0; i < lines; ++i)
+            input += pieces[random() % pieces.size()] + (random() % 3 == 0 ? "\n" : "\r\n");
+        if (random() % 2)
+            input += pieces[random() % pieces.size()];
+        IniEntries entries;
+        const int count = static_cast<int>(random() % 5);
+        for (int i = 0; i < count; ++i)
+            entries.emplace_back(keys[random() % keys.size()], values[random() % values.size()]);
+
+        IniDocument bulk = IniDocument::fromBytes(input);
+        bulk.replaceSection("s", entries);
+        IniDocument single = IniDocument::fromBytes(input);
+        single.eraseSection("s");
+        for (const auto &[key, value] : entries)
+            single.writeKey("s", key, value);
+        ASSERT_EQ(bulk.toBytes(), single.toBytes()) << "input: " << input;
+    }
+}
+
+TEST(IniDocumentTest, LargeSectionRoundTrip)
+{
+    IniEntries entries;
+    for (int i = 1; i <= 100000; ++i)
+        entries.emplace_back("menu" + std::to_string(i), "Entry " + std::to_string(i));
+    IniDocument doc = IniDocument::fromBytes("[a]\r\nx=1\r\n");
+    doc.replaceSection("DirMenu", entries);
+    const IniDocument reread = IniDocument::fromBytes(doc.toBytes());
+    EXPECT_EQ(reread.readSection("DirMenu"), entries);
+    EXPECT_EQ(reread.readString("a", "x", ""), "1");
+}

@@ -1,0 +1,193 @@
+#include "menu/IniFile.h"
+
+#include "menu/IniError.h"
+#include "menu/IniValues.h"
+#include "support/SyntheticPrefix.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace torvex;
+using torvex::test::TempFolder;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string contents(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+// The real file system with failures switched on by the test.
+class FaultyFileSystem : public FileSystem
+{
+public:
+    bool failReads = false;
+    bool failWrites = false;
+    int writes = 0;
+
+    std::string readAll(const std::string &path) const override
+    {
+        if (failReads)
+            throw IniReadError(path, "Input/output error");
+        return FileSystem::readAll(path);
+    }
+    void writeAtomic(const std::string &path, const std::string &bytes) override
+    {
+        ++writes;
+        if (failWrites)
+            throw IniWriteError(path, "No space left on device");
+        FileSystem::writeAtomic(path, bytes);
+    }
+};
+
+class IniFileTest : public ::testing::Test
+{
+protected:
+    TempFolder folder;
+    FaultyFileSystem files;
+    fs::path path = folder.path() / "wincmd.ini";
+    IniFile ini { path.string(), files };
+};
+
+} // namespace
+
+TEST_F(IniFileTest, MissingFileReadsAsEmptyAndIsCreatedByAWrite)
+{
+    EXPECT_TRUE(ini.readSection("DirMenu").empty());
+    EXPECT_EQ(ini.readString("s", "k", "def"), "def");
+    ini.eraseSection("s");
+    ini.replaceSection("s", {});
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(files.writes, 0);
+
+    ini.writeKey("form1", "top", "100");
+    EXPECT_EQ(contents(path), "[form1]\r\ntop=100\r\n");
+    EXPECT_EQ(ini.path(), path.string());
+}
+
+TEST_F(IniFileTest, EachChangeStartsFromTheFileAsItIsNow)
+{
+    folder.write("wincmd.ini", "[a]\nx=1\n");
+    ini.writeKey("a", "y", "2");
+    folder.write("wincmd.ini", contents(path) + "[b]\nz=3\n"); // someone else writes
+    ini.replaceSection("DirMenu", { { "menu1", "Home" } });
+    EXPECT_EQ(contents(path), "[a]\nx=1\ny=2\n[b]\nz=3\n[DirMenu]\nmenu1=Home\n");
+    EXPECT_EQ(ini.readSection("dirmenu"), (IniEntries { { "menu1", "Home" } }));
+}
+
+TEST_F(IniFileTest, WriteThatChangesNothingLeavesTheFileAlone)
+{
+    folder.write("wincmd.ini", "[a]\nx=1\n");
+    ini.writeKey("a", "x", "1");
+    ini.eraseSection("b");
+    EXPECT_EQ(files.writes, 0);
+}
+
+TEST_F(IniFileTest, SaveKeepsPermissionsLinksAndLeavesNoTemporaryFiles)
+{
+    folder.write("real.ini", "[a]\nx=1\n");
+    const fs::path real = folder.path() / "real.ini";
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(real, path);
+
+    ini.writeKey("a", "x", "2");
+
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(contents(real), "[a]\nx=2\n");
+    EXPECT_EQ(fs::status(real).permissions(),
+        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
+TEST_F(IniFileTest, FailedWriteLeavesTheFileAndNamesIt)
+{
+    folder.write("wincmd.ini", "[DirMenu]\r\nmenu1=old\r\n");
+    files.failWrites = true;
+    try {
+        ini.replaceSection("DirMenu", { { "menu1", "new" } });
+        FAIL() << "no error";
+    } catch (const IniWriteError &error) {
+        EXPECT_STREQ(error.what(), ("Unable to write to " + path.string()).c_str());
+        EXPECT_EQ(error.cause(), "No space left on device");
+    }
+    EXPECT_THROW(ini.eraseSection("DirMenu"), IniWriteError);
+    EXPECT_EQ(contents(path), "[DirMenu]\r\nmenu1=old\r\n");
+}
+
+TEST_F(IniFileTest, RealWriteFailuresReportThePath)
+{
+    const std::string nowhere = (folder.path() / "missing" / "x.ini").string();
+    IniFile inMissingFolder(nowhere);
+    EXPECT_THROW(
+        {
+            try {
+                inMissingFolder.writeKey("s", "k", "v");
+            } catch (const IniWriteError &error) {
+                EXPECT_EQ(std::string(error.what()), "Unable to write to " + nowhere);
+                throw;
+            }
+        },
+        IniWriteError);
+
+    const fs::path dir = folder.makeFolder("adir");
+    IniFile onFolder(dir.string());
+    EXPECT_THROW(onFolder.writeKey("s", "k", "v"), IniWriteError);
+    EXPECT_TRUE(fs::is_directory(dir));
+}
+
+TEST_F(IniFileTest, UnreadableFileFailsReadsAndWrites)
+{
+    folder.write("wincmd.ini", "[s]\nk=v\n");
+    files.failReads = true;
+    EXPECT_THROW(ini.readSection("s"), IniReadError);
+    try {
+        ini.writeKey("s", "k", "w");
+        FAIL() << "no error";
+    } catch (const IniWriteError &error) {
+        EXPECT_NE(error.cause().find("Input/output error"), std::string::npos);
+    }
+    EXPECT_EQ(files.writes, 0);
+}
+
+TEST_F(IniFileTest, RejectedValueIsAWriteError)
+{
+    folder.write("wincmd.ini", "[s]\nk=v\n");
+    try {
+        ini.writeKey("s", "k", "two\nlines");
+        FAIL() << "no error";
+    } catch (const IniWriteError &error) {
+        EXPECT_STREQ(error.what(), ("Unable to write to " + path.string()).c_str());
+        EXPECT_FALSE(error.cause().empty());
+    }
+    EXPECT_EQ(contents(path), "[s]\nk=v\n");
+}
+
+TEST_F(IniFileTest, IntegersBoolsAndColoursGoThroughStrings)
+{
+    folder.write("wincmd.ini",
+        "[form2]\nSTextFarve=0x00FF0000\nother=$00FF0000\nbad=blue\n"
+        "CBoxAsk=true\nCBoxFixed=2\nCBoxRemote=0\nempty=\n");
+    EXPECT_EQ(ini.readInteger("form2", "STextFarve", clBtnFace), rgbColour(0, 0, 255));
+    EXPECT_EQ(ini.readInteger("form2", "other", clBtnFace), rgbColour(0, 0, 255));
+    EXPECT_EQ(ini.readInteger("form2", "bad", clBtnFace), clBtnFace);
+    EXPECT_EQ(ini.readInteger("form2", "empty", 7), 7);
+    EXPECT_EQ(ini.readInteger("form2", "missing", 7), 7);
+    EXPECT_TRUE(ini.readBool("form2", "CBoxAsk", true));
+    EXPECT_FALSE(ini.readBool("form2", "CBoxAsk", false));
+    EXPECT_TRUE(ini.readBool("form2", "CBoxFixed", false));
+    EXPECT_FALSE(ini.readBool("form2", "CBoxRemote", true));
+    EXPECT_TRUE(ini.readBool("form2", "missing", true));
+
+    ini.writeInteger("form2", "sTextFontColor", clWindowText);
+    ini.writeBool("form2", "CBoxRemote", true);
+    ini.writeBool("form2", "CBoxFixed", false);
+    EXPECT_EQ(ini.readString("form2", "sTextFontColor", ""), "-2147483640");
+    EXPECT_EQ(ini.readInteger("form2", "sTextFontColor", 0), clWindowText);
+    EXPECT_EQ(ini.readString("form2", "CBoxRemote", ""), "1");
+    EXPECT_EQ(ini.readString("form2", "CBoxFixed", ""), "0");
+}
