@@ -17,7 +17,8 @@ constexpr std::string_view kProfileListKey =
     "Software\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
 constexpr std::string_view kCurrentVersionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
 
-// Wine's own variables and the registry value each comes from.
+// Wine's own variables and the registry values they come from; a later source that is set
+// wins, so a 32-bit program on a 64-bit prefix sees the "(x86)" folders, as under Wine.
 struct RegistrySource
 {
     std::string_view variable;
@@ -25,13 +26,15 @@ struct RegistrySource
     std::string_view valueName;
 };
 
-constexpr std::array<RegistrySource, 6> kWineFolders = { {
+constexpr std::array<RegistrySource, 8> kWineFolders = { {
     { "ProgramData", kProfileListKey, "ProgramData" },
     { "ALLUSERSPROFILE", kProfileListKey, "ProgramData" },
     { "PUBLIC", kProfileListKey, "Public" },
-    { "ProgramFiles", kCurrentVersionKey, "ProgramFilesDir" },
-    { "CommonProgramFiles", kCurrentVersionKey, "CommonFilesDir" },
     { "ProgramW6432", kCurrentVersionKey, "ProgramFilesDir" },
+    { "ProgramFiles", kCurrentVersionKey, "ProgramFilesDir" },
+    { "ProgramFiles", kCurrentVersionKey, "ProgramFilesDir (x86)" },
+    { "CommonProgramFiles", kCurrentVersionKey, "CommonFilesDir" },
+    { "CommonProgramFiles", kCurrentVersionKey, "CommonFilesDir (x86)" },
 } };
 
 // The environment values of the registry are only ever read as strings; a value of another

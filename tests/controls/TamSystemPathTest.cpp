@@ -1,0 +1,192 @@
+#include "controls/TamSystemPath.h"
+
+#include "platform/RegistryError.h"
+#include "platform/WindowsView.h"
+#include "platform/WineRegistry.h"
+#include "support/SyntheticPrefix.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+const EnvironmentLookup kEnvironment = [](std::string_view name) -> std::optional<std::string> {
+    static const std::map<std::string, std::string, std::less<>> values = {
+        { "HOME", "C:\\users\\anna" }, { "OTHER", "D:\\x" }, { "EMPTY", "" }, { "PCT", "%HOME%" }
+    };
+    auto it = values.find(name);
+    return it == values.end() ? std::nullopt : std::optional(it->second);
+};
+
+struct ExpansionCase
+{
+    const char *text;
+    const char *expected;
+};
+
+TEST(ExpandOneReference, FollowsTheOddAndEvenPercentSigns)
+{
+    const ExpansionCase cases[] = {
+        { "", "" },
+        { "%HOME%\\Desktop", "C:\\users\\anna\\Desktop" },
+        { "pre %HOME% post", "pre C:\\users\\anna post" },
+        { "%OTHER%\\%HOME%", "%OTHER%\\C:\\users\\anna" }, // only the last pair
+        { "%HOME%\\a%b", "%HOME%\\a%b" }, // three signs: unchanged
+        { "%UNSET%\\x", "%UNSET%\\x" },
+        { "%EMPTY%\\x", "%EMPTY%\\x" },
+        { "%%\\x", "%%\\x" },
+        { "%PCT%", "%HOME%" }, // the inserted value is not scanned again
+        { "no signs", "no signs" },
+        { "%HOME%%HOME%", "%HOME%C:\\users\\anna" },
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(expandOneReference(c.text, kEnvironment), c.expected) << c.text;
+}
+
+// A registry that records every read and refuses full access where told to.
+class RecordingRegistry : public RegistryView
+{
+public:
+    std::map<std::string, std::string> strings; // "key|name" -> text
+    std::vector<std::string> badTypes;
+    bool refuseFullAccess = false;
+    bool hasShellFolders = true;
+    mutable std::vector<std::string> reads;
+
+    bool canOpenKey(RegistryRoot root, std::string_view key, KeyAccess access) const override
+    {
+        if (root == RegistryRoot::CurrentUser)
+            return hasShellFolders && key.ends_with("Shell Folders");
+        return !(refuseFullAccess && access == KeyAccess::Full) && key.ends_with("CurrentVersion");
+    }
+
+    std::optional<std::string> readString(
+        RegistryRoot, std::string_view, std::string_view name) const override
+    {
+        reads.emplace_back(name);
+        for (const auto &bad : badTypes) {
+            if (bad == name)
+                throw RegistryError(kInvalidDataTypeMessage, name);
+        }
+        auto it = strings.find(std::string(name));
+        return it == strings.end() ? std::nullopt : std::optional(it->second);
+    }
+};
+
+const SystemFolders kFolders { "C:\\windows", "C:\\windows\\system32", "C:\\windows\\temp\\" };
+
+TEST(TamSystemPath, ReadsTheShellFoldersAndThenTheCurrentVersionKeyInOrder)
+{
+    RecordingRegistry registry;
+    registry.strings = { { "DeskTop", "%HOME%\\Desktop" },
+        { "Start Menu", "S" },
+        { "Content", "c" },
+        { "ProgramFilesPath", "%OTHER%\\%HOME%" },
+        { "WallPaperDir", "w" } };
+    TTamSystemPath tam(registry, kEnvironment, kFolders);
+    const std::vector<std::string> order = {
+        "AppData",
+        "Cache",
+        "Cookies",
+        "DeskTop",
+        "Favorites",
+        "Fonts",
+        "History",
+        "NetHood",
+        "Personal",
+        "PrintHood",
+        "Programs",
+        "Recent",
+        "SendTo",
+        "Start Menu",
+        "StartUp",
+        "Templates",
+        "My Pictures",
+        "Local Settings",
+        "Local AppData",
+        "Content",
+        "CommonFilesDir",
+        "ConfigPath",
+        "DevicePath",
+        "MediaPath",
+        "OtherDevicePath",
+        "ProgramFilesPath",
+        "SystemRoot",
+        "WallPaperDir",
+    };
+    EXPECT_EQ(registry.reads, order);
+    EXPECT_EQ(tam.DeskTop(), "C:\\users\\anna\\Desktop");
+    EXPECT_EQ(tam.StartMenu(), "S");
+    EXPECT_EQ(tam.Content(), "c");
+    EXPECT_EQ(tam.ProgramFiles(), "%OTHER%\\C:\\users\\anna");
+    EXPECT_EQ(tam.WallPaper(), "w");
+    EXPECT_EQ(tam.AppData(), "");
+    EXPECT_EQ(tam.Windows(), "C:\\windows");
+    EXPECT_EQ(tam.System(), "C:\\windows\\system32");
+    EXPECT_EQ(tam.Temp(), "C:\\windows\\temp\\");
+    EXPECT_EQ(tam.ComponentVersion(), "4.00.00.00");
+}
+
+TEST(TamSystemPath, AMissingShellKeyOrRefusedFullAccessEmptiesOnlyItsGroup)
+{
+    RecordingRegistry registry;
+    registry.strings = { { "DeskTop", "d" }, { "SystemRoot", "C:\\windows" } };
+    registry.hasShellFolders = false;
+    TTamSystemPath withoutShell(registry, kEnvironment, kFolders);
+    EXPECT_EQ(withoutShell.DeskTop(), "");
+    EXPECT_EQ(withoutShell.SystemRoot(), "C:\\windows");
+    EXPECT_EQ(withoutShell.Windows(), "C:\\windows");
+    EXPECT_EQ(withoutShell.ComponentVersion(), "4.00.00.00");
+
+    registry.hasShellFolders = true;
+    registry.refuseFullAccess = true;
+    TTamSystemPath refused(registry, kEnvironment, kFolders);
+    EXPECT_EQ(refused.DeskTop(), "d");
+    EXPECT_EQ(refused.SystemRoot(), "");
+}
+
+TEST(TamSystemPath, ATypeErrorStopsTheCreation)
+{
+    RecordingRegistry registry;
+    registry.badTypes = { "Fonts" };
+    try {
+        TTamSystemPath tam(registry, kEnvironment, kFolders);
+        FAIL() << "created despite a non-string value";
+    } catch (const RegistryError &error) {
+        EXPECT_STREQ(error.what(), "Invalid data type for 'Fonts'");
+    }
+    EXPECT_EQ(registry.reads.back(), "Fonts");
+}
+
+TEST(TamSystemPath, WritesAreIgnored)
+{
+    RecordingRegistry registry;
+    TTamSystemPath tam(registry, kEnvironment, kFolders);
+    tam.setProperty(TamProperty::Windows, "D:\\elsewhere");
+    tam.setProperty(TamProperty::ComponentVersion, "5");
+    EXPECT_EQ(tam.Windows(), "C:\\windows");
+    EXPECT_EQ(tam.ComponentVersion(), "4.00.00.00");
+}
+
+TEST(TamSystemPath, OverAPrefixWrittenByWine)
+{
+    test::SyntheticPrefix wine;
+    std::filesystem::copy_file(TORVEX_DATA_DIR "/wine/user.reg", wine.path() / "user.reg");
+    std::filesystem::copy_file(TORVEX_DATA_DIR "/wine/system.reg", wine.path() / "system.reg");
+    TTamSystemPath tam(WindowsView::forPrefix(wine.prefix(), { { "USER", "root" } }));
+    EXPECT_EQ(tam.Windows(), "C:\\windows");
+    EXPECT_EQ(tam.System(), "C:\\windows\\system32");
+    EXPECT_EQ(tam.Temp(), "C:\\users\\root\\Temp\\");
+    EXPECT_EQ(tam.DeskTop(), "C:\\users\\root\\Desktop");
+    EXPECT_EQ(tam.Personal(), "C:\\users\\root\\Documents");
+    EXPECT_EQ(tam.LocalAppData(), "C:\\users\\root\\AppData\\Local");
+    EXPECT_EQ(tam.Fonts(), "C:\\windows\\Fonts");
+    EXPECT_EQ(tam.CommonFiles(), "C:\\Program Files\\Common Files");
+    EXPECT_EQ(tam.ProgramFiles(), "C:\\Program Files (x86)"); // %ProgramFiles% of a 32-bit program
+    EXPECT_EQ(tam.LocalSettings(), "");
+}
+
+} // namespace
+} // namespace torvex
