@@ -1,0 +1,161 @@
+#include "editor/DropLogic.h"
+
+#include "app/MessageBoxes.h"
+
+namespace torvex {
+
+std::string makeSubMenuQuestion(const std::string &title)
+{
+    return "OK to make '" + title + "'" + lineBreak + "into a menu with submenus but" + lineBreak
+        + "no command/target path?";
+}
+
+std::string folderCommand(const std::string &path)
+{
+    return "cd " + path;
+}
+
+DropLogic::DropLogic(MenuTree &tree, MessageBoxes &boxes, DropView &view)
+    : m_tree(tree)
+    , m_boxes(boxes)
+    , m_view(view)
+{ }
+
+void DropLogic::startDrag(MenuNode *node)
+{
+    m_dragged = node;
+    if (node)
+        m_tree.setSelected(node);
+}
+
+DropLogic::DragOverResult DropLogic::dragOver(
+    DragSource source, MenuNode *nodeUnderPointer, int y, int viewHeight)
+{
+    DragOverResult result;
+    if (source == DragSource::Other)
+        return result;
+    m_tree.setSelected(nodeUnderPointer);
+    result.accept = nodeUnderPointer != nullptr;
+    m_view.showStatus(nodeUnderPointer ? nodeUnderPointer->title() : std::string());
+    if (y > viewHeight - dragScrollMargin)
+        result.scroll = DragScroll::LineDown;
+    else if (y < dragScrollMargin)
+        result.scroll = DragScroll::LineUp;
+    return result;
+}
+
+void DropLogic::drop(const DropRequest &request)
+{
+    switch (request.source) {
+    case DragSource::Other:
+        break;
+    case DragSource::Tree:
+        dropNode(request);
+        break;
+    case DragSource::DirList:
+        dropFolders(request);
+        break;
+    }
+    m_dragged = nullptr;
+}
+
+void DropLogic::dragCancelled()
+{
+    m_dragged = nullptr;
+    m_view.tviewClick();
+}
+
+bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *target) const
+{
+    if (!request.confirmDropOnCommand || !target)
+        return true;
+    if (request.mode != AttachMode::AddChild && request.mode != AttachMode::AddChildFirst)
+        return true;
+    if (target->data().Command.empty() && target->data().TargetPath.empty())
+        return true;
+    return m_boxes.ask(makeSubMenuQuestion(target->title()),
+               dropText::makeSubMenuCaption,
+               MsgIcon::Question,
+               MsgButtons::YesNo)
+        == MsgResult::Yes;
+}
+
+void DropLogic::dropNode(const DropRequest &request)
+{
+    MenuNode *target = m_tree.selected();
+    MenuNode *dragged = m_dragged;
+    if (!dragged || !target)
+        return;
+    MenuNode *oldParent = dragged->parent();
+    for (const MenuNode *up = target->parent(); up; up = up->parent()) {
+        if (up == dragged) {
+            m_boxes.inform(dropText::illegalDrop, dropText::illegalDropCaption, MsgIcon::Error);
+            return;
+        }
+    }
+    // A node dropped onto itself stays where it is and gains no children, so there is
+    // nothing to confirm.
+    if (dragged != target && !confirmChildren(request, target))
+        return;
+    if (!m_tree.move(dragged, target, request.mode))
+        m_view.showStatus(dropText::moveFailed);
+    m_tree.refreshNodeKind(target);
+    m_tree.refreshNodeKind(target->parent());
+    m_tree.refreshNodeKind(dragged);
+    m_tree.refreshNodeKind(dragged->parent());
+    m_tree.refreshNodeKind(oldParent);
+    finish();
+}
+
+void DropLogic::renameAfterFolder(MenuNode *target, const DirEntry &entry)
+{
+    m_tree.setTitle(target, entry.text);
+    if (target->hasChildren()) {
+        m_tree.setCommand(target, std::string());
+        m_tree.setTargetPath(target, std::string());
+    } else {
+        m_tree.setCommand(target, folderCommand(entry.path));
+    }
+}
+
+void DropLogic::dropFolders(const DropRequest &request)
+{
+    MenuNode *target = m_tree.selected();
+    if (target && request.ctrlDown) {
+        // Without an entry under the last press there is no folder to name the node after.
+        if (request.pressedEntry)
+            renameAfterFolder(target, *request.pressedEntry);
+        finish();
+        return;
+    }
+    if (!confirmChildren(request, target))
+        return;
+
+    // Each new node goes to the same place relative to the target, so the two "first" modes
+    // would reverse the list unless the walk runs backwards for them. Without a target every
+    // node is appended, and the walk must run forwards whatever the mode.
+    const bool backwards = target
+        && (request.mode == AttachMode::AddFirst || request.mode == AttachMode::AddChildFirst);
+    const auto &folders = request.folders;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const DirEntry &entry = backwards ? folders[folders.size() - 1 - i] : folders[i];
+        MenuNode *node = target ? m_tree.addNode(target, request.mode, entry.text)
+                                : m_tree.addTopLevel(entry.text);
+        m_tree.setCommand(node, folderCommand(entry.path));
+        m_tree.refreshNodeKind(node);
+        if (MenuNode *parent = node->parent()) {
+            m_tree.refreshNodeKind(parent);
+            m_tree.requestExpansion(parent, true);
+        }
+    }
+    finish();
+}
+
+void DropLogic::finish()
+{
+    if (m_tree.selected())
+        m_view.tviewClick();
+    m_view.updateItemCount();
+}
+
+} // namespace torvex

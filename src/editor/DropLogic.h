@@ -1,0 +1,119 @@
+#pragma once
+
+#include "menu/MenuTree.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torvex {
+
+class MessageBoxes;
+
+// Where the thing being dragged over the menu tree comes from.
+enum class DragSource { Other, DirList, Tree };
+
+// One entry of the directory list: the text the list shows (a folder name, or "C:\" for the
+// drive's root) and its full Windows path.
+struct DirEntry
+{
+    std::string text;
+    std::string path;
+};
+
+// Which way the tree scrolls while a drag hovers near one of its edges.
+enum class DragScroll { None, LineUp, LineDown };
+
+// How close to the top or bottom edge (in pixels) the pointer makes the tree scroll.
+inline constexpr int dragScrollMargin = 30;
+
+// The messages of dragging and dropping.
+namespace dropText {
+inline constexpr const char *illegalDrop = "You can't move a menu to one of its own submenus!";
+inline constexpr const char *illegalDropCaption = "Illegal drop";
+inline constexpr const char *makeSubMenuCaption = "Make sub menu?";
+inline constexpr const char *moveFailed = "The menu could not be moved.";
+} // namespace dropText
+
+// The question asked before a drop gives children to `title`'s node, three lines.
+std::string makeSubMenuQuestion(const std::string &title);
+
+// The command of an entry made from a dropped folder: "cd " followed by the folder's path.
+std::string folderCommand(const std::string &path);
+
+// What the main window does for a drop: status text, panel refresh and count.
+class DropView
+{
+public:
+    virtual ~DropView() = default;
+    // Writes a message into the status panel (the window puts the leading blank).
+    virtual void showStatus(const std::string &text) = 0;
+    // Refreshes the details panel from the selected node.
+    virtual void tviewClick() = 0;
+    // Recounts the entries and warns at the limit.
+    virtual void updateItemCount() = 0;
+};
+
+// Everything a drop needs to know besides the tree: where it comes from, the mode, the options
+// and the directory list's state at the moment of the drop.
+struct DropRequest
+{
+    DragSource source = DragSource::Other;
+    AttachMode mode = AttachMode::AddChildFirst;
+    bool confirmDropOnCommand = true;
+    // Ctrl held when the drop happened.
+    bool ctrlDown = false;
+    // The directory list's selected entries, in the list's order.
+    std::vector<DirEntry> folders;
+    // The entry under the last mouse press in the list; none when the press hit no entry.
+    std::optional<DirEntry> pressedEntry;
+};
+
+// The drag-and-drop behaviour of the menu tree, free of any widget: the window translates its
+// mouse events into these calls. The drop target is always the tree's selected node, which
+// follows the pointer during a drag.
+class DropLogic
+{
+public:
+    DropLogic(MenuTree &tree, MessageBoxes &boxes, DropView &view);
+
+    // A drag inside the tree starts on `node`: remembers it and makes it the selected node.
+    void startDrag(MenuNode *node);
+    MenuNode *draggedNode() const { return m_dragged; }
+
+    struct DragOverResult
+    {
+        bool accept = false;
+        DragScroll scroll = DragScroll::None;
+    };
+    // The pointer moved during a drag. Selects `nodeUnderPointer` (none over empty space),
+    // shows its title (or an empty status) and accepts exactly when a node is under the
+    // pointer. `y` is measured from the tree's top edge, `viewHeight` is the tree's height.
+    // A source other than the list or the tree is refused with no other effect.
+    DragOverResult dragOver(DragSource source, MenuNode *nodeUnderPointer, int y, int viewHeight);
+
+    // Performs a drop onto the selected node. A move into the moved node's own subtree shows
+    // "Illegal drop" and changes nothing; a No to "Make sub menu?" cancels the whole drop.
+    // Every drop that goes through ends with the panel refresh and the count. The dragged
+    // node is forgotten afterwards, so a later drop cannot use a node deleted meanwhile.
+    void drop(const DropRequest &request);
+
+    // The drag ended without a drop: the panel shows the node the selection ended on, so
+    // nothing typed into it afterwards lands in another node. Forgets the dragged node.
+    void dragCancelled();
+
+private:
+    void dropNode(const DropRequest &request);
+    void dropFolders(const DropRequest &request);
+    void renameAfterFolder(MenuNode *target, const DirEntry &entry);
+    // True when the drop may go on: asks "Make sub menu?" where the rules want it asked.
+    bool confirmChildren(const DropRequest &request, const MenuNode *target) const;
+    void finish();
+
+    MenuTree &m_tree;
+    MessageBoxes &m_boxes;
+    DropView &m_view;
+    MenuNode *m_dragged = nullptr;
+};
+
+} // namespace torvex
