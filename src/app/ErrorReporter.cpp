@@ -1,0 +1,38 @@
+#include "app/ErrorReporter.h"
+
+#include "app/MessageBoxes.h"
+#include "menu/DirMenuFile.h"
+
+namespace torvex {
+
+ErrorReporter::ErrorReporter(ErrorLog &log, std::function<LogContext()> context, MenuFileUi &ui)
+    : m_log(log)
+    , m_context(std::move(context))
+    , m_ui(ui)
+{ }
+
+bool ErrorReporter::saveFailed(const std::string &message)
+{
+    m_ui.setBusyCursor(false);
+    const bool logged = m_log.append({ m_context(), gemDataFunction, message, std::nullopt });
+    showBox(message);
+    m_ui.setMenusEnabled(true);
+    return logged;
+}
+
+bool ErrorReporter::globalError(const std::string &sender, const std::string &message)
+{
+    showBox(message);
+    m_ui.setBusyCursor(false);
+    const bool logged = m_log.append({ m_context(), globalErrorHandlerFunction, message, sender });
+    m_ui.setMenusEnabled(true);
+    return logged;
+}
+
+void ErrorReporter::showBox(const std::string &message)
+{
+    if (MessageBoxes *boxes = m_ui.messageBoxes())
+        boxes->inform(message, errorCaption, MsgIcon::Warning);
+}
+
+} // namespace torvex

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/ErrorLog.h"
+
+#include <functional>
+#include <string>
+
+namespace torvex {
+
+class MenuFileUi;
+
+inline constexpr const char *errorCaption = "Error";
+
+// Shows failures to the user and records them in the error log, in the two orders the
+// program uses: the writer's own failures are logged before their box, failures that escape
+// a handler after it. A log that cannot be written changes neither: the box is always shown.
+class ErrorReporter
+{
+public:
+    // `context` gives the candidate paths, current file and title at the moment of a failure;
+    // `ui` gives the message boxes, the cursor and the menus.
+    ErrorReporter(ErrorLog &log, std::function<LogContext()> context, MenuFileUi &ui);
+
+    // A save failed with `message`: normal cursor, entry "procedure TForm1.gemData;", the box
+    // "Error" (warning icon), menus enabled. Returns whether the entry was written.
+    bool saveFailed(const std::string &message);
+
+    // A failure escaped a command or handler of `sender` (a class name): the box "Error"
+    // (warning icon), normal cursor, entry "globalErrorHandler" with the sender, menus
+    // enabled. Returns whether the entry was written.
+    bool globalError(const std::string &sender, const std::string &message);
+
+private:
+    void showBox(const std::string &message);
+
+    ErrorLog &m_log;
+    std::function<LogContext()> m_context;
+    MenuFileUi &m_ui;
+};
+
+} // namespace torvex
