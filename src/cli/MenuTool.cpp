@@ -1,9 +1,11 @@
 #include "cli/MenuTool.h"
 
+#include "cli/WhereCommand.h"
 #include "editor/ItemCount.h"
 #include "menu/DirMenuFile.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
+#include "platform/WindowsView.h"
 
 #include <functional>
 #include <map>
@@ -17,7 +19,7 @@ constexpr int exitFine = 0;
 constexpr int exitFindings = 1;
 constexpr int exitError = 2;
 
-const char *usage = "usage: torvex-menu print FILE | check FILE | resave FILE";
+const char *usage = "usage: torvex-menu print FILE | check FILE | resave FILE | where [PATH]";
 
 // Loading and saving without a window: failures of the save are kept for the caller.
 class ToolUi : public MenuFileUi
@@ -84,6 +86,8 @@ int check(const std::string &path, std::ostream &out, FileSystem &fs)
         }
         return true;
     });
+    if (reportBrokenPaths(tree, WindowsView::open(processEnvironment()), out))
+        found = true;
     return found || count >= itemLimit ? exitFindings : exitFine;
 }
 
@@ -118,6 +122,15 @@ int runMenuTool(
                 return resave(file, fs);
             } },
     };
+    if (!args.empty() && args[0] == "where" && args.size() <= 2) {
+        try {
+            const std::vector<std::string> paths(args.begin() + 1, args.end());
+            return runWhere(paths, WindowsView::open(processEnvironment()), out);
+        } catch (const std::exception &error) {
+            err << "torvex-menu: " << error.what() << '\n';
+            return exitError;
+        }
+    }
     if (args.size() != 2 || !commands.contains(args[0])) {
         err << usage << '\n';
         return exitError;

@@ -1,5 +1,6 @@
 #include "editor/CommandFolder.h"
 
+#include "menu/MenuTree.h"
 #include "platform/WindowsView.h"
 
 namespace torvex {
@@ -28,6 +29,23 @@ std::string commandFolder(std::string_view command)
 bool isBrokenCommand(std::string_view command, const WindowsView &view)
 {
     return !view.directoryExists(commandFolder(command));
+}
+
+std::vector<BrokenPathItem> brokenPathItems(
+    const MenuTree &tree, const WindowsView &view, bool withEmptyCommands)
+{
+    std::vector<BrokenPathItem> found;
+    std::size_t index = 0;
+    tree.forEach([&](MenuNode *node) {
+        ++index;
+        const std::string &command = node->data().Command;
+        if (node->hasChildren() || node->isSeparator() || (command.empty() && !withEmptyCommands))
+            return true;
+        if (isBrokenCommand(command, view))
+            found.push_back({ index, node->title() });
+        return true;
+    });
+    return found;
 }
 
 } // namespace torvex

@@ -1,0 +1,34 @@
+#include "cli/WhereCommand.h"
+
+#include "app/IniLocator.h"
+#include "controls/TamSystemPath.h"
+#include "editor/CommandFolder.h"
+#include "platform/WindowsView.h"
+
+#include <ostream>
+
+namespace torvex {
+
+int runWhere(const std::vector<std::string> &paths, const WindowsView &view, std::ostream &out)
+{
+    // The Windows folder comes from the system folder component, as at start-up, so a
+    // registry type error in its reads surfaces here too.
+    TTamSystemPath tamPath(view);
+    IniCandidates found =
+        locateIniFiles(view, tamPath.Windows(), paths.empty() ? "" : paths.front());
+    for (int slot = 1; slot <= 4; ++slot)
+        out << slot << '=' << found.fullIniPath(slot) << '\n';
+    out << "count=" << found.iniFileCount << '\n';
+    return 0;
+}
+
+bool reportBrokenPaths(const MenuTree &tree, const WindowsView &view, std::ostream &out)
+{
+    // Empty commands have their own line in the check report.
+    auto items = brokenPathItems(tree, view, false);
+    for (const auto &item : items)
+        out << "menu " << item.menuNumber << ": broken path: " << item.title << '\n';
+    return !items.empty();
+}
+
+} // namespace torvex

@@ -1,0 +1,95 @@
+// torvex-menu where and the broken-path lines of torvex-menu check, run as a program over
+// a synthetic Wine prefix.
+#include "support/SyntheticPrefix.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace torvex {
+namespace {
+
+struct ToolRun
+{
+    int exitCode;
+    std::string out;
+};
+
+ToolRun runTool(const std::filesystem::path &prefix, const std::string &args)
+{
+    const std::string command =
+        "WINEPREFIX='" + prefix.string() + "' " + TORVEX_MENU_TOOL + " " + args + " 2>&1";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer {};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        out.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    return { WEXITSTATUS(status), out };
+}
+
+class WhereCommandTest : public ::testing::Test
+{
+protected:
+    test::SyntheticPrefix wine;
+
+    void SetUp() override
+    {
+        wine.writeUserHive("[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+                           "\"IniFileName\"=\".\\\\wincmd.ini\"\n\"InstallDir\"=\"C:\\\\fm\"\n");
+        wine.writeMachineHive("[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+                              "\"IniFileName\"=\"wincmd.ini\"\n\"InstallDir\"=\"C:\\\\fm\\\\\"\n");
+        wine.write("drive_c/fm/wincmd.ini", "[DirMenu]\r\n");
+        wine.write("drive_c/windows/wincmd.ini", "[DirMenu]\r\n");
+    }
+};
+
+TEST_F(WhereCommandTest, PrintsTheFourSlotsAndTheCount)
+{
+    ToolRun run = runTool(wine.path(), "where 'c:\\FM\\wincmd.ini'");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+        "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=C:\\windows\\wincmd.ini\n"
+        "4=c:\\FM\\wincmd.ini\ncount=4\n");
+    run = runTool(wine.path(), "where");
+    EXPECT_EQ(run.out,
+        "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=C:\\windows\\wincmd.ini\n4=\ncount=3\n");
+}
+
+TEST_F(WhereCommandTest, ARegistryTypeErrorIsReported)
+{
+    wine.writeUserHive(
+        "[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n\"InstallDir\"=hex:01\n");
+    ToolRun run = runTool(wine.path(), "where");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "torvex-menu: Invalid data type for 'InstallDir'\n");
+}
+
+TEST_F(WhereCommandTest, CheckReportsExactlyTheItemsWhoseFoldersAreMissing)
+{
+    wine.makeFolder("drive_c/Data/Music");
+    wine.makeFolder("drive_c/Program Files");
+    std::filesystem::path menu = wine.write("menu.ini",
+        "[DirMenu]\r\n"
+        "menu1=Data\r\ncmd1=cd C:\\Data\r\n"
+        "menu2=Music\r\ncmd2=CD  c:\\DATA\\music  \r\n"
+        "menu3=Gone\r\ncmd3=cd C:\\Gone\r\n"
+        "menu4=-Sub\r\n"
+        "menu5=Programs\r\ncmd5=Cd c:\\program files\r\n"
+        "menu6=Tool\r\ncmd6=C:\\Data\\tool.exe\r\n"
+        "menu7=--\r\n"
+        "menu8=-\r\n"
+        "menu9=Bare\r\ncmd9=C:\\Data\r\n"
+        "menu10=Other drive\r\ncmd10=cd Q:\\x\r\n");
+    ToolRun run = runTool(wine.path(), "check '" + menu.string() + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out,
+        "11 items\n"
+        "menu 3: broken path: Gone\n"
+        "menu 6: broken path: Tool\n"
+        "menu 9: broken path: Other drive\n");
+}
+
+} // namespace
+} // namespace torvex
