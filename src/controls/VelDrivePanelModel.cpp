@@ -1,0 +1,336 @@
+#include "controls/VelDrivePanelModel.h"
+
+#include <cctype>
+
+namespace torvex {
+
+namespace {
+
+char upper(char letter)
+{
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+}
+
+// Replaces each occurrence of `placeholder` in `text`, left to right, by what `value` gives.
+// The scan goes on after the inserted text, so a replacement that itself holds the
+// placeholder (a volume labelled "[DD]") cannot make it loop.
+template <typename Value>
+void replaceAll(std::string &text, std::string_view placeholder, Value &&value)
+{
+    std::size_t from = 0;
+    for (;;) {
+        const std::size_t at = text.find(placeholder, from);
+        if (at == std::string::npos)
+            return;
+        const std::string insert = value();
+        text.replace(at, placeholder.size(), insert);
+        from = at + insert.size();
+    }
+}
+
+bool isHorizontalEdge(TAlign align)
+{
+    return align == TAlign::alTop || align == TAlign::alBottom;
+}
+
+bool isVerticalEdge(TAlign align)
+{
+    return align == TAlign::alLeft || align == TAlign::alRight;
+}
+
+} // namespace
+
+VelDrivePanelModel::VelDrivePanelModel(
+    const DriveSource &drives, int smallIconWidth, int smallIconHeight)
+    : m_drives(drives)
+    , m_driveMask(drives.driveMask())
+    , m_iconWidth(smallIconWidth)
+    , m_iconHeight(smallIconHeight)
+    , m_buttonWidth(smallIconWidth + 26)
+    , m_buttonHeight(smallIconHeight + 4)
+    , m_hintTemplate("Click the Button to access Drive \"[DD]\".")
+    , m_captionTemplate("[DR]:")
+{
+    m_height = 2 * m_buttonSpacing + m_buttonHeight;
+}
+
+void VelDrivePanelModel::setFlat(bool value)
+{
+    m_flat = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setButtonWidth(int value)
+{
+    m_buttonWidth = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setButtonHeight(int value)
+{
+    m_buttonHeight = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setButtonSpacing(int value)
+{
+    m_buttonSpacing = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setButtonHintTemplate(std::string value)
+{
+    m_hintTemplate = std::move(value);
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setButtonCaptionTemplate(std::string value)
+{
+    m_captionTemplate = std::move(value);
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setShowCaptions(bool value)
+{
+    m_showCaptions = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setShowGlyphs(bool value)
+{
+    m_showGlyphs = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setVertical(bool value)
+{
+    m_vertical = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setAutoSize(bool value)
+{
+    m_autoSize = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setAllowAllUp(bool value)
+{
+    m_allowAllUp = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setGroupIndex(int value)
+{
+    m_groupIndex = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setDriveTypes(TVelDriveTypes value)
+{
+    m_driveTypes = value;
+    rebuildButtons();
+}
+
+void VelDrivePanelModel::setAlign(TAlign value)
+{
+    const bool isFlip = (isHorizontalEdge(m_align) && isVerticalEdge(value))
+        || (isHorizontalEdge(value) && isVerticalEdge(m_align));
+    m_align = value;
+    if (!isFlip)
+        return;
+    m_vertical = isVerticalEdge(value);
+    rebuildButtons();
+}
+
+char VelDrivePanelModel::drive() const
+{
+    return m_groupIndex != 0 && !m_buttons.empty() ? m_drive : '\0';
+}
+
+void VelDrivePanelModel::setSize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+}
+
+void VelDrivePanelModel::setViewHooks(
+    std::function<void()> buttonsRebuilt, std::function<void()> downStatesChanged)
+{
+    m_buttonsRebuilt = std::move(buttonsRebuilt);
+    m_downStatesChanged = std::move(downStatesChanged);
+}
+
+void VelDrivePanelModel::clearButtons()
+{
+    m_buttons.clear();
+}
+
+void VelDrivePanelModel::applyAutoSize()
+{
+    if (!m_autoSize)
+        return;
+    // The decision rests on the docking edge alone, not on Vertical.
+    if (isHorizontalEdge(m_align))
+        m_height = 2 * m_buttonSpacing + m_buttonHeight;
+    else if (isVerticalEdge(m_align))
+        m_width = 2 * m_buttonSpacing + m_buttonWidth;
+}
+
+DriveButton VelDrivePanelModel::makeButton(char letter, int position) const
+{
+    DriveButton button;
+    button.letter = letter;
+    button.caption = m_showCaptions ? expandTemplate(letter, m_captionTemplate) : std::string();
+    button.hint = expandTemplate(letter, m_hintTemplate);
+    button.isFlat = m_flat;
+    button.width = m_buttonWidth;
+    button.height = m_buttonHeight;
+    button.allowAllUp = m_allowAllUp;
+    button.groupIndex = m_groupIndex;
+    button.isDown = m_groupIndex != 0 && letter == m_drive;
+    if (m_vertical) {
+        button.top = position;
+        button.left = m_buttonSpacing;
+    } else {
+        button.left = position;
+        button.top = m_buttonSpacing;
+    }
+    button.showsGlyph = m_showGlyphs;
+    button.icon = m_drives.icon(letter);
+    return button;
+}
+
+void VelDrivePanelModel::rebuildButtons()
+{
+    clearButtons();
+    // A resize does not end the rebuild: every caller expects the buttons to exist after it.
+    applyAutoSize();
+
+    int position = m_buttonSpacing;
+    bool isAnyDown = false;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (!isDriveShown(letter))
+            continue;
+        m_buttons.push_back(makeButton(letter, position));
+        isAnyDown = isAnyDown || m_buttons.back().isDown;
+        position += m_vertical ? m_buttonHeight + m_buttonSpacing : m_buttonWidth + m_buttonSpacing;
+    }
+    if (m_buttonsRebuilt)
+        m_buttonsRebuilt();
+
+    if (!isAnyDown && !m_buttons.empty() && m_groupIndex != 0 && !m_allowAllUp) {
+        const std::string current = m_drives.currentDirectory() + "C";
+        selectDrive(current.front());
+    }
+}
+
+bool VelDrivePanelModel::isDriveShown(char letter) const
+{
+    const int offset = upper(letter) - 'A';
+    if (offset < 0 || offset > 31 || (m_driveMask & (1u << offset)) == 0)
+        return false;
+    const int code = static_cast<int>(m_drives.driveType(upper(letter)));
+    if (code < 0 || code > 6)
+        return false;
+    return m_driveTypes.contains(static_cast<TVelDriveType>(code));
+}
+
+std::string VelDrivePanelModel::expandTemplate(char letter, std::string_view templ) const
+{
+    const char drive = upper(letter);
+    std::string result(templ);
+    replaceAll(result, "[DR]", [drive] {
+        return std::string(1, drive);
+    });
+    replaceAll(result, "[DD]", [this, drive] {
+        std::string name = m_drives.displayName(drive);
+        return name.empty() ? std::string { drive, ':', '\\' } : name;
+    });
+    return result;
+}
+
+void VelDrivePanelModel::setButtonDown(std::size_t index, bool down)
+{
+    DriveButton &button = m_buttons[index];
+    if (button.groupIndex == 0 || button.isDown == down)
+        return;
+    if (!down) {
+        if (button.allowAllUp)
+            button.isDown = false;
+        return;
+    }
+    for (DriveButton &other : m_buttons) {
+        if (&other != &button && other.groupIndex == button.groupIndex)
+            other.isDown = false;
+    }
+    button.isDown = true;
+}
+
+void VelDrivePanelModel::selectDrive(char letter)
+{
+    if (m_groupIndex == 0)
+        return;
+    if (m_buttons.empty())
+        throw DrivePanelError(msgNoDriveButton);
+
+    const char wanted = upper(letter);
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        setButtonDown(i, m_buttons[i].letter == wanted);
+    notifyDownStates();
+
+    char candidate = '\0';
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        if (!m_buttons[i].isDown)
+            continue;
+        candidate = m_buttons[i].letter;
+        raiseClick(i);
+    }
+    if (candidate != '\0') {
+        m_drive = candidate;
+        return;
+    }
+    if (m_buttons.empty())
+        throw DrivePanelError(msgInvalidDrive);
+    selectDrive(m_buttons.front().letter);
+}
+
+void VelDrivePanelModel::clickButton(std::size_t index)
+{
+    if (index >= m_buttons.size())
+        return;
+    const DriveButton &button = m_buttons[index];
+    if (button.groupIndex != 0) {
+        if (!button.isDown)
+            setButtonDown(index, true);
+        else if (button.allowAllUp)
+            setButtonDown(index, false);
+        notifyDownStates();
+    }
+    buttonClick(index);
+}
+
+void VelDrivePanelModel::buttonClick(std::size_t index)
+{
+    if (index >= m_buttons.size())
+        return;
+    m_drive = m_buttons[index].letter;
+    raiseClick(index);
+}
+
+void VelDrivePanelModel::raiseClick(std::size_t index)
+{
+    if (!m_onClickButton)
+        return;
+    // A copy: the handler may change the panel and so remake its buttons.
+    const DriveButton button = m_buttons[index];
+    m_onClickButton(button, button.letter);
+}
+
+void VelDrivePanelModel::notifyDownStates()
+{
+    if (m_downStatesChanged)
+        m_downStatesChanged();
+}
+
+} // namespace torvex

@@ -1,0 +1,191 @@
+#include "settings/ProgramSettings.h"
+
+#include <algorithm>
+
+namespace torvex {
+
+namespace {
+
+constexpr std::string_view keyMaximized = "maximized";
+constexpr std::string_view keyTop = "top";
+constexpr std::string_view keyLeft = "left";
+constexpr std::string_view keyWidth = "width";
+constexpr std::string_view keyHeight = "height";
+constexpr std::string_view keySplitter = "splitter";
+constexpr std::string_view keyVelDrives = "VelDrives";
+
+constexpr std::string_view keyBackground = "STextFarve";
+constexpr std::string_view keyFontColour = "sTextFontColor";
+constexpr std::string_view keyAsk = "CBoxAsk";
+constexpr std::string_view keyDropTargetHasCommand = "CBoxDropTargetHasCommand";
+
+// The drive-type check boxes in the order they are read, written and applied.
+struct DriveTypeKey
+{
+    std::string_view key;
+    bool Options::*field;
+    bool def;
+    TVelDriveType type;
+};
+
+constexpr std::array<DriveTypeKey, 7> driveTypeKeys = { {
+    { "CBoxFixed", &Options::showFixed, true, TVelDriveType::drtFixed },
+    { "CBoxRemote", &Options::showRemote, false, TVelDriveType::drtRemote },
+    { "CBoxUnavailable", &Options::showUnavailable, false, TVelDriveType::drtUnavailable },
+    { "CBoxRemovable", &Options::showRemovable, false, TVelDriveType::drtRemovable },
+    { "CBoxCDRom", &Options::showCDRom, false, TVelDriveType::drtCDRom },
+    { "CBoxRamDisk", &Options::showRamDisk, false, TVelDriveType::drtRamDisk },
+    { "CBoxUnknown", &Options::showUnknown, false, TVelDriveType::drtUnknown },
+} };
+
+} // namespace
+
+TVelDriveTypes driveTypesOf(const Options &options)
+{
+    TVelDriveTypes types;
+    for (const DriveTypeKey &entry : driveTypeKeys) {
+        if (options.*entry.field)
+            types = types.with(entry.type);
+    }
+    return types;
+}
+
+int dropModeFromButtons(const std::array<bool, 5> &isDown)
+{
+    int mode = defaultDropMode;
+    for (int i = 0; i < 5; ++i) {
+        if (isDown[static_cast<std::size_t>(i)])
+            mode = i;
+    }
+    return mode;
+}
+
+std::optional<char> startDrive(
+    std::string_view stored, const std::function<bool(const std::string &)> &folderExists)
+{
+    // The whole text takes part in the test, so "CD" never names a root and falls back to C.
+    if (!stored.empty() && folderExists(std::string(stored) + ":\\"))
+        return stored.front();
+    if (folderExists("c:\\"))
+        return 'c';
+    return std::nullopt;
+}
+
+std::string ProgramSettings::pathIn(std::string_view executableDir)
+{
+    std::string path(executableDir);
+    if (!path.empty() && path.back() != '/' && path.back() != '\\')
+        path += '/';
+    path += settingsFileName;
+    return path;
+}
+
+ProgramSettings::ProgramSettings(std::string path, FileSystem &fs)
+    : m_file(std::move(path), fs)
+{ }
+
+std::string ProgramSettings::readString(
+    std::string_view section, std::string_view key, std::string_view def) const
+{
+    return m_file.readString(section, key, def);
+}
+
+void ProgramSettings::writeString(
+    std::string_view section, std::string_view key, std::string_view value)
+{
+    m_file.writeKey(section, key, value);
+}
+
+int ProgramSettings::readInteger(std::string_view section, std::string_view key, int def) const
+{
+    return m_file.readInteger(section, key, def);
+}
+
+void ProgramSettings::writeInteger(std::string_view section, std::string_view key, int value)
+{
+    m_file.writeInteger(section, key, value);
+}
+
+bool ProgramSettings::readBool(std::string_view section, std::string_view key, bool def) const
+{
+    return m_file.readBool(section, key, def);
+}
+
+void ProgramSettings::writeBool(std::string_view section, std::string_view key, bool value)
+{
+    m_file.writeBool(section, key, value);
+}
+
+int32_t ProgramSettings::readTreeBackground() const
+{
+    return readInteger(sectionForm2, keyBackground, clBtnFace);
+}
+
+WindowSettings ProgramSettings::readWindowSettings() const
+{
+    WindowSettings settings;
+    settings.isMaximized = readBool(sectionForm1, keyMaximized, false);
+    if (!settings.isMaximized) {
+        settings.bounds.top = readInteger(sectionForm1, keyTop, 100);
+        settings.bounds.left = readInteger(sectionForm1, keyLeft, 100);
+        settings.bounds.width = readInteger(sectionForm1, keyWidth, 500);
+        settings.bounds.height = readInteger(sectionForm1, keyHeight, 500);
+    }
+    settings.splitter = std::max(readInteger(sectionForm1, keySplitter, 230), minimumSplitter);
+    settings.velDrives = readString(sectionForm1, keyVelDrives, "c");
+
+    std::array<bool, 5> isDown {};
+    for (std::size_t i = 0; i < dropModeKeys.size(); ++i)
+        isDown[i] = readBool(sectionForm1, dropModeKeys[i], int(i) == defaultDropMode);
+    settings.dropMode = dropModeFromButtons(isDown);
+    return settings;
+}
+
+void ProgramSettings::writeWindowSettings(const WindowSnapshot &snapshot)
+{
+    // A window closed while minimized opens maximized next time; its normal-state geometry
+    // stays as an earlier close left it.
+    const bool isNormal = snapshot.state == WindowState::Normal;
+    writeBool(sectionForm1, keyMaximized, !isNormal);
+    if (isNormal) {
+        writeInteger(sectionForm1, keyTop, snapshot.bounds.top);
+        writeInteger(sectionForm1, keyLeft, snapshot.bounds.left);
+        writeInteger(sectionForm1, keyWidth, snapshot.bounds.width);
+        writeInteger(sectionForm1, keyHeight, snapshot.bounds.height);
+    }
+    writeInteger(sectionForm1, keySplitter, std::max(snapshot.splitter, minimumSplitter));
+    for (std::size_t i = 0; i < dropModeKeys.size(); ++i)
+        writeBool(sectionForm1, dropModeKeys[i], int(i) == snapshot.dropMode);
+    writeString(sectionForm1,
+        keyVelDrives,
+        snapshot.drive == '\0' ? std::string() : std::string(1, snapshot.drive));
+}
+
+Options ProgramSettings::readOptions() const
+{
+    Options options;
+    options.backgroundColour = readInteger(sectionForm2, keyBackground, clBtnFace);
+    options.fontColour = readInteger(sectionForm2, keyFontColour, clWindowText);
+    for (const DriveTypeKey &entry : driveTypeKeys)
+        options.*entry.field = readBool(sectionForm2, entry.key, entry.def);
+    options.askOnExitWithoutSaving = readBool(sectionForm2, keyAsk, true);
+    options.confirmDropOnCommand = readBool(sectionForm2, keyDropTargetHasCommand, true);
+    return options;
+}
+
+void ProgramSettings::writeOptions(const Options &options)
+{
+    writeInteger(sectionForm2, keyBackground, options.backgroundColour);
+    writeInteger(sectionForm2, keyFontColour, options.fontColour);
+    for (const DriveTypeKey &entry : driveTypeKeys)
+        writeBool(sectionForm2, entry.key, options.*entry.field);
+    writeBool(sectionForm2, keyAsk, options.askOnExitWithoutSaving);
+    writeBool(sectionForm2, keyDropTargetHasCommand, options.confirmDropOnCommand);
+}
+
+bool ProgramSettings::readAskOnExitWithoutSaving() const
+{
+    return readBool(sectionForm2, keyAsk, true);
+}
+
+} // namespace torvex
