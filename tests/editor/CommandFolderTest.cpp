@@ -2,6 +2,7 @@
 
 #include "platform/WindowsView.h"
 #include "support/SyntheticPrefix.h"
+#include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,32 @@ TEST(CommandFolder, BrokenMeansNoExistingFolderThroughTheWindowsView)
     EXPECT_TRUE(isBrokenCommand("cd C:\\Gone", view));
     EXPECT_TRUE(isBrokenCommand("C:\\Data\\tool.exe", view));
     EXPECT_TRUE(isBrokenCommand("cd Q:\\", view));
+}
+
+TEST(CommandFolder, BrokenPathItemsSkipSubmenusAndSeparators)
+{
+    test::SyntheticPrefix wine;
+    wine.makeFolder("drive_c/Data");
+    WindowsView view = WindowsView::forPrefix(wine.prefix(), {});
+    MenuTree tree;
+    test::buildTree(tree,
+        "Data|cd C:\\Data\n"
+        "Sub|cd C:\\Gone\n"
+        "  Inner|cd  c:\\data \n"
+        "  Lost|cd C:\\Gone\n"
+        "-\n"
+        "Empty\n");
+    auto numbers = [](const std::vector<BrokenPathItem> &items) {
+        std::vector<std::size_t> out;
+        for (const auto &item : items)
+            out.push_back(item.menuNumber);
+        return out;
+    };
+    auto withEmpty = brokenPathItems(tree, view, true);
+    EXPECT_EQ(numbers(withEmpty), (std::vector<std::size_t> { 4, 6 }));
+    ASSERT_EQ(withEmpty.size(), 2u);
+    EXPECT_EQ(withEmpty[0].title, "Lost");
+    EXPECT_EQ(numbers(brokenPathItems(tree, view, false)), (std::vector<std::size_t> { 4 }));
 }
 
 } // namespace
