@@ -1,0 +1,174 @@
+#include "app/FileCommands.h"
+
+#include "app/MessageBoxes.h"
+#include "menu/IniFile.h"
+#include "menu/MenuTree.h"
+
+#include <exception>
+
+namespace torvex {
+
+std::string iniFileNotFoundText(const std::string &path)
+{
+    return std::string("Can't find this ini file:") + lineBreak + path;
+}
+
+std::string closeAnywayText(const std::string &path, bool settingsFailed)
+{
+    std::string text = "The menu was not saved to " + path + ".";
+    if (settingsFailed)
+        text += std::string(lineBreak) + settingsNotSavedText;
+    return text + lineBreak + lineBreak + "Close anyway?";
+}
+
+bool askBeforeExitWithoutSaving(const IniFile &settings)
+{
+    try {
+        return settings.readBool("form2", "CBoxAsk", true);
+    } catch (const std::exception &) {
+        // Asking once too often is harmless; leaving without the question is not.
+        return true;
+    }
+}
+
+FileCommands::FileCommands(FileCommandsHost &host, const MenuTree &tree, FileValues values)
+    : m_host(host)
+    , m_tree(tree)
+    , m_values(values)
+{ }
+
+std::vector<std::string> FileCommands::candidates() const
+{
+    std::vector<std::string> paths;
+    for (int slot = 1; slot <= 4; ++slot)
+        if (!m_values.fullIniPath[slot].empty())
+            paths.push_back(m_values.fullIniPath[slot]);
+    return paths;
+}
+
+void FileCommands::runChooser(const std::string &caption, ChooserAction action)
+{
+    const std::vector<std::string> paths = candidates();
+    if (paths.empty()) {
+        m_host.messages().inform(noIniFileText, noIniFileCaption, MsgIcon::Error);
+        return;
+    }
+    const std::optional<std::string> chosen = m_host.chooseIniFile(caption, paths);
+    if (!chosen)
+        return;
+    // The choice becomes the current file even when it has gone missing since start-up.
+    m_values.aktuelIniFil = *chosen;
+    if (!m_host.fileExists(m_values.aktuelIniFil)) {
+        m_host.messages().inform(
+            iniFileNotFoundText(m_values.aktuelIniFil), iniFileNotFoundCaption, MsgIcon::Error);
+        return;
+    }
+    m_host.setIniPanelText(" " + m_values.aktuelIniFil);
+    if (action == ChooserAction::Load)
+        m_host.loadData(m_values.aktuelIniFil);
+    else
+        m_host.gemData(m_values.aktuelIniFil);
+}
+
+void FileCommands::fileOpen()
+{
+    if (!m_values.aktuelIniFil.empty() && !m_tree.isEmpty()) {
+        const MsgResult answer = m_host.messages().ask(
+            saveMenusText, saveMenusCaption, MsgIcon::Question, MsgButtons::YesNoCancel);
+        if (answer == MsgResult::Cancel)
+            return;
+        if (answer == MsgResult::Yes) {
+            fileSave();
+            return;
+        }
+    }
+    runChooser(chooseOpenCaption, ChooserAction::Load);
+}
+
+void FileCommands::fileSave()
+{
+    if (m_tree.isEmpty()) {
+        m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+        return;
+    }
+    if (!m_values.aktuelIniFil.empty() && m_host.fileExists(m_values.aktuelIniFil)) {
+        m_host.gemData(m_values.aktuelIniFil);
+        return;
+    }
+    runChooser(chooseSaveCaption, ChooserAction::Save);
+}
+
+void FileCommands::fileSaveAs()
+{
+    if (m_tree.isEmpty()) {
+        m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+        return;
+    }
+    runChooser(chooseSaveCaption, ChooserAction::Save);
+}
+
+void FileCommands::fileExitWithoutSaving()
+{
+    if (m_values.aktuelIniFil.empty() && m_tree.isEmpty()) {
+        m_host.closeWindow();
+        return;
+    }
+    if (m_host.confirmExitWithoutSaving()) {
+        const MsgResult answer = m_host.messages().ask(exitWithoutSavingText,
+            exitWithoutSavingCaption,
+            MsgIcon::Question,
+            MsgButtons::YesNoCancel);
+        if (answer == MsgResult::Cancel)
+            return;
+        if (answer == MsgResult::No) {
+            fileExitAndSave();
+            return;
+        }
+    }
+    m_values.exitWithoutSaving = true;
+    m_host.closeWindow();
+}
+
+void FileCommands::fileExitAndSave()
+{
+    m_host.closeWindow();
+}
+
+bool FileCommands::settingsStored()
+{
+    std::string message;
+    try {
+        m_host.writeWindowSettings();
+        return true;
+    } catch (const std::exception &error) {
+        message = error.what();
+    } catch (...) {
+        message = "Unknown error";
+    }
+    // The user is told what was lost, and closing goes on: settings never keep anyone in.
+    m_host.reportError(message + lineBreak + settingsNotSavedText);
+    return false;
+}
+
+CloseDecision FileCommands::formClose()
+{
+    const bool settingsFailed = !settingsStored();
+    // An empty tree has nothing to write (the writer would do nothing with it).
+    if (m_values.exitWithoutSaving || m_tree.isEmpty())
+        return CloseDecision::Close;
+    if (m_host.fileExists(m_values.aktuelIniFil)) {
+        if (m_host.gemData(m_values.aktuelIniFil))
+            return CloseDecision::Close;
+        // Failed writes leave the file as it was; the user decides whether the edits may go.
+        const MsgResult answer =
+            m_host.messages().ask(closeAnywayText(m_values.aktuelIniFil, settingsFailed),
+                notSavedCaption,
+                MsgIcon::Warning,
+                MsgButtons::YesNo);
+        return answer == MsgResult::Yes ? CloseDecision::Close : CloseDecision::KeepOpen;
+    }
+    fileSaveAs();
+    return CloseDecision::KeepOpen;
+}
+
+} // namespace torvex

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace torvex {
+
+class IniFile;
+class MenuTree;
+class MessageBoxes;
+
+// Texts of the File commands' message boxes.
+inline constexpr const char *nothingToSaveText = "Nothing to save...     ";
+inline constexpr const char *nothingToSaveCaption = " Nothing to save";
+inline constexpr const char *noIniFileText = "No ini file (wincmd.ini) was found!";
+inline constexpr const char *noIniFileCaption = " No ini file found!";
+inline constexpr const char *iniFileNotFoundCaption = " Selected ini file not found!";
+inline constexpr const char *saveMenusText = "Save menus?";
+inline constexpr const char *saveMenusCaption = " Save?";
+inline constexpr const char *exitWithoutSavingText =
+    "Do you want to exit without saving any changes you might have made?";
+inline constexpr const char *exitWithoutSavingCaption = " Exit without saving?";
+inline constexpr const char *notSavedCaption = " Not saved";
+inline constexpr const char *settingsNotSavedText = "The window settings were not saved.";
+// Captions of the chooser.
+inline constexpr const char *chooseOpenCaption = " Choose ini file to get data from";
+inline constexpr const char *chooseSaveCaption = " Choose ini file to save data in";
+
+// "Can't find this ini file:", a line break and the path.
+std::string iniFileNotFoundText(const std::string &path);
+// The question asked when the menu could not be saved while closing: what was not saved
+// (the menu and path; the window settings too when `settingsFailed`), then "Close anyway?".
+std::string closeAnywayText(const std::string &path, bool settingsFailed);
+
+// Whether "Exit without saving" asks first: `CBoxAsk` of section form2, on when missing,
+// not a number or when the settings file cannot be read.
+bool askBeforeExitWithoutSaving(const IniFile &settings);
+
+// What the File commands need from the main window.
+class FileCommandsHost
+{
+public:
+    virtual ~FileCommandsHost() = default;
+    // Shows the chooser with `caption` and `paths` (never empty) modally. Returns the chosen
+    // path, or nullopt for Cancel.
+    virtual std::optional<std::string> chooseIniFile(
+        const std::string &caption, const std::vector<std::string> &paths) = 0;
+    virtual MessageBoxes &messages() = 0;
+    // The reader and the writer of the DirMenu section; gemData reports its own failures
+    // (log entry, then the box) and returns false after them.
+    virtual bool loadData(const std::string &path) = 0;
+    virtual bool gemData(const std::string &path) = 0;
+    virtual bool fileExists(const std::string &path) const = 0;
+    // The file panel Panel_IniSti.
+    virtual void setIniPanelText(const std::string &text) = 0;
+    // Reads the confirmation setting of "Exit without saving" from the settings file now.
+    virtual bool confirmExitWithoutSaving() = 0;
+    // Asks the window to close; the window answers with FileCommands::formClose.
+    virtual void closeWindow() = 0;
+    // Stores the window's settings (form1); throws on failure.
+    virtual void writeWindowSettings() = 0;
+    // Shows and logs a failure the way the global error handler does.
+    virtual void reportError(const std::string &message) = 0;
+};
+
+// The program-wide values the commands read and change; they live in the main window.
+struct FileValues
+{
+    const std::array<std::string, 5> &fullIniPath; // slots 1 to 4
+    std::string &aktuelIniFil;
+    bool &exitWithoutSaving;
+};
+
+enum class CloseDecision { Close, KeepOpen };
+
+// Open, Save, Save as, Exit without saving, Exit and save, and the closing of the main
+// window. Failures other than the writer's own pass through to the caller.
+class FileCommands
+{
+public:
+    FileCommands(FileCommandsHost &host, const MenuTree &tree, FileValues values);
+
+    // With a current file and a non-empty tree, asks "Save menus?" first: Yes saves and ends,
+    // Cancel ends. Then the chooser; OK loads the chosen file.
+    void fileOpen();
+    // Writes the current file when it exists, else behaves as Save as. Nothing to save for an
+    // empty tree.
+    void fileSave();
+    // Writes to a file picked in the chooser, which becomes the current file.
+    void fileSaveAs();
+    // Leaves without writing the menu, after the confirmation when it is on.
+    void fileExitWithoutSaving();
+    // Closes the window; the closing steps save.
+    void fileExitAndSave();
+    // Every way of closing the window: stores the window settings, then writes the current
+    // file, or keeps the window open and runs Save as when the menu has nodes but no existing
+    // file. When the menu cannot be written the user is asked whether to close anyway.
+    CloseDecision formClose();
+
+private:
+    enum class ChooserAction { Load, Save };
+    void runChooser(const std::string &caption, ChooserAction action);
+    std::vector<std::string> candidates() const;
+    bool settingsStored();
+
+    FileCommandsHost &m_host;
+    const MenuTree &m_tree;
+    FileValues m_values;
+};
+
+} // namespace torvex

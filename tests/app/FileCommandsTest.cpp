@@ -1,0 +1,446 @@
+#include "app/FileCommands.h"
+
+#include "app/ErrorReporter.h"
+#include "menu/DirMenuFile.h"
+#include "menu/IniError.h"
+#include "menu/IniFile.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+#include "support/TreeBuilder.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace torvex {
+namespace {
+
+using test::buildTree;
+using test::outline;
+using test::readFile;
+using test::TempDir;
+
+const std::string otherSections = "[Configuration]\r\nInstallDir=c:\\fm\r\n";
+
+// Writes and reads fail on demand, the way a full disk or a read-only folder would.
+class FaultyFileSystem : public FileSystem
+{
+public:
+    bool failWrites = false;
+    bool failReads = false;
+    void writeAtomic(const std::string &path, const std::string &bytes) override
+    {
+        if (failWrites)
+            throw IniWriteError(path, "injected");
+        FileSystem::writeAtomic(path, bytes);
+    }
+    std::string readAll(const std::string &path) const override
+    {
+        if (failReads)
+            throw IniReadError(path, "injected");
+        return FileSystem::readAll(path);
+    }
+};
+
+// Remembers what the log held while each box was up.
+class LogWatchingBoxes : public test::ScriptedMessageBoxes
+{
+public:
+    std::string logPath;
+    std::vector<std::string> logAtBox;
+    MsgResult ask(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        MsgButtons buttons) override
+    {
+        logAtBox.push_back(readFile(logPath));
+        return ScriptedMessageBoxes::ask(text, caption, icon, buttons);
+    }
+};
+
+// The main window as the commands see it, over the real reader, writer and error log.
+class FakeWindow : public FileCommandsHost, public MenuFileUi
+{
+public:
+    TempDir dir;
+    MenuTree tree;
+    LogWatchingBoxes boxes;
+    FaultyFileSystem fs;
+    ErrorLog log { dir.path().string() };
+    ErrorReporter reporter { log,
+        [this] {
+            return LogContext { "Torvex v1.2", fullIniPath, aktuelIniFil };
+        },
+        *this };
+    std::array<std::string, 5> fullIniPath;
+    std::string aktuelIniFil;
+    bool exitWithoutSaving = false;
+    FileCommands commands { *this, tree, { fullIniPath, aktuelIniFil, exitWithoutSaving } };
+
+    std::deque<std::optional<std::string>> chooserAnswers;
+    std::vector<std::string> chooserCaptions;
+    std::vector<std::string> chooserPaths;
+    std::vector<std::string> events;
+    std::string panel = " Load ini file by clicking Open in the File menu...";
+    std::string status;
+    bool confirm = true;
+    bool settingsFail = false;
+    bool closed = false;
+
+    FakeWindow() { boxes.logPath = log.path(); }
+
+    std::string iniFile(const std::string &name, const std::string &dirMenu)
+    {
+        return dir.write(name, otherSections + "[DirMenu]\r\n" + dirMenu);
+    }
+
+    std::optional<std::string> chooseIniFile(
+        const std::string &caption, const std::vector<std::string> &paths) override
+    {
+        chooserCaptions.push_back(caption);
+        chooserPaths = paths;
+        events.push_back("chooser");
+        if (chooserAnswers.empty())
+            return std::nullopt;
+        auto answer = chooserAnswers.front();
+        chooserAnswers.pop_front();
+        return answer;
+    }
+    MessageBoxes &messages() override { return boxes; }
+    MessageBoxes *messageBoxes() override { return &boxes; }
+    bool loadData(const std::string &path) override
+    {
+        events.push_back("load");
+        return torvex::loadData(path, tree, *this, fs);
+    }
+    bool gemData(const std::string &path) override
+    {
+        events.push_back("save");
+        return torvex::gemData(path, tree, *this, fs);
+    }
+    bool fileExists(const std::string &path) const override { return fs.fileExists(path); }
+    void setIniPanelText(const std::string &text) override { panel = text; }
+    bool confirmExitWithoutSaving() override { return confirm; }
+    void closeWindow() override
+    {
+        events.push_back("close");
+        closed = commands.formClose() == CloseDecision::Close;
+    }
+    void writeWindowSettings() override
+    {
+        events.push_back("settings");
+        if (settingsFail)
+            throw IniWriteError(dir.file("torvex.ini"));
+    }
+    void reportError(const std::string &message) override
+    {
+        reporter.globalError("TForm1", message);
+    }
+    void showStatus(const std::string &text) override { status = text; }
+    void saveFailed(const std::string &message) override { reporter.saveFailed(message); }
+
+    int logEntries() const
+    {
+        const std::string text = readFile(log.path());
+        int count = 0;
+        for (std::size_t at = text.find("------------------------\r\n"); at != std::string::npos;
+             at = text.find("------------------------\r\n", at + 1))
+            ++count;
+        return count;
+    }
+};
+
+TEST(FileCommandsTest, OpenWithLoadedTreeAndYesSavesWithoutTheChooser)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=Old\r\ncmd1=cd old\r\n");
+    w.fullIniPath[2] = w.iniFile("b.ini", "menu1=B\r\n");
+    buildTree(w.tree, "New|cd new");
+    w.boxes.answer(MsgResult::Yes);
+    w.commands.fileOpen();
+    ASSERT_EQ(w.boxes.boxes().size(), 1u);
+    EXPECT_EQ(w.boxes.last().text, "Save menus?");
+    EXPECT_EQ(w.boxes.last().caption, " Save?");
+    EXPECT_EQ(w.boxes.last().icon, MsgIcon::Question);
+    EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(w.events, (std::vector<std::string> { "save" }));
+    EXPECT_EQ(
+        readFile(w.aktuelIniFil), otherSections + "[DirMenu]\r\nmenu1=New\r\ncmd1=cd new\r\n");
+}
+
+TEST(FileCommandsTest, OpenAnsweredNoOrCancel)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    w.fullIniPath[3] = w.iniFile("b.ini", "menu1=B\r\n");
+    buildTree(w.tree, "Edited");
+    const std::string before = readFile(w.aktuelIniFil);
+
+    w.boxes.answer(MsgResult::Cancel);
+    w.commands.fileOpen();
+    EXPECT_TRUE(w.events.empty());
+
+    w.boxes.answer(MsgResult::No);
+    w.chooserAnswers.push_back(w.fullIniPath[3]);
+    w.commands.fileOpen();
+    EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "load" }));
+    EXPECT_EQ(w.chooserCaptions.back(), " Choose ini file to get data from");
+    EXPECT_EQ(w.chooserPaths, (std::vector<std::string> { w.fullIniPath[1], w.fullIniPath[3] }));
+    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[3]);
+    EXPECT_EQ(w.panel, " " + w.fullIniPath[3]);
+    EXPECT_EQ(outline(w.tree), "B\n");
+    EXPECT_EQ(readFile(w.fullIniPath[1]), before);
+}
+
+TEST(FileCommandsTest, OpenWithNodesButNoFileReplacesThemWithoutAsking)
+{
+    FakeWindow w;
+    w.fullIniPath[4] = w.iniFile("a.ini", "menu1=A\r\n");
+    buildTree(w.tree, "Unsaved");
+    w.chooserAnswers.push_back(w.fullIniPath[4]);
+    w.commands.fileOpen();
+    EXPECT_TRUE(w.boxes.empty());
+    EXPECT_EQ(outline(w.tree), "A\n");
+}
+
+TEST(FileCommandsTest, ChooserWithoutCandidatesOrWithAVanishedFile)
+{
+    FakeWindow w;
+    w.commands.fileOpen();
+    ASSERT_EQ(w.boxes.boxes().size(), 1u);
+    EXPECT_EQ(w.boxes.last().text, "No ini file (wincmd.ini) was found!");
+    EXPECT_EQ(w.boxes.last().caption, " No ini file found!");
+    EXPECT_EQ(w.boxes.last().icon, MsgIcon::Error);
+    EXPECT_TRUE(w.chooserCaptions.empty());
+
+    w.fullIniPath[2] = w.dir.file("gone.ini");
+    w.chooserAnswers.push_back(w.fullIniPath[2]);
+    w.commands.fileOpen();
+    EXPECT_EQ(w.boxes.last().text, "Can't find this ini file:\r\n" + w.fullIniPath[2]);
+    EXPECT_EQ(w.boxes.last().caption, " Selected ini file not found!");
+    EXPECT_EQ(w.boxes.last().icon, MsgIcon::Error);
+    // The missing choice becomes the current file; the panel keeps the old text.
+    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[2]);
+    EXPECT_EQ(w.panel, " Load ini file by clicking Open in the File menu...");
+    EXPECT_EQ(w.events, (std::vector<std::string> { "chooser" }));
+}
+
+TEST(FileCommandsTest, SaveWithEmptyTreeHasNothingToSave)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.aktuelIniFil);
+    w.commands.fileSave();
+    w.commands.fileSaveAs();
+    ASSERT_EQ(w.boxes.boxes().size(), 2u);
+    for (const auto &box : w.boxes.boxes()) {
+        EXPECT_EQ(box.text, "Nothing to save...     ");
+        EXPECT_EQ(box.caption, " Nothing to save");
+        EXPECT_EQ(box.icon, MsgIcon::Information);
+    }
+    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+}
+
+TEST(FileCommandsTest, SaveWritesTheCurrentFileOrFallsBackToTheChooser)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.iniFile("a.ini", "menu1=A\r\n");
+    w.fullIniPath[2] = w.iniFile("b.ini", "menu1=B\r\n");
+    buildTree(w.tree, "T|cd t");
+
+    w.chooserAnswers.push_back(w.fullIniPath[2]);
+    w.commands.fileSave();
+    EXPECT_EQ(w.chooserCaptions, (std::vector<std::string> { " Choose ini file to save data in" }));
+    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[2]);
+    EXPECT_EQ(w.panel, " " + w.fullIniPath[2]);
+    EXPECT_EQ(readFile(w.fullIniPath[2]), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
+
+    w.events.clear();
+    w.commands.fileSave();
+    EXPECT_EQ(w.events, (std::vector<std::string> { "save" }));
+
+    w.events.clear();
+    w.chooserAnswers.push_back(w.fullIniPath[1]);
+    w.commands.fileSaveAs();
+    EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "save" }));
+    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[1]);
+    EXPECT_EQ(readFile(w.fullIniPath[1]), readFile(w.fullIniPath[2]));
+}
+
+TEST(FileCommandsTest, ExitWithoutSavingWithConfirmationOffClosesAtOnce)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.aktuelIniFil);
+    buildTree(w.tree, "Edited");
+    w.confirm = false;
+    w.commands.fileExitWithoutSaving();
+    EXPECT_TRUE(w.closed);
+    EXPECT_TRUE(w.exitWithoutSaving);
+    EXPECT_TRUE(w.boxes.empty());
+    EXPECT_EQ(w.events, (std::vector<std::string> { "close", "settings" }));
+    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+}
+
+TEST(FileCommandsTest, ExitWithoutSavingAsks)
+{
+    struct Case
+    {
+        MsgResult answer;
+        bool closed;
+        bool saved;
+    };
+    for (const Case c : { Case { MsgResult::Yes, true, false },
+             Case { MsgResult::No, true, true },
+             Case { MsgResult::Cancel, false, false } }) {
+        FakeWindow w;
+        w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+        const std::string before = readFile(w.aktuelIniFil);
+        buildTree(w.tree, "Edited");
+        w.boxes.answer(c.answer);
+        w.commands.fileExitWithoutSaving();
+        ASSERT_EQ(w.boxes.boxes().size(), 1u);
+        EXPECT_EQ(w.boxes.last().text,
+            "Do you want to exit without saving any changes you might have made?");
+        EXPECT_EQ(w.boxes.last().caption, " Exit without saving?");
+        EXPECT_EQ(w.boxes.last().icon, MsgIcon::Question);
+        EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(w.closed, c.closed);
+        EXPECT_EQ(readFile(w.aktuelIniFil) != before, c.saved);
+    }
+}
+
+TEST(FileCommandsTest, ExitWithoutSavingWithNothingLoadedLeavesWithoutAsking)
+{
+    FakeWindow w;
+    w.commands.fileExitWithoutSaving();
+    EXPECT_TRUE(w.closed);
+    EXPECT_TRUE(w.boxes.empty());
+}
+
+TEST(FileCommandsTest, ClosingStoresSettingsFirstThenSavesLikeExitAndSave)
+{
+    for (const bool viaCommand : { false, true }) {
+        FakeWindow w;
+        w.fullIniPath[1] = w.iniFile("a.ini", "menu1=A\r\n");
+        w.chooserAnswers.push_back(w.fullIniPath[1]);
+        w.commands.fileOpen();
+        w.tree.setTitle(w.tree.first(), "Edited");
+        w.events.clear();
+        if (viaCommand)
+            w.commands.fileExitAndSave();
+        else
+            w.closeWindow(); // the close button, Alt+F4, the window manager
+        EXPECT_TRUE(w.closed);
+        EXPECT_EQ(w.events, (std::vector<std::string> { "close", "settings", "save" }));
+        EXPECT_EQ(
+            readFile(w.aktuelIniFil), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
+    }
+}
+
+TEST(FileCommandsTest, ClosingWithNodesButNoExistingFileKeepsTheWindowOpen)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.iniFile("a.ini", "menu1=A\r\n");
+    buildTree(w.tree, "New");
+    w.closeWindow();
+    EXPECT_FALSE(w.closed);
+    EXPECT_EQ(w.chooserCaptions, (std::vector<std::string> { " Choose ini file to save data in" }));
+
+    // Without any candidate the chooser cannot be filled; Exit without saving then leaves.
+    FakeWindow none;
+    buildTree(none.tree, "New");
+    none.closeWindow();
+    EXPECT_FALSE(none.closed);
+    EXPECT_EQ(none.boxes.last().text, "No ini file (wincmd.ini) was found!");
+    none.boxes.answer(MsgResult::Yes);
+    none.commands.fileExitWithoutSaving();
+    EXPECT_TRUE(none.closed);
+}
+
+TEST(FileCommandsTest, ClosingWithEmptyTreeWritesNothing)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.aktuelIniFil);
+    w.closeWindow();
+    EXPECT_TRUE(w.closed);
+    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+}
+
+TEST(FileCommandsTest, SaveThatCannotWriteIsLoggedBeforeItsBoxAndChangesNothing)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.aktuelIniFil);
+    buildTree(w.tree, "Edited");
+    w.fs.failWrites = true;
+    w.commands.fileSave();
+    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+    EXPECT_EQ(w.logEntries(), 1);
+    ASSERT_EQ(w.boxes.boxes().size(), 1u);
+    EXPECT_EQ(w.boxes.last().text, "Unable to write to " + w.aktuelIniFil);
+    EXPECT_EQ(w.boxes.last().caption, "Error");
+    EXPECT_EQ(w.boxes.last().icon, MsgIcon::Warning);
+    EXPECT_EQ(w.boxes.logAtBox[0], readFile(w.log.path()));
+    EXPECT_EQ(w.status, "Save failed: nothing was saved");
+}
+
+TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
+{
+    for (const MsgResult answer : { MsgResult::No, MsgResult::Yes }) {
+        FakeWindow w;
+        w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+        const std::string before = readFile(w.aktuelIniFil);
+        buildTree(w.tree, "Edited");
+        w.fs.failWrites = true;
+        w.settingsFail = true;
+        w.boxes.answer(MsgResult::Ok); // settings failure
+        w.boxes.answer(MsgResult::Ok); // save failure
+        w.boxes.answer(answer);
+        w.closeWindow();
+        ASSERT_EQ(w.boxes.boxes().size(), 3u);
+        EXPECT_EQ(w.boxes.boxes()[0].text,
+            "Unable to write to " + w.dir.file("torvex.ini")
+                + "\r\nThe window settings were not saved.");
+        EXPECT_EQ(w.boxes.boxes()[1].caption, "Error");
+        EXPECT_EQ(w.boxes.last().text,
+            "The menu was not saved to " + w.aktuelIniFil
+                + ".\r\nThe window settings were not saved.\r\n\r\nClose anyway?");
+        EXPECT_EQ(w.boxes.last().caption, " Not saved");
+        EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNo);
+        EXPECT_EQ(w.closed, answer == MsgResult::Yes);
+        EXPECT_EQ(readFile(w.aktuelIniFil), before);
+        EXPECT_EQ(w.logEntries(), 2);
+    }
+}
+
+TEST(FileCommandsTest, SettingsThatCannotBeWrittenDoNotStopTheSaveOrTheClose)
+{
+    FakeWindow w;
+    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    buildTree(w.tree, "Edited");
+    w.settingsFail = true;
+    w.closeWindow();
+    EXPECT_TRUE(w.closed);
+    EXPECT_EQ(w.boxes.boxes().size(), 1u);
+    EXPECT_EQ(readFile(w.aktuelIniFil), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
+    EXPECT_NE(readFile(w.log.path()).find("Sender: TForm1\r\n"), std::string::npos);
+}
+
+TEST(FileCommandsTest, ConfirmationSettingIsOnUnlessStoredOff)
+{
+    TempDir dir;
+    FaultyFileSystem fs;
+    const std::string path = dir.file("torvex.ini");
+    EXPECT_TRUE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    dir.write("torvex.ini", "[form2]\r\nCBoxAsk=0\r\n");
+    EXPECT_FALSE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    dir.write("torvex.ini", "[form2]\r\nCBoxAsk=true\r\n");
+    EXPECT_TRUE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    dir.write("torvex.ini", "[form2]\r\nCBoxAsk=0\r\n");
+    fs.failReads = true;
+    EXPECT_TRUE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+}
+
+} // namespace
+} // namespace torvex
