@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_map>
+#include <string_view>
 
 namespace torvex {
 
@@ -36,36 +36,61 @@ void ProgressCounter::step(std::size_t k)
 
 namespace {
 
-std::string lowered(std::string_view text)
+// The title, command and target path of each entry number 1..N, gathered in one pass over the
+// section so the reader stays linear and needs no lookups by key.
+struct NumberedValues
 {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
-        return static_cast<char>(std::tolower(c));
-    });
-    return out;
+    std::vector<const std::string *> menu, cmd, path;
+};
+
+// The number in a key such as "Menu12" when the key is `prefix` (any letter case) followed by
+// a decimal number written without leading zeros; 0 otherwise.
+std::size_t keyNumber(std::string_view key, std::string_view prefix, std::size_t limit)
+{
+    if (key.size() <= prefix.size() || key.size() > prefix.size() + 19)
+        return 0;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(key[i])) != prefix[i])
+            return 0;
+    }
+    std::string_view digits = key.substr(prefix.size());
+    if (digits[0] == '0')
+        return 0;
+    std::size_t n = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return 0;
+        n = n * 10 + static_cast<std::size_t>(c - '0');
+        if (n > limit)
+            return 0;
+    }
+    return n;
 }
 
-// Case-insensitive lookup of the first entry of each key, built once so the reader stays
-// linear in the size of the section.
-class EntryIndex
+NumberedValues numberedValues(const DirMenuEntries &entries)
 {
-public:
-    explicit EntryIndex(const DirMenuEntries &entries)
-    {
-        m_values.reserve(entries.size());
-        for (const auto &[key, value] : entries)
-            m_values.emplace(lowered(key), &value);
+    const std::size_t n = entries.size();
+    NumberedValues values;
+    values.menu.assign(n + 1, nullptr);
+    values.cmd.assign(n + 1, nullptr);
+    values.path.assign(n + 1, nullptr);
+    auto keep = [](std::vector<const std::string *> &slots, std::size_t k, const std::string &v) {
+        if (k && !slots[k]) // the first occurrence of a key decides
+            slots[k] = &v;
+    };
+    for (const auto &[key, value] : entries) {
+        keep(values.menu, keyNumber(key, "menu", n), value);
+        keep(values.cmd, keyNumber(key, "cmd", n), value);
+        keep(values.path, keyNumber(key, "path", n), value);
     }
-    const std::string &value(const std::string &key) const
-    {
-        static const std::string empty;
-        auto it = m_values.find(key);
-        return it == m_values.end() ? empty : *it->second;
-    }
+    return values;
+}
 
-private:
-    std::unordered_map<std::string, const std::string *> m_values;
-};
+const std::string &valueOf(const std::vector<const std::string *> &slots, std::size_t k)
+{
+    static const std::string empty;
+    return slots[k] ? *slots[k] : empty;
+}
 
 } // namespace
 
@@ -76,14 +101,13 @@ private:
 // the entries after an unmatched start become its children.
 void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
 {
-    const EntryIndex index(entries);
+    const NumberedValues values = numberedValues(entries);
     const std::size_t total = entries.size();
     ProgressCounter counter(total, progress);
     MenuNode *parent = nullptr;
     for (std::size_t k = 1; k <= total; ++k) {
         counter.step(k);
-        const std::string number = std::to_string(k);
-        const std::string &title = index.value("menu" + number);
+        const std::string &title = valueOf(values.menu, k);
         if (title.empty())
             continue;
         if (title == "-") {
@@ -104,8 +128,8 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
             node = tree.addNode(parent, mode, title, NodeKind::Item);
         }
         TIndhold data;
-        data.Command = index.value("cmd" + number);
-        data.TargetPath = index.value("path" + number);
+        data.Command = valueOf(values.cmd, k);
+        data.TargetPath = valueOf(values.path, k);
         if (!data.Command.empty() || !data.TargetPath.empty())
             tree.setData(node, std::move(data));
     }
