@@ -1,0 +1,313 @@
+#include "editor/MenuEditor.h"
+
+#include "app/MessageBoxes.h"
+#include "editor/CommandFolder.h"
+#include "editor/EditorTexts.h"
+#include "editor/FolderName.h"
+
+#include <algorithm>
+
+namespace torvex {
+
+PopupEntries popupEntries(const MenuTree &tree)
+{
+    const bool hasNodes = !tree.isEmpty();
+    PopupEntries entries;
+    entries.addSubMenu = hasNodes;
+    entries.addSisterMenu = hasNodes;
+    entries.separatorN2 = hasNodes;
+    entries.deleteSelectedMenu = hasNodes;
+    entries.addMenu = !hasNodes;
+    return entries;
+}
+
+MenuEditor::MenuEditor(MenuTree &tree, EditorUi &ui, MessageBoxes &boxes, FolderExists folderExists)
+    : m_tree(tree)
+    , m_ui(ui)
+    , m_boxes(boxes)
+    , m_folderExists(std::move(folderExists))
+{ }
+
+void MenuEditor::finishCommand(MenuNode *select)
+{
+    m_tree.setSelected(select);
+    tviewClick();
+    updateItemCount();
+}
+
+void MenuEditor::addSubMenu()
+{
+    MenuNode *selected = m_tree.selected();
+    if (!selected || m_searching)
+        return;
+    // Only the pictures change: the record stays for the day the node loses its children.
+    m_tree.setSubmenuPictures(selected);
+    MenuNode *added = m_tree.addChild(selected, texts::newNodeTitle);
+    m_tree.requestExpansion(selected, true);
+    finishCommand(added);
+}
+
+void MenuEditor::addSisterMenu()
+{
+    MenuNode *selected = m_tree.selected();
+    if (!selected || m_searching)
+        return;
+    finishCommand(m_tree.addNode(selected, AttachMode::Add, texts::newNodeTitle));
+}
+
+void MenuEditor::addCopy()
+{
+    MenuNode *selected = m_tree.selected();
+    if (!selected || m_searching)
+        return;
+    // The copy takes the edits' texts, so they must be the selected node's.
+    showSelectedBeforeEdit();
+    const TIndhold data { m_ui.commandText(), m_ui.targetPathText() };
+    MenuNode *next = selected->nextSibling();
+    MenuNode *copy = next
+        ? m_tree.addNode(next, AttachMode::Insert, selected->title() + texts::copySuffix)
+        : m_tree.addNode(selected, AttachMode::Add, selected->title() + texts::copySuffix);
+    m_tree.setData(copy, data);
+    finishCommand(copy);
+}
+
+void MenuEditor::deleteSelectedMenu()
+{
+    if (m_searching)
+        return;
+    if (m_tree.isEmpty()) {
+        m_ui.setPanelEnabled(false);
+        return;
+    }
+    MenuNode *selected = m_tree.selected();
+    if (!selected)
+        return;
+    deleteMenuTree(selected);
+    tviewClick();
+    updateItemCount();
+    m_ui.setPanelEnabled(!m_tree.isEmpty());
+}
+
+void MenuEditor::deleteMenuTree(MenuNode *node)
+{
+    if (!node || m_searching)
+        return;
+    // Children first, first child first, as a recursive walk would go; kept iterative so a
+    // deeply nested menu cannot exhaust the call stack.
+    MenuNode *current = node;
+    for (;;) {
+        while (current->hasChildren())
+            current = current->firstChild();
+        MenuNode *parent = current->parent();
+        const bool isLast = current == node;
+        removeOne(current);
+        if (isLast)
+            return;
+        current = parent;
+    }
+}
+
+void MenuEditor::removeOne(MenuNode *node)
+{
+    MenuNode *parent = node->parent();
+    m_tree.remove(node);
+    if (m_tree.isEmpty()) {
+        m_shown = nullptr;
+        m_ui.setPanelEnabled(false);
+        m_ui.setTitleText({});
+        m_ui.setCommandText({});
+        m_ui.setTargetPathText({});
+    } else if (parent && !parent->hasChildren()) {
+        m_tree.setItemPictures(parent);
+    }
+    updateItemCount();
+}
+
+void MenuEditor::addMenu()
+{
+    if (m_searching)
+        return;
+    m_tree.addTopLevel(texts::newNodeTitle);
+    updateItemCount();
+    m_ui.setPanelEnabled(true);
+}
+
+void MenuEditor::tviewClick()
+{
+    MenuNode *selected = m_tree.selected();
+    if (m_tree.isEmpty() || !selected)
+        return;
+    // Set first, so that the change handlers the edits run below write into this node.
+    m_shown = selected;
+    m_ui.setTitleText(selected->title());
+    m_ui.setItemControlsEnabled(selected->imageIndex() == ImageItem);
+    m_ui.setCommandText(selected->data().Command);
+    m_ui.setTargetPathText(selected->data().TargetPath);
+}
+
+void MenuEditor::treePressed()
+{
+    if (m_tree.isEmpty())
+        return;
+    if (m_tree.count() == 1)
+        m_tree.setSelected(m_tree.first());
+    if (m_tree.selected())
+        tviewClick();
+}
+
+void MenuEditor::showSelectedBeforeEdit()
+{
+    if (m_tree.selected() && m_tree.selected() != m_shown)
+        tviewClick();
+}
+
+bool MenuEditor::canWriteBack()
+{
+    MenuNode *selected = m_tree.selected();
+    if (m_tree.isEmpty() || !selected)
+        return false;
+    if (selected != m_shown) {
+        // The edits hold another node's texts (a drag moved the selection without a drop):
+        // show the selected node rather than overwrite it with them.
+        tviewClick();
+        return false;
+    }
+    return true;
+}
+
+void MenuEditor::titleEdited(const std::string &text)
+{
+    if (canWriteBack())
+        m_tree.setTitle(m_tree.selected(), text);
+}
+
+void MenuEditor::commandEdited(const std::string &text)
+{
+    if (canWriteBack())
+        m_tree.setCommand(m_tree.selected(), text);
+}
+
+void MenuEditor::targetPathEdited(const std::string &text)
+{
+    if (canWriteBack())
+        m_tree.setTargetPath(m_tree.selected(), text);
+}
+
+void MenuEditor::titleFromFolder(std::string_view openFolder)
+{
+    const std::string name = currentFolderName(openFolder);
+    if (name.empty())
+        return;
+    showSelectedBeforeEdit();
+    m_ui.setTitleText(name);
+}
+
+void MenuEditor::commandFromFolder(std::string_view openFolder)
+{
+    if (openFolder.empty())
+        return;
+    showSelectedBeforeEdit();
+    m_ui.setCommandText(changeFolderCommand(openFolder));
+}
+
+void MenuEditor::targetPathFromFolder(std::string_view openFolder)
+{
+    if (openFolder.empty())
+        return;
+    showSelectedBeforeEdit();
+    // The target path gets the same "cd " as the command: that is what F7 has always written.
+    m_ui.setTargetPathText(changeFolderCommand(openFolder));
+}
+
+void MenuEditor::openFolderChanged(std::string_view openFolder)
+{
+    m_ui.showStatus(std::string(openFolder));
+    m_ui.setFolderNameHint(folderNameHint(openFolder));
+}
+
+std::optional<std::string> MenuEditor::commandFolderToShow(std::string_view command) const
+{
+    if (command.empty())
+        return std::nullopt;
+    std::string folder = commandFolder(command);
+    if (folder.empty() || !m_folderExists(folder))
+        return std::nullopt;
+    return folder;
+}
+
+void MenuEditor::updateItemCount()
+{
+    const std::size_t count = itemCount(m_tree);
+    m_ui.showItemCount(itemCountText(count));
+    if (isAtItemLimit(count))
+        m_ui.showItemLimitWarning(itemLimitWarningText(count),
+            itemLimitWarningPlacement(m_ui.pointerPosition(), m_ui.screenSize()));
+}
+
+void MenuEditor::findBrokenPaths()
+{
+    search(
+        [this](const MenuNode &node) {
+            return !m_folderExists(commandFolder(node.data().Command));
+        },
+        texts::noBrokenPathsFound);
+}
+
+void MenuEditor::findEmptyCommands()
+{
+    search(
+        [](const MenuNode &node) {
+            return node.data().Command.empty();
+        },
+        texts::noEmptyCommandsFound);
+}
+
+MenuNode *MenuEditor::walk(const std::vector<MenuNode *> &nodes,
+    std::size_t start,
+    const std::function<bool(const MenuNode &)> &isHit)
+{
+    // The walk holds node pointers while window events run: the window keeps user input
+    // away (EditorUi::processEvents) and the commands here refuse to run meanwhile.
+    m_searching = true;
+    struct Done
+    {
+        bool &flag;
+        ~Done() { flag = false; }
+    } done { m_searching };
+    for (std::size_t i = start; i < nodes.size(); ++i) {
+        m_ui.showStatus(std::to_string(i));
+        m_ui.processEvents();
+        MenuNode *node = nodes[i];
+        if (!node->hasChildren() && !node->isSeparator() && isHit(*node))
+            return node;
+    }
+    return nullptr;
+}
+
+void MenuEditor::search(
+    const std::function<bool(const MenuNode &)> &isHit, const char *noneFoundText)
+{
+    if (m_searching)
+        return;
+    const std::vector<MenuNode *> nodes = m_tree.preOrder();
+    if (nodes.size() < 2)
+        return;
+    const std::size_t last = nodes.size() - 1;
+    const auto selected = std::find(nodes.begin(), nodes.end(), m_tree.selected());
+    const std::size_t start =
+        selected == nodes.end() ? 0 : static_cast<std::size_t>(selected - nodes.begin());
+
+    if (MenuNode *hit = walk(nodes, start, isHit)) {
+        m_tree.setSelected(hit);
+        tviewClick();
+        return;
+    }
+    m_ui.showStatus(
+        texts::searchedFrom + std::to_string(start + 1) + " to " + std::to_string(last + 1));
+    m_boxes.inform(std::string(noneFoundText) + lineBreak + texts::searchStartedFrom
+            + std::to_string(start + 1) + ").",
+        texts::noneFoundCaption,
+        MsgIcon::Information);
+}
+
+} // namespace torvex

@@ -1,0 +1,301 @@
+#include "EditorFixture.h"
+
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+using test::EditorFixture;
+using test::find;
+using test::outline;
+
+class MenuEditorTest : public EditorFixture
+{
+};
+
+// Records where the tree removed nodes, to see the order of a deletion.
+class RemovalLog : public MenuTreeObserver
+{
+public:
+    void beginRemove(MenuNode *parent, int row) override
+    {
+        removals.emplace_back(parent ? parent->title() : std::string("(top)"), row);
+    }
+    std::vector<std::pair<std::string, int>> removals;
+};
+
+TEST_F(MenuEditorTest, AddSisterMenuAppendsNewAtTheEndOfTheLevel)
+{
+    load("A\nB\nC\nS\n  K1\n  K2\n");
+    click("A");
+    editor.addSisterMenu();
+    EXPECT_EQ(outline(tree), "A\nB\nC\nS\n  K1\n  K2\nNew\n");
+    EXPECT_EQ(tree.selected(), tree.topLevel().back().get());
+    EXPECT_EQ(ui.title, "New");
+    EXPECT_EQ(ui.itemCount, " 9 items");
+
+    click("K1");
+    editor.addSisterMenu();
+    EXPECT_EQ(outline(tree), "A\nB\nC\nS\n  K1\n  K2\n  New\nNew\n");
+    EXPECT_EQ(tree.selected()->parent(), find(tree, "S"));
+}
+
+TEST_F(MenuEditorTest, AddSubMenuKeepsTheRecordUntilTheLastChildGoes)
+{
+    load("Tools|cd c:\\tools|d:\\t\nOther\n");
+    MenuNode *tools = click("Tools");
+    editor.addSubMenu();
+    EXPECT_EQ(outline(tree), "Tools|cd c:\\tools|d:\\t\n  New\nOther\n");
+    EXPECT_EQ(tools->imageIndex(), ImageSubmenu);
+    EXPECT_EQ(tools->selectedIndex(), ImageSubmenuSelected);
+    MenuNode *added = tree.selected();
+    EXPECT_EQ(added->parent(), tools);
+    EXPECT_EQ(added->imageIndex(), ImageItem);
+    EXPECT_EQ(ui.title, "New");
+    EXPECT_EQ(ui.command, "");
+    EXPECT_EQ(ui.itemCount, " 5 items");
+
+    editor.deleteSelectedMenu();
+    EXPECT_EQ(outline(tree), "Tools|cd c:\\tools|d:\\t\nOther\n");
+    EXPECT_EQ(tools->imageIndex(), ImageItem);
+    EXPECT_EQ(tree.selected(), tools);
+    EXPECT_EQ(ui.command, "cd c:\\tools");
+    EXPECT_TRUE(ui.itemControlsEnabled);
+    EXPECT_TRUE(ui.panelEnabled);
+}
+
+TEST_F(MenuEditorTest, AddCopyLandsDirectlyBehindWithTheEditsTexts)
+{
+    load("A|cd a\nTools|cd t|x:\\\nC|cd c\n");
+    click("Tools");
+    ui.typeCommand("cd edited");
+    editor.addCopy();
+    EXPECT_EQ(outline(tree), "A|cd a\nTools|cd edited|x:\\\nTools - New|cd edited|x:\\\nC|cd c\n");
+    EXPECT_EQ(tree.selected(), find(tree, "Tools - New"));
+    EXPECT_EQ(ui.title, "Tools - New");
+
+    click("C");
+    editor.addCopy();
+    EXPECT_EQ(tree.topLevel().back()->title(), "C - New");
+    EXPECT_EQ(tree.topLevel().back()->data().Command, "cd c");
+}
+
+TEST_F(MenuEditorTest, AddCopyOfASubmenuIsAnItemWithoutChildren)
+{
+    load("S\n  K1|cd k\n  K2\nZ\n");
+    click("S");
+    editor.addCopy();
+    EXPECT_EQ(outline(tree), "S\n  K1|cd k\n  K2\nS - New\nZ\n");
+    MenuNode *copy = find(tree, "S - New");
+    EXPECT_EQ(copy->imageIndex(), ImageItem);
+    EXPECT_EQ(copy->selectedIndex(), ImageItemSelected);
+    EXPECT_TRUE(ui.itemControlsEnabled);
+}
+
+TEST_F(MenuEditorTest, CommandsWithoutASelectedNodeDoNothing)
+{
+    load("A|cd a\nB\n");
+    tree.setSelected(nullptr);
+    editor.addSubMenu();
+    editor.addSisterMenu();
+    editor.addCopy();
+    editor.deleteSelectedMenu();
+    EXPECT_EQ(outline(tree), "A|cd a\nB\n");
+    EXPECT_TRUE(ui.itemCounts.empty());
+    EXPECT_TRUE(ui.panelEnabled);
+}
+
+TEST_F(MenuEditorTest, DeletingTheOnlyChildGivesTheParentItsPicturesAndRecordBack)
+{
+    load("P|cd p|t\n  S\n    K\nQ\n");
+    MenuNode *p = find(tree, "P");
+    click("S");
+    editor.deleteSelectedMenu();
+    EXPECT_EQ(outline(tree), "P|cd p|t\nQ\n");
+    EXPECT_EQ(p->imageIndex(), ImageItem);
+    EXPECT_EQ(p->selectedIndex(), ImageItemSelected);
+    EXPECT_EQ(tree.selected(), p);
+    EXPECT_EQ(ui.title, "P");
+    EXPECT_EQ(ui.command, "cd p");
+    EXPECT_EQ(ui.targetPath, "t");
+}
+
+TEST_F(MenuEditorTest, DeleteRemovesChildrenFirstAndCountsAfterEachNode)
+{
+    load("A\nS\n  K1\n    X\n  K2\n");
+    RemovalLog log;
+    tree.setObserver(&log);
+    click("S");
+    ui.itemCounts.clear();
+    editor.deleteSelectedMenu();
+    tree.setObserver(nullptr);
+    EXPECT_EQ(outline(tree), "A\n");
+    const std::vector<std::pair<std::string, int>> order {
+        { "K1", 0 }, { "S", 0 }, { "S", 0 }, { "(top)", 1 }
+    };
+    EXPECT_EQ(log.removals, order);
+    // X gone: 4 nodes, 1 submenu; K1 gone: 3 and 1; K2 gone: 2 and 0; S gone: 1; the end.
+    const std::vector<std::string> counts {
+        " 6 items", " 5 items", " 3 items", " 1 items", " 1 items"
+    };
+    EXPECT_EQ(ui.itemCounts, counts);
+    EXPECT_EQ(tree.selected(), find(tree, "A"));
+}
+
+TEST_F(MenuEditorTest, DeletingTheLastNodeEmptiesAndDisablesThePanel)
+{
+    load("Only|cd x|y\n");
+    editor.deleteSelectedMenu();
+    EXPECT_TRUE(tree.isEmpty());
+    EXPECT_FALSE(ui.panelEnabled);
+    EXPECT_EQ(ui.title, "");
+    EXPECT_EQ(ui.command, "");
+    EXPECT_EQ(ui.targetPath, "");
+    EXPECT_EQ(ui.itemCount, " 0 items");
+
+    PopupEntries emptyTree;
+    emptyTree.addMenu = true;
+    EXPECT_EQ(popupEntries(tree), emptyTree);
+
+    ui.panelEnabled = true;
+    editor.deleteSelectedMenu();
+    EXPECT_FALSE(ui.panelEnabled);
+}
+
+TEST_F(MenuEditorTest, PopupShowsTheStructuralEntriesWhileTheTreeHoldsNodes)
+{
+    load("A\n");
+    const PopupEntries entries = popupEntries(tree);
+    EXPECT_TRUE(entries.addSubMenu && entries.addSisterMenu && entries.separatorN2
+        && entries.deleteSelectedMenu && entries.addCopy && entries.separatorN4
+        && entries.showCommandFolder);
+    EXPECT_FALSE(entries.addMenu);
+}
+
+TEST_F(MenuEditorTest, AddMenuStartsAnEmptyTreeWithoutSelectingIt)
+{
+    editor.addMenu();
+    EXPECT_EQ(outline(tree), "New\n");
+    EXPECT_EQ(tree.selected(), nullptr);
+    EXPECT_TRUE(ui.panelEnabled);
+    EXPECT_EQ(ui.itemCount, " 1 items");
+    EXPECT_EQ(ui.title, "");
+
+    // The first press anywhere in a tree of one node selects it and fills the panel.
+    editor.treePressed();
+    EXPECT_EQ(tree.selected(), tree.first());
+    EXPECT_EQ(ui.title, "New");
+    EXPECT_EQ(ui.command, "");
+    EXPECT_TRUE(ui.itemControlsEnabled);
+}
+
+TEST_F(MenuEditorTest, TreePressWithSeveralNodesAndNoSelectionLeavesThePanel)
+{
+    load("A|cd a\nB\n");
+    tree.setSelected(nullptr);
+    ui.title = "typed";
+    editor.treePressed();
+    EXPECT_EQ(tree.selected(), nullptr);
+    EXPECT_EQ(ui.title, "typed");
+}
+
+TEST_F(MenuEditorTest, SelectingASubmenuShowsItAndDisablesTheItemControls)
+{
+    load("A|cd a\nS|old|older\n  K\n");
+    click("S");
+    EXPECT_EQ(ui.title, "S");
+    EXPECT_FALSE(ui.itemControlsEnabled);
+    EXPECT_EQ(ui.command, "old");
+    EXPECT_EQ(ui.targetPath, "older");
+    click("A");
+    EXPECT_TRUE(ui.itemControlsEnabled);
+    EXPECT_EQ(ui.command, "cd a");
+    EXPECT_EQ(ui.targetPath, "");
+}
+
+TEST_F(MenuEditorTest, TypingGoesStraightIntoTheSelectedNode)
+{
+    load("A|cd a\nB\n");
+    MenuNode *a = find(tree, "A");
+    for (const char *text : { "T", "To", "Too", "Tool" }) {
+        ui.typeTitle(text);
+        EXPECT_EQ(a->title(), text);
+    }
+    ui.typeCommand("");
+    ui.typeTargetPath("d:\\x");
+    EXPECT_EQ(a->data().Command, "");
+    EXPECT_EQ(a->data().TargetPath, "d:\\x");
+}
+
+TEST_F(MenuEditorTest, TextTypedWhileThePanelShowsAnotherNodeIsNotWrittenIntoTheSelectedOne)
+{
+    load("A|cd a\nB|cd b\n");
+    // A drag that ends without a drop moves the selection and leaves the panel as it was.
+    MenuNode *b = find(tree, "B");
+    tree.setSelected(b);
+    ui.typeTitle("A2");
+    EXPECT_EQ(outline(tree), "A|cd a\nB|cd b\n");
+    EXPECT_EQ(ui.title, "B");
+    EXPECT_EQ(ui.command, "cd b");
+
+    // The window refreshes the panel before input reaches an edit; then typing lands in B.
+    click("A");
+    tree.setSelected(b);
+    editor.showSelectedBeforeEdit();
+    EXPECT_EQ(ui.title, "B");
+    ui.typeTitle("B2");
+    EXPECT_EQ(outline(tree), "A|cd a\nB2|cd b\n");
+}
+
+TEST_F(MenuEditorTest, AddCopyUsesTheSelectedNodesTextsWhenThePanelLagsBehind)
+{
+    load("A|cd a\nB|cd b|tb\n");
+    tree.setSelected(find(tree, "B"));
+    editor.addCopy();
+    EXPECT_EQ(outline(tree), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\n");
+}
+
+TEST_F(MenuEditorTest, FolderButtonsFillTheEditsFromTheOpenFolder)
+{
+    load("A|cd a|t\nS\n  K\n");
+    const std::string open = "C:\\Program Files\\Tools";
+    editor.openFolderChanged(open);
+    EXPECT_EQ(ui.statuses.back(), open);
+    EXPECT_EQ(ui.folderNameHint, " Title = folder name (Tools) ");
+
+    editor.titleFromFolder(open);
+    editor.commandFromFolder(open);
+    editor.targetPathFromFolder(open);
+    EXPECT_EQ(
+        outline(tree), "Tools|cd C:\\Program Files\\Tools|cd C:\\Program Files\\Tools\nS\n  K\n");
+
+    // At a drive's root the title stays; an empty open folder changes nothing.
+    editor.openFolderChanged("C:\\");
+    EXPECT_EQ(ui.folderNameHint, " Title = folder name () ");
+    editor.titleFromFolder("C:\\");
+    editor.commandFromFolder("");
+    editor.targetPathFromFolder("");
+    EXPECT_EQ(find(tree, "Tools")->data().Command, "cd C:\\Program Files\\Tools");
+
+    // F6 works on a submenu too, through its disabled Command edit.
+    click("S");
+    editor.commandFromFolder("D:\\Data");
+    EXPECT_EQ(find(tree, "S")->data().Command, "cd D:\\Data");
+}
+
+TEST_F(MenuEditorTest, ShowCommandFolderFindsTheFolderOfTheCommand)
+{
+    folders = { "D:\\Data" };
+    EXPECT_EQ(editor.commandFolderToShow("CD  D:\\Data  "), "D:\\Data");
+    EXPECT_EQ(editor.commandFolderToShow("D:\\Data"), "D:\\Data");
+    EXPECT_EQ(editor.commandFolderToShow("cd\tD:\\Data\r\n"), "D:\\Data");
+    EXPECT_EQ(editor.commandFolderToShow("cd D:\\Gone"), std::nullopt);
+    EXPECT_EQ(editor.commandFolderToShow("notepad.exe"), std::nullopt);
+    EXPECT_EQ(editor.commandFolderToShow(""), std::nullopt);
+    EXPECT_EQ(editor.commandFolderToShow("cd "), std::nullopt);
+}
+
+} // namespace
+} // namespace torvex

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "editor/EditorUi.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace torvex {
+class MenuEditor;
+}
+
+namespace torvex::test {
+
+// The main window as the editing logic sees it, over plain fields. Like line edits, setting
+// an edit's text to a different text runs its change handler in `editor` (when set).
+class FakeEditorUi : public EditorUi
+{
+public:
+    struct Warning
+    {
+        std::string text;
+        BoxPlacement placement;
+    };
+
+    MenuEditor *editor = nullptr;
+
+    std::vector<std::string> statuses;
+    std::string itemCount;
+    std::vector<std::string> itemCounts;
+    std::vector<Warning> warnings;
+    ScreenPoint pointer { 100, 100 };
+    ScreenSize screen { 1024, 768 };
+    bool panelEnabled = false;
+    bool itemControlsEnabled = true;
+    std::string title;
+    std::string command;
+    std::string targetPath;
+    std::string folderNameHint;
+    int processEventsCalls = 0;
+    // Runs inside processEvents(), as pending window events would.
+    std::function<void()> onProcessEvents;
+
+    void showStatus(const std::string &text) override { statuses.push_back(text); }
+    void showItemCount(const std::string &text) override;
+    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
+    ScreenPoint pointerPosition() const override { return pointer; }
+    ScreenSize screenSize() const override { return screen; }
+    void setPanelEnabled(bool enabled) override { panelEnabled = enabled; }
+    void setItemControlsEnabled(bool enabled) override { itemControlsEnabled = enabled; }
+    void setTitleText(const std::string &text) override;
+    void setCommandText(const std::string &text) override;
+    void setTargetPathText(const std::string &text) override;
+    std::string commandText() const override { return command; }
+    std::string targetPathText() const override { return targetPath; }
+    void setFolderNameHint(const std::string &hint) override { folderNameHint = hint; }
+    void processEvents() override;
+
+    // What a user's typing does: replace the edit's text.
+    void typeTitle(const std::string &text) { setTitleText(text); }
+    void typeCommand(const std::string &text) { setCommandText(text); }
+    void typeTargetPath(const std::string &text) { setTargetPathText(text); }
+};
+
+} // namespace torvex::test
