@@ -15,9 +15,8 @@ std::string folderCommand(const std::string &path)
     return "cd " + path;
 }
 
-DropLogic::DropLogic(MenuTree &tree, MessageBoxes &boxes, DropView &view)
+DropLogic::DropLogic(MenuTree &tree, DropView &view)
     : m_tree(tree)
-    , m_boxes(boxes)
     , m_view(view)
 { }
 
@@ -73,7 +72,7 @@ bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *targ
         return true;
     if (target->data().Command.empty() && target->data().TargetPath.empty())
         return true;
-    return m_boxes.ask(makeSubMenuQuestion(target->title()),
+    return m_view.messageBoxes().ask(makeSubMenuQuestion(target->title()),
                dropText::makeSubMenuCaption,
                MsgIcon::Question,
                MsgButtons::YesNo)
@@ -89,7 +88,8 @@ void DropLogic::dropNode(const DropRequest &request)
     MenuNode *oldParent = dragged->parent();
     for (const MenuNode *up = target->parent(); up; up = up->parent()) {
         if (up == dragged) {
-            m_boxes.inform(dropText::illegalDrop, dropText::illegalDropCaption, MsgIcon::Error);
+            m_view.messageBoxes().inform(
+                dropText::illegalDrop, dropText::illegalDropCaption, MsgIcon::Error);
             return;
         }
     }

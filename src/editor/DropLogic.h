@@ -41,11 +41,13 @@ std::string makeSubMenuQuestion(const std::string &title);
 // The command of an entry made from a dropped folder: "cd " followed by the folder's path.
 std::string folderCommand(const std::string &path);
 
-// What the main window does for a drop: status text, panel refresh and count.
+// What the main window does for a drop: message boxes, status text, panel refresh and count.
 class DropView
 {
 public:
     virtual ~DropView() = default;
+    // The boxes to ask and inform through (the window may swap them, so asked for each time).
+    virtual MessageBoxes &messageBoxes() = 0;
     // Writes a message into the status panel (the window puts the leading blank).
     virtual void showStatus(const std::string &text) = 0;
     // Refreshes the details panel from the selected node.
@@ -75,7 +77,7 @@ struct DropRequest
 class DropLogic
 {
 public:
-    DropLogic(MenuTree &tree, MessageBoxes &boxes, DropView &view);
+    DropLogic(MenuTree &tree, DropView &view);
 
     // A drag inside the tree starts on `node`: remembers it and makes it the selected node.
     void startDrag(MenuNode *node);
@@ -111,7 +113,6 @@ private:
     void finish();
 
     MenuTree &m_tree;
-    MessageBoxes &m_boxes;
     DropView &m_view;
     MenuNode *m_dragged = nullptr;
 };

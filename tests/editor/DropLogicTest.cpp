@@ -19,6 +19,8 @@ class RecordingView : public DropView
 {
 public:
     std::vector<std::string> calls;
+    test::ScriptedMessageBoxes boxes;
+    MessageBoxes &messageBoxes() override { return boxes; }
     void showStatus(const std::string &text) override { calls.push_back("status:" + text); }
     void tviewClick() override { calls.push_back("click"); }
     void updateItemCount() override { calls.push_back("count"); }
@@ -46,9 +48,9 @@ class DropTest : public ::testing::Test
 {
 protected:
     MenuTree tree;
-    test::ScriptedMessageBoxes boxes;
     RecordingView view;
-    DropLogic logic { tree, boxes, view };
+    test::ScriptedMessageBoxes &boxes = view.boxes;
+    DropLogic logic { tree, view };
 
     DropRequest folderDrop(AttachMode mode, std::vector<DirEntry> folders) const
     {
