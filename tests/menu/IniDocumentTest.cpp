@@ -2,9 +2,11 @@
 
 #include "menu/IniError.h"
 
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 
 using namespace torvex;
 using namespace std::string_literals;
@@ -28,7 +30,46 @@ std::string utf16(std::u16string_view text)
     return bytes;
 }
 
+std::string dataFile(const std::string &name)
+{
+    std::ifstream in(std::string(TORVEX_DATA_DIR) + "/ini/" + name, std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
 } // namespace
+
+// A typical settings file with mixed line endings, a duplicate menu section and no final
+// line ending, edited as a save of the menu and two settings writes would.
+TEST(IniDocumentTest, GoldenEditOfACodePageFile)
+{
+    const std::string input = dataFile("edited-cp1252.ini");
+    IniDocument doc = IniDocument::fromBytes(input);
+    EXPECT_EQ(doc.toBytes(), input);
+    EXPECT_EQ(doc.readSection("DirMenu"),
+        (IniEntries { { "menu1", "Caf\u00E9" }, { "cmd1", "cd c:\\caf\u00E9" } }));
+    doc.writeKey("configuration", "uselongnames", "0");
+    doc.writeKey("Layout", "New", "x");
+    doc.replaceSection("DirMenu",
+        { { "menu1", "Caf\u00E9 \u20AC" },
+            { "cmd1", "cd c:\\caf\u00E9" },
+            { "menu2", "\u65E5\u672C" },
+            { "cmd2", "" } });
+    EXPECT_EQ(doc.toBytes(), dataFile("edited-cp1252.expected.ini"));
+}
+
+// Found by fuzzing: a header padded with form feeds and without its closing bracket.
+TEST(IniDocumentTest, HeaderWithOddBlanksAndNoBracket)
+{
+    const std::string input = dataFile("blank-padded-header.ini");
+    IniDocument doc = IniDocument::fromBytes(input);
+    EXPECT_EQ(doc.toBytes(), input);
+    EXPECT_TRUE(doc.hasSection("OTHER"));
+    doc.replaceSection("other", { { "k", "v" } });
+    EXPECT_EQ(doc.toBytes(), "\xEF\xBB\xBF[other]\r\nk=v\r\n");
+}
 
 TEST(IniDocumentTest, UnchangedDocumentGivesBackItsBytes)
 {
