@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace torvex {
+
+class WindowsView;
+
+// The directory list `DirListBox`: the root of one drive, the folders on the way down, the
+// open folder and its subfolders, each entry with its text and its full Windows path.
+// Double-click (or Enter) opens an entry. Every change of the open folder is signalled.
+class DirListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    // Item data roles of an entry.
+    static constexpr int PathRole = Qt::UserRole + 1;
+    static constexpr int LevelRole = Qt::UserRole + 2;
+
+    explicit DirListBox(QWidget *parent = nullptr);
+
+    void setWindowsView(std::shared_ptr<const WindowsView> view);
+
+    // Opens the folder (a Windows path in any spelling). A folder that does not exist opens
+    // its nearest existing parent; a missing drive leaves the list as it is. Emits
+    // directoryChanged when the open folder is another one than before.
+    void setDirectory(const std::string &folder);
+    // The open folder's full Windows path, "" before the first folder was opened.
+    const std::string &directory() const { return m_directory; }
+    // The drive letter of the open folder, 0 before the first folder was opened.
+    char drive() const { return m_directory.empty() ? 0 : m_directory[0]; }
+    // Switches to the drive's folder that was open there last (its root the first time).
+    void setDrive(char letter);
+    // Reads the open folder again (its subfolders may have changed).
+    void refresh();
+
+    std::string entryText(int row) const;
+    std::string entryPath(int row) const;
+    // The row of the open folder, -1 when the list is empty.
+    int openRow() const { return m_openRow; }
+
+Q_SIGNALS:
+    void directoryChanged();
+    void mousePressed(const QPoint &pos);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void fill();
+    void openRowAt(const QModelIndex &index);
+
+    std::shared_ptr<const WindowsView> m_view;
+    std::string m_directory;
+    std::map<char, std::string> m_folderByDrive;
+    int m_openRow = -1;
+};
+
+} // namespace torvex

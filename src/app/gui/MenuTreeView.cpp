@@ -1,0 +1,136 @@
+#include "app/gui/MenuTreeView.h"
+
+#include "menu/gui/MenuTreeModel.h"
+
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace torvex {
+
+MenuTreeView::MenuTreeView(QWidget *parent)
+    : QTreeView(parent)
+{
+    setObjectName(QStringLiteral("tview"));
+    setHeaderHidden(true);
+    setIndentation(39);
+    setRootIsDecorated(false);
+    // Nodes open and close only as the core tree asks; the user has no expand buttons.
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAllColumnsShowFocus(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setIconSize(QSize(36, 13));
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    // The selection stays highlighted while another control has the focus.
+    QPalette p = palette();
+    p.setColor(
+        QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive,
+        QPalette::HighlightedText,
+        p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+}
+
+void MenuTreeView::setMenuModel(MenuTreeModel *model)
+{
+    m_model = model;
+    setModel(model);
+    connect(model, &MenuTreeModel::selectedNodeChanged, this, &MenuTreeView::showSelectedNode);
+    connect(model, &MenuTreeModel::expandRequested, this, &MenuTreeView::applyExpansion);
+    connect(model, &MenuTreeModel::updateBegun, this, [this] {
+        setUpdatesEnabled(false);
+    });
+    connect(model, &MenuTreeModel::updateEnded, this, [this] {
+        setUpdatesEnabled(true);
+    });
+    // A reset (a load) loses the view's current row; take it from the tree again.
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        showSelectedNode(m_model->indexOf(m_model->tree().selected()));
+    });
+}
+
+void MenuTreeView::showSelectedNode(const QModelIndex &index)
+{
+    if (m_syncing)
+        return;
+    m_syncing = true;
+    if (index.isValid()) {
+        setCurrentIndex(index);
+        scrollTo(index);
+    } else {
+        selectionModel()->clear();
+    }
+    m_syncing = false;
+}
+
+void MenuTreeView::applyExpansion(const QModelIndex &index, bool expanded)
+{
+    if (index.isValid())
+        setExpanded(index, expanded);
+}
+
+void MenuTreeView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTreeView::currentChanged(current, previous);
+    if (m_syncing || !m_model)
+        return;
+    m_syncing = true;
+    m_model->tree().setSelected(m_model->node(current));
+    m_syncing = false;
+}
+
+void MenuTreeView::mousePressEvent(QMouseEvent *event)
+{
+    QTreeView::mousePressEvent(event);
+    // A right click selects the row under the pointer before the popup menu opens.
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex at = indexAt(event->position().toPoint());
+        if (at.isValid())
+            setCurrentIndex(at);
+    }
+    Q_EMIT mousePressed(event->button(), event->position().toPoint());
+}
+
+void MenuTreeView::keyReleaseEvent(QKeyEvent *event)
+{
+    QTreeView::keyReleaseEvent(event);
+    Q_EMIT keyReleased(event->key());
+}
+
+void MenuTreeView::startDrag(Qt::DropActions supportedActions)
+{
+    Q_EMIT dragStarting();
+    QTreeView::startDrag(supportedActions);
+}
+
+void MenuTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->ignore();
+    Q_EMIT dragMoved(event);
+}
+
+void MenuTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->ignore();
+    Q_EMIT dragMoved(event);
+}
+
+void MenuTreeView::dropEvent(QDropEvent *event)
+{
+    event->ignore();
+    Q_EMIT dropped(event);
+}
+
+} // namespace torvex

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace torvex {
+
+class MenuTreeModel;
+
+// The menu tree `tview`: a tree view without expand buttons whose current row follows the
+// core tree's selected node and back. Mouse presses, key releases and the drag events are
+// passed on as signals so that the main window handles them.
+class MenuTreeView : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit MenuTreeView(QWidget *parent = nullptr);
+
+    // Shows `model` and keeps the selection of its tree and the current row the same.
+    void setMenuModel(MenuTreeModel *model);
+    MenuTreeModel *menuModel() const { return m_model; }
+
+Q_SIGNALS:
+    // After the view has handled the press (a right press has already selected the row).
+    void mousePressed(Qt::MouseButton button, const QPoint &pos);
+    void keyReleased(int key);
+    void dragStarting();
+    // Enter and move of a drag over the tree; the receiver accepts or ignores the event.
+    void dragMoved(QDragMoveEvent *event);
+    void dropped(QDropEvent *event);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void showSelectedNode(const QModelIndex &index);
+    void applyExpansion(const QModelIndex &index, bool expanded);
+
+    MenuTreeModel *m_model = nullptr;
+    bool m_syncing = false;
+};
+
+} // namespace torvex

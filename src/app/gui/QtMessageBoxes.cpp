@@ -1,0 +1,73 @@
+#include "app/gui/QtMessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace torvex {
+
+namespace {
+
+QMessageBox::Icon toQt(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case MsgIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok:
+        return QMessageBox::Ok;
+    case MsgButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+MsgResult fromQt(int button, MsgButtons buttons)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return MsgResult::Ok;
+    case QMessageBox::Yes:
+        return MsgResult::Yes;
+    case QMessageBox::No:
+        return MsgResult::No;
+    case QMessageBox::Cancel:
+        return MsgResult::Cancel;
+    }
+    // Closed with the window's close button: the escape answer of the box.
+    return buttons == MsgButtons::Ok   ? MsgResult::Ok
+        : buttons == MsgButtons::YesNo ? MsgResult::No
+                                       : MsgResult::Cancel;
+}
+
+} // namespace
+
+MsgResult QtMessageBoxes::ask(
+    const std::string &text, const std::string &caption, MsgIcon icon, MsgButtons buttons)
+{
+    // Messages are built with carriage return and line feed; the box wants bare line feeds.
+    QString body = QString::fromStdString(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(toQt(icon), QString::fromStdString(caption), body, toQt(buttons), m_owner);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    return fromQt(box.exec(), buttons);
+}
+
+} // namespace torvex

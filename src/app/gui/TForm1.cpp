@@ -1,0 +1,357 @@
+// The main window: construction, menus, keyboard, resize, status bar and message boxes.
+
+#include "app/gui/TForm1.h"
+
+#include "app/gui/DirListBox.h"
+#include "app/gui/MenuTreeView.h"
+#include "app/gui/QtMessageBoxes.h"
+#include "app/gui/StatusPanels.h"
+#include "controls/TamSystemPath.h"
+#include "controls/gui/WinXP.h"
+#include "menu/gui/MenuTreeModel.h"
+#include "platform/WindowsFileSystem.h"
+#include "platform/WindowsView.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+
+#include <stdexcept>
+
+namespace torvex {
+
+TForm1::TForm1(TForm1Environment environment, QWidget *parent)
+    : QMainWindow(parent)
+    , m_view(environment.view)
+    , m_environment(std::move(environment))
+    , m_programFolder(m_environment.programFolder)
+{
+    if (!m_view)
+        throw std::invalid_argument("TForm1 needs a Windows view");
+    m_fs = std::make_unique<WindowsFileSystem>(m_view);
+    m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
+    setMessageBoxes(m_environment.messageBoxes);
+    buildWindow();
+    buildMainMenu();
+    buildPopupMenu();
+    connectControls();
+    m_winXP1 = new TWinXP(this);
+    m_winXP1->setObjectName(QStringLiteral("WinXP1"));
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    qApp->removeEventFilter(this);
+    // The model observes the tree, which is a member: it must go before the tree does.
+    m_tview->setModel(nullptr);
+    delete m_model;
+    m_model = nullptr;
+}
+
+void TForm1::setMessageBoxes(MessageBoxes *boxes)
+{
+    m_messageBoxes = boxes ? boxes : m_ownBoxes.get();
+}
+
+// ---- Menus ----
+
+QAction *TForm1::addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key)
+{
+    auto *action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    return action;
+}
+
+void TForm1::runMenuCommand(QMenu *menu, void (TForm1::*handler)())
+{
+    // A disabled menu's shortcuts do nothing.
+    if (menu->isEnabled())
+        (this->*handler)();
+}
+
+void TForm1::buildMainMenu()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    m_mnuFileOpen =
+        addMenuAction(m_mnuFile, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_mnuFilesSave = addMenuAction(m_mnuFile, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2));
+    m_mnuFileSaveIn = addMenuAction(m_mnuFile, "mnuFileSaveIn", "Save &as...", {});
+    m_mnuFile->addSeparator()->setObjectName(QStringLiteral("N3"));
+    m_mnuFileExitWithoutSaving =
+        addMenuAction(m_mnuFile, "mnuFileExitWithoutSaving", "Exit &without saving", {});
+    m_mnuFile->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_mnuFileExit = addMenuAction(
+        m_mnuFile, "mnuFileExit", "E&xit and save", QKeySequence(Qt::ALT | Qt::Key_X));
+    m_mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    m_mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    m_mnuOptionsOptions =
+        addMenuAction(m_mnuOptions, "mnuOptionsOptions", "&Options...", QKeySequence(Qt::Key_F4));
+    m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    m_mnuHelpHelp = addMenuAction(m_mnuHelp, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1));
+    m_mnuHelpAbout = addMenuAction(m_mnuHelp, "mnuHelpAbout", "&About...", {});
+
+    const std::pair<QAction *, void (TForm1::*)()> file[] = {
+        { m_mnuFileOpen, &TForm1::mnuFileOpenClick },
+        { m_mnuFilesSave, &TForm1::mnuFilesSaveClick },
+        { m_mnuFileSaveIn, &TForm1::mnuFileSaveInClick },
+        { m_mnuFileExitWithoutSaving, &TForm1::mnuFileExitWithoutSavingClick },
+        { m_mnuFileExit, &TForm1::mnuFileExitClick },
+    };
+    for (const auto &[action, handler] : file)
+        connect(action, &QAction::triggered, this, [this, h = handler] {
+            runMenuCommand(m_mnuFile, h);
+        });
+    connect(m_mnuOptionsOptions, &QAction::triggered, this, [this] {
+        runMenuCommand(m_mnuOptions, &TForm1::mnuOptionsOptionsClick);
+    });
+    connect(m_mnuHelpHelp, &QAction::triggered, this, [this] {
+        runMenuCommand(m_mnuHelp, &TForm1::mnuHelpHelpClick);
+    });
+    connect(m_mnuHelpAbout, &QAction::triggered, this, [this] {
+        runMenuCommand(m_mnuHelp, &TForm1::mnuHelpAboutClick);
+    });
+}
+
+QAction *TForm1::addPopupEntry(
+    const char *name, const char *caption, QKeySequence key, void (TForm1::*handler)())
+{
+    auto *action = m_mnuPopup->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, handler);
+    if (key.isEmpty())
+        return action;
+    // The menu shows the key; the key itself belongs to the tree alone, so that Insert,
+    // Delete and the plus key keep their meaning in the edits and the folder list. It acts
+    // also while its entry is hidden: the command checks the tree itself.
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    auto *shortcut = new QShortcut(key, m_tview, nullptr, nullptr, Qt::WidgetShortcut);
+    shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
+    connect(shortcut, &QShortcut::activated, this, handler);
+    return action;
+}
+
+void TForm1::buildPopupMenu()
+{
+    m_mnuPopup = new QMenu(this);
+    m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    // The plus key of the main keyboard, which is the "=" key of a US layout.
+    m_mnuPopupAddSubMenu = addPopupEntry("mnuPopupAddSubMenu",
+        "Add &submemu",
+        QKeySequence(Qt::Key_Equal),
+        &TForm1::mnuPopupAddSubMenuClick);
+    m_mnuPopUpAddSisterMenu = addPopupEntry("mnuPopUpAddSisterMenu",
+        "&Add sister menu",
+        QKeySequence(Qt::Key_Insert),
+        &TForm1::mnuPopUpAddSisterMenuClick);
+    m_mnuPopUpAddCopy = addPopupEntry("mnuPopUpAddCopy",
+        "Add &copy",
+        QKeySequence(Qt::CTRL | Qt::Key_Insert),
+        &TForm1::mnuPopUpAddCopyClick);
+    m_n2 = m_mnuPopup->addSeparator();
+    m_n2->setObjectName(QStringLiteral("N2"));
+    m_mnuPopupDeleteSelectedMenu = addPopupEntry("mnuPopupDeleteSelectedMenu",
+        "&Delete selected menu",
+        QKeySequence(Qt::Key_Delete),
+        &TForm1::mnuPopupDeleteSelectedMenuClick);
+    m_mnuPopupAddMenu =
+        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &TForm1::mnuPopupAddMenuClick);
+    m_n4 = m_mnuPopup->addSeparator();
+    m_n4->setObjectName(QStringLiteral("N4"));
+    m_mnuPopupShowCommandFolder = addPopupEntry(
+        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &TForm1::SButShowFolderClick);
+}
+
+void TForm1::showPopup(const QPoint &pos)
+{
+    mnuPopupPopup();
+    m_mnuPopup->popup(m_tview->viewport()->mapToGlobal(pos));
+}
+
+// ---- Wiring ----
+
+void TForm1::connectControls()
+{
+    connect(m_sButSave, &QToolButton::clicked, this, [this] {
+        runMenuCommand(m_mnuFile, &TForm1::mnuFilesSaveClick);
+    });
+    connect(m_sButShowFolder, &QToolButton::clicked, this, &TForm1::SButShowFolderClick);
+    connect(m_sButAdd, &QToolButton::clicked, this, &TForm1::SBut_AddClick);
+    connect(m_sButAddFirst, &QToolButton::clicked, this, &TForm1::SBut_AddFirstClick);
+    connect(m_sButAddChild, &QToolButton::clicked, this, &TForm1::SBut_AddChildClick);
+    connect(m_sButAddChildFirst, &QToolButton::clicked, this, &TForm1::SBut_AddChildFirstClick);
+    connect(m_sButInsert, &QToolButton::clicked, this, &TForm1::SBut_InsertClick);
+    connect(m_sButFindMenusWithNonexistentPaths,
+        &QToolButton::clicked,
+        this,
+        &TForm1::SButFindMenusWithNonexistentPathsClick);
+    connect(
+        m_sButFindEmptyCommands, &QToolButton::clicked, this, &TForm1::SButFindEmptyCommandsClick);
+
+    connect(m_editTitle, &QLineEdit::textChanged, this, &TForm1::EditTitleChange);
+    connect(m_editCommand, &QLineEdit::textChanged, this, &TForm1::EditCommandChange);
+    connect(m_editTargetPath, &QLineEdit::textChanged, this, &TForm1::EditTargetPathChange);
+    connect(
+        m_addFolderNameToTitle, &QPushButton::clicked, this, &TForm1::AddFolderNameToTitleClick);
+    connect(m_butAddPathToCommand, &QPushButton::clicked, this, &TForm1::ButAddPathToCommandClick);
+    connect(m_butAddPathToTargetPath,
+        &QPushButton::clicked,
+        this,
+        &TForm1::ButAddPathToTargetPathClick);
+
+    connect(m_dirListBox, &DirListBox::directoryChanged, this, &TForm1::DirListBoxChange);
+    connect(m_dirListBox, &DirListBox::mousePressed, this, &TForm1::DirListBoxMouseDown);
+
+    connect(m_tview, &QTreeView::clicked, this, [this] {
+        tviewClick();
+    });
+    connect(m_tview, &MenuTreeView::mousePressed, this, &TForm1::tviewMouseDown);
+    connect(m_tview, &MenuTreeView::keyReleased, this, &TForm1::tviewKeyUp);
+    connect(m_tview, &MenuTreeView::dragStarting, this, &TForm1::tviewStartDrag);
+    connect(m_tview, &MenuTreeView::dragMoved, this, &TForm1::tviewDragOver);
+    connect(m_tview, &MenuTreeView::dropped, this, &TForm1::tviewDragDrop);
+    connect(m_tview, &QWidget::customContextMenuRequested, this, &TForm1::showPopup);
+
+    // Focus order: the item editor, the tree, then the folder list.
+    setTabOrder(m_editTitle, m_editCommand);
+    setTabOrder(m_editCommand, m_editTargetPath);
+    setTabOrder(m_editTargetPath, m_addFolderNameToTitle);
+    setTabOrder(m_addFolderNameToTitle, m_butAddPathToCommand);
+    setTabOrder(m_butAddPathToCommand, m_butAddPathToTargetPath);
+    setTabOrder(m_butAddPathToTargetPath, m_tview);
+    setTabOrder(m_tview, m_dirListBox);
+}
+
+// ---- Status bar ----
+
+void TForm1::showStatus(const std::string &text)
+{
+    showStatus(QString::fromStdString(text));
+}
+
+void TForm1::showStatus(const QString &text)
+{
+    m_statusBar->panel(0)->setText(QLatin1Char(' ') + text);
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return m_statusBar->panel(panel)->text();
+}
+
+void TForm1::showIniPath(const std::string &path)
+{
+    m_panelIniSti->setText(QLatin1Char(' ') + QString::fromStdString(path));
+}
+
+// ---- MenuFileUi ----
+
+void TForm1::processEvents()
+{
+    QApplication::processEvents();
+}
+
+void TForm1::setBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void TForm1::setMenusEnabled(bool enabled)
+{
+    for (QMenu *menu : { m_mnuFile, m_mnuOptions, m_mnuHelp }) {
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
+    }
+}
+
+void TForm1::setPanelsEnabled(bool enabled)
+{
+    m_panelLeft->setEnabled(enabled);
+    m_panelRight->setEnabled(enabled);
+    m_panelData->setEnabled(enabled);
+}
+
+void TForm1::afterLoad()
+{
+    m_tview->expandAll();
+    tviewClick();
+    updateItemCount();
+}
+
+// ---- Keyboard, resize, show ----
+
+void TForm1::FormKeyDown(int key)
+{
+    // Only the panel is looked at: F6 and F7 act also while their buttons are disabled.
+    if (!m_panelData->isEnabled())
+        return;
+    if (key == Qt::Key_F5)
+        AddFolderNameToTitleClick();
+    else if (key == Qt::Key_F6)
+        ButAddPathToCommandClick();
+    else if (key == Qt::Key_F7)
+        ButAddPathToTargetPathClick();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == m_panelKnapper)
+            layoutButtonColumn();
+        else if (watched == m_panelData)
+            layoutItemEditor();
+    } else if (event->type() == QEvent::KeyPress) {
+        // The window sees the key first, once, on its way to the focused control of this
+        // window; the key is not consumed.
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const bool isFocusTarget = widget && widget->window() == this
+            && (widget == QApplication::focusWidget()
+                || (!QApplication::focusWidget() && widget == this));
+        if (isFocusTarget)
+            FormKeyDown(static_cast<QKeyEvent *>(event)->key());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormResize()
+{
+    m_statusBar->setPanelWidth(1, 100);
+    m_statusBar->setPanelWidth(0, width() - 100);
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    repaint();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+} // namespace torvex

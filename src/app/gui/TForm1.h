@@ -1,0 +1,288 @@
+#pragma once
+
+#include "app/IniLocator.h"
+#include "app/MessageBoxes.h"
+#include "menu/DirMenuFile.h"
+#include "menu/MenuTree.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QAction;
+class QButtonGroup;
+class QDragMoveEvent;
+class QDropEvent;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QToolButton;
+
+namespace torvex {
+
+class DirListBox;
+class FileSystem;
+class HelpViewer;
+class MenuTreeModel;
+class MenuTreeView;
+class QtMessageBoxes;
+class StatusPanels;
+class TForm2;
+class TForm3;
+class TTamSystemPath;
+class TWinXP;
+class WindowsView;
+
+// What the main window is started with. The program passes the real machine; tests pass a
+// view without a Wine prefix, their own candidates and scripted message boxes.
+struct TForm1Environment
+{
+    // The Windows view of the machine (drives, paths, registry); required.
+    std::shared_ptr<const WindowsView> view;
+    // The first command-line argument, "" when there is none (candidate slot 4).
+    std::string firstArgument;
+    // The executable's folder, ending in a separator: torvex.ini and torvex.hlp live there.
+    std::string programFolder;
+    // Message boxes to use instead of real ones (not owned); nullptr shows real boxes.
+    MessageBoxes *messageBoxes = nullptr;
+    // Candidates to use as found, skipping the search through the registry and folders.
+    std::optional<IniCandidates> candidates;
+    // The folder the directory list opens at start (a Windows path); "" for the current one.
+    std::string startFolder;
+};
+
+// The main window: the folder list and drop-mode buttons on the left, the drive buttons,
+// the item editor and the menu tree on the right. Its code is split by concern:
+// TForm1.cpp (construction, menus, keyboard, message boxes), TForm1Layout.cpp (widgets),
+// TForm1Startup.cpp (start-up sequence, help, about), TForm1Editing.cpp, TForm1Files.cpp,
+// TForm1DragDrop.cpp and TForm1Settings.cpp.
+class TForm1 : public QMainWindow, public MenuFileUi
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(TForm1Environment environment, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Program-wide values ----
+    std::array<std::string, 5> fullIniPath; // slots 1..4; slot 0 is unused
+    int iniFileCount = 0;
+    std::string aktuelIniFil;
+    std::string appTitle;
+    bool exitWithoutSaving = false;
+    int dropMode = 3;
+    bool confirmDropOnCommand = true;
+
+    // ---- Services for the other windows and for tests ----
+    MenuTree &tree() { return m_tree; }
+    const WindowsView &windowsView() const { return *m_view; }
+    FileSystem &fileSystem() { return *m_fs; }
+    const std::string &programFolder() const { return m_programFolder; }
+    // Replaces the message boxes (not owned); nullptr goes back to the window's own.
+    void setMessageBoxes(MessageBoxes *boxes);
+    MessageBoxes &boxes() { return *m_messageBoxes; }
+    void setOptionsDialog(TForm2 *form2) { m_form2 = form2; }
+    void setChooser(TForm3 *form3) { m_form3 = form3; }
+    TForm2 *optionsDialog() const { return m_form2; }
+    TForm3 *chooser() const { return m_form3; }
+    DirListBox *dirListBox() const { return m_dirListBox; }
+    MenuTreeView *treeView() const { return m_tview; }
+    MenuTreeModel *treeModel() const { return m_model; }
+
+    // Writes a blank followed by `text` into status panel 0.
+    void showStatus(const std::string &text) override;
+    void showStatus(const QString &text);
+    QString statusText(int panel) const;
+
+    // ---- MenuFileUi ----
+    void processEvents() override;
+    void setBusyCursor(bool busy) override;
+    void setMenusEnabled(bool enabled) override;
+    void setPanelsEnabled(bool enabled) override;
+    void afterLoad() override;
+    void saveFailed(const std::string &message) override;
+    MessageBoxes *messageBoxes() override { return m_messageBoxes; }
+
+    // ---- Window commands (TForm1.cpp / TForm1Startup.cpp) ----
+    void FormKeyDown(int key);
+    void FormResize();
+    void mnuHelpHelpClick();
+    void mnuHelpAboutClick();
+    // Waits `milliseconds` by the tick count while handling pending events.
+    static void waitProcessingMessages(unsigned milliseconds);
+    // Shows " "+path in Panel_IniSti.
+    void showIniPath(const std::string &path);
+
+    // ---- Editing (TForm1Editing.cpp) ----
+    void mnuPopupPopup();
+    void mnuPopupAddSubMenuClick();
+    void mnuPopUpAddSisterMenuClick();
+    void mnuPopUpAddCopyClick();
+    void mnuPopupDeleteSelectedMenuClick();
+    void mnuPopupAddMenuClick();
+    void deleteMenuTree(MenuNode *node);
+    void tviewClick();
+    void tviewMouseDown(Qt::MouseButton button, const QPoint &pos);
+    void tviewKeyUp(int key);
+    void EditTitleChange();
+    void EditCommandChange();
+    void EditTargetPathChange();
+    void AddFolderNameToTitleClick();
+    void ButAddPathToCommandClick();
+    void ButAddPathToTargetPathClick();
+    void DirListBoxChange();
+    void SButShowFolderClick();
+    void updateItemCount();
+    void SButFindMenusWithNonexistentPathsClick();
+    void SButFindEmptyCommandsClick();
+    // -- editing: add further declarations below this line --
+
+    // ---- File commands (TForm1Files.cpp) ----
+    void mnuFileOpenClick();
+    void mnuFilesSaveClick();
+    void mnuFileSaveInClick();
+    void mnuFileExitWithoutSavingClick();
+    void mnuFileExitClick();
+    void FormClose();
+    void loadData(const std::string &path);
+    void gemData(const std::string &path);
+    void globalErrorHandler(const std::string &senderClassName, const std::string &message);
+    // -- file commands: add further declarations below this line --
+
+    // ---- Drag and drop (TForm1DragDrop.cpp) ----
+    void tviewStartDrag();
+    void tviewDragOver(QDragMoveEvent *event);
+    void tviewDragDrop(QDropEvent *event);
+    void DirListBoxMouseDown(const QPoint &pos);
+    void SBut_AddClick();
+    void SBut_AddFirstClick();
+    void SBut_AddChildClick();
+    void SBut_AddChildFirstClick();
+    void SBut_InsertClick();
+    // -- drag and drop: add further declarations below this line --
+
+    // ---- Settings (TForm1Settings.cpp) ----
+    void readWindowSettings();
+    void writeWindowSettings();
+    void VelDrivesClickButton(char drive);
+    void mnuOptionsOptionsClick();
+    // -- settings: add further declarations below this line --
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // TForm1Layout.cpp
+    void buildWindow();
+    QWidget *buildLeftPane();
+    QWidget *buildButtonColumn();
+    QToolButton *addSpeedButton(const char *name, int picture, QRect geometry, const char *hint);
+    QWidget *buildRightPane();
+    QWidget *buildItemEditor();
+    void buildTree();
+    void buildStatusBar();
+    void layoutButtonColumn();
+    void layoutItemEditor();
+    // TForm1.cpp
+    void buildMainMenu();
+    void buildPopupMenu();
+    QAction *addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key);
+    QAction *addPopupEntry(
+        const char *name, const char *caption, QKeySequence key, void (TForm1::*handler)());
+    void runMenuCommand(QMenu *menu, void (TForm1::*handler)());
+    void showPopup(const QPoint &pos);
+    void connectControls();
+    // TForm1Startup.cpp
+    void FormCreate();
+    void startUp();
+    void locateCandidates();
+    void restoreDropModeButtons();
+    void loadOnlyCandidate();
+
+    // ---- Core ----
+    MenuTree m_tree;
+    std::shared_ptr<const WindowsView> m_view;
+    std::unique_ptr<FileSystem> m_fs;
+    std::unique_ptr<TTamSystemPath> m_tamPath;
+    std::unique_ptr<QtMessageBoxes> m_ownBoxes;
+    MessageBoxes *m_messageBoxes = nullptr;
+    TForm1Environment m_environment;
+    std::string m_programFolder;
+    TForm2 *m_form2 = nullptr;
+    TForm3 *m_form3 = nullptr;
+    HelpViewer *m_helpViewer = nullptr;
+    TWinXP *m_winXP1 = nullptr;
+
+    // ---- Widgets (objectName in comments where it differs from the member) ----
+    QLabel *m_panelIniSti = nullptr; // Panel_IniSti
+    StatusPanels *m_statusBar = nullptr; // StatusBar
+    QWidget *m_panelLeft = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QWidget *m_panelRight = nullptr;
+    QLabel *m_panel1 = nullptr;
+    QWidget *m_panelKnapper = nullptr;
+    QFrame *m_bevel2 = nullptr;
+    DirListBox *m_dirListBox = nullptr;
+    QToolButton *m_sButSave = nullptr;
+    QToolButton *m_sButShowFolder = nullptr;
+    QToolButton *m_sButAdd = nullptr;
+    QToolButton *m_sButAddFirst = nullptr;
+    QToolButton *m_sButAddChild = nullptr;
+    QToolButton *m_sButAddChildFirst = nullptr;
+    QToolButton *m_sButInsert = nullptr;
+    QToolButton *m_sButFindMenusWithNonexistentPaths = nullptr;
+    QToolButton *m_sButFindEmptyCommands = nullptr;
+    QButtonGroup *m_dropModeGroup = nullptr;
+    QWidget *m_velDrives = nullptr;
+    QWidget *m_panelData = nullptr;
+    QLineEdit *m_editTitle = nullptr;
+    QLineEdit *m_editCommand = nullptr;
+    QLineEdit *m_editTargetPath = nullptr;
+    QPushButton *m_addFolderNameToTitle = nullptr;
+    QPushButton *m_butAddPathToCommand = nullptr;
+    QPushButton *m_butAddPathToTargetPath = nullptr;
+    QLabel *m_label4 = nullptr;
+    MenuTreeView *m_tview = nullptr;
+    MenuTreeModel *m_model = nullptr;
+
+    // ---- Menus ----
+    QMenu *m_mnuFile = nullptr;
+    QMenu *m_mnuOptions = nullptr;
+    QMenu *m_mnuHelp = nullptr;
+    QAction *m_mnuFileOpen = nullptr;
+    QAction *m_mnuFilesSave = nullptr;
+    QAction *m_mnuFileSaveIn = nullptr;
+    QAction *m_mnuFileExitWithoutSaving = nullptr;
+    QAction *m_mnuFileExit = nullptr;
+    QAction *m_mnuOptionsOptions = nullptr;
+    QAction *m_mnuHelpHelp = nullptr;
+    QAction *m_mnuHelpAbout = nullptr;
+    QMenu *m_mnuPopup = nullptr;
+    QAction *m_mnuPopupAddSubMenu = nullptr;
+    QAction *m_mnuPopUpAddSisterMenu = nullptr;
+    QAction *m_mnuPopUpAddCopy = nullptr;
+    QAction *m_n2 = nullptr;
+    QAction *m_mnuPopupDeleteSelectedMenu = nullptr;
+    QAction *m_mnuPopupAddMenu = nullptr;
+    QAction *m_n4 = nullptr;
+    QAction *m_mnuPopupShowCommandFolder = nullptr;
+
+    // -- editing: add further members below this line --
+
+    // -- file commands: add further members below this line --
+
+    // -- drag and drop: add further members below this line --
+
+    // -- settings: add further members below this line --
+};
+
+} // namespace torvex

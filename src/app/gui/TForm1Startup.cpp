@@ -1,0 +1,166 @@
+// The main window's start-up sequence, Help and About.
+
+#include "app/gui/DirListBox.h"
+#include "app/gui/HelpViewer.h"
+#include "app/gui/TForm1.h"
+#include "app/gui/TorvexApplication.h"
+#include "controls/TamSystemPath.h"
+#include "platform/WindowsView.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include <exception>
+
+namespace torvex {
+
+namespace {
+
+constexpr const char *loadHint = " Load ini file by clicking Open in the File menu...";
+constexpr const char *dragGuidance =
+    "Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key "
+    "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.";
+
+std::string withSeparator(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+void TForm1::FormCreate()
+{
+    try {
+        startUp();
+    } catch (const std::exception &e) {
+        // The rest of the sequence is skipped; the handler shows and logs the failure.
+        globalErrorHandler("TForm1", e.what());
+    }
+}
+
+void TForm1::startUp()
+{
+    m_panelData->setEnabled(false);
+    appTitle = "Torvex v1.2";
+    QApplication::setApplicationName(QString::fromStdString(appTitle));
+    setWindowTitle(QStringLiteral("  ") + QString::fromStdString(appTitle));
+    if (auto *app = TorvexApplication::instance())
+        app->setErrorHandler([this](const std::string &sender, const std::string &message) {
+            globalErrorHandler(sender, message);
+        });
+    m_panelIniSti->setText(QString::fromUtf8(loadHint));
+    setMenusEnabled(false);
+    m_label4->resize(421, m_label4->height());
+    m_label4->setText(QString::fromUtf8(dragGuidance));
+    exitWithoutSaving = false;
+    dropMode = 3;
+    locateCandidates();
+    {
+        // The folder list starts somewhere before the settings choose its drive; that is no
+        // change of folder the user made.
+        const QSignalBlocker quiet(m_dirListBox);
+        const std::string start = m_environment.startFolder.empty() ? m_view->currentDirectory()
+                                                                    : m_environment.startFolder;
+        m_dirListBox->setDirectory(start.empty() ? std::string("Z:\\") : start);
+    }
+    readWindowSettings();
+    show();
+    DirListBoxChange();
+    m_dirListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    updateItemCount();
+    m_panelRight->setEnabled(true);
+    m_panelLeft->setEnabled(true);
+    setMenusEnabled(true);
+    restoreDropModeButtons();
+    QApplication::processEvents();
+    if (iniFileCount == 1)
+        loadOnlyCandidate();
+}
+
+void TForm1::locateCandidates()
+{
+    IniCandidates found;
+    if (m_environment.candidates) {
+        found = *m_environment.candidates;
+    } else {
+        m_tamPath = std::make_unique<TTamSystemPath>(*m_view);
+        found = locateIniFiles(*m_view, m_tamPath->Windows(), m_environment.firstArgument);
+    }
+    for (int slot = 1; slot <= 4; ++slot)
+        fullIniPath[slot] = found.fullIniPath(slot);
+    iniFileCount = found.iniFileCount;
+}
+
+void TForm1::restoreDropModeButtons()
+{
+    const std::pair<QAbstractButton *, void (TForm1::*)()> buttons[] = {
+        { m_dropModeGroup->button(0), &TForm1::SBut_AddClick },
+        { m_dropModeGroup->button(1), &TForm1::SBut_AddFirstClick },
+        { m_dropModeGroup->button(2), &TForm1::SBut_AddChildClick },
+        { m_dropModeGroup->button(3), &TForm1::SBut_AddChildFirstClick },
+        { m_dropModeGroup->button(4), &TForm1::SBut_InsertClick },
+    };
+    for (const auto &[button, click] : buttons)
+        if (button->isChecked())
+            (this->*click)();
+}
+
+void TForm1::loadOnlyCandidate()
+{
+    for (int slot = 1; slot <= 4; ++slot)
+        if (!fullIniPath[slot].empty())
+            aktuelIniFil = fullIniPath[slot];
+    showIniPath(aktuelIniFil);
+    // The file found is the only one edited in this run.
+    m_mnuFileSaveIn->setVisible(false);
+    m_mnuFileOpen->setVisible(false);
+    QApplication::processEvents();
+    loadData(aktuelIniFil);
+}
+
+void TForm1::waitProcessingMessages(unsigned milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < static_cast<qint64>(milliseconds))
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// ---- Help and About ----
+
+void TForm1::mnuHelpHelpClick()
+{
+    const std::string folder = withSeparator(m_programFolder);
+    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
+    if (!QFileInfo(helpFile).isFile()) {
+        m_messageBoxes->inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
+                + lineBreak + folder,
+            " Can't find help file",
+            MsgIcon::Error);
+        return;
+    }
+    if (!m_helpViewer)
+        m_helpViewer = new HelpViewer(this);
+    m_helpViewer->showTopic(helpFile, 9999);
+}
+
+void TForm1::mnuHelpAboutClick()
+{
+    const std::string text = appTitle + lineBreak + lineBreak
+        + "An editor for the directory menu of the file manager: load the menu, arrange it by "
+          "drag and drop, edit each entry and save it back."
+        + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
+        + "Thanks to everyone who tried the early versions and reported what broke.";
+    m_messageBoxes->inform(text, " About", MsgIcon::Information);
+}
+
+} // namespace torvex

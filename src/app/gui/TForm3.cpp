@@ -1,0 +1,111 @@
+#include "app/gui/TForm3.h"
+
+#include "app/gui/TForm1.h"
+#include "controls/gui/WinXP.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace torvex {
+
+TForm3::TForm3(TForm1 *owner)
+    : QDialog(owner)
+    , m_owner(owner)
+    , m_winXP1(new TWinXP(this))
+{
+    setObjectName(QStringLiteral("Form3"));
+    m_winXP1->setObjectName(QStringLiteral("WinXP1"));
+    setWindowTitle(QStringLiteral(" Open ini file"));
+    setModal(true);
+    buildControls();
+    resize(492, 271);
+    if (!m_owner)
+        return;
+    m_owner->setChooser(this);
+    if (m_owner->iniFileCount > 1) {
+        QCoreApplication::processEvents();
+        m_owner->mnuFileOpenClick();
+    }
+}
+
+void TForm3::buildControls()
+{
+    m_label = new QLabel(QStringLiteral("Select the ini file you want to use:"), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_lboxIniStier = new QListWidget(this);
+    m_lboxIniStier->setObjectName(QStringLiteral("lboxIniStier"));
+    m_lboxIniStier->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_butCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_butCancel->setObjectName(QStringLiteral("butCancel"));
+    m_butCancel->setToolTip(QStringLiteral(" Don't open anything "));
+    m_butCancel->setAutoDefault(false);
+    m_butOK = new QPushButton(QStringLiteral("&OK"), this);
+    m_butOK->setObjectName(QStringLiteral("butOK"));
+    m_butOK->setToolTip(QStringLiteral(" Open the selected ini file "));
+    m_butOK->setDefault(true);
+    connect(m_butOK, &QPushButton::clicked, this, &TForm3::butOKClick);
+    connect(m_butCancel, &QPushButton::clicked, this, &TForm3::butCancelClick);
+    connect(m_lboxIniStier, &QListWidget::itemDoubleClicked, this, [this] {
+        butOKClick();
+    });
+}
+
+void TForm3::placeControls()
+{
+    const int w = width();
+    const int h = height();
+    m_label->setGeometry(12, 8, w - 24, 17);
+    // The list keeps its design margins and grows with the dialog in both directions.
+    m_lboxIniStier->setGeometry(12, 28, w - 35, h - 146);
+    m_butOK->setGeometry(w - 12 - 75, h - 12 - 49, 75, 49);
+    m_butCancel->setGeometry(w - 12 - 75 - 8 - 75, h - 12 - 25, 75, 25);
+}
+
+void TForm3::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    placeControls();
+}
+
+void TForm3::setPaths(const std::vector<std::string> &paths)
+{
+    m_lboxIniStier->clear();
+    for (const std::string &path : paths)
+        m_lboxIniStier->addItem(QString::fromStdString(path));
+    m_lboxIniStier->setCurrentRow(-1);
+    m_lboxIniStier->clearSelection();
+}
+
+std::string TForm3::selectedPath() const
+{
+    const QList<QListWidgetItem *> items = m_lboxIniStier->selectedItems();
+    return items.isEmpty() ? std::string() : items.first()->text().toStdString();
+}
+
+void TForm3::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_lboxIniStier->selectedItems().isEmpty() && m_lboxIniStier->count() > 0)
+        m_lboxIniStier->setCurrentRow(0);
+    m_lboxIniStier->setFocus();
+}
+
+void TForm3::butOKClick()
+{
+    if (m_lboxIniStier->selectedItems().isEmpty()) {
+        if (m_owner)
+            m_owner->boxes().inform(
+                chooserNoSelectionText, chooserNoSelectionCaption, MsgIcon::Information);
+        return;
+    }
+    accept();
+}
+
+void TForm3::butCancelClick()
+{
+    reject();
+}
+
+} // namespace torvex

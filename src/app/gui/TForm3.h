@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace torvex {
+
+class TForm1;
+class TWinXP;
+
+// The ini chooser: lists the candidate wincmd.ini files and returns the one the user picks.
+class TForm3 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Registers itself with the main window. When the main window found more than one
+    // candidate, runs the Open command at once (after letting pending events run), so that
+    // the chooser shows over the main window as soon as it exists.
+    explicit TForm3(TForm1 *owner);
+
+    // Replaces the list's entries; nothing is selected afterwards.
+    void setPaths(const std::vector<std::string> &paths);
+    // The selected entry's path, "" when none is selected.
+    std::string selectedPath() const;
+
+    void butOKClick();
+    void butCancelClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void placeControls();
+
+    TForm1 *m_owner;
+    TWinXP *m_winXP1;
+    QLabel *m_label = nullptr;
+    QListWidget *m_lboxIniStier = nullptr;
+    QPushButton *m_butCancel = nullptr;
+    QPushButton *m_butOK = nullptr;
+};
+
+// The chooser's messages.
+inline constexpr const char *chooserNoSelectionText = "Please select a file (click on it).";
+inline constexpr const char *chooserNoSelectionCaption = " Select a file";
+
+} // namespace torvex

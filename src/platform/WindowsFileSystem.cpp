@@ -1,0 +1,60 @@
+#include "platform/WindowsFileSystem.h"
+
+#include "menu/IniError.h"
+#include "platform/WindowsView.h"
+
+namespace torvex {
+
+WindowsFileSystem::WindowsFileSystem(std::shared_ptr<const WindowsView> view, FileSystem *host)
+    : m_view(std::move(view))
+    , m_host(host ? host : &FileSystem::real())
+{ }
+
+std::string WindowsFileSystem::hostPath(const std::string &path) const
+{
+    const auto host = m_view->hostPath(path);
+    return host ? host->string() : std::string();
+}
+
+bool WindowsFileSystem::fileExists(const std::string &path) const
+{
+    const std::string host = hostPath(path);
+    return !host.empty() && m_host->fileExists(host);
+}
+
+bool WindowsFileSystem::dirExists(const std::string &path) const
+{
+    const std::string host = hostPath(path);
+    return !host.empty() && m_host->dirExists(host);
+}
+
+std::string WindowsFileSystem::readAll(const std::string &path) const
+{
+    const std::string host = hostPath(path);
+    if (host.empty())
+        throw IniReadError(path, "no such drive");
+    try {
+        return m_host->readAll(host);
+    } catch (const IniReadError &e) {
+        // Keep the reason, but name the file as the user knows it.
+        const std::string prefix = "Unable to read " + host + ": ";
+        std::string cause = e.what();
+        if (cause.rfind(prefix, 0) == 0)
+            cause.erase(0, prefix.size());
+        throw IniReadError(path, cause);
+    }
+}
+
+void WindowsFileSystem::writeAtomic(const std::string &path, const std::string &bytes)
+{
+    const std::string host = hostPath(path);
+    if (host.empty())
+        throw IniWriteError(path, "no such drive");
+    try {
+        m_host->writeAtomic(host, bytes);
+    } catch (const IniWriteError &e) {
+        throw IniWriteError(path, e.cause());
+    }
+}
+
+} // namespace torvex
