@@ -15,7 +15,7 @@ std::string fillTemplate(std::string_view messageTemplate, std::string_view valu
 } // namespace
 
 RegistryError::RegistryError(std::string_view messageTemplate, std::string_view valueName)
-    : std::runtime_error(fillTemplate(messageTemplate, valueName))
+    : TorvexError(fillTemplate(messageTemplate, valueName))
     , m_valueName(valueName)
 { }
 

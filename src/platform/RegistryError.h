@@ -1,6 +1,7 @@
 #pragma once
 
-#include <stdexcept>
+#include "menu/IniError.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@ inline constexpr std::string_view kFailedToGetDataMessage = "Failed to get data 
 
 // A registry value that cannot be read as the caller asked (a non-string value read as a
 // string, or data that cannot be fetched). The message names the value.
-class RegistryError : public std::runtime_error
+class RegistryError : public TorvexError
 {
 public:
     RegistryError(std::string_view messageTemplate, std::string_view valueName);
