@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace torvex {
@@ -20,6 +21,16 @@ public:
     void inform(const std::string &text, const std::string &caption, MsgIcon icon)
     {
         ask(text, caption, icon, MsgButtons::Ok);
+    }
+    // An OK box with its top-left corner at (x, y) on the screen; an axis without a value
+    // keeps the box's default place. Boxes that cannot be placed show it as inform() does.
+    virtual void informAt(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        std::optional<int> /*x*/,
+        std::optional<int> /*y*/)
+    {
+        inform(text, caption, icon);
     }
 };
 

@@ -6,6 +6,8 @@
 
 namespace torvex {
 
+class MessageBoxes;
+
 // What the editing logic needs from the main window. The window implements it over its
 // widgets; tests implement it over plain fields.
 class EditorUi
@@ -18,6 +20,8 @@ public:
     virtual void showStatus(const std::string &text) = 0;
     // Shows the item count text in the second status panel.
     virtual void showItemCount(const std::string &text) = 0;
+    // The message boxes in use now (tests may replace them at any time).
+    virtual MessageBoxes &boxes() = 0;
     // Shows the modal item limit warning (information icon, OK) with its corner at `placement`.
     virtual void showItemLimitWarning(const std::string &text, BoxPlacement placement) = 0;
     virtual ScreenPoint pointerPosition() const = 0;

@@ -21,10 +21,9 @@ PopupEntries popupEntries(const MenuTree &tree)
     return entries;
 }
 
-MenuEditor::MenuEditor(MenuTree &tree, EditorUi &ui, MessageBoxes &boxes, FolderExists folderExists)
+MenuEditor::MenuEditor(MenuTree &tree, EditorUi &ui, FolderExists folderExists)
     : m_tree(tree)
     , m_ui(ui)
-    , m_boxes(boxes)
     , m_folderExists(std::move(folderExists))
 { }
 
@@ -304,7 +303,7 @@ void MenuEditor::search(
     }
     m_ui.showStatus(
         texts::searchedFrom + std::to_string(start + 1) + " to " + std::to_string(last + 1));
-    m_boxes.inform(std::string(noneFoundText) + lineBreak + texts::searchStartedFrom
+    m_ui.boxes().inform(std::string(noneFoundText) + lineBreak + texts::searchStartedFrom
             + std::to_string(start + 1) + ").",
         texts::noneFoundCaption,
         MsgIcon::Information);

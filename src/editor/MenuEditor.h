@@ -11,8 +11,6 @@
 
 namespace torvex {
 
-class MessageBoxes;
-
 // Which entries of the tree's context menu are shown; nothing is ever disabled.
 struct PopupEntries
 {
@@ -40,7 +38,7 @@ public:
     // Answers whether a path (Windows or host) names an existing folder.
     using FolderExists = std::function<bool(const std::string &)>;
 
-    MenuEditor(MenuTree &tree, EditorUi &ui, MessageBoxes &boxes, FolderExists folderExists);
+    MenuEditor(MenuTree &tree, EditorUi &ui, FolderExists folderExists);
 
     // Context-menu commands. Those that need a selected node do nothing without one, and all
     // do nothing while a search runs.
@@ -115,7 +113,6 @@ private:
 
     MenuTree &m_tree;
     EditorUi &m_ui;
-    MessageBoxes &m_boxes;
     FolderExists m_folderExists;
     // The node the panel last showed; only compared, never dereferenced (it may be gone).
     const MenuNode *m_shown = nullptr;

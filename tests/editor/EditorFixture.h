@@ -16,7 +16,11 @@ namespace torvex::test {
 class EditorFixture : public ::testing::Test
 {
 protected:
-    EditorFixture() { ui.editor = &editor; }
+    EditorFixture()
+    {
+        ui.editor = &editor;
+        ui.messageBoxes = &boxes;
+    }
 
     // Loads an outline the way opening a file does: panel enabled, first node selected.
     void load(const std::string &text)
@@ -41,7 +45,7 @@ protected:
     FakeEditorUi ui;
     ScriptedMessageBoxes boxes;
     std::set<std::string> folders;
-    MenuEditor editor { tree, ui, boxes, [this](const std::string &path) {
+    MenuEditor editor { tree, ui, [this](const std::string &path) {
                            return folders.count(path) > 0;
                        } };
 };

@@ -24,6 +24,7 @@ public:
     };
 
     MenuEditor *editor = nullptr;
+    MessageBoxes *messageBoxes = nullptr;
 
     std::vector<std::string> statuses;
     std::string itemCount;
@@ -42,6 +43,7 @@ public:
     std::function<void()> onProcessEvents;
 
     void showStatus(const std::string &text) override { statuses.push_back(text); }
+    MessageBoxes &boxes() override { return *messageBoxes; }
     void showItemCount(const std::string &text) override;
     void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
     ScreenPoint pointerPosition() const override { return pointer; }

@@ -59,12 +59,35 @@ MsgResult fromQt(int button, MsgButtons buttons)
 MsgResult QtMessageBoxes::ask(
     const std::string &text, const std::string &caption, MsgIcon icon, MsgButtons buttons)
 {
+    return show(text, caption, icon, buttons, std::nullopt, std::nullopt);
+}
+
+void QtMessageBoxes::informAt(const std::string &text,
+    const std::string &caption,
+    MsgIcon icon,
+    std::optional<int> x,
+    std::optional<int> y)
+{
+    show(text, caption, icon, MsgButtons::Ok, x, y);
+}
+
+MsgResult QtMessageBoxes::show(const std::string &text,
+    const std::string &caption,
+    MsgIcon icon,
+    MsgButtons buttons,
+    std::optional<int> x,
+    std::optional<int> y)
+{
     // Messages are built with carriage return and line feed; the box wants bare line feeds.
     QString body = QString::fromStdString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(toQt(icon), QString::fromStdString(caption), body, toQt(buttons), m_owner);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.show();
+    if (x || y) {
+        // Shown first, so that an axis without a value keeps the place the box chose.
+        box.move(x.value_or(box.x()), y.value_or(box.y()));
+    }
     box.raise();
     box.activateWindow();
     return fromQt(box.exec(), buttons);

@@ -19,8 +19,20 @@ public:
         const std::string &caption,
         MsgIcon icon,
         MsgButtons buttons) override;
+    void informAt(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        std::optional<int> x,
+        std::optional<int> y) override;
 
 private:
+    MsgResult show(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        MsgButtons buttons,
+        std::optional<int> x,
+        std::optional<int> y);
+
     QWidget *m_owner;
 };
 

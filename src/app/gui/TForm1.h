@@ -277,6 +277,11 @@ private:
     QAction *m_mnuPopupShowCommandFolder = nullptr;
 
     // -- editing: add further members below this line --
+    // The editing logic and its view of this window's widgets (TForm1Editing.cpp), made on
+    // first use; shared_ptr so that the type can stay incomplete here.
+    struct Editing;
+    std::shared_ptr<Editing> m_editing;
+    Editing &editing();
 
     // -- file commands: add further members below this line --
 

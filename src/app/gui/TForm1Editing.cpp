@@ -1,89 +1,284 @@
 // Editing commands of the main window: the tree's popup menu, the item editor, the folder
-// list's open folder, the count and the searches. Filled in by the editing work; until then
-// the handlers below do the least that keeps the window usable.
+// list's open folder, the count and the searches. The decisions live in MenuEditor; the code
+// here moves texts between it and the widgets.
 
 #include "app/gui/DirListBox.h"
-#include "app/gui/MenuTreeView.h"
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TForm1.h"
-#include "editor/ItemCount.h"
+#include "editor/EditorTexts.h"
+#include "editor/MenuEditor.h"
+#include "platform/WindowsView.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 
 namespace torvex {
 
-void TForm1::mnuPopupPopup()
+namespace {
+
+std::string toStd(const QString &text)
 {
-    const bool hasItems = !m_tree.isEmpty();
-    for (QAction *a :
-        { m_mnuPopupAddSubMenu, m_mnuPopUpAddSisterMenu, m_n2, m_mnuPopupDeleteSelectedMenu })
-        a->setVisible(hasItems);
-    m_mnuPopupAddMenu->setVisible(!hasItems);
+    return text.toStdString();
 }
 
-void TForm1::mnuPopupAddSubMenuClick() { }
+QString toQt(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
 
-void TForm1::mnuPopUpAddSisterMenuClick() { }
+// Input that reaches a line edit before its text can change.
+bool isEditInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+    case QEvent::FocusIn:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
 
-void TForm1::mnuPopUpAddCopyClick() { }
+// Input through which the user could change the tree.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
 
-void TForm1::mnuPopupDeleteSelectedMenuClick() { }
+} // namespace
 
-void TForm1::mnuPopupAddMenuClick() { }
+// The editing logic together with its view of this window's widgets.
+struct TForm1::Editing final : public QObject, public EditorUi
+{
+    explicit Editing(TForm1 &owner)
+        : form(owner)
+        , editor(owner.m_tree, *this, [view = owner.m_view](const std::string &path) {
+            return view->directoryExists(path);
+        })
+    {
+        for (QLineEdit *edit : { form.m_editTitle, form.m_editCommand, form.m_editTargetPath })
+            edit->installEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+    ~Editing() override { qApp->removeEventFilter(this); }
+
+    void showStatus(const std::string &text) override { form.showStatus(text); }
+    MessageBoxes &boxes() override { return form.boxes(); }
+    void showItemCount(const std::string &text) override
+    {
+        form.m_statusBar->panel(1)->setText(toQt(text));
+    }
+    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override
+    {
+        form.boxes().informAt(
+            text, texts::itemLimitCaption, MsgIcon::Information, placement.x, placement.y);
+    }
+    ScreenPoint pointerPosition() const override
+    {
+        const QPoint p = QCursor::pos();
+        return { p.x(), p.y() };
+    }
+    ScreenSize screenSize() const override
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return {};
+        return { screen->geometry().width(), screen->geometry().height() };
+    }
+    void setPanelEnabled(bool enabled) override { form.m_panelData->setEnabled(enabled); }
+    void setItemControlsEnabled(bool enabled) override
+    {
+        form.m_editCommand->setEnabled(enabled);
+        form.m_editTargetPath->setEnabled(enabled);
+        form.m_butAddPathToCommand->setEnabled(enabled);
+        form.m_butAddPathToTargetPath->setEnabled(enabled);
+    }
+    void setTitleText(const std::string &text) override { form.m_editTitle->setText(toQt(text)); }
+    void setCommandText(const std::string &text) override
+    {
+        form.m_editCommand->setText(toQt(text));
+    }
+    void setTargetPathText(const std::string &text) override
+    {
+        form.m_editTargetPath->setText(toQt(text));
+    }
+    std::string commandText() const override { return toStd(form.m_editCommand->text()); }
+    std::string targetPathText() const override { return toStd(form.m_editTargetPath->text()); }
+    void setFolderNameHint(const std::string &hint) override
+    {
+        form.m_addFolderNameToTitle->setToolTip(toQt(hint));
+    }
+    // Repaints and timers run; the eventFilter below keeps the user's input away meanwhile.
+    void processEvents() override { QApplication::processEvents(); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (editor.isSearching() && isUserInput(type))
+            return true;
+        if (isEditInput(type)
+            && (watched == form.m_editTitle || watched == form.m_editCommand
+                || watched == form.m_editTargetPath))
+            editor.showSelectedBeforeEdit();
+        return QObject::eventFilter(watched, event);
+    }
+
+    TForm1 &form;
+    MenuEditor editor;
+};
+
+TForm1::Editing &TForm1::editing()
+{
+    if (!m_editing)
+        m_editing = std::make_shared<Editing>(*this);
+    return *m_editing;
+}
+
+void TForm1::mnuPopupPopup()
+{
+    const PopupEntries shown = popupEntries(m_tree);
+    m_mnuPopupAddSubMenu->setVisible(shown.addSubMenu);
+    m_mnuPopUpAddSisterMenu->setVisible(shown.addSisterMenu);
+    m_mnuPopUpAddCopy->setVisible(shown.addCopy);
+    m_n2->setVisible(shown.separatorN2);
+    m_mnuPopupDeleteSelectedMenu->setVisible(shown.deleteSelectedMenu);
+    m_mnuPopupAddMenu->setVisible(shown.addMenu);
+    m_n4->setVisible(shown.separatorN4);
+    m_mnuPopupShowCommandFolder->setVisible(shown.showCommandFolder);
+}
+
+void TForm1::mnuPopupAddSubMenuClick()
+{
+    editing().editor.addSubMenu();
+}
+
+void TForm1::mnuPopUpAddSisterMenuClick()
+{
+    editing().editor.addSisterMenu();
+}
+
+void TForm1::mnuPopUpAddCopyClick()
+{
+    editing().editor.addCopy();
+}
+
+void TForm1::mnuPopupDeleteSelectedMenuClick()
+{
+    editing().editor.deleteSelectedMenu();
+}
+
+void TForm1::mnuPopupAddMenuClick()
+{
+    editing().editor.addMenu();
+}
 
 void TForm1::deleteMenuTree(MenuNode *node)
 {
-    m_tree.remove(node);
+    editing().editor.deleteMenuTree(node);
 }
 
 void TForm1::tviewClick()
 {
-    const MenuNode *node = m_tree.selected();
-    if (!node)
-        return;
-    m_editTitle->setText(QString::fromStdString(node->title()));
-    m_editCommand->setText(QString::fromStdString(node->data().Command));
-    m_editTargetPath->setText(QString::fromStdString(node->data().TargetPath));
+    editing().editor.tviewClick();
 }
 
 void TForm1::tviewMouseDown(Qt::MouseButton, const QPoint &)
 {
-    tviewClick();
+    editing().editor.treePressed();
 }
 
 void TForm1::tviewKeyUp(int)
 {
-    tviewClick();
+    editing().editor.tviewClick();
 }
 
-void TForm1::EditTitleChange() { }
+void TForm1::EditTitleChange()
+{
+    editing().editor.titleEdited(toStd(m_editTitle->text()));
+}
 
-void TForm1::EditCommandChange() { }
+void TForm1::EditCommandChange()
+{
+    editing().editor.commandEdited(toStd(m_editCommand->text()));
+}
 
-void TForm1::EditTargetPathChange() { }
+void TForm1::EditTargetPathChange()
+{
+    editing().editor.targetPathEdited(toStd(m_editTargetPath->text()));
+}
 
-void TForm1::AddFolderNameToTitleClick() { }
+void TForm1::AddFolderNameToTitleClick()
+{
+    editing().editor.titleFromFolder(m_dirListBox->directory());
+}
 
-void TForm1::ButAddPathToCommandClick() { }
+void TForm1::ButAddPathToCommandClick()
+{
+    editing().editor.commandFromFolder(m_dirListBox->directory());
+}
 
-void TForm1::ButAddPathToTargetPathClick() { }
+void TForm1::ButAddPathToTargetPathClick()
+{
+    editing().editor.targetPathFromFolder(m_dirListBox->directory());
+}
 
 void TForm1::DirListBoxChange()
 {
-    showStatus(m_dirListBox->directory());
+    editing().editor.openFolderChanged(m_dirListBox->directory());
 }
 
-void TForm1::SButShowFolderClick() { }
+void TForm1::SButShowFolderClick()
+{
+    const auto folder = editing().editor.commandFolderToShow(toStd(m_editCommand->text()));
+    if (!folder)
+        return;
+    // The list takes Windows paths: a host path in a command goes through its drive.
+    const auto host = m_view->hostPath(*folder);
+    const auto windows = host ? m_view->windowsPath(*host) : std::nullopt;
+    if (windows)
+        m_dirListBox->setDirectory(*windows);
+}
 
 void TForm1::updateItemCount()
 {
-    m_statusBar->panel(1)->setText(QString::fromStdString(itemCountText(itemCount(m_tree))));
+    editing().editor.updateItemCount();
 }
 
-void TForm1::SButFindMenusWithNonexistentPathsClick() { }
+void TForm1::SButFindMenusWithNonexistentPathsClick()
+{
+    editing().editor.findBrokenPaths();
+}
 
-void TForm1::SButFindEmptyCommandsClick() { }
+void TForm1::SButFindEmptyCommandsClick()
+{
+    editing().editor.findEmptyCommands();
+}
 
 } // namespace torvex
