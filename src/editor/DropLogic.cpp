@@ -55,12 +55,10 @@ void DropLogic::drop(const DropRequest &request)
         dropFolders(request);
         break;
     }
-    m_dragged = nullptr;
 }
 
-void DropLogic::dragCancelled()
+void DropLogic::dragLeft()
 {
-    m_dragged = nullptr;
     m_view.tviewClick();
 }
 
@@ -83,7 +81,8 @@ void DropLogic::dropNode(const DropRequest &request)
 {
     MenuNode *target = m_tree.selected();
     MenuNode *dragged = m_dragged;
-    if (!dragged || !target)
+    // The node of an earlier drag may have been deleted since; only a node of the tree moves.
+    if (!dragged || !target || m_tree.indexOf(dragged) < 0)
         return;
     MenuNode *oldParent = dragged->parent();
     for (const MenuNode *up = target->parent(); up; up = up->parent()) {

@@ -96,13 +96,14 @@ public:
 
     // Performs a drop onto the selected node. A move into the moved node's own subtree shows
     // "Illegal drop" and changes nothing; a No to "Make sub menu?" cancels the whole drop.
-    // Every drop that goes through ends with the panel refresh and the count. The dragged
-    // node is forgotten afterwards, so a later drop cannot use a node deleted meanwhile.
+    // Every drop that goes through ends with the panel refresh and the count. A tree drop
+    // whose dragged node is no longer in the tree does nothing.
     void drop(const DropRequest &request);
 
-    // The drag ended without a drop: the panel shows the node the selection ended on, so
-    // nothing typed into it afterwards lands in another node. Forgets the dragged node.
-    void dragCancelled();
+    // The drag left the tree, or was given up over it: the panel shows the node the selection
+    // ended on, so nothing typed into it afterwards lands in another node. The dragged node
+    // is kept, since the pointer may come back and drop.
+    void dragLeft();
 
 private:
     void dropNode(const DropRequest &request);

@@ -361,16 +361,15 @@ TEST_F(DropTest, TreeDropWithoutTargetOrDraggedNodeDoesNothing)
     EXPECT_TRUE(view.calls.empty());
 }
 
-TEST_F(DropTest, DraggedNodeIsForgottenAfterTheDrop)
+TEST_F(DropTest, DeletedDraggedNodeIsNotMoved)
 {
     buildTree(tree, "A\nB\nC\n");
-    dragNode("A", "C", AttachMode::Add);
-    EXPECT_EQ(logic.draggedNode(), nullptr);
-    // The node the last drag moved may be deleted; a drop without a new drag stays harmless.
+    logic.startDrag(find(tree, "A"));
     tree.remove(find(tree, "A"));
-    tree.setSelected(find(tree, "B"));
+    tree.setSelected(find(tree, "C"));
     logic.drop(nodeDrop(AttachMode::Add));
     EXPECT_EQ(outline(tree), "B\nC\n");
+    EXPECT_TRUE(view.calls.empty());
 }
 
 TEST_F(DropTest, CtrlDropOntoItemRenamesItAndPointsItAtTheFolder)
@@ -473,17 +472,21 @@ TEST_F(DropTest, DragOverScrollsNearTheEdges)
     }
 }
 
-TEST_F(DropTest, CancelledDragRefreshesThePanelFromTheSelection)
+TEST_F(DropTest, LeavingTheTreeRefreshesThePanelAndKeepsTheDrag)
 {
-    buildTree(tree, "A\nB\n");
+    buildTree(tree, "A\nB\nC\n");
     logic.startDrag(find(tree, "A"));
     EXPECT_EQ(tree.selected(), find(tree, "A"));
     logic.dragOver(DragSource::Tree, find(tree, "B"), 100, 400);
     view.calls.clear();
-    logic.dragCancelled();
+    logic.dragLeft();
     EXPECT_EQ(tree.selected(), find(tree, "B"));
     EXPECT_EQ(view.calls, std::vector<std::string> { "click" });
-    EXPECT_EQ(logic.draggedNode(), nullptr);
+
+    // The pointer comes back and drops after all.
+    logic.dragOver(DragSource::Tree, find(tree, "C"), 100, 400);
+    logic.drop(nodeDrop(AttachMode::Add));
+    EXPECT_EQ(outline(tree), "B\nC\nA\n");
 }
 
 } // namespace
