@@ -173,6 +173,14 @@ public:
     void VelDrivesClickButton(char drive);
     void mnuOptionsOptionsClick();
     // -- settings: add further declarations below this line --
+    // The one accessor of torvex.ini in the program's folder, opened on first use.
+    class ProgramSettings &settings();
+    // The drive button panel `VelDrives`.
+    class TVelDrivePanel *velDrives() const;
+    // The tree takes these colours (stored colour values) and is repainted.
+    void setTreeColours(int32_t background, int32_t font);
+    // Status panel 0 without any text.
+    void clearStatus();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -288,6 +296,10 @@ private:
     // -- drag and drop: add further members below this line --
 
     // -- settings: add further members below this line --
+    // shared_ptr so that the type can stay incomplete here.
+    std::shared_ptr<ProgramSettings> m_settings;
+    // Makes `VelDrives` with the properties of this window's instance.
+    QWidget *createVelDrives(QWidget *parent);
 };
 
 } // namespace torvex

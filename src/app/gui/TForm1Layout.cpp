@@ -181,9 +181,7 @@ QWidget *TForm1::buildRightPane()
     auto *layout = new QVBoxLayout(m_panelRight);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
-    // The drive buttons come with their own panel; until then their strip keeps its place.
-    m_velDrives = panel("VelDrives", m_panelRight);
-    m_velDrives->setFixedHeight(22);
+    m_velDrives = createVelDrives(m_panelRight); // TForm1Settings.cpp
     layout->addWidget(m_velDrives);
     layout->addWidget(buildItemEditor());
     buildTree();

@@ -1,20 +1,142 @@
-// The main window's stored settings (read at creation, written at close), the drive buttons
-// and the Options command. Filled in by the settings work; until then nothing is stored.
+// The main window's stored settings (read at creation, written at every close request), the
+// drive buttons and the Options command.
 
 #include "app/gui/DirListBox.h"
+#include "app/gui/MenuTreeView.h"
+#include "app/gui/StatusPanels.h"
 #include "app/gui/TForm1.h"
+#include "controls/gui/VelDrivePanel.h"
+#include "platform/WindowsView.h"
+#include "settings/ProgramSettings.h"
+#include "settings/gui/Colours.h"
+#include "settings/gui/TForm2.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QSplitter>
+
+#include <algorithm>
+#include <cctype>
 
 namespace torvex {
 
-void TForm1::readWindowSettings() { }
+ProgramSettings &TForm1::settings()
+{
+    if (!m_settings)
+        m_settings = std::make_shared<ProgramSettings>(
+            ProgramSettings::pathIn(m_programFolder), fileSystem());
+    return *m_settings;
+}
 
-void TForm1::writeWindowSettings() { }
+TVelDrivePanel *TForm1::velDrives() const
+{
+    return qobject_cast<TVelDrivePanel *>(m_velDrives);
+}
+
+QWidget *TForm1::createVelDrives(QWidget *parent)
+{
+    auto *panel = new TVelDrivePanel(*m_view, parent);
+    panel->setObjectName(QStringLiteral("VelDrives"));
+    VelDrivePanelModel &model = panel->model();
+    model.setButtonWidth(44);
+    model.setButtonHeight(22);
+    model.setButtonSpacing(0);
+    model.setButtonHintTemplate(" [DD] ");
+    model.setButtonCaptionTemplate("[DR]");
+    model.setGroupIndex(128);
+    model.setDriveTypes({ TVelDriveType::drtUnknown,
+        TVelDriveType::drtFixed,
+        TVelDriveType::drtRemote,
+        TVelDriveType::drtRamDisk });
+    panel->loaded();
+    // Bound after the panel is set up: the folder list is placed by the settings later.
+    panel->setOnClickButton([this](TVelDrivePanel *, QToolButton *, char drive) {
+        VelDrivesClickButton(drive);
+    });
+    return panel;
+}
+
+void TForm1::setTreeColours(int32_t background, int32_t font)
+{
+    setWidgetColour(m_tview, QPalette::Base, background);
+    setWidgetColour(m_tview, QPalette::Text, font);
+}
+
+void TForm1::clearStatus()
+{
+    m_statusBar->panel(0)->clear();
+}
+
+void TForm1::readWindowSettings()
+{
+    ProgramSettings &ini = settings();
+    setWidgetColour(m_tview, QPalette::Base, ini.readTreeBackground());
+
+    const WindowSettings stored = ini.readWindowSettings();
+    if (stored.isMaximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        // Outer bounds, applied as they stand, even far off the screen.
+        const QSize frame = frameGeometry().size() - geometry().size();
+        move(stored.bounds.left, stored.bounds.top);
+        resize(stored.bounds.width - frame.width(), stored.bounds.height - frame.height());
+    }
+
+    const int total = std::max(m_splitter->width(), width());
+    m_splitter->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });
+
+    if (TVelDrivePanel *panel = velDrives()) {
+        const auto letter = startDrive(stored.velDrives, [this](const std::string &folder) {
+            return m_view->directoryExists(folder);
+        });
+        // A panel without buttons has nothing to select (it would refuse the drive).
+        if (letter && !panel->buttons().empty())
+            panel->setDrive(*letter);
+        const char drive = panel->drive();
+        if (drive != '\0' && m_view->directoryExists(std::string(1, drive) + ":\\"))
+            VelDrivesClickButton(drive);
+    }
+
+    // The group keeps exactly one button down; the start-up sequence runs its click.
+    if (QAbstractButton *button = m_dropModeGroup->button(stored.dropMode))
+        button->setChecked(true);
+}
+
+void TForm1::writeWindowSettings()
+{
+    WindowSnapshot snapshot;
+    snapshot.state = isMaximized() ? WindowState::Maximized
+        : isMinimized()            ? WindowState::Minimized
+                                   : WindowState::Normal;
+    const QRect outer = frameGeometry();
+    snapshot.bounds = { outer.x(), outer.y(), outer.width(), outer.height() };
+    snapshot.splitter = m_splitter->sizes().value(0);
+    const int down = m_dropModeGroup->checkedId();
+    snapshot.dropMode = down >= 0 ? down : dropMode;
+    snapshot.drive = velDrives() ? velDrives()->drive() : '\0';
+    // A failed write raises "Unable to write to ..."; the caller reports it and goes on.
+    settings().writeWindowSettings(snapshot);
+}
 
 void TForm1::VelDrivesClickButton(char drive)
 {
+    if (!m_dirListBox)
+        return;
+    const auto upper = [](char c) {
+        return std::toupper(static_cast<unsigned char>(c));
+    };
+    if (m_dirListBox->drive() != 0 && upper(m_dirListBox->drive()) == upper(drive))
+        return;
     m_dirListBox->setDrive(drive);
 }
 
-void TForm1::mnuOptionsOptionsClick() { }
+void TForm1::mnuOptionsOptionsClick()
+{
+    if (!m_form2)
+        return;
+    m_form2->loadOptions();
+    m_form2->exec();
+}
 
 } // namespace torvex

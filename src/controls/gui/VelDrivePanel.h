@@ -1,0 +1,67 @@
+#pragma once
+
+#include "controls/VelDrivePanelModel.h"
+
+#include <QFrame>
+#include <QIcon>
+
+#include <functional>
+#include <vector>
+
+class QToolButton;
+
+namespace torvex {
+
+// The small picture of a drive kind, drawn by the program (16 by 16).
+QIcon driveIcon(DriveIcon icon);
+
+// The drive button panel: one latching flat button per shown drive, laid out and selected by
+// VelDrivePanelModel. Property writes go through model() and rebuild the buttons at once;
+// the widget follows every rebuild and every change of the down states.
+class TVelDrivePanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // Raised for a clicked or selected button: the panel, that button and its letter.
+    using ClickButtonHandler =
+        std::function<void(TVelDrivePanel *sender, QToolButton *button, char drive)>;
+
+    // A panel without buttons over `drives` (which must outlive it). Buttons come with the
+    // first rebuild: a property write or loaded().
+    explicit TVelDrivePanel(const DriveSource &drives, QWidget *parent = nullptr);
+
+    VelDrivePanelModel &model() { return m_model; }
+    const VelDrivePanelModel &model() const { return m_model; }
+
+    // The end of setting up: rebuilds once more, which gives the panel its buttons.
+    void loaded() { m_model.rebuildButtons(); }
+
+    char drive() const { return m_model.drive(); }
+    // Selects the drive's button (either case). Throws DrivePanelError as the model does.
+    void setDrive(char letter) { m_model.setDrive(letter); }
+    TVelDriveTypes driveTypes() const { return m_model.driveTypes(); }
+    void setDriveTypes(TVelDriveTypes types) { m_model.setDriveTypes(types); }
+
+    void setOnClickButton(ClickButtonHandler handler) { m_onClickButton = std::move(handler); }
+
+    const std::vector<QToolButton *> &buttons() const { return m_buttons; }
+    // The button of the letter (upper case), nullptr when there is none.
+    QToolButton *button(char letter) const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void customEvent(QEvent *event) override;
+
+private:
+    void remakeButtons();
+    void syncDownStates();
+    void applySize();
+    void onButtonClicked(std::size_t index);
+
+    VelDrivePanelModel m_model;
+    std::vector<QToolButton *> m_buttons;
+    ClickButtonHandler m_onClickButton;
+};
+
+} // namespace torvex

@@ -1,0 +1,410 @@
+#include "settings/gui/TForm2.h"
+
+#include "app/gui/HelpViewer.h"
+#include "app/gui/TForm1.h"
+#include "controls/gui/DeferredError.h"
+#include "controls/gui/VelDrivePanel.h"
+#include "controls/gui/WinXP.h"
+#include "settings/gui/Colours.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace torvex {
+
+namespace {
+
+struct DriveBox
+{
+    const char *name;
+    const char *caption;
+    int top;
+};
+
+// Top to bottom in their group; also their focus order.
+constexpr std::array<DriveBox, 7> driveBoxes = { {
+    { "CBoxFixed", "Fixed", 24 },
+    { "CBoxRemote", "Remote", 49 },
+    { "CBoxUnavailable", "Unavailable", 74 },
+    { "CBoxRemovable", "Removable", 99 },
+    { "CBoxCDRom", "CDRom", 124 },
+    { "CBoxRamDisk", "Ram disk", 149 },
+    { "CBoxUnknown", "Unknown", 174 },
+} };
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QLabel *swatch(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(text(name));
+    label->setGeometry(10, 25, 60, 39);
+    label->setFrameShape(QFrame::Box);
+    label->setLineWidth(1);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+// The main window as the dialog's host.
+class MainWindowHost : public OptionsHost
+{
+public:
+    explicit MainWindowHost(TForm1 *form1)
+        : m_form1(form1)
+    { }
+
+    ProgramSettings &settings() override { return m_form1->settings(); }
+
+    void applyTreeColours(int32_t background, int32_t font) override
+    {
+        m_form1->setTreeColours(background, font);
+    }
+
+    void applyDriveTypes(TVelDriveTypes types) override
+    {
+        if (TVelDrivePanel *panel = m_form1->velDrives())
+            panel->setDriveTypes(types);
+    }
+
+    void setConfirmDropOnCommand(bool confirm) override { m_form1->confirmDropOnCommand = confirm; }
+
+    void setStatusText(const std::string &text) override
+    {
+        if (text.empty())
+            m_form1->clearStatus();
+        else
+            m_form1->showStatus(text);
+    }
+
+    void waitProcessingMessages(unsigned milliseconds) override
+    {
+        if (milliseconds == 0)
+            QApplication::processEvents();
+        else
+            TForm1::waitProcessingMessages(milliseconds);
+    }
+
+    std::string programFolder() const override { return m_form1->programFolder(); }
+
+private:
+    TForm1 *m_form1;
+};
+
+} // namespace
+
+TForm2::TForm2(TForm1 *owner)
+    : QDialog(owner)
+    , m_ownHost(std::make_unique<MainWindowHost>(owner))
+    , m_host(*m_ownHost)
+{
+    FormCreate();
+    owner->setOptionsDialog(this);
+}
+
+TForm2::TForm2(OptionsHost &host, QWidget *parent)
+    : QDialog(parent)
+    , m_host(host)
+{
+    FormCreate();
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::FormCreate()
+{
+    setObjectName(QStringLiteral("Form2"));
+    m_winXP1 = new TWinXP(this);
+    m_winXP1->setObjectName(QStringLiteral("WinXP1"));
+    setWindowTitle(QStringLiteral(" Options"));
+    m_chooseColour = [this](int32_t current) -> std::optional<int32_t> {
+        QColorDialog dialog(toQColor(current, palette()), this);
+        dialog.setObjectName(QStringLiteral("ColorD"));
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return fromQColor(dialog.selectedColor());
+    };
+    buildControls();
+    // The client area follows the controls: below the confirmation group, right of OK.
+    setFixedSize(
+        m_butOK->geometry().right() + 1 + 10, m_gBoxConfirmation->geometry().bottom() + 1 + 10);
+    move(262, 112);
+    loadOptions();
+}
+
+QGroupBox *TForm2::groupBox(const char *name, const char *title, QRect geometry)
+{
+    auto *box = new QGroupBox(text(title), this);
+    box->setObjectName(text(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton *TForm2::button(QWidget *parent, const char *name, const char *caption, QRect geometry)
+{
+    auto *b = new QPushButton(text(caption), parent);
+    b->setObjectName(text(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+void TForm2::buildControls()
+{
+    m_gBoxBackgroundColor =
+        groupBox("GBoxBackgroundColor", " &Background color: ", QRect(12, 11, 132, 80));
+    m_sTextFarve = swatch(m_gBoxBackgroundColor, "STextFarve");
+    m_butSelectColor =
+        button(m_gBoxBackgroundColor, "ButSelectColor", "...", QRect(81, 39, 39, 25));
+    m_butSelectColor->setToolTip(text(" Select background color... "));
+
+    m_gBoxFontColor = groupBox("GBoxFontColor", " &Font color: ", QRect(12, 99, 132, 80));
+    m_sTextFontColor = swatch(m_gBoxFontColor, "sTextFontColor");
+    m_butSelectFontColor =
+        button(m_gBoxFontColor, "ButSelectFontColor", "...", QRect(81, 39, 39, 25));
+    m_butSelectFontColor->setToolTip(text(" Select font color "));
+    for (QPushButton *b : { m_butSelectColor, m_butSelectFontColor }) {
+        QFont bold = b->font();
+        bold.setBold(true);
+        b->setFont(bold);
+    }
+
+    m_butWindowsColor =
+        button(this, "ButWindowsColor", "&Use Windows colors", QRect(14, 184, 131, 25));
+    m_butWindowsColor->setToolTip(text(" Use standard background and font colors  "));
+
+    m_gBoxShowTheseDiskTypes =
+        groupBox("GBoxShowTheseDiskTypes", " Show these &disk types: ", QRect(156, 11, 146, 205));
+    for (std::size_t i = 0; i < driveBoxes.size(); ++i) {
+        auto *box = new QCheckBox(text(driveBoxes[i].caption), m_gBoxShowTheseDiskTypes);
+        box->setObjectName(text(driveBoxes[i].name));
+        box->setGeometry(12, driveBoxes[i].top, 128, 17);
+        m_driveBoxes[i] = box;
+    }
+    m_driveBoxes[0]->setChecked(true);
+
+    m_gBoxConfirmation =
+        groupBox("GBoxConfirmation", " Confirmation &when: ", QRect(12, 217, 291, 65));
+    m_cBoxAsk = new QCheckBox(text("Closing without saving"), m_gBoxConfirmation);
+    m_cBoxAsk->setObjectName(QStringLiteral("CBoxAsk"));
+    m_cBoxAsk->setGeometry(15, 20, 217, 17);
+    m_cBoxAsk->setToolTip(text(" Check this if you want to be asked "));
+    m_cBoxAsk->setChecked(true);
+    m_cBoxDropTargetHasCommand = new QCheckBox(text("Drop target has command"), m_gBoxConfirmation);
+    m_cBoxDropTargetHasCommand->setObjectName(QStringLiteral("CBoxDropTargetHasCommand"));
+    m_cBoxDropTargetHasCommand->setGeometry(15, 39, 217, 17);
+    m_cBoxDropTargetHasCommand->setToolTip(text(" Check this to be asked when adding submenus "
+                                                "(and thus remove the parent menu's command) "));
+    m_cBoxDropTargetHasCommand->setChecked(true);
+
+    m_butOK = button(this, "ButOK", "&OK", QRect(312, 17, 99, 45));
+    m_butCancel = button(this, "ButCancel", "&Cancel", QRect(312, 69, 99, 25));
+
+    connect(m_butSelectColor, &QPushButton::clicked, this, [this] {
+        guarded(
+            [this] {
+                ButSelectColorClick();
+            },
+            -1);
+    });
+    connect(m_butSelectFontColor, &QPushButton::clicked, this, [this] {
+        guarded(
+            [this] {
+                ButSelectFontColorClick();
+            },
+            -1);
+    });
+    connect(m_butWindowsColor, &QPushButton::clicked, this, [this] {
+        guarded(
+            [this] {
+                ButWindowsColorClick();
+            },
+            -1);
+    });
+    // A failed OK still closes the dialog with OK; a failed Cancel with Cancel.
+    connect(m_butOK, &QPushButton::clicked, this, [this] {
+        guarded(
+            [this] {
+                ButOKClick();
+            },
+            QDialog::Accepted);
+    });
+    connect(m_butCancel, &QPushButton::clicked, this, [this] {
+        guarded(
+            [this] {
+                ButCancelClick();
+            },
+            QDialog::Rejected);
+    });
+
+    QWidget *order[] = { m_butSelectColor,
+        m_butSelectFontColor,
+        m_butWindowsColor,
+        m_cBoxAsk,
+        m_cBoxDropTargetHasCommand,
+        m_driveBoxes[0],
+        m_driveBoxes[1],
+        m_driveBoxes[2],
+        m_driveBoxes[3],
+        m_driveBoxes[4],
+        m_driveBoxes[5],
+        m_driveBoxes[6],
+        m_butOK,
+        m_butCancel };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+template <typename Handler> void TForm2::guarded(Handler &&handler, int closeWith)
+{
+    try {
+        handler();
+    } catch (...) {
+        if (closeWith >= 0)
+            done(closeWith);
+        deferError(this, std::current_exception());
+    }
+}
+
+void TForm2::setBackgroundColour(int32_t colour)
+{
+    m_backgroundColour = colour;
+    setWidgetColour(m_sTextFarve, QPalette::Window, colour);
+}
+
+void TForm2::setFontColour(int32_t colour)
+{
+    m_fontColour = colour;
+    setWidgetColour(m_sTextFontColor, QPalette::Window, colour);
+}
+
+Options TForm2::optionsFromControls() const
+{
+    Options options;
+    options.backgroundColour = m_backgroundColour;
+    options.fontColour = m_fontColour;
+    bool *shown[] = { &options.showFixed,
+        &options.showRemote,
+        &options.showUnavailable,
+        &options.showRemovable,
+        &options.showCDRom,
+        &options.showRamDisk,
+        &options.showUnknown };
+    for (std::size_t i = 0; i < m_driveBoxes.size(); ++i)
+        *shown[i] = m_driveBoxes[i]->isChecked();
+    options.askOnExitWithoutSaving = m_cBoxAsk->isChecked();
+    options.confirmDropOnCommand = m_cBoxDropTargetHasCommand->isChecked();
+    return options;
+}
+
+void TForm2::showOptions(const Options &options)
+{
+    setBackgroundColour(options.backgroundColour);
+    setFontColour(options.fontColour);
+    const bool shown[] = { options.showFixed,
+        options.showRemote,
+        options.showUnavailable,
+        options.showRemovable,
+        options.showCDRom,
+        options.showRamDisk,
+        options.showUnknown };
+    for (std::size_t i = 0; i < m_driveBoxes.size(); ++i)
+        m_driveBoxes[i]->setChecked(shown[i]);
+    m_cBoxAsk->setChecked(options.askOnExitWithoutSaving);
+    m_cBoxDropTargetHasCommand->setChecked(options.confirmDropOnCommand);
+}
+
+void TForm2::loadOptions()
+{
+    showOptions(m_host.settings().readOptions());
+    m_host.setConfirmDropOnCommand(m_cBoxDropTargetHasCommand->isChecked());
+    m_host.applyTreeColours(m_backgroundColour, m_fontColour);
+
+    m_host.waitProcessingMessages(0);
+    m_host.setStatusText("Showing selected drives...");
+    m_host.waitProcessingMessages(0);
+    m_host.waitProcessingMessages(200);
+    // One write of the whole set: a drive that keeps its button keeps its selection.
+    m_host.applyDriveTypes(driveTypesOf(optionsFromControls()));
+    m_host.waitProcessingMessages(200);
+    m_host.setStatusText({});
+}
+
+void TForm2::ButOKClick()
+{
+    const Options options = optionsFromControls();
+    m_host.settings().writeOptions(options);
+    m_host.setConfirmDropOnCommand(options.confirmDropOnCommand);
+    m_host.applyTreeColours(options.backgroundColour, options.fontColour);
+    m_host.applyDriveTypes(driveTypesOf(options));
+    done(QDialog::Accepted);
+}
+
+void TForm2::ButCancelClick()
+{
+    loadOptions();
+    done(QDialog::Rejected);
+}
+
+void TForm2::ButSelectColorClick()
+{
+    if (const auto colour = m_chooseColour(m_backgroundColour)) {
+        setBackgroundColour(*colour);
+        m_host.applyTreeColours(m_backgroundColour, m_fontColour);
+    }
+}
+
+void TForm2::ButSelectFontColorClick()
+{
+    if (const auto colour = m_chooseColour(m_fontColour)) {
+        setFontColour(*colour);
+        m_host.applyTreeColours(m_backgroundColour, m_fontColour);
+    }
+}
+
+void TForm2::ButWindowsColorClick()
+{
+    setBackgroundColour(clWindow);
+    setFontColour(clWindowText);
+    m_host.applyTreeColours(m_backgroundColour, m_fontColour);
+}
+
+void TForm2::FormKeyDown(int key)
+{
+    if (key != Qt::Key_F1)
+        return;
+    std::string folder = m_host.programFolder();
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
+    if (!QFileInfo(helpFile).isFile())
+        return;
+    if (!m_helpViewer)
+        m_helpViewer = new HelpViewer(this);
+    m_helpViewer->showTopic(helpFile, 8);
+}
+
+void TForm2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        m_butCancel->click();
+        return;
+    }
+    FormKeyDown(event->key());
+    QDialog::keyPressEvent(event);
+}
+
+void TForm2::customEvent(QEvent *event)
+{
+    rethrowDeferredError(event);
+    QDialog::customEvent(event);
+}
+
+} // namespace torvex

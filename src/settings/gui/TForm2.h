@@ -1,0 +1,106 @@
+#pragma once
+
+#include "settings/OptionsHost.h"
+#include "settings/ProgramSettings.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace torvex {
+
+class HelpViewer;
+class TForm1;
+class TWinXP;
+
+// The Options dialog: the tree's background and font colours, the drive types of the drive
+// button panel and the two confirmations, all kept in section form2 of torvex.ini. Created
+// once, hidden, right after the main window; its creation applies the stored options to the
+// main window. Colour choices act on the tree at once as a preview; OK writes everything and
+// applies it, Cancel (or Esc) reloads the file and applies that again; closing by the frame
+// does neither.
+class TForm2 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Picks a colour starting from `current`; nothing when the user cancels.
+    using ColourChooser = std::function<std::optional<int32_t>(int32_t current)>;
+
+    // The dialog of the main window `owner`, which also becomes its owner window.
+    explicit TForm2(TForm1 *owner);
+    // The dialog over any host (tests); `parent` is the window it stands over.
+    explicit TForm2(OptionsHost &host, QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    // Reads form2 into the dialog and applies it to the main window: confirmDropOnCommand,
+    // the tree's colours, then (between two waits of 200 ms, with " Showing selected
+    // drives..." in the status bar) the drive types of the drive button panel.
+    void loadOptions();
+
+    void ButOKClick();
+    void ButCancelClick();
+    void ButSelectColorClick();
+    void ButSelectFontColorClick();
+    void ButWindowsColorClick();
+    // F1 opens torvex.hlp at topic 8 when the file exists; other keys pass on.
+    void FormKeyDown(int key);
+
+    // The colours shown in the swatches.
+    int32_t backgroundColour() const { return m_backgroundColour; }
+    int32_t fontColour() const { return m_fontColour; }
+
+    // Replaces the colour dialog (tests).
+    void setColourChooser(ColourChooser chooser) { m_chooseColour = std::move(chooser); }
+
+    HelpViewer *helpViewer() const { return m_helpViewer; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void customEvent(QEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildControls();
+    QGroupBox *groupBox(const char *name, const char *title, QRect geometry);
+    QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect geometry);
+    void setBackgroundColour(int32_t colour);
+    void setFontColour(int32_t colour);
+    Options optionsFromControls() const;
+    void showOptions(const Options &options);
+    template <typename Handler> void guarded(Handler &&handler, int closeWith);
+
+    std::unique_ptr<OptionsHost> m_ownHost;
+    OptionsHost &m_host;
+    TWinXP *m_winXP1 = nullptr;
+    HelpViewer *m_helpViewer = nullptr;
+    ColourChooser m_chooseColour;
+    int32_t m_backgroundColour = clBtnFace;
+    int32_t m_fontColour = clWindowText;
+
+    QGroupBox *m_gBoxBackgroundColor = nullptr;
+    QLabel *m_sTextFarve = nullptr;
+    QPushButton *m_butSelectColor = nullptr;
+    QGroupBox *m_gBoxFontColor = nullptr;
+    QLabel *m_sTextFontColor = nullptr;
+    QPushButton *m_butSelectFontColor = nullptr;
+    QPushButton *m_butWindowsColor = nullptr;
+    QGroupBox *m_gBoxShowTheseDiskTypes = nullptr;
+    // CBoxFixed, CBoxRemote, CBoxUnavailable, CBoxRemovable, CBoxCDRom, CBoxRamDisk, CBoxUnknown
+    std::array<QCheckBox *, 7> m_driveBoxes {};
+    QGroupBox *m_gBoxConfirmation = nullptr;
+    QCheckBox *m_cBoxAsk = nullptr;
+    QCheckBox *m_cBoxDropTargetHasCommand = nullptr;
+    QPushButton *m_butOK = nullptr;
+    QPushButton *m_butCancel = nullptr;
+};
+
+} // namespace torvex
