@@ -1,0 +1,294 @@
+// The main window's editing: context menu and its keys, the item editor, the folder buttons,
+// Show Command folder, the count and the searches, driven through the widgets.
+
+#include "app/gui/DirListBox.h"
+#include "app/gui/MenuTreeView.h"
+#include "app/gui/TForm1.h"
+#include "menu/gui/MenuTreeModel.h"
+#include "platform/WindowsView.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/SyntheticPrefix.h"
+#include "support/TreeBuilder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+// Readable failures for Qt strings.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace torvex {
+namespace {
+
+using test::find;
+using test::outline;
+
+class TForm1EditingTest : public ::testing::Test
+{
+protected:
+    TForm1EditingTest()
+    {
+        prefix.makeFolder("drive_c/Data");
+        prefix.makeFolder("drive_c/Program Files/Tools");
+        TForm1Environment environment;
+        environment.view =
+            std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
+        environment.programFolder = programFolder.path().string() + "/";
+        environment.messageBoxes = &boxes;
+        environment.candidates = IniCandidates {};
+        environment.startFolder = "C:\\";
+        form = std::make_unique<TForm1>(std::move(environment));
+        QApplication::setActiveWindow(form.get());
+        tview = widget<MenuTreeView>("tview");
+        editTitle = widget<QLineEdit>("EditTitle");
+        editCommand = widget<QLineEdit>("EditCommand");
+        editTargetPath = widget<QLineEdit>("EditTargetPath");
+    }
+
+    ~TForm1EditingTest() override
+    {
+        form->exitWithoutSaving = true;
+        form->setMessageBoxes(&boxes);
+    }
+
+    template <class T> T *widget(const char *name) const
+    {
+        T *w = form->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // Fills the tree the way a load does: first node selected, panel enabled, count run.
+    void load(const std::string &text)
+    {
+        test::buildTree(form->tree(), text);
+        form->tree().setSelected(form->tree().first());
+        form->setPanelsEnabled(true);
+        form->afterLoad();
+    }
+
+    // A mouse click on the row of the node titled `title`.
+    void clickNode(const std::string &title)
+    {
+        const QModelIndex index = form->treeModel()->indexOf(find(form->tree(), title));
+        ASSERT_TRUE(index.isValid()) << title;
+        const QPoint at = tview->visualRect(index).center();
+        QTest::mouseClick(tview->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void treeKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        tview->setFocus();
+        QTest::keyClick(tview, key, modifiers);
+    }
+
+    QString status(int panel) const { return form->statusText(panel); }
+
+    test::SyntheticPrefix prefix;
+    test::TempFolder programFolder;
+    test::ScriptedMessageBoxes boxes;
+    std::unique_ptr<TForm1> form;
+    MenuTreeView *tview = nullptr;
+    QLineEdit *editTitle = nullptr;
+    QLineEdit *editCommand = nullptr;
+    QLineEdit *editTargetPath = nullptr;
+};
+
+TEST_F(TForm1EditingTest, TreeKeysRunTheContextMenuCommands)
+{
+    load("A|cd a\nB|cd b|tb\nC\n");
+    clickNode("A");
+    EXPECT_EQ(editTitle->text(), QStringLiteral("A"));
+
+    treeKey(Qt::Key_Insert);
+    EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nC\nNew\n");
+    EXPECT_EQ(editTitle->text(), QStringLiteral("New"));
+    EXPECT_EQ(status(1), QStringLiteral(" 5 items"));
+
+    clickNode("B");
+    treeKey(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\nNew\n");
+
+    clickNode("C");
+    treeKey(Qt::Key_Equal);
+    EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\n  New\nNew\n");
+    EXPECT_TRUE(tview->isExpanded(form->treeModel()->indexOf(find(form->tree(), "C"))));
+    EXPECT_EQ(editTitle->text(), QStringLiteral("New"));
+    EXPECT_TRUE(editCommand->isEnabled());
+    EXPECT_EQ(status(1), QStringLiteral(" 8 items"));
+
+    treeKey(Qt::Key_Delete);
+    EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\nNew\n");
+    EXPECT_EQ(status(1), QStringLiteral(" 6 items"));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TForm1EditingTest, KeysInAnEditDoNotRunTreeCommands)
+{
+    load("A\nB\n");
+    editTitle->setFocus();
+    QTest::keyClick(editTitle, Qt::Key_Insert);
+    QTest::keyClick(editTitle, Qt::Key_Delete);
+    EXPECT_EQ(form->tree().count(), 2u);
+}
+
+TEST_F(TForm1EditingTest, PopupShowsAddMenuOnlyForAnEmptyTree)
+{
+    auto shown = [this](const char *name) {
+        return widget<QAction>(name)->isVisible();
+    };
+    load("Only|cd x|y\n");
+    form->mnuPopupPopup();
+    EXPECT_TRUE(shown("mnuPopupAddSubMenu") && shown("mnuPopUpAddSisterMenu") && shown("N2")
+        && shown("mnuPopupDeleteSelectedMenu") && shown("mnuPopUpAddCopy"));
+    EXPECT_FALSE(shown("mnuPopupAddMenu"));
+
+    treeKey(Qt::Key_Delete);
+    EXPECT_TRUE(form->tree().isEmpty());
+    EXPECT_FALSE(widget<QWidget>("PanelData")->isEnabled());
+    EXPECT_TRUE(editTitle->text().isEmpty() && editCommand->text().isEmpty()
+        && editTargetPath->text().isEmpty());
+    form->mnuPopupPopup();
+    EXPECT_FALSE(shown("mnuPopupAddSubMenu") || shown("mnuPopUpAddSisterMenu") || shown("N2")
+        || shown("mnuPopupDeleteSelectedMenu"));
+    EXPECT_TRUE(shown("mnuPopupAddMenu") && shown("mnuPopUpAddCopy") && shown("N4")
+        && shown("mnuPopupShowCommandFolder"));
+
+    widget<QAction>("mnuPopupAddMenu")->trigger();
+    EXPECT_EQ(outline(form->tree()), "New\n");
+    EXPECT_TRUE(widget<QWidget>("PanelData")->isEnabled());
+    EXPECT_TRUE(editTitle->text().isEmpty());
+    QTest::mouseClick(tview->viewport(), Qt::LeftButton, {}, QPoint(200, 150));
+    EXPECT_EQ(editTitle->text(), QStringLiteral("New"));
+}
+
+TEST_F(TForm1EditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
+{
+    load("A|cd a\nS\n  K\n");
+    MenuNode *a = find(form->tree(), "A");
+    editTitle->setFocus();
+    editTitle->selectAll();
+    QTest::keyClicks(editTitle, QStringLiteral("Tools"));
+    EXPECT_EQ(a->title(), "Tools");
+    EXPECT_EQ(
+        form->treeModel()->data(form->treeModel()->indexOf(a)).toString(), QStringLiteral("Tools"));
+    editCommand->setFocus();
+    QTest::keyClick(editCommand, Qt::Key_End);
+    QTest::keyClicks(editCommand, QStringLiteral("\\x"));
+    EXPECT_EQ(a->data().Command, "cd a\\x");
+
+    clickNode("S");
+    EXPECT_FALSE(editCommand->isEnabled());
+    EXPECT_FALSE(editTargetPath->isEnabled());
+    EXPECT_FALSE(widget<QPushButton>("ButAddPathToCommand")->isEnabled());
+    EXPECT_TRUE(widget<QPushButton>("AddFolderNameToTitle")->isEnabled());
+}
+
+TEST_F(TForm1EditingTest, TypingAfterTheSelectionMovedGoesIntoTheNodeShown)
+{
+    load("A|cd a\nB|cd b\n");
+    clickNode("A");
+    // A drag that ends without a drop leaves the selection on B and the editor on A.
+    form->tree().setSelected(find(form->tree(), "B"));
+    editTitle->setFocus();
+    QTest::keyClick(editTitle, Qt::Key_End);
+    QTest::keyClicks(editTitle, QStringLiteral("2"));
+    EXPECT_EQ(outline(form->tree()), "A|cd a\nB2|cd b\n");
+    EXPECT_EQ(editCommand->text(), QStringLiteral("cd b"));
+}
+
+TEST_F(TForm1EditingTest, FunctionKeysFillTheEditorFromTheOpenFolder)
+{
+    load("A|cd a\nS\n  K\n");
+    form->dirListBox()->setDirectory("C:\\Program Files\\Tools");
+    EXPECT_EQ(status(0), QStringLiteral(" C:\\Program Files\\Tools"));
+    EXPECT_EQ(widget<QPushButton>("AddFolderNameToTitle")->toolTip(),
+        QStringLiteral(" Title = folder name (Tools) "));
+
+    treeKey(Qt::Key_F5);
+    treeKey(Qt::Key_F6);
+    treeKey(Qt::Key_F7);
+    EXPECT_EQ(outline(form->tree()),
+        "Tools|cd C:\\Program Files\\Tools|cd C:\\Program Files\\Tools\nS\n  K\n");
+
+    // F6 also acts for a submenu, whose Command edit is disabled.
+    clickNode("S");
+    QTest::mouseClick(widget<QPushButton>("ButAddPathToCommand"), Qt::LeftButton);
+    EXPECT_EQ(find(form->tree(), "S")->data().Command, "");
+    treeKey(Qt::Key_F6);
+    EXPECT_EQ(find(form->tree(), "S")->data().Command, "cd C:\\Program Files\\Tools");
+
+    form->dirListBox()->setDirectory("C:\\");
+    EXPECT_EQ(widget<QPushButton>("AddFolderNameToTitle")->toolTip(),
+        QStringLiteral(" Title = folder name () "));
+    treeKey(Qt::Key_F5);
+    EXPECT_EQ(find(form->tree(), "S")->title(), "S");
+}
+
+TEST_F(TForm1EditingTest, ShowCommandFolderOpensTheCommandsFolder)
+{
+    load("A|CD  c:\\data  \nB|notepad.exe\n");
+    widget<QToolButton>("SButShowFolder")->click();
+    EXPECT_EQ(form->dirListBox()->directory(), "C:\\Data");
+    EXPECT_EQ(status(0), QStringLiteral(" C:\\Data"));
+
+    form->dirListBox()->setDirectory("C:\\");
+    clickNode("B");
+    widget<QAction>("mnuPopupShowCommandFolder")->trigger();
+    EXPECT_EQ(form->dirListBox()->directory(), "C:\\");
+}
+
+TEST_F(TForm1EditingTest, TheCountWarnsAtTwoHundred)
+{
+    std::string items;
+    for (int i = 0; i < 199; ++i)
+        items += "Item" + std::to_string(i) + "\n";
+    load(items);
+    EXPECT_EQ(status(1), QStringLiteral(" 200 items"));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text,
+        "Total Commander will only show the first 200 items!\r\nYou now have 200 items!");
+    EXPECT_EQ(boxes.last().caption, "Information");
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Information);
+
+    treeKey(Qt::Key_Delete);
+    EXPECT_EQ(status(1), QStringLiteral(" 199 items"));
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+TEST_F(TForm1EditingTest, SearchesSelectTheHitOrSayWhereTheyStarted)
+{
+    load("N1|cd C:\\Data\nN2|cd C:\\Gone\nN3|cd c:\\data\nN4\nN5|cd C:\\Data\n"
+         "N6|cd C:\\Data\nN7|cd C:\\Data\nN8|cd C:\\Data\nN9|cd C:\\Data\nN10|cd C:\\Data\n");
+    clickNode("N5");
+    widget<QToolButton>("SButFindMenusWithNonexistentPaths")->click();
+    EXPECT_EQ(status(0), QStringLiteral(" Searched from 5 to 10"));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().caption, " None found");
+    EXPECT_EQ(boxes.last().text,
+        "No menus with broken paths were found  \r\n(search started from menu number 5).");
+
+    clickNode("N1");
+    widget<QToolButton>("SButFindMenusWithNonexistentPaths")->click();
+    EXPECT_EQ(form->tree().selected(), find(form->tree(), "N2"));
+    EXPECT_EQ(editTitle->text(), QStringLiteral("N2"));
+    EXPECT_EQ(tview->currentIndex(), form->treeModel()->indexOf(find(form->tree(), "N2")));
+    EXPECT_EQ(status(0), QStringLiteral(" 1"));
+
+    widget<QToolButton>("SButFindEmptyCommands")->click();
+    EXPECT_EQ(editTitle->text(), QStringLiteral("N4"));
+    EXPECT_EQ(status(0), QStringLiteral(" 3"));
+}
+
+} // namespace
+} // namespace torvex
