@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace torvex {
 
@@ -131,6 +132,38 @@ void MenuTreeView::dropEvent(QDropEvent *event)
 {
     event->ignore();
     Q_EMIT dropped(event);
+}
+
+void MenuTreeView::drawBranches(
+    QPainter *painter, const QRect &rect, const QModelIndex &index) const
+{
+    // Top-level rows have no branch area (the root is not decorated); a row at depth d has
+    // d columns of indentation, column d-1 holding its own elbow.
+    const int indent = indentation();
+    const int midY = rect.top() + rect.height() / 2;
+    QPen pen(palette().color(QPalette::Mid), 1, Qt::DotLine);
+    painter->save();
+    painter->setPen(pen);
+    int column = 0;
+    for (QModelIndex i = index.parent(); i.isValid(); i = i.parent())
+        ++column;
+    const int right = rect.left() + column * indent;
+    auto xOf = [&](int c) {
+        return rect.left() + c * indent + indent / 2;
+    };
+    if (column > 0) {
+        const int x = xOf(column - 1);
+        const bool hasNext = index.sibling(index.row() + 1, 0).isValid();
+        painter->drawLine(x, rect.top(), x, hasNext ? rect.bottom() : midY);
+        painter->drawLine(x, midY, right - 2, midY);
+    }
+    // An ancestor with a sibling below it continues its line through this row.
+    QModelIndex ancestor = index.parent();
+    for (int c = column - 2; c >= 0 && ancestor.isValid(); --c, ancestor = ancestor.parent()) {
+        if (ancestor.sibling(ancestor.row() + 1, 0).isValid())
+            painter->drawLine(xOf(c), rect.top(), xOf(c), rect.bottom());
+    }
+    painter->restore();
 }
 
 } // namespace torvex

@@ -37,6 +37,9 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    // Lines between the items instead of expand and collapse buttons.
+    void drawBranches(
+        QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
 
 private:
     void showSelectedNode(const QModelIndex &index);

@@ -222,6 +222,10 @@ QWidget *TForm1::buildItemEditor()
     m_label4 = label("Label4", "", m_panelData);
     m_label4->setWordWrap(true);
     m_label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Three lines of guidance have to fit under the edits.
+    QFont small = m_label4->font();
+    small.setPixelSize(11);
+    m_label4->setFont(small);
     return m_panelData;
 }
 
@@ -245,7 +249,7 @@ void TForm1::layoutItemEditor()
         edits[i]->setGeometry(80, 5 + 26 * i, editWidth, 21);
         buttons[i]->setGeometry(std::max(80 + editWidth + 7, w - 68), 4 + 26 * i, 65, 25);
     }
-    m_label4->setGeometry(8, 88, std::max(40, w - 34), 122 - 88);
+    m_label4->setGeometry(8, 86, std::max(40, w - 34), 122 - 86);
 }
 
 void TForm1::buildTree()

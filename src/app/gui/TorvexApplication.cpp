@@ -1,6 +1,8 @@
 #include "app/gui/TorvexApplication.h"
 
+#include <QFont>
 #include <QMetaObject>
+#include <QWidget>
 
 #include <cstdio>
 #include <exception>
@@ -28,12 +30,33 @@ bool TorvexApplication::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
+std::string TorvexApplication::senderClassName(const QObject *receiver)
+{
+    if (!receiver)
+        return {};
+    // An action, a shortcut or another non-widget reports for the widget that owns it.
+    const QObject *object = receiver;
+    while (object && !object->isWidgetType())
+        object = object->parent();
+    const QObject *sender = receiver;
+    if (object) {
+        // The window whose event was being handled; a popup menu belongs to the window that
+        // opened it.
+        const QWidget *window = static_cast<const QWidget *>(object)->window();
+        while (window->windowType() == Qt::Popup && window->parentWidget())
+            window = window->parentWidget()->window();
+        sender = window;
+    }
+    std::string name = sender->metaObject()->className();
+    // Our classes carry their window names ("TForm1"); the namespace is no part of them.
+    if (name.rfind("torvex::", 0) == 0)
+        name.erase(0, 8);
+    return name;
+}
+
 void TorvexApplication::report(QObject *receiver, const std::string &message)
 {
-    std::string sender = receiver ? receiver->metaObject()->className() : "";
-    // Our classes carry their window names ("TForm1"); the namespace is no part of them.
-    if (sender.rfind("torvex::", 0) == 0)
-        sender.erase(0, 8);
+    const std::string sender = senderClassName(receiver);
     if (!m_handler) {
         std::fprintf(stderr, "%s: %s\n", sender.c_str(), message.c_str());
         return;
