@@ -1,40 +1,15 @@
 #include "controls/VelDrivePanelModel.h"
 
+#include "support/FakeDriveSource.h"
+
 #include <gtest/gtest.h>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace torvex {
 namespace {
 
-// Drives by letter with their types and names; letters outside the map are absent.
-class FakeDrives : public DriveSource
-{
-public:
-    std::map<char, DriveTypeCode> types;
-    std::map<char, std::string> names;
-    std::string current;
-
-    std::uint32_t driveMask() const override
-    {
-        std::uint32_t mask = 0;
-        for (const auto &[letter, type] : types)
-            mask |= 1u << (letter - 'A');
-        return mask;
-    }
-    DriveTypeCode driveType(char letter) const override
-    {
-        const auto it = types.find(letter);
-        return it == types.end() ? DriveTypeCode::Unavailable : it->second;
-    }
-    std::string displayName(char letter) const override
-    {
-        const auto it = names.find(letter);
-        return it == names.end() ? std::string() : it->second;
-    }
-    std::string currentDirectory() const override { return current; }
-};
+using FakeDrives = test::FakeDriveSource;
 
 struct Click
 {

@@ -1,0 +1,290 @@
+// The Options dialog over a recording host: what it shows, previews, writes and applies.
+
+#include "settings/gui/TForm2.h"
+
+#include "app/gui/HelpViewer.h"
+#include "controls/gui/DeferredError.h"
+#include "menu/IniError.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+// The host file system, with writes that fail while `failWrites` is set.
+class FailingWrites : public FileSystem
+{
+public:
+    bool failWrites = false;
+    void writeAtomic(const std::string &path, const std::string &bytes) override
+    {
+        if (failWrites)
+            throw IniWriteError(path, "read-only folder");
+        FileSystem::writeAtomic(path, bytes);
+    }
+};
+
+// Records everything the dialog applies to the main window.
+class RecordingHost : public OptionsHost
+{
+public:
+    explicit RecordingHost(const std::string &folder)
+        : folder(folder)
+        , ini(ProgramSettings::pathIn(folder), files)
+    { }
+
+    ProgramSettings &settings() override { return ini; }
+    void applyTreeColours(int32_t bg, int32_t font) override
+    {
+        background = bg;
+        fontColour = font;
+    }
+    void applyDriveTypes(TVelDriveTypes types) override { driveTypes.push_back(types); }
+    void setConfirmDropOnCommand(bool value) override { confirm = value; }
+    void setStatusText(const std::string &text) override { steps.push_back("status:" + text); }
+    void waitProcessingMessages(unsigned ms) override
+    {
+        steps.push_back("wait:" + std::to_string(ms));
+    }
+    std::string programFolder() const override { return folder; }
+
+    std::string folder;
+    FailingWrites files;
+    ProgramSettings ini;
+    int32_t background = 0;
+    int32_t fontColour = 0;
+    std::vector<TVelDriveTypes> driveTypes;
+    bool confirm = false;
+    std::vector<std::string> steps;
+};
+
+// Takes the errors that the dialog hands to the application's error handling.
+class ErrorCatcher : public QObject
+{
+public:
+    std::vector<std::string> messages;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        try {
+            rethrowDeferredError(event);
+        } catch (const std::exception &error) {
+            messages.push_back(error.what());
+            return true;
+        }
+        return false;
+    }
+};
+
+class TForm2Test : public ::testing::Test
+{
+protected:
+    template <class T> T *widget(const char *name) const
+    {
+        T *w = form->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    // The dialog, created as at start-up; the colour chooser answers from `nextColour`.
+    void create()
+    {
+        form = std::make_unique<TForm2>(host);
+        form->setColourChooser([this](int32_t current) {
+            offered.push_back(current);
+            return nextColour;
+        });
+        form->installEventFilter(&catcher);
+    }
+
+    // Shows the dialog modally and runs `inside` while it is open.
+    void openAndRun(const std::function<void()> &inside)
+    {
+        QTimer::singleShot(0, form.get(), [&] {
+            inside();
+            if (form->isVisible())
+                form->done(-2);
+        });
+        result = form->exec();
+        QApplication::processEvents();
+    }
+
+    std::string file() const { return test::readFile(host.ini.path()); }
+
+    test::TempDir dir;
+    RecordingHost host { dir.path().string() + "/" };
+    ErrorCatcher catcher;
+    std::unique_ptr<TForm2> form;
+    std::optional<int32_t> nextColour;
+    std::vector<int32_t> offered;
+    int result = 0;
+};
+
+TEST_F(TForm2Test, WithoutASettingsFileShowsAndAppliesTheDefaults)
+{
+    create();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral(" Options"));
+    EXPECT_EQ(form->size(), QSize(421, 292));
+    EXPECT_EQ(form->backgroundColour(), clBtnFace);
+    EXPECT_EQ(form->fontColour(), clWindowText);
+    for (const char *name : { "CBoxRemote",
+             "CBoxUnavailable",
+             "CBoxRemovable",
+             "CBoxCDRom",
+             "CBoxRamDisk",
+             "CBoxUnknown" })
+        EXPECT_FALSE(widget<QCheckBox>(name)->isChecked()) << name;
+    EXPECT_TRUE(widget<QCheckBox>("CBoxFixed")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("CBoxAsk")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("CBoxDropTargetHasCommand")->isChecked());
+    EXPECT_EQ(widget<QCheckBox>("CBoxRamDisk")->geometry(), QRect(12, 149, 128, 17));
+    EXPECT_EQ(widget<QPushButton>("ButOK")->geometry(), QRect(312, 17, 99, 45));
+    EXPECT_EQ(
+        widget<QGroupBox>("GBoxConfirmation")->title(), QStringLiteral(" Confirmation &when: "));
+
+    EXPECT_EQ(host.background, clBtnFace);
+    EXPECT_EQ(host.fontColour, clWindowText);
+    EXPECT_TRUE(host.confirm);
+    ASSERT_EQ(host.driveTypes.size(), 1u);
+    EXPECT_EQ(host.driveTypes[0], TVelDriveTypes { TVelDriveType::drtFixed });
+    EXPECT_EQ(host.steps,
+        (std::vector<std::string> { "wait:0",
+            "status:Showing selected drives...",
+            "wait:0",
+            "wait:200",
+            "wait:200",
+            "status:" }));
+    EXPECT_EQ(file(), ""); // nothing written
+}
+
+TEST_F(TForm2Test, CancelTakesBackAPreviewedColour)
+{
+    dir.write("torvex.ini", "[form2]\r\nSTextFarve=$00FF0000\r\n");
+    create();
+    EXPECT_EQ(host.background, rgbColour(0, 0, 255));
+    const std::string before = file();
+
+    nextColour = rgbColour(255, 0, 0);
+    openAndRun([&] {
+        QTest::mouseClick(widget<QPushButton>("ButSelectColor"), Qt::LeftButton);
+        EXPECT_EQ(host.background, rgbColour(255, 0, 0)); // the tree turns red at once
+        EXPECT_EQ(form->backgroundColour(), rgbColour(255, 0, 0));
+        QTest::mouseClick(widget<QPushButton>("ButCancel"), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(offered, std::vector<int32_t> { rgbColour(0, 0, 255) });
+    EXPECT_EQ(host.background, rgbColour(0, 0, 255));
+    EXPECT_EQ(form->backgroundColour(), rgbColour(0, 0, 255));
+    EXPECT_EQ(file(), before);
+}
+
+TEST_F(TForm2Test, ClosingByTheFrameKeepsThePreviewUntilTheNextLoad)
+{
+    create();
+    nextColour = rgbColour(255, 0, 0);
+    openAndRun([&] {
+        QTest::mouseClick(widget<QPushButton>("ButSelectFontColor"), Qt::LeftButton);
+        widget<QCheckBox>("CBoxAsk")->setChecked(false);
+        form->close();
+    });
+    EXPECT_EQ(host.fontColour, rgbColour(255, 0, 0));
+    EXPECT_EQ(file(), "");
+    form->loadOptions();
+    EXPECT_EQ(host.fontColour, clWindowText);
+    EXPECT_TRUE(widget<QCheckBox>("CBoxAsk")->isChecked());
+}
+
+TEST_F(TForm2Test, EscapeIsCancel)
+{
+    create();
+    nextColour = std::nullopt; // the chooser cancelled: nothing changes
+    openAndRun([&] {
+        QTest::mouseClick(widget<QPushButton>("ButSelectColor"), Qt::LeftButton);
+        EXPECT_EQ(host.background, clBtnFace);
+        widget<QCheckBox>("CBoxDropTargetHasCommand")->setChecked(false);
+        QTest::keyClick(widget<QCheckBox>("CBoxFixed"), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_TRUE(host.confirm);
+    EXPECT_TRUE(widget<QCheckBox>("CBoxDropTargetHasCommand")->isChecked());
+}
+
+TEST_F(TForm2Test, WindowsColoursThenOkAreWritten)
+{
+    create();
+    openAndRun([&] {
+        QTest::mouseClick(widget<QPushButton>("ButWindowsColor"), Qt::LeftButton);
+        EXPECT_EQ(host.background, clWindow);
+        EXPECT_EQ(host.fontColour, clWindowText);
+        EXPECT_EQ(file(), ""); // nothing written before OK
+        widget<QCheckBox>("CBoxDropTargetHasCommand")->setChecked(false);
+        QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(host.ini.readString(sectionForm2, "STextFarve", ""), "-2147483643");
+    EXPECT_EQ(host.ini.readString(sectionForm2, "sTextFontColor", ""), "-2147483640");
+    EXPECT_FALSE(host.confirm); // off at once
+    EXPECT_FALSE(host.ini.readOptions().confirmDropOnCommand);
+}
+
+TEST_F(TForm2Test, OkAppliesTheCheckedDriveTypes)
+{
+    create();
+    openAndRun([&] {
+        widget<QCheckBox>("CBoxFixed")->setChecked(false);
+        widget<QCheckBox>("CBoxRemote")->setChecked(true);
+        widget<QCheckBox>("CBoxUnknown")->setChecked(true);
+        QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
+    });
+    ASSERT_EQ(host.driveTypes.size(), 2u);
+    EXPECT_EQ(host.driveTypes[1],
+        (TVelDriveTypes { TVelDriveType::drtRemote, TVelDriveType::drtUnknown }));
+    EXPECT_EQ(file(),
+        "[form2]\r\nSTextFarve=-2147483633\r\nsTextFontColor=-2147483640\r\nCBoxFixed=0\r\n"
+        "CBoxRemote=1\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=0\r\n"
+        "CBoxRamDisk=0\r\nCBoxUnknown=1\r\nCBoxAsk=1\r\nCBoxDropTargetHasCommand=1\r\n");
+}
+
+TEST_F(TForm2Test, AFailedOkIsReportedAndAppliesNothingButStillCloses)
+{
+    create();
+    host.files.failWrites = true;
+    openAndRun([&] {
+        widget<QCheckBox>("CBoxDropTargetHasCommand")->setChecked(false);
+        widget<QCheckBox>("CBoxFixed")->setChecked(false);
+        QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(
+        catcher.messages, std::vector<std::string> { "Unable to write to " + host.ini.path() });
+    EXPECT_TRUE(host.confirm);
+    EXPECT_EQ(host.driveTypes.size(), 1u);
+}
+
+TEST_F(TForm2Test, F1OpensTopic8OnlyWhenTheHelpFileExists)
+{
+    create();
+    form->show();
+    QTest::keyClick(widget<QCheckBox>("CBoxFixed"), Qt::Key_F1);
+    EXPECT_EQ(form->helpViewer(), nullptr);
+
+    dir.write("torvex.hlp",
+        "<html><body><a name=\"topic-9999\"></a>Help<a name=\"topic-8\"></a>Options</body></html>");
+    QTest::keyClick(widget<QCheckBox>("CBoxFixed"), Qt::Key_F1);
+    ASSERT_NE(form->helpViewer(), nullptr);
+    EXPECT_EQ(form->helpViewer()->currentAnchor(), QStringLiteral("topic-8"));
+    form->helpViewer()->close();
+}
+
+} // namespace
+} // namespace torvex
