@@ -348,10 +348,4 @@ void TForm1::showEvent(QShowEvent *event)
     repaint();
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    event->accept();
-}
-
 } // namespace torvex

@@ -292,6 +292,12 @@ private:
     Editing &editing();
 
     // -- file commands: add further members below this line --
+    // The error log, the error reporter and the File commands, made on first use; shared_ptr
+    // so that the type can stay incomplete here.
+    struct TForm1Files &files();
+    std::shared_ptr<TForm1Files> m_files;
+    // What the closing steps decided for the close event being handled.
+    bool m_closeAccepted = true;
 
     // -- drag and drop: add further members below this line --
 

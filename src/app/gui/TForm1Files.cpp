@@ -1,55 +1,159 @@
-// File commands of the main window: Open, Save, Save as, the two exits, closing, and the
-// global error handler. Filled in by the file-commands work; until then the handlers below
-// do the least that keeps the window usable.
+// The File commands, the closing steps, loading and saving, and the error handler of the
+// main window. The decisions live in FileCommands and ErrorReporter; this file only connects
+// them to the window's widgets and dialogs.
 
+#include "app/ErrorLog.h"
+#include "app/ErrorReporter.h"
+#include "app/FileCommands.h"
 #include "app/gui/TForm1.h"
 #include "app/gui/TForm3.h"
+#include "menu/DirMenuFile.h"
+#include "menu/FileSystem.h"
+#include "menu/IniFile.h"
+#include "settings/ProgramSettings.h"
 
-#include <QDialog>
-
-#include <vector>
+#include <QCloseEvent>
+#include <QDate>
+#include <QLocale>
+#include <QTime>
 
 namespace torvex {
 
+namespace {
+
+// The user's locale: short date and long time, the latter without the time zone that Qt adds
+// to it (the log names local time).
+DateTimeFormat localeDateTimeFormat()
+{
+    return { [](const std::tm &when) {
+                const QDate date(when.tm_year + 1900, when.tm_mon + 1, when.tm_mday);
+                return QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
+            },
+        [](const std::tm &when) {
+            QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+            format.remove(QLatin1Char('t'));
+            const QTime time(when.tm_hour, when.tm_min, when.tm_sec);
+            return QLocale::system().toString(time, format.trimmed()).toStdString();
+        } };
+}
+
+// The main window as the File commands see it.
+class FileHost : public FileCommandsHost
+{
+public:
+    explicit FileHost(TForm1 &form)
+        : m_form(form)
+    { }
+
+    std::optional<std::string> chooseIniFile(
+        const std::string &caption, const std::vector<std::string> &paths) override
+    {
+        TForm3 *chooser = m_form.chooser();
+        if (!chooser)
+            return std::nullopt;
+        chooser->setWindowTitle(QString::fromStdString(caption));
+        chooser->setPaths(paths);
+        if (chooser->exec() != QDialog::Accepted)
+            return std::nullopt;
+        return chooser->selectedPath();
+    }
+    MessageBoxes &messages() override { return m_form.boxes(); }
+    bool loadData(const std::string &path) override
+    {
+        return torvex::loadData(path, m_form.tree(), m_form, m_form.fileSystem());
+    }
+    bool gemData(const std::string &path) override
+    {
+        return torvex::gemData(path, m_form.tree(), m_form, m_form.fileSystem());
+    }
+    bool fileExists(const std::string &path) const override
+    {
+        return m_form.fileSystem().fileExists(path);
+    }
+    void setIniPanelText(const std::string &text) override { m_form.showIniPath(text.substr(1)); }
+    bool confirmExitWithoutSaving() override
+    {
+        return askBeforeExitWithoutSaving(
+            IniFile(ProgramSettings::pathIn(m_form.programFolder()), FileSystem::real()));
+    }
+    void closeWindow() override { m_form.close(); }
+    void writeWindowSettings() override { m_form.writeWindowSettings(); }
+    void reportError(const std::string &message) override
+    {
+        m_form.globalErrorHandler(m_form.metaObject()->className(), message);
+    }
+
+private:
+    TForm1 &m_form;
+};
+
+} // namespace
+
+// Everything the File commands keep for the life of the window.
+struct TForm1Files
+{
+    explicit TForm1Files(TForm1 &form)
+        : log(form.programFolder())
+        , reporter(
+              log,
+              [&form] {
+                  return LogContext { form.appTitle, form.fullIniPath, form.aktuelIniFil };
+              },
+              form)
+        , host(form)
+        , commands(
+              host, form.tree(), { form.fullIniPath, form.aktuelIniFil, form.exitWithoutSaving })
+    {
+        log.setDateTimeFormat(localeDateTimeFormat());
+    }
+
+    ErrorLog log;
+    ErrorReporter reporter;
+    FileHost host;
+    FileCommands commands;
+};
+
+TForm1Files &TForm1::files()
+{
+    if (!m_files)
+        m_files = std::make_shared<TForm1Files>(*this);
+    return *m_files;
+}
+
 void TForm1::mnuFileOpenClick()
 {
-    if (!m_form3 || iniFileCount == 0)
-        return;
-    std::vector<std::string> paths;
-    for (int slot = 1; slot <= 4; ++slot)
-        if (!fullIniPath[slot].empty())
-            paths.push_back(fullIniPath[slot]);
-    m_form3->setWindowTitle(QStringLiteral(" Choose ini file to get data from"));
-    m_form3->setPaths(paths);
-    if (m_form3->exec() != QDialog::Accepted)
-        return;
-    aktuelIniFil = m_form3->selectedPath();
-    showIniPath(aktuelIniFil);
-    loadData(aktuelIniFil);
+    files().commands.fileOpen();
 }
 
 void TForm1::mnuFilesSaveClick()
 {
-    if (!aktuelIniFil.empty())
-        gemData(aktuelIniFil);
+    files().commands.fileSave();
 }
 
-void TForm1::mnuFileSaveInClick() { }
+void TForm1::mnuFileSaveInClick()
+{
+    files().commands.fileSaveAs();
+}
 
 void TForm1::mnuFileExitWithoutSavingClick()
 {
-    exitWithoutSaving = true;
-    close();
+    files().commands.fileExitWithoutSaving();
 }
 
 void TForm1::mnuFileExitClick()
 {
-    close();
+    files().commands.fileExitAndSave();
 }
 
 void TForm1::FormClose()
 {
-    writeWindowSettings();
+    m_closeAccepted = files().commands.formClose() == CloseDecision::Close;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->setAccepted(m_closeAccepted);
 }
 
 void TForm1::loadData(const std::string &path)
@@ -62,15 +166,14 @@ void TForm1::gemData(const std::string &path)
     torvex::gemData(path, m_tree, *this, *m_fs);
 }
 
-void TForm1::globalErrorHandler(const std::string &, const std::string &message)
-{
-    m_messageBoxes->inform(message, "Error", MsgIcon::Error);
-    setMenusEnabled(true);
-}
-
 void TForm1::saveFailed(const std::string &message)
 {
-    m_messageBoxes->inform(message, "Error", MsgIcon::Error);
+    files().reporter.saveFailed(message);
+}
+
+void TForm1::globalErrorHandler(const std::string &senderClassName, const std::string &message)
+{
+    files().reporter.globalError(senderClassName, message);
 }
 
 } // namespace torvex

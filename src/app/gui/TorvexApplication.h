@@ -28,6 +28,12 @@ public:
     // The running application, nullptr when the QApplication is of another class.
     static TorvexApplication *instance();
 
+    // The class name reported for a failure in an event of `receiver`: the class of the
+    // window it belongs to ("TForm1" for anything in the main window, a popup menu counting
+    // as part of the window that opened it), without the namespace; for an object outside
+    // any window, its own class.
+    static std::string senderClassName(const QObject *receiver);
+
 private:
     void report(QObject *receiver, const std::string &message);
 

@@ -1,0 +1,173 @@
+// The main window's File commands, closing and error handler, driven through the window.
+
+#include "app/gui/TForm1.h"
+#include "app/gui/TorvexApplication.h"
+#include "platform/WindowsView.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+#include "support/TreeBuilder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <stdexcept>
+
+namespace torvex {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+
+// Remembers what the log held while each box was up.
+class LogWatchingBoxes : public test::ScriptedMessageBoxes
+{
+public:
+    std::string logPath;
+    std::vector<std::string> logAtBox;
+    MsgResult ask(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        MsgButtons buttons) override
+    {
+        logAtBox.push_back(readFile(logPath));
+        return ScriptedMessageBoxes::ask(text, caption, icon, buttons);
+    }
+};
+
+// A control of the main window whose handler fails.
+class FailingControl : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    static constexpr QEvent::Type failEvent = QEvent::User;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == failEvent)
+            throw std::runtime_error("Invalid data type for 'InstallDir'");
+        return QWidget::event(event);
+    }
+};
+
+const std::string wincmd = "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\n"
+                           "menu1=Home\r\ncmd1=cd c:\\\r\n";
+
+class TForm1FilesTest : public ::testing::Test
+{
+protected:
+    TempDir dir;
+    LogWatchingBoxes boxes;
+    std::unique_ptr<TForm1> form;
+
+    // Starts the main window with `candidate` as the only file found ("" for none).
+    void start(const std::string &candidate)
+    {
+        TForm1Environment environment;
+        environment.view =
+            std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
+        environment.programFolder = dir.path().string() + "/";
+        environment.messageBoxes = &boxes;
+        IniCandidates found;
+        found.slots[0] = candidate;
+        found.iniFileCount = candidate.empty() ? 0 : 1;
+        environment.candidates = found;
+        environment.startFolder = "Z:\\";
+        boxes.logPath = dir.file("torvex.log");
+        form = std::make_unique<TForm1>(std::move(environment));
+    }
+
+    QAction *action(const char *name) const
+    {
+        auto *found = form->findChild<QAction *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    bool menusEnabled() const
+    {
+        for (const char *name : { "mnuFile", "mnuOptions", "mnuHelp" })
+            if (!form->findChild<QMenu *>(QLatin1String(name))->isEnabled())
+                return false;
+        return true;
+    }
+};
+
+TEST_F(TForm1FilesTest, FailureInAHandlerIsShownOnceThenLoggedOnceAndMenusComeBack)
+{
+    start("");
+    auto *control = new FailingControl(form.get());
+    form->setMenusEnabled(false);
+    QEvent failure(FailingControl::failEvent);
+    QCoreApplication::sendEvent(control, &failure);
+
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text, "Invalid data type for 'InstallDir'");
+    EXPECT_EQ(boxes.last().caption, "Error");
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Warning);
+    EXPECT_EQ(boxes.logAtBox[0], "");
+    const std::string log = readFile(dir.file("torvex.log"));
+    EXPECT_EQ(log.rfind("------------------------\r\n", 0), 0u);
+    EXPECT_EQ(log.find("------------------------\r\n", 1), std::string::npos);
+    EXPECT_NE(log.find("App version: Torvex v1.2\r\n"), std::string::npos);
+    EXPECT_NE(log.find("App function: globalErrorHandler\r\n"
+                       "Last error: Invalid data type for 'InstallDir'\r\n"
+                       "Sender: TForm1\r\n"),
+        std::string::npos);
+    EXPECT_TRUE(menusEnabled());
+}
+
+TEST_F(TForm1FilesTest, CommandsAndMenusOfTheMainWindowReportAsTForm1)
+{
+    start("");
+    EXPECT_EQ(TorvexApplication::senderClassName(action("mnuFileOpen")), "TForm1");
+    EXPECT_EQ(
+        TorvexApplication::senderClassName(form->findChild<QMenu *>(QStringLiteral("mnuFile"))),
+        "TForm1");
+    EXPECT_EQ(
+        TorvexApplication::senderClassName(form->findChild<QWidget *>(QStringLiteral("tview"))),
+        "TForm1");
+}
+
+TEST_F(TForm1FilesTest, CloseButtonSavesLikeExitAndSave)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    start(path);
+    ASSERT_EQ(test::outline(form->tree()), "Home|cd c:\\\n");
+    form->tree().setTitle(form->tree().first(), "Start");
+    EXPECT_TRUE(form->close()); // the close button, Alt+F4 and the window manager come here
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(readFile(path),
+        "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\nmenu1=Start\r\ncmd1=cd c:\\\r\n");
+}
+
+TEST_F(TForm1FilesTest, ClosingWithNodesButNoFileKeepsTheWindowOpen)
+{
+    start("");
+    test::buildTree(form->tree(), "New");
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(boxes.last().text, "No ini file (wincmd.ini) was found!");
+
+    boxes.answer(MsgResult::Yes);
+    action("mnuFileExitWithoutSaving")->trigger();
+    EXPECT_EQ(boxes.last().caption, " Exit without saving?");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(TForm1FilesTest, ExitWithoutSavingKeepsTheFileAsItWas)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    start(path);
+    form->tree().setTitle(form->tree().first(), "Start");
+    boxes.answer(MsgResult::Yes);
+    action("mnuFileExitWithoutSaving")->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(readFile(path), wincmd);
+}
+
+} // namespace
+} // namespace torvex
