@@ -1,6 +1,7 @@
 #include "app/gui/DirListBox.h"
 
 #include "app/FolderList.h"
+#include "app/gui/FolderDragData.h"
 #include "platform/WindowsView.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
 #include <cctype>
 
 namespace torvex {
@@ -142,6 +144,25 @@ void DirListBox::mousePressEvent(QMouseEvent *event)
 {
     QListWidget::mousePressEvent(event);
     Q_EMIT mousePressed(event->position().toPoint());
+}
+
+QStringList DirListBox::mimeTypes() const
+{
+    return { FolderDragData::mimeType };
+}
+
+QMimeData *DirListBox::mimeData(const QList<QListWidgetItem *> &items) const
+{
+    // The items come in the order they were selected; the drop wants the list's order.
+    std::vector<std::pair<int, const QListWidgetItem *>> ordered;
+    for (const QListWidgetItem *entry : items)
+        ordered.emplace_back(row(entry), entry);
+    std::sort(ordered.begin(), ordered.end());
+    std::vector<DirEntry> entries;
+    for (const auto &[at, entry] : ordered)
+        entries.push_back(
+            { entry->text().toStdString(), entry->data(PathRole).toString().toStdString() });
+    return FolderDragData::encode(entries);
 }
 
 } // namespace torvex

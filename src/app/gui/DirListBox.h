@@ -51,6 +51,10 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A drag carries the dragged entries' texts and paths in the list's order
+    // (FolderDragData), never the items themselves.
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QList<QListWidgetItem *> &items) const override;
 
 private:
     void fill();

@@ -166,6 +166,11 @@ public:
     void SBut_AddChildFirstClick();
     void SBut_InsertClick();
     // -- drag and drop: add further declarations below this line --
+    // The directory list entry (row) under the last press in the list, -1 when the press hit
+    // no entry; it names the folder of a Ctrl-drop.
+    int pressedDirEntry = -1;
+    // The node the last drag in the tree started on.
+    MenuNode *draggedNode();
 
     // ---- Settings (TForm1Settings.cpp) ----
     void readWindowSettings();
@@ -300,6 +305,11 @@ private:
     bool m_closeAccepted = true;
 
     // -- drag and drop: add further members below this line --
+    // The drop logic and its view of this window (TForm1DragDrop.cpp), made on first use;
+    // shared_ptr so that the type can stay incomplete here.
+    struct DragDrop;
+    std::shared_ptr<DragDrop> m_dragDrop;
+    DragDrop &dragDrop();
 
     // -- settings: add further members below this line --
     // shared_ptr so that the type can stay incomplete here.
