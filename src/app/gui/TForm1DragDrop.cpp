@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QMetaObject>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -117,7 +118,12 @@ void TForm1::tviewDragOver(QDragMoveEvent *event)
     const DragSource source = dnd.sourceOf(event);
     const QPoint at = event->position().toPoint();
     MenuNode *node = m_model->node(m_tview->indexAt(at));
+    // Selecting a row that shows only in part would scroll it into view; during a drag the
+    // tree moves only by the one line of the edge rule.
+    QScrollBar *bar = m_tview->verticalScrollBar();
+    const int scrolledTo = bar->value();
     const auto result = dnd.logic.dragOver(source, node, at.y(), m_tview->viewport()->height());
+    bar->setValue(scrolledTo);
     if (source == DragSource::Other) {
         event->ignore();
         return;
@@ -142,12 +148,12 @@ void TForm1::tviewDragDrop(QDropEvent *event)
     DragDrop &dnd = dragDrop();
     DropRequest request;
     request.source = dnd.sourceOf(event);
-    MenuNode *target = m_model->node(m_tview->indexAt(event->position().toPoint()));
-    if (request.source == DragSource::Other || !target) {
+    // The target is the node the last move selected, not the row under the pointer now:
+    // scrolling at an edge moves another row under a pointer that stands still.
+    if (request.source == DragSource::Other || !m_tree.selected()) {
         event->ignore();
         return;
     }
-    m_tree.setSelected(target);
     request.mode = static_cast<AttachMode>(std::clamp(dropMode, 0, 4));
     request.confirmDropOnCommand = confirmDropOnCommand;
     request.ctrlDown = event->modifiers().testFlag(Qt::ControlModifier);

@@ -251,6 +251,51 @@ TEST_F(TForm1DragDropTest, EmptySpaceAndForeignDataAreRefused)
     EXPECT_EQ(outline(form->tree()), "A\nB\n");
 }
 
+TEST_F(TForm1DragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarget)
+{
+    std::string text;
+    for (int i = 0; i < 60; ++i)
+        text += "N" + std::to_string(i) + "\n";
+    load(text);
+    tview->scrollToBottom();
+    tview->scrollTo(
+        form->treeModel()->indexOf(find(form->tree(), "N30")), QAbstractItemView::PositionAtTop);
+    const auto topNode = [this] {
+        return form->treeModel()->node(tview->indexAt(QPoint(1, 1)));
+    };
+    ASSERT_EQ(topNode(), find(form->tree(), "N30"));
+    selectEntries({ "P" });
+    std::unique_ptr<QMimeData> data(listDragData());
+    const auto moveTo = [&](QPoint at) {
+        QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(tview->viewport(), &move);
+        return move.isAccepted();
+    };
+    QDragEnterEvent enter(QPoint(10, 100), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(tview->viewport(), &enter);
+    EXPECT_EQ(topNode(), find(form->tree(), "N30"));
+
+    const QPoint nearTop(10, 5);
+    MenuNode *underTop = form->treeModel()->node(tview->indexAt(nearTop));
+    EXPECT_TRUE(moveTo(nearTop));
+    EXPECT_EQ(topNode(), find(form->tree(), "N29"));
+    EXPECT_EQ(form->tree().selected(), underTop);
+
+    const QPoint nearBottom(10, tview->viewport()->height() - 5);
+    EXPECT_TRUE(moveTo(nearBottom));
+    EXPECT_TRUE(moveTo(nearBottom));
+    EXPECT_EQ(topNode(), find(form->tree(), "N31"));
+    MenuNode *target = form->tree().selected();
+    ASSERT_NE(target, nullptr);
+    // The row under the pointer is another one now; the drop goes to the selected node.
+    ASSERT_NE(form->treeModel()->node(tview->indexAt(nearBottom)), target);
+    QDropEvent drop(nearBottom, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(tview->viewport(), &drop);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(target->hasChildren());
+    EXPECT_EQ(target->firstChild()->title(), "P");
+}
+
 TEST_F(TForm1DragDropTest, LeavingTheTreeShowsTheSelectedNodeInThePanel)
 {
     load("A|cd C:\\A\nB|cd C:\\B\n");
