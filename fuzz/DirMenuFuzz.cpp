@@ -1,0 +1,55 @@
+// Arbitrary bytes as wincmd.ini: the menu read from them and written back must give a
+// balanced, contiguously numbered section that the ini document accepts.
+#include "menu/DirMenu.h"
+#include "menu/IniDocument.h"
+#include "menu/IniError.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace torvex;
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    IniDocument doc = IniDocument::fromBytes(bytes);
+    MenuTree tree;
+    readDirMenu(doc.readSection(dirMenuSection), tree);
+    const DirMenuEntries lines = writeDirMenu(tree);
+
+    std::size_t menuKeys = 0;
+    long open = 0;
+    std::size_t expectedNumber = 0;
+    for (const auto &[key, value] : lines) {
+        if (!key.starts_with("menu"))
+            continue;
+        ++menuKeys;
+        check(key == "menu" + std::to_string(++expectedNumber));
+        if (value == "--")
+            check(--open >= 0);
+        else if (value.starts_with("-") && value != "-")
+            ++open;
+    }
+    check(menuKeys == tree.count() + tree.submenuCount());
+
+    try {
+        doc.replaceSection(dirMenuSection, lines);
+        MenuTree again;
+        readDirMenu(IniDocument::fromBytes(doc.toBytes()).readSection(dirMenuSection), again);
+        check(again.count() <= tree.count());
+    } catch (const IniValueError &) {
+        // A title the file cannot hold (a line break), refused before anything changed.
+    }
+    return 0;
+}
