@@ -82,8 +82,7 @@ struct TForm1::Editing final : public QObject, public EditorUi
             return view->directoryExists(path);
         })
     {
-        for (QLineEdit *edit : { form.m_editTitle, form.m_editCommand, form.m_editTargetPath })
-            edit->installEventFilter(this);
+        // Application-wide: the filter sees the edits' input and, during a search, all input.
         qApp->installEventFilter(this);
     }
 

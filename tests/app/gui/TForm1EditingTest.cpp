@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -288,6 +289,19 @@ TEST_F(TForm1EditingTest, SearchesSelectTheHitOrSayWhereTheyStarted)
     widget<QToolButton>("SButFindEmptyCommands")->click();
     EXPECT_EQ(editTitle->text(), QStringLiteral("N4"));
     EXPECT_EQ(status(0), QStringLiteral(" 3"));
+}
+
+TEST_F(TForm1EditingTest, InputWaitingDuringASearchIsDropped)
+{
+    load("N1|cd C:\\Data\nN2|cd C:\\Data\nN3|cd C:\\Data\n");
+    editTitle->setFocus();
+    QCoreApplication::postEvent(
+        editTitle, new QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x")));
+    widget<QToolButton>("SButFindEmptyCommands")->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(outline(form->tree()), "N1|cd C:\\Data\nN2|cd C:\\Data\nN3|cd C:\\Data\n");
+    EXPECT_EQ(editTitle->text(), QStringLiteral("N1"));
+    EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
 } // namespace
