@@ -21,6 +21,7 @@ TForm3::TForm3(TForm1 *owner)
     setModal(true);
     buildControls();
     resize(492, 271);
+    placeControls();
     if (!m_owner)
         return;
     m_owner->setChooser(this);

@@ -1,0 +1,366 @@
+// The main window: start-up with zero, one and several candidates, the window's keys, the
+// status bar, the popup menu and Help.
+
+#include "app/gui/TForm1.h"
+
+#include "app/gui/StatusPanels.h"
+#include "app/gui/TForm3.h"
+#include "platform/WindowsView.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace torvex {
+namespace {
+
+using test::ScriptedMessageBoxes;
+using test::TempDir;
+
+constexpr const char *loadHint = " Load ini file by clicking Open in the File menu...";
+
+std::string sampleMenu()
+{
+    return "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\Users\r\nmenu2=-Work\r\nmenu3=Docs\r\n"
+           "cmd3=cd D:\\Docs\r\nmenu4=--\r\nmenu5=Last\r\ncmd5=cd E:\\\r\n";
+}
+
+class TForm1Test : public testing::Test
+{
+protected:
+    TempDir dir;
+    ScriptedMessageBoxes boxes;
+    std::unique_ptr<TForm1> form;
+
+    // Starts the main window with these candidate files (slots 1 to 4, "" for empty).
+    void start(std::array<std::string, 4> slots = {}, const std::string &startFolder = "Z:\\")
+    {
+        TForm1Environment environment;
+        environment.view =
+            std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
+        environment.programFolder = dir.path().string() + "/";
+        environment.messageBoxes = &boxes;
+        IniCandidates found;
+        found.slots = slots;
+        for (const std::string &slot : slots)
+            found.iniFileCount += slot.empty() ? 0 : 1;
+        environment.candidates = found;
+        environment.startFolder = startFolder;
+        form = std::make_unique<TForm1>(std::move(environment));
+    }
+
+    template <typename T> T *widget(const char *name) const
+    {
+        auto *found = form->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction *action(const char *name) const { return widget<QAction>(name); }
+
+    // Gives the window the focus and `target` the keyboard focus, as a user click would.
+    void focus(QWidget *target)
+    {
+        QApplication::setActiveWindow(form.get());
+        target->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), target);
+    }
+};
+
+// ---- Start-up ----
+
+TEST_F(TForm1Test, WithoutCandidatesTheTreeStaysEmptyAndTheCountStillRuns)
+{
+    start();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("  Torvex v1.2"));
+    EXPECT_EQ(form->appTitle, "Torvex v1.2");
+    EXPECT_EQ(form->iniFileCount, 0);
+    EXPECT_TRUE(form->tree().isEmpty());
+    EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
+    EXPECT_FALSE(widget<QWidget>("PanelData")->isEnabled());
+    EXPECT_TRUE(widget<QWidget>("PanelLeft")->isEnabled());
+    EXPECT_TRUE(widget<QWidget>("PanelRight")->isEnabled());
+    EXPECT_TRUE(widget<QMenu>("mnuFile")->isEnabled());
+    EXPECT_TRUE(action("mnuFileOpen")->isVisible());
+    EXPECT_FALSE(form->statusText(1).isEmpty()) << "the item count ran on the empty tree";
+    EXPECT_EQ(form->dropMode, 3);
+    EXPECT_TRUE(widget<QAbstractButton>("SBut_AddChildFirst")->isChecked());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TForm1Test, TheOnlyCandidateIsLoadedAtOnceAndOpenAndSaveAsHide)
+{
+    const std::string ini = dir.write("wincmd.ini", sampleMenu());
+    start({ "", "", "", ini });
+    EXPECT_EQ(form->aktuelIniFil, ini);
+    EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromStdString(" " + ini));
+    EXPECT_EQ(form->tree().count(), 4u);
+    EXPECT_TRUE(widget<QWidget>("PanelData")->isEnabled());
+    EXPECT_FALSE(action("mnuFileOpen")->isVisible());
+    EXPECT_FALSE(action("mnuFileSaveIn")->isVisible());
+    EXPECT_TRUE(action("mnuFilesSave")->isVisible());
+    // The whole tree is open after a load and the first node is selected and shown.
+    auto *tview = widget<QTreeView>("tview");
+    EXPECT_TRUE(tview->isExpanded(tview->model()->index(1, 0)));
+    EXPECT_EQ(tview->currentIndex(), tview->model()->index(0, 0));
+    EXPECT_EQ(widget<QLineEdit>("EditTitle")->text(), QStringLiteral("Home"));
+}
+
+// Answers the chooser as soon as it shows, with `button` ("butOK" or "butCancel"), and
+// collects the paths it lists.
+void answerChooser(const char *button, QStringList *listed)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, button, listed] {
+        auto *chooser = qobject_cast<TForm3 *>(QApplication::activeModalWidget());
+        if (!chooser)
+            return;
+        poll->deleteLater();
+        poll->stop();
+        EXPECT_EQ(chooser->windowTitle(), QStringLiteral(" Choose ini file to get data from"));
+        auto *list = chooser->findChild<QListWidget *>(QStringLiteral("lboxIniStier"));
+        for (int i = 0; i < list->count(); ++i)
+            listed->append(list->item(i)->text());
+        QTest::mouseClick(chooser->findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+    });
+    poll->start(10);
+}
+
+TEST_F(TForm1Test, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
+{
+    const std::string first = dir.write("first.ini", sampleMenu());
+    const std::string second = dir.write("second.ini", "[DirMenu]\r\nmenu1=Other\r\n");
+    start({ first, "", second, "" });
+    EXPECT_TRUE(form->tree().isEmpty()) << "nothing loads before the chooser";
+    QStringList listed;
+    answerChooser("butOK", &listed);
+    new TForm3(form.get());
+    EXPECT_EQ(
+        listed, QStringList({ QString::fromStdString(first), QString::fromStdString(second) }));
+    EXPECT_EQ(form->aktuelIniFil, first);
+    EXPECT_EQ(form->tree().count(), 4u);
+    EXPECT_TRUE(action("mnuFileOpen")->isVisible());
+}
+
+TEST_F(TForm1Test, CancelInTheChooserLeavesTheTreeEmpty)
+{
+    const std::string first = dir.write("first.ini", sampleMenu());
+    const std::string second = dir.write("second.ini", sampleMenu());
+    start({ first, second, "", "" });
+    QStringList listed;
+    answerChooser("butCancel", &listed);
+    new TForm3(form.get());
+    EXPECT_EQ(listed.size(), 2);
+    EXPECT_TRUE(form->tree().isEmpty());
+    EXPECT_EQ(form->aktuelIniFil, "");
+    EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
+}
+
+TEST_F(TForm1Test, OneCandidateCreatesTheChooserWithoutShowingIt)
+{
+    const std::string ini = dir.write("wincmd.ini", sampleMenu());
+    start({ ini, "", "", "" });
+    auto *chooser = new TForm3(form.get());
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(form->chooser(), chooser);
+}
+
+// ---- Keys ----
+
+TEST_F(TForm1Test, PopupKeysActOnlyWhileTheTreeHasTheFocus)
+{
+    start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
+    auto *title = widget<QLineEdit>("EditTitle");
+    focus(title);
+    title->setCursorPosition(0);
+    QTest::keyClick(title, Qt::Key_Delete);
+    EXPECT_EQ(title->text(), QStringLiteral("ome")) << "Delete deleted a character";
+    EXPECT_EQ(form->tree().count(), 4u) << "and no menu item";
+
+    auto *tview = widget<QTreeView>("tview");
+    focus(tview);
+    const std::size_t before = form->tree().count();
+    QTest::keyClick(tview, Qt::Key_Delete);
+    EXPECT_LT(form->tree().count(), before);
+}
+
+TEST_F(TForm1Test, HiddenPopupEntriesKeepTheirKeys)
+{
+    start();
+    auto *tview = widget<QTreeView>("tview");
+    focus(tview);
+    form->mnuPopupPopup();
+    ASSERT_FALSE(action("mnuPopUpAddSisterMenu")->isVisible());
+    // The command itself finds nothing to do with an empty tree, but its key reaches it.
+    bool ran = false;
+    auto *key = widget<QShortcut>("mnuPopUpAddSisterMenuKey");
+    QObject::connect(key, &QShortcut::activated, [&] {
+        ran = true;
+    });
+    QTest::keyClick(tview, Qt::Key_Insert);
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(TForm1Test, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
+{
+    start();
+    form->mnuPopupPopup();
+    QStringList shown;
+    for (QAction *a : widget<QMenu>("mnuPopup")->actions())
+        if (a->isVisible() && !a->isSeparator())
+            shown << a->text();
+    EXPECT_EQ(shown,
+        QStringList({ QStringLiteral("Add &copy"),
+            QStringLiteral("&Add menu"),
+            QStringLiteral("Show Command &folder") }));
+}
+
+TEST_F(TForm1Test, F5ToF7ActOnlyWhileTheItemEditorIsEnabled)
+{
+    const std::string ini = dir.write("wincmd.ini", sampleMenu());
+    std::filesystem::create_directories(dir.path() / "Tools");
+    const std::string tools = "Z:" + (dir.path() / "Tools").string();
+    std::string windowsTools = tools;
+    for (char &c : windowsTools)
+        c = c == '/' ? '\\' : c;
+    start({ ini, "", "", "" }, windowsTools);
+    auto *title = widget<QLineEdit>("EditTitle");
+    auto *command = widget<QLineEdit>("EditCommand");
+    auto *tview = widget<QTreeView>("tview");
+    focus(tview);
+
+    QTest::keyClick(tview, Qt::Key_F5, Qt::ShiftModifier);
+    EXPECT_EQ(title->text(), QStringLiteral("Tools")) << "modifiers are not looked at";
+    QTest::keyClick(tview, Qt::Key_F6);
+    EXPECT_EQ(command->text(), QString::fromStdString("cd " + windowsTools));
+
+    widget<QWidget>("PanelData")->setEnabled(false);
+    title->setText(QStringLiteral("Kept"));
+    command->setText(QStringLiteral("cd kept"));
+    QTest::keyClick(tview, Qt::Key_F5);
+    QTest::keyClick(tview, Qt::Key_F6);
+    EXPECT_EQ(title->text(), QStringLiteral("Kept"));
+    EXPECT_EQ(command->text(), QStringLiteral("cd kept"));
+}
+
+// Counts the presses of one key that reach a widget.
+class KeySpy : public QObject
+{
+public:
+    KeySpy(QWidget *target, int key)
+        : m_key(key)
+    {
+        target->installEventFilter(this);
+    }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == m_key)
+            ++count;
+        return false;
+    }
+
+private:
+    int m_key;
+};
+
+TEST_F(TForm1Test, TheWindowsKeysStillReachTheFocusedControl)
+{
+    start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
+    auto *title = widget<QLineEdit>("EditTitle");
+    focus(title);
+    KeySpy spy(title, Qt::Key_F7);
+    QTest::keyClick(title, Qt::Key_F7);
+    EXPECT_EQ(spy.count, 1);
+    EXPECT_EQ(widget<QLineEdit>("EditTargetPath")->text(), QStringLiteral("cd Z:\\"));
+}
+
+// ---- Status bar ----
+
+TEST_F(TForm1Test, StatusPanelOneKeepsItsWidthWhenTheWindowGrows)
+{
+    start();
+    form->resize(709, 540);
+    auto *bar = widget<StatusPanels>("StatusBar");
+    QTRY_COMPARE(bar->panel(1)->width(), 100);
+    const int before = bar->panel(0)->width();
+    EXPECT_EQ(before, form->width() - 100);
+    form->resize(form->width() + 200, form->height());
+    QTRY_COMPARE(bar->panel(0)->width(), before + 200);
+    EXPECT_EQ(bar->panel(1)->width(), 100);
+    EXPECT_EQ(bar->panel(1)->x(), bar->panel(0)->width());
+}
+
+TEST_F(TForm1Test, ShowStatusPutsABlankFirst)
+{
+    start();
+    form->showStatus(std::string("Saved"));
+    EXPECT_EQ(form->statusText(0), QStringLiteral(" Saved"));
+    form->showStatus(std::string());
+    EXPECT_EQ(form->statusText(0), QStringLiteral(" "));
+}
+
+// ---- Help ----
+
+TEST_F(TForm1Test, HelpWithoutTheHelpFileSaysWhereItShouldBe)
+{
+    start();
+    action("mnuHelpHelp")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text,
+        "The help file (torvex.hlp) should be in this folder:  \r\n" + dir.path().string() + "/");
+    EXPECT_EQ(boxes.last().caption, " Can't find help file");
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Error);
+    EXPECT_EQ(boxes.last().buttons, MsgButtons::Ok);
+}
+
+TEST_F(TForm1Test, HelpOpensTheHelpFileAtItsTopic)
+{
+    std::filesystem::copy_file(TORVEX_HLP_FILE, dir.path() / "torvex.hlp");
+    start();
+    action("mnuHelpHelp")->trigger();
+    EXPECT_TRUE(boxes.empty());
+    auto *viewer = form->findChild<QWidget *>(QStringLiteral("HelpViewer"));
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(TForm1Test, AboutNamesTheProgram)
+{
+    start();
+    action("mnuHelpAbout")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text.rfind("Torvex v1.2", 0), 0u);
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Information);
+}
+
+TEST_F(TForm1Test, DisabledMenusIgnoreTheirKeys)
+{
+    start();
+    focus(widget<QTreeView>("tview"));
+    form->setMenusEnabled(false);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_TRUE(boxes.empty());
+    form->setMenusEnabled(true);
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+} // namespace
+} // namespace torvex
