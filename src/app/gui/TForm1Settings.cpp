@@ -13,13 +13,55 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QLabel>
 #include <QSplitter>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
 
 namespace torvex {
+
+namespace {
+
+// The stored size is the window's outer size, but the frame is known only once the window is
+// shown. This watcher corrects the size then, once, so that a size read and written again
+// does not grow by the frame at every run.
+class OuterSizeKeeper : public QObject
+{
+public:
+    OuterSizeKeeper(QWidget *window, QSize outer)
+        : QObject(window)
+        , m_window(window)
+        , m_outer(outer)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show)
+            QTimer::singleShot(0, this, [this] {
+                correct();
+            });
+        return false;
+    }
+
+private:
+    void correct()
+    {
+        const QSize frame = m_window->frameGeometry().size() - m_window->size();
+        if (m_window->windowState() == Qt::WindowNoState && !frame.isNull())
+            m_window->resize(m_outer - frame);
+        deleteLater();
+    }
+
+    QWidget *m_window;
+    QSize m_outer;
+};
+
+} // namespace
 
 ProgramSettings &TForm1::settings()
 {
@@ -81,6 +123,8 @@ void TForm1::readWindowSettings()
         const QSize frame = frameGeometry().size() - geometry().size();
         move(stored.bounds.left, stored.bounds.top);
         resize(stored.bounds.width - frame.width(), stored.bounds.height - frame.height());
+        if (!isVisible())
+            new OuterSizeKeeper(this, QSize(stored.bounds.width, stored.bounds.height));
     }
 
     const int total = std::max(m_splitter->width(), width());

@@ -1,0 +1,231 @@
+// The main window's own settings: torvex.ini read at creation and written at every close, the
+// drive buttons and the Options dialog applied to the window.
+
+#include "app/gui/DirListBox.h"
+#include "app/gui/MenuTreeView.h"
+#include "app/gui/TForm1.h"
+#include "controls/gui/VelDrivePanel.h"
+#include "platform/WindowsView.h"
+#include "settings/ProgramSettings.h"
+#include "settings/gui/TForm2.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/SyntheticPrefix.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace torvex {
+namespace {
+
+// C: is a fixed drive, D: a CD-ROM drive and N: a network drive.
+constexpr const char *drivesHive = "[Software\\\\Wine\\\\Drives] 1700000000\n"
+                                   "\"d:\"=\"cdrom\"\n\"n:\"=\"network\"\n";
+
+class TForm1SettingsTest : public ::testing::Test
+{
+protected:
+    TForm1SettingsTest()
+    {
+        prefix.writeMachineHive(drivesHive);
+        prefix.makeFolder("drive_c/Data");
+        prefix.linkDrive('d', elsewhere.makeFolder("cd"));
+        prefix.linkDrive('n', elsewhere.makeFolder("share/Projects").parent_path());
+        view =
+            std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
+    }
+
+    ~TForm1SettingsTest() override { quit(); }
+
+    // Starts the program as main does: the main window, then the Options dialog.
+    void start()
+    {
+        TForm1Environment environment;
+        environment.view = view;
+        environment.programFolder = programFolder.path().string() + "/";
+        environment.messageBoxes = &boxes;
+        environment.candidates = IniCandidates {};
+        environment.startFolder = "C:\\Data";
+        form = std::make_unique<TForm1>(std::move(environment));
+        form2 = new TForm2(form.get());
+    }
+
+    // Closes the window as its close button does (the settings are written).
+    void closeWindow()
+    {
+        form->close();
+        QApplication::processEvents();
+    }
+
+    void quit()
+    {
+        if (!form)
+            return;
+        form->exitWithoutSaving = true;
+        form.reset();
+    }
+
+    template <class T> T *widget(const char *name) const
+    {
+        T *w = form->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    std::string letters() const
+    {
+        std::string all;
+        for (QToolButton *b : form->velDrives()->buttons())
+            all += char(b->property("drive").toInt());
+        return all;
+    }
+
+    // Runs `action` as soon as `dialog` shows (it opens modally after the call that follows).
+    static void whenShown(QWidget *dialog, std::function<void()> action)
+    {
+        auto *poll = new QTimer(dialog);
+        QObject::connect(poll, &QTimer::timeout, dialog, [poll, dialog, action] {
+            if (!dialog->isVisible())
+                return;
+            poll->deleteLater();
+            poll->stop();
+            action();
+        });
+        poll->start(10);
+    }
+
+    std::string iniPath() const { return programFolder.file("torvex.ini"); }
+    std::string stored(const char *key) const
+    {
+        return ProgramSettings(iniPath()).readString(sectionForm1, key, "<missing>");
+    }
+
+    test::SyntheticPrefix prefix;
+    test::TempFolder elsewhere;
+    test::TempDir programFolder;
+    std::shared_ptr<WindowsView> view;
+    test::ScriptedMessageBoxes boxes;
+    std::unique_ptr<TForm1> form;
+    TForm2 *form2 = nullptr;
+};
+
+TEST_F(TForm1SettingsTest, FirstStartWithoutASettingsFile)
+{
+    start();
+    EXPECT_EQ(form->frameGeometry(), QRect(100, 100, 500, 500));
+    EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 230);
+    EXPECT_TRUE(widget<QToolButton>("SBut_AddChildFirst")->isChecked());
+    EXPECT_EQ(form->dropMode, 3);
+    EXPECT_EQ(form->velDrives()->drive(), 'C');
+    EXPECT_EQ(form->dirListBox()->drive(), 'C');
+    EXPECT_EQ(letters(), "C"); // fixed drives only, once the Options are applied
+    const QPalette colours = form->treeView()->palette();
+    const QPalette system = QApplication::palette(form->treeView());
+    EXPECT_EQ(colours.color(QPalette::Base), system.color(QPalette::Button));
+    EXPECT_EQ(colours.color(QPalette::Text), system.color(QPalette::Text));
+    EXPECT_TRUE(form->confirmDropOnCommand);
+    EXPECT_FALSE(std::filesystem::exists(iniPath()));
+}
+
+TEST_F(TForm1SettingsTest, StoredValuesAreAppliedWithTheirClamps)
+{
+    programFolder.write("torvex.ini",
+        "[form1]\r\nleft=40\r\ntop=50\r\nwidth=820\r\nheight=610\r\nsplitter=100\r\n"
+        "SBut_Add=1\r\nSBut_Insert=1\r\nVelDrives=Q\r\n"
+        "[form2]\r\nSTextFarve=0x000000FF\r\nCBoxRemote=1\r\n");
+    start();
+    EXPECT_EQ(form->frameGeometry(), QRect(40, 50, 820, 610));
+    // Raised to 160, and then the left pane's minimum of 200 governs.
+    EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 200);
+    EXPECT_TRUE(widget<QToolButton>("SBut_Insert")->isChecked());
+    EXPECT_FALSE(widget<QToolButton>("SBut_Add")->isChecked());
+    EXPECT_EQ(form->dropMode, 4);
+    EXPECT_EQ(form->velDrives()->drive(), 'C'); // no drive Q
+    EXPECT_EQ(letters(), "CN");
+    EXPECT_EQ(form->treeView()->palette().color(QPalette::Base), QColor(255, 0, 0));
+}
+
+TEST_F(TForm1SettingsTest, ANetworkDriveIsSelectedAgainAtTheNextStart)
+{
+    programFolder.write("torvex.ini", "[form1]\r\nVelDrives=n\r\n[form2]\r\nCBoxRemote=1\r\n");
+    start();
+    EXPECT_EQ(letters(), "CN");
+    EXPECT_EQ(form->velDrives()->drive(), 'N');
+    EXPECT_EQ(form->dirListBox()->drive(), 'N');
+}
+
+TEST_F(TForm1SettingsTest, CloseWritesWhatTheUserLeft)
+{
+    programFolder.write("torvex.ini", "[form2]\r\nCBoxRemote=1\r\n");
+    start();
+    form->move(70, 80);
+    form->resize(900, 640);
+    widget<QSplitter>("Splitter")->setSizes({ 300, 594 });
+    QTest::mouseClick(widget<QToolButton>("SBut_Add"), Qt::LeftButton);
+    QTest::mouseClick(form->velDrives()->button('N'), Qt::LeftButton);
+    EXPECT_EQ(form->dirListBox()->drive(), 'N');
+    const QRect outer = form->frameGeometry(); // the frame's size is the platform's
+    closeWindow();
+    EXPECT_EQ(stored("maximized"), "0");
+    EXPECT_EQ(stored("left"), std::to_string(outer.x()));
+    EXPECT_EQ(stored("top"), std::to_string(outer.y()));
+    EXPECT_EQ(stored("width"), std::to_string(outer.width()));
+    EXPECT_EQ(stored("height"), std::to_string(outer.height()));
+    EXPECT_EQ(stored("splitter"), "300");
+    EXPECT_EQ(stored("SBut_Add"), "1");
+    EXPECT_EQ(stored("SBut_AddChildFirst"), "0");
+    EXPECT_EQ(stored("VelDrives"), "N");
+
+    quit();
+    start();
+    EXPECT_EQ(form->frameGeometry(), outer);
+    EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 300);
+    EXPECT_TRUE(widget<QToolButton>("SBut_Add")->isChecked());
+    EXPECT_EQ(form->dropMode, 0);
+    EXPECT_EQ(form->velDrives()->drive(), 'N');
+}
+
+TEST_F(TForm1SettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
+{
+    start();
+    whenShown(form2, [this] {
+        for (const char *name : { "CBoxFixed", "CBoxRemote" })
+            form2->findChild<QCheckBox *>(QLatin1String(name))->setChecked(false);
+        QTest::mouseClick(form2->findChild<QPushButton *>(QStringLiteral("ButOK")), Qt::LeftButton);
+    });
+    form->mnuOptionsOptionsClick();
+    EXPECT_TRUE(form->velDrives()->buttons().empty());
+    EXPECT_EQ(form->velDrives()->drive(), '\0');
+    closeWindow();
+    EXPECT_EQ(stored("VelDrives"), "");
+
+    // An empty drive falls back to C, which then has no button: nothing is selected.
+    quit();
+    start();
+    EXPECT_TRUE(form->velDrives()->buttons().empty());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TForm1SettingsTest, SettingsThatCannotBeWrittenStillLetTheWindowClose)
+{
+    start();
+    form->show();
+    // A folder where the file should be: every write of it fails.
+    std::filesystem::create_directory(iniPath());
+    closeWindow();
+    EXPECT_FALSE(form->isVisible());
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_NE(
+        boxes.boxes().front().text.find("Unable to write to " + iniPath()), std::string::npos);
+}
+
+} // namespace
+} // namespace torvex
