@@ -11,6 +11,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
+#include "support/TreeBuilder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -212,6 +213,38 @@ TEST_F(TForm1SettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
     start();
     EXPECT_TRUE(form->velDrives()->buttons().empty());
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TForm1SettingsTest, ConfirmationsFollowOnlyAnOk)
+{
+    start();
+    test::buildTree(form->tree(), "Home|cd c:\\\n");
+    const auto uncheckBoth = [this] {
+        for (const char *name : { "CBoxAsk", "CBoxDropTargetHasCommand" })
+            form2->findChild<QCheckBox *>(QLatin1String(name))->setChecked(false);
+    };
+    // Closed by its frame: nothing is written or applied.
+    whenShown(form2, [&] {
+        uncheckBoth();
+        form2->close();
+    });
+    form->mnuOptionsOptionsClick();
+    EXPECT_TRUE(form->confirmDropOnCommand);
+    boxes.answer(MsgResult::Cancel);
+    form->mnuFileExitWithoutSavingClick();
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().caption, " Exit without saving?");
+
+    whenShown(form2, [&] {
+        uncheckBoth();
+        QTest::mouseClick(form2->findChild<QPushButton *>(QStringLiteral("ButOK")), Qt::LeftButton);
+    });
+    form->mnuOptionsOptionsClick();
+    EXPECT_FALSE(form->confirmDropOnCommand);
+    boxes.reset();
+    form->mnuFileExitWithoutSavingClick();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(form->exitWithoutSaving);
 }
 
 TEST_F(TForm1SettingsTest, SettingsThatCannotBeWrittenStillLetTheWindowClose)
