@@ -49,3 +49,5 @@ void BM_IniParseReplaceSerialise(benchmark::State &state)
 BENCHMARK(BM_IniParseReplaceSerialise)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+BENCHMARK_MAIN();
