@@ -130,7 +130,7 @@ void TForm1::tviewDragOver(QDragMoveEvent *event)
     }
     scrollOneLine(m_tview, result.scroll);
     // Refusing the entry itself would keep the moves that follow from reaching the tree, so
-    // an entry over empty space is let in; the drop checks the place again.
+    // an entry over empty space is let in; a drop then still needs a selected node.
     if (result.accept || event->type() == QEvent::DragEnter) {
         // Folders are copied: a move would let the list remove its dragged entries.
         if (source == DragSource::DirList)
