@@ -146,7 +146,8 @@ QList<QPixmap> treeImages()
         QPixmap pm = canvas(36, 13);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
-        const QColor line = selected ? accent : ink;
+        // Selected pictures stand on the selection's highlight, so they are drawn light.
+        const QColor line = selected ? QColor(Qt::white) : ink;
         if (submenu) {
             drawFolder(p, QRectF(18.5, 0.5, 15, 11));
             p.fillRect(QRectF(4, 6, 12, 1.5), line);

@@ -215,6 +215,40 @@ TEST_F(TForm1Test, HiddenPopupEntriesKeepTheirKeys)
     EXPECT_TRUE(ran);
 }
 
+TEST_F(TForm1Test, ARightClickSelectsTheRowBeforeThePopupOpens)
+{
+    start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
+    auto *tview = widget<QTreeView>("tview");
+    auto *popup = widget<QMenu>("mnuPopup");
+    const QModelIndex last = tview->model()->index(2, 0);
+    ASSERT_EQ(last.data().toString(), QStringLiteral("Last"));
+    QTest::mouseClick(tview->viewport(), Qt::RightButton, {}, tview->visualRect(last).center());
+    EXPECT_EQ(form->tree().selected()->title(), "Last");
+    EXPECT_EQ(tview->currentIndex(), last);
+    QTRY_VERIFY(popup->isVisible());
+    EXPECT_TRUE(action("mnuPopupDeleteSelectedMenu")->isVisible()) << "the popup was prepared";
+    EXPECT_FALSE(action("mnuPopupAddMenu")->isVisible());
+    popup->close();
+}
+
+TEST_F(TForm1Test, TheTreesSelectionAndTheViewsCurrentRowAreOne)
+{
+    start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
+    auto *tview = widget<QTreeView>("tview");
+    MenuTree &tree = form->tree();
+    // The core chooses: the view follows.
+    MenuNode *docs = tree.topLevel()[1]->child(0);
+    tree.setSelected(docs);
+    EXPECT_EQ(tview->currentIndex().data().toString(), QStringLiteral("Docs"));
+    // The user chooses: the core follows.
+    focus(tview);
+    QTest::keyClick(tview, Qt::Key_Down);
+    EXPECT_EQ(tree.selected()->title(), "Last");
+    EXPECT_EQ(widget<QLineEdit>("EditTitle")->text(), QStringLiteral("Last"));
+    tree.setSelected(nullptr);
+    EXPECT_TRUE(tview->selectionModel()->selectedIndexes().isEmpty());
+}
+
 TEST_F(TForm1Test, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
 {
     start();
