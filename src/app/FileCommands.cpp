@@ -1,8 +1,8 @@
 #include "app/FileCommands.h"
 
 #include "app/MessageBoxes.h"
-#include "menu/IniFile.h"
 #include "menu/MenuTree.h"
+#include "settings/ProgramSettings.h"
 
 #include <exception>
 
@@ -21,10 +21,10 @@ std::string closeAnywayText(const std::string &path, bool settingsFailed)
     return text + lineBreak + lineBreak + "Close anyway?";
 }
 
-bool askBeforeExitWithoutSaving(const IniFile &settings)
+bool askBeforeExitWithoutSaving(const ProgramSettings &settings)
 {
     try {
-        return settings.readBool("form2", "CBoxAsk", true);
+        return settings.readAskOnExitWithoutSaving();
     } catch (const std::exception &) {
         // Asking once too often is harmless; leaving without the question is not.
         return true;

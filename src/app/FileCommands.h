@@ -7,9 +7,9 @@
 
 namespace torvex {
 
-class IniFile;
 class MenuTree;
 class MessageBoxes;
+class ProgramSettings;
 
 // Texts of the File commands' message boxes.
 inline constexpr const char *nothingToSaveText = "Nothing to save...     ";
@@ -36,7 +36,7 @@ std::string closeAnywayText(const std::string &path, bool settingsFailed);
 
 // Whether "Exit without saving" asks first: `CBoxAsk` of section form2, on when missing,
 // not a number or when the settings file cannot be read.
-bool askBeforeExitWithoutSaving(const IniFile &settings);
+bool askBeforeExitWithoutSaving(const ProgramSettings &settings);
 
 // What the File commands need from the main window.
 class FileCommandsHost

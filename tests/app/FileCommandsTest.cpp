@@ -4,6 +4,7 @@
 #include "menu/DirMenuFile.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
+#include "settings/ProgramSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
@@ -432,14 +433,14 @@ TEST(FileCommandsTest, ConfirmationSettingIsOnUnlessStoredOff)
     TempDir dir;
     FaultyFileSystem fs;
     const std::string path = dir.file("torvex.ini");
-    EXPECT_TRUE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    EXPECT_TRUE(askBeforeExitWithoutSaving(ProgramSettings(path, fs)));
     dir.write("torvex.ini", "[form2]\r\nCBoxAsk=0\r\n");
-    EXPECT_FALSE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    EXPECT_FALSE(askBeforeExitWithoutSaving(ProgramSettings(path, fs)));
     dir.write("torvex.ini", "[form2]\r\nCBoxAsk=true\r\n");
-    EXPECT_TRUE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    EXPECT_TRUE(askBeforeExitWithoutSaving(ProgramSettings(path, fs)));
     dir.write("torvex.ini", "[form2]\r\nCBoxAsk=0\r\n");
     fs.failReads = true;
-    EXPECT_TRUE(askBeforeExitWithoutSaving(IniFile(path, fs)));
+    EXPECT_TRUE(askBeforeExitWithoutSaving(ProgramSettings(path, fs)));
 }
 
 } // namespace

@@ -8,8 +8,6 @@
 #include "app/gui/TForm1.h"
 #include "app/gui/TForm3.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
-#include "menu/IniFile.h"
 #include "settings/ProgramSettings.h"
 
 #include <QCloseEvent>
@@ -73,8 +71,7 @@ public:
     void setIniPanelText(const std::string &text) override { m_form.showIniPath(text.substr(1)); }
     bool confirmExitWithoutSaving() override
     {
-        return askBeforeExitWithoutSaving(
-            IniFile(ProgramSettings::pathIn(m_form.programFolder()), FileSystem::real()));
+        return askBeforeExitWithoutSaving(m_form.settings());
     }
     void closeWindow() override { m_form.close(); }
     void writeWindowSettings() override { m_form.writeWindowSettings(); }
