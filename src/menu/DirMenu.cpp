@@ -86,6 +86,19 @@ NumberedValues numberedValues(const DirMenuEntries &entries)
     return values;
 }
 
+// The first `maxChars` characters of UTF-8 text; a character is never cut in two, which would
+// leave a title that no encoding of the file can store.
+std::string leadingCharacters(std::string_view text, std::size_t maxChars)
+{
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (!continuation && chars++ == maxChars)
+            return std::string(text.substr(0, i));
+    }
+    return std::string(text);
+}
+
 const std::string &valueOf(const std::vector<const std::string *> &slots, std::size_t k)
 {
     static const std::string empty;
@@ -122,7 +135,10 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
         MenuNode *node = nullptr;
         const AttachMode mode = parent ? AttachMode::AddChild : AttachMode::Add;
         if (title.starts_with("-")) {
-            node = tree.addNode(parent, mode, title.substr(1, maxSubmenuTitle), NodeKind::Submenu);
+            node = tree.addNode(parent,
+                mode,
+                leadingCharacters(std::string_view(title).substr(1), maxSubmenuTitle),
+                NodeKind::Submenu);
             parent = node;
         } else {
             node = tree.addNode(parent, mode, title, NodeKind::Item);

@@ -133,6 +133,11 @@ TEST(DirMenu, TitleRules)
     const std::string longTitle(150, 'x');
     EXPECT_EQ(loaded({ { "menu1", "-" + longTitle } }), std::string(99, 'x') + "\n");
     EXPECT_EQ(loaded({ { "menu1", longTitle } }), longTitle + "\n");
+    // Characters, not bytes: a two-byte character is never cut in two.
+    std::string accented;
+    for (int i = 0; i < 150; ++i)
+        accented += "\xC3\xA9";
+    EXPECT_EQ(loaded({ { "menu1", "-" + accented } }), accented.substr(0, 198) + "\n");
     // A title beginning with a dash comes back as a submenu start.
     MenuTree tree;
     readDirMenu(read("-x|cmd\n"), tree);
