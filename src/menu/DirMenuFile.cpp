@@ -107,7 +107,8 @@ bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, File
         IniFile ini(path, fs);
         ini.replaceSection(dirMenuSection, lines);
         ui.setBusyCursor(false);
-        ui.showStatus("Data saved");
+        // This text carries a blank of its own besides the one the status panel adds.
+        ui.showStatus(" Data saved");
         ui.setMenusEnabled(true);
         return true;
     } catch (const std::exception &error) {

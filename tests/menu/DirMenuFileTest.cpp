@@ -132,7 +132,7 @@ TEST(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
             "busy",
             "status 100%",
             "idle",
-            "status Data saved",
+            "status  Data saved",
             "menus on" }));
 }
 
