@@ -1,10 +1,21 @@
 #include "cli/MenuTool.h"
-#include "menu/FileSystem.h"
+#include "platform/WindowsFileSystem.h"
+#include "platform/WindowsView.h"
 
 #include <iostream>
+#include <memory>
 
 int main(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return torvex::runMenuTool(args, std::cout, std::cerr, torvex::FileSystem::real());
+    try {
+        // Files are named as the editor names them: "C:\..." paths go through the Wine
+        // prefix, so that what "where" prints can be given to print, check and resave.
+        torvex::WindowsFileSystem fs(std::make_shared<const torvex::WindowsView>(
+            torvex::WindowsView::open(torvex::processEnvironment())));
+        return torvex::runMenuTool(args, std::cout, std::cerr, fs);
+    } catch (const std::exception &error) {
+        std::cerr << "torvex-menu: " << error.what() << '\n';
+        return 2;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -55,6 +56,20 @@ TEST_F(WhereCommandTest, PrintsTheFourSlotsAndTheCount)
     run = runTool(wine.path(), "where");
     EXPECT_EQ(run.out,
         "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=C:\\windows\\wincmd.ini\n4=\ncount=3\n");
+}
+
+TEST_F(WhereCommandTest, ThePathsItPrintsCanBeReadAndResaved)
+{
+    wine.write("drive_c/windows/wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\n[x]\r\n");
+    ToolRun run = runTool(wine.path(), "print 'C:\\WINDOWS\\wincmd.ini'");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "Home\tcd C:\\\n");
+    run = runTool(wine.path(), "resave 'C:\\windows\\wincmd.ini'");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    std::ifstream file(wine.path() / "drive_c/windows/wincmd.ini", std::ios::binary);
+    const std::string bytes(
+        (std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, "[x]\r\n[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\n");
 }
 
 TEST_F(WhereCommandTest, ARegistryTypeErrorIsReported)
