@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
 #include <QSplitter>
@@ -25,9 +26,10 @@ namespace torvex {
 
 namespace {
 
-// The stored size is the window's outer size, but the frame is known only once the window is
-// shown. This watcher corrects the size then, once, so that a size read and written again
-// does not grow by the frame at every run.
+// The stored size is the window's outer size, but the frame is known only once the window
+// manager has framed the shown window, which may come some time after the show. This watcher
+// waits for the frame (a short while at most) and then corrects the size, once, so that a
+// size read and written again does not grow by the frame at every run.
 class OuterSizeKeeper : public QObject
 {
 public:
@@ -37,28 +39,54 @@ public:
         , m_outer(outer)
     {
         window->installEventFilter(this);
+        m_poll.setInterval(20);
+        connect(&m_poll, &QTimer::timeout, this, &OuterSizeKeeper::check);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_window && event->type() == QEvent::Show)
-            QTimer::singleShot(0, this, [this] {
-                correct();
-            });
+        if (watched != m_window || m_done)
+            return false;
+        if (event->type() == QEvent::Show && !m_poll.isActive()) {
+            m_clock.start();
+            m_poll.start();
+        } else if (m_poll.isActive()
+            && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            QTimer::singleShot(0, this, &OuterSizeKeeper::check);
+        }
         return false;
     }
 
 private:
-    void correct()
+    void check()
     {
+        if (m_done)
+            return;
+        // A window without a frame (no window manager) never gets one: give up after a while.
+        constexpr qint64 patience = 2000;
         const QSize frame = m_window->frameGeometry().size() - m_window->size();
-        if (m_window->windowState() == Qt::WindowNoState && !frame.isNull())
+        if (m_window->windowState() != Qt::WindowNoState)
+            finish();
+        else if (!frame.isNull()) {
             m_window->resize(m_outer - frame);
+            finish();
+        } else if (m_clock.elapsed() > patience)
+            finish();
+    }
+
+    void finish()
+    {
+        m_done = true;
+        m_poll.stop();
+        m_window->removeEventFilter(this);
         deleteLater();
     }
 
     QWidget *m_window;
     QSize m_outer;
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+    bool m_done = false;
 };
 
 } // namespace
