@@ -7,6 +7,7 @@
 #include "platform/WindowsView.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "support/gui/Wait.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -75,8 +76,14 @@ TEST_F(TForm3Test, ItsLayoutAndHints)
     EXPECT_NE(chooser->findChild<QObject *>(QStringLiteral("WinXP1")), nullptr);
     chooser->show();
     chooser->resize(600, 400);
-    QTRY_COMPARE(list->geometry(), QRect(12, 28, 565, 254));
-    QTRY_COMPARE(button("butOK")->geometry().bottomRight(), QPoint(600 - 13, 400 - 13));
+    test::waitUntil([&] {
+        return list->geometry() == QRect(12, 28, 565, 254);
+    });
+    EXPECT_EQ(list->geometry(), QRect(12, 28, 565, 254));
+    test::waitUntil([&] {
+        return button("butOK")->geometry().bottomRight() == QPoint(600 - 13, 400 - 13);
+    });
+    EXPECT_EQ(button("butOK")->geometry().bottomRight(), QPoint(600 - 13, 400 - 13));
     chooser->hide();
 }
 
