@@ -60,25 +60,6 @@ std::optional<unsigned char> codePointToCp1252(char32_t cp)
     return std::nullopt;
 }
 
-void appendUtf8(std::string &out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 sequence at text[pos]; returns its length and code point, or length 0
 // when the bytes there are not a well-formed sequence. Surrogate code points are accepted
 // (see utf16LeToUtf8); overlong forms and values above U+10FFFF are not.
@@ -125,7 +106,7 @@ std::string decodeCp1252(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char c : bytes)
-        appendUtf8(out, cp1252ToCodePoint(static_cast<unsigned char>(c)));
+        appendCodePoint(out, cp1252ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -161,12 +142,12 @@ std::string utf16LeToUtf8(std::string_view bytes)
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < units) {
             const char32_t low = unitAt(i + 1);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                appendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 ++i;
                 continue;
             }
         }
-        appendUtf8(out, unit);
+        appendCodePoint(out, unit);
     }
     return out;
 }
@@ -191,6 +172,25 @@ std::string utf8ToUtf16Le(std::string_view utf8)
         pos += length;
     }
     return out;
+}
+
+void appendCodePoint(std::string &out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
 }
 
 } // namespace torvex::iniCodec

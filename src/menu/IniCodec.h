@@ -29,5 +29,9 @@ std::string utf16LeToUtf8(std::string_view bytes);
 // sequence is taken as a code page 1252 character rather than replaced.
 std::string utf8ToUtf16Le(std::string_view utf8);
 
+// Appends the generalised UTF-8 form of any code point up to U+10FFFF, surrogates included
+// (the form utf16LeToUtf8 uses for unpaired ones).
+void appendCodePoint(std::string &out, char32_t cp);
+
 } // namespace iniCodec
 } // namespace torvex
