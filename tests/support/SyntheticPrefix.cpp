@@ -8,32 +8,14 @@ namespace fs = std::filesystem;
 
 namespace torvex::test {
 
-TempFolder::TempFolder()
-{
-    std::string pattern = (fs::temp_directory_path() / "torvex-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    m_path = pattern;
-}
-
-TempFolder::~TempFolder()
-{
-    std::error_code error;
-    fs::remove_all(m_path, error);
-}
-
 fs::path TempFolder::write(std::string_view relative, std::string_view content) const
 {
-    fs::path file = m_path / relative;
-    fs::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << content;
-    return file;
+    return TempDir::write(std::string(relative), std::string(content));
 }
 
 fs::path TempFolder::makeFolder(std::string_view relative) const
 {
-    fs::path folder = m_path / relative;
+    fs::path folder = path() / relative;
     fs::create_directories(folder);
     return folder;
 }

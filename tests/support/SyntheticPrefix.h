@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/WinePrefix.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <string>
@@ -8,25 +9,15 @@
 
 namespace torvex::test {
 
-// A temporary folder removed when the object goes (each test gets its own).
-class TempFolder
+// A temporary folder (see TempDir) whose writes answer with filesystem paths.
+class TempFolder : public TempDir
 {
 public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder &) = delete;
-    TempFolder &operator=(const TempFolder &) = delete;
-
-    const std::filesystem::path &path() const { return m_path; }
-
     // Writes `content` to `relative`, making the folders above it.
     std::filesystem::path write(std::string_view relative, std::string_view content) const;
 
     // Makes the folder `relative` (and those above it).
     std::filesystem::path makeFolder(std::string_view relative) const;
-
-private:
-    std::filesystem::path m_path;
 };
 
 // A small Wine prefix in a temporary folder: drive_c with a windows folder, dosdevices with

@@ -1,19 +1,18 @@
 #include "support/TempDir.h"
 
-#include <atomic>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
+#include <stdexcept>
+#include <stdlib.h>
 
 namespace torvex::test {
 
 TempDir::TempDir()
 {
-    static std::atomic<int> serial { 0 };
-    m_path = std::filesystem::temp_directory_path()
-        / ("torvex-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    std::filesystem::remove_all(m_path);
-    std::filesystem::create_directories(m_path);
+    std::string pattern = (std::filesystem::temp_directory_path() / "torvex-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temporary folder");
+    m_path = pattern;
 }
 
 TempDir::~TempDir()
