@@ -119,14 +119,21 @@ struct TForm1::Editing final : public QObject, public EditorUi
         form.m_butAddPathToCommand->setEnabled(enabled);
         form.m_butAddPathToTargetPath->setEnabled(enabled);
     }
-    void setTitleText(const std::string &text) override { form.m_editTitle->setText(toQt(text)); }
+    void setTitleText(const std::string &text) override { showFromStart(form.m_editTitle, text); }
     void setCommandText(const std::string &text) override
     {
-        form.m_editCommand->setText(toQt(text));
+        showFromStart(form.m_editCommand, text);
     }
     void setTargetPathText(const std::string &text) override
     {
-        form.m_editTargetPath->setText(toQt(text));
+        showFromStart(form.m_editTargetPath, text);
+    }
+    // A text the program puts in shows its beginning ("cd C:\..."), not its end where
+    // setText leaves the cursor; typing never comes through here.
+    static void showFromStart(QLineEdit *edit, const std::string &text)
+    {
+        edit->setText(toQt(text));
+        edit->setCursorPosition(0);
     }
     std::string commandText() const override { return toStd(form.m_editCommand->text()); }
     std::string targetPathText() const override { return toStd(form.m_editTargetPath->text()); }
@@ -255,6 +262,8 @@ void TForm1::DirListBoxChange()
 
 void TForm1::SButShowFolderClick()
 {
+    // The Command edit may still hold the node a cancelled drop left in the panel.
+    editing().editor.showSelectedBeforeEdit();
     const auto folder = editing().editor.commandFolderToShow(toStd(m_editCommand->text()));
     if (!folder)
         return;

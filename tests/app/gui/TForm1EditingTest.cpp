@@ -236,6 +236,28 @@ TEST_F(TForm1EditingTest, FunctionKeysFillTheEditorFromTheOpenFolder)
     EXPECT_EQ(find(form->tree(), "S")->title(), "S");
 }
 
+TEST_F(TForm1EditingTest, EditsFilledByTheProgramShowTheBeginningOfTheirText)
+{
+    load("A|cd C:\\Program Files\\Tools\\Very\\Long|cd D:\\Target\nB\n");
+    clickNode("B");
+    clickNode("A");
+    EXPECT_EQ(editTitle->cursorPosition(), 0);
+    EXPECT_EQ(editCommand->cursorPosition(), 0);
+    EXPECT_EQ(editTargetPath->cursorPosition(), 0);
+
+    form->dirListBox()->setDirectory("C:\\Program Files\\Tools");
+    treeKey(Qt::Key_F6);
+    EXPECT_EQ(editCommand->text(), QStringLiteral("cd C:\\Program Files\\Tools"));
+    EXPECT_EQ(editCommand->cursorPosition(), 0);
+
+    // Typing keeps the cursor where the user put it.
+    editTitle->setFocus();
+    QTest::keyClick(editTitle, Qt::Key_End);
+    QTest::keyClicks(editTitle, QStringLiteral("x"));
+    EXPECT_EQ(editTitle->cursorPosition(), 2);
+    EXPECT_EQ(find(form->tree(), "Ax")->data().Command, "cd C:\\Program Files\\Tools");
+}
+
 TEST_F(TForm1EditingTest, ShowCommandFolderOpensTheCommandsFolder)
 {
     load("A|CD  c:\\data  \nB|notepad.exe\n");
@@ -247,6 +269,14 @@ TEST_F(TForm1EditingTest, ShowCommandFolderOpensTheCommandsFolder)
     clickNode("B");
     widget<QAction>("mnuPopupShowCommandFolder")->trigger();
     EXPECT_EQ(form->dirListBox()->directory(), "C:\\");
+
+    // A drop cancelled with No leaves the selection on its target and the editor on the
+    // node shown before: the selected node's folder opens.
+    clickNode("A");
+    form->tree().setSelected(find(form->tree(), "B"));
+    form->tree().setCommand(find(form->tree(), "B"), "cd C:\\Program Files\\Tools");
+    widget<QToolButton>("SButShowFolder")->click();
+    EXPECT_EQ(form->dirListBox()->directory(), "C:\\Program Files\\Tools");
 }
 
 TEST_F(TForm1EditingTest, TheCountWarnsAtTwoHundred)
