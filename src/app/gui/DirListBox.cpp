@@ -165,4 +165,9 @@ QMimeData *DirListBox::mimeData(const QList<QListWidgetItem *> &items) const
     return FolderDragData::encode(entries);
 }
 
+void DirListBox::startDrag(Qt::DropActions)
+{
+    QListWidget::startDrag(Qt::CopyAction);
+}
+
 } // namespace torvex

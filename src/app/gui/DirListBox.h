@@ -55,6 +55,9 @@ protected:
     // (FolderDragData), never the items themselves.
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QListWidgetItem *> &items) const override;
+    // Folders are only ever copied: a drop elsewhere that reported a move would have the
+    // list remove the dragged entries.
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     void fill();

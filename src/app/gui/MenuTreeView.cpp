@@ -2,14 +2,18 @@
 
 #include "menu/gui/MenuTreeModel.h"
 
+#include <QDrag>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace torvex {
+
+const QString MenuTreeView::nodeMimeType = QStringLiteral("application/x-torvex-menu-node");
 
 MenuTreeView::MenuTreeView(QWidget *parent)
     : QTreeView(parent)
@@ -94,6 +98,7 @@ void MenuTreeView::currentChanged(const QModelIndex &current, const QModelIndex 
 
 void MenuTreeView::mousePressEvent(QMouseEvent *event)
 {
+    m_pressedAt = event->position().toPoint();
     QTreeView::mousePressEvent(event);
     // A right click selects the row under the pointer before the popup menu opens.
     if (event->button() == Qt::RightButton) {
@@ -110,10 +115,24 @@ void MenuTreeView::keyReleaseEvent(QKeyEvent *event)
     Q_EMIT keyReleased(event->key());
 }
 
-void MenuTreeView::startDrag(Qt::DropActions supportedActions)
+void MenuTreeView::startDrag(Qt::DropActions)
 {
+    // Not QTreeView's drag: it carries the model's item data and, when the drop reports a
+    // move, removes the selected rows from the model itself. The drop here moves the node
+    // through the core tree, and the selected row by then is the drop target.
+    const QModelIndex index = currentIndex();
+    if (!index.isValid())
+        return;
     Q_EMIT dragStarting();
-    QTreeView::startDrag(supportedActions);
+    auto *data = new QMimeData;
+    data->setData(nodeMimeType, QByteArray());
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    const QRect row = visualRect(index);
+    drag->setPixmap(viewport()->grab(row));
+    drag->setHotSpot(m_pressedAt - row.topLeft());
+    // Whatever the drop reports, there is nothing left to do here.
+    drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
 
 void MenuTreeView::dragEnterEvent(QDragEnterEvent *event)

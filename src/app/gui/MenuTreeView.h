@@ -20,6 +20,10 @@ public:
     void setMenuModel(MenuTreeModel *model);
     MenuTreeModel *menuModel() const { return m_model; }
 
+    // The MIME type of a drag of a node within the tree. It carries nothing: the window
+    // knows the dragged node (the current row when the drag started).
+    static const QString nodeMimeType;
+
 Q_SIGNALS:
     // After the view has handled the press (a right press has already selected the row).
     void mousePressed(Qt::MouseButton button, const QPoint &pos);
@@ -47,6 +51,8 @@ private:
 
     MenuTreeModel *m_model = nullptr;
     bool m_syncing = false;
+    // Where the last mouse press hit the viewport: the drag picture's hot spot.
+    QPoint m_pressedAt;
 };
 
 } // namespace torvex

@@ -13,6 +13,7 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QMetaObject>
+#include <QMimeData>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -75,7 +76,8 @@ struct TForm1::DragDrop final : public QObject, public DropView
     {
         const QObject *source = event->source();
         if (source && isPartOf(source, form.m_tview))
-            return DragSource::Tree;
+            return event->mimeData()->hasFormat(MenuTreeView::nodeMimeType) ? DragSource::Tree
+                                                                            : DragSource::Other;
         if (FolderDragData::hasFolders(event->mimeData())
             && (!source || isPartOf(source, form.m_dirListBox)))
             return DragSource::DirList;
