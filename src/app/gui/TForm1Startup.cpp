@@ -44,6 +44,10 @@ void TForm1::FormCreate()
     } catch (const std::exception &e) {
         // The rest of the sequence is skipped; the handler shows and logs the failure.
         globalErrorHandler("TForm1", e.what());
+        // The window still appears, as it does when the event loop starts, so that the user
+        // can at least reach the File menu and leave; a window that failed before it showed
+        // would otherwise keep the program running unseen.
+        show();
     }
 }
 

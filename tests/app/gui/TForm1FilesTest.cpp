@@ -4,6 +4,7 @@
 #include "app/gui/TorvexApplication.h"
 #include "platform/WindowsView.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 
@@ -117,6 +118,26 @@ TEST_F(TForm1FilesTest, FailureInAHandlerIsShownOnceThenLoggedOnceAndMenusComeBa
                        "Last error: Invalid data type for 'InstallDir'\r\n"
                        "Sender: TForm1\r\n"),
         std::string::npos);
+    EXPECT_TRUE(menusEnabled());
+}
+
+TEST_F(TForm1FilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
+{
+    test::SyntheticPrefix prefix;
+    prefix.writeUserHive(
+        "[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n\"InstallDir\"=dword:00000001\n");
+    TForm1Environment environment;
+    environment.view =
+        std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
+    environment.programFolder = dir.path().string() + "/";
+    environment.messageBoxes = &boxes;
+    boxes.logPath = dir.file("torvex.log");
+    form = std::make_unique<TForm1>(std::move(environment));
+
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text, "Invalid data type for 'InstallDir'");
+    EXPECT_NE(readFile(dir.file("torvex.log")).find("Sender: TForm1\r\n"), std::string::npos);
+    EXPECT_TRUE(form->isVisible()) << "the user must be able to reach Exit";
     EXPECT_TRUE(menusEnabled());
 }
 
