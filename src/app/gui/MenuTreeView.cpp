@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace torvex {
 
 const QString MenuTreeView::nodeMimeType = QStringLiteral("application/x-torvex-menu-node");
@@ -128,8 +130,18 @@ void MenuTreeView::startDrag(Qt::DropActions)
     data->setData(nodeMimeType, QByteArray());
     auto *drag = new QDrag(this);
     drag->setMimeData(data);
-    const QRect row = visualRect(index);
-    drag->setPixmap(viewport()->grab(row));
+    // The picture and title of the row, see-through so that the row under it stays legible.
+    QRect row = visualRect(index);
+    row.setWidth(std::min(row.width(), sizeHintForIndex(index).width()));
+    const QPixmap grabbed = viewport()->grab(row);
+    QPixmap picture(grabbed.size());
+    picture.setDevicePixelRatio(grabbed.devicePixelRatio());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setOpacity(0.7);
+    painter.drawPixmap(0, 0, grabbed);
+    painter.end();
+    drag->setPixmap(picture);
     drag->setHotSpot(m_pressedAt - row.topLeft());
     // Whatever the drop reports, there is nothing left to do here.
     drag->exec(Qt::MoveAction, Qt::MoveAction);
