@@ -1,12 +1,15 @@
 #include "app/gui/TForm3.h"
 
 #include "app/gui/TForm1.h"
+#include "app/gui/TorvexApplication.h"
 #include "controls/gui/WinXP.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <exception>
 
 namespace torvex {
 
@@ -27,7 +30,13 @@ TForm3::TForm3(TForm1 *owner)
     m_owner->setChooser(this);
     if (m_owner->iniFileCount > 1) {
         QCoreApplication::processEvents();
-        m_owner->mnuFileOpenClick();
+        // This runs outside any event handler: a failure of the load is reported here, as
+        // one of this window's, rather than ending the program.
+        try {
+            m_owner->mnuFileOpenClick();
+        } catch (const std::exception &e) {
+            m_owner->globalErrorHandler(TorvexApplication::senderClassName(this), e.what());
+        }
     }
 }
 

@@ -172,6 +172,25 @@ TEST_F(TForm1Test, CancelInTheChooserLeavesTheTreeEmpty)
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
 }
 
+TEST_F(TForm1Test, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn)
+{
+    // A regular file that every read fails on (the unmapped first page of this process).
+    const std::string unreadable = "/proc/self/mem";
+    start({ unreadable, dir.write("second.ini", sampleMenu()), "", "" });
+    QStringList listed;
+    answerChooser("butOK", &listed);
+    EXPECT_NO_THROW(new TForm3(form.get()));
+
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().caption, "Error");
+    EXPECT_NE(boxes.last().text.find(unreadable), std::string::npos) << boxes.last().text;
+    std::ifstream log(dir.file("torvex.log"), std::ios::binary);
+    const std::string entry(
+        (std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    EXPECT_NE(entry.find("Sender: TForm3\r\n"), std::string::npos) << entry;
+    EXPECT_TRUE(widget<QMenu>("mnuFile")->isEnabled());
+}
+
 TEST_F(TForm1Test, OneCandidateCreatesTheChooserWithoutShowingIt)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
