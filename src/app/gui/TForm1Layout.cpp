@@ -1,6 +1,7 @@
 // The main window's widgets: composition, names, captions, hints, pictures and focus order.
 
 #include "app/gui/DirListBox.h"
+#include "app/gui/ElidedTextLabel.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
@@ -219,10 +220,11 @@ QWidget *TForm1::buildItemEditor()
         " Command (source path) = selected path (see status bar) ");
     m_butAddPathToTargetPath = button(
         "ButAddPathToTargetPath", "<<   ( F&7 )", " Target path = selected path (see status bar) ");
-    m_label4 = label("Label4", "", m_panelData);
-    m_label4->setWordWrap(true);
-    m_label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Three lines of guidance have to fit under the edits.
+    // The guidance wraps within the panel; what does not fit is cut with an ellipsis and
+    // shown whole as a tooltip.
+    m_label4 = new ElidedTextLabel(m_panelData);
+    m_label4->setObjectName(QStringLiteral("Label4"));
+    // Three lines of guidance fit under the edits; at the design width they hold it all.
     QFont small = m_label4->font();
     small.setPixelSize(11);
     m_label4->setFont(small);
@@ -249,7 +251,7 @@ void TForm1::layoutItemEditor()
         edits[i]->setGeometry(80, 5 + 26 * i, editWidth, 21);
         buttons[i]->setGeometry(std::max(80 + editWidth + 7, w - 68), 4 + 26 * i, 65, 25);
     }
-    m_label4->setGeometry(8, 86, std::max(40, w - 34), 122 - 86);
+    m_label4->setGeometry(8, 82, std::max(40, w - 34), 122 - 82);
 }
 
 void TForm1::buildTree()
