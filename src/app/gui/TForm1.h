@@ -150,8 +150,10 @@ public:
     void mnuFileExitWithoutSavingClick();
     void mnuFileExitClick();
     void FormClose();
-    void loadData(const std::string &path);
-    void gemData(const std::string &path);
+    // The reader and the writer over this window (see DirMenuFile.h for what they return);
+    // the user's input to the window is dropped while they run.
+    bool loadData(const std::string &path);
+    bool gemData(const std::string &path);
     void globalErrorHandler(const std::string &senderClassName, const std::string &message);
     // -- file commands: add further declarations below this line --
 

@@ -10,6 +10,7 @@
 #include "menu/DirMenuFile.h"
 #include "settings/ProgramSettings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QLocale>
@@ -35,6 +36,73 @@ DateTimeFormat localeDateTimeFormat()
         } };
 }
 
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Loading and saving let pending events run so that the window repaints; the tree must not
+// change under them, and the window must not close half-way. While file work runs, the
+// user's input to the main window is dropped (message boxes, being windows of their own,
+// still take it) and the window refuses to close.
+class FileWorkBlocker : public QObject
+{
+public:
+    explicit FileWorkBlocker(TForm1 &form)
+        : m_form(form)
+    { }
+
+    bool isActive() const { return m_depth > 0; }
+
+    template <typename Work> bool run(Work &&work)
+    {
+        if (m_depth++ == 0)
+            qApp->installEventFilter(this);
+        struct Leave
+        {
+            FileWorkBlocker &blocker;
+            ~Leave()
+            {
+                if (--blocker.m_depth == 0)
+                    qApp->removeEventFilter(&blocker);
+            }
+        } leave { *this };
+        return work();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!isUserInput(event->type()))
+            return false;
+        // Actions and shortcuts count as part of the widget that owns them.
+        const QObject *owner = watched;
+        while (owner && !owner->isWidgetType())
+            owner = owner->parent();
+        return owner && static_cast<const QWidget *>(owner)->window() == &m_form;
+    }
+
+private:
+    TForm1 &m_form;
+    int m_depth = 0;
+};
+
 // The main window as the File commands see it.
 class FileHost : public FileCommandsHost
 {
@@ -56,14 +124,8 @@ public:
         return chooser->selectedPath();
     }
     MessageBoxes &messages() override { return m_form.boxes(); }
-    bool loadData(const std::string &path) override
-    {
-        return torvex::loadData(path, m_form.tree(), m_form, m_form.fileSystem());
-    }
-    bool gemData(const std::string &path) override
-    {
-        return torvex::gemData(path, m_form.tree(), m_form, m_form.fileSystem());
-    }
+    bool loadData(const std::string &path) override { return m_form.loadData(path); }
+    bool gemData(const std::string &path) override { return m_form.gemData(path); }
     bool fileExists(const std::string &path) const override
     {
         return m_form.fileSystem().fileExists(path);
@@ -97,6 +159,7 @@ struct TForm1Files
                   return LogContext { form.appTitle, form.fullIniPath, form.aktuelIniFil };
               },
               form)
+        , blocker(form)
         , host(form)
         , commands(
               host, form.tree(), { form.fullIniPath, form.aktuelIniFil, form.exitWithoutSaving })
@@ -106,6 +169,7 @@ struct TForm1Files
 
     ErrorLog log;
     ErrorReporter reporter;
+    FileWorkBlocker blocker;
     FileHost host;
     FileCommands commands;
 };
@@ -149,18 +213,28 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    // A close request that arrives while a file is read or written would save a half-read
+    // menu or write the file twice at once; the user closes again when the work is done.
+    if (files().blocker.isActive()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->setAccepted(m_closeAccepted);
 }
 
-void TForm1::loadData(const std::string &path)
+bool TForm1::loadData(const std::string &path)
 {
-    torvex::loadData(path, m_tree, *this, *m_fs);
+    return files().blocker.run([&] {
+        return torvex::loadData(path, m_tree, *this, *m_fs);
+    });
 }
 
-void TForm1::gemData(const std::string &path)
+bool TForm1::gemData(const std::string &path)
 {
-    torvex::gemData(path, m_tree, *this, *m_fs);
+    return files().blocker.run([&] {
+        return torvex::gemData(path, m_tree, *this, *m_fs);
+    });
 }
 
 void TForm1::saveFailed(const std::string &message)

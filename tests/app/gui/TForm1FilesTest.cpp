@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -163,6 +164,31 @@ TEST_F(TForm1FilesTest, CloseButtonSavesLikeExitAndSave)
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(readFile(path),
         "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\nmenu1=Start\r\ncmd1=cd c:\\\r\n");
+}
+
+TEST_F(TForm1FilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNothing)
+{
+    const std::string path = dir.write(
+        "wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n");
+    start(path);
+    auto *tview = form->findChild<QWidget *>(QStringLiteral("tview"));
+    QApplication::setActiveWindow(form.get());
+    tview->setFocus();
+    // A Delete for the tree, waiting while the writer walks the tree and lets events run.
+    QCoreApplication::postEvent(
+        tview, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
+    action("mnuFilesSave")->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
+    EXPECT_EQ(readFile(path),
+        "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n");
+
+    // A close request waiting while the reader fills the tree would save half a menu.
+    QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
+    EXPECT_TRUE(form->loadData(path));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
+    EXPECT_TRUE(form->close()) << "closing works again once the load is done";
 }
 
 TEST_F(TForm1FilesTest, ClosingWithNodesButNoFileKeepsTheWindowOpen)
