@@ -1,6 +1,7 @@
 #include "menu/DirMenu.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cctype>
 #include <string_view>
 
@@ -151,11 +152,33 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
     }
 }
 
+namespace {
+
+// Exactly how many lines writeDirMenu produces, so its list is allocated once: a section of
+// a hundred thousand entries would otherwise overshoot by up to half its size.
+std::size_t writtenLineCount(const MenuTree &tree)
+{
+    std::size_t lines = 0;
+    tree.forEach([&lines](MenuNode *node) {
+        if (node->hasChildren()) {
+            ++lines;
+            return true;
+        }
+        lines += node->data().TargetPath.empty() ? 2 : 3;
+        for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent())
+            ++lines;
+        return true;
+    });
+    return lines;
+}
+
+} // namespace
+
 DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress)
 {
     DirMenuEntries lines;
     const std::size_t total = tree.count();
-    lines.reserve(total * 2);
+    lines.reserve(writtenLineCount(tree));
     ProgressCounter counter(total, progress);
     std::size_t n = 0;
     std::size_t i = 0;
@@ -181,6 +204,7 @@ DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress)
         }
         return true;
     });
+    assert(lines.size() == lines.capacity());
     return lines;
 }
 

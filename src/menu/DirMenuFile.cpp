@@ -103,9 +103,7 @@ bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, File
     try {
         ui.showStatus("Saving data...");
         ui.setBusyCursor(true);
-        const DirMenuEntries lines = writeDirMenu(tree, statusProgress(ui));
-        IniFile ini(path, fs);
-        ini.replaceSection(dirMenuSection, lines);
+        IniFile(path, fs).replaceSection(dirMenuSection, writeDirMenu(tree, statusProgress(ui)));
         ui.setBusyCursor(false);
         // This text carries a blank of its own besides the one the status panel adds.
         ui.showStatus(" Data saved");

@@ -3,8 +3,8 @@
 #include "menu/IniError.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace torvex {
@@ -92,6 +92,31 @@ std::string foldCase(std::string_view text)
     return folded;
 }
 
+// For each entry, the index of the first entry with the same key (letter case ignored):
+// its own index when it is the first. Sorting indexes keeps this linearithmic and small.
+std::vector<std::uint32_t> firstOccurrences(const IniEntries &entries)
+{
+    auto lessKey = [](std::string_view a, std::string_view b) {
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return lowerAscii(x) < lowerAscii(y);
+            });
+    };
+    std::vector<std::uint32_t> order(entries.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<std::uint32_t>(i);
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return lessKey(trim(entries[a].first), trim(entries[b].first));
+    });
+    std::vector<std::uint32_t> firstOf(entries.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const bool sameAsPrevious =
+            k > 0 && !lessKey(trim(entries[order[k - 1]].first), trim(entries[order[k]].first));
+        firstOf[order[k]] = sameAsPrevious ? firstOf[order[k - 1]] : order[k];
+    }
+    return firstOf;
+}
+
 std::string_view unquote(std::string_view value)
 {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -161,8 +186,9 @@ IniDocument IniDocument::fromBytes(std::string_view bytes)
 
 std::string IniDocument::toBytes() const
 {
-    std::string working;
-    std::size_t size = 0;
+    const bool utf16 = m_encoding == IniEncoding::Utf16Le;
+    std::string working = utf16 ? std::string() : m_bom;
+    std::size_t size = working.size();
     for (const Line &line : m_lines)
         size += line.text.size() + line.eol.size();
     working.reserve(size);
@@ -170,9 +196,9 @@ std::string IniDocument::toBytes() const
         working += line.text;
         working += line.eol;
     }
-    if (m_encoding == IniEncoding::Utf16Le)
+    if (utf16)
         return m_bom + iniCodec::utf8ToUtf16Le(working) + m_tail;
-    return m_bom + working;
+    return working;
 }
 
 std::optional<std::string> IniDocument::toWorking(std::string_view utf8) const
@@ -221,7 +247,7 @@ std::string IniDocument::decodeValue(std::string_view trimmed) const
     return iniCodec::decodeCp1252(value);
 }
 
-std::string IniDocument::lineEnding() const
+std::string_view IniDocument::lineEnding() const
 {
     // Only the last line can lack an ending, so this looks at two lines at most.
     for (const Line &line : m_lines) {
@@ -328,7 +354,7 @@ void IniDocument::writeKey(std::string_view section, std::string_view key, std::
     const std::ptrdiff_t header = findSection(workingSection);
     if (header < 0) {
         endLastLine();
-        const std::string eol = lineEnding();
+        const std::string_view eol = lineEnding();
         m_lines.push_back({ "[" + workingSection + "]", eol });
         m_lines.push_back({ workingKey + "=" + workingValue, eol });
         return;
@@ -344,7 +370,7 @@ void IniDocument::writeKey(std::string_view section, std::string_view key, std::
         if (line.kind != LineKind::Blank && line.kind != LineKind::Comment)
             anchor = i;
     }
-    const std::string eol = lineEnding();
+    const std::string_view eol = lineEnding();
     if (m_lines[anchor].eol.empty())
         m_lines[anchor].eol = eol;
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(anchor) + 1,
@@ -358,30 +384,32 @@ void IniDocument::replaceSection(std::string_view section, const IniEntries &ent
         return;
     }
     section = trim(section);
-    std::vector<std::pair<std::string, std::string>> lines; // working key, working value
-    lines.reserve(entries.size());
+    // Check everything before changing anything, so a refused entry leaves the document as
+    // it was; encoding happens afterwards, line by line, without an intermediate copy of the
+    // section (it may hold hundreds of thousands of entries).
     for (const auto &[key, value] : entries) {
         const std::string_view trimmedKey = trim(key);
         checkNames(section, trimmedKey);
         checkValue(trimmedKey, value);
-        lines.emplace_back(encodeName(trimmedKey), encodeValue(value));
+        encodeName(trimmedKey);
     }
     const std::string workingSection = encodeName(section);
+    const std::vector<std::uint32_t> firstOf = firstOccurrences(entries);
 
     eraseWorkingSection(workingSection);
     endLastLine();
-    const std::string eol = lineEnding();
-    m_lines.reserve(m_lines.size() + lines.size() + 1);
+    const std::string_view eol = lineEnding();
+    m_lines.reserve(m_lines.size() + entries.size() + 1);
     m_lines.push_back({ "[" + workingSection + "]", eol });
     // A key given twice is set again in place, as a second writeKey would do.
-    std::unordered_map<std::string, std::size_t> lineOfKey;
-    lineOfKey.reserve(lines.size());
-    for (auto &[key, value] : lines) {
-        const auto [it, isNew] = lineOfKey.try_emplace(foldCase(key), m_lines.size());
-        if (isNew) {
-            m_lines.push_back({ key + "=" + value, eol });
+    std::vector<std::uint32_t> lineOf(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string value = encodeValue(entries[i].second);
+        if (firstOf[i] == i) {
+            lineOf[i] = static_cast<std::uint32_t>(m_lines.size());
+            m_lines.push_back({ encodeName(trim(entries[i].first)) + "=" + value, eol });
         } else {
-            std::string &text = m_lines[it->second].text;
+            std::string &text = m_lines[lineOf[firstOf[i]]].text;
             text.replace(parseLine(text).valueStart, std::string::npos, value);
         }
     }

@@ -75,7 +75,9 @@ private:
     struct Line
     {
         std::string text; // the line without its ending, in the working form (see .cpp)
-        std::string eol; // "\r\n", "\n" or "" (only the last line may have none)
+        // "\r\n", "\n" or "" (only the last line may have none); always a literal, so a view
+        // is enough and a large file's lines stay small.
+        std::string_view eol;
     };
 
     std::optional<std::string> toWorking(std::string_view utf8) const;
@@ -83,7 +85,7 @@ private:
     std::string encodeValue(std::string_view value) const;
     std::string decodeName(std::string_view text) const;
     std::string decodeValue(std::string_view trimmed) const;
-    std::string lineEnding() const;
+    std::string_view lineEnding() const;
     void endLastLine();
     std::ptrdiff_t findSection(std::string_view workingName) const;
     std::size_t sectionEnd(std::size_t header) const;

@@ -73,6 +73,14 @@ void IniFile::replaceSection(std::string_view section, const IniEntries &entries
     });
 }
 
+void IniFile::replaceSection(std::string_view section, IniEntries &&entries)
+{
+    change([&](IniDocument &doc) {
+        doc.replaceSection(section, entries);
+        IniEntries().swap(entries);
+    });
+}
+
 int IniFile::readInteger(std::string_view section, std::string_view key, int def) const
 {
     return parseInteger(readString(section, key, {})).value_or(def);

@@ -40,6 +40,9 @@ public:
     // Replaces every section of that name by one at the end of the file holding entries, in
     // one atomic write (IniDocument::replaceSection). Throws as writeKey does.
     void replaceSection(std::string_view section, const IniEntries &entries);
+    // The same, releasing the entries as soon as they are in the document: for very large
+    // sections, so the entries and the new file content need not be held at once.
+    void replaceSection(std::string_view section, IniEntries &&entries);
 
     // The key read as an integer (parseInteger); def when it is missing or no integer.
     int readInteger(std::string_view section, std::string_view key, int def) const;
