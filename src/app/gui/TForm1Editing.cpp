@@ -5,6 +5,7 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TForm1.h"
+#include "app/gui/UserInput.h"
 #include "editor/EditorTexts.h"
 #include "editor/MenuEditor.h"
 #include "platform/WindowsView.h"
@@ -42,28 +43,6 @@ bool isEditInput(QEvent::Type type)
     case QEvent::ContextMenu:
     case QEvent::FocusIn:
     case QEvent::DragEnter:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Input through which the user could change the tree.
-bool isUserInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
     case QEvent::Drop:
         return true;
     default:

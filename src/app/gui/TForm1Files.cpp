@@ -7,6 +7,7 @@
 #include "app/FileCommands.h"
 #include "app/gui/TForm1.h"
 #include "app/gui/TForm3.h"
+#include "app/gui/UserInput.h"
 #include "menu/DirMenuFile.h"
 #include "settings/ProgramSettings.h"
 
@@ -34,27 +35,6 @@ DateTimeFormat localeDateTimeFormat()
             const QTime time(when.tm_hour, when.tm_min, when.tm_sec);
             return QLocale::system().toString(time, format.trimmed()).toStdString();
         } };
-}
-
-bool isUserInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Loading and saving let pending events run so that the window repaints; the tree must not
