@@ -288,8 +288,10 @@ IniEntries IniDocument::readSection(std::string_view section) const
     const std::ptrdiff_t header = name ? findSection(*name) : -1;
     if (header < 0)
         return entries;
-    std::unordered_set<std::string> seen;
     const std::size_t end = sectionEnd(header);
+    std::unordered_set<std::string> seen;
+    seen.reserve(end - header);
+    entries.reserve(end - header);
     for (std::size_t i = header + 1; i < end; ++i) {
         const ParsedLine line = parseLine(m_lines[i].text);
         if (line.kind != LineKind::Entry || !seen.insert(foldCase(line.name)).second)
