@@ -1,7 +1,7 @@
 #include "app/ErrorReporter.h"
 
 #include "menu/DirMenuFile.h"
-#include "support/ScriptedMessageBoxes.h"
+#include "support/LogWatchingBoxes.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,24 +9,9 @@
 namespace torvex {
 namespace {
 
+using test::LogWatchingBoxes;
 using test::readFile;
 using test::TempDir;
-
-// Remembers, for each box, what the log held while the box was up.
-class LogWatchingBoxes : public test::ScriptedMessageBoxes
-{
-public:
-    std::string logPath;
-    std::vector<std::string> logAtBox;
-    MsgResult ask(const std::string &text,
-        const std::string &caption,
-        MsgIcon icon,
-        MsgButtons buttons) override
-    {
-        logAtBox.push_back(readFile(logPath));
-        return ScriptedMessageBoxes::ask(text, caption, icon, buttons);
-    }
-};
 
 class RecordingUi : public MenuFileUi
 {

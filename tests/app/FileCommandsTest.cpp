@@ -5,7 +5,8 @@
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "settings/ProgramSettings.h"
-#include "support/ScriptedMessageBoxes.h"
+#include "support/FaultyFileSystem.h"
+#include "support/LogWatchingBoxes.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 
@@ -16,47 +17,13 @@ namespace torvex {
 namespace {
 
 using test::buildTree;
+using test::FaultyFileSystem;
+using test::LogWatchingBoxes;
 using test::outline;
 using test::readFile;
 using test::TempDir;
 
 const std::string otherSections = "[Configuration]\r\nInstallDir=c:\\fm\r\n";
-
-// Writes and reads fail on demand, the way a full disk or a read-only folder would.
-class FaultyFileSystem : public FileSystem
-{
-public:
-    bool failWrites = false;
-    bool failReads = false;
-    void writeAtomic(const std::string &path, const std::string &bytes) override
-    {
-        if (failWrites)
-            throw IniWriteError(path, "injected");
-        FileSystem::writeAtomic(path, bytes);
-    }
-    std::string readAll(const std::string &path) const override
-    {
-        if (failReads)
-            throw IniReadError(path, "injected");
-        return FileSystem::readAll(path);
-    }
-};
-
-// Remembers what the log held while each box was up.
-class LogWatchingBoxes : public test::ScriptedMessageBoxes
-{
-public:
-    std::string logPath;
-    std::vector<std::string> logAtBox;
-    MsgResult ask(const std::string &text,
-        const std::string &caption,
-        MsgIcon icon,
-        MsgButtons buttons) override
-    {
-        logAtBox.push_back(readFile(logPath));
-        return ScriptedMessageBoxes::ask(text, caption, icon, buttons);
-    }
-};
 
 // The main window as the commands see it, over the real reader, writer and error log.
 class FakeWindow : public FileCommandsHost, public MenuFileUi

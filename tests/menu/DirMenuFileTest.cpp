@@ -2,6 +2,7 @@
 
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
@@ -30,25 +31,6 @@ public:
     void afterLoad() override { events.push_back("after load"); }
     void saveFailed(const std::string &message) override { events.push_back("failed " + message); }
     MessageBoxes *messageBoxes() override { return &boxes; }
-};
-
-// Reads and folder tests as usual; every write fails.
-class FailingWrites : public FileSystem
-{
-public:
-    void writeAtomic(const std::string &path, const std::string &) override
-    {
-        throw IniWriteError(path, "disk full");
-    }
-};
-
-class FailingReads : public FileSystem
-{
-public:
-    std::string readAll(const std::string &path) const override
-    {
-        throw IniReadError(path, "Input/output error");
-    }
 };
 
 TEST(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
@@ -111,7 +93,8 @@ TEST(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
     MenuTree tree;
     buildTree(tree, "Keep\n");
     RecordingUi ui;
-    FailingReads fs;
+    test::FaultyFileSystem fs;
+    fs.failReads = true;
     EXPECT_THROW(loadData(file, tree, ui, fs), IniReadError);
     EXPECT_EQ(outline(tree), "Keep\n");
     EXPECT_EQ(ui.events.back(), "idle") << "the cursor is restored";
@@ -161,7 +144,8 @@ TEST(DirMenuFile, FailedSaveLeavesTheFileAndSaysNothingWasSaved)
     MenuTree tree;
     buildTree(tree, "New\n");
     RecordingUi ui;
-    FailingWrites fs;
+    test::FaultyFileSystem fs;
+    fs.failWrites = true;
     EXPECT_FALSE(gemData(file, tree, ui, fs));
     EXPECT_EQ(readFile(file), original);
     const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());

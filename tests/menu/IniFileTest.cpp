@@ -2,6 +2,7 @@
 
 #include "menu/IniError.h"
 #include "menu/IniValues.h"
+#include "support/FaultyFileSystem.h"
 #include "support/SyntheticPrefix.h"
 
 #include <fstream>
@@ -22,34 +23,11 @@ std::string contents(const fs::path &path)
     return buffer.str();
 }
 
-// The real file system with failures switched on by the test.
-class FaultyFileSystem : public FileSystem
-{
-public:
-    bool failReads = false;
-    bool failWrites = false;
-    int writes = 0;
-
-    std::string readAll(const std::string &path) const override
-    {
-        if (failReads)
-            throw IniReadError(path, "Input/output error");
-        return FileSystem::readAll(path);
-    }
-    void writeAtomic(const std::string &path, const std::string &bytes) override
-    {
-        ++writes;
-        if (failWrites)
-            throw IniWriteError(path, "No space left on device");
-        FileSystem::writeAtomic(path, bytes);
-    }
-};
-
 class IniFileTest : public ::testing::Test
 {
 protected:
     TempFolder folder;
-    FaultyFileSystem files;
+    test::FaultyFileSystem files;
     fs::path path = folder.path() / "wincmd.ini";
     IniFile ini { path.string(), files };
 };

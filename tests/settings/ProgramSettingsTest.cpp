@@ -1,6 +1,7 @@
 #include "settings/ProgramSettings.h"
 
 #include "menu/IniError.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +10,6 @@
 namespace torvex {
 namespace {
 
-// The host file system, with writes that fail once `failWrites` is set.
-class FailingWrites : public FileSystem
-{
-public:
-    bool failWrites = false;
-    int writes = 0;
-
-    void writeAtomic(const std::string &path, const std::string &bytes) override
-    {
-        if (failWrites)
-            throw IniWriteError(path, "disk full");
-        ++writes;
-        FileSystem::writeAtomic(path, bytes);
-    }
-};
-
 class ProgramSettingsTest : public ::testing::Test
 {
 protected:
@@ -32,7 +17,7 @@ protected:
     void store(const std::string &text) { dir.write("torvex.ini", text); }
 
     test::TempDir dir;
-    FailingWrites files;
+    test::FaultyFileSystem files;
     ProgramSettings settings { ProgramSettings::pathIn(dir.path().string()), files };
 };
 

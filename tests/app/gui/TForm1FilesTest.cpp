@@ -3,7 +3,7 @@
 #include "app/gui/TForm1.h"
 #include "app/gui/TorvexApplication.h"
 #include "platform/WindowsView.h"
-#include "support/ScriptedMessageBoxes.h"
+#include "support/LogWatchingBoxes.h"
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
@@ -21,24 +21,9 @@
 namespace torvex {
 namespace {
 
+using test::LogWatchingBoxes;
 using test::readFile;
 using test::TempDir;
-
-// Remembers what the log held while each box was up.
-class LogWatchingBoxes : public test::ScriptedMessageBoxes
-{
-public:
-    std::string logPath;
-    std::vector<std::string> logAtBox;
-    MsgResult ask(const std::string &text,
-        const std::string &caption,
-        MsgIcon icon,
-        MsgButtons buttons) override
-    {
-        logAtBox.push_back(readFile(logPath));
-        return ScriptedMessageBoxes::ask(text, caption, icon, buttons);
-    }
-};
 
 // A control of the main window whose handler fails.
 class FailingControl : public QWidget

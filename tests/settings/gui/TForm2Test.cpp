@@ -4,7 +4,7 @@
 
 #include "app/gui/HelpViewer.h"
 #include "controls/gui/DeferredError.h"
-#include "menu/IniError.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
 #include <QApplication>
@@ -21,19 +21,6 @@
 
 namespace torvex {
 namespace {
-
-// The host file system, with writes that fail while `failWrites` is set.
-class FailingWrites : public FileSystem
-{
-public:
-    bool failWrites = false;
-    void writeAtomic(const std::string &path, const std::string &bytes) override
-    {
-        if (failWrites)
-            throw IniWriteError(path, "read-only folder");
-        FileSystem::writeAtomic(path, bytes);
-    }
-};
 
 // Records everything the dialog applies to the main window.
 class RecordingHost : public OptionsHost
@@ -60,7 +47,7 @@ public:
     std::string programFolder() const override { return folder; }
 
     std::string folder;
-    FailingWrites files;
+    test::FaultyFileSystem files;
     ProgramSettings ini;
     int32_t background = 0;
     int32_t fontColour = 0;
