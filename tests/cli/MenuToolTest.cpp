@@ -1,50 +1,24 @@
 // torvex-menu run as a program, on files in the three encodings and both line endings.
-#include "support/TempDir.h"
+#include "support/MenuTool.h"
 
-#include <array>
-#include <cstdio>
+#include "support/TempDir.h"
+#include "support/WorkedExample.h"
+
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace torvex {
 namespace {
 
 using test::readFile;
 using test::TempDir;
-
-struct ToolRun
-{
-    int exitCode;
-    std::string out;
-};
+using test::ToolRun;
+using test::workedExampleLines;
 
 ToolRun runTool(const std::string &args)
 {
     // No Wine prefix: the machine is drive Z: on "/", so host folders are what exists.
-    const std::string command =
-        "WINEPREFIX=/nonexistent-prefix " + std::string(TORVEX_MENU_TOOL) + " " + args + " 2>&1";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer {};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    return { WEXITSTATUS(status), out };
+    return test::runMenuTool("/nonexistent-prefix", args);
 }
-
-const std::string workedExample = "menu1=Home\n"
-                                  "cmd1=cd c:\\\n"
-                                  "menu2=-Tools\n"
-                                  "menu3=Editor\n"
-                                  "cmd3=cd c:\\ed\n"
-                                  "path3=d:\\x\n"
-                                  "menu4=-Sub2\n"
-                                  "menu5=A\n"
-                                  "cmd5=cd a\n"
-                                  "menu6=--\n"
-                                  "menu7=--\n"
-                                  "menu8=Last\n"
-                                  "cmd8=cd z\n";
 
 std::string withEndings(const std::string &text, const std::string &eol)
 {
@@ -92,7 +66,7 @@ TEST_P(ResaveEncodings, WorkedExampleEndsUpLastAndOthersKeepTheirBytes)
     const ToolRun resave = runTool("resave " + file);
     ASSERT_EQ(resave.exitCode, 0) << resave.out;
     EXPECT_EQ(readFile(file),
-        c.encode(withEndings(before + after + "[DirMenu]\n" + workedExample, c.eol)));
+        c.encode(withEndings(before + after + "[DirMenu]\n" + workedExampleLines, c.eol)));
 
     // The example's folders do not exist here, so only the count line is the same everywhere.
     const ToolRun check = runTool("check " + file);
@@ -129,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(MenuTool,
 TEST(MenuTool, PrintShowsTheTreeIndented)
 {
     TempDir dir;
-    const std::string file = dir.write("wincmd.ini", "[DirMenu]\n" + workedExample);
+    const std::string file = dir.write("wincmd.ini", "[DirMenu]\n" + workedExampleLines);
     const ToolRun print = runTool("print " + file);
     EXPECT_EQ(print.exitCode, 0);
     EXPECT_EQ(print.out,

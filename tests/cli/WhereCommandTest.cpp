@@ -1,34 +1,16 @@
 // torvex-menu where and the broken-path lines of torvex-menu check, run as a program over
 // a synthetic Wine prefix.
+#include "support/MenuTool.h"
 #include "support/SyntheticPrefix.h"
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace torvex {
 namespace {
 
-struct ToolRun
-{
-    int exitCode;
-    std::string out;
-};
-
-ToolRun runTool(const std::filesystem::path &prefix, const std::string &args)
-{
-    const std::string command =
-        "WINEPREFIX='" + prefix.string() + "' " + TORVEX_MENU_TOOL + " " + args + " 2>&1";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer {};
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), n);
-    const int status = ::pclose(pipe);
-    return { WEXITSTATUS(status), out };
-}
+using test::runMenuTool;
+using test::ToolRun;
 
 class WhereCommandTest : public ::testing::Test
 {
@@ -48,12 +30,12 @@ protected:
 
 TEST_F(WhereCommandTest, PrintsTheFourSlotsAndTheCount)
 {
-    ToolRun run = runTool(wine.path(), "where 'c:\\FM\\wincmd.ini'");
+    ToolRun run = runMenuTool(wine.path(), "where 'c:\\FM\\wincmd.ini'");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
         "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=C:\\windows\\wincmd.ini\n"
         "4=c:\\FM\\wincmd.ini\ncount=4\n");
-    run = runTool(wine.path(), "where");
+    run = runMenuTool(wine.path(), "where");
     EXPECT_EQ(run.out,
         "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=C:\\windows\\wincmd.ini\n4=\ncount=3\n");
 }
@@ -61,10 +43,10 @@ TEST_F(WhereCommandTest, PrintsTheFourSlotsAndTheCount)
 TEST_F(WhereCommandTest, ThePathsItPrintsCanBeReadAndResaved)
 {
     wine.write("drive_c/windows/wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\n[x]\r\n");
-    ToolRun run = runTool(wine.path(), "print 'C:\\WINDOWS\\wincmd.ini'");
+    ToolRun run = runMenuTool(wine.path(), "print 'C:\\WINDOWS\\wincmd.ini'");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "Home\tcd C:\\\n");
-    run = runTool(wine.path(), "resave 'C:\\windows\\wincmd.ini'");
+    run = runMenuTool(wine.path(), "resave 'C:\\windows\\wincmd.ini'");
     EXPECT_EQ(run.exitCode, 0) << run.out;
     std::ifstream file(wine.path() / "drive_c/windows/wincmd.ini", std::ios::binary);
     const std::string bytes(
@@ -76,7 +58,7 @@ TEST_F(WhereCommandTest, ARegistryTypeErrorIsReported)
 {
     wine.writeUserHive(
         "[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n\"InstallDir\"=hex:01\n");
-    ToolRun run = runTool(wine.path(), "where");
+    ToolRun run = runMenuTool(wine.path(), "where");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "torvex-menu: Invalid data type for 'InstallDir'\n");
 }
@@ -97,7 +79,7 @@ TEST_F(WhereCommandTest, CheckReportsExactlyTheItemsWhoseFoldersAreMissing)
         "menu8=-\r\n"
         "menu9=Bare\r\ncmd9=C:\\Data\r\n"
         "menu10=Other drive\r\ncmd10=cd Q:\\x\r\n");
-    ToolRun run = runTool(wine.path(), "check '" + menu.string() + "'");
+    ToolRun run = runMenuTool(wine.path(), "check '" + menu.string() + "'");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out,
         "11 items\n"

@@ -1,6 +1,7 @@
 #include "menu/DirMenu.h"
 
 #include "support/TreeBuilder.h"
+#include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ namespace {
 
 using test::buildTree;
 using test::outline;
+using test::workedExampleLines;
 
 DirMenuEntries read(const std::string &outlineText)
 {
@@ -38,20 +40,6 @@ const char *workedExampleTree = "Home|cd c:\\\n"
                                 "  Sub2\n"
                                 "    A|cd a\n"
                                 "Last|cd z\n";
-
-const char *workedExampleLines = "menu1=Home\n"
-                                 "cmd1=cd c:\\\n"
-                                 "menu2=-Tools\n"
-                                 "menu3=Editor\n"
-                                 "cmd3=cd c:\\ed\n"
-                                 "path3=d:\\x\n"
-                                 "menu4=-Sub2\n"
-                                 "menu5=A\n"
-                                 "cmd5=cd a\n"
-                                 "menu6=--\n"
-                                 "menu7=--\n"
-                                 "menu8=Last\n"
-                                 "cmd8=cd z\n";
 
 TEST(DirMenu, ProgressRoundsHalvesToEven)
 {

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace torvex::test {
+
+// What a run of torvex-menu printed (stdout and stderr together) and its exit code.
+struct ToolRun
+{
+    int exitCode;
+    std::string out;
+};
+
+// Runs the built torvex-menu with `args` (shell words, quoted by the caller) and WINEPREFIX
+// set to `prefix`.
+ToolRun runMenuTool(const std::filesystem::path &prefix, const std::string &args);
+
+} // namespace torvex::test
