@@ -7,10 +7,8 @@
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/TForm1.h"
 #include "menu/gui/MenuTreeModel.h"
-#include "platform/WindowsView.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/SyntheticPrefix.h"
 #include "support/TreeBuilder.h"
+#include "support/gui/PrefixWindowFixture.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -31,38 +29,16 @@ namespace {
 using test::find;
 using test::outline;
 
-class TForm1DragDropTest : public ::testing::Test
+class TForm1DragDropTest : public test::PrefixWindowFixture
 {
 protected:
     TForm1DragDropTest()
     {
         for (const char *name : { "P", "Q", "R" })
             prefix.makeFolder(std::string("drive_c/Work/") + name);
-        TForm1Environment environment;
-        environment.view =
-            std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
-        environment.programFolder = programFolder.path().string() + "/";
-        environment.messageBoxes = &boxes;
-        environment.candidates = IniCandidates {};
-        environment.startFolder = "C:\\Work";
-        form = std::make_unique<TForm1>(std::move(environment));
-        QApplication::setActiveWindow(form.get());
+        startWindow("C:\\Work");
         tview = form->treeView();
         list = form->dirListBox();
-    }
-
-    ~TForm1DragDropTest() override
-    {
-        form->exitWithoutSaving = true;
-        form->setMessageBoxes(&boxes);
-    }
-
-    void load(const std::string &text)
-    {
-        test::buildTree(form->tree(), text);
-        form->tree().setSelected(form->tree().first());
-        form->setPanelsEnabled(true);
-        form->afterLoad();
     }
 
     int rowOf(const std::string &text) const
@@ -129,10 +105,6 @@ protected:
         return form->findChild<QLineEdit *>(QLatin1String(name))->text();
     }
 
-    test::SyntheticPrefix prefix;
-    test::TempFolder programFolder;
-    test::ScriptedMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
     MenuTreeView *tview = nullptr;
     DirListBox *list = nullptr;
     QString statusWhileDragging;

@@ -5,10 +5,8 @@
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/TForm1.h"
 #include "menu/gui/MenuTreeModel.h"
-#include "platform/WindowsView.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/SyntheticPrefix.h"
 #include "support/TreeBuilder.h"
+#include "support/gui/PrefixWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,48 +32,18 @@ namespace {
 using test::find;
 using test::outline;
 
-class TForm1EditingTest : public ::testing::Test
+class TForm1EditingTest : public test::PrefixWindowFixture
 {
 protected:
     TForm1EditingTest()
     {
         prefix.makeFolder("drive_c/Data");
         prefix.makeFolder("drive_c/Program Files/Tools");
-        TForm1Environment environment;
-        environment.view =
-            std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
-        environment.programFolder = programFolder.path().string() + "/";
-        environment.messageBoxes = &boxes;
-        environment.candidates = IniCandidates {};
-        environment.startFolder = "C:\\";
-        form = std::make_unique<TForm1>(std::move(environment));
-        QApplication::setActiveWindow(form.get());
+        startWindow("C:\\");
         tview = widget<MenuTreeView>("tview");
         editTitle = widget<QLineEdit>("EditTitle");
         editCommand = widget<QLineEdit>("EditCommand");
         editTargetPath = widget<QLineEdit>("EditTargetPath");
-    }
-
-    ~TForm1EditingTest() override
-    {
-        form->exitWithoutSaving = true;
-        form->setMessageBoxes(&boxes);
-    }
-
-    template <class T> T *widget(const char *name) const
-    {
-        T *w = form->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
-    // Fills the tree the way a load does: first node selected, panel enabled, count run.
-    void load(const std::string &text)
-    {
-        test::buildTree(form->tree(), text);
-        form->tree().setSelected(form->tree().first());
-        form->setPanelsEnabled(true);
-        form->afterLoad();
     }
 
     // A mouse click on the row of the node titled `title`.
@@ -95,10 +63,6 @@ protected:
 
     QString status(int panel) const { return form->statusText(panel); }
 
-    test::SyntheticPrefix prefix;
-    test::TempFolder programFolder;
-    test::ScriptedMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
     MenuTreeView *tview = nullptr;
     QLineEdit *editTitle = nullptr;
     QLineEdit *editCommand = nullptr;

@@ -7,6 +7,7 @@
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
+#include "support/gui/WindowEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,16 +55,12 @@ protected:
     // Starts the main window with `candidate` as the only file found ("" for none).
     void start(const std::string &candidate)
     {
-        TForm1Environment environment;
-        environment.view =
-            std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
-        environment.programFolder = dir.path().string() + "/";
-        environment.messageBoxes = &boxes;
+        TForm1Environment environment =
+            test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
         IniCandidates found;
         found.slots[0] = candidate;
         found.iniFileCount = candidate.empty() ? 0 : 1;
         environment.candidates = found;
-        environment.startFolder = "Z:\\";
         boxes.logPath = dir.file("torvex.log");
         form = std::make_unique<TForm1>(std::move(environment));
     }

@@ -12,6 +12,7 @@
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
+#include "support/gui/WindowEnvironment.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -49,13 +50,8 @@ protected:
     // Starts the program as main does: the main window, then the Options dialog.
     void start()
     {
-        TForm1Environment environment;
-        environment.view = view;
-        environment.programFolder = programFolder.path().string() + "/";
-        environment.messageBoxes = &boxes;
-        environment.candidates = IniCandidates {};
-        environment.startFolder = "C:\\Data";
-        form = std::make_unique<TForm1>(std::move(environment));
+        form = std::make_unique<TForm1>(
+            test::windowEnvironment(view, programFolder.path(), boxes, "C:\\Data"));
         form2 = new TForm2(form.get());
     }
 

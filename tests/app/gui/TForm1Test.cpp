@@ -5,10 +5,10 @@
 
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TForm3.h"
-#include "platform/WindowsView.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/Wait.h"
+#include "support/gui/WindowEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,17 +52,13 @@ protected:
     // Starts the main window with these candidate files (slots 1 to 4, "" for empty).
     void start(std::array<std::string, 4> slots = {}, const std::string &startFolder = "Z:\\")
     {
-        TForm1Environment environment;
-        environment.view =
-            std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
-        environment.programFolder = dir.path().string() + "/";
-        environment.messageBoxes = &boxes;
+        TForm1Environment environment =
+            test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, startFolder);
         IniCandidates found;
         found.slots = slots;
         for (const std::string &slot : slots)
             found.iniFileCount += slot.empty() ? 0 : 1;
         environment.candidates = found;
-        environment.startFolder = startFolder;
         form = std::make_unique<TForm1>(std::move(environment));
     }
 

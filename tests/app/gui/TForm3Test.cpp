@@ -4,10 +4,10 @@
 #include "app/gui/TForm3.h"
 
 #include "app/gui/TForm1.h"
-#include "platform/WindowsView.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/Wait.h"
+#include "support/gui/WindowEnvironment.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -25,14 +25,8 @@ class TForm3Test : public testing::Test
 protected:
     TForm3Test()
     {
-        TForm1Environment environment;
-        environment.view =
-            std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
-        environment.programFolder = dir.path().string() + "/";
-        environment.messageBoxes = &boxes;
-        environment.candidates = IniCandidates {};
-        environment.startFolder = "Z:\\";
-        form = std::make_unique<TForm1>(std::move(environment));
+        form = std::make_unique<TForm1>(
+            test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\"));
         chooser = new TForm3(form.get());
         chooser->setPaths({ "C:\\one\\wincmd.ini", "D:\\two\\wincmd.ini" });
         list = chooser->findChild<QListWidget *>(QStringLiteral("lboxIniStier"));

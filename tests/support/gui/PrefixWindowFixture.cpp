@@ -1,0 +1,37 @@
+#include "support/gui/PrefixWindowFixture.h"
+
+#include "platform/WindowsView.h"
+#include "support/TreeBuilder.h"
+#include "support/gui/WindowEnvironment.h"
+
+#include <QApplication>
+
+namespace torvex::test {
+
+PrefixWindowFixture::~PrefixWindowFixture()
+{
+    if (!form)
+        return;
+    form->exitWithoutSaving = true;
+    form->setMessageBoxes(&boxes);
+}
+
+void PrefixWindowFixture::startWindow(const std::string &startFolder)
+{
+    form = std::make_unique<TForm1>(windowEnvironment(
+        std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {})),
+        programFolder.path(),
+        boxes,
+        startFolder));
+    QApplication::setActiveWindow(form.get());
+}
+
+void PrefixWindowFixture::load(const std::string &text)
+{
+    buildTree(form->tree(), text);
+    form->tree().setSelected(form->tree().first());
+    form->setPanelsEnabled(true);
+    form->afterLoad();
+}
+
+} // namespace torvex::test

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/gui/TForm1.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/SyntheticPrefix.h"
+
+#include <QLatin1String>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace torvex::test {
+
+// A main window over a synthetic Wine prefix, with scripted boxes and no menu file found,
+// for widget tests that fill the tree themselves. The window leaves without asking to save.
+class PrefixWindowFixture : public ::testing::Test
+{
+protected:
+    ~PrefixWindowFixture() override;
+
+    // Starts the main window with the folder list at `startFolder` (make the prefix's folders
+    // first) and makes it the active window.
+    void startWindow(const std::string &startFolder);
+
+    // Fills the tree the way a load does: first node selected, panel enabled, count run.
+    void load(const std::string &text);
+
+    template <class T> T *widget(const char *name) const
+    {
+        T *w = form->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
+    SyntheticPrefix prefix;
+    TempFolder programFolder;
+    ScriptedMessageBoxes boxes;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace torvex::test

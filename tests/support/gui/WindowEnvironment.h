@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/gui/TForm1.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace torvex::test {
+
+// What main gives the main window, for a test: the machine as `view` shows it, torvex.ini
+// and the log in `programFolder`, boxes answered by `boxes`, no menu file found (the search
+// is skipped) and the folder list opening at `startFolder`.
+TForm1Environment windowEnvironment(std::shared_ptr<const WindowsView> view,
+    const std::filesystem::path &programFolder,
+    MessageBoxes &boxes,
+    const std::string &startFolder);
+
+// The machine without a Wine prefix: drive Z: is "/".
+std::shared_ptr<const WindowsView> viewWithoutPrefix();
+
+} // namespace torvex::test
