@@ -1,6 +1,7 @@
 #include "app/FolderList.h"
 
 #include "platform/WindowsView.h"
+#include "support/DriveZ.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -11,14 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Without a Wine prefix drive Z: is "/", so a host folder /a/b is Z:\a\b.
-std::string onZ(const fs::path &host)
-{
-    std::string path = "Z:" + host.string();
-    for (char &c : path)
-        c = c == '/' ? '\\' : c;
-    return path;
-}
+using test::onZ;
 
 TEST(FolderListTest, NormalPaths)
 {

@@ -1,7 +1,8 @@
 #include "app/gui/DirListBox.h"
 
-#include "platform/WindowsView.h"
+#include "support/DriveZ.h"
 #include "support/TempDir.h"
+#include "support/gui/WindowEnvironment.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -14,13 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string onZ(const fs::path &host)
-{
-    std::string path = "Z:" + host.string();
-    for (char &c : path)
-        c = c == '/' ? '\\' : c;
-    return path;
-}
+using test::onZ;
 
 class DirListBoxTest : public testing::Test
 {
@@ -29,8 +24,7 @@ protected:
     {
         for (const char *name : { "Top/Data", "Top/apps", "Top/Data/Inner" })
             fs::create_directories(dir.path() / name);
-        list.setWindowsView(
-            std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {})));
+        list.setWindowsView(test::viewWithoutPrefix());
         list.resize(300, 400);
     }
     int rowOf(const std::string &text) const
