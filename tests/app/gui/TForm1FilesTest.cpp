@@ -7,6 +7,7 @@
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
+#include "support/gui/FindWidget.h"
 #include "support/gui/WindowEnvironment.h"
 
 #include <QAction>
@@ -65,12 +66,7 @@ protected:
         form = std::make_unique<TForm1>(std::move(environment));
     }
 
-    QAction *action(const char *name) const
-    {
-        auto *found = form->findChild<QAction *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    QAction *action(const char *name) const { return test::findWidget<QAction>(*form, name); }
     bool menusEnabled() const
     {
         for (const char *name : { "mnuFile", "mnuOptions", "mnuHelp" })

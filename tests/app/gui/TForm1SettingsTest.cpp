@@ -12,6 +12,7 @@
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
+#include "support/gui/FindWidget.h"
 #include "support/gui/WindowEnvironment.h"
 
 #include <QApplication>
@@ -72,9 +73,7 @@ protected:
 
     template <class T> T *widget(const char *name) const
     {
-        T *w = form->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::findWidget<T>(*form, name);
     }
 
     std::string letters() const

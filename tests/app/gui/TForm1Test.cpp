@@ -7,6 +7,7 @@
 #include "app/gui/TForm3.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
+#include "support/gui/FindWidget.h"
 #include "support/gui/Wait.h"
 #include "support/gui/WindowEnvironment.h"
 
@@ -64,9 +65,7 @@ protected:
 
     template <typename T> T *widget(const char *name) const
     {
-        auto *found = form->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return test::findWidget<T>(*form, name);
     }
     QAction *action(const char *name) const { return widget<QAction>(name); }
 

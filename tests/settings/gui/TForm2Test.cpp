@@ -6,6 +6,7 @@
 #include "controls/gui/DeferredError.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
+#include "support/gui/FindWidget.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -78,9 +79,7 @@ class TForm2Test : public ::testing::Test
 protected:
     template <class T> T *widget(const char *name) const
     {
-        T *w = form->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::findWidget<T>(*form, name);
     }
 
     // The dialog, created as at start-up; the colour chooser answers from `nextColour`.

@@ -3,8 +3,7 @@
 #include "app/gui/TForm1.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SyntheticPrefix.h"
-
-#include <QLatin1String>
+#include "support/gui/FindWidget.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,9 +27,7 @@ protected:
 
     template <class T> T *widget(const char *name) const
     {
-        T *w = form->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::findWidget<T>(*form, name);
     }
 
     SyntheticPrefix prefix;
