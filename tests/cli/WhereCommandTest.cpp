@@ -3,7 +3,6 @@
 #include "support/MenuTool.h"
 #include "support/SyntheticPrefix.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace torvex {
@@ -48,9 +47,7 @@ TEST_F(WhereCommandTest, ThePathsItPrintsCanBeReadAndResaved)
     EXPECT_EQ(run.out, "Home\tcd C:\\\n");
     run = runMenuTool(wine.path(), "resave 'C:\\windows\\wincmd.ini'");
     EXPECT_EQ(run.exitCode, 0) << run.out;
-    std::ifstream file(wine.path() / "drive_c/windows/wincmd.ini", std::ios::binary);
-    const std::string bytes(
-        (std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes = test::readFile(wine.path() / "drive_c/windows/wincmd.ini");
     EXPECT_EQ(bytes, "[x]\r\n[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\n");
 }
 

@@ -5,23 +5,14 @@
 #include "support/FaultyFileSystem.h"
 #include "support/SyntheticPrefix.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace torvex;
+using torvex::test::readFile;
 using torvex::test::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string contents(const fs::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
 
 class IniFileTest : public ::testing::Test
 {
@@ -44,7 +35,7 @@ TEST_F(IniFileTest, MissingFileReadsAsEmptyAndIsCreatedByAWrite)
     EXPECT_EQ(files.writes, 0);
 
     ini.writeKey("form1", "top", "100");
-    EXPECT_EQ(contents(path), "[form1]\r\ntop=100\r\n");
+    EXPECT_EQ(readFile(path), "[form1]\r\ntop=100\r\n");
     EXPECT_EQ(ini.path(), path.string());
 }
 
@@ -52,9 +43,9 @@ TEST_F(IniFileTest, EachChangeStartsFromTheFileAsItIsNow)
 {
     folder.write("wincmd.ini", "[a]\nx=1\n");
     ini.writeKey("a", "y", "2");
-    folder.write("wincmd.ini", contents(path) + "[b]\nz=3\n"); // someone else writes
+    folder.write("wincmd.ini", readFile(path) + "[b]\nz=3\n"); // someone else writes
     ini.replaceSection("DirMenu", { { "menu1", "Home" } });
-    EXPECT_EQ(contents(path), "[a]\nx=1\ny=2\n[b]\nz=3\n[DirMenu]\nmenu1=Home\n");
+    EXPECT_EQ(readFile(path), "[a]\nx=1\ny=2\n[b]\nz=3\n[DirMenu]\nmenu1=Home\n");
     EXPECT_EQ(ini.readSection("dirmenu"), (IniEntries { { "menu1", "Home" } }));
 }
 
@@ -76,7 +67,7 @@ TEST_F(IniFileTest, SaveKeepsPermissionsLinksAndLeavesNoTemporaryFiles)
     ini.writeKey("a", "x", "2");
 
     EXPECT_TRUE(fs::is_symlink(path));
-    EXPECT_EQ(contents(real), "[a]\nx=2\n");
+    EXPECT_EQ(readFile(real), "[a]\nx=2\n");
     EXPECT_EQ(fs::status(real).permissions(),
         fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
@@ -94,7 +85,7 @@ TEST_F(IniFileTest, FailedWriteLeavesTheFileAndNamesIt)
         EXPECT_EQ(error.cause(), "No space left on device");
     }
     EXPECT_THROW(ini.eraseSection("DirMenu"), IniWriteError);
-    EXPECT_EQ(contents(path), "[DirMenu]\r\nmenu1=old\r\n");
+    EXPECT_EQ(readFile(path), "[DirMenu]\r\nmenu1=old\r\n");
 }
 
 TEST_F(IniFileTest, RealWriteFailuresReportThePath)
@@ -142,7 +133,7 @@ TEST_F(IniFileTest, RejectedValueIsAWriteError)
         EXPECT_STREQ(error.what(), ("Unable to write to " + path.string()).c_str());
         EXPECT_FALSE(error.cause().empty());
     }
-    EXPECT_EQ(contents(path), "[s]\nk=v\n");
+    EXPECT_EQ(readFile(path), "[s]\nk=v\n");
 }
 
 TEST_F(IniFileTest, IntegersBoolsAndColoursGoThroughStrings)

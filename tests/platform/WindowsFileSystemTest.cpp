@@ -5,7 +5,6 @@
 #include "support/SyntheticPrefix.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace torvex {
@@ -46,9 +45,8 @@ TEST_F(WindowsFileSystemTest, HostPathsAreUsedAsTheyStand)
 TEST_F(WindowsFileSystemTest, WritesGoToTheHostFile)
 {
     files.writeAtomic("C:\\Program Files\\FM\\wincmd.ini", "[DirMenu]\r\n");
-    std::ifstream in(
-        prefix.path() / "drive_c" / "Program Files" / "FM" / "wincmd.ini", std::ios::binary);
-    std::string content((std::istreambuf_iterator<char>(in)), {});
+    std::string content =
+        test::readFile(prefix.path() / "drive_c" / "Program Files" / "FM" / "wincmd.ini");
     EXPECT_EQ(content, "[DirMenu]\r\n");
 }
 

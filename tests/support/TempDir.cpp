@@ -29,7 +29,7 @@ std::string TempDir::write(const std::string &name, const std::string &bytes) co
     return path;
 }
 
-std::string readFile(const std::string &path)
+std::string readFile(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream out;

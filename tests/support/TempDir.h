@@ -26,6 +26,6 @@ private:
 };
 
 // The whole content of a file ("" when it cannot be read).
-std::string readFile(const std::string &path);
+std::string readFile(const std::filesystem::path &path);
 
 } // namespace torvex::test

@@ -26,7 +26,6 @@
 #include <QTreeView>
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace torvex {
@@ -179,9 +178,7 @@ TEST_F(TForm1Test, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn)
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, "Error");
     EXPECT_NE(boxes.last().text.find(unreadable), std::string::npos) << boxes.last().text;
-    std::ifstream log(dir.file("torvex.log"), std::ios::binary);
-    const std::string entry(
-        (std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    const std::string entry = test::readFile(dir.file("torvex.log"));
     EXPECT_NE(entry.find("Sender: TForm3\r\n"), std::string::npos) << entry;
     EXPECT_TRUE(widget<QMenu>("mnuFile")->isEnabled());
 }
