@@ -6,6 +6,7 @@
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TForm1.h"
 #include "app/gui/UserInput.h"
+#include "controls/gui/VelDrivePanel.h"
 #include "editor/EditorTexts.h"
 #include "editor/MenuEditor.h"
 #include "platform/WindowsView.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+
+#include <cctype>
 
 namespace torvex {
 
@@ -249,8 +252,18 @@ void TForm1::SButShowFolderClick()
     // The list takes Windows paths: a host path in a command goes through its drive.
     const auto host = m_view->hostPath(*folder);
     const auto windows = host ? m_view->windowsPath(*host) : std::nullopt;
-    if (windows)
-        m_dirListBox->setDirectory(*windows);
+    if (!windows)
+        return;
+    m_dirListBox->setDirectory(*windows);
+    // The drive buttons follow the list onto another drive, so the button that is down
+    // names the drive shown (and is the one stored at close). Its click finds the list
+    // already on that drive and leaves the folder alone.
+    TVelDrivePanel *panel = velDrives();
+    const char drive = m_dirListBox->drive();
+    if (panel && drive != 0 && panel->model().isDriveShown(drive)
+        && std::toupper(static_cast<unsigned char>(panel->drive()))
+            != std::toupper(static_cast<unsigned char>(drive)))
+        panel->setDrive(drive);
 }
 
 void TForm1::updateItemCount()

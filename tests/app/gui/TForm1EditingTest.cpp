@@ -4,6 +4,7 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/TForm1.h"
+#include "controls/gui/VelDrivePanel.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
@@ -296,6 +297,25 @@ TEST_F(TForm1EditingTest, InputWaitingDuringASearchIsDropped)
     EXPECT_EQ(outline(form->tree()), "N1|cd C:\\Data\nN2|cd C:\\Data\nN3|cd C:\\Data\n");
     EXPECT_EQ(editTitle->text(), QStringLiteral("N1"));
     EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+// Show Command folder onto another drive: the drive button that is down follows the list.
+class ShowFolderDriveTest : public test::PrefixWindowFixture
+{
+};
+
+TEST_F(ShowFolderDriveTest, TheDriveButtonsFollowTheListOntoAnotherDrive)
+{
+    prefix.makeFolder("drive_d/Photos/2024");
+    prefix.linkDrive('d', "../drive_d");
+    startWindow("C:\\");
+    load("P|cd D:\\Photos\\2024\n");
+    auto *panel = widget<TVelDrivePanel>("VelDrives");
+    ASSERT_EQ(panel->drive(), 'C');
+
+    widget<QToolButton>("SButShowFolder")->click();
+    EXPECT_EQ(form->dirListBox()->directory(), "D:\\Photos\\2024");
+    EXPECT_EQ(panel->drive(), 'D');
 }
 
 } // namespace
