@@ -1,6 +1,9 @@
 #include "app/gui/QtMessageBoxes.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace torvex {
 
@@ -54,6 +57,21 @@ MsgResult fromQt(int button, MsgButtons buttons)
                                        : MsgResult::Cancel;
 }
 
+// A short message makes a narrow box whose title bar cuts the caption ("Nothi...o save"):
+// the box is made at least as wide as the caption plus room for the frame's buttons.
+void keepCaptionWhole(QMessageBox &box)
+{
+    constexpr int frameButtons = 120;
+    const int wanted = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + frameButtons;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+            grid->rowCount(),
+            0,
+            1,
+            grid->columnCount());
+    }
+}
+
 } // namespace
 
 MsgResult QtMessageBoxes::ask(
@@ -83,6 +101,7 @@ MsgResult QtMessageBoxes::show(const std::string &text,
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(toQt(icon), QString::fromStdString(caption), body, toQt(buttons), m_owner);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    keepCaptionWhole(box);
     box.show();
     if (x || y) {
         // Shown first, so that an axis without a value keeps the place the box chose.
