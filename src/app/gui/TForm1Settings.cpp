@@ -201,6 +201,20 @@ void TForm1::VelDrivesClickButton(char drive)
     if (m_dirListBox->drive() != 0 && upper(m_dirListBox->drive()) == upper(drive))
         return;
     m_dirListBox->setDrive(drive);
+    const char shown = m_dirListBox->drive();
+    if (shown != 0 && upper(shown) == upper(drive))
+        return;
+    // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
+    // list stays where it was, and the user is told instead of a button that did nothing.
+    // Once the click is over, the button of the list's drive goes back down.
+    globalErrorHandler(m_dirListBox->metaObject()->className(),
+        std::string("Drive ") + static_cast<char>(upper(drive)) + ": is not available");
+    QTimer::singleShot(0, this, [this] {
+        TVelDrivePanel *panel = velDrives();
+        const char listDrive = m_dirListBox->drive();
+        if (panel && listDrive != 0 && panel->model().isDriveShown(listDrive))
+            panel->setDrive(listDrive);
+    });
 }
 
 void TForm1::mnuOptionsOptionsClick()

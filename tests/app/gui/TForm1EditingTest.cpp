@@ -299,7 +299,8 @@ TEST_F(TForm1EditingTest, InputWaitingDuringASearchIsDropped)
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
-// Show Command folder onto another drive: the drive button that is down follows the list.
+// The drive buttons and the folder list's drive: the button that is down names the list's
+// drive, after Show Command folder onto another drive or a click on a drive it cannot read.
 class ShowFolderDriveTest : public test::PrefixWindowFixture
 {
 };
@@ -316,6 +317,23 @@ TEST_F(ShowFolderDriveTest, TheDriveButtonsFollowTheListOntoAnotherDrive)
     widget<QToolButton>("SButShowFolder")->click();
     EXPECT_EQ(form->dirListBox()->directory(), "D:\\Photos\\2024");
     EXPECT_EQ(panel->drive(), 'D');
+}
+
+TEST_F(ShowFolderDriveTest, ADriveThatCannotBeReadIsReportedAndItsButtonGoesBackUp)
+{
+    prefix.linkDrive('e', prefix.path() / "gone");
+    startWindow("C:\\");
+    auto *panel = widget<TVelDrivePanel>("VelDrives");
+    panel->setDriveTypes({ TVelDriveType::drtFixed, TVelDriveType::drtUnavailable });
+    ASSERT_TRUE(panel->model().isDriveShown('E'));
+
+    panel->setDrive('E');
+    EXPECT_EQ(form->dirListBox()->directory(), "C:\\");
+    ASSERT_FALSE(boxes.empty());
+    EXPECT_EQ(boxes.last().caption, "Error");
+    EXPECT_EQ(boxes.last().text, "Drive E: is not available");
+    QApplication::processEvents();
+    EXPECT_EQ(panel->drive(), 'C');
 }
 
 } // namespace
