@@ -20,6 +20,15 @@ std::string edited(std::string_view bytes, const std::function<void(IniDocument 
     return doc.toBytes();
 }
 
+// The bytes after writing one key.
+std::string withKey(
+    std::string_view bytes, std::string_view section, std::string_view key, std::string_view value)
+{
+    return edited(bytes, [&](IniDocument &d) {
+        d.writeKey(section, key, value);
+    });
+}
+
 std::string utf16(std::u16string_view text)
 {
     std::string bytes = "\xFF\xFE";
@@ -227,71 +236,31 @@ TEST(IniDocumentTest, WriteKeyReplacesInPlace)
 {
     const std::string input =
         "[a]\r\nx=1\r\n[s]\r\n  Key = old value  \r\nkey=second\r\n; c\r\n[b]\ny=2\n";
-    EXPECT_EQ(edited(input,
-                  [](IniDocument &d) {
-                      d.writeKey("S", "KEY", "new");
-                  }),
+    EXPECT_EQ(withKey(input, "S", "KEY", "new"),
         "[a]\r\nx=1\r\n[s]\r\n  Key = new\r\nkey=second\r\n; c\r\n[b]\ny=2\n");
-    EXPECT_EQ(edited("[s]\nk=\n",
-                  [](IniDocument &d) {
-                      d.writeKey("s", "k", " \"q\" ");
-                  }),
-        "[s]\nk= \"q\" \n");
+    EXPECT_EQ(withKey("[s]\nk=\n", "s", "k", " \"q\" "), "[s]\nk= \"q\" \n");
 }
 
 TEST(IniDocumentTest, WriteKeyAppendsAfterLastLineOfSection)
 {
     // Blank lines and comments that end a section stay before the next header.
-    EXPECT_EQ(edited("[a]\r\nx=1\r\n\r\n; about b\r\n[b]\r\n",
-                  [](IniDocument &d) {
-                      d.writeKey("a", "y", "2");
-                  }),
+    EXPECT_EQ(withKey("[a]\r\nx=1\r\n\r\n; about b\r\n[b]\r\n", "a", "y", "2"),
         "[a]\r\nx=1\r\ny=2\r\n\r\n; about b\r\n[b]\r\n");
-    EXPECT_EQ(edited("[a]\n; only a comment\n\n[b]\n",
-                  [](IniDocument &d) {
-                      d.writeKey("a", "y", "2");
-                  }),
+    EXPECT_EQ(withKey("[a]\n; only a comment\n\n[b]\n", "a", "y", "2"),
         "[a]\ny=2\n; only a comment\n\n[b]\n");
-    EXPECT_EQ(edited("[a]\r\nx=1\r\ntext\r\n\r\n",
-                  [](IniDocument &d) {
-                      d.writeKey("a", "y", "");
-                  }),
-        "[a]\r\nx=1\r\ntext\r\ny=\r\n\r\n");
+    EXPECT_EQ(
+        withKey("[a]\r\nx=1\r\ntext\r\n\r\n", "a", "y", ""), "[a]\r\nx=1\r\ntext\r\ny=\r\n\r\n");
     // Only the first section of the name receives the key.
-    EXPECT_EQ(edited("[a]\nx=1\n[a]\nz=3\n",
-                  [](IniDocument &d) {
-                      d.writeKey("a", "z", "9");
-                  }),
-        "[a]\nx=1\nz=9\n[a]\nz=3\n");
+    EXPECT_EQ(withKey("[a]\nx=1\n[a]\nz=3\n", "a", "z", "9"), "[a]\nx=1\nz=9\n[a]\nz=3\n");
 }
 
 TEST(IniDocumentTest, NewLinesFollowTheFileAndEndTheLastLine)
 {
-    EXPECT_EQ(edited("",
-                  [](IniDocument &d) {
-                      d.writeKey("s", "k", "v");
-                  }),
-        "[s]\r\nk=v\r\n");
-    EXPECT_EQ(edited("[a]\nx=1",
-                  [](IniDocument &d) {
-                      d.writeKey("s", "k", "v");
-                  }),
-        "[a]\nx=1\n[s]\nk=v\n");
-    EXPECT_EQ(edited("[a]\nx=1",
-                  [](IniDocument &d) {
-                      d.writeKey("a", "k", "v");
-                  }),
-        "[a]\nx=1\nk=v\n");
-    EXPECT_EQ(edited("[a]",
-                  [](IniDocument &d) {
-                      d.writeKey("a", "k", "v");
-                  }),
-        "[a]\r\nk=v\r\n");
-    EXPECT_EQ(edited("[a]\r\nx=1\n[b]\ny=2",
-                  [](IniDocument &d) {
-                      d.writeKey("b", "k", "v");
-                  }),
-        "[a]\r\nx=1\n[b]\ny=2\r\nk=v\r\n");
+    EXPECT_EQ(withKey("", "s", "k", "v"), "[s]\r\nk=v\r\n");
+    EXPECT_EQ(withKey("[a]\nx=1", "s", "k", "v"), "[a]\nx=1\n[s]\nk=v\n");
+    EXPECT_EQ(withKey("[a]\nx=1", "a", "k", "v"), "[a]\nx=1\nk=v\n");
+    EXPECT_EQ(withKey("[a]", "a", "k", "v"), "[a]\r\nk=v\r\n");
+    EXPECT_EQ(withKey("[a]\r\nx=1\n[b]\ny=2", "b", "k", "v"), "[a]\r\nx=1\n[b]\ny=2\r\nk=v\r\n");
 }
 
 TEST(IniDocumentTest, WriteKeyRejectsTextThatWouldBreakTheFile)
