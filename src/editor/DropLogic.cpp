@@ -34,7 +34,10 @@ DropLogic::DragOverResult DropLogic::dragOver(
     if (source == DragSource::Other)
         return result;
     m_tree.setSelected(nodeUnderPointer);
-    result.accept = nodeUnderPointer != nullptr;
+    // An empty tree has no node to drop onto: folders dropped anywhere on it become the
+    // first entries, so a menu can be started by dragging.
+    result.accept =
+        nodeUnderPointer != nullptr || (source == DragSource::DirList && m_tree.isEmpty());
     m_view.showStatus(nodeUnderPointer ? nodeUnderPointer->title() : std::string());
     if (y > viewHeight - dragScrollMargin)
         result.scroll = DragScroll::LineDown;
