@@ -33,13 +33,18 @@ public:
     MessageBoxes *messageBoxes() override { return &boxes; }
 };
 
-TEST(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
+class DirMenuFile : public ::testing::Test
 {
+protected:
     TempDir dir;
-    const std::string file = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
     MenuTree tree;
-    buildTree(tree, "Old\n");
     RecordingUi ui;
+};
+
+TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
+{
+    const std::string file = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
+    buildTree(tree, "Old\n");
     ASSERT_TRUE(loadData(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(outline(tree), "Home|cd c:\\\n");
     EXPECT_EQ(tree.selected(), tree.first());
@@ -59,12 +64,9 @@ TEST(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
             "idle" }));
 }
 
-TEST(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
+TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 {
-    TempDir dir;
-    MenuTree tree;
     buildTree(tree, "Keep\n");
-    RecordingUi ui;
     EXPECT_FALSE(loadData(dir.file("gone.ini"), tree, ui, FileSystem::real()));
     EXPECT_EQ(outline(tree), "Keep\n");
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
@@ -75,24 +77,18 @@ TEST(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
     EXPECT_EQ(ui.boxes.last().icon, MsgIcon::Information);
 }
 
-TEST(DirMenuFile, AFileWithoutTheSectionGivesAnEmptyTree)
+TEST_F(DirMenuFile, AFileWithoutTheSectionGivesAnEmptyTree)
 {
-    TempDir dir;
-    MenuTree tree;
     buildTree(tree, "Old\n");
-    RecordingUi ui;
     EXPECT_TRUE(loadData(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real()));
     EXPECT_TRUE(tree.isEmpty());
     EXPECT_EQ(tree.selected(), nullptr);
 }
 
-TEST(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
+TEST_F(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
 {
-    TempDir dir;
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=x\r\n");
-    MenuTree tree;
     buildTree(tree, "Keep\n");
-    RecordingUi ui;
     test::FaultyFileSystem fs;
     fs.failReads = true;
     EXPECT_THROW(loadData(file, tree, ui, fs), IniReadError);
@@ -100,13 +96,10 @@ TEST(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
     EXPECT_EQ(ui.events.back(), "idle") << "the cursor is restored";
 }
 
-TEST(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
+TEST_F(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
 {
-    TempDir dir;
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\n[Other]\r\na=1\r\n");
-    MenuTree tree;
     buildTree(tree, "New|cd d:\\\n");
-    RecordingUi ui;
     EXPECT_TRUE(gemData(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(readFile(file), "[Other]\r\na=1\r\n[DirMenu]\r\nmenu1=New\r\ncmd1=cd d:\\\r\n");
     EXPECT_EQ(ui.events,
@@ -119,31 +112,25 @@ TEST(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
             "menus on" }));
 }
 
-TEST(DirMenuFile, SaveDoesNothingForAnEmptyTreeOrAMissingFile)
+TEST_F(DirMenuFile, SaveDoesNothingForAnEmptyTreeOrAMissingFile)
 {
-    TempDir dir;
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\n");
     MenuTree empty;
-    RecordingUi ui;
     EXPECT_FALSE(gemData(file, empty, ui, FileSystem::real()));
     EXPECT_TRUE(ui.events.empty());
     EXPECT_EQ(readFile(file), "[DirMenu]\r\nmenu1=old\r\n");
 
-    MenuTree tree;
     buildTree(tree, "x\n");
     EXPECT_FALSE(gemData(dir.file("missing.ini"), tree, ui, FileSystem::real()));
     EXPECT_EQ(ui.events, (std::vector<std::string> { "menus off", "menus on" }));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.ini")));
 }
 
-TEST(DirMenuFile, FailedSaveLeavesTheFileAndSaysNothingWasSaved)
+TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysNothingWasSaved)
 {
-    TempDir dir;
     const std::string original = "[DirMenu]\r\nmenu1=old\r\ncmd1=cd c:\\\r\n[Other]\r\na=1\r\n";
     const std::string file = dir.write("w.ini", original);
-    MenuTree tree;
     buildTree(tree, "New\n");
-    RecordingUi ui;
     test::FaultyFileSystem fs;
     fs.failWrites = true;
     EXPECT_FALSE(gemData(file, tree, ui, fs));
