@@ -58,10 +58,7 @@ protected:
     {
         TForm1Environment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
-        IniCandidates found;
-        found.slots[0] = candidate;
-        found.iniFileCount = candidate.empty() ? 0 : 1;
-        environment.candidates = found;
+        environment.candidates = test::foundFiles({ candidate });
         boxes.logPath = dir.file("torvex.log");
         form = std::make_unique<TForm1>(std::move(environment));
     }

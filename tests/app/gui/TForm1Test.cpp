@@ -54,11 +54,7 @@ protected:
     {
         TForm1Environment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, startFolder);
-        IniCandidates found;
-        found.slots = slots;
-        for (const std::string &slot : slots)
-            found.iniFileCount += slot.empty() ? 0 : 1;
-        environment.candidates = found;
+        environment.candidates = test::foundFiles(slots);
         form = std::make_unique<TForm1>(std::move(environment));
     }
 

@@ -18,6 +18,15 @@ TForm1Environment windowEnvironment(std::shared_ptr<const WindowsView> view,
     return environment;
 }
 
+IniCandidates foundFiles(const std::array<std::string, 4> &slots)
+{
+    IniCandidates found;
+    found.slots = slots;
+    for (const std::string &slot : slots)
+        found.iniFileCount += slot.empty() ? 0 : 1;
+    return found;
+}
+
 std::shared_ptr<const WindowsView> viewWithoutPrefix()
 {
     return std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));

@@ -2,6 +2,7 @@
 
 #include "app/gui/TForm1.h"
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -15,6 +16,10 @@ TForm1Environment windowEnvironment(std::shared_ptr<const WindowsView> view,
     const std::filesystem::path &programFolder,
     MessageBoxes &boxes,
     const std::string &startFolder);
+
+// Candidates as a search would find them: these four slots ("" for an empty one) and the
+// count of those that are not empty.
+IniCandidates foundFiles(const std::array<std::string, 4> &slots);
 
 // The machine without a Wine prefix: drive Z: is "/".
 std::shared_ptr<const WindowsView> viewWithoutPrefix();
