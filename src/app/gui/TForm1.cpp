@@ -154,6 +154,11 @@ void TForm1::buildPopupMenu()
         "Add &submemu",
         QKeySequence(Qt::Key_Equal),
         &TForm1::mnuPopupAddSubMenuClick);
+    // On layouts where that key types "+" itself (German, Nordic) it arrives as the plus key.
+    auto *plusKey =
+        new QShortcut(QKeySequence(Qt::Key_Plus), m_tview, nullptr, nullptr, Qt::WidgetShortcut);
+    plusKey->setObjectName(QStringLiteral("mnuPopupAddSubMenuPlusKey"));
+    connect(plusKey, &QShortcut::activated, this, &TForm1::mnuPopupAddSubMenuClick);
     m_mnuPopUpAddSisterMenu = addPopupEntry("mnuPopUpAddSisterMenu",
         "&Add sister menu",
         QKeySequence(Qt::Key_Insert),

@@ -97,6 +97,11 @@ TEST_F(TForm1EditingTest, TreeKeysRunTheContextMenuCommands)
     EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\nNew\n");
     EXPECT_EQ(status(1), QStringLiteral(" 6 items"));
     EXPECT_TRUE(boxes.empty());
+
+    // A layout whose plus key types "+" sends the plus key itself.
+    clickNode("C");
+    treeKey(Qt::Key_Plus);
+    EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\n  New\nNew\n");
 }
 
 TEST_F(TForm1EditingTest, KeysInAnEditDoNotRunTreeCommands)
