@@ -34,10 +34,7 @@ DropLogic::DragOverResult DropLogic::dragOver(
     if (source == DragSource::Other)
         return result;
     m_tree.setSelected(nodeUnderPointer);
-    // An empty tree has no node to drop onto: folders dropped anywhere on it become the
-    // first entries, so a menu can be started by dragging.
-    result.accept =
-        nodeUnderPointer != nullptr || (source == DragSource::DirList && m_tree.isEmpty());
+    result.accept = nodeUnderPointer != nullptr;
     m_view.showStatus(nodeUnderPointer ? nodeUnderPointer->title() : std::string());
     if (y > viewHeight - dragScrollMargin)
         result.scroll = DragScroll::LineDown;

@@ -89,10 +89,9 @@ public:
         DragScroll scroll = DragScroll::None;
     };
     // The pointer moved during a drag. Selects `nodeUnderPointer` (none over empty space),
-    // shows its title (or an empty status) and accepts when a node is under the pointer, or
-    // when folders come over an empty tree. `y` is measured from the tree's top edge, `viewHeight`
-    // is the tree's height. A source other than the list or the tree is refused with no other
-    // effect.
+    // shows its title (or an empty status) and accepts exactly when a node is under the
+    // pointer. `y` is measured from the tree's top edge, `viewHeight` is the tree's height.
+    // A source other than the list or the tree is refused with no other effect.
     DragOverResult dragOver(DragSource source, MenuNode *nodeUnderPointer, int y, int viewHeight);
 
     // Performs a drop onto the selected node. A move into the moved node's own subtree shows

@@ -436,14 +436,6 @@ TEST_F(DropTest, DragOverSelectsTheNodeUnderThePointer)
     EXPECT_EQ(view.calls, std::vector<std::string> { "status:" });
 }
 
-TEST_F(DropTest, AnEmptyTreeTakesFoldersAnywhereButNotNodes)
-{
-    EXPECT_TRUE(logic.dragOver(DragSource::DirList, nullptr, 100, 400).accept);
-    EXPECT_FALSE(logic.dragOver(DragSource::Tree, nullptr, 100, 400).accept);
-    buildTree(tree, "Alpha\n");
-    EXPECT_FALSE(logic.dragOver(DragSource::DirList, nullptr, 100, 400).accept);
-}
-
 TEST_F(DropTest, DragOverRefusesForeignSources)
 {
     buildTree(tree, "Alpha\nBeta\n");

@@ -152,9 +152,7 @@ void TForm1::tviewDragDrop(QDropEvent *event)
     request.source = dnd.sourceOf(event);
     // The target is the node the last move selected, not the row under the pointer now:
     // scrolling at an edge moves another row under a pointer that stands still.
-    // Folders dropped on an empty tree start the menu; otherwise a drop needs a target.
-    const bool startsMenu = request.source == DragSource::DirList && m_tree.isEmpty();
-    if (request.source == DragSource::Other || (!m_tree.selected() && !startsMenu)) {
+    if (request.source == DragSource::Other || !m_tree.selected()) {
         event->ignore();
         return;
     }
@@ -173,15 +171,8 @@ void TForm1::tviewDragDrop(QDropEvent *event)
     // not shown under the drag's cursor and pointer grab.
     QMetaObject::invokeMethod(
         &dnd,
-        [this, &dnd, request, startsMenu] {
+        [&dnd, request] {
             dnd.logic.drop(request);
-            // As Add menu does, the first entries make the item editor usable; the first of
-            // them is shown in it.
-            if (startsMenu && !m_tree.isEmpty()) {
-                m_panelData->setEnabled(true);
-                m_tree.setSelected(m_tree.first());
-                tviewClick();
-            }
         },
         Qt::QueuedConnection);
 }
