@@ -65,7 +65,10 @@ INSTANTIATE_TEST_SUITE_P(MenuTree,
         AttachCase { AttachMode::AddFirst, "A\n  N\n  A1\n  T\n    T1\n  A3\nB\n" },
         AttachCase { AttachMode::AddChild, "A\n  A1\n  T\n    T1\n    N\n  A3\nB\n" },
         AttachCase { AttachMode::AddChildFirst, "A\n  A1\n  T\n    N\n    T1\n  A3\nB\n" },
-        AttachCase { AttachMode::Insert, "A\n  A1\n  N\n  T\n    T1\n  A3\nB\n" }));
+        AttachCase { AttachMode::Insert, "A\n  A1\n  N\n  T\n    T1\n  A3\nB\n" }),
+    [](const auto &info) {
+        return "Mode" + std::to_string(static_cast<int>(info.param.mode));
+    });
 
 TEST(MenuTree, NewNodesHaveFreshRecordsAndKindPictures)
 {
