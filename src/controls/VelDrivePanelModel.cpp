@@ -333,4 +333,18 @@ void VelDrivePanelModel::notifyDownStates()
         m_downStatesChanged();
 }
 
+void setUpMainWindowDrives(VelDrivePanelModel &model)
+{
+    model.setButtonWidth(44);
+    model.setButtonHeight(22);
+    model.setButtonSpacing(0);
+    model.setButtonHintTemplate(" [DD] ");
+    model.setButtonCaptionTemplate("[DR]");
+    model.setGroupIndex(128);
+    model.setDriveTypes({ TVelDriveType::drtUnknown,
+        TVelDriveType::drtFixed,
+        TVelDriveType::drtRemote,
+        TVelDriveType::drtRamDisk });
+}
+
 } // namespace torvex

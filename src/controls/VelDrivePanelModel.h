@@ -233,4 +233,9 @@ private:
     std::function<void()> m_downStatesChanged;
 };
 
+// Sets the properties of the main window's drive panel: buttons 44 by 22 without spacing,
+// hint " [DD] ", caption "[DR]", one exclusive group, and the drive types it is built with
+// (unknown, fixed, network and RAM disks) until the Options replace them.
+void setUpMainWindowDrives(VelDrivePanelModel &model);
+
 } // namespace torvex

@@ -108,17 +108,7 @@ QWidget *TForm1::createVelDrives(QWidget *parent)
 {
     auto *panel = new TVelDrivePanel(*m_view, parent);
     panel->setObjectName(QStringLiteral("VelDrives"));
-    VelDrivePanelModel &model = panel->model();
-    model.setButtonWidth(44);
-    model.setButtonHeight(22);
-    model.setButtonSpacing(0);
-    model.setButtonHintTemplate(" [DD] ");
-    model.setButtonCaptionTemplate("[DR]");
-    model.setGroupIndex(128);
-    model.setDriveTypes({ TVelDriveType::drtUnknown,
-        TVelDriveType::drtFixed,
-        TVelDriveType::drtRemote,
-        TVelDriveType::drtRamDisk });
+    setUpMainWindowDrives(panel->model());
     panel->loaded();
     // Bound after the panel is set up: the folder list is placed by the settings later.
     panel->setOnClickButton([this](TVelDrivePanel *, QToolButton *, char drive) {

@@ -39,17 +39,7 @@ protected:
     // The main window's instance: 44 by 22, no spacing, bare letters, one drive down.
     void makeMainWindowPanel()
     {
-        VelDrivePanelModel &model = panel->model();
-        model.setButtonWidth(44);
-        model.setButtonHeight(22);
-        model.setButtonSpacing(0);
-        model.setButtonHintTemplate(" [DD] ");
-        model.setButtonCaptionTemplate("[DR]");
-        model.setGroupIndex(128);
-        model.setDriveTypes({ TVelDriveType::drtUnknown,
-            TVelDriveType::drtFixed,
-            TVelDriveType::drtRemote,
-            TVelDriveType::drtRamDisk });
+        setUpMainWindowDrives(panel->model());
         panel->loaded();
         window.show();
         clicks.clear();
