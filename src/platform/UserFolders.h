@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/WinePrefix.h"
+
+#include <filesystem>
+
+namespace torvex {
+
+// The per-user folders where a Linux desktop program keeps its files, after the XDG base
+// directory rules: a variable that is unset, empty or not an absolute path falls back to its
+// default under $HOME. Each function returns Torvex's own subfolder; none creates anything.
+// With neither the variable nor HOME set, the result is empty.
+
+// $XDG_CONFIG_HOME/torvex, default ~/.config/torvex: settings (torvex.ini).
+std::filesystem::path userConfigFolder(const Environment &environment);
+
+// $XDG_STATE_HOME/torvex, default ~/.local/state/torvex: the log and recovery copies.
+std::filesystem::path userStateFolder(const Environment &environment);
+
+} // namespace torvex
