@@ -26,7 +26,7 @@ struct IniCandidates
 // opened or either value is missing or empty. Throws RegistryError for a non-string value.
 std::string registryIniPath(const RegistryView &registry, bool isMachine);
 
-// Fills the four slots, empties every slot that names no existing file, removes duplicates
+// Fills the four slots, empties every slot for which `fileExists` is false, removes duplicates
 // (exact, case-sensitive texts: 2 against 1; 3 against 1, then 2; 4 against 1, 2, then 3)
 // and counts the rest. `windowsFolder` "" leaves slot 3 empty; `firstArgument` is used
 // unchanged. Throws RegistryError from the registry reads.
@@ -36,7 +36,8 @@ IniCandidates locateIniFiles(const RegistryView &registry,
     const std::function<bool(std::string_view)> &fileExists);
 
 // The same over a Windows view, with the Windows folder that the system folder component
-// reports (`windowsFolder`) and existence tested through the view.
+// reports (`windowsFolder`). A slot counts only when it names a regular file or a symbolic
+// link to one (WindowsView::fileExists): a folder, FIFO, device or socket is no candidate.
 IniCandidates locateIniFiles(
     const WindowsView &view, std::string_view windowsFolder, std::string_view firstArgument);
 

@@ -19,7 +19,8 @@ constexpr int exitFine = 0;
 constexpr int exitFindings = 1;
 constexpr int exitError = 2;
 
-const char *usage = "usage: torvex-menu print FILE | check FILE | resave FILE | where [PATH]";
+const char *usage = "usage: torvex-menu print FILE | check FILE | resave FILE | where [PATH]"
+                    " | --help | --version";
 
 // Loading and saving without a window: failures of the save are kept for the caller.
 class ToolUi : public MenuFileUi
@@ -29,18 +30,20 @@ public:
     std::string failure;
 };
 
-// Fails with a one-line message when `path` cannot be used as a menu file.
-void requireFile(const std::string &path, const FileSystem &fs)
+// Fails with a one-line message when `path` is not a regular file (or a link to one), the
+// same rule by which "where" counts a candidate.
+void requireFile(const std::string &path, const FileSystem &fs, const WindowsView &view)
 {
-    if (fs.dirExists(path))
-        throw TorvexError(path + ": is a folder, not a file");
-    if (!fs.fileExists(path))
-        throw TorvexError(path + ": no such file");
+    if (fs.fileExists(path))
+        return;
+    if (fs.dirExists(path) || view.pathExists(path))
+        throw TorvexError(path + ": not a regular file");
+    throw TorvexError(path + ": no such file");
 }
 
-void loadMenu(const std::string &path, MenuTree &tree, FileSystem &fs)
+void loadMenu(const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
 {
-    requireFile(path, fs);
+    requireFile(path, fs, view);
     ToolUi ui;
     loadData(path, tree, ui, fs);
 }
@@ -62,18 +65,18 @@ void printTree(const MenuTree &tree, std::ostream &out)
     });
 }
 
-int print(const std::string &path, std::ostream &out, FileSystem &fs)
+int print(const std::string &path, std::ostream &out, FileSystem &fs, const WindowsView &view)
 {
     MenuTree tree;
-    loadMenu(path, tree, fs);
+    loadMenu(path, tree, fs, view);
     printTree(tree, out);
     return exitFine;
 }
 
-int check(const std::string &path, std::ostream &out, FileSystem &fs)
+int check(const std::string &path, std::ostream &out, FileSystem &fs, const WindowsView &view)
 {
     MenuTree tree;
-    loadMenu(path, tree, fs);
+    loadMenu(path, tree, fs, view);
     const std::size_t count = itemCount(tree);
     out << itemCountText(count).substr(1) << '\n';
     bool found = false;
@@ -86,15 +89,20 @@ int check(const std::string &path, std::ostream &out, FileSystem &fs)
         }
         return true;
     });
-    if (reportBrokenPaths(tree, WindowsView::open(processEnvironment()), out))
+    if (reportBrokenPaths(tree, view, out))
         found = true;
     return found || count >= itemLimit ? exitFindings : exitFine;
 }
 
-int resave(const std::string &path, FileSystem &fs)
+// A menu that reads as empty is not written: the editor never saves an empty tree either.
+int resave(const std::string &path, std::ostream &err, FileSystem &fs, const WindowsView &view)
 {
     MenuTree tree;
-    loadMenu(path, tree, fs);
+    loadMenu(path, tree, fs, view);
+    if (tree.isEmpty()) {
+        err << "torvex-menu: " << path << ": the menu is empty; nothing was written\n";
+        return exitFine;
+    }
     ToolUi ui;
     gemData(path, tree, ui, fs);
     if (!ui.failure.empty())
@@ -104,28 +112,39 @@ int resave(const std::string &path, FileSystem &fs)
 
 } // namespace
 
-int runMenuTool(
-    const std::vector<std::string> &args, std::ostream &out, std::ostream &err, FileSystem &fs)
+int runMenuTool(const std::vector<std::string> &args,
+    std::ostream &out,
+    std::ostream &err,
+    FileSystem &fs,
+    const WindowsView &view)
 {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << usage << '\n';
+        return exitFine;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "torvex-menu " << TORVEX_VERSION << '\n';
+        return exitFine;
+    }
     using Command = std::function<int(const std::string &)>;
     const std::map<std::string, Command> commands = {
         { "print",
             [&](const std::string &file) {
-                return print(file, out, fs);
+                return print(file, out, fs, view);
             } },
         { "check",
             [&](const std::string &file) {
-                return check(file, out, fs);
+                return check(file, out, fs, view);
             } },
         { "resave",
             [&](const std::string &file) {
-                return resave(file, fs);
+                return resave(file, err, fs, view);
             } },
     };
     if (!args.empty() && args[0] == "where" && args.size() <= 2) {
         try {
             const std::vector<std::string> paths(args.begin() + 1, args.end());
-            return runWhere(paths, WindowsView::open(processEnvironment()), out);
+            return runWhere(paths, view, out);
         } catch (const std::exception &error) {
             err << "torvex-menu: " << error.what() << '\n';
             return exitError;

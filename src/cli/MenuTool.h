@@ -7,10 +7,16 @@
 namespace torvex {
 
 class FileSystem;
+class WindowsView;
 
-// The torvex-menu command line: `args` without the program name. Writes results to `out`,
-// one-line errors to `err`, and returns the exit code (0 fine, 1 findings, 2 error or usage).
-int runMenuTool(
-    const std::vector<std::string> &args, std::ostream &out, std::ostream &err, FileSystem &fs);
+// The torvex-menu command line: `args` without the program name. Files are read and written
+// through `fs`; `view` is the machine as the file manager sees it (where, broken paths, what
+// is at a path). Writes results (and --help, --version) to `out`, one-line errors and notices
+// to `err`, and returns the exit code (0 fine, 1 findings, 2 error or usage).
+int runMenuTool(const std::vector<std::string> &args,
+    std::ostream &out,
+    std::ostream &err,
+    FileSystem &fs,
+    const WindowsView &view);
 
 } // namespace torvex

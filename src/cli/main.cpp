@@ -11,9 +11,10 @@ int main(int argc, char **argv)
     try {
         // Files are named as the editor names them: "C:\..." paths go through the Wine
         // prefix, so that what "where" prints can be given to print, check and resave.
-        torvex::WindowsFileSystem fs(std::make_shared<const torvex::WindowsView>(
-            torvex::WindowsView::open(torvex::processEnvironment())));
-        return torvex::runMenuTool(args, std::cout, std::cerr, fs);
+        auto view = std::make_shared<const torvex::WindowsView>(
+            torvex::WindowsView::open(torvex::processEnvironment()));
+        torvex::WindowsFileSystem fs(view);
+        return torvex::runMenuTool(args, std::cout, std::cerr, fs, *view);
     } catch (const std::exception &error) {
         std::cerr << "torvex-menu: " << error.what() << '\n';
         return 2;

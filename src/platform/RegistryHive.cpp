@@ -2,6 +2,7 @@
 
 #include "platform/WinText.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <sstream>
@@ -21,16 +22,14 @@ int hexDigit(char c)
     return -1;
 }
 
-std::string_view trimRight(std::string_view s)
+bool isBlank(char c)
 {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
 std::string_view trimLeft(std::string_view s)
 {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+    while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
     return s;
 }
@@ -132,92 +131,150 @@ std::optional<std::string> readEscaped(std::string_view s, std::size_t &pos, cha
     return std::nullopt;
 }
 
-std::optional<std::vector<std::uint8_t>> parseHexList(std::string_view s)
+// The lines of a hive, without their line ends (LF or CR LF).
+class HiveLines
 {
-    std::vector<std::uint8_t> bytes;
-    s = trimLeft(trimRight(s));
-    while (!s.empty()) {
-        if (s.size() < 2 || hexDigit(s[0]) < 0 || hexDigit(s[1]) < 0)
-            return std::nullopt;
-        bytes.push_back(static_cast<std::uint8_t>(hexDigit(s[0]) * 16 + hexDigit(s[1])));
-        s = trimLeft(s.substr(2));
-        if (s.empty())
-            break;
-        if (s.front() != ',')
-            return std::nullopt;
-        s = trimLeft(s.substr(1));
-    }
-    return bytes;
-}
+public:
+    explicit HiveLines(std::string_view text)
+        : m_text(text)
+    { }
 
-std::optional<std::uint32_t> parseHexNumber(std::string_view s, std::size_t maxDigits)
+    bool next(std::string_view &line)
+    {
+        if (m_pos >= m_text.size())
+            return false;
+        auto end = m_text.find('\n', m_pos);
+        if (end == std::string_view::npos)
+            end = m_text.size();
+        line = m_text.substr(m_pos, end - m_pos);
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        m_pos = end + 1;
+        return true;
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+// Reads hexadecimal digits at the front of `s` as strtoul does, saturating on overflow.
+unsigned long long readHexDigits(std::string_view &s)
 {
-    if (s.empty() || s.size() > maxDigits)
-        return std::nullopt;
-    std::uint32_t n = 0;
-    for (char c : s) {
-        if (hexDigit(c) < 0)
-            return std::nullopt;
-        n = n * 16 + static_cast<std::uint32_t>(hexDigit(c));
+    unsigned long long n = 0;
+    while (!s.empty() && hexDigit(s.front()) >= 0) {
+        n = n > 0xFFFFFFFFFFFFFFFull ? ~0ull : n * 16 + static_cast<unsigned>(hexDigit(s.front()));
+        s.remove_prefix(1);
     }
     return n;
 }
 
-// Parses the data part after "=", as Wine's loader accepts it.
-RegistryValue parseData(std::string_view s)
+// Comma-separated bytes that go on in the next line after a trailing backslash. Each byte
+// is a run of hexadecimal digits worth at most ff, as Wine's loader reads them.
+std::optional<std::vector<std::uint8_t>> parseBytes(std::string_view s, HiveLines &lines)
+{
+    std::vector<std::uint8_t> bytes;
+    for (;;) {
+        while (!s.empty() && hexDigit(s.front()) >= 0) {
+            const auto byte = readHexDigits(s);
+            if (byte > 0xFF)
+                return std::nullopt;
+            bytes.push_back(static_cast<std::uint8_t>(byte));
+            s = trimLeft(s);
+            if (s.starts_with(','))
+                s = trimLeft(s.substr(1));
+        }
+        s = trimLeft(s);
+        if (s.empty())
+            return bytes;
+        if (s.front() != '\\' || !lines.next(s))
+            return std::nullopt;
+        s = trimLeft(s);
+    }
+}
+
+// A dword as Wine reads it: strtoul in base 16, so anything after the digits is ignored.
+std::uint32_t parseDword(std::string_view s)
+{
+    const std::string digits(s);
+    return static_cast<std::uint32_t>(std::strtoul(digits.c_str(), nullptr, 16));
+}
+
+// The text forms Wine's loader knows, with the type each stands for.
+struct TextForm
+{
+    std::string_view tag;
+    std::uint32_t type;
+};
+
+constexpr TextForm kTextForms[] = {
+    { "\"", RegType::String },
+    { "str:\"", RegType::String },
+    { "str(2):\"", RegType::ExpandString },
+    { "str(7):\"", RegType::MultiString },
+};
+
+// Parses the data after "=". Nothing when Wine's loader would reject it.
+std::optional<RegistryValue> parseData(std::string_view s, HiveLines &lines)
 {
     RegistryValue value;
-    value.isMalformed = true;
-    std::optional<std::uint32_t> type;
-    if (s.starts_with("\"")) {
-        type = RegType::String;
-    } else if (s.starts_with("str(")) {
-        auto close = s.find("):");
-        if (close != std::string_view::npos)
-            type = parseHexNumber(s.substr(4, close - 4), 8);
-        s = close == std::string_view::npos ? std::string_view() : s.substr(close + 2);
-    }
-    if (type) {
-        std::size_t pos = 1;
-        if (!s.starts_with("\""))
-            return value;
+    for (const auto &form : kTextForms) {
+        if (!s.starts_with(form.tag))
+            continue;
+        std::size_t pos = form.tag.size();
         auto text = readEscaped(s, pos, '"');
-        if (!text || !trimRight(s.substr(pos)).empty())
-            return value;
-        value.type = *type;
+        if (!text)
+            return std::nullopt;
+        value.type = form.type;
         value.isTextForm = true;
         value.text = std::move(*text);
-        value.isMalformed = false;
         return value;
     }
     if (s.starts_with("dword:")) {
-        auto n = parseHexNumber(trimRight(s.substr(6)), 8);
-        if (!n)
-            return value;
         value.type = RegType::Dword;
+        const std::uint32_t n = parseDword(s.substr(6));
         for (int i = 0; i < 4; ++i)
-            value.data.push_back(static_cast<std::uint8_t>(*n >> (8 * i)));
-        value.isMalformed = false;
+            value.data.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
         return value;
     }
-    std::string_view list;
     if (s.starts_with("hex:")) {
-        type = RegType::Binary;
-        list = s.substr(4);
+        value.type = RegType::Binary;
+        s.remove_prefix(4);
     } else if (s.starts_with("hex(")) {
-        auto close = s.find("):");
-        if (close == std::string_view::npos)
-            return value;
-        type = parseHexNumber(s.substr(4, close - 4), 8);
-        list = s.substr(close + 2);
+        s.remove_prefix(4);
+        value.type = static_cast<std::uint32_t>(readHexDigits(s));
+        if (!s.starts_with("):"))
+            return std::nullopt;
+        s.remove_prefix(2);
+    } else {
+        return std::nullopt;
     }
-    auto bytes = type ? parseHexList(list) : std::nullopt;
-    if (bytes) {
-        value.type = *type;
-        value.data = std::move(*bytes);
-        value.isMalformed = false;
-    }
+    auto bytes = parseBytes(s, lines);
+    if (!bytes)
+        return std::nullopt;
+    value.data = std::move(*bytes);
     return value;
+}
+
+// A value line: "name"=data or @=data, blanks allowed around "=". Nothing when malformed.
+std::optional<std::pair<std::string, RegistryValue>> parseValueLine(
+    std::string_view line, HiveLines &lines)
+{
+    std::size_t pos = 1;
+    std::string name;
+    if (line.front() == '"') {
+        auto quoted = readEscaped(line, pos, '"');
+        if (!quoted)
+            return std::nullopt;
+        name = std::move(*quoted);
+    }
+    std::string_view rest = trimLeft(line.substr(pos));
+    if (!rest.starts_with('='))
+        return std::nullopt;
+    auto value = parseData(trimLeft(rest.substr(1)), lines);
+    if (!value)
+        return std::nullopt;
+    return std::pair { std::move(name), std::move(*value) };
 }
 
 } // namespace
@@ -230,39 +287,29 @@ RegistryHive::ValueMap &RegistryHive::addKey(std::string_view keyPath)
     return m_keys[key];
 }
 
+// As Wine's loader: a line that cannot be read is skipped and reading goes on, values
+// before the first key or after a malformed key line belong to no key, and an "#arch="
+// line outside any key tells the kind of prefix.
 RegistryHive RegistryHive::parse(std::string_view text)
 {
     RegistryHive hive;
+    HiveLines lines(text);
     ValueMap *current = nullptr;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        auto end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string line(trimRight(text.substr(start, end - start)));
-        start = end + 1;
-        bool isValue = !line.empty() && (line.front() == '"' || line.front() == '@');
-        // Hex data goes on in the next line when a line ends in a backslash.
-        while (isValue && !line.empty() && line.back() == '\\' && start < text.size()) {
-            line.pop_back();
-            end = text.find('\n', start);
-            if (end == std::string_view::npos)
-                end = text.size();
-            line += trimLeft(trimRight(text.substr(start, end - start)));
-            start = end + 1;
-        }
-        if (line.starts_with("[")) {
+    std::string_view line;
+    while (lines.next(line)) {
+        line = trimLeft(line);
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
             std::size_t pos = 1;
             auto name = readEscaped(line, pos, ']');
             current = name ? &hive.addKey(*name) : nullptr;
-        } else if (isValue && current) {
-            std::size_t pos = 1;
-            std::optional<std::string> name = std::string();
-            if (line.front() == '"')
-                name = readEscaped(line, pos, '"');
-            if (!name || pos >= line.size() || line[pos] != '=')
-                continue;
-            (*current)[asciiLower(*name)] = parseData(std::string_view(line).substr(pos + 1));
+        } else if (line.front() == '"' || line.front() == '@') {
+            auto value = current ? parseValueLine(line, lines) : std::nullopt;
+            if (value)
+                (*current)[asciiLower(value->first)] = std::move(value->second);
+        } else if (line.starts_with("#arch=") && !current) {
+            hive.m_isWin64 = line.substr(6) == "win64";
         }
     }
     return hive;

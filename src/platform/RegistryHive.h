@@ -21,12 +21,11 @@ inline constexpr std::uint32_t MultiString = 7;
 
 // One value of a hive. String forms ("text", str(N):) keep their text as UTF-8 in `text`;
 // dword and hex forms keep their raw bytes in `data` (a dword little-endian, as Windows
-// stores it). A value whose data could not be parsed is kept with `isMalformed` set.
+// stores it).
 struct RegistryValue
 {
     std::uint32_t type = RegType::None;
     bool isTextForm = false;
-    bool isMalformed = false;
     std::string text;
     std::vector<std::uint8_t> data;
 };
@@ -34,13 +33,16 @@ struct RegistryValue
 // A registry hive file as Wine writes it (user.reg, system.reg), read only:
 //   [Key\\Path] 1700000000        a key (backslashes escaped), optional time stamp
 //   "name"="text"                 string value ("@" names the default value)
-//   "name"=str(2):"text"          string of type 2 (expandable), also str(7): and others
+//   "name"=str(2):"text"          expandable string; also str:"" (string), str(7):"" (multi)
 //   "name"=dword:0000002a         32-bit number
-//   "name"=hex:01,02,\            binary; a line ending in a backslash goes on in the next
+//   "name"=hex:01,02,\            binary; hex data ending in a backslash goes on in the next
 //   "name"=hex(7):41,00,...       raw data of the given (hexadecimal) type
+//   #arch=win64                   before the first key: the prefix is a 64-bit one
 // Strings take the escapes \\ \" \n \r \t (and the other C letters), \xNNNN (a UTF-16 unit)
-// and octal \NNN; other bytes are raw UTF-8. Comments (;), option lines (#) and malformed
-// lines are skipped, as Wine does. Key and value names match without regard to case.
+// and octal \NNN; other bytes are raw UTF-8. Comments (;), other option lines (#) and
+// malformed lines (an unterminated string, bad hex data, an unknown type) are skipped, as
+// Wine skips them, and reading goes on with the next line. Key and value names match without
+// regard to case.
 class RegistryHive
 {
 public:
@@ -59,12 +61,17 @@ public:
     // Number of keys that hold values or were listed, for diagnostics.
     std::size_t keyCount() const { return m_keys.size(); }
 
+    // True when the hive's header says "#arch=win64": a 64-bit prefix, where 32-bit programs
+    // find their machine keys under Software\Wow6432Node.
+    bool isWin64() const { return m_isWin64; }
+
 private:
     using ValueMap = std::map<std::string, RegistryValue>;
 
     ValueMap &addKey(std::string_view keyPath);
 
     std::map<std::string, ValueMap> m_keys; // by lower-case key path
+    bool m_isWin64 = false;
 };
 
 } // namespace torvex

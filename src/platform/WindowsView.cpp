@@ -249,7 +249,16 @@ bool WindowsView::fileExists(std::string_view path) const
         return false;
     auto host = hostPath(path);
     std::error_code error;
-    return host && fs::exists(*host, error) && !fs::is_directory(*host, error);
+    return host && fs::is_regular_file(*host, error);
+}
+
+bool WindowsView::pathExists(std::string_view path) const
+{
+    if (path.empty())
+        return false;
+    auto host = hostPath(path);
+    std::error_code error;
+    return host && fs::exists(*host, error);
 }
 
 bool WindowsView::directoryExists(std::string_view path) const

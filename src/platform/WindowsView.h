@@ -44,8 +44,12 @@ public:
     // Nothing when no drive holds it.
     std::optional<std::string> windowsPath(const std::filesystem::path &hostPath) const;
 
-    // True when `path` (Windows or host) names an existing file that is not a folder.
+    // True when `path` (Windows or host) names a regular file or a symbolic link to one; a
+    // folder, FIFO, device or socket is not a file.
     bool fileExists(std::string_view path) const;
+
+    // True when something (of any kind, symbolic links followed) exists at `path`.
+    bool pathExists(std::string_view path) const;
 
     // True when `path` (Windows or host) names an existing folder.
     bool directoryExists(std::string_view path) const;

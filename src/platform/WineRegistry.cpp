@@ -22,12 +22,13 @@ std::string decodeUtf16Data(const std::vector<std::uint8_t> &data)
     return utf16ToUtf8(units);
 }
 
+constexpr std::string_view kSoftwarePrefix = "software\\";
+constexpr std::string_view kWow64Prefix = "software\\wow6432node\\";
+
 } // namespace
 
 std::string stringValueText(const RegistryValue &value, std::string_view name)
 {
-    if (value.isMalformed)
-        throw RegistryError(kFailedToGetDataMessage, name);
     // A text form always carries its terminating NUL, so only hex data can be empty.
     if (!value.isTextForm && value.data.empty())
         return {};
@@ -52,15 +53,29 @@ const RegistryHive &WineRegistry::hive(RegistryRoot root) const
     return root == RegistryRoot::CurrentUser ? m_currentUser : m_localMachine;
 }
 
+std::string WineRegistry::keyToRead(RegistryRoot root, std::string_view key) const
+{
+    while (key.starts_with('\\'))
+        key.remove_prefix(1);
+    std::string path(key);
+    if (root != RegistryRoot::LocalMachine || !m_localMachine.isWin64())
+        return path;
+    const std::string lower = asciiLower(path) + '\\';
+    if (!lower.starts_with(kSoftwarePrefix) || lower == kSoftwarePrefix
+        || lower.starts_with(kWow64Prefix) || m_localMachine.hasKey(path))
+        return path;
+    return path.insert(kSoftwarePrefix.size(), "Wow6432Node\\");
+}
+
 bool WineRegistry::canOpenKey(RegistryRoot root, std::string_view key, KeyAccess) const
 {
-    return hive(root).keyCount() > 0 && hive(root).hasKey(key);
+    return hive(root).keyCount() > 0 && hive(root).hasKey(keyToRead(root, key));
 }
 
 std::optional<std::string> WineRegistry::readString(
     RegistryRoot root, std::string_view key, std::string_view name) const
 {
-    const RegistryValue *value = hive(root).value(key, name);
+    const RegistryValue *value = hive(root).value(keyToRead(root, key), name);
     if (!value)
         return std::nullopt;
     return stringValueText(*value, name);

@@ -9,7 +9,8 @@ namespace torvex {
 
 // The registry of a Wine prefix: user.reg is the current user's root, system.reg the
 // machine's. Read only; full access is granted wherever a key exists, as Wine grants it to
-// the owner of the prefix.
+// the owner of the prefix. On a 64-bit prefix a machine key "Software\X..." that is absent
+// is read from "Software\Wow6432Node\X...", where 32-bit installers write their keys.
 class WineRegistry : public RegistryView
 {
 public:
@@ -27,6 +28,9 @@ public:
     const RegistryHive &hive(RegistryRoot root) const;
 
 private:
+    // The key path to look up for `key` under `root`, after the Wow6432Node fallback.
+    std::string keyToRead(RegistryRoot root, std::string_view key) const;
+
     RegistryHive m_currentUser;
     RegistryHive m_localMachine;
 };

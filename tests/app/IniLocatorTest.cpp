@@ -5,6 +5,7 @@
 #include "support/SyntheticPrefix.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace torvex {
 namespace {
@@ -103,6 +104,41 @@ TEST_F(IniLocatorTest, AFolderIsNotAFile)
 {
     wine.makeFolder("drive_c/windows/wincmd.ini");
     expectSlots(locate("C:\\fm"), { "", "", "", "" });
+}
+
+TEST_F(IniLocatorTest, OnlyRegularFilesAndLinksToThemAreCandidates)
+{
+    // Slot 1 names a link to a file, slot 2 a FIFO, slot 3 is a FIFO, slot 4 a device.
+    std::filesystem::create_symlink("../other/wincmd.ini", wine.path() / "drive_c/fm/link.ini");
+    wine.makeFolder("drive_c/pipe");
+    ASSERT_EQ(::mkfifo((wine.path() / "drive_c/pipe/wincmd.ini").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((wine.path() / "drive_c/windows/wincmd.ini").c_str(), 0600), 0);
+    wine.writeUserHive(fileManagerKey(kUserKey, "\"C:\\\\fm\"", "\"link.ini\""));
+    wine.writeMachineHive(fileManagerKey(kMachineKey, "\"C:\\\\pipe\"", "\"wincmd.ini\""));
+    expectSlots(locate("/dev/null"), { "C:\\fm\\link.ini", "", "", "" });
+}
+
+TEST_F(IniLocatorTest, MalformedLinesInTheKeyAreSkipped)
+{
+    // The second InstallDir and the note are unterminated strings; the note's last
+    // character, an escaped backslash, does not carry it into the next line.
+    wine.writeUserHive("[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+                       "\"InstallDir\"=\"C:\\\\fm\"\n"
+                       "\"InstallDir\"=\"C:\\\\other\n"
+                       "\"Note\"=\"ends in \\\\\n"
+                       "\"IniFileName\"=\"wincmd.ini\"\n");
+    expectSlots(locate(), { "C:\\fm\\wincmd.ini", "", "", "" });
+}
+
+TEST_F(IniLocatorTest, AMachineKeyOfA32BitInstallOnA64BitPrefix)
+{
+    const std::string wow64Key = "Software\\\\Wow6432Node\\\\Pellmar\\\\Windows Commander";
+    const std::string body = fileManagerKey(wow64Key.c_str(), "\"C:\\\\fm\"", "\"wincmd.ini\"");
+    wine.write("system.reg", "WINE REGISTRY Version 2\n\n#arch=win64\n\n" + body);
+    expectSlots(locate(), { "", "C:\\fm\\wincmd.ini", "", "" });
+    // A 32-bit prefix has no such node: the key is not there.
+    wine.writeMachineHive(body);
+    expectSlots(locate(), { "", "", "", "" });
 }
 
 TEST(IniLocatorBare, NoPrefixFindsOnlyTheArgument)

@@ -5,6 +5,7 @@
 #include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace torvex {
 namespace {
@@ -147,10 +148,81 @@ TEST(MenuTool, ErrorsNameTheFileExitTwoAndChangeNothing)
 
     ToolRun folder = runTool("resave " + dir.path().string());
     EXPECT_EQ(folder.exitCode, 2);
-    EXPECT_NE(folder.out.find("folder"), std::string::npos);
+    EXPECT_EQ(folder.out, "torvex-menu: " + dir.path().string() + ": not a regular file\n");
 
     EXPECT_EQ(runTool("frobnicate x").exitCode, 2);
     EXPECT_EQ(runTool("").exitCode, 2);
+}
+
+test::ToolStreams runToolStreams(const std::string &args)
+{
+    return test::runMenuToolStreams("/nonexistent-prefix", args);
+}
+
+TEST(MenuTool, OnlyRegularFilesAndLinksToThemAreMenus)
+{
+    TempDir dir;
+    const std::string file = dir.write("wincmd.ini", "[DirMenu]\nmenu1=Home\ncmd1=cd /\n");
+    const std::string fifo = dir.file("pipe.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink(file, dir.file("link.ini"));
+    std::filesystem::create_symlink(fifo, dir.file("pipelink.ini"));
+    const std::string others[] = {
+        fifo, dir.file("pipelink.ini"), "/dev/null", dir.path().string()
+    };
+    for (const std::string command : { "print ", "check ", "resave " }) {
+        for (const std::string &path : others) {
+            const auto run = runToolStreams(command + path);
+            EXPECT_EQ(run.exitCode, 2) << command << path;
+            EXPECT_EQ(run.err, "torvex-menu: " + path + ": not a regular file\n") << command;
+        }
+        const auto missing = runToolStreams(command + dir.file("nope.ini"));
+        EXPECT_EQ(missing.err, "torvex-menu: " + dir.file("nope.ini") + ": no such file\n");
+    }
+    EXPECT_EQ(runTool("print " + dir.file("link.ini")).out, "Home\tcd /\n");
+    EXPECT_EQ(runTool("resave " + dir.file("link.ini")).exitCode, 0);
+}
+
+TEST(MenuTool, ResaveLeavesAMenuThatReadsAsEmptyUntouched)
+{
+    TempDir dir;
+    for (const std::string content : { "[Other]\r\nkey=1\r\n", "[DirMenu]\r\n[Other]\r\nx=1" }) {
+        const std::string file = dir.write("wincmd.ini", content);
+        struct stat before
+        {
+        };
+        ASSERT_EQ(::stat(file.c_str(), &before), 0);
+        const auto run = runToolStreams("resave " + file);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "torvex-menu: " + file + ": the menu is empty; nothing was written\n");
+        EXPECT_EQ(readFile(file), content);
+        struct stat after
+        {
+        };
+        ASSERT_EQ(::stat(file.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
+    }
+}
+
+TEST(MenuTool, HelpAndVersionGoToStdoutWithExitZero)
+{
+    for (const char *flag : { "--help", "-h" }) {
+        const auto help = runToolStreams(flag);
+        EXPECT_EQ(help.exitCode, 0) << flag;
+        EXPECT_TRUE(help.out.starts_with("usage: torvex-menu print FILE")) << help.out;
+        EXPECT_EQ(help.err, "") << flag;
+    }
+    const auto version = runToolStreams("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "torvex-menu " TORVEX_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+
+    // Wrong use is still an error: the usage on stderr, exit 2.
+    const auto wrong = runToolStreams("--frobnicate");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err, runToolStreams("--help").out);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/SyntheticPrefix.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace torvex {
 namespace {
@@ -58,6 +59,32 @@ TEST_F(WhereCommandTest, ARegistryTypeErrorIsReported)
     ToolRun run = runMenuTool(wine.path(), "where");
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "torvex-menu: Invalid data type for 'InstallDir'\n");
+}
+
+TEST_F(WhereCommandTest, OnlyRegularFilesAreCounted)
+{
+    const std::filesystem::path windowsIni = wine.path() / "drive_c/windows/wincmd.ini";
+    std::filesystem::remove(windowsIni);
+    ASSERT_EQ(::mkfifo(windowsIni.c_str(), 0600), 0);
+    const ToolRun run = runMenuTool(wine.path(), "where /dev/null");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=\n4=\ncount=2\n");
+}
+
+TEST_F(WhereCommandTest, ReadsTheRegistryAsWineDoes)
+{
+    // A value line that Wine skips (an unterminated string) does not stop the search, and on
+    // a 64-bit prefix the machine key of a 32-bit install is found under Wow6432Node.
+    wine.writeUserHive("[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+                       "\"IniFileName\"=\"wincmd.ini\"\n\"InstallDir\"=\"C:\\\\fm\"\n"
+                       "\"InstallDir\"=\"C:\\\\f\n");
+    wine.write("system.reg",
+        "WINE REGISTRY Version 2\n\n#arch=win64\n\n"
+        "[Software\\\\Wow6432Node\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+        "\"IniFileName\"=\"wincmd.ini\"\n\"InstallDir\"=\"C:\\\\windows\"\n");
+    const ToolRun run = runMenuTool(wine.path(), "where");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_EQ(run.out, "1=C:\\fm\\wincmd.ini\n2=C:\\windows\\wincmd.ini\n3=\n4=\ncount=2\n");
 }
 
 TEST_F(WhereCommandTest, CheckReportsExactlyTheItemsWhoseFoldersAreMissing)

@@ -188,5 +188,17 @@ TEST(TamSystemPath, OverAPrefixWrittenByWine)
     EXPECT_EQ(tam.LocalSettings(), "");
 }
 
+TEST(TamSystemPath, OnA64BitPrefixTheCurrentVersionKeyMayLieUnderWow6432Node)
+{
+    test::SyntheticPrefix wine;
+    wine.write("system.reg",
+        "WINE REGISTRY Version 2\n\n#arch=win64\n\n"
+        "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion] 1700000000\n"
+        "\"ProgramFilesPath\"=\"C:\\\\Program Files (x86)\"\n\"SystemRoot\"=\"C:\\\\windows\"\n");
+    TTamSystemPath tam(WindowsView::forPrefix(wine.prefix(), {}));
+    EXPECT_EQ(tam.ProgramFiles(), "C:\\Program Files (x86)");
+    EXPECT_EQ(tam.SystemRoot(), "C:\\windows");
+}
+
 } // namespace
 } // namespace torvex

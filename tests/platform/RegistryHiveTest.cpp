@@ -103,18 +103,57 @@ TEST_F(RegistryHiveTest, NonStringValuesRaiseTheTypeError)
     }
 }
 
-TEST_F(RegistryHiveTest, MalformedDataCannotBeFetched)
+TEST_F(RegistryHiveTest, MalformedDataIsNoValue)
 {
-    EXPECT_THROW(
-        {
-            try {
-                read("Software\\Test", "Broken");
-            } catch (const RegistryError &error) {
-                EXPECT_STREQ(error.what(), "Failed to get data for 'Broken'");
-                throw;
-            }
-        },
-        RegistryError);
+    EXPECT_EQ(read("Software\\Test", "Broken"), std::nullopt);
+}
+
+// Wine skips a line it cannot read and goes on with the next one, in the same key.
+TEST(RegistryHiveMalformed, ALineThatCannotBeReadIsSkippedAndReadingGoesOn)
+{
+    RegistryHive hive = RegistryHive::parse(R"(WINE REGISTRY Version 2
+[Software\\Fm] 1700000000
+"Kept"="first"
+"Kept"="unterminated
+"Cut"="C:\\fm\\
+"InstallDir"="C:\\fm"
+"Unknown"=str(1):"x"
+"Big"=hex:0102,03
+"Letters"=hex:zz,01
+"Bare"=text
+"Spaced" = "around"
+"Short"=hex:1,a
+"Tail"="value" ; comment
+"Loose"=dword:2a junk
+"Wrapped"=hex:01,\
+  zz
+"AfterWrapped"="still read"
+   "Indented"="too"
+[Software\\Unclosed
+"Orphan"="no key"
+[Software\\Next]
+"IniFileName"="wincmd.ini"
+)");
+    auto text = [&](std::string_view key, std::string_view name) -> std::optional<std::string> {
+        const RegistryValue *value = hive.value(key, name);
+        return value ? std::optional(value->text) : std::nullopt;
+    };
+    EXPECT_EQ(text("Software\\Fm", "Kept"), "first");
+    EXPECT_EQ(text("Software\\Fm", "InstallDir"), "C:\\fm") << "not swallowed by the line above";
+    for (const char *name : { "Cut", "Unknown", "Big", "Letters", "Bare", "Wrapped" })
+        EXPECT_EQ(hive.value("Software\\Fm", name), nullptr) << name;
+    EXPECT_EQ(text("Software\\Fm", "Spaced"), "around");
+    EXPECT_EQ(text("Software\\Fm", "Tail"), "value");
+    EXPECT_EQ(text("Software\\Fm", "AfterWrapped"), "still read");
+    EXPECT_EQ(text("Software\\Fm", "Indented"), "too");
+    ASSERT_NE(hive.value("Software\\Fm", "Short"), nullptr);
+    EXPECT_EQ(hive.value("Software\\Fm", "Short")->data, (std::vector<std::uint8_t> { 1, 10 }));
+    ASSERT_NE(hive.value("Software\\Fm", "Loose"), nullptr);
+    EXPECT_EQ(
+        hive.value("Software\\Fm", "Loose")->data, (std::vector<std::uint8_t> { 0x2a, 0, 0, 0 }));
+    EXPECT_FALSE(hive.hasKey("Software\\Unclosed"));
+    EXPECT_EQ(text("Software\\Next", "IniFileName"), "wincmd.ini");
+    EXPECT_EQ(text("Software\\Next", "Orphan"), std::nullopt);
 }
 
 TEST_F(RegistryHiveTest, HexDataGoesOnAfterALineEndingInABackslash)
@@ -127,6 +166,58 @@ TEST_F(RegistryHiveTest, HexDataGoesOnAfterALineEndingInABackslash)
         registry.hive(RegistryRoot::LocalMachine).value("Software\\Test", "Number");
     ASSERT_NE(number, nullptr);
     EXPECT_EQ(number->data, (std::vector<std::uint8_t> { 0x2a, 0, 0, 0 }));
+}
+
+// A 64-bit prefix keeps the machine keys of 32-bit installers under Software\Wow6432Node.
+class Wow64Registry : public ::testing::Test
+{
+protected:
+    static constexpr const char *kKeys = R"(
+[Software\\Wow6432Node\\Pellmar\\Windows Commander] 1700000000
+"InstallDir"="C:\\fm32"
+[Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion] 1700000000
+"ProgramFilesPath"="32-bit"
+[Software\\Microsoft\\Windows\\CurrentVersion] 1700000000
+"ProgramFilesPath"="native"
+[Software\\Wow6432Node\\Wine\\Only32] 1700000000
+"v"="w"
+)";
+
+    static WineRegistry registry(const char *arch)
+    {
+        const std::string hive = std::string("WINE REGISTRY Version 2\n\n") + arch + kKeys;
+        return WineRegistry(RegistryHive::parse(hive), RegistryHive::parse(hive));
+    }
+};
+
+TEST_F(Wow64Registry, AnAbsentSoftwareKeyIsReadFromWow6432Node)
+{
+    const WineRegistry wow64 = registry("#arch=win64");
+    EXPECT_TRUE(wow64.hive(RegistryRoot::LocalMachine).isWin64());
+    const char *fm = "SOFTWARE\\Pellmar\\Windows Commander";
+    EXPECT_TRUE(wow64.canOpenKey(RegistryRoot::LocalMachine, fm, KeyAccess::Read));
+    EXPECT_EQ(wow64.readString(RegistryRoot::LocalMachine, fm, "InstallDir"), "C:\\fm32");
+    EXPECT_EQ(wow64.readString(RegistryRoot::LocalMachine, "\\software\\wine\\only32", "V"), "w");
+    // The native key, where it exists, comes first, even for a value it lacks.
+    const char *version = "Software\\Microsoft\\Windows\\CurrentVersion";
+    EXPECT_EQ(wow64.readString(RegistryRoot::LocalMachine, version, "ProgramFilesPath"), "native");
+    // Only below Software, and only for the machine.
+    EXPECT_FALSE(wow64.canOpenKey(RegistryRoot::LocalMachine, "Pellmar", KeyAccess::Read));
+    EXPECT_FALSE(wow64.canOpenKey(RegistryRoot::CurrentUser, fm, KeyAccess::Read));
+}
+
+TEST_F(Wow64Registry, A32BitPrefixHasNoWow6432Node)
+{
+    for (const char *arch : { "#arch=win32", "" }) {
+        const WineRegistry win32 = registry(arch);
+        EXPECT_FALSE(win32.hive(RegistryRoot::LocalMachine).isWin64()) << arch;
+        EXPECT_FALSE(win32.canOpenKey(
+            RegistryRoot::LocalMachine, "Software\\Pellmar\\Windows Commander", KeyAccess::Read))
+            << arch;
+        EXPECT_EQ(win32.readString(RegistryRoot::LocalMachine, "Software\\Wine\\Only32", "v"),
+            std::nullopt)
+            << arch;
+    }
 }
 
 TEST(RegistryHiveCrlf, ReadsAHiveWithCarriageReturns)

@@ -3,6 +3,7 @@
 #include "support/SyntheticPrefix.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -94,6 +95,20 @@ TEST_F(WindowsViewTest, OneExistenceTestForBothKindsOfPath)
     EXPECT_TRUE(v.directoryExists((wine.path() / "drive_c").string()));
     EXPECT_TRUE(v.fileExists((wine.path() / "drive_c/Program Files/Tools/tool.exe").string()));
     EXPECT_FALSE(v.fileExists((wine.path() / "drive_c/program files/tools/tool.exe").string()));
+}
+
+TEST_F(WindowsViewTest, AFileIsARegularFileOrALinkToOne)
+{
+    ASSERT_EQ(::mkfifo((wine.path() / "drive_c/pipe").c_str(), 0600), 0);
+    fs::create_symlink("Program Files/Tools/tool.exe", wine.path() / "drive_c/tool-link");
+    WindowsView v = view();
+    EXPECT_TRUE(v.fileExists("C:\\tool-link"));
+    for (const char *other : { "C:\\pipe", "/dev/null", "C:\\Program Files" }) {
+        EXPECT_FALSE(v.fileExists(other)) << other;
+        EXPECT_TRUE(v.pathExists(other)) << other;
+    }
+    EXPECT_FALSE(v.pathExists("C:\\missing"));
+    EXPECT_FALSE(v.pathExists("Q:\\pipe"));
 }
 
 TEST_F(WindowsViewTest, HostPathsGetTheDriveThatHoldsThemMostClosely)

@@ -16,4 +16,14 @@ struct ToolRun
 // set to `prefix`.
 ToolRun runMenuTool(const std::filesystem::path &prefix, const std::string &args);
 
+// A run with its two streams kept apart.
+struct ToolStreams
+{
+    int exitCode;
+    std::string out; // stdout
+    std::string err; // stderr
+};
+
+ToolStreams runMenuToolStreams(const std::filesystem::path &prefix, const std::string &args);
+
 } // namespace torvex::test
