@@ -1,12 +1,16 @@
 #include "cli/MenuTool.h"
 
 #include "cli/WhereCommand.h"
+#include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
+#include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
 #include "platform/WindowsView.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -19,8 +23,9 @@ constexpr int exitFine = 0;
 constexpr int exitFindings = 1;
 constexpr int exitError = 2;
 
-const char *usage = "usage: torvex-menu print FILE | check FILE | resave FILE | where [PATH]"
-                    " | --help | --version";
+const char *usage =
+    "usage: torvex-menu print FILE | check [--json] FILE | resave FILE | where [PATH]"
+    " | --help | --version";
 
 // Loading and saving without a window: failures of the save are kept for the caller.
 class ToolUi : public MenuFileUi
@@ -73,25 +78,36 @@ int print(const std::string &path, std::ostream &out, FileSystem &fs, const Wind
     return exitFine;
 }
 
-int check(const std::string &path, std::ostream &out, FileSystem &fs, const WindowsView &view)
+// The menu file as the file manager names it: a Windows path, through the view for a host path.
+std::string windowsPathOf(const std::string &path, const WindowsView &view)
+{
+    if (path.size() >= 2 && path[1] == ':')
+        return path;
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? std::string() : view.windowsPath(absolute).value_or("");
+}
+
+int check(const std::string &path,
+    bool asJson,
+    std::ostream &out,
+    FileSystem &fs,
+    const WindowsView &view)
 {
     MenuTree tree;
     loadMenu(path, tree, fs, view);
     const std::size_t count = itemCount(tree);
-    out << itemCountText(count).substr(1) << '\n';
-    bool found = false;
-    std::size_t index = 0;
-    tree.forEach([&](MenuNode *node) {
-        ++index;
-        if (!node->hasChildren() && !node->isSeparator() && node->data().Command.empty()) {
-            out << "menu " << index << ": no command: " << node->title() << '\n';
-            found = true;
-        }
-        return true;
-    });
-    if (reportBrokenPaths(tree, view, out))
-        found = true;
-    return found || count >= itemLimit ? exitFindings : exitFine;
+    const DestinationRule rule =
+        DestinationRule::forView(view, commanderPath(view.registry(), windowsPathOf(path, view)));
+    const MenuProblemScan scan = findMenuProblems(tree, rule);
+    if (asJson) {
+        out << problemsAsJson(scan.problems);
+    } else {
+        out << itemCountText(count).substr(1) << '\n';
+        for (const MenuProblem &problem : scan.problems)
+            out << problemLine(problem) << '\n';
+    }
+    return !scan.problems.empty() || count >= itemLimit ? exitFindings : exitFine;
 }
 
 // A menu that reads as empty is not written: the editor never saves an empty tree either.
@@ -112,12 +128,22 @@ int resave(const std::string &path, std::ostream &err, FileSystem &fs, const Win
 
 } // namespace
 
-int runMenuTool(const std::vector<std::string> &args,
+int runMenuTool(const std::vector<std::string> &arguments,
     std::ostream &out,
     std::ostream &err,
     FileSystem &fs,
     const WindowsView &view)
 {
+    // "check --json FILE" (or "check FILE --json"): the report as JSON.
+    bool asJson = false;
+    std::vector<std::string> args = arguments;
+    if (args.size() == 3 && args[0] == "check") {
+        const auto flag = std::find(args.begin() + 1, args.end(), "--json");
+        if (flag != args.end()) {
+            asJson = true;
+            args.erase(flag);
+        }
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << usage << '\n';
         return exitFine;
@@ -134,7 +160,7 @@ int runMenuTool(const std::vector<std::string> &args,
             } },
         { "check",
             [&](const std::string &file) {
-                return check(file, out, fs, view);
+                return check(file, asJson, out, fs, view);
             } },
         { "resave",
             [&](const std::string &file) {

@@ -2,7 +2,6 @@
 
 #include "app/IniLocator.h"
 #include "controls/TamSystemPath.h"
-#include "editor/CommandFolder.h"
 #include "platform/WindowsView.h"
 
 #include <ostream>
@@ -20,15 +19,6 @@ int runWhere(const std::vector<std::string> &paths, const WindowsView &view, std
         out << slot << '=' << found.fullIniPath(slot) << '\n';
     out << "count=" << found.iniFileCount << '\n';
     return 0;
-}
-
-bool reportBrokenPaths(const MenuTree &tree, const WindowsView &view, std::ostream &out)
-{
-    // Empty commands have their own line in the check report.
-    auto items = brokenPathItems(tree, view, false);
-    for (const auto &item : items)
-        out << "menu " << item.menuNumber << ": broken path: " << item.title << '\n';
-    return !items.empty();
 }
 
 } // namespace torvex

@@ -1,7 +1,6 @@
 #include "editor/CommandFolder.h"
 
-#include "menu/MenuTree.h"
-#include "platform/WindowsView.h"
+#include "editor/EntryDestination.h"
 
 namespace torvex {
 
@@ -26,26 +25,12 @@ std::string commandFolder(std::string_view command)
     return std::string(command);
 }
 
-bool isBrokenCommand(std::string_view command, const WindowsView &view)
+bool stopsBrokenPathSearch(std::string_view command, const DestinationRule &rule)
 {
-    return !view.directoryExists(commandFolder(command));
-}
-
-std::vector<BrokenPathItem> brokenPathItems(
-    const MenuTree &tree, const WindowsView &view, bool withEmptyCommands)
-{
-    std::vector<BrokenPathItem> found;
-    std::size_t index = 0;
-    tree.forEach([&](MenuNode *node) {
-        ++index;
-        const std::string &command = node->data().Command;
-        if (node->hasChildren() || node->isSeparator() || (command.empty() && !withEmptyCommands))
-            return true;
-        if (isBrokenCommand(command, view))
-            found.push_back({ index, node->title() });
-        return true;
-    });
-    return found;
+    const DestinationCheck check = rule.ofCommand(command);
+    if (check.reason == DestinationReason::NotFolderChange)
+        return !rule.folderExists(commandFolder(command));
+    return check.isBroken();
 }
 
 } // namespace torvex

@@ -2,9 +2,8 @@
 
 #include "platform/RegistryError.h"
 #include "platform/RegistryView.h"
+#include "platform/WinText.h"
 #include "platform/WindowsView.h"
-
-#include <algorithm>
 
 namespace torvex {
 
@@ -122,22 +121,27 @@ DestinationRule::DestinationRule(
     , m_folderExists(std::move(folderExists))
 { }
 
-DestinationRule DestinationRule::forView(const WindowsView &view, std::string commanderPath)
+VariableLookup fileManagerVariables(
+    const WindowsView &view, std::function<std::string()> programFolder)
 {
-    auto variables = [&view, commanderPath = std::move(commanderPath)](
-                         std::string_view name) -> std::optional<std::string> {
-        constexpr std::string_view ownVariable = "COMMANDER_PATH";
-        const bool isOwn = name.size() == ownVariable.size()
-            && std::equal(name.begin(), name.end(), ownVariable.begin(), [](char a, char b) {
-                   return (a >= 'a' && a <= 'z' ? char(a - 'a' + 'A') : a) == b;
-               });
-        if (isOwn && !commanderPath.empty())
-            return commanderPath;
+    return [&view, programFolder = std::move(programFolder)](
+               std::string_view name) -> std::optional<std::string> {
+        if (asciiLower(name) == "commander_path")
+            if (std::string folder = programFolder(); !folder.empty())
+                return folder;
         return view.environment().value(name);
     };
-    return DestinationRule(std::move(variables), [&view](std::string_view folder) {
-        return view.directoryExists(folder);
-    });
+}
+
+DestinationRule DestinationRule::forView(const WindowsView &view, std::string commanderPath)
+{
+    return DestinationRule(fileManagerVariables(view,
+                               [commanderPath = std::move(commanderPath)] {
+                                   return commanderPath;
+                               }),
+        [&view](std::string_view folder) {
+            return view.directoryExists(folder);
+        });
 }
 
 DestinationCheck DestinationRule::ofCommand(std::string_view command) const

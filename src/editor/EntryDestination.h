@@ -68,12 +68,20 @@ public:
     // CannotTell(None): there is nothing to check.
     DestinationCheck ofTargetPath(std::string_view path) const;
 
+    // Whether `folder` (a Windows path) exists, as the rule looks it up.
+    bool folderExists(std::string_view folder) const { return m_folderExists(folder); }
+
 private:
     DestinationCheck ofFolder(std::string_view folder) const;
 
     VariableLookup m_variables;
     std::function<bool(std::string_view)> m_folderExists;
 };
+
+// The variables a program started by the file manager sees: the Windows environment of
+// `view`, and COMMANDER_PATH as `programFolder()` gives it when that is not empty.
+VariableLookup fileManagerVariables(
+    const WindowsView &view, std::function<std::string()> programFolder);
 
 // The file manager's own program folder (its COMMANDER_PATH): the "InstallDir" of its
 // registry key (the user's first, then the machine's), else the folder of `iniFile`; without

@@ -245,9 +245,16 @@ void MenuEditor::updateItemCount()
 
 void MenuEditor::findBrokenPaths()
 {
+    const DestinationRule rule(
+        [this](std::string_view name) -> std::optional<std::string> {
+            return m_variables ? m_variables(name) : std::nullopt;
+        },
+        [this](std::string_view folder) {
+            return m_folderExists(std::string(folder));
+        });
     search(
-        [this](const MenuNode &node) {
-            return !m_folderExists(commandFolder(node.data().Command));
+        [&rule](const MenuNode &node) {
+            return stopsBrokenPathSearch(node.data().Command, rule);
         },
         texts::noBrokenPathsFound);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditorUi.h"
+#include "editor/EntryDestination.h"
 #include "menu/MenuTree.h"
 
 #include <functional>
@@ -39,6 +40,10 @@ public:
     using FolderExists = std::function<bool(const std::string &)>;
 
     MenuEditor(MenuTree &tree, EditorUi &ui, FolderExists folderExists);
+
+    // The variables a command's %NAME% references are read from (the Windows environment
+    // and the file manager's own); without them every reference is unknown.
+    void setVariables(VariableLookup variables) { m_variables = std::move(variables); }
 
     // Context-menu commands. Those that need a selected node do nothing without one, and all
     // do nothing while a search runs.
@@ -95,9 +100,9 @@ public:
     void updateItemCount();
 
     // The searches: from the selected node (or the first) to the last, skipping submenus and
-    // separators, for the next item whose command's folder does not exist / whose command is
-    // empty. The hit is selected and shown; otherwise a " None found" message. Trees of fewer
-    // than two nodes are not searched.
+    // separators, for the next item whose command leads nowhere (stopsBrokenPathSearch) /
+    // whose command is empty. The hit is selected and shown; otherwise a " None found" message.
+    // Trees of fewer than two nodes are not searched.
     void findBrokenPaths();
     void findEmptyCommands();
     bool isSearching() const { return m_searching; }
@@ -114,6 +119,7 @@ private:
     MenuTree &m_tree;
     EditorUi &m_ui;
     FolderExists m_folderExists;
+    VariableLookup m_variables;
     // The node the panel last showed; only compared, never dereferenced (it may be gone).
     const MenuNode *m_shown = nullptr;
     bool m_searching = false;

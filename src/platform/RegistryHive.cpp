@@ -340,4 +340,13 @@ const RegistryValue *RegistryHive::value(std::string_view keyPath, std::string_v
     return found == key->second.end() ? nullptr : &found->second;
 }
 
+std::vector<std::string> RegistryHive::valueNames(std::string_view keyPath) const
+{
+    std::vector<std::string> names;
+    if (auto key = m_keys.find(normalizeKey(keyPath)); key != m_keys.end())
+        for (const auto &[name, value] : key->second)
+            names.push_back(name);
+    return names;
+}
+
 } // namespace torvex

@@ -58,6 +58,9 @@ public:
     // The value `name` of the key, or nullptr when the key or the value is missing.
     const RegistryValue *value(std::string_view keyPath, std::string_view name) const;
 
+    // The names of the key's values, in lower case and sorted; empty when the key is missing.
+    std::vector<std::string> valueNames(std::string_view keyPath) const;
+
     // Number of keys that hold values or were listed, for diagnostics.
     std::size_t keyCount() const { return m_keys.size(); }
 

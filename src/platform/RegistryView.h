@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvex {
 
@@ -34,6 +35,14 @@ public:
     // "Failed to get data for '%s'" when its data cannot be fetched.
     virtual std::optional<std::string> readString(
         RegistryRoot root, std::string_view key, std::string_view name) const = 0;
+
+    // The names of the key's values (their letter case may differ from the stored one);
+    // empty when the key is missing or the registry cannot list them.
+    virtual std::vector<std::string> valueNames(
+        RegistryRoot /*root*/, std::string_view /*key*/) const
+    {
+        return {};
+    }
 };
 
 } // namespace torvex

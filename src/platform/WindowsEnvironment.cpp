@@ -123,7 +123,7 @@ WindowsEnvironment WindowsEnvironment::forWine(
     env.set("LOCALAPPDATA", profile + "\\AppData\\Local");
     for (auto [root, key] : { std::pair { RegistryRoot::LocalMachine, kMachineEnvironmentKey },
              std::pair { RegistryRoot::CurrentUser, kUserEnvironmentKey } }) {
-        for (std::string_view name : { "TEMP", "TMP", "windir", "ComSpec", "PATHEXT", "OS" }) {
+        for (const std::string &name : registry.valueNames(root, key)) {
             auto text = readQuietly(registry, root, key, name);
             if (text && !text->empty())
                 env.set(name, env.expand(*text));

@@ -19,8 +19,8 @@ public:
 
     // The environment of a program started in a Wine prefix: the host environment (without
     // PATH, PWD, HOME, TEMP and TMP, which Wine keeps for itself), Wine's own folders
-    // (SystemRoot, USERPROFILE, ProgramFiles, ...), then TEMP, TMP, windir, ComSpec, PATHEXT
-    // and OS from the machine's and then the user's registry environment, each expanded. Without a
+    // (SystemRoot, USERPROFILE, ProgramFiles, ...), then every variable of the machine's and
+    // then the user's registry environment (the user's win), each expanded. Without a
     // Wine prefix (`hasPrefix` false): the host environment.
     static WindowsEnvironment forWine(
         const Environment &host, const RegistryView &registry, bool hasPrefix);

@@ -81,4 +81,9 @@ std::optional<std::string> WineRegistry::readString(
     return stringValueText(*value, name);
 }
 
+std::vector<std::string> WineRegistry::valueNames(RegistryRoot root, std::string_view key) const
+{
+    return hive(root).valueNames(keyToRead(root, key));
+}
+
 } // namespace torvex

@@ -25,6 +25,8 @@ public:
     std::optional<std::string> readString(
         RegistryRoot root, std::string_view key, std::string_view name) const override;
 
+    std::vector<std::string> valueNames(RegistryRoot root, std::string_view key) const override;
+
     const RegistryHive &hive(RegistryRoot root) const;
 
 private:

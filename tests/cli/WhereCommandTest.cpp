@@ -105,11 +105,52 @@ TEST_F(WhereCommandTest, CheckReportsExactlyTheItemsWhoseFoldersAreMissing)
         "menu10=Other drive\r\ncmd10=cd Q:\\x\r\n");
     ToolRun run = runMenuTool(wine.path(), "check '" + menu.string() + "'");
     EXPECT_EQ(run.exitCode, 1);
+    // A program (menu 6) is no folder change: where it leads cannot be told, so it is not
+    // reported.
     EXPECT_EQ(run.out,
         "11 items\n"
-        "menu 3: broken path: Gone\n"
-        "menu 6: broken path: Tool\n"
-        "menu 9: broken path: Other drive\n");
+        "menu 3: broken path: Gone (C:\\Gone)\n"
+        "menu 9: broken path: Other drive (Q:\\x)\n");
+}
+
+TEST_F(WhereCommandTest, CheckListsEveryProblemInMenuOrderAndAsJson)
+{
+    wine.makeFolder("drive_c/fm/plugins");
+    wine.writeUserHive("[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+                       "\"InstallDir\"=\"C:\\\\fm\"\n"
+                       "[Environment] 1700000000\n"
+                       "\"PROJECTS\"=\"C:\\\\Projects\"\n");
+    std::filesystem::path menu = wine.write("drive_c/fm/wincmd.ini",
+        "[DirMenu]\r\n"
+        "menu1=Plugins\r\ncmd1=cd %COMMANDER_PATH%\\Plugins\r\n"
+        "menu2=Docs\r\ncmd2=cd \"%USERPROFILE%\\Documents\\*.txt\"\r\npath2=D:\\Old\r\n"
+        "menu3=-Work\r\n"
+        "menu4=Projects\r\ncmd4=cd %projects%\r\n"
+        "menu5=Share\r\ncmd5=cd \\\\nas\\share\r\n"
+        "menu6=Empty\r\n"
+        "menu7=--\r\n");
+    ToolRun run = runMenuTool(wine.path(), "check '" + menu.string() + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    // The profile folder follows the USER of the test run, so menu 2's command is not asserted.
+    EXPECT_NE(
+        run.out.find("menu 4: broken path: Work > Projects (C:\\Projects)\n"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("menu 6: no command: Work > Empty\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("menu 1:"), std::string::npos) << "COMMANDER_PATH is the install folder";
+    EXPECT_EQ(run.out.find("menu 5:"), std::string::npos) << "a network path cannot be told";
+    EXPECT_LT(run.out.find("menu 2: broken target path: Docs (D:\\Old)"), run.out.find("menu 4:"))
+        << run.out;
+
+    ToolRun json = runMenuTool(wine.path(), "check --json '" + menu.string() + "'");
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_NE(json.out.find("{\"kind\": \"no command\", \"menuNumber\": 6, \"titlePath\": "
+                            "[\"Work\", \"Empty\"], \"command\": \"\", \"targetPath\": \"\", "
+                            "\"folder\": \"\", \"reason\": \"no folder is given\"}"),
+        std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find("\"command\": \"cd %projects%\""), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.front(), '[');
+    EXPECT_EQ(json.out.find("items"), std::string::npos) << "JSON only";
 }
 
 } // namespace

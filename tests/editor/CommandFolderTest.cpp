@@ -1,8 +1,8 @@
 #include "editor/CommandFolder.h"
 
+#include "editor/EntryDestination.h"
 #include "platform/WindowsView.h"
 #include "support/SyntheticPrefix.h"
-#include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,47 +32,27 @@ TEST(CommandFolder, DropsALeadingCdAndTrimsBlanksAndControls)
         EXPECT_EQ(commandFolder(c.command), c.folder) << c.command;
 }
 
-TEST(CommandFolder, BrokenMeansNoExistingFolderThroughTheWindowsView)
+TEST(CommandFolder, TheBrokenPathSearchStopsAtBrokenFolderChangesAndOtherCommands)
 {
     test::SyntheticPrefix wine;
     wine.makeFolder("drive_c/Data/Music");
     wine.write("drive_c/Data/tool.exe", "");
     WindowsView view = WindowsView::forPrefix(wine.prefix(), {});
-    EXPECT_FALSE(isBrokenCommand("cd C:\\Data", view));
-    EXPECT_FALSE(isBrokenCommand("CD  c:\\data\\MUSIC  ", view));
-    EXPECT_FALSE(isBrokenCommand("C:\\Data", view));
-    EXPECT_FALSE(isBrokenCommand(("cd " + (wine.path() / "drive_c").string()).c_str(), view));
-    EXPECT_TRUE(isBrokenCommand("", view));
-    EXPECT_TRUE(isBrokenCommand("cd ", view));
-    EXPECT_TRUE(isBrokenCommand("cd C:\\Gone", view));
-    EXPECT_TRUE(isBrokenCommand("C:\\Data\\tool.exe", view));
-    EXPECT_TRUE(isBrokenCommand("cd Q:\\", view));
-}
-
-TEST(CommandFolder, BrokenPathItemsSkipSubmenusAndSeparators)
-{
-    test::SyntheticPrefix wine;
-    wine.makeFolder("drive_c/Data");
-    WindowsView view = WindowsView::forPrefix(wine.prefix(), {});
-    MenuTree tree;
-    test::buildTree(tree,
-        "Data|cd C:\\Data\n"
-        "Sub|cd C:\\Gone\n"
-        "  Inner|cd  c:\\data \n"
-        "  Lost|cd C:\\Gone\n"
-        "-\n"
-        "Empty\n");
-    auto numbers = [](const std::vector<BrokenPathItem> &items) {
-        std::vector<std::size_t> out;
-        for (const auto &item : items)
-            out.push_back(item.menuNumber);
-        return out;
-    };
-    auto withEmpty = brokenPathItems(tree, view, true);
-    EXPECT_EQ(numbers(withEmpty), (std::vector<std::size_t> { 4, 6 }));
-    ASSERT_EQ(withEmpty.size(), 2u);
-    EXPECT_EQ(withEmpty[0].title, "Lost");
-    EXPECT_EQ(numbers(brokenPathItems(tree, view, false)), (std::vector<std::size_t> { 4 }));
+    const DestinationRule rule = DestinationRule::forView(view, "C:\\Data");
+    EXPECT_FALSE(stopsBrokenPathSearch("cd C:\\Data", rule));
+    EXPECT_FALSE(stopsBrokenPathSearch("CD  c:\\data\\MUSIC  ", rule));
+    EXPECT_FALSE(stopsBrokenPathSearch("C:\\Data", rule)) << "an existing folder without cd";
+    EXPECT_FALSE(stopsBrokenPathSearch("cd %COMMANDER_PATH%\\Music", rule));
+    EXPECT_FALSE(stopsBrokenPathSearch("cd \"C:\\Data\\*.mp3\"", rule));
+    // Folder changes the rule cannot tell are skipped, never reported.
+    EXPECT_FALSE(stopsBrokenPathSearch("cd %NOSUCH%\\x", rule));
+    EXPECT_FALSE(stopsBrokenPathSearch("cd \\\\server\\share", rule));
+    EXPECT_FALSE(stopsBrokenPathSearch("cd \\windows", rule));
+    EXPECT_TRUE(stopsBrokenPathSearch("", rule));
+    EXPECT_TRUE(stopsBrokenPathSearch("cd ", rule));
+    EXPECT_TRUE(stopsBrokenPathSearch("cd C:\\Gone", rule));
+    EXPECT_TRUE(stopsBrokenPathSearch("C:\\Data\\tool.exe", rule)) << "a program counts as broken";
+    EXPECT_TRUE(stopsBrokenPathSearch("cd Q:\\", rule));
 }
 
 } // namespace

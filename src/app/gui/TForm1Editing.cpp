@@ -8,6 +8,7 @@
 #include "app/gui/UserInput.h"
 #include "controls/gui/VelDrivePanel.h"
 #include "editor/EditorTexts.h"
+#include "editor/EntryDestination.h"
 #include "editor/MenuEditor.h"
 #include "platform/WindowsView.h"
 
@@ -64,6 +65,11 @@ struct TForm1::Editing final : public QObject, public EditorUi
             return view->directoryExists(path);
         })
     {
+        // The file manager's own variable names its program folder, which depends on the file
+        // being edited, so it is looked up when a search asks.
+        editor.setVariables(fileManagerVariables(*owner.m_view, [&owner] {
+            return commanderPath(owner.m_view->registry(), owner.aktuelIniFil);
+        }));
         // Application-wide: the filter sees the edits' input and, during a search, all input.
         qApp->installEventFilter(this);
     }

@@ -1,0 +1,215 @@
+#include "editor/MenuProblems.h"
+
+#include "editor/ItemCount.h"
+#include "menu/MenuTree.h"
+
+#include <cstdio>
+
+namespace torvex {
+
+namespace {
+
+std::vector<std::string> titlesDownTo(const MenuNode &node)
+{
+    std::vector<std::string> titles;
+    for (const MenuNode *at = &node; at; at = at->parent())
+        titles.push_back(at->title());
+    return { titles.rbegin(), titles.rend() };
+}
+
+bool holdsLineBreak(const std::string &text)
+{
+    return text.find_first_of("\r\n") != std::string::npos;
+}
+
+// The field of the node that a save would have to refuse, or nullptr.
+const char *unstorableField(const MenuNode &node)
+{
+    if (holdsLineBreak(node.title()))
+        return "the title holds a line break";
+    if (holdsLineBreak(node.data().Command))
+        return "the command holds a line break";
+    if (holdsLineBreak(node.data().TargetPath))
+        return "the target path holds a line break";
+    return nullptr;
+}
+
+// The number of "menu" lines the writer puts after a node's own line: the end lines of the
+// submenus that this node closes.
+std::size_t endLinesAfter(const MenuNode &node)
+{
+    if (node.hasChildren())
+        return 0;
+    std::size_t count = 0;
+    for (const MenuNode *at = &node; at->parent() && at->isLastChild(); at = at->parent())
+        ++count;
+    return count;
+}
+
+void appendJsonString(std::string &out, const std::string &text)
+{
+    out += '"';
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                out += escaped;
+            } else {
+                out += c; // UTF-8 passes through
+            }
+        }
+    }
+    out += '"';
+}
+
+} // namespace
+
+std::string problemKindText(ProblemKind kind)
+{
+    switch (kind) {
+    case ProblemKind::EmptyCommand:
+        return "no command";
+    case ProblemKind::BrokenCommand:
+        return "broken path";
+    case ProblemKind::BrokenTargetPath:
+        return "broken target path";
+    case ProblemKind::CannotBeStored:
+        return "cannot be stored";
+    case ProblemKind::OverItemLimit:
+        return "over the limit";
+    case ProblemKind::CannotTell:
+        return "cannot tell";
+    }
+    return {};
+}
+
+MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &rule)
+{
+    MenuProblemScan scan;
+    std::size_t index = 0;
+    std::size_t writtenNumber = 0;
+    tree.forEach([&](MenuNode *node) {
+        ++index;
+        ++writtenNumber;
+        const std::size_t ownNumber = writtenNumber;
+        writtenNumber += endLinesAfter(*node);
+
+        auto report = [&](std::vector<MenuProblem> &list,
+                          ProblemKind kind,
+                          std::string folder,
+                          std::string reason) {
+            MenuProblem problem;
+            problem.kind = kind;
+            problem.node = node;
+            problem.menuNumber = index;
+            problem.titlePath = titlesDownTo(*node);
+            problem.command = node->data().Command;
+            problem.targetPath = node->data().TargetPath;
+            problem.folder = std::move(folder);
+            problem.reason = std::move(reason);
+            list.push_back(std::move(problem));
+        };
+
+        if (const char *why = unstorableField(*node))
+            report(scan.problems, ProblemKind::CannotBeStored, {}, why);
+        if (ownNumber > itemLimit)
+            report(scan.problems,
+                ProblemKind::OverItemLimit,
+                {},
+                "entry " + std::to_string(ownNumber) + " of the file; the file manager reads "
+                    + std::to_string(itemLimit));
+        if (node->hasChildren() || node->isSeparator())
+            return true;
+
+        const DestinationCheck command = rule.ofCommand(node->data().Command);
+        if (command.reason == DestinationReason::Empty && node->data().Command.empty())
+            report(scan.problems, ProblemKind::EmptyCommand, {}, destinationReasonText(command));
+        else if (command.isBroken())
+            report(scan.problems,
+                ProblemKind::BrokenCommand,
+                command.folder,
+                destinationReasonText(command));
+        else if (command.destination == Destination::CannotTell)
+            report(scan.undecided,
+                ProblemKind::CannotTell,
+                command.folder,
+                destinationReasonText(command));
+
+        const DestinationCheck target = rule.ofTargetPath(node->data().TargetPath);
+        if (target.isBroken())
+            report(scan.problems,
+                ProblemKind::BrokenTargetPath,
+                target.folder,
+                destinationReasonText(target));
+        return true;
+    });
+    return scan;
+}
+
+std::string titlePathText(const std::vector<std::string> &titlePath)
+{
+    std::string text;
+    for (const std::string &title : titlePath) {
+        if (!text.empty())
+            text += " > ";
+        text += title;
+    }
+    return text;
+}
+
+std::string problemLine(const MenuProblem &problem)
+{
+    std::string line = "menu " + std::to_string(problem.menuNumber) + ": "
+        + problemKindText(problem.kind) + ": " + titlePathText(problem.titlePath);
+    const std::string &detail = problem.folder.empty() ? problem.reason : problem.folder;
+    if (!detail.empty() && problem.kind != ProblemKind::EmptyCommand)
+        line += " (" + detail + ")";
+    return line;
+}
+
+std::string problemsAsJson(const std::vector<MenuProblem> &problems)
+{
+    std::string out = "[";
+    for (const MenuProblem &problem : problems) {
+        if (out.size() > 1)
+            out += ",";
+        out += "\n  {\"kind\": ";
+        appendJsonString(out, problemKindText(problem.kind));
+        out += ", \"menuNumber\": " + std::to_string(problem.menuNumber) + ", \"titlePath\": [";
+        for (std::size_t i = 0; i < problem.titlePath.size(); ++i) {
+            if (i > 0)
+                out += ", ";
+            appendJsonString(out, problem.titlePath[i]);
+        }
+        out += "], \"command\": ";
+        appendJsonString(out, problem.command);
+        out += ", \"targetPath\": ";
+        appendJsonString(out, problem.targetPath);
+        out += ", \"folder\": ";
+        appendJsonString(out, problem.folder);
+        out += ", \"reason\": ";
+        appendJsonString(out, problem.reason);
+        out += "}";
+    }
+    out += problems.empty() ? "]\n" : "\n]\n";
+    return out;
+}
+
+} // namespace torvex

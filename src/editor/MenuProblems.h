@@ -1,0 +1,61 @@
+#pragma once
+
+#include "editor/EntryDestination.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace torvex {
+
+class MenuNode;
+class MenuTree;
+
+// What can be wrong with one entry of the menu.
+enum class ProblemKind {
+    EmptyCommand, // an item without a command
+    BrokenCommand, // a folder change to a folder that does not exist
+    BrokenTargetPath, // a target path naming a folder that does not exist
+    CannotBeStored, // a title, command or target path holding a line break or control
+    OverItemLimit, // written after the entries the file manager reads
+    CannotTell, // not a problem: where the command leads cannot be told (see reason)
+};
+
+// "no command", "broken path", "broken target path", "cannot be stored", "over the limit",
+// "cannot tell".
+std::string problemKindText(ProblemKind kind);
+
+struct MenuProblem
+{
+    ProblemKind kind = ProblemKind::EmptyCommand;
+    const MenuNode *node = nullptr; // valid until the tree changes
+    std::size_t menuNumber = 0; // node index + 1, as the editor counts entries
+    std::vector<std::string> titlePath; // the titles from the top level down to the entry
+    std::string command;
+    std::string targetPath;
+    std::string folder; // the folder the command or target path names, as understood
+    std::string reason; // why, in a few words ("the folder does not exist", ...)
+};
+
+struct MenuProblemScan
+{
+    std::vector<MenuProblem> problems; // in menu order; an entry may have several
+    std::vector<MenuProblem> undecided; // the entries whose command cannot be told, in order
+};
+
+// Every problem of the menu in one walk. Submenus and separators have no command; their
+// titles are checked for what cannot be stored, and a submenu's place for the limit.
+MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &rule);
+
+// The titles joined with " > ".
+std::string titlePathText(const std::vector<std::string> &titlePath);
+
+// One line for a report: "menu 5: broken path: Tools > Editor (C:\Gone)"; the folder or the
+// reason in parentheses when there is one.
+std::string problemLine(const MenuProblem &problem);
+
+// The problems as a JSON array of objects with the members kind, menuNumber, titlePath (an
+// array), command, targetPath, folder and reason; strings are escaped as JSON requires.
+std::string problemsAsJson(const std::vector<MenuProblem> &problems);
+
+} // namespace torvex
