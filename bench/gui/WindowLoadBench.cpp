@@ -86,7 +86,7 @@ void BM_LoadThroughWindow(benchmark::State &state)
 
     TForm1Environment environment;
     environment.view = std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
-    environment.programFolder = folder.string() + "/";
+    environment.folders = ProgramFolders::besideExecutable(folder.string());
     environment.candidates = IniCandidates {};
     environment.startFolder = "Z:\\";
     AnsweringBoxes boxes;

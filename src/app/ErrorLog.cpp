@@ -1,5 +1,7 @@
 #include "app/ErrorLog.h"
 
+#include "platform/ProgramFolders.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -57,6 +59,8 @@ bool LogFileAccess::removeFile(const std::string &path)
 
 bool LogFileAccess::appendText(const std::string &path, const std::string &bytes)
 {
+    // A log folder under $XDG_STATE_HOME is made with the first entry.
+    createFolderOf(path);
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;

@@ -19,8 +19,8 @@ public:
     virtual std::optional<std::uintmax_t> fileSize(const std::string &path);
     // Deletes the file; false when it could not be deleted.
     virtual bool removeFile(const std::string &path);
-    // Appends bytes to the file, creating it when missing, then flushes and closes it; false
-    // when any step failed.
+    // Appends bytes to the file, creating it (and its missing folders) when missing, then flushes
+    // and closes it; false when any step failed.
     virtual bool appendText(const std::string &path, const std::string &bytes);
 
     // The host file system.
@@ -68,11 +68,12 @@ std::string logDateTime(const std::tm &when, const DateTimeFormat &format);
 // has a sender, "Sender: ".
 std::string formatLogEntry(const LogEntry &entry, const std::string &dateTime);
 
-// torvex.log in the program's folder. Each entry is appended, flushed and closed at once.
+// torvex.log in the log folder (see ProgramFolders). Each entry is appended, flushed and closed at
+// once.
 class ErrorLog
 {
 public:
-    // `folder` is the program's own folder, with or without a trailing slash.
+    // `folder` is the log folder, with or without a trailing slash.
     explicit ErrorLog(const std::string &folder, LogFileAccess &files = LogFileAccess::real());
 
     const std::string &path() const { return m_path; }

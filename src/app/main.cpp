@@ -4,9 +4,11 @@
 #include "app/gui/TForm1.h"
 #include "app/gui/TForm3.h"
 #include "app/gui/TorvexApplication.h"
+#include "platform/ProgramFolders.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/TForm2.h"
 
+#include <QIcon>
 #include <QMessageBox>
 
 #include <exception>
@@ -15,12 +17,19 @@
 int main(int argc, char **argv)
 {
     torvex::TorvexApplication app(argc, argv);
+    // The desktop entry and the icon of an installed copy carry this name.
+    app.setDesktopFileName(QStringLiteral(TORVEX_APP_ID));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));
     try {
+        const torvex::Environment processEnvironment = torvex::processEnvironment();
         torvex::TForm1Environment environment;
         environment.view = std::make_shared<const torvex::WindowsView>(
-            torvex::WindowsView::open(torvex::processEnvironment()));
+            torvex::WindowsView::open(processEnvironment));
         environment.firstArgument = argc > 1 ? argv[1] : "";
-        environment.programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+        environment.folders =
+            torvex::programFolders(QCoreApplication::applicationDirPath().toStdString() + "/",
+                processEnvironment,
+                torvex::hostFolderProbe());
         torvex::TForm1 form1(std::move(environment));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
         new torvex::TForm2(&form1);

@@ -34,8 +34,8 @@ public:
     // Handles pending window events for `milliseconds` (0: once).
     virtual void waitProcessingMessages(unsigned milliseconds) = 0;
 
-    // The executable's folder, where torvex.hlp lives.
-    virtual std::string programFolder() const = 0;
+    // The folder of torvex.hlp: beside the executable, or share/torvex/ of an installed copy.
+    virtual std::string helpFolder() const = 0;
 };
 
 } // namespace torvex

@@ -1,5 +1,7 @@
 #include "settings/ProgramSettings.h"
 
+#include "platform/ProgramFolders.h"
+
 #include <algorithm>
 
 namespace torvex {
@@ -71,9 +73,9 @@ std::optional<char> startDrive(
     return std::nullopt;
 }
 
-std::string ProgramSettings::pathIn(std::string_view executableDir)
+std::string ProgramSettings::pathIn(std::string_view folder)
 {
-    std::string path(executableDir);
+    std::string path(folder);
     if (!path.empty() && path.back() != '/' && path.back() != '\\')
         path += '/';
     path += settingsFileName;
@@ -84,6 +86,13 @@ ProgramSettings::ProgramSettings(std::string path, FileSystem &fs)
     : m_file(std::move(path), fs)
 { }
 
+void ProgramSettings::prepareFolder()
+{
+    // A settings folder under $XDG_CONFIG_HOME is made by the first write. When it cannot be,
+    // the write itself fails and reports the file.
+    createFolderOf(path());
+}
+
 std::string ProgramSettings::readString(
     std::string_view section, std::string_view key, std::string_view def) const
 {
@@ -93,6 +102,7 @@ std::string ProgramSettings::readString(
 void ProgramSettings::writeString(
     std::string_view section, std::string_view key, std::string_view value)
 {
+    prepareFolder();
     m_file.writeKey(section, key, value);
 }
 
@@ -103,6 +113,7 @@ int ProgramSettings::readInteger(std::string_view section, std::string_view key,
 
 void ProgramSettings::writeInteger(std::string_view section, std::string_view key, int value)
 {
+    prepareFolder();
     m_file.writeInteger(section, key, value);
 }
 
@@ -113,6 +124,7 @@ bool ProgramSettings::readBool(std::string_view section, std::string_view key, b
 
 void ProgramSettings::writeBool(std::string_view section, std::string_view key, bool value)
 {
+    prepareFolder();
     m_file.writeBool(section, key, value);
 }
 

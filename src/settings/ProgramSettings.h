@@ -91,12 +91,13 @@ std::optional<char> startDrive(
 // engine: nothing is cached, every write reaches the file at once. A missing file, section or
 // key, or a value that is no integer where one is expected, gives the default. Every write
 // throws IniWriteError ("Unable to write to <path>") when the file cannot be written, and
-// every read IniReadError when it exists but cannot be read.
+// every read IniReadError when it exists but cannot be read. A missing folder of the file is
+// created (mode 0700) by the first write.
 class ProgramSettings
 {
 public:
-    // `executableDir` followed by a separator (when it lacks one) and "torvex.ini".
-    static std::string pathIn(std::string_view executableDir);
+    // `folder` followed by a separator (when it lacks one) and "torvex.ini".
+    static std::string pathIn(std::string_view folder);
 
     explicit ProgramSettings(std::string path, FileSystem &fs = FileSystem::real());
 
@@ -133,6 +134,8 @@ public:
     bool readAskOnExitWithoutSaving() const;
 
 private:
+    void prepareFolder();
+
     IniFile m_file;
 };
 

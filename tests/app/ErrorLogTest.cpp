@@ -2,6 +2,7 @@
 
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace torvex {
@@ -175,11 +176,17 @@ TEST(ErrorLogTest, LogThatCannotBeDeletedIsAppendedTo)
     EXPECT_EQ(readFile(log.path()), old + formatLogEntry(handlerEntry(), "07-03-2024 14.05.09"));
 }
 
-TEST(ErrorLogTest, LogInMissingFolderFailsQuietly)
+TEST(ErrorLogTest, MissingLogFolderIsMadeAndOneThatCannotBeFailsQuietly)
 {
     TempDir dir;
-    ErrorLog log((dir.path() / "gone").string());
-    EXPECT_FALSE(log.append(handlerEntry()));
+    ErrorLog fresh((dir.path() / "state" / "torvex").string());
+    EXPECT_TRUE(fresh.append(handlerEntry()));
+    EXPECT_TRUE(std::filesystem::is_regular_file(fresh.path()));
+
+    // A file where the folder should be.
+    dir.write("blocked", "");
+    ErrorLog blocked((dir.path() / "blocked" / "torvex").string());
+    EXPECT_FALSE(blocked.append(handlerEntry()));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -206,6 +207,31 @@ TEST_F(ProgramSettingsTest, AFailedWriteRaisesAndStopsTheRest)
     EXPECT_EQ(test::readFile(iniPath()), "[form1]\r\nleft=1\r\n");
     EXPECT_THROW(settings.writeOptions(Options {}), IniWriteError);
     EXPECT_EQ(files.writes, 0);
+}
+
+TEST_F(ProgramSettingsTest, FirstWriteMakesAMissingSettingsFolder)
+{
+    // As under $XDG_CONFIG_HOME on a first start: neither the folder nor its parent exist.
+    const std::filesystem::path folder = dir.path() / "config" / "torvex";
+    ProgramSettings fresh(ProgramSettings::pathIn(folder.string()));
+    EXPECT_EQ(fresh.readBool(sectionForm2, "CBoxAsk", true), true);
+    EXPECT_FALSE(std::filesystem::exists(folder));
+
+    fresh.writeBool(sectionForm2, "CBoxAsk", false);
+    EXPECT_EQ(test::readFile(folder / "torvex.ini"), "[form2]\r\nCBoxAsk=0\r\n");
+}
+
+TEST_F(ProgramSettingsTest, SettingsFolderThatCannotBeMadeFailsTheWrite)
+{
+    dir.write("config", "a file where the folder should be");
+    const std::string path = ProgramSettings::pathIn((dir.path() / "config" / "torvex").string());
+    ProgramSettings blocked(path);
+    try {
+        blocked.writeInteger(sectionForm1, "top", 7);
+        FAIL() << "no error";
+    } catch (const IniWriteError &error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+    }
 }
 
 TEST(DropModeTest, ExclusiveGroupOfFive)

@@ -32,7 +32,6 @@ TForm1::TForm1(TForm1Environment environment, QWidget *parent)
     : QMainWindow(parent)
     , m_view(environment.view)
     , m_environment(std::move(environment))
-    , m_programFolder(m_environment.programFolder)
 {
     if (!m_view)
         throw std::invalid_argument("TForm1 needs a Windows view");

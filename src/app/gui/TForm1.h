@@ -4,6 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "menu/DirMenuFile.h"
 #include "menu/MenuTree.h"
+#include "platform/ProgramFolders.h"
 
 #include <QMainWindow>
 
@@ -47,8 +48,8 @@ struct TForm1Environment
     std::shared_ptr<const WindowsView> view;
     // The first command-line argument, "" when there is none (candidate slot 4).
     std::string firstArgument;
-    // The executable's folder, ending in a separator: torvex.ini and torvex.hlp live there.
-    std::string programFolder;
+    // Where torvex.ini, torvex.log and torvex.hlp live.
+    ProgramFolders folders;
     // Message boxes to use instead of real ones (not owned); nullptr shows real boxes.
     MessageBoxes *messageBoxes = nullptr;
     // Candidates to use as found, skipping the search through the registry and folders.
@@ -83,7 +84,7 @@ public:
     MenuTree &tree() { return m_tree; }
     const WindowsView &windowsView() const { return *m_view; }
     FileSystem &fileSystem() { return *m_fs; }
-    const std::string &programFolder() const { return m_programFolder; }
+    const ProgramFolders &folders() const { return m_environment.folders; }
     // Replaces the message boxes (not owned); nullptr goes back to the window's own.
     void setMessageBoxes(MessageBoxes *boxes);
     MessageBoxes &boxes() { return *m_messageBoxes; }
@@ -231,7 +232,6 @@ private:
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;
     MessageBoxes *m_messageBoxes = nullptr;
     TForm1Environment m_environment;
-    std::string m_programFolder;
     TForm2 *m_form2 = nullptr;
     TForm3 *m_form3 = nullptr;
     HelpViewer *m_helpViewer = nullptr;

@@ -132,7 +132,7 @@ private:
 struct TForm1Files
 {
     explicit TForm1Files(TForm1 &form)
-        : log(form.programFolder())
+        : log(form.folders().logFolder)
         , reporter(
               log,
               [&form] {

@@ -95,7 +95,7 @@ ProgramSettings &TForm1::settings()
 {
     if (!m_settings)
         m_settings = std::make_shared<ProgramSettings>(
-            ProgramSettings::pathIn(m_programFolder), fileSystem());
+            ProgramSettings::pathIn(folders().settingsFolder), fileSystem());
     return *m_settings;
 }
 

@@ -1,11 +1,13 @@
 // The main window's start-up sequence, Help and About.
 
+#include "app/ErrorLog.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/HelpViewer.h"
 #include "app/gui/TForm1.h"
 #include "app/gui/TorvexApplication.h"
 #include "controls/TamSystemPath.h"
 #include "platform/WindowsView.h"
+#include "settings/ProgramSettings.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -143,7 +145,7 @@ void TForm1::waitProcessingMessages(unsigned milliseconds)
 
 void TForm1::mnuHelpHelpClick()
 {
-    const std::string folder = withSeparator(m_programFolder);
+    const std::string folder = withSeparator(folders().helpFolder);
     const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
     if (!QFileInfo(helpFile).isFile()) {
         m_messageBoxes->inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
@@ -163,7 +165,10 @@ void TForm1::mnuHelpAboutClick()
         + "An editor for the directory menu of the file manager: load the menu, arrange it by "
           "drag and drop, edit each entry and save it back."
         + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
-        + "Thanks to everyone who tried the early versions and reported what broke.";
+        + "Thanks to everyone who tried the early versions and reported what broke." + lineBreak
+        + lineBreak + "Settings: " + folders().settingsFolder + std::string(settingsFileName)
+        + lineBreak + "Log: " + folders().logFolder + logFileName + lineBreak
+        + "Help: " + folders().helpFolder + "torvex.hlp";
     m_messageBoxes->inform(text, " About", MsgIcon::Information);
 }
 

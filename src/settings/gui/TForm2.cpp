@@ -93,7 +93,7 @@ public:
             TForm1::waitProcessingMessages(milliseconds);
     }
 
-    std::string programFolder() const override { return m_form1->programFolder(); }
+    std::string helpFolder() const override { return m_form1->folders().helpFolder; }
 
 private:
     TForm1 *m_form1;
@@ -380,7 +380,7 @@ void TForm2::FormKeyDown(int key)
 {
     if (key != Qt::Key_F1)
         return;
-    std::string folder = m_host.programFolder();
+    std::string folder = m_host.helpFolder();
     if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
         folder += '/';
     const QString helpFile = QString::fromStdString(folder + "torvex.hlp");

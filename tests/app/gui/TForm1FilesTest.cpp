@@ -105,7 +105,7 @@ TEST_F(TForm1FilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
     TForm1Environment environment;
     environment.view =
         std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
-    environment.programFolder = dir.path().string() + "/";
+    environment.folders = ProgramFolders::besideExecutable(dir.path().string());
     environment.messageBoxes = &boxes;
     boxes.logPath = dir.file("torvex.log");
     form = std::make_unique<TForm1>(std::move(environment));

@@ -405,6 +405,46 @@ TEST_F(TForm1Test, AboutNamesTheProgram)
     EXPECT_EQ(boxes.last().icon, MsgIcon::Information);
 }
 
+TEST_F(TForm1Test, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThem)
+{
+    const std::filesystem::path config = dir.path() / "config" / "torvex";
+    const std::filesystem::path state = dir.path() / "state" / "torvex";
+    const std::filesystem::path share = dir.path() / "share" / "torvex";
+    std::filesystem::create_directories(share);
+    std::filesystem::copy_file(TORVEX_HLP_FILE, share / "torvex.hlp");
+    TForm1Environment environment =
+        test::windowEnvironment(test::viewWithoutPrefix(), dir.path() / "bin", boxes, "Z:\\");
+    environment.folders = {
+        config.string() + "/", state.string() + "/", share.string() + "/", false
+    };
+    form = std::make_unique<TForm1>(std::move(environment));
+
+    action("mnuHelpAbout")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_NE(boxes.last().text.find("\r\n\r\nSettings: " + config.string() + "/torvex.ini\r\nLog: "
+                  + state.string() + "/torvex.log\r\nHelp: " + share.string() + "/torvex.hlp"),
+        std::string::npos)
+        << boxes.last().text;
+
+    action("mnuHelpHelp")->trigger();
+    EXPECT_EQ(boxes.boxes().size(), 1u) << boxes.last().text;
+    auto *viewer = form->findChild<QWidget *>(QStringLiteral("HelpViewer"));
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+
+    // Neither folder exists before the first write into it.
+    EXPECT_FALSE(std::filesystem::exists(state));
+    form->globalErrorHandler("TForm1", "Something broke");
+    EXPECT_NE(test::readFile(state / "torvex.log").find("Last error: Something broke\r\n"),
+        std::string::npos);
+
+    EXPECT_FALSE(std::filesystem::exists(config));
+    form->close();
+    QApplication::processEvents();
+    EXPECT_EQ(test::readFile(config / "torvex.ini").rfind("[form1]\r\nmaximized=", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "bin" / "torvex.ini"));
+}
+
 TEST_F(TForm1Test, DisabledMenusIgnoreTheirKeys)
 {
     start();

@@ -45,7 +45,7 @@ public:
     {
         steps.push_back("wait:" + std::to_string(ms));
     }
-    std::string programFolder() const override { return folder; }
+    std::string helpFolder() const override { return folder; }
 
     std::string folder;
     test::FaultyFileSystem files;

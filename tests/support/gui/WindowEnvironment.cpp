@@ -11,7 +11,7 @@ TForm1Environment windowEnvironment(std::shared_ptr<const WindowsView> view,
 {
     TForm1Environment environment;
     environment.view = std::move(view);
-    environment.programFolder = programFolder.string() + "/";
+    environment.folders = ProgramFolders::besideExecutable(programFolder.string());
     environment.messageBoxes = &boxes;
     environment.candidates = IniCandidates {};
     environment.startFolder = startFolder;

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/WinePrefix.h"
+
+#include <functional>
+#include <string>
+
+namespace torvex {
+
+// Where the program keeps its own files. Every folder ends in a '/'.
+struct ProgramFolders
+{
+    std::string settingsFolder; // torvex.ini
+    std::string logFolder; // torvex.log
+    std::string helpFolder; // torvex.hlp
+    // The settings and the log live beside the executable.
+    bool isPortable = true;
+
+    // All three in `folder` (with or without its trailing '/'): a portable copy.
+    static ProgramFolders besideExecutable(const std::string &folder);
+};
+
+// The questions about the host that the choice of folders asks, so that tests can answer
+// them (tests run as root, who can write everywhere).
+struct FolderProbe
+{
+    // Whether the current user may create files in this folder.
+    std::function<bool(const std::string &folder)> canWrite;
+    // Whether this path names a regular file.
+    std::function<bool(const std::string &path)> fileExists;
+};
+
+// The real answers: access(2) with W_OK, and a stat of the file.
+FolderProbe hostFolderProbe();
+
+// The folders for an executable in `executableFolder`.
+// - A copy whose folder can be written (the build folder, a portable copy) keeps torvex.ini
+//   and torvex.log beside the executable.
+// - Otherwise, and always for an installed copy (bin/ with share/torvex/torvex.hlp next to
+//   it and no torvex.hlp of its own, even in a prefix its user can write such as ~/.local or
+//   a root shell's /usr), they go to userConfigFolder and userStateFolder of `environment`.
+//   Without HOME or XDG folders they stay beside the executable.
+// - torvex.hlp is looked for beside the executable, then in ../share/torvex/; when it is in
+//   neither, the help folder is the executable's (where the message says it should be).
+ProgramFolders programFolders(
+    const std::string &executableFolder, const Environment &environment, const FolderProbe &probe);
+
+// Creates `folder` and any missing parent, each new one with mode 0700 as the XDG base
+// directory rules ask. Returns true when the folder exists afterwards; never throws.
+bool createFolders(const std::string &folder) noexcept;
+
+// createFolders for the folder holding the file at `path`.
+bool createFolderOf(const std::string &path) noexcept;
+
+} // namespace torvex
