@@ -9,6 +9,7 @@
 #include "controls/gui/VelDrivePanel.h"
 #include "editor/EditorTexts.h"
 #include "editor/MenuEditor.h"
+#include "menu/gui/MenuText.h"
 #include "platform/WindowsView.h"
 
 #include <QAction>
@@ -28,12 +29,12 @@ namespace {
 
 std::string toStd(const QString &text)
 {
-    return text.toStdString();
+    return menuTextFromQt(text);
 }
 
 QString toQt(const std::string &text)
 {
-    return QString::fromStdString(text);
+    return menuTextToQt(text);
 }
 
 // Input that reaches a line edit before its text can change.
@@ -111,10 +112,14 @@ struct TForm1::Editing final : public QObject, public EditorUi
         showFromStart(form.m_editTargetPath, text);
     }
     // A text the program puts in shows its beginning ("cd C:\..."), not its end where
-    // setText leaves the cursor; typing never comes through here.
+    // setText leaves the cursor; typing never comes through here. It goes in as it stands,
+    // past the edit's validator: the node gets it back unchanged unless the user edits it.
     static void showFromStart(QLineEdit *edit, const std::string &text)
     {
+        const QValidator *validator = edit->validator();
+        edit->setValidator(nullptr);
         edit->setText(toQt(text));
+        edit->setValidator(validator);
         edit->setCursorPosition(0);
     }
     std::string commandText() const override { return toStd(form.m_editCommand->text()); }

@@ -13,12 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 namespace torvex {
 namespace {
@@ -45,6 +47,18 @@ protected:
 
 const std::string wincmd = "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\n"
                            "menu1=Home\r\ncmd1=cd c:\\\r\n";
+
+// Text as UTF-16 in the byte order asked for, little-endian with its byte-order mark.
+std::string utf16(std::u16string_view text, bool bigEndian = false)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string { high, low } : std::string { low, high };
+    }
+    return bytes;
+}
 
 class TForm1FilesTest : public ::testing::Test
 {
@@ -189,6 +203,42 @@ TEST_F(TForm1FilesTest, ExitWithoutSavingKeepsTheFileAsItWas)
     action("mnuFileExitWithoutSaving")->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(readFile(path), wincmd);
+}
+
+TEST_F(TForm1FilesTest, AFileItCannotReadIsReportedAndTheWindowStaysUsable)
+{
+    const std::string bytes = utf16(u"[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n", true);
+    const std::string path = dir.write("wincmd.ini", bytes);
+    start(path);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to read " + path + ": UTF-16 big-endian is not supported");
+    EXPECT_TRUE(form->tree().isEmpty());
+    for (const char *panel : { "PanelLeft", "PanelRight", "PanelData" })
+        EXPECT_TRUE(test::findWidget<QWidget>(*form, panel)->isEnabled()) << panel;
+    EXPECT_TRUE(menusEnabled());
+
+    test::buildTree(form->tree(), "New|cd n\n");
+    action("mnuFilesSave")->trigger();
+    EXPECT_EQ(boxes.last().text, "Unable to read " + path + ": UTF-16 big-endian is not supported");
+    EXPECT_EQ(readFile(path), bytes);
+}
+
+// A UTF-16 title may hold a lone surrogate; shown in the editor and saved, it must come back
+// as the same unit, not as replacement characters.
+TEST_F(TForm1FilesTest, AnUntouchedTitleWithALoneSurrogateIsSavedAsItWasRead)
+{
+    const std::u16string menu = u"[DirMenu]\r\nmenu1=A\xD800"
+                                u"b\r\ncmd1=cd c:\\\xDC01\r\n";
+    const std::u16string other = u"[Configuration]\r\nInstallDir=c:\\fm\r\n";
+    const std::string path = dir.write("wincmd.ini", utf16(menu + other));
+    start(path);
+    ASSERT_EQ(form->tree().count(), 1u);
+    EXPECT_EQ(test::findWidget<QLineEdit>(*form, "EditTitle")->text(),
+        QString::fromUtf16(u"A\xD800"
+                           u"b"));
+    action("mnuFilesSave")->trigger();
+    EXPECT_EQ(form->statusText(0), QStringLiteral("  Data saved"));
+    EXPECT_EQ(readFile(path), utf16(other + menu));
 }
 
 } // namespace
