@@ -223,22 +223,40 @@ TEST_F(TForm1FilesTest, AFileItCannotReadIsReportedAndTheWindowStaysUsable)
     EXPECT_EQ(readFile(path), bytes);
 }
 
-// A UTF-16 title may hold a lone surrogate; shown in the editor and saved, it must come back
-// as the same unit, not as replacement characters.
-TEST_F(TForm1FilesTest, AnUntouchedTitleWithALoneSurrogateIsSavedAsItWasRead)
+// Texts the user did not touch are saved as they were read, also where they are no valid
+// text: shown in the editor, they must not come back as replacement characters.
+class UntouchedTexts : public TForm1FilesTest
+{
+protected:
+    // Loads the file, saves it and gives its bytes then.
+    std::string loadAndSave(const std::string &file)
+    {
+        const std::string path = dir.write("wincmd.ini", file);
+        start(path);
+        EXPECT_EQ(form->tree().count(), 1u);
+        action("mnuFilesSave")->trigger();
+        EXPECT_EQ(form->statusText(0), QStringLiteral("  Data saved"));
+        return readFile(path);
+    }
+};
+
+TEST_F(UntouchedTexts, LoneSurrogatesOfAUtf16FileStay)
 {
     const std::u16string menu = u"[DirMenu]\r\nmenu1=A\xD800"
                                 u"b\r\ncmd1=cd c:\\\xDC01\r\n";
     const std::u16string other = u"[Configuration]\r\nInstallDir=c:\\fm\r\n";
-    const std::string path = dir.write("wincmd.ini", utf16(menu + other));
-    start(path);
-    ASSERT_EQ(form->tree().count(), 1u);
+    EXPECT_EQ(loadAndSave(utf16(menu + other)), utf16(other + menu));
     EXPECT_EQ(test::findWidget<QLineEdit>(*form, "EditTitle")->text(),
         QString::fromUtf16(u"A\xD800"
                            u"b"));
-    action("mnuFilesSave")->trigger();
-    EXPECT_EQ(form->statusText(0), QStringLiteral("  Data saved"));
-    EXPECT_EQ(readFile(path), utf16(other + menu));
+}
+
+TEST_F(UntouchedTexts, BytesOfAUtf8FileThatAreNoUtf8Stay)
+{
+    const std::string menu =
+        "[DirMenu]\r\nmenu1=Caf\xE9\r\ncmd1=cd \xED\xA0\x80\xED\xB0\x80\xFF\r\n";
+    const std::string other = "[Configuration]\r\nInstallDir=c:\\fm\r\n";
+    EXPECT_EQ(loadAndSave("\xEF\xBB\xBF" + menu + other), "\xEF\xBB\xBF" + other + menu);
 }
 
 } // namespace
