@@ -50,7 +50,7 @@ bool sameName(std::string_view a, std::string_view b)
 }
 
 // Outside one line, writeKey keeps every byte: the input and the output differ in one
-// stretch of the input that holds no line feed.
+// stretch of the input that holds no line break.
 void checkSingleLineChange(
     const std::string &before, const std::string &after, IniEncoding encoding)
 {
@@ -64,7 +64,50 @@ void checkSingleLineChange(
     const std::string_view changed =
         std::string_view(before).substr(prefix, before.size() - prefix - suffix);
     if (encoding != IniEncoding::Utf16Le)
-        check(changed.find('\n') == std::string_view::npos);
+        check(changed.find_first_of("\r\n") == std::string_view::npos);
+}
+
+// Calls `operation` on a copy of a refused document: it must throw IniFormatError and leave
+// the bytes as they were.
+template <typename Operation> void checkRefused(const IniDocument &doc, Operation &&operation)
+{
+    IniDocument copy = doc;
+    try {
+        operation(copy);
+        check(false);
+    } catch (const IniFormatError &) { }
+    check(copy.toBytes() == doc.toBytes());
+}
+
+void checkRefusedDocument(const IniDocument &doc)
+{
+    checkRefused(doc, [](IniDocument &d) {
+        (void)d.readSection("DirMenu");
+    });
+    checkRefused(doc, [](IniDocument &d) {
+        (void)d.readString("DirMenu", "menu1", "");
+    });
+    checkRefused(doc, [](IniDocument &d) {
+        d.writeKey("DirMenu", "menu1", "x");
+    });
+    checkRefused(doc, [](IniDocument &d) {
+        d.replaceSection("DirMenu", { { "menu1", "x" } });
+    });
+    checkRefused(doc, [](IniDocument &d) {
+        d.eraseSection("DirMenu");
+    });
+}
+
+// Every value read from the file can be written back under its key: nothing read can make
+// the file impossible to save.
+void checkValuesWriteBack(const IniDocument &original, const std::string &section)
+{
+    IniDocument doc = original;
+    const IniEntries entries = original.readSection(section);
+    for (const auto &[key, value] : entries)
+        doc.writeKey(section, key, value);
+    IniDocument bulk = original;
+    bulk.replaceSection(section, entries);
 }
 
 void editSequence(
@@ -83,12 +126,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     const IniDocument original = IniDocument::fromBytes(bytes);
     check(original.toBytes() == bytes);
+    if (!original.refusal().empty()) {
+        checkRefusedDocument(original);
+        return 0;
+    }
 
     const std::string section = targetSection(original, bytes);
     const IniEntries before = original.readSection(section);
     for (const auto &[key, value] : before)
         check(original.readString(section, key, "\x01") == value);
     (void)original.readSection("DirMenu");
+    checkValuesWriteBack(original, section);
 
     const std::string key = before.empty() ? "menu1" : before.front().first;
     const std::string value = "val\xC3\xA9 \xE2\x98\x83";

@@ -208,4 +208,59 @@ DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress)
     return lines;
 }
 
+namespace {
+
+// The node that writeDirMenu writes under entry number `number`; nullptr for an end line or
+// a number it does not write.
+const MenuNode *nodeOfEntry(const MenuTree &tree, std::size_t number)
+{
+    const MenuNode *found = nullptr;
+    std::size_t n = 0;
+    tree.forEach([&](MenuNode *node) {
+        if (++n == number) {
+            found = node;
+            return false;
+        }
+        if (!node->hasChildren()) {
+            for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent())
+                ++n;
+        }
+        return n < number;
+    });
+    return found;
+}
+
+std::string oneLine(std::string_view text)
+{
+    std::string line(text);
+    for (char &c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    }
+    return line;
+}
+
+} // namespace
+
+std::string refusedEntryText(const MenuTree &tree, std::string_view key, std::string_view problem)
+{
+    constexpr std::size_t anyNumber = 1'000'000'000'000;
+    struct Field
+    {
+        std::string_view prefix, name;
+    };
+    for (const Field field : { Field { "menu", "title" },
+             Field { "cmd", "command" },
+             Field { "path", "target path" } }) {
+        const std::size_t number = keyNumber(key, field.prefix, anyNumber);
+        if (number == 0)
+            continue;
+        std::string text = "Entry " + std::to_string(number);
+        if (const MenuNode *node = nodeOfEntry(tree, number))
+            text += " \"" + oneLine(node->title()) + "\"";
+        return text + ": the " + std::string(field.name) + " " + std::string(problem);
+    }
+    return "The value of " + oneLine(key) + " " + std::string(problem);
+}
+
 } // namespace torvex

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,5 +48,12 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
 // The lines of the DirMenu section for the tree, in the order they are written: numbered from
 // 1, "menu"/"cmd"/"path" keys in lower case, "--" end lines after the last child of a submenu.
 DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress = {});
+
+// What a save says when the ini file refused the value written under `key` (a key of
+// writeDirMenu's lines for the tree, such as "cmd12") because it `problem` (such as "holds a
+// line break"): the entry's number and title, and which of its values was refused, as in
+// Entry 12 "Projects": the command holds a line break
+// Control characters in the title show as blanks, so the text stays on one line.
+std::string refusedEntryText(const MenuTree &tree, std::string_view key, std::string_view problem);
 
 } // namespace torvex

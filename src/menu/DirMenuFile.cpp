@@ -3,6 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "menu/DirMenu.h"
 #include "menu/FileSystem.h"
+#include "menu/IniError.h"
 #include "menu/IniFile.h"
 
 #include <exception>
@@ -25,7 +26,8 @@ ProgressFn statusProgress(MenuFileUi &ui)
     };
 }
 
-// Restores the cursor and the menus however the load ends.
+// Restores the cursor however the load ends, and after a failed one also the panels, the
+// menus and the status text, so that the menu shown before stays usable.
 class LoadGuard
 {
 public:
@@ -38,7 +40,13 @@ public:
         if (m_batch)
             m_tree.endUpdate();
         m_ui.setBusyCursor(false);
+        if (!m_finished) {
+            m_ui.setPanelsEnabled(true);
+            m_ui.setMenusEnabled(true);
+            m_ui.showStatus("");
+        }
     }
+    void finish() { m_finished = true; }
     void beginBatch()
     {
         m_tree.beginUpdate();
@@ -54,7 +62,22 @@ private:
     MenuFileUi &m_ui;
     MenuTree &m_tree;
     bool m_batch = false;
+    bool m_finished = false;
 };
+
+// The text shown for a failed save. A value the file refused is named with its entry, so
+// that the user can find and mend it.
+std::string saveFailureText(const IniWriteError &error, const MenuTree &tree)
+{
+    try {
+        std::rethrow_if_nested(error);
+    } catch (const IniValueError &refused) {
+        if (!refused.key().empty())
+            return error.what() + std::string(lineBreak)
+                + refusedEntryText(tree, refused.key(), refused.problem());
+    } catch (...) { }
+    return error.what();
+}
 
 } // namespace
 
@@ -88,8 +111,23 @@ bool loadData(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSyste
     ui.setPanelsEnabled(true);
     ui.setMenusEnabled(true);
     ui.showStatus("");
+    guard.finish();
     return true;
 }
+
+namespace {
+
+void saveFailed(MenuFileUi &ui, const std::string &message)
+{
+    ui.setBusyCursor(false);
+    // The write is atomic, so a failure leaves the file as it was: say so instead of leaving
+    // the last progress figure standing.
+    ui.showStatus(saveFailedStatus);
+    ui.saveFailed(message);
+    ui.setMenusEnabled(true);
+}
+
+} // namespace
 
 bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
 {
@@ -109,15 +147,12 @@ bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, File
         ui.showStatus(" Data saved");
         ui.setMenusEnabled(true);
         return true;
+    } catch (const IniWriteError &error) {
+        saveFailed(ui, saveFailureText(error, tree));
     } catch (const std::exception &error) {
-        ui.setBusyCursor(false);
-        // The write is atomic, so a failure leaves the file as it was: say so instead of
-        // leaving the last progress figure standing.
-        ui.showStatus(saveFailedStatus);
-        ui.saveFailed(error.what());
-        ui.setMenusEnabled(true);
-        return false;
+        saveFailed(ui, error.what());
     }
+    return false;
 }
 
 } // namespace torvex

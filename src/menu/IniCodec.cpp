@@ -1,5 +1,6 @@
 #include "menu/IniCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -93,6 +94,40 @@ std::size_t nextCodePoint(std::string_view text, std::size_t pos, char32_t &cp)
     return cp >= minimum && cp <= 0x10FFFF ? length : 0;
 }
 
+// How many NUL bytes stand at each position modulo 4.
+std::array<std::size_t, 4> nulCountsByPosition(std::string_view bytes)
+{
+    std::array<std::size_t, 4> counts {};
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\0')
+            ++counts[i % 4];
+    }
+    return counts;
+}
+
+// Text of 32-bit units below U+10000 has two NUL bytes in every unit, at the same places.
+bool looksLikeUtf32(std::string_view bytes, const std::array<std::size_t, 4> &nuls)
+{
+    const std::size_t units = bytes.size() / 4;
+    if (units == 0 || bytes.size() % 4 != 0)
+        return false;
+    const bool littleEndian = nuls[2] == units && nuls[3] == units && nuls[0] < units;
+    const bool bigEndian = nuls[0] == units && nuls[1] == units && nuls[3] < units;
+    return littleEndian || bigEndian;
+}
+
+// Text of 16-bit units that is mostly ASCII, as ini files are, has a NUL byte in at least
+// half of its units, nearly all at odd positions (little-endian) or nearly all at even ones
+// (big-endian).
+bool looksLikeUtf16(std::string_view bytes, const std::array<std::size_t, 4> &nuls)
+{
+    const std::size_t even = nuls[0] + nuls[2];
+    const std::size_t odd = nuls[1] + nuls[3];
+    const std::size_t many = std::max(even, odd);
+    const std::size_t few = std::min(even, odd);
+    return many * 2 >= bytes.size() / 2 && few * 8 <= many;
+}
+
 void appendUtf16Unit(std::string &out, char32_t unit)
 {
     out += static_cast<char>(unit & 0xFF);
@@ -172,6 +207,26 @@ std::string utf8ToUtf16Le(std::string_view utf8)
         pos += length;
     }
     return out;
+}
+
+std::string_view unsupportedTextReason(std::string_view bytes)
+{
+    using namespace std::string_view_literals;
+    // The UTF-32 little-endian mark begins with the UTF-16LE one, so it is tested first.
+    if (bytes.starts_with("\xFF\xFE\0\0"sv))
+        return "UTF-32 little-endian is not supported";
+    if (bytes.starts_with("\0\0\xFE\xFF"sv))
+        return "UTF-32 big-endian is not supported";
+    if (bytes.starts_with("\xFE\xFF"sv))
+        return "UTF-16 big-endian is not supported";
+    if (bytes.starts_with("\xFF\xFE"sv) || bytes.find('\0') == std::string_view::npos)
+        return {};
+    const auto nuls = nulCountsByPosition(bytes);
+    if (looksLikeUtf32(bytes, nuls))
+        return "UTF-32 without a byte-order mark is not supported";
+    if (looksLikeUtf16(bytes, nuls))
+        return "UTF-16 without a byte-order mark is not supported";
+    return "not a text file";
 }
 
 void appendCodePoint(std::string &out, char32_t cp)

@@ -29,6 +29,14 @@ std::string utf16LeToUtf8(std::string_view bytes);
 // sequence is taken as a code page 1252 character rather than replaced.
 std::string utf8ToUtf16Le(std::string_view utf8);
 
+// Why ini file bytes are text that Torvex cannot read and write back as it is, or empty when
+// they can be read: "UTF-16 big-endian is not supported", "UTF-32 little-endian is not
+// supported", "UTF-32 big-endian is not supported", "UTF-32 without a byte-order mark is not
+// supported", "UTF-16 without a byte-order mark is not supported" or "not a text file" (NUL
+// bytes in a file without the UTF-16LE mark). Told from the byte-order mark, then from where
+// the NUL bytes stand.
+std::string_view unsupportedTextReason(std::string_view bytes);
+
 // Appends the generalised UTF-8 form of any code point up to U+10FFFF, surrogates included
 // (the form utf16LeToUtf8 uses for unpaired ones).
 void appendCodePoint(std::string &out, char32_t cp);

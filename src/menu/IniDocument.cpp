@@ -31,8 +31,8 @@ struct ParsedLine
 
 bool isBlank(char c)
 {
-    // A carriage return that is not part of a line ending counts as a blank, so that a last
-    // line ending in a lone '\r' reads like one ending in "\r\n".
+    // A carriage return always ends a line, so it stands here only in names handed in by
+    // callers, which are trimmed of it like the profile functions trim them.
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
@@ -119,7 +119,8 @@ std::vector<std::uint32_t> firstOccurrences(const IniEntries &entries)
 
 std::string_view unquote(std::string_view value)
 {
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front())
         return value.substr(1, value.size() - 2);
     return value;
 }
@@ -138,17 +139,35 @@ void checkNames(std::string_view section, std::string_view key)
         throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
 }
 
-void checkValue(std::string_view key, std::string_view value)
+// The end of the line that begins at `start`, and the length of its ending (0 for a last
+// line without one).
+std::pair<std::size_t, std::size_t> lineEnd(std::string_view text, std::size_t start)
 {
-    if (hasLineBreak(value))
-        throw IniValueError("The value of '" + std::string(key) + "' holds a line break");
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos)
+        return { text.size(), 0 };
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    return { end, crlf ? 2 : 1 };
+}
+
+std::string_view endingLiteral(std::string_view ending)
+{
+    if (ending == "\r\n")
+        return "\r\n";
+    return ending == "\r" ? "\r" : "\n";
 }
 
 } // namespace
 
-IniDocument IniDocument::fromBytes(std::string_view bytes)
+IniDocument IniDocument::fromBytes(std::string_view bytes, std::string origin)
 {
     IniDocument doc;
+    doc.m_origin = std::move(origin);
+    if (const std::string_view reason = iniCodec::unsupportedTextReason(bytes); !reason.empty()) {
+        doc.m_refusal = reason;
+        doc.m_tail = bytes;
+        return doc;
+    }
     std::string working;
     if (bytes.starts_with(utf16LeMark)) {
         doc.m_encoding = IniEncoding::Utf16Le;
@@ -168,24 +187,20 @@ IniDocument IniDocument::fromBytes(std::string_view bytes)
     }
 
     const std::string_view text = working;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t lf = text.find('\n', start);
-        if (lf == std::string_view::npos) {
-            doc.m_lines.push_back({ std::string(text.substr(start)), {} });
-            break;
-        }
-        const bool crlf = lf > start && text[lf - 1] == '\r';
-        const std::size_t contentEnd = crlf ? lf - 1 : lf;
-        doc.m_lines.push_back(
-            { std::string(text.substr(start, contentEnd - start)), crlf ? "\r\n" : "\n" });
-        start = lf + 1;
+    for (std::size_t start = 0; start < text.size();) {
+        const auto [end, endingLength] = lineEnd(text, start);
+        const std::string_view ending =
+            endingLength ? endingLiteral(text.substr(end, endingLength)) : std::string_view();
+        doc.m_lines.push_back({ std::string(text.substr(start, end - start)), ending });
+        start = end + endingLength;
     }
     return doc;
 }
 
 std::string IniDocument::toBytes() const
 {
+    if (!m_refusal.empty())
+        return m_tail;
     const bool utf16 = m_encoding == IniEncoding::Utf16Le;
     std::string working = utf16 ? std::string() : m_bom;
     std::size_t size = working.size();
@@ -201,6 +216,21 @@ std::string IniDocument::toBytes() const
     return working;
 }
 
+void IniDocument::checkReadable() const
+{
+    if (!m_refusal.empty())
+        throw IniFormatError(m_origin, m_refusal);
+}
+
+void IniDocument::checkValue(std::string_view key, std::string_view value) const
+{
+    if (hasLineBreak(value))
+        throw IniValueError(std::string(key), "holds a line break");
+    // A NUL byte would make a code page or UTF-8 file binary data, refused when read again.
+    if (m_encoding != IniEncoding::Utf16Le && value.find('\0') != std::string_view::npos)
+        throw IniValueError(std::string(key), "holds a NUL character");
+}
+
 std::optional<std::string> IniDocument::toWorking(std::string_view utf8) const
 {
     if (m_encoding == IniEncoding::Windows1252)
@@ -210,6 +240,8 @@ std::optional<std::string> IniDocument::toWorking(std::string_view utf8) const
 
 std::string IniDocument::encodeName(std::string_view name) const
 {
+    if (m_encoding != IniEncoding::Utf16Le && name.find('\0') != std::string_view::npos)
+        throw IniValueError("Invalid ini name '" + std::string(name) + "'");
     auto working = toWorking(name);
     if (!working)
         throw IniValueError(
@@ -283,6 +315,7 @@ std::size_t IniDocument::sectionEnd(std::size_t header) const
 
 IniEntries IniDocument::readSection(std::string_view section) const
 {
+    checkReadable();
     IniEntries entries;
     const auto name = toWorking(trim(section));
     const std::ptrdiff_t header = name ? findSection(*name) : -1;
@@ -306,6 +339,7 @@ IniEntries IniDocument::readSection(std::string_view section) const
 std::string IniDocument::readString(
     std::string_view section, std::string_view key, std::string_view def) const
 {
+    checkReadable();
     const auto name = toWorking(trim(section));
     const auto keyName = toWorking(trim(key));
     const std::ptrdiff_t header = name && keyName ? findSection(*name) : -1;
@@ -322,12 +356,14 @@ std::string IniDocument::readString(
 
 bool IniDocument::hasSection(std::string_view section) const
 {
+    checkReadable();
     const auto name = toWorking(trim(section));
     return name && findSection(*name) >= 0;
 }
 
 void IniDocument::eraseSection(std::string_view section)
 {
+    checkReadable();
     if (const auto name = toWorking(trim(section)))
         eraseWorkingSection(*name);
 }
@@ -345,6 +381,7 @@ void IniDocument::eraseWorkingSection(std::string_view workingName)
 
 void IniDocument::writeKey(std::string_view section, std::string_view key, std::string_view value)
 {
+    checkReadable();
     section = trim(section);
     key = trim(key);
     checkNames(section, key);
@@ -381,6 +418,7 @@ void IniDocument::writeKey(std::string_view section, std::string_view key, std::
 
 void IniDocument::replaceSection(std::string_view section, const IniEntries &entries)
 {
+    checkReadable();
     if (entries.empty()) {
         eraseSection(section);
         return;

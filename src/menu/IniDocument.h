@@ -18,7 +18,8 @@ using IniEntries = std::vector<std::pair<std::string, std::string>>;
 // byte: other sections, comments, blank lines, spacing, line endings (mixed ones too), the
 // encoding with its mark and a missing final line ending.
 //
-// Lines: a header is a line whose first non-blank character is '['; its name runs to the
+// Lines end at CR LF, at LF and at a lone CR; each line keeps its own ending.
+// A header is a line whose first non-blank character is '['; its name runs to the
 // first ']' (or the end of the line) and is trimmed. A line whose first non-blank character
 // is ';' is a comment. Any other line holding '=' is an entry whose key (before the first
 // '=') is not empty; every other line is kept but means nothing. Lines before the first
@@ -30,8 +31,11 @@ using IniEntries = std::vector<std::pair<std::string, std::string>>;
 class IniDocument
 {
 public:
-    // Splits bytes into lines. Never throws; toBytes() of the result equals bytes.
-    static IniDocument fromBytes(std::string_view bytes);
+    // Splits bytes into lines. Never throws; toBytes() of the result equals bytes. Text that
+    // cannot be read and written back as it is (see iniCodec::unsupportedTextReason) gives a
+    // refused document: every call below except toBytes, encoding and refusal then throws
+    // IniFormatError naming `origin` (the file's path) and the reason.
+    static IniDocument fromBytes(std::string_view bytes, std::string origin = "ini text");
 
     // The file's bytes: unchanged lines exactly as read, changed ones in the file's encoding.
     std::string toBytes() const;
@@ -39,8 +43,12 @@ public:
     // The encoding found by fromBytes (Windows-1252 for an empty document).
     IniEncoding encoding() const { return m_encoding; }
 
+    // Why the document was refused; empty when it was read.
+    std::string_view refusal() const { return m_refusal; }
+
     // The entries of the section in file order, each key once (its first occurrence decides),
-    // keys and values trimmed of blanks, values without a pair of enclosing double quotes.
+    // keys and values trimmed of blanks, values without a pair of enclosing double quotes or
+    // a pair of enclosing single quotes.
     // Keys whose value is empty are left out. A missing section gives no entries.
     IniEntries readSection(std::string_view section) const;
 
@@ -63,7 +71,9 @@ public:
     // stay in front of the next header. A missing section is appended, header first, at the
     // end of the file. The value is written as given, unquoted; section and key are trimmed.
     // New lines take the file's line ending; a missing final line ending is added first.
-    // Throws IniValueError (document unchanged) for names or values the file cannot hold.
+    // Throws IniValueError (document unchanged) for names or values the file cannot hold: a
+    // line break anywhere, a NUL character in a code page or UTF-8 file (which would no longer
+    // be read as text). Any value read from the document can be written back.
     void writeKey(std::string_view section, std::string_view key, std::string_view value);
 
     // eraseSection followed by writeKey for each entry in order, done in one pass: the
@@ -75,11 +85,13 @@ private:
     struct Line
     {
         std::string text; // the line without its ending, in the working form (see .cpp)
-        // "\r\n", "\n" or "" (only the last line may have none); always a literal, so a view
+        // "\r\n", "\n", "\r" or "" (only the last line may have none); always a literal, so a view
         // is enough and a large file's lines stay small.
         std::string_view eol;
     };
 
+    void checkReadable() const;
+    void checkValue(std::string_view key, std::string_view value) const;
     std::optional<std::string> toWorking(std::string_view utf8) const;
     std::string encodeName(std::string_view name) const;
     std::string encodeValue(std::string_view value) const;
@@ -94,7 +106,9 @@ private:
     IniEncoding m_encoding = IniEncoding::Windows1252;
     std::string m_bom;
     std::vector<Line> m_lines;
-    std::string m_tail; // a stray last byte of a UTF-16 file, kept as it was
+    std::string m_tail; // a stray last byte of a UTF-16 file, or a refused file's bytes
+    std::string m_refusal;
+    std::string m_origin;
 };
 
 } // namespace torvex

@@ -3,6 +3,8 @@
 #include "menu/IniError.h"
 #include "menu/IniValues.h"
 
+#include <exception>
+
 namespace torvex {
 
 IniFile::IniFile(std::string path, FileSystem &fs)
@@ -14,7 +16,7 @@ IniDocument IniFile::load() const
 {
     if (!m_fs.fileExists(m_path))
         return IniDocument::fromBytes({});
-    return IniDocument::fromBytes(m_fs.readAll(m_path));
+    return IniDocument::fromBytes(m_fs.readAll(m_path), m_path);
 }
 
 template <typename Change> void IniFile::change(Change &&apply)
@@ -25,11 +27,17 @@ template <typename Change> void IniFile::change(Change &&apply)
     try {
         if (exists) {
             before = m_fs.readAll(m_path);
-            doc = IniDocument::fromBytes(before);
+            doc = IniDocument::fromBytes(before, m_path);
         }
         apply(doc);
     } catch (const IniWriteError &) {
         throw;
+    } catch (const IniFormatError &) {
+        // Text that cannot be read is refused as it is when read; the file is never written.
+        throw;
+    } catch (const IniValueError &error) {
+        // The refused value's key and problem stay reachable for callers that name them.
+        std::throw_with_nested(IniWriteError(m_path, error.what()));
     } catch (const TorvexError &error) {
         throw IniWriteError(m_path, error.what());
     }

@@ -20,21 +20,24 @@ public:
     const std::string &path() const { return m_path; }
 
     // The section's entries (IniDocument::readSection); empty when the file is missing.
-    // Throws IniReadError when the file exists but cannot be read.
+    // Throws IniReadError when the file exists but cannot be read, IniFormatError (one
+    // kind of IniReadError) when its text is one Torvex refuses.
     IniEntries readSection(std::string_view section) const;
 
     // The key's value (IniDocument::readString); def when the file is missing.
-    // Throws IniReadError when the file exists but cannot be read.
+    // Throws as readSection does.
     std::string readString(
         std::string_view section, std::string_view key, std::string_view def) const;
 
     // Removes every section of that name. A missing file stays missing.
-    // Throws IniWriteError (file unchanged) when the file cannot be read or written.
+    // Throws IniWriteError (file unchanged) when the file cannot be read or written, and
+    // IniFormatError (file unchanged) when its text is one Torvex refuses.
     void eraseSection(std::string_view section);
 
     // Sets key=value (IniDocument::writeKey), creating the file when it is missing.
-    // Throws IniWriteError (file unchanged) when the file cannot be read or written, or the
-    // name or value cannot be stored (the reason is then in IniWriteError::cause()).
+    // Throws as eraseSection does, and IniWriteError (file unchanged) when the name or value
+    // cannot be stored: the reason is then in IniWriteError::cause(), and the IniValueError
+    // itself is nested in it (std::rethrow_if_nested).
     void writeKey(std::string_view section, std::string_view key, std::string_view value);
 
     // Replaces every section of that name by one at the end of the file holding entries, in

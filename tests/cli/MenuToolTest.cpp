@@ -225,5 +225,45 @@ TEST(MenuTool, HelpAndVersionGoToStdoutWithExitZero)
     EXPECT_EQ(wrong.err, runToolStreams("--help").out);
 }
 
+TEST(MenuTool, FilesItCannotReadExitTwoWithTheReasonAndStayUnchanged)
+{
+    TempDir dir;
+    const std::string text = "[DirMenu]\r\nmenu1=A\r\n";
+    std::string bigEndian = "\xFE\xFF";
+    for (const char c : text)
+        bigEndian += { '\0', c };
+    const struct
+    {
+        std::string bytes;
+        const char *reason;
+    } cases[] = {
+        { bigEndian, "UTF-16 big-endian is not supported" },
+        { utf16(text).substr(2), "UTF-16 without a byte-order mark is not supported" },
+        { std::string("[DirMenu]\r\nmenu1=A\r\n\0\x01\x02", 22), "not a text file" },
+    };
+    for (const auto &c : cases) {
+        const std::string file = dir.write("wincmd.ini", c.bytes);
+        for (const char *command : { "check ", "resave " }) {
+            const ToolRun run = runTool(command + file);
+            EXPECT_EQ(run.exitCode, 2) << command << c.reason;
+            EXPECT_NE(run.out.find(file), std::string::npos) << run.out;
+            EXPECT_NE(run.out.find(c.reason), std::string::npos) << run.out;
+        }
+        EXPECT_EQ(readFile(file), c.bytes);
+    }
+}
+
+TEST(MenuTool, ACrOnlyFileIsReadAndResavedWithItsLineEndings)
+{
+    TempDir dir;
+    const std::string file = dir.write(
+        "wincmd.ini", "[DirMenu]\rmenu1='-Tools'\rmenu2=A\rcmd2=cd /\rmenu3=--\r[Other]\ra=1\r");
+    const ToolRun check = runTool("check " + file);
+    EXPECT_EQ(check.out, "4 items\n");
+    ASSERT_EQ(runTool("resave " + file).exitCode, 0);
+    EXPECT_EQ(
+        readFile(file), "[Other]\ra=1\r[DirMenu]\rmenu1=-Tools\rmenu2=A\rcmd2=cd /\rmenu3=--\r");
+}
+
 } // namespace
 } // namespace torvex

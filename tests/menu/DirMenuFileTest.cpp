@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace torvex {
@@ -93,7 +94,9 @@ TEST_F(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
     fs.failReads = true;
     EXPECT_THROW(loadData(file, tree, ui, fs), IniReadError);
     EXPECT_EQ(outline(tree), "Keep\n");
-    EXPECT_EQ(ui.events.back(), "idle") << "the cursor is restored";
+    const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
+    EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }))
+        << "the cursor, the panels and the menus are restored";
 }
 
 TEST_F(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
@@ -141,6 +144,63 @@ TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysNothingWasSaved)
             "status Save failed: nothing was saved",
             "failed Unable to write to " + file,
             "menus on" }));
+}
+
+TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
+{
+    std::string utf16BigEndian = "\xFE\xFF";
+    for (const char c : std::string("[DirMenu]\nmenu1=A\n"))
+        utf16BigEndian += { '\0', c };
+    const std::string file = dir.write("w.ini", utf16BigEndian);
+    buildTree(tree, "Keep|cd k\n");
+    try {
+        loadData(file, tree, ui, FileSystem::real());
+        FAIL() << "no error";
+    } catch (const IniFormatError &error) {
+        EXPECT_EQ(std::string(error.what()),
+            "Unable to read " + file + ": UTF-16 big-endian is not supported");
+    }
+    EXPECT_EQ(outline(tree), "Keep|cd k\n");
+    const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
+    EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }));
+
+    ui.events.clear();
+    EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_EQ(readFile(file), utf16BigEndian);
+    EXPECT_NE(std::find(ui.events.begin(),
+                  ui.events.end(),
+                  "failed Unable to read " + file + ": UTF-16 big-endian is not supported"),
+        ui.events.end());
+}
+
+TEST_F(DirMenuFile, ACrOnlyFileLoadsAndIsSavedWithItsOwnLineEndings)
+{
+    const std::string file = dir.write(
+        "w.ini", "[DirMenu]\rmenu1='-Tools'\rmenu2=A\rcmd2=cd a\rmenu3=--\r[Other]\ra=1\r");
+    ASSERT_TRUE(loadData(file, tree, ui, FileSystem::real()));
+    EXPECT_EQ(outline(tree), "Tools\n  A|cd a\n");
+    ASSERT_TRUE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_EQ(
+        readFile(file), "[Other]\ra=1\r[DirMenu]\rmenu1=-Tools\rmenu2=A\rcmd2=cd a\rmenu3=--\r");
+}
+
+TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
+{
+    const std::string original = "[DirMenu]\r\nmenu1=old\r\n";
+    const std::string file = dir.write("w.ini", original);
+    buildTree(tree, "S\n  A|cd a\nProjects|cd p\n");
+    tree.setCommand(test::find(tree, "Projects"), "cd c:\\a\nc:\\b");
+    EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_EQ(readFile(file), original);
+    EXPECT_EQ(ui.events[ui.events.size() - 2],
+        "failed Unable to write to " + file
+            + "\r\nEntry 4 \"Projects\": the command holds a line break");
+
+    tree.setTitle(test::find(tree, "A"), "A\r\nB");
+    ui.events.clear();
+    EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_EQ(ui.events[ui.events.size() - 2],
+        "failed Unable to write to " + file + "\r\nEntry 2 \"A  B\": the title holds a line break");
 }
 
 } // namespace

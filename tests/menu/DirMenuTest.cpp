@@ -142,6 +142,23 @@ TEST(DirMenu, EmptySubmenuTitleBecomesSeparatorAndSpillsItsChildren)
     EXPECT_EQ(loaded(entries), "Outer\n  -\n  a|1\nb|2\n");
 }
 
+TEST(DirMenu, ARefusedKeyIsNamedByItsEntryNumberTitleAndValue)
+{
+    MenuTree tree;
+    buildTree(tree, workedExampleTree);
+    // Numbers count the end lines too: "Last" is entry 8.
+    EXPECT_EQ(refusedEntryText(tree, "cmd8", "holds a line break"),
+        "Entry 8 \"Last\": the command holds a line break");
+    EXPECT_EQ(refusedEntryText(tree, "path3", "holds a NUL character"),
+        "Entry 3 \"Editor\": the target path holds a NUL character");
+    EXPECT_EQ(refusedEntryText(tree, "menu4", "holds a line break"),
+        "Entry 4 \"Sub2\": the title holds a line break");
+    EXPECT_EQ(refusedEntryText(tree, "menu99", "holds a line break"),
+        "Entry 99: the title holds a line break");
+    EXPECT_EQ(refusedEntryText(tree, "other", "holds a line break"),
+        "The value of other holds a line break");
+}
+
 TEST(DirMenu, MenuKeyCountIsNodesPlusSubmenus)
 {
     MenuTree tree;

@@ -352,3 +352,137 @@ TEST(IniDocumentTest, LargeSectionRoundTrip)
     EXPECT_EQ(reread.readSection("DirMenu"), entries);
     EXPECT_EQ(reread.readString("a", "x", ""), "1");
 }
+
+// Text that Torvex could not write back as it was read is refused whole: every read and every
+// change throws, and the bytes stay as they were.
+TEST(IniDocumentTest, RefusesTextItCannotWriteBack)
+{
+    const struct
+    {
+        std::string bytes;
+        const char *reason;
+    } cases[] = {
+        { "\xFE\xFF\0[\0s\0]\0\r\0\n\0k\0=\0v"s, "UTF-16 big-endian is not supported" },
+        { "\xFF\xFE\0\0[\0\0\0s\0\0\0]\0\0\0"s, "UTF-32 little-endian is not supported" },
+        { "\0\0\xFE\xFF\0\0\0[\0\0\0s\0\0\0]"s, "UTF-32 big-endian is not supported" },
+        { "[\0s\0]\0\r\0\n\0k\0=\0v\0"s, "UTF-16 without a byte-order mark is not supported" },
+        { "\0[\0s\0]\0\n\0k\0=\0\xE9"s, "UTF-16 without a byte-order mark is not supported" },
+        { "[\0\0\0s\0\0\0]\0\0\0"s, "UTF-32 without a byte-order mark is not supported" },
+        { "[DirMenu]\r\nmenu1=A\r\n\x7F\x45LF\x02\x01\x01\0\0\0\0\0\0\0\0\0"s, "not a text file" },
+        { "\xEF\xBB\xBF[s]\nk=\0\n"s, "not a text file" },
+        { "[s]\nk=v\0"s, "not a text file" },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.reason);
+        IniDocument doc = IniDocument::fromBytes(c.bytes, "/ini/wincmd.ini");
+        EXPECT_EQ(doc.refusal(), c.reason);
+        EXPECT_EQ(doc.toBytes(), c.bytes);
+        try {
+            (void)doc.readSection("s");
+            ADD_FAILURE() << "read";
+        } catch (const IniFormatError &error) {
+            EXPECT_EQ(std::string(error.what()),
+                "Unable to read /ini/wincmd.ini: " + std::string(c.reason));
+            EXPECT_EQ(error.reason(), c.reason);
+        }
+        EXPECT_THROW((void)doc.readString("s", "k", ""), IniFormatError);
+        EXPECT_THROW((void)doc.hasSection("s"), IniFormatError);
+        EXPECT_THROW(doc.writeKey("s", "k", "w"), IniFormatError);
+        EXPECT_THROW(doc.replaceSection("s", { { "k", "w" } }), IniFormatError);
+        EXPECT_THROW(doc.replaceSection("s", {}), IniFormatError);
+        EXPECT_THROW(doc.eraseSection("s"), IniFormatError);
+        EXPECT_EQ(doc.toBytes(), c.bytes);
+    }
+}
+
+TEST(IniDocumentTest, Utf16FileMayHoldNulCharacters)
+{
+    const std::u16string text = { u'[', u's', u']', u'\n', u'k', u'=', u'a', 0, u'b', u'\n' };
+    IniDocument doc = IniDocument::fromBytes(utf16(text));
+    EXPECT_TRUE(doc.refusal().empty());
+    EXPECT_EQ(doc.readString("s", "k", ""), "a\0b"s);
+    doc.writeKey("s", "n", "c\0d"s);
+    EXPECT_EQ(IniDocument::fromBytes(doc.toBytes()).readString("s", "n", ""), "c\0d"s);
+}
+
+TEST(IniDocumentTest, NulIsRefusedWhereItWouldMakeTheFileBinary)
+{
+    for (const std::string bytes : { "[s]\nk=v\n", "\xEF\xBB\xBF[s]\nk=v\n" }) {
+        IniDocument doc = IniDocument::fromBytes(bytes);
+        try {
+            doc.writeKey("s", "k", "a\0b"s);
+            ADD_FAILURE() << "no error";
+        } catch (const IniValueError &error) {
+            EXPECT_EQ(error.key(), "k");
+            EXPECT_EQ(error.problem(), "holds a NUL character");
+        }
+        EXPECT_THROW(doc.writeKey("s", "k\0"s, "v"), IniValueError);
+        EXPECT_THROW(doc.replaceSection("s", { { "k", "\0"s } }), IniValueError);
+        EXPECT_EQ(doc.toBytes(), bytes);
+    }
+}
+
+TEST(IniDocumentTest, LinesEndAtCrAtLfAndAtCrLf)
+{
+    const std::string crOnly = "[Other]\ra=1\r[DirMenu]\rmenu1=Home\rcmd1=cd c:\\\r";
+    IniDocument doc = IniDocument::fromBytes(crOnly);
+    EXPECT_EQ(
+        doc.readSection("DirMenu"), (IniEntries { { "menu1", "Home" }, { "cmd1", "cd c:\\" } }));
+    doc.writeKey("Other", "b", "2");
+    doc.replaceSection("DirMenu", { { "menu1", "New" } });
+    EXPECT_EQ(doc.toBytes(), "[Other]\ra=1\rb=2\r[DirMenu]\rmenu1=New\r");
+    EXPECT_EQ(withKey("[a]\rx=1", "b", "k", "v"), "[a]\rx=1\r[b]\rk=v\r");
+
+    // Mixed endings: each line keeps its own, new lines take the first one's.
+    EXPECT_EQ(withKey("[a]\rx=1\r\ny=2\n\r[b]\n", "a", "z", "3"), "[a]\rx=1\r\ny=2\nz=3\r\r[b]\n");
+    // A CR before CR LF ends an empty line of its own.
+    const IniDocument mixed = IniDocument::fromBytes("[s]\r\r\nk=v\n\rj=w");
+    EXPECT_EQ(mixed.readSection("s"), (IniEntries { { "k", "v" }, { "j", "w" } }));
+
+    const std::u16string text = u"[s]\rk=v\r";
+    EXPECT_EQ(withKey(utf16(text), "s", "n", "w"), utf16(u"[s]\rk=v\rn=w\r"));
+}
+
+// Once, a CR inside a line was part of the value, which no save could then write back.
+TEST(IniDocumentTest, EveryValueReadCanBeWrittenBack)
+{
+    const std::string samples[] = {
+        "[s]\r\nk=a\rb\r\n",
+        "[s]\nk=a\r\rl=\r\n",
+        "[s]\n k = 'x' \f\n\"q\"=\"\"\"\n",
+        "\xEF\xBB\xBF[s]\nk=\xFF\xFE\n",
+        "[s]\nk=\xEF\xBB\xBF\xFF\n",
+        utf16(u"[s]\rk=\xD800\rl=\xDC00x\r"),
+    };
+    for (const std::string &bytes : samples) {
+        const IniDocument read = IniDocument::fromBytes(bytes);
+        IniDocument doc = read;
+        for (const auto &[key, value] : read.readSection("s")) {
+            EXPECT_NO_THROW(doc.writeKey("s", key, value)) << key << " in " << bytes;
+            EXPECT_EQ(IniDocument::fromBytes(doc.toBytes()).readString("s", key, ""), value);
+        }
+        EXPECT_NO_THROW(IniDocument(read).replaceSection("s", read.readSection("s")));
+    }
+}
+
+TEST(IniDocumentTest, APairOfSingleOrDoubleQuotesIsTakenOff)
+{
+    const IniDocument doc = IniDocument::fromBytes("[DirMenu]\n"
+                                                   "menu1='-Tools'\n"
+                                                   "menu2=\"-Sub\"\n"
+                                                   "menu3=  ' padded '  \n"
+                                                   "menu4='mixed\"\n"
+                                                   "menu5='\n"
+                                                   "menu6=\"'inner'\"\n"
+                                                   "menu7=''\n"
+                                                   "menu8=it's\n");
+    EXPECT_EQ(doc.readSection("DirMenu"),
+        (IniEntries { { "menu1", "-Tools" },
+            { "menu2", "-Sub" },
+            { "menu3", " padded " },
+            { "menu4", "'mixed\"" },
+            { "menu5", "'" },
+            { "menu6", "'inner'" },
+            { "menu8", "it's" } }));
+    EXPECT_EQ(doc.readString("DirMenu", "menu7", "def"), "");
+}

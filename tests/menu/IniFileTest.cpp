@@ -160,3 +160,40 @@ TEST_F(IniFileTest, IntegersBoolsAndColoursGoThroughStrings)
     EXPECT_EQ(ini.readString("form2", "CBoxRemote", ""), "1");
     EXPECT_EQ(ini.readString("form2", "CBoxFixed", ""), "0");
 }
+
+TEST_F(IniFileTest, TextItCannotWriteBackIsRefusedAndNeverWritten)
+{
+    const std::string utf16BigEndian("\xFE\xFF\0[\0s\0]\0\r\0\n\0k\0=\0v\0\r\0\n", 22);
+    folder.write("wincmd.ini", utf16BigEndian);
+    try {
+        (void)ini.readSection("s");
+        FAIL() << "no error";
+    } catch (const IniReadError &error) {
+        EXPECT_EQ(std::string(error.what()),
+            "Unable to read " + path.string() + ": UTF-16 big-endian is not supported");
+    }
+    EXPECT_THROW((void)ini.readString("s", "k", "def"), IniFormatError);
+    EXPECT_THROW(ini.writeKey("s", "k", "w"), IniFormatError);
+    EXPECT_THROW(ini.replaceSection("DirMenu", { { "menu1", "x" } }), IniFormatError);
+    EXPECT_THROW(ini.eraseSection("s"), IniFormatError);
+    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(readFile(path), utf16BigEndian);
+}
+
+TEST_F(IniFileTest, ARejectedValueCarriesItsKeyAndProblem)
+{
+    folder.write("wincmd.ini", "[s]\nk=v\n");
+    try {
+        ini.replaceSection("DirMenu", { { "menu1", "A" }, { "cmd1", "cd a\r\nb" } });
+        FAIL() << "no error";
+    } catch (const IniWriteError &error) {
+        try {
+            std::rethrow_if_nested(error);
+            ADD_FAILURE() << "nothing nested";
+        } catch (const IniValueError &refused) {
+            EXPECT_EQ(refused.key(), "cmd1");
+            EXPECT_EQ(refused.problem(), "holds a line break");
+        }
+    }
+    EXPECT_EQ(readFile(path), "[s]\nk=v\n");
+}

@@ -1,5 +1,7 @@
 #include "app/gui/QtMessageBoxes.h"
 
+#include "menu/gui/MenuText.h"
+
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -97,7 +99,8 @@ MsgResult QtMessageBoxes::show(const std::string &text,
     std::optional<int> y)
 {
     // Messages are built with carriage return and line feed; the box wants bare line feeds.
-    QString body = QString::fromStdString(text);
+    // The text may quote titles and commands: menu text, converted as such.
+    QString body = menuTextToQt(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(toQt(icon), QString::fromStdString(caption), body, toQt(buttons), m_owner);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);

@@ -8,6 +8,7 @@
 #include "app/gui/StatusPanels.h"
 #include "controls/TamSystemPath.h"
 #include "controls/gui/WinXP.h"
+#include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "platform/WindowsFileSystem.h"
 #include "platform/WindowsView.h"
@@ -244,7 +245,8 @@ void TForm1::connectControls()
 
 void TForm1::showStatus(const std::string &text)
 {
-    showStatus(QString::fromStdString(text));
+    // Statuses quote titles (a drop target's, say): menu text, converted as such.
+    showStatus(menuTextToQt(text));
 }
 
 void TForm1::showStatus(const QString &text)

@@ -10,6 +10,7 @@
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "editor/MenuEditor.h"
+#include "menu/gui/MenuText.h"
 #include "platform/WindowsView.h"
 
 #include <QAction>
@@ -22,6 +23,8 @@
 #include <QScreen>
 
 #include <cctype>
+#include <map>
+#include <utility>
 
 namespace torvex {
 
@@ -29,12 +32,12 @@ namespace {
 
 std::string toStd(const QString &text)
 {
-    return text.toStdString();
+    return menuTextFromQt(text);
 }
 
 QString toQt(const std::string &text)
 {
-    return QString::fromStdString(text);
+    return menuTextToQt(text);
 }
 
 // Input that reaches a line edit before its text can change.
@@ -117,14 +120,30 @@ struct TForm1::Editing final : public QObject, public EditorUi
         showFromStart(form.m_editTargetPath, text);
     }
     // A text the program puts in shows its beginning ("cd C:\..."), not its end where
-    // setText leaves the cursor; typing never comes through here.
-    static void showFromStart(QLineEdit *edit, const std::string &text)
+    // setText leaves the cursor; typing never comes through here. It goes in as it stands,
+    // past the edit's validator, and is remembered: the node gets it back byte for byte
+    // (bytes that are not UTF-8 included) as long as the user has not edited it.
+    void showFromStart(QLineEdit *edit, const std::string &text)
     {
-        edit->setText(toQt(text));
+        const QString shown = toQt(text);
+        programTexts[edit] = { shown, text };
+        const QValidator *validator = edit->validator();
+        edit->setValidator(nullptr);
+        edit->setText(shown);
+        edit->setValidator(validator);
         edit->setCursorPosition(0);
     }
-    std::string commandText() const override { return toStd(form.m_editCommand->text()); }
-    std::string targetPathText() const override { return toStd(form.m_editTargetPath->text()); }
+    // The edit's text for the core.
+    std::string textOf(const QLineEdit *edit) const
+    {
+        const QString text = edit->text();
+        const auto put = programTexts.find(edit);
+        if (put != programTexts.end() && put->second.first == text)
+            return put->second.second;
+        return toStd(text);
+    }
+    std::string commandText() const override { return textOf(form.m_editCommand); }
+    std::string targetPathText() const override { return textOf(form.m_editTargetPath); }
     void setFolderNameHint(const std::string &hint) override
     {
         form.m_addFolderNameToTitle->setToolTip(toQt(hint));
@@ -146,6 +165,8 @@ struct TForm1::Editing final : public QObject, public EditorUi
 
     TForm1 &form;
     MenuEditor editor;
+    // The last text the program put into each edit, as shown and as the core holds it.
+    std::map<const QLineEdit *, std::pair<QString, std::string>> programTexts;
 };
 
 TForm1::Editing &TForm1::editing()
@@ -215,17 +236,17 @@ void TForm1::tviewKeyUp(int)
 
 void TForm1::EditTitleChange()
 {
-    editing().editor.titleEdited(toStd(m_editTitle->text()));
+    editing().editor.titleEdited(editing().textOf(m_editTitle));
 }
 
 void TForm1::EditCommandChange()
 {
-    editing().editor.commandEdited(toStd(m_editCommand->text()));
+    editing().editor.commandEdited(editing().textOf(m_editCommand));
 }
 
 void TForm1::EditTargetPathChange()
 {
-    editing().editor.targetPathEdited(toStd(m_editTargetPath->text()));
+    editing().editor.targetPathEdited(editing().textOf(m_editTargetPath));
 }
 
 void TForm1::AddFolderNameToTitleClick()
@@ -252,7 +273,7 @@ void TForm1::SButShowFolderClick()
 {
     // The Command edit may still hold the node a cancelled drop left in the panel.
     editing().editor.showSelectedBeforeEdit();
-    const auto folder = editing().editor.commandFolderToShow(toStd(m_editCommand->text()));
+    const auto folder = editing().editor.commandFolderToShow(editing().textOf(m_editCommand));
     if (!folder)
         return;
     // The list takes Windows paths: a host path in a command goes through its drive.

@@ -6,6 +6,7 @@
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TForm1.h"
+#include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 
 #include <QButtonGroup>
@@ -198,6 +199,7 @@ QWidget *TForm1::buildItemEditor()
     auto edit = [this](const char *name) {
         auto *e = new QLineEdit(m_panelData);
         e->setObjectName(QLatin1String(name));
+        e->setValidator(new SingleLineValidator(e));
         return e;
     };
     auto button = [this](const char *name, const char *caption, const char *hint) {

@@ -1,5 +1,7 @@
 #include "menu/gui/MenuTreeModel.h"
 
+#include "menu/gui/MenuText.h"
+
 namespace torvex {
 
 MenuTreeModel::MenuTreeModel(MenuTree &tree, QObject *parent)
@@ -76,7 +78,7 @@ QVariant MenuTreeModel::data(const QModelIndex &index, int role) const
     if (!n)
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return QString::fromStdString(n->title());
+        return menuTextToQt(n->title());
     if (role == Qt::DecorationRole) {
         const int picture = n == m_tree.selected() ? n->selectedIndex() : n->imageIndex();
         if (picture >= 0 && picture < m_images.size())

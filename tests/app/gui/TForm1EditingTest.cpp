@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -163,6 +164,52 @@ TEST_F(TForm1EditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
     EXPECT_FALSE(editTargetPath->isEnabled());
     EXPECT_FALSE(widget<QPushButton>("ButAddPathToCommand")->isEnabled());
     EXPECT_TRUE(widget<QPushButton>("AddFolderNameToTitle")->isEnabled());
+}
+
+TEST_F(TForm1EditingTest, PastedLineBreaksAndControlCharactersBecomeBlanks)
+{
+    load("A|cd a|ta\n");
+    clickNode("A");
+    QGuiApplication::clipboard()->setText(QStringLiteral("C:\\One\r\nC:\\Two\nC:\\Three\r"));
+    editTargetPath->setFocus();
+    editTargetPath->selectAll();
+    QTest::keyClick(editTargetPath, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editTargetPath->text(), QStringLiteral("C:\\One C:\\Two C:\\Three "));
+    EXPECT_EQ(find(form->tree(), "A")->data().TargetPath, "C:\\One C:\\Two C:\\Three ");
+
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdU16String(std::u16string(u"x\0y\u0007z\u2028w\u0085", 8)));
+    editCommand->setFocus();
+    QTest::keyClick(editCommand, Qt::Key_End);
+    QTest::keyClick(editCommand, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(find(form->tree(), "A")->data().Command, "cd ax y z w ");
+    // Typing goes on where the paste ended.
+    QTest::keyClicks(editCommand, QStringLiteral("!"));
+    EXPECT_EQ(find(form->tree(), "A")->data().Command, "cd ax y z w !");
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("Two\nLines"));
+    editTitle->setFocus();
+    editTitle->selectAll();
+    QTest::keyClick(editTitle, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(find(form->tree(), "Two Lines"), form->tree().first());
+}
+
+TEST_F(TForm1EditingTest, AControlCharacterReadFromTheFileStaysUntilTheUserEditsTheEntry)
+{
+    load("A|cd a\n");
+    MenuNode *a = find(form->tree(), "A");
+    form->tree().setTitle(a, "Tab\there");
+    form->tree().setCommand(a, "cd \x01x");
+    clickNode("Tab\there");
+    EXPECT_EQ(editTitle->text(), QStringLiteral("Tab\there"));
+    EXPECT_EQ(a->title(), "Tab\there");
+    EXPECT_EQ(a->data().Command, "cd \x01x");
+
+    editTitle->setFocus();
+    QTest::keyClick(editTitle, Qt::Key_End);
+    QTest::keyClicks(editTitle, QStringLiteral("!"));
+    EXPECT_EQ(a->title(), "Tab here!");
+    EXPECT_EQ(a->data().Command, "cd \x01x") << "an edit changes only its own value";
 }
 
 TEST_F(TForm1EditingTest, TypingAfterTheSelectionMovedGoesIntoTheNodeShown)

@@ -13,12 +13,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
 
 namespace torvex {
 namespace {
@@ -45,6 +47,18 @@ protected:
 
 const std::string wincmd = "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\n"
                            "menu1=Home\r\ncmd1=cd c:\\\r\n";
+
+// Text as UTF-16 in the byte order asked for, little-endian with its byte-order mark.
+std::string utf16(std::u16string_view text, bool bigEndian = false)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string { high, low } : std::string { low, high };
+    }
+    return bytes;
+}
 
 class TForm1FilesTest : public ::testing::Test
 {
@@ -189,6 +203,60 @@ TEST_F(TForm1FilesTest, ExitWithoutSavingKeepsTheFileAsItWas)
     action("mnuFileExitWithoutSaving")->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(readFile(path), wincmd);
+}
+
+TEST_F(TForm1FilesTest, AFileItCannotReadIsReportedAndTheWindowStaysUsable)
+{
+    const std::string bytes = utf16(u"[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n", true);
+    const std::string path = dir.write("wincmd.ini", bytes);
+    start(path);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to read " + path + ": UTF-16 big-endian is not supported");
+    EXPECT_TRUE(form->tree().isEmpty());
+    for (const char *panel : { "PanelLeft", "PanelRight", "PanelData" })
+        EXPECT_TRUE(test::findWidget<QWidget>(*form, panel)->isEnabled()) << panel;
+    EXPECT_TRUE(menusEnabled());
+
+    test::buildTree(form->tree(), "New|cd n\n");
+    action("mnuFilesSave")->trigger();
+    EXPECT_EQ(boxes.last().text, "Unable to read " + path + ": UTF-16 big-endian is not supported");
+    EXPECT_EQ(readFile(path), bytes);
+}
+
+// Texts the user did not touch are saved as they were read, also where they are no valid
+// text: shown in the editor, they must not come back as replacement characters.
+class UntouchedTexts : public TForm1FilesTest
+{
+protected:
+    // Loads the file, saves it and gives its bytes then.
+    std::string loadAndSave(const std::string &file)
+    {
+        const std::string path = dir.write("wincmd.ini", file);
+        start(path);
+        EXPECT_EQ(form->tree().count(), 1u);
+        action("mnuFilesSave")->trigger();
+        EXPECT_EQ(form->statusText(0), QStringLiteral("  Data saved"));
+        return readFile(path);
+    }
+};
+
+TEST_F(UntouchedTexts, LoneSurrogatesOfAUtf16FileStay)
+{
+    const std::u16string menu = u"[DirMenu]\r\nmenu1=A\xD800"
+                                u"b\r\ncmd1=cd c:\\\xDC01\r\n";
+    const std::u16string other = u"[Configuration]\r\nInstallDir=c:\\fm\r\n";
+    EXPECT_EQ(loadAndSave(utf16(menu + other)), utf16(other + menu));
+    EXPECT_EQ(test::findWidget<QLineEdit>(*form, "EditTitle")->text(),
+        QString::fromUtf16(u"A\xD800"
+                           u"b"));
+}
+
+TEST_F(UntouchedTexts, BytesOfAUtf8FileThatAreNoUtf8Stay)
+{
+    const std::string menu =
+        "[DirMenu]\r\nmenu1=Caf\xE9\r\ncmd1=cd \xED\xA0\x80\xED\xB0\x80\xFF\r\n";
+    const std::string other = "[Configuration]\r\nInstallDir=c:\\fm\r\n";
+    EXPECT_EQ(loadAndSave("\xEF\xBB\xBF" + menu + other), "\xEF\xBB\xBF" + other + menu);
 }
 
 } // namespace
