@@ -4,6 +4,7 @@
 #include "app/gui/TForm1.h"
 #include "app/gui/TForm3.h"
 #include "app/gui/TorvexApplication.h"
+#include "platform/UserFolders.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/TForm2.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char **argv)
             torvex::WindowsView::open(torvex::processEnvironment()));
         environment.firstArgument = argc > 1 ? argv[1] : "";
         environment.programFolder = QCoreApplication::applicationDirPath().toStdString() + "/";
+        environment.recoveryFolder = torvex::userStateFolder(torvex::processEnvironment());
         torvex::TForm1 form1(std::move(environment));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
         new torvex::TForm2(&form1);

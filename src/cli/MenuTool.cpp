@@ -25,7 +25,10 @@ const char *usage = "usage: torvex-menu print FILE | check FILE | resave FILE | 
 class ToolUi : public MenuFileUi
 {
 public:
-    void saveFailed(const std::string &message) override { failure = message; }
+    void saveFailed(const std::string &message, const std::string &cause) override
+    {
+        failure = messageWithCause(message, cause);
+    }
     std::string failure;
 };
 

@@ -3,6 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "menu/DirMenu.h"
 #include "menu/FileSystem.h"
+#include "menu/IniError.h"
 #include "menu/IniFile.h"
 
 #include <exception>
@@ -13,6 +14,11 @@ std::string missingIniFileText(const std::string &path)
 {
     return std::string("Can't find Windows Commander's ini file:   ") + lineBreak + path + lineBreak
         + lineBreak + "Aborting...";
+}
+
+std::string messageWithCause(const std::string &message, const std::string &cause)
+{
+    return cause.empty() ? message : message + ": " + cause;
 }
 
 namespace {
@@ -111,10 +117,11 @@ bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, File
         return true;
     } catch (const std::exception &error) {
         ui.setBusyCursor(false);
-        // The write is atomic, so a failure leaves the file as it was: say so instead of
-        // leaving the last progress figure standing.
+        // A failed write leaves the file as it was: say so instead of leaving the last
+        // progress figure standing.
         ui.showStatus(saveFailedStatus);
-        ui.saveFailed(error.what());
+        const auto *writeError = dynamic_cast<const IniWriteError *>(&error);
+        ui.saveFailed(error.what(), writeError ? writeError->cause() : std::string());
         ui.setMenusEnabled(true);
         return false;
     }
