@@ -11,11 +11,12 @@ ErrorReporter::ErrorReporter(ErrorLog &log, std::function<LogContext()> context,
     , m_ui(ui)
 { }
 
-bool ErrorReporter::saveFailed(const std::string &message)
+bool ErrorReporter::saveFailed(const std::string &message, const std::string &cause)
 {
     m_ui.setBusyCursor(false);
-    const bool logged = m_log.append({ m_context(), gemDataFunction, message, std::nullopt });
-    showBox(message);
+    const bool logged = m_log.append(
+        { m_context(), gemDataFunction, messageWithCause(message, cause), std::nullopt });
+    showBox(cause.empty() ? message : message + lineBreak + cause);
     m_ui.setMenusEnabled(true);
     return logged;
 }

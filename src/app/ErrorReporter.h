@@ -21,9 +21,11 @@ public:
     // `ui` gives the message boxes, the cursor and the menus.
     ErrorReporter(ErrorLog &log, std::function<LogContext()> context, MenuFileUi &ui);
 
-    // A save failed with `message`: normal cursor, entry "procedure TForm1.gemData;", the box
-    // "Error" (warning icon), menus enabled. Returns whether the entry was written.
-    bool saveFailed(const std::string &message);
+    // A save failed with `message` for the reason `cause`: normal cursor, entry "procedure
+    // TForm1.gemData;" whose last error is the message followed by ": " and the cause, the box
+    // "Error" (warning icon) with the cause on a line of its own under the message, menus
+    // enabled. An empty cause adds nothing. Returns whether the entry was written.
+    bool saveFailed(const std::string &message, const std::string &cause);
 
     // A failure escaped a command or handler of `sender` (a class name): the box "Error"
     // (warning icon), normal cursor, entry "globalErrorHandler" with the sender, menus

@@ -5,6 +5,7 @@
 #include "app/gui/TForm3.h"
 #include "app/gui/TorvexApplication.h"
 #include "platform/ProgramFolders.h"
+#include "platform/UserFolders.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/TForm2.h"
 
@@ -30,6 +31,7 @@ int main(int argc, char **argv)
             torvex::programFolders(QCoreApplication::applicationDirPath().toStdString() + "/",
                 processEnvironment,
                 torvex::hostFolderProbe());
+        environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
         torvex::TForm1 form1(std::move(environment));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
         new torvex::TForm2(&form1);

@@ -31,7 +31,10 @@ const char *usage =
 class ToolUi : public MenuFileUi
 {
 public:
-    void saveFailed(const std::string &message) override { failure = message; }
+    void saveFailed(const std::string &message, const std::string &cause) override
+    {
+        failure = messageWithCause(message, cause);
+    }
     std::string failure;
 };
 

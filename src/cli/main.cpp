@@ -1,4 +1,6 @@
 #include "cli/MenuTool.h"
+#include "menu/FileSystem.h"
+#include "menu/RecoveryCopy.h"
 #include "platform/WindowsFileSystem.h"
 #include "platform/WindowsView.h"
 
@@ -8,6 +10,9 @@
 int main(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    for (const auto &found :
+        torvex::findRecoveryCopies(torvex::FileSystem::real().recoveryFolder()))
+        std::cerr << "torvex-menu: " << torvex::recoveryCopyNotice(found) << '\n';
     try {
         // Files are named as the editor names them: "C:\..." paths go through the Wine
         // prefix, so that what "where" prints can be given to print, check and resave.

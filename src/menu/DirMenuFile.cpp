@@ -16,6 +16,11 @@ std::string missingIniFileText(const std::string &path)
         + lineBreak + "Aborting...";
 }
 
+std::string messageWithCause(const std::string &message, const std::string &cause)
+{
+    return cause.empty() ? message : message + ": " + cause;
+}
+
 namespace {
 
 ProgressFn statusProgress(MenuFileUi &ui)
@@ -117,13 +122,13 @@ bool loadData(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSyste
 
 namespace {
 
-void saveFailed(MenuFileUi &ui, const std::string &message)
+void saveFailed(MenuFileUi &ui, const std::string &message, const std::string &cause)
 {
     ui.setBusyCursor(false);
     // The write is atomic, so a failure leaves the file as it was: say so instead of leaving
     // the last progress figure standing.
     ui.showStatus(saveFailedStatus);
-    ui.saveFailed(message);
+    ui.saveFailed(message, cause);
     ui.setMenusEnabled(true);
 }
 
@@ -148,9 +153,12 @@ bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, File
         ui.setMenusEnabled(true);
         return true;
     } catch (const IniWriteError &error) {
-        saveFailed(ui, saveFailureText(error, tree));
+        // A refused entry is named on the message's second line, which says all there is;
+        // any other failure carries the system's cause.
+        const std::string text = saveFailureText(error, tree);
+        saveFailed(ui, text, text == error.what() ? error.cause() : std::string());
     } catch (const std::exception &error) {
-        saveFailed(ui, error.what());
+        saveFailed(ui, error.what(), {});
     }
     return false;
 }

@@ -26,11 +26,16 @@ public:
     virtual void setPanelsEnabled(bool /*enabled*/) { }
     // After a load: refresh the item editor from the selection and recount the entries.
     virtual void afterLoad() { }
-    // A save failed with `message`: record it in the error log, then show it.
-    virtual void saveFailed(const std::string & /*message*/) { }
+    // A save failed with `message` ("Unable to write to <path>") for the reason `cause` (""
+    // when there is none to give): record it in the error log, then show it.
+    virtual void saveFailed(const std::string & /*message*/, const std::string & /*cause*/) { }
     // The message boxes to use; nullptr shows none.
     virtual MessageBoxes *messageBoxes() { return nullptr; }
 };
+
+// A failure's message followed by its cause on the same line ("Unable to write to <path>: No
+// space left on device"); the message alone when there is no cause.
+std::string messageWithCause(const std::string &message, const std::string &cause);
 
 // Text of the box shown when the file to load does not exist.
 std::string missingIniFileText(const std::string &path);

@@ -1,16 +1,23 @@
 #include "menu/FileSystem.h"
 
 #include "menu/IniError.h"
+#include "menu/RecoveryCopy.h"
+#include "menu/TemporaryFiles.h"
+#include "platform/UserFolders.h"
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
+#include <linux/fs.h>
+#include <optional>
+#include <stdexcept>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
+#include <vector>
 
 namespace torvex {
 
@@ -21,52 +28,6 @@ std::string errorText(int error)
     return std::strerror(error);
 }
 
-// Closes the descriptor and removes the temporary file unless the rename went through.
-class TempFile
-{
-public:
-    TempFile(std::string path, int fd)
-        : m_path(std::move(path))
-        , m_fd(fd)
-    { }
-    TempFile(const TempFile &) = delete;
-    TempFile &operator=(const TempFile &) = delete;
-    ~TempFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        if (!m_committed)
-            ::unlink(m_path.c_str());
-    }
-    int fd() const { return m_fd; }
-    const std::string &path() const { return m_path; }
-    int close()
-    {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
-    }
-    void commit() { m_committed = true; }
-
-private:
-    std::string m_path;
-    int m_fd;
-    bool m_committed = false;
-};
-
-// The file a write should replace: the target of a symbolic link rather than the link.
-std::string resolveTarget(const std::string &path)
-{
-    char resolved[PATH_MAX];
-    struct stat info
-    {
-    };
-    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)
-        && ::realpath(path.c_str(), resolved) != nullptr)
-        return resolved;
-    return path;
-}
-
 std::string folderOf(const std::string &path)
 {
     const std::size_t slash = path.rfind('/');
@@ -75,72 +36,104 @@ std::string folderOf(const std::string &path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-TempFile createTempBeside(const std::string &target)
+// The file a write should change: the end of a chain of symbolic links rather than the link,
+// also when that end does not exist yet.
+std::string resolveTarget(const std::string &path)
 {
-    static std::atomic<unsigned> counter { 0 };
-    std::random_device random;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = folderOf(target) + "/.torvex-" + std::to_string(::getpid()) + "-"
-            + std::to_string(counter++) + "-" + std::to_string(random()) + ".tmp";
-        // 0666 lets the umask decide the mode of a new file, as for any file we create.
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return TempFile(name, fd);
-        if (errno != EEXIST)
-            throw std::runtime_error(errorText(errno));
+    std::string current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info
+        {
+        };
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
+        if (length < 0)
+            return current;
+        link.resize(static_cast<std::size_t>(length));
+        current = link.starts_with('/') ? link : folderOf(current) + "/" + link;
     }
-    throw std::runtime_error("no free temporary file name");
+    throw std::runtime_error(errorText(ELOOP));
 }
 
-void writeFully(int fd, const std::string &bytes)
+// Closes a descriptor however the function that opened it ends.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    { }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+std::string readDescriptor(int fd)
+{
+    std::string bytes;
+    char buffer[65536];
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw std::runtime_error(errorText(errno));
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+        offset += got;
+    }
+}
+
+// Puts bytes in the place of the file's content and flushes them to the disk.
+void overwrite(int fd, const std::string &bytes)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+        const ssize_t written =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
             throw std::runtime_error(errorText(errno));
-        }
         done += static_cast<std::size_t>(written);
     }
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+        throw std::runtime_error(errorText(errno));
 }
 
-void syncFolder(const std::string &folder)
+bool hasLockedFlag(const std::string &path)
 {
-    // Makes the rename itself durable; a file system that cannot sync folders is no failure.
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    int flags = 0;
+    return file.fd() >= 0 && ::ioctl(file.fd(), FS_IOC_GETFLAGS, &flags) == 0
+        && (flags & (FS_IMMUTABLE_FL | FS_APPEND_FL)) != 0;
 }
 
-void replaceFile(const std::string &target, const std::string &bytes)
+bool sameOwnership(const struct stat &made, const struct stat &original)
 {
-    struct stat original
-    {
-    };
-    const bool exists = ::stat(target.c_str(), &original) == 0;
-    if (exists && !S_ISREG(original.st_mode))
-        throw std::runtime_error("not a regular file");
-    TempFile temp = createTempBeside(target);
-    writeFully(temp.fd(), bytes);
-    if (exists) {
-        if (::fchmod(temp.fd(), original.st_mode & 07777) != 0)
-            throw std::runtime_error(errorText(errno));
-        // Only root may give a file away; for anyone else the owner stays the writer.
-        [[maybe_unused]] const int ignored = ::fchown(temp.fd(), original.st_uid, original.st_gid);
-    }
-    if (::fsync(temp.fd()) != 0 || temp.close() != 0)
-        throw std::runtime_error(errorText(errno));
-    if (::rename(temp.path().c_str(), target.c_str()) != 0)
-        throw std::runtime_error(errorText(errno));
-    temp.commit();
-    syncFolder(folderOf(target));
+    return made.st_uid == original.st_uid && made.st_gid == original.st_gid
+        && (made.st_mode & 07777) == (original.st_mode & 07777);
 }
 
 } // namespace
+
+FileSystem::FileSystem()
+    : m_recoveryFolder(userStateFolder(processEnvironment()))
+{ }
+
+FileSystem::FileSystem(std::filesystem::path recoveryFolder)
+    : m_recoveryFolder(std::move(recoveryFolder))
+{ }
 
 bool FileSystem::fileExists(const std::string &path) const
 {
@@ -160,39 +153,137 @@ bool FileSystem::dirExists(const std::string &path) const
 
 std::string FileSystem::readAll(const std::string &path) const
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.fd() < 0)
         throw IniReadError(path, errorText(errno));
     struct stat info
     {
     };
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    if (::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode))
         throw IniReadError(path, "not a regular file");
+    try {
+        return readDescriptor(file.fd());
+    } catch (const std::runtime_error &error) {
+        throw IniReadError(path, error.what());
     }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            throw IniReadError(path, errorText(error));
+}
+
+std::string FileSystem::writeRefusal(const std::string &path) const
+{
+    if (hasLockedFlag(path))
+        return readOnlyFileCause;
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 || errno == ENOENT)
+        return {};
+    const int error = errno;
+    struct stat info
+    {
+    };
+    if (error == EACCES && ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0)
+        return readOnlyFileCause;
+    return errorText(error);
+}
+
+bool FileSystem::folderWritable(const std::string &folder) const
+{
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool FileSystem::canTakeOwnership(const FileOwnership &ownership) const
+{
+    if (::geteuid() == 0)
+        return true;
+    if (ownership.uid != ::geteuid())
+        return false;
+    if (ownership.gid == ::getegid())
+        return true;
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+    const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    return count >= 0
+        && std::find(groups.begin(), groups.begin() + count, ownership.gid)
+        != groups.begin() + count;
+}
+
+// Writes a temporary beside the file and renames it over the file. Returns false, with the
+// file untouched, where that would change what the file is, so that it is written in place.
+bool FileSystem::replaceByRename(const std::string &target, const std::string &bytes)
+{
+    struct stat original
+    {
+    };
+    const bool exists = ::stat(target.c_str(), &original) == 0;
+    if (exists
+        && (original.st_nlink > 1 || !folderWritable(folderOf(target))
+            || !canTakeOwnership({ original.st_uid, original.st_gid, original.st_mode & 07777 })))
+        return false;
+    std::optional<TemporaryFile> temp;
+    try {
+        temp.emplace(folderOf(target));
+    } catch (const std::system_error &error) {
+        // A folder that refuses a new file for an existing one still lets it be written.
+        const int code = error.code().value();
+        if (exists && (code == EACCES || code == EPERM))
+            return false;
+        throw;
+    }
+    if (exists) {
+        // The owner first: a change of owner clears the setuid and setgid bits, which the
+        // mode then puts back.
+        struct stat made
+        {
+        };
+        if (::fchown(temp->fd(), original.st_uid, original.st_gid) != 0
+            || ::fchmod(temp->fd(), original.st_mode & 07777) != 0
+            || ::fstat(temp->fd(), &made) != 0 || !sameOwnership(made, original))
+            return false;
+    }
+    temp->write(bytes);
+    temp->syncAndClose();
+    if (const int error = temp->renameTo(target)) {
+        // A file mounted on its own, or a folder on another device, cannot be renamed over.
+        if (exists && (error == EBUSY || error == EXDEV))
+            return false;
+        throw std::runtime_error(errorText(error));
+    }
+    syncFolder(folderOf(target));
+    return true;
+}
+
+void FileSystem::writeInPlace(const std::string &target, const std::string &bytes)
+{
+    const Descriptor file(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+    if (file.fd() < 0)
+        throw std::runtime_error(errorText(errno));
+    const std::string before = readDescriptor(file.fd());
+    RecoveryCopy copy(m_recoveryFolder, target, before);
+    try {
+        overwrite(file.fd(), bytes);
+    } catch (const std::runtime_error &error) {
+        try {
+            overwrite(file.fd(), before);
+        } catch (const std::runtime_error &) {
+            throw std::runtime_error(
+                std::string(error.what()) + "; its earlier content is kept in " + copy.path());
         }
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        copy.discard();
+        throw;
     }
-    ::close(fd);
-    return bytes;
+    copy.discard();
 }
 
 void FileSystem::writeAtomic(const std::string &path, const std::string &bytes)
 {
     try {
-        replaceFile(resolveTarget(path), bytes);
+        const std::string target = resolveTarget(path);
+        if (const std::string refusal = writeRefusal(target); !refusal.empty())
+            throw std::runtime_error(refusal);
+        struct stat info
+        {
+        };
+        if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+            throw std::runtime_error("not a regular file");
+        removeStaleTemporaries(folderOf(target));
+        if (!replaceByRename(target, bytes))
+            writeInPlace(target, bytes);
     } catch (const std::exception &error) {
         throw IniWriteError(path, error.what());
     }

@@ -1,15 +1,36 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace torvex {
 
+// Why a write is refused when the file is marked read-only (no write permission bit at all,
+// or the immutable or append-only flag).
+inline constexpr const char *readOnlyFileCause = "the file is read-only";
+
+// Who owns a file and its permission bits (setuid, setgid and sticky included).
+struct FileOwnership
+{
+    unsigned uid = 0;
+    unsigned gid = 0;
+    unsigned mode = 0; // the low 12 bits of st_mode
+};
+
 // The file operations the ini engine needs, behind a seam so that tests can make reads and
-// writes fail. The default implementation works on the host file system.
+// writes fail, and answer the questions about permissions that a test running as root could
+// not otherwise put. The default implementation works on the host file system.
 class FileSystem
 {
 public:
+    // Recovery copies go to the user's state folder as the process environment names it.
+    FileSystem();
+    // Recovery copies go to `recoveryFolder`; with an empty one, a file that has to be
+    // written in place is refused.
+    explicit FileSystem(std::filesystem::path recoveryFolder);
     virtual ~FileSystem() = default;
+
+    const std::filesystem::path &recoveryFolder() const { return m_recoveryFolder; }
 
     // Whether path names a regular file (symbolic links followed).
     virtual bool fileExists(const std::string &path) const;
@@ -21,15 +42,42 @@ public:
     // or is not a regular file.
     virtual std::string readAll(const std::string &path) const;
 
-    // Replaces the file's content with bytes, or creates it: writes a temporary file in the
-    // same folder, flushes it to disk and renames it over the original, which keeps its
-    // permissions (and owner, where allowed). A symbolic link is followed and its target
-    // replaced. Throws IniWriteError ("Unable to write to <path>") and leaves the original
-    // untouched on any failure.
+    // Replaces the file's content with bytes, or creates it, without changing what the file
+    // is. A symbolic link is followed (through any chain) and its target written. A file the
+    // user may not write (writeRefusal) is refused. Otherwise the new content goes to a
+    // temporary file in the same folder, which takes the file's owner, group and mode, is
+    // flushed to disk and renamed over it. Where that would change the file (other hard
+    // links to it, a folder the user may not write into, an owner, group or setuid/setgid bit
+    // the new file cannot take, a file that cannot be renamed over), the file is written in
+    // place instead, its earlier content kept in a RecoveryCopy until the new content is
+    // flushed. Temporaries left in the folder by saves that were killed are removed first.
+    // Throws IniWriteError ("Unable to write to <path>", the reason in cause()) and leaves
+    // the file as it was on any failure; should even putting the earlier content back fail,
+    // the cause names the recovery copy that keeps it.
     virtual void writeAtomic(const std::string &path, const std::string &bytes);
 
-    // The host file system.
+    // Why the user may not write the existing file at path, "" when they may or the file does
+    // not exist. A file with the immutable or append-only flag is refused with
+    // readOnlyFileCause. Otherwise the effective user's permission decides, as when the file
+    // is opened for writing; a refusal is readOnlyFileCause when the file has no write
+    // permission bit at all, else the system's text ("Permission denied", "Read-only file
+    // system").
+    virtual std::string writeRefusal(const std::string &path) const;
+
+    // Whether the user may create and rename files in folder.
+    virtual bool folderWritable(const std::string &folder) const;
+
+    // Whether a file this process creates can be given this owner, group and mode.
+    virtual bool canTakeOwnership(const FileOwnership &ownership) const;
+
+    // The host file system, with recovery copies in the user's state folder.
     static FileSystem &real();
+
+private:
+    bool replaceByRename(const std::string &target, const std::string &bytes);
+    void writeInPlace(const std::string &target, const std::string &bytes);
+
+    std::filesystem::path m_recoveryFolder;
 };
 
 } // namespace torvex

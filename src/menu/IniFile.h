@@ -9,7 +9,7 @@
 namespace torvex {
 
 // An ini file by path, with the rules of IniDocument. Every call opens the file, reads it
-// whole and, for a change, writes it back atomically through the FileSystem before it
+// whole and, for a change, writes it back through FileSystem::writeAtomic before it
 // returns; nothing is cached and the file is never kept open. A change is built from the
 // file as it is at that moment, so edits made by others in between are kept.
 class IniFile

@@ -6,7 +6,8 @@
 namespace torvex {
 
 WindowsFileSystem::WindowsFileSystem(std::shared_ptr<const WindowsView> view, FileSystem *host)
-    : m_view(std::move(view))
+    : FileSystem((host ? *host : FileSystem::real()).recoveryFolder())
+    , m_view(std::move(view))
     , m_host(host ? host : &FileSystem::real())
 { }
 

@@ -43,22 +43,29 @@ struct ErrorReporterTest : ::testing::Test
     ErrorReporterTest() { ui.boxes.logPath = log.path(); }
 };
 
-TEST_F(ErrorReporterTest, SaveFailureIsLoggedBeforeItsBox)
+TEST_F(ErrorReporterTest, SaveFailureIsLoggedBeforeItsBoxBothWithTheCause)
 {
-    EXPECT_TRUE(reporter.saveFailed("Unable to write to /x/wincmd.ini"));
+    EXPECT_TRUE(reporter.saveFailed("Unable to write to /x/wincmd.ini", "No space left on device"));
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
-    EXPECT_EQ(ui.boxes.last().text, "Unable to write to /x/wincmd.ini");
+    EXPECT_EQ(ui.boxes.last().text, "Unable to write to /x/wincmd.ini\r\nNo space left on device");
     EXPECT_EQ(ui.boxes.last().caption, "Error");
     EXPECT_EQ(ui.boxes.last().icon, MsgIcon::Warning);
     EXPECT_EQ(ui.boxes.last().buttons, MsgButtons::Ok);
     const std::string logged = readFile(log.path());
     EXPECT_EQ(ui.boxes.logAtBox[0], logged);
-    EXPECT_NE(logged.find("App function: procedure TForm1.gemData;\r\n"
-                          "Last error: Unable to write to /x/wincmd.ini\r\n"),
+    EXPECT_NE(
+        logged.find("App function: procedure TForm1.gemData;\r\n"
+                    "Last error: Unable to write to /x/wincmd.ini: No space left on device\r\n"),
         std::string::npos);
     EXPECT_EQ(logged.find("Sender: "), std::string::npos);
     EXPECT_TRUE(ui.menusEnabled);
     EXPECT_FALSE(ui.busy);
+
+    // A failure without a cause shows and logs its message alone.
+    EXPECT_TRUE(reporter.saveFailed("Unable to write to /x/wincmd.ini", ""));
+    EXPECT_EQ(ui.boxes.last().text, "Unable to write to /x/wincmd.ini");
+    EXPECT_NE(readFile(log.path()).find("Last error: Unable to write to /x/wincmd.ini\r\n"),
+        std::string::npos);
 }
 
 TEST_F(ErrorReporterTest, EscapedFailureIsLoggedAfterItsBoxWithTheSender)
@@ -88,7 +95,7 @@ TEST_F(ErrorReporterTest, BrokenLogStillShowsTheBox)
             return LogContext {};
         },
         ui);
-    EXPECT_FALSE(broken.saveFailed("a"));
+    EXPECT_FALSE(broken.saveFailed("a", ""));
     EXPECT_FALSE(broken.globalError("TForm1", "b"));
     ASSERT_EQ(ui.boxes.boxes().size(), 2u);
     EXPECT_EQ(ui.boxes.boxes()[0].text, "a");

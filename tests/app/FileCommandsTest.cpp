@@ -104,7 +104,10 @@ public:
         reporter.globalError("TForm1", message);
     }
     void showStatus(const std::string &text) override { status = text; }
-    void saveFailed(const std::string &message) override { reporter.saveFailed(message); }
+    void saveFailed(const std::string &message, const std::string &cause) override
+    {
+        reporter.saveFailed(message, cause);
+    }
 
     int logEntries() const
     {
@@ -346,10 +349,15 @@ TEST(FileCommandsTest, SaveThatCannotWriteIsLoggedBeforeItsBoxAndChangesNothing)
     EXPECT_EQ(readFile(w.aktuelIniFil), before);
     EXPECT_EQ(w.logEntries(), 1);
     ASSERT_EQ(w.boxes.boxes().size(), 1u);
-    EXPECT_EQ(w.boxes.last().text, "Unable to write to " + w.aktuelIniFil);
+    EXPECT_EQ(w.boxes.last().text,
+        "Unable to write to " + w.aktuelIniFil + "\r\nNo space left on device");
     EXPECT_EQ(w.boxes.last().caption, "Error");
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Warning);
     EXPECT_EQ(w.boxes.logAtBox[0], readFile(w.log.path()));
+    EXPECT_NE(readFile(w.log.path())
+                  .find("Last error: Unable to write to " + w.aktuelIniFil
+                      + ": No space left on device\r\n"),
+        std::string::npos);
     EXPECT_EQ(w.status, "Save failed: nothing was saved");
 }
 

@@ -1,11 +1,14 @@
 // torvex-menu run as a program, on files in the three encodings and both line endings.
 #include "support/MenuTool.h"
 
+#include "menu/RecoveryCopy.h"
+#include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"
 #include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace torvex {
 namespace {
@@ -263,6 +266,46 @@ TEST(MenuTool, ACrOnlyFileIsReadAndResavedWithItsLineEndings)
     ASSERT_EQ(runTool("resave " + file).exitCode, 0);
     EXPECT_EQ(
         readFile(file), "[Other]\ra=1\r[DirMenu]\rmenu1=-Tools\rmenu2=A\rcmd2=cd /\rmenu3=--\r");
+}
+
+TEST(MenuTool, FileThatMayNotBeWrittenExitsTwoWithTheCauseAndStaysAsItWas)
+{
+    TempDir dir;
+    const std::string original = "[DirMenu]\nMENU1=Home\ncmd1=cd c:\\\n[Other]\na=1\n";
+    const std::string file = dir.write("wincmd.ini", original);
+    const test::FileFlagLock lock(file, test::FileFlagLock::Immutable);
+    if (!lock.isSet())
+        GTEST_SKIP() << "the file system does not take the immutable flag";
+    const ToolRun resave = runTool("resave " + file);
+    EXPECT_EQ(resave.exitCode, 2);
+    EXPECT_EQ(resave.out, "torvex-menu: Unable to write to " + file + ": the file is read-only\n");
+    EXPECT_EQ(readFile(file), original);
+}
+
+TEST(MenuTool, ResaveKeepsHardLinksAndStartsBySayingWhereRecoveryCopiesAre)
+{
+    TempDir dir;
+    TempDir stateHome;
+    const std::string file =
+        dir.write("wincmd.ini", "[DirMenu]\nMENU1=Home\ncmd1=cd c:\\\n[Other]\na=1\n");
+    const std::string other = dir.file("linked.ini");
+    ASSERT_EQ(::link(file.c_str(), other.c_str()), 0);
+    const std::string leftOver =
+        RecoveryCopy(stateHome.path() / "torvex", "/w/wincmd.ini", "old").path();
+
+    const ToolRun resave =
+        test::runMenuTool("/nonexistent-prefix", "resave " + file, stateHome.path());
+
+    EXPECT_EQ(resave.exitCode, 0);
+    EXPECT_EQ(resave.out,
+        "torvex-menu: A save of /w/wincmd.ini did not finish; its earlier content is kept in "
+            + leftOver + "\n");
+    EXPECT_EQ(readFile(other), "[Other]\na=1\n[DirMenu]\nmenu1=Home\ncmd1=cd c:\\\n");
+    EXPECT_EQ(std::filesystem::hard_link_count(file), 2u);
+    // The copy made for the write in place is gone; the one left before stays.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(stateHome.path() / "torvex"),
+                  std::filesystem::directory_iterator()),
+        2);
 }
 
 } // namespace

@@ -30,7 +30,10 @@ public:
     void setMenusEnabled(bool on) override { events.push_back(on ? "menus on" : "menus off"); }
     void setPanelsEnabled(bool on) override { events.push_back(on ? "panels on" : "panels off"); }
     void afterLoad() override { events.push_back("after load"); }
-    void saveFailed(const std::string &message) override { events.push_back("failed " + message); }
+    void saveFailed(const std::string &message, const std::string &cause) override
+    {
+        events.push_back("failed " + message + " | " + cause);
+    }
     MessageBoxes *messageBoxes() override { return &boxes; }
 };
 
@@ -129,21 +132,26 @@ TEST_F(DirMenuFile, SaveDoesNothingForAnEmptyTreeOrAMissingFile)
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.ini")));
 }
 
-TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysNothingWasSaved)
+TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysWhyNothingWasSaved)
 {
     const std::string original = "[DirMenu]\r\nmenu1=old\r\ncmd1=cd c:\\\r\n[Other]\r\na=1\r\n";
     const std::string file = dir.write("w.ini", original);
     buildTree(tree, "New\n");
-    test::FaultyFileSystem fs;
-    fs.failWrites = true;
-    EXPECT_FALSE(gemData(file, tree, ui, fs));
-    EXPECT_EQ(readFile(file), original);
-    const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
-    EXPECT_EQ(tail,
-        (std::vector<std::string> { "idle",
-            "status Save failed: nothing was saved",
-            "failed Unable to write to " + file,
-            "menus on" }));
+    test::FaultyFileSystem failing;
+    failing.failWrites = true;
+    test::FaultyFileSystem readOnly;
+    readOnly.refusal = readOnlyFileCause;
+    for (auto [fs, cause] : { std::pair { &failing, "No space left on device" },
+             std::pair { &readOnly, readOnlyFileCause } }) {
+        EXPECT_FALSE(gemData(file, tree, ui, *fs));
+        EXPECT_EQ(readFile(file), original);
+        const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
+        EXPECT_EQ(tail,
+            (std::vector<std::string> { "idle",
+                "status Save failed: nothing was saved",
+                "failed Unable to write to " + file + " | " + cause,
+                "menus on" }));
+    }
 }
 
 TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
@@ -169,7 +177,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
     EXPECT_EQ(readFile(file), utf16BigEndian);
     EXPECT_NE(std::find(ui.events.begin(),
                   ui.events.end(),
-                  "failed Unable to read " + file + ": UTF-16 big-endian is not supported"),
+                  "failed Unable to read " + file + ": UTF-16 big-endian is not supported | "),
         ui.events.end());
 }
 
@@ -194,13 +202,13 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     EXPECT_EQ(readFile(file), original);
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
-            + "\r\nEntry 4 \"Projects\": the command holds a line break");
+            + "\r\nEntry 4 \"Projects\": the command holds a line break | ");
 
     tree.setTitle(test::find(tree, "A"), "A\r\nB");
     ui.events.clear();
     EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(ui.events[ui.events.size() - 2],
-        "failed Unable to write to " + file + "\r\nEntry 2 \"A  B\": the title holds a line break");
+        "failed Unable to write to " + file + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
 }
 
 } // namespace

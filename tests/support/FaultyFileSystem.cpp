@@ -19,4 +19,19 @@ void FaultyFileSystem::writeAtomic(const std::string &path, const std::string &b
     FileSystem::writeAtomic(path, bytes);
 }
 
+std::string FaultyFileSystem::writeRefusal(const std::string &path) const
+{
+    return refusal.empty() ? FileSystem::writeRefusal(path) : refusal;
+}
+
+bool FaultyFileSystem::folderWritable(const std::string &folder) const
+{
+    return !foldersLocked && FileSystem::folderWritable(folder);
+}
+
+bool FaultyFileSystem::canTakeOwnership(const FileOwnership &ownership) const
+{
+    return !ownersFixed && FileSystem::canTakeOwnership(ownership);
+}
+
 } // namespace torvex::test

@@ -10,10 +10,17 @@ namespace torvex::test {
 
 namespace {
 
-ToolRun run(const std::filesystem::path &prefix, const std::string &args, const std::string &err)
+// Runs the tool with XDG_STATE_HOME at `stateHome` (a fresh empty folder when empty), so that
+// no recovery copy of the machine shows up in the output; stderr goes to `err` (shell words).
+ToolRun run(const std::filesystem::path &prefix,
+    const std::string &args,
+    const std::string &err,
+    const std::filesystem::path &stateHome)
 {
-    const std::string command =
-        "WINEPREFIX='" + prefix.string() + "' " + TORVEX_MENU_TOOL + " " + args + " 2>" + err;
+    const TempDir emptyState;
+    const std::string command = "XDG_STATE_HOME='"
+        + (stateHome.empty() ? emptyState.path() : stateHome).string() + "' WINEPREFIX='"
+        + prefix.string() + "' " + TORVEX_MENU_TOOL + " " + args + " 2>" + err;
     FILE *pipe = ::popen(command.c_str(), "r");
     std::string out;
     std::array<char, 4096> buffer {};
@@ -25,16 +32,18 @@ ToolRun run(const std::filesystem::path &prefix, const std::string &args, const 
 
 } // namespace
 
-ToolRun runMenuTool(const std::filesystem::path &prefix, const std::string &args)
+ToolRun runMenuTool(const std::filesystem::path &prefix,
+    const std::string &args,
+    const std::filesystem::path &stateHome)
 {
-    return run(prefix, args, "&1");
+    return run(prefix, args, "&1", stateHome);
 }
 
 ToolStreams runMenuToolStreams(const std::filesystem::path &prefix, const std::string &args)
 {
     TempDir dir;
     const std::string errFile = dir.file("stderr");
-    const ToolRun result = run(prefix, args, "'" + errFile + "'");
+    const ToolRun result = run(prefix, args, "'" + errFile + "'", {});
     return { result.exitCode, result.out, readFile(errFile) };
 }
 

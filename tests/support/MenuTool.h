@@ -12,9 +12,12 @@ struct ToolRun
     std::string out;
 };
 
-// Runs the built torvex-menu with `args` (shell words, quoted by the caller) and WINEPREFIX
-// set to `prefix`.
-ToolRun runMenuTool(const std::filesystem::path &prefix, const std::string &args);
+// Runs the built torvex-menu with `args` (shell words, quoted by the caller), WINEPREFIX set
+// to `prefix` and XDG_STATE_HOME to `stateHome` (a fresh empty folder when not given), so
+// that no recovery copy of the machine shows up in the output.
+ToolRun runMenuTool(const std::filesystem::path &prefix,
+    const std::string &args,
+    const std::filesystem::path &stateHome = {});
 
 // A run with its two streams kept apart.
 struct ToolStreams

@@ -36,7 +36,8 @@ TForm1::TForm1(TForm1Environment environment, QWidget *parent)
 {
     if (!m_view)
         throw std::invalid_argument("TForm1 needs a Windows view");
-    m_fs = std::make_unique<WindowsFileSystem>(m_view);
+    m_hostFs = std::make_unique<FileSystem>(m_environment.recoveryFolder);
+    m_fs = std::make_unique<WindowsFileSystem>(m_view, m_hostFs.get());
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
     setMessageBoxes(m_environment.messageBoxes);
     buildWindow();

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -56,6 +57,10 @@ struct TForm1Environment
     std::optional<IniCandidates> candidates;
     // The folder the directory list opens at start (a Windows path); "" for the current one.
     std::string startFolder;
+    // Where a save that writes a file in place keeps its earlier content until the new one is
+    // on the disk, and where start-up looks for copies left by saves that did not finish; ""
+    // for none (such saves are then refused).
+    std::filesystem::path recoveryFolder;
 };
 
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons,
@@ -107,7 +112,7 @@ public:
     void setMenusEnabled(bool enabled) override;
     void setPanelsEnabled(bool enabled) override;
     void afterLoad() override;
-    void saveFailed(const std::string &message) override;
+    void saveFailed(const std::string &message, const std::string &cause) override;
     MessageBoxes *messageBoxes() override { return m_messageBoxes; }
 
     // ---- Window commands (TForm1.cpp / TForm1Startup.cpp) ----
@@ -223,10 +228,13 @@ private:
     void locateCandidates();
     void restoreDropModeButtons();
     void loadOnlyCandidate();
+    void reportRecoveryCopies();
 
     // ---- Core ----
     MenuTree m_tree;
     std::shared_ptr<const WindowsView> m_view;
+    // The host files under m_fs, with the recovery folder of the environment.
+    std::unique_ptr<FileSystem> m_hostFs;
     std::unique_ptr<FileSystem> m_fs;
     std::unique_ptr<TTamSystemPath> m_tamPath;
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;

@@ -217,9 +217,9 @@ bool TForm1::gemData(const std::string &path)
     });
 }
 
-void TForm1::saveFailed(const std::string &message)
+void TForm1::saveFailed(const std::string &message, const std::string &cause)
 {
-    files().reporter.saveFailed(message);
+    files().reporter.saveFailed(message, cause);
 }
 
 void TForm1::globalErrorHandler(const std::string &senderClassName, const std::string &message)

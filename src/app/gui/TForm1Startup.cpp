@@ -6,6 +6,8 @@
 #include "app/gui/TForm1.h"
 #include "app/gui/TorvexApplication.h"
 #include "controls/TamSystemPath.h"
+#include "menu/FileSystem.h"
+#include "menu/RecoveryCopy.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
 
@@ -88,6 +90,7 @@ void TForm1::startUp()
     setMenusEnabled(true);
     restoreDropModeButtons();
     QApplication::processEvents();
+    reportRecoveryCopies();
     if (iniFileCount == 1)
         loadOnlyCandidate();
 }
@@ -131,6 +134,17 @@ void TForm1::loadOnlyCandidate()
     m_mnuFileOpen->setVisible(false);
     QApplication::processEvents();
     loadData(aktuelIniFil);
+}
+
+void TForm1::reportRecoveryCopies()
+{
+    // Before any file is loaded: the user may want to put a copy back first.
+    std::string text;
+    for (const FoundRecoveryCopy &found : findRecoveryCopies(m_hostFs->recoveryFolder()))
+        text +=
+            (text.empty() ? "" : std::string(lineBreak) + lineBreak) + recoveryCopyNotice(found);
+    if (!text.empty())
+        m_messageBoxes->inform(text, recoveryCopyCaption, MsgIcon::Warning);
 }
 
 void TForm1::waitProcessingMessages(unsigned milliseconds)

@@ -2,8 +2,10 @@
 
 #include "app/gui/TForm1.h"
 #include "app/gui/TorvexApplication.h"
+#include "menu/RecoveryCopy.h"
 #include "platform/WindowsView.h"
 #include "support/LogWatchingBoxes.h"
+#include "support/ProcessesAndFlags.h"
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
@@ -67,12 +69,14 @@ protected:
     LogWatchingBoxes boxes;
     std::unique_ptr<TForm1> form;
 
-    // Starts the main window with `candidate` as the only file found ("" for none).
-    void start(const std::string &candidate)
+    // Starts the main window with `candidate` as the only file found ("" for none), and
+    // recovery copies in `recoveryFolder` ("" for none).
+    void start(const std::string &candidate, const std::filesystem::path &recoveryFolder = {})
     {
         TForm1Environment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
         environment.candidates = test::foundFiles({ candidate });
+        environment.recoveryFolder = recoveryFolder;
         boxes.logPath = dir.file("torvex.log");
         form = std::make_unique<TForm1>(std::move(environment));
     }
@@ -257,6 +261,38 @@ TEST_F(UntouchedTexts, BytesOfAUtf8FileThatAreNoUtf8Stay)
         "[DirMenu]\r\nmenu1=Caf\xE9\r\ncmd1=cd \xED\xA0\x80\xED\xB0\x80\xFF\r\n";
     const std::string other = "[Configuration]\r\nInstallDir=c:\\fm\r\n";
     EXPECT_EQ(loadAndSave("\xEF\xBB\xBF" + menu + other), "\xEF\xBB\xBF" + other + menu);
+}
+
+TEST_F(TForm1FilesTest, StartUpSaysWhereAnUnfinishedSaveKeptTheEarlierContent)
+{
+    TempDir state;
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    const std::string copy = RecoveryCopy(state.path(), path, "[DirMenu]\r\nmenu1=Old\r\n").path();
+    start(path, state.path());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text,
+        "A save of " + path + " did not finish; its earlier content is kept in " + copy);
+    EXPECT_EQ(boxes.last().caption, " Unfinished save");
+    EXPECT_EQ(boxes.last().icon, MsgIcon::Warning);
+    EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\n") << "the file is loaded after it";
+    EXPECT_TRUE(std::filesystem::exists(copy)) << "the copy is the user's to put back or remove";
+}
+
+TEST_F(TForm1FilesTest, SaveOfAReadOnlyFileShowsAndLogsTheCause)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    const test::FileFlagLock lock(path, test::FileFlagLock::Immutable);
+    if (!lock.isSet())
+        GTEST_SKIP() << "the file system does not take the immutable flag";
+    start(path);
+    form->tree().setTitle(form->tree().first(), "Start");
+    action("mnuFilesSave")->trigger();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.last().text, "Unable to write to " + path + "\r\nthe file is read-only");
+    EXPECT_NE(readFile(dir.file("torvex.log"))
+                  .find("Last error: Unable to write to " + path + ": the file is read-only\r\n"),
+        std::string::npos);
+    EXPECT_EQ(readFile(path), wincmd);
 }
 
 } // namespace

@@ -1,0 +1,159 @@
+#include "menu/RecoveryCopy.h"
+
+#include "menu/TemporaryFiles.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace torvex {
+
+namespace {
+
+constexpr std::string_view copySuffix = ".recovery";
+constexpr std::string_view noteSuffix = ".path";
+// File names are limited to 255 bytes; the rest of the name needs about 40.
+constexpr std::size_t maxBaseName = 160;
+
+std::string baseName(const std::string &path)
+{
+    const std::size_t slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.size() > maxBaseName)
+        name.resize(maxBaseName);
+    return name;
+}
+
+std::string timeStamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    localtime_r(&now, &local);
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local));
+}
+
+// The pid in "<name>.<time>.<pid>-<n>.recovery".
+std::optional<int> copyOwner(std::string_view name)
+{
+    if (!name.ends_with(copySuffix))
+        return std::nullopt;
+    name.remove_suffix(copySuffix.size());
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view field = name.substr(dot + 1);
+    const std::string_view pid = field.substr(0, field.find('-'));
+    if (pid.empty() || pid.size() > 9 || !std::all_of(pid.begin(), pid.end(), [](char c) {
+            return c >= '0' && c <= '9';
+        }))
+        return std::nullopt;
+    return std::stoi(std::string(pid));
+}
+
+void writeDurably(const std::string &folder, const std::string &target, const std::string &bytes)
+{
+    // Only the user may read what the copy holds.
+    TemporaryFile temp(folder, 0600);
+    temp.write(bytes);
+    temp.syncAndClose();
+    if (const int error = temp.renameTo(target))
+        throw std::runtime_error(std::strerror(error));
+}
+
+std::string firstLine(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+} // namespace
+
+RecoveryCopy::RecoveryCopy(
+    const std::filesystem::path &folder, const std::string &original, const std::string &content)
+    : m_folder(folder.string())
+{
+    static std::atomic<unsigned> counter { 0 };
+    m_path = m_folder + "/" + baseName(original) + "." + timeStamp() + "."
+        + std::to_string(::getpid()) + "-" + std::to_string(counter++) + std::string(copySuffix);
+    markFileInUse(m_path);
+    try {
+        if (m_folder.empty())
+            throw std::runtime_error("there is no folder for it (neither XDG_STATE_HOME nor HOME "
+                                     "is set)");
+        std::filesystem::create_directories(folder);
+        // The note first: a copy is never without the name of its file.
+        writeDurably(m_folder, m_path + std::string(noteSuffix), original + "\n");
+        writeDurably(m_folder, m_path, content);
+        syncFolder(m_folder);
+    } catch (const std::exception &error) {
+        ::unlink((m_path + std::string(noteSuffix)).c_str());
+        unmarkFileInUse(m_path);
+        throw std::runtime_error(
+            "no recovery copy could be kept in " + m_folder + ": " + error.what());
+    }
+}
+
+RecoveryCopy::~RecoveryCopy()
+{
+    unmarkFileInUse(m_path);
+}
+
+void RecoveryCopy::discard()
+{
+    if (m_discarded)
+        return;
+    ::unlink(m_path.c_str());
+    ::unlink((m_path + std::string(noteSuffix)).c_str());
+    m_discarded = true;
+}
+
+std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &folder)
+{
+    std::vector<FoundRecoveryCopy> found;
+    if (folder.empty())
+        return found;
+    removeStaleTemporaries(folder.string());
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::filesystem::path &path = it->path();
+        const std::string name = path.filename().string();
+        if (name.ends_with(std::string(copySuffix) + std::string(noteSuffix))) {
+            // A note whose copy was never written: the write was killed before it began.
+            const std::string copy = name.substr(0, name.size() - noteSuffix.size());
+            const std::optional<int> owner = copyOwner(copy);
+            std::error_code ignored;
+            if (owner && !std::filesystem::exists(folder / copy, ignored)
+                && !ownedByRunningTorvex(*owner, (folder / copy).string()))
+                std::filesystem::remove(path, ignored);
+            continue;
+        }
+        const std::optional<int> owner = copyOwner(name);
+        std::error_code ignored;
+        if (!owner || !it->is_regular_file(ignored) || ownedByRunningTorvex(*owner, path.string()))
+            continue;
+        found.push_back({ path.string(), firstLine(path.string() + std::string(noteSuffix)) });
+    }
+    std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
+        return a.copy < b.copy;
+    });
+    return found;
+}
+
+std::string recoveryCopyNotice(const FoundRecoveryCopy &found)
+{
+    if (found.original.empty())
+        return "A save did not finish; the earlier content of the file is kept in " + found.copy;
+    return "A save of " + found.original + " did not finish; its earlier content is kept in "
+        + found.copy;
+}
+
+} // namespace torvex

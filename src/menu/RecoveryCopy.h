@@ -1,0 +1,57 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace torvex {
+
+// The earlier content of a file that is being written in place, kept in the recovery folder
+// until the new content is on the disk. The copy is named after the file, the time and the
+// process ("wincmd.ini.20260314-101500.4242-0.recovery") and has a note beside it (the same
+// name followed by ".path") that holds the full path of the file it belongs to.
+class RecoveryCopy
+{
+public:
+    // Writes `content`, the content of `original`, as a new copy in `folder` (created when
+    // missing) and flushes it and its note to the disk before returning. Throws
+    // std::runtime_error saying that no recovery copy could be kept, and why.
+    RecoveryCopy(const std::filesystem::path &folder,
+        const std::string &original,
+        const std::string &content);
+    // Leaves the copy where it is unless discard() was called: a copy that outlives the write
+    // is what the next start of Torvex reports.
+    ~RecoveryCopy();
+    RecoveryCopy(const RecoveryCopy &) = delete;
+    RecoveryCopy &operator=(const RecoveryCopy &) = delete;
+
+    const std::string &path() const { return m_path; }
+
+    // Removes the copy and its note: the new content is safely on the disk.
+    void discard();
+
+private:
+    std::string m_folder;
+    std::string m_path;
+    bool m_discarded = false;
+};
+
+// A recovery copy left by a write that did not finish.
+struct FoundRecoveryCopy
+{
+    std::string copy; // the copy's path
+    std::string original; // the path of the file it belongs to; "" when its note is missing
+};
+
+// The recovery copies in `folder` that no running Torvex is writing, ordered by name. Removes
+// the temporaries and notes there that a killed write left without their copy. Never throws;
+// a missing folder holds none.
+std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &folder);
+
+// What the user is told about a copy: "A save of <original> did not finish; its earlier
+// content is kept in <copy>".
+std::string recoveryCopyNotice(const FoundRecoveryCopy &found);
+
+inline constexpr const char *recoveryCopyCaption = " Unfinished save";
+
+} // namespace torvex
