@@ -48,7 +48,7 @@ std::string savedMenuFile(std::size_t entries)
     buildMenu(tree, entries);
     const std::string path = scratchFile("read-" + std::to_string(entries));
     MenuFileUi ui;
-    gemData(path, tree, ui, FileSystem::real());
+    saveMenu(path, tree, ui, FileSystem::real());
     return path;
 }
 
@@ -58,7 +58,7 @@ void BM_Load(benchmark::State &state)
     MenuFileUi ui;
     for (auto _ : state) {
         MenuTree tree;
-        loadData(path, tree, ui, FileSystem::real());
+        loadMenu(path, tree, ui, FileSystem::real());
         benchmark::DoNotOptimize(tree.count());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -78,7 +78,7 @@ void BM_Save(benchmark::State &state)
     for (auto _ : state) {
         spelling = !spelling;
         tree.setTitle(edited, spelling ? "Group 0 (edited)" : "Group 0");
-        if (!gemData(path, tree, ui, FileSystem::real()))
+        if (!saveMenu(path, tree, ui, FileSystem::real()))
             state.SkipWithError("the save failed");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

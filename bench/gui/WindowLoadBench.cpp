@@ -1,6 +1,6 @@
 // Loading a menu of 10 000 entries through the main window: the reader, the tree model, the
 // tree view and the status-bar progress together. The window runs offscreen.
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "menu/DirMenu.h"
 #include "menu/FileSystem.h"
@@ -84,17 +84,17 @@ void BM_LoadThroughWindow(benchmark::State &state)
     const std::string path = (folder / "wincmd.ini").string();
     std::ofstream(path, std::ios::binary) << menuFile(nodes);
 
-    TForm1Environment environment;
+    MainWindowEnvironment environment;
     environment.view = std::make_shared<WindowsView>(WindowsView::withoutPrefix(Environment {}));
     environment.folders = ProgramFolders::besideExecutable(folder.string());
     environment.candidates = IniCandidates {};
     environment.startFolder = "Z:\\";
     AnsweringBoxes boxes;
     environment.messageBoxes = &boxes;
-    TForm1 form(std::move(environment));
+    MainWindow form(std::move(environment));
     ProgressWatch watch(form.findChild<QLabel *>(QStringLiteral("StatusPanel0")));
     for (auto _ : state) {
-        form.loadData(path);
+        form.loadMenu(path);
         // Include the tree's layout and one full paint of the window after the load.
         QCoreApplication::processEvents();
         form.repaint();

@@ -102,8 +102,8 @@ std::string formatLogEntry(const LogEntry &entry, const std::string &dateTime)
     text += line("App version: " + entry.context.appTitle);
     for (int slot = 1; slot <= 4; ++slot)
         text +=
-            line("fullIniPath[" + std::to_string(slot) + "]=" + entry.context.fullIniPath[slot]);
-    text += line("aktuelIniFil=" + entry.context.aktuelIniFil);
+            line("fullIniPath[" + std::to_string(slot) + "]=" + entry.context.candidatePaths[slot]);
+    text += line("aktuelIniFil=" + entry.context.currentIniFile);
     text += line("App function: " + entry.appFunction);
     text += line("Last error: " + entry.lastError);
     if (entry.sender)

@@ -37,8 +37,8 @@ inline constexpr const char *globalErrorHandlerFunction = "globalErrorHandler";
 struct LogContext
 {
     std::string appTitle;
-    std::array<std::string, 5> fullIniPath; // slots 1 to 4; [0] is unused
-    std::string aktuelIniFil;
+    std::array<std::string, 5> candidatePaths; // slots 1 to 4; [0] is unused
+    std::string currentIniFile;
 };
 
 // One entry of torvex.log.

@@ -22,7 +22,7 @@ public:
     ErrorReporter(ErrorLog &log, std::function<LogContext()> context, MenuFileUi &ui);
 
     // A save failed with `message` for the reason `cause`: normal cursor, entry "procedure
-    // TForm1.gemData;" whose last error is the message followed by ": " and the cause, the box
+    // MainWindow.saveMenu;" whose last error is the message followed by ": " and the cause, the box
     // "Error" (warning icon) with the cause on a line of its own under the message, menus
     // enabled. An empty cause adds nothing. Returns whether the entry was written.
     bool saveFailed(const std::string &message, const std::string &cause);

@@ -41,8 +41,8 @@ std::vector<std::string> FileCommands::candidates() const
 {
     std::vector<std::string> paths;
     for (int slot = 1; slot <= 4; ++slot)
-        if (!m_values.fullIniPath[slot].empty())
-            paths.push_back(m_values.fullIniPath[slot]);
+        if (!m_values.candidatePaths[slot].empty())
+            paths.push_back(m_values.candidatePaths[slot]);
     return paths;
 }
 
@@ -57,22 +57,22 @@ void FileCommands::runChooser(const std::string &caption, ChooserAction action)
     if (!chosen)
         return;
     // The choice becomes the current file even when it has gone missing since start-up.
-    m_values.aktuelIniFil = *chosen;
-    if (!m_host.fileExists(m_values.aktuelIniFil)) {
+    m_values.currentIniFile = *chosen;
+    if (!m_host.fileExists(m_values.currentIniFile)) {
         m_host.messages().inform(
-            iniFileNotFoundText(m_values.aktuelIniFil), iniFileNotFoundCaption, MsgIcon::Error);
+            iniFileNotFoundText(m_values.currentIniFile), iniFileNotFoundCaption, MsgIcon::Error);
         return;
     }
-    m_host.setIniPanelText(" " + m_values.aktuelIniFil);
+    m_host.setIniPanelText(" " + m_values.currentIniFile);
     if (action == ChooserAction::Load)
-        m_host.loadData(m_values.aktuelIniFil);
+        m_host.loadMenu(m_values.currentIniFile);
     else
-        m_host.gemData(m_values.aktuelIniFil);
+        m_host.saveMenu(m_values.currentIniFile);
 }
 
 void FileCommands::fileOpen()
 {
-    if (!m_values.aktuelIniFil.empty() && !m_tree.isEmpty()) {
+    if (!m_values.currentIniFile.empty() && !m_tree.isEmpty()) {
         const MsgResult answer = m_host.messages().ask(
             saveMenusText, saveMenusCaption, MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgResult::Cancel)
@@ -91,8 +91,8 @@ void FileCommands::fileSave()
         m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
         return;
     }
-    if (!m_values.aktuelIniFil.empty() && m_host.fileExists(m_values.aktuelIniFil)) {
-        m_host.gemData(m_values.aktuelIniFil);
+    if (!m_values.currentIniFile.empty() && m_host.fileExists(m_values.currentIniFile)) {
+        m_host.saveMenu(m_values.currentIniFile);
         return;
     }
     runChooser(chooseSaveCaption, ChooserAction::Save);
@@ -109,7 +109,7 @@ void FileCommands::fileSaveAs()
 
 void FileCommands::fileExitWithoutSaving()
 {
-    if (m_values.aktuelIniFil.empty() && m_tree.isEmpty()) {
+    if (m_values.currentIniFile.empty() && m_tree.isEmpty()) {
         m_host.closeWindow();
         return;
     }
@@ -156,12 +156,12 @@ CloseDecision FileCommands::formClose()
     // An empty tree has nothing to write (the writer would do nothing with it).
     if (m_values.exitWithoutSaving || m_tree.isEmpty())
         return CloseDecision::Close;
-    if (m_host.fileExists(m_values.aktuelIniFil)) {
-        if (m_host.gemData(m_values.aktuelIniFil))
+    if (m_host.fileExists(m_values.currentIniFile)) {
+        if (m_host.saveMenu(m_values.currentIniFile))
             return CloseDecision::Close;
         // Failed writes leave the file as it was; the user decides whether the edits may go.
         const MsgResult answer =
-            m_host.messages().ask(closeAnywayText(m_values.aktuelIniFil, settingsFailed),
+            m_host.messages().ask(closeAnywayText(m_values.currentIniFile, settingsFailed),
                 notSavedCaption,
                 MsgIcon::Warning,
                 MsgButtons::YesNo);

@@ -48,10 +48,10 @@ public:
     virtual std::optional<std::string> chooseIniFile(
         const std::string &caption, const std::vector<std::string> &paths) = 0;
     virtual MessageBoxes &messages() = 0;
-    // The reader and the writer of the DirMenu section; gemData reports its own failures
+    // The reader and the writer of the DirMenu section; saveMenu reports its own failures
     // (log entry, then the box) and returns false after them.
-    virtual bool loadData(const std::string &path) = 0;
-    virtual bool gemData(const std::string &path) = 0;
+    virtual bool loadMenu(const std::string &path) = 0;
+    virtual bool saveMenu(const std::string &path) = 0;
     virtual bool fileExists(const std::string &path) const = 0;
     // The file panel Panel_IniSti.
     virtual void setIniPanelText(const std::string &text) = 0;
@@ -68,8 +68,8 @@ public:
 // The program-wide values the commands read and change; they live in the main window.
 struct FileValues
 {
-    const std::array<std::string, 5> &fullIniPath; // slots 1 to 4
-    std::string &aktuelIniFil;
+    const std::array<std::string, 5> &candidatePaths; // slots 1 to 4
+    std::string &currentIniFile;
     bool &exitWithoutSaving;
 };
 

@@ -66,7 +66,7 @@ IniCandidates locateIniFiles(const RegistryView &registry,
     dropIfEqual(3, 1);
     dropIfEqual(3, 2);
     for (const std::string &path : slot)
-        found.iniFileCount += path.empty() ? 0 : 1;
+        found.candidateCount += path.empty() ? 0 : 1;
     return found;
 }
 

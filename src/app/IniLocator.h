@@ -15,10 +15,10 @@ class WindowsView;
 struct IniCandidates
 {
     std::array<std::string, 4> slots; // slot n at index n - 1
-    int iniFileCount = 0;
+    int candidateCount = 0;
 
     // The path in `slot` (1 to 4); "" for an empty slot. Throws std::out_of_range otherwise.
-    const std::string &fullIniPath(int slot) const { return slots.at(slot - 1); }
+    const std::string &slot(int n) const { return slots.at(n - 1); }
 };
 
 // The path a registry key of the file manager names: "InstallDir" (a backslash appended when

@@ -1,13 +1,13 @@
 // Program main: the application, then the main window, the Options dialog and the ini
 // chooser, in this order, then the event loop until the main window closes.
 
-#include "app/gui/TForm1.h"
-#include "app/gui/TForm3.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/IniChooserDialog.h"
 #include "app/gui/TorvexApplication.h"
 #include "platform/ProgramFolders.h"
 #include "platform/UserFolders.h"
 #include "platform/WindowsView.h"
-#include "settings/gui/TForm2.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -23,7 +23,7 @@ int main(int argc, char **argv)
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));
     try {
         const torvex::Environment processEnvironment = torvex::processEnvironment();
-        torvex::TForm1Environment environment;
+        torvex::MainWindowEnvironment environment;
         environment.view = std::make_shared<const torvex::WindowsView>(
             torvex::WindowsView::open(processEnvironment));
         environment.firstArgument = argc > 1 ? argv[1] : "";
@@ -32,10 +32,10 @@ int main(int argc, char **argv)
                 processEnvironment,
                 torvex::hostFolderProbe());
         environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
-        torvex::TForm1 form1(std::move(environment));
+        torvex::MainWindow form1(std::move(environment));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
-        new torvex::TForm2(&form1);
-        new torvex::TForm3(&form1);
+        new torvex::OptionsDialog(&form1);
+        new torvex::IniChooserDialog(&form1);
         return app.exec();
     } catch (const std::exception &e) {
         // A window could not be built; there is no window left to report through.

@@ -49,11 +49,11 @@ void requireFile(const std::string &path, const FileSystem &fs, const WindowsVie
     throw TorvexError(path + ": no such file");
 }
 
-void loadMenu(const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
+void readMenuFile(const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
 {
     requireFile(path, fs, view);
     ToolUi ui;
-    loadData(path, tree, ui, fs);
+    loadMenu(path, tree, ui, fs);
 }
 
 void printTree(const MenuTree &tree, std::ostream &out)
@@ -64,9 +64,9 @@ void printTree(const MenuTree &tree, std::ostream &out)
             ++depth;
         out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << node->title();
         if (!node->hasChildren()) {
-            out << '\t' << node->data().Command;
-            if (!node->data().TargetPath.empty())
-                out << '\t' << node->data().TargetPath;
+            out << '\t' << node->data().command;
+            if (!node->data().targetPath.empty())
+                out << '\t' << node->data().targetPath;
         }
         out << '\n';
         return true;
@@ -76,7 +76,7 @@ void printTree(const MenuTree &tree, std::ostream &out)
 int print(const std::string &path, std::ostream &out, FileSystem &fs, const WindowsView &view)
 {
     MenuTree tree;
-    loadMenu(path, tree, fs, view);
+    readMenuFile(path, tree, fs, view);
     printTree(tree, out);
     return exitFine;
 }
@@ -98,7 +98,7 @@ int check(const std::string &path,
     const WindowsView &view)
 {
     MenuTree tree;
-    loadMenu(path, tree, fs, view);
+    readMenuFile(path, tree, fs, view);
     const std::size_t count = itemCount(tree);
     const DestinationRule rule =
         DestinationRule::forView(view, commanderPath(view.registry(), windowsPathOf(path, view)));
@@ -117,13 +117,13 @@ int check(const std::string &path,
 int resave(const std::string &path, std::ostream &err, FileSystem &fs, const WindowsView &view)
 {
     MenuTree tree;
-    loadMenu(path, tree, fs, view);
+    readMenuFile(path, tree, fs, view);
     if (tree.isEmpty()) {
         err << "torvex-menu: " << path << ": the menu is empty; nothing was written\n";
         return exitFine;
     }
     ToolUi ui;
-    gemData(path, tree, ui, fs);
+    saveMenu(path, tree, ui, fs);
     if (!ui.failure.empty())
         throw TorvexError(ui.failure);
     return exitFine;

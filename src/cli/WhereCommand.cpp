@@ -1,7 +1,7 @@
 #include "cli/WhereCommand.h"
 
 #include "app/IniLocator.h"
-#include "controls/TamSystemPath.h"
+#include "controls/SystemFolders.h"
 #include "platform/WindowsView.h"
 
 #include <ostream>
@@ -12,12 +12,12 @@ int runWhere(const std::vector<std::string> &paths, const WindowsView &view, std
 {
     // The Windows folder comes from the system folder component, as at start-up, so a
     // registry type error in its reads surfaces here too.
-    TTamSystemPath tamPath(view);
+    SystemFolders tamPath(view);
     IniCandidates found =
         locateIniFiles(view, tamPath.Windows(), paths.empty() ? "" : paths.front());
     for (int slot = 1; slot <= 4; ++slot)
-        out << slot << '=' << found.fullIniPath(slot) << '\n';
-    out << "count=" << found.iniFileCount << '\n';
+        out << slot << '=' << found.slot(slot) << '\n';
+    out << "count=" << found.candidateCount << '\n';
     return 0;
 }
 

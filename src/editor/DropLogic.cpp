@@ -59,7 +59,7 @@ void DropLogic::drop(const DropRequest &request)
 
 void DropLogic::dragLeft()
 {
-    m_view.tviewClick();
+    m_view.showSelectedEntry();
 }
 
 bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *target) const
@@ -68,7 +68,7 @@ bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *targ
         return true;
     if (request.mode != AttachMode::AddChild && request.mode != AttachMode::AddChildFirst)
         return true;
-    if (target->data().Command.empty() && target->data().TargetPath.empty())
+    if (target->data().command.empty() && target->data().targetPath.empty())
         return true;
     return m_view.messageBoxes().ask(makeSubMenuQuestion(target->title()),
                dropText::makeSubMenuCaption,
@@ -153,7 +153,7 @@ void DropLogic::dropFolders(const DropRequest &request)
 void DropLogic::finish()
 {
     if (m_tree.selected())
-        m_view.tviewClick();
+        m_view.showSelectedEntry();
     m_view.updateItemCount();
 }
 

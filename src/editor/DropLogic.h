@@ -51,7 +51,7 @@ public:
     // Writes a message into the status panel (the window puts the leading blank).
     virtual void showStatus(const std::string &text) = 0;
     // Refreshes the details panel from the selected node.
-    virtual void tviewClick() = 0;
+    virtual void showSelectedEntry() = 0;
     // Recounts the entries and warns at the limit.
     virtual void updateItemCount() = 0;
 };

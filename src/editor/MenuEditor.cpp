@@ -30,7 +30,7 @@ MenuEditor::MenuEditor(MenuTree &tree, EditorUi &ui, FolderExists folderExists)
 void MenuEditor::finishCommand(MenuNode *select)
 {
     m_tree.setSelected(select);
-    tviewClick();
+    showSelectedEntry();
     updateItemCount();
 }
 
@@ -61,7 +61,7 @@ void MenuEditor::addCopy()
         return;
     // The copy takes the edits' texts, so they must be the selected node's.
     showSelectedBeforeEdit();
-    const TIndhold data { m_ui.commandText(), m_ui.targetPathText() };
+    const MenuEntry data { m_ui.commandText(), m_ui.targetPathText() };
     MenuNode *next = selected->nextSibling();
     MenuNode *copy = next
         ? m_tree.addNode(next, AttachMode::Insert, selected->title() + texts::copySuffix)
@@ -82,7 +82,7 @@ void MenuEditor::deleteSelectedMenu()
     if (!selected)
         return;
     deleteMenuTree(selected);
-    tviewClick();
+    showSelectedEntry();
     updateItemCount();
     m_ui.setPanelEnabled(!m_tree.isEmpty());
 }
@@ -131,7 +131,7 @@ void MenuEditor::addMenu()
     m_ui.setPanelEnabled(true);
 }
 
-void MenuEditor::tviewClick()
+void MenuEditor::showSelectedEntry()
 {
     MenuNode *selected = m_tree.selected();
     if (m_tree.isEmpty() || !selected)
@@ -140,8 +140,8 @@ void MenuEditor::tviewClick()
     m_shown = selected;
     m_ui.setTitleText(selected->title());
     m_ui.setItemControlsEnabled(selected->imageIndex() == ImageItem);
-    m_ui.setCommandText(selected->data().Command);
-    m_ui.setTargetPathText(selected->data().TargetPath);
+    m_ui.setCommandText(selected->data().command);
+    m_ui.setTargetPathText(selected->data().targetPath);
 }
 
 void MenuEditor::treePressed()
@@ -151,13 +151,13 @@ void MenuEditor::treePressed()
     if (m_tree.count() == 1)
         m_tree.setSelected(m_tree.first());
     if (m_tree.selected())
-        tviewClick();
+        showSelectedEntry();
 }
 
 void MenuEditor::showSelectedBeforeEdit()
 {
     if (m_tree.selected() && m_tree.selected() != m_shown)
-        tviewClick();
+        showSelectedEntry();
 }
 
 bool MenuEditor::canWriteBack()
@@ -168,7 +168,7 @@ bool MenuEditor::canWriteBack()
     if (selected != m_shown) {
         // The edits hold another node's texts (a drag moved the selection without a drop):
         // show the selected node rather than overwrite it with them.
-        tviewClick();
+        showSelectedEntry();
         return false;
     }
     return true;
@@ -254,7 +254,7 @@ void MenuEditor::findBrokenPaths()
         });
     search(
         [&rule](const MenuNode &node) {
-            return stopsBrokenPathSearch(node.data().Command, rule);
+            return stopsBrokenPathSearch(node.data().command, rule);
         },
         texts::noBrokenPathsFound);
 }
@@ -263,7 +263,7 @@ void MenuEditor::findEmptyCommands()
 {
     search(
         [](const MenuNode &node) {
-            return node.data().Command.empty();
+            return node.data().command.empty();
         },
         texts::noEmptyCommandsFound);
 }
@@ -305,7 +305,7 @@ void MenuEditor::search(
 
     if (MenuNode *hit = walk(nodes, start, isHit)) {
         m_tree.setSelected(hit);
-        tviewClick();
+        showSelectedEntry();
         return;
     }
     m_ui.showStatus(

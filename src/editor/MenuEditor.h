@@ -72,7 +72,7 @@ public:
     // Shows the selected node: title, Command, TargetPath; the item controls are enabled for
     // the item picture (image 0) only. Does nothing when the tree is empty or nothing is
     // selected (the edits keep their texts).
-    void tviewClick();
+    void showSelectedEntry();
     // A mouse press in the tree: a tree of exactly one node gets it selected; then the panel
     // shows the selected node.
     void treePressed();

@@ -27,9 +27,9 @@ const char *unstorableField(const MenuNode &node)
 {
     if (holdsLineBreak(node.title()))
         return "the title holds a line break";
-    if (holdsLineBreak(node.data().Command))
+    if (holdsLineBreak(node.data().command))
         return "the command holds a line break";
-    if (holdsLineBreak(node.data().TargetPath))
+    if (holdsLineBreak(node.data().targetPath))
         return "the target path holds a line break";
     return nullptr;
 }
@@ -120,8 +120,8 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
             problem.node = node;
             problem.menuNumber = index;
             problem.titlePath = titlesDownTo(*node);
-            problem.command = node->data().Command;
-            problem.targetPath = node->data().TargetPath;
+            problem.command = node->data().command;
+            problem.targetPath = node->data().targetPath;
             problem.folder = std::move(folder);
             problem.reason = std::move(reason);
             list.push_back(std::move(problem));
@@ -138,8 +138,8 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
         if (node->hasChildren() || node->isSeparator())
             return true;
 
-        const DestinationCheck command = rule.ofCommand(node->data().Command);
-        if (command.reason == DestinationReason::Empty && node->data().Command.empty())
+        const DestinationCheck command = rule.ofCommand(node->data().command);
+        if (command.reason == DestinationReason::Empty && node->data().command.empty())
             report(scan.problems, ProblemKind::EmptyCommand, {}, destinationReasonText(command));
         else if (command.isBroken())
             report(scan.problems,
@@ -152,7 +152,7 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
                 command.folder,
                 destinationReasonText(command));
 
-        const DestinationCheck target = rule.ofTargetPath(node->data().TargetPath);
+        const DestinationCheck target = rule.ofTargetPath(node->data().targetPath);
         if (target.isBroken())
             report(scan.problems,
                 ProblemKind::BrokenTargetPath,

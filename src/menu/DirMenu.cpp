@@ -144,10 +144,10 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
         } else {
             node = tree.addNode(parent, mode, title, NodeKind::Item);
         }
-        TIndhold data;
-        data.Command = valueOf(values.cmd, k);
-        data.TargetPath = valueOf(values.path, k);
-        if (!data.Command.empty() || !data.TargetPath.empty())
+        MenuEntry data;
+        data.command = valueOf(values.cmd, k);
+        data.targetPath = valueOf(values.path, k);
+        if (!data.command.empty() || !data.targetPath.empty())
             tree.setData(node, std::move(data));
     }
 }
@@ -164,7 +164,7 @@ std::size_t writtenLineCount(const MenuTree &tree)
             ++lines;
             return true;
         }
-        lines += node->data().TargetPath.empty() ? 2 : 3;
+        lines += node->data().targetPath.empty() ? 2 : 3;
         for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent())
             ++lines;
         return true;
@@ -193,9 +193,9 @@ DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress)
             return true;
         }
         lines.emplace_back(menuKey(), node->title());
-        lines.emplace_back("cmd" + std::to_string(n), node->data().Command);
-        if (!node->data().TargetPath.empty())
-            lines.emplace_back("path" + std::to_string(n), node->data().TargetPath);
+        lines.emplace_back("cmd" + std::to_string(n), node->data().command);
+        if (!node->data().targetPath.empty())
+            lines.emplace_back("path" + std::to_string(n), node->data().targetPath);
         // A last child closes its parent's submenu, and every ancestor that is itself the last
         // child of its parent closes one more.
         for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent()) {

@@ -86,7 +86,7 @@ std::string saveFailureText(const IniWriteError &error, const MenuTree &tree)
 
 } // namespace
 
-bool loadData(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
+bool loadMenu(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
 {
     if (!fs.fileExists(path)) {
         if (MessageBoxes *boxes = ui.messageBoxes())
@@ -134,7 +134,7 @@ void saveFailed(MenuFileUi &ui, const std::string &message, const std::string &c
 
 } // namespace
 
-bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
+bool saveMenu(const std::string &path, const MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
 {
     if (tree.isEmpty())
         return false;

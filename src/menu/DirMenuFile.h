@@ -46,12 +46,12 @@ inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved"
 // missing-file message and without touching the tree, when no file exists there. A file that
 // exists but cannot be read, or whose text Torvex refuses (IniFormatError), throws
 // IniReadError and leaves the tree as it was, with the panels and menus enabled again.
-bool loadData(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs);
+bool loadMenu(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs);
 
 // Replaces the DirMenu section of the file at `path` with the tree, in one atomic write; the
 // rest of the file keeps its bytes. Does nothing for an empty tree or a missing file. Reports
 // its own failures through ui.saveFailed and returns false; the file is then unchanged. A
 // value the file refuses is named in the report (refusedEntryText) after the write error.
-bool gemData(const std::string &path, const MenuTree &tree, MenuFileUi &ui, FileSystem &fs);
+bool saveMenu(const std::string &path, const MenuTree &tree, MenuFileUi &ui, FileSystem &fs);
 
 } // namespace torvex

@@ -229,7 +229,7 @@ void MenuTree::refreshNodeKind(MenuNode *node)
     if (node->hasChildren()) {
         node->m_imageIndex = ImageSubmenu;
         node->m_selectedIndex = ImageSubmenuSelected;
-        node->m_data = TIndhold {};
+        node->m_data = MenuEntry {};
     } else {
         node->m_imageIndex = ImageItem;
         node->m_selectedIndex = ImageItemSelected;
@@ -253,21 +253,21 @@ void MenuTree::setTitle(MenuNode *node, std::string title)
 
 void MenuTree::setCommand(MenuNode *node, std::string command)
 {
-    if (!node || node->m_data.Command == command)
+    if (!node || node->m_data.command == command)
         return;
-    node->m_data.Command = std::move(command);
+    node->m_data.command = std::move(command);
     changed(node);
 }
 
 void MenuTree::setTargetPath(MenuNode *node, std::string targetPath)
 {
-    if (!node || node->m_data.TargetPath == targetPath)
+    if (!node || node->m_data.targetPath == targetPath)
         return;
-    node->m_data.TargetPath = std::move(targetPath);
+    node->m_data.targetPath = std::move(targetPath);
     changed(node);
 }
 
-void MenuTree::setData(MenuNode *node, TIndhold data)
+void MenuTree::setData(MenuNode *node, MenuEntry data)
 {
     if (!node)
         return;

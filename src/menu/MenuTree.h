@@ -9,10 +9,10 @@
 namespace torvex {
 
 // The record every menu node carries: what the entry runs and where the other panel goes.
-struct TIndhold
+struct MenuEntry
 {
-    std::string Command;
-    std::string TargetPath;
+    std::string command;
+    std::string targetPath;
 };
 
 // Picture indexes of the tree's image list.
@@ -46,7 +46,7 @@ public:
     const std::string &title() const { return m_title; }
     int imageIndex() const { return m_imageIndex; }
     int selectedIndex() const { return m_selectedIndex; }
-    const TIndhold &data() const { return m_data; }
+    const MenuEntry &data() const { return m_data; }
 
     MenuNode *parent() const { return m_parent; }
     const std::vector<std::unique_ptr<MenuNode>> &children() const { return m_children; }
@@ -73,7 +73,7 @@ private:
     std::string m_title;
     int m_imageIndex = ImageItem;
     int m_selectedIndex = ImageItemSelected;
-    TIndhold m_data;
+    MenuEntry m_data;
     MenuNode *m_parent = nullptr;
     // Top-level nodes have no parent; the tree keeps them as the children of a hidden root so
     // that sibling navigation is the same on every level.
@@ -157,7 +157,7 @@ public:
     void setTitle(MenuNode *node, std::string title);
     void setCommand(MenuNode *node, std::string command);
     void setTargetPath(MenuNode *node, std::string targetPath);
-    void setData(MenuNode *node, TIndhold data);
+    void setData(MenuNode *node, MenuEntry data);
     void setImages(MenuNode *node, int imageIndex, int selectedIndex);
     void setItemPictures(MenuNode *node) { setImages(node, ImageItem, ImageItemSelected); }
     void setSubmenuPictures(MenuNode *node) { setImages(node, ImageSubmenu, ImageSubmenuSelected); }

@@ -7,7 +7,7 @@
 namespace torvex {
 
 // The type code of a drive's root. The ordinals are the codes the drive button panel's
-// TVelDriveType uses (and Windows' drive type call returns).
+// DriveType uses (and Windows' drive type call returns).
 enum class DriveTypeCode : int {
     Unknown = 0,
     Unavailable = 1, // no such drive, or its root cannot be reached

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/VelDrivePanelModel.h"
+#include "controls/DrivePanelModel.h"
 
 #include <cstdint>
 #include <string>
@@ -23,7 +23,7 @@ public:
 
     // The drive button panel shows these drive types; its selection follows (it may select
     // another drive and switch the directory list).
-    virtual void applyDriveTypes(TVelDriveTypes types) = 0;
+    virtual void applyDriveTypes(DriveTypeSet types) = 0;
 
     // The flag that the drop confirmation reads.
     virtual void setConfirmDropOnCommand(bool confirm) = 0;

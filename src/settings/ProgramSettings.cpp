@@ -27,24 +27,24 @@ struct DriveTypeKey
     std::string_view key;
     bool Options::*field;
     bool def;
-    TVelDriveType type;
+    DriveType type;
 };
 
 constexpr std::array<DriveTypeKey, 7> driveTypeKeys = { {
-    { "CBoxFixed", &Options::showFixed, true, TVelDriveType::drtFixed },
-    { "CBoxRemote", &Options::showRemote, false, TVelDriveType::drtRemote },
-    { "CBoxUnavailable", &Options::showUnavailable, false, TVelDriveType::drtUnavailable },
-    { "CBoxRemovable", &Options::showRemovable, false, TVelDriveType::drtRemovable },
-    { "CBoxCDRom", &Options::showCDRom, false, TVelDriveType::drtCDRom },
-    { "CBoxRamDisk", &Options::showRamDisk, false, TVelDriveType::drtRamDisk },
-    { "CBoxUnknown", &Options::showUnknown, false, TVelDriveType::drtUnknown },
+    { "CBoxFixed", &Options::showFixed, true, DriveType::drtFixed },
+    { "CBoxRemote", &Options::showRemote, false, DriveType::drtRemote },
+    { "CBoxUnavailable", &Options::showUnavailable, false, DriveType::drtUnavailable },
+    { "CBoxRemovable", &Options::showRemovable, false, DriveType::drtRemovable },
+    { "CBoxCDRom", &Options::showCDRom, false, DriveType::drtCDRom },
+    { "CBoxRamDisk", &Options::showRamDisk, false, DriveType::drtRamDisk },
+    { "CBoxUnknown", &Options::showUnknown, false, DriveType::drtUnknown },
 } };
 
 } // namespace
 
-TVelDriveTypes driveTypesOf(const Options &options)
+DriveTypeSet driveTypesOf(const Options &options)
 {
-    TVelDriveTypes types;
+    DriveTypeSet types;
     for (const DriveTypeKey &entry : driveTypeKeys) {
         if (options.*entry.field)
             types = types.with(entry.type);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/VelDrivePanelModel.h"
+#include "controls/DrivePanelModel.h"
 #include "menu/FileSystem.h"
 #include "menu/IniFile.h"
 #include "menu/IniValues.h"
@@ -76,7 +76,7 @@ struct Options
 };
 
 // The drive types that the check boxes of `options` choose.
-TVelDriveTypes driveTypesOf(const Options &options);
+DriveTypeSet driveTypesOf(const Options &options);
 
 // The drop mode that the five stored button states leave: the exclusive group lets the last
 // true one in dropMode order win; with none true, SBut_AddChildFirst stays down.

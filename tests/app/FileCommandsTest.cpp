@@ -36,13 +36,13 @@ public:
     ErrorLog log { dir.path().string() };
     ErrorReporter reporter { log,
         [this] {
-            return LogContext { "Torvex v1.2", fullIniPath, aktuelIniFil };
+            return LogContext { "Torvex v1.2", candidatePaths, currentIniFile };
         },
         *this };
-    std::array<std::string, 5> fullIniPath;
-    std::string aktuelIniFil;
+    std::array<std::string, 5> candidatePaths;
+    std::string currentIniFile;
     bool exitWithoutSaving = false;
-    FileCommands commands { *this, tree, { fullIniPath, aktuelIniFil, exitWithoutSaving } };
+    FileCommands commands { *this, tree, { candidatePaths, currentIniFile, exitWithoutSaving } };
 
     std::deque<std::optional<std::string>> chooserAnswers;
     std::vector<std::string> chooserCaptions;
@@ -75,15 +75,15 @@ public:
     }
     MessageBoxes &messages() override { return boxes; }
     MessageBoxes *messageBoxes() override { return &boxes; }
-    bool loadData(const std::string &path) override
+    bool loadMenu(const std::string &path) override
     {
         events.push_back("load");
-        return torvex::loadData(path, tree, *this, fs);
+        return torvex::loadMenu(path, tree, *this, fs);
     }
-    bool gemData(const std::string &path) override
+    bool saveMenu(const std::string &path) override
     {
         events.push_back("save");
-        return torvex::gemData(path, tree, *this, fs);
+        return torvex::saveMenu(path, tree, *this, fs);
     }
     bool fileExists(const std::string &path) const override { return fs.fileExists(path); }
     void setIniPanelText(const std::string &text) override { panel = text; }
@@ -123,8 +123,8 @@ public:
 TEST(FileCommandsTest, OpenWithLoadedTreeAndYesSavesWithoutTheChooser)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=Old\r\ncmd1=cd old\r\n");
-    w.fullIniPath[2] = w.iniFile("b.ini", "menu1=B\r\n");
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=Old\r\ncmd1=cd old\r\n");
+    w.candidatePaths[2] = w.iniFile("b.ini", "menu1=B\r\n");
     buildTree(w.tree, "New|cd new");
     w.boxes.answer(MsgResult::Yes);
     w.commands.fileOpen();
@@ -135,39 +135,39 @@ TEST(FileCommandsTest, OpenWithLoadedTreeAndYesSavesWithoutTheChooser)
     EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(w.events, (std::vector<std::string> { "save" }));
     EXPECT_EQ(
-        readFile(w.aktuelIniFil), otherSections + "[DirMenu]\r\nmenu1=New\r\ncmd1=cd new\r\n");
+        readFile(w.currentIniFile), otherSections + "[DirMenu]\r\nmenu1=New\r\ncmd1=cd new\r\n");
 }
 
 TEST(FileCommandsTest, OpenAnsweredNoOrCancel)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-    w.fullIniPath[3] = w.iniFile("b.ini", "menu1=B\r\n");
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+    w.candidatePaths[3] = w.iniFile("b.ini", "menu1=B\r\n");
     buildTree(w.tree, "Edited");
-    const std::string before = readFile(w.aktuelIniFil);
+    const std::string before = readFile(w.currentIniFile);
 
     w.boxes.answer(MsgResult::Cancel);
     w.commands.fileOpen();
     EXPECT_TRUE(w.events.empty());
 
     w.boxes.answer(MsgResult::No);
-    w.chooserAnswers.push_back(w.fullIniPath[3]);
+    w.chooserAnswers.push_back(w.candidatePaths[3]);
     w.commands.fileOpen();
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "load" }));
     EXPECT_EQ(w.chooserCaptions.back(), " Choose ini file to get data from");
-    EXPECT_EQ(w.chooserPaths, (std::vector<std::string> { w.fullIniPath[1], w.fullIniPath[3] }));
-    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[3]);
-    EXPECT_EQ(w.panel, " " + w.fullIniPath[3]);
+    EXPECT_EQ(w.chooserPaths, (std::vector<std::string> { w.candidatePaths[1], w.candidatePaths[3] }));
+    EXPECT_EQ(w.currentIniFile, w.candidatePaths[3]);
+    EXPECT_EQ(w.panel, " " + w.candidatePaths[3]);
     EXPECT_EQ(outline(w.tree), "B\n");
-    EXPECT_EQ(readFile(w.fullIniPath[1]), before);
+    EXPECT_EQ(readFile(w.candidatePaths[1]), before);
 }
 
 TEST(FileCommandsTest, OpenWithNodesButNoFileReplacesThemWithoutAsking)
 {
     FakeWindow w;
-    w.fullIniPath[4] = w.iniFile("a.ini", "menu1=A\r\n");
+    w.candidatePaths[4] = w.iniFile("a.ini", "menu1=A\r\n");
     buildTree(w.tree, "Unsaved");
-    w.chooserAnswers.push_back(w.fullIniPath[4]);
+    w.chooserAnswers.push_back(w.candidatePaths[4]);
     w.commands.fileOpen();
     EXPECT_TRUE(w.boxes.empty());
     EXPECT_EQ(outline(w.tree), "A\n");
@@ -183,14 +183,14 @@ TEST(FileCommandsTest, ChooserWithoutCandidatesOrWithAVanishedFile)
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Error);
     EXPECT_TRUE(w.chooserCaptions.empty());
 
-    w.fullIniPath[2] = w.dir.file("gone.ini");
-    w.chooserAnswers.push_back(w.fullIniPath[2]);
+    w.candidatePaths[2] = w.dir.file("gone.ini");
+    w.chooserAnswers.push_back(w.candidatePaths[2]);
     w.commands.fileOpen();
-    EXPECT_EQ(w.boxes.last().text, "Can't find this ini file:\r\n" + w.fullIniPath[2]);
+    EXPECT_EQ(w.boxes.last().text, "Can't find this ini file:\r\n" + w.candidatePaths[2]);
     EXPECT_EQ(w.boxes.last().caption, " Selected ini file not found!");
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Error);
     // The missing choice becomes the current file; the panel keeps the old text.
-    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[2]);
+    EXPECT_EQ(w.currentIniFile, w.candidatePaths[2]);
     EXPECT_EQ(w.panel, " Load ini file by clicking Open in the File menu...");
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser" }));
 }
@@ -198,8 +198,8 @@ TEST(FileCommandsTest, ChooserWithoutCandidatesOrWithAVanishedFile)
 TEST(FileCommandsTest, SaveWithEmptyTreeHasNothingToSave)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.aktuelIniFil);
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.currentIniFile);
     w.commands.fileSave();
     w.commands.fileSaveAs();
     ASSERT_EQ(w.boxes.boxes().size(), 2u);
@@ -208,40 +208,40 @@ TEST(FileCommandsTest, SaveWithEmptyTreeHasNothingToSave)
         EXPECT_EQ(box.caption, " Nothing to save");
         EXPECT_EQ(box.icon, MsgIcon::Information);
     }
-    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+    EXPECT_EQ(readFile(w.currentIniFile), before);
 }
 
 TEST(FileCommandsTest, SaveWritesTheCurrentFileOrFallsBackToTheChooser)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.iniFile("a.ini", "menu1=A\r\n");
-    w.fullIniPath[2] = w.iniFile("b.ini", "menu1=B\r\n");
+    w.candidatePaths[1] = w.iniFile("a.ini", "menu1=A\r\n");
+    w.candidatePaths[2] = w.iniFile("b.ini", "menu1=B\r\n");
     buildTree(w.tree, "T|cd t");
 
-    w.chooserAnswers.push_back(w.fullIniPath[2]);
+    w.chooserAnswers.push_back(w.candidatePaths[2]);
     w.commands.fileSave();
     EXPECT_EQ(w.chooserCaptions, (std::vector<std::string> { " Choose ini file to save data in" }));
-    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[2]);
-    EXPECT_EQ(w.panel, " " + w.fullIniPath[2]);
-    EXPECT_EQ(readFile(w.fullIniPath[2]), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
+    EXPECT_EQ(w.currentIniFile, w.candidatePaths[2]);
+    EXPECT_EQ(w.panel, " " + w.candidatePaths[2]);
+    EXPECT_EQ(readFile(w.candidatePaths[2]), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
 
     w.events.clear();
     w.commands.fileSave();
     EXPECT_EQ(w.events, (std::vector<std::string> { "save" }));
 
     w.events.clear();
-    w.chooserAnswers.push_back(w.fullIniPath[1]);
+    w.chooserAnswers.push_back(w.candidatePaths[1]);
     w.commands.fileSaveAs();
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "save" }));
-    EXPECT_EQ(w.aktuelIniFil, w.fullIniPath[1]);
-    EXPECT_EQ(readFile(w.fullIniPath[1]), readFile(w.fullIniPath[2]));
+    EXPECT_EQ(w.currentIniFile, w.candidatePaths[1]);
+    EXPECT_EQ(readFile(w.candidatePaths[1]), readFile(w.candidatePaths[2]));
 }
 
 TEST(FileCommandsTest, ExitWithoutSavingWithConfirmationOffClosesAtOnce)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.aktuelIniFil);
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.currentIniFile);
     buildTree(w.tree, "Edited");
     w.confirm = false;
     w.commands.fileExitWithoutSaving();
@@ -249,7 +249,7 @@ TEST(FileCommandsTest, ExitWithoutSavingWithConfirmationOffClosesAtOnce)
     EXPECT_TRUE(w.exitWithoutSaving);
     EXPECT_TRUE(w.boxes.empty());
     EXPECT_EQ(w.events, (std::vector<std::string> { "close", "settings" }));
-    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+    EXPECT_EQ(readFile(w.currentIniFile), before);
 }
 
 TEST(FileCommandsTest, ExitWithoutSavingAsks)
@@ -264,8 +264,8 @@ TEST(FileCommandsTest, ExitWithoutSavingAsks)
              Case { MsgResult::No, true, true },
              Case { MsgResult::Cancel, false, false } }) {
         FakeWindow w;
-        w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-        const std::string before = readFile(w.aktuelIniFil);
+        w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+        const std::string before = readFile(w.currentIniFile);
         buildTree(w.tree, "Edited");
         w.boxes.answer(c.answer);
         w.commands.fileExitWithoutSaving();
@@ -276,7 +276,7 @@ TEST(FileCommandsTest, ExitWithoutSavingAsks)
         EXPECT_EQ(w.boxes.last().icon, MsgIcon::Question);
         EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(w.closed, c.closed);
-        EXPECT_EQ(readFile(w.aktuelIniFil) != before, c.saved);
+        EXPECT_EQ(readFile(w.currentIniFile) != before, c.saved);
     }
 }
 
@@ -292,8 +292,8 @@ TEST(FileCommandsTest, ClosingStoresSettingsFirstThenSavesLikeExitAndSave)
 {
     for (const bool viaCommand : { false, true }) {
         FakeWindow w;
-        w.fullIniPath[1] = w.iniFile("a.ini", "menu1=A\r\n");
-        w.chooserAnswers.push_back(w.fullIniPath[1]);
+        w.candidatePaths[1] = w.iniFile("a.ini", "menu1=A\r\n");
+        w.chooserAnswers.push_back(w.candidatePaths[1]);
         w.commands.fileOpen();
         w.tree.setTitle(w.tree.first(), "Edited");
         w.events.clear();
@@ -304,14 +304,14 @@ TEST(FileCommandsTest, ClosingStoresSettingsFirstThenSavesLikeExitAndSave)
         EXPECT_TRUE(w.closed);
         EXPECT_EQ(w.events, (std::vector<std::string> { "close", "settings", "save" }));
         EXPECT_EQ(
-            readFile(w.aktuelIniFil), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
+            readFile(w.currentIniFile), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
     }
 }
 
 TEST(FileCommandsTest, ClosingWithNodesButNoExistingFileKeepsTheWindowOpen)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.iniFile("a.ini", "menu1=A\r\n");
+    w.candidatePaths[1] = w.iniFile("a.ini", "menu1=A\r\n");
     buildTree(w.tree, "New");
     w.closeWindow();
     EXPECT_FALSE(w.closed);
@@ -331,31 +331,31 @@ TEST(FileCommandsTest, ClosingWithNodesButNoExistingFileKeepsTheWindowOpen)
 TEST(FileCommandsTest, ClosingWithEmptyTreeWritesNothing)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.aktuelIniFil);
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.currentIniFile);
     w.closeWindow();
     EXPECT_TRUE(w.closed);
-    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+    EXPECT_EQ(readFile(w.currentIniFile), before);
 }
 
 TEST(FileCommandsTest, SaveThatCannotWriteIsLoggedBeforeItsBoxAndChangesNothing)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.aktuelIniFil);
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+    const std::string before = readFile(w.currentIniFile);
     buildTree(w.tree, "Edited");
     w.fs.failWrites = true;
     w.commands.fileSave();
-    EXPECT_EQ(readFile(w.aktuelIniFil), before);
+    EXPECT_EQ(readFile(w.currentIniFile), before);
     EXPECT_EQ(w.logEntries(), 1);
     ASSERT_EQ(w.boxes.boxes().size(), 1u);
     EXPECT_EQ(w.boxes.last().text,
-        "Unable to write to " + w.aktuelIniFil + "\r\nNo space left on device");
+        "Unable to write to " + w.currentIniFile + "\r\nNo space left on device");
     EXPECT_EQ(w.boxes.last().caption, "Error");
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Warning);
     EXPECT_EQ(w.boxes.logAtBox[0], readFile(w.log.path()));
     EXPECT_NE(readFile(w.log.path())
-                  .find("Last error: Unable to write to " + w.aktuelIniFil
+                  .find("Last error: Unable to write to " + w.currentIniFile
                       + ": No space left on device\r\n"),
         std::string::npos);
     EXPECT_EQ(w.status, "Save failed: nothing was saved");
@@ -365,8 +365,8 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
 {
     for (const MsgResult answer : { MsgResult::No, MsgResult::Yes }) {
         FakeWindow w;
-        w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
-        const std::string before = readFile(w.aktuelIniFil);
+        w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+        const std::string before = readFile(w.currentIniFile);
         buildTree(w.tree, "Edited");
         w.fs.failWrites = true;
         w.settingsFail = true;
@@ -380,12 +380,12 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
                 + "\r\nThe window settings were not saved.");
         EXPECT_EQ(w.boxes.boxes()[1].caption, "Error");
         EXPECT_EQ(w.boxes.last().text,
-            "The menu was not saved to " + w.aktuelIniFil
+            "The menu was not saved to " + w.currentIniFile
                 + ".\r\nThe window settings were not saved.\r\n\r\nClose anyway?");
         EXPECT_EQ(w.boxes.last().caption, " Not saved");
         EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNo);
         EXPECT_EQ(w.closed, answer == MsgResult::Yes);
-        EXPECT_EQ(readFile(w.aktuelIniFil), before);
+        EXPECT_EQ(readFile(w.currentIniFile), before);
         EXPECT_EQ(w.logEntries(), 2);
     }
 }
@@ -393,13 +393,13 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
 TEST(FileCommandsTest, SettingsThatCannotBeWrittenDoNotStopTheSaveOrTheClose)
 {
     FakeWindow w;
-    w.fullIniPath[1] = w.aktuelIniFil = w.iniFile("a.ini", "menu1=A\r\n");
+    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
     buildTree(w.tree, "Edited");
     w.settingsFail = true;
     w.closeWindow();
     EXPECT_TRUE(w.closed);
     EXPECT_EQ(w.boxes.boxes().size(), 1u);
-    EXPECT_EQ(readFile(w.aktuelIniFil), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
+    EXPECT_EQ(readFile(w.currentIniFile), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
     EXPECT_NE(readFile(w.log.path()).find("Sender: TForm1\r\n"), std::string::npos);
 }
 

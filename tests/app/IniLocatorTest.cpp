@@ -39,11 +39,11 @@ protected:
     static void expectSlots(const IniCandidates &found, std::array<std::string, 4> slots)
     {
         for (int i = 1; i <= 4; ++i)
-            EXPECT_EQ(found.fullIniPath(i), slots[i - 1]) << "slot " << i;
+            EXPECT_EQ(found.slot(i), slots[i - 1]) << "slot " << i;
         int count = 0;
         for (const auto &slot : slots)
             count += slot.empty() ? 0 : 1;
-        EXPECT_EQ(found.iniFileCount, count);
+        EXPECT_EQ(found.candidateCount, count);
     }
 };
 
@@ -148,11 +148,11 @@ TEST(IniLocatorBare, NoPrefixFindsOnlyTheArgument)
     WindowsView view = WindowsView::withoutPrefix({});
     EXPECT_EQ(view.windowsFolder(), "");
     IniCandidates found = locateIniFiles(view, view.windowsFolder(), file);
-    EXPECT_EQ(found.iniFileCount, 1);
-    EXPECT_EQ(found.fullIniPath(4), file);
-    EXPECT_EQ(found.fullIniPath(3), "");
-    EXPECT_EQ(locateIniFiles(view, "", "").iniFileCount, 0);
-    EXPECT_THROW(found.fullIniPath(5), std::out_of_range);
+    EXPECT_EQ(found.candidateCount, 1);
+    EXPECT_EQ(found.slot(4), file);
+    EXPECT_EQ(found.slot(3), "");
+    EXPECT_EQ(locateIniFiles(view, "", "").candidateCount, 0);
+    EXPECT_THROW(found.slot(5), std::out_of_range);
 }
 
 } // namespace

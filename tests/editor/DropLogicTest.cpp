@@ -22,7 +22,7 @@ public:
     test::ScriptedMessageBoxes boxes;
     MessageBoxes &messageBoxes() override { return boxes; }
     void showStatus(const std::string &text) override { calls.push_back("status:" + text); }
-    void tviewClick() override { calls.push_back("click"); }
+    void showSelectedEntry() override { calls.push_back("click"); }
     void updateItemCount() override { calls.push_back("count"); }
 };
 
@@ -135,8 +135,8 @@ TEST_F(DropTest, FolderBecomesAnItemWithACdCommand)
 
     const MenuNode *data = find(tree, "Data");
     ASSERT_NE(data, nullptr);
-    EXPECT_EQ(data->data().Command, "cd D:\\Work\\Data");
-    EXPECT_EQ(data->data().TargetPath, "");
+    EXPECT_EQ(data->data().command, "cd D:\\Work\\Data");
+    EXPECT_EQ(data->data().targetPath, "");
     // The target, now with a child, shows the submenu pictures and is opened.
     const MenuNode *target = find(tree, "T");
     EXPECT_EQ(target->imageIndex(), ImageSubmenu);
@@ -220,8 +220,8 @@ TEST_P(MakeSubMenu, YesMakesTheTargetASubmenuWithoutCommand)
 
     const MenuNode *target = find(tree, "T");
     ASSERT_TRUE(target->hasChildren());
-    EXPECT_EQ(target->data().Command, "");
-    EXPECT_EQ(target->data().TargetPath, "");
+    EXPECT_EQ(target->data().command, "");
+    EXPECT_EQ(target->data().targetPath, "");
     EXPECT_EQ(target->imageIndex(), ImageSubmenu);
     EXPECT_EQ(tree.selected(), target);
     EXPECT_EQ(view.calls, refreshed);
@@ -273,8 +273,8 @@ TEST_P(MakeSubMenu, SwitchedOffTheStringsAreEmptiedWithoutAsking)
     }
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(find(tree, "T")->hasChildren());
-    EXPECT_EQ(find(tree, "T")->data().Command, "");
-    EXPECT_EQ(find(tree, "T")->data().TargetPath, "");
+    EXPECT_EQ(find(tree, "T")->data().command, "");
+    EXPECT_EQ(find(tree, "T")->data().targetPath, "");
 }
 
 INSTANTIATE_TEST_SUITE_P(ChildModes,
@@ -292,7 +292,7 @@ TEST_F(DropTest, SiblingModesNeverAsk)
         tree.setSelected(find(tree, "T"));
         logic.drop(folderDrop(mode, { folder("P") }));
         EXPECT_TRUE(boxes.empty());
-        EXPECT_EQ(find(tree, "T")->data().Command, "cd C:\\Old");
+        EXPECT_EQ(find(tree, "T")->data().command, "cd C:\\Old");
         EXPECT_EQ(find(tree, "P")->parent(), find(tree, "A"));
     }
 }

@@ -28,7 +28,7 @@ protected:
         buildTree(tree, text);
         ui.panelEnabled = true;
         tree.setSelected(tree.first());
-        editor.tviewClick();
+        editor.showSelectedEntry();
     }
 
     // Selects a node by title the way a click in the tree does.
@@ -37,7 +37,7 @@ protected:
         MenuNode *node = find(tree, title);
         EXPECT_NE(node, nullptr) << title;
         tree.setSelected(node);
-        editor.tviewClick();
+        editor.showSelectedEntry();
         return node;
     }
 

@@ -79,7 +79,7 @@ TEST_F(MenuEditorTest, AddCopyLandsDirectlyBehindWithTheEditsTexts)
     click("C");
     editor.addCopy();
     EXPECT_EQ(tree.topLevel().back()->title(), "C - New");
-    EXPECT_EQ(tree.topLevel().back()->data().Command, "cd c");
+    EXPECT_EQ(tree.topLevel().back()->data().command, "cd c");
 }
 
 TEST_F(MenuEditorTest, AddCopyOfASubmenuIsAnItemWithoutChildren)
@@ -225,8 +225,8 @@ TEST_F(MenuEditorTest, TypingGoesStraightIntoTheSelectedNode)
     }
     ui.typeCommand("");
     ui.typeTargetPath("d:\\x");
-    EXPECT_EQ(a->data().Command, "");
-    EXPECT_EQ(a->data().TargetPath, "d:\\x");
+    EXPECT_EQ(a->data().command, "");
+    EXPECT_EQ(a->data().targetPath, "d:\\x");
 }
 
 TEST_F(MenuEditorTest, TextTypedWhileThePanelShowsAnotherNodeIsNotWrittenIntoTheSelectedOne)
@@ -277,12 +277,12 @@ TEST_F(MenuEditorTest, FolderButtonsFillTheEditsFromTheOpenFolder)
     editor.titleFromFolder("C:\\");
     editor.commandFromFolder("");
     editor.targetPathFromFolder("");
-    EXPECT_EQ(find(tree, "Tools")->data().Command, "cd C:\\Program Files\\Tools");
+    EXPECT_EQ(find(tree, "Tools")->data().command, "cd C:\\Program Files\\Tools");
 
     // F6 works on a submenu too, through its disabled Command edit.
     click("S");
     editor.commandFromFolder("D:\\Data");
-    EXPECT_EQ(find(tree, "S")->data().Command, "cd D:\\Data");
+    EXPECT_EQ(find(tree, "S")->data().command, "cd D:\\Data");
 }
 
 TEST_F(MenuEditorTest, ShowCommandFolderFindsTheFolderOfTheCommand)

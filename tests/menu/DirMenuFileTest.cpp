@@ -49,7 +49,7 @@ TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
 {
     const std::string file = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
     buildTree(tree, "Old\n");
-    ASSERT_TRUE(loadData(file, tree, ui, FileSystem::real()));
+    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(outline(tree), "Home|cd c:\\\n");
     EXPECT_EQ(tree.selected(), tree.first());
     EXPECT_EQ(ui.events,
@@ -71,7 +71,7 @@ TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
 TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 {
     buildTree(tree, "Keep\n");
-    EXPECT_FALSE(loadData(dir.file("gone.ini"), tree, ui, FileSystem::real()));
+    EXPECT_FALSE(loadMenu(dir.file("gone.ini"), tree, ui, FileSystem::real()));
     EXPECT_EQ(outline(tree), "Keep\n");
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes.last().text,
@@ -84,7 +84,7 @@ TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 TEST_F(DirMenuFile, AFileWithoutTheSectionGivesAnEmptyTree)
 {
     buildTree(tree, "Old\n");
-    EXPECT_TRUE(loadData(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real()));
+    EXPECT_TRUE(loadMenu(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real()));
     EXPECT_TRUE(tree.isEmpty());
     EXPECT_EQ(tree.selected(), nullptr);
 }
@@ -95,7 +95,7 @@ TEST_F(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
     buildTree(tree, "Keep\n");
     test::FaultyFileSystem fs;
     fs.failReads = true;
-    EXPECT_THROW(loadData(file, tree, ui, fs), IniReadError);
+    EXPECT_THROW(loadMenu(file, tree, ui, fs), IniReadError);
     EXPECT_EQ(outline(tree), "Keep\n");
     const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
     EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }))
@@ -106,7 +106,7 @@ TEST_F(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
 {
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\n[Other]\r\na=1\r\n");
     buildTree(tree, "New|cd d:\\\n");
-    EXPECT_TRUE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_TRUE(saveMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(readFile(file), "[Other]\r\na=1\r\n[DirMenu]\r\nmenu1=New\r\ncmd1=cd d:\\\r\n");
     EXPECT_EQ(ui.events,
         (std::vector<std::string> { "menus off",
@@ -122,12 +122,12 @@ TEST_F(DirMenuFile, SaveDoesNothingForAnEmptyTreeOrAMissingFile)
 {
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\n");
     MenuTree empty;
-    EXPECT_FALSE(gemData(file, empty, ui, FileSystem::real()));
+    EXPECT_FALSE(saveMenu(file, empty, ui, FileSystem::real()));
     EXPECT_TRUE(ui.events.empty());
     EXPECT_EQ(readFile(file), "[DirMenu]\r\nmenu1=old\r\n");
 
     buildTree(tree, "x\n");
-    EXPECT_FALSE(gemData(dir.file("missing.ini"), tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saveMenu(dir.file("missing.ini"), tree, ui, FileSystem::real()));
     EXPECT_EQ(ui.events, (std::vector<std::string> { "menus off", "menus on" }));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.ini")));
 }
@@ -143,7 +143,7 @@ TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysWhyNothingWasSaved)
     readOnly.refusal = readOnlyFileCause;
     for (auto [fs, cause] : { std::pair { &failing, "No space left on device" },
              std::pair { &readOnly, readOnlyFileCause } }) {
-        EXPECT_FALSE(gemData(file, tree, ui, *fs));
+        EXPECT_FALSE(saveMenu(file, tree, ui, *fs));
         EXPECT_EQ(readFile(file), original);
         const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
         EXPECT_EQ(tail,
@@ -162,7 +162,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
     const std::string file = dir.write("w.ini", utf16BigEndian);
     buildTree(tree, "Keep|cd k\n");
     try {
-        loadData(file, tree, ui, FileSystem::real());
+        loadMenu(file, tree, ui, FileSystem::real());
         FAIL() << "no error";
     } catch (const IniFormatError &error) {
         EXPECT_EQ(std::string(error.what()),
@@ -173,7 +173,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
     EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }));
 
     ui.events.clear();
-    EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(readFile(file), utf16BigEndian);
     EXPECT_NE(std::find(ui.events.begin(),
                   ui.events.end(),
@@ -185,9 +185,9 @@ TEST_F(DirMenuFile, ACrOnlyFileLoadsAndIsSavedWithItsOwnLineEndings)
 {
     const std::string file = dir.write(
         "w.ini", "[DirMenu]\rmenu1='-Tools'\rmenu2=A\rcmd2=cd a\rmenu3=--\r[Other]\ra=1\r");
-    ASSERT_TRUE(loadData(file, tree, ui, FileSystem::real()));
+    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(outline(tree), "Tools\n  A|cd a\n");
-    ASSERT_TRUE(gemData(file, tree, ui, FileSystem::real()));
+    ASSERT_TRUE(saveMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(
         readFile(file), "[Other]\ra=1\r[DirMenu]\rmenu1=-Tools\rmenu2=A\rcmd2=cd a\rmenu3=--\r");
 }
@@ -198,7 +198,7 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     const std::string file = dir.write("w.ini", original);
     buildTree(tree, "S\n  A|cd a\nProjects|cd p\n");
     tree.setCommand(test::find(tree, "Projects"), "cd c:\\a\nc:\\b");
-    EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(readFile(file), original);
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
@@ -206,7 +206,7 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
 
     tree.setTitle(test::find(tree, "A"), "A\r\nB");
     ui.events.clear();
-    EXPECT_FALSE(gemData(file, tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
 }

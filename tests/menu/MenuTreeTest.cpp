@@ -79,8 +79,8 @@ TEST(MenuTree, NewNodesHaveFreshRecordsAndKindPictures)
     EXPECT_EQ(item->selectedIndex(), ImageItemSelected);
     EXPECT_EQ(sub->imageIndex(), ImageSubmenu);
     EXPECT_EQ(sub->selectedIndex(), ImageSubmenuSelected);
-    EXPECT_TRUE(item->data().Command.empty());
-    EXPECT_TRUE(item->data().TargetPath.empty());
+    EXPECT_TRUE(item->data().command.empty());
+    EXPECT_TRUE(item->data().targetPath.empty());
     EXPECT_EQ(item->parent(), nullptr);
     EXPECT_EQ(item->nextSibling(), sub);
     EXPECT_EQ(sub->prevSibling(), item);
@@ -141,16 +141,16 @@ TEST(MenuTree, RefreshNodeKindEmptiesOnlySubmenus)
     buildTree(tree, "A|cd a|t\nB|cd b\n");
     MenuNode *a = find(tree, "A");
     tree.refreshNodeKind(a);
-    EXPECT_EQ(a->data().Command, "cd a") << "an item keeps its record";
+    EXPECT_EQ(a->data().command, "cd a") << "an item keeps its record";
     tree.addChild(a, "child");
     tree.refreshNodeKind(a);
     EXPECT_EQ(a->imageIndex(), ImageSubmenu);
-    EXPECT_TRUE(a->data().Command.empty());
-    EXPECT_TRUE(a->data().TargetPath.empty());
+    EXPECT_TRUE(a->data().command.empty());
+    EXPECT_TRUE(a->data().targetPath.empty());
     tree.remove(a->firstChild());
     tree.refreshNodeKind(a);
     EXPECT_EQ(a->imageIndex(), ImageItem);
-    EXPECT_TRUE(a->data().Command.empty()) << "moving children away does not bring it back";
+    EXPECT_TRUE(a->data().command.empty()) << "moving children away does not bring it back";
     tree.refreshNodeKind(nullptr);
 }
 

@@ -43,7 +43,7 @@ TEST_F(ProgramSettingsTest, FirstStartWithoutAFileGivesTheDefaults)
     EXPECT_EQ(options, Options {});
     EXPECT_EQ(options.backgroundColour, -2147483633);
     EXPECT_EQ(options.fontColour, -2147483640);
-    EXPECT_EQ(driveTypesOf(options), TVelDriveTypes { TVelDriveType::drtFixed });
+    EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::drtFixed });
     EXPECT_TRUE(options.askOnExitWithoutSaving);
     EXPECT_TRUE(options.confirmDropOnCommand);
     EXPECT_FALSE(std::filesystem::exists(iniPath())); // reading creates nothing
@@ -185,7 +185,7 @@ TEST_F(ProgramSettingsTest, OptionsRoundTripInTheirOrder)
         "CBoxRemote=0\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=1\r\n"
         "CBoxRamDisk=0\r\nCBoxUnknown=0\r\nCBoxAsk=0\r\nCBoxDropTargetHasCommand=1\r\n");
     EXPECT_EQ(settings.readOptions(), options);
-    EXPECT_EQ(driveTypesOf(options), TVelDriveTypes { TVelDriveType::drtCDRom });
+    EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::drtCDRom });
 
     Options none = options;
     none.showCDRom = false;

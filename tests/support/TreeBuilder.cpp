@@ -16,15 +16,15 @@ void buildTree(MenuTree &tree, const std::string &text)
         const std::size_t indent = line.find_first_not_of(' ');
         const std::size_t depth = indent / 2;
         std::string body = line.substr(indent);
-        TIndhold data;
+        MenuEntry data;
         if (auto bar = body.find('|'); bar != std::string::npos) {
             std::string rest = body.substr(bar + 1);
             body.resize(bar);
             if (auto second = rest.find('|'); second != std::string::npos) {
-                data.TargetPath = rest.substr(second + 1);
+                data.targetPath = rest.substr(second + 1);
                 rest.resize(second);
             }
-            data.Command = rest;
+            data.command = rest;
         }
         levels.resize(depth);
         MenuNode *parent = depth ? levels[depth - 1] : nullptr;
@@ -44,10 +44,10 @@ std::string outline(const MenuTree &tree)
         for (const MenuNode *p = node->parent(); p; p = p->parent())
             ++depth;
         out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + node->title();
-        if (!node->data().Command.empty() || !node->data().TargetPath.empty())
-            out += "|" + node->data().Command;
-        if (!node->data().TargetPath.empty())
-            out += "|" + node->data().TargetPath;
+        if (!node->data().command.empty() || !node->data().targetPath.empty())
+            out += "|" + node->data().command;
+        if (!node->data().targetPath.empty())
+            out += "|" + node->data().targetPath;
         out += "\n";
         return true;
     });

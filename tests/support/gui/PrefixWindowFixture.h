@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SyntheticPrefix.h"
 #include "support/gui/FindWidget.h"
@@ -33,7 +33,7 @@ protected:
     SyntheticPrefix prefix;
     TempFolder programFolder;
     ScriptedMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 } // namespace torvex::test

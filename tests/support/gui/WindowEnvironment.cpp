@@ -4,12 +4,12 @@
 
 namespace torvex::test {
 
-TForm1Environment windowEnvironment(std::shared_ptr<const WindowsView> view,
+MainWindowEnvironment windowEnvironment(std::shared_ptr<const WindowsView> view,
     const std::filesystem::path &programFolder,
     MessageBoxes &boxes,
     const std::string &startFolder)
 {
-    TForm1Environment environment;
+    MainWindowEnvironment environment;
     environment.view = std::move(view);
     environment.folders = ProgramFolders::besideExecutable(programFolder.string());
     environment.messageBoxes = &boxes;
@@ -23,7 +23,7 @@ IniCandidates foundFiles(const std::array<std::string, 4> &slots)
     IniCandidates found;
     found.slots = slots;
     for (const std::string &slot : slots)
-        found.iniFileCount += slot.empty() ? 0 : 1;
+        found.candidateCount += slot.empty() ? 0 : 1;
     return found;
 }
 

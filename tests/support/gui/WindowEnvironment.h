@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 
 #include <array>
 #include <filesystem>
@@ -12,7 +12,7 @@ namespace torvex::test {
 // What main gives the main window, for a test: the machine as `view` shows it, torvex.ini
 // and the log in `programFolder`, boxes answered by `boxes`, no menu file found (the search
 // is skipped) and the folder list opening at `startFolder`.
-TForm1Environment windowEnvironment(std::shared_ptr<const WindowsView> view,
+MainWindowEnvironment windowEnvironment(std::shared_ptr<const WindowsView> view,
     const std::filesystem::path &programFolder,
     MessageBoxes &boxes,
     const std::string &startFolder);

@@ -1,13 +1,13 @@
 // The main window: construction, menus, keyboard, resize, status bar and message boxes.
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/StatusPanels.h"
-#include "controls/TamSystemPath.h"
-#include "controls/gui/WinXP.h"
+#include "controls/SystemFolders.h"
+#include "controls/gui/ThemeComponent.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "platform/WindowsFileSystem.h"
@@ -29,7 +29,7 @@
 
 namespace torvex {
 
-TForm1::TForm1(TForm1Environment environment, QWidget *parent)
+MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     : QMainWindow(parent)
     , m_view(environment.view)
     , m_environment(std::move(environment))
@@ -44,13 +44,13 @@ TForm1::TForm1(TForm1Environment environment, QWidget *parent)
     buildMainMenu();
     buildPopupMenu();
     connectControls();
-    m_winXP1 = new TWinXP(this);
+    m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
     qApp->installEventFilter(this);
     FormCreate();
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     // The model observes the tree, which is a member: it must go before the tree does.
@@ -59,14 +59,14 @@ TForm1::~TForm1()
     m_model = nullptr;
 }
 
-void TForm1::setMessageBoxes(MessageBoxes *boxes)
+void MainWindow::setMessageBoxes(MessageBoxes *boxes)
 {
     m_messageBoxes = boxes ? boxes : m_ownBoxes.get();
 }
 
 // ---- Menus ----
 
-QAction *TForm1::addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key)
+QAction *MainWindow::addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key)
 {
     auto *action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
@@ -74,14 +74,14 @@ QAction *TForm1::addMenuAction(QMenu *menu, const char *name, const char *captio
     return action;
 }
 
-void TForm1::runMenuCommand(QMenu *menu, void (TForm1::*handler)())
+void MainWindow::runMenuCommand(QMenu *menu, void (MainWindow::*handler)())
 {
     // A disabled menu's shortcuts do nothing.
     if (menu->isEnabled())
         (this->*handler)();
 }
 
-void TForm1::buildMainMenu()
+void MainWindow::buildMainMenu()
 {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
@@ -105,30 +105,30 @@ void TForm1::buildMainMenu()
     m_mnuHelpHelp = addMenuAction(m_mnuHelp, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1));
     m_mnuHelpAbout = addMenuAction(m_mnuHelp, "mnuHelpAbout", "&About...", {});
 
-    const std::pair<QAction *, void (TForm1::*)()> file[] = {
-        { m_mnuFileOpen, &TForm1::mnuFileOpenClick },
-        { m_mnuFilesSave, &TForm1::mnuFilesSaveClick },
-        { m_mnuFileSaveIn, &TForm1::mnuFileSaveInClick },
-        { m_mnuFileExitWithoutSaving, &TForm1::mnuFileExitWithoutSavingClick },
-        { m_mnuFileExit, &TForm1::mnuFileExitClick },
+    const std::pair<QAction *, void (MainWindow::*)()> file[] = {
+        { m_mnuFileOpen, &MainWindow::mnuFileOpenClick },
+        { m_mnuFilesSave, &MainWindow::mnuFilesSaveClick },
+        { m_mnuFileSaveIn, &MainWindow::mnuFileSaveInClick },
+        { m_mnuFileExitWithoutSaving, &MainWindow::mnuFileExitWithoutSavingClick },
+        { m_mnuFileExit, &MainWindow::mnuFileExitClick },
     };
     for (const auto &[action, handler] : file)
         connect(action, &QAction::triggered, this, [this, h = handler] {
             runMenuCommand(m_mnuFile, h);
         });
     connect(m_mnuOptionsOptions, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuOptions, &TForm1::mnuOptionsOptionsClick);
+        runMenuCommand(m_mnuOptions, &MainWindow::mnuOptionsOptionsClick);
     });
     connect(m_mnuHelpHelp, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuHelp, &TForm1::mnuHelpHelpClick);
+        runMenuCommand(m_mnuHelp, &MainWindow::mnuHelpHelpClick);
     });
     connect(m_mnuHelpAbout, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuHelp, &TForm1::mnuHelpAboutClick);
+        runMenuCommand(m_mnuHelp, &MainWindow::mnuHelpAboutClick);
     });
 }
 
-QAction *TForm1::addPopupEntry(
-    const char *name, const char *caption, QKeySequence key, void (TForm1::*handler)())
+QAction *MainWindow::addPopupEntry(
+    const char *name, const char *caption, QKeySequence key, void (MainWindow::*handler)())
 {
     auto *action = m_mnuPopup->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
@@ -146,7 +146,7 @@ QAction *TForm1::addPopupEntry(
     return action;
 }
 
-void TForm1::buildPopupMenu()
+void MainWindow::buildPopupMenu()
 {
     m_mnuPopup = new QMenu(this);
     m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
@@ -154,35 +154,35 @@ void TForm1::buildPopupMenu()
     m_mnuPopupAddSubMenu = addPopupEntry("mnuPopupAddSubMenu",
         "Add &submemu",
         QKeySequence(Qt::Key_Equal),
-        &TForm1::mnuPopupAddSubMenuClick);
+        &MainWindow::mnuPopupAddSubMenuClick);
     // On layouts where that key types "+" itself (German, Nordic) it arrives as the plus key.
     auto *plusKey =
         new QShortcut(QKeySequence(Qt::Key_Plus), m_tview, nullptr, nullptr, Qt::WidgetShortcut);
     plusKey->setObjectName(QStringLiteral("mnuPopupAddSubMenuPlusKey"));
-    connect(plusKey, &QShortcut::activated, this, &TForm1::mnuPopupAddSubMenuClick);
+    connect(plusKey, &QShortcut::activated, this, &MainWindow::mnuPopupAddSubMenuClick);
     m_mnuPopUpAddSisterMenu = addPopupEntry("mnuPopUpAddSisterMenu",
         "&Add sister menu",
         QKeySequence(Qt::Key_Insert),
-        &TForm1::mnuPopUpAddSisterMenuClick);
+        &MainWindow::mnuPopUpAddSisterMenuClick);
     m_mnuPopUpAddCopy = addPopupEntry("mnuPopUpAddCopy",
         "Add &copy",
         QKeySequence(Qt::CTRL | Qt::Key_Insert),
-        &TForm1::mnuPopUpAddCopyClick);
+        &MainWindow::mnuPopUpAddCopyClick);
     m_n2 = m_mnuPopup->addSeparator();
     m_n2->setObjectName(QStringLiteral("N2"));
     m_mnuPopupDeleteSelectedMenu = addPopupEntry("mnuPopupDeleteSelectedMenu",
         "&Delete selected menu",
         QKeySequence(Qt::Key_Delete),
-        &TForm1::mnuPopupDeleteSelectedMenuClick);
+        &MainWindow::mnuPopupDeleteSelectedMenuClick);
     m_mnuPopupAddMenu =
-        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &TForm1::mnuPopupAddMenuClick);
+        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &MainWindow::mnuPopupAddMenuClick);
     m_n4 = m_mnuPopup->addSeparator();
     m_n4->setObjectName(QStringLiteral("N4"));
     m_mnuPopupShowCommandFolder = addPopupEntry(
-        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &TForm1::SButShowFolderClick);
+        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &MainWindow::SButShowFolderClick);
 }
 
-void TForm1::showPopup(const QPoint &pos)
+void MainWindow::showPopup(const QPoint &pos)
 {
     mnuPopupPopup();
     m_mnuPopup->popup(m_tview->viewport()->mapToGlobal(pos));
@@ -190,47 +190,47 @@ void TForm1::showPopup(const QPoint &pos)
 
 // ---- Wiring ----
 
-void TForm1::connectControls()
+void MainWindow::connectControls()
 {
     connect(m_sButSave, &QToolButton::clicked, this, [this] {
-        runMenuCommand(m_mnuFile, &TForm1::mnuFilesSaveClick);
+        runMenuCommand(m_mnuFile, &MainWindow::mnuFilesSaveClick);
     });
-    connect(m_sButShowFolder, &QToolButton::clicked, this, &TForm1::SButShowFolderClick);
-    connect(m_sButAdd, &QToolButton::clicked, this, &TForm1::SBut_AddClick);
-    connect(m_sButAddFirst, &QToolButton::clicked, this, &TForm1::SBut_AddFirstClick);
-    connect(m_sButAddChild, &QToolButton::clicked, this, &TForm1::SBut_AddChildClick);
-    connect(m_sButAddChildFirst, &QToolButton::clicked, this, &TForm1::SBut_AddChildFirstClick);
-    connect(m_sButInsert, &QToolButton::clicked, this, &TForm1::SBut_InsertClick);
+    connect(m_sButShowFolder, &QToolButton::clicked, this, &MainWindow::SButShowFolderClick);
+    connect(m_sButAdd, &QToolButton::clicked, this, &MainWindow::SBut_AddClick);
+    connect(m_sButAddFirst, &QToolButton::clicked, this, &MainWindow::SBut_AddFirstClick);
+    connect(m_sButAddChild, &QToolButton::clicked, this, &MainWindow::SBut_AddChildClick);
+    connect(m_sButAddChildFirst, &QToolButton::clicked, this, &MainWindow::SBut_AddChildFirstClick);
+    connect(m_sButInsert, &QToolButton::clicked, this, &MainWindow::SBut_InsertClick);
     connect(m_sButFindMenusWithNonexistentPaths,
         &QToolButton::clicked,
         this,
-        &TForm1::SButFindMenusWithNonexistentPathsClick);
+        &MainWindow::SButFindMenusWithNonexistentPathsClick);
     connect(
-        m_sButFindEmptyCommands, &QToolButton::clicked, this, &TForm1::SButFindEmptyCommandsClick);
+        m_sButFindEmptyCommands, &QToolButton::clicked, this, &MainWindow::SButFindEmptyCommandsClick);
 
-    connect(m_editTitle, &QLineEdit::textChanged, this, &TForm1::EditTitleChange);
-    connect(m_editCommand, &QLineEdit::textChanged, this, &TForm1::EditCommandChange);
-    connect(m_editTargetPath, &QLineEdit::textChanged, this, &TForm1::EditTargetPathChange);
+    connect(m_editTitle, &QLineEdit::textChanged, this, &MainWindow::EditTitleChange);
+    connect(m_editCommand, &QLineEdit::textChanged, this, &MainWindow::EditCommandChange);
+    connect(m_editTargetPath, &QLineEdit::textChanged, this, &MainWindow::EditTargetPathChange);
     connect(
-        m_addFolderNameToTitle, &QPushButton::clicked, this, &TForm1::AddFolderNameToTitleClick);
-    connect(m_butAddPathToCommand, &QPushButton::clicked, this, &TForm1::ButAddPathToCommandClick);
+        m_addFolderNameToTitle, &QPushButton::clicked, this, &MainWindow::AddFolderNameToTitleClick);
+    connect(m_butAddPathToCommand, &QPushButton::clicked, this, &MainWindow::ButAddPathToCommandClick);
     connect(m_butAddPathToTargetPath,
         &QPushButton::clicked,
         this,
-        &TForm1::ButAddPathToTargetPathClick);
+        &MainWindow::ButAddPathToTargetPathClick);
 
-    connect(m_dirListBox, &DirListBox::directoryChanged, this, &TForm1::DirListBoxChange);
-    connect(m_dirListBox, &DirListBox::mousePressed, this, &TForm1::DirListBoxMouseDown);
+    connect(m_dirListBox, &DirListBox::directoryChanged, this, &MainWindow::DirListBoxChange);
+    connect(m_dirListBox, &DirListBox::mousePressed, this, &MainWindow::DirListBoxMouseDown);
 
     connect(m_tview, &QTreeView::clicked, this, [this] {
-        tviewClick();
+        showSelectedEntry();
     });
-    connect(m_tview, &MenuTreeView::mousePressed, this, &TForm1::tviewMouseDown);
-    connect(m_tview, &MenuTreeView::keyReleased, this, &TForm1::tviewKeyUp);
-    connect(m_tview, &MenuTreeView::dragStarting, this, &TForm1::tviewStartDrag);
-    connect(m_tview, &MenuTreeView::dragMoved, this, &TForm1::tviewDragOver);
-    connect(m_tview, &MenuTreeView::dropped, this, &TForm1::tviewDragDrop);
-    connect(m_tview, &QWidget::customContextMenuRequested, this, &TForm1::showPopup);
+    connect(m_tview, &MenuTreeView::mousePressed, this, &MainWindow::tviewMouseDown);
+    connect(m_tview, &MenuTreeView::keyReleased, this, &MainWindow::tviewKeyUp);
+    connect(m_tview, &MenuTreeView::dragStarting, this, &MainWindow::tviewStartDrag);
+    connect(m_tview, &MenuTreeView::dragMoved, this, &MainWindow::tviewDragOver);
+    connect(m_tview, &MenuTreeView::dropped, this, &MainWindow::tviewDragDrop);
+    connect(m_tview, &QWidget::customContextMenuRequested, this, &MainWindow::showPopup);
 
     // Focus order: the item editor, the tree, then the folder list.
     setTabOrder(m_editTitle, m_editCommand);
@@ -244,35 +244,35 @@ void TForm1::connectControls()
 
 // ---- Status bar ----
 
-void TForm1::showStatus(const std::string &text)
+void MainWindow::showStatus(const std::string &text)
 {
     // Statuses quote titles (a drop target's, say): menu text, converted as such.
     showStatus(menuTextToQt(text));
 }
 
-void TForm1::showStatus(const QString &text)
+void MainWindow::showStatus(const QString &text)
 {
     m_statusBar->panel(0)->setText(QLatin1Char(' ') + text);
 }
 
-QString TForm1::statusText(int panel) const
+QString MainWindow::statusText(int panel) const
 {
     return m_statusBar->panel(panel)->text();
 }
 
-void TForm1::showIniPath(const std::string &path)
+void MainWindow::showIniPath(const std::string &path)
 {
     m_panelIniSti->setText(QLatin1Char(' ') + QString::fromStdString(path));
 }
 
 // ---- MenuFileUi ----
 
-void TForm1::processEvents()
+void MainWindow::processEvents()
 {
     QApplication::processEvents();
 }
 
-void TForm1::setBusyCursor(bool busy)
+void MainWindow::setBusyCursor(bool busy)
 {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -280,7 +280,7 @@ void TForm1::setBusyCursor(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void TForm1::setMenusEnabled(bool enabled)
+void MainWindow::setMenusEnabled(bool enabled)
 {
     for (QMenu *menu : { m_mnuFile, m_mnuOptions, m_mnuHelp }) {
         menu->setEnabled(enabled);
@@ -288,23 +288,23 @@ void TForm1::setMenusEnabled(bool enabled)
     }
 }
 
-void TForm1::setPanelsEnabled(bool enabled)
+void MainWindow::setPanelsEnabled(bool enabled)
 {
     m_panelLeft->setEnabled(enabled);
     m_panelRight->setEnabled(enabled);
     m_panelData->setEnabled(enabled);
 }
 
-void TForm1::afterLoad()
+void MainWindow::afterLoad()
 {
     m_tview->expandAll();
-    tviewClick();
+    showSelectedEntry();
     updateItemCount();
 }
 
 // ---- Keyboard, resize, show ----
 
-void TForm1::FormKeyDown(int key)
+void MainWindow::FormKeyDown(int key)
 {
     // Only the panel is looked at: F6 and F7 act also while their buttons are disabled.
     if (!m_panelData->isEnabled())
@@ -317,7 +317,7 @@ void TForm1::FormKeyDown(int key)
         ButAddPathToTargetPathClick();
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize) {
         if (watched == m_panelKnapper)
@@ -337,19 +337,19 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::FormResize()
+void MainWindow::FormResize()
 {
     m_statusBar->setPanelWidth(1, 100);
     m_statusBar->setPanelWidth(0, width() - 100);
 }
 
-void TForm1::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     FormResize();
 }
 
-void TForm1::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     repaint();

@@ -5,7 +5,7 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/FolderDragData.h"
 #include "app/gui/MenuTreeView.h"
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
@@ -29,10 +29,10 @@ namespace {
 using test::find;
 using test::outline;
 
-class TForm1DragDropTest : public test::PrefixWindowFixture
+class MainWindowDragDropTest : public test::PrefixWindowFixture
 {
 protected:
-    TForm1DragDropTest()
+    MainWindowDragDropTest()
     {
         for (const char *name : { "P", "Q", "R" })
             prefix.makeFolder(std::string("drive_c/Work/") + name);
@@ -110,7 +110,7 @@ protected:
     QString statusWhileDragging;
 };
 
-TEST_F(TForm1DragDropTest, ListDragCarriesSelectedFoldersInListOrder)
+TEST_F(MainWindowDragDropTest, ListDragCarriesSelectedFoldersInListOrder)
 {
     selectEntries({ "R", "P", "Q" });
     std::unique_ptr<QMimeData> data(listDragData());
@@ -129,7 +129,7 @@ TEST_F(TForm1DragDropTest, ListDragCarriesSelectedFoldersInListOrder)
     EXPECT_TRUE(FolderDragData::decode(&damaged).empty());
 }
 
-TEST_F(TForm1DragDropTest, DroppedFoldersBecomeFirstChildrenOfTheTarget)
+TEST_F(MainWindowDragDropTest, DroppedFoldersBecomeFirstChildrenOfTheTarget)
 {
     load("A|cd C:\\A\nT\n  T1|cd C:\\T1\nB\n");
     selectEntries({ "Q", "P", "R" });
@@ -146,7 +146,7 @@ TEST_F(TForm1DragDropTest, DroppedFoldersBecomeFirstChildrenOfTheTarget)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(TForm1DragDropTest, ModeButtonsChooseWhereFoldersLand)
+TEST_F(MainWindowDragDropTest, ModeButtonsChooseWhereFoldersLand)
 {
     load("A\nT|cd C:\\T\nB\n");
     clickButton("SBut_Insert");
@@ -165,7 +165,7 @@ TEST_F(TForm1DragDropTest, ModeButtonsChooseWhereFoldersLand)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(TForm1DragDropTest, MakeSubMenuNoLeavesTheTreeAlone)
+TEST_F(MainWindowDragDropTest, MakeSubMenuNoLeavesTheTreeAlone)
 {
     load("T|cd C:\\T\n");
     clickButton("SBut_AddChild");
@@ -183,7 +183,7 @@ TEST_F(TForm1DragDropTest, MakeSubMenuNoLeavesTheTreeAlone)
     EXPECT_EQ(editText("EditCommand"), QString());
 }
 
-TEST_F(TForm1DragDropTest, CtrlDropRenamesTheTargetAfterThePressedFolder)
+TEST_F(MainWindowDragDropTest, CtrlDropRenamesTheTargetAfterThePressedFolder)
 {
     load("A\nT|cd C:\\Old|D:\\Target\n");
     const QPoint onQ = list->visualItemRect(list->item(rowOf("Q"))).center();
@@ -206,7 +206,7 @@ TEST_F(TForm1DragDropTest, CtrlDropRenamesTheTargetAfterThePressedFolder)
     EXPECT_EQ(outline(form->tree()), "A\nQ|cd C:\\Work\\Q|D:\\Target\n");
 }
 
-TEST_F(TForm1DragDropTest, EmptySpaceAndForeignDataAreRefused)
+TEST_F(MainWindowDragDropTest, EmptySpaceAndForeignDataAreRefused)
 {
     load("A\nB\n");
     selectEntries({ "P" });
@@ -223,7 +223,7 @@ TEST_F(TForm1DragDropTest, EmptySpaceAndForeignDataAreRefused)
     EXPECT_EQ(outline(form->tree()), "A\nB\n");
 }
 
-TEST_F(TForm1DragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarget)
+TEST_F(MainWindowDragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarget)
 {
     std::string text;
     for (int i = 0; i < 60; ++i)
@@ -268,7 +268,7 @@ TEST_F(TForm1DragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarget)
     EXPECT_EQ(target->firstChild()->title(), "P");
 }
 
-TEST_F(TForm1DragDropTest, LeavingTheTreeShowsTheSelectedNodeInThePanel)
+TEST_F(MainWindowDragDropTest, LeavingTheTreeShowsTheSelectedNodeInThePanel)
 {
     load("A|cd C:\\A\nB|cd C:\\B\n");
     EXPECT_EQ(editText("EditTitle"), QStringLiteral("A"));
@@ -284,7 +284,7 @@ TEST_F(TForm1DragDropTest, LeavingTheTreeShowsTheSelectedNodeInThePanel)
     EXPECT_EQ(outline(form->tree()), "A|cd C:\\A\nB|cd C:\\B\n");
 }
 
-TEST_F(TForm1DragDropTest, DragInTheTreeStartsOnThePressedNode)
+TEST_F(MainWindowDragDropTest, DragInTheTreeStartsOnThePressedNode)
 {
     load("A\nB\nC\n");
     const QPoint from = pointOn("B");

@@ -1,4 +1,4 @@
-#include "controls/VelDrivePanelModel.h"
+#include "controls/DrivePanelModel.h"
 
 #include "support/FakeDriveSource.h"
 
@@ -17,26 +17,26 @@ struct Click
     char drive;
 };
 
-class VelDrivePanelModelTest : public ::testing::Test
+class DrivePanelModelTest : public ::testing::Test
 {
 protected:
-    VelDrivePanelModelTest()
+    DrivePanelModelTest()
     {
         drives.types = { { 'C', DriveTypeCode::Fixed }, { 'D', DriveTypeCode::Fixed } };
         drives.names = { { 'C', "System (C:)" }, { 'D', "Data (D:)" } };
     }
 
     // A panel over `drives` that records its click events.
-    std::unique_ptr<VelDrivePanelModel> makePanel()
+    std::unique_ptr<DrivePanelModel> makePanel()
     {
-        auto panel = std::make_unique<VelDrivePanelModel>(drives);
+        auto panel = std::make_unique<DrivePanelModel>(drives);
         panel->setOnClickButton([this](const DriveButton &button, char drive) {
             clicks.push_back({ button.letter, drive });
         });
         return panel;
     }
 
-    std::string downLetters(const VelDrivePanelModel &panel)
+    std::string downLetters(const DrivePanelModel &panel)
     {
         std::string down;
         for (const DriveButton &button : panel.buttons())
@@ -45,7 +45,7 @@ protected:
         return down;
     }
 
-    std::string letters(const VelDrivePanelModel &panel)
+    std::string letters(const DrivePanelModel &panel)
     {
         std::string all;
         for (const DriveButton &button : panel.buttons())
@@ -57,22 +57,22 @@ protected:
     std::vector<Click> clicks;
 };
 
-TEST_F(VelDrivePanelModelTest, CreationGivesDefaultsAndNoButtons)
+TEST_F(DrivePanelModelTest, CreationGivesDefaultsAndNoButtons)
 {
-    VelDrivePanelModel panel(drives);
+    DrivePanelModel panel(drives);
     EXPECT_TRUE(panel.buttons().empty());
     EXPECT_EQ(panel.buttonWidth(), 42);
     EXPECT_EQ(panel.buttonHeight(), 20);
     EXPECT_EQ(panel.buttonSpacing(), 2);
     EXPECT_EQ(panel.height(), 24);
     EXPECT_EQ(panel.align(), TAlign::alTop);
-    EXPECT_EQ(panel.driveTypes(), TVelDriveTypes::all());
+    EXPECT_EQ(panel.driveTypes(), DriveTypeSet::all());
     EXPECT_EQ(panel.buttonCaptionTemplate(), "[DR]:");
     EXPECT_EQ(panel.buttonHintTemplate(), "Click the Button to access Drive \"[DD]\".");
     EXPECT_EQ(panel.drive(), '\0'); // GroupIndex 0
 }
 
-TEST_F(VelDrivePanelModelTest, ButtonsStandSideBySideWithSpacing)
+TEST_F(DrivePanelModelTest, ButtonsStandSideBySideWithSpacing)
 {
     auto panel = makePanel();
     panel->setAutoSize(false);
@@ -90,7 +90,7 @@ TEST_F(VelDrivePanelModelTest, ButtonsStandSideBySideWithSpacing)
     EXPECT_EQ(d.hint, "Click the Button to access Drive \"Data (D:)\".");
 }
 
-TEST_F(VelDrivePanelModelTest, VerticalButtonsStackTopToBottom)
+TEST_F(DrivePanelModelTest, VerticalButtonsStackTopToBottom)
 {
     auto panel = makePanel();
     panel->setAutoSize(false);
@@ -103,7 +103,7 @@ TEST_F(VelDrivePanelModelTest, VerticalButtonsStackTopToBottom)
     EXPECT_EQ(panel->buttons()[1].left, 5);
 }
 
-TEST_F(VelDrivePanelModelTest, OnlyPresentDrivesOfChosenTypesGetButtons)
+TEST_F(DrivePanelModelTest, OnlyPresentDrivesOfChosenTypesGetButtons)
 {
     drives.types['A'] = DriveTypeCode::Removable;
     drives.types['E'] = DriveTypeCode::CDRom;
@@ -112,7 +112,7 @@ TEST_F(VelDrivePanelModelTest, OnlyPresentDrivesOfChosenTypesGetButtons)
     EXPECT_EQ(letters(*panel), ""); // no rebuild yet
     panel->rebuildButtons();
     EXPECT_EQ(letters(*panel), "ACDEN");
-    panel->setDriveTypes({ TVelDriveType::drtFixed, TVelDriveType::drtRemote });
+    panel->setDriveTypes({ DriveType::drtFixed, DriveType::drtRemote });
     EXPECT_EQ(letters(*panel), "CDN");
     EXPECT_TRUE(panel->isDriveShown('n'));
     EXPECT_FALSE(panel->isDriveShown('E'));
@@ -120,7 +120,7 @@ TEST_F(VelDrivePanelModelTest, OnlyPresentDrivesOfChosenTypesGetButtons)
     EXPECT_FALSE(panel->isDriveShown('\\')); // not a letter
 }
 
-TEST_F(VelDrivePanelModelTest, EmptyDriveTypesLeaveNoButtonAndRefuseADrive)
+TEST_F(DrivePanelModelTest, EmptyDriveTypesLeaveNoButtonAndRefuseADrive)
 {
     auto panel = makePanel();
     panel->setGroupIndex(128);
@@ -135,16 +135,16 @@ TEST_F(VelDrivePanelModelTest, EmptyDriveTypesLeaveNoButtonAndRefuseADrive)
     }
     // The remembered drive survives: it comes back with the buttons.
     clicks.clear();
-    panel->setDriveTypes({ TVelDriveType::drtFixed });
+    panel->setDriveTypes({ DriveType::drtFixed });
     EXPECT_EQ(downLetters(*panel), "C");
     EXPECT_EQ(panel->drive(), 'C');
     EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(VelDrivePanelModelTest, TemplatesExpandLetterThenDisplayName)
+TEST_F(DrivePanelModelTest, TemplatesExpandLetterThenDisplayName)
 {
     drives.names['C'] = "[DR] [DD]"; // inserted text is not expanded again
-    VelDrivePanelModel panel(drives);
+    DrivePanelModel panel(drives);
     EXPECT_EQ(panel.expandTemplate('c', "[DR][DR]"), "CC");
     EXPECT_EQ(panel.expandTemplate('c', "plain"), "plain");
     EXPECT_EQ(panel.expandTemplate('d', " [DD] "), " Data (D:) ");
@@ -152,7 +152,7 @@ TEST_F(VelDrivePanelModelTest, TemplatesExpandLetterThenDisplayName)
     EXPECT_EQ(panel.expandTemplate('X', "<[DD]>"), "<X:\\>"); // no name from the system
 }
 
-TEST_F(VelDrivePanelModelTest, CaptionsFollowShowCaptions)
+TEST_F(DrivePanelModelTest, CaptionsFollowShowCaptions)
 {
     auto panel = makePanel();
     panel->setButtonCaptionTemplate("[DR]");
@@ -162,7 +162,7 @@ TEST_F(VelDrivePanelModelTest, CaptionsFollowShowCaptions)
     EXPECT_FALSE(panel->buttons()[0].hint.empty());
 }
 
-TEST_F(VelDrivePanelModelTest, WritingALowerCaseDriveSelectsItsButton)
+TEST_F(DrivePanelModelTest, WritingALowerCaseDriveSelectsItsButton)
 {
     auto panel = makePanel();
     panel->setGroupIndex(128); // C goes down: the remembered drive
@@ -175,7 +175,7 @@ TEST_F(VelDrivePanelModelTest, WritingALowerCaseDriveSelectsItsButton)
     EXPECT_EQ(panel->drive(), 'D');
 }
 
-TEST_F(VelDrivePanelModelTest, ADriveWithoutButtonKeepsTheDownOne)
+TEST_F(DrivePanelModelTest, ADriveWithoutButtonKeepsTheDownOne)
 {
     auto panel = makePanel();
     panel->setGroupIndex(128);
@@ -188,7 +188,7 @@ TEST_F(VelDrivePanelModelTest, ADriveWithoutButtonKeepsTheDownOne)
     EXPECT_EQ(panel->drive(), 'C');
 }
 
-TEST_F(VelDrivePanelModelTest, WithAllowAllUpADriveWithoutButtonSelectsTheFirst)
+TEST_F(DrivePanelModelTest, WithAllowAllUpADriveWithoutButtonSelectsTheFirst)
 {
     drives.types['B'] = DriveTypeCode::Fixed;
     auto panel = makePanel();
@@ -203,7 +203,7 @@ TEST_F(VelDrivePanelModelTest, WithAllowAllUpADriveWithoutButtonSelectsTheFirst)
     EXPECT_EQ(panel->drive(), 'B');
 }
 
-TEST_F(VelDrivePanelModelTest, RebuildWithoutTheRememberedDriveFallsBack)
+TEST_F(DrivePanelModelTest, RebuildWithoutTheRememberedDriveFallsBack)
 {
     drives.types['N'] = DriveTypeCode::Remote;
     drives.types['B'] = DriveTypeCode::Fixed;
@@ -215,7 +215,7 @@ TEST_F(VelDrivePanelModelTest, RebuildWithoutTheRememberedDriveFallsBack)
     // The current folder's drive, when it has a button.
     drives.current = "D:\\work";
     clicks.clear();
-    panel->setDriveTypes({ TVelDriveType::drtFixed });
+    panel->setDriveTypes({ DriveType::drtFixed });
     EXPECT_EQ(downLetters(*panel), "D");
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].drive, 'D');
@@ -225,20 +225,20 @@ TEST_F(VelDrivePanelModelTest, RebuildWithoutTheRememberedDriveFallsBack)
     EXPECT_EQ(panel->drive(), 'D');
     drives.current = "Z:\\";
     drives.types.erase('C');
-    VelDrivePanelModel other(drives);
+    DrivePanelModel other(drives);
     std::vector<char> raised;
     other.setOnClickButton([&](const DriveButton &, char drive) {
         raised.push_back(drive);
     });
-    other.setDriveTypes({ TVelDriveType::drtRemote });
+    other.setDriveTypes({ DriveType::drtRemote });
     other.setGroupIndex(128); // remembered C has no button
     EXPECT_EQ(downLetters(other), "N");
-    other.setDriveTypes({ TVelDriveType::drtFixed });
+    other.setDriveTypes({ DriveType::drtFixed });
     EXPECT_EQ(downLetters(other), "B");
     EXPECT_EQ(raised, (std::vector<char> { 'N', 'B' }));
 }
 
-TEST_F(VelDrivePanelModelTest, ClicksLatchWithinTheGroup)
+TEST_F(DrivePanelModelTest, ClicksLatchWithinTheGroup)
 {
     auto panel = makePanel();
     panel->setGroupIndex(128);
@@ -261,7 +261,7 @@ TEST_F(VelDrivePanelModelTest, ClicksLatchWithinTheGroup)
     EXPECT_EQ(panel->drive(), 'D');
 }
 
-TEST_F(VelDrivePanelModelTest, UngroupedButtonsNeverStayDown)
+TEST_F(DrivePanelModelTest, UngroupedButtonsNeverStayDown)
 {
     auto panel = makePanel();
     panel->rebuildButtons();
@@ -273,7 +273,7 @@ TEST_F(VelDrivePanelModelTest, UngroupedButtonsNeverStayDown)
     EXPECT_EQ(panel->drive(), '\0');
 }
 
-TEST_F(VelDrivePanelModelTest, AutoSizeFollowsTheDockingEdge)
+TEST_F(DrivePanelModelTest, AutoSizeFollowsTheDockingEdge)
 {
     auto panel = makePanel();
     panel->setSize(300, 10);
@@ -289,7 +289,7 @@ TEST_F(VelDrivePanelModelTest, AutoSizeFollowsTheDockingEdge)
     EXPECT_EQ(panel->width(), 300);
 }
 
-TEST_F(VelDrivePanelModelTest, AlignmentFlipSetsVerticalAndRebuilds)
+TEST_F(DrivePanelModelTest, AlignmentFlipSetsVerticalAndRebuilds)
 {
     auto panel = makePanel();
     int rebuilds = 0;
@@ -319,12 +319,12 @@ TEST_F(VelDrivePanelModelTest, AlignmentFlipSetsVerticalAndRebuilds)
 
 TEST(TVelDriveTypesTest, BitsFollowOrdinals)
 {
-    const TVelDriveTypes set { TVelDriveType::drtUnknown, TVelDriveType::drtRamDisk };
+    const DriveTypeSet set { DriveType::drtUnknown, DriveType::drtRamDisk };
     EXPECT_EQ(set.bits(), 0x41);
-    EXPECT_TRUE(set.with(TVelDriveType::drtFixed).contains(TVelDriveType::drtFixed));
-    EXPECT_FALSE(set.contains(TVelDriveType::drtFixed));
-    EXPECT_EQ(TVelDriveTypes::all().bits(), 0x7F);
-    EXPECT_TRUE(TVelDriveTypes().isEmpty());
+    EXPECT_TRUE(set.with(DriveType::drtFixed).contains(DriveType::drtFixed));
+    EXPECT_FALSE(set.contains(DriveType::drtFixed));
+    EXPECT_EQ(DriveTypeSet::all().bits(), 0x7F);
+    EXPECT_TRUE(DriveTypeSet().isEmpty());
 }
 
 } // namespace

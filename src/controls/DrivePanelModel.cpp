@@ -1,4 +1,4 @@
-#include "controls/VelDrivePanelModel.h"
+#include "controls/DrivePanelModel.h"
 
 #include <cctype>
 
@@ -40,7 +40,7 @@ bool isVerticalEdge(TAlign align)
 
 } // namespace
 
-VelDrivePanelModel::VelDrivePanelModel(
+DrivePanelModel::DrivePanelModel(
     const DriveSource &drives, int smallIconWidth, int smallIconHeight)
     : m_drives(drives)
     , m_driveMask(drives.driveMask())
@@ -54,85 +54,85 @@ VelDrivePanelModel::VelDrivePanelModel(
     m_height = 2 * m_buttonSpacing + m_buttonHeight;
 }
 
-void VelDrivePanelModel::setFlat(bool value)
+void DrivePanelModel::setFlat(bool value)
 {
     m_flat = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setButtonWidth(int value)
+void DrivePanelModel::setButtonWidth(int value)
 {
     m_buttonWidth = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setButtonHeight(int value)
+void DrivePanelModel::setButtonHeight(int value)
 {
     m_buttonHeight = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setButtonSpacing(int value)
+void DrivePanelModel::setButtonSpacing(int value)
 {
     m_buttonSpacing = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setButtonHintTemplate(std::string value)
+void DrivePanelModel::setButtonHintTemplate(std::string value)
 {
     m_hintTemplate = std::move(value);
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setButtonCaptionTemplate(std::string value)
+void DrivePanelModel::setButtonCaptionTemplate(std::string value)
 {
     m_captionTemplate = std::move(value);
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setShowCaptions(bool value)
+void DrivePanelModel::setShowCaptions(bool value)
 {
     m_showCaptions = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setShowGlyphs(bool value)
+void DrivePanelModel::setShowGlyphs(bool value)
 {
     m_showGlyphs = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setVertical(bool value)
+void DrivePanelModel::setVertical(bool value)
 {
     m_vertical = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setAutoSize(bool value)
+void DrivePanelModel::setAutoSize(bool value)
 {
     m_autoSize = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setAllowAllUp(bool value)
+void DrivePanelModel::setAllowAllUp(bool value)
 {
     m_allowAllUp = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setGroupIndex(int value)
+void DrivePanelModel::setGroupIndex(int value)
 {
     m_groupIndex = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setDriveTypes(TVelDriveTypes value)
+void DrivePanelModel::setDriveTypes(DriveTypeSet value)
 {
     m_driveTypes = value;
     rebuildButtons();
 }
 
-void VelDrivePanelModel::setAlign(TAlign value)
+void DrivePanelModel::setAlign(TAlign value)
 {
     const bool isFlip = (isHorizontalEdge(m_align) && isVerticalEdge(value))
         || (isHorizontalEdge(value) && isVerticalEdge(m_align));
@@ -143,30 +143,30 @@ void VelDrivePanelModel::setAlign(TAlign value)
     rebuildButtons();
 }
 
-char VelDrivePanelModel::drive() const
+char DrivePanelModel::drive() const
 {
     return m_groupIndex != 0 && !m_buttons.empty() ? m_drive : '\0';
 }
 
-void VelDrivePanelModel::setSize(int width, int height)
+void DrivePanelModel::setSize(int width, int height)
 {
     m_width = width;
     m_height = height;
 }
 
-void VelDrivePanelModel::setViewHooks(
+void DrivePanelModel::setViewHooks(
     std::function<void()> buttonsRebuilt, std::function<void()> downStatesChanged)
 {
     m_buttonsRebuilt = std::move(buttonsRebuilt);
     m_downStatesChanged = std::move(downStatesChanged);
 }
 
-void VelDrivePanelModel::clearButtons()
+void DrivePanelModel::clearButtons()
 {
     m_buttons.clear();
 }
 
-void VelDrivePanelModel::applyAutoSize()
+void DrivePanelModel::applyAutoSize()
 {
     if (!m_autoSize)
         return;
@@ -177,7 +177,7 @@ void VelDrivePanelModel::applyAutoSize()
         m_width = 2 * m_buttonSpacing + m_buttonWidth;
 }
 
-DriveButton VelDrivePanelModel::makeButton(char letter, int position) const
+DriveButton DrivePanelModel::makeButton(char letter, int position) const
 {
     DriveButton button;
     button.letter = letter;
@@ -201,7 +201,7 @@ DriveButton VelDrivePanelModel::makeButton(char letter, int position) const
     return button;
 }
 
-void VelDrivePanelModel::rebuildButtons()
+void DrivePanelModel::rebuildButtons()
 {
     clearButtons();
     // A resize does not end the rebuild: every caller expects the buttons to exist after it.
@@ -225,7 +225,7 @@ void VelDrivePanelModel::rebuildButtons()
     }
 }
 
-bool VelDrivePanelModel::isDriveShown(char letter) const
+bool DrivePanelModel::isDriveShown(char letter) const
 {
     const int offset = upper(letter) - 'A';
     if (offset < 0 || offset > 31 || (m_driveMask & (1u << offset)) == 0)
@@ -233,10 +233,10 @@ bool VelDrivePanelModel::isDriveShown(char letter) const
     const int code = static_cast<int>(m_drives.driveType(upper(letter)));
     if (code < 0 || code > 6)
         return false;
-    return m_driveTypes.contains(static_cast<TVelDriveType>(code));
+    return m_driveTypes.contains(static_cast<DriveType>(code));
 }
 
-std::string VelDrivePanelModel::expandTemplate(char letter, std::string_view templ) const
+std::string DrivePanelModel::expandTemplate(char letter, std::string_view templ) const
 {
     const char drive = upper(letter);
     std::string result(templ);
@@ -250,7 +250,7 @@ std::string VelDrivePanelModel::expandTemplate(char letter, std::string_view tem
     return result;
 }
 
-void VelDrivePanelModel::setButtonDown(std::size_t index, bool down)
+void DrivePanelModel::setButtonDown(std::size_t index, bool down)
 {
     DriveButton &button = m_buttons[index];
     if (button.groupIndex == 0 || button.isDown == down)
@@ -267,7 +267,7 @@ void VelDrivePanelModel::setButtonDown(std::size_t index, bool down)
     button.isDown = true;
 }
 
-void VelDrivePanelModel::selectDrive(char letter)
+void DrivePanelModel::selectDrive(char letter)
 {
     if (m_groupIndex == 0)
         return;
@@ -295,7 +295,7 @@ void VelDrivePanelModel::selectDrive(char letter)
     selectDrive(m_buttons.front().letter);
 }
 
-void VelDrivePanelModel::clickButton(std::size_t index)
+void DrivePanelModel::clickButton(std::size_t index)
 {
     if (index >= m_buttons.size())
         return;
@@ -310,7 +310,7 @@ void VelDrivePanelModel::clickButton(std::size_t index)
     buttonClick(index);
 }
 
-void VelDrivePanelModel::buttonClick(std::size_t index)
+void DrivePanelModel::buttonClick(std::size_t index)
 {
     if (index >= m_buttons.size())
         return;
@@ -318,7 +318,7 @@ void VelDrivePanelModel::buttonClick(std::size_t index)
     raiseClick(index);
 }
 
-void VelDrivePanelModel::raiseClick(std::size_t index)
+void DrivePanelModel::raiseClick(std::size_t index)
 {
     if (!m_onClickButton)
         return;
@@ -327,13 +327,13 @@ void VelDrivePanelModel::raiseClick(std::size_t index)
     m_onClickButton(button, button.letter);
 }
 
-void VelDrivePanelModel::notifyDownStates()
+void DrivePanelModel::notifyDownStates()
 {
     if (m_downStatesChanged)
         m_downStatesChanged();
 }
 
-void setUpMainWindowDrives(VelDrivePanelModel &model)
+void setUpMainWindowDrives(DrivePanelModel &model)
 {
     model.setButtonWidth(44);
     model.setButtonHeight(22);
@@ -341,10 +341,10 @@ void setUpMainWindowDrives(VelDrivePanelModel &model)
     model.setButtonHintTemplate(" [DD] ");
     model.setButtonCaptionTemplate("[DR]");
     model.setGroupIndex(128);
-    model.setDriveTypes({ TVelDriveType::drtUnknown,
-        TVelDriveType::drtFixed,
-        TVelDriveType::drtRemote,
-        TVelDriveType::drtRamDisk });
+    model.setDriveTypes({ DriveType::drtUnknown,
+        DriveType::drtFixed,
+        DriveType::drtRemote,
+        DriveType::drtRamDisk });
 }
 
 } // namespace torvex

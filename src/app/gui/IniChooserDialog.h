@@ -11,11 +11,11 @@ class QPushButton;
 
 namespace torvex {
 
-class TForm1;
-class TWinXP;
+class MainWindow;
+class ThemeComponent;
 
 // The ini chooser: lists the candidate wincmd.ini files and returns the one the user picks.
-class TForm3 : public QDialog
+class IniChooserDialog : public QDialog
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ public:
     // Registers itself with the main window. When the main window found more than one
     // candidate, runs the Open command at once (after letting pending events run), so that
     // the chooser shows over the main window as soon as it exists.
-    explicit TForm3(TForm1 *owner);
+    explicit IniChooserDialog(MainWindow *owner);
 
     // Replaces the list's entries; nothing is selected afterwards.
     void setPaths(const std::vector<std::string> &paths);
@@ -41,8 +41,8 @@ private:
     void buildControls();
     void placeControls();
 
-    TForm1 *m_owner;
-    TWinXP *m_winXP1;
+    MainWindow *m_owner;
+    ThemeComponent *m_winXP1;
     QLabel *m_label = nullptr;
     QListWidget *m_lboxIniStier = nullptr;
     QPushButton *m_butCancel = nullptr;

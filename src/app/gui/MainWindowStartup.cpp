@@ -3,9 +3,9 @@
 #include "app/ErrorLog.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/HelpViewer.h"
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
-#include "controls/TamSystemPath.h"
+#include "controls/SystemFolders.h"
 #include "menu/FileSystem.h"
 #include "menu/RecoveryCopy.h"
 #include "platform/WindowsView.h"
@@ -41,7 +41,7 @@ std::string withSeparator(std::string folder)
 
 } // namespace
 
-void TForm1::FormCreate()
+void MainWindow::FormCreate()
 {
     try {
         startUp();
@@ -55,7 +55,7 @@ void TForm1::FormCreate()
     }
 }
 
-void TForm1::startUp()
+void MainWindow::startUp()
 {
     m_panelData->setEnabled(false);
     appTitle = "Torvex v1.2";
@@ -91,52 +91,52 @@ void TForm1::startUp()
     restoreDropModeButtons();
     QApplication::processEvents();
     reportRecoveryCopies();
-    if (iniFileCount == 1)
+    if (candidateCount == 1)
         loadOnlyCandidate();
 }
 
-void TForm1::locateCandidates()
+void MainWindow::locateCandidates()
 {
     IniCandidates found;
     if (m_environment.candidates) {
         found = *m_environment.candidates;
     } else {
-        m_tamPath = std::make_unique<TTamSystemPath>(*m_view);
+        m_tamPath = std::make_unique<SystemFolders>(*m_view);
         found = locateIniFiles(*m_view, m_tamPath->Windows(), m_environment.firstArgument);
     }
     for (int slot = 1; slot <= 4; ++slot)
-        fullIniPath[slot] = found.fullIniPath(slot);
-    iniFileCount = found.iniFileCount;
+        candidatePaths[slot] = found.slot(slot);
+    candidateCount = found.candidateCount;
 }
 
-void TForm1::restoreDropModeButtons()
+void MainWindow::restoreDropModeButtons()
 {
-    const std::pair<QAbstractButton *, void (TForm1::*)()> buttons[] = {
-        { m_dropModeGroup->button(0), &TForm1::SBut_AddClick },
-        { m_dropModeGroup->button(1), &TForm1::SBut_AddFirstClick },
-        { m_dropModeGroup->button(2), &TForm1::SBut_AddChildClick },
-        { m_dropModeGroup->button(3), &TForm1::SBut_AddChildFirstClick },
-        { m_dropModeGroup->button(4), &TForm1::SBut_InsertClick },
+    const std::pair<QAbstractButton *, void (MainWindow::*)()> buttons[] = {
+        { m_dropModeGroup->button(0), &MainWindow::SBut_AddClick },
+        { m_dropModeGroup->button(1), &MainWindow::SBut_AddFirstClick },
+        { m_dropModeGroup->button(2), &MainWindow::SBut_AddChildClick },
+        { m_dropModeGroup->button(3), &MainWindow::SBut_AddChildFirstClick },
+        { m_dropModeGroup->button(4), &MainWindow::SBut_InsertClick },
     };
     for (const auto &[button, click] : buttons)
         if (button->isChecked())
             (this->*click)();
 }
 
-void TForm1::loadOnlyCandidate()
+void MainWindow::loadOnlyCandidate()
 {
     for (int slot = 1; slot <= 4; ++slot)
-        if (!fullIniPath[slot].empty())
-            aktuelIniFil = fullIniPath[slot];
-    showIniPath(aktuelIniFil);
+        if (!candidatePaths[slot].empty())
+            currentIniFile = candidatePaths[slot];
+    showIniPath(currentIniFile);
     // The file found is the only one edited in this run.
     m_mnuFileSaveIn->setVisible(false);
     m_mnuFileOpen->setVisible(false);
     QApplication::processEvents();
-    loadData(aktuelIniFil);
+    loadMenu(currentIniFile);
 }
 
-void TForm1::reportRecoveryCopies()
+void MainWindow::reportRecoveryCopies()
 {
     // Before any file is loaded: the user may want to put a copy back first.
     std::string text;
@@ -147,7 +147,7 @@ void TForm1::reportRecoveryCopies()
         m_messageBoxes->inform(text, recoveryCopyCaption, MsgIcon::Warning);
 }
 
-void TForm1::waitProcessingMessages(unsigned milliseconds)
+void MainWindow::waitProcessingMessages(unsigned milliseconds)
 {
     QElapsedTimer clock;
     clock.start();
@@ -157,7 +157,7 @@ void TForm1::waitProcessingMessages(unsigned milliseconds)
 
 // ---- Help and About ----
 
-void TForm1::mnuHelpHelpClick()
+void MainWindow::mnuHelpHelpClick()
 {
     const std::string folder = withSeparator(folders().helpFolder);
     const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
@@ -173,7 +173,7 @@ void TForm1::mnuHelpHelpClick()
     m_helpViewer->showTopic(helpFile, 9999);
 }
 
-void TForm1::mnuHelpAboutClick()
+void MainWindow::mnuHelpAboutClick()
 {
     const std::string text = appTitle + lineBreak + lineBreak
         + "An editor for the directory menu of the file manager: load the menu, arrange it by "

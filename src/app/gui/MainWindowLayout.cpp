@@ -5,7 +5,7 @@
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 
@@ -42,7 +42,7 @@ constexpr int designColumnHeight = 414;
 
 } // namespace
 
-void TForm1::buildWindow()
+void MainWindow::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(applicationIcon());
@@ -76,7 +76,7 @@ void TForm1::buildWindow()
     move(330, 113);
 }
 
-QWidget *TForm1::buildLeftPane()
+QWidget *MainWindow::buildLeftPane()
 {
     m_panelLeft = panel("PanelLeft");
     m_panelLeft->setMinimumWidth(200);
@@ -98,7 +98,7 @@ QWidget *TForm1::buildLeftPane()
     return m_panelLeft;
 }
 
-QToolButton *TForm1::addSpeedButton(const char *name, int picture, QRect geometry, const char *hint)
+QToolButton *MainWindow::addSpeedButton(const char *name, int picture, QRect geometry, const char *hint)
 {
     auto *b = new QToolButton(m_panelKnapper);
     b->setObjectName(QLatin1String(name));
@@ -111,7 +111,7 @@ QToolButton *TForm1::addSpeedButton(const char *name, int picture, QRect geometr
     return b;
 }
 
-QWidget *TForm1::buildButtonColumn()
+QWidget *MainWindow::buildButtonColumn()
 {
     m_panelKnapper = panel("PanelKnapper");
     m_panelKnapper->setFixedWidth(44);
@@ -166,7 +166,7 @@ QWidget *TForm1::buildButtonColumn()
     return m_panelKnapper;
 }
 
-void TForm1::layoutButtonColumn()
+void MainWindow::layoutButtonColumn()
 {
     if (!m_bevel2)
         return;
@@ -176,14 +176,14 @@ void TForm1::layoutButtonColumn()
     m_sButFindEmptyCommands->move(4, h - (designColumnHeight - 368));
 }
 
-QWidget *TForm1::buildRightPane()
+QWidget *MainWindow::buildRightPane()
 {
     m_panelRight = panel("PanelRight");
     m_panelRight->setMinimumWidth(60);
     auto *layout = new QVBoxLayout(m_panelRight);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
-    m_velDrives = createVelDrives(m_panelRight); // TForm1Settings.cpp
+    m_velDrives = createVelDrives(m_panelRight); // MainWindowSettings.cpp
     layout->addWidget(m_velDrives);
     layout->addWidget(buildItemEditor());
     buildTree();
@@ -191,7 +191,7 @@ QWidget *TForm1::buildRightPane()
     return m_panelRight;
 }
 
-QWidget *TForm1::buildItemEditor()
+QWidget *MainWindow::buildItemEditor()
 {
     m_panelData = panel("PanelData", m_panelRight);
     m_panelData->setFixedHeight(122);
@@ -233,7 +233,7 @@ QWidget *TForm1::buildItemEditor()
     return m_panelData;
 }
 
-void TForm1::layoutItemEditor()
+void MainWindow::layoutItemEditor()
 {
     if (!m_label4)
         return;
@@ -256,7 +256,7 @@ void TForm1::layoutItemEditor()
     m_label4->setGeometry(8, 82, std::max(40, w - 34), 122 - 82);
 }
 
-void TForm1::buildTree()
+void MainWindow::buildTree()
 {
     m_tview = new MenuTreeView(m_panelRight);
     m_model = new MenuTreeModel(m_tree, this);
@@ -264,7 +264,7 @@ void TForm1::buildTree()
     m_tview->setMenuModel(m_model);
 }
 
-void TForm1::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     m_statusBar = new StatusPanels(this);
     setStatusBar(m_statusBar);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/VelDrivePanelModel.h"
+#include "controls/DrivePanelModel.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -16,23 +16,23 @@ namespace torvex {
 QIcon driveIcon(DriveIcon icon);
 
 // The drive button panel: one latching flat button per shown drive, laid out and selected by
-// VelDrivePanelModel. Property writes go through model() and rebuild the buttons at once;
+// DrivePanelModel. Property writes go through model() and rebuild the buttons at once;
 // the widget follows every rebuild and every change of the down states.
-class TVelDrivePanel : public QFrame
+class DrivePanel : public QFrame
 {
     Q_OBJECT
 
 public:
     // Raised for a clicked or selected button: the panel, that button and its letter.
     using ClickButtonHandler =
-        std::function<void(TVelDrivePanel *sender, QToolButton *button, char drive)>;
+        std::function<void(DrivePanel *sender, QToolButton *button, char drive)>;
 
     // A panel without buttons over `drives` (which must outlive it). Buttons come with the
     // first rebuild: a property write or loaded().
-    explicit TVelDrivePanel(const DriveSource &drives, QWidget *parent = nullptr);
+    explicit DrivePanel(const DriveSource &drives, QWidget *parent = nullptr);
 
-    VelDrivePanelModel &model() { return m_model; }
-    const VelDrivePanelModel &model() const { return m_model; }
+    DrivePanelModel &model() { return m_model; }
+    const DrivePanelModel &model() const { return m_model; }
 
     // The end of setting up: rebuilds once more, which gives the panel its buttons.
     void loaded() { m_model.rebuildButtons(); }
@@ -40,8 +40,8 @@ public:
     char drive() const { return m_model.drive(); }
     // Selects the drive's button (either case). Throws DrivePanelError as the model does.
     void setDrive(char letter) { m_model.setDrive(letter); }
-    TVelDriveTypes driveTypes() const { return m_model.driveTypes(); }
-    void setDriveTypes(TVelDriveTypes types) { m_model.setDriveTypes(types); }
+    DriveTypeSet driveTypes() const { return m_model.driveTypes(); }
+    void setDriveTypes(DriveTypeSet types) { m_model.setDriveTypes(types); }
 
     void setOnClickButton(ClickButtonHandler handler) { m_onClickButton = std::move(handler); }
 
@@ -59,7 +59,7 @@ private:
     void applySize();
     void onButtonClicked(std::size_t index);
 
-    VelDrivePanelModel m_model;
+    DrivePanelModel m_model;
     std::vector<QToolButton *> m_buttons;
     ClickButtonHandler m_onClickButton;
 };

@@ -1,4 +1,4 @@
-#include "controls/gui/WinXP.h"
+#include "controls/gui/ThemeComponent.h"
 
 #include "menu/IniError.h"
 
@@ -16,13 +16,13 @@ bool isForm(const QObject *owner)
 
 } // namespace
 
-TWinXP::TWinXP(QObject *owner)
+ThemeComponent::ThemeComponent(QObject *owner)
     : QObject(owner)
 {
     if (!isForm(owner))
         throw TorvexError(winXPParentMessage);
     // This one is already among the owner's children, so one more means a second instance.
-    if (owner->findChildren<TWinXP *>(Qt::FindDirectChildrenOnly).size() > 1)
+    if (owner->findChildren<ThemeComponent *>(Qt::FindDirectChildrenOnly).size() > 1)
         throw TorvexError(winXPInstanceMessage);
 }
 

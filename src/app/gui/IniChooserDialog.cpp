@@ -1,8 +1,8 @@
-#include "app/gui/TForm3.h"
+#include "app/gui/IniChooserDialog.h"
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
-#include "controls/gui/WinXP.h"
+#include "controls/gui/ThemeComponent.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -13,10 +13,10 @@
 
 namespace torvex {
 
-TForm3::TForm3(TForm1 *owner)
+IniChooserDialog::IniChooserDialog(MainWindow *owner)
     : QDialog(owner)
     , m_owner(owner)
-    , m_winXP1(new TWinXP(this))
+    , m_winXP1(new ThemeComponent(this))
 {
     setObjectName(QStringLiteral("Form3"));
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
@@ -28,7 +28,7 @@ TForm3::TForm3(TForm1 *owner)
     if (!m_owner)
         return;
     m_owner->setChooser(this);
-    if (m_owner->iniFileCount > 1) {
+    if (m_owner->candidateCount > 1) {
         QCoreApplication::processEvents();
         // This runs outside any event handler: a failure of the load is reported here, as
         // one of this window's, rather than ending the program.
@@ -40,7 +40,7 @@ TForm3::TForm3(TForm1 *owner)
     }
 }
 
-void TForm3::buildControls()
+void IniChooserDialog::buildControls()
 {
     m_label = new QLabel(QStringLiteral("Select the ini file you want to use:"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -55,14 +55,14 @@ void TForm3::buildControls()
     m_butOK->setObjectName(QStringLiteral("butOK"));
     m_butOK->setToolTip(QStringLiteral(" Open the selected ini file "));
     m_butOK->setDefault(true);
-    connect(m_butOK, &QPushButton::clicked, this, &TForm3::butOKClick);
-    connect(m_butCancel, &QPushButton::clicked, this, &TForm3::butCancelClick);
+    connect(m_butOK, &QPushButton::clicked, this, &IniChooserDialog::butOKClick);
+    connect(m_butCancel, &QPushButton::clicked, this, &IniChooserDialog::butCancelClick);
     connect(m_lboxIniStier, &QListWidget::itemDoubleClicked, this, [this] {
         butOKClick();
     });
 }
 
-void TForm3::placeControls()
+void IniChooserDialog::placeControls()
 {
     const int w = width();
     const int h = height();
@@ -73,13 +73,13 @@ void TForm3::placeControls()
     m_butCancel->setGeometry(w - 12 - 75 - 8 - 75, h - 12 - 25, 75, 25);
 }
 
-void TForm3::resizeEvent(QResizeEvent *event)
+void IniChooserDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     placeControls();
 }
 
-void TForm3::setPaths(const std::vector<std::string> &paths)
+void IniChooserDialog::setPaths(const std::vector<std::string> &paths)
 {
     m_lboxIniStier->clear();
     for (const std::string &path : paths)
@@ -88,13 +88,13 @@ void TForm3::setPaths(const std::vector<std::string> &paths)
     m_lboxIniStier->clearSelection();
 }
 
-std::string TForm3::selectedPath() const
+std::string IniChooserDialog::selectedPath() const
 {
     const QList<QListWidgetItem *> items = m_lboxIniStier->selectedItems();
     return items.isEmpty() ? std::string() : items.first()->text().toStdString();
 }
 
-void TForm3::showEvent(QShowEvent *event)
+void IniChooserDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (m_lboxIniStier->selectedItems().isEmpty() && m_lboxIniStier->count() > 0)
@@ -102,7 +102,7 @@ void TForm3::showEvent(QShowEvent *event)
     m_lboxIniStier->setFocus();
 }
 
-void TForm3::butOKClick()
+void IniChooserDialog::butOKClick()
 {
     if (m_lboxIniStier->selectedItems().isEmpty()) {
         if (m_owner)
@@ -113,7 +113,7 @@ void TForm3::butOKClick()
     accept();
 }
 
-void TForm3::butCancelClick()
+void IniChooserDialog::butCancelClick()
 {
     reject();
 }

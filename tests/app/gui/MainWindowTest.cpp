@@ -1,10 +1,10 @@
 // The main window: start-up with zero, one and several candidates, the window's keys, the
 // status bar, the popup menu and Help.
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 
 #include "app/gui/StatusPanels.h"
-#include "app/gui/TForm3.h"
+#include "app/gui/IniChooserDialog.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/FindWidget.h"
@@ -42,20 +42,20 @@ std::string sampleMenu()
            "cmd3=cd D:\\Docs\r\nmenu4=--\r\nmenu5=Last\r\ncmd5=cd E:\\\r\n";
 }
 
-class TForm1Test : public testing::Test
+class MainWindowTest : public testing::Test
 {
 protected:
     TempDir dir;
     ScriptedMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     // Starts the main window with these candidate files (slots 1 to 4, "" for empty).
     void start(std::array<std::string, 4> slots = {}, const std::string &startFolder = "Z:\\")
     {
-        TForm1Environment environment =
+        MainWindowEnvironment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, startFolder);
         environment.candidates = test::foundFiles(slots);
-        form = std::make_unique<TForm1>(std::move(environment));
+        form = std::make_unique<MainWindow>(std::move(environment));
     }
 
     template <typename T> T *widget(const char *name) const
@@ -75,12 +75,12 @@ protected:
 
 // ---- Start-up ----
 
-TEST_F(TForm1Test, WithoutCandidatesTheTreeStaysEmptyAndTheCountStillRuns)
+TEST_F(MainWindowTest, WithoutCandidatesTheTreeStaysEmptyAndTheCountStillRuns)
 {
     start();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("  Torvex v1.2"));
     EXPECT_EQ(form->appTitle, "Torvex v1.2");
-    EXPECT_EQ(form->iniFileCount, 0);
+    EXPECT_EQ(form->candidateCount, 0);
     EXPECT_TRUE(form->tree().isEmpty());
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
     EXPECT_FALSE(widget<QWidget>("PanelData")->isEnabled());
@@ -94,11 +94,11 @@ TEST_F(TForm1Test, WithoutCandidatesTheTreeStaysEmptyAndTheCountStillRuns)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(TForm1Test, TheOnlyCandidateIsLoadedAtOnceAndOpenAndSaveAsHide)
+TEST_F(MainWindowTest, TheOnlyCandidateIsLoadedAtOnceAndOpenAndSaveAsHide)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
     start({ "", "", "", ini });
-    EXPECT_EQ(form->aktuelIniFil, ini);
+    EXPECT_EQ(form->currentIniFile, ini);
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromStdString(" " + ini));
     EXPECT_EQ(form->tree().count(), 4u);
     EXPECT_TRUE(widget<QWidget>("PanelData")->isEnabled());
@@ -118,7 +118,7 @@ void answerChooser(const char *button, QStringList *listed)
 {
     auto *poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, button, listed] {
-        auto *chooser = qobject_cast<TForm3 *>(QApplication::activeModalWidget());
+        auto *chooser = qobject_cast<IniChooserDialog *>(QApplication::activeModalWidget());
         if (!chooser)
             return;
         poll->deleteLater();
@@ -132,7 +132,7 @@ void answerChooser(const char *button, QStringList *listed)
     poll->start(10);
 }
 
-TEST_F(TForm1Test, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
+TEST_F(MainWindowTest, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
 {
     const std::string first = dir.write("first.ini", sampleMenu());
     const std::string second = dir.write("second.ini", "[DirMenu]\r\nmenu1=Other\r\n");
@@ -140,36 +140,36 @@ TEST_F(TForm1Test, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
     EXPECT_TRUE(form->tree().isEmpty()) << "nothing loads before the chooser";
     QStringList listed;
     answerChooser("butOK", &listed);
-    new TForm3(form.get());
+    new IniChooserDialog(form.get());
     EXPECT_EQ(
         listed, QStringList({ QString::fromStdString(first), QString::fromStdString(second) }));
-    EXPECT_EQ(form->aktuelIniFil, first);
+    EXPECT_EQ(form->currentIniFile, first);
     EXPECT_EQ(form->tree().count(), 4u);
     EXPECT_TRUE(action("mnuFileOpen")->isVisible());
 }
 
-TEST_F(TForm1Test, CancelInTheChooserLeavesTheTreeEmpty)
+TEST_F(MainWindowTest, CancelInTheChooserLeavesTheTreeEmpty)
 {
     const std::string first = dir.write("first.ini", sampleMenu());
     const std::string second = dir.write("second.ini", sampleMenu());
     start({ first, second, "", "" });
     QStringList listed;
     answerChooser("butCancel", &listed);
-    new TForm3(form.get());
+    new IniChooserDialog(form.get());
     EXPECT_EQ(listed.size(), 2);
     EXPECT_TRUE(form->tree().isEmpty());
-    EXPECT_EQ(form->aktuelIniFil, "");
+    EXPECT_EQ(form->currentIniFile, "");
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
 }
 
-TEST_F(TForm1Test, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn)
+TEST_F(MainWindowTest, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn)
 {
     // A regular file that every read fails on (the unmapped first page of this process).
     const std::string unreadable = "/proc/self/mem";
     start({ unreadable, dir.write("second.ini", sampleMenu()), "", "" });
     QStringList listed;
     answerChooser("butOK", &listed);
-    EXPECT_NO_THROW(new TForm3(form.get()));
+    EXPECT_NO_THROW(new IniChooserDialog(form.get()));
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, "Error");
@@ -179,18 +179,18 @@ TEST_F(TForm1Test, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(widget<QMenu>("mnuFile")->isEnabled());
 }
 
-TEST_F(TForm1Test, OneCandidateCreatesTheChooserWithoutShowingIt)
+TEST_F(MainWindowTest, OneCandidateCreatesTheChooserWithoutShowingIt)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
     start({ ini, "", "", "" });
-    auto *chooser = new TForm3(form.get());
+    auto *chooser = new IniChooserDialog(form.get());
     EXPECT_FALSE(chooser->isVisible());
     EXPECT_EQ(form->chooser(), chooser);
 }
 
 // ---- Keys ----
 
-TEST_F(TForm1Test, PopupKeysActOnlyWhileTheTreeHasTheFocus)
+TEST_F(MainWindowTest, PopupKeysActOnlyWhileTheTreeHasTheFocus)
 {
     start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
     auto *title = widget<QLineEdit>("EditTitle");
@@ -207,7 +207,7 @@ TEST_F(TForm1Test, PopupKeysActOnlyWhileTheTreeHasTheFocus)
     EXPECT_LT(form->tree().count(), before);
 }
 
-TEST_F(TForm1Test, HiddenPopupEntriesKeepTheirKeys)
+TEST_F(MainWindowTest, HiddenPopupEntriesKeepTheirKeys)
 {
     start();
     auto *tview = widget<QTreeView>("tview");
@@ -224,7 +224,7 @@ TEST_F(TForm1Test, HiddenPopupEntriesKeepTheirKeys)
     EXPECT_TRUE(ran);
 }
 
-TEST_F(TForm1Test, ARightClickSelectsTheRowBeforeThePopupOpens)
+TEST_F(MainWindowTest, ARightClickSelectsTheRowBeforeThePopupOpens)
 {
     start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
     auto *tview = widget<QTreeView>("tview");
@@ -246,7 +246,7 @@ TEST_F(TForm1Test, ARightClickSelectsTheRowBeforeThePopupOpens)
     popup->close();
 }
 
-TEST_F(TForm1Test, TheTreesSelectionAndTheViewsCurrentRowAreOne)
+TEST_F(MainWindowTest, TheTreesSelectionAndTheViewsCurrentRowAreOne)
 {
     start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
     auto *tview = widget<QTreeView>("tview");
@@ -264,7 +264,7 @@ TEST_F(TForm1Test, TheTreesSelectionAndTheViewsCurrentRowAreOne)
     EXPECT_TRUE(tview->selectionModel()->selectedIndexes().isEmpty());
 }
 
-TEST_F(TForm1Test, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
+TEST_F(MainWindowTest, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
 {
     start();
     form->mnuPopupPopup();
@@ -278,7 +278,7 @@ TEST_F(TForm1Test, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
             QStringLiteral("Show Command &folder") }));
 }
 
-TEST_F(TForm1Test, F5ToF7ActOnlyWhileTheItemEditorIsEnabled)
+TEST_F(MainWindowTest, F5ToF7ActOnlyWhileTheItemEditorIsEnabled)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
     std::filesystem::create_directories(dir.path() / "Tools");
@@ -329,7 +329,7 @@ private:
     int m_key;
 };
 
-TEST_F(TForm1Test, TheWindowsKeysStillReachTheFocusedControl)
+TEST_F(MainWindowTest, TheWindowsKeysStillReachTheFocusedControl)
 {
     start({ dir.write("wincmd.ini", sampleMenu()), "", "", "" });
     auto *title = widget<QLineEdit>("EditTitle");
@@ -342,7 +342,7 @@ TEST_F(TForm1Test, TheWindowsKeysStillReachTheFocusedControl)
 
 // ---- Status bar ----
 
-TEST_F(TForm1Test, StatusPanelOneKeepsItsWidthWhenTheWindowGrows)
+TEST_F(MainWindowTest, StatusPanelOneKeepsItsWidthWhenTheWindowGrows)
 {
     start();
     form->resize(709, 540);
@@ -362,7 +362,7 @@ TEST_F(TForm1Test, StatusPanelOneKeepsItsWidthWhenTheWindowGrows)
     EXPECT_EQ(bar->panel(1)->x(), bar->panel(0)->width());
 }
 
-TEST_F(TForm1Test, ShowStatusPutsABlankFirst)
+TEST_F(MainWindowTest, ShowStatusPutsABlankFirst)
 {
     start();
     form->showStatus(std::string("Saved"));
@@ -373,7 +373,7 @@ TEST_F(TForm1Test, ShowStatusPutsABlankFirst)
 
 // ---- Help ----
 
-TEST_F(TForm1Test, HelpWithoutTheHelpFileSaysWhereItShouldBe)
+TEST_F(MainWindowTest, HelpWithoutTheHelpFileSaysWhereItShouldBe)
 {
     start();
     action("mnuHelpHelp")->trigger();
@@ -385,7 +385,7 @@ TEST_F(TForm1Test, HelpWithoutTheHelpFileSaysWhereItShouldBe)
     EXPECT_EQ(boxes.last().buttons, MsgButtons::Ok);
 }
 
-TEST_F(TForm1Test, HelpOpensTheHelpFileAtItsTopic)
+TEST_F(MainWindowTest, HelpOpensTheHelpFileAtItsTopic)
 {
     std::filesystem::copy_file(TORVEX_HLP_FILE, dir.path() / "torvex.hlp");
     start();
@@ -396,7 +396,7 @@ TEST_F(TForm1Test, HelpOpensTheHelpFileAtItsTopic)
     EXPECT_TRUE(viewer->isVisible());
 }
 
-TEST_F(TForm1Test, AboutNamesTheProgram)
+TEST_F(MainWindowTest, AboutNamesTheProgram)
 {
     start();
     action("mnuHelpAbout")->trigger();
@@ -405,19 +405,19 @@ TEST_F(TForm1Test, AboutNamesTheProgram)
     EXPECT_EQ(boxes.last().icon, MsgIcon::Information);
 }
 
-TEST_F(TForm1Test, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThem)
+TEST_F(MainWindowTest, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThem)
 {
     const std::filesystem::path config = dir.path() / "config" / "torvex";
     const std::filesystem::path state = dir.path() / "state" / "torvex";
     const std::filesystem::path share = dir.path() / "share" / "torvex";
     std::filesystem::create_directories(share);
     std::filesystem::copy_file(TORVEX_HLP_FILE, share / "torvex.hlp");
-    TForm1Environment environment =
+    MainWindowEnvironment environment =
         test::windowEnvironment(test::viewWithoutPrefix(), dir.path() / "bin", boxes, "Z:\\");
     environment.folders = {
         config.string() + "/", state.string() + "/", share.string() + "/", false
     };
-    form = std::make_unique<TForm1>(std::move(environment));
+    form = std::make_unique<MainWindow>(std::move(environment));
 
     action("mnuHelpAbout")->trigger();
     ASSERT_EQ(boxes.boxes().size(), 1u);
@@ -445,7 +445,7 @@ TEST_F(TForm1Test, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThem)
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "bin" / "torvex.ini"));
 }
 
-TEST_F(TForm1Test, DisabledMenusIgnoreTheirKeys)
+TEST_F(MainWindowTest, DisabledMenusIgnoreTheirKeys)
 {
     start();
     focus(widget<QTreeView>("tview"));

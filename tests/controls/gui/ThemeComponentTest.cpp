@@ -1,4 +1,4 @@
-#include "controls/gui/WinXP.h"
+#include "controls/gui/ThemeComponent.h"
 
 #include "menu/IniError.h"
 
@@ -13,34 +13,34 @@ namespace {
 
 int instancesOn(const QObject &owner)
 {
-    return static_cast<int>(owner.findChildren<TWinXP *>(Qt::FindDirectChildrenOnly).size());
+    return static_cast<int>(owner.findChildren<ThemeComponent *>(Qt::FindDirectChildrenOnly).size());
 }
 
-TEST(WinXPTest, OneInstanceOnAMainWindowOrADialog)
+TEST(ThemeComponentTest, OneInstanceOnAMainWindowOrADialog)
 {
     QMainWindow window;
     QDialog dialog;
-    EXPECT_NO_THROW(new TWinXP(&window));
-    EXPECT_NO_THROW(new TWinXP(&dialog));
+    EXPECT_NO_THROW(new ThemeComponent(&window));
+    EXPECT_NO_THROW(new ThemeComponent(&dialog));
     EXPECT_EQ(instancesOn(window), 1);
     EXPECT_EQ(instancesOn(dialog), 1);
 }
 
-TEST(WinXPTest, ASecondInstanceOnTheSameWindowFailsAndTheFirstStays)
+TEST(ThemeComponentTest, ASecondInstanceOnTheSameWindowFailsAndTheFirstStays)
 {
     QDialog dialog;
-    auto *first = new TWinXP(&dialog);
+    auto *first = new ThemeComponent(&dialog);
     try {
-        new TWinXP(&dialog);
+        new ThemeComponent(&dialog);
         FAIL() << "a second instance was made";
     } catch (const TorvexError &e) {
         EXPECT_STREQ(e.what(), "Only one instance of TWinXP allowed on form");
     }
     ASSERT_EQ(instancesOn(dialog), 1);
-    EXPECT_EQ(dialog.findChild<TWinXP *>(), first);
+    EXPECT_EQ(dialog.findChild<ThemeComponent *>(), first);
 }
 
-TEST(WinXPTest, AnOwnerThatIsNoWindowFails)
+TEST(ThemeComponentTest, AnOwnerThatIsNoWindowFails)
 {
     QWidget plainWidget;
     QObject plainObject;
@@ -49,7 +49,7 @@ TEST(WinXPTest, AnOwnerThatIsNoWindowFails)
     for (QObject *owner :
         { static_cast<QObject *>(&plainWidget), &plainObject, static_cast<QObject *>(&child) }) {
         try {
-            new TWinXP(owner);
+            new ThemeComponent(owner);
             FAIL() << "made on a " << owner->metaObject()->className();
         } catch (const TorvexError &e) {
             EXPECT_STREQ(e.what(), "Control parent must be a form!");
@@ -58,9 +58,9 @@ TEST(WinXPTest, AnOwnerThatIsNoWindowFails)
     }
 }
 
-TEST(WinXPTest, NoOwnerFails)
+TEST(ThemeComponentTest, NoOwnerFails)
 {
-    EXPECT_THROW(TWinXP(nullptr), TorvexError);
+    EXPECT_THROW(ThemeComponent(nullptr), TorvexError);
 }
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace torvex {
 
 // Drive kinds; each ordinal is the drive type code of DriveTypeCode.
-enum class TVelDriveType : uint8_t {
+enum class DriveType : uint8_t {
     drtUnknown = 0,
     drtUnavailable = 1,
     drtRemovable = 2,
@@ -23,36 +23,36 @@ enum class TVelDriveType : uint8_t {
 };
 
 // A set of drive kinds held in one byte: bit n stands for ordinal n.
-class TVelDriveTypes
+class DriveTypeSet
 {
 public:
-    constexpr TVelDriveTypes() = default;
-    constexpr TVelDriveTypes(std::initializer_list<TVelDriveType> types)
+    constexpr DriveTypeSet() = default;
+    constexpr DriveTypeSet(std::initializer_list<DriveType> types)
     {
-        for (TVelDriveType type : types)
+        for (DriveType type : types)
             m_bits |= bit(type);
     }
 
     // All seven kinds.
-    static constexpr TVelDriveTypes all() { return fromBits(0x7F); }
+    static constexpr DriveTypeSet all() { return fromBits(0x7F); }
     // The set whose bits are `bits` (bit 7 is dropped).
-    static constexpr TVelDriveTypes fromBits(uint8_t bits)
+    static constexpr DriveTypeSet fromBits(uint8_t bits)
     {
-        TVelDriveTypes set;
+        DriveTypeSet set;
         set.m_bits = bits & 0x7F;
         return set;
     }
 
     constexpr uint8_t bits() const { return m_bits; }
     constexpr bool isEmpty() const { return m_bits == 0; }
-    constexpr bool contains(TVelDriveType type) const { return (m_bits & bit(type)) != 0; }
+    constexpr bool contains(DriveType type) const { return (m_bits & bit(type)) != 0; }
     // This set with `type` added.
-    constexpr TVelDriveTypes with(TVelDriveType type) const { return fromBits(m_bits | bit(type)); }
+    constexpr DriveTypeSet with(DriveType type) const { return fromBits(m_bits | bit(type)); }
 
-    constexpr bool operator==(const TVelDriveTypes &) const = default;
+    constexpr bool operator==(const DriveTypeSet &) const = default;
 
 private:
-    static constexpr uint8_t bit(TVelDriveType type)
+    static constexpr uint8_t bit(DriveType type)
     {
         return static_cast<uint8_t>(1u << static_cast<unsigned>(type));
     }
@@ -62,7 +62,7 @@ private:
 // The edge a panel is docked to.
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-// Raised by VelDrivePanelModel::selectDrive; what() is the message shown to the user.
+// Raised by DrivePanelModel::selectDrive; what() is the message shown to the user.
 struct DrivePanelError : std::runtime_error
 {
     using std::runtime_error::runtime_error;
@@ -89,12 +89,12 @@ struct DriveButton
     DriveIcon icon = DriveIcon::Unknown;
 };
 
-// The logic of the drive button panel TVelDrivePanel, without any widget: which drives get a
+// The logic of the drive button panel DrivePanel, without any widget: which drives get a
 // button, their captions, hints and positions, the latching of grouped buttons, the selected
 // drive and the click event. A widget mirrors the buttons through the two view hooks.
 //
 // Every property write rebuilds all buttons (rebuildButtons), also when the value is the same.
-class VelDrivePanelModel
+class DrivePanelModel
 {
 public:
     // Raised for a clicked or selected button with the button and its upper-case letter.
@@ -103,7 +103,7 @@ public:
     // A panel over `drives`, whose drive mask is taken now and never again. The small icon
     // size gives the default button size (icon width + 26 by icon height + 4). No button
     // exists until the first rebuild.
-    explicit VelDrivePanelModel(
+    explicit DrivePanelModel(
         const DriveSource &drives, int smallIconWidth = 16, int smallIconHeight = 16);
 
     bool isFlat() const { return m_flat; }
@@ -118,7 +118,7 @@ public:
     bool autoSize() const { return m_autoSize; }
     bool allowAllUp() const { return m_allowAllUp; }
     int groupIndex() const { return m_groupIndex; }
-    TVelDriveTypes driveTypes() const { return m_driveTypes; }
+    DriveTypeSet driveTypes() const { return m_driveTypes; }
     TAlign align() const { return m_align; }
     int smallIconWidth() const { return m_iconWidth; }
     int smallIconHeight() const { return m_iconHeight; }
@@ -136,7 +136,7 @@ public:
     void setAutoSize(bool value);
     void setAllowAllUp(bool value);
     void setGroupIndex(int value);
-    void setDriveTypes(TVelDriveTypes value);
+    void setDriveTypes(DriveTypeSet value);
 
     // Docks the panel to another edge. Going from top/bottom to left/right (or back) is a flip:
     // Vertical follows (true for left and right) and the buttons are rebuilt. Any other change
@@ -224,7 +224,7 @@ private:
     char m_drive = 'C';
     bool m_showGlyphs = true;
     bool m_showCaptions = true;
-    TVelDriveTypes m_driveTypes = TVelDriveTypes::all();
+    DriveTypeSet m_driveTypes = DriveTypeSet::all();
 
     int m_width = 0;
     int m_height = 0;
@@ -236,6 +236,6 @@ private:
 // Sets the properties of the main window's drive panel: buttons 44 by 22 without spacing,
 // hint " [DD] ", caption "[DR]", one exclusive group, and the drive types it is built with
 // (unknown, fixed, network and RAM disks) until the Options replace them.
-void setUpMainWindowDrives(VelDrivePanelModel &model);
+void setUpMainWindowDrives(DrivePanelModel &model);
 
 } // namespace torvex

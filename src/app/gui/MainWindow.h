@@ -35,15 +35,15 @@ class MenuTreeModel;
 class MenuTreeView;
 class QtMessageBoxes;
 class StatusPanels;
-class TForm2;
-class TForm3;
-class TTamSystemPath;
-class TWinXP;
+class OptionsDialog;
+class IniChooserDialog;
+class SystemFolders;
+class ThemeComponent;
 class WindowsView;
 
 // What the main window is started with. The program passes the real machine; tests pass a
 // view without a Wine prefix, their own candidates and scripted message boxes.
-struct TForm1Environment
+struct MainWindowEnvironment
 {
     // The Windows view of the machine (drives, paths, registry); required.
     std::shared_ptr<const WindowsView> view;
@@ -65,21 +65,21 @@ struct TForm1Environment
 
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons,
 // the item editor and the menu tree on the right. Its code is split by concern:
-// TForm1.cpp (construction, menus, keyboard, message boxes), TForm1Layout.cpp (widgets),
-// TForm1Startup.cpp (start-up sequence, help, about), TForm1Editing.cpp, TForm1Files.cpp,
-// TForm1DragDrop.cpp and TForm1Settings.cpp.
-class TForm1 : public QMainWindow, public MenuFileUi
+// MainWindow.cpp (construction, menus, keyboard, message boxes), MainWindowLayout.cpp (widgets),
+// MainWindowStartup.cpp (start-up sequence, help, about), MainWindowEditing.cpp, MainWindowFiles.cpp,
+// MainWindowDragDrop.cpp and MainWindowSettings.cpp.
+class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT
 
 public:
-    explicit TForm1(TForm1Environment environment, QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(MainWindowEnvironment environment, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // ---- Program-wide values ----
-    std::array<std::string, 5> fullIniPath; // slots 1..4; slot 0 is unused
-    int iniFileCount = 0;
-    std::string aktuelIniFil;
+    std::array<std::string, 5> candidatePaths; // slots 1..4; slot 0 is unused
+    int candidateCount = 0;
+    std::string currentIniFile;
     std::string appTitle;
     bool exitWithoutSaving = false;
     int dropMode = 3;
@@ -93,10 +93,10 @@ public:
     // Replaces the message boxes (not owned); nullptr goes back to the window's own.
     void setMessageBoxes(MessageBoxes *boxes);
     MessageBoxes &boxes() { return *m_messageBoxes; }
-    void setOptionsDialog(TForm2 *form2) { m_form2 = form2; }
-    void setChooser(TForm3 *form3) { m_form3 = form3; }
-    TForm2 *optionsDialog() const { return m_form2; }
-    TForm3 *chooser() const { return m_form3; }
+    void setOptionsDialog(OptionsDialog *form2) { m_form2 = form2; }
+    void setChooser(IniChooserDialog *form3) { m_form3 = form3; }
+    OptionsDialog *optionsDialog() const { return m_form2; }
+    IniChooserDialog *chooser() const { return m_form3; }
     DirListBox *dirListBox() const { return m_dirListBox; }
     MenuTreeView *treeView() const { return m_tview; }
     MenuTreeModel *treeModel() const { return m_model; }
@@ -115,7 +115,7 @@ public:
     void saveFailed(const std::string &message, const std::string &cause) override;
     MessageBoxes *messageBoxes() override { return m_messageBoxes; }
 
-    // ---- Window commands (TForm1.cpp / TForm1Startup.cpp) ----
+    // ---- Window commands (MainWindow.cpp / MainWindowStartup.cpp) ----
     void FormKeyDown(int key);
     void FormResize();
     void mnuHelpHelpClick();
@@ -125,7 +125,7 @@ public:
     // Shows " "+path in Panel_IniSti.
     void showIniPath(const std::string &path);
 
-    // ---- Editing (TForm1Editing.cpp) ----
+    // ---- Editing (MainWindowEditing.cpp) ----
     void mnuPopupPopup();
     void mnuPopupAddSubMenuClick();
     void mnuPopUpAddSisterMenuClick();
@@ -133,7 +133,7 @@ public:
     void mnuPopupDeleteSelectedMenuClick();
     void mnuPopupAddMenuClick();
     void deleteMenuTree(MenuNode *node);
-    void tviewClick();
+    void showSelectedEntry();
     void tviewMouseDown(Qt::MouseButton button, const QPoint &pos);
     void tviewKeyUp(int key);
     void EditTitleChange();
@@ -149,7 +149,7 @@ public:
     void SButFindEmptyCommandsClick();
     // -- editing: add further declarations below this line --
 
-    // ---- File commands (TForm1Files.cpp) ----
+    // ---- File commands (MainWindowFiles.cpp) ----
     void mnuFileOpenClick();
     void mnuFilesSaveClick();
     void mnuFileSaveInClick();
@@ -158,12 +158,12 @@ public:
     void FormClose();
     // The reader and the writer over this window (see DirMenuFile.h for what they return);
     // the user's input to the window is dropped while they run.
-    bool loadData(const std::string &path);
-    bool gemData(const std::string &path);
+    bool loadMenu(const std::string &path);
+    bool saveMenu(const std::string &path);
     void globalErrorHandler(const std::string &senderClassName, const std::string &message);
     // -- file commands: add further declarations below this line --
 
-    // ---- Drag and drop (TForm1DragDrop.cpp) ----
+    // ---- Drag and drop (MainWindowDragDrop.cpp) ----
     void tviewStartDrag();
     void tviewDragOver(QDragMoveEvent *event);
     void tviewDragDrop(QDropEvent *event);
@@ -180,7 +180,7 @@ public:
     // The node the last drag in the tree started on.
     MenuNode *draggedNode();
 
-    // ---- Settings (TForm1Settings.cpp) ----
+    // ---- Settings (MainWindowSettings.cpp) ----
     void readWindowSettings();
     void writeWindowSettings();
     void VelDrivesClickButton(char drive);
@@ -189,7 +189,7 @@ public:
     // The one accessor of torvex.ini in the program's folder, opened on first use.
     class ProgramSettings &settings();
     // The drive button panel `VelDrives`.
-    class TVelDrivePanel *velDrives() const;
+    class DrivePanel *velDrives() const;
     // The tree takes these colours (stored colour values) and is repainted.
     void setTreeColours(int32_t background, int32_t font);
     // Status panel 0 without any text.
@@ -202,7 +202,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // TForm1Layout.cpp
+    // MainWindowLayout.cpp
     void buildWindow();
     QWidget *buildLeftPane();
     QWidget *buildButtonColumn();
@@ -213,16 +213,16 @@ private:
     void buildStatusBar();
     void layoutButtonColumn();
     void layoutItemEditor();
-    // TForm1.cpp
+    // MainWindow.cpp
     void buildMainMenu();
     void buildPopupMenu();
     QAction *addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key);
     QAction *addPopupEntry(
-        const char *name, const char *caption, QKeySequence key, void (TForm1::*handler)());
-    void runMenuCommand(QMenu *menu, void (TForm1::*handler)());
+        const char *name, const char *caption, QKeySequence key, void (MainWindow::*handler)());
+    void runMenuCommand(QMenu *menu, void (MainWindow::*handler)());
     void showPopup(const QPoint &pos);
     void connectControls();
-    // TForm1Startup.cpp
+    // MainWindowStartup.cpp
     void FormCreate();
     void startUp();
     void locateCandidates();
@@ -236,14 +236,14 @@ private:
     // The host files under m_fs, with the recovery folder of the environment.
     std::unique_ptr<FileSystem> m_hostFs;
     std::unique_ptr<FileSystem> m_fs;
-    std::unique_ptr<TTamSystemPath> m_tamPath;
+    std::unique_ptr<SystemFolders> m_tamPath;
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;
     MessageBoxes *m_messageBoxes = nullptr;
-    TForm1Environment m_environment;
-    TForm2 *m_form2 = nullptr;
-    TForm3 *m_form3 = nullptr;
+    MainWindowEnvironment m_environment;
+    OptionsDialog *m_form2 = nullptr;
+    IniChooserDialog *m_form3 = nullptr;
     HelpViewer *m_helpViewer = nullptr;
-    TWinXP *m_winXP1 = nullptr;
+    ThemeComponent *m_winXP1 = nullptr;
 
     // ---- Widgets (objectName in comments where it differs from the member) ----
     QLabel *m_panelIniSti = nullptr; // Panel_IniSti
@@ -300,7 +300,7 @@ private:
     QAction *m_mnuPopupShowCommandFolder = nullptr;
 
     // -- editing: add further members below this line --
-    // The editing logic and its view of this window's widgets (TForm1Editing.cpp), made on
+    // The editing logic and its view of this window's widgets (MainWindowEditing.cpp), made on
     // first use; shared_ptr so that the type can stay incomplete here.
     struct Editing;
     std::shared_ptr<Editing> m_editing;
@@ -309,13 +309,13 @@ private:
     // -- file commands: add further members below this line --
     // The error log, the error reporter and the File commands, made on first use; shared_ptr
     // so that the type can stay incomplete here.
-    struct TForm1Files &files();
-    std::shared_ptr<TForm1Files> m_files;
+    struct MainWindowFiles &files();
+    std::shared_ptr<MainWindowFiles> m_files;
     // What the closing steps decided for the close event being handled.
     bool m_closeAccepted = true;
 
     // -- drag and drop: add further members below this line --
-    // The drop logic and its view of this window (TForm1DragDrop.cpp), made on first use;
+    // The drop logic and its view of this window (MainWindowDragDrop.cpp), made on first use;
     // shared_ptr so that the type can stay incomplete here.
     struct DragDrop;
     std::shared_ptr<DragDrop> m_dragDrop;

@@ -4,12 +4,12 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/StatusPanels.h"
-#include "app/gui/TForm1.h"
-#include "controls/gui/VelDrivePanel.h"
+#include "app/gui/MainWindow.h"
+#include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
 #include "settings/gui/Colours.h"
-#include "settings/gui/TForm2.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -91,7 +91,7 @@ private:
 
 } // namespace
 
-ProgramSettings &TForm1::settings()
+ProgramSettings &MainWindow::settings()
 {
     if (!m_settings)
         m_settings = std::make_shared<ProgramSettings>(
@@ -99,36 +99,36 @@ ProgramSettings &TForm1::settings()
     return *m_settings;
 }
 
-TVelDrivePanel *TForm1::velDrives() const
+DrivePanel *MainWindow::velDrives() const
 {
-    return qobject_cast<TVelDrivePanel *>(m_velDrives);
+    return qobject_cast<DrivePanel *>(m_velDrives);
 }
 
-QWidget *TForm1::createVelDrives(QWidget *parent)
+QWidget *MainWindow::createVelDrives(QWidget *parent)
 {
-    auto *panel = new TVelDrivePanel(*m_view, parent);
+    auto *panel = new DrivePanel(*m_view, parent);
     panel->setObjectName(QStringLiteral("VelDrives"));
     setUpMainWindowDrives(panel->model());
     panel->loaded();
     // Bound after the panel is set up: the folder list is placed by the settings later.
-    panel->setOnClickButton([this](TVelDrivePanel *, QToolButton *, char drive) {
+    panel->setOnClickButton([this](DrivePanel *, QToolButton *, char drive) {
         VelDrivesClickButton(drive);
     });
     return panel;
 }
 
-void TForm1::setTreeColours(int32_t background, int32_t font)
+void MainWindow::setTreeColours(int32_t background, int32_t font)
 {
     setWidgetColour(m_tview, QPalette::Base, background);
     setWidgetColour(m_tview, QPalette::Text, font);
 }
 
-void TForm1::clearStatus()
+void MainWindow::clearStatus()
 {
     m_statusBar->panel(0)->clear();
 }
 
-void TForm1::readWindowSettings()
+void MainWindow::readWindowSettings()
 {
     ProgramSettings &ini = settings();
     setWidgetColour(m_tview, QPalette::Base, ini.readTreeBackground());
@@ -148,7 +148,7 @@ void TForm1::readWindowSettings()
     const int total = std::max(m_splitter->width(), width());
     m_splitter->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });
 
-    if (TVelDrivePanel *panel = velDrives()) {
+    if (DrivePanel *panel = velDrives()) {
         const auto letter = startDrive(stored.velDrives, [this](const std::string &folder) {
             return m_view->directoryExists(folder);
         });
@@ -165,7 +165,7 @@ void TForm1::readWindowSettings()
         button->setChecked(true);
 }
 
-void TForm1::writeWindowSettings()
+void MainWindow::writeWindowSettings()
 {
     WindowSnapshot snapshot;
     snapshot.state = isMaximized() ? WindowState::Maximized
@@ -181,7 +181,7 @@ void TForm1::writeWindowSettings()
     settings().writeWindowSettings(snapshot);
 }
 
-void TForm1::VelDrivesClickButton(char drive)
+void MainWindow::VelDrivesClickButton(char drive)
 {
     if (!m_dirListBox)
         return;
@@ -200,14 +200,14 @@ void TForm1::VelDrivesClickButton(char drive)
     globalErrorHandler(m_dirListBox->metaObject()->className(),
         std::string("Drive ") + static_cast<char>(upper(drive)) + ": is not available");
     QTimer::singleShot(0, this, [this] {
-        TVelDrivePanel *panel = velDrives();
+        DrivePanel *panel = velDrives();
         const char listDrive = m_dirListBox->drive();
         if (panel && listDrive != 0 && panel->model().isDriveShown(listDrive))
             panel->setDrive(listDrive);
     });
 }
 
-void TForm1::mnuOptionsOptionsClick()
+void MainWindow::mnuOptionsOptionsClick()
 {
     if (!m_form2)
         return;

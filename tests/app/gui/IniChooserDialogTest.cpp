@@ -1,9 +1,9 @@
 // The ini chooser on its own: selection when shown, OK without a selection, double-click,
 // Cancel and Esc.
 
-#include "app/gui/TForm3.h"
+#include "app/gui/IniChooserDialog.h"
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/Wait.h"
@@ -20,14 +20,14 @@
 namespace torvex {
 namespace {
 
-class TForm3Test : public testing::Test
+class IniChooserDialogTest : public testing::Test
 {
 protected:
-    TForm3Test()
+    IniChooserDialogTest()
     {
-        form = std::make_unique<TForm1>(
+        form = std::make_unique<MainWindow>(
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\"));
-        chooser = new TForm3(form.get());
+        chooser = new IniChooserDialog(form.get());
         chooser->setPaths({ "C:\\one\\wincmd.ini", "D:\\two\\wincmd.ini" });
         list = chooser->findChild<QListWidget *>(QStringLiteral("lboxIniStier"));
     }
@@ -52,12 +52,12 @@ protected:
 
     test::TempDir dir;
     test::ScriptedMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
-    TForm3 *chooser = nullptr;
+    std::unique_ptr<MainWindow> form;
+    IniChooserDialog *chooser = nullptr;
     QListWidget *list = nullptr;
 };
 
-TEST_F(TForm3Test, ItsLayoutAndHints)
+TEST_F(IniChooserDialogTest, ItsLayoutAndHints)
 {
     EXPECT_EQ(chooser->windowTitle(), QStringLiteral(" Open ini file"));
     EXPECT_EQ(chooser->size(), QSize(492, 271));
@@ -81,7 +81,7 @@ TEST_F(TForm3Test, ItsLayoutAndHints)
     chooser->hide();
 }
 
-TEST_F(TForm3Test, TheFirstEntryIsSelectedWhenShownAndOkReturnsIt)
+TEST_F(IniChooserDialogTest, TheFirstEntryIsSelectedWhenShownAndOkReturnsIt)
 {
     const int result = runWith([this] {
         EXPECT_EQ(list->currentRow(), 0);
@@ -92,7 +92,7 @@ TEST_F(TForm3Test, TheFirstEntryIsSelectedWhenShownAndOkReturnsIt)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(TForm3Test, OkWithoutASelectionAsksForOneAndStaysOpen)
+TEST_F(IniChooserDialogTest, OkWithoutASelectionAsksForOneAndStaysOpen)
 {
     bool stayedOpen = false;
     const int result = runWith([&] {
@@ -109,7 +109,7 @@ TEST_F(TForm3Test, OkWithoutASelectionAsksForOneAndStaysOpen)
     EXPECT_EQ(boxes.last().icon, MsgIcon::Information);
 }
 
-TEST_F(TForm3Test, DoubleClickIsOk)
+TEST_F(IniChooserDialogTest, DoubleClickIsOk)
 {
     const int result = runWith([this] {
         const QRect second = list->visualItemRect(list->item(1));
@@ -120,7 +120,7 @@ TEST_F(TForm3Test, DoubleClickIsOk)
     EXPECT_EQ(chooser->selectedPath(), "D:\\two\\wincmd.ini");
 }
 
-TEST_F(TForm3Test, CancelAndEscapeReturnCancel)
+TEST_F(IniChooserDialogTest, CancelAndEscapeReturnCancel)
 {
     EXPECT_EQ(runWith([this] {
         QTest::mouseClick(button("butCancel"), Qt::LeftButton);

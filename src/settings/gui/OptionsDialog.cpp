@@ -1,10 +1,10 @@
-#include "settings/gui/TForm2.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include "app/gui/HelpViewer.h"
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "controls/gui/DeferredError.h"
-#include "controls/gui/VelDrivePanel.h"
-#include "controls/gui/WinXP.h"
+#include "controls/gui/DrivePanel.h"
+#include "controls/gui/ThemeComponent.h"
 #include "settings/gui/Colours.h"
 
 #include <QApplication>
@@ -58,7 +58,7 @@ QLabel *swatch(QWidget *parent, const char *name)
 class MainWindowHost : public OptionsHost
 {
 public:
-    explicit MainWindowHost(TForm1 *form1)
+    explicit MainWindowHost(MainWindow *form1)
         : m_form1(form1)
     { }
 
@@ -69,9 +69,9 @@ public:
         m_form1->setTreeColours(background, font);
     }
 
-    void applyDriveTypes(TVelDriveTypes types) override
+    void applyDriveTypes(DriveTypeSet types) override
     {
-        if (TVelDrivePanel *panel = m_form1->velDrives())
+        if (DrivePanel *panel = m_form1->velDrives())
             panel->setDriveTypes(types);
     }
 
@@ -90,18 +90,18 @@ public:
         if (milliseconds == 0)
             QApplication::processEvents();
         else
-            TForm1::waitProcessingMessages(milliseconds);
+            MainWindow::waitProcessingMessages(milliseconds);
     }
 
     std::string helpFolder() const override { return m_form1->folders().helpFolder; }
 
 private:
-    TForm1 *m_form1;
+    MainWindow *m_form1;
 };
 
 } // namespace
 
-TForm2::TForm2(TForm1 *owner)
+OptionsDialog::OptionsDialog(MainWindow *owner)
     : QDialog(owner)
     , m_ownHost(std::make_unique<MainWindowHost>(owner))
     , m_host(*m_ownHost)
@@ -110,19 +110,19 @@ TForm2::TForm2(TForm1 *owner)
     owner->setOptionsDialog(this);
 }
 
-TForm2::TForm2(OptionsHost &host, QWidget *parent)
+OptionsDialog::OptionsDialog(OptionsHost &host, QWidget *parent)
     : QDialog(parent)
     , m_host(host)
 {
     FormCreate();
 }
 
-TForm2::~TForm2() = default;
+OptionsDialog::~OptionsDialog() = default;
 
-void TForm2::FormCreate()
+void OptionsDialog::FormCreate()
 {
     setObjectName(QStringLiteral("Form2"));
-    m_winXP1 = new TWinXP(this);
+    m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
     setWindowTitle(QStringLiteral(" Options"));
     m_chooseColour = [this](int32_t current) -> std::optional<int32_t> {
@@ -140,7 +140,7 @@ void TForm2::FormCreate()
     loadOptions();
 }
 
-QGroupBox *TForm2::groupBox(const char *name, const char *title, QRect geometry)
+QGroupBox *OptionsDialog::groupBox(const char *name, const char *title, QRect geometry)
 {
     auto *box = new QGroupBox(text(title), this);
     box->setObjectName(text(name));
@@ -148,7 +148,7 @@ QGroupBox *TForm2::groupBox(const char *name, const char *title, QRect geometry)
     return box;
 }
 
-QPushButton *TForm2::button(QWidget *parent, const char *name, const char *caption, QRect geometry)
+QPushButton *OptionsDialog::button(QWidget *parent, const char *name, const char *caption, QRect geometry)
 {
     auto *b = new QPushButton(text(caption), parent);
     b->setObjectName(text(name));
@@ -156,7 +156,7 @@ QPushButton *TForm2::button(QWidget *parent, const char *name, const char *capti
     return b;
 }
 
-void TForm2::buildControls()
+void OptionsDialog::buildControls()
 {
     m_gBoxBackgroundColor =
         groupBox("GBoxBackgroundColor", " &Background color: ", QRect(12, 11, 132, 80));
@@ -262,7 +262,7 @@ void TForm2::buildControls()
         setTabOrder(order[i - 1], order[i]);
 }
 
-template <typename Handler> void TForm2::guarded(Handler &&handler, int closeWith)
+template <typename Handler> void OptionsDialog::guarded(Handler &&handler, int closeWith)
 {
     try {
         handler();
@@ -273,19 +273,19 @@ template <typename Handler> void TForm2::guarded(Handler &&handler, int closeWit
     }
 }
 
-void TForm2::setBackgroundColour(int32_t colour)
+void OptionsDialog::setBackgroundColour(int32_t colour)
 {
     m_backgroundColour = colour;
     setWidgetColour(m_sTextFarve, QPalette::Window, colour);
 }
 
-void TForm2::setFontColour(int32_t colour)
+void OptionsDialog::setFontColour(int32_t colour)
 {
     m_fontColour = colour;
     setWidgetColour(m_sTextFontColor, QPalette::Window, colour);
 }
 
-Options TForm2::optionsFromControls() const
+Options OptionsDialog::optionsFromControls() const
 {
     Options options;
     options.backgroundColour = m_backgroundColour;
@@ -304,7 +304,7 @@ Options TForm2::optionsFromControls() const
     return options;
 }
 
-void TForm2::showOptions(const Options &options)
+void OptionsDialog::showOptions(const Options &options)
 {
     setBackgroundColour(options.backgroundColour);
     setFontColour(options.fontColour);
@@ -321,7 +321,7 @@ void TForm2::showOptions(const Options &options)
     m_cBoxDropTargetHasCommand->setChecked(options.confirmDropOnCommand);
 }
 
-void TForm2::loadOptions()
+void OptionsDialog::loadOptions()
 {
     showOptions(m_host.settings().readOptions());
     m_host.setConfirmDropOnCommand(m_cBoxDropTargetHasCommand->isChecked());
@@ -337,7 +337,7 @@ void TForm2::loadOptions()
     m_host.setStatusText({});
 }
 
-void TForm2::ButOKClick()
+void OptionsDialog::ButOKClick()
 {
     const Options options = optionsFromControls();
     m_host.settings().writeOptions(options);
@@ -347,13 +347,13 @@ void TForm2::ButOKClick()
     done(QDialog::Accepted);
 }
 
-void TForm2::ButCancelClick()
+void OptionsDialog::ButCancelClick()
 {
     loadOptions();
     done(QDialog::Rejected);
 }
 
-void TForm2::ButSelectColorClick()
+void OptionsDialog::ButSelectColorClick()
 {
     if (const auto colour = m_chooseColour(m_backgroundColour)) {
         setBackgroundColour(*colour);
@@ -361,7 +361,7 @@ void TForm2::ButSelectColorClick()
     }
 }
 
-void TForm2::ButSelectFontColorClick()
+void OptionsDialog::ButSelectFontColorClick()
 {
     if (const auto colour = m_chooseColour(m_fontColour)) {
         setFontColour(*colour);
@@ -369,14 +369,14 @@ void TForm2::ButSelectFontColorClick()
     }
 }
 
-void TForm2::ButWindowsColorClick()
+void OptionsDialog::ButWindowsColorClick()
 {
     setBackgroundColour(clWindow);
     setFontColour(clWindowText);
     m_host.applyTreeColours(m_backgroundColour, m_fontColour);
 }
 
-void TForm2::FormKeyDown(int key)
+void OptionsDialog::FormKeyDown(int key)
 {
     if (key != Qt::Key_F1)
         return;
@@ -391,7 +391,7 @@ void TForm2::FormKeyDown(int key)
     m_helpViewer->showTopic(helpFile, 8);
 }
 
-void TForm2::keyPressEvent(QKeyEvent *event)
+void OptionsDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
         m_butCancel->click();
@@ -401,7 +401,7 @@ void TForm2::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void TForm2::customEvent(QEvent *event)
+void OptionsDialog::customEvent(QEvent *event)
 {
     rethrowDeferredError(event);
     QDialog::customEvent(event);

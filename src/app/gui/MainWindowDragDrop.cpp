@@ -5,7 +5,7 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/FolderDragData.h"
 #include "app/gui/MenuTreeView.h"
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "editor/DropLogic.h"
 #include "menu/gui/MenuTreeModel.h"
 
@@ -48,9 +48,9 @@ void scrollOneLine(QTreeView *view, DragScroll scroll)
 
 } // namespace
 
-struct TForm1::DragDrop final : public QObject, public DropView
+struct MainWindow::DragDrop final : public QObject, public DropView
 {
-    explicit DragDrop(TForm1 &owner)
+    explicit DragDrop(MainWindow &owner)
         : form(owner)
         , logic(owner.m_tree, *this)
     {
@@ -59,7 +59,7 @@ struct TForm1::DragDrop final : public QObject, public DropView
 
     MessageBoxes &messageBoxes() override { return form.boxes(); }
     void showStatus(const std::string &text) override { form.showStatus(text); }
-    void tviewClick() override { form.tviewClick(); }
+    void showSelectedEntry() override { form.showSelectedEntry(); }
     void updateItemCount() override { form.updateItemCount(); }
 
     // A drag that leaves the tree (or is given up over it) gets a leave event and no drop.
@@ -92,29 +92,29 @@ struct TForm1::DragDrop final : public QObject, public DropView
         return DirEntry { form.m_dirListBox->entryText(row), form.m_dirListBox->entryPath(row) };
     }
 
-    TForm1 &form;
+    MainWindow &form;
     DropLogic logic;
 };
 
-TForm1::DragDrop &TForm1::dragDrop()
+MainWindow::DragDrop &MainWindow::dragDrop()
 {
     if (!m_dragDrop)
         m_dragDrop = std::make_shared<DragDrop>(*this);
     return *m_dragDrop;
 }
 
-MenuNode *TForm1::draggedNode()
+MenuNode *MainWindow::draggedNode()
 {
     return dragDrop().logic.draggedNode();
 }
 
-void TForm1::tviewStartDrag()
+void MainWindow::tviewStartDrag()
 {
     // The press that starts the drag has already made the node under the pointer current.
     dragDrop().logic.startDrag(m_model->node(m_tview->currentIndex()));
 }
 
-void TForm1::tviewDragOver(QDragMoveEvent *event)
+void MainWindow::tviewDragOver(QDragMoveEvent *event)
 {
     DragDrop &dnd = dragDrop();
     const DragSource source = dnd.sourceOf(event);
@@ -145,7 +145,7 @@ void TForm1::tviewDragOver(QDragMoveEvent *event)
     }
 }
 
-void TForm1::tviewDragDrop(QDropEvent *event)
+void MainWindow::tviewDragDrop(QDropEvent *event)
 {
     DragDrop &dnd = dragDrop();
     DropRequest request;
@@ -177,7 +177,7 @@ void TForm1::tviewDragDrop(QDropEvent *event)
         Qt::QueuedConnection);
 }
 
-void TForm1::DirListBoxMouseDown(const QPoint &pos)
+void MainWindow::DirListBoxMouseDown(const QPoint &pos)
 {
     const QModelIndex at = m_dirListBox->indexAt(pos);
     pressedDirEntry = at.isValid() ? at.row() : -1;
@@ -185,27 +185,27 @@ void TForm1::DirListBoxMouseDown(const QPoint &pos)
         m_dirListBox->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
 }
 
-void TForm1::SBut_AddClick()
+void MainWindow::SBut_AddClick()
 {
     dropMode = 0;
 }
 
-void TForm1::SBut_AddFirstClick()
+void MainWindow::SBut_AddFirstClick()
 {
     dropMode = 1;
 }
 
-void TForm1::SBut_AddChildClick()
+void MainWindow::SBut_AddChildClick()
 {
     dropMode = 2;
 }
 
-void TForm1::SBut_AddChildFirstClick()
+void MainWindow::SBut_AddChildFirstClick()
 {
     dropMode = 3;
 }
 
-void TForm1::SBut_InsertClick()
+void MainWindow::SBut_InsertClick()
 {
     dropMode = 4;
 }

@@ -18,8 +18,8 @@ class QPushButton;
 namespace torvex {
 
 class HelpViewer;
-class TForm1;
-class TWinXP;
+class MainWindow;
+class ThemeComponent;
 
 // The Options dialog: the tree's background and font colours, the drive types of the drive
 // button panel and the two confirmations, all kept in section form2 of torvex.ini. Created
@@ -27,7 +27,7 @@ class TWinXP;
 // main window. Colour choices act on the tree at once as a preview; OK writes everything and
 // applies it, Cancel (or Esc) reloads the file and applies that again; closing by the frame
 // does neither.
-class TForm2 : public QDialog
+class OptionsDialog : public QDialog
 {
     Q_OBJECT
 
@@ -36,10 +36,10 @@ public:
     using ColourChooser = std::function<std::optional<int32_t>(int32_t current)>;
 
     // The dialog of the main window `owner`, which also becomes its owner window.
-    explicit TForm2(TForm1 *owner);
+    explicit OptionsDialog(MainWindow *owner);
     // The dialog over any host (tests); `parent` is the window it stands over.
-    explicit TForm2(OptionsHost &host, QWidget *parent = nullptr);
-    ~TForm2() override;
+    explicit OptionsDialog(OptionsHost &host, QWidget *parent = nullptr);
+    ~OptionsDialog() override;
 
     // Reads form2 into the dialog and applies it to the main window: confirmDropOnCommand,
     // the tree's colours, then (between two waits of 200 ms, with " Showing selected
@@ -80,7 +80,7 @@ private:
 
     std::unique_ptr<OptionsHost> m_ownHost;
     OptionsHost &m_host;
-    TWinXP *m_winXP1 = nullptr;
+    ThemeComponent *m_winXP1 = nullptr;
     HelpViewer *m_helpViewer = nullptr;
     ColourChooser m_chooseColour;
     int32_t m_backgroundColour = clBtnFace;

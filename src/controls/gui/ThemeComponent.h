@@ -11,7 +11,7 @@ inline constexpr const char *winXPInstanceMessage = "Only one instance of TWinXP
 // The theming component that each window holds once as `WinXP1`. Qt gives the controls the
 // desktop's style by itself, so the component does nothing beyond checking at creation that
 // it sits on a window (a main window or a dialog) and is the only one there.
-class TWinXP : public QObject
+class ThemeComponent : public QObject
 {
     Q_OBJECT
 
@@ -19,7 +19,7 @@ public:
     // Throws TorvexError "Control parent must be a form!" when `owner` is no window (or
     // nullptr) and "Only one instance of TWinXP allowed on form" when the owner already holds
     // one; the owner then keeps what it had.
-    explicit TWinXP(QObject *owner);
+    explicit ThemeComponent(QObject *owner);
 };
 
 } // namespace torvex

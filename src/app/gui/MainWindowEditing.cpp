@@ -4,9 +4,9 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/StatusPanels.h"
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/UserInput.h"
-#include "controls/gui/VelDrivePanel.h"
+#include "controls/gui/DrivePanel.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "editor/MenuEditor.h"
@@ -60,9 +60,9 @@ bool isEditInput(QEvent::Type type)
 } // namespace
 
 // The editing logic together with its view of this window's widgets.
-struct TForm1::Editing final : public QObject, public EditorUi
+struct MainWindow::Editing final : public QObject, public EditorUi
 {
-    explicit Editing(TForm1 &owner)
+    explicit Editing(MainWindow &owner)
         : form(owner)
         , editor(owner.m_tree, *this, [view = owner.m_view](const std::string &path) {
             return view->directoryExists(path);
@@ -71,7 +71,7 @@ struct TForm1::Editing final : public QObject, public EditorUi
         // The file manager's own variable names its program folder, which depends on the file
         // being edited, so it is looked up when a search asks.
         editor.setVariables(fileManagerVariables(*owner.m_view, [&owner] {
-            return commanderPath(owner.m_view->registry(), owner.aktuelIniFil);
+            return commanderPath(owner.m_view->registry(), owner.currentIniFile);
         }));
         // Application-wide: the filter sees the edits' input and, during a search, all input.
         qApp->installEventFilter(this);
@@ -163,20 +163,20 @@ struct TForm1::Editing final : public QObject, public EditorUi
         return QObject::eventFilter(watched, event);
     }
 
-    TForm1 &form;
+    MainWindow &form;
     MenuEditor editor;
     // The last text the program put into each edit, as shown and as the core holds it.
     std::map<const QLineEdit *, std::pair<QString, std::string>> programTexts;
 };
 
-TForm1::Editing &TForm1::editing()
+MainWindow::Editing &MainWindow::editing()
 {
     if (!m_editing)
         m_editing = std::make_shared<Editing>(*this);
     return *m_editing;
 }
 
-void TForm1::mnuPopupPopup()
+void MainWindow::mnuPopupPopup()
 {
     const PopupEntries shown = popupEntries(m_tree);
     m_mnuPopupAddSubMenu->setVisible(shown.addSubMenu);
@@ -189,87 +189,87 @@ void TForm1::mnuPopupPopup()
     m_mnuPopupShowCommandFolder->setVisible(shown.showCommandFolder);
 }
 
-void TForm1::mnuPopupAddSubMenuClick()
+void MainWindow::mnuPopupAddSubMenuClick()
 {
     editing().editor.addSubMenu();
 }
 
-void TForm1::mnuPopUpAddSisterMenuClick()
+void MainWindow::mnuPopUpAddSisterMenuClick()
 {
     editing().editor.addSisterMenu();
 }
 
-void TForm1::mnuPopUpAddCopyClick()
+void MainWindow::mnuPopUpAddCopyClick()
 {
     editing().editor.addCopy();
 }
 
-void TForm1::mnuPopupDeleteSelectedMenuClick()
+void MainWindow::mnuPopupDeleteSelectedMenuClick()
 {
     editing().editor.deleteSelectedMenu();
 }
 
-void TForm1::mnuPopupAddMenuClick()
+void MainWindow::mnuPopupAddMenuClick()
 {
     editing().editor.addMenu();
 }
 
-void TForm1::deleteMenuTree(MenuNode *node)
+void MainWindow::deleteMenuTree(MenuNode *node)
 {
     editing().editor.deleteMenuTree(node);
 }
 
-void TForm1::tviewClick()
+void MainWindow::showSelectedEntry()
 {
-    editing().editor.tviewClick();
+    editing().editor.showSelectedEntry();
 }
 
-void TForm1::tviewMouseDown(Qt::MouseButton, const QPoint &)
+void MainWindow::tviewMouseDown(Qt::MouseButton, const QPoint &)
 {
     editing().editor.treePressed();
 }
 
-void TForm1::tviewKeyUp(int)
+void MainWindow::tviewKeyUp(int)
 {
-    editing().editor.tviewClick();
+    editing().editor.showSelectedEntry();
 }
 
-void TForm1::EditTitleChange()
+void MainWindow::EditTitleChange()
 {
     editing().editor.titleEdited(editing().textOf(m_editTitle));
 }
 
-void TForm1::EditCommandChange()
+void MainWindow::EditCommandChange()
 {
     editing().editor.commandEdited(editing().textOf(m_editCommand));
 }
 
-void TForm1::EditTargetPathChange()
+void MainWindow::EditTargetPathChange()
 {
     editing().editor.targetPathEdited(editing().textOf(m_editTargetPath));
 }
 
-void TForm1::AddFolderNameToTitleClick()
+void MainWindow::AddFolderNameToTitleClick()
 {
     editing().editor.titleFromFolder(m_dirListBox->directory());
 }
 
-void TForm1::ButAddPathToCommandClick()
+void MainWindow::ButAddPathToCommandClick()
 {
     editing().editor.commandFromFolder(m_dirListBox->directory());
 }
 
-void TForm1::ButAddPathToTargetPathClick()
+void MainWindow::ButAddPathToTargetPathClick()
 {
     editing().editor.targetPathFromFolder(m_dirListBox->directory());
 }
 
-void TForm1::DirListBoxChange()
+void MainWindow::DirListBoxChange()
 {
     editing().editor.openFolderChanged(m_dirListBox->directory());
 }
 
-void TForm1::SButShowFolderClick()
+void MainWindow::SButShowFolderClick()
 {
     // The Command edit may still hold the node a cancelled drop left in the panel.
     editing().editor.showSelectedBeforeEdit();
@@ -285,7 +285,7 @@ void TForm1::SButShowFolderClick()
     // The drive buttons follow the list onto another drive, so the button that is down
     // names the drive shown (and is the one stored at close). Its click finds the list
     // already on that drive and leaves the folder alone.
-    TVelDrivePanel *panel = velDrives();
+    DrivePanel *panel = velDrives();
     const char drive = m_dirListBox->drive();
     if (panel && drive != 0 && panel->model().isDriveShown(drive)
         && std::toupper(static_cast<unsigned char>(panel->drive()))
@@ -293,17 +293,17 @@ void TForm1::SButShowFolderClick()
         panel->setDrive(drive);
 }
 
-void TForm1::updateItemCount()
+void MainWindow::updateItemCount()
 {
     editing().editor.updateItemCount();
 }
 
-void TForm1::SButFindMenusWithNonexistentPathsClick()
+void MainWindow::SButFindMenusWithNonexistentPathsClick()
 {
     editing().editor.findBrokenPaths();
 }
 
-void TForm1::SButFindEmptyCommandsClick()
+void MainWindow::SButFindEmptyCommandsClick()
 {
     editing().editor.findEmptyCommands();
 }

@@ -1,4 +1,4 @@
-#include "controls/gui/VelDrivePanel.h"
+#include "controls/gui/DrivePanel.h"
 
 #include "controls/gui/DeferredError.h"
 
@@ -78,7 +78,7 @@ QIcon driveIcon(DriveIcon icon)
     return QIcon(pixmap);
 }
 
-TVelDrivePanel::TVelDrivePanel(const DriveSource &drives, QWidget *parent)
+DrivePanel::DrivePanel(const DriveSource &drives, QWidget *parent)
     : QFrame(parent)
     , m_model(drives)
 {
@@ -96,7 +96,7 @@ TVelDrivePanel::TVelDrivePanel(const DriveSource &drives, QWidget *parent)
     applySize();
 }
 
-QToolButton *TVelDrivePanel::button(char letter) const
+QToolButton *DrivePanel::button(char letter) const
 {
     for (QToolButton *b : m_buttons) {
         if (b->property("drive").toInt() == letter)
@@ -105,7 +105,7 @@ QToolButton *TVelDrivePanel::button(char letter) const
     return nullptr;
 }
 
-void TVelDrivePanel::remakeButtons()
+void DrivePanel::remakeButtons()
 {
     // Later deletion: the rebuild may run inside one of these buttons' own click.
     for (QToolButton *b : m_buttons) {
@@ -146,14 +146,14 @@ void TVelDrivePanel::remakeButtons()
     update();
 }
 
-void TVelDrivePanel::syncDownStates()
+void DrivePanel::syncDownStates()
 {
     const std::vector<DriveButton> &made = m_model.buttons();
     for (std::size_t i = 0; i < made.size() && i < m_buttons.size(); ++i)
         m_buttons[i]->setChecked(made[i].isDown);
 }
 
-void TVelDrivePanel::applySize()
+void DrivePanel::applySize()
 {
     // The panel's own docking is its parent's layout; AutoSize fixes the cross size.
     if (!m_model.autoSize())
@@ -172,7 +172,7 @@ void TVelDrivePanel::applySize()
     }
 }
 
-void TVelDrivePanel::onButtonClicked(std::size_t index)
+void DrivePanel::onButtonClicked(std::size_t index)
 {
     // Qt has toggled the button already; the model decides what stays down.
     try {
@@ -183,13 +183,13 @@ void TVelDrivePanel::onButtonClicked(std::size_t index)
     }
 }
 
-void TVelDrivePanel::resizeEvent(QResizeEvent *event)
+void DrivePanel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
     m_model.setSize(event->size().width(), event->size().height());
 }
 
-void TVelDrivePanel::customEvent(QEvent *event)
+void DrivePanel::customEvent(QEvent *event)
 {
     rethrowDeferredError(event);
     QFrame::customEvent(event);

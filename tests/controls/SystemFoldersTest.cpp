@@ -1,4 +1,4 @@
-#include "controls/TamSystemPath.h"
+#include "controls/SystemFolders.h"
 
 #include "platform/RegistryError.h"
 #include "platform/WindowsView.h"
@@ -75,9 +75,9 @@ public:
     }
 };
 
-const SystemFolders kFolders { "C:\\windows", "C:\\windows\\system32", "C:\\windows\\temp\\" };
+const OsFolders kFolders { "C:\\windows", "C:\\windows\\system32", "C:\\windows\\temp\\" };
 
-TEST(TamSystemPath, ReadsTheShellFoldersAndThenTheCurrentVersionKeyInOrder)
+TEST(SystemFolders, ReadsTheShellFoldersAndThenTheCurrentVersionKeyInOrder)
 {
     RecordingRegistry registry;
     registry.strings = { { "DeskTop", "%HOME%\\Desktop" },
@@ -85,7 +85,7 @@ TEST(TamSystemPath, ReadsTheShellFoldersAndThenTheCurrentVersionKeyInOrder)
         { "Content", "c" },
         { "ProgramFilesPath", "%OTHER%\\%HOME%" },
         { "WallPaperDir", "w" } };
-    TTamSystemPath tam(registry, kEnvironment, kFolders);
+    SystemFolders tam(registry, kEnvironment, kFolders);
     const std::vector<std::string> order = {
         "AppData",
         "Cache",
@@ -129,12 +129,12 @@ TEST(TamSystemPath, ReadsTheShellFoldersAndThenTheCurrentVersionKeyInOrder)
     EXPECT_EQ(tam.ComponentVersion(), "4.00.00.00");
 }
 
-TEST(TamSystemPath, AMissingShellKeyOrRefusedFullAccessEmptiesOnlyItsGroup)
+TEST(SystemFolders, AMissingShellKeyOrRefusedFullAccessEmptiesOnlyItsGroup)
 {
     RecordingRegistry registry;
     registry.strings = { { "DeskTop", "d" }, { "SystemRoot", "C:\\windows" } };
     registry.hasShellFolders = false;
-    TTamSystemPath withoutShell(registry, kEnvironment, kFolders);
+    SystemFolders withoutShell(registry, kEnvironment, kFolders);
     EXPECT_EQ(withoutShell.DeskTop(), "");
     EXPECT_EQ(withoutShell.SystemRoot(), "C:\\windows");
     EXPECT_EQ(withoutShell.Windows(), "C:\\windows");
@@ -142,17 +142,17 @@ TEST(TamSystemPath, AMissingShellKeyOrRefusedFullAccessEmptiesOnlyItsGroup)
 
     registry.hasShellFolders = true;
     registry.refuseFullAccess = true;
-    TTamSystemPath refused(registry, kEnvironment, kFolders);
+    SystemFolders refused(registry, kEnvironment, kFolders);
     EXPECT_EQ(refused.DeskTop(), "d");
     EXPECT_EQ(refused.SystemRoot(), "");
 }
 
-TEST(TamSystemPath, ATypeErrorStopsTheCreation)
+TEST(SystemFolders, ATypeErrorStopsTheCreation)
 {
     RecordingRegistry registry;
     registry.badTypes = { "Fonts" };
     try {
-        TTamSystemPath tam(registry, kEnvironment, kFolders);
+        SystemFolders tam(registry, kEnvironment, kFolders);
         FAIL() << "created despite a non-string value";
     } catch (const RegistryError &error) {
         EXPECT_STREQ(error.what(), "Invalid data type for 'Fonts'");
@@ -160,22 +160,22 @@ TEST(TamSystemPath, ATypeErrorStopsTheCreation)
     EXPECT_EQ(registry.reads.back(), "Fonts");
 }
 
-TEST(TamSystemPath, WritesAreIgnored)
+TEST(SystemFolders, WritesAreIgnored)
 {
     RecordingRegistry registry;
-    TTamSystemPath tam(registry, kEnvironment, kFolders);
-    tam.setProperty(TamProperty::Windows, "D:\\elsewhere");
-    tam.setProperty(TamProperty::ComponentVersion, "5");
+    SystemFolders tam(registry, kEnvironment, kFolders);
+    tam.setProperty(FolderProperty::Windows, "D:\\elsewhere");
+    tam.setProperty(FolderProperty::ComponentVersion, "5");
     EXPECT_EQ(tam.Windows(), "C:\\windows");
     EXPECT_EQ(tam.ComponentVersion(), "4.00.00.00");
 }
 
-TEST(TamSystemPath, OverAPrefixWrittenByWine)
+TEST(SystemFolders, OverAPrefixWrittenByWine)
 {
     test::SyntheticPrefix wine;
     std::filesystem::copy_file(TORVEX_DATA_DIR "/wine/user.reg", wine.path() / "user.reg");
     std::filesystem::copy_file(TORVEX_DATA_DIR "/wine/system.reg", wine.path() / "system.reg");
-    TTamSystemPath tam(WindowsView::forPrefix(wine.prefix(), { { "USER", "root" } }));
+    SystemFolders tam(WindowsView::forPrefix(wine.prefix(), { { "USER", "root" } }));
     EXPECT_EQ(tam.Windows(), "C:\\windows");
     EXPECT_EQ(tam.System(), "C:\\windows\\system32");
     EXPECT_EQ(tam.Temp(), "C:\\users\\root\\Temp\\");
@@ -188,14 +188,14 @@ TEST(TamSystemPath, OverAPrefixWrittenByWine)
     EXPECT_EQ(tam.LocalSettings(), "");
 }
 
-TEST(TamSystemPath, OnA64BitPrefixTheCurrentVersionKeyMayLieUnderWow6432Node)
+TEST(SystemFolders, OnA64BitPrefixTheCurrentVersionKeyMayLieUnderWow6432Node)
 {
     test::SyntheticPrefix wine;
     wine.write("system.reg",
         "WINE REGISTRY Version 2\n\n#arch=win64\n\n"
         "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion] 1700000000\n"
         "\"ProgramFilesPath\"=\"C:\\\\Program Files (x86)\"\n\"SystemRoot\"=\"C:\\\\windows\"\n");
-    TTamSystemPath tam(WindowsView::forPrefix(wine.prefix(), {}));
+    SystemFolders tam(WindowsView::forPrefix(wine.prefix(), {}));
     EXPECT_EQ(tam.ProgramFiles(), "C:\\Program Files (x86)");
     EXPECT_EQ(tam.SystemRoot(), "C:\\windows");
 }

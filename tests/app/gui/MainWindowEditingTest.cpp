@@ -3,8 +3,8 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/MenuTreeView.h"
-#include "app/gui/TForm1.h"
-#include "controls/gui/VelDrivePanel.h"
+#include "app/gui/MainWindow.h"
+#include "controls/gui/DrivePanel.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
@@ -34,10 +34,10 @@ namespace {
 using test::find;
 using test::outline;
 
-class TForm1EditingTest : public test::PrefixWindowFixture
+class MainWindowEditingTest : public test::PrefixWindowFixture
 {
 protected:
-    TForm1EditingTest()
+    MainWindowEditingTest()
     {
         prefix.makeFolder("drive_c/Data");
         prefix.makeFolder("drive_c/Program Files/Tools");
@@ -71,7 +71,7 @@ protected:
     QLineEdit *editTargetPath = nullptr;
 };
 
-TEST_F(TForm1EditingTest, TreeKeysRunTheContextMenuCommands)
+TEST_F(MainWindowEditingTest, TreeKeysRunTheContextMenuCommands)
 {
     load("A|cd a\nB|cd b|tb\nC\n");
     clickNode("A");
@@ -105,7 +105,7 @@ TEST_F(TForm1EditingTest, TreeKeysRunTheContextMenuCommands)
     EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\n  New\nNew\n");
 }
 
-TEST_F(TForm1EditingTest, KeysInAnEditDoNotRunTreeCommands)
+TEST_F(MainWindowEditingTest, KeysInAnEditDoNotRunTreeCommands)
 {
     load("A\nB\n");
     editTitle->setFocus();
@@ -114,7 +114,7 @@ TEST_F(TForm1EditingTest, KeysInAnEditDoNotRunTreeCommands)
     EXPECT_EQ(form->tree().count(), 2u);
 }
 
-TEST_F(TForm1EditingTest, PopupShowsAddMenuOnlyForAnEmptyTree)
+TEST_F(MainWindowEditingTest, PopupShowsAddMenuOnlyForAnEmptyTree)
 {
     auto shown = [this](const char *name) {
         return widget<QAction>(name)->isVisible();
@@ -144,7 +144,7 @@ TEST_F(TForm1EditingTest, PopupShowsAddMenuOnlyForAnEmptyTree)
     EXPECT_EQ(editTitle->text(), QStringLiteral("New"));
 }
 
-TEST_F(TForm1EditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
+TEST_F(MainWindowEditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
 {
     load("A|cd a\nS\n  K\n");
     MenuNode *a = find(form->tree(), "A");
@@ -157,7 +157,7 @@ TEST_F(TForm1EditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
     editCommand->setFocus();
     QTest::keyClick(editCommand, Qt::Key_End);
     QTest::keyClicks(editCommand, QStringLiteral("\\x"));
-    EXPECT_EQ(a->data().Command, "cd a\\x");
+    EXPECT_EQ(a->data().command, "cd a\\x");
 
     clickNode("S");
     EXPECT_FALSE(editCommand->isEnabled());
@@ -166,7 +166,7 @@ TEST_F(TForm1EditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
     EXPECT_TRUE(widget<QPushButton>("AddFolderNameToTitle")->isEnabled());
 }
 
-TEST_F(TForm1EditingTest, PastedLineBreaksAndControlCharactersBecomeBlanks)
+TEST_F(MainWindowEditingTest, PastedLineBreaksAndControlCharactersBecomeBlanks)
 {
     load("A|cd a|ta\n");
     clickNode("A");
@@ -175,17 +175,17 @@ TEST_F(TForm1EditingTest, PastedLineBreaksAndControlCharactersBecomeBlanks)
     editTargetPath->selectAll();
     QTest::keyClick(editTargetPath, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(editTargetPath->text(), QStringLiteral("C:\\One C:\\Two C:\\Three "));
-    EXPECT_EQ(find(form->tree(), "A")->data().TargetPath, "C:\\One C:\\Two C:\\Three ");
+    EXPECT_EQ(find(form->tree(), "A")->data().targetPath, "C:\\One C:\\Two C:\\Three ");
 
     QGuiApplication::clipboard()->setText(
         QString::fromStdU16String(std::u16string(u"x\0y\u0007z\u2028w\u0085", 8)));
     editCommand->setFocus();
     QTest::keyClick(editCommand, Qt::Key_End);
     QTest::keyClick(editCommand, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(find(form->tree(), "A")->data().Command, "cd ax y z w ");
+    EXPECT_EQ(find(form->tree(), "A")->data().command, "cd ax y z w ");
     // Typing goes on where the paste ended.
     QTest::keyClicks(editCommand, QStringLiteral("!"));
-    EXPECT_EQ(find(form->tree(), "A")->data().Command, "cd ax y z w !");
+    EXPECT_EQ(find(form->tree(), "A")->data().command, "cd ax y z w !");
 
     QGuiApplication::clipboard()->setText(QStringLiteral("Two\nLines"));
     editTitle->setFocus();
@@ -194,7 +194,7 @@ TEST_F(TForm1EditingTest, PastedLineBreaksAndControlCharactersBecomeBlanks)
     EXPECT_EQ(find(form->tree(), "Two Lines"), form->tree().first());
 }
 
-TEST_F(TForm1EditingTest, AControlCharacterReadFromTheFileStaysUntilTheUserEditsTheEntry)
+TEST_F(MainWindowEditingTest, AControlCharacterReadFromTheFileStaysUntilTheUserEditsTheEntry)
 {
     load("A|cd a\n");
     MenuNode *a = find(form->tree(), "A");
@@ -203,16 +203,16 @@ TEST_F(TForm1EditingTest, AControlCharacterReadFromTheFileStaysUntilTheUserEdits
     clickNode("Tab\there");
     EXPECT_EQ(editTitle->text(), QStringLiteral("Tab\there"));
     EXPECT_EQ(a->title(), "Tab\there");
-    EXPECT_EQ(a->data().Command, "cd \x01x");
+    EXPECT_EQ(a->data().command, "cd \x01x");
 
     editTitle->setFocus();
     QTest::keyClick(editTitle, Qt::Key_End);
     QTest::keyClicks(editTitle, QStringLiteral("!"));
     EXPECT_EQ(a->title(), "Tab here!");
-    EXPECT_EQ(a->data().Command, "cd \x01x") << "an edit changes only its own value";
+    EXPECT_EQ(a->data().command, "cd \x01x") << "an edit changes only its own value";
 }
 
-TEST_F(TForm1EditingTest, TypingAfterTheSelectionMovedGoesIntoTheNodeShown)
+TEST_F(MainWindowEditingTest, TypingAfterTheSelectionMovedGoesIntoTheNodeShown)
 {
     load("A|cd a\nB|cd b\n");
     clickNode("A");
@@ -225,7 +225,7 @@ TEST_F(TForm1EditingTest, TypingAfterTheSelectionMovedGoesIntoTheNodeShown)
     EXPECT_EQ(editCommand->text(), QStringLiteral("cd b"));
 }
 
-TEST_F(TForm1EditingTest, FunctionKeysFillTheEditorFromTheOpenFolder)
+TEST_F(MainWindowEditingTest, FunctionKeysFillTheEditorFromTheOpenFolder)
 {
     load("A|cd a\nS\n  K\n");
     form->dirListBox()->setDirectory("C:\\Program Files\\Tools");
@@ -242,9 +242,9 @@ TEST_F(TForm1EditingTest, FunctionKeysFillTheEditorFromTheOpenFolder)
     // F6 also acts for a submenu, whose Command edit is disabled.
     clickNode("S");
     QTest::mouseClick(widget<QPushButton>("ButAddPathToCommand"), Qt::LeftButton);
-    EXPECT_EQ(find(form->tree(), "S")->data().Command, "");
+    EXPECT_EQ(find(form->tree(), "S")->data().command, "");
     treeKey(Qt::Key_F6);
-    EXPECT_EQ(find(form->tree(), "S")->data().Command, "cd C:\\Program Files\\Tools");
+    EXPECT_EQ(find(form->tree(), "S")->data().command, "cd C:\\Program Files\\Tools");
 
     form->dirListBox()->setDirectory("C:\\");
     EXPECT_EQ(widget<QPushButton>("AddFolderNameToTitle")->toolTip(),
@@ -253,7 +253,7 @@ TEST_F(TForm1EditingTest, FunctionKeysFillTheEditorFromTheOpenFolder)
     EXPECT_EQ(find(form->tree(), "S")->title(), "S");
 }
 
-TEST_F(TForm1EditingTest, EditsFilledByTheProgramShowTheBeginningOfTheirText)
+TEST_F(MainWindowEditingTest, EditsFilledByTheProgramShowTheBeginningOfTheirText)
 {
     load("A|cd C:\\Program Files\\Tools\\Very\\Long|cd D:\\Target\nB\n");
     clickNode("B");
@@ -272,10 +272,10 @@ TEST_F(TForm1EditingTest, EditsFilledByTheProgramShowTheBeginningOfTheirText)
     QTest::keyClick(editTitle, Qt::Key_End);
     QTest::keyClicks(editTitle, QStringLiteral("x"));
     EXPECT_EQ(editTitle->cursorPosition(), 2);
-    EXPECT_EQ(find(form->tree(), "Ax")->data().Command, "cd C:\\Program Files\\Tools");
+    EXPECT_EQ(find(form->tree(), "Ax")->data().command, "cd C:\\Program Files\\Tools");
 }
 
-TEST_F(TForm1EditingTest, ShowCommandFolderOpensTheCommandsFolder)
+TEST_F(MainWindowEditingTest, ShowCommandFolderOpensTheCommandsFolder)
 {
     load("A|CD  c:\\data  \nB|notepad.exe\n");
     widget<QToolButton>("SButShowFolder")->click();
@@ -296,7 +296,7 @@ TEST_F(TForm1EditingTest, ShowCommandFolderOpensTheCommandsFolder)
     EXPECT_EQ(form->dirListBox()->directory(), "C:\\Program Files\\Tools");
 }
 
-TEST_F(TForm1EditingTest, TheCountWarnsAtTwoHundred)
+TEST_F(MainWindowEditingTest, TheCountWarnsAtTwoHundred)
 {
     std::string items;
     for (int i = 0; i < 199; ++i)
@@ -314,7 +314,7 @@ TEST_F(TForm1EditingTest, TheCountWarnsAtTwoHundred)
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
-TEST_F(TForm1EditingTest, SearchesSelectTheHitOrSayWhereTheyStarted)
+TEST_F(MainWindowEditingTest, SearchesSelectTheHitOrSayWhereTheyStarted)
 {
     load("N1|cd C:\\Data\nN2|cd C:\\Gone\nN3|cd c:\\data\nN4\nN5|cd C:\\Data\n"
          "N6|cd C:\\Data\nN7|cd C:\\Data\nN8|cd C:\\Data\nN9|cd C:\\Data\nN10|cd C:\\Data\n");
@@ -338,7 +338,7 @@ TEST_F(TForm1EditingTest, SearchesSelectTheHitOrSayWhereTheyStarted)
     EXPECT_EQ(status(0), QStringLiteral(" 3"));
 }
 
-TEST_F(TForm1EditingTest, InputWaitingDuringASearchIsDropped)
+TEST_F(MainWindowEditingTest, InputWaitingDuringASearchIsDropped)
 {
     load("N1|cd C:\\Data\nN2|cd C:\\Data\nN3|cd C:\\Data\n");
     editTitle->setFocus();
@@ -363,7 +363,7 @@ TEST_F(ShowFolderDriveTest, TheDriveButtonsFollowTheListOntoAnotherDrive)
     prefix.linkDrive('d', "../drive_d");
     startWindow("C:\\");
     load("P|cd D:\\Photos\\2024\n");
-    auto *panel = widget<TVelDrivePanel>("VelDrives");
+    auto *panel = widget<DrivePanel>("VelDrives");
     ASSERT_EQ(panel->drive(), 'C');
 
     widget<QToolButton>("SButShowFolder")->click();
@@ -375,8 +375,8 @@ TEST_F(ShowFolderDriveTest, ADriveThatCannotBeReadIsReportedAndItsButtonGoesBack
 {
     prefix.linkDrive('e', prefix.path() / "gone");
     startWindow("C:\\");
-    auto *panel = widget<TVelDrivePanel>("VelDrives");
-    panel->setDriveTypes({ TVelDriveType::drtFixed, TVelDriveType::drtUnavailable });
+    auto *panel = widget<DrivePanel>("VelDrives");
+    panel->setDriveTypes({ DriveType::drtFixed, DriveType::drtUnavailable });
     ASSERT_TRUE(panel->model().isDriveShown('E'));
 
     panel->setDrive('E');

@@ -1,6 +1,6 @@
 // The main window's File commands, closing and error handler, driven through the window.
 
-#include "app/gui/TForm1.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "menu/RecoveryCopy.h"
 #include "platform/WindowsView.h"
@@ -62,23 +62,23 @@ std::string utf16(std::u16string_view text, bool bigEndian = false)
     return bytes;
 }
 
-class TForm1FilesTest : public ::testing::Test
+class MainWindowFilesTest : public ::testing::Test
 {
 protected:
     TempDir dir;
     LogWatchingBoxes boxes;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
 
     // Starts the main window with `candidate` as the only file found ("" for none), and
     // recovery copies in `recoveryFolder` ("" for none).
     void start(const std::string &candidate, const std::filesystem::path &recoveryFolder = {})
     {
-        TForm1Environment environment =
+        MainWindowEnvironment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
         environment.candidates = test::foundFiles({ candidate });
         environment.recoveryFolder = recoveryFolder;
         boxes.logPath = dir.file("torvex.log");
-        form = std::make_unique<TForm1>(std::move(environment));
+        form = std::make_unique<MainWindow>(std::move(environment));
     }
 
     QAction *action(const char *name) const { return test::findWidget<QAction>(*form, name); }
@@ -91,7 +91,7 @@ protected:
     }
 };
 
-TEST_F(TForm1FilesTest, FailureInAHandlerIsShownOnceThenLoggedOnceAndMenusComeBack)
+TEST_F(MainWindowFilesTest, FailureInAHandlerIsShownOnceThenLoggedOnceAndMenusComeBack)
 {
     start("");
     auto *control = new FailingControl(form.get());
@@ -115,18 +115,18 @@ TEST_F(TForm1FilesTest, FailureInAHandlerIsShownOnceThenLoggedOnceAndMenusComeBa
     EXPECT_TRUE(menusEnabled());
 }
 
-TEST_F(TForm1FilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
+TEST_F(MainWindowFilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
 {
     test::SyntheticPrefix prefix;
     prefix.writeUserHive(
         "[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n\"InstallDir\"=dword:00000001\n");
-    TForm1Environment environment;
+    MainWindowEnvironment environment;
     environment.view =
         std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
     environment.folders = ProgramFolders::besideExecutable(dir.path().string());
     environment.messageBoxes = &boxes;
     boxes.logPath = dir.file("torvex.log");
-    form = std::make_unique<TForm1>(std::move(environment));
+    form = std::make_unique<MainWindow>(std::move(environment));
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().text, "Invalid data type for 'InstallDir'");
@@ -135,7 +135,7 @@ TEST_F(TForm1FilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
     EXPECT_TRUE(menusEnabled());
 }
 
-TEST_F(TForm1FilesTest, CommandsAndMenusOfTheMainWindowReportAsTForm1)
+TEST_F(MainWindowFilesTest, CommandsAndMenusOfTheMainWindowReportAsTForm1)
 {
     start("");
     EXPECT_EQ(TorvexApplication::senderClassName(action("mnuFileOpen")), "TForm1");
@@ -147,7 +147,7 @@ TEST_F(TForm1FilesTest, CommandsAndMenusOfTheMainWindowReportAsTForm1)
         "TForm1");
 }
 
-TEST_F(TForm1FilesTest, CloseButtonSavesLikeExitAndSave)
+TEST_F(MainWindowFilesTest, CloseButtonSavesLikeExitAndSave)
 {
     const std::string path = dir.write("wincmd.ini", wincmd);
     start(path);
@@ -159,7 +159,7 @@ TEST_F(TForm1FilesTest, CloseButtonSavesLikeExitAndSave)
         "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\nmenu1=Start\r\ncmd1=cd c:\\\r\n");
 }
 
-TEST_F(TForm1FilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNothing)
+TEST_F(MainWindowFilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNothing)
 {
     const std::string path = dir.write(
         "wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n");
@@ -178,13 +178,13 @@ TEST_F(TForm1FilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNothin
 
     // A close request waiting while the reader fills the tree would save half a menu.
     QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
-    EXPECT_TRUE(form->loadData(path));
+    EXPECT_TRUE(form->loadMenu(path));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
     EXPECT_TRUE(form->close()) << "closing works again once the load is done";
 }
 
-TEST_F(TForm1FilesTest, ClosingWithNodesButNoFileKeepsTheWindowOpen)
+TEST_F(MainWindowFilesTest, ClosingWithNodesButNoFileKeepsTheWindowOpen)
 {
     start("");
     test::buildTree(form->tree(), "New");
@@ -198,7 +198,7 @@ TEST_F(TForm1FilesTest, ClosingWithNodesButNoFileKeepsTheWindowOpen)
     EXPECT_FALSE(form->isVisible());
 }
 
-TEST_F(TForm1FilesTest, ExitWithoutSavingKeepsTheFileAsItWas)
+TEST_F(MainWindowFilesTest, ExitWithoutSavingKeepsTheFileAsItWas)
 {
     const std::string path = dir.write("wincmd.ini", wincmd);
     start(path);
@@ -209,7 +209,7 @@ TEST_F(TForm1FilesTest, ExitWithoutSavingKeepsTheFileAsItWas)
     EXPECT_EQ(readFile(path), wincmd);
 }
 
-TEST_F(TForm1FilesTest, AFileItCannotReadIsReportedAndTheWindowStaysUsable)
+TEST_F(MainWindowFilesTest, AFileItCannotReadIsReportedAndTheWindowStaysUsable)
 {
     const std::string bytes = utf16(u"[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n", true);
     const std::string path = dir.write("wincmd.ini", bytes);
@@ -229,7 +229,7 @@ TEST_F(TForm1FilesTest, AFileItCannotReadIsReportedAndTheWindowStaysUsable)
 
 // Texts the user did not touch are saved as they were read, also where they are no valid
 // text: shown in the editor, they must not come back as replacement characters.
-class UntouchedTexts : public TForm1FilesTest
+class UntouchedTexts : public MainWindowFilesTest
 {
 protected:
     // Loads the file, saves it and gives its bytes then.
@@ -263,7 +263,7 @@ TEST_F(UntouchedTexts, BytesOfAUtf8FileThatAreNoUtf8Stay)
     EXPECT_EQ(loadAndSave("\xEF\xBB\xBF" + menu + other), "\xEF\xBB\xBF" + other + menu);
 }
 
-TEST_F(TForm1FilesTest, StartUpSaysWhereAnUnfinishedSaveKeptTheEarlierContent)
+TEST_F(MainWindowFilesTest, StartUpSaysWhereAnUnfinishedSaveKeptTheEarlierContent)
 {
     TempDir state;
     const std::string path = dir.write("wincmd.ini", wincmd);
@@ -278,7 +278,7 @@ TEST_F(TForm1FilesTest, StartUpSaysWhereAnUnfinishedSaveKeptTheEarlierContent)
     EXPECT_TRUE(std::filesystem::exists(copy)) << "the copy is the user's to put back or remove";
 }
 
-TEST_F(TForm1FilesTest, SaveOfAReadOnlyFileShowsAndLogsTheCause)
+TEST_F(MainWindowFilesTest, SaveOfAReadOnlyFileShowsAndLogsTheCause)
 {
     const std::string path = dir.write("wincmd.ini", wincmd);
     const test::FileFlagLock lock(path, test::FileFlagLock::Immutable);

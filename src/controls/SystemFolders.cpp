@@ -1,4 +1,4 @@
-#include "controls/TamSystemPath.h"
+#include "controls/SystemFolders.h"
 
 #include "platform/RegistryView.h"
 #include "platform/WindowsView.h"
@@ -13,46 +13,46 @@ constexpr std::string_view kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr std::string_view kCurrentVersionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
 
-using Source = std::pair<std::string_view, TamProperty>;
+using Source = std::pair<std::string_view, FolderProperty>;
 
 // The shell folder values, in the order they are read.
 constexpr std::array<Source, 20> kShellFolders = { {
-    { "AppData", TamProperty::AppData },
-    { "Cache", TamProperty::Cache },
-    { "Cookies", TamProperty::Cookies },
-    { "DeskTop", TamProperty::DeskTop },
-    { "Favorites", TamProperty::Favorites },
-    { "Fonts", TamProperty::Fonts },
-    { "History", TamProperty::History },
-    { "NetHood", TamProperty::NetHood },
-    { "Personal", TamProperty::Personal },
-    { "PrintHood", TamProperty::PrintHood },
-    { "Programs", TamProperty::Programs },
-    { "Recent", TamProperty::Recent },
-    { "SendTo", TamProperty::SendTo },
-    { "Start Menu", TamProperty::StartMenu },
-    { "StartUp", TamProperty::StartUp },
-    { "Templates", TamProperty::Templates },
-    { "My Pictures", TamProperty::MyPictures },
-    { "Local Settings", TamProperty::LocalSettings },
-    { "Local AppData", TamProperty::LocalAppData },
-    { "Content", TamProperty::Content },
+    { "AppData", FolderProperty::AppData },
+    { "Cache", FolderProperty::Cache },
+    { "Cookies", FolderProperty::Cookies },
+    { "DeskTop", FolderProperty::DeskTop },
+    { "Favorites", FolderProperty::Favorites },
+    { "Fonts", FolderProperty::Fonts },
+    { "History", FolderProperty::History },
+    { "NetHood", FolderProperty::NetHood },
+    { "Personal", FolderProperty::Personal },
+    { "PrintHood", FolderProperty::PrintHood },
+    { "Programs", FolderProperty::Programs },
+    { "Recent", FolderProperty::Recent },
+    { "SendTo", FolderProperty::SendTo },
+    { "Start Menu", FolderProperty::StartMenu },
+    { "StartUp", FolderProperty::StartUp },
+    { "Templates", FolderProperty::Templates },
+    { "My Pictures", FolderProperty::MyPictures },
+    { "Local Settings", FolderProperty::LocalSettings },
+    { "Local AppData", FolderProperty::LocalAppData },
+    { "Content", FolderProperty::Content },
 } };
 
 // The current-version values, in the order they are read.
 constexpr std::array<Source, 8> kCurrentVersion = { {
-    { "CommonFilesDir", TamProperty::CommonFiles },
-    { "ConfigPath", TamProperty::Config },
-    { "DevicePath", TamProperty::Device },
-    { "MediaPath", TamProperty::Media },
-    { "OtherDevicePath", TamProperty::OtherDevice },
-    { "ProgramFilesPath", TamProperty::ProgramFiles },
-    { "SystemRoot", TamProperty::SystemRoot },
-    { "WallPaperDir", TamProperty::WallPaper },
+    { "CommonFilesDir", FolderProperty::CommonFiles },
+    { "ConfigPath", FolderProperty::Config },
+    { "DevicePath", FolderProperty::Device },
+    { "MediaPath", FolderProperty::Media },
+    { "OtherDevicePath", FolderProperty::OtherDevice },
+    { "ProgramFilesPath", FolderProperty::ProgramFiles },
+    { "SystemRoot", FolderProperty::SystemRoot },
+    { "WallPaperDir", FolderProperty::WallPaper },
 } };
 
 template <std::size_t N>
-void readGroup(std::array<std::string, kTamPropertyCount> &values,
+void readGroup(std::array<std::string, kFolderPropertyCount> &values,
     const RegistryView &registry,
     RegistryRoot root,
     std::string_view key,
@@ -91,13 +91,13 @@ std::string expandOneReference(std::string_view text, const EnvironmentLookup &e
     return std::string(text.substr(0, opening - 1)) + *value + std::string(text.substr(closing));
 }
 
-TTamSystemPath::TTamSystemPath(const RegistryView &registry,
+SystemFolders::SystemFolders(const RegistryView &registry,
     const EnvironmentLookup &environment,
-    const SystemFolders &folders)
+    const OsFolders &folders)
 {
-    m_values[static_cast<std::size_t>(TamProperty::Windows)] = folders.windows;
-    m_values[static_cast<std::size_t>(TamProperty::System)] = folders.system;
-    m_values[static_cast<std::size_t>(TamProperty::Temp)] = folders.temp;
+    m_values[static_cast<std::size_t>(FolderProperty::Windows)] = folders.windows;
+    m_values[static_cast<std::size_t>(FolderProperty::System)] = folders.system;
+    m_values[static_cast<std::size_t>(FolderProperty::Temp)] = folders.temp;
     readGroup(m_values,
         registry,
         RegistryRoot::CurrentUser,
@@ -110,24 +110,24 @@ TTamSystemPath::TTamSystemPath(const RegistryView &registry,
         kCurrentVersionKey,
         kCurrentVersion,
         environment);
-    m_values[static_cast<std::size_t>(TamProperty::ComponentVersion)] = "4.00.00.00";
+    m_values[static_cast<std::size_t>(FolderProperty::ComponentVersion)] = "4.00.00.00";
 }
 
-TTamSystemPath::TTamSystemPath(const WindowsView &view)
-    : TTamSystemPath(
+SystemFolders::SystemFolders(const WindowsView &view)
+    : SystemFolders(
         view.registry(),
         [&view](std::string_view name) {
             return view.environment().value(name);
         },
-        SystemFolders { view.windowsFolder(), view.systemFolder(), view.tempFolder() })
+        OsFolders { view.windowsFolder(), view.systemFolder(), view.tempFolder() })
 { }
 
-const std::string &TTamSystemPath::property(TamProperty which) const
+const std::string &SystemFolders::property(FolderProperty which) const
 {
     return m_values.at(static_cast<std::size_t>(which));
 }
 
-void TTamSystemPath::setProperty(TamProperty, std::string_view)
+void SystemFolders::setProperty(FolderProperty, std::string_view)
 {
     // Every property is read-only; the shared write accepts a value and drops it.
 }

@@ -1,7 +1,7 @@
 // The drive button panel as a widget: its buttons follow the panel's logic and real mouse
 // clicks latch them and raise the click event.
 
-#include "controls/gui/VelDrivePanel.h"
+#include "controls/gui/DrivePanel.h"
 
 #include "support/FakeDriveSource.h"
 
@@ -15,10 +15,10 @@
 namespace torvex {
 namespace {
 
-class VelDrivePanelTest : public ::testing::Test
+class DrivePanelTest : public ::testing::Test
 {
 protected:
-    VelDrivePanelTest()
+    DrivePanelTest()
     {
         drives.types = { { 'C', DriveTypeCode::Fixed },
             { 'D', DriveTypeCode::Fixed },
@@ -26,10 +26,10 @@ protected:
             { 'N', DriveTypeCode::Remote } };
         drives.names = { { 'C', "System (C:)" }, { 'D', "Data (D:)" }, { 'N', "share (N:)" } };
         window.resize(455, 60);
-        panel = new TVelDrivePanel(drives, &window);
+        panel = new DrivePanel(drives, &window);
         panel->setObjectName(QStringLiteral("VelDrives"));
         panel->setGeometry(3, 3, 455, 22);
-        panel->setOnClickButton([this](TVelDrivePanel *sender, QToolButton *button, char drive) {
+        panel->setOnClickButton([this](DrivePanel *sender, QToolButton *button, char drive) {
             EXPECT_EQ(sender, panel);
             EXPECT_EQ(button, panel->button(drive));
             clicks += drive;
@@ -56,11 +56,11 @@ protected:
 
     test::FakeDriveSource drives;
     QWidget window;
-    TVelDrivePanel *panel = nullptr;
+    DrivePanel *panel = nullptr;
     std::string clicks;
 };
 
-TEST_F(VelDrivePanelTest, MainWindowInstanceShowsOneFlatButtonPerDrive)
+TEST_F(DrivePanelTest, MainWindowInstanceShowsOneFlatButtonPerDrive)
 {
     makeMainWindowPanel();
     ASSERT_EQ(panel->buttons().size(), 3u); // C, D, N; not the CD drive
@@ -80,7 +80,7 @@ TEST_F(VelDrivePanelTest, MainWindowInstanceShowsOneFlatButtonPerDrive)
     EXPECT_EQ(panel->drive(), 'C');
 }
 
-TEST_F(VelDrivePanelTest, MouseClicksLatchAndRaiseTheEvent)
+TEST_F(DrivePanelTest, MouseClicksLatchAndRaiseTheEvent)
 {
     makeMainWindowPanel();
     QTest::mouseClick(panel->button('N'), Qt::LeftButton);
@@ -92,7 +92,7 @@ TEST_F(VelDrivePanelTest, MouseClicksLatchAndRaiseTheEvent)
     EXPECT_EQ(clicks, "NN");
 }
 
-TEST_F(VelDrivePanelTest, UngroupedButtonsDoNotStayDown)
+TEST_F(DrivePanelTest, UngroupedButtonsDoNotStayDown)
 {
     panel->loaded();
     window.show();
@@ -103,13 +103,13 @@ TEST_F(VelDrivePanelTest, UngroupedButtonsDoNotStayDown)
     EXPECT_EQ(panel->button('D')->text(), QStringLiteral("D:"));
 }
 
-TEST_F(VelDrivePanelTest, ChangingTheDriveTypesRemakesTheButtons)
+TEST_F(DrivePanelTest, ChangingTheDriveTypesRemakesTheButtons)
 {
     makeMainWindowPanel();
     panel->setDrive('n');
     ASSERT_EQ(clicks, "N");
     drives.current = "D:\\data";
-    panel->setDriveTypes({ TVelDriveType::drtFixed });
+    panel->setDriveTypes({ DriveType::drtFixed });
     QApplication::processEvents();
     EXPECT_EQ(panel->buttons().size(), 2u);
     EXPECT_EQ(panel->findChild<QToolButton *>(QStringLiteral("DriveButtonN")), nullptr);

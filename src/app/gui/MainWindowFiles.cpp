@@ -5,8 +5,8 @@
 #include "app/ErrorLog.h"
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
-#include "app/gui/TForm1.h"
-#include "app/gui/TForm3.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/IniChooserDialog.h"
 #include "app/gui/UserInput.h"
 #include "menu/DirMenuFile.h"
 #include "settings/ProgramSettings.h"
@@ -44,7 +44,7 @@ DateTimeFormat localeDateTimeFormat()
 class FileWorkBlocker : public QObject
 {
 public:
-    explicit FileWorkBlocker(TForm1 &form)
+    explicit FileWorkBlocker(MainWindow &form)
         : m_form(form)
     { }
 
@@ -79,7 +79,7 @@ protected:
     }
 
 private:
-    TForm1 &m_form;
+    MainWindow &m_form;
     int m_depth = 0;
 };
 
@@ -87,14 +87,14 @@ private:
 class FileHost : public FileCommandsHost
 {
 public:
-    explicit FileHost(TForm1 &form)
+    explicit FileHost(MainWindow &form)
         : m_form(form)
     { }
 
     std::optional<std::string> chooseIniFile(
         const std::string &caption, const std::vector<std::string> &paths) override
     {
-        TForm3 *chooser = m_form.chooser();
+        IniChooserDialog *chooser = m_form.chooser();
         if (!chooser)
             return std::nullopt;
         chooser->setWindowTitle(QString::fromStdString(caption));
@@ -104,8 +104,8 @@ public:
         return chooser->selectedPath();
     }
     MessageBoxes &messages() override { return m_form.boxes(); }
-    bool loadData(const std::string &path) override { return m_form.loadData(path); }
-    bool gemData(const std::string &path) override { return m_form.gemData(path); }
+    bool loadMenu(const std::string &path) override { return m_form.loadMenu(path); }
+    bool saveMenu(const std::string &path) override { return m_form.saveMenu(path); }
     bool fileExists(const std::string &path) const override
     {
         return m_form.fileSystem().fileExists(path);
@@ -123,26 +123,26 @@ public:
     }
 
 private:
-    TForm1 &m_form;
+    MainWindow &m_form;
 };
 
 } // namespace
 
 // Everything the File commands keep for the life of the window.
-struct TForm1Files
+struct MainWindowFiles
 {
-    explicit TForm1Files(TForm1 &form)
+    explicit MainWindowFiles(MainWindow &form)
         : log(form.folders().logFolder)
         , reporter(
               log,
               [&form] {
-                  return LogContext { form.appTitle, form.fullIniPath, form.aktuelIniFil };
+                  return LogContext { form.appTitle, form.candidatePaths, form.currentIniFile };
               },
               form)
         , blocker(form)
         , host(form)
         , commands(
-              host, form.tree(), { form.fullIniPath, form.aktuelIniFil, form.exitWithoutSaving })
+              host, form.tree(), { form.candidatePaths, form.currentIniFile, form.exitWithoutSaving })
     {
         log.setDateTimeFormat(localeDateTimeFormat());
     }
@@ -154,44 +154,44 @@ struct TForm1Files
     FileCommands commands;
 };
 
-TForm1Files &TForm1::files()
+MainWindowFiles &MainWindow::files()
 {
     if (!m_files)
-        m_files = std::make_shared<TForm1Files>(*this);
+        m_files = std::make_shared<MainWindowFiles>(*this);
     return *m_files;
 }
 
-void TForm1::mnuFileOpenClick()
+void MainWindow::mnuFileOpenClick()
 {
     files().commands.fileOpen();
 }
 
-void TForm1::mnuFilesSaveClick()
+void MainWindow::mnuFilesSaveClick()
 {
     files().commands.fileSave();
 }
 
-void TForm1::mnuFileSaveInClick()
+void MainWindow::mnuFileSaveInClick()
 {
     files().commands.fileSaveAs();
 }
 
-void TForm1::mnuFileExitWithoutSavingClick()
+void MainWindow::mnuFileExitWithoutSavingClick()
 {
     files().commands.fileExitWithoutSaving();
 }
 
-void TForm1::mnuFileExitClick()
+void MainWindow::mnuFileExitClick()
 {
     files().commands.fileExitAndSave();
 }
 
-void TForm1::FormClose()
+void MainWindow::FormClose()
 {
     m_closeAccepted = files().commands.formClose() == CloseDecision::Close;
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A close request that arrives while a file is read or written would save a half-read
     // menu or write the file twice at once; the user closes again when the work is done.
@@ -203,26 +203,26 @@ void TForm1::closeEvent(QCloseEvent *event)
     event->setAccepted(m_closeAccepted);
 }
 
-bool TForm1::loadData(const std::string &path)
+bool MainWindow::loadMenu(const std::string &path)
 {
     return files().blocker.run([&] {
-        return torvex::loadData(path, m_tree, *this, *m_fs);
+        return torvex::loadMenu(path, m_tree, *this, *m_fs);
     });
 }
 
-bool TForm1::gemData(const std::string &path)
+bool MainWindow::saveMenu(const std::string &path)
 {
     return files().blocker.run([&] {
-        return torvex::gemData(path, m_tree, *this, *m_fs);
+        return torvex::saveMenu(path, m_tree, *this, *m_fs);
     });
 }
 
-void TForm1::saveFailed(const std::string &message, const std::string &cause)
+void MainWindow::saveFailed(const std::string &message, const std::string &cause)
 {
     files().reporter.saveFailed(message, cause);
 }
 
-void TForm1::globalErrorHandler(const std::string &senderClassName, const std::string &message)
+void MainWindow::globalErrorHandler(const std::string &senderClassName, const std::string &message)
 {
     files().reporter.globalError(senderClassName, message);
 }

@@ -1,6 +1,6 @@
 // The Options dialog over a recording host: what it shows, previews, writes and applies.
 
-#include "settings/gui/TForm2.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include "app/gui/HelpViewer.h"
 #include "controls/gui/DeferredError.h"
@@ -38,7 +38,7 @@ public:
         background = bg;
         fontColour = font;
     }
-    void applyDriveTypes(TVelDriveTypes types) override { driveTypes.push_back(types); }
+    void applyDriveTypes(DriveTypeSet types) override { driveTypes.push_back(types); }
     void setConfirmDropOnCommand(bool value) override { confirm = value; }
     void setStatusText(const std::string &text) override { steps.push_back("status:" + text); }
     void waitProcessingMessages(unsigned ms) override
@@ -52,7 +52,7 @@ public:
     ProgramSettings ini;
     int32_t background = 0;
     int32_t fontColour = 0;
-    std::vector<TVelDriveTypes> driveTypes;
+    std::vector<DriveTypeSet> driveTypes;
     bool confirm = false;
     std::vector<std::string> steps;
 };
@@ -74,7 +74,7 @@ public:
     }
 };
 
-class TForm2Test : public ::testing::Test
+class OptionsDialogTest : public ::testing::Test
 {
 protected:
     template <class T> T *widget(const char *name) const
@@ -85,7 +85,7 @@ protected:
     // The dialog, created as at start-up; the colour chooser answers from `nextColour`.
     void create()
     {
-        form = std::make_unique<TForm2>(host);
+        form = std::make_unique<OptionsDialog>(host);
         form->setColourChooser([this](int32_t current) {
             offered.push_back(current);
             return nextColour;
@@ -110,13 +110,13 @@ protected:
     test::TempDir dir;
     RecordingHost host { dir.path().string() + "/" };
     ErrorCatcher catcher;
-    std::unique_ptr<TForm2> form;
+    std::unique_ptr<OptionsDialog> form;
     std::optional<int32_t> nextColour;
     std::vector<int32_t> offered;
     int result = 0;
 };
 
-TEST_F(TForm2Test, WithoutASettingsFileShowsAndAppliesTheDefaults)
+TEST_F(OptionsDialogTest, WithoutASettingsFileShowsAndAppliesTheDefaults)
 {
     create();
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Options"));
@@ -142,7 +142,7 @@ TEST_F(TForm2Test, WithoutASettingsFileShowsAndAppliesTheDefaults)
     EXPECT_EQ(host.fontColour, clWindowText);
     EXPECT_TRUE(host.confirm);
     ASSERT_EQ(host.driveTypes.size(), 1u);
-    EXPECT_EQ(host.driveTypes[0], TVelDriveTypes { TVelDriveType::drtFixed });
+    EXPECT_EQ(host.driveTypes[0], DriveTypeSet { DriveType::drtFixed });
     EXPECT_EQ(host.steps,
         (std::vector<std::string> { "wait:0",
             "status:Showing selected drives...",
@@ -153,7 +153,7 @@ TEST_F(TForm2Test, WithoutASettingsFileShowsAndAppliesTheDefaults)
     EXPECT_EQ(file(), ""); // nothing written
 }
 
-TEST_F(TForm2Test, CancelTakesBackAPreviewedColour)
+TEST_F(OptionsDialogTest, CancelTakesBackAPreviewedColour)
 {
     dir.write("torvex.ini", "[form2]\r\nSTextFarve=$00FF0000\r\n");
     create();
@@ -174,7 +174,7 @@ TEST_F(TForm2Test, CancelTakesBackAPreviewedColour)
     EXPECT_EQ(file(), before);
 }
 
-TEST_F(TForm2Test, ClosingByTheFrameKeepsThePreviewUntilTheNextLoad)
+TEST_F(OptionsDialogTest, ClosingByTheFrameKeepsThePreviewUntilTheNextLoad)
 {
     create();
     nextColour = rgbColour(255, 0, 0);
@@ -190,7 +190,7 @@ TEST_F(TForm2Test, ClosingByTheFrameKeepsThePreviewUntilTheNextLoad)
     EXPECT_TRUE(widget<QCheckBox>("CBoxAsk")->isChecked());
 }
 
-TEST_F(TForm2Test, EscapeIsCancel)
+TEST_F(OptionsDialogTest, EscapeIsCancel)
 {
     create();
     nextColour = std::nullopt; // the chooser cancelled: nothing changes
@@ -205,7 +205,7 @@ TEST_F(TForm2Test, EscapeIsCancel)
     EXPECT_TRUE(widget<QCheckBox>("CBoxDropTargetHasCommand")->isChecked());
 }
 
-TEST_F(TForm2Test, WindowsColoursThenOkAreWritten)
+TEST_F(OptionsDialogTest, WindowsColoursThenOkAreWritten)
 {
     create();
     openAndRun([&] {
@@ -223,7 +223,7 @@ TEST_F(TForm2Test, WindowsColoursThenOkAreWritten)
     EXPECT_FALSE(host.ini.readOptions().confirmDropOnCommand);
 }
 
-TEST_F(TForm2Test, OkAppliesTheCheckedDriveTypes)
+TEST_F(OptionsDialogTest, OkAppliesTheCheckedDriveTypes)
 {
     create();
     openAndRun([&] {
@@ -234,14 +234,14 @@ TEST_F(TForm2Test, OkAppliesTheCheckedDriveTypes)
     });
     ASSERT_EQ(host.driveTypes.size(), 2u);
     EXPECT_EQ(host.driveTypes[1],
-        (TVelDriveTypes { TVelDriveType::drtRemote, TVelDriveType::drtUnknown }));
+        (DriveTypeSet { DriveType::drtRemote, DriveType::drtUnknown }));
     EXPECT_EQ(file(),
         "[form2]\r\nSTextFarve=-2147483633\r\nsTextFontColor=-2147483640\r\nCBoxFixed=0\r\n"
         "CBoxRemote=1\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=0\r\n"
         "CBoxRamDisk=0\r\nCBoxUnknown=1\r\nCBoxAsk=1\r\nCBoxDropTargetHasCommand=1\r\n");
 }
 
-TEST_F(TForm2Test, AFailedOkIsReportedAndAppliesNothingButStillCloses)
+TEST_F(OptionsDialogTest, AFailedOkIsReportedAndAppliesNothingButStillCloses)
 {
     create();
     host.files.failWrites = true;
@@ -257,7 +257,7 @@ TEST_F(TForm2Test, AFailedOkIsReportedAndAppliesNothingButStillCloses)
     EXPECT_EQ(host.driveTypes.size(), 1u);
 }
 
-TEST_F(TForm2Test, F1OpensTopic8OnlyWhenTheHelpFileExists)
+TEST_F(OptionsDialogTest, F1OpensTopic8OnlyWhenTheHelpFileExists)
 {
     create();
     form->show();

@@ -3,11 +3,11 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/MenuTreeView.h"
-#include "app/gui/TForm1.h"
-#include "controls/gui/VelDrivePanel.h"
+#include "app/gui/MainWindow.h"
+#include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
-#include "settings/gui/TForm2.h"
+#include "settings/gui/OptionsDialog.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SyntheticPrefix.h"
 #include "support/TempDir.h"
@@ -33,10 +33,10 @@ namespace {
 constexpr const char *drivesHive = "[Software\\\\Wine\\\\Drives] 1700000000\n"
                                    "\"d:\"=\"cdrom\"\n\"n:\"=\"network\"\n";
 
-class TForm1SettingsTest : public ::testing::Test
+class MainWindowSettingsTest : public ::testing::Test
 {
 protected:
-    TForm1SettingsTest()
+    MainWindowSettingsTest()
     {
         prefix.writeMachineHive(drivesHive);
         prefix.makeFolder("drive_c/Data");
@@ -46,14 +46,14 @@ protected:
             std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {}));
     }
 
-    ~TForm1SettingsTest() override { quit(); }
+    ~MainWindowSettingsTest() override { quit(); }
 
     // Starts the program as main does: the main window, then the Options dialog.
     void start()
     {
-        form = std::make_unique<TForm1>(
+        form = std::make_unique<MainWindow>(
             test::windowEnvironment(view, programFolder.path(), boxes, "C:\\Data"));
-        form2 = new TForm2(form.get());
+        form2 = new OptionsDialog(form.get());
     }
 
     // Closes the window as its close button does (the settings are written).
@@ -109,11 +109,11 @@ protected:
     test::TempDir programFolder;
     std::shared_ptr<WindowsView> view;
     test::ScriptedMessageBoxes boxes;
-    std::unique_ptr<TForm1> form;
-    TForm2 *form2 = nullptr;
+    std::unique_ptr<MainWindow> form;
+    OptionsDialog *form2 = nullptr;
 };
 
-TEST_F(TForm1SettingsTest, FirstStartWithoutASettingsFile)
+TEST_F(MainWindowSettingsTest, FirstStartWithoutASettingsFile)
 {
     start();
     EXPECT_EQ(form->frameGeometry(), QRect(100, 100, 500, 500));
@@ -131,7 +131,7 @@ TEST_F(TForm1SettingsTest, FirstStartWithoutASettingsFile)
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
 }
 
-TEST_F(TForm1SettingsTest, StoredValuesAreAppliedWithTheirClamps)
+TEST_F(MainWindowSettingsTest, StoredValuesAreAppliedWithTheirClamps)
 {
     programFolder.write("torvex.ini",
         "[form1]\r\nleft=40\r\ntop=50\r\nwidth=820\r\nheight=610\r\nsplitter=100\r\n"
@@ -149,7 +149,7 @@ TEST_F(TForm1SettingsTest, StoredValuesAreAppliedWithTheirClamps)
     EXPECT_EQ(form->treeView()->palette().color(QPalette::Base), QColor(255, 0, 0));
 }
 
-TEST_F(TForm1SettingsTest, ANetworkDriveIsSelectedAgainAtTheNextStart)
+TEST_F(MainWindowSettingsTest, ANetworkDriveIsSelectedAgainAtTheNextStart)
 {
     programFolder.write("torvex.ini", "[form1]\r\nVelDrives=n\r\n[form2]\r\nCBoxRemote=1\r\n");
     start();
@@ -158,7 +158,7 @@ TEST_F(TForm1SettingsTest, ANetworkDriveIsSelectedAgainAtTheNextStart)
     EXPECT_EQ(form->dirListBox()->drive(), 'N');
 }
 
-TEST_F(TForm1SettingsTest, CloseWritesWhatTheUserLeft)
+TEST_F(MainWindowSettingsTest, CloseWritesWhatTheUserLeft)
 {
     programFolder.write("torvex.ini", "[form2]\r\nCBoxRemote=1\r\n");
     start();
@@ -189,7 +189,7 @@ TEST_F(TForm1SettingsTest, CloseWritesWhatTheUserLeft)
     EXPECT_EQ(form->velDrives()->drive(), 'N');
 }
 
-TEST_F(TForm1SettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
+TEST_F(MainWindowSettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
 {
     start();
     whenShown(form2, [this] {
@@ -210,7 +210,7 @@ TEST_F(TForm1SettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(TForm1SettingsTest, ConfirmationsFollowOnlyAnOk)
+TEST_F(MainWindowSettingsTest, ConfirmationsFollowOnlyAnOk)
 {
     start();
     test::buildTree(form->tree(), "Home|cd c:\\\n");
@@ -242,7 +242,7 @@ TEST_F(TForm1SettingsTest, ConfirmationsFollowOnlyAnOk)
     EXPECT_TRUE(form->exitWithoutSaving);
 }
 
-TEST_F(TForm1SettingsTest, SettingsThatCannotBeWrittenStillLetTheWindowClose)
+TEST_F(MainWindowSettingsTest, SettingsThatCannotBeWrittenStillLetTheWindowClose)
 {
     start();
     form->show();
