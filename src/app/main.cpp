@@ -1,8 +1,8 @@
 // Program main: the application, then the main window, the Options dialog and the ini
 // chooser, in this order, then the event loop until the main window closes.
 
-#include "app/gui/MainWindow.h"
 #include "app/gui/IniChooserDialog.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "platform/ProgramFolders.h"
 #include "platform/UserFolders.h"

@@ -40,8 +40,7 @@ bool isVerticalEdge(TAlign align)
 
 } // namespace
 
-DrivePanelModel::DrivePanelModel(
-    const DriveSource &drives, int smallIconWidth, int smallIconHeight)
+DrivePanelModel::DrivePanelModel(const DriveSource &drives, int smallIconWidth, int smallIconHeight)
     : m_drives(drives)
     , m_driveMask(drives.driveMask())
     , m_iconWidth(smallIconWidth)

@@ -91,9 +91,8 @@ std::string expandOneReference(std::string_view text, const EnvironmentLookup &e
     return std::string(text.substr(0, opening - 1)) + *value + std::string(text.substr(closing));
 }
 
-SystemFolders::SystemFolders(const RegistryView &registry,
-    const EnvironmentLookup &environment,
-    const OsFolders &folders)
+SystemFolders::SystemFolders(
+    const RegistryView &registry, const EnvironmentLookup &environment, const OsFolders &folders)
 {
     m_values[static_cast<std::size_t>(FolderProperty::Windows)] = folders.windows;
     m_values[static_cast<std::size_t>(FolderProperty::System)] = folders.system;

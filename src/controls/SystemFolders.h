@@ -116,7 +116,10 @@ public:
     const std::string &ProgramFiles() const { return property(FolderProperty::ProgramFiles); }
     const std::string &SystemRoot() const { return property(FolderProperty::SystemRoot); }
     const std::string &WallPaper() const { return property(FolderProperty::WallPaper); }
-    const std::string &ComponentVersion() const { return property(FolderProperty::ComponentVersion); }
+    const std::string &ComponentVersion() const
+    {
+        return property(FolderProperty::ComponentVersion);
+    }
     const std::string &MyPictures() const { return property(FolderProperty::MyPictures); }
     const std::string &LocalSettings() const { return property(FolderProperty::LocalSettings); }
     const std::string &LocalAppData() const { return property(FolderProperty::LocalAppData); }

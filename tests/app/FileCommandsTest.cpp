@@ -155,7 +155,8 @@ TEST(FileCommandsTest, OpenAnsweredNoOrCancel)
     w.commands.fileOpen();
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "load" }));
     EXPECT_EQ(w.chooserCaptions.back(), " Choose ini file to get data from");
-    EXPECT_EQ(w.chooserPaths, (std::vector<std::string> { w.candidatePaths[1], w.candidatePaths[3] }));
+    EXPECT_EQ(
+        w.chooserPaths, (std::vector<std::string> { w.candidatePaths[1], w.candidatePaths[3] }));
     EXPECT_EQ(w.currentIniFile, w.candidatePaths[3]);
     EXPECT_EQ(w.panel, " " + w.candidatePaths[3]);
     EXPECT_EQ(outline(w.tree), "B\n");
@@ -223,7 +224,8 @@ TEST(FileCommandsTest, SaveWritesTheCurrentFileOrFallsBackToTheChooser)
     EXPECT_EQ(w.chooserCaptions, (std::vector<std::string> { " Choose ini file to save data in" }));
     EXPECT_EQ(w.currentIniFile, w.candidatePaths[2]);
     EXPECT_EQ(w.panel, " " + w.candidatePaths[2]);
-    EXPECT_EQ(readFile(w.candidatePaths[2]), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
+    EXPECT_EQ(
+        readFile(w.candidatePaths[2]), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
 
     w.events.clear();
     w.commands.fileSave();

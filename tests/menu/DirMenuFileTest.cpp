@@ -208,7 +208,8 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     ui.events.clear();
     EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
     EXPECT_EQ(ui.events[ui.events.size() - 2],
-        "failed Unable to write to " + file + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
+        "failed Unable to write to " + file
+            + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
 }
 
 } // namespace

@@ -66,7 +66,8 @@ void MainWindow::setMessageBoxes(MessageBoxes *boxes)
 
 // ---- Menus ----
 
-QAction *MainWindow::addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key)
+QAction *MainWindow::addMenuAction(
+    QMenu *menu, const char *name, const char *caption, QKeySequence key)
 {
     auto *action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
@@ -205,15 +206,20 @@ void MainWindow::connectControls()
         &QToolButton::clicked,
         this,
         &MainWindow::SButFindMenusWithNonexistentPathsClick);
-    connect(
-        m_sButFindEmptyCommands, &QToolButton::clicked, this, &MainWindow::SButFindEmptyCommandsClick);
+    connect(m_sButFindEmptyCommands,
+        &QToolButton::clicked,
+        this,
+        &MainWindow::SButFindEmptyCommandsClick);
 
     connect(m_editTitle, &QLineEdit::textChanged, this, &MainWindow::EditTitleChange);
     connect(m_editCommand, &QLineEdit::textChanged, this, &MainWindow::EditCommandChange);
     connect(m_editTargetPath, &QLineEdit::textChanged, this, &MainWindow::EditTargetPathChange);
+    connect(m_addFolderNameToTitle,
+        &QPushButton::clicked,
+        this,
+        &MainWindow::AddFolderNameToTitleClick);
     connect(
-        m_addFolderNameToTitle, &QPushButton::clicked, this, &MainWindow::AddFolderNameToTitleClick);
-    connect(m_butAddPathToCommand, &QPushButton::clicked, this, &MainWindow::ButAddPathToCommandClick);
+        m_butAddPathToCommand, &QPushButton::clicked, this, &MainWindow::ButAddPathToCommandClick);
     connect(m_butAddPathToTargetPath,
         &QPushButton::clicked,
         this,

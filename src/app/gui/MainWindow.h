@@ -66,8 +66,8 @@ struct MainWindowEnvironment
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons,
 // the item editor and the menu tree on the right. Its code is split by concern:
 // MainWindow.cpp (construction, menus, keyboard, message boxes), MainWindowLayout.cpp (widgets),
-// MainWindowStartup.cpp (start-up sequence, help, about), MainWindowEditing.cpp, MainWindowFiles.cpp,
-// MainWindowDragDrop.cpp and MainWindowSettings.cpp.
+// MainWindowStartup.cpp (start-up sequence, help, about), MainWindowEditing.cpp,
+// MainWindowFiles.cpp, MainWindowDragDrop.cpp and MainWindowSettings.cpp.
 class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT

@@ -4,8 +4,8 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/FolderDragData.h"
-#include "app/gui/MenuTreeView.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MenuTreeView.h"
 #include "editor/DropLogic.h"
 #include "menu/gui/MenuTreeModel.h"
 

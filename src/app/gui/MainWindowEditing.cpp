@@ -3,8 +3,8 @@
 // here moves texts between it and the widgets.
 
 #include "app/gui/DirListBox.h"
-#include "app/gui/StatusPanels.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/StatusPanels.h"
 #include "app/gui/UserInput.h"
 #include "controls/gui/DrivePanel.h"
 #include "editor/EditorTexts.h"

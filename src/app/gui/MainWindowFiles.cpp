@@ -5,8 +5,9 @@
 #include "app/ErrorLog.h"
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
-#include "app/gui/MainWindow.h"
 #include "app/gui/IniChooserDialog.h"
+#include "app/gui/LoggedClassName.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/UserInput.h"
 #include "menu/DirMenuFile.h"
 #include "settings/ProgramSettings.h"
@@ -119,7 +120,7 @@ public:
     void writeWindowSettings() override { m_form.writeWindowSettings(); }
     void reportError(const std::string &message) override
     {
-        m_form.globalErrorHandler(m_form.metaObject()->className(), message);
+        m_form.globalErrorHandler(loggedClassName(&m_form), message);
     }
 
 private:
@@ -141,8 +142,9 @@ struct MainWindowFiles
               form)
         , blocker(form)
         , host(form)
-        , commands(
-              host, form.tree(), { form.candidatePaths, form.currentIniFile, form.exitWithoutSaving })
+        , commands(host,
+              form.tree(),
+              { form.candidatePaths, form.currentIniFile, form.exitWithoutSaving })
     {
         log.setDateTimeFormat(localeDateTimeFormat());
     }

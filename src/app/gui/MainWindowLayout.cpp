@@ -2,10 +2,10 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/ElidedTextLabel.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
-#include "app/gui/MainWindow.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 
@@ -98,7 +98,8 @@ QWidget *MainWindow::buildLeftPane()
     return m_panelLeft;
 }
 
-QToolButton *MainWindow::addSpeedButton(const char *name, int picture, QRect geometry, const char *hint)
+QToolButton *MainWindow::addSpeedButton(
+    const char *name, int picture, QRect geometry, const char *hint)
 {
     auto *b = new QToolButton(m_panelKnapper);
     b->setObjectName(QLatin1String(name));

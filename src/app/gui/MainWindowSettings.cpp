@@ -2,9 +2,10 @@
 // drive buttons and the Options command.
 
 #include "app/gui/DirListBox.h"
+#include "app/gui/LoggedClassName.h"
+#include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/StatusPanels.h"
-#include "app/gui/MainWindow.h"
 #include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
@@ -197,7 +198,7 @@ void MainWindow::VelDrivesClickButton(char drive)
     // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
     // list stays where it was, and the user is told instead of a button that did nothing.
     // Once the click is over, the button of the list's drive goes back down.
-    globalErrorHandler(m_dirListBox->metaObject()->className(),
+    globalErrorHandler(loggedClassName(m_dirListBox),
         std::string("Drive ") + static_cast<char>(upper(drive)) + ": is not available");
     QTimer::singleShot(0, this, [this] {
         DrivePanel *panel = velDrives();

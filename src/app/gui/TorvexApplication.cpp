@@ -1,5 +1,7 @@
 #include "app/gui/TorvexApplication.h"
 
+#include "app/gui/LoggedClassName.h"
+
 #include <QFont>
 #include <QMetaObject>
 #include <QWidget>
@@ -47,11 +49,7 @@ std::string TorvexApplication::senderClassName(const QObject *receiver)
             window = window->parentWidget()->window();
         sender = window;
     }
-    std::string name = sender->metaObject()->className();
-    // Our classes carry their window names ("TForm1"); the namespace is no part of them.
-    if (name.rfind("torvex::", 0) == 0)
-        name.erase(0, 8);
-    return name;
+    return loggedClassName(sender);
 }
 
 void TorvexApplication::report(QObject *receiver, const std::string &message)

@@ -148,7 +148,8 @@ QGroupBox *OptionsDialog::groupBox(const char *name, const char *title, QRect ge
     return box;
 }
 
-QPushButton *OptionsDialog::button(QWidget *parent, const char *name, const char *caption, QRect geometry)
+QPushButton *OptionsDialog::button(
+    QWidget *parent, const char *name, const char *caption, QRect geometry)
 {
     auto *b = new QPushButton(text(caption), parent);
     b->setObjectName(text(name));

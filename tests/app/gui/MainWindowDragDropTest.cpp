@@ -4,8 +4,8 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/FolderDragData.h"
-#include "app/gui/MenuTreeView.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MenuTreeView.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"

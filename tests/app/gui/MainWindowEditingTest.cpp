@@ -2,8 +2,8 @@
 // Show Command folder, the count and the searches, driven through the widgets.
 
 #include "app/gui/DirListBox.h"
-#include "app/gui/MenuTreeView.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MenuTreeView.h"
 #include "controls/gui/DrivePanel.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"

@@ -2,8 +2,8 @@
 // drive buttons and the Options dialog applied to the window.
 
 #include "app/gui/DirListBox.h"
-#include "app/gui/MenuTreeView.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MenuTreeView.h"
 #include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"

@@ -3,8 +3,8 @@
 
 #include "app/gui/MainWindow.h"
 
-#include "app/gui/StatusPanels.h"
 #include "app/gui/IniChooserDialog.h"
+#include "app/gui/StatusPanels.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/FindWidget.h"

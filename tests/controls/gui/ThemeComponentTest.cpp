@@ -13,7 +13,8 @@ namespace {
 
 int instancesOn(const QObject &owner)
 {
-    return static_cast<int>(owner.findChildren<ThemeComponent *>(Qt::FindDirectChildrenOnly).size());
+    return static_cast<int>(
+        owner.findChildren<ThemeComponent *>(Qt::FindDirectChildrenOnly).size());
 }
 
 TEST(ThemeComponentTest, OneInstanceOnAMainWindowOrADialog)

@@ -233,8 +233,7 @@ TEST_F(OptionsDialogTest, OkAppliesTheCheckedDriveTypes)
         QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
     });
     ASSERT_EQ(host.driveTypes.size(), 2u);
-    EXPECT_EQ(host.driveTypes[1],
-        (DriveTypeSet { DriveType::drtRemote, DriveType::drtUnknown }));
+    EXPECT_EQ(host.driveTypes[1], (DriveTypeSet { DriveType::drtRemote, DriveType::drtUnknown }));
     EXPECT_EQ(file(),
         "[form2]\r\nSTextFarve=-2147483633\r\nsTextFontColor=-2147483640\r\nCBoxFixed=0\r\n"
         "CBoxRemote=1\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=0\r\n"
