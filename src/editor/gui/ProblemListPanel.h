@@ -1,0 +1,68 @@
+#pragma once
+
+#include "editor/EntryDestination.h"
+#include "menu/MenuTree.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAbstractItemModel;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+namespace torvex {
+
+// Every problem of the menu at once, in menu order: broken commands and target paths, empty
+// commands, what cannot be stored and what lies beyond the entries the file manager reads.
+// "Cannot tell" adds the entries whose command the rule could not decide, with the reason.
+// The list follows the menu: any change of the tree model schedules a new scan.
+class ProblemListPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The rule is asked for at every scan, so it may follow the file being edited.
+    using RuleSource = std::function<DestinationRule()>;
+
+    ProblemListPanel(
+        const MenuTree &tree, QAbstractItemModel &treeModel, RuleSource rule, QWidget *parent);
+
+    // Scans the menu now and shows the result.
+    void refresh();
+
+    // The entries of the rows that are selected now, in menu order, without those inside
+    // another selected entry's submenu (deleting that submenu deletes them too).
+    std::vector<MenuNode *> selectedEntries() const;
+
+Q_SIGNALS:
+    // The user clicked a row: the entry should become the selected one.
+    void entryChosen(MenuNode *node);
+    // The user asked to delete the entries of the selected rows.
+    void deleteRequested(const std::vector<MenuNode *> &nodes);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void menuChanged();
+    void rowClicked();
+    void updateDeleteButton();
+
+    const MenuTree &m_tree;
+    RuleSource m_rule;
+    QTreeWidget *m_list = nullptr;
+    QCheckBox *m_showUndecided = nullptr;
+    QPushButton *m_delete = nullptr;
+    QLabel *m_summary = nullptr;
+    // A change of the menu may free the nodes the rows point to: until the next scan the rows
+    // are not used.
+    bool m_stale = true;
+    QTimer m_rescan;
+};
+
+} // namespace torvex
