@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/IniLocator.h"
+#include "app/MenuFileSteps.h"
 #include "app/MessageBoxes.h"
-#include "menu/DirMenuFile.h"
+#include "app/Session.h"
 #include "menu/MenuTree.h"
 #include "platform/ProgramFolders.h"
 
@@ -76,14 +77,9 @@ public:
     explicit MainWindow(MainWindowEnvironment environment, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // ---- Program-wide values ----
-    std::array<std::string, 5> candidatePaths; // slots 1..4; slot 0 is unused
-    int candidateCount = 0;
-    std::string currentIniFile;
-    std::string appTitle;
-    bool exitWithoutSaving = false;
-    int dropMode = 3;
-    bool confirmDropOnCommand = true;
+    // The program's state: candidates, current file, drop mode and flags.
+    Session &session() { return m_session; }
+    const Session &session() const { return m_session; }
 
     // ---- Services for the other windows and for tests ----
     MenuTree &tree() { return m_tree; }
@@ -231,6 +227,7 @@ private:
     void reportRecoveryCopies();
 
     // ---- Core ----
+    Session m_session;
     MenuTree m_tree;
     std::shared_ptr<const WindowsView> m_view;
     // The host files under m_fs, with the recovery folder of the environment.

@@ -156,8 +156,8 @@ void MainWindow::tviewDragDrop(QDropEvent *event)
         event->ignore();
         return;
     }
-    request.mode = static_cast<AttachMode>(std::clamp(dropMode, 0, 4));
-    request.confirmDropOnCommand = confirmDropOnCommand;
+    request.mode = m_session.dropMode();
+    request.confirmDropOnCommand = m_session.confirmDropOnCommand();
     request.ctrlDown = event->modifiers().testFlag(Qt::ControlModifier);
     if (request.source == DragSource::DirList) {
         request.folders = FolderDragData::decode(event->mimeData());
@@ -187,27 +187,27 @@ void MainWindow::DirListBoxMouseDown(const QPoint &pos)
 
 void MainWindow::SBut_AddClick()
 {
-    dropMode = 0;
+    m_session.setDropMode(AttachMode::Add);
 }
 
 void MainWindow::SBut_AddFirstClick()
 {
-    dropMode = 1;
+    m_session.setDropMode(AttachMode::AddFirst);
 }
 
 void MainWindow::SBut_AddChildClick()
 {
-    dropMode = 2;
+    m_session.setDropMode(AttachMode::AddChild);
 }
 
 void MainWindow::SBut_AddChildFirstClick()
 {
-    dropMode = 3;
+    m_session.setDropMode(AttachMode::AddChildFirst);
 }
 
 void MainWindow::SBut_InsertClick()
 {
-    dropMode = 4;
+    m_session.setDropMode(AttachMode::Insert);
 }
 
 } // namespace torvex

@@ -71,7 +71,7 @@ struct MainWindow::Editing final : public QObject, public EditorUi
         // The file manager's own variable names its program folder, which depends on the file
         // being edited, so it is looked up when a search asks.
         editor.setVariables(fileManagerVariables(*owner.m_view, [&owner] {
-            return commanderPath(owner.m_view->registry(), owner.currentIniFile);
+            return commanderPath(owner.m_view->registry(), owner.m_session.currentIniFile());
         }));
         // Application-wide: the filter sees the edits' input and, during a search, all input.
         qApp->installEventFilter(this);

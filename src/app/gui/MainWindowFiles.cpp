@@ -5,11 +5,11 @@
 #include "app/ErrorLog.h"
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
+#include "app/MenuFileSteps.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/LoggedClassName.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/UserInput.h"
-#include "menu/DirMenuFile.h"
 #include "settings/ProgramSettings.h"
 
 #include <QApplication>
@@ -137,14 +137,12 @@ struct MainWindowFiles
         , reporter(
               log,
               [&form] {
-                  return LogContext { form.appTitle, form.candidatePaths, form.currentIniFile };
+                  return form.session().logContext();
               },
               form)
         , blocker(form)
         , host(form)
-        , commands(host,
-              form.tree(),
-              { form.candidatePaths, form.currentIniFile, form.exitWithoutSaving })
+        , commands(host, form.tree(), form.session())
     {
         log.setDateTimeFormat(localeDateTimeFormat());
     }

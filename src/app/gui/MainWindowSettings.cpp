@@ -176,7 +176,7 @@ void MainWindow::writeWindowSettings()
     snapshot.bounds = { outer.x(), outer.y(), outer.width(), outer.height() };
     snapshot.splitter = m_splitter->sizes().value(0);
     const int down = m_dropModeGroup->checkedId();
-    snapshot.dropMode = down >= 0 ? down : dropMode;
+    snapshot.dropMode = down >= 0 ? down : int(m_session.dropMode());
     snapshot.drive = velDrives() ? velDrives()->drive() : '\0';
     // A failed write raises "Unable to write to ..."; the caller reports it and goes on.
     settings().writeWindowSettings(snapshot);
