@@ -29,7 +29,10 @@ class QToolButton;
 
 namespace torvex {
 
+class ButtonColumn;
 class DirListBox;
+class InputGate;
+class ItemEditorPanel;
 class FileSystem;
 class HelpViewer;
 class MenuTreeModel;
@@ -112,7 +115,6 @@ public:
     MessageBoxes *messageBoxes() override { return m_messageBoxes; }
 
     // ---- Window commands (MainWindow.cpp / MainWindowStartup.cpp) ----
-    void FormKeyDown(int key);
     void FormResize();
     void mnuHelpHelpClick();
     void mnuHelpAboutClick();
@@ -132,18 +134,9 @@ public:
     void showSelectedEntry();
     void tviewMouseDown(Qt::MouseButton button, const QPoint &pos);
     void tviewKeyUp(int key);
-    void EditTitleChange();
-    void EditCommandChange();
-    void EditTargetPathChange();
-    void AddFolderNameToTitleClick();
-    void ButAddPathToCommandClick();
-    void ButAddPathToTargetPathClick();
     void DirListBoxChange();
     void SButShowFolderClick();
     void updateItemCount();
-    void SButFindMenusWithNonexistentPathsClick();
-    void SButFindEmptyCommandsClick();
-    // -- editing: add further declarations below this line --
 
     // ---- File commands (MainWindowFiles.cpp) ----
     void mnuFileOpenClick();
@@ -164,12 +157,6 @@ public:
     void tviewDragOver(QDragMoveEvent *event);
     void tviewDragDrop(QDropEvent *event);
     void DirListBoxMouseDown(const QPoint &pos);
-    void SBut_AddClick();
-    void SBut_AddFirstClick();
-    void SBut_AddChildClick();
-    void SBut_AddChildFirstClick();
-    void SBut_InsertClick();
-    // -- drag and drop: add further declarations below this line --
     // The directory list entry (row) under the last press in the list, -1 when the press hit
     // no entry; it names the folder of a Ctrl-drop.
     int pressedDirEntry = -1;
@@ -195,20 +182,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // MainWindowLayout.cpp
     void buildWindow();
     QWidget *buildLeftPane();
-    QWidget *buildButtonColumn();
-    QToolButton *addSpeedButton(const char *name, int picture, QRect geometry, const char *hint);
     QWidget *buildRightPane();
-    QWidget *buildItemEditor();
     void buildTree();
     void buildStatusBar();
-    void layoutButtonColumn();
-    void layoutItemEditor();
     // MainWindow.cpp
     void buildMainMenu();
     void buildPopupMenu();
@@ -222,7 +203,7 @@ private:
     void FormCreate();
     void startUp();
     void locateCandidates();
-    void restoreDropModeButtons();
+    void restoreDropMode();
     void loadOnlyCandidate();
     void reportRecoveryCopies();
 
@@ -249,28 +230,11 @@ private:
     QSplitter *m_splitter = nullptr;
     QWidget *m_panelRight = nullptr;
     QLabel *m_panel1 = nullptr;
-    QWidget *m_panelKnapper = nullptr;
-    QFrame *m_bevel2 = nullptr;
+    ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
     DirListBox *m_dirListBox = nullptr;
-    QToolButton *m_sButSave = nullptr;
-    QToolButton *m_sButShowFolder = nullptr;
-    QToolButton *m_sButAdd = nullptr;
-    QToolButton *m_sButAddFirst = nullptr;
-    QToolButton *m_sButAddChild = nullptr;
-    QToolButton *m_sButAddChildFirst = nullptr;
-    QToolButton *m_sButInsert = nullptr;
-    QToolButton *m_sButFindMenusWithNonexistentPaths = nullptr;
-    QToolButton *m_sButFindEmptyCommands = nullptr;
-    QButtonGroup *m_dropModeGroup = nullptr;
     QWidget *m_velDrives = nullptr;
-    QWidget *m_panelData = nullptr;
-    QLineEdit *m_editTitle = nullptr;
-    QLineEdit *m_editCommand = nullptr;
-    QLineEdit *m_editTargetPath = nullptr;
-    QPushButton *m_addFolderNameToTitle = nullptr;
-    QPushButton *m_butAddPathToCommand = nullptr;
-    QPushButton *m_butAddPathToTargetPath = nullptr;
-    QLabel *m_label4 = nullptr;
+    ItemEditorPanel *m_itemEditor = nullptr; // PanelData
+    InputGate *m_inputGate = nullptr;
     MenuTreeView *m_tview = nullptr;
     MenuTreeModel *m_model = nullptr;
 
@@ -295,13 +259,6 @@ private:
     QAction *m_mnuPopupAddMenu = nullptr;
     QAction *m_n4 = nullptr;
     QAction *m_mnuPopupShowCommandFolder = nullptr;
-
-    // -- editing: add further members below this line --
-    // The editing logic and its view of this window's widgets (MainWindowEditing.cpp), made on
-    // first use; shared_ptr so that the type can stay incomplete here.
-    struct Editing;
-    std::shared_ptr<Editing> m_editing;
-    Editing &editing();
 
     // -- file commands: add further members below this line --
     // The error log, the error reporter and the File commands, made on first use; shared_ptr

@@ -1,6 +1,7 @@
 // The main window's stored settings (read at creation, written at every close request), the
 // drive buttons and the Options command.
 
+#include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/LoggedClassName.h"
 #include "app/gui/MainWindow.h"
@@ -162,8 +163,8 @@ void MainWindow::readWindowSettings()
     }
 
     // The group keeps exactly one button down; the start-up sequence runs its click.
-    if (QAbstractButton *button = m_dropModeGroup->button(stored.dropMode))
-        button->setChecked(true);
+    if (const auto mode = Session::dropModeFromIndex(stored.dropMode))
+        m_buttonColumn->setDropMode(*mode);
 }
 
 void MainWindow::writeWindowSettings()
@@ -175,8 +176,7 @@ void MainWindow::writeWindowSettings()
     const QRect outer = frameGeometry();
     snapshot.bounds = { outer.x(), outer.y(), outer.width(), outer.height() };
     snapshot.splitter = m_splitter->sizes().value(0);
-    const int down = m_dropModeGroup->checkedId();
-    snapshot.dropMode = down >= 0 ? down : int(m_session.dropMode());
+    snapshot.dropMode = int(m_buttonColumn->checkedDropMode().value_or(m_session.dropMode()));
     snapshot.drive = velDrives() ? velDrives()->drive() : '\0';
     // A failed write raises "Unable to write to ..."; the caller reports it and goes on.
     settings().writeWindowSettings(snapshot);

@@ -1,8 +1,10 @@
 // The main window's start-up sequence, Help and About.
 
 #include "app/ErrorLog.h"
+#include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/HelpViewer.h"
+#include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "controls/SystemFolders.h"
@@ -57,7 +59,7 @@ void MainWindow::FormCreate()
 
 void MainWindow::startUp()
 {
-    m_panelData->setEnabled(false);
+    m_itemEditor->setEnabled(false);
     m_session.setAppTitle(Session::applicationTitle);
     const QString title = QString::fromStdString(m_session.appTitle());
     QApplication::setApplicationName(title);
@@ -68,8 +70,7 @@ void MainWindow::startUp()
         });
     m_panelIniSti->setText(QString::fromUtf8(loadHint));
     setMenusEnabled(false);
-    m_label4->resize(421, m_label4->height());
-    m_label4->setText(QString::fromUtf8(dragGuidance));
+    m_itemEditor->setGuidance(QString::fromUtf8(dragGuidance));
     m_session.setExitWithoutSaving(false);
     m_session.setDropMode(AttachMode::AddChildFirst);
     locateCandidates();
@@ -89,7 +90,7 @@ void MainWindow::startUp()
     m_panelRight->setEnabled(true);
     m_panelLeft->setEnabled(true);
     setMenusEnabled(true);
-    restoreDropModeButtons();
+    restoreDropMode();
     QApplication::processEvents();
     reportRecoveryCopies();
     if (m_session.onlyCandidate())
@@ -108,18 +109,11 @@ void MainWindow::locateCandidates()
     m_session.setCandidates(found);
 }
 
-void MainWindow::restoreDropModeButtons()
+void MainWindow::restoreDropMode()
 {
-    const std::pair<QAbstractButton *, void (MainWindow::*)()> buttons[] = {
-        { m_dropModeGroup->button(0), &MainWindow::SBut_AddClick },
-        { m_dropModeGroup->button(1), &MainWindow::SBut_AddFirstClick },
-        { m_dropModeGroup->button(2), &MainWindow::SBut_AddChildClick },
-        { m_dropModeGroup->button(3), &MainWindow::SBut_AddChildFirstClick },
-        { m_dropModeGroup->button(4), &MainWindow::SBut_InsertClick },
-    };
-    for (const auto &[button, click] : buttons)
-        if (button->isChecked())
-            (this->*click)();
+    // The button the settings put down is the mode, as if it had been clicked.
+    if (const auto mode = m_buttonColumn->checkedDropMode())
+        m_session.setDropMode(*mode);
 }
 
 void MainWindow::loadOnlyCandidate()

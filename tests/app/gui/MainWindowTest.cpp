@@ -297,9 +297,11 @@ TEST_F(MainWindowTest, F5ToF7ActOnlyWhileTheItemEditorIsEnabled)
     QTest::keyClick(tview, Qt::Key_F6);
     EXPECT_EQ(command->text(), QString::fromStdString("cd " + windowsTools));
 
+    title->selectAll();
+    QTest::keyClicks(title, QStringLiteral("Kept"));
+    command->selectAll();
+    QTest::keyClicks(command, QStringLiteral("cd kept"));
     widget<QWidget>("PanelData")->setEnabled(false);
-    title->setText(QStringLiteral("Kept"));
-    command->setText(QStringLiteral("cd kept"));
     QTest::keyClick(tview, Qt::Key_F5);
     QTest::keyClick(tview, Qt::Key_F6);
     EXPECT_EQ(title->text(), QStringLiteral("Kept"));
