@@ -197,8 +197,9 @@ void MainWindow::VelDrivesClickButton(char drive)
         return;
     // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
     // list stays where it was, and the user is told instead of a button that did nothing.
-    // Once the click is over, the button of the list's drive goes back down.
-    globalErrorHandler(loggedClassName(m_dirListBox),
+    // Once the click is over, the button of the list's drive goes back down. The failure is
+    // the main window's, whose handler of the click was running.
+    globalErrorHandler(loggedClassName(this),
         std::string("Drive ") + static_cast<char>(upper(drive)) + ": is not available");
     QTimer::singleShot(0, this, [this] {
         DrivePanel *panel = velDrives();
