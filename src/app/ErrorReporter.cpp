@@ -1,7 +1,7 @@
 #include "app/ErrorReporter.h"
 
+#include "app/MenuFileSteps.h"
 #include "app/MessageBoxes.h"
-#include "menu/DirMenuFile.h"
 
 namespace torvex {
 

@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include "app/MessageBoxes.h"
+#include "app/Session.h"
 #include "menu/MenuTree.h"
 #include "settings/ProgramSettings.h"
 
@@ -31,24 +32,15 @@ bool askBeforeExitWithoutSaving(const ProgramSettings &settings)
     }
 }
 
-FileCommands::FileCommands(FileCommandsHost &host, const MenuTree &tree, FileValues values)
+FileCommands::FileCommands(FileCommandsHost &host, const MenuTree &tree, Session &session)
     : m_host(host)
     , m_tree(tree)
-    , m_values(values)
+    , m_session(session)
 { }
-
-std::vector<std::string> FileCommands::candidates() const
-{
-    std::vector<std::string> paths;
-    for (int slot = 1; slot <= 4; ++slot)
-        if (!m_values.candidatePaths[slot].empty())
-            paths.push_back(m_values.candidatePaths[slot]);
-    return paths;
-}
 
 void FileCommands::runChooser(const std::string &caption, ChooserAction action)
 {
-    const std::vector<std::string> paths = candidates();
+    const std::vector<std::string> paths = m_session.candidatePaths();
     if (paths.empty()) {
         m_host.messages().inform(noIniFileText, noIniFileCaption, MsgIcon::Error);
         return;
@@ -57,22 +49,23 @@ void FileCommands::runChooser(const std::string &caption, ChooserAction action)
     if (!chosen)
         return;
     // The choice becomes the current file even when it has gone missing since start-up.
-    m_values.currentIniFile = *chosen;
-    if (!m_host.fileExists(m_values.currentIniFile)) {
-        m_host.messages().inform(
-            iniFileNotFoundText(m_values.currentIniFile), iniFileNotFoundCaption, MsgIcon::Error);
+    m_session.setCurrentIniFile(*chosen);
+    if (!m_host.fileExists(m_session.currentIniFile())) {
+        m_host.messages().inform(iniFileNotFoundText(m_session.currentIniFile()),
+            iniFileNotFoundCaption,
+            MsgIcon::Error);
         return;
     }
-    m_host.setIniPanelText(" " + m_values.currentIniFile);
+    m_host.setIniPanelText(" " + m_session.currentIniFile());
     if (action == ChooserAction::Load)
-        m_host.loadMenu(m_values.currentIniFile);
+        m_host.loadMenu(m_session.currentIniFile());
     else
-        m_host.saveMenu(m_values.currentIniFile);
+        m_host.saveMenu(m_session.currentIniFile());
 }
 
 void FileCommands::fileOpen()
 {
-    if (!m_values.currentIniFile.empty() && !m_tree.isEmpty()) {
+    if (!m_session.currentIniFile().empty() && !m_tree.isEmpty()) {
         const MsgResult answer = m_host.messages().ask(
             saveMenusText, saveMenusCaption, MsgIcon::Question, MsgButtons::YesNoCancel);
         if (answer == MsgResult::Cancel)
@@ -91,8 +84,8 @@ void FileCommands::fileSave()
         m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
         return;
     }
-    if (!m_values.currentIniFile.empty() && m_host.fileExists(m_values.currentIniFile)) {
-        m_host.saveMenu(m_values.currentIniFile);
+    if (!m_session.currentIniFile().empty() && m_host.fileExists(m_session.currentIniFile())) {
+        m_host.saveMenu(m_session.currentIniFile());
         return;
     }
     runChooser(chooseSaveCaption, ChooserAction::Save);
@@ -109,7 +102,7 @@ void FileCommands::fileSaveAs()
 
 void FileCommands::fileExitWithoutSaving()
 {
-    if (m_values.currentIniFile.empty() && m_tree.isEmpty()) {
+    if (m_session.currentIniFile().empty() && m_tree.isEmpty()) {
         m_host.closeWindow();
         return;
     }
@@ -125,7 +118,7 @@ void FileCommands::fileExitWithoutSaving()
             return;
         }
     }
-    m_values.exitWithoutSaving = true;
+    m_session.setExitWithoutSaving(true);
     m_host.closeWindow();
 }
 
@@ -154,14 +147,14 @@ CloseDecision FileCommands::formClose()
 {
     const bool settingsFailed = !settingsStored();
     // An empty tree has nothing to write (the writer would do nothing with it).
-    if (m_values.exitWithoutSaving || m_tree.isEmpty())
+    if (m_session.exitWithoutSaving() || m_tree.isEmpty())
         return CloseDecision::Close;
-    if (m_host.fileExists(m_values.currentIniFile)) {
-        if (m_host.saveMenu(m_values.currentIniFile))
+    if (m_host.fileExists(m_session.currentIniFile())) {
+        if (m_host.saveMenu(m_session.currentIniFile()))
             return CloseDecision::Close;
         // Failed writes leave the file as it was; the user decides whether the edits may go.
         const MsgResult answer =
-            m_host.messages().ask(closeAnywayText(m_values.currentIniFile, settingsFailed),
+            m_host.messages().ask(closeAnywayText(m_session.currentIniFile(), settingsFailed),
                 notSavedCaption,
                 MsgIcon::Warning,
                 MsgButtons::YesNo);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@ namespace torvex {
 class MenuTree;
 class MessageBoxes;
 class ProgramSettings;
+class Session;
 
 // Texts of the File commands' message boxes.
 inline constexpr const char *nothingToSaveText = "Nothing to save...     ";
@@ -65,14 +65,6 @@ public:
     virtual void reportError(const std::string &message) = 0;
 };
 
-// The program-wide values the commands read and change; they live in the main window.
-struct FileValues
-{
-    const std::array<std::string, 5> &candidatePaths; // slots 1 to 4
-    std::string &currentIniFile;
-    bool &exitWithoutSaving;
-};
-
 enum class CloseDecision { Close, KeepOpen };
 
 // Open, Save, Save as, Exit without saving, Exit and save, and the closing of the main
@@ -80,7 +72,9 @@ enum class CloseDecision { Close, KeepOpen };
 class FileCommands
 {
 public:
-    FileCommands(FileCommandsHost &host, const MenuTree &tree, FileValues values);
+    // The commands read the candidates and change the current file and exit-without-saving
+    // in `session`.
+    FileCommands(FileCommandsHost &host, const MenuTree &tree, Session &session);
 
     // With a current file and a non-empty tree, asks "Save menus?" first: Yes saves and ends,
     // Cancel ends. Then the chooser; OK loads the chosen file.
@@ -102,12 +96,11 @@ public:
 private:
     enum class ChooserAction { Load, Save };
     void runChooser(const std::string &caption, ChooserAction action);
-    std::vector<std::string> candidates() const;
     bool settingsStored();
 
     FileCommandsHost &m_host;
     const MenuTree &m_tree;
-    FileValues m_values;
+    Session &m_session;
 };
 
 } // namespace torvex

@@ -27,17 +27,6 @@ const char *usage =
     "usage: torvex-menu print FILE | check [--json] FILE | resave FILE | where [PATH]"
     " | --help | --version";
 
-// Loading and saving without a window: failures of the save are kept for the caller.
-class ToolUi : public MenuFileUi
-{
-public:
-    void saveFailed(const std::string &message, const std::string &cause) override
-    {
-        failure = messageWithCause(message, cause);
-    }
-    std::string failure;
-};
-
 // Fails with a one-line message when `path` is not a regular file (or a link to one), the
 // same rule by which "where" counts a candidate.
 void requireFile(const std::string &path, const FileSystem &fs, const WindowsView &view)
@@ -52,8 +41,7 @@ void requireFile(const std::string &path, const FileSystem &fs, const WindowsVie
 void readMenuFile(const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
 {
     requireFile(path, fs, view);
-    ToolUi ui;
-    loadMenu(path, tree, ui, fs);
+    loadMenu(path, tree, fs);
 }
 
 void printTree(const MenuTree &tree, std::ostream &out)
@@ -122,10 +110,12 @@ int resave(const std::string &path, std::ostream &err, FileSystem &fs, const Win
         err << "torvex-menu: " << path << ": the menu is empty; nothing was written\n";
         return exitFine;
     }
-    ToolUi ui;
-    saveMenu(path, tree, ui, fs);
-    if (!ui.failure.empty())
-        throw TorvexError(ui.failure);
+    try {
+        saveMenu(path, tree, fs);
+    } catch (const std::exception &error) {
+        const SaveFailure failure = describeSaveFailure(error, tree);
+        throw TorvexError(messageWithCause(failure.message, failure.cause));
+    }
     return exitFine;
 }
 

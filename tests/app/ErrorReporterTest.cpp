@@ -1,6 +1,6 @@
 #include "app/ErrorReporter.h"
 
-#include "menu/DirMenuFile.h"
+#include "app/MenuFileSteps.h"
 #include "support/LogWatchingBoxes.h"
 #include "support/TempDir.h"
 

@@ -1,7 +1,8 @@
 #include "app/FileCommands.h"
 
 #include "app/ErrorReporter.h"
-#include "menu/DirMenuFile.h"
+#include "app/MenuFileSteps.h"
+#include "app/Session.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "settings/ProgramSettings.h"
@@ -36,13 +37,11 @@ public:
     ErrorLog log { dir.path().string() };
     ErrorReporter reporter { log,
         [this] {
-            return LogContext { "Torvex v1.2", candidatePaths, currentIniFile };
+            return session.logContext();
         },
         *this };
-    std::array<std::string, 5> candidatePaths;
-    std::string currentIniFile;
-    bool exitWithoutSaving = false;
-    FileCommands commands { *this, tree, { candidatePaths, currentIniFile, exitWithoutSaving } };
+    Session session;
+    FileCommands commands { *this, tree, session };
 
     std::deque<std::optional<std::string>> chooserAnswers;
     std::vector<std::string> chooserCaptions;
@@ -54,7 +53,21 @@ public:
     bool settingsFail = false;
     bool closed = false;
 
-    FakeWindow() { boxes.logPath = log.path(); }
+    FakeWindow()
+    {
+        boxes.logPath = log.path();
+        session.setAppTitle("Torvex v1.2");
+    }
+
+    // Fills candidate slot `n` (1 to 4) with `path` and returns it.
+    std::string setCandidate(int n, std::string path)
+    {
+        IniCandidates found = session.candidates();
+        found.slots.at(n - 1) = std::move(path);
+        session.setCandidates(found);
+        return found.slot(n);
+    }
+    std::string candidate(int n) const { return session.candidates().slot(n); }
 
     std::string iniFile(const std::string &name, const std::string &dirMenu)
     {
@@ -123,8 +136,9 @@ public:
 TEST(FileCommandsTest, OpenWithLoadedTreeAndYesSavesWithoutTheChooser)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=Old\r\ncmd1=cd old\r\n");
-    w.candidatePaths[2] = w.iniFile("b.ini", "menu1=B\r\n");
+    w.session.setCurrentIniFile(
+        w.setCandidate(1, w.iniFile("a.ini", "menu1=Old\r\ncmd1=cd old\r\n")));
+    w.setCandidate(2, w.iniFile("b.ini", "menu1=B\r\n"));
     buildTree(w.tree, "New|cd new");
     w.boxes.answer(MsgResult::Yes);
     w.commands.fileOpen();
@@ -134,41 +148,40 @@ TEST(FileCommandsTest, OpenWithLoadedTreeAndYesSavesWithoutTheChooser)
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Question);
     EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(w.events, (std::vector<std::string> { "save" }));
-    EXPECT_EQ(
-        readFile(w.currentIniFile), otherSections + "[DirMenu]\r\nmenu1=New\r\ncmd1=cd new\r\n");
+    EXPECT_EQ(readFile(w.session.currentIniFile()),
+        otherSections + "[DirMenu]\r\nmenu1=New\r\ncmd1=cd new\r\n");
 }
 
 TEST(FileCommandsTest, OpenAnsweredNoOrCancel)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-    w.candidatePaths[3] = w.iniFile("b.ini", "menu1=B\r\n");
+    w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+    w.setCandidate(3, w.iniFile("b.ini", "menu1=B\r\n"));
     buildTree(w.tree, "Edited");
-    const std::string before = readFile(w.currentIniFile);
+    const std::string before = readFile(w.session.currentIniFile());
 
     w.boxes.answer(MsgResult::Cancel);
     w.commands.fileOpen();
     EXPECT_TRUE(w.events.empty());
 
     w.boxes.answer(MsgResult::No);
-    w.chooserAnswers.push_back(w.candidatePaths[3]);
+    w.chooserAnswers.push_back(w.candidate(3));
     w.commands.fileOpen();
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "load" }));
     EXPECT_EQ(w.chooserCaptions.back(), " Choose ini file to get data from");
-    EXPECT_EQ(
-        w.chooserPaths, (std::vector<std::string> { w.candidatePaths[1], w.candidatePaths[3] }));
-    EXPECT_EQ(w.currentIniFile, w.candidatePaths[3]);
-    EXPECT_EQ(w.panel, " " + w.candidatePaths[3]);
+    EXPECT_EQ(w.chooserPaths, (std::vector<std::string> { w.candidate(1), w.candidate(3) }));
+    EXPECT_EQ(w.session.currentIniFile(), w.candidate(3));
+    EXPECT_EQ(w.panel, " " + w.candidate(3));
     EXPECT_EQ(outline(w.tree), "B\n");
-    EXPECT_EQ(readFile(w.candidatePaths[1]), before);
+    EXPECT_EQ(readFile(w.candidate(1)), before);
 }
 
 TEST(FileCommandsTest, OpenWithNodesButNoFileReplacesThemWithoutAsking)
 {
     FakeWindow w;
-    w.candidatePaths[4] = w.iniFile("a.ini", "menu1=A\r\n");
+    w.setCandidate(4, w.iniFile("a.ini", "menu1=A\r\n"));
     buildTree(w.tree, "Unsaved");
-    w.chooserAnswers.push_back(w.candidatePaths[4]);
+    w.chooserAnswers.push_back(w.candidate(4));
     w.commands.fileOpen();
     EXPECT_TRUE(w.boxes.empty());
     EXPECT_EQ(outline(w.tree), "A\n");
@@ -184,14 +197,14 @@ TEST(FileCommandsTest, ChooserWithoutCandidatesOrWithAVanishedFile)
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Error);
     EXPECT_TRUE(w.chooserCaptions.empty());
 
-    w.candidatePaths[2] = w.dir.file("gone.ini");
-    w.chooserAnswers.push_back(w.candidatePaths[2]);
+    w.setCandidate(2, w.dir.file("gone.ini"));
+    w.chooserAnswers.push_back(w.candidate(2));
     w.commands.fileOpen();
-    EXPECT_EQ(w.boxes.last().text, "Can't find this ini file:\r\n" + w.candidatePaths[2]);
+    EXPECT_EQ(w.boxes.last().text, "Can't find this ini file:\r\n" + w.candidate(2));
     EXPECT_EQ(w.boxes.last().caption, " Selected ini file not found!");
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Error);
     // The missing choice becomes the current file; the panel keeps the old text.
-    EXPECT_EQ(w.currentIniFile, w.candidatePaths[2]);
+    EXPECT_EQ(w.session.currentIniFile(), w.candidate(2));
     EXPECT_EQ(w.panel, " Load ini file by clicking Open in the File menu...");
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser" }));
 }
@@ -199,8 +212,8 @@ TEST(FileCommandsTest, ChooserWithoutCandidatesOrWithAVanishedFile)
 TEST(FileCommandsTest, SaveWithEmptyTreeHasNothingToSave)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.currentIniFile);
+    w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+    const std::string before = readFile(w.session.currentIniFile());
     w.commands.fileSave();
     w.commands.fileSaveAs();
     ASSERT_EQ(w.boxes.boxes().size(), 2u);
@@ -209,49 +222,48 @@ TEST(FileCommandsTest, SaveWithEmptyTreeHasNothingToSave)
         EXPECT_EQ(box.caption, " Nothing to save");
         EXPECT_EQ(box.icon, MsgIcon::Information);
     }
-    EXPECT_EQ(readFile(w.currentIniFile), before);
+    EXPECT_EQ(readFile(w.session.currentIniFile()), before);
 }
 
 TEST(FileCommandsTest, SaveWritesTheCurrentFileOrFallsBackToTheChooser)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.iniFile("a.ini", "menu1=A\r\n");
-    w.candidatePaths[2] = w.iniFile("b.ini", "menu1=B\r\n");
+    w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n"));
+    w.setCandidate(2, w.iniFile("b.ini", "menu1=B\r\n"));
     buildTree(w.tree, "T|cd t");
 
-    w.chooserAnswers.push_back(w.candidatePaths[2]);
+    w.chooserAnswers.push_back(w.candidate(2));
     w.commands.fileSave();
     EXPECT_EQ(w.chooserCaptions, (std::vector<std::string> { " Choose ini file to save data in" }));
-    EXPECT_EQ(w.currentIniFile, w.candidatePaths[2]);
-    EXPECT_EQ(w.panel, " " + w.candidatePaths[2]);
-    EXPECT_EQ(
-        readFile(w.candidatePaths[2]), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
+    EXPECT_EQ(w.session.currentIniFile(), w.candidate(2));
+    EXPECT_EQ(w.panel, " " + w.candidate(2));
+    EXPECT_EQ(readFile(w.candidate(2)), otherSections + "[DirMenu]\r\nmenu1=T\r\ncmd1=cd t\r\n");
 
     w.events.clear();
     w.commands.fileSave();
     EXPECT_EQ(w.events, (std::vector<std::string> { "save" }));
 
     w.events.clear();
-    w.chooserAnswers.push_back(w.candidatePaths[1]);
+    w.chooserAnswers.push_back(w.candidate(1));
     w.commands.fileSaveAs();
     EXPECT_EQ(w.events, (std::vector<std::string> { "chooser", "save" }));
-    EXPECT_EQ(w.currentIniFile, w.candidatePaths[1]);
-    EXPECT_EQ(readFile(w.candidatePaths[1]), readFile(w.candidatePaths[2]));
+    EXPECT_EQ(w.session.currentIniFile(), w.candidate(1));
+    EXPECT_EQ(readFile(w.candidate(1)), readFile(w.candidate(2)));
 }
 
 TEST(FileCommandsTest, ExitWithoutSavingWithConfirmationOffClosesAtOnce)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.currentIniFile);
+    w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+    const std::string before = readFile(w.session.currentIniFile());
     buildTree(w.tree, "Edited");
     w.confirm = false;
     w.commands.fileExitWithoutSaving();
     EXPECT_TRUE(w.closed);
-    EXPECT_TRUE(w.exitWithoutSaving);
+    EXPECT_TRUE(w.session.exitWithoutSaving());
     EXPECT_TRUE(w.boxes.empty());
     EXPECT_EQ(w.events, (std::vector<std::string> { "close", "settings" }));
-    EXPECT_EQ(readFile(w.currentIniFile), before);
+    EXPECT_EQ(readFile(w.session.currentIniFile()), before);
 }
 
 TEST(FileCommandsTest, ExitWithoutSavingAsks)
@@ -266,8 +278,8 @@ TEST(FileCommandsTest, ExitWithoutSavingAsks)
              Case { MsgResult::No, true, true },
              Case { MsgResult::Cancel, false, false } }) {
         FakeWindow w;
-        w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-        const std::string before = readFile(w.currentIniFile);
+        w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+        const std::string before = readFile(w.session.currentIniFile());
         buildTree(w.tree, "Edited");
         w.boxes.answer(c.answer);
         w.commands.fileExitWithoutSaving();
@@ -278,7 +290,7 @@ TEST(FileCommandsTest, ExitWithoutSavingAsks)
         EXPECT_EQ(w.boxes.last().icon, MsgIcon::Question);
         EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNoCancel);
         EXPECT_EQ(w.closed, c.closed);
-        EXPECT_EQ(readFile(w.currentIniFile) != before, c.saved);
+        EXPECT_EQ(readFile(w.session.currentIniFile()) != before, c.saved);
     }
 }
 
@@ -294,8 +306,8 @@ TEST(FileCommandsTest, ClosingStoresSettingsFirstThenSavesLikeExitAndSave)
 {
     for (const bool viaCommand : { false, true }) {
         FakeWindow w;
-        w.candidatePaths[1] = w.iniFile("a.ini", "menu1=A\r\n");
-        w.chooserAnswers.push_back(w.candidatePaths[1]);
+        w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n"));
+        w.chooserAnswers.push_back(w.candidate(1));
         w.commands.fileOpen();
         w.tree.setTitle(w.tree.first(), "Edited");
         w.events.clear();
@@ -305,15 +317,15 @@ TEST(FileCommandsTest, ClosingStoresSettingsFirstThenSavesLikeExitAndSave)
             w.closeWindow(); // the close button, Alt+F4, the window manager
         EXPECT_TRUE(w.closed);
         EXPECT_EQ(w.events, (std::vector<std::string> { "close", "settings", "save" }));
-        EXPECT_EQ(
-            readFile(w.currentIniFile), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
+        EXPECT_EQ(readFile(w.session.currentIniFile()),
+            otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
     }
 }
 
 TEST(FileCommandsTest, ClosingWithNodesButNoExistingFileKeepsTheWindowOpen)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.iniFile("a.ini", "menu1=A\r\n");
+    w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n"));
     buildTree(w.tree, "New");
     w.closeWindow();
     EXPECT_FALSE(w.closed);
@@ -333,31 +345,31 @@ TEST(FileCommandsTest, ClosingWithNodesButNoExistingFileKeepsTheWindowOpen)
 TEST(FileCommandsTest, ClosingWithEmptyTreeWritesNothing)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.currentIniFile);
+    w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+    const std::string before = readFile(w.session.currentIniFile());
     w.closeWindow();
     EXPECT_TRUE(w.closed);
-    EXPECT_EQ(readFile(w.currentIniFile), before);
+    EXPECT_EQ(readFile(w.session.currentIniFile()), before);
 }
 
 TEST(FileCommandsTest, SaveThatCannotWriteIsLoggedBeforeItsBoxAndChangesNothing)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-    const std::string before = readFile(w.currentIniFile);
+    w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+    const std::string before = readFile(w.session.currentIniFile());
     buildTree(w.tree, "Edited");
     w.fs.failWrites = true;
     w.commands.fileSave();
-    EXPECT_EQ(readFile(w.currentIniFile), before);
+    EXPECT_EQ(readFile(w.session.currentIniFile()), before);
     EXPECT_EQ(w.logEntries(), 1);
     ASSERT_EQ(w.boxes.boxes().size(), 1u);
     EXPECT_EQ(w.boxes.last().text,
-        "Unable to write to " + w.currentIniFile + "\r\nNo space left on device");
+        "Unable to write to " + w.session.currentIniFile() + "\r\nNo space left on device");
     EXPECT_EQ(w.boxes.last().caption, "Error");
     EXPECT_EQ(w.boxes.last().icon, MsgIcon::Warning);
     EXPECT_EQ(w.boxes.logAtBox[0], readFile(w.log.path()));
     EXPECT_NE(readFile(w.log.path())
-                  .find("Last error: Unable to write to " + w.currentIniFile
+                  .find("Last error: Unable to write to " + w.session.currentIniFile()
                       + ": No space left on device\r\n"),
         std::string::npos);
     EXPECT_EQ(w.status, "Save failed: nothing was saved");
@@ -367,8 +379,8 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
 {
     for (const MsgResult answer : { MsgResult::No, MsgResult::Yes }) {
         FakeWindow w;
-        w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
-        const std::string before = readFile(w.currentIniFile);
+        w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
+        const std::string before = readFile(w.session.currentIniFile());
         buildTree(w.tree, "Edited");
         w.fs.failWrites = true;
         w.settingsFail = true;
@@ -382,12 +394,12 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
                 + "\r\nThe window settings were not saved.");
         EXPECT_EQ(w.boxes.boxes()[1].caption, "Error");
         EXPECT_EQ(w.boxes.last().text,
-            "The menu was not saved to " + w.currentIniFile
+            "The menu was not saved to " + w.session.currentIniFile()
                 + ".\r\nThe window settings were not saved.\r\n\r\nClose anyway?");
         EXPECT_EQ(w.boxes.last().caption, " Not saved");
         EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNo);
         EXPECT_EQ(w.closed, answer == MsgResult::Yes);
-        EXPECT_EQ(readFile(w.currentIniFile), before);
+        EXPECT_EQ(readFile(w.session.currentIniFile()), before);
         EXPECT_EQ(w.logEntries(), 2);
     }
 }
@@ -395,13 +407,14 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
 TEST(FileCommandsTest, SettingsThatCannotBeWrittenDoNotStopTheSaveOrTheClose)
 {
     FakeWindow w;
-    w.candidatePaths[1] = w.currentIniFile = w.iniFile("a.ini", "menu1=A\r\n");
+    w.session.setCurrentIniFile(w.setCandidate(1, w.iniFile("a.ini", "menu1=A\r\n")));
     buildTree(w.tree, "Edited");
     w.settingsFail = true;
     w.closeWindow();
     EXPECT_TRUE(w.closed);
     EXPECT_EQ(w.boxes.boxes().size(), 1u);
-    EXPECT_EQ(readFile(w.currentIniFile), otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
+    EXPECT_EQ(readFile(w.session.currentIniFile()),
+        otherSections + "[DirMenu]\r\nmenu1=Edited\r\ncmd1=\r\n");
     EXPECT_NE(readFile(w.log.path()).find("Sender: TForm1\r\n"), std::string::npos);
 }
 

@@ -1,5 +1,4 @@
-#include "menu/DirMenuFile.h"
-
+#include "app/MenuFileSteps.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"

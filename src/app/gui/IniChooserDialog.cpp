@@ -28,7 +28,7 @@ IniChooserDialog::IniChooserDialog(MainWindow *owner)
     if (!m_owner)
         return;
     m_owner->setChooser(this);
-    if (m_owner->candidateCount > 1) {
+    if (m_owner->session().candidates().candidateCount > 1) {
         QCoreApplication::processEvents();
         // This runs outside any event handler: a failure of the load is reported here, as
         // one of this window's, rather than ending the program.

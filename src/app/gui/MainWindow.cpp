@@ -2,7 +2,10 @@
 
 #include "app/gui/MainWindow.h"
 
+#include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/InputGate.h"
+#include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/StatusPanels.h"
@@ -40,19 +43,18 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     m_fs = std::make_unique<WindowsFileSystem>(m_view, m_hostFs.get());
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
     setMessageBoxes(m_environment.messageBoxes);
+    m_inputGate = new InputGate(this);
     buildWindow();
     buildMainMenu();
     buildPopupMenu();
     connectControls();
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
-    qApp->installEventFilter(this);
     FormCreate();
 }
 
 MainWindow::~MainWindow()
 {
-    qApp->removeEventFilter(this);
     // The model observes the tree, which is a member: it must go before the tree does.
     m_tview->setModel(nullptr);
     delete m_model;
@@ -193,37 +195,25 @@ void MainWindow::showPopup(const QPoint &pos)
 
 void MainWindow::connectControls()
 {
-    connect(m_sButSave, &QToolButton::clicked, this, [this] {
+    connect(m_buttonColumn->saveButton(), &QToolButton::clicked, this, [this] {
         runMenuCommand(m_mnuFile, &MainWindow::mnuFilesSaveClick);
     });
-    connect(m_sButShowFolder, &QToolButton::clicked, this, &MainWindow::SButShowFolderClick);
-    connect(m_sButAdd, &QToolButton::clicked, this, &MainWindow::SBut_AddClick);
-    connect(m_sButAddFirst, &QToolButton::clicked, this, &MainWindow::SBut_AddFirstClick);
-    connect(m_sButAddChild, &QToolButton::clicked, this, &MainWindow::SBut_AddChildClick);
-    connect(m_sButAddChildFirst, &QToolButton::clicked, this, &MainWindow::SBut_AddChildFirstClick);
-    connect(m_sButInsert, &QToolButton::clicked, this, &MainWindow::SBut_InsertClick);
-    connect(m_sButFindMenusWithNonexistentPaths,
+    connect(m_buttonColumn->showFolderButton(),
         &QToolButton::clicked,
         this,
-        &MainWindow::SButFindMenusWithNonexistentPathsClick);
-    connect(m_sButFindEmptyCommands,
-        &QToolButton::clicked,
-        this,
-        &MainWindow::SButFindEmptyCommandsClick);
-
-    connect(m_editTitle, &QLineEdit::textChanged, this, &MainWindow::EditTitleChange);
-    connect(m_editCommand, &QLineEdit::textChanged, this, &MainWindow::EditCommandChange);
-    connect(m_editTargetPath, &QLineEdit::textChanged, this, &MainWindow::EditTargetPathChange);
-    connect(m_addFolderNameToTitle,
-        &QPushButton::clicked,
-        this,
-        &MainWindow::AddFolderNameToTitleClick);
-    connect(
-        m_butAddPathToCommand, &QPushButton::clicked, this, &MainWindow::ButAddPathToCommandClick);
-    connect(m_butAddPathToTargetPath,
-        &QPushButton::clicked,
-        this,
-        &MainWindow::ButAddPathToTargetPathClick);
+        &MainWindow::SButShowFolderClick);
+    connect(m_buttonColumn, &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
+        m_session.setDropMode(mode);
+    });
+    connect(m_buttonColumn->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
+        m_itemEditor->findBrokenPaths();
+    });
+    connect(m_buttonColumn->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
+        m_itemEditor->findEmptyCommands();
+    });
+    connect(m_inputGate, &InputGate::keyPressed, this, [this](int key) {
+        m_itemEditor->functionKeyPressed(key);
+    });
 
     connect(m_dirListBox, &DirListBox::directoryChanged, this, &MainWindow::DirListBoxChange);
     connect(m_dirListBox, &DirListBox::mousePressed, this, &MainWindow::DirListBoxMouseDown);
@@ -239,12 +229,12 @@ void MainWindow::connectControls()
     connect(m_tview, &QWidget::customContextMenuRequested, this, &MainWindow::showPopup);
 
     // Focus order: the item editor, the tree, then the folder list.
-    setTabOrder(m_editTitle, m_editCommand);
-    setTabOrder(m_editCommand, m_editTargetPath);
-    setTabOrder(m_editTargetPath, m_addFolderNameToTitle);
-    setTabOrder(m_addFolderNameToTitle, m_butAddPathToCommand);
-    setTabOrder(m_butAddPathToCommand, m_butAddPathToTargetPath);
-    setTabOrder(m_butAddPathToTargetPath, m_tview);
+    setTabOrder(m_itemEditor->titleEdit(), m_itemEditor->commandEdit());
+    setTabOrder(m_itemEditor->commandEdit(), m_itemEditor->targetPathEdit());
+    setTabOrder(m_itemEditor->targetPathEdit(), m_itemEditor->folderNameButton());
+    setTabOrder(m_itemEditor->folderNameButton(), m_itemEditor->commandPathButton());
+    setTabOrder(m_itemEditor->commandPathButton(), m_itemEditor->targetPathButton());
+    setTabOrder(m_itemEditor->targetPathButton(), m_tview);
     setTabOrder(m_tview, m_dirListBox);
 }
 
@@ -298,7 +288,7 @@ void MainWindow::setPanelsEnabled(bool enabled)
 {
     m_panelLeft->setEnabled(enabled);
     m_panelRight->setEnabled(enabled);
-    m_panelData->setEnabled(enabled);
+    m_itemEditor->setEnabled(enabled);
 }
 
 void MainWindow::afterLoad()
@@ -308,40 +298,7 @@ void MainWindow::afterLoad()
     updateItemCount();
 }
 
-// ---- Keyboard, resize, show ----
-
-void MainWindow::FormKeyDown(int key)
-{
-    // Only the panel is looked at: F6 and F7 act also while their buttons are disabled.
-    if (!m_panelData->isEnabled())
-        return;
-    if (key == Qt::Key_F5)
-        AddFolderNameToTitleClick();
-    else if (key == Qt::Key_F6)
-        ButAddPathToCommandClick();
-    else if (key == Qt::Key_F7)
-        ButAddPathToTargetPathClick();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize) {
-        if (watched == m_panelKnapper)
-            layoutButtonColumn();
-        else if (watched == m_panelData)
-            layoutItemEditor();
-    } else if (event->type() == QEvent::KeyPress) {
-        // The window sees the key first, once, on its way to the focused control of this
-        // window; the key is not consumed.
-        auto *widget = qobject_cast<QWidget *>(watched);
-        const bool isFocusTarget = widget && widget->window() == this
-            && (widget == QApplication::focusWidget()
-                || (!QApplication::focusWidget() && widget == this));
-        if (isFocusTarget)
-            FormKeyDown(static_cast<QKeyEvent *>(event)->key());
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
+// ---- Resize, show ----
 
 void MainWindow::FormResize()
 {

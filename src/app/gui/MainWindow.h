@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/IniLocator.h"
+#include "app/MenuFileSteps.h"
 #include "app/MessageBoxes.h"
-#include "menu/DirMenuFile.h"
+#include "app/Session.h"
 #include "menu/MenuTree.h"
 #include "platform/ProgramFolders.h"
 
@@ -28,7 +29,10 @@ class QToolButton;
 
 namespace torvex {
 
+class ButtonColumn;
 class DirListBox;
+class InputGate;
+class ItemEditorPanel;
 class FileSystem;
 class HelpViewer;
 class MenuTreeModel;
@@ -76,14 +80,9 @@ public:
     explicit MainWindow(MainWindowEnvironment environment, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // ---- Program-wide values ----
-    std::array<std::string, 5> candidatePaths; // slots 1..4; slot 0 is unused
-    int candidateCount = 0;
-    std::string currentIniFile;
-    std::string appTitle;
-    bool exitWithoutSaving = false;
-    int dropMode = 3;
-    bool confirmDropOnCommand = true;
+    // The program's state: candidates, current file, drop mode and flags.
+    Session &session() { return m_session; }
+    const Session &session() const { return m_session; }
 
     // ---- Services for the other windows and for tests ----
     MenuTree &tree() { return m_tree; }
@@ -116,7 +115,6 @@ public:
     MessageBoxes *messageBoxes() override { return m_messageBoxes; }
 
     // ---- Window commands (MainWindow.cpp / MainWindowStartup.cpp) ----
-    void FormKeyDown(int key);
     void FormResize();
     void mnuHelpHelpClick();
     void mnuHelpAboutClick();
@@ -136,18 +134,9 @@ public:
     void showSelectedEntry();
     void tviewMouseDown(Qt::MouseButton button, const QPoint &pos);
     void tviewKeyUp(int key);
-    void EditTitleChange();
-    void EditCommandChange();
-    void EditTargetPathChange();
-    void AddFolderNameToTitleClick();
-    void ButAddPathToCommandClick();
-    void ButAddPathToTargetPathClick();
     void DirListBoxChange();
     void SButShowFolderClick();
     void updateItemCount();
-    void SButFindMenusWithNonexistentPathsClick();
-    void SButFindEmptyCommandsClick();
-    // -- editing: add further declarations below this line --
 
     // ---- File commands (MainWindowFiles.cpp) ----
     void mnuFileOpenClick();
@@ -168,12 +157,6 @@ public:
     void tviewDragOver(QDragMoveEvent *event);
     void tviewDragDrop(QDropEvent *event);
     void DirListBoxMouseDown(const QPoint &pos);
-    void SBut_AddClick();
-    void SBut_AddFirstClick();
-    void SBut_AddChildClick();
-    void SBut_AddChildFirstClick();
-    void SBut_InsertClick();
-    // -- drag and drop: add further declarations below this line --
     // The directory list entry (row) under the last press in the list, -1 when the press hit
     // no entry; it names the folder of a Ctrl-drop.
     int pressedDirEntry = -1;
@@ -199,20 +182,14 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // MainWindowLayout.cpp
     void buildWindow();
     QWidget *buildLeftPane();
-    QWidget *buildButtonColumn();
-    QToolButton *addSpeedButton(const char *name, int picture, QRect geometry, const char *hint);
     QWidget *buildRightPane();
-    QWidget *buildItemEditor();
     void buildTree();
     void buildStatusBar();
-    void layoutButtonColumn();
-    void layoutItemEditor();
     // MainWindow.cpp
     void buildMainMenu();
     void buildPopupMenu();
@@ -226,11 +203,12 @@ private:
     void FormCreate();
     void startUp();
     void locateCandidates();
-    void restoreDropModeButtons();
+    void restoreDropMode();
     void loadOnlyCandidate();
     void reportRecoveryCopies();
 
     // ---- Core ----
+    Session m_session;
     MenuTree m_tree;
     std::shared_ptr<const WindowsView> m_view;
     // The host files under m_fs, with the recovery folder of the environment.
@@ -252,28 +230,11 @@ private:
     QSplitter *m_splitter = nullptr;
     QWidget *m_panelRight = nullptr;
     QLabel *m_panel1 = nullptr;
-    QWidget *m_panelKnapper = nullptr;
-    QFrame *m_bevel2 = nullptr;
+    ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
     DirListBox *m_dirListBox = nullptr;
-    QToolButton *m_sButSave = nullptr;
-    QToolButton *m_sButShowFolder = nullptr;
-    QToolButton *m_sButAdd = nullptr;
-    QToolButton *m_sButAddFirst = nullptr;
-    QToolButton *m_sButAddChild = nullptr;
-    QToolButton *m_sButAddChildFirst = nullptr;
-    QToolButton *m_sButInsert = nullptr;
-    QToolButton *m_sButFindMenusWithNonexistentPaths = nullptr;
-    QToolButton *m_sButFindEmptyCommands = nullptr;
-    QButtonGroup *m_dropModeGroup = nullptr;
     QWidget *m_velDrives = nullptr;
-    QWidget *m_panelData = nullptr;
-    QLineEdit *m_editTitle = nullptr;
-    QLineEdit *m_editCommand = nullptr;
-    QLineEdit *m_editTargetPath = nullptr;
-    QPushButton *m_addFolderNameToTitle = nullptr;
-    QPushButton *m_butAddPathToCommand = nullptr;
-    QPushButton *m_butAddPathToTargetPath = nullptr;
-    QLabel *m_label4 = nullptr;
+    ItemEditorPanel *m_itemEditor = nullptr; // PanelData
+    InputGate *m_inputGate = nullptr;
     MenuTreeView *m_tview = nullptr;
     MenuTreeModel *m_model = nullptr;
 
@@ -298,13 +259,6 @@ private:
     QAction *m_mnuPopupAddMenu = nullptr;
     QAction *m_n4 = nullptr;
     QAction *m_mnuPopupShowCommandFolder = nullptr;
-
-    // -- editing: add further members below this line --
-    // The editing logic and its view of this window's widgets (MainWindowEditing.cpp), made on
-    // first use; shared_ptr so that the type can stay incomplete here.
-    struct Editing;
-    std::shared_ptr<Editing> m_editing;
-    Editing &editing();
 
     // -- file commands: add further members below this line --
     // The error log, the error reporter and the File commands, made on first use; shared_ptr

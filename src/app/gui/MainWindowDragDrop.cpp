@@ -54,21 +54,16 @@ struct MainWindow::DragDrop final : public QObject, public DropView
         : form(owner)
         , logic(owner.m_tree, *this)
     {
-        form.m_tview->viewport()->installEventFilter(this);
+        // A drag that leaves the tree (or is given up over it) gets a leave and no drop.
+        connect(form.m_tview, &MenuTreeView::dragLeft, this, [this] {
+            logic.dragLeft();
+        });
     }
 
     MessageBoxes &messageBoxes() override { return form.boxes(); }
     void showStatus(const std::string &text) override { form.showStatus(text); }
     void showSelectedEntry() override { form.showSelectedEntry(); }
     void updateItemCount() override { form.updateItemCount(); }
-
-    // A drag that leaves the tree (or is given up over it) gets a leave event and no drop.
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::DragLeave && watched == form.m_tview->viewport())
-            logic.dragLeft();
-        return false;
-    }
 
     // Folders come only from this window's list (or, with no source, from a list of another
     // Torvex, which carries the same data); nodes only from this tree.
@@ -156,8 +151,8 @@ void MainWindow::tviewDragDrop(QDropEvent *event)
         event->ignore();
         return;
     }
-    request.mode = static_cast<AttachMode>(std::clamp(dropMode, 0, 4));
-    request.confirmDropOnCommand = confirmDropOnCommand;
+    request.mode = m_session.dropMode();
+    request.confirmDropOnCommand = m_session.confirmDropOnCommand();
     request.ctrlDown = event->modifiers().testFlag(Qt::ControlModifier);
     if (request.source == DragSource::DirList) {
         request.folders = FolderDragData::decode(event->mimeData());
@@ -183,31 +178,6 @@ void MainWindow::DirListBoxMouseDown(const QPoint &pos)
     pressedDirEntry = at.isValid() ? at.row() : -1;
     if (at.isValid())
         m_dirListBox->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
-}
-
-void MainWindow::SBut_AddClick()
-{
-    dropMode = 0;
-}
-
-void MainWindow::SBut_AddFirstClick()
-{
-    dropMode = 1;
-}
-
-void MainWindow::SBut_AddChildClick()
-{
-    dropMode = 2;
-}
-
-void MainWindow::SBut_AddChildFirstClick()
-{
-    dropMode = 3;
-}
-
-void MainWindow::SBut_InsertClick()
-{
-    dropMode = 4;
 }
 
 } // namespace torvex

@@ -3,9 +3,9 @@
 // here moves texts between it and the widgets.
 
 #include "app/gui/DirListBox.h"
+#include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/StatusPanels.h"
-#include "app/gui/UserInput.h"
 #include "controls/gui/DrivePanel.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
@@ -28,154 +28,6 @@
 
 namespace torvex {
 
-namespace {
-
-std::string toStd(const QString &text)
-{
-    return menuTextFromQt(text);
-}
-
-QString toQt(const std::string &text)
-{
-    return menuTextToQt(text);
-}
-
-// Input that reaches a line edit before its text can change.
-bool isEditInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::InputMethod:
-    case QEvent::MouseButtonPress:
-    case QEvent::ContextMenu:
-    case QEvent::FocusIn:
-    case QEvent::DragEnter:
-    case QEvent::Drop:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-// The editing logic together with its view of this window's widgets.
-struct MainWindow::Editing final : public QObject, public EditorUi
-{
-    explicit Editing(MainWindow &owner)
-        : form(owner)
-        , editor(owner.m_tree, *this, [view = owner.m_view](const std::string &path) {
-            return view->directoryExists(path);
-        })
-    {
-        // The file manager's own variable names its program folder, which depends on the file
-        // being edited, so it is looked up when a search asks.
-        editor.setVariables(fileManagerVariables(*owner.m_view, [&owner] {
-            return commanderPath(owner.m_view->registry(), owner.currentIniFile);
-        }));
-        // Application-wide: the filter sees the edits' input and, during a search, all input.
-        qApp->installEventFilter(this);
-    }
-
-    ~Editing() override { qApp->removeEventFilter(this); }
-
-    void showStatus(const std::string &text) override { form.showStatus(text); }
-    MessageBoxes &boxes() override { return form.boxes(); }
-    void showItemCount(const std::string &text) override
-    {
-        form.m_statusBar->panel(1)->setText(toQt(text));
-    }
-    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override
-    {
-        form.boxes().informAt(
-            text, texts::itemLimitCaption, MsgIcon::Information, placement.x, placement.y);
-    }
-    ScreenPoint pointerPosition() const override
-    {
-        const QPoint p = QCursor::pos();
-        return { p.x(), p.y() };
-    }
-    ScreenSize screenSize() const override
-    {
-        const QScreen *screen = QGuiApplication::primaryScreen();
-        if (!screen)
-            return {};
-        return { screen->geometry().width(), screen->geometry().height() };
-    }
-    void setPanelEnabled(bool enabled) override { form.m_panelData->setEnabled(enabled); }
-    void setItemControlsEnabled(bool enabled) override
-    {
-        form.m_editCommand->setEnabled(enabled);
-        form.m_editTargetPath->setEnabled(enabled);
-        form.m_butAddPathToCommand->setEnabled(enabled);
-        form.m_butAddPathToTargetPath->setEnabled(enabled);
-    }
-    void setTitleText(const std::string &text) override { showFromStart(form.m_editTitle, text); }
-    void setCommandText(const std::string &text) override
-    {
-        showFromStart(form.m_editCommand, text);
-    }
-    void setTargetPathText(const std::string &text) override
-    {
-        showFromStart(form.m_editTargetPath, text);
-    }
-    // A text the program puts in shows its beginning ("cd C:\..."), not its end where
-    // setText leaves the cursor; typing never comes through here. It goes in as it stands,
-    // past the edit's validator, and is remembered: the node gets it back byte for byte
-    // (bytes that are not UTF-8 included) as long as the user has not edited it.
-    void showFromStart(QLineEdit *edit, const std::string &text)
-    {
-        const QString shown = toQt(text);
-        programTexts[edit] = { shown, text };
-        const QValidator *validator = edit->validator();
-        edit->setValidator(nullptr);
-        edit->setText(shown);
-        edit->setValidator(validator);
-        edit->setCursorPosition(0);
-    }
-    // The edit's text for the core.
-    std::string textOf(const QLineEdit *edit) const
-    {
-        const QString text = edit->text();
-        const auto put = programTexts.find(edit);
-        if (put != programTexts.end() && put->second.first == text)
-            return put->second.second;
-        return toStd(text);
-    }
-    std::string commandText() const override { return textOf(form.m_editCommand); }
-    std::string targetPathText() const override { return textOf(form.m_editTargetPath); }
-    void setFolderNameHint(const std::string &hint) override
-    {
-        form.m_addFolderNameToTitle->setToolTip(toQt(hint));
-    }
-    // Repaints and timers run; the eventFilter below keeps the user's input away meanwhile.
-    void processEvents() override { QApplication::processEvents(); }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if (editor.isSearching() && isUserInput(type))
-            return true;
-        if (isEditInput(type)
-            && (watched == form.m_editTitle || watched == form.m_editCommand
-                || watched == form.m_editTargetPath))
-            editor.showSelectedBeforeEdit();
-        return QObject::eventFilter(watched, event);
-    }
-
-    MainWindow &form;
-    MenuEditor editor;
-    // The last text the program put into each edit, as shown and as the core holds it.
-    std::map<const QLineEdit *, std::pair<QString, std::string>> programTexts;
-};
-
-MainWindow::Editing &MainWindow::editing()
-{
-    if (!m_editing)
-        m_editing = std::make_shared<Editing>(*this);
-    return *m_editing;
-}
-
 void MainWindow::mnuPopupPopup()
 {
     const PopupEntries shown = popupEntries(m_tree);
@@ -191,89 +43,59 @@ void MainWindow::mnuPopupPopup()
 
 void MainWindow::mnuPopupAddSubMenuClick()
 {
-    editing().editor.addSubMenu();
+    m_itemEditor->editor().addSubMenu();
 }
 
 void MainWindow::mnuPopUpAddSisterMenuClick()
 {
-    editing().editor.addSisterMenu();
+    m_itemEditor->editor().addSisterMenu();
 }
 
 void MainWindow::mnuPopUpAddCopyClick()
 {
-    editing().editor.addCopy();
+    m_itemEditor->editor().addCopy();
 }
 
 void MainWindow::mnuPopupDeleteSelectedMenuClick()
 {
-    editing().editor.deleteSelectedMenu();
+    m_itemEditor->editor().deleteSelectedMenu();
 }
 
 void MainWindow::mnuPopupAddMenuClick()
 {
-    editing().editor.addMenu();
+    m_itemEditor->editor().addMenu();
 }
 
 void MainWindow::deleteMenuTree(MenuNode *node)
 {
-    editing().editor.deleteMenuTree(node);
+    m_itemEditor->editor().deleteMenuTree(node);
 }
 
 void MainWindow::showSelectedEntry()
 {
-    editing().editor.showSelectedEntry();
+    m_itemEditor->editor().showSelectedEntry();
 }
 
 void MainWindow::tviewMouseDown(Qt::MouseButton, const QPoint &)
 {
-    editing().editor.treePressed();
+    m_itemEditor->editor().treePressed();
 }
 
 void MainWindow::tviewKeyUp(int)
 {
-    editing().editor.showSelectedEntry();
-}
-
-void MainWindow::EditTitleChange()
-{
-    editing().editor.titleEdited(editing().textOf(m_editTitle));
-}
-
-void MainWindow::EditCommandChange()
-{
-    editing().editor.commandEdited(editing().textOf(m_editCommand));
-}
-
-void MainWindow::EditTargetPathChange()
-{
-    editing().editor.targetPathEdited(editing().textOf(m_editTargetPath));
-}
-
-void MainWindow::AddFolderNameToTitleClick()
-{
-    editing().editor.titleFromFolder(m_dirListBox->directory());
-}
-
-void MainWindow::ButAddPathToCommandClick()
-{
-    editing().editor.commandFromFolder(m_dirListBox->directory());
-}
-
-void MainWindow::ButAddPathToTargetPathClick()
-{
-    editing().editor.targetPathFromFolder(m_dirListBox->directory());
+    m_itemEditor->editor().showSelectedEntry();
 }
 
 void MainWindow::DirListBoxChange()
 {
-    editing().editor.openFolderChanged(m_dirListBox->directory());
+    m_itemEditor->editor().openFolderChanged(m_dirListBox->directory());
 }
 
 void MainWindow::SButShowFolderClick()
 {
     // The Command edit may still hold the node a cancelled drop left in the panel.
-    editing().editor.showSelectedBeforeEdit();
-    const auto folder = editing().editor.commandFolderToShow(editing().textOf(m_editCommand));
+    m_itemEditor->editor().showSelectedBeforeEdit();
+    const auto folder = m_itemEditor->editor().commandFolderToShow(m_itemEditor->commandText());
     if (!folder)
         return;
     // The list takes Windows paths: a host path in a command goes through its drive.
@@ -295,17 +117,7 @@ void MainWindow::SButShowFolderClick()
 
 void MainWindow::updateItemCount()
 {
-    editing().editor.updateItemCount();
-}
-
-void MainWindow::SButFindMenusWithNonexistentPathsClick()
-{
-    editing().editor.findBrokenPaths();
-}
-
-void MainWindow::SButFindEmptyCommandsClick()
-{
-    editing().editor.findEmptyCommands();
+    m_itemEditor->editor().updateItemCount();
 }
 
 } // namespace torvex

@@ -5,11 +5,11 @@
 #include "app/ErrorLog.h"
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
+#include "app/MenuFileSteps.h"
 #include "app/gui/IniChooserDialog.h"
+#include "app/gui/InputGate.h"
 #include "app/gui/LoggedClassName.h"
 #include "app/gui/MainWindow.h"
-#include "app/gui/UserInput.h"
-#include "menu/DirMenuFile.h"
 #include "settings/ProgramSettings.h"
 
 #include <QApplication>
@@ -37,52 +37,6 @@ DateTimeFormat localeDateTimeFormat()
             return QLocale::system().toString(time, format.trimmed()).toStdString();
         } };
 }
-
-// Loading and saving let pending events run so that the window repaints; the tree must not
-// change under them, and the window must not close half-way. While file work runs, the
-// user's input to the main window is dropped (message boxes, being windows of their own,
-// still take it) and the window refuses to close.
-class FileWorkBlocker : public QObject
-{
-public:
-    explicit FileWorkBlocker(MainWindow &form)
-        : m_form(form)
-    { }
-
-    bool isActive() const { return m_depth > 0; }
-
-    template <typename Work> bool run(Work &&work)
-    {
-        if (m_depth++ == 0)
-            qApp->installEventFilter(this);
-        struct Leave
-        {
-            FileWorkBlocker &blocker;
-            ~Leave()
-            {
-                if (--blocker.m_depth == 0)
-                    qApp->removeEventFilter(&blocker);
-            }
-        } leave { *this };
-        return work();
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (!isUserInput(event->type()))
-            return false;
-        // Actions and shortcuts count as part of the widget that owns them.
-        const QObject *owner = watched;
-        while (owner && !owner->isWidgetType())
-            owner = owner->parent();
-        return owner && static_cast<const QWidget *>(owner)->window() == &m_form;
-    }
-
-private:
-    MainWindow &m_form;
-    int m_depth = 0;
-};
 
 // The main window as the File commands see it.
 class FileHost : public FileCommandsHost
@@ -137,21 +91,17 @@ struct MainWindowFiles
         , reporter(
               log,
               [&form] {
-                  return LogContext { form.appTitle, form.candidatePaths, form.currentIniFile };
+                  return form.session().logContext();
               },
               form)
-        , blocker(form)
         , host(form)
-        , commands(host,
-              form.tree(),
-              { form.candidatePaths, form.currentIniFile, form.exitWithoutSaving })
+        , commands(host, form.tree(), form.session())
     {
         log.setDateTimeFormat(localeDateTimeFormat());
     }
 
     ErrorLog log;
     ErrorReporter reporter;
-    FileWorkBlocker blocker;
     FileHost host;
     FileCommands commands;
 };
@@ -197,7 +147,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // A close request that arrives while a file is read or written would save a half-read
     // menu or write the file twice at once; the user closes again when the work is done.
-    if (files().blocker.isActive()) {
+    if (m_inputGate->isBlocked(InputGate::Reason::FileWork)) {
         event->ignore();
         return;
     }
@@ -207,16 +157,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::loadMenu(const std::string &path)
 {
-    return files().blocker.run([&] {
-        return torvex::loadMenu(path, m_tree, *this, *m_fs);
-    });
+    // Loading lets pending events run so that the window repaints; the tree must not change
+    // under it, and the window must not close half-way.
+    const InputGate::Hold hold(*m_inputGate, InputGate::Reason::FileWork);
+    return torvex::loadMenu(path, m_tree, *this, *m_fs);
 }
 
 bool MainWindow::saveMenu(const std::string &path)
 {
-    return files().blocker.run([&] {
-        return torvex::saveMenu(path, m_tree, *this, *m_fs);
-    });
+    const InputGate::Hold hold(*m_inputGate, InputGate::Reason::FileWork);
+    return torvex::saveMenu(path, m_tree, *this, *m_fs);
 }
 
 void MainWindow::saveFailed(const std::string &message, const std::string &cause)

@@ -1,6 +1,7 @@
 // The main window's stored settings (read at creation, written at every close request), the
 // drive buttons and the Options command.
 
+#include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/LoggedClassName.h"
 #include "app/gui/MainWindow.h"
@@ -162,8 +163,8 @@ void MainWindow::readWindowSettings()
     }
 
     // The group keeps exactly one button down; the start-up sequence runs its click.
-    if (QAbstractButton *button = m_dropModeGroup->button(stored.dropMode))
-        button->setChecked(true);
+    if (const auto mode = Session::dropModeFromIndex(stored.dropMode))
+        m_buttonColumn->setDropMode(*mode);
 }
 
 void MainWindow::writeWindowSettings()
@@ -175,8 +176,7 @@ void MainWindow::writeWindowSettings()
     const QRect outer = frameGeometry();
     snapshot.bounds = { outer.x(), outer.y(), outer.width(), outer.height() };
     snapshot.splitter = m_splitter->sizes().value(0);
-    const int down = m_dropModeGroup->checkedId();
-    snapshot.dropMode = down >= 0 ? down : dropMode;
+    snapshot.dropMode = int(m_buttonColumn->checkedDropMode().value_or(m_session.dropMode()));
     snapshot.drive = velDrives() ? velDrives()->drive() : '\0';
     // A failed write raises "Unable to write to ..."; the caller reports it and goes on.
     settings().writeWindowSettings(snapshot);
@@ -197,8 +197,9 @@ void MainWindow::VelDrivesClickButton(char drive)
         return;
     // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
     // list stays where it was, and the user is told instead of a button that did nothing.
-    // Once the click is over, the button of the list's drive goes back down.
-    globalErrorHandler(loggedClassName(m_dirListBox),
+    // Once the click is over, the button of the list's drive goes back down. The failure is
+    // the main window's, whose handler of the click was running.
+    globalErrorHandler(loggedClassName(this),
         std::string("Drive ") + static_cast<char>(upper(drive)) + ": is not available");
     QTimer::singleShot(0, this, [this] {
         DrivePanel *panel = velDrives();

@@ -1,8 +1,10 @@
 // The main window's start-up sequence, Help and About.
 
 #include "app/ErrorLog.h"
+#include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/HelpViewer.h"
+#include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "controls/SystemFolders.h"
@@ -57,20 +59,20 @@ void MainWindow::FormCreate()
 
 void MainWindow::startUp()
 {
-    m_panelData->setEnabled(false);
-    appTitle = "Torvex v1.2";
-    QApplication::setApplicationName(QString::fromStdString(appTitle));
-    setWindowTitle(QStringLiteral("  ") + QString::fromStdString(appTitle));
+    m_itemEditor->setEnabled(false);
+    m_session.setAppTitle(Session::applicationTitle);
+    const QString title = QString::fromStdString(m_session.appTitle());
+    QApplication::setApplicationName(title);
+    setWindowTitle(QStringLiteral("  ") + title);
     if (auto *app = TorvexApplication::instance())
         app->setErrorHandler([this](const std::string &sender, const std::string &message) {
             globalErrorHandler(sender, message);
         });
     m_panelIniSti->setText(QString::fromUtf8(loadHint));
     setMenusEnabled(false);
-    m_label4->resize(421, m_label4->height());
-    m_label4->setText(QString::fromUtf8(dragGuidance));
-    exitWithoutSaving = false;
-    dropMode = 3;
+    m_itemEditor->setGuidance(QString::fromUtf8(dragGuidance));
+    m_session.setExitWithoutSaving(false);
+    m_session.setDropMode(AttachMode::AddChildFirst);
     locateCandidates();
     {
         // The folder list starts somewhere before the settings choose its drive; that is no
@@ -88,10 +90,10 @@ void MainWindow::startUp()
     m_panelRight->setEnabled(true);
     m_panelLeft->setEnabled(true);
     setMenusEnabled(true);
-    restoreDropModeButtons();
+    restoreDropMode();
     QApplication::processEvents();
     reportRecoveryCopies();
-    if (candidateCount == 1)
+    if (m_session.onlyCandidate())
         loadOnlyCandidate();
 }
 
@@ -104,36 +106,25 @@ void MainWindow::locateCandidates()
         m_tamPath = std::make_unique<SystemFolders>(*m_view);
         found = locateIniFiles(*m_view, m_tamPath->Windows(), m_environment.firstArgument);
     }
-    for (int slot = 1; slot <= 4; ++slot)
-        candidatePaths[slot] = found.slot(slot);
-    candidateCount = found.candidateCount;
+    m_session.setCandidates(found);
 }
 
-void MainWindow::restoreDropModeButtons()
+void MainWindow::restoreDropMode()
 {
-    const std::pair<QAbstractButton *, void (MainWindow::*)()> buttons[] = {
-        { m_dropModeGroup->button(0), &MainWindow::SBut_AddClick },
-        { m_dropModeGroup->button(1), &MainWindow::SBut_AddFirstClick },
-        { m_dropModeGroup->button(2), &MainWindow::SBut_AddChildClick },
-        { m_dropModeGroup->button(3), &MainWindow::SBut_AddChildFirstClick },
-        { m_dropModeGroup->button(4), &MainWindow::SBut_InsertClick },
-    };
-    for (const auto &[button, click] : buttons)
-        if (button->isChecked())
-            (this->*click)();
+    // The button the settings put down is the mode, as if it had been clicked.
+    if (const auto mode = m_buttonColumn->checkedDropMode())
+        m_session.setDropMode(*mode);
 }
 
 void MainWindow::loadOnlyCandidate()
 {
-    for (int slot = 1; slot <= 4; ++slot)
-        if (!candidatePaths[slot].empty())
-            currentIniFile = candidatePaths[slot];
-    showIniPath(currentIniFile);
+    m_session.setCurrentIniFile(m_session.onlyCandidate().value_or(""));
+    showIniPath(m_session.currentIniFile());
     // The file found is the only one edited in this run.
     m_mnuFileSaveIn->setVisible(false);
     m_mnuFileOpen->setVisible(false);
     QApplication::processEvents();
-    loadMenu(currentIniFile);
+    loadMenu(m_session.currentIniFile());
 }
 
 void MainWindow::reportRecoveryCopies()
@@ -175,7 +166,7 @@ void MainWindow::mnuHelpHelpClick()
 
 void MainWindow::mnuHelpAboutClick()
 {
-    const std::string text = appTitle + lineBreak + lineBreak
+    const std::string text = m_session.appTitle() + lineBreak + lineBreak
         + "An editor for the directory menu of the file manager: load the menu, arrange it by "
           "drag and drop, edit each entry and save it back."
         + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak

@@ -165,6 +165,12 @@ void MenuTreeView::dropEvent(QDropEvent *event)
     Q_EMIT dropped(event);
 }
 
+void MenuTreeView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    QTreeView::dragLeaveEvent(event);
+    Q_EMIT dragLeft();
+}
+
 void MenuTreeView::drawBranches(
     QPainter *painter, const QRect &rect, const QModelIndex &index) const
 {

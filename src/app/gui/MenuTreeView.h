@@ -32,6 +32,8 @@ Q_SIGNALS:
     // Enter and move of a drag over the tree; the receiver accepts or ignores the event.
     void dragMoved(QDragMoveEvent *event);
     void dropped(QDropEvent *event);
+    // A drag left the tree, or was given up over it, without a drop.
+    void dragLeft();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -40,6 +42,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     // Lines between the items instead of expand and collapse buttons.
     void drawBranches(

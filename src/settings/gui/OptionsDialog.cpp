@@ -75,7 +75,10 @@ public:
             panel->setDriveTypes(types);
     }
 
-    void setConfirmDropOnCommand(bool confirm) override { m_form1->confirmDropOnCommand = confirm; }
+    void setConfirmDropOnCommand(bool confirm) override
+    {
+        m_form1->session().setConfirmDropOnCommand(confirm);
+    }
 
     void setStatusText(const std::string &text) override
     {

@@ -150,13 +150,13 @@ TEST_F(MainWindowDragDropTest, ModeButtonsChooseWhereFoldersLand)
 {
     load("A\nT|cd C:\\T\nB\n");
     clickButton("SBut_Insert");
-    EXPECT_EQ(form->dropMode, 4);
+    EXPECT_EQ(int(form->session().dropMode()), 4);
     selectEntries({ "P", "R" });
     ASSERT_TRUE(dragAndDrop(listDragData(), pointOn("T")));
     EXPECT_EQ(outline(form->tree()), "A\nP|cd C:\\Work\\P\nR|cd C:\\Work\\R\nT|cd C:\\T\nB\n");
 
     clickButton("SBut_AddFirst");
-    EXPECT_EQ(form->dropMode, 1);
+    EXPECT_EQ(int(form->session().dropMode()), 1);
     selectEntries({ "Q", "Work" });
     ASSERT_TRUE(dragAndDrop(listDragData(), pointOn("B")));
     EXPECT_EQ(outline(form->tree()),
@@ -169,7 +169,7 @@ TEST_F(MainWindowDragDropTest, MakeSubMenuNoLeavesTheTreeAlone)
 {
     load("T|cd C:\\T\n");
     clickButton("SBut_AddChild");
-    EXPECT_EQ(form->dropMode, 2);
+    EXPECT_EQ(int(form->session().dropMode()), 2);
     boxes.answer(MsgResult::No);
     selectEntries({ "P" });
     ASSERT_TRUE(dragAndDrop(listDragData(), pointOn("T")));

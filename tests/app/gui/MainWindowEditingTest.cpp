@@ -6,6 +6,7 @@
 #include "app/gui/MenuTreeView.h"
 #include "controls/gui/DrivePanel.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
 
@@ -386,6 +387,23 @@ TEST_F(ShowFolderDriveTest, ADriveThatCannotBeReadIsReportedAndItsButtonGoesBack
     EXPECT_EQ(boxes.last().text, "Drive E: is not available");
     QApplication::processEvents();
     EXPECT_EQ(panel->drive(), 'C');
+}
+
+TEST_F(ShowFolderDriveTest, ADriveThatCannotBeReadIsLoggedAsTheMainWindowsFailure)
+{
+    prefix.linkDrive('e', prefix.path() / "gone");
+    startWindow("C:\\");
+    auto *panel = widget<DrivePanel>("VelDrives");
+    panel->setDriveTypes({ DriveType::drtFixed, DriveType::drtUnavailable });
+    QTest::mouseClick(panel->button('E'), Qt::LeftButton);
+
+    const std::string log =
+        test::readFile((std::filesystem::path(programFolder.path()) / "torvex.log").string());
+    EXPECT_NE(log.find("App function: globalErrorHandler\r\n"
+                       "Last error: Drive E: is not available\r\n"
+                       "Sender: TForm1\r\n"),
+        std::string::npos)
+        << log;
 }
 
 } // namespace

@@ -67,7 +67,7 @@ protected:
     {
         if (!form)
             return;
-        form->exitWithoutSaving = true;
+        form->session().setExitWithoutSaving(true);
         form.reset();
     }
 
@@ -119,7 +119,7 @@ TEST_F(MainWindowSettingsTest, FirstStartWithoutASettingsFile)
     EXPECT_EQ(form->frameGeometry(), QRect(100, 100, 500, 500));
     EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 230);
     EXPECT_TRUE(widget<QToolButton>("SBut_AddChildFirst")->isChecked());
-    EXPECT_EQ(form->dropMode, 3);
+    EXPECT_EQ(int(form->session().dropMode()), 3);
     EXPECT_EQ(form->velDrives()->drive(), 'C');
     EXPECT_EQ(form->dirListBox()->drive(), 'C');
     EXPECT_EQ(letters(), "C"); // fixed drives only, once the Options are applied
@@ -127,7 +127,7 @@ TEST_F(MainWindowSettingsTest, FirstStartWithoutASettingsFile)
     const QPalette system = QApplication::palette(form->treeView());
     EXPECT_EQ(colours.color(QPalette::Base), system.color(QPalette::Button));
     EXPECT_EQ(colours.color(QPalette::Text), system.color(QPalette::Text));
-    EXPECT_TRUE(form->confirmDropOnCommand);
+    EXPECT_TRUE(form->session().confirmDropOnCommand());
     EXPECT_FALSE(std::filesystem::exists(iniPath()));
 }
 
@@ -143,7 +143,7 @@ TEST_F(MainWindowSettingsTest, StoredValuesAreAppliedWithTheirClamps)
     EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 200);
     EXPECT_TRUE(widget<QToolButton>("SBut_Insert")->isChecked());
     EXPECT_FALSE(widget<QToolButton>("SBut_Add")->isChecked());
-    EXPECT_EQ(form->dropMode, 4);
+    EXPECT_EQ(int(form->session().dropMode()), 4);
     EXPECT_EQ(form->velDrives()->drive(), 'C'); // no drive Q
     EXPECT_EQ(letters(), "CN");
     EXPECT_EQ(form->treeView()->palette().color(QPalette::Base), QColor(255, 0, 0));
@@ -185,7 +185,7 @@ TEST_F(MainWindowSettingsTest, CloseWritesWhatTheUserLeft)
     EXPECT_EQ(form->frameGeometry(), outer);
     EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 300);
     EXPECT_TRUE(widget<QToolButton>("SBut_Add")->isChecked());
-    EXPECT_EQ(form->dropMode, 0);
+    EXPECT_EQ(int(form->session().dropMode()), 0);
     EXPECT_EQ(form->velDrives()->drive(), 'N');
 }
 
@@ -224,7 +224,7 @@ TEST_F(MainWindowSettingsTest, ConfirmationsFollowOnlyAnOk)
         form2->close();
     });
     form->mnuOptionsOptionsClick();
-    EXPECT_TRUE(form->confirmDropOnCommand);
+    EXPECT_TRUE(form->session().confirmDropOnCommand());
     boxes.answer(MsgResult::Cancel);
     form->mnuFileExitWithoutSavingClick();
     ASSERT_FALSE(boxes.empty());
@@ -235,11 +235,11 @@ TEST_F(MainWindowSettingsTest, ConfirmationsFollowOnlyAnOk)
         QTest::mouseClick(form2->findChild<QPushButton *>(QStringLiteral("ButOK")), Qt::LeftButton);
     });
     form->mnuOptionsOptionsClick();
-    EXPECT_FALSE(form->confirmDropOnCommand);
+    EXPECT_FALSE(form->session().confirmDropOnCommand());
     boxes.reset();
     form->mnuFileExitWithoutSavingClick();
     EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(form->exitWithoutSaving);
+    EXPECT_TRUE(form->session().exitWithoutSaving());
 }
 
 TEST_F(MainWindowSettingsTest, SettingsThatCannotBeWrittenStillLetTheWindowClose)

@@ -79,8 +79,8 @@ TEST_F(MainWindowTest, WithoutCandidatesTheTreeStaysEmptyAndTheCountStillRuns)
 {
     start();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("  Torvex v1.2"));
-    EXPECT_EQ(form->appTitle, "Torvex v1.2");
-    EXPECT_EQ(form->candidateCount, 0);
+    EXPECT_EQ(form->session().appTitle(), "Torvex v1.2");
+    EXPECT_EQ(form->session().candidates().candidateCount, 0);
     EXPECT_TRUE(form->tree().isEmpty());
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
     EXPECT_FALSE(widget<QWidget>("PanelData")->isEnabled());
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, WithoutCandidatesTheTreeStaysEmptyAndTheCountStillRuns)
     EXPECT_TRUE(widget<QMenu>("mnuFile")->isEnabled());
     EXPECT_TRUE(action("mnuFileOpen")->isVisible());
     EXPECT_FALSE(form->statusText(1).isEmpty()) << "the item count ran on the empty tree";
-    EXPECT_EQ(form->dropMode, 3);
+    EXPECT_EQ(int(form->session().dropMode()), 3);
     EXPECT_TRUE(widget<QAbstractButton>("SBut_AddChildFirst")->isChecked());
     EXPECT_TRUE(boxes.empty());
 }
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, TheOnlyCandidateIsLoadedAtOnceAndOpenAndSaveAsHide)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
     start({ "", "", "", ini });
-    EXPECT_EQ(form->currentIniFile, ini);
+    EXPECT_EQ(form->session().currentIniFile(), ini);
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromStdString(" " + ini));
     EXPECT_EQ(form->tree().count(), 4u);
     EXPECT_TRUE(widget<QWidget>("PanelData")->isEnabled());
@@ -143,7 +143,7 @@ TEST_F(MainWindowTest, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
     new IniChooserDialog(form.get());
     EXPECT_EQ(
         listed, QStringList({ QString::fromStdString(first), QString::fromStdString(second) }));
-    EXPECT_EQ(form->currentIniFile, first);
+    EXPECT_EQ(form->session().currentIniFile(), first);
     EXPECT_EQ(form->tree().count(), 4u);
     EXPECT_TRUE(action("mnuFileOpen")->isVisible());
 }
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, CancelInTheChooserLeavesTheTreeEmpty)
     new IniChooserDialog(form.get());
     EXPECT_EQ(listed.size(), 2);
     EXPECT_TRUE(form->tree().isEmpty());
-    EXPECT_EQ(form->currentIniFile, "");
+    EXPECT_EQ(form->session().currentIniFile(), "");
     EXPECT_EQ(widget<QLabel>("Panel_IniSti")->text(), QString::fromUtf8(loadHint));
 }
 
@@ -297,9 +297,11 @@ TEST_F(MainWindowTest, F5ToF7ActOnlyWhileTheItemEditorIsEnabled)
     QTest::keyClick(tview, Qt::Key_F6);
     EXPECT_EQ(command->text(), QString::fromStdString("cd " + windowsTools));
 
+    title->selectAll();
+    QTest::keyClicks(title, QStringLiteral("Kept"));
+    command->selectAll();
+    QTest::keyClicks(command, QStringLiteral("cd kept"));
     widget<QWidget>("PanelData")->setEnabled(false);
-    title->setText(QStringLiteral("Kept"));
-    command->setText(QStringLiteral("cd kept"));
     QTest::keyClick(tview, Qt::Key_F5);
     QTest::keyClick(tview, Qt::Key_F6);
     EXPECT_EQ(title->text(), QStringLiteral("Kept"));

@@ -12,7 +12,7 @@ PrefixWindowFixture::~PrefixWindowFixture()
 {
     if (!form)
         return;
-    form->exitWithoutSaving = true;
+    form->session().setExitWithoutSaving(true);
     form->setMessageBoxes(&boxes);
 }
 

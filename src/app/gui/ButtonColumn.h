@@ -1,0 +1,54 @@
+#pragma once
+
+#include "menu/MenuTree.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QButtonGroup;
+class QFrame;
+class QToolButton;
+
+namespace torvex {
+
+// The button column `PanelKnapper` beside the folder list: Save, Show Command folder, the
+// five drop-mode buttons and the two searches. The drop-mode buttons form one group whose
+// ids are the AttachMode values; exactly one of them is down.
+class ButtonColumn : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ButtonColumn(QWidget *parent = nullptr);
+
+    QToolButton *saveButton() const { return m_save; } // SButSave
+    QToolButton *showFolderButton() const { return m_showFolder; } // SButShowFolder
+    QToolButton *findBrokenPathsButton() const { return m_findBrokenPaths; }
+    QToolButton *findEmptyCommandsButton() const { return m_findEmptyCommands; }
+
+    // Puts the button of `mode` down, without a click.
+    void setDropMode(AttachMode mode);
+    // The mode whose button is down.
+    std::optional<AttachMode> checkedDropMode() const;
+
+Q_SIGNALS:
+    // The user pressed a drop-mode button (SBut_Add, SBut_AddFirst, SBut_AddChild,
+    // SBut_AddChildFirst, SBut_Insert).
+    void dropModeChosen(AttachMode mode);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QToolButton *addButton(const char *name, int picture, QRect geometry, const char *hint);
+
+    QToolButton *m_save = nullptr;
+    QToolButton *m_showFolder = nullptr;
+    QToolButton *m_findBrokenPaths = nullptr; // SButFindMenusWithNonexistentPaths
+    QToolButton *m_findEmptyCommands = nullptr; // SButFindEmptyCommands
+    QButtonGroup *m_dropModes = nullptr;
+    QFrame *m_bevel = nullptr; // Bevel2
+};
+
+} // namespace torvex

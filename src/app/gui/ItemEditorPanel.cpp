@@ -1,0 +1,313 @@
+#include "app/gui/ItemEditorPanel.h"
+
+#include "app/MessageBoxes.h"
+#include "app/Session.h"
+#include "app/gui/ElidedTextLabel.h"
+#include "app/gui/InputGate.h"
+#include "editor/EditorTexts.h"
+#include "editor/EntryDestination.h"
+#include "menu/gui/MenuText.h"
+#include "platform/WindowsView.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace torvex {
+
+namespace {
+
+QLabel *label(const char *name, const char *text, QWidget *parent)
+{
+    auto *l = new QLabel(QString::fromUtf8(text), parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+} // namespace
+
+ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
+    std::shared_ptr<const WindowsView> view,
+    const Session &session,
+    InputGate &gate,
+    ItemEditorServices services,
+    QWidget *parent)
+    : QWidget(parent)
+    , m_gate(gate)
+    , m_services(std::move(services))
+    , m_editor(tree, *this, [view](const std::string &path) {
+        return view->directoryExists(path);
+    })
+{
+    setObjectName(QStringLiteral("PanelData"));
+    setFixedHeight(122);
+    // The file manager's own variable names its program folder, which depends on the file
+    // being edited, so it is looked up when a search asks.
+    m_editor.setVariables(fileManagerVariables(*view, [view, &session] {
+        return commanderPath(view->registry(), session.currentIniFile());
+    }));
+    buildControls();
+    connect(&m_gate, &InputGate::inputArriving, this, &ItemEditorPanel::inputArriving);
+}
+
+void ItemEditorPanel::buildControls()
+{
+    auto edit = [this](const char *name) {
+        auto *e = new QLineEdit(this);
+        e->setObjectName(QLatin1String(name));
+        e->setValidator(new SingleLineValidator(e));
+        return e;
+    };
+    auto button = [this](const char *name, const char *caption, const char *hint) {
+        auto *b = new QPushButton(QString::fromUtf8(caption), this);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(QString::fromUtf8(hint));
+        b->setAutoDefault(false);
+        return b;
+    };
+    m_editTitle = edit("EditTitle");
+    m_editCommand = edit("EditCommand");
+    m_editTargetPath = edit("EditTargetPath");
+    label("Label3", "&Title:", this)->setBuddy(m_editTitle);
+    label("Label1", "&Command:", this)->setBuddy(m_editCommand);
+    label("Label2", "Target &path:", this)->setBuddy(m_editTargetPath);
+    m_addFolderNameToTitle =
+        button("AddFolderNameToTitle", "<<   ( F&5 )", " Title = folder name ");
+    m_butAddPathToCommand = button("ButAddPathToCommand",
+        "<<   ( F&6 )",
+        " Command (source path) = selected path (see status bar) ");
+    m_butAddPathToTargetPath = button(
+        "ButAddPathToTargetPath", "<<   ( F&7 )", " Target path = selected path (see status bar) ");
+    // The guidance wraps within the panel; what does not fit is cut with an ellipsis and
+    // shown whole as a tooltip.
+    m_guidance = new ElidedTextLabel(this);
+    m_guidance->setObjectName(QStringLiteral("Label4"));
+    // Three lines of guidance fit under the edits; at the design width they hold it all.
+    QFont small = m_guidance->font();
+    small.setPixelSize(11);
+    m_guidance->setFont(small);
+
+    // Only the user's typing reaches the tree: a text the program puts in is no edit.
+    connect(m_editTitle, &QLineEdit::textEdited, this, [this] {
+        m_editor.titleEdited(textOf(m_editTitle));
+    });
+    connect(m_editCommand, &QLineEdit::textEdited, this, [this] {
+        m_editor.commandEdited(textOf(m_editCommand));
+    });
+    connect(m_editTargetPath, &QLineEdit::textEdited, this, [this] {
+        m_editor.targetPathEdited(textOf(m_editTargetPath));
+    });
+    connect(m_addFolderNameToTitle,
+        &QPushButton::clicked,
+        this,
+        &ItemEditorPanel::addFolderNameToTitle);
+    connect(m_butAddPathToCommand, &QPushButton::clicked, this, &ItemEditorPanel::addPathToCommand);
+    connect(m_butAddPathToTargetPath,
+        &QPushButton::clicked,
+        this,
+        &ItemEditorPanel::addPathToTargetPath);
+}
+
+void ItemEditorPanel::placeControls()
+{
+    // Design width of the panel 455: edits end 75 px, buttons 3 px and the guidance text
+    // 26 px short of the right edge.
+    const int w = width();
+    const int editWidth = std::max(40, w - 80 - 75);
+    const int labelY[] = { 9, 35, 61 };
+    const char *labels[] = { "Label3", "Label1", "Label2" };
+    QLineEdit *edits[] = { m_editTitle, m_editCommand, m_editTargetPath };
+    QPushButton *buttons[] = {
+        m_addFolderNameToTitle, m_butAddPathToCommand, m_butAddPathToTargetPath
+    };
+    for (int i = 0; i < 3; ++i) {
+        if (auto *l = findChild<QLabel *>(QLatin1String(labels[i])))
+            l->setGeometry(6, labelY[i] - 2, 72, 17);
+        edits[i]->setGeometry(80, 5 + 26 * i, editWidth, 21);
+        buttons[i]->setGeometry(std::max(80 + editWidth + 7, w - 68), 4 + 26 * i, 65, 25);
+    }
+    m_guidance->setGeometry(8, 82, std::max(40, w - 34), 122 - 82);
+}
+
+void ItemEditorPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeControls();
+}
+
+void ItemEditorPanel::setGuidance(const QString &text)
+{
+    m_guidance->resize(421, m_guidance->height());
+    m_guidance->setText(text);
+}
+
+void ItemEditorPanel::inputArriving(QWidget *widget)
+{
+    if (widget == m_editTitle || widget == m_editCommand || widget == m_editTargetPath)
+        m_editor.showSelectedBeforeEdit();
+}
+
+// The buttons fill an edit the way typing does: what they put in reaches the node.
+void ItemEditorPanel::addFolderNameToTitle()
+{
+    m_lastFilled = nullptr;
+    m_editor.titleFromFolder(m_services.openFolder());
+    if (m_lastFilled == m_editTitle)
+        m_editor.titleEdited(textOf(m_editTitle));
+}
+
+void ItemEditorPanel::addPathToCommand()
+{
+    m_lastFilled = nullptr;
+    m_editor.commandFromFolder(m_services.openFolder());
+    if (m_lastFilled == m_editCommand)
+        m_editor.commandEdited(textOf(m_editCommand));
+}
+
+void ItemEditorPanel::addPathToTargetPath()
+{
+    m_lastFilled = nullptr;
+    m_editor.targetPathFromFolder(m_services.openFolder());
+    if (m_lastFilled == m_editTargetPath)
+        m_editor.targetPathEdited(textOf(m_editTargetPath));
+}
+
+void ItemEditorPanel::functionKeyPressed(int key)
+{
+    // Only the panel is looked at: F6 and F7 act also while their buttons are disabled.
+    if (!isEnabled())
+        return;
+    if (key == Qt::Key_F5)
+        addFolderNameToTitle();
+    else if (key == Qt::Key_F6)
+        addPathToCommand();
+    else if (key == Qt::Key_F7)
+        addPathToTargetPath();
+}
+
+void ItemEditorPanel::findBrokenPaths()
+{
+    const InputGate::Hold hold(m_gate, InputGate::Reason::Search);
+    m_editor.findBrokenPaths();
+}
+
+void ItemEditorPanel::findEmptyCommands()
+{
+    const InputGate::Hold hold(m_gate, InputGate::Reason::Search);
+    m_editor.findEmptyCommands();
+}
+
+// ---- EditorUi ----
+
+void ItemEditorPanel::showStatus(const std::string &text)
+{
+    m_services.showStatus(text);
+}
+
+void ItemEditorPanel::showItemCount(const std::string &text)
+{
+    m_services.showItemCount(text);
+}
+
+MessageBoxes &ItemEditorPanel::boxes()
+{
+    return m_services.boxes();
+}
+
+void ItemEditorPanel::showItemLimitWarning(const std::string &text, BoxPlacement placement)
+{
+    boxes().informAt(text, texts::itemLimitCaption, MsgIcon::Information, placement.x, placement.y);
+}
+
+ScreenPoint ItemEditorPanel::pointerPosition() const
+{
+    const QPoint p = QCursor::pos();
+    return { p.x(), p.y() };
+}
+
+ScreenSize ItemEditorPanel::screenSize() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return { screen->geometry().width(), screen->geometry().height() };
+}
+
+void ItemEditorPanel::setPanelEnabled(bool enabled)
+{
+    setEnabled(enabled);
+}
+
+void ItemEditorPanel::setItemControlsEnabled(bool enabled)
+{
+    m_editCommand->setEnabled(enabled);
+    m_editTargetPath->setEnabled(enabled);
+    m_butAddPathToCommand->setEnabled(enabled);
+    m_butAddPathToTargetPath->setEnabled(enabled);
+}
+
+void ItemEditorPanel::setTitleText(const std::string &text)
+{
+    showFromStart(m_editTitle, text);
+}
+
+void ItemEditorPanel::setCommandText(const std::string &text)
+{
+    showFromStart(m_editCommand, text);
+}
+
+void ItemEditorPanel::setTargetPathText(const std::string &text)
+{
+    showFromStart(m_editTargetPath, text);
+}
+
+// A text the program puts in shows its beginning ("cd C:\..."), not its end where setText
+// leaves the cursor. It goes in as it stands, past the edit's validator.
+void ItemEditorPanel::showFromStart(QLineEdit *edit, const std::string &text)
+{
+    const QString shown = menuTextToQt(text);
+    m_programTexts[edit] = { shown, text };
+    m_lastFilled = edit;
+    const QValidator *validator = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(shown);
+    edit->setValidator(validator);
+    edit->setCursorPosition(0);
+}
+
+std::string ItemEditorPanel::textOf(const QLineEdit *edit) const
+{
+    const QString text = edit->text();
+    const auto put = m_programTexts.find(edit);
+    if (put != m_programTexts.end() && put->second.first == text)
+        return put->second.second;
+    return menuTextFromQt(text);
+}
+
+std::string ItemEditorPanel::commandText() const
+{
+    return textOf(m_editCommand);
+}
+
+std::string ItemEditorPanel::targetPathText() const
+{
+    return textOf(m_editTargetPath);
+}
+
+void ItemEditorPanel::setFolderNameHint(const std::string &hint)
+{
+    m_addFolderNameToTitle->setToolTip(menuTextToQt(hint));
+}
+
+void ItemEditorPanel::processEvents()
+{
+    // Repaints and timers run; the input gate keeps the user's input away meanwhile.
+    QApplication::processEvents();
+}
+
+} // namespace torvex

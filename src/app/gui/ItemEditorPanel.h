@@ -1,0 +1,119 @@
+#pragma once
+
+#include "editor/EditorUi.h"
+#include "editor/MenuEditor.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace torvex {
+
+class InputGate;
+class MenuTree;
+class MessageBoxes;
+class Session;
+class WindowsView;
+
+// What the item editor needs from the window around it.
+struct ItemEditorServices
+{
+    // Status panel 0 (messages) and 1 (the item count); the text as it is to be shown.
+    std::function<void(const std::string &)> showStatus;
+    std::function<void(const std::string &)> showItemCount;
+    std::function<MessageBoxes &()> boxes;
+    // The folder open in the folder list (a Windows path).
+    std::function<std::string()> openFolder;
+};
+
+// The item editor `PanelData`: the Title, Command and Target path edits of the selected
+// node, the three buttons (F5 to F7) that fill them from the open folder and the drag
+// guidance. It owns the editing logic (MenuEditor), which the tree's commands also run.
+class ItemEditorPanel : public QWidget, private EditorUi
+{
+    Q_OBJECT
+
+public:
+    ItemEditorPanel(MenuTree &tree,
+        std::shared_ptr<const WindowsView> view,
+        const Session &session,
+        InputGate &gate,
+        ItemEditorServices services,
+        QWidget *parent = nullptr);
+
+    MenuEditor &editor() { return m_editor; }
+
+    void addFolderNameToTitle(); // AddFolderNameToTitleClick, F5
+    void addPathToCommand(); // ButAddPathToCommandClick, F6
+    void addPathToTargetPath(); // ButAddPathToTargetPathClick, F7
+    // F5 to F7 act while the panel is enabled, also when their buttons are disabled.
+    void functionKeyPressed(int key); // FormKeyDown
+    // The searches hold back all input while they walk the tree.
+    void findBrokenPaths(); // SButFindMenusWithNonexistentPathsClick
+    void findEmptyCommands(); // SButFindEmptyCommandsClick
+    // The Command edit's text as the core holds it.
+    std::string commandText() const override;
+    // The guidance under the edits (`Label4`).
+    void setGuidance(const QString &text);
+
+    QLineEdit *titleEdit() const { return m_editTitle; }
+    QLineEdit *commandEdit() const { return m_editCommand; }
+    QLineEdit *targetPathEdit() const { return m_editTargetPath; }
+    QPushButton *folderNameButton() const { return m_addFolderNameToTitle; }
+    QPushButton *commandPathButton() const { return m_butAddPathToCommand; }
+    QPushButton *targetPathButton() const { return m_butAddPathToTargetPath; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void placeControls();
+    void inputArriving(QWidget *widget);
+
+    // ---- EditorUi ----
+    void showStatus(const std::string &text) override;
+    void showItemCount(const std::string &text) override;
+    MessageBoxes &boxes() override;
+    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
+    ScreenPoint pointerPosition() const override;
+    ScreenSize screenSize() const override;
+    void setPanelEnabled(bool enabled) override;
+    void setItemControlsEnabled(bool enabled) override;
+    void setTitleText(const std::string &text) override;
+    void setCommandText(const std::string &text) override;
+    void setTargetPathText(const std::string &text) override;
+    std::string targetPathText() const override;
+    void setFolderNameHint(const std::string &hint) override;
+    void processEvents() override;
+
+    void showFromStart(QLineEdit *edit, const std::string &text);
+    std::string textOf(const QLineEdit *edit) const;
+
+    InputGate &m_gate;
+    ItemEditorServices m_services;
+    MenuEditor m_editor;
+    // The last text the program put into each edit, as shown and as the core holds it, so
+    // that bytes that are not UTF-8 survive a copy of an entry the user has not edited.
+    std::map<const QLineEdit *, std::pair<QString, std::string>> m_programTexts;
+    // The edit the program filled last.
+    const QLineEdit *m_lastFilled = nullptr;
+
+    QLineEdit *m_editTitle = nullptr; // EditTitle
+    QLineEdit *m_editCommand = nullptr; // EditCommand
+    QLineEdit *m_editTargetPath = nullptr; // EditTargetPath
+    QPushButton *m_addFolderNameToTitle = nullptr; // AddFolderNameToTitle
+    QPushButton *m_butAddPathToCommand = nullptr; // ButAddPathToCommand
+    QPushButton *m_butAddPathToTargetPath = nullptr; // ButAddPathToTargetPath
+    QLabel *m_guidance = nullptr; // Label4
+};
+
+} // namespace torvex
