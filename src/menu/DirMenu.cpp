@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cctype>
+#include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace torvex {
@@ -177,35 +179,65 @@ std::size_t writtenLineCount(const MenuTree &tree)
 DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress)
 {
     DirMenuEntries lines;
-    const std::size_t total = tree.count();
     lines.reserve(writtenLineCount(tree));
+    forEachDirMenuLine(
+        tree,
+        [&lines](std::string_view key, std::string_view value) {
+            lines.emplace_back(key, value);
+        },
+        progress);
+    assert(lines.size() == lines.capacity());
+    return lines;
+}
+
+namespace {
+
+// A key such as "menu12", built in place without allocating.
+class NumberedKey
+{
+public:
+    std::string_view operator()(std::string_view prefix, std::size_t n)
+    {
+        std::copy(prefix.begin(), prefix.end(), m_buffer);
+        const auto end = std::to_chars(m_buffer + prefix.size(), std::end(m_buffer), n).ptr;
+        return std::string_view(m_buffer, static_cast<std::size_t>(end - m_buffer));
+    }
+
+private:
+    char m_buffer[32];
+};
+
+} // namespace
+
+void forEachDirMenuLine(const MenuTree &tree, const DirMenuLineFn &line, const ProgressFn &progress)
+{
+    const std::size_t total = tree.count();
     ProgressCounter counter(total, progress);
     std::size_t n = 0;
     std::size_t i = 0;
-    auto menuKey = [&n]() {
-        return "menu" + std::to_string(n);
-    };
+    NumberedKey key;
+    std::string submenuTitle;
     tree.forEach([&](MenuNode *node) {
         counter.step(++i);
         ++n;
         if (node->hasChildren()) {
-            lines.emplace_back(menuKey(), "-" + node->title());
+            submenuTitle.assign(1, '-');
+            submenuTitle += node->title();
+            line(key("menu", n), submenuTitle);
             return true;
         }
-        lines.emplace_back(menuKey(), node->title());
-        lines.emplace_back("cmd" + std::to_string(n), node->data().command);
+        line(key("menu", n), node->title());
+        line(key("cmd", n), node->data().command);
         if (!node->data().targetPath.empty())
-            lines.emplace_back("path" + std::to_string(n), node->data().targetPath);
+            line(key("path", n), node->data().targetPath);
         // A last child closes its parent's submenu, and every ancestor that is itself the last
         // child of its parent closes one more.
         for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent()) {
             ++n;
-            lines.emplace_back(menuKey(), "--");
+            line(key("menu", n), "--");
         }
         return true;
     });
-    assert(lines.size() == lines.capacity());
-    return lines;
 }
 
 namespace {

@@ -146,7 +146,14 @@ bool saveMenu(const std::string &path, const MenuTree &tree, MenuFileUi &ui, Fil
     try {
         ui.showStatus("Saving data...");
         ui.setBusyCursor(true);
-        IniFile(path, fs).replaceSection(dirMenuSection, writeDirMenu(tree, statusProgress(ui)));
+        // The lines go from the tree straight into the new file content. The first run
+        // checks them, the second writes them and shows the progress.
+        const ProgressFn progress = statusProgress(ui);
+        int runs = 0;
+        const IniEntrySource lines = [&](const IniEntryVisitor &visit) {
+            forEachDirMenuLine(tree, visit, runs++ == 0 ? ProgressFn() : progress);
+        };
+        IniFile(path, fs).replaceSection(dirMenuSection, lines, true);
         ui.setBusyCursor(false);
         // This text carries a blank of its own besides the one the status panel adds.
         ui.showStatus(" Data saved");
