@@ -3,6 +3,7 @@
 #include "menu/MenuTree.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,32 @@ private:
     ProgressFn m_report;
     int m_last = -1;
 };
+
+// The title, command and target path lines of a DirMenu section, gathered from its entries as
+// read (first occurrence of each key, no empty values, in file order), one at a time and
+// without keeping the other lines; with the number of entries, which decides how far the
+// reader goes.
+class DirMenuValues
+{
+public:
+    void add(std::string_view key, std::string_view value);
+    std::size_t entryCount() const { return m_entryCount; }
+
+private:
+    friend void readDirMenu(const DirMenuValues &, MenuTree &, const ProgressFn &);
+    struct Line
+    {
+        std::size_t offset; // in m_text
+        std::uint32_t length;
+        std::uint32_t number; // entry number times 4, plus the kind: 0 menu, 1 cmd, 2 path
+    };
+    std::string m_text;
+    std::vector<Line> m_lines;
+    std::size_t m_entryCount = 0;
+};
+
+// Builds the menu from gathered values, as readDirMenu below does from the entries.
+void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress = {});
 
 // Builds the menu from the entries of a DirMenu section (as read: first occurrence of each key,
 // no empty values, in file order). The tree is not cleared first; nodes are added at the end.

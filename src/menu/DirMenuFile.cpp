@@ -101,11 +101,15 @@ bool loadMenu(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSyste
 
     LoadGuard guard(ui, tree);
     // Read before clearing: a file that cannot be read leaves the current menu in place.
-    const DirMenuEntries entries = IniFile(path, fs).readSection(dirMenuSection);
+    DirMenuValues values;
+    IniFile(path, fs).visitSection(
+        dirMenuSection, [&values](std::string_view key, std::string_view value) {
+            values.add(key, value);
+        });
     tree.clear();
     ui.processEvents();
     guard.beginBatch();
-    readDirMenu(entries, tree, statusProgress(ui));
+    readDirMenu(values, tree, statusProgress(ui));
     ui.setMenusEnabled(true);
     guard.endBatch();
     ui.setBusyCursor(false);

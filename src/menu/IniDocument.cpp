@@ -96,7 +96,9 @@ std::uint64_t hashNoCase(std::string_view text)
 }
 
 // The keys met so far, letter case ignored: an open-addressing table of ids whose keys the
-// caller gives back on demand, so that no key is copied and no sort is needed.
+// caller gives back on demand, so that no key is copied and no sort is needed. Each slot keeps
+// the upper half of its key's hash beside the id, so that keys are compared (and looked up
+// again) only when their hashes agree.
 class KeySet
 {
 public:
@@ -112,36 +114,40 @@ public:
     template <typename KeyOf>
     std::uint32_t firstOf(std::string_view key, std::uint32_t id, const KeyOf &keyOf)
     {
+        const std::uint64_t hash = hashNoCase(key);
+        const std::uint64_t tag = hash & ~std::uint64_t(0xFFFFFFFF);
         const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t i = hashNoCase(key) & mask;; i = (i + 1) & mask) {
-            if (m_slots[i] == 0) {
-                m_slots[i] = id + 1;
+        for (std::size_t i = (hash >> 7) & mask;; i = (i + 1) & mask) {
+            const std::uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                m_slots[i] = tag | (std::uint64_t(id) + 1);
                 if (++m_used * 3 > m_slots.size() * 2)
                     grow(keyOf);
                 return id;
             }
-            if (equalsNoCase(keyOf(m_slots[i] - 1), key))
-                return m_slots[i] - 1;
+            const auto other = static_cast<std::uint32_t>(slot) - 1;
+            if ((slot & ~std::uint64_t(0xFFFFFFFF)) == tag && equalsNoCase(keyOf(other), key))
+                return other;
         }
     }
 
 private:
     template <typename KeyOf> void grow(const KeyOf &keyOf)
     {
-        std::vector<std::uint32_t> old(m_slots.size() * 2, 0);
+        std::vector<std::uint64_t> old(m_slots.size() * 2, 0);
         old.swap(m_slots);
         const std::size_t mask = m_slots.size() - 1;
-        for (const std::uint32_t slot : old) {
+        for (const std::uint64_t slot : old) {
             if (slot == 0)
                 continue;
-            std::size_t i = hashNoCase(keyOf(slot - 1)) & mask;
+            std::size_t i = (hashNoCase(keyOf(static_cast<std::uint32_t>(slot) - 1)) >> 7) & mask;
             while (m_slots[i] != 0)
                 i = (i + 1) & mask;
             m_slots[i] = slot;
         }
     }
 
-    std::vector<std::uint32_t> m_slots; // id + 1, 0 for a free slot
+    std::vector<std::uint64_t> m_slots; // hash tag | id + 1; 0 for a free slot
     std::size_t m_used = 0;
 };
 

@@ -62,6 +62,11 @@ IniEntries IniFile::readSection(std::string_view section) const
     return load().readSection(section);
 }
 
+void IniFile::visitSection(std::string_view section, const IniEntryVisitor &visit) const
+{
+    load().visitSection(section, visit);
+}
+
 std::string IniFile::readString(
     std::string_view section, std::string_view key, std::string_view def) const
 {

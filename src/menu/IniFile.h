@@ -24,6 +24,10 @@ public:
     // kind of IniReadError) when its text is one Torvex refuses.
     IniEntries readSection(std::string_view section) const;
 
+    // The same entries handed to `visit` one by one (IniDocument::visitSection), for sections
+    // too large to keep as a list besides the file. Throws as readSection does.
+    void visitSection(std::string_view section, const IniEntryVisitor &visit) const;
+
     // The key's value (IniDocument::readString); def when the file is missing.
     // Throws as readSection does.
     std::string readString(
