@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cassert>
 #include <cctype>
+#include <charconv>
+#include <iterator>
 #include <string_view>
 
 namespace torvex {
@@ -37,13 +39,6 @@ void ProgressCounter::step(std::size_t k)
 
 namespace {
 
-// The title, command and target path of each entry number 1..N, gathered in one pass over the
-// section so the reader stays linear and needs no lookups by key.
-struct NumberedValues
-{
-    std::vector<const std::string *> menu, cmd, path;
-};
-
 // The number in a key such as "Menu12" when the key is `prefix` (any letter case) followed by
 // a decimal number written without leading zeros; 0 otherwise.
 std::size_t keyNumber(std::string_view key, std::string_view prefix, std::size_t limit)
@@ -68,25 +63,6 @@ std::size_t keyNumber(std::string_view key, std::string_view prefix, std::size_t
     return n;
 }
 
-NumberedValues numberedValues(const DirMenuEntries &entries)
-{
-    const std::size_t n = entries.size();
-    NumberedValues values;
-    values.menu.assign(n + 1, nullptr);
-    values.cmd.assign(n + 1, nullptr);
-    values.path.assign(n + 1, nullptr);
-    auto keep = [](std::vector<const std::string *> &slots, std::size_t k, const std::string &v) {
-        if (k && !slots[k]) // the first occurrence of a key decides
-            slots[k] = &v;
-    };
-    for (const auto &[key, value] : entries) {
-        keep(values.menu, keyNumber(key, "menu", n), value);
-        keep(values.cmd, keyNumber(key, "cmd", n), value);
-        keep(values.path, keyNumber(key, "path", n), value);
-    }
-    return values;
-}
-
 // The first `maxChars` characters of UTF-8 text; a character is never cut in two, which would
 // leave a title that no encoding of the file can store.
 std::string leadingCharacters(std::string_view text, std::size_t maxChars)
@@ -100,28 +76,64 @@ std::string leadingCharacters(std::string_view text, std::size_t maxChars)
     return std::string(text);
 }
 
-const std::string &valueOf(const std::vector<const std::string *> &slots, std::size_t k)
-{
-    static const std::string empty;
-    return slots[k] ? *slots[k] : empty;
-}
+constexpr std::size_t largestNumber = (std::size_t(1) << 30) - 1;
+constexpr std::string_view linePrefixes[] = { "menu", "cmd", "path" };
 
 } // namespace
+
+void DirMenuValues::add(std::string_view key, std::string_view value)
+{
+    ++m_entryCount;
+    for (std::uint32_t kind = 0; kind < std::size(linePrefixes); ++kind) {
+        if (const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber)) {
+            m_lines.push_back({ m_text.size(),
+                static_cast<std::uint32_t>(value.size()),
+                static_cast<std::uint32_t>(n * 4 + kind) });
+            m_text += value;
+            return;
+        }
+    }
+}
+
+void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
+{
+    DirMenuValues values;
+    for (const auto &[key, value] : entries)
+        values.add(key, value);
+    readDirMenu(values, tree, progress);
+}
 
 // Format notes: "-" alone is a separator item; a value beginning with "--" closes the
 // innermost open submenu (ignored at the top level); any other value beginning with "-" opens
 // a submenu titled by the rest (at most 99 characters); anything else is an item. "cmd" and
 // "path" belong to items and submenu starts only. Submenus left open at the end stay open, so
 // the entries after an unmatched start become its children.
-void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
+void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
 {
-    const NumberedValues values = numberedValues(entries);
-    const std::size_t total = entries.size();
+    const std::size_t total = values.m_entryCount;
+    // The line of each kind for each entry number 1..N, found in one pass so the reader stays
+    // linear and needs no lookups by key; the first occurrence of a key decides.
+    std::vector<std::uint32_t> slots[3];
+    for (auto &slot : slots)
+        slot.assign(total + 1, 0);
+    for (std::size_t i = 0; i < values.m_lines.size(); ++i) {
+        const std::size_t number = values.m_lines[i].number / 4;
+        std::uint32_t &slot = slots[values.m_lines[i].number % 4][number <= total ? number : 0];
+        if (number <= total && slot == 0)
+            slot = static_cast<std::uint32_t>(i + 1);
+    }
+    const auto valueOf = [&](int kind, std::size_t k) {
+        const std::uint32_t slot = slots[kind][k];
+        if (slot == 0)
+            return std::string_view();
+        const DirMenuValues::Line &line = values.m_lines[slot - 1];
+        return std::string_view(values.m_text).substr(line.offset, line.length);
+    };
     ProgressCounter counter(total, progress);
     MenuNode *parent = nullptr;
     for (std::size_t k = 1; k <= total; ++k) {
         counter.step(k);
-        const std::string &title = valueOf(values.menu, k);
+        const std::string_view title = valueOf(0, k);
         if (title.empty())
             continue;
         if (title == "-") {
@@ -138,17 +150,16 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
         if (title.starts_with("-")) {
             node = tree.addNode(parent,
                 mode,
-                leadingCharacters(std::string_view(title).substr(1), maxSubmenuTitle),
+                leadingCharacters(title.substr(1), maxSubmenuTitle),
                 NodeKind::Submenu);
             parent = node;
         } else {
-            node = tree.addNode(parent, mode, title, NodeKind::Item);
+            node = tree.addNode(parent, mode, std::string(title), NodeKind::Item);
         }
-        MenuEntry data;
-        data.command = valueOf(values.cmd, k);
-        data.targetPath = valueOf(values.path, k);
-        if (!data.command.empty() || !data.targetPath.empty())
-            tree.setData(node, std::move(data));
+        const std::string_view command = valueOf(1, k);
+        const std::string_view targetPath = valueOf(2, k);
+        if (!command.empty() || !targetPath.empty())
+            tree.setData(node, MenuEntry { std::string(command), std::string(targetPath) });
     }
 }
 
@@ -177,35 +188,65 @@ std::size_t writtenLineCount(const MenuTree &tree)
 DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress)
 {
     DirMenuEntries lines;
-    const std::size_t total = tree.count();
     lines.reserve(writtenLineCount(tree));
+    forEachDirMenuLine(
+        tree,
+        [&lines](std::string_view key, std::string_view value) {
+            lines.emplace_back(key, value);
+        },
+        progress);
+    assert(lines.size() == lines.capacity());
+    return lines;
+}
+
+namespace {
+
+// A key such as "menu12", built in place without allocating.
+class NumberedKey
+{
+public:
+    std::string_view operator()(std::string_view prefix, std::size_t n)
+    {
+        std::copy(prefix.begin(), prefix.end(), m_buffer);
+        const auto end = std::to_chars(m_buffer + prefix.size(), std::end(m_buffer), n).ptr;
+        return std::string_view(m_buffer, static_cast<std::size_t>(end - m_buffer));
+    }
+
+private:
+    char m_buffer[32];
+};
+
+} // namespace
+
+void forEachDirMenuLine(const MenuTree &tree, const DirMenuLineFn &line, const ProgressFn &progress)
+{
+    const std::size_t total = tree.count();
     ProgressCounter counter(total, progress);
     std::size_t n = 0;
     std::size_t i = 0;
-    auto menuKey = [&n]() {
-        return "menu" + std::to_string(n);
-    };
+    NumberedKey key;
+    std::string submenuTitle;
     tree.forEach([&](MenuNode *node) {
         counter.step(++i);
         ++n;
         if (node->hasChildren()) {
-            lines.emplace_back(menuKey(), "-" + node->title());
+            submenuTitle.assign(1, '-');
+            submenuTitle += node->title();
+            line(key("menu", n), submenuTitle);
             return true;
         }
-        lines.emplace_back(menuKey(), node->title());
-        lines.emplace_back("cmd" + std::to_string(n), node->data().command);
+        line(key("menu", n), node->title());
+        line(key("cmd", n), node->data().command);
         if (!node->data().targetPath.empty())
-            lines.emplace_back("path" + std::to_string(n), node->data().targetPath);
+            line(key("path", n), node->data().targetPath);
         // A last child closes its parent's submenu, and every ancestor that is itself the last
         // child of its parent closes one more.
         for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent()) {
             ++n;
-            lines.emplace_back(menuKey(), "--");
+            line(key("menu", n), "--");
         }
         return true;
     });
-    assert(lines.size() == lines.capacity());
-    return lines;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "menu/MenuTree.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,32 @@ private:
     int m_last = -1;
 };
 
+// The title, command and target path lines of a DirMenu section, gathered from its entries as
+// read (first occurrence of each key, no empty values, in file order), one at a time and
+// without keeping the other lines; with the number of entries, which decides how far the
+// reader goes.
+class DirMenuValues
+{
+public:
+    void add(std::string_view key, std::string_view value);
+    std::size_t entryCount() const { return m_entryCount; }
+
+private:
+    friend void readDirMenu(const DirMenuValues &, MenuTree &, const ProgressFn &);
+    struct Line
+    {
+        std::size_t offset; // in m_text
+        std::uint32_t length;
+        std::uint32_t number; // entry number times 4, plus the kind: 0 menu, 1 cmd, 2 path
+    };
+    std::string m_text;
+    std::vector<Line> m_lines;
+    std::size_t m_entryCount = 0;
+};
+
+// Builds the menu from gathered values, as readDirMenu below does from the entries.
+void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress = {});
+
 // Builds the menu from the entries of a DirMenu section (as read: first occurrence of each key,
 // no empty values, in file order). The tree is not cleared first; nodes are added at the end.
 // Entry numbers 1..N are visited, N being the number of entries; see the format notes in the
@@ -47,7 +74,15 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
 
 // The lines of the DirMenu section for the tree, in the order they are written: numbered from
 // 1, "menu"/"cmd"/"path" keys in lower case, "--" end lines after the last child of a submenu.
+// No key is written twice.
 DirMenuEntries writeDirMenu(const MenuTree &tree, const ProgressFn &progress = {});
+
+// Called with each line of writeDirMenu; the views last only for the call.
+using DirMenuLineFn = std::function<void(std::string_view key, std::string_view value)>;
+
+// The lines of writeDirMenu handed over one by one, without a list of them in memory.
+void forEachDirMenuLine(
+    const MenuTree &tree, const DirMenuLineFn &line, const ProgressFn &progress = {});
 
 // What a save says when the ini file refused the value written under `key` (a key of
 // writeDirMenu's lines for the tree, such as "cmd12") because it `problem` (such as "holds a

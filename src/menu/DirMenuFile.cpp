@@ -40,13 +40,17 @@ void loadMenu(const std::string &path,
     const std::function<void()> &cleared)
 {
     // Read before clearing: a file that cannot be read leaves the current menu in place.
-    const DirMenuEntries entries = IniFile(path, fs).readSection(dirMenuSection);
+    DirMenuValues values;
+    IniFile(path, fs).visitSection(
+        dirMenuSection, [&values](std::string_view key, std::string_view value) {
+            values.add(key, value);
+        });
     tree.clear();
     if (cleared)
         cleared();
     {
         const UpdateBatch batch(tree);
-        readDirMenu(entries, tree, progress);
+        readDirMenu(values, tree, progress);
     }
     if (MenuNode *first = tree.first())
         tree.setSelected(first);
@@ -55,7 +59,13 @@ void loadMenu(const std::string &path,
 void saveMenu(
     const std::string &path, const MenuTree &tree, FileSystem &fs, const ProgressFn &progress)
 {
-    IniFile(path, fs).replaceSection(dirMenuSection, writeDirMenu(tree, progress));
+    // The lines go from the tree straight into the new file content. The first run checks
+    // them, the second writes them and reports the progress.
+    int runs = 0;
+    const IniEntrySource lines = [&](const IniEntryVisitor &visit) {
+        forEachDirMenuLine(tree, visit, runs++ == 0 ? ProgressFn() : progress);
+    };
+    IniFile(path, fs).replaceSection(dirMenuSection, lines, true);
 }
 
 SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tree)

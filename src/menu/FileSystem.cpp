@@ -77,20 +77,32 @@ private:
     int m_fd;
 };
 
+// The whole content, read straight into a string of the file's size (grown should the file
+// grow meanwhile), so a large file is neither copied nor reallocated on the way.
 std::string readDescriptor(int fd)
 {
-    std::string bytes;
-    char buffer[65536];
-    for (off_t offset = 0;;) {
-        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
+    struct stat info
+    {
+    };
+    std::size_t expected = 0;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        expected = static_cast<std::size_t>(info.st_size);
+    std::string bytes(expected + 1, '\0');
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size())
+            bytes.resize(bytes.size() + std::max<std::size_t>(bytes.size() / 2, 65536));
+        const ssize_t got =
+            ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             throw std::runtime_error(errorText(errno));
-        if (got == 0)
+        if (got == 0) {
+            bytes.resize(done);
             return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-        offset += got;
+        }
+        done += static_cast<std::size_t>(got);
     }
 }
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
-#include <unordered_set>
 
 namespace torvex {
 
@@ -85,36 +85,77 @@ bool equalsNoCase(std::string_view a, std::string_view b)
     });
 }
 
-std::string foldCase(std::string_view text)
+std::uint64_t hashNoCase(std::string_view text)
 {
-    std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
-    return folded;
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(lowerAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return hash ^ (hash >> 29);
 }
 
-// For each entry, the index of the first entry with the same key (letter case ignored):
-// its own index when it is the first. Sorting indexes keeps this linearithmic and small.
-std::vector<std::uint32_t> firstOccurrences(const IniEntries &entries)
+// The keys met so far, letter case ignored: an open-addressing table of ids whose keys the
+// caller gives back on demand, so that no key is copied and no sort is needed. Each slot keeps
+// the upper half of its key's hash beside the id, so that keys are compared (and looked up
+// again) only when their hashes agree.
+class KeySet
 {
-    auto lessKey = [](std::string_view a, std::string_view b) {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                return lowerAscii(x) < lowerAscii(y);
-            });
-    };
-    std::vector<std::uint32_t> order(entries.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<std::uint32_t>(i);
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return lessKey(trim(entries[a].first), trim(entries[b].first));
-    });
-    std::vector<std::uint32_t> firstOf(entries.size());
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const bool sameAsPrevious =
-            k > 0 && !lessKey(trim(entries[order[k - 1]].first), trim(entries[order[k]].first));
-        firstOf[order[k]] = sameAsPrevious ? firstOf[order[k - 1]] : order[k];
+public:
+    explicit KeySet(std::size_t expected)
+    {
+        std::size_t capacity = 16;
+        while (capacity < expected + expected / 2)
+            capacity *= 2;
+        m_slots.assign(capacity, 0);
     }
-    return firstOf;
+
+    // The id of the first key equal to `key`, after recording `id` for it when there is none.
+    template <typename KeyOf>
+    std::uint32_t firstOf(std::string_view key, std::uint32_t id, const KeyOf &keyOf)
+    {
+        const std::uint64_t hash = hashNoCase(key);
+        const std::uint64_t tag = hash & ~std::uint64_t(0xFFFFFFFF);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = (hash >> 7) & mask;; i = (i + 1) & mask) {
+            const std::uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                m_slots[i] = tag | (std::uint64_t(id) + 1);
+                if (++m_used * 3 > m_slots.size() * 2)
+                    grow(keyOf);
+                return id;
+            }
+            const auto other = static_cast<std::uint32_t>(slot) - 1;
+            if ((slot & ~std::uint64_t(0xFFFFFFFF)) == tag && equalsNoCase(keyOf(other), key))
+                return other;
+        }
+    }
+
+private:
+    template <typename KeyOf> void grow(const KeyOf &keyOf)
+    {
+        std::vector<std::uint64_t> old(m_slots.size() * 2, 0);
+        old.swap(m_slots);
+        const std::size_t mask = m_slots.size() - 1;
+        for (const std::uint64_t slot : old) {
+            if (slot == 0)
+                continue;
+            std::size_t i = (hashNoCase(keyOf(static_cast<std::uint32_t>(slot) - 1)) >> 7) & mask;
+            while (m_slots[i] != 0)
+                i = (i + 1) & mask;
+            m_slots[i] = slot;
+        }
+    }
+
+    std::vector<std::uint64_t> m_slots; // hash tag | id + 1; 0 for a free slot
+    std::size_t m_used = 0;
+};
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x80;
+    });
 }
 
 std::string_view unquote(std::string_view value)
@@ -139,62 +180,109 @@ void checkNames(std::string_view section, std::string_view key)
         throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
 }
 
-// The end of the line that begins at `start`, and the length of its ending (0 for a last
-// line without one).
-std::pair<std::size_t, std::size_t> lineEnd(std::string_view text, std::size_t start)
-{
-    const std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos)
-        return { text.size(), 0 };
-    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    return { end, crlf ? 2 : 1 };
-}
-
-std::string_view endingLiteral(std::string_view ending)
-{
-    if (ending == "\r\n")
-        return "\r\n";
-    return ending == "\r" ? "\r" : "\n";
-}
+constexpr std::string_view endingText[] = { "", "\r\n", "\n", "\r" };
 
 } // namespace
 
 IniDocument IniDocument::fromBytes(std::string_view bytes, std::string origin)
 {
+    return fromOwnedBytes(std::string(bytes), std::move(origin));
+}
+
+IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
+{
     IniDocument doc;
     doc.m_origin = std::move(origin);
     if (const std::string_view reason = iniCodec::unsupportedTextReason(bytes); !reason.empty()) {
         doc.m_refusal = reason;
-        doc.m_tail = bytes;
+        doc.m_tail = std::move(bytes);
         return doc;
     }
-    std::string working;
+    std::size_t start = 0;
     if (bytes.starts_with(utf16LeMark)) {
         doc.m_encoding = IniEncoding::Utf16Le;
         doc.m_bom = utf16LeMark;
-        std::string_view body = bytes.substr(utf16LeMark.size());
+        std::string_view body = std::string_view(bytes).substr(utf16LeMark.size());
         if (body.size() % 2 != 0) {
             doc.m_tail = body.substr(body.size() - 1);
             body.remove_suffix(1);
         }
-        working = iniCodec::utf16LeToUtf8(body);
-    } else if (bytes.starts_with(utf8Mark)) {
-        doc.m_encoding = IniEncoding::Utf8;
-        doc.m_bom = utf8Mark;
-        working = bytes.substr(utf8Mark.size());
+        doc.m_text = iniCodec::utf16LeToUtf8(body);
+        doc.m_original = std::move(bytes);
     } else {
-        working = bytes;
+        if (bytes.starts_with(utf8Mark)) {
+            doc.m_encoding = IniEncoding::Utf8;
+            doc.m_bom = utf8Mark;
+            start = utf8Mark.size();
+        }
+        doc.m_text = std::move(bytes);
     }
 
-    const std::string_view text = working;
-    for (std::size_t start = 0; start < text.size();) {
-        const auto [end, endingLength] = lineEnd(text, start);
-        const std::string_view ending =
-            endingLength ? endingLiteral(text.substr(end, endingLength)) : std::string_view();
-        doc.m_lines.push_back({ std::string(text.substr(start, end - start)), ending });
-        start = end + endingLength;
+    const std::string_view text = doc.m_text;
+    // About one line in forty bytes, so a large file's index is allocated once or twice.
+    doc.m_lines.reserve((text.size() - start) / 40 + 1);
+    const char *const data = text.data();
+    // A line ends at the first CR or LF. The next LF is looked for once and kept while lines
+    // that end at a CR before it go by, so a file of lone CRs is not searched to its end for
+    // every line.
+    std::size_t lf = std::string_view::npos;
+    while (start < text.size()) {
+        if (lf == std::string_view::npos || lf < start) {
+            const void *found = std::memchr(data + start, '\n', text.size() - start);
+            lf = found ? static_cast<std::size_t>(static_cast<const char *>(found) - data)
+                       : text.size();
+        }
+        const void *found = std::memchr(data + start, '\r', lf - start);
+        const std::size_t end =
+            found ? static_cast<std::size_t>(static_cast<const char *>(found) - data) : lf;
+        Line line;
+        line.offset = start;
+        line.length = static_cast<std::uint32_t>(end - start);
+        if (end == text.size()) {
+            line.ending = Ending::None;
+            start = end;
+        } else if (data[end] == '\n') {
+            line.ending = Ending::Lf;
+            start = end + 1;
+        } else if (end + 1 < text.size() && data[end + 1] == '\n') {
+            line.ending = Ending::CrLf;
+            start = end + 2;
+        } else {
+            line.ending = Ending::Cr;
+            start = end + 1;
+        }
+        doc.m_lines.push_back(line);
     }
     return doc;
+}
+
+std::string_view IniDocument::originalBytes() const
+{
+    if (!m_refusal.empty())
+        return m_tail;
+    return m_encoding == IniEncoding::Utf16Le ? std::string_view(m_original)
+                                              : std::string_view(m_text);
+}
+
+std::string_view IniDocument::text(const Line &line) const
+{
+    return std::string_view(line.added ? m_added : m_text).substr(line.offset, line.length);
+}
+
+IniDocument::Line IniDocument::addLine(std::string_view text, Ending ending)
+{
+    Line line;
+    setText(line, text);
+    line.ending = ending;
+    return line;
+}
+
+void IniDocument::setText(Line &line, std::string_view text)
+{
+    line.offset = m_added.size();
+    line.length = static_cast<std::uint32_t>(text.size());
+    line.added = true;
+    m_added += text;
 }
 
 std::string IniDocument::toBytes() const
@@ -205,11 +293,11 @@ std::string IniDocument::toBytes() const
     std::string working = utf16 ? std::string() : m_bom;
     std::size_t size = working.size();
     for (const Line &line : m_lines)
-        size += line.text.size() + line.eol.size();
+        size += line.length + endingText[static_cast<int>(line.ending)].size();
     working.reserve(size);
     for (const Line &line : m_lines) {
-        working += line.text;
-        working += line.eol;
+        working += text(line);
+        working += endingText[static_cast<int>(line.ending)];
     }
     if (utf16)
         return m_bom + iniCodec::utf8ToUtf16Le(working) + m_tail;
@@ -279,26 +367,26 @@ std::string IniDocument::decodeValue(std::string_view trimmed) const
     return iniCodec::decodeCp1252(value);
 }
 
-std::string_view IniDocument::lineEnding() const
+IniDocument::Ending IniDocument::lineEnding() const
 {
     // Only the last line can lack an ending, so this looks at two lines at most.
     for (const Line &line : m_lines) {
-        if (!line.eol.empty())
-            return line.eol;
+        if (line.ending != Ending::None)
+            return line.ending;
     }
-    return "\r\n";
+    return Ending::CrLf;
 }
 
 void IniDocument::endLastLine()
 {
-    if (!m_lines.empty() && m_lines.back().eol.empty())
-        m_lines.back().eol = lineEnding();
+    if (!m_lines.empty() && m_lines.back().ending == Ending::None)
+        m_lines.back().ending = lineEnding();
 }
 
 std::ptrdiff_t IniDocument::findSection(std::string_view workingName) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const ParsedLine line = parseLine(m_lines[i].text);
+        const ParsedLine line = parseLine(text(m_lines[i]));
         if (line.kind == LineKind::Header && equalsNoCase(line.name, workingName))
             return static_cast<std::ptrdiff_t>(i);
     }
@@ -308,32 +396,58 @@ std::ptrdiff_t IniDocument::findSection(std::string_view workingName) const
 std::size_t IniDocument::sectionEnd(std::size_t header) const
 {
     std::size_t i = header + 1;
-    while (i < m_lines.size() && parseLine(m_lines[i].text).kind != LineKind::Header)
+    while (i < m_lines.size() && parseLine(text(m_lines[i])).kind != LineKind::Header)
         ++i;
     return i;
 }
 
 IniEntries IniDocument::readSection(std::string_view section) const
 {
-    checkReadable();
     IniEntries entries;
+    visitSection(section, [&entries](std::string_view key, std::string_view value) {
+        entries.emplace_back(key, value);
+    });
+    return entries;
+}
+
+void IniDocument::visitSection(std::string_view section, const IniEntryVisitor &visit) const
+{
+    checkReadable();
     const auto name = toWorking(trim(section));
     const std::ptrdiff_t header = name ? findSection(*name) : -1;
     if (header < 0)
-        return entries;
+        return;
     const std::size_t end = sectionEnd(header);
-    std::unordered_set<std::string> seen;
-    seen.reserve(end - header);
-    entries.reserve(end - header);
+    // The key of each line is found again from its text when the table needs it.
+    const auto keyOf = [this](std::uint32_t i) {
+        return parseLine(text(m_lines[i])).name;
+    };
+    KeySet seen(end - header);
+    const bool plain = m_encoding != IniEncoding::Windows1252;
+    std::string decodedKey;
+    std::string decodedValue;
     for (std::size_t i = header + 1; i < end; ++i) {
-        const ParsedLine line = parseLine(m_lines[i].text);
-        if (line.kind != LineKind::Entry || !seen.insert(foldCase(line.name)).second)
+        const ParsedLine line = parseLine(text(m_lines[i]));
+        if (line.kind != LineKind::Entry
+            || seen.firstOf(line.name, static_cast<std::uint32_t>(i), keyOf) != i)
             continue;
-        std::string value = decodeValue(line.value);
-        if (!value.empty())
-            entries.emplace_back(decodeName(line.name), std::move(value));
+        std::string_view value = unquote(line.value);
+        if (value.empty())
+            continue;
+        // Text in the working form is already UTF-8, except code-page text beyond ASCII.
+        std::string_view key = line.name;
+        if (!plain && !isAscii(key)) {
+            decodedKey = decodeName(key);
+            key = decodedKey;
+        }
+        if (!plain && (!isAscii(value) || value.starts_with(utf8Mark))) {
+            decodedValue = decodeValue(line.value);
+            value = decodedValue;
+            if (value.empty())
+                continue;
+        }
+        visit(key, value);
     }
-    return entries;
 }
 
 std::string IniDocument::readString(
@@ -347,7 +461,7 @@ std::string IniDocument::readString(
         return std::string(def);
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i) {
-        const ParsedLine line = parseLine(m_lines[i].text);
+        const ParsedLine line = parseLine(text(m_lines[i]));
         if (line.kind == LineKind::Entry && equalsNoCase(line.name, *keyName))
             return decodeValue(line.value);
     }
@@ -372,7 +486,7 @@ void IniDocument::eraseWorkingSection(std::string_view workingName)
 {
     bool erasing = false;
     std::erase_if(m_lines, [&](const Line &line) {
-        const ParsedLine parsed = parseLine(line.text);
+        const ParsedLine parsed = parseLine(text(line));
         if (parsed.kind == LineKind::Header)
             erasing = equalsNoCase(parsed.name, workingName);
         return erasing;
@@ -393,27 +507,28 @@ void IniDocument::writeKey(std::string_view section, std::string_view key, std::
     const std::ptrdiff_t header = findSection(workingSection);
     if (header < 0) {
         endLastLine();
-        const std::string_view eol = lineEnding();
-        m_lines.push_back({ "[" + workingSection + "]", eol });
-        m_lines.push_back({ workingKey + "=" + workingValue, eol });
+        const Ending eol = lineEnding();
+        m_lines.push_back(addLine("[" + workingSection + "]", eol));
+        m_lines.push_back(addLine(workingKey + "=" + workingValue, eol));
         return;
     }
     const std::size_t end = sectionEnd(header);
     std::size_t anchor = header;
     for (std::size_t i = header + 1; i < end; ++i) {
-        const ParsedLine line = parseLine(m_lines[i].text);
+        const std::string_view lineText = text(m_lines[i]);
+        const ParsedLine line = parseLine(lineText);
         if (line.kind == LineKind::Entry && equalsNoCase(line.name, workingKey)) {
-            m_lines[i].text.replace(line.valueStart, std::string::npos, workingValue);
+            setText(m_lines[i], std::string(lineText.substr(0, line.valueStart)) + workingValue);
             return;
         }
         if (line.kind != LineKind::Blank && line.kind != LineKind::Comment)
             anchor = i;
     }
-    const std::string_view eol = lineEnding();
-    if (m_lines[anchor].eol.empty())
-        m_lines[anchor].eol = eol;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(anchor) + 1,
-        { workingKey + "=" + workingValue, eol });
+    const Ending eol = lineEnding();
+    if (m_lines[anchor].ending == Ending::None)
+        m_lines[anchor].ending = eol;
+    const Line added = addLine(workingKey + "=" + workingValue, eol);
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(anchor) + 1, added);
 }
 
 void IniDocument::replaceSection(std::string_view section, const IniEntries &entries)
@@ -434,25 +549,124 @@ void IniDocument::replaceSection(std::string_view section, const IniEntries &ent
         encodeName(trimmedKey);
     }
     const std::string workingSection = encodeName(section);
-    const std::vector<std::uint32_t> firstOf = firstOccurrences(entries);
 
     eraseWorkingSection(workingSection);
     endLastLine();
-    const std::string_view eol = lineEnding();
+    const Ending eol = lineEnding();
     m_lines.reserve(m_lines.size() + entries.size() + 1);
-    m_lines.push_back({ "[" + workingSection + "]", eol });
+    m_lines.push_back(addLine("[" + workingSection + "]", eol));
     // A key given twice is set again in place, as a second writeKey would do.
+    KeySet keys(entries.size());
+    const auto keyOf = [&entries](std::uint32_t i) {
+        return trim(entries[i].first);
+    };
     std::vector<std::uint32_t> lineOf(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string value = encodeValue(entries[i].second);
-        if (firstOf[i] == i) {
+        const std::uint32_t first =
+            keys.firstOf(trim(entries[i].first), static_cast<std::uint32_t>(i), keyOf);
+        if (first == i) {
             lineOf[i] = static_cast<std::uint32_t>(m_lines.size());
-            m_lines.push_back({ encodeName(trim(entries[i].first)) + "=" + value, eol });
+            m_lines.push_back(addLine(encodeName(trim(entries[i].first)) + "=" + value, eol));
         } else {
-            std::string &text = m_lines[lineOf[firstOf[i]]].text;
-            text.replace(parseLine(text).valueStart, std::string::npos, value);
+            Line &line = m_lines[lineOf[first]];
+            const std::string_view old = text(line);
+            setText(line, std::string(old.substr(0, parseLine(old).valueStart)) + value);
         }
     }
+}
+
+std::string IniDocument::bytesWithSection(
+    std::string_view section, const IniEntrySource &source, bool keysAreDistinct) const
+{
+    checkReadable();
+    section = trim(section);
+    if (!keysAreDistinct) {
+        IniEntries entries;
+        source([&entries](std::string_view key, std::string_view value) {
+            entries.emplace_back(key, value);
+        });
+        IniDocument copy = *this;
+        copy.replaceSection(section, entries);
+        return copy.toBytes();
+    }
+    // First every entry is checked, as replaceSection does, and the size of the new section
+    // added up; then the bytes are written once into a string of the right size.
+    const bool codePage = m_encoding == IniEncoding::Windows1252;
+    std::size_t entryCount = 0;
+    std::size_t sectionSize = 0;
+    source([&](std::string_view key, std::string_view value) {
+        const std::string_view trimmedKey = trim(key);
+        checkNames(section, trimmedKey);
+        checkValue(trimmedKey, value);
+        const std::size_t keySize = encodeName(trimmedKey).size();
+        const std::size_t valueSize =
+            codePage && !isAscii(value) ? encodeValue(value).size() : value.size();
+        sectionSize += keySize + 1 + valueSize + 2;
+        ++entryCount;
+    });
+    if (entryCount == 0) {
+        IniDocument copy = *this;
+        copy.eraseSection(section);
+        return copy.toBytes();
+    }
+    const std::string workingSection = encodeName(section);
+
+    // The lines that eraseSection keeps, and the ending new lines take after it.
+    std::vector<bool> kept(m_lines.size());
+    std::size_t keptSize = 0;
+    Ending eol = Ending::None;
+    std::ptrdiff_t lastKept = -1;
+    bool erasing = false;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const Line &line = m_lines[i];
+        const ParsedLine parsed = parseLine(text(line));
+        if (parsed.kind == LineKind::Header)
+            erasing = equalsNoCase(parsed.name, workingSection);
+        if (erasing)
+            continue;
+        kept[i] = true;
+        keptSize += line.length + 2;
+        lastKept = static_cast<std::ptrdiff_t>(i);
+        if (eol == Ending::None)
+            eol = line.ending;
+    }
+    if (eol == Ending::None)
+        eol = Ending::CrLf;
+    const std::string_view eolText = endingText[static_cast<int>(eol)];
+
+    const bool utf16 = m_encoding == IniEncoding::Utf16Le;
+    std::string working = utf16 ? std::string() : m_bom;
+    working.reserve(working.size() + keptSize + workingSection.size() + 4 + sectionSize);
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        if (!kept[i])
+            continue;
+        const Line &line = m_lines[i];
+        working += text(line);
+        working += static_cast<std::ptrdiff_t>(i) == lastKept && line.ending == Ending::None
+            ? eolText
+            : endingText[static_cast<int>(line.ending)];
+    }
+    working += '[';
+    working += workingSection;
+    working += ']';
+    working += eolText;
+    source([&](std::string_view key, std::string_view value) {
+        const std::string_view trimmedKey = trim(key);
+        if (codePage && isAscii(trimmedKey))
+            working += trimmedKey;
+        else
+            working += encodeName(trimmedKey);
+        working += '=';
+        if (codePage && !isAscii(value))
+            working += encodeValue(value);
+        else
+            working += value;
+        working += eolText;
+    });
+    if (utf16)
+        return m_bom + iniCodec::utf8ToUtf16Le(working) + m_tail;
+    return working;
 }
 
 } // namespace torvex

@@ -2,6 +2,8 @@
 
 #include "menu/IniCodec.h"
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +14,12 @@ namespace torvex {
 
 // The (key, value) pairs of one ini section, in file order, as UTF-8.
 using IniEntries = std::vector<std::pair<std::string, std::string>>;
+
+// Entries handed over one at a time: the views need only last for the call.
+using IniEntryVisitor = std::function<void(std::string_view key, std::string_view value)>;
+// Something that calls its visitor once for each entry, in order, the same ones every time it
+// is run: a section's new content given without a list of it in memory.
+using IniEntrySource = std::function<void(const IniEntryVisitor &visit)>;
 
 // The contents of one ini file in memory, with the reading and writing rules of the Windows
 // profile functions, and the promise that whatever a call does not change stays byte for
@@ -36,6 +44,11 @@ public:
     // refused document: every call below except toBytes, encoding and refusal then throws
     // IniFormatError naming `origin` (the file's path) and the reason.
     static IniDocument fromBytes(std::string_view bytes, std::string origin = "ini text");
+    // The same, keeping `bytes` instead of a copy of them.
+    static IniDocument fromOwnedBytes(std::string bytes, std::string origin = "ini text");
+
+    // The bytes the document was made from.
+    std::string_view originalBytes() const;
 
     // The file's bytes: unchanged lines exactly as read, changed ones in the file's encoding.
     std::string toBytes() const;
@@ -51,6 +64,9 @@ public:
     // a pair of enclosing single quotes.
     // Keys whose value is empty are left out. A missing section gives no entries.
     IniEntries readSection(std::string_view section) const;
+
+    // The entries readSection gives, handed to `visit` one by one instead of in a list.
+    void visitSection(std::string_view section, const IniEntryVisitor &visit) const;
 
     // The value of the key's first occurrence, read as by readSection; empty when the key
     // stands with nothing after '='. def when the section or the key is missing.
@@ -81,13 +97,26 @@ public:
     // erased. Throws IniValueError (document unchanged) as writeKey does.
     void replaceSection(std::string_view section, const IniEntries &entries);
 
+    // What toBytes() would give after replaceSection(section, entries) with the entries that
+    // `source` hands over, built straight from this document, which stays as it is. Throws
+    // as replaceSection does. For sections too large to keep as a list besides the file.
+    // `source` runs twice, to check the entries and then to write them (once, into a list,
+    // without keysAreDistinct).
+    // With keysAreDistinct the caller promises that no two keys are the same (letter case
+    // ignored), which saves remembering them.
+    std::string bytesWithSection(
+        std::string_view section, const IniEntrySource &source, bool keysAreDistinct) const;
+
 private:
+    enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
+    // A line without its ending, as a span of m_text (as read) or of m_added (made or
+    // changed since), so that a large file is held once and not as a string per line.
     struct Line
     {
-        std::string text; // the line without its ending, in the working form (see .cpp)
-        // "\r\n", "\n", "\r" or "" (only the last line may have none); always a literal, so a view
-        // is enough and a large file's lines stay small.
-        std::string_view eol;
+        std::size_t offset = 0;
+        std::uint32_t length = 0;
+        Ending ending = Ending::None; // only the last line may have none
+        bool added = false;
     };
 
     void checkReadable() const;
@@ -97,7 +126,10 @@ private:
     std::string encodeValue(std::string_view value) const;
     std::string decodeName(std::string_view text) const;
     std::string decodeValue(std::string_view trimmed) const;
-    std::string_view lineEnding() const;
+    std::string_view text(const Line &line) const;
+    Line addLine(std::string_view text, Ending ending);
+    void setText(Line &line, std::string_view text);
+    Ending lineEnding() const;
     void endLastLine();
     std::ptrdiff_t findSection(std::string_view workingName) const;
     std::size_t sectionEnd(std::size_t header) const;
@@ -105,8 +137,11 @@ private:
 
     IniEncoding m_encoding = IniEncoding::Windows1252;
     std::string m_bom;
+    std::string m_text; // the text as read, in the working form (see .cpp)
+    std::string m_added; // the text of lines made or changed since
     std::vector<Line> m_lines;
     std::string m_tail; // a stray last byte of a UTF-16 file, or a refused file's bytes
+    std::string m_original; // a UTF-16 file's bytes (the others' are m_text)
     std::string m_refusal;
     std::string m_origin;
 };

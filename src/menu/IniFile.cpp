@@ -16,20 +16,21 @@ IniDocument IniFile::load() const
 {
     if (!m_fs.fileExists(m_path))
         return IniDocument::fromBytes({});
-    return IniDocument::fromBytes(m_fs.readAll(m_path), m_path);
+    return IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
 }
 
-template <typename Change> void IniFile::change(Change &&apply)
+// Reads the file (an empty document when it is missing), builds its new bytes with `build`
+// and writes them when they differ. Like the Windows functions, a change that changes nothing
+// leaves the file alone; a missing file is only created when something is written into it.
+template <typename Build> void IniFile::rewrite(Build &&build)
 {
     const bool exists = m_fs.fileExists(m_path);
-    std::string before;
     IniDocument doc = IniDocument::fromBytes({});
+    std::string after;
     try {
-        if (exists) {
-            before = m_fs.readAll(m_path);
-            doc = IniDocument::fromBytes(before, m_path);
-        }
-        apply(doc);
+        if (exists)
+            doc = IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
+        after = build(doc);
     } catch (const IniWriteError &) {
         throw;
     } catch (const IniFormatError &) {
@@ -41,17 +42,29 @@ template <typename Change> void IniFile::change(Change &&apply)
     } catch (const TorvexError &error) {
         throw IniWriteError(m_path, error.what());
     }
-    std::string after = doc.toBytes();
-    // Like the Windows functions, a change that changes nothing leaves the file alone; a
-    // missing file is only created when something is written into it.
-    if (after == before)
+    if (after == doc.originalBytes())
         return;
+    // The file as read is not needed while it is written.
+    doc = IniDocument::fromBytes({});
     m_fs.writeAtomic(m_path, after);
+}
+
+template <typename Change> void IniFile::change(Change &&apply)
+{
+    rewrite([&apply](IniDocument &doc) {
+        apply(doc);
+        return doc.toBytes();
+    });
 }
 
 IniEntries IniFile::readSection(std::string_view section) const
 {
     return load().readSection(section);
+}
+
+void IniFile::visitSection(std::string_view section, const IniEntryVisitor &visit) const
+{
+    load().visitSection(section, visit);
 }
 
 std::string IniFile::readString(
@@ -81,11 +94,11 @@ void IniFile::replaceSection(std::string_view section, const IniEntries &entries
     });
 }
 
-void IniFile::replaceSection(std::string_view section, IniEntries &&entries)
+void IniFile::replaceSection(
+    std::string_view section, const IniEntrySource &source, bool keysAreDistinct)
 {
-    change([&](IniDocument &doc) {
-        doc.replaceSection(section, entries);
-        IniEntries().swap(entries);
+    rewrite([&](const IniDocument &doc) {
+        return doc.bytesWithSection(section, source, keysAreDistinct);
     });
 }
 

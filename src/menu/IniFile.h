@@ -24,6 +24,10 @@ public:
     // kind of IniReadError) when its text is one Torvex refuses.
     IniEntries readSection(std::string_view section) const;
 
+    // The same entries handed to `visit` one by one (IniDocument::visitSection), for sections
+    // too large to keep as a list besides the file. Throws as readSection does.
+    void visitSection(std::string_view section, const IniEntryVisitor &visit) const;
+
     // The key's value (IniDocument::readString); def when the file is missing.
     // Throws as readSection does.
     std::string readString(
@@ -43,9 +47,10 @@ public:
     // Replaces every section of that name by one at the end of the file holding entries, in
     // one atomic write (IniDocument::replaceSection). Throws as writeKey does.
     void replaceSection(std::string_view section, const IniEntries &entries);
-    // The same, releasing the entries as soon as they are in the document: for very large
-    // sections, so the entries and the new file content need not be held at once.
-    void replaceSection(std::string_view section, IniEntries &&entries);
+    // The same with the entries that `source` hands over (IniDocument::bytesWithSection), for
+    // sections too large to keep as a list besides the file. keysAreDistinct as there.
+    void replaceSection(
+        std::string_view section, const IniEntrySource &source, bool keysAreDistinct);
 
     // The key read as an integer (parseInteger); def when it is missing or no integer.
     int readInteger(std::string_view section, std::string_view key, int def) const;
@@ -62,6 +67,7 @@ public:
 private:
     IniDocument load() const;
     template <typename Change> void change(Change &&apply);
+    template <typename Build> void rewrite(Build &&build);
 
     std::string m_path;
     FileSystem &m_fs;
