@@ -47,6 +47,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     buildWindow();
     buildMainMenu();
     buildPopupMenu();
+    buildProblemList();
     connectControls();
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));

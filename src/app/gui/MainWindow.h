@@ -199,6 +199,8 @@ private:
     void runMenuCommand(QMenu *menu, void (MainWindow::*handler)());
     void showPopup(const QPoint &pos);
     void connectControls();
+    // MainWindowProblems.cpp: the problem list, a dock shown from View > Problems.
+    void buildProblemList();
     // MainWindowStartup.cpp
     void FormCreate();
     void startUp();
@@ -242,6 +244,8 @@ private:
     QMenu *m_mnuFile = nullptr;
     QMenu *m_mnuOptions = nullptr;
     QMenu *m_mnuHelp = nullptr;
+    QMenu *m_viewMenu = nullptr;
+    class QDockWidget *m_problemDock = nullptr;
     QAction *m_mnuFileOpen = nullptr;
     QAction *m_mnuFilesSave = nullptr;
     QAction *m_mnuFileSaveIn = nullptr;

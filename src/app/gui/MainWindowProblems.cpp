@@ -1,0 +1,61 @@
+// The problem list of the main window: a dock below the panes, shown and hidden from
+// View > Problems, over the same rule the searches and torvex-menu check use.
+
+#include "app/gui/MainWindow.h"
+#include "editor/EntryDestination.h"
+#include "editor/gui/ProblemListPanel.h"
+#include "menu/gui/MenuTreeModel.h"
+#include "platform/WindowsView.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace torvex {
+
+void MainWindow::buildProblemList()
+{
+    auto *panel = new ProblemListPanel(
+        m_tree,
+        *m_model,
+        [this] {
+            // COMMANDER_PATH follows the file being edited.
+            return DestinationRule::forView(
+                *m_view, commanderPath(m_view->registry(), m_session.currentIniFile()));
+        },
+        nullptr);
+    m_problemDock = new QDockWidget(QStringLiteral("Problems"), this);
+    m_problemDock->setObjectName(QStringLiteral("problemDock"));
+    m_problemDock->setWidget(panel);
+    m_problemDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::BottomDockWidgetArea, m_problemDock);
+    m_problemDock->hide();
+
+    // View stands between File and Options, where desktop programs keep it.
+    m_viewMenu = new QMenu(QStringLiteral("&View"), this);
+    m_viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    menuBar()->insertMenu(m_mnuOptions->menuAction(), m_viewMenu);
+    QAction *toggle = m_problemDock->toggleViewAction();
+    toggle->setText(QStringLiteral("&Problems"));
+    toggle->setObjectName(QStringLiteral("viewProblems"));
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    m_viewMenu->addAction(toggle);
+
+    connect(panel, &ProblemListPanel::entryChosen, this, [this](MenuNode *node) {
+        m_tree.setSelected(node);
+        showSelectedEntry();
+    });
+    connect(panel,
+        &ProblemListPanel::deleteRequested,
+        this,
+        [this](const std::vector<MenuNode *> &nodes) {
+            // The panel gives no node inside another one's submenu: each delete leaves the others
+            // in place.
+            for (MenuNode *node : nodes)
+                deleteMenuTree(node);
+            showSelectedEntry();
+        });
+}
+
+} // namespace torvex

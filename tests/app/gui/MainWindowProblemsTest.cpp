@@ -1,0 +1,93 @@
+// The problem list in the main window, over a synthetic Wine prefix.
+#include "support/TreeBuilder.h"
+#include "support/gui/PrefixWindowFixture.h"
+#include "support/gui/Wait.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace torvex {
+namespace {
+
+class MainWindowProblemsTest : public test::PrefixWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        prefix.makeFolder("drive_c/Data");
+        prefix.makeFolder("drive_c/users");
+        startWindow("C:\\");
+        form->show();
+        load("Data|cd C:\\Data\n"
+             "Old|cd C:\\Old\n"
+             "Share|cd \\\\nas\\share\n"
+             "Tools\n"
+             "  Empty\n"
+             "  Gone|cd c:\\gone\\*.txt\n"
+             "Users|cd %SystemDrive%\\USERS\n");
+        form->findChild<QAction *>(QStringLiteral("viewProblems"))->trigger();
+    }
+
+    QTreeWidget &rows() { return *widget<QTreeWidget>("problemRows"); }
+
+    std::vector<std::string> entries()
+    {
+        std::vector<std::string> texts;
+        for (int i = 0; i < rows().topLevelItemCount(); ++i)
+            texts.push_back(rows().topLevelItem(i)->text(2).toStdString());
+        return texts;
+    }
+
+    void click(int row)
+    {
+        QTest::mouseClick(rows().viewport(),
+            Qt::LeftButton,
+            {},
+            rows().visualItemRect(rows().topLevelItem(row)).center());
+    }
+};
+
+TEST_F(MainWindowProblemsTest, ListsExactlyTheBrokenEntriesAndTheEmptyCommand)
+{
+    EXPECT_TRUE(widget<QDockWidget>("problemDock")->isVisible());
+    EXPECT_EQ(entries(), (std::vector<std::string> { "Old", "Tools > Empty", "Tools > Gone" }));
+    EXPECT_EQ(rows().topLevelItem(2)->text(3), QStringLiteral("c:\\gone"));
+}
+
+TEST_F(MainWindowProblemsTest, AClickSelectsTheEntryAndTheItemEditorShowsIt)
+{
+    click(2);
+    EXPECT_EQ(form->tree().selected(), test::find(form->tree(), "Gone"));
+    EXPECT_EQ(widget<QLineEdit>("EditTitle")->text(), QStringLiteral("Gone"));
+}
+
+TEST_F(MainWindowProblemsTest, DeletingTwoRowsRemovesTwoEntries)
+{
+    rows().topLevelItem(0)->setSelected(true);
+    rows().topLevelItem(2)->setSelected(true);
+    widget<QPushButton>("deleteProblemEntries")->click();
+    EXPECT_EQ(test::find(form->tree(), "Old"), nullptr);
+    EXPECT_EQ(test::find(form->tree(), "Gone"), nullptr);
+    EXPECT_EQ(form->tree().count(), 5u);
+    EXPECT_TRUE(test::waitUntil([&] {
+        return rows().topLevelItemCount() == 1;
+    }));
+}
+
+TEST_F(MainWindowProblemsTest, AnEditThatMendsThePathRemovesItsRow)
+{
+    click(0);
+    QLineEdit &command = *widget<QLineEdit>("EditCommand");
+    command.selectAll();
+    QTest::keyClicks(&command, QStringLiteral("cd C:\\Data"));
+    EXPECT_EQ(test::find(form->tree(), "Old")->data().command, "cd C:\\Data");
+    EXPECT_TRUE(test::waitUntil([&] {
+        return entries() == std::vector<std::string> { "Tools > Empty", "Tools > Gone" };
+    }));
+}
+
+} // namespace
+} // namespace torvex
