@@ -246,6 +246,8 @@ private:
     QMenu *m_mnuHelp = nullptr;
     QMenu *m_viewMenu = nullptr;
     class QDockWidget *m_problemDock = nullptr;
+    // How much the window grew to make room for the problem list.
+    int m_problemDockGrowth = 0;
     QAction *m_mnuFileOpen = nullptr;
     QAction *m_mnuFilesSave = nullptr;
     QAction *m_mnuFileSaveIn = nullptr;

@@ -42,6 +42,21 @@ void MainWindow::buildProblemList()
     toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     m_viewMenu->addAction(toggle);
 
+    // The panes keep their height: the window grows by the dock while it is shown, and gives
+    // the room back when it closes (unless the user resized the window meanwhile).
+    connect(m_problemDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        static constexpr int dockHeight = 200;
+        if (isMaximized() || isFullScreen() || m_problemDock->isFloating())
+            return;
+        if (visible && m_problemDockGrowth == 0) {
+            m_problemDockGrowth = dockHeight;
+            resize(width(), height() + dockHeight);
+        } else if (!visible && m_problemDockGrowth != 0) {
+            resize(width(), height() - m_problemDockGrowth);
+            m_problemDockGrowth = 0;
+        }
+    });
+
     connect(panel, &ProblemListPanel::entryChosen, this, [this](MenuNode *node) {
         m_tree.setSelected(node);
         showSelectedEntry();

@@ -110,7 +110,14 @@ ProblemListPanel::ProblemListPanel(
     connect(&treeModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, changed);
     connect(&treeModel, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(&treeModel, &QAbstractItemModel::rowsMoved, this, changed);
-    connect(&treeModel, &QAbstractItemModel::dataChanged, this, changed);
+    // A new picture only (the selection moved) changes no problem.
+    connect(&treeModel,
+        &QAbstractItemModel::dataChanged,
+        this,
+        [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+            if (roles != QList<int> { Qt::DecorationRole })
+                menuChanged();
+        });
 
     connect(m_showUndecided, &QCheckBox::toggled, this, &ProblemListPanel::refresh);
     connect(m_list, &QTreeWidget::itemClicked, this, &ProblemListPanel::rowClicked);
@@ -143,11 +150,24 @@ void ProblemListPanel::refresh()
             return a->menuNumber < b->menuNumber;
         });
     }
+    // The rows the user chose stay chosen where their entries still have problems; nodes
+    // are only compared here, never followed, as those of gone entries may be freed.
+    std::vector<const MenuNode *> chosen;
+    for (const QTreeWidgetItem *item : m_list->selectedItems())
+        chosen.push_back(nodeOf(item));
+    const MenuNode *current = m_list->currentItem() ? nodeOf(m_list->currentItem()) : nullptr;
     m_list->clear();
     QList<QTreeWidgetItem *> items;
     for (const MenuProblem *problem : rows)
         items.append(rowFor(*problem));
     m_list->addTopLevelItems(items);
+    for (QTreeWidgetItem *item : items) {
+        const MenuNode *node = nodeOf(item);
+        if (node == current)
+            m_list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+        if (std::find(chosen.begin(), chosen.end(), node) != chosen.end())
+            item->setSelected(true);
+    }
     m_summary->setText(
         summaryText(scan.problems.size(), scan.undecided.size(), m_showUndecided->isChecked()));
     m_stale = false;

@@ -114,5 +114,21 @@ TEST_F(ProblemListPanelTest, DeletingRowsAsksForTheirEntriesInMenuOrder)
     EXPECT_TRUE(panel.selectedEntries().empty());
 }
 
+TEST_F(ProblemListPanelTest, ChosenRowsStayChosenWhileTheMenuChangesElsewhere)
+{
+    rows().topLevelItem(0)->setSelected(true);
+    rows().topLevelItem(2)->setSelected(true);
+    // Selecting an entry in the tree changes no problem: the list is left as it is.
+    tree.setSelected(test::find(tree, "Lost"));
+    EXPECT_EQ(panel.selectedEntries().size(), 2u);
+    // A real change rescans, and the chosen rows whose entries still have problems stay chosen.
+    tree.setTitle(test::find(tree, "Fine"), "Still fine");
+    EXPECT_TRUE(test::waitUntil([&] {
+        return !panel.selectedEntries().empty();
+    }));
+    EXPECT_EQ(panel.selectedEntries(),
+        (std::vector<MenuNode *> { test::find(tree, "Gone"), test::find(tree, "Lost") }));
+}
+
 } // namespace
 } // namespace torvex
