@@ -1,6 +1,6 @@
 #include "app/ErrorReporter.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "menu/DirMenuFile.h"
 
 namespace torvex {

@@ -1,6 +1,6 @@
 #include "app/FileCommands.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "menu/MenuTree.h"
 #include "settings/ProgramSettings.h"
 

@@ -1,12 +1,12 @@
 #include "cli/MenuTool.h"
 
 #include "cli/WhereCommand.h"
+#include "core/Error.h"
 #include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
 #include "menu/FileSystem.h"
-#include "menu/IniError.h"
 #include "platform/WindowsView.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/Error.h"
 #include "platform/DriveSource.h"
 
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,9 +63,9 @@ private:
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // Raised by DrivePanelModel::selectDrive; what() is the message shown to the user.
-struct DrivePanelError : std::runtime_error
+struct DrivePanelError : TorvexError
 {
-    using std::runtime_error::runtime_error;
+    using TorvexError::TorvexError;
 };
 
 inline constexpr const char *msgNoDriveButton = "No drive button exists";

@@ -1,6 +1,6 @@
 #include "editor/DropLogic.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 
 namespace torvex {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/IniLocator.h"
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "menu/DirMenuFile.h"
 #include "menu/MenuTree.h"
 #include "platform/ProgramFolders.h"
