@@ -1,6 +1,6 @@
 #include "controls/DrivePanelModel.h"
 
-#include <cctype>
+#include "core/Text.h"
 
 namespace torvex {
 
@@ -8,7 +8,7 @@ namespace {
 
 char upper(char letter)
 {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    return asciiUpper(letter);
 }
 
 // Replaces each occurrence of `placeholder` in `text`, left to right, by what `value` gives.

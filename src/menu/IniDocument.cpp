@@ -1,5 +1,6 @@
 #include "menu/IniDocument.h"
 
+#include "core/Text.h"
 #include "menu/IniError.h"
 
 #include <algorithm>
@@ -73,45 +74,20 @@ ParsedLine parseLine(std::string_view text)
     return line;
 }
 
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return lowerAscii(x) == lowerAscii(y);
-    });
-}
-
-std::string foldCase(std::string_view text)
-{
-    std::string folded(text);
-    std::transform(folded.begin(), folded.end(), folded.begin(), lowerAscii);
-    return folded;
-}
-
 // For each entry, the index of the first entry with the same key (letter case ignored):
 // its own index when it is the first. Sorting indexes keeps this linearithmic and small.
 std::vector<std::uint32_t> firstOccurrences(const IniEntries &entries)
 {
-    auto lessKey = [](std::string_view a, std::string_view b) {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                return lowerAscii(x) < lowerAscii(y);
-            });
-    };
     std::vector<std::uint32_t> order(entries.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = static_cast<std::uint32_t>(i);
     std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return lessKey(trim(entries[a].first), trim(entries[b].first));
+        return lessNoCase(trim(entries[a].first), trim(entries[b].first));
     });
     std::vector<std::uint32_t> firstOf(entries.size());
     for (std::size_t k = 0; k < order.size(); ++k) {
         const bool sameAsPrevious =
-            k > 0 && !lessKey(trim(entries[order[k - 1]].first), trim(entries[order[k]].first));
+            k > 0 && !lessNoCase(trim(entries[order[k - 1]].first), trim(entries[order[k]].first));
         firstOf[order[k]] = sameAsPrevious ? firstOf[order[k - 1]] : order[k];
     }
     return firstOf;
@@ -327,7 +303,7 @@ IniEntries IniDocument::readSection(std::string_view section) const
     entries.reserve(end - header);
     for (std::size_t i = header + 1; i < end; ++i) {
         const ParsedLine line = parseLine(m_lines[i].text);
-        if (line.kind != LineKind::Entry || !seen.insert(foldCase(line.name)).second)
+        if (line.kind != LineKind::Entry || !seen.insert(asciiLower(line.name)).second)
             continue;
         std::string value = decodeValue(line.value);
         if (!value.empty())
