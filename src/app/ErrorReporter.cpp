@@ -1,7 +1,8 @@
 #include "app/ErrorReporter.h"
 
 #include "app/MenuFileSteps.h"
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
+#include "menu/DirMenuFile.h"
 
 namespace torvex {
 

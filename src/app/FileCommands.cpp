@@ -1,7 +1,7 @@
 #include "app/FileCommands.h"
 
-#include "app/MessageBoxes.h"
 #include "app/Session.h"
+#include "core/MessageBoxes.h"
 #include "menu/MenuTree.h"
 #include "settings/ProgramSettings.h"
 

@@ -1,10 +1,10 @@
 #include "app/FolderList.h"
 
-#include "platform/WinText.h"
+#include "core/Text.h"
+#include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -13,35 +13,6 @@ namespace fs = std::filesystem;
 namespace torvex {
 
 namespace {
-
-bool isWindowsPath(std::string_view path)
-{
-    return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':'
-        && (path.size() == 2 || path[2] == '\\' || path[2] == '/');
-}
-
-std::vector<std::string> splitParts(std::string_view rest)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    auto flush = [&] {
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        part.clear();
-    };
-    for (char c : rest) {
-        if (c == '\\' || c == '/')
-            flush();
-        else
-            part += c;
-    }
-    flush();
-    return parts;
-}
 
 std::string joinPath(const std::string &folder, const std::string &name)
 {
@@ -55,9 +26,9 @@ std::string normalFolderPath(std::string_view path)
     if (!isWindowsPath(path))
         return {};
     std::string result;
-    result += static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+    result += asciiUpper(path[0]);
     result += ":\\";
-    const std::vector<std::string> parts = splitParts(path.substr(2));
+    const std::vector<std::string> parts = windowsPathParts(path.substr(2));
     for (std::size_t i = 0; i < parts.size(); ++i)
         result += (i ? "\\" : "") + parts[i];
     return result;
@@ -107,7 +78,7 @@ std::string existingFolder(const WindowsView &view, const std::string &path)
     if (normal.empty() || !view.directoryExists(normal.substr(0, 3)))
         return {};
     std::string result = normal.substr(0, 3);
-    for (const std::string &part : splitParts(std::string_view(normal).substr(3))) {
+    for (const std::string &part : windowsPathParts(std::string_view(normal).substr(3))) {
         // Take the spelling on disk: the user may have typed the name in another case.
         const std::vector<std::string> names = subfolderNames(view, result);
         auto exact = std::find(names.begin(), names.end(), part);
@@ -129,7 +100,7 @@ std::vector<FolderEntry> folderEntries(const WindowsView &view, const std::strin
     if (normal.empty())
         return entries;
     std::string current = normal.substr(0, 3);
-    const std::vector<std::string> parts = splitParts(std::string_view(normal).substr(3));
+    const std::vector<std::string> parts = windowsPathParts(std::string_view(normal).substr(3));
     const FolderEntry::Kind rootKind =
         parts.empty() ? FolderEntry::Kind::Open : FolderEntry::Kind::Ancestor;
     entries.push_back({ current, current, 0, rootKind });

@@ -1,6 +1,6 @@
 #include "app/MenuFileSteps.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "menu/FileSystem.h"
 
 #include <exception>

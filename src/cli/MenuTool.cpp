@@ -1,12 +1,13 @@
 #include "cli/MenuTool.h"
 
 #include "cli/WhereCommand.h"
+#include "core/Error.h"
 #include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
 #include "menu/FileSystem.h"
-#include "menu/IniError.h"
+#include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ int print(const std::string &path, std::ostream &out, FileSystem &fs, const Wind
 // The menu file as the file manager names it: a Windows path, through the view for a host path.
 std::string windowsPathOf(const std::string &path, const WindowsView &view)
 {
-    if (path.size() >= 2 && path[1] == ':')
+    if (isWindowsPath(path))
         return path;
     std::error_code error;
     const auto absolute = std::filesystem::absolute(path, error);

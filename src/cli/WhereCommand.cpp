@@ -14,7 +14,7 @@ int runWhere(const std::vector<std::string> &paths, const WindowsView &view, std
     // registry type error in its reads surfaces here too.
     SystemFolders tamPath(view);
     IniCandidates found =
-        locateIniFiles(view, tamPath.Windows(), paths.empty() ? "" : paths.front());
+        locateIniFiles(view, tamPath.windows(), paths.empty() ? "" : paths.front());
     for (int slot = 1; slot <= 4; ++slot)
         out << slot << '=' << found.slot(slot) << '\n';
     out << "count=" << found.candidateCount << '\n';

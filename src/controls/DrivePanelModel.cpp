@@ -1,6 +1,6 @@
 #include "controls/DrivePanelModel.h"
 
-#include <cctype>
+#include "core/Text.h"
 
 namespace torvex {
 
@@ -8,7 +8,7 @@ namespace {
 
 char upper(char letter)
 {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    return asciiUpper(letter);
 }
 
 // Replaces each occurrence of `placeholder` in `text`, left to right, by what `value` gives.
@@ -28,14 +28,14 @@ void replaceAll(std::string &text, std::string_view placeholder, Value &&value)
     }
 }
 
-bool isHorizontalEdge(TAlign align)
+bool isHorizontalEdge(PanelEdge align)
 {
-    return align == TAlign::alTop || align == TAlign::alBottom;
+    return align == PanelEdge::Top || align == PanelEdge::Bottom;
 }
 
-bool isVerticalEdge(TAlign align)
+bool isVerticalEdge(PanelEdge align)
 {
-    return align == TAlign::alLeft || align == TAlign::alRight;
+    return align == PanelEdge::Left || align == PanelEdge::Right;
 }
 
 } // namespace
@@ -131,7 +131,7 @@ void DrivePanelModel::setDriveTypes(DriveTypeSet value)
     rebuildButtons();
 }
 
-void DrivePanelModel::setAlign(TAlign value)
+void DrivePanelModel::setAlign(PanelEdge value)
 {
     const bool isFlip = (isHorizontalEdge(m_align) && isVerticalEdge(value))
         || (isHorizontalEdge(value) && isVerticalEdge(m_align));
@@ -306,10 +306,10 @@ void DrivePanelModel::clickButton(std::size_t index)
             setButtonDown(index, false);
         notifyDownStates();
     }
-    buttonClick(index);
+    respondToClick(index);
 }
 
-void DrivePanelModel::buttonClick(std::size_t index)
+void DrivePanelModel::respondToClick(std::size_t index)
 {
     if (index >= m_buttons.size())
         return;
@@ -319,11 +319,11 @@ void DrivePanelModel::buttonClick(std::size_t index)
 
 void DrivePanelModel::raiseClick(std::size_t index)
 {
-    if (!m_onClickButton)
+    if (!m_clickHandler)
         return;
     // A copy: the handler may change the panel and so remake its buttons.
     const DriveButton button = m_buttons[index];
-    m_onClickButton(button, button.letter);
+    m_clickHandler(button, button.letter);
 }
 
 void DrivePanelModel::notifyDownStates()
@@ -340,10 +340,8 @@ void setUpMainWindowDrives(DrivePanelModel &model)
     model.setButtonHintTemplate(" [DD] ");
     model.setButtonCaptionTemplate("[DR]");
     model.setGroupIndex(128);
-    model.setDriveTypes({ DriveType::drtUnknown,
-        DriveType::drtFixed,
-        DriveType::drtRemote,
-        DriveType::drtRamDisk });
+    model.setDriveTypes(
+        { DriveType::Unknown, DriveType::Fixed, DriveType::Remote, DriveType::RamDisk });
 }
 
 } // namespace torvex

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/Error.h"
 #include "platform/DriveSource.h"
 
 #include <cstdint>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,13 +13,13 @@ namespace torvex {
 
 // Drive kinds; each ordinal is the drive type code of DriveTypeCode.
 enum class DriveType : uint8_t {
-    drtUnknown = 0,
-    drtUnavailable = 1,
-    drtRemovable = 2,
-    drtFixed = 3,
-    drtRemote = 4,
-    drtCDRom = 5,
-    drtRamDisk = 6,
+    Unknown = 0,
+    Unavailable = 1,
+    Removable = 2,
+    Fixed = 3,
+    Remote = 4,
+    CDRom = 5,
+    RamDisk = 6,
 };
 
 // A set of drive kinds held in one byte: bit n stands for ordinal n.
@@ -60,12 +60,12 @@ private:
 };
 
 // The edge a panel is docked to.
-enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class PanelEdge { None, Top, Bottom, Left, Right, Client }; // TAlign
 
 // Raised by DrivePanelModel::selectDrive; what() is the message shown to the user.
-struct DrivePanelError : std::runtime_error
+struct DrivePanelError : TorvexError
 {
-    using std::runtime_error::runtime_error;
+    using TorvexError::TorvexError;
 };
 
 inline constexpr const char *msgNoDriveButton = "No drive button exists";
@@ -98,7 +98,7 @@ class DrivePanelModel
 {
 public:
     // Raised for a clicked or selected button with the button and its upper-case letter.
-    using ClickButtonHandler = std::function<void(const DriveButton &button, char drive)>;
+    using ClickHandler = std::function<void(const DriveButton &button, char drive)>;
 
     // A panel over `drives`, whose drive mask is taken now and never again. The small icon
     // size gives the default button size (icon width + 26 by icon height + 4). No button
@@ -119,7 +119,7 @@ public:
     bool allowAllUp() const { return m_allowAllUp; }
     int groupIndex() const { return m_groupIndex; }
     DriveTypeSet driveTypes() const { return m_driveTypes; }
-    TAlign align() const { return m_align; }
+    PanelEdge align() const { return m_align; }
     int smallIconWidth() const { return m_iconWidth; }
     int smallIconHeight() const { return m_iconHeight; }
 
@@ -141,7 +141,7 @@ public:
     // Docks the panel to another edge. Going from top/bottom to left/right (or back) is a flip:
     // Vertical follows (true for left and right) and the buttons are rebuilt. Any other change
     // leaves Vertical and the buttons alone.
-    void setAlign(TAlign value);
+    void setAlign(PanelEdge value);
 
     // The selected drive: the remembered upper-case letter when GroupIndex is non-zero and at
     // least one button exists; '\0' otherwise.
@@ -151,7 +151,7 @@ public:
     void setDrive(char letter) { selectDrive(letter); }
 
     // The click event; storing it does not rebuild.
-    void setOnClickButton(ClickButtonHandler handler) { m_onClickButton = std::move(handler); }
+    void setClickHandler(ClickHandler handler) { m_clickHandler = std::move(handler); }
 
     // The panel's own size, which AutoSize adjusts. setSize records a size given by the
     // surrounding layout and does not rebuild.
@@ -194,7 +194,7 @@ public:
 
     // The panel's reaction to a click: Drive becomes the button's letter and the click event
     // is raised. Latching is clickButton's part.
-    void buttonClick(std::size_t index);
+    void respondToClick(std::size_t index); // buttonClick
 
 private:
     void setButtonDown(std::size_t index, bool down);
@@ -210,12 +210,12 @@ private:
     int m_iconHeight;
 
     bool m_flat = true;
-    ClickButtonHandler m_onClickButton;
+    ClickHandler m_clickHandler;
     int m_buttonWidth;
     int m_buttonHeight;
     std::string m_hintTemplate;
     std::string m_captionTemplate;
-    TAlign m_align = TAlign::alTop;
+    PanelEdge m_align = PanelEdge::Top;
     bool m_vertical = false;
     int m_buttonSpacing = 2;
     bool m_autoSize = true;

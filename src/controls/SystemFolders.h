@@ -89,41 +89,41 @@ public:
     // The write shared by all properties: the value is ignored.
     void setProperty(FolderProperty which, std::string_view value);
 
-    const std::string &AppData() const { return property(FolderProperty::AppData); }
-    const std::string &Cache() const { return property(FolderProperty::Cache); }
-    const std::string &Cookies() const { return property(FolderProperty::Cookies); }
-    const std::string &DeskTop() const { return property(FolderProperty::DeskTop); }
-    const std::string &Favorites() const { return property(FolderProperty::Favorites); }
-    const std::string &Fonts() const { return property(FolderProperty::Fonts); }
-    const std::string &History() const { return property(FolderProperty::History); }
-    const std::string &NetHood() const { return property(FolderProperty::NetHood); }
-    const std::string &Personal() const { return property(FolderProperty::Personal); }
-    const std::string &PrintHood() const { return property(FolderProperty::PrintHood); }
-    const std::string &Programs() const { return property(FolderProperty::Programs); }
-    const std::string &Recent() const { return property(FolderProperty::Recent); }
-    const std::string &SendTo() const { return property(FolderProperty::SendTo); }
-    const std::string &StartMenu() const { return property(FolderProperty::StartMenu); }
-    const std::string &StartUp() const { return property(FolderProperty::StartUp); }
-    const std::string &Templates() const { return property(FolderProperty::Templates); }
-    const std::string &Windows() const { return property(FolderProperty::Windows); }
-    const std::string &System() const { return property(FolderProperty::System); }
-    const std::string &Temp() const { return property(FolderProperty::Temp); }
-    const std::string &CommonFiles() const { return property(FolderProperty::CommonFiles); }
-    const std::string &Config() const { return property(FolderProperty::Config); }
-    const std::string &Device() const { return property(FolderProperty::Device); }
-    const std::string &Media() const { return property(FolderProperty::Media); }
-    const std::string &OtherDevice() const { return property(FolderProperty::OtherDevice); }
-    const std::string &ProgramFiles() const { return property(FolderProperty::ProgramFiles); }
-    const std::string &SystemRoot() const { return property(FolderProperty::SystemRoot); }
-    const std::string &WallPaper() const { return property(FolderProperty::WallPaper); }
-    const std::string &ComponentVersion() const
+    const std::string &appData() const { return property(FolderProperty::AppData); }
+    const std::string &cache() const { return property(FolderProperty::Cache); }
+    const std::string &cookies() const { return property(FolderProperty::Cookies); }
+    const std::string &deskTop() const { return property(FolderProperty::DeskTop); }
+    const std::string &favorites() const { return property(FolderProperty::Favorites); }
+    const std::string &fonts() const { return property(FolderProperty::Fonts); }
+    const std::string &history() const { return property(FolderProperty::History); }
+    const std::string &netHood() const { return property(FolderProperty::NetHood); }
+    const std::string &personal() const { return property(FolderProperty::Personal); }
+    const std::string &printHood() const { return property(FolderProperty::PrintHood); }
+    const std::string &programs() const { return property(FolderProperty::Programs); }
+    const std::string &recent() const { return property(FolderProperty::Recent); }
+    const std::string &sendTo() const { return property(FolderProperty::SendTo); }
+    const std::string &startMenu() const { return property(FolderProperty::StartMenu); }
+    const std::string &startUp() const { return property(FolderProperty::StartUp); }
+    const std::string &templates() const { return property(FolderProperty::Templates); }
+    const std::string &windows() const { return property(FolderProperty::Windows); }
+    const std::string &system() const { return property(FolderProperty::System); }
+    const std::string &temp() const { return property(FolderProperty::Temp); }
+    const std::string &commonFiles() const { return property(FolderProperty::CommonFiles); }
+    const std::string &config() const { return property(FolderProperty::Config); }
+    const std::string &device() const { return property(FolderProperty::Device); }
+    const std::string &media() const { return property(FolderProperty::Media); }
+    const std::string &otherDevice() const { return property(FolderProperty::OtherDevice); }
+    const std::string &programFiles() const { return property(FolderProperty::ProgramFiles); }
+    const std::string &systemRoot() const { return property(FolderProperty::SystemRoot); }
+    const std::string &wallPaper() const { return property(FolderProperty::WallPaper); }
+    const std::string &componentVersion() const
     {
         return property(FolderProperty::ComponentVersion);
     }
-    const std::string &MyPictures() const { return property(FolderProperty::MyPictures); }
-    const std::string &LocalSettings() const { return property(FolderProperty::LocalSettings); }
-    const std::string &LocalAppData() const { return property(FolderProperty::LocalAppData); }
-    const std::string &Content() const { return property(FolderProperty::Content); }
+    const std::string &myPictures() const { return property(FolderProperty::MyPictures); }
+    const std::string &localSettings() const { return property(FolderProperty::LocalSettings); }
+    const std::string &localAppData() const { return property(FolderProperty::LocalAppData); }
+    const std::string &content() const { return property(FolderProperty::Content); }
 
 private:
     std::array<std::string, kFolderPropertyCount> m_values;

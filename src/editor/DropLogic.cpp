@@ -1,6 +1,7 @@
 #include "editor/DropLogic.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
+#include "editor/FolderName.h"
 
 namespace torvex {
 
@@ -8,11 +9,6 @@ std::string makeSubMenuQuestion(const std::string &title)
 {
     return "OK to make '" + title + "'" + lineBreak + "into a menu with submenus but" + lineBreak
         + "no command/target path?";
-}
-
-std::string folderCommand(const std::string &path)
-{
-    return "cd " + path;
 }
 
 DropLogic::DropLogic(MenuTree &tree, DropView &view)
@@ -113,7 +109,7 @@ void DropLogic::renameAfterFolder(MenuNode *target, const DirEntry &entry)
         m_tree.setCommand(target, std::string());
         m_tree.setTargetPath(target, std::string());
     } else {
-        m_tree.setCommand(target, folderCommand(entry.path));
+        m_tree.setCommand(target, changeFolderCommand(entry.path));
     }
 }
 
@@ -140,7 +136,7 @@ void DropLogic::dropFolders(const DropRequest &request)
         const DirEntry &entry = backwards ? folders[folders.size() - 1 - i] : folders[i];
         MenuNode *node = target ? m_tree.addNode(target, request.mode, entry.text)
                                 : m_tree.addTopLevel(entry.text);
-        m_tree.setCommand(node, folderCommand(entry.path));
+        m_tree.setCommand(node, changeFolderCommand(entry.path));
         m_tree.refreshNodeKind(node);
         if (MenuNode *parent = node->parent()) {
             m_tree.refreshNodeKind(parent);

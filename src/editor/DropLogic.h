@@ -38,9 +38,6 @@ inline constexpr const char *moveFailed = "The menu could not be moved.";
 // The question asked before a drop gives children to `title`'s node, three lines.
 std::string makeSubMenuQuestion(const std::string &title);
 
-// The command of an entry made from a dropped folder: "cd " followed by the folder's path.
-std::string folderCommand(const std::string &path);
-
 // What the main window does for a drop: message boxes, status text, panel refresh and count.
 class DropView
 {

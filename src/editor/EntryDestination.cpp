@@ -1,8 +1,9 @@
 #include "editor/EntryDestination.h"
 
+#include "core/Text.h"
 #include "platform/RegistryError.h"
 #include "platform/RegistryView.h"
-#include "platform/WinText.h"
+#include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
 namespace torvex {
@@ -29,11 +30,6 @@ std::string_view trimmed(std::string_view text)
 bool isSeparator(char c)
 {
     return c == '\\' || c == '/';
-}
-
-bool isLetter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 // "cd" in any letter case followed by the end, a blank, a quote or a path character: the
@@ -70,7 +66,7 @@ std::string withoutMask(std::string folder)
     if (folder.find_first_of("*?", partStart) != std::string::npos)
         folder.erase(partStart);
     while (folder.size() > 1 && isSeparator(folder.back())
-        && !(folder.size() == 3 && folder[1] == ':'))
+        && !(folder.size() == 3 && isWindowsPath(folder)))
         folder.pop_back();
     return folder;
 }
@@ -78,13 +74,6 @@ std::string withoutMask(std::string folder)
 bool isNetworkPath(std::string_view folder)
 {
     return folder.size() >= 2 && isSeparator(folder[0]) && isSeparator(folder[1]);
-}
-
-// "X:" alone or "X:\..." (either slash).
-bool hasDriveRoot(std::string_view folder)
-{
-    return folder.size() >= 2 && isLetter(folder[0]) && folder[1] == ':'
-        && (folder.size() == 2 || isSeparator(folder[2]));
 }
 
 DestinationCheck cannotTell(DestinationReason reason, std::string folder)
@@ -195,7 +184,7 @@ DestinationCheck DestinationRule::ofFolder(std::string_view text) const
     std::string folder = withoutMask(std::string(trimmed(expanded)));
     if (isNetworkPath(folder))
         return cannotTell(DestinationReason::NetworkPath, std::move(folder));
-    if (!hasDriveRoot(folder))
+    if (!isWindowsPath(folder))
         return cannotTell(DestinationReason::NoDrive, std::move(folder));
     if (folder.size() == 2)
         folder += '\\'; // "C:" opens the drive's root

@@ -1,6 +1,6 @@
 #include "editor/ItemCount.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "editor/EditorTexts.h"
 
 namespace torvex {

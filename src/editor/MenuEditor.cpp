@@ -1,6 +1,6 @@
 #include "editor/MenuEditor.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "editor/CommandFolder.h"
 #include "editor/EditorTexts.h"
 #include "editor/FolderName.h"

@@ -1,5 +1,7 @@
 #include "menu/DirMenu.h"
 
+#include "core/Text.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cctype>
@@ -46,7 +48,7 @@ std::size_t keyNumber(std::string_view key, std::string_view prefix, std::size_t
     if (key.size() <= prefix.size() || key.size() > prefix.size() + 19)
         return 0;
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(key[i])) != prefix[i])
+        if (asciiLower(key[i]) != prefix[i])
             return 0;
     }
     std::string_view digits = key.substr(prefix.size());
@@ -61,19 +63,6 @@ std::size_t keyNumber(std::string_view key, std::string_view prefix, std::size_t
             return 0;
     }
     return n;
-}
-
-// The first `maxChars` characters of UTF-8 text; a character is never cut in two, which would
-// leave a title that no encoding of the file can store.
-std::string leadingCharacters(std::string_view text, std::size_t maxChars)
-{
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
-        if (!continuation && chars++ == maxChars)
-            return std::string(text.substr(0, i));
-    }
-    return std::string(text);
 }
 
 constexpr std::size_t largestNumber = (std::size_t(1) << 30) - 1;
@@ -150,7 +139,8 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
         if (title.starts_with("-")) {
             node = tree.addNode(parent,
                 mode,
-                leadingCharacters(title.substr(1), maxSubmenuTitle),
+                // Never cut a character in two: no encoding of the file could store the title.
+                std::string(leadingCharacters(std::string_view(title).substr(1), maxSubmenuTitle)),
                 NodeKind::Submenu);
             parent = node;
         } else {

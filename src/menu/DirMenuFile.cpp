@@ -1,6 +1,7 @@
 #include "menu/DirMenuFile.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
+#include "menu/DirMenu.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"

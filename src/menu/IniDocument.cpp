@@ -1,5 +1,6 @@
 #include "menu/IniDocument.h"
 
+#include "core/Text.h"
 #include "menu/IniError.h"
 
 #include <algorithm>
@@ -73,23 +74,11 @@ ParsedLine parseLine(std::string_view text)
     return line;
 }
 
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return lowerAscii(x) == lowerAscii(y);
-    });
-}
-
 std::uint64_t hashNoCase(std::string_view text)
 {
     std::uint64_t hash = 14695981039346656037ull;
     for (const char c : text) {
-        hash ^= static_cast<unsigned char>(lowerAscii(c));
+        hash ^= static_cast<unsigned char>(asciiLower(c));
         hash *= 1099511628211ull;
     }
     return hash ^ (hash >> 29);

@@ -1,45 +1,27 @@
 #pragma once
 
-#include <stdexcept>
+#include "core/Error.h"
+
 #include <string>
 
 namespace torvex {
 
-// Base of every error that Torvex raises itself; what() is the text shown to the user.
-struct TorvexError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
-
 // A save of an ini file failed. what() is exactly "Unable to write to <path>"; the underlying
 // reason (errno text, rejected name...) is kept apart in cause() for the log.
-struct IniWriteError : TorvexError
+struct IniWriteError : FileError
 {
     explicit IniWriteError(const std::string &path, std::string cause = {})
-        : TorvexError("Unable to write to " + path)
-        , m_path(path)
-        , m_cause(std::move(cause))
+        : FileError("Unable to write to " + path, path, std::move(cause))
     { }
-    const std::string &path() const { return m_path; }
-    const std::string &cause() const { return m_cause; }
-
-private:
-    std::string m_path;
-    std::string m_cause;
 };
 
 // An existing ini file could not be read (no permission, not a regular file, I/O error).
-// what() is "Unable to read <path>: <cause>".
-struct IniReadError : TorvexError
+// what() is "Unable to read <path>: <cause>"; cause() is the second part alone.
+struct IniReadError : FileError
 {
     IniReadError(const std::string &path, const std::string &cause)
-        : TorvexError("Unable to read " + path + ": " + cause)
-        , m_path(path)
+        : FileError("Unable to read " + path + ": " + cause, path, cause)
     { }
-    const std::string &path() const { return m_path; }
-
-private:
-    std::string m_path;
 };
 
 // An existing ini file whose text Torvex can neither read nor write back as it is: UTF-16
@@ -50,12 +32,9 @@ struct IniFormatError : IniReadError
 {
     IniFormatError(const std::string &path, const std::string &reason)
         : IniReadError(path, reason)
-        , m_reason(reason)
     { }
-    const std::string &reason() const { return m_reason; }
-
-private:
-    std::string m_reason;
+    // The same text as cause().
+    const std::string &reason() const { return cause(); }
 };
 
 // A name or value that cannot be stored in an ini file without changing its structure or

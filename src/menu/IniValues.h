@@ -20,9 +20,9 @@ std::string formatInteger(int32_t value);
 
 // Colours are 32-bit values: a plain colour 0x00BBGGRR, or a system colour 0x80000000 plus
 // the index of the system colour.
-inline constexpr int32_t clBtnFace = static_cast<int32_t>(0x8000000Fu);
-inline constexpr int32_t clWindowText = static_cast<int32_t>(0x80000008u);
-inline constexpr int32_t clWindow = static_cast<int32_t>(0x80000005u);
+inline constexpr int32_t buttonFaceColour = static_cast<int32_t>(0x8000000Fu); // clBtnFace
+inline constexpr int32_t windowTextColour = static_cast<int32_t>(0x80000008u); // clWindowText
+inline constexpr int32_t windowColour = static_cast<int32_t>(0x80000005u); // clWindow
 
 // Whether colour names a system colour rather than a plain RGB colour.
 constexpr bool isSystemColour(int32_t colour)
@@ -30,7 +30,7 @@ constexpr bool isSystemColour(int32_t colour)
     return (static_cast<uint32_t>(colour) & 0xFF000000u) == 0x80000000u;
 }
 
-// The index of a system colour (15 for clBtnFace).
+// The index of a system colour (15 for buttonFaceColour).
 constexpr int systemColourIndex(int32_t colour)
 {
     return static_cast<int>(static_cast<uint32_t>(colour) & 0x00FFFFFFu);

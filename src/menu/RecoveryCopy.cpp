@@ -1,5 +1,6 @@
 #include "menu/RecoveryCopy.h"
 
+#include "core/Text.h"
 #include "menu/TemporaryFiles.h"
 
 #include <algorithm>
@@ -23,10 +24,11 @@ constexpr std::size_t maxBaseName = 160;
 std::string baseName(const std::string &path)
 {
     const std::size_t slash = path.rfind('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (name.size() > maxBaseName)
-        name.resize(maxBaseName);
-    return name;
+    const std::string_view name = slash == std::string::npos
+        ? std::string_view(path)
+        : std::string_view(path).substr(slash + 1);
+    // Cut between characters, so that the copy's name stays valid UTF-8.
+    return std::string(leadingBytes(name, maxBaseName));
 }
 
 std::string timeStamp()

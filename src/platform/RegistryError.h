@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/IniError.h"
+#include "core/Error.h"
 
 #include <string>
 #include <string_view>

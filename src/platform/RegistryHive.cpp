@@ -1,5 +1,6 @@
 #include "platform/RegistryHive.h"
 
+#include "core/Text.h"
 #include "platform/WinText.h"
 
 #include <cstdlib>

@@ -6,14 +6,7 @@
 
 namespace torvex {
 
-// Small text helpers shared by the Windows view: Windows compares names (registry keys,
-// value names, file names, environment variables) without regard to case.
-
-// Returns `text` with the ASCII letters A-Z made lower case; other bytes are kept.
-std::string asciiLower(std::string_view text);
-
-// True when `a` and `b` are equal apart from the case of ASCII letters.
-bool equalsNoCase(std::string_view a, std::string_view b);
+// Conversions between the UTF-16 of the registry and the UTF-8 of the core.
 
 // Appends the UTF-8 form of the code point `cp` to `out` (U+FFFD for an invalid one).
 void appendUtf8(std::string &out, char32_t cp);

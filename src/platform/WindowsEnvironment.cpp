@@ -1,8 +1,8 @@
 #include "platform/WindowsEnvironment.h"
 
+#include "core/Text.h"
 #include "platform/RegistryError.h"
 #include "platform/RegistryView.h"
-#include "platform/WinText.h"
 
 #include <array>
 

@@ -38,11 +38,7 @@ std::string WindowsFileSystem::readAll(const std::string &path) const
         return m_host->readAll(host);
     } catch (const IniReadError &e) {
         // Keep the reason, but name the file as the user knows it.
-        const std::string prefix = "Unable to read " + host + ": ";
-        std::string cause = e.what();
-        if (cause.rfind(prefix, 0) == 0)
-            cause.erase(0, prefix.size());
-        throw IniReadError(path, cause);
+        throw IniReadError(path, e.cause());
     }
 }
 

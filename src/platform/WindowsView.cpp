@@ -1,7 +1,8 @@
 #include "platform/WindowsView.h"
 
+#include "core/Text.h"
 #include "platform/RegistryError.h"
-#include "platform/WinText.h"
+#include "platform/WindowsPath.h"
 
 #include <algorithm>
 #include <fstream>
@@ -16,15 +17,6 @@ namespace {
 
 constexpr std::string_view kWineDrivesKey = "Software\\Wine\\Drives";
 
-int driveIndex(char letter)
-{
-    if (letter >= 'a' && letter <= 'z')
-        return letter - 'a';
-    if (letter >= 'A' && letter <= 'Z')
-        return letter - 'A';
-    return -1;
-}
-
 DriveTypeCode typeFromWineName(std::string_view name, int index)
 {
     if (equalsNoCase(name, "hd"))
@@ -38,33 +30,6 @@ DriveTypeCode typeFromWineName(std::string_view name, int index)
     if (equalsNoCase(name, "ramdisk"))
         return DriveTypeCode::RamDisk;
     return index < 2 ? DriveTypeCode::Removable : DriveTypeCode::Fixed;
-}
-
-bool isWindowsPath(std::string_view path)
-{
-    return path.size() >= 2 && driveIndex(path[0]) >= 0 && path[1] == ':';
-}
-
-// The parts of a Windows path after "X:", with "." and ".." resolved as Windows does
-// before it touches the disk; empty parts (doubled separators) are dropped.
-std::vector<std::string> windowsParts(std::string_view rest)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= rest.size()) {
-        auto end = rest.find_first_of("\\/", start);
-        if (end == std::string_view::npos)
-            end = rest.size();
-        auto part = rest.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty())
-                parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.emplace_back(part);
-        }
-        start = end + 1;
-    }
-    return parts;
 }
 
 // The entry of `folder` named `name`: the exact name when it exists, else the first entry
@@ -200,7 +165,7 @@ std::optional<fs::path> WindowsView::hostPath(std::string_view path) const
         return std::nullopt;
     fs::path current = root->root;
     bool isFound = true;
-    for (const std::string &part : windowsParts(path.substr(2)))
+    for (const std::string &part : windowsPathParts(path.substr(2)))
         current = isFound ? matchPart(current, part, isFound) : current / part;
     return current;
 }

@@ -1,5 +1,6 @@
 #include "platform/WineRegistry.h"
 
+#include "core/Text.h"
 #include "platform/RegistryError.h"
 #include "platform/WinText.h"
 

@@ -32,7 +32,7 @@ public:
     virtual void setStatusText(const std::string &text) = 0;
 
     // Handles pending window events for `milliseconds` (0: once).
-    virtual void waitProcessingMessages(unsigned milliseconds) = 0;
+    virtual void waitHandlingEvents(unsigned milliseconds) = 0; // waitProcessingMessages
 
     // The folder of torvex.hlp: beside the executable, or share/torvex/ of an installed copy.
     virtual std::string helpFolder() const = 0;

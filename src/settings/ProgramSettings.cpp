@@ -31,13 +31,13 @@ struct DriveTypeKey
 };
 
 constexpr std::array<DriveTypeKey, 7> driveTypeKeys = { {
-    { "CBoxFixed", &Options::showFixed, true, DriveType::drtFixed },
-    { "CBoxRemote", &Options::showRemote, false, DriveType::drtRemote },
-    { "CBoxUnavailable", &Options::showUnavailable, false, DriveType::drtUnavailable },
-    { "CBoxRemovable", &Options::showRemovable, false, DriveType::drtRemovable },
-    { "CBoxCDRom", &Options::showCDRom, false, DriveType::drtCDRom },
-    { "CBoxRamDisk", &Options::showRamDisk, false, DriveType::drtRamDisk },
-    { "CBoxUnknown", &Options::showUnknown, false, DriveType::drtUnknown },
+    { "CBoxFixed", &Options::showFixed, true, DriveType::Fixed },
+    { "CBoxRemote", &Options::showRemote, false, DriveType::Remote },
+    { "CBoxUnavailable", &Options::showUnavailable, false, DriveType::Unavailable },
+    { "CBoxRemovable", &Options::showRemovable, false, DriveType::Removable },
+    { "CBoxCDRom", &Options::showCDRom, false, DriveType::CDRom },
+    { "CBoxRamDisk", &Options::showRamDisk, false, DriveType::RamDisk },
+    { "CBoxUnknown", &Options::showUnknown, false, DriveType::Unknown },
 } };
 
 } // namespace
@@ -130,25 +130,25 @@ void ProgramSettings::writeBool(std::string_view section, std::string_view key, 
 
 int32_t ProgramSettings::readTreeBackground() const
 {
-    return readInteger(sectionForm2, keyBackground, clBtnFace);
+    return readInteger(optionsSection, keyBackground, buttonFaceColour);
 }
 
 WindowSettings ProgramSettings::readWindowSettings() const
 {
     WindowSettings settings;
-    settings.isMaximized = readBool(sectionForm1, keyMaximized, false);
+    settings.isMaximized = readBool(mainWindowSection, keyMaximized, false);
     if (!settings.isMaximized) {
-        settings.bounds.top = readInteger(sectionForm1, keyTop, 100);
-        settings.bounds.left = readInteger(sectionForm1, keyLeft, 100);
-        settings.bounds.width = readInteger(sectionForm1, keyWidth, 500);
-        settings.bounds.height = readInteger(sectionForm1, keyHeight, 500);
+        settings.bounds.top = readInteger(mainWindowSection, keyTop, 100);
+        settings.bounds.left = readInteger(mainWindowSection, keyLeft, 100);
+        settings.bounds.width = readInteger(mainWindowSection, keyWidth, 500);
+        settings.bounds.height = readInteger(mainWindowSection, keyHeight, 500);
     }
-    settings.splitter = std::max(readInteger(sectionForm1, keySplitter, 230), minimumSplitter);
-    settings.velDrives = readString(sectionForm1, keyVelDrives, "c");
+    settings.splitter = std::max(readInteger(mainWindowSection, keySplitter, 230), minimumSplitter);
+    settings.storedDrive = readString(mainWindowSection, keyVelDrives, "c");
 
     std::array<bool, 5> isDown {};
     for (std::size_t i = 0; i < dropModeKeys.size(); ++i)
-        isDown[i] = readBool(sectionForm1, dropModeKeys[i], int(i) == defaultDropMode);
+        isDown[i] = readBool(mainWindowSection, dropModeKeys[i], int(i) == defaultDropMode);
     settings.dropMode = dropModeFromButtons(isDown);
     return settings;
 }
@@ -158,17 +158,17 @@ void ProgramSettings::writeWindowSettings(const WindowSnapshot &snapshot)
     // A window closed while minimized opens maximized next time; its normal-state geometry
     // stays as an earlier close left it.
     const bool isNormal = snapshot.state == WindowState::Normal;
-    writeBool(sectionForm1, keyMaximized, !isNormal);
+    writeBool(mainWindowSection, keyMaximized, !isNormal);
     if (isNormal) {
-        writeInteger(sectionForm1, keyTop, snapshot.bounds.top);
-        writeInteger(sectionForm1, keyLeft, snapshot.bounds.left);
-        writeInteger(sectionForm1, keyWidth, snapshot.bounds.width);
-        writeInteger(sectionForm1, keyHeight, snapshot.bounds.height);
+        writeInteger(mainWindowSection, keyTop, snapshot.bounds.top);
+        writeInteger(mainWindowSection, keyLeft, snapshot.bounds.left);
+        writeInteger(mainWindowSection, keyWidth, snapshot.bounds.width);
+        writeInteger(mainWindowSection, keyHeight, snapshot.bounds.height);
     }
-    writeInteger(sectionForm1, keySplitter, std::max(snapshot.splitter, minimumSplitter));
+    writeInteger(mainWindowSection, keySplitter, std::max(snapshot.splitter, minimumSplitter));
     for (std::size_t i = 0; i < dropModeKeys.size(); ++i)
-        writeBool(sectionForm1, dropModeKeys[i], int(i) == snapshot.dropMode);
-    writeString(sectionForm1,
+        writeBool(mainWindowSection, dropModeKeys[i], int(i) == snapshot.dropMode);
+    writeString(mainWindowSection,
         keyVelDrives,
         snapshot.drive == '\0' ? std::string() : std::string(1, snapshot.drive));
 }
@@ -176,28 +176,28 @@ void ProgramSettings::writeWindowSettings(const WindowSnapshot &snapshot)
 Options ProgramSettings::readOptions() const
 {
     Options options;
-    options.backgroundColour = readInteger(sectionForm2, keyBackground, clBtnFace);
-    options.fontColour = readInteger(sectionForm2, keyFontColour, clWindowText);
+    options.backgroundColour = readInteger(optionsSection, keyBackground, buttonFaceColour);
+    options.fontColour = readInteger(optionsSection, keyFontColour, windowTextColour);
     for (const DriveTypeKey &entry : driveTypeKeys)
-        options.*entry.field = readBool(sectionForm2, entry.key, entry.def);
-    options.askOnExitWithoutSaving = readBool(sectionForm2, keyAsk, true);
-    options.confirmDropOnCommand = readBool(sectionForm2, keyDropTargetHasCommand, true);
+        options.*entry.field = readBool(optionsSection, entry.key, entry.def);
+    options.askOnExitWithoutSaving = readBool(optionsSection, keyAsk, true);
+    options.confirmDropOnCommand = readBool(optionsSection, keyDropTargetHasCommand, true);
     return options;
 }
 
 void ProgramSettings::writeOptions(const Options &options)
 {
-    writeInteger(sectionForm2, keyBackground, options.backgroundColour);
-    writeInteger(sectionForm2, keyFontColour, options.fontColour);
+    writeInteger(optionsSection, keyBackground, options.backgroundColour);
+    writeInteger(optionsSection, keyFontColour, options.fontColour);
     for (const DriveTypeKey &entry : driveTypeKeys)
-        writeBool(sectionForm2, entry.key, options.*entry.field);
-    writeBool(sectionForm2, keyAsk, options.askOnExitWithoutSaving);
-    writeBool(sectionForm2, keyDropTargetHasCommand, options.confirmDropOnCommand);
+        writeBool(optionsSection, entry.key, options.*entry.field);
+    writeBool(optionsSection, keyAsk, options.askOnExitWithoutSaving);
+    writeBool(optionsSection, keyDropTargetHasCommand, options.confirmDropOnCommand);
 }
 
 bool ProgramSettings::readAskOnExitWithoutSaving() const
 {
-    return readBool(sectionForm2, keyAsk, true);
+    return readBool(optionsSection, keyAsk, true);
 }
 
 } // namespace torvex

@@ -15,8 +15,8 @@
 namespace torvex {
 
 inline constexpr std::string_view settingsFileName = "torvex.ini";
-inline constexpr std::string_view sectionForm1 = "form1";
-inline constexpr std::string_view sectionForm2 = "form2";
+inline constexpr std::string_view mainWindowSection = "form1";
+inline constexpr std::string_view optionsSection = "form2";
 
 // The drop-mode buttons in the order of dropMode 0 to 4; their names are also their keys.
 inline constexpr std::array<std::string_view, 5> dropModeKeys = {
@@ -45,7 +45,7 @@ struct WindowSettings
     WindowBounds bounds; // the defaults when isMaximized (the keys are then not read)
     int splitter = 230; // already raised to minimumSplitter
     int dropMode = defaultDropMode;
-    std::string velDrives = "c";
+    std::string storedDrive = "c"; // VelDrives
 };
 
 // What the main window holds at a close request, for section form1.
@@ -61,8 +61,8 @@ struct WindowSnapshot
 // Section form2: the Options.
 struct Options
 {
-    int32_t backgroundColour = clBtnFace; // STextFarve
-    int32_t fontColour = clWindowText; // sTextFontColor
+    int32_t backgroundColour = buttonFaceColour; // STextFarve
+    int32_t fontColour = windowTextColour; // sTextFontColor
     bool showFixed = true; // CBoxFixed
     bool showRemote = false; // CBoxRemote
     bool showUnavailable = false; // CBoxUnavailable
@@ -111,7 +111,7 @@ public:
     bool readBool(std::string_view section, std::string_view key, bool def) const;
     void writeBool(std::string_view section, std::string_view key, bool value);
 
-    // form2 / STextFarve, the tree's background colour (clBtnFace when missing).
+    // form2 / STextFarve, the tree's background colour (buttonFaceColour when missing).
     int32_t readTreeBackground() const;
 
     // form1 as read at the main window's creation: maximized, then the four geometry keys

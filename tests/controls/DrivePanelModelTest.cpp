@@ -30,7 +30,7 @@ protected:
     std::unique_ptr<DrivePanelModel> makePanel()
     {
         auto panel = std::make_unique<DrivePanelModel>(drives);
-        panel->setOnClickButton([this](const DriveButton &button, char drive) {
+        panel->setClickHandler([this](const DriveButton &button, char drive) {
             clicks.push_back({ button.letter, drive });
         });
         return panel;
@@ -65,7 +65,7 @@ TEST_F(DrivePanelModelTest, CreationGivesDefaultsAndNoButtons)
     EXPECT_EQ(panel.buttonHeight(), 20);
     EXPECT_EQ(panel.buttonSpacing(), 2);
     EXPECT_EQ(panel.height(), 24);
-    EXPECT_EQ(panel.align(), TAlign::alTop);
+    EXPECT_EQ(panel.align(), PanelEdge::Top);
     EXPECT_EQ(panel.driveTypes(), DriveTypeSet::all());
     EXPECT_EQ(panel.buttonCaptionTemplate(), "[DR]:");
     EXPECT_EQ(panel.buttonHintTemplate(), "Click the Button to access Drive \"[DD]\".");
@@ -112,7 +112,7 @@ TEST_F(DrivePanelModelTest, OnlyPresentDrivesOfChosenTypesGetButtons)
     EXPECT_EQ(letters(*panel), ""); // no rebuild yet
     panel->rebuildButtons();
     EXPECT_EQ(letters(*panel), "ACDEN");
-    panel->setDriveTypes({ DriveType::drtFixed, DriveType::drtRemote });
+    panel->setDriveTypes({ DriveType::Fixed, DriveType::Remote });
     EXPECT_EQ(letters(*panel), "CDN");
     EXPECT_TRUE(panel->isDriveShown('n'));
     EXPECT_FALSE(panel->isDriveShown('E'));
@@ -135,7 +135,7 @@ TEST_F(DrivePanelModelTest, EmptyDriveTypesLeaveNoButtonAndRefuseADrive)
     }
     // The remembered drive survives: it comes back with the buttons.
     clicks.clear();
-    panel->setDriveTypes({ DriveType::drtFixed });
+    panel->setDriveTypes({ DriveType::Fixed });
     EXPECT_EQ(downLetters(*panel), "C");
     EXPECT_EQ(panel->drive(), 'C');
     EXPECT_TRUE(clicks.empty());
@@ -215,7 +215,7 @@ TEST_F(DrivePanelModelTest, RebuildWithoutTheRememberedDriveFallsBack)
     // The current folder's drive, when it has a button.
     drives.current = "D:\\work";
     clicks.clear();
-    panel->setDriveTypes({ DriveType::drtFixed });
+    panel->setDriveTypes({ DriveType::Fixed });
     EXPECT_EQ(downLetters(*panel), "D");
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].drive, 'D');
@@ -227,13 +227,13 @@ TEST_F(DrivePanelModelTest, RebuildWithoutTheRememberedDriveFallsBack)
     drives.types.erase('C');
     DrivePanelModel other(drives);
     std::vector<char> raised;
-    other.setOnClickButton([&](const DriveButton &, char drive) {
+    other.setClickHandler([&](const DriveButton &, char drive) {
         raised.push_back(drive);
     });
-    other.setDriveTypes({ DriveType::drtRemote });
+    other.setDriveTypes({ DriveType::Remote });
     other.setGroupIndex(128); // remembered C has no button
     EXPECT_EQ(downLetters(other), "N");
-    other.setDriveTypes({ DriveType::drtFixed });
+    other.setDriveTypes({ DriveType::Fixed });
     EXPECT_EQ(downLetters(other), "B");
     EXPECT_EQ(raised, (std::vector<char> { 'N', 'B' }));
 }
@@ -282,7 +282,7 @@ TEST_F(DrivePanelModelTest, AutoSizeFollowsTheDockingEdge)
     // A resize still makes the buttons.
     EXPECT_EQ(panel->buttons().size(), 2u);
 
-    panel->setAlign(TAlign::alNone);
+    panel->setAlign(PanelEdge::None);
     panel->setSize(300, 10);
     panel->setButtonHeight(40);
     EXPECT_EQ(panel->height(), 10);
@@ -298,31 +298,31 @@ TEST_F(DrivePanelModelTest, AlignmentFlipSetsVerticalAndRebuilds)
             ++rebuilds;
         },
         nullptr);
-    panel->setAlign(TAlign::alLeft);
+    panel->setAlign(PanelEdge::Left);
     EXPECT_TRUE(panel->isVertical());
     EXPECT_EQ(rebuilds, 1);
     EXPECT_EQ(panel->width(), 2 * 2 + 42);
     EXPECT_EQ(panel->buttons()[1].top, 2 * 2 + 20);
 
-    panel->setAlign(TAlign::alRight); // same axis: no flip
-    panel->setAlign(TAlign::alNone);
+    panel->setAlign(PanelEdge::Right); // same axis: no flip
+    panel->setAlign(PanelEdge::None);
     EXPECT_TRUE(panel->isVertical());
     EXPECT_EQ(rebuilds, 1);
 
-    panel->setAlign(TAlign::alTop); // from none: no flip either
+    panel->setAlign(PanelEdge::Top); // from none: no flip either
     EXPECT_TRUE(panel->isVertical());
-    panel->setAlign(TAlign::alRight);
-    panel->setAlign(TAlign::alBottom);
+    panel->setAlign(PanelEdge::Right);
+    panel->setAlign(PanelEdge::Bottom);
     EXPECT_FALSE(panel->isVertical());
     EXPECT_EQ(rebuilds, 3);
 }
 
 TEST(TVelDriveTypesTest, BitsFollowOrdinals)
 {
-    const DriveTypeSet set { DriveType::drtUnknown, DriveType::drtRamDisk };
+    const DriveTypeSet set { DriveType::Unknown, DriveType::RamDisk };
     EXPECT_EQ(set.bits(), 0x41);
-    EXPECT_TRUE(set.with(DriveType::drtFixed).contains(DriveType::drtFixed));
-    EXPECT_FALSE(set.contains(DriveType::drtFixed));
+    EXPECT_TRUE(set.with(DriveType::Fixed).contains(DriveType::Fixed));
+    EXPECT_FALSE(set.contains(DriveType::Fixed));
     EXPECT_EQ(DriveTypeSet::all().bits(), 0x7F);
     EXPECT_TRUE(DriveTypeSet().isEmpty());
 }

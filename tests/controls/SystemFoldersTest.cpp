@@ -117,16 +117,16 @@ TEST(SystemFolders, ReadsTheShellFoldersAndThenTheCurrentVersionKeyInOrder)
         "WallPaperDir",
     };
     EXPECT_EQ(registry.reads, order);
-    EXPECT_EQ(tam.DeskTop(), "C:\\users\\anna\\Desktop");
-    EXPECT_EQ(tam.StartMenu(), "S");
-    EXPECT_EQ(tam.Content(), "c");
-    EXPECT_EQ(tam.ProgramFiles(), "%OTHER%\\C:\\users\\anna");
-    EXPECT_EQ(tam.WallPaper(), "w");
-    EXPECT_EQ(tam.AppData(), "");
-    EXPECT_EQ(tam.Windows(), "C:\\windows");
-    EXPECT_EQ(tam.System(), "C:\\windows\\system32");
-    EXPECT_EQ(tam.Temp(), "C:\\windows\\temp\\");
-    EXPECT_EQ(tam.ComponentVersion(), "4.00.00.00");
+    EXPECT_EQ(tam.deskTop(), "C:\\users\\anna\\Desktop");
+    EXPECT_EQ(tam.startMenu(), "S");
+    EXPECT_EQ(tam.content(), "c");
+    EXPECT_EQ(tam.programFiles(), "%OTHER%\\C:\\users\\anna");
+    EXPECT_EQ(tam.wallPaper(), "w");
+    EXPECT_EQ(tam.appData(), "");
+    EXPECT_EQ(tam.windows(), "C:\\windows");
+    EXPECT_EQ(tam.system(), "C:\\windows\\system32");
+    EXPECT_EQ(tam.temp(), "C:\\windows\\temp\\");
+    EXPECT_EQ(tam.componentVersion(), "4.00.00.00");
 }
 
 TEST(SystemFolders, AMissingShellKeyOrRefusedFullAccessEmptiesOnlyItsGroup)
@@ -135,16 +135,16 @@ TEST(SystemFolders, AMissingShellKeyOrRefusedFullAccessEmptiesOnlyItsGroup)
     registry.strings = { { "DeskTop", "d" }, { "SystemRoot", "C:\\windows" } };
     registry.hasShellFolders = false;
     SystemFolders withoutShell(registry, kEnvironment, kFolders);
-    EXPECT_EQ(withoutShell.DeskTop(), "");
-    EXPECT_EQ(withoutShell.SystemRoot(), "C:\\windows");
-    EXPECT_EQ(withoutShell.Windows(), "C:\\windows");
-    EXPECT_EQ(withoutShell.ComponentVersion(), "4.00.00.00");
+    EXPECT_EQ(withoutShell.deskTop(), "");
+    EXPECT_EQ(withoutShell.systemRoot(), "C:\\windows");
+    EXPECT_EQ(withoutShell.windows(), "C:\\windows");
+    EXPECT_EQ(withoutShell.componentVersion(), "4.00.00.00");
 
     registry.hasShellFolders = true;
     registry.refuseFullAccess = true;
     SystemFolders refused(registry, kEnvironment, kFolders);
-    EXPECT_EQ(refused.DeskTop(), "d");
-    EXPECT_EQ(refused.SystemRoot(), "");
+    EXPECT_EQ(refused.deskTop(), "d");
+    EXPECT_EQ(refused.systemRoot(), "");
 }
 
 TEST(SystemFolders, ATypeErrorStopsTheCreation)
@@ -166,8 +166,8 @@ TEST(SystemFolders, WritesAreIgnored)
     SystemFolders tam(registry, kEnvironment, kFolders);
     tam.setProperty(FolderProperty::Windows, "D:\\elsewhere");
     tam.setProperty(FolderProperty::ComponentVersion, "5");
-    EXPECT_EQ(tam.Windows(), "C:\\windows");
-    EXPECT_EQ(tam.ComponentVersion(), "4.00.00.00");
+    EXPECT_EQ(tam.windows(), "C:\\windows");
+    EXPECT_EQ(tam.componentVersion(), "4.00.00.00");
 }
 
 TEST(SystemFolders, OverAPrefixWrittenByWine)
@@ -176,16 +176,16 @@ TEST(SystemFolders, OverAPrefixWrittenByWine)
     std::filesystem::copy_file(TORVEX_DATA_DIR "/wine/user.reg", wine.path() / "user.reg");
     std::filesystem::copy_file(TORVEX_DATA_DIR "/wine/system.reg", wine.path() / "system.reg");
     SystemFolders tam(WindowsView::forPrefix(wine.prefix(), { { "USER", "root" } }));
-    EXPECT_EQ(tam.Windows(), "C:\\windows");
-    EXPECT_EQ(tam.System(), "C:\\windows\\system32");
-    EXPECT_EQ(tam.Temp(), "C:\\users\\root\\Temp\\");
-    EXPECT_EQ(tam.DeskTop(), "C:\\users\\root\\Desktop");
-    EXPECT_EQ(tam.Personal(), "C:\\users\\root\\Documents");
-    EXPECT_EQ(tam.LocalAppData(), "C:\\users\\root\\AppData\\Local");
-    EXPECT_EQ(tam.Fonts(), "C:\\windows\\Fonts");
-    EXPECT_EQ(tam.CommonFiles(), "C:\\Program Files\\Common Files");
-    EXPECT_EQ(tam.ProgramFiles(), "C:\\Program Files (x86)"); // %ProgramFiles% of a 32-bit program
-    EXPECT_EQ(tam.LocalSettings(), "");
+    EXPECT_EQ(tam.windows(), "C:\\windows");
+    EXPECT_EQ(tam.system(), "C:\\windows\\system32");
+    EXPECT_EQ(tam.temp(), "C:\\users\\root\\Temp\\");
+    EXPECT_EQ(tam.deskTop(), "C:\\users\\root\\Desktop");
+    EXPECT_EQ(tam.personal(), "C:\\users\\root\\Documents");
+    EXPECT_EQ(tam.localAppData(), "C:\\users\\root\\AppData\\Local");
+    EXPECT_EQ(tam.fonts(), "C:\\windows\\Fonts");
+    EXPECT_EQ(tam.commonFiles(), "C:\\Program Files\\Common Files");
+    EXPECT_EQ(tam.programFiles(), "C:\\Program Files (x86)"); // %ProgramFiles% of a 32-bit program
+    EXPECT_EQ(tam.localSettings(), "");
 }
 
 TEST(SystemFolders, OnA64BitPrefixTheCurrentVersionKeyMayLieUnderWow6432Node)
@@ -196,8 +196,8 @@ TEST(SystemFolders, OnA64BitPrefixTheCurrentVersionKeyMayLieUnderWow6432Node)
         "[Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion] 1700000000\n"
         "\"ProgramFilesPath\"=\"C:\\\\Program Files (x86)\"\n\"SystemRoot\"=\"C:\\\\windows\"\n");
     SystemFolders tam(WindowsView::forPrefix(wine.prefix(), {}));
-    EXPECT_EQ(tam.ProgramFiles(), "C:\\Program Files (x86)");
-    EXPECT_EQ(tam.SystemRoot(), "C:\\windows");
+    EXPECT_EQ(tam.programFiles(), "C:\\Program Files (x86)");
+    EXPECT_EQ(tam.systemRoot(), "C:\\windows");
 }
 
 } // namespace

@@ -99,8 +99,9 @@ TEST_F(EntryDestinationTest, EveryFormOfCommandIsToldApart)
         const DestinationCheck check = rule.ofCommand(c.command);
         EXPECT_EQ(check.destination, c.destination);
         EXPECT_EQ(check.reason, c.reason);
-        if (c.reason != DestinationReason::UndefinedVariable)
+        if (c.reason != DestinationReason::UndefinedVariable) {
             EXPECT_EQ(check.folder, c.folder);
+        }
     }
 }
 

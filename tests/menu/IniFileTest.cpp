@@ -141,9 +141,9 @@ TEST_F(IniFileTest, IntegersBoolsAndColoursGoThroughStrings)
     folder.write("wincmd.ini",
         "[form2]\nSTextFarve=0x00FF0000\nother=$00FF0000\nbad=blue\n"
         "CBoxAsk=true\nCBoxFixed=2\nCBoxRemote=0\nempty=\n");
-    EXPECT_EQ(ini.readInteger("form2", "STextFarve", clBtnFace), rgbColour(0, 0, 255));
-    EXPECT_EQ(ini.readInteger("form2", "other", clBtnFace), rgbColour(0, 0, 255));
-    EXPECT_EQ(ini.readInteger("form2", "bad", clBtnFace), clBtnFace);
+    EXPECT_EQ(ini.readInteger("form2", "STextFarve", buttonFaceColour), rgbColour(0, 0, 255));
+    EXPECT_EQ(ini.readInteger("form2", "other", buttonFaceColour), rgbColour(0, 0, 255));
+    EXPECT_EQ(ini.readInteger("form2", "bad", buttonFaceColour), buttonFaceColour);
     EXPECT_EQ(ini.readInteger("form2", "empty", 7), 7);
     EXPECT_EQ(ini.readInteger("form2", "missing", 7), 7);
     EXPECT_TRUE(ini.readBool("form2", "CBoxAsk", true));
@@ -152,11 +152,11 @@ TEST_F(IniFileTest, IntegersBoolsAndColoursGoThroughStrings)
     EXPECT_FALSE(ini.readBool("form2", "CBoxRemote", true));
     EXPECT_TRUE(ini.readBool("form2", "missing", true));
 
-    ini.writeInteger("form2", "sTextFontColor", clWindowText);
+    ini.writeInteger("form2", "sTextFontColor", windowTextColour);
     ini.writeBool("form2", "CBoxRemote", true);
     ini.writeBool("form2", "CBoxFixed", false);
     EXPECT_EQ(ini.readString("form2", "sTextFontColor", ""), "-2147483640");
-    EXPECT_EQ(ini.readInteger("form2", "sTextFontColor", 0), clWindowText);
+    EXPECT_EQ(ini.readInteger("form2", "sTextFontColor", 0), windowTextColour);
     EXPECT_EQ(ini.readString("form2", "CBoxRemote", ""), "1");
     EXPECT_EQ(ini.readString("form2", "CBoxFixed", ""), "0");
 }

@@ -45,9 +45,9 @@ TEST(IniValuesTest, ParsesIntegersTheWayTheSettingsFileStoresThem)
         { "2147483648", std::nullopt },
         { "-2147483649", std::nullopt },
         { "99999999999999999999999", std::nullopt },
-        { "-2147483633", clBtnFace },
-        { "$80000008", clWindowText },
-        { "0x80000005", clWindow },
+        { "-2147483633", buttonFaceColour },
+        { "$80000008", windowTextColour },
+        { "0x80000005", windowColour },
         { "$FFFFFFFF", -1 },
         { "$00000000FF", 255 },
         { "$100000000", std::nullopt },
@@ -58,16 +58,17 @@ TEST(IniValuesTest, ParsesIntegersTheWayTheSettingsFileStoresThem)
 
 TEST(IniValuesTest, FormattedIntegersParseBack)
 {
-    for (const int32_t value : { 0, 1, -1, 230, INT32_MAX, INT32_MIN, clBtnFace, clWindow })
+    for (const int32_t value :
+        { 0, 1, -1, 230, INT32_MAX, INT32_MIN, buttonFaceColour, windowColour })
         EXPECT_EQ(parseInteger(formatInteger(value)), value);
-    EXPECT_EQ(formatInteger(clBtnFace), "-2147483633");
+    EXPECT_EQ(formatInteger(buttonFaceColour), "-2147483633");
 }
 
 TEST(IniValuesTest, ColoursSplitIntoPartsOrSystemIndexes)
 {
-    EXPECT_TRUE(isSystemColour(clBtnFace));
-    EXPECT_EQ(systemColourIndex(clBtnFace), 15);
-    EXPECT_EQ(systemColourIndex(clWindowText), 8);
+    EXPECT_TRUE(isSystemColour(buttonFaceColour));
+    EXPECT_EQ(systemColourIndex(buttonFaceColour), 15);
+    EXPECT_EQ(systemColourIndex(windowTextColour), 8);
     EXPECT_FALSE(isSystemColour(rgbColour(255, 255, 255)));
     const int32_t colour = rgbColour(0x12, 0x34, 0x56);
     EXPECT_EQ(colour, 0x00563412);

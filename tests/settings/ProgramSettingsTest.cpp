@@ -36,14 +36,14 @@ TEST_F(ProgramSettingsTest, FirstStartWithoutAFileGivesTheDefaults)
     EXPECT_EQ(window.bounds, (WindowBounds { 100, 100, 500, 500 }));
     EXPECT_EQ(window.splitter, 230);
     EXPECT_EQ(window.dropMode, 3); // SBut_AddChildFirst
-    EXPECT_EQ(window.velDrives, "c");
-    EXPECT_EQ(settings.readTreeBackground(), clBtnFace);
+    EXPECT_EQ(window.storedDrive, "c");
+    EXPECT_EQ(settings.readTreeBackground(), buttonFaceColour);
 
     const Options options = settings.readOptions();
     EXPECT_EQ(options, Options {});
     EXPECT_EQ(options.backgroundColour, -2147483633);
     EXPECT_EQ(options.fontColour, -2147483640);
-    EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::drtFixed });
+    EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::Fixed });
     EXPECT_TRUE(options.askOnExitWithoutSaving);
     EXPECT_TRUE(options.confirmDropOnCommand);
     EXPECT_FALSE(std::filesystem::exists(iniPath())); // reading creates nothing
@@ -93,9 +93,9 @@ TEST_F(ProgramSettingsTest, ColoursAndBoolsInTheirStoredForms)
 
     store("[form2]\r\nSTextFarve=blue\r\nsTextFontColor=-2147483643\r\nCBoxAsk=0\r\n");
     options = settings.readOptions();
-    EXPECT_EQ(options.backgroundColour, clBtnFace);
-    EXPECT_EQ(options.fontColour, clWindow);
-    EXPECT_EQ(settings.readTreeBackground(), clBtnFace);
+    EXPECT_EQ(options.backgroundColour, buttonFaceColour);
+    EXPECT_EQ(options.fontColour, windowColour);
+    EXPECT_EQ(settings.readTreeBackground(), buttonFaceColour);
     EXPECT_FALSE(settings.readAskOnExitWithoutSaving());
 }
 
@@ -117,7 +117,7 @@ TEST_F(ProgramSettingsTest, CloseWritesForm1InDecimalAndKeepsOtherLines)
     EXPECT_EQ(back.bounds, snapshot.bounds);
     EXPECT_EQ(back.splitter, 300);
     EXPECT_EQ(back.dropMode, 0);
-    EXPECT_EQ(back.velDrives, "D");
+    EXPECT_EQ(back.storedDrive, "D");
 }
 
 TEST_F(ProgramSettingsTest, MaximizedOrMinimizedKeepsTheEarlierGeometry)
@@ -130,12 +130,12 @@ TEST_F(ProgramSettingsTest, MaximizedOrMinimizedKeepsTheEarlierGeometry)
     snapshot.bounds = { -32000, -32000, 160, 28 };
     snapshot.splitter = 40;
     settings.writeWindowSettings(snapshot);
-    EXPECT_EQ(settings.readString(sectionForm1, "maximized", ""), "1");
-    EXPECT_EQ(settings.readString(sectionForm1, "splitter", ""), "160");
+    EXPECT_EQ(settings.readString(mainWindowSection, "maximized", ""), "1");
+    EXPECT_EQ(settings.readString(mainWindowSection, "splitter", ""), "160");
     EXPECT_TRUE(settings.readWindowSettings().isMaximized);
 
     snapshot.state = WindowState::Normal;
-    settings.writeString(sectionForm1, "maximized", "0");
+    settings.writeString(mainWindowSection, "maximized", "0");
     EXPECT_EQ(settings.readWindowSettings().bounds, (WindowBounds { 10, 20, 600, 700 }));
 }
 
@@ -144,7 +144,7 @@ TEST_F(ProgramSettingsTest, NoDriveButtonWritesAnEmptyVelDrives)
     WindowSnapshot snapshot;
     snapshot.drive = '\0';
     settings.writeWindowSettings(snapshot);
-    EXPECT_EQ(settings.readString(sectionForm1, "VelDrives", "x"), "");
+    EXPECT_EQ(settings.readString(mainWindowSection, "VelDrives", "x"), "");
     // An empty stored drive falls back to C.
     EXPECT_EQ(startDrive("",
                   [](const std::string &) {
@@ -174,8 +174,8 @@ TEST_F(ProgramSettingsTest, StartDriveFallsBackToC)
 TEST_F(ProgramSettingsTest, OptionsRoundTripInTheirOrder)
 {
     Options options;
-    options.backgroundColour = clWindow;
-    options.fontColour = clWindowText;
+    options.backgroundColour = windowColour;
+    options.fontColour = windowTextColour;
     options.showFixed = false;
     options.showCDRom = true;
     options.askOnExitWithoutSaving = false;
@@ -185,7 +185,7 @@ TEST_F(ProgramSettingsTest, OptionsRoundTripInTheirOrder)
         "CBoxRemote=0\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=1\r\n"
         "CBoxRamDisk=0\r\nCBoxUnknown=0\r\nCBoxAsk=0\r\nCBoxDropTargetHasCommand=1\r\n");
     EXPECT_EQ(settings.readOptions(), options);
-    EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::drtCDRom });
+    EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::CDRom });
 
     Options none = options;
     none.showCDRom = false;
@@ -214,10 +214,10 @@ TEST_F(ProgramSettingsTest, FirstWriteMakesAMissingSettingsFolder)
     // As under $XDG_CONFIG_HOME on a first start: neither the folder nor its parent exist.
     const std::filesystem::path folder = dir.path() / "config" / "torvex";
     ProgramSettings fresh(ProgramSettings::pathIn(folder.string()));
-    EXPECT_EQ(fresh.readBool(sectionForm2, "CBoxAsk", true), true);
+    EXPECT_EQ(fresh.readBool(optionsSection, "CBoxAsk", true), true);
     EXPECT_FALSE(std::filesystem::exists(folder));
 
-    fresh.writeBool(sectionForm2, "CBoxAsk", false);
+    fresh.writeBool(optionsSection, "CBoxAsk", false);
     EXPECT_EQ(test::readFile(folder / "torvex.ini"), "[form2]\r\nCBoxAsk=0\r\n");
 }
 
@@ -227,7 +227,7 @@ TEST_F(ProgramSettingsTest, SettingsFolderThatCannotBeMadeFailsTheWrite)
     const std::string path = ProgramSettings::pathIn((dir.path() / "config" / "torvex").string());
     ProgramSettings blocked(path);
     try {
-        blocked.writeInteger(sectionForm1, "top", 7);
+        blocked.writeInteger(mainWindowSection, "top", 7);
         FAIL() << "no error";
     } catch (const IniWriteError &error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);

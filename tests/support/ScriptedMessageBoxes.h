@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 
 #include <deque>
 #include <string>

@@ -1,6 +1,6 @@
 #include "app/gui/ItemEditorPanel.h"
 
-#include "app/MessageBoxes.h"
+#include "core/MessageBoxes.h"
 #include "app/Session.h"
 #include "app/gui/ElidedTextLabel.h"
 #include "app/gui/InputGate.h"

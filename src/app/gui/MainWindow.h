@@ -2,8 +2,9 @@
 
 #include "app/IniLocator.h"
 #include "app/MenuFileSteps.h"
-#include "app/MessageBoxes.h"
 #include "app/Session.h"
+#include "core/MessageBoxes.h"
+#include "menu/DirMenuFile.h"
 #include "menu/MenuTree.h"
 #include "platform/ProgramFolders.h"
 

@@ -151,7 +151,7 @@ void MainWindow::readWindowSettings()
     m_splitter->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });
 
     if (DrivePanel *panel = velDrives()) {
-        const auto letter = startDrive(stored.velDrives, [this](const std::string &folder) {
+        const auto letter = startDrive(stored.storedDrive, [this](const std::string &folder) {
             return m_view->directoryExists(folder);
         });
         // A panel without buttons has nothing to select (it would refuse the drive).

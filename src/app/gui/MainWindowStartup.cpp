@@ -104,7 +104,7 @@ void MainWindow::locateCandidates()
         found = *m_environment.candidates;
     } else {
         m_tamPath = std::make_unique<SystemFolders>(*m_view);
-        found = locateIniFiles(*m_view, m_tamPath->Windows(), m_environment.firstArgument);
+        found = locateIniFiles(*m_view, m_tamPath->windows(), m_environment.firstArgument);
     }
     m_session.setCandidates(found);
 }

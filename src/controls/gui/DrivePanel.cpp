@@ -89,7 +89,7 @@ DrivePanel::DrivePanel(const DriveSource &drives, QWidget *parent)
         [this] {
             syncDownStates();
         });
-    m_model.setOnClickButton([this](const DriveButton &button, char drive) {
+    m_model.setClickHandler([this](const DriveButton &button, char drive) {
         if (m_onClickButton)
             m_onClickButton(this, this->button(button.letter), drive);
     });
@@ -159,12 +159,12 @@ void DrivePanel::applySize()
     if (!m_model.autoSize())
         return;
     switch (m_model.align()) {
-    case TAlign::alTop:
-    case TAlign::alBottom:
+    case PanelEdge::Top:
+    case PanelEdge::Bottom:
         setFixedHeight(m_model.height());
         break;
-    case TAlign::alLeft:
-    case TAlign::alRight:
+    case PanelEdge::Left:
+    case PanelEdge::Right:
         setFixedWidth(m_model.width());
         break;
     default:

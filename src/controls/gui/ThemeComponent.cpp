@@ -1,6 +1,6 @@
 #include "controls/gui/ThemeComponent.h"
 
-#include "menu/IniError.h"
+#include "core/Error.h"
 
 #include <QDialog>
 #include <QMainWindow>

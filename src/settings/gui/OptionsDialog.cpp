@@ -88,7 +88,7 @@ public:
             m_form1->showStatus(text);
     }
 
-    void waitProcessingMessages(unsigned milliseconds) override
+    void waitHandlingEvents(unsigned milliseconds) override
     {
         if (milliseconds == 0)
             QApplication::processEvents();
@@ -331,13 +331,13 @@ void OptionsDialog::loadOptions()
     m_host.setConfirmDropOnCommand(m_cBoxDropTargetHasCommand->isChecked());
     m_host.applyTreeColours(m_backgroundColour, m_fontColour);
 
-    m_host.waitProcessingMessages(0);
+    m_host.waitHandlingEvents(0);
     m_host.setStatusText("Showing selected drives...");
-    m_host.waitProcessingMessages(0);
-    m_host.waitProcessingMessages(200);
+    m_host.waitHandlingEvents(0);
+    m_host.waitHandlingEvents(200);
     // One write of the whole set: a drive that keeps its button keeps its selection.
     m_host.applyDriveTypes(driveTypesOf(optionsFromControls()));
-    m_host.waitProcessingMessages(200);
+    m_host.waitHandlingEvents(200);
     m_host.setStatusText({});
 }
 
@@ -375,8 +375,8 @@ void OptionsDialog::ButSelectFontColorClick()
 
 void OptionsDialog::ButWindowsColorClick()
 {
-    setBackgroundColour(clWindow);
-    setFontColour(clWindowText);
+    setBackgroundColour(windowColour);
+    setFontColour(windowTextColour);
     m_host.applyTreeColours(m_backgroundColour, m_fontColour);
 }
 

@@ -83,8 +83,8 @@ private:
     ThemeComponent *m_winXP1 = nullptr;
     HelpViewer *m_helpViewer = nullptr;
     ColourChooser m_chooseColour;
-    int32_t m_backgroundColour = clBtnFace;
-    int32_t m_fontColour = clWindowText;
+    int32_t m_backgroundColour = buttonFaceColour;
+    int32_t m_fontColour = windowTextColour;
 
     QGroupBox *m_gBoxBackgroundColor = nullptr;
     QLabel *m_sTextFarve = nullptr;

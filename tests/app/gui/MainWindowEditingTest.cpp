@@ -377,7 +377,7 @@ TEST_F(ShowFolderDriveTest, ADriveThatCannotBeReadIsReportedAndItsButtonGoesBack
     prefix.linkDrive('e', prefix.path() / "gone");
     startWindow("C:\\");
     auto *panel = widget<DrivePanel>("VelDrives");
-    panel->setDriveTypes({ DriveType::drtFixed, DriveType::drtUnavailable });
+    panel->setDriveTypes({ DriveType::Fixed, DriveType::Unavailable });
     ASSERT_TRUE(panel->model().isDriveShown('E'));
 
     panel->setDrive('E');
@@ -394,7 +394,7 @@ TEST_F(ShowFolderDriveTest, ADriveThatCannotBeReadIsLoggedAsTheMainWindowsFailur
     prefix.linkDrive('e', prefix.path() / "gone");
     startWindow("C:\\");
     auto *panel = widget<DrivePanel>("VelDrives");
-    panel->setDriveTypes({ DriveType::drtFixed, DriveType::drtUnavailable });
+    panel->setDriveTypes({ DriveType::Fixed, DriveType::Unavailable });
     QTest::mouseClick(panel->button('E'), Qt::LeftButton);
 
     const std::string log =

@@ -101,7 +101,7 @@ protected:
     std::string iniPath() const { return programFolder.file("torvex.ini"); }
     std::string stored(const char *key) const
     {
-        return ProgramSettings(iniPath()).readString(sectionForm1, key, "<missing>");
+        return ProgramSettings(iniPath()).readString(mainWindowSection, key, "<missing>");
     }
 
     test::SyntheticPrefix prefix;

@@ -109,7 +109,7 @@ TEST_F(DrivePanelTest, ChangingTheDriveTypesRemakesTheButtons)
     panel->setDrive('n');
     ASSERT_EQ(clicks, "N");
     drives.current = "D:\\data";
-    panel->setDriveTypes({ DriveType::drtFixed });
+    panel->setDriveTypes({ DriveType::Fixed });
     QApplication::processEvents();
     EXPECT_EQ(panel->buttons().size(), 2u);
     EXPECT_EQ(panel->findChild<QToolButton *>(QStringLiteral("DriveButtonN")), nullptr);

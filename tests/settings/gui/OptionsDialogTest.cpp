@@ -41,10 +41,7 @@ public:
     void applyDriveTypes(DriveTypeSet types) override { driveTypes.push_back(types); }
     void setConfirmDropOnCommand(bool value) override { confirm = value; }
     void setStatusText(const std::string &text) override { steps.push_back("status:" + text); }
-    void waitProcessingMessages(unsigned ms) override
-    {
-        steps.push_back("wait:" + std::to_string(ms));
-    }
+    void waitHandlingEvents(unsigned ms) override { steps.push_back("wait:" + std::to_string(ms)); }
     std::string helpFolder() const override { return folder; }
 
     std::string folder;
@@ -121,8 +118,8 @@ TEST_F(OptionsDialogTest, WithoutASettingsFileShowsAndAppliesTheDefaults)
     create();
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Options"));
     EXPECT_EQ(form->size(), QSize(421, 292));
-    EXPECT_EQ(form->backgroundColour(), clBtnFace);
-    EXPECT_EQ(form->fontColour(), clWindowText);
+    EXPECT_EQ(form->backgroundColour(), buttonFaceColour);
+    EXPECT_EQ(form->fontColour(), windowTextColour);
     for (const char *name : { "CBoxRemote",
              "CBoxUnavailable",
              "CBoxRemovable",
@@ -138,11 +135,11 @@ TEST_F(OptionsDialogTest, WithoutASettingsFileShowsAndAppliesTheDefaults)
     EXPECT_EQ(
         widget<QGroupBox>("GBoxConfirmation")->title(), QStringLiteral(" Confirmation &when: "));
 
-    EXPECT_EQ(host.background, clBtnFace);
-    EXPECT_EQ(host.fontColour, clWindowText);
+    EXPECT_EQ(host.background, buttonFaceColour);
+    EXPECT_EQ(host.fontColour, windowTextColour);
     EXPECT_TRUE(host.confirm);
     ASSERT_EQ(host.driveTypes.size(), 1u);
-    EXPECT_EQ(host.driveTypes[0], DriveTypeSet { DriveType::drtFixed });
+    EXPECT_EQ(host.driveTypes[0], DriveTypeSet { DriveType::Fixed });
     EXPECT_EQ(host.steps,
         (std::vector<std::string> { "wait:0",
             "status:Showing selected drives...",
@@ -186,7 +183,7 @@ TEST_F(OptionsDialogTest, ClosingByTheFrameKeepsThePreviewUntilTheNextLoad)
     EXPECT_EQ(host.fontColour, rgbColour(255, 0, 0));
     EXPECT_EQ(file(), "");
     form->loadOptions();
-    EXPECT_EQ(host.fontColour, clWindowText);
+    EXPECT_EQ(host.fontColour, windowTextColour);
     EXPECT_TRUE(widget<QCheckBox>("CBoxAsk")->isChecked());
 }
 
@@ -196,7 +193,7 @@ TEST_F(OptionsDialogTest, EscapeIsCancel)
     nextColour = std::nullopt; // the chooser cancelled: nothing changes
     openAndRun([&] {
         QTest::mouseClick(widget<QPushButton>("ButSelectColor"), Qt::LeftButton);
-        EXPECT_EQ(host.background, clBtnFace);
+        EXPECT_EQ(host.background, buttonFaceColour);
         widget<QCheckBox>("CBoxDropTargetHasCommand")->setChecked(false);
         QTest::keyClick(widget<QCheckBox>("CBoxFixed"), Qt::Key_Escape);
     });
@@ -210,15 +207,15 @@ TEST_F(OptionsDialogTest, WindowsColoursThenOkAreWritten)
     create();
     openAndRun([&] {
         QTest::mouseClick(widget<QPushButton>("ButWindowsColor"), Qt::LeftButton);
-        EXPECT_EQ(host.background, clWindow);
-        EXPECT_EQ(host.fontColour, clWindowText);
+        EXPECT_EQ(host.background, windowColour);
+        EXPECT_EQ(host.fontColour, windowTextColour);
         EXPECT_EQ(file(), ""); // nothing written before OK
         widget<QCheckBox>("CBoxDropTargetHasCommand")->setChecked(false);
         QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Accepted);
-    EXPECT_EQ(host.ini.readString(sectionForm2, "STextFarve", ""), "-2147483643");
-    EXPECT_EQ(host.ini.readString(sectionForm2, "sTextFontColor", ""), "-2147483640");
+    EXPECT_EQ(host.ini.readString(optionsSection, "STextFarve", ""), "-2147483643");
+    EXPECT_EQ(host.ini.readString(optionsSection, "sTextFontColor", ""), "-2147483640");
     EXPECT_FALSE(host.confirm); // off at once
     EXPECT_FALSE(host.ini.readOptions().confirmDropOnCommand);
 }
@@ -233,7 +230,7 @@ TEST_F(OptionsDialogTest, OkAppliesTheCheckedDriveTypes)
         QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
     });
     ASSERT_EQ(host.driveTypes.size(), 2u);
-    EXPECT_EQ(host.driveTypes[1], (DriveTypeSet { DriveType::drtRemote, DriveType::drtUnknown }));
+    EXPECT_EQ(host.driveTypes[1], (DriveTypeSet { DriveType::Remote, DriveType::Unknown }));
     EXPECT_EQ(file(),
         "[form2]\r\nSTextFarve=-2147483633\r\nsTextFontColor=-2147483640\r\nCBoxFixed=0\r\n"
         "CBoxRemote=1\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=0\r\n"
