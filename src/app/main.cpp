@@ -34,7 +34,7 @@ int main(int argc, char **argv)
         environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
         torvex::MainWindow form1(std::move(environment));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
-        new torvex::OptionsDialog(&form1);
+        form1.setOptionsDialog(new torvex::OptionsDialog(form1.optionsHost(), &form1));
         new torvex::IniChooserDialog(&form1);
         return app.exec();
     } catch (const std::exception &e) {

@@ -30,8 +30,9 @@ public:
     // The selected entry's path, "" when none is selected.
     std::string selectedPath() const;
 
-    void butOKClick();
-    void butCancelClick();
+    // Closes with the selected file, or asks for a selection when there is none. (butOKClick)
+    void acceptSelection();
+    void cancel(); // butCancelClick
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,31 +1,34 @@
-// The main window: construction, menus, keyboard, resize, status bar and message boxes.
+// The main window: construction, its parts and their wiring, the editing commands it runs
+// itself, the status bar and the closing.
 
 #include "app/gui/MainWindow.h"
 
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/FileController.h"
+#include "app/gui/FolderPane.h"
 #include "app/gui/InputGate.h"
 #include "app/gui/ItemEditorPanel.h"
+#include "app/gui/LoggedClassName.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/StatusPanels.h"
+#include "app/gui/TreeDragDrop.h"
 #include "controls/SystemFolders.h"
 #include "controls/gui/ThemeComponent.h"
+#include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "platform/WindowsFileSystem.h"
 #include "platform/WindowsView.h"
+#include "settings/OptionsHost.h"
+#include "settings/ProgramSettings.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -44,14 +47,20 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
     setMessageBoxes(m_environment.messageBoxes);
     m_inputGate = new InputGate(this);
+    m_folderPane = new FolderPane(
+        m_view,
+        [this](const std::string &message) {
+            // The failure is the main window's, whose handler of the click was running.
+            m_files->reportError(senderClassName(), message);
+        },
+        this);
     buildWindow();
-    buildMainMenu();
-    buildPopupMenu();
+    buildParts();
     buildProblemList();
     connectControls();
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
-    FormCreate();
+    runStartUp();
 }
 
 MainWindow::~MainWindow()
@@ -67,142 +76,133 @@ void MainWindow::setMessageBoxes(MessageBoxes *boxes)
     m_messageBoxes = boxes ? boxes : m_ownBoxes.get();
 }
 
-// ---- Menus ----
-
-QAction *MainWindow::addMenuAction(
-    QMenu *menu, const char *name, const char *caption, QKeySequence key)
+DirListBox *MainWindow::dirListBox() const
 {
-    auto *action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    return action;
+    return m_folderPane->list();
 }
 
-void MainWindow::runMenuCommand(QMenu *menu, void (MainWindow::*handler)())
+DrivePanel *MainWindow::velDrives() const
 {
-    // A disabled menu's shortcuts do nothing.
-    if (menu->isEnabled())
-        (this->*handler)();
+    return m_folderPane->drives();
 }
 
-void MainWindow::buildMainMenu()
+std::string MainWindow::senderClassName() const
 {
-    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_mnuFileOpen =
-        addMenuAction(m_mnuFile, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_mnuFilesSave = addMenuAction(m_mnuFile, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2));
-    m_mnuFileSaveIn = addMenuAction(m_mnuFile, "mnuFileSaveIn", "Save &as...", {});
-    m_mnuFile->addSeparator()->setObjectName(QStringLiteral("N3"));
-    m_mnuFileExitWithoutSaving =
-        addMenuAction(m_mnuFile, "mnuFileExitWithoutSaving", "Exit &without saving", {});
-    m_mnuFile->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_mnuFileExit = addMenuAction(
-        m_mnuFile, "mnuFileExit", "E&xit and save", QKeySequence(Qt::ALT | Qt::Key_X));
-    m_mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    m_mnuOptionsOptions =
-        addMenuAction(m_mnuOptions, "mnuOptionsOptions", "&Options...", QKeySequence(Qt::Key_F4));
-    m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    m_mnuHelpHelp = addMenuAction(m_mnuHelp, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1));
-    m_mnuHelpAbout = addMenuAction(m_mnuHelp, "mnuHelpAbout", "&About...", {});
+    return loggedClassName(this);
+}
 
-    const std::pair<QAction *, void (MainWindow::*)()> file[] = {
-        { m_mnuFileOpen, &MainWindow::mnuFileOpenClick },
-        { m_mnuFilesSave, &MainWindow::mnuFilesSaveClick },
-        { m_mnuFileSaveIn, &MainWindow::mnuFileSaveInClick },
-        { m_mnuFileExitWithoutSaving, &MainWindow::mnuFileExitWithoutSavingClick },
-        { m_mnuFileExit, &MainWindow::mnuFileExitClick },
+// ---- Parts and wiring ----
+
+void MainWindow::buildParts()
+{
+    FileWindowServices fileServices;
+    fileServices.chooser = [this] {
+        return m_chooser;
     };
-    for (const auto &[action, handler] : file)
-        connect(action, &QAction::triggered, this, [this, h = handler] {
-            runMenuCommand(m_mnuFile, h);
-        });
-    connect(m_mnuOptionsOptions, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuOptions, &MainWindow::mnuOptionsOptionsClick);
-    });
-    connect(m_mnuHelpHelp, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuHelp, &MainWindow::mnuHelpHelpClick);
-    });
-    connect(m_mnuHelpAbout, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuHelp, &MainWindow::mnuHelpAboutClick);
-    });
+    fileServices.boxes = [this]() -> MessageBoxes & {
+        return boxes();
+    };
+    fileServices.showIniPath = [this](const std::string &path) {
+        showIniPath(path);
+    };
+    fileServices.settings = [this]() -> ProgramSettings & {
+        return settings();
+    };
+    fileServices.closeWindow = [this] {
+        close();
+    };
+    fileServices.writeWindowSettings = [this] {
+        writeWindowSettings();
+    };
+    fileServices.senderClassName = [this] {
+        return senderClassName();
+    };
+    m_files = std::make_unique<FileController>(m_tree,
+        m_session,
+        *m_fs,
+        *m_inputGate,
+        *this,
+        m_environment.folders.logFolder,
+        std::move(fileServices));
+
+    m_menus = new MainMenus(*this, *m_tview, m_tree, menuCommands());
+
+    DragDropServices dragServices;
+    dragServices.boxes = [this]() -> MessageBoxes & {
+        return boxes();
+    };
+    dragServices.showStatus = [this](const std::string &text) {
+        showStatus(text);
+    };
+    dragServices.showSelectedEntry = [this] {
+        showSelectedEntry();
+    };
+    dragServices.updateItemCount = [this] {
+        updateItemCount();
+    };
+    m_dragDrop =
+        new TreeDragDrop(m_tree, m_session, *m_tview, *m_folderPane, std::move(dragServices), this);
 }
 
-QAction *MainWindow::addPopupEntry(
-    const char *name, const char *caption, QKeySequence key, void (MainWindow::*handler)())
+MenuCommands MainWindow::menuCommands()
 {
-    auto *action = m_mnuPopup->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, handler);
-    if (key.isEmpty())
-        return action;
-    // The menu shows the key; the key itself belongs to the tree alone, so that Insert,
-    // Delete and the plus key keep their meaning in the edits and the folder list. It acts
-    // also while its entry is hidden: the command checks the tree itself.
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    auto *shortcut = new QShortcut(key, m_tview, nullptr, nullptr, Qt::WidgetShortcut);
-    shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
-    connect(shortcut, &QShortcut::activated, this, handler);
-    return action;
+    MenuCommands commands;
+    commands.open = [this] {
+        m_files->open();
+    };
+    commands.save = [this] {
+        m_files->save();
+    };
+    commands.saveAs = [this] {
+        m_files->saveAs();
+    };
+    commands.exitWithoutSaving = [this] {
+        m_files->exitWithoutSaving();
+    };
+    commands.exitAndSave = [this] {
+        m_files->exitAndSave();
+    };
+    commands.options = [this] {
+        showOptions();
+    };
+    commands.help = [this] {
+        showHelp();
+    };
+    commands.about = [this] {
+        showAbout();
+    };
+    commands.addSubMenu = [this] {
+        m_itemEditor->editor().addSubMenu();
+    };
+    commands.addSiblingEntry = [this] {
+        m_itemEditor->editor().addSisterMenu();
+    };
+    commands.addCopy = [this] {
+        m_itemEditor->editor().addCopy();
+    };
+    commands.deleteSelectedEntry = [this] {
+        m_itemEditor->editor().deleteSelectedMenu();
+    };
+    commands.addFirstEntry = [this] {
+        m_itemEditor->editor().addMenu();
+    };
+    commands.showCommandFolder = [this] {
+        showCommandFolder();
+    };
+    return commands;
 }
-
-void MainWindow::buildPopupMenu()
-{
-    m_mnuPopup = new QMenu(this);
-    m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    // The plus key of the main keyboard, which is the "=" key of a US layout.
-    m_mnuPopupAddSubMenu = addPopupEntry("mnuPopupAddSubMenu",
-        "Add &submemu",
-        QKeySequence(Qt::Key_Equal),
-        &MainWindow::mnuPopupAddSubMenuClick);
-    // On layouts where that key types "+" itself (German, Nordic) it arrives as the plus key.
-    auto *plusKey =
-        new QShortcut(QKeySequence(Qt::Key_Plus), m_tview, nullptr, nullptr, Qt::WidgetShortcut);
-    plusKey->setObjectName(QStringLiteral("mnuPopupAddSubMenuPlusKey"));
-    connect(plusKey, &QShortcut::activated, this, &MainWindow::mnuPopupAddSubMenuClick);
-    m_mnuPopUpAddSisterMenu = addPopupEntry("mnuPopUpAddSisterMenu",
-        "&Add sister menu",
-        QKeySequence(Qt::Key_Insert),
-        &MainWindow::mnuPopUpAddSisterMenuClick);
-    m_mnuPopUpAddCopy = addPopupEntry("mnuPopUpAddCopy",
-        "Add &copy",
-        QKeySequence(Qt::CTRL | Qt::Key_Insert),
-        &MainWindow::mnuPopUpAddCopyClick);
-    m_n2 = m_mnuPopup->addSeparator();
-    m_n2->setObjectName(QStringLiteral("N2"));
-    m_mnuPopupDeleteSelectedMenu = addPopupEntry("mnuPopupDeleteSelectedMenu",
-        "&Delete selected menu",
-        QKeySequence(Qt::Key_Delete),
-        &MainWindow::mnuPopupDeleteSelectedMenuClick);
-    m_mnuPopupAddMenu =
-        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &MainWindow::mnuPopupAddMenuClick);
-    m_n4 = m_mnuPopup->addSeparator();
-    m_n4->setObjectName(QStringLiteral("N4"));
-    m_mnuPopupShowCommandFolder = addPopupEntry(
-        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &MainWindow::SButShowFolderClick);
-}
-
-void MainWindow::showPopup(const QPoint &pos)
-{
-    mnuPopupPopup();
-    m_mnuPopup->popup(m_tview->viewport()->mapToGlobal(pos));
-}
-
-// ---- Wiring ----
 
 void MainWindow::connectControls()
 {
     connect(m_buttonColumn->saveButton(), &QToolButton::clicked, this, [this] {
-        runMenuCommand(m_mnuFile, &MainWindow::mnuFilesSaveClick);
+        m_menus->runIfEnabled([this] {
+            m_files->save();
+        });
     });
     connect(m_buttonColumn->showFolderButton(),
         &QToolButton::clicked,
         this,
-        &MainWindow::SButShowFolderClick);
+        &MainWindow::showCommandFolder);
     connect(m_buttonColumn, &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
         m_session.setDropMode(mode);
     });
@@ -216,18 +216,21 @@ void MainWindow::connectControls()
         m_itemEditor->functionKeyPressed(key);
     });
 
-    connect(m_dirListBox, &DirListBox::directoryChanged, this, &MainWindow::DirListBoxChange);
-    connect(m_dirListBox, &DirListBox::mousePressed, this, &MainWindow::DirListBoxMouseDown);
+    // DirListBoxChange
+    connect(m_folderPane, &FolderPane::folderChanged, this, [this] {
+        m_itemEditor->editor().openFolderChanged(dirListBox()->directory());
+    });
 
     connect(m_tview, &QTreeView::clicked, this, [this] {
         showSelectedEntry();
     });
-    connect(m_tview, &MenuTreeView::mousePressed, this, &MainWindow::tviewMouseDown);
-    connect(m_tview, &MenuTreeView::keyReleased, this, &MainWindow::tviewKeyUp);
-    connect(m_tview, &MenuTreeView::dragStarting, this, &MainWindow::tviewStartDrag);
-    connect(m_tview, &MenuTreeView::dragMoved, this, &MainWindow::tviewDragOver);
-    connect(m_tview, &MenuTreeView::dropped, this, &MainWindow::tviewDragDrop);
-    connect(m_tview, &QWidget::customContextMenuRequested, this, &MainWindow::showPopup);
+    // tviewMouseDown, tviewKeyUp
+    connect(m_tview, &MenuTreeView::mousePressed, this, [this] {
+        m_itemEditor->editor().treePressed();
+    });
+    connect(m_tview, &MenuTreeView::keyReleased, this, [this] {
+        showSelectedEntry();
+    });
 
     // Focus order: the item editor, the tree, then the folder list.
     setTabOrder(m_itemEditor->titleEdit(), m_itemEditor->commandEdit());
@@ -236,7 +239,38 @@ void MainWindow::connectControls()
     setTabOrder(m_itemEditor->folderNameButton(), m_itemEditor->commandPathButton());
     setTabOrder(m_itemEditor->commandPathButton(), m_itemEditor->targetPathButton());
     setTabOrder(m_itemEditor->targetPathButton(), m_tview);
-    setTabOrder(m_tview, m_dirListBox);
+    setTabOrder(m_tview, dirListBox());
+}
+
+// ---- Editing ----
+
+void MainWindow::showSelectedEntry()
+{
+    m_itemEditor->editor().showSelectedEntry();
+}
+
+void MainWindow::updateItemCount()
+{
+    m_itemEditor->editor().updateItemCount();
+}
+
+void MainWindow::deleteEntry(MenuNode *node)
+{
+    m_itemEditor->editor().deleteMenuTree(node);
+}
+
+void MainWindow::showCommandFolder()
+{
+    // The Command edit may still hold the node a cancelled drop left in the panel.
+    m_itemEditor->editor().showSelectedBeforeEdit();
+    const auto folder = m_itemEditor->editor().commandFolderToShow(m_itemEditor->commandText());
+    if (!folder)
+        return;
+    // The list takes Windows paths: a host path in a command goes through its drive.
+    const auto host = m_view->hostPath(*folder);
+    const auto windows = host ? m_view->windowsPath(*host) : std::nullopt;
+    if (windows)
+        m_folderPane->showFolder(*windows);
 }
 
 // ---- Status bar ----
@@ -255,6 +289,11 @@ void MainWindow::showStatus(const QString &text)
 QString MainWindow::statusText(int panel) const
 {
     return m_statusBar->panel(panel)->text();
+}
+
+void MainWindow::clearStatus()
+{
+    m_statusBar->panel(0)->clear();
 }
 
 void MainWindow::showIniPath(const std::string &path)
@@ -279,10 +318,7 @@ void MainWindow::setBusyCursor(bool busy)
 
 void MainWindow::setMenusEnabled(bool enabled)
 {
-    for (QMenu *menu : { m_mnuFile, m_mnuOptions, m_mnuHelp }) {
-        menu->setEnabled(enabled);
-        menu->menuAction()->setEnabled(enabled);
-    }
+    m_menus->setEnabled(enabled);
 }
 
 void MainWindow::setPanelsEnabled(bool enabled)
@@ -292,6 +328,11 @@ void MainWindow::setPanelsEnabled(bool enabled)
     m_itemEditor->setEnabled(enabled);
 }
 
+void MainWindow::saveFailed(const std::string &message, const std::string &cause)
+{
+    m_files->reportSaveFailure(message, cause);
+}
+
 void MainWindow::afterLoad()
 {
     m_tview->expandAll();
@@ -299,9 +340,14 @@ void MainWindow::afterLoad()
     updateItemCount();
 }
 
-// ---- Resize, show ----
+// ---- Close, resize, show ----
 
-void MainWindow::FormResize()
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(m_files->closeRequested()); // FormClose
+}
+
+void MainWindow::fitStatusPanels()
 {
     m_statusBar->setPanelWidth(1, 100);
     m_statusBar->setPanelWidth(0, width() - 100);
@@ -310,7 +356,7 @@ void MainWindow::FormResize()
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    fitStatusPanels();
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -4,6 +4,7 @@
 #include "app/MenuFileSteps.h"
 #include "app/MessageBoxes.h"
 #include "app/Session.h"
+#include "app/gui/MainMenus.h"
 #include "menu/MenuTree.h"
 #include "platform/ProgramFolders.h"
 
@@ -15,34 +16,33 @@
 #include <optional>
 #include <string>
 
-class QAction;
-class QButtonGroup;
-class QDragMoveEvent;
-class QDropEvent;
-class QFrame;
+class QDockWidget;
 class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
 class QSplitter;
-class QToolButton;
 
 namespace torvex {
 
 class ButtonColumn;
 class DirListBox;
+class DrivePanel;
+class FileController;
+class FileSystem;
+class FolderPane;
+class HelpViewer;
+class IniChooserDialog;
 class InputGate;
 class ItemEditorPanel;
-class FileSystem;
-class HelpViewer;
+class MainMenus;
 class MenuTreeModel;
 class MenuTreeView;
+class OptionsDialog;
+class OptionsHost;
+class ProgramSettings;
 class QtMessageBoxes;
 class StatusPanels;
-class OptionsDialog;
-class IniChooserDialog;
 class SystemFolders;
 class ThemeComponent;
+class TreeDragDrop;
 class WindowsView;
 
 // What the main window is started with. The program passes the real machine; tests pass a
@@ -68,10 +68,12 @@ struct MainWindowEnvironment
 };
 
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons,
-// the item editor and the menu tree on the right. Its code is split by concern:
-// MainWindow.cpp (construction, menus, keyboard, message boxes), MainWindowLayout.cpp (widgets),
-// MainWindowStartup.cpp (start-up sequence, help, about), MainWindowEditing.cpp,
-// MainWindowFiles.cpp, MainWindowDragDrop.cpp and MainWindowSettings.cpp.
+// the item editor and the menu tree on the right. It composes its parts: the menus
+// (MainMenus), the file controller (FileController), the folder pane (FolderPane), drag and
+// drop (TreeDragDrop), the item editor (ItemEditorPanel), the button column (ButtonColumn) and
+// the input gate (InputGate). Its own code: MainWindow.cpp (construction, wiring, status bar),
+// MainWindowLayout.cpp (widgets), MainWindowStartup.cpp (start-up sequence, help, about),
+// MainWindowSettings.cpp (stored settings, Options) and MainWindowProblems.cpp (problem list).
 class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT
@@ -84,7 +86,13 @@ public:
     Session &session() { return m_session; }
     const Session &session() const { return m_session; }
 
-    // ---- Services for the other windows and for tests ----
+    // ---- Its parts ----
+    MainMenus &menus() { return *m_menus; }
+    FileController &files() { return *m_files; }
+    FolderPane &folderPane() { return *m_folderPane; }
+    TreeDragDrop &dragDrop() { return *m_dragDrop; }
+
+    // ---- Services for the other windows ----
     MenuTree &tree() { return m_tree; }
     const WindowsView &windowsView() const { return *m_view; }
     FileSystem &fileSystem() { return *m_fs; }
@@ -92,18 +100,31 @@ public:
     // Replaces the message boxes (not owned); nullptr goes back to the window's own.
     void setMessageBoxes(MessageBoxes *boxes);
     MessageBoxes &boxes() { return *m_messageBoxes; }
-    void setOptionsDialog(OptionsDialog *form2) { m_form2 = form2; }
-    void setChooser(IniChooserDialog *form3) { m_form3 = form3; }
-    OptionsDialog *optionsDialog() const { return m_form2; }
-    IniChooserDialog *chooser() const { return m_form3; }
-    DirListBox *dirListBox() const { return m_dirListBox; }
+    void setOptionsDialog(OptionsDialog *dialog) { m_optionsDialog = dialog; }
+    void setChooser(IniChooserDialog *chooser) { m_chooser = chooser; }
+    OptionsDialog *optionsDialog() const { return m_optionsDialog; }
+    IniChooserDialog *chooser() const { return m_chooser; }
+    // The window as the Options dialog sees it.
+    OptionsHost &optionsHost();
+    DirListBox *dirListBox() const;
+    // The drive button panel `VelDrives`.
+    DrivePanel *velDrives() const;
     MenuTreeView *treeView() const { return m_tview; }
     MenuTreeModel *treeModel() const { return m_model; }
+    // The one accessor of torvex.ini in the program's folder, opened on first use.
+    ProgramSettings &settings();
+    // The tree takes these colours (stored colour values) and is repainted.
+    void setTreeColours(int32_t background, int32_t font);
 
     // Writes a blank followed by `text` into status panel 0.
     void showStatus(const std::string &text) override;
     void showStatus(const QString &text);
+    void clearStatus();
     QString statusText(int panel) const;
+    // Shows " "+path in Panel_IniSti.
+    void showIniPath(const std::string &path);
+    // Waits `milliseconds` by the tick count while handling pending events.
+    static void waitProcessingMessages(unsigned milliseconds);
 
     // ---- MenuFileUi ----
     void processEvents() override;
@@ -113,70 +134,6 @@ public:
     void afterLoad() override;
     void saveFailed(const std::string &message, const std::string &cause) override;
     MessageBoxes *messageBoxes() override { return m_messageBoxes; }
-
-    // ---- Window commands (MainWindow.cpp / MainWindowStartup.cpp) ----
-    void FormResize();
-    void mnuHelpHelpClick();
-    void mnuHelpAboutClick();
-    // Waits `milliseconds` by the tick count while handling pending events.
-    static void waitProcessingMessages(unsigned milliseconds);
-    // Shows " "+path in Panel_IniSti.
-    void showIniPath(const std::string &path);
-
-    // ---- Editing (MainWindowEditing.cpp) ----
-    void mnuPopupPopup();
-    void mnuPopupAddSubMenuClick();
-    void mnuPopUpAddSisterMenuClick();
-    void mnuPopUpAddCopyClick();
-    void mnuPopupDeleteSelectedMenuClick();
-    void mnuPopupAddMenuClick();
-    void deleteMenuTree(MenuNode *node);
-    void showSelectedEntry();
-    void tviewMouseDown(Qt::MouseButton button, const QPoint &pos);
-    void tviewKeyUp(int key);
-    void DirListBoxChange();
-    void SButShowFolderClick();
-    void updateItemCount();
-
-    // ---- File commands (MainWindowFiles.cpp) ----
-    void mnuFileOpenClick();
-    void mnuFilesSaveClick();
-    void mnuFileSaveInClick();
-    void mnuFileExitWithoutSavingClick();
-    void mnuFileExitClick();
-    void FormClose();
-    // The reader and the writer over this window (see DirMenuFile.h for what they return);
-    // the user's input to the window is dropped while they run.
-    bool loadMenu(const std::string &path);
-    bool saveMenu(const std::string &path);
-    void globalErrorHandler(const std::string &senderClassName, const std::string &message);
-    // -- file commands: add further declarations below this line --
-
-    // ---- Drag and drop (MainWindowDragDrop.cpp) ----
-    void tviewStartDrag();
-    void tviewDragOver(QDragMoveEvent *event);
-    void tviewDragDrop(QDropEvent *event);
-    void DirListBoxMouseDown(const QPoint &pos);
-    // The directory list entry (row) under the last press in the list, -1 when the press hit
-    // no entry; it names the folder of a Ctrl-drop.
-    int pressedDirEntry = -1;
-    // The node the last drag in the tree started on.
-    MenuNode *draggedNode();
-
-    // ---- Settings (MainWindowSettings.cpp) ----
-    void readWindowSettings();
-    void writeWindowSettings();
-    void VelDrivesClickButton(char drive);
-    void mnuOptionsOptionsClick();
-    // -- settings: add further declarations below this line --
-    // The one accessor of torvex.ini in the program's folder, opened on first use.
-    class ProgramSettings &settings();
-    // The drive button panel `VelDrives`.
-    class DrivePanel *velDrives() const;
-    // The tree takes these colours (stored colour values) and is repainted.
-    void setTreeColours(int32_t background, int32_t font);
-    // Status panel 0 without any text.
-    void clearStatus();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -190,24 +147,31 @@ private:
     QWidget *buildRightPane();
     void buildTree();
     void buildStatusBar();
-    // MainWindow.cpp
-    void buildMainMenu();
-    void buildPopupMenu();
-    QAction *addMenuAction(QMenu *menu, const char *name, const char *caption, QKeySequence key);
-    QAction *addPopupEntry(
-        const char *name, const char *caption, QKeySequence key, void (MainWindow::*handler)());
-    void runMenuCommand(QMenu *menu, void (MainWindow::*handler)());
-    void showPopup(const QPoint &pos);
+    void buildParts();
+    MenuCommands menuCommands();
     void connectControls();
     // MainWindowProblems.cpp: the problem list, a dock shown from View > Problems.
     void buildProblemList();
     // MainWindowStartup.cpp
-    void FormCreate();
+    void runStartUp(); // FormCreate
     void startUp();
     void locateCandidates();
     void restoreDropMode();
     void loadOnlyCandidate();
     void reportRecoveryCopies();
+    void showHelp(); // mnuHelpHelpClick
+    void showAbout(); // mnuHelpAboutClick
+    // MainWindowSettings.cpp
+    void readWindowSettings();
+    void writeWindowSettings();
+    void showOptions(); // mnuOptionsOptionsClick
+    // MainWindow.cpp
+    void showSelectedEntry();
+    void updateItemCount();
+    void deleteEntry(MenuNode *node);
+    void showCommandFolder(); // SButShowFolderClick
+    void fitStatusPanels(); // FormResize
+    std::string senderClassName() const;
 
     // ---- Core ----
     Session m_session;
@@ -216,14 +180,23 @@ private:
     // The host files under m_fs, with the recovery folder of the environment.
     std::unique_ptr<FileSystem> m_hostFs;
     std::unique_ptr<FileSystem> m_fs;
-    std::unique_ptr<SystemFolders> m_tamPath;
+    std::unique_ptr<SystemFolders> m_systemFolders;
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;
     MessageBoxes *m_messageBoxes = nullptr;
     MainWindowEnvironment m_environment;
-    OptionsDialog *m_form2 = nullptr;
-    IniChooserDialog *m_form3 = nullptr;
+    std::unique_ptr<ProgramSettings> m_settings;
+    std::unique_ptr<OptionsHost> m_optionsHost;
+    OptionsDialog *m_optionsDialog = nullptr; // Form2
+    IniChooserDialog *m_chooser = nullptr; // Form3
     HelpViewer *m_helpViewer = nullptr;
     ThemeComponent *m_winXP1 = nullptr;
+
+    // ---- Parts ----
+    std::unique_ptr<FileController> m_files;
+    MainMenus *m_menus = nullptr;
+    FolderPane *m_folderPane = nullptr;
+    TreeDragDrop *m_dragDrop = nullptr;
+    InputGate *m_inputGate = nullptr;
 
     // ---- Widgets (objectName in comments where it differs from the member) ----
     QLabel *m_panelIniSti = nullptr; // Panel_IniSti
@@ -233,57 +206,10 @@ private:
     QWidget *m_panelRight = nullptr;
     QLabel *m_panel1 = nullptr;
     ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
-    DirListBox *m_dirListBox = nullptr;
-    QWidget *m_velDrives = nullptr;
     ItemEditorPanel *m_itemEditor = nullptr; // PanelData
-    InputGate *m_inputGate = nullptr;
     MenuTreeView *m_tview = nullptr;
     MenuTreeModel *m_model = nullptr;
-
-    // ---- Menus ----
-    QMenu *m_mnuFile = nullptr;
-    QMenu *m_mnuOptions = nullptr;
-    QMenu *m_mnuHelp = nullptr;
-    QMenu *m_viewMenu = nullptr;
-    class QDockWidget *m_problemDock = nullptr;
-    QAction *m_mnuFileOpen = nullptr;
-    QAction *m_mnuFilesSave = nullptr;
-    QAction *m_mnuFileSaveIn = nullptr;
-    QAction *m_mnuFileExitWithoutSaving = nullptr;
-    QAction *m_mnuFileExit = nullptr;
-    QAction *m_mnuOptionsOptions = nullptr;
-    QAction *m_mnuHelpHelp = nullptr;
-    QAction *m_mnuHelpAbout = nullptr;
-    QMenu *m_mnuPopup = nullptr;
-    QAction *m_mnuPopupAddSubMenu = nullptr;
-    QAction *m_mnuPopUpAddSisterMenu = nullptr;
-    QAction *m_mnuPopUpAddCopy = nullptr;
-    QAction *m_n2 = nullptr;
-    QAction *m_mnuPopupDeleteSelectedMenu = nullptr;
-    QAction *m_mnuPopupAddMenu = nullptr;
-    QAction *m_n4 = nullptr;
-    QAction *m_mnuPopupShowCommandFolder = nullptr;
-
-    // -- file commands: add further members below this line --
-    // The error log, the error reporter and the File commands, made on first use; shared_ptr
-    // so that the type can stay incomplete here.
-    struct MainWindowFiles &files();
-    std::shared_ptr<MainWindowFiles> m_files;
-    // What the closing steps decided for the close event being handled.
-    bool m_closeAccepted = true;
-
-    // -- drag and drop: add further members below this line --
-    // The drop logic and its view of this window (MainWindowDragDrop.cpp), made on first use;
-    // shared_ptr so that the type can stay incomplete here.
-    struct DragDrop;
-    std::shared_ptr<DragDrop> m_dragDrop;
-    DragDrop &dragDrop();
-
-    // -- settings: add further members below this line --
-    // shared_ptr so that the type can stay incomplete here.
-    std::shared_ptr<ProgramSettings> m_settings;
-    // Makes `VelDrives` with the properties of this window's instance.
-    QWidget *createVelDrives(QWidget *parent);
+    QDockWidget *m_problemDock = nullptr;
 };
 
 } // namespace torvex

@@ -3,11 +3,13 @@
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/ElidedTextLabel.h"
+#include "app/gui/FolderPane.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
+#include "controls/gui/DrivePanel.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 
@@ -83,9 +85,7 @@ QWidget *MainWindow::buildLeftPane()
     outer->setSpacing(0);
     auto *row = new QHBoxLayout;
     row->setSpacing(0);
-    m_dirListBox = new DirListBox(m_panelLeft);
-    m_dirListBox->setWindowsView(m_view);
-    row->addWidget(m_dirListBox, 1);
+    row->addWidget(m_folderPane->createList(m_panelLeft), 1);
     m_buttonColumn = new ButtonColumn(m_panelLeft);
     row->addWidget(m_buttonColumn);
     outer->addLayout(row, 1);
@@ -104,8 +104,7 @@ QWidget *MainWindow::buildRightPane()
     auto *layout = new QVBoxLayout(m_panelRight);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
-    m_velDrives = createVelDrives(m_panelRight); // MainWindowSettings.cpp
-    layout->addWidget(m_velDrives);
+    layout->addWidget(m_folderPane->createDrives(m_panelRight));
     ItemEditorServices services;
     services.showStatus = [this](const std::string &text) {
         showStatus(text);
@@ -117,7 +116,7 @@ QWidget *MainWindow::buildRightPane()
         return boxes();
     };
     services.openFolder = [this] {
-        return m_dirListBox->directory();
+        return dirListBox()->directory();
     };
     m_itemEditor =
         new ItemEditorPanel(m_tree, m_view, m_session, *m_inputGate, services, m_panelRight);

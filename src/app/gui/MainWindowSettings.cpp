@@ -1,19 +1,17 @@
 // The main window's stored settings (read at creation, written at every close request), the
-// drive buttons and the Options command.
+// Options command and the window as the Options dialog sees it.
 
 #include "app/gui/ButtonColumn.h"
-#include "app/gui/DirListBox.h"
-#include "app/gui/LoggedClassName.h"
+#include "app/gui/FolderPane.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/StatusPanels.h"
-#include "controls/gui/DrivePanel.h"
-#include "platform/WindowsView.h"
+#include "settings/OptionsHost.h"
 #include "settings/ProgramSettings.h"
 #include "settings/gui/Colours.h"
 #include "settings/gui/OptionsDialog.h"
 
-#include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -91,43 +89,74 @@ private:
     bool m_done = false;
 };
 
+// The main window as the Options dialog sees it.
+class MainWindowOptionsHost : public OptionsHost
+{
+public:
+    explicit MainWindowOptionsHost(MainWindow &window)
+        : m_window(window)
+    { }
+
+    ProgramSettings &settings() override { return m_window.settings(); }
+
+    void applyTreeColours(int32_t background, int32_t font) override
+    {
+        m_window.setTreeColours(background, font);
+    }
+
+    void applyDriveTypes(DriveTypeSet types) override
+    {
+        m_window.folderPane().setDriveTypes(types);
+    }
+
+    void setConfirmDropOnCommand(bool confirm) override
+    {
+        m_window.session().setConfirmDropOnCommand(confirm);
+    }
+
+    void setStatusText(const std::string &text) override
+    {
+        if (text.empty())
+            m_window.clearStatus();
+        else
+            m_window.showStatus(text);
+    }
+
+    void waitProcessingMessages(unsigned milliseconds) override
+    {
+        if (milliseconds == 0)
+            QApplication::processEvents();
+        else
+            MainWindow::waitProcessingMessages(milliseconds);
+    }
+
+    std::string helpFolder() const override { return m_window.folders().helpFolder; }
+
+private:
+    MainWindow &m_window;
+};
+
 } // namespace
 
 ProgramSettings &MainWindow::settings()
 {
     if (!m_settings)
-        m_settings = std::make_shared<ProgramSettings>(
+        m_settings = std::make_unique<ProgramSettings>(
             ProgramSettings::pathIn(folders().settingsFolder), fileSystem());
     return *m_settings;
 }
 
-DrivePanel *MainWindow::velDrives() const
+OptionsHost &MainWindow::optionsHost()
 {
-    return qobject_cast<DrivePanel *>(m_velDrives);
-}
-
-QWidget *MainWindow::createVelDrives(QWidget *parent)
-{
-    auto *panel = new DrivePanel(*m_view, parent);
-    panel->setObjectName(QStringLiteral("VelDrives"));
-    setUpMainWindowDrives(panel->model());
-    panel->loaded();
-    // Bound after the panel is set up: the folder list is placed by the settings later.
-    panel->setOnClickButton([this](DrivePanel *, QToolButton *, char drive) {
-        VelDrivesClickButton(drive);
-    });
-    return panel;
+    if (!m_optionsHost)
+        m_optionsHost = std::make_unique<MainWindowOptionsHost>(*this);
+    return *m_optionsHost;
 }
 
 void MainWindow::setTreeColours(int32_t background, int32_t font)
 {
     setWidgetColour(m_tview, QPalette::Base, background);
     setWidgetColour(m_tview, QPalette::Text, font);
-}
-
-void MainWindow::clearStatus()
-{
-    m_statusBar->panel(0)->clear();
 }
 
 void MainWindow::readWindowSettings()
@@ -150,17 +179,7 @@ void MainWindow::readWindowSettings()
     const int total = std::max(m_splitter->width(), width());
     m_splitter->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });
 
-    if (DrivePanel *panel = velDrives()) {
-        const auto letter = startDrive(stored.velDrives, [this](const std::string &folder) {
-            return m_view->directoryExists(folder);
-        });
-        // A panel without buttons has nothing to select (it would refuse the drive).
-        if (letter && !panel->buttons().empty())
-            panel->setDrive(*letter);
-        const char drive = panel->drive();
-        if (drive != '\0' && m_view->directoryExists(std::string(1, drive) + ":\\"))
-            VelDrivesClickButton(drive);
-    }
+    m_folderPane->restoreDrive(stored.velDrives);
 
     // The group keeps exactly one button down; the start-up sequence runs its click.
     if (const auto mode = Session::dropModeFromIndex(stored.dropMode))
@@ -177,44 +196,17 @@ void MainWindow::writeWindowSettings()
     snapshot.bounds = { outer.x(), outer.y(), outer.width(), outer.height() };
     snapshot.splitter = m_splitter->sizes().value(0);
     snapshot.dropMode = int(m_buttonColumn->checkedDropMode().value_or(m_session.dropMode()));
-    snapshot.drive = velDrives() ? velDrives()->drive() : '\0';
+    snapshot.drive = m_folderPane->chosenDrive();
     // A failed write raises "Unable to write to ..."; the caller reports it and goes on.
     settings().writeWindowSettings(snapshot);
 }
 
-void MainWindow::VelDrivesClickButton(char drive)
+void MainWindow::showOptions()
 {
-    if (!m_dirListBox)
+    if (!m_optionsDialog)
         return;
-    const auto upper = [](char c) {
-        return std::toupper(static_cast<unsigned char>(c));
-    };
-    if (m_dirListBox->drive() != 0 && upper(m_dirListBox->drive()) == upper(drive))
-        return;
-    m_dirListBox->setDrive(drive);
-    const char shown = m_dirListBox->drive();
-    if (shown != 0 && upper(shown) == upper(drive))
-        return;
-    // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
-    // list stays where it was, and the user is told instead of a button that did nothing.
-    // Once the click is over, the button of the list's drive goes back down. The failure is
-    // the main window's, whose handler of the click was running.
-    globalErrorHandler(loggedClassName(this),
-        std::string("Drive ") + static_cast<char>(upper(drive)) + ": is not available");
-    QTimer::singleShot(0, this, [this] {
-        DrivePanel *panel = velDrives();
-        const char listDrive = m_dirListBox->drive();
-        if (panel && listDrive != 0 && panel->model().isDriveShown(listDrive))
-            panel->setDrive(listDrive);
-    });
-}
-
-void MainWindow::mnuOptionsOptionsClick()
-{
-    if (!m_form2)
-        return;
-    m_form2->loadOptions();
-    m_form2->exec();
+    m_optionsDialog->loadOptions();
+    m_optionsDialog->exec();
 }
 
 } // namespace torvex

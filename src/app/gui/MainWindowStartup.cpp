@@ -3,6 +3,8 @@
 #include "app/ErrorLog.h"
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/FileController.h"
+#include "app/gui/FolderPane.h"
 #include "app/gui/HelpViewer.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
@@ -43,13 +45,13 @@ std::string withSeparator(std::string folder)
 
 } // namespace
 
-void MainWindow::FormCreate()
+void MainWindow::runStartUp()
 {
     try {
         startUp();
     } catch (const std::exception &e) {
         // The rest of the sequence is skipped; the handler shows and logs the failure.
-        globalErrorHandler("TForm1", e.what());
+        m_files->reportError("TForm1", e.what());
         // The window still appears, as it does when the event loop starts, so that the user
         // can at least reach the File menu and leave; a window that failed before it showed
         // would otherwise keep the program running unseen.
@@ -66,7 +68,7 @@ void MainWindow::startUp()
     setWindowTitle(QStringLiteral("  ") + title);
     if (auto *app = TorvexApplication::instance())
         app->setErrorHandler([this](const std::string &sender, const std::string &message) {
-            globalErrorHandler(sender, message);
+            m_files->reportError(sender, message);
         });
     m_panelIniSti->setText(QString::fromUtf8(loadHint));
     setMenusEnabled(false);
@@ -74,18 +76,15 @@ void MainWindow::startUp()
     m_session.setExitWithoutSaving(false);
     m_session.setDropMode(AttachMode::AddChildFirst);
     locateCandidates();
-    {
-        // The folder list starts somewhere before the settings choose its drive; that is no
-        // change of folder the user made.
-        const QSignalBlocker quiet(m_dirListBox);
-        const std::string start = m_environment.startFolder.empty() ? m_view->currentDirectory()
-                                                                    : m_environment.startFolder;
-        m_dirListBox->setDirectory(start.empty() ? std::string("Z:\\") : start);
-    }
+    // The folder list starts somewhere before the settings choose its drive; that is no
+    // change of folder the user made.
+    const std::string start =
+        m_environment.startFolder.empty() ? m_view->currentDirectory() : m_environment.startFolder;
+    m_folderPane->startAt(start.empty() ? std::string("Z:\\") : start);
     readWindowSettings();
     show();
-    DirListBoxChange();
-    m_dirListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_itemEditor->editor().openFolderChanged(dirListBox()->directory());
+    dirListBox()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     updateItemCount();
     m_panelRight->setEnabled(true);
     m_panelLeft->setEnabled(true);
@@ -103,8 +102,8 @@ void MainWindow::locateCandidates()
     if (m_environment.candidates) {
         found = *m_environment.candidates;
     } else {
-        m_tamPath = std::make_unique<SystemFolders>(*m_view);
-        found = locateIniFiles(*m_view, m_tamPath->Windows(), m_environment.firstArgument);
+        m_systemFolders = std::make_unique<SystemFolders>(*m_view);
+        found = locateIniFiles(*m_view, m_systemFolders->Windows(), m_environment.firstArgument);
     }
     m_session.setCandidates(found);
 }
@@ -121,10 +120,9 @@ void MainWindow::loadOnlyCandidate()
     m_session.setCurrentIniFile(m_session.onlyCandidate().value_or(""));
     showIniPath(m_session.currentIniFile());
     // The file found is the only one edited in this run.
-    m_mnuFileSaveIn->setVisible(false);
-    m_mnuFileOpen->setVisible(false);
+    m_menus->hideFileChoice();
     QApplication::processEvents();
-    loadMenu(m_session.currentIniFile());
+    m_files->loadMenu(m_session.currentIniFile());
 }
 
 void MainWindow::reportRecoveryCopies()
@@ -148,7 +146,7 @@ void MainWindow::waitProcessingMessages(unsigned milliseconds)
 
 // ---- Help and About ----
 
-void MainWindow::mnuHelpHelpClick()
+void MainWindow::showHelp()
 {
     const std::string folder = withSeparator(folders().helpFolder);
     const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
@@ -164,7 +162,7 @@ void MainWindow::mnuHelpHelpClick()
     m_helpViewer->showTopic(helpFile, 9999);
 }
 
-void MainWindow::mnuHelpAboutClick()
+void MainWindow::showAbout()
 {
     const std::string text = m_session.appTitle() + lineBreak + lineBreak
         + "An editor for the directory menu of the file manager: load the menu, arrange it by "

@@ -1,7 +1,6 @@
 #include "settings/gui/OptionsDialog.h"
 
 #include "app/gui/HelpViewer.h"
-#include "app/gui/MainWindow.h"
 #include "controls/gui/DeferredError.h"
 #include "controls/gui/DrivePanel.h"
 #include "controls/gui/ThemeComponent.h"
@@ -54,64 +53,7 @@ QLabel *swatch(QWidget *parent, const char *name)
     return label;
 }
 
-// The main window as the dialog's host.
-class MainWindowHost : public OptionsHost
-{
-public:
-    explicit MainWindowHost(MainWindow *form1)
-        : m_form1(form1)
-    { }
-
-    ProgramSettings &settings() override { return m_form1->settings(); }
-
-    void applyTreeColours(int32_t background, int32_t font) override
-    {
-        m_form1->setTreeColours(background, font);
-    }
-
-    void applyDriveTypes(DriveTypeSet types) override
-    {
-        if (DrivePanel *panel = m_form1->velDrives())
-            panel->setDriveTypes(types);
-    }
-
-    void setConfirmDropOnCommand(bool confirm) override
-    {
-        m_form1->session().setConfirmDropOnCommand(confirm);
-    }
-
-    void setStatusText(const std::string &text) override
-    {
-        if (text.empty())
-            m_form1->clearStatus();
-        else
-            m_form1->showStatus(text);
-    }
-
-    void waitProcessingMessages(unsigned milliseconds) override
-    {
-        if (milliseconds == 0)
-            QApplication::processEvents();
-        else
-            MainWindow::waitProcessingMessages(milliseconds);
-    }
-
-    std::string helpFolder() const override { return m_form1->folders().helpFolder; }
-
-private:
-    MainWindow *m_form1;
-};
-
 } // namespace
-
-OptionsDialog::OptionsDialog(MainWindow *owner)
-    : QDialog(owner)
-    , m_ownHost(std::make_unique<MainWindowHost>(owner))
-    , m_host(*m_ownHost)
-{
-    FormCreate();
-    owner->setOptionsDialog(this);
-}
 
 OptionsDialog::OptionsDialog(OptionsHost &host, QWidget *parent)
     : QDialog(parent)

@@ -18,7 +18,6 @@ class QPushButton;
 namespace torvex {
 
 class HelpViewer;
-class MainWindow;
 class ThemeComponent;
 
 // The Options dialog: the tree's background and font colours, the drive types of the drive
@@ -35,9 +34,8 @@ public:
     // Picks a colour starting from `current`; nothing when the user cancels.
     using ColourChooser = std::function<std::optional<int32_t>(int32_t current)>;
 
-    // The dialog of the main window `owner`, which also becomes its owner window.
-    explicit OptionsDialog(MainWindow *owner);
-    // The dialog over any host (tests); `parent` is the window it stands over.
+    // The dialog over `host` (the main window, or a test's); `parent` is the window it stands
+    // over and its owner.
     explicit OptionsDialog(OptionsHost &host, QWidget *parent = nullptr);
     ~OptionsDialog() override;
 
@@ -78,7 +76,6 @@ private:
     void showOptions(const Options &options);
     template <typename Handler> void guarded(Handler &&handler, int closeWith);
 
-    std::unique_ptr<OptionsHost> m_ownHost;
     OptionsHost &m_host;
     ThemeComponent *m_winXP1 = nullptr;
     HelpViewer *m_helpViewer = nullptr;

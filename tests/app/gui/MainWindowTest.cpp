@@ -3,6 +3,7 @@
 
 #include "app/gui/MainWindow.h"
 
+#include "app/gui/FileController.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/StatusPanels.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -212,7 +213,7 @@ TEST_F(MainWindowTest, HiddenPopupEntriesKeepTheirKeys)
     start();
     auto *tview = widget<QTreeView>("tview");
     focus(tview);
-    form->mnuPopupPopup();
+    form->menus().updatePopupEntries();
     ASSERT_FALSE(action("mnuPopUpAddSisterMenu")->isVisible());
     // The command itself finds nothing to do with an empty tree, but its key reaches it.
     bool ran = false;
@@ -267,7 +268,7 @@ TEST_F(MainWindowTest, TheTreesSelectionAndTheViewsCurrentRowAreOne)
 TEST_F(MainWindowTest, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
 {
     start();
-    form->mnuPopupPopup();
+    form->menus().updatePopupEntries();
     QStringList shown;
     for (QAction *a : widget<QMenu>("mnuPopup")->actions())
         if (a->isVisible() && !a->isSeparator())
@@ -436,7 +437,7 @@ TEST_F(MainWindowTest, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThe
 
     // Neither folder exists before the first write into it.
     EXPECT_FALSE(std::filesystem::exists(state));
-    form->globalErrorHandler("TForm1", "Something broke");
+    form->files().reportError("TForm1", "Something broke");
     EXPECT_NE(test::readFile(state / "torvex.log").find("Last error: Something broke\r\n"),
         std::string::npos);
 
@@ -451,10 +452,10 @@ TEST_F(MainWindowTest, DisabledMenusIgnoreTheirKeys)
 {
     start();
     focus(widget<QTreeView>("tview"));
-    form->setMenusEnabled(false);
+    form->menus().setEnabled(false);
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_TRUE(boxes.empty());
-    form->setMenusEnabled(true);
+    form->menus().setEnabled(true);
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }

@@ -1,6 +1,7 @@
 #include "support/gui/WindowEnvironment.h"
 
 #include "platform/WindowsView.h"
+#include "settings/gui/OptionsDialog.h"
 
 namespace torvex::test {
 
@@ -25,6 +26,13 @@ IniCandidates foundFiles(const std::array<std::string, 4> &slots)
     for (const std::string &slot : slots)
         found.candidateCount += slot.empty() ? 0 : 1;
     return found;
+}
+
+OptionsDialog *attachOptionsDialog(MainWindow &form)
+{
+    auto *dialog = new OptionsDialog(form.optionsHost(), &form);
+    form.setOptionsDialog(dialog);
+    return dialog;
 }
 
 std::shared_ptr<const WindowsView> viewWithoutPrefix()

@@ -21,6 +21,9 @@ MainWindowEnvironment windowEnvironment(std::shared_ptr<const WindowsView> view,
 // count of those that are not empty.
 IniCandidates foundFiles(const std::array<std::string, 4> &slots);
 
+// Gives `form` its Options dialog, as main does.
+OptionsDialog *attachOptionsDialog(MainWindow &form);
+
 // The machine without a Wine prefix: drive Z: is "/".
 std::shared_ptr<const WindowsView> viewWithoutPrefix();
 
