@@ -93,6 +93,7 @@ void BM_LoadThroughWindow(benchmark::State &state)
     AnsweringBoxes boxes;
     environment.messageBoxes = &boxes;
     MainWindow form(std::move(environment));
+    form.start();
     ProgressWatch watch(form.findChild<QLabel *>(QStringLiteral("StatusPanel0")));
     for (auto _ : state) {
         form.files().loadMenu(path);

@@ -1,16 +1,11 @@
 #include "app/gui/IniChooserDialog.h"
 
-#include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
-#include "app/gui/TorvexApplication.h"
 #include "controls/gui/ThemeComponent.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-#include <exception>
 
 namespace torvex {
 
@@ -26,19 +21,6 @@ IniChooserDialog::IniChooserDialog(MainWindow *owner)
     buildControls();
     resize(492, 271);
     placeControls();
-    if (!m_owner)
-        return;
-    m_owner->setChooser(this);
-    if (m_owner->session().candidates().candidateCount > 1) {
-        QCoreApplication::processEvents();
-        // This runs outside any event handler: a failure of the load is reported here, as
-        // one of this window's, rather than ending the program.
-        try {
-            m_owner->files().open();
-        } catch (const std::exception &e) {
-            m_owner->files().reportError(TorvexApplication::senderClassName(this), e.what());
-        }
-    }
 }
 
 void IniChooserDialog::buildControls()

@@ -60,7 +60,6 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     connectControls();
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
-    runStartUp();
 }
 
 MainWindow::~MainWindow()

@@ -79,8 +79,17 @@ class MainWindow : public QMainWindow, public MenuFileUi
     Q_OBJECT
 
 public:
+    // Builds the window; start() runs it.
     explicit MainWindow(MainWindowEnvironment environment, QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // The start-up sequence, once the Options dialog and the chooser are attached: the window
+    // starts and shows (and loads the only file found), the Options dialog applies the stored
+    // options, then the chooser step runs.
+    void start();
+    // With more than one file found, runs Open at once, so that the chooser shows over the
+    // main window; a failure of the load is reported as one of the chooser's.
+    void offerCandidates();
 
     // The program's state: candidates, current file, drop mode and flags.
     Session &session() { return m_session; }

@@ -6,6 +6,7 @@
 #include "app/gui/FileController.h"
 #include "app/gui/FolderPane.h"
 #include "app/gui/HelpViewer.h"
+#include "app/gui/IniChooserDialog.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
@@ -14,6 +15,7 @@
 #include "menu/RecoveryCopy.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,6 +46,28 @@ std::string withSeparator(std::string folder)
 }
 
 } // namespace
+
+void MainWindow::start()
+{
+    runStartUp();
+    if (m_optionsDialog)
+        m_optionsDialog->loadOptions();
+    offerCandidates();
+}
+
+void MainWindow::offerCandidates()
+{
+    if (!m_chooser || m_session.candidates().candidateCount <= 1)
+        return;
+    QCoreApplication::processEvents();
+    // This runs outside any event handler: a failure of the load is reported here, as one of
+    // the chooser's, rather than ending the program.
+    try {
+        m_files->open();
+    } catch (const std::exception &e) {
+        m_files->reportError(TorvexApplication::senderClassName(m_chooser), e.what());
+    }
+}
 
 void MainWindow::runStartUp()
 {

@@ -82,7 +82,6 @@ void OptionsDialog::FormCreate()
     setFixedSize(
         m_butOK->geometry().right() + 1 + 10, m_gBoxConfirmation->geometry().bottom() + 1 + 10);
     move(262, 112);
-    loadOptions();
 }
 
 QGroupBox *OptionsDialog::groupBox(const char *name, const char *title, QRect geometry)

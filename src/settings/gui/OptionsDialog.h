@@ -22,10 +22,10 @@ class ThemeComponent;
 
 // The Options dialog: the tree's background and font colours, the drive types of the drive
 // button panel and the two confirmations, all kept in section form2 of torvex.ini. Created
-// once, hidden, right after the main window; its creation applies the stored options to the
-// main window. Colour choices act on the tree at once as a preview; OK writes everything and
-// applies it, Cancel (or Esc) reloads the file and applies that again; closing by the frame
-// does neither.
+// once, hidden, with the main window; the start-up sequence has it apply the stored options
+// to the main window (loadOptions). Colour choices act on the tree at once as a preview; OK writes
+// everything and applies it, Cancel (or Esc) reloads the file and applies that again; closing by
+// the frame does neither.
 class OptionsDialog : public QDialog
 {
     Q_OBJECT

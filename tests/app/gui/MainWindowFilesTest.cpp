@@ -79,7 +79,7 @@ protected:
         environment.candidates = test::foundFiles({ candidate });
         environment.recoveryFolder = recoveryFolder;
         boxes.logPath = dir.file("torvex.log");
-        form = std::make_unique<MainWindow>(std::move(environment));
+        form = test::startedWindow(std::move(environment));
     }
 
     QAction *action(const char *name) const { return test::findWidget<QAction>(*form, name); }
@@ -127,7 +127,7 @@ TEST_F(MainWindowFilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
     environment.folders = ProgramFolders::besideExecutable(dir.path().string());
     environment.messageBoxes = &boxes;
     boxes.logPath = dir.file("torvex.log");
-    form = std::make_unique<MainWindow>(std::move(environment));
+    form = test::startedWindow(std::move(environment));
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().text, "Invalid data type for 'InstallDir'");

@@ -55,6 +55,7 @@ protected:
         form = std::make_unique<MainWindow>(
             test::windowEnvironment(view, programFolder.path(), boxes, "C:\\Data"));
         form2 = test::attachOptionsDialog(*form);
+        form->start();
     }
 
     // Closes the window as its close button does (the settings are written).

@@ -56,7 +56,7 @@ protected:
         MainWindowEnvironment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, startFolder);
         environment.candidates = test::foundFiles(slots);
-        form = std::make_unique<MainWindow>(std::move(environment));
+        form = test::startedWindow(std::move(environment));
     }
 
     template <typename T> T *widget(const char *name) const
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
     EXPECT_TRUE(form->tree().isEmpty()) << "nothing loads before the chooser";
     QStringList listed;
     answerChooser("butOK", &listed);
-    new IniChooserDialog(form.get());
+    test::attachChooser(*form);
     EXPECT_EQ(
         listed, QStringList({ QString::fromStdString(first), QString::fromStdString(second) }));
     EXPECT_EQ(form->session().currentIniFile(), first);
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, CancelInTheChooserLeavesTheTreeEmpty)
     start({ first, second, "", "" });
     QStringList listed;
     answerChooser("butCancel", &listed);
-    new IniChooserDialog(form.get());
+    test::attachChooser(*form);
     EXPECT_EQ(listed.size(), 2);
     EXPECT_TRUE(form->tree().isEmpty());
     EXPECT_EQ(form->session().currentIniFile(), "");
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn
     start({ unreadable, dir.write("second.ini", sampleMenu()), "", "" });
     QStringList listed;
     answerChooser("butOK", &listed);
-    EXPECT_NO_THROW(new IniChooserDialog(form.get()));
+    EXPECT_NO_THROW(test::attachChooser(*form));
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, "Error");
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, OneCandidateCreatesTheChooserWithoutShowingIt)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
     start({ ini, "", "", "" });
-    auto *chooser = new IniChooserDialog(form.get());
+    auto *chooser = test::attachChooser(*form);
     EXPECT_FALSE(chooser->isVisible());
     EXPECT_EQ(form->chooser(), chooser);
 }
@@ -420,7 +420,7 @@ TEST_F(MainWindowTest, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThe
     environment.folders = {
         config.string() + "/", state.string() + "/", share.string() + "/", false
     };
-    form = std::make_unique<MainWindow>(std::move(environment));
+    form = test::startedWindow(std::move(environment));
 
     action("mnuHelpAbout")->trigger();
     ASSERT_EQ(boxes.boxes().size(), 1u);

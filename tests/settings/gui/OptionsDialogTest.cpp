@@ -90,6 +90,7 @@ protected:
             offered.push_back(current);
             return nextColour;
         });
+        form->loadOptions();
         form->installEventFilter(&catcher);
     }
 

@@ -1,5 +1,6 @@
 #include "support/gui/WindowEnvironment.h"
 
+#include "app/gui/IniChooserDialog.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/OptionsDialog.h"
 
@@ -26,6 +27,21 @@ IniCandidates foundFiles(const std::array<std::string, 4> &slots)
     for (const std::string &slot : slots)
         found.candidateCount += slot.empty() ? 0 : 1;
     return found;
+}
+
+std::unique_ptr<MainWindow> startedWindow(MainWindowEnvironment environment)
+{
+    auto form = std::make_unique<MainWindow>(std::move(environment));
+    form->start();
+    return form;
+}
+
+IniChooserDialog *attachChooser(MainWindow &form)
+{
+    auto *chooser = new IniChooserDialog(&form);
+    form.setChooser(chooser);
+    form.offerCandidates();
+    return chooser;
 }
 
 OptionsDialog *attachOptionsDialog(MainWindow &form)
