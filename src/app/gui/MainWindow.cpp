@@ -7,6 +7,7 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/FileController.h"
 #include "app/gui/FolderPane.h"
+#include "app/gui/HelpCommands.h"
 #include "app/gui/InputGate.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/LoggedClassName.h"
@@ -124,6 +125,15 @@ void MainWindow::buildParts()
         m_environment.folders.logFolder,
         std::move(fileServices));
 
+    m_help = std::make_unique<HelpCommands>(
+        *this,
+        m_environment.folders,
+        [this]() -> MessageBoxes & {
+            return boxes();
+        },
+        [this] {
+            return m_session.appTitle();
+        });
     m_menus = new MainMenus(*this, *m_tview, m_tree, menuCommands());
 
     DragDropServices dragServices;
@@ -145,46 +155,36 @@ void MainWindow::buildParts()
 
 MenuCommands MainWindow::menuCommands()
 {
+    const auto file = [this](void (FileController::*command)()) {
+        return [this, command] {
+            (m_files.get()->*command)();
+        };
+    };
+    const auto edit = [this](void (MenuEditor::*command)()) {
+        return [this, command] {
+            (m_itemEditor->editor().*command)();
+        };
+    };
     MenuCommands commands;
-    commands.open = [this] {
-        m_files->open();
-    };
-    commands.save = [this] {
-        m_files->save();
-    };
-    commands.saveAs = [this] {
-        m_files->saveAs();
-    };
-    commands.exitWithoutSaving = [this] {
-        m_files->exitWithoutSaving();
-    };
-    commands.exitAndSave = [this] {
-        m_files->exitAndSave();
-    };
+    commands.open = file(&FileController::open);
+    commands.save = file(&FileController::save);
+    commands.saveAs = file(&FileController::saveAs);
+    commands.exitWithoutSaving = file(&FileController::exitWithoutSaving);
+    commands.exitAndSave = file(&FileController::exitAndSave);
     commands.options = [this] {
         showOptions();
     };
     commands.help = [this] {
-        showHelp();
+        m_help->showHelp();
     };
     commands.about = [this] {
-        showAbout();
+        m_help->showAbout();
     };
-    commands.addSubMenu = [this] {
-        m_itemEditor->editor().addSubMenu();
-    };
-    commands.addSiblingEntry = [this] {
-        m_itemEditor->editor().addSisterMenu();
-    };
-    commands.addCopy = [this] {
-        m_itemEditor->editor().addCopy();
-    };
-    commands.deleteSelectedEntry = [this] {
-        m_itemEditor->editor().deleteSelectedMenu();
-    };
-    commands.addFirstEntry = [this] {
-        m_itemEditor->editor().addMenu();
-    };
+    commands.addSubMenu = edit(&MenuEditor::addSubMenu);
+    commands.addSiblingEntry = edit(&MenuEditor::addSisterMenu);
+    commands.addCopy = edit(&MenuEditor::addCopy);
+    commands.deleteSelectedEntry = edit(&MenuEditor::deleteSelectedMenu);
+    commands.addFirstEntry = edit(&MenuEditor::addMenu);
     commands.showCommandFolder = [this] {
         showCommandFolder();
     };

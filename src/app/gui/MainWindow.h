@@ -28,7 +28,7 @@ class DrivePanel;
 class FileController;
 class FileSystem;
 class FolderPane;
-class HelpViewer;
+class HelpCommands;
 class IniChooserDialog;
 class InputGate;
 class ItemEditorPanel;
@@ -168,8 +168,6 @@ private:
     void restoreDropMode();
     void loadOnlyCandidate();
     void reportRecoveryCopies();
-    void showHelp(); // mnuHelpHelpClick
-    void showAbout(); // mnuHelpAboutClick
     // MainWindowSettings.cpp
     void readWindowSettings();
     void writeWindowSettings();
@@ -197,11 +195,11 @@ private:
     std::unique_ptr<OptionsHost> m_optionsHost;
     OptionsDialog *m_optionsDialog = nullptr; // Form2
     IniChooserDialog *m_chooser = nullptr; // Form3
-    HelpViewer *m_helpViewer = nullptr;
     ThemeComponent *m_winXP1 = nullptr;
 
     // ---- Parts ----
     std::unique_ptr<FileController> m_files;
+    std::unique_ptr<HelpCommands> m_help;
     MainMenus *m_menus = nullptr;
     FolderPane *m_folderPane = nullptr;
     TreeDragDrop *m_dragDrop = nullptr;

@@ -1,142 +1,22 @@
-// The main window's stored settings (read at creation, written at every close request), the
-// Options command and the window as the Options dialog sees it.
+// The main window's stored settings (read at start, written at every close request) and the
+// Options command.
 
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/FolderPane.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MainWindowOptionsHost.h"
 #include "app/gui/MenuTreeView.h"
+#include "app/gui/OuterSizeKeeper.h"
 #include "app/gui/StatusPanels.h"
-#include "settings/OptionsHost.h"
 #include "settings/ProgramSettings.h"
 #include "settings/gui/Colours.h"
 #include "settings/gui/OptionsDialog.h"
 
-#include <QApplication>
-#include <QButtonGroup>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QLabel>
 #include <QSplitter>
-#include <QTimer>
 
 #include <algorithm>
-#include <cctype>
 
 namespace torvex {
-
-namespace {
-
-// The stored size is the window's outer size, but the frame is known only once the window
-// manager has framed the shown window, which may come some time after the show. This watcher
-// waits for the frame (a short while at most) and then corrects the size, once, so that a
-// size read and written again does not grow by the frame at every run.
-class OuterSizeKeeper : public QObject
-{
-public:
-    OuterSizeKeeper(QWidget *window, QSize outer)
-        : QObject(window)
-        , m_window(window)
-        , m_outer(outer)
-    {
-        window->installEventFilter(this);
-        m_poll.setInterval(20);
-        connect(&m_poll, &QTimer::timeout, this, &OuterSizeKeeper::check);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_window || m_done)
-            return false;
-        if (event->type() == QEvent::Show && !m_poll.isActive()) {
-            m_clock.start();
-            m_poll.start();
-        } else if (m_poll.isActive()
-            && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
-            QTimer::singleShot(0, this, &OuterSizeKeeper::check);
-        }
-        return false;
-    }
-
-private:
-    void check()
-    {
-        if (m_done)
-            return;
-        // A window without a frame (no window manager) never gets one: give up after a while.
-        constexpr qint64 patience = 2000;
-        const QSize frame = m_window->frameGeometry().size() - m_window->size();
-        if (m_window->windowState() != Qt::WindowNoState)
-            finish();
-        else if (!frame.isNull()) {
-            m_window->resize(m_outer - frame);
-            finish();
-        } else if (m_clock.elapsed() > patience)
-            finish();
-    }
-
-    void finish()
-    {
-        m_done = true;
-        m_poll.stop();
-        m_window->removeEventFilter(this);
-        deleteLater();
-    }
-
-    QWidget *m_window;
-    QSize m_outer;
-    QTimer m_poll;
-    QElapsedTimer m_clock;
-    bool m_done = false;
-};
-
-// The main window as the Options dialog sees it.
-class MainWindowOptionsHost : public OptionsHost
-{
-public:
-    explicit MainWindowOptionsHost(MainWindow &window)
-        : m_window(window)
-    { }
-
-    ProgramSettings &settings() override { return m_window.settings(); }
-
-    void applyTreeColours(int32_t background, int32_t font) override
-    {
-        m_window.setTreeColours(background, font);
-    }
-
-    void applyDriveTypes(DriveTypeSet types) override
-    {
-        m_window.folderPane().setDriveTypes(types);
-    }
-
-    void setConfirmDropOnCommand(bool confirm) override
-    {
-        m_window.session().setConfirmDropOnCommand(confirm);
-    }
-
-    void setStatusText(const std::string &text) override
-    {
-        if (text.empty())
-            m_window.clearStatus();
-        else
-            m_window.showStatus(text);
-    }
-
-    void waitProcessingMessages(unsigned milliseconds) override
-    {
-        if (milliseconds == 0)
-            QApplication::processEvents();
-        else
-            MainWindow::waitProcessingMessages(milliseconds);
-    }
-
-    std::string helpFolder() const override { return m_window.folders().helpFolder; }
-
-private:
-    MainWindow &m_window;
-};
-
-} // namespace
 
 ProgramSettings &MainWindow::settings()
 {

@@ -1,11 +1,10 @@
-// The main window's start-up sequence, Help and About.
+// The main window's start-up sequence.
 
 #include "app/ErrorLog.h"
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/FileController.h"
 #include "app/gui/FolderPane.h"
-#include "app/gui/HelpViewer.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
@@ -37,13 +36,6 @@ constexpr const char *loadHint = " Load ini file by clicking Open in the File me
 constexpr const char *dragGuidance =
     "Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key "
     "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.";
-
-std::string withSeparator(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
 
 } // namespace
 
@@ -166,37 +158,6 @@ void MainWindow::waitProcessingMessages(unsigned milliseconds)
     clock.start();
     while (clock.elapsed() < static_cast<qint64>(milliseconds))
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// ---- Help and About ----
-
-void MainWindow::showHelp()
-{
-    const std::string folder = withSeparator(folders().helpFolder);
-    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
-    if (!QFileInfo(helpFile).isFile()) {
-        m_messageBoxes->inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
-                + lineBreak + folder,
-            " Can't find help file",
-            MsgIcon::Error);
-        return;
-    }
-    if (!m_helpViewer)
-        m_helpViewer = new HelpViewer(this);
-    m_helpViewer->showTopic(helpFile, 9999);
-}
-
-void MainWindow::showAbout()
-{
-    const std::string text = m_session.appTitle() + lineBreak + lineBreak
-        + "An editor for the directory menu of the file manager: load the menu, arrange it by "
-          "drag and drop, edit each entry and save it back."
-        + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
-        + "Thanks to everyone who tried the early versions and reported what broke." + lineBreak
-        + lineBreak + "Settings: " + folders().settingsFolder + std::string(settingsFileName)
-        + lineBreak + "Log: " + folders().logFolder + logFileName + lineBreak
-        + "Help: " + folders().helpFolder + "torvex.hlp";
-    m_messageBoxes->inform(text, " About", MsgIcon::Information);
 }
 
 } // namespace torvex

@@ -59,12 +59,12 @@ OptionsDialog::OptionsDialog(OptionsHost &host, QWidget *parent)
     : QDialog(parent)
     , m_host(host)
 {
-    FormCreate();
+    buildDialog();
 }
 
 OptionsDialog::~OptionsDialog() = default;
 
-void OptionsDialog::FormCreate()
+void OptionsDialog::buildDialog()
 {
     setObjectName(QStringLiteral("Form2"));
     m_winXP1 = new ThemeComponent(this);
@@ -155,21 +155,21 @@ void OptionsDialog::buildControls()
     connect(m_butSelectColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButSelectColorClick();
+                chooseBackgroundColour();
             },
             -1);
     });
     connect(m_butSelectFontColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButSelectFontColorClick();
+                chooseFontColour();
             },
             -1);
     });
     connect(m_butWindowsColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButWindowsColorClick();
+                useWindowsColours();
             },
             -1);
     });
@@ -177,14 +177,14 @@ void OptionsDialog::buildControls()
     connect(m_butOK, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButOKClick();
+                saveAndApply();
             },
             QDialog::Accepted);
     });
     connect(m_butCancel, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButCancelClick();
+                revert();
             },
             QDialog::Rejected);
     });
@@ -282,7 +282,7 @@ void OptionsDialog::loadOptions()
     m_host.setStatusText({});
 }
 
-void OptionsDialog::ButOKClick()
+void OptionsDialog::saveAndApply()
 {
     const Options options = optionsFromControls();
     m_host.settings().writeOptions(options);
@@ -292,13 +292,13 @@ void OptionsDialog::ButOKClick()
     done(QDialog::Accepted);
 }
 
-void OptionsDialog::ButCancelClick()
+void OptionsDialog::revert()
 {
     loadOptions();
     done(QDialog::Rejected);
 }
 
-void OptionsDialog::ButSelectColorClick()
+void OptionsDialog::chooseBackgroundColour()
 {
     if (const auto colour = m_chooseColour(m_backgroundColour)) {
         setBackgroundColour(*colour);
@@ -306,7 +306,7 @@ void OptionsDialog::ButSelectColorClick()
     }
 }
 
-void OptionsDialog::ButSelectFontColorClick()
+void OptionsDialog::chooseFontColour()
 {
     if (const auto colour = m_chooseColour(m_fontColour)) {
         setFontColour(*colour);
@@ -314,14 +314,14 @@ void OptionsDialog::ButSelectFontColorClick()
     }
 }
 
-void OptionsDialog::ButWindowsColorClick()
+void OptionsDialog::useWindowsColours()
 {
     setBackgroundColour(clWindow);
     setFontColour(clWindowText);
     m_host.applyTreeColours(m_backgroundColour, m_fontColour);
 }
 
-void OptionsDialog::FormKeyDown(int key)
+void OptionsDialog::showHelpOnF1(int key)
 {
     if (key != Qt::Key_F1)
         return;
@@ -342,7 +342,7 @@ void OptionsDialog::keyPressEvent(QKeyEvent *event)
         m_butCancel->click();
         return;
     }
-    FormKeyDown(event->key());
+    showHelpOnF1(event->key());
     QDialog::keyPressEvent(event);
 }
 

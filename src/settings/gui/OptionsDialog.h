@@ -44,13 +44,15 @@ public:
     // drives..." in the status bar) the drive types of the drive button panel.
     void loadOptions();
 
-    void ButOKClick();
-    void ButCancelClick();
-    void ButSelectColorClick();
-    void ButSelectFontColorClick();
-    void ButWindowsColorClick();
+    // OK: writes form2 and applies it, then closes with OK. (ButOKClick)
+    void saveAndApply();
+    // Cancel: reads form2 again and applies it, then closes with Cancel. (ButCancelClick)
+    void revert();
+    void chooseBackgroundColour(); // ButSelectColorClick
+    void chooseFontColour(); // ButSelectFontColorClick
+    void useWindowsColours(); // ButWindowsColorClick
     // F1 opens torvex.hlp at topic 8 when the file exists; other keys pass on.
-    void FormKeyDown(int key);
+    void showHelpOnF1(int key); // FormKeyDown
 
     // The colours shown in the swatches.
     int32_t backgroundColour() const { return m_backgroundColour; }
@@ -66,7 +68,7 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
-    void FormCreate();
+    void buildDialog(); // FormCreate
     void buildControls();
     QGroupBox *groupBox(const char *name, const char *title, QRect geometry);
     QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect geometry);
