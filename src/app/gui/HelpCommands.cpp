@@ -1,7 +1,7 @@
 #include "app/gui/HelpCommands.h"
 
 #include "app/ErrorLog.h"
-#include "app/gui/HelpViewer.h"
+#include "controls/gui/HelpViewer.h"
 #include "settings/ProgramSettings.h"
 
 #include <QFileInfo>

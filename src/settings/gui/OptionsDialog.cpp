@@ -1,8 +1,8 @@
 #include "settings/gui/OptionsDialog.h"
 
-#include "app/gui/HelpViewer.h"
 #include "controls/gui/DeferredError.h"
 #include "controls/gui/DrivePanel.h"
+#include "controls/gui/HelpViewer.h"
 #include "controls/gui/ThemeComponent.h"
 #include "settings/gui/Colours.h"
 
