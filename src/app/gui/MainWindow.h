@@ -70,10 +70,11 @@ struct MainWindowEnvironment
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons,
 // the item editor and the menu tree on the right. It composes its parts: the menus
 // (MainMenus), the file controller (FileController), the folder pane (FolderPane), drag and
-// drop (TreeDragDrop), the item editor (ItemEditorPanel), the button column (ButtonColumn) and
-// the input gate (InputGate). Its own code: MainWindow.cpp (construction, wiring, status bar),
-// MainWindowLayout.cpp (widgets), MainWindowStartup.cpp (start-up sequence, help, about),
-// MainWindowSettings.cpp (stored settings, Options) and MainWindowProblems.cpp (problem list).
+// drop (TreeDragDrop), Help and About (HelpCommands), the item editor (ItemEditorPanel), the
+// button column (ButtonColumn) and the input gate (InputGate). Its own code: MainWindow.cpp
+// (construction, wiring, status bar), MainWindowLayout.cpp (widgets), MainWindowStartup.cpp
+// (start-up sequence), MainWindowSettings.cpp (stored settings, Options) and
+// MainWindowProblems.cpp (problem list).
 class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT
