@@ -11,6 +11,7 @@
 #include "app/gui/InputGate.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/LoggedClassName.h"
+#include "app/gui/MainWindowPanes.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/StatusPanels.h"
@@ -92,6 +93,31 @@ std::string MainWindow::senderClassName() const
 }
 
 // ---- Parts and wiring ----
+
+void MainWindow::buildWindow()
+{
+    ItemEditorServices services;
+    services.showStatus = [this](const std::string &text) {
+        showStatus(text);
+    };
+    services.boxes = [this]() -> MessageBoxes & {
+        return boxes();
+    };
+    services.openFolder = [this] {
+        return dirListBox()->directory();
+    };
+    m_panes = std::make_unique<MainWindowPanes>(
+        *this, *m_folderPane, m_tree, m_view, m_session, *m_inputGate, std::move(services));
+    m_panelIniSti = m_panes->iniPanel();
+    m_statusBar = m_panes->statusBar();
+    m_panelLeft = m_panes->leftPane();
+    m_splitter = m_panes->splitter();
+    m_panelRight = m_panes->rightPane();
+    m_buttonColumn = m_panes->buttonColumn();
+    m_itemEditor = m_panes->itemEditor();
+    m_tview = m_panes->treeView();
+    m_model = m_panes->treeModel();
+}
 
 void MainWindow::buildParts()
 {

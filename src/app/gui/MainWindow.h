@@ -33,6 +33,7 @@ class IniChooserDialog;
 class InputGate;
 class ItemEditorPanel;
 class MainMenus;
+class MainWindowPanes;
 class MenuTreeModel;
 class MenuTreeView;
 class OptionsDialog;
@@ -71,10 +72,10 @@ struct MainWindowEnvironment
 // the item editor and the menu tree on the right. It composes its parts: the menus
 // (MainMenus), the file controller (FileController), the folder pane (FolderPane), drag and
 // drop (TreeDragDrop), Help and About (HelpCommands), the item editor (ItemEditorPanel), the
-// button column (ButtonColumn) and the input gate (InputGate). Its own code: MainWindow.cpp
-// (construction, wiring, status bar), MainWindowLayout.cpp (widgets), MainWindowStartup.cpp
-// (start-up sequence), MainWindowSettings.cpp (stored settings, Options) and
-// MainWindowProblems.cpp (problem list).
+// button column (ButtonColumn) and the input gate (InputGate); its widgets are built by
+// MainWindowPanes. Its own code: MainWindow.cpp
+// (construction, wiring, status bar), MainWindowStartup.cpp (start-up sequence),
+// MainWindowSettings.cpp (stored settings, Options) and MainWindowProblems.cpp (problem list).
 class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT
@@ -151,12 +152,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // MainWindowLayout.cpp
+    // MainWindow.cpp
     void buildWindow();
-    QWidget *buildLeftPane();
-    QWidget *buildRightPane();
-    void buildTree();
-    void buildStatusBar();
     void buildParts();
     MenuCommands menuCommands();
     void connectControls();
@@ -206,13 +203,13 @@ private:
     TreeDragDrop *m_dragDrop = nullptr;
     InputGate *m_inputGate = nullptr;
 
-    // ---- Widgets (objectName in comments where it differs from the member) ----
+    // ---- Widgets, built by MainWindowPanes (objectName in comments) ----
+    std::unique_ptr<MainWindowPanes> m_panes;
     QLabel *m_panelIniSti = nullptr; // Panel_IniSti
     StatusPanels *m_statusBar = nullptr; // StatusBar
     QWidget *m_panelLeft = nullptr;
     QSplitter *m_splitter = nullptr;
     QWidget *m_panelRight = nullptr;
-    QLabel *m_panel1 = nullptr;
     ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
     ItemEditorPanel *m_itemEditor = nullptr; // PanelData
     MenuTreeView *m_tview = nullptr;
