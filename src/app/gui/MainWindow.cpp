@@ -67,9 +67,8 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
 MainWindow::~MainWindow()
 {
     // The model observes the tree, which is a member: it must go before the tree does.
-    m_tview->setModel(nullptr);
-    delete m_model;
-    m_model = nullptr;
+    m_panes->treeView()->setModel(nullptr);
+    delete m_panes->treeModel();
 }
 
 void MainWindow::setMessageBoxes(MessageBoxes *boxes)
@@ -80,6 +79,16 @@ void MainWindow::setMessageBoxes(MessageBoxes *boxes)
 DirListBox *MainWindow::dirListBox() const
 {
     return m_folderPane->list();
+}
+
+MenuTreeView *MainWindow::treeView() const
+{
+    return m_panes->treeView();
+}
+
+MenuTreeModel *MainWindow::treeModel() const
+{
+    return m_panes->treeModel();
 }
 
 DrivePanel *MainWindow::velDrives() const
@@ -108,15 +117,6 @@ void MainWindow::buildWindow()
     };
     m_panes = std::make_unique<MainWindowPanes>(
         *this, *m_folderPane, m_tree, m_view, m_session, *m_inputGate, std::move(services));
-    m_panelIniSti = m_panes->iniPanel();
-    m_statusBar = m_panes->statusBar();
-    m_panelLeft = m_panes->leftPane();
-    m_splitter = m_panes->splitter();
-    m_panelRight = m_panes->rightPane();
-    m_buttonColumn = m_panes->buttonColumn();
-    m_itemEditor = m_panes->itemEditor();
-    m_tview = m_panes->treeView();
-    m_model = m_panes->treeModel();
 }
 
 void MainWindow::buildParts()
@@ -160,7 +160,7 @@ void MainWindow::buildParts()
         [this] {
             return m_session.appTitle();
         });
-    m_menus = new MainMenus(*this, *m_tview, m_tree, menuCommands());
+    m_menus = new MainMenus(*this, *m_panes->treeView(), m_tree, menuCommands());
 
     DragDropServices dragServices;
     dragServices.boxes = [this]() -> MessageBoxes & {
@@ -175,8 +175,8 @@ void MainWindow::buildParts()
     dragServices.updateItemCount = [this] {
         updateItemCount();
     };
-    m_dragDrop =
-        new TreeDragDrop(m_tree, m_session, *m_tview, *m_folderPane, std::move(dragServices), this);
+    m_dragDrop = new TreeDragDrop(
+        m_tree, m_session, *m_panes->treeView(), *m_folderPane, std::move(dragServices), this);
 }
 
 MenuCommands MainWindow::menuCommands()
@@ -188,7 +188,7 @@ MenuCommands MainWindow::menuCommands()
     };
     const auto edit = [this](void (MenuEditor::*command)()) {
         return [this, command] {
-            (m_itemEditor->editor().*command)();
+            (m_panes->itemEditor()->editor().*command)();
         };
     };
     MenuCommands commands;
@@ -219,76 +219,80 @@ MenuCommands MainWindow::menuCommands()
 
 void MainWindow::connectControls()
 {
-    connect(m_buttonColumn->saveButton(), &QToolButton::clicked, this, [this] {
+    connect(m_panes->buttonColumn()->saveButton(), &QToolButton::clicked, this, [this] {
         m_menus->runIfEnabled([this] {
             m_files->save();
         });
     });
-    connect(m_buttonColumn->showFolderButton(),
+    connect(m_panes->buttonColumn()->showFolderButton(),
         &QToolButton::clicked,
         this,
         &MainWindow::showCommandFolder);
-    connect(m_buttonColumn, &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
+    connect(m_panes->buttonColumn(), &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
         m_session.setDropMode(mode);
     });
-    connect(m_buttonColumn->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
-        m_itemEditor->findBrokenPaths();
+    connect(m_panes->buttonColumn()->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
+        m_panes->itemEditor()->findBrokenPaths();
     });
-    connect(m_buttonColumn->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
-        m_itemEditor->findEmptyCommands();
-    });
+    connect(
+        m_panes->buttonColumn()->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
+            m_panes->itemEditor()->findEmptyCommands();
+        });
     connect(m_inputGate, &InputGate::keyPressed, this, [this](int key) {
-        m_itemEditor->functionKeyPressed(key);
+        m_panes->itemEditor()->functionKeyPressed(key);
     });
 
     // DirListBoxChange
     connect(m_folderPane, &FolderPane::folderChanged, this, [this] {
-        m_itemEditor->editor().openFolderChanged(dirListBox()->directory());
+        m_panes->itemEditor()->editor().openFolderChanged(dirListBox()->directory());
     });
 
-    connect(m_tview, &QTreeView::clicked, this, [this] {
+    connect(m_panes->treeView(), &QTreeView::clicked, this, [this] {
         showSelectedEntry();
     });
     // tviewMouseDown, tviewKeyUp
-    connect(m_tview, &MenuTreeView::mousePressed, this, [this] {
-        m_itemEditor->editor().treePressed();
+    connect(m_panes->treeView(), &MenuTreeView::mousePressed, this, [this] {
+        m_panes->itemEditor()->editor().treePressed();
     });
-    connect(m_tview, &MenuTreeView::keyReleased, this, [this] {
+    connect(m_panes->treeView(), &MenuTreeView::keyReleased, this, [this] {
         showSelectedEntry();
     });
 
     // Focus order: the item editor, the tree, then the folder list.
-    setTabOrder(m_itemEditor->titleEdit(), m_itemEditor->commandEdit());
-    setTabOrder(m_itemEditor->commandEdit(), m_itemEditor->targetPathEdit());
-    setTabOrder(m_itemEditor->targetPathEdit(), m_itemEditor->folderNameButton());
-    setTabOrder(m_itemEditor->folderNameButton(), m_itemEditor->commandPathButton());
-    setTabOrder(m_itemEditor->commandPathButton(), m_itemEditor->targetPathButton());
-    setTabOrder(m_itemEditor->targetPathButton(), m_tview);
-    setTabOrder(m_tview, dirListBox());
+    setTabOrder(m_panes->itemEditor()->titleEdit(), m_panes->itemEditor()->commandEdit());
+    setTabOrder(m_panes->itemEditor()->commandEdit(), m_panes->itemEditor()->targetPathEdit());
+    setTabOrder(m_panes->itemEditor()->targetPathEdit(), m_panes->itemEditor()->folderNameButton());
+    setTabOrder(
+        m_panes->itemEditor()->folderNameButton(), m_panes->itemEditor()->commandPathButton());
+    setTabOrder(
+        m_panes->itemEditor()->commandPathButton(), m_panes->itemEditor()->targetPathButton());
+    setTabOrder(m_panes->itemEditor()->targetPathButton(), m_panes->treeView());
+    setTabOrder(m_panes->treeView(), dirListBox());
 }
 
 // ---- Editing ----
 
 void MainWindow::showSelectedEntry()
 {
-    m_itemEditor->editor().showSelectedEntry();
+    m_panes->itemEditor()->editor().showSelectedEntry();
 }
 
 void MainWindow::updateItemCount()
 {
-    m_itemEditor->editor().updateItemCount();
+    m_panes->itemEditor()->editor().updateItemCount();
 }
 
 void MainWindow::deleteEntry(MenuNode *node)
 {
-    m_itemEditor->editor().deleteMenuTree(node);
+    m_panes->itemEditor()->editor().deleteMenuTree(node);
 }
 
 void MainWindow::showCommandFolder()
 {
     // The Command edit may still hold the node a cancelled drop left in the panel.
-    m_itemEditor->editor().showSelectedBeforeEdit();
-    const auto folder = m_itemEditor->editor().commandFolderToShow(m_itemEditor->commandText());
+    m_panes->itemEditor()->editor().showSelectedBeforeEdit();
+    const auto folder =
+        m_panes->itemEditor()->editor().commandFolderToShow(m_panes->itemEditor()->commandText());
     if (!folder)
         return;
     // The list takes Windows paths: a host path in a command goes through its drive.
@@ -308,22 +312,22 @@ void MainWindow::showStatus(const std::string &text)
 
 void MainWindow::showStatus(const QString &text)
 {
-    m_statusBar->panel(0)->setText(QLatin1Char(' ') + text);
+    m_panes->statusBar()->panel(0)->setText(QLatin1Char(' ') + text);
 }
 
 QString MainWindow::statusText(int panel) const
 {
-    return m_statusBar->panel(panel)->text();
+    return m_panes->statusBar()->panel(panel)->text();
 }
 
 void MainWindow::clearStatus()
 {
-    m_statusBar->panel(0)->clear();
+    m_panes->statusBar()->panel(0)->clear();
 }
 
 void MainWindow::showIniPath(const std::string &path)
 {
-    m_panelIniSti->setText(QLatin1Char(' ') + QString::fromStdString(path));
+    m_panes->iniPanel()->setText(QLatin1Char(' ') + QString::fromStdString(path));
 }
 
 // ---- MenuFileUi ----
@@ -348,9 +352,9 @@ void MainWindow::setMenusEnabled(bool enabled)
 
 void MainWindow::setPanelsEnabled(bool enabled)
 {
-    m_panelLeft->setEnabled(enabled);
-    m_panelRight->setEnabled(enabled);
-    m_itemEditor->setEnabled(enabled);
+    m_panes->leftPane()->setEnabled(enabled);
+    m_panes->rightPane()->setEnabled(enabled);
+    m_panes->itemEditor()->setEnabled(enabled);
 }
 
 void MainWindow::saveFailed(const std::string &message, const std::string &cause)
@@ -360,7 +364,7 @@ void MainWindow::saveFailed(const std::string &message, const std::string &cause
 
 void MainWindow::afterLoad()
 {
-    m_tview->expandAll();
+    m_panes->treeView()->expandAll();
     showSelectedEntry();
     updateItemCount();
 }
@@ -374,8 +378,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::fitStatusPanels()
 {
-    m_statusBar->setPanelWidth(1, 100);
-    m_statusBar->setPanelWidth(0, width() - 100);
+    m_panes->statusBar()->setPanelWidth(1, 100);
+    m_panes->statusBar()->setPanelWidth(0, width() - 100);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

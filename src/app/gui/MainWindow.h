@@ -10,19 +10,15 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
 
 class QDockWidget;
-class QLabel;
-class QSplitter;
 
 namespace torvex {
 
-class ButtonColumn;
 class DirListBox;
 class DrivePanel;
 class FileController;
@@ -31,7 +27,6 @@ class FolderPane;
 class HelpCommands;
 class IniChooserDialog;
 class InputGate;
-class ItemEditorPanel;
 class MainMenus;
 class MainWindowPanes;
 class MenuTreeModel;
@@ -40,7 +35,6 @@ class OptionsDialog;
 class OptionsHost;
 class ProgramSettings;
 class QtMessageBoxes;
-class StatusPanels;
 class SystemFolders;
 class ThemeComponent;
 class TreeDragDrop;
@@ -68,14 +62,9 @@ struct MainWindowEnvironment
     std::filesystem::path recoveryFolder;
 };
 
-// The main window: the folder list and drop-mode buttons on the left, the drive buttons,
-// the item editor and the menu tree on the right. It composes its parts: the menus
-// (MainMenus), the file controller (FileController), the folder pane (FolderPane), drag and
-// drop (TreeDragDrop), Help and About (HelpCommands), the item editor (ItemEditorPanel), the
-// button column (ButtonColumn) and the input gate (InputGate); its widgets are built by
-// MainWindowPanes. Its own code: MainWindow.cpp
-// (construction, wiring, status bar), MainWindowStartup.cpp (start-up sequence),
-// MainWindowSettings.cpp (stored settings, Options) and MainWindowProblems.cpp (problem list).
+// The main window: the folder list and drop-mode buttons on the left, the drive buttons, the
+// item editor and the menu tree on the right. It composes its parts (MainMenus, FileController,
+// FolderPane, TreeDragDrop, HelpCommands, widgets by MainWindowPanes) and wires them.
 class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT
@@ -120,8 +109,8 @@ public:
     DirListBox *dirListBox() const;
     // The drive button panel `VelDrives`.
     DrivePanel *velDrives() const;
-    MenuTreeView *treeView() const { return m_tview; }
-    MenuTreeModel *treeModel() const { return m_model; }
+    MenuTreeView *treeView() const;
+    MenuTreeModel *treeModel() const;
     // The one accessor of torvex.ini in the program's folder, opened on first use.
     ProgramSettings &settings();
     // The tree takes these colours (stored colour values) and is repainted.
@@ -203,17 +192,8 @@ private:
     TreeDragDrop *m_dragDrop = nullptr;
     InputGate *m_inputGate = nullptr;
 
-    // ---- Widgets, built by MainWindowPanes (objectName in comments) ----
+    // ---- Widgets ----
     std::unique_ptr<MainWindowPanes> m_panes;
-    QLabel *m_panelIniSti = nullptr; // Panel_IniSti
-    StatusPanels *m_statusBar = nullptr; // StatusBar
-    QWidget *m_panelLeft = nullptr;
-    QSplitter *m_splitter = nullptr;
-    QWidget *m_panelRight = nullptr;
-    ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
-    ItemEditorPanel *m_itemEditor = nullptr; // PanelData
-    MenuTreeView *m_tview = nullptr;
-    MenuTreeModel *m_model = nullptr;
     QDockWidget *m_problemDock = nullptr;
 };
 

@@ -3,6 +3,7 @@
 
 #include "app/gui/MainMenus.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MainWindowPanes.h"
 #include "editor/EntryDestination.h"
 #include "editor/gui/ProblemListPanel.h"
 #include "menu/gui/MenuTreeModel.h"
@@ -18,7 +19,7 @@ void MainWindow::buildProblemList()
 {
     auto *panel = new ProblemListPanel(
         m_tree,
-        *m_model,
+        *m_panes->treeModel(),
         [this] {
             // COMMANDER_PATH follows the file being edited.
             return DestinationRule::forView(

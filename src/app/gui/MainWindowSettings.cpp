@@ -5,6 +5,7 @@
 #include "app/gui/FolderPane.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/MainWindowOptionsHost.h"
+#include "app/gui/MainWindowPanes.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/OuterSizeKeeper.h"
 #include "app/gui/StatusPanels.h"
@@ -35,14 +36,14 @@ OptionsHost &MainWindow::optionsHost()
 
 void MainWindow::setTreeColours(int32_t background, int32_t font)
 {
-    setWidgetColour(m_tview, QPalette::Base, background);
-    setWidgetColour(m_tview, QPalette::Text, font);
+    setWidgetColour(m_panes->treeView(), QPalette::Base, background);
+    setWidgetColour(m_panes->treeView(), QPalette::Text, font);
 }
 
 void MainWindow::readWindowSettings()
 {
     ProgramSettings &ini = settings();
-    setWidgetColour(m_tview, QPalette::Base, ini.readTreeBackground());
+    setWidgetColour(m_panes->treeView(), QPalette::Base, ini.readTreeBackground());
 
     const WindowSettings stored = ini.readWindowSettings();
     if (stored.isMaximized) {
@@ -56,14 +57,14 @@ void MainWindow::readWindowSettings()
             new OuterSizeKeeper(this, QSize(stored.bounds.width, stored.bounds.height));
     }
 
-    const int total = std::max(m_splitter->width(), width());
-    m_splitter->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });
+    const int total = std::max(m_panes->splitter()->width(), width());
+    m_panes->splitter()->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });
 
     m_folderPane->restoreDrive(stored.velDrives);
 
     // The group keeps exactly one button down; the start-up sequence runs its click.
     if (const auto mode = Session::dropModeFromIndex(stored.dropMode))
-        m_buttonColumn->setDropMode(*mode);
+        m_panes->buttonColumn()->setDropMode(*mode);
 }
 
 void MainWindow::writeWindowSettings()
@@ -74,8 +75,9 @@ void MainWindow::writeWindowSettings()
                                    : WindowState::Normal;
     const QRect outer = frameGeometry();
     snapshot.bounds = { outer.x(), outer.y(), outer.width(), outer.height() };
-    snapshot.splitter = m_splitter->sizes().value(0);
-    snapshot.dropMode = int(m_buttonColumn->checkedDropMode().value_or(m_session.dropMode()));
+    snapshot.splitter = m_panes->splitter()->sizes().value(0);
+    snapshot.dropMode =
+        int(m_panes->buttonColumn()->checkedDropMode().value_or(m_session.dropMode()));
     snapshot.drive = m_folderPane->chosenDrive();
     // A failed write raises "Unable to write to ..."; the caller reports it and goes on.
     settings().writeWindowSettings(snapshot);

@@ -8,6 +8,7 @@
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MainWindowPanes.h"
 #include "app/gui/TorvexApplication.h"
 #include "controls/SystemFolders.h"
 #include "menu/FileSystem.h"
@@ -77,7 +78,7 @@ void MainWindow::runStartUp()
 
 void MainWindow::startUp()
 {
-    m_itemEditor->setEnabled(false);
+    m_panes->itemEditor()->setEnabled(false);
     m_session.setAppTitle(Session::applicationTitle);
     const QString title = QString::fromStdString(m_session.appTitle());
     QApplication::setApplicationName(title);
@@ -86,9 +87,9 @@ void MainWindow::startUp()
         app->setErrorHandler([this](const std::string &sender, const std::string &message) {
             m_files->reportError(sender, message);
         });
-    m_panelIniSti->setText(QString::fromUtf8(loadHint));
+    m_panes->iniPanel()->setText(QString::fromUtf8(loadHint));
     setMenusEnabled(false);
-    m_itemEditor->setGuidance(QString::fromUtf8(dragGuidance));
+    m_panes->itemEditor()->setGuidance(QString::fromUtf8(dragGuidance));
     m_session.setExitWithoutSaving(false);
     m_session.setDropMode(AttachMode::AddChildFirst);
     locateCandidates();
@@ -99,11 +100,11 @@ void MainWindow::startUp()
     m_folderPane->startAt(start.empty() ? std::string("Z:\\") : start);
     readWindowSettings();
     show();
-    m_itemEditor->editor().openFolderChanged(dirListBox()->directory());
+    m_panes->itemEditor()->editor().openFolderChanged(dirListBox()->directory());
     dirListBox()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     updateItemCount();
-    m_panelRight->setEnabled(true);
-    m_panelLeft->setEnabled(true);
+    m_panes->rightPane()->setEnabled(true);
+    m_panes->leftPane()->setEnabled(true);
     setMenusEnabled(true);
     restoreDropMode();
     QApplication::processEvents();
@@ -127,7 +128,7 @@ void MainWindow::locateCandidates()
 void MainWindow::restoreDropMode()
 {
     // The button the settings put down is the mode, as if it had been clicked.
-    if (const auto mode = m_buttonColumn->checkedDropMode())
+    if (const auto mode = m_panes->buttonColumn()->checkedDropMode())
         m_session.setDropMode(*mode);
 }
 
