@@ -1,5 +1,6 @@
 // Loading a menu of 10 000 entries through the main window: the reader, the tree model, the
 // tree view and the status-bar progress together. The window runs offscreen.
+#include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "menu/DirMenu.h"
@@ -92,9 +93,10 @@ void BM_LoadThroughWindow(benchmark::State &state)
     AnsweringBoxes boxes;
     environment.messageBoxes = &boxes;
     MainWindow form(std::move(environment));
+    form.start();
     ProgressWatch watch(form.findChild<QLabel *>(QStringLiteral("StatusPanel0")));
     for (auto _ : state) {
-        form.loadMenu(path);
+        form.files().loadMenu(path);
         // Include the tree's layout and one full paint of the window after the load.
         QCoreApplication::processEvents();
         form.repaint();

@@ -1,5 +1,5 @@
 // Program main: the application, then the main window, the Options dialog and the ini
-// chooser, in this order, then the event loop until the main window closes.
+// chooser, then the start-up sequence, then the event loop until the main window closes.
 
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/MainWindow.h"
@@ -34,8 +34,9 @@ int main(int argc, char **argv)
         environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
         torvex::MainWindow form1(std::move(environment));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
-        new torvex::OptionsDialog(&form1);
-        new torvex::IniChooserDialog(&form1);
+        form1.setOptionsDialog(new torvex::OptionsDialog(form1.optionsHost(), &form1));
+        form1.setChooser(new torvex::IniChooserDialog(&form1));
+        form1.start();
         return app.exec();
     } catch (const std::exception &e) {
         // A window could not be built; there is no window left to report through.

@@ -1,15 +1,11 @@
 #include "app/gui/IniChooserDialog.h"
 
 #include "app/gui/MainWindow.h"
-#include "app/gui/TorvexApplication.h"
 #include "controls/gui/ThemeComponent.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
-#include <exception>
 
 namespace torvex {
 
@@ -25,19 +21,6 @@ IniChooserDialog::IniChooserDialog(MainWindow *owner)
     buildControls();
     resize(492, 271);
     placeControls();
-    if (!m_owner)
-        return;
-    m_owner->setChooser(this);
-    if (m_owner->session().candidates().candidateCount > 1) {
-        QCoreApplication::processEvents();
-        // This runs outside any event handler: a failure of the load is reported here, as
-        // one of this window's, rather than ending the program.
-        try {
-            m_owner->mnuFileOpenClick();
-        } catch (const std::exception &e) {
-            m_owner->globalErrorHandler(TorvexApplication::senderClassName(this), e.what());
-        }
-    }
 }
 
 void IniChooserDialog::buildControls()
@@ -55,10 +38,10 @@ void IniChooserDialog::buildControls()
     m_butOK->setObjectName(QStringLiteral("butOK"));
     m_butOK->setToolTip(QStringLiteral(" Open the selected ini file "));
     m_butOK->setDefault(true);
-    connect(m_butOK, &QPushButton::clicked, this, &IniChooserDialog::butOKClick);
-    connect(m_butCancel, &QPushButton::clicked, this, &IniChooserDialog::butCancelClick);
+    connect(m_butOK, &QPushButton::clicked, this, &IniChooserDialog::acceptSelection);
+    connect(m_butCancel, &QPushButton::clicked, this, &IniChooserDialog::cancel);
     connect(m_lboxIniStier, &QListWidget::itemDoubleClicked, this, [this] {
-        butOKClick();
+        acceptSelection();
     });
 }
 
@@ -102,7 +85,7 @@ void IniChooserDialog::showEvent(QShowEvent *event)
     m_lboxIniStier->setFocus();
 }
 
-void IniChooserDialog::butOKClick()
+void IniChooserDialog::acceptSelection()
 {
     if (m_lboxIniStier->selectedItems().isEmpty()) {
         if (m_owner)
@@ -113,7 +96,7 @@ void IniChooserDialog::butOKClick()
     accept();
 }
 
-void IniChooserDialog::butCancelClick()
+void IniChooserDialog::cancel()
 {
     reject();
 }

@@ -20,9 +20,7 @@ class IniChooserDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Registers itself with the main window. When the main window found more than one
-    // candidate, runs the Open command at once (after letting pending events run), so that
-    // the chooser shows over the main window as soon as it exists.
+    // The chooser of the main window `owner`, whose boxes it asks through.
     explicit IniChooserDialog(MainWindow *owner);
 
     // Replaces the list's entries; nothing is selected afterwards.
@@ -30,8 +28,9 @@ public:
     // The selected entry's path, "" when none is selected.
     std::string selectedPath() const;
 
-    void butOKClick();
-    void butCancelClick();
+    // Closes with the selected file, or asks for a selection when there is none. (butOKClick)
+    void acceptSelection();
+    void cancel(); // butCancelClick
 
 protected:
     void showEvent(QShowEvent *event) override;

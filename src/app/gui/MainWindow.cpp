@@ -1,31 +1,36 @@
-// The main window: construction, menus, keyboard, resize, status bar and message boxes.
+// The main window: construction, its parts and their wiring, the editing commands it runs
+// itself, the status bar and the closing.
 
 #include "app/gui/MainWindow.h"
 
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/FileController.h"
+#include "app/gui/FolderPane.h"
+#include "app/gui/HelpCommands.h"
 #include "app/gui/InputGate.h"
 #include "app/gui/ItemEditorPanel.h"
+#include "app/gui/LoggedClassName.h"
+#include "app/gui/MainWindowPanes.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/StatusPanels.h"
+#include "app/gui/TreeDragDrop.h"
 #include "controls/SystemFolders.h"
 #include "controls/gui/ThemeComponent.h"
+#include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "platform/WindowsFileSystem.h"
 #include "platform/WindowsView.h"
+#include "settings/OptionsHost.h"
+#include "settings/ProgramSettings.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <stdexcept>
@@ -44,22 +49,26 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
     setMessageBoxes(m_environment.messageBoxes);
     m_inputGate = new InputGate(this);
+    m_folderPane = new FolderPane(
+        m_view,
+        [this](const std::string &message) {
+            // The failure is the main window's, whose handler of the click was running.
+            m_files->reportError(senderClassName(), message);
+        },
+        this);
     buildWindow();
-    buildMainMenu();
-    buildPopupMenu();
+    buildParts();
     buildProblemList();
     connectControls();
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
-    FormCreate();
 }
 
 MainWindow::~MainWindow()
 {
     // The model observes the tree, which is a member: it must go before the tree does.
-    m_tview->setModel(nullptr);
-    delete m_model;
-    m_model = nullptr;
+    m_panes->treeView()->setModel(nullptr);
+    delete m_panes->treeModel();
 }
 
 void MainWindow::setMessageBoxes(MessageBoxes *boxes)
@@ -67,176 +76,230 @@ void MainWindow::setMessageBoxes(MessageBoxes *boxes)
     m_messageBoxes = boxes ? boxes : m_ownBoxes.get();
 }
 
-// ---- Menus ----
-
-QAction *MainWindow::addMenuAction(
-    QMenu *menu, const char *name, const char *caption, QKeySequence key)
+DirListBox *MainWindow::dirListBox() const
 {
-    auto *action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
-    return action;
+    return m_folderPane->list();
 }
 
-void MainWindow::runMenuCommand(QMenu *menu, void (MainWindow::*handler)())
+MenuTreeView *MainWindow::treeView() const
 {
-    // A disabled menu's shortcuts do nothing.
-    if (menu->isEnabled())
-        (this->*handler)();
+    return m_panes->treeView();
 }
 
-void MainWindow::buildMainMenu()
+MenuTreeModel *MainWindow::treeModel() const
 {
-    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    m_mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    m_mnuFileOpen =
-        addMenuAction(m_mnuFile, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-    m_mnuFilesSave = addMenuAction(m_mnuFile, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2));
-    m_mnuFileSaveIn = addMenuAction(m_mnuFile, "mnuFileSaveIn", "Save &as...", {});
-    m_mnuFile->addSeparator()->setObjectName(QStringLiteral("N3"));
-    m_mnuFileExitWithoutSaving =
-        addMenuAction(m_mnuFile, "mnuFileExitWithoutSaving", "Exit &without saving", {});
-    m_mnuFile->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_mnuFileExit = addMenuAction(
-        m_mnuFile, "mnuFileExit", "E&xit and save", QKeySequence(Qt::ALT | Qt::Key_X));
-    m_mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    m_mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    m_mnuOptionsOptions =
-        addMenuAction(m_mnuOptions, "mnuOptionsOptions", "&Options...", QKeySequence(Qt::Key_F4));
-    m_mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    m_mnuHelpHelp = addMenuAction(m_mnuHelp, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1));
-    m_mnuHelpAbout = addMenuAction(m_mnuHelp, "mnuHelpAbout", "&About...", {});
+    return m_panes->treeModel();
+}
 
-    const std::pair<QAction *, void (MainWindow::*)()> file[] = {
-        { m_mnuFileOpen, &MainWindow::mnuFileOpenClick },
-        { m_mnuFilesSave, &MainWindow::mnuFilesSaveClick },
-        { m_mnuFileSaveIn, &MainWindow::mnuFileSaveInClick },
-        { m_mnuFileExitWithoutSaving, &MainWindow::mnuFileExitWithoutSavingClick },
-        { m_mnuFileExit, &MainWindow::mnuFileExitClick },
+DrivePanel *MainWindow::velDrives() const
+{
+    return m_folderPane->drives();
+}
+
+std::string MainWindow::senderClassName() const
+{
+    return loggedClassName(this);
+}
+
+// ---- Parts and wiring ----
+
+void MainWindow::buildWindow()
+{
+    ItemEditorServices services;
+    services.showStatus = [this](const std::string &text) {
+        showStatus(text);
     };
-    for (const auto &[action, handler] : file)
-        connect(action, &QAction::triggered, this, [this, h = handler] {
-            runMenuCommand(m_mnuFile, h);
+    services.boxes = [this]() -> MessageBoxes & {
+        return boxes();
+    };
+    services.openFolder = [this] {
+        return dirListBox()->directory();
+    };
+    m_panes = std::make_unique<MainWindowPanes>(
+        *this, *m_folderPane, m_tree, m_view, m_session, *m_inputGate, std::move(services));
+}
+
+void MainWindow::buildParts()
+{
+    FileWindowServices fileServices;
+    fileServices.chooser = [this] {
+        return m_chooser;
+    };
+    fileServices.boxes = [this]() -> MessageBoxes & {
+        return boxes();
+    };
+    fileServices.showIniPath = [this](const std::string &path) {
+        showIniPath(path);
+    };
+    fileServices.settings = [this]() -> ProgramSettings & {
+        return settings();
+    };
+    fileServices.closeWindow = [this] {
+        close();
+    };
+    fileServices.writeWindowSettings = [this] {
+        writeWindowSettings();
+    };
+    fileServices.senderClassName = [this] {
+        return senderClassName();
+    };
+    m_files = std::make_unique<FileController>(m_tree,
+        m_session,
+        *m_fs,
+        *m_inputGate,
+        *this,
+        m_environment.folders.logFolder,
+        std::move(fileServices));
+
+    m_help = std::make_unique<HelpCommands>(
+        *this,
+        m_environment.folders,
+        [this]() -> MessageBoxes & {
+            return boxes();
+        },
+        [this] {
+            return m_session.appTitle();
         });
-    connect(m_mnuOptionsOptions, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuOptions, &MainWindow::mnuOptionsOptionsClick);
-    });
-    connect(m_mnuHelpHelp, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuHelp, &MainWindow::mnuHelpHelpClick);
-    });
-    connect(m_mnuHelpAbout, &QAction::triggered, this, [this] {
-        runMenuCommand(m_mnuHelp, &MainWindow::mnuHelpAboutClick);
-    });
+    m_menus = new MainMenus(*this, *m_panes->treeView(), m_tree, menuCommands());
+
+    DragDropServices dragServices;
+    dragServices.boxes = [this]() -> MessageBoxes & {
+        return boxes();
+    };
+    dragServices.showStatus = [this](const std::string &text) {
+        showStatus(text);
+    };
+    dragServices.showSelectedEntry = [this] {
+        showSelectedEntry();
+    };
+    dragServices.updateItemCount = [this] {
+        updateItemCount();
+    };
+    m_dragDrop = new TreeDragDrop(
+        m_tree, m_session, *m_panes->treeView(), *m_folderPane, std::move(dragServices), this);
 }
 
-QAction *MainWindow::addPopupEntry(
-    const char *name, const char *caption, QKeySequence key, void (MainWindow::*handler)())
+MenuCommands MainWindow::menuCommands()
 {
-    auto *action = m_mnuPopup->addAction(QString::fromUtf8(caption));
-    action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, handler);
-    if (key.isEmpty())
-        return action;
-    // The menu shows the key; the key itself belongs to the tree alone, so that Insert,
-    // Delete and the plus key keep their meaning in the edits and the folder list. It acts
-    // also while its entry is hidden: the command checks the tree itself.
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    auto *shortcut = new QShortcut(key, m_tview, nullptr, nullptr, Qt::WidgetShortcut);
-    shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
-    connect(shortcut, &QShortcut::activated, this, handler);
-    return action;
+    const auto file = [this](void (FileController::*command)()) {
+        return [this, command] {
+            (m_files.get()->*command)();
+        };
+    };
+    const auto edit = [this](void (MenuEditor::*command)()) {
+        return [this, command] {
+            (m_panes->itemEditor()->editor().*command)();
+        };
+    };
+    MenuCommands commands;
+    commands.open = file(&FileController::open);
+    commands.save = file(&FileController::save);
+    commands.saveAs = file(&FileController::saveAs);
+    commands.exitWithoutSaving = file(&FileController::exitWithoutSaving);
+    commands.exitAndSave = file(&FileController::exitAndSave);
+    commands.options = [this] {
+        showOptions();
+    };
+    commands.help = [this] {
+        m_help->showHelp();
+    };
+    commands.about = [this] {
+        m_help->showAbout();
+    };
+    commands.addSubMenu = edit(&MenuEditor::addSubMenu);
+    commands.addSiblingEntry = edit(&MenuEditor::addSisterMenu);
+    commands.addCopy = edit(&MenuEditor::addCopy);
+    commands.deleteSelectedEntry = edit(&MenuEditor::deleteSelectedMenu);
+    commands.addFirstEntry = edit(&MenuEditor::addMenu);
+    commands.showCommandFolder = [this] {
+        showCommandFolder();
+    };
+    return commands;
 }
-
-void MainWindow::buildPopupMenu()
-{
-    m_mnuPopup = new QMenu(this);
-    m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    // The plus key of the main keyboard, which is the "=" key of a US layout.
-    m_mnuPopupAddSubMenu = addPopupEntry("mnuPopupAddSubMenu",
-        "Add &submemu",
-        QKeySequence(Qt::Key_Equal),
-        &MainWindow::mnuPopupAddSubMenuClick);
-    // On layouts where that key types "+" itself (German, Nordic) it arrives as the plus key.
-    auto *plusKey =
-        new QShortcut(QKeySequence(Qt::Key_Plus), m_tview, nullptr, nullptr, Qt::WidgetShortcut);
-    plusKey->setObjectName(QStringLiteral("mnuPopupAddSubMenuPlusKey"));
-    connect(plusKey, &QShortcut::activated, this, &MainWindow::mnuPopupAddSubMenuClick);
-    m_mnuPopUpAddSisterMenu = addPopupEntry("mnuPopUpAddSisterMenu",
-        "&Add sister menu",
-        QKeySequence(Qt::Key_Insert),
-        &MainWindow::mnuPopUpAddSisterMenuClick);
-    m_mnuPopUpAddCopy = addPopupEntry("mnuPopUpAddCopy",
-        "Add &copy",
-        QKeySequence(Qt::CTRL | Qt::Key_Insert),
-        &MainWindow::mnuPopUpAddCopyClick);
-    m_n2 = m_mnuPopup->addSeparator();
-    m_n2->setObjectName(QStringLiteral("N2"));
-    m_mnuPopupDeleteSelectedMenu = addPopupEntry("mnuPopupDeleteSelectedMenu",
-        "&Delete selected menu",
-        QKeySequence(Qt::Key_Delete),
-        &MainWindow::mnuPopupDeleteSelectedMenuClick);
-    m_mnuPopupAddMenu =
-        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &MainWindow::mnuPopupAddMenuClick);
-    m_n4 = m_mnuPopup->addSeparator();
-    m_n4->setObjectName(QStringLiteral("N4"));
-    m_mnuPopupShowCommandFolder = addPopupEntry(
-        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &MainWindow::SButShowFolderClick);
-}
-
-void MainWindow::showPopup(const QPoint &pos)
-{
-    mnuPopupPopup();
-    m_mnuPopup->popup(m_tview->viewport()->mapToGlobal(pos));
-}
-
-// ---- Wiring ----
 
 void MainWindow::connectControls()
 {
-    connect(m_buttonColumn->saveButton(), &QToolButton::clicked, this, [this] {
-        runMenuCommand(m_mnuFile, &MainWindow::mnuFilesSaveClick);
+    connect(m_panes->buttonColumn()->saveButton(), &QToolButton::clicked, this, [this] {
+        m_menus->runIfEnabled([this] {
+            m_files->save();
+        });
     });
-    connect(m_buttonColumn->showFolderButton(),
+    connect(m_panes->buttonColumn()->showFolderButton(),
         &QToolButton::clicked,
         this,
-        &MainWindow::SButShowFolderClick);
-    connect(m_buttonColumn, &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
+        &MainWindow::showCommandFolder);
+    connect(m_panes->buttonColumn(), &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
         m_session.setDropMode(mode);
     });
-    connect(m_buttonColumn->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
-        m_itemEditor->findBrokenPaths();
+    connect(m_panes->buttonColumn()->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
+        m_panes->itemEditor()->findBrokenPaths();
     });
-    connect(m_buttonColumn->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
-        m_itemEditor->findEmptyCommands();
-    });
+    connect(
+        m_panes->buttonColumn()->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
+            m_panes->itemEditor()->findEmptyCommands();
+        });
     connect(m_inputGate, &InputGate::keyPressed, this, [this](int key) {
-        m_itemEditor->functionKeyPressed(key);
+        m_panes->itemEditor()->functionKeyPressed(key);
     });
 
-    connect(m_dirListBox, &DirListBox::directoryChanged, this, &MainWindow::DirListBoxChange);
-    connect(m_dirListBox, &DirListBox::mousePressed, this, &MainWindow::DirListBoxMouseDown);
+    // DirListBoxChange
+    connect(m_folderPane, &FolderPane::folderChanged, this, [this] {
+        m_panes->itemEditor()->editor().openFolderChanged(dirListBox()->directory());
+    });
 
-    connect(m_tview, &QTreeView::clicked, this, [this] {
+    connect(m_panes->treeView(), &QTreeView::clicked, this, [this] {
         showSelectedEntry();
     });
-    connect(m_tview, &MenuTreeView::mousePressed, this, &MainWindow::tviewMouseDown);
-    connect(m_tview, &MenuTreeView::keyReleased, this, &MainWindow::tviewKeyUp);
-    connect(m_tview, &MenuTreeView::dragStarting, this, &MainWindow::tviewStartDrag);
-    connect(m_tview, &MenuTreeView::dragMoved, this, &MainWindow::tviewDragOver);
-    connect(m_tview, &MenuTreeView::dropped, this, &MainWindow::tviewDragDrop);
-    connect(m_tview, &QWidget::customContextMenuRequested, this, &MainWindow::showPopup);
+    // tviewMouseDown, tviewKeyUp
+    connect(m_panes->treeView(), &MenuTreeView::mousePressed, this, [this] {
+        m_panes->itemEditor()->editor().treePressed();
+    });
+    connect(m_panes->treeView(), &MenuTreeView::keyReleased, this, [this] {
+        showSelectedEntry();
+    });
 
     // Focus order: the item editor, the tree, then the folder list.
-    setTabOrder(m_itemEditor->titleEdit(), m_itemEditor->commandEdit());
-    setTabOrder(m_itemEditor->commandEdit(), m_itemEditor->targetPathEdit());
-    setTabOrder(m_itemEditor->targetPathEdit(), m_itemEditor->folderNameButton());
-    setTabOrder(m_itemEditor->folderNameButton(), m_itemEditor->commandPathButton());
-    setTabOrder(m_itemEditor->commandPathButton(), m_itemEditor->targetPathButton());
-    setTabOrder(m_itemEditor->targetPathButton(), m_tview);
-    setTabOrder(m_tview, m_dirListBox);
+    setTabOrder(m_panes->itemEditor()->titleEdit(), m_panes->itemEditor()->commandEdit());
+    setTabOrder(m_panes->itemEditor()->commandEdit(), m_panes->itemEditor()->targetPathEdit());
+    setTabOrder(m_panes->itemEditor()->targetPathEdit(), m_panes->itemEditor()->folderNameButton());
+    setTabOrder(
+        m_panes->itemEditor()->folderNameButton(), m_panes->itemEditor()->commandPathButton());
+    setTabOrder(
+        m_panes->itemEditor()->commandPathButton(), m_panes->itemEditor()->targetPathButton());
+    setTabOrder(m_panes->itemEditor()->targetPathButton(), m_panes->treeView());
+    setTabOrder(m_panes->treeView(), dirListBox());
+}
+
+// ---- Editing ----
+
+void MainWindow::showSelectedEntry()
+{
+    m_panes->itemEditor()->editor().showSelectedEntry();
+}
+
+void MainWindow::updateItemCount()
+{
+    m_panes->itemEditor()->editor().updateItemCount();
+}
+
+void MainWindow::deleteEntry(MenuNode *node)
+{
+    m_panes->itemEditor()->editor().deleteMenuTree(node);
+}
+
+void MainWindow::showCommandFolder()
+{
+    // The Command edit may still hold the node a cancelled drop left in the panel.
+    m_panes->itemEditor()->editor().showSelectedBeforeEdit();
+    const auto folder =
+        m_panes->itemEditor()->editor().commandFolderToShow(m_panes->itemEditor()->commandText());
+    if (!folder)
+        return;
+    // The list takes Windows paths: a host path in a command goes through its drive.
+    const auto host = m_view->hostPath(*folder);
+    const auto windows = host ? m_view->windowsPath(*host) : std::nullopt;
+    if (windows)
+        m_folderPane->showFolder(*windows);
 }
 
 // ---- Status bar ----
@@ -249,17 +312,22 @@ void MainWindow::showStatus(const std::string &text)
 
 void MainWindow::showStatus(const QString &text)
 {
-    m_statusBar->panel(0)->setText(QLatin1Char(' ') + text);
+    m_panes->statusBar()->panel(0)->setText(QLatin1Char(' ') + text);
 }
 
 QString MainWindow::statusText(int panel) const
 {
-    return m_statusBar->panel(panel)->text();
+    return m_panes->statusBar()->panel(panel)->text();
+}
+
+void MainWindow::clearStatus()
+{
+    m_panes->statusBar()->panel(0)->clear();
 }
 
 void MainWindow::showIniPath(const std::string &path)
 {
-    m_panelIniSti->setText(QLatin1Char(' ') + QString::fromStdString(path));
+    m_panes->iniPanel()->setText(QLatin1Char(' ') + QString::fromStdString(path));
 }
 
 // ---- MenuFileUi ----
@@ -279,38 +347,45 @@ void MainWindow::setBusyCursor(bool busy)
 
 void MainWindow::setMenusEnabled(bool enabled)
 {
-    for (QMenu *menu : { m_mnuFile, m_mnuOptions, m_mnuHelp }) {
-        menu->setEnabled(enabled);
-        menu->menuAction()->setEnabled(enabled);
-    }
+    m_menus->setEnabled(enabled);
 }
 
 void MainWindow::setPanelsEnabled(bool enabled)
 {
-    m_panelLeft->setEnabled(enabled);
-    m_panelRight->setEnabled(enabled);
-    m_itemEditor->setEnabled(enabled);
+    m_panes->leftPane()->setEnabled(enabled);
+    m_panes->rightPane()->setEnabled(enabled);
+    m_panes->itemEditor()->setEnabled(enabled);
+}
+
+void MainWindow::saveFailed(const std::string &message, const std::string &cause)
+{
+    m_files->reportSaveFailure(message, cause);
 }
 
 void MainWindow::afterLoad()
 {
-    m_tview->expandAll();
+    m_panes->treeView()->expandAll();
     showSelectedEntry();
     updateItemCount();
 }
 
-// ---- Resize, show ----
+// ---- Close, resize, show ----
 
-void MainWindow::FormResize()
+void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_statusBar->setPanelWidth(1, 100);
-    m_statusBar->setPanelWidth(0, width() - 100);
+    event->setAccepted(m_files->closeRequested()); // FormClose
+}
+
+void MainWindow::fitStatusPanels()
+{
+    m_panes->statusBar()->setPanelWidth(1, 100);
+    m_panes->statusBar()->setPanelWidth(0, width() - 100);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    fitStatusPanels();
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -1,7 +1,9 @@
 // The problem list of the main window: a dock below the panes, shown and hidden from
 // View > Problems, over the same rule the searches and torvex-menu check use.
 
+#include "app/gui/MainMenus.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MainWindowPanes.h"
 #include "editor/EntryDestination.h"
 #include "editor/gui/ProblemListPanel.h"
 #include "menu/gui/MenuTreeModel.h"
@@ -10,7 +12,6 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace torvex {
 
@@ -18,7 +19,7 @@ void MainWindow::buildProblemList()
 {
     auto *panel = new ProblemListPanel(
         m_tree,
-        *m_model,
+        *m_panes->treeModel(),
         [this] {
             // COMMANDER_PATH follows the file being edited.
             return DestinationRule::forView(
@@ -33,14 +34,12 @@ void MainWindow::buildProblemList()
     m_problemDock->hide();
 
     // View stands between File and Options, where desktop programs keep it.
-    m_viewMenu = new QMenu(QStringLiteral("&View"), this);
-    m_viewMenu->setObjectName(QStringLiteral("viewMenu"));
-    menuBar()->insertMenu(m_mnuOptions->menuAction(), m_viewMenu);
+    QMenu *viewMenu = m_menus->addMenuBeforeOptions(QStringLiteral("&View"), "viewMenu");
     QAction *toggle = m_problemDock->toggleViewAction();
     toggle->setText(QStringLiteral("&Problems"));
     toggle->setObjectName(QStringLiteral("viewProblems"));
     toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    m_viewMenu->addAction(toggle);
+    viewMenu->addAction(toggle);
 
     // The panes keep their height: the window grows by the dock while it is shown, and gives
     // the room back when it closes (unless the user resized the window meanwhile).
@@ -68,7 +67,7 @@ void MainWindow::buildProblemList()
             // The panel gives no node inside another one's submenu: each delete leaves the others
             // in place.
             for (MenuNode *node : nodes)
-                deleteMenuTree(node);
+                deleteEntry(node);
             showSelectedEntry();
         });
 }

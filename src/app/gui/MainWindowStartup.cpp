@@ -1,17 +1,21 @@
-// The main window's start-up sequence, Help and About.
+// The main window's start-up sequence.
 
 #include "app/ErrorLog.h"
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
-#include "app/gui/HelpViewer.h"
+#include "app/gui/FileController.h"
+#include "app/gui/FolderPane.h"
+#include "app/gui/IniChooserDialog.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
+#include "app/gui/MainWindowPanes.h"
 #include "app/gui/TorvexApplication.h"
 #include "controls/SystemFolders.h"
 #include "menu/FileSystem.h"
 #include "menu/RecoveryCopy.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,22 +38,37 @@ constexpr const char *dragGuidance =
     "Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key "
     "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.";
 
-std::string withSeparator(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 } // namespace
 
-void MainWindow::FormCreate()
+void MainWindow::start()
+{
+    runStartUp();
+    if (m_optionsDialog)
+        m_optionsDialog->loadOptions();
+    offerCandidates();
+}
+
+void MainWindow::offerCandidates()
+{
+    if (!m_chooser || m_session.candidates().candidateCount <= 1)
+        return;
+    QCoreApplication::processEvents();
+    // This runs outside any event handler: a failure of the load is reported here, as one of
+    // the chooser's, rather than ending the program.
+    try {
+        m_files->open();
+    } catch (const std::exception &e) {
+        m_files->reportError(TorvexApplication::senderClassName(m_chooser), e.what());
+    }
+}
+
+void MainWindow::runStartUp()
 {
     try {
         startUp();
     } catch (const std::exception &e) {
         // The rest of the sequence is skipped; the handler shows and logs the failure.
-        globalErrorHandler("TForm1", e.what());
+        m_files->reportError("TForm1", e.what());
         // The window still appears, as it does when the event loop starts, so that the user
         // can at least reach the File menu and leave; a window that failed before it showed
         // would otherwise keep the program running unseen.
@@ -59,36 +78,33 @@ void MainWindow::FormCreate()
 
 void MainWindow::startUp()
 {
-    m_itemEditor->setEnabled(false);
+    m_panes->itemEditor()->setEnabled(false);
     m_session.setAppTitle(Session::applicationTitle);
     const QString title = QString::fromStdString(m_session.appTitle());
     QApplication::setApplicationName(title);
     setWindowTitle(QStringLiteral("  ") + title);
     if (auto *app = TorvexApplication::instance())
         app->setErrorHandler([this](const std::string &sender, const std::string &message) {
-            globalErrorHandler(sender, message);
+            m_files->reportError(sender, message);
         });
-    m_panelIniSti->setText(QString::fromUtf8(loadHint));
+    m_panes->iniPanel()->setText(QString::fromUtf8(loadHint));
     setMenusEnabled(false);
-    m_itemEditor->setGuidance(QString::fromUtf8(dragGuidance));
+    m_panes->itemEditor()->setGuidance(QString::fromUtf8(dragGuidance));
     m_session.setExitWithoutSaving(false);
     m_session.setDropMode(AttachMode::AddChildFirst);
     locateCandidates();
-    {
-        // The folder list starts somewhere before the settings choose its drive; that is no
-        // change of folder the user made.
-        const QSignalBlocker quiet(m_dirListBox);
-        const std::string start = m_environment.startFolder.empty() ? m_view->currentDirectory()
-                                                                    : m_environment.startFolder;
-        m_dirListBox->setDirectory(start.empty() ? std::string("Z:\\") : start);
-    }
+    // The folder list starts somewhere before the settings choose its drive; that is no
+    // change of folder the user made.
+    const std::string start =
+        m_environment.startFolder.empty() ? m_view->currentDirectory() : m_environment.startFolder;
+    m_folderPane->startAt(start.empty() ? std::string("Z:\\") : start);
     readWindowSettings();
     show();
-    DirListBoxChange();
-    m_dirListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_panes->itemEditor()->editor().openFolderChanged(dirListBox()->directory());
+    dirListBox()->setSelectionMode(QAbstractItemView::ExtendedSelection);
     updateItemCount();
-    m_panelRight->setEnabled(true);
-    m_panelLeft->setEnabled(true);
+    m_panes->rightPane()->setEnabled(true);
+    m_panes->leftPane()->setEnabled(true);
     setMenusEnabled(true);
     restoreDropMode();
     QApplication::processEvents();
@@ -103,8 +119,8 @@ void MainWindow::locateCandidates()
     if (m_environment.candidates) {
         found = *m_environment.candidates;
     } else {
-        m_tamPath = std::make_unique<SystemFolders>(*m_view);
-        found = locateIniFiles(*m_view, m_tamPath->windows(), m_environment.firstArgument);
+        m_systemFolders = std::make_unique<SystemFolders>(*m_view);
+        found = locateIniFiles(*m_view, m_systemFolders->windows(), m_environment.firstArgument);
     }
     m_session.setCandidates(found);
 }
@@ -112,7 +128,7 @@ void MainWindow::locateCandidates()
 void MainWindow::restoreDropMode()
 {
     // The button the settings put down is the mode, as if it had been clicked.
-    if (const auto mode = m_buttonColumn->checkedDropMode())
+    if (const auto mode = m_panes->buttonColumn()->checkedDropMode())
         m_session.setDropMode(*mode);
 }
 
@@ -121,10 +137,9 @@ void MainWindow::loadOnlyCandidate()
     m_session.setCurrentIniFile(m_session.onlyCandidate().value_or(""));
     showIniPath(m_session.currentIniFile());
     // The file found is the only one edited in this run.
-    m_mnuFileSaveIn->setVisible(false);
-    m_mnuFileOpen->setVisible(false);
+    m_menus->hideFileChoice();
     QApplication::processEvents();
-    loadMenu(m_session.currentIniFile());
+    m_files->loadMenu(m_session.currentIniFile());
 }
 
 void MainWindow::reportRecoveryCopies()
@@ -144,37 +159,6 @@ void MainWindow::waitProcessingMessages(unsigned milliseconds)
     clock.start();
     while (clock.elapsed() < static_cast<qint64>(milliseconds))
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// ---- Help and About ----
-
-void MainWindow::mnuHelpHelpClick()
-{
-    const std::string folder = withSeparator(folders().helpFolder);
-    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
-    if (!QFileInfo(helpFile).isFile()) {
-        m_messageBoxes->inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
-                + lineBreak + folder,
-            " Can't find help file",
-            MsgIcon::Error);
-        return;
-    }
-    if (!m_helpViewer)
-        m_helpViewer = new HelpViewer(this);
-    m_helpViewer->showTopic(helpFile, 9999);
-}
-
-void MainWindow::mnuHelpAboutClick()
-{
-    const std::string text = m_session.appTitle() + lineBreak + lineBreak
-        + "An editor for the directory menu of the file manager: load the menu, arrange it by "
-          "drag and drop, edit each entry and save it back."
-        + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
-        + "Thanks to everyone who tried the early versions and reported what broke." + lineBreak
-        + lineBreak + "Settings: " + folders().settingsFolder + std::string(settingsFileName)
-        + lineBreak + "Log: " + folders().logFolder + logFileName + lineBreak
-        + "Help: " + folders().helpFolder + "torvex.hlp";
-    m_messageBoxes->inform(text, " About", MsgIcon::Information);
 }
 
 } // namespace torvex

@@ -147,22 +147,48 @@ void MenuTreeView::startDrag(Qt::DropActions)
     drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
 
+void MenuTreeView::setDragHandlers(std::function<DragDecision(const TreeDrag &)> moved,
+    std::function<DragDecision(const TreeDrag &)> dropped)
+{
+    m_dragMoved = std::move(moved);
+    m_dropped = std::move(dropped);
+}
+
+TreeDrag MenuTreeView::describe(const QDropEvent *event, bool entering)
+{
+    TreeDrag drag;
+    drag.position = event->position().toPoint();
+    drag.data = event->mimeData();
+    drag.source = event->source();
+    drag.modifiers = event->modifiers();
+    drag.proposedAction = event->proposedAction();
+    drag.entering = entering;
+    return drag;
+}
+
+void MenuTreeView::apply(QDropEvent *event, const DragDecision &decision)
+{
+    if (!decision) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(*decision);
+    event->accept();
+}
+
 void MenuTreeView::dragEnterEvent(QDragEnterEvent *event)
 {
-    event->ignore();
-    Q_EMIT dragMoved(event);
+    apply(event, m_dragMoved ? m_dragMoved(describe(event, true)) : std::nullopt);
 }
 
 void MenuTreeView::dragMoveEvent(QDragMoveEvent *event)
 {
-    event->ignore();
-    Q_EMIT dragMoved(event);
+    apply(event, m_dragMoved ? m_dragMoved(describe(event, false)) : std::nullopt);
 }
 
 void MenuTreeView::dropEvent(QDropEvent *event)
 {
-    event->ignore();
-    Q_EMIT dropped(event);
+    apply(event, m_dropped ? m_dropped(describe(event, false)) : std::nullopt);
 }
 
 void MenuTreeView::dragLeaveEvent(QDragLeaveEvent *event)

@@ -2,13 +2,36 @@
 
 #include <QTreeView>
 
+#include <functional>
+#include <optional>
+
+class QMimeData;
+
 namespace torvex {
+
+// A drag over the tree as its handler sees it.
+struct TreeDrag
+{
+    // Where the pointer is, in the viewport.
+    QPoint position;
+    // What the drag carries; valid for the handler's call only.
+    const QMimeData *data = nullptr;
+    // The widget the drag started in, nullptr when it comes from another program.
+    const QObject *source = nullptr;
+    Qt::KeyboardModifiers modifiers;
+    Qt::DropAction proposedAction = Qt::IgnoreAction;
+    // The drag has just entered the tree.
+    bool entering = false;
+};
+
+// How the tree answers a drag: the action it accepts it with, or none to refuse it.
+using DragDecision = std::optional<Qt::DropAction>;
 
 class MenuTreeModel;
 
 // The menu tree `tview`: a tree view without expand buttons whose current row follows the
-// core tree's selected node and back. Mouse presses, key releases and the drag events are
-// passed on as signals so that the main window handles them.
+// core tree's selected node and back. Mouse presses and key releases are passed on as
+// signals; drags over the tree go to the drag handlers, whose decision the view applies.
 class MenuTreeView : public QTreeView
 {
     Q_OBJECT
@@ -24,14 +47,16 @@ public:
     // knows the dragged node (the current row when the drag started).
     static const QString nodeMimeType;
 
+    // Who decides on the entry, moves and drop of a drag over the tree; without them every
+    // drag is refused.
+    void setDragHandlers(std::function<DragDecision(const TreeDrag &)> moved,
+        std::function<DragDecision(const TreeDrag &)> dropped);
+
 Q_SIGNALS:
     // After the view has handled the press (a right press has already selected the row).
     void mousePressed(Qt::MouseButton button, const QPoint &pos);
     void keyReleased(int key);
     void dragStarting();
-    // Enter and move of a drag over the tree; the receiver accepts or ignores the event.
-    void dragMoved(QDragMoveEvent *event);
-    void dropped(QDropEvent *event);
     // A drag left the tree, or was given up over it, without a drop.
     void dragLeft();
 
@@ -52,7 +77,12 @@ private:
     void showSelectedNode(const QModelIndex &index);
     void applyExpansion(const QModelIndex &index, bool expanded);
 
+    static TreeDrag describe(const QDropEvent *event, bool entering);
+    static void apply(QDropEvent *event, const DragDecision &decision);
+
     MenuTreeModel *m_model = nullptr;
+    std::function<DragDecision(const TreeDrag &)> m_dragMoved;
+    std::function<DragDecision(const TreeDrag &)> m_dropped;
     bool m_syncing = false;
     // Where the last mouse press hit the viewport: the drag picture's hot spot.
     QPoint m_pressedAt;

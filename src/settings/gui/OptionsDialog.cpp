@@ -1,9 +1,8 @@
 #include "settings/gui/OptionsDialog.h"
 
-#include "app/gui/HelpViewer.h"
-#include "app/gui/MainWindow.h"
 #include "controls/gui/DeferredError.h"
 #include "controls/gui/DrivePanel.h"
+#include "controls/gui/HelpViewer.h"
 #include "controls/gui/ThemeComponent.h"
 #include "settings/gui/Colours.h"
 
@@ -54,75 +53,18 @@ QLabel *swatch(QWidget *parent, const char *name)
     return label;
 }
 
-// The main window as the dialog's host.
-class MainWindowHost : public OptionsHost
-{
-public:
-    explicit MainWindowHost(MainWindow *form1)
-        : m_form1(form1)
-    { }
-
-    ProgramSettings &settings() override { return m_form1->settings(); }
-
-    void applyTreeColours(int32_t background, int32_t font) override
-    {
-        m_form1->setTreeColours(background, font);
-    }
-
-    void applyDriveTypes(DriveTypeSet types) override
-    {
-        if (DrivePanel *panel = m_form1->velDrives())
-            panel->setDriveTypes(types);
-    }
-
-    void setConfirmDropOnCommand(bool confirm) override
-    {
-        m_form1->session().setConfirmDropOnCommand(confirm);
-    }
-
-    void setStatusText(const std::string &text) override
-    {
-        if (text.empty())
-            m_form1->clearStatus();
-        else
-            m_form1->showStatus(text);
-    }
-
-    void waitHandlingEvents(unsigned milliseconds) override
-    {
-        if (milliseconds == 0)
-            QApplication::processEvents();
-        else
-            MainWindow::waitProcessingMessages(milliseconds);
-    }
-
-    std::string helpFolder() const override { return m_form1->folders().helpFolder; }
-
-private:
-    MainWindow *m_form1;
-};
-
 } // namespace
-
-OptionsDialog::OptionsDialog(MainWindow *owner)
-    : QDialog(owner)
-    , m_ownHost(std::make_unique<MainWindowHost>(owner))
-    , m_host(*m_ownHost)
-{
-    FormCreate();
-    owner->setOptionsDialog(this);
-}
 
 OptionsDialog::OptionsDialog(OptionsHost &host, QWidget *parent)
     : QDialog(parent)
     , m_host(host)
 {
-    FormCreate();
+    buildDialog();
 }
 
 OptionsDialog::~OptionsDialog() = default;
 
-void OptionsDialog::FormCreate()
+void OptionsDialog::buildDialog()
 {
     setObjectName(QStringLiteral("Form2"));
     m_winXP1 = new ThemeComponent(this);
@@ -140,7 +82,6 @@ void OptionsDialog::FormCreate()
     setFixedSize(
         m_butOK->geometry().right() + 1 + 10, m_gBoxConfirmation->geometry().bottom() + 1 + 10);
     move(262, 112);
-    loadOptions();
 }
 
 QGroupBox *OptionsDialog::groupBox(const char *name, const char *title, QRect geometry)
@@ -214,21 +155,21 @@ void OptionsDialog::buildControls()
     connect(m_butSelectColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButSelectColorClick();
+                chooseBackgroundColour();
             },
             -1);
     });
     connect(m_butSelectFontColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButSelectFontColorClick();
+                chooseFontColour();
             },
             -1);
     });
     connect(m_butWindowsColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButWindowsColorClick();
+                useWindowsColours();
             },
             -1);
     });
@@ -236,14 +177,14 @@ void OptionsDialog::buildControls()
     connect(m_butOK, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButOKClick();
+                saveAndApply();
             },
             QDialog::Accepted);
     });
     connect(m_butCancel, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
-                ButCancelClick();
+                revert();
             },
             QDialog::Rejected);
     });
@@ -341,7 +282,7 @@ void OptionsDialog::loadOptions()
     m_host.setStatusText({});
 }
 
-void OptionsDialog::ButOKClick()
+void OptionsDialog::saveAndApply()
 {
     const Options options = optionsFromControls();
     m_host.settings().writeOptions(options);
@@ -351,13 +292,13 @@ void OptionsDialog::ButOKClick()
     done(QDialog::Accepted);
 }
 
-void OptionsDialog::ButCancelClick()
+void OptionsDialog::revert()
 {
     loadOptions();
     done(QDialog::Rejected);
 }
 
-void OptionsDialog::ButSelectColorClick()
+void OptionsDialog::chooseBackgroundColour()
 {
     if (const auto colour = m_chooseColour(m_backgroundColour)) {
         setBackgroundColour(*colour);
@@ -365,7 +306,7 @@ void OptionsDialog::ButSelectColorClick()
     }
 }
 
-void OptionsDialog::ButSelectFontColorClick()
+void OptionsDialog::chooseFontColour()
 {
     if (const auto colour = m_chooseColour(m_fontColour)) {
         setFontColour(*colour);
@@ -373,14 +314,14 @@ void OptionsDialog::ButSelectFontColorClick()
     }
 }
 
-void OptionsDialog::ButWindowsColorClick()
+void OptionsDialog::useWindowsColours()
 {
     setBackgroundColour(windowColour);
     setFontColour(windowTextColour);
     m_host.applyTreeColours(m_backgroundColour, m_fontColour);
 }
 
-void OptionsDialog::FormKeyDown(int key)
+void OptionsDialog::showHelpOnF1(int key)
 {
     if (key != Qt::Key_F1)
         return;
@@ -401,7 +342,7 @@ void OptionsDialog::keyPressEvent(QKeyEvent *event)
         m_butCancel->click();
         return;
     }
-    FormKeyDown(event->key());
+    showHelpOnF1(event->key());
     QDialog::keyPressEvent(event);
 }
 

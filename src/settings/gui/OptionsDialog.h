@@ -18,15 +18,14 @@ class QPushButton;
 namespace torvex {
 
 class HelpViewer;
-class MainWindow;
 class ThemeComponent;
 
 // The Options dialog: the tree's background and font colours, the drive types of the drive
 // button panel and the two confirmations, all kept in section form2 of torvex.ini. Created
-// once, hidden, right after the main window; its creation applies the stored options to the
-// main window. Colour choices act on the tree at once as a preview; OK writes everything and
-// applies it, Cancel (or Esc) reloads the file and applies that again; closing by the frame
-// does neither.
+// once, hidden, with the main window; the start-up sequence has it apply the stored options
+// to the main window (loadOptions). Colour choices act on the tree at once as a preview; OK writes
+// everything and applies it, Cancel (or Esc) reloads the file and applies that again; closing by
+// the frame does neither.
 class OptionsDialog : public QDialog
 {
     Q_OBJECT
@@ -35,9 +34,8 @@ public:
     // Picks a colour starting from `current`; nothing when the user cancels.
     using ColourChooser = std::function<std::optional<int32_t>(int32_t current)>;
 
-    // The dialog of the main window `owner`, which also becomes its owner window.
-    explicit OptionsDialog(MainWindow *owner);
-    // The dialog over any host (tests); `parent` is the window it stands over.
+    // The dialog over `host` (the main window, or a test's); `parent` is the window it stands
+    // over and its owner.
     explicit OptionsDialog(OptionsHost &host, QWidget *parent = nullptr);
     ~OptionsDialog() override;
 
@@ -46,13 +44,15 @@ public:
     // drives..." in the status bar) the drive types of the drive button panel.
     void loadOptions();
 
-    void ButOKClick();
-    void ButCancelClick();
-    void ButSelectColorClick();
-    void ButSelectFontColorClick();
-    void ButWindowsColorClick();
+    // OK: writes form2 and applies it, then closes with OK. (ButOKClick)
+    void saveAndApply();
+    // Cancel: reads form2 again and applies it, then closes with Cancel. (ButCancelClick)
+    void revert();
+    void chooseBackgroundColour(); // ButSelectColorClick
+    void chooseFontColour(); // ButSelectFontColorClick
+    void useWindowsColours(); // ButWindowsColorClick
     // F1 opens torvex.hlp at topic 8 when the file exists; other keys pass on.
-    void FormKeyDown(int key);
+    void showHelpOnF1(int key); // FormKeyDown
 
     // The colours shown in the swatches.
     int32_t backgroundColour() const { return m_backgroundColour; }
@@ -68,7 +68,7 @@ protected:
     void customEvent(QEvent *event) override;
 
 private:
-    void FormCreate();
+    void buildDialog(); // FormCreate
     void buildControls();
     QGroupBox *groupBox(const char *name, const char *title, QRect geometry);
     QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect geometry);
@@ -78,7 +78,6 @@ private:
     void showOptions(const Options &options);
     template <typename Handler> void guarded(Handler &&handler, int closeWith);
 
-    std::unique_ptr<OptionsHost> m_ownHost;
     OptionsHost &m_host;
     ThemeComponent *m_winXP1 = nullptr;
     HelpViewer *m_helpViewer = nullptr;

@@ -25,9 +25,9 @@ class IniChooserDialogTest : public testing::Test
 protected:
     IniChooserDialogTest()
     {
-        form = std::make_unique<MainWindow>(
+        form = test::startedWindow(
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\"));
-        chooser = new IniChooserDialog(form.get());
+        chooser = test::attachChooser(*form);
         chooser->setPaths({ "C:\\one\\wincmd.ini", "D:\\two\\wincmd.ini" });
         list = chooser->findChild<QListWidget *>(QStringLiteral("lboxIniStier"));
     }

@@ -4,8 +4,10 @@
 
 #include "app/gui/DirListBox.h"
 #include "app/gui/FolderDragData.h"
+#include "app/gui/FolderPane.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
+#include "app/gui/TreeDragDrop.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
@@ -189,7 +191,7 @@ TEST_F(MainWindowDragDropTest, CtrlDropRenamesTheTargetAfterThePressedFolder)
     const QPoint onQ = list->visualItemRect(list->item(rowOf("Q"))).center();
     QTest::mousePress(list->viewport(), Qt::LeftButton, {}, onQ);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, onQ);
-    EXPECT_EQ(form->pressedDirEntry, rowOf("Q"));
+    EXPECT_EQ(form->folderPane().pressedRow(), rowOf("Q"));
     EXPECT_EQ(list->currentRow(), rowOf("Q"));
 
     selectEntries({ "P", "R" });
@@ -201,7 +203,7 @@ TEST_F(MainWindowDragDropTest, CtrlDropRenamesTheTargetAfterThePressedFolder)
     // A press on no entry leaves nothing to name the node after.
     QTest::mousePress(
         list->viewport(), Qt::LeftButton, {}, QPoint(5, list->viewport()->height() - 2));
-    EXPECT_EQ(form->pressedDirEntry, -1);
+    EXPECT_EQ(form->folderPane().pressedRow(), -1);
     ASSERT_TRUE(dragAndDrop(listDragData(), pointOn("A"), Qt::ControlModifier));
     EXPECT_EQ(outline(form->tree()), "A\nQ|cd C:\\Work\\Q|D:\\Target\n");
 }
@@ -301,7 +303,7 @@ TEST_F(MainWindowDragDropTest, DragInTheTreeStartsOnThePressedNode)
             Qt::NoModifier);
         QApplication::sendEvent(tview->viewport(), &move);
     }
-    EXPECT_EQ(form->draggedNode(), find(form->tree(), "B"));
+    EXPECT_EQ(form->dragDrop().draggedNode(), find(form->tree(), "B"));
     // The platform here ends every drag at once, without a drop: nothing moves.
     EXPECT_EQ(outline(form->tree()), "A\nB\nC\n");
 }

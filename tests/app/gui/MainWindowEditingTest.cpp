@@ -121,7 +121,7 @@ TEST_F(MainWindowEditingTest, PopupShowsAddMenuOnlyForAnEmptyTree)
         return widget<QAction>(name)->isVisible();
     };
     load("Only|cd x|y\n");
-    form->mnuPopupPopup();
+    form->menus().updatePopupEntries();
     EXPECT_TRUE(shown("mnuPopupAddSubMenu") && shown("mnuPopUpAddSisterMenu") && shown("N2")
         && shown("mnuPopupDeleteSelectedMenu") && shown("mnuPopUpAddCopy"));
     EXPECT_FALSE(shown("mnuPopupAddMenu"));
@@ -131,7 +131,7 @@ TEST_F(MainWindowEditingTest, PopupShowsAddMenuOnlyForAnEmptyTree)
     EXPECT_FALSE(widget<QWidget>("PanelData")->isEnabled());
     EXPECT_TRUE(editTitle->text().isEmpty() && editCommand->text().isEmpty()
         && editTargetPath->text().isEmpty());
-    form->mnuPopupPopup();
+    form->menus().updatePopupEntries();
     EXPECT_FALSE(shown("mnuPopupAddSubMenu") || shown("mnuPopUpAddSisterMenu") || shown("N2")
         || shown("mnuPopupDeleteSelectedMenu"));
     EXPECT_TRUE(shown("mnuPopupAddMenu") && shown("mnuPopUpAddCopy") && shown("N4")

@@ -1,5 +1,6 @@
 // The main window's File commands, closing and error handler, driven through the window.
 
+#include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "menu/RecoveryCopy.h"
@@ -78,7 +79,7 @@ protected:
         environment.candidates = test::foundFiles({ candidate });
         environment.recoveryFolder = recoveryFolder;
         boxes.logPath = dir.file("torvex.log");
-        form = std::make_unique<MainWindow>(std::move(environment));
+        form = test::startedWindow(std::move(environment));
     }
 
     QAction *action(const char *name) const { return test::findWidget<QAction>(*form, name); }
@@ -95,7 +96,7 @@ TEST_F(MainWindowFilesTest, FailureInAHandlerIsShownOnceThenLoggedOnceAndMenusCo
 {
     start("");
     auto *control = new FailingControl(form.get());
-    form->setMenusEnabled(false);
+    form->menus().setEnabled(false);
     QEvent failure(FailingControl::failEvent);
     QCoreApplication::sendEvent(control, &failure);
 
@@ -126,7 +127,7 @@ TEST_F(MainWindowFilesTest, AFailedStartUpIsReportedAndTheWindowStillShows)
     environment.folders = ProgramFolders::besideExecutable(dir.path().string());
     environment.messageBoxes = &boxes;
     boxes.logPath = dir.file("torvex.log");
-    form = std::make_unique<MainWindow>(std::move(environment));
+    form = test::startedWindow(std::move(environment));
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().text, "Invalid data type for 'InstallDir'");
@@ -178,7 +179,7 @@ TEST_F(MainWindowFilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNo
 
     // A close request waiting while the reader fills the tree would save half a menu.
     QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
-    EXPECT_TRUE(form->loadMenu(path));
+    EXPECT_TRUE(form->files().loadMenu(path));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
     EXPECT_TRUE(form->close()) << "closing works again once the load is done";

@@ -15,6 +15,7 @@
 #include "support/gui/FindWidget.h"
 #include "support/gui/WindowEnvironment.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -53,7 +54,8 @@ protected:
     {
         form = std::make_unique<MainWindow>(
             test::windowEnvironment(view, programFolder.path(), boxes, "C:\\Data"));
-        form2 = new OptionsDialog(form.get());
+        form2 = test::attachOptionsDialog(*form);
+        form->start();
     }
 
     // Closes the window as its close button does (the settings are written).
@@ -75,6 +77,8 @@ protected:
     {
         return test::findWidget<T>(*form, name);
     }
+
+    QAction *action(const char *name) const { return widget<QAction>(name); }
 
     std::string letters() const
     {
@@ -197,7 +201,7 @@ TEST_F(MainWindowSettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
             form2->findChild<QCheckBox *>(QLatin1String(name))->setChecked(false);
         QTest::mouseClick(form2->findChild<QPushButton *>(QStringLiteral("ButOK")), Qt::LeftButton);
     });
-    form->mnuOptionsOptionsClick();
+    action("mnuOptionsOptions")->trigger();
     EXPECT_TRUE(form->velDrives()->buttons().empty());
     EXPECT_EQ(form->velDrives()->drive(), '\0');
     closeWindow();
@@ -223,10 +227,10 @@ TEST_F(MainWindowSettingsTest, ConfirmationsFollowOnlyAnOk)
         uncheckBoth();
         form2->close();
     });
-    form->mnuOptionsOptionsClick();
+    action("mnuOptionsOptions")->trigger();
     EXPECT_TRUE(form->session().confirmDropOnCommand());
     boxes.answer(MsgResult::Cancel);
-    form->mnuFileExitWithoutSavingClick();
+    action("mnuFileExitWithoutSaving")->trigger();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.last().caption, " Exit without saving?");
 
@@ -234,10 +238,10 @@ TEST_F(MainWindowSettingsTest, ConfirmationsFollowOnlyAnOk)
         uncheckBoth();
         QTest::mouseClick(form2->findChild<QPushButton *>(QStringLiteral("ButOK")), Qt::LeftButton);
     });
-    form->mnuOptionsOptionsClick();
+    action("mnuOptionsOptions")->trigger();
     EXPECT_FALSE(form->session().confirmDropOnCommand());
     boxes.reset();
-    form->mnuFileExitWithoutSavingClick();
+    action("mnuFileExitWithoutSaving")->trigger();
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(form->session().exitWithoutSaving());
 }

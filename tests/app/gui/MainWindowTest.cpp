@@ -3,6 +3,7 @@
 
 #include "app/gui/MainWindow.h"
 
+#include "app/gui/FileController.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/StatusPanels.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -55,7 +56,7 @@ protected:
         MainWindowEnvironment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, startFolder);
         environment.candidates = test::foundFiles(slots);
-        form = std::make_unique<MainWindow>(std::move(environment));
+        form = test::startedWindow(std::move(environment));
     }
 
     template <typename T> T *widget(const char *name) const
@@ -140,7 +141,7 @@ TEST_F(MainWindowTest, SeveralCandidatesShowTheChooserAndOkLoadsTheChosenFile)
     EXPECT_TRUE(form->tree().isEmpty()) << "nothing loads before the chooser";
     QStringList listed;
     answerChooser("butOK", &listed);
-    new IniChooserDialog(form.get());
+    test::attachChooser(*form);
     EXPECT_EQ(
         listed, QStringList({ QString::fromStdString(first), QString::fromStdString(second) }));
     EXPECT_EQ(form->session().currentIniFile(), first);
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, CancelInTheChooserLeavesTheTreeEmpty)
     start({ first, second, "", "" });
     QStringList listed;
     answerChooser("butCancel", &listed);
-    new IniChooserDialog(form.get());
+    test::attachChooser(*form);
     EXPECT_EQ(listed.size(), 2);
     EXPECT_TRUE(form->tree().isEmpty());
     EXPECT_EQ(form->session().currentIniFile(), "");
@@ -169,7 +170,7 @@ TEST_F(MainWindowTest, AFileThatCannotBeReadAtStartIsReportedAndTheProgramGoesOn
     start({ unreadable, dir.write("second.ini", sampleMenu()), "", "" });
     QStringList listed;
     answerChooser("butOK", &listed);
-    EXPECT_NO_THROW(new IniChooserDialog(form.get()));
+    EXPECT_NO_THROW(test::attachChooser(*form));
 
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, "Error");
@@ -183,7 +184,7 @@ TEST_F(MainWindowTest, OneCandidateCreatesTheChooserWithoutShowingIt)
 {
     const std::string ini = dir.write("wincmd.ini", sampleMenu());
     start({ ini, "", "", "" });
-    auto *chooser = new IniChooserDialog(form.get());
+    auto *chooser = test::attachChooser(*form);
     EXPECT_FALSE(chooser->isVisible());
     EXPECT_EQ(form->chooser(), chooser);
 }
@@ -212,7 +213,7 @@ TEST_F(MainWindowTest, HiddenPopupEntriesKeepTheirKeys)
     start();
     auto *tview = widget<QTreeView>("tview");
     focus(tview);
-    form->mnuPopupPopup();
+    form->menus().updatePopupEntries();
     ASSERT_FALSE(action("mnuPopUpAddSisterMenu")->isVisible());
     // The command itself finds nothing to do with an empty tree, but its key reaches it.
     bool ran = false;
@@ -267,7 +268,7 @@ TEST_F(MainWindowTest, TheTreesSelectionAndTheViewsCurrentRowAreOne)
 TEST_F(MainWindowTest, EmptyTreePopupShowsCopyAddMenuAndShowFolderOnly)
 {
     start();
-    form->mnuPopupPopup();
+    form->menus().updatePopupEntries();
     QStringList shown;
     for (QAction *a : widget<QMenu>("mnuPopup")->actions())
         if (a->isVisible() && !a->isSeparator())
@@ -419,7 +420,7 @@ TEST_F(MainWindowTest, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThe
     environment.folders = {
         config.string() + "/", state.string() + "/", share.string() + "/", false
     };
-    form = std::make_unique<MainWindow>(std::move(environment));
+    form = test::startedWindow(std::move(environment));
 
     action("mnuHelpAbout")->trigger();
     ASSERT_EQ(boxes.boxes().size(), 1u);
@@ -436,7 +437,7 @@ TEST_F(MainWindowTest, InstalledCopyKeepsItsFilesInItsOwnFoldersAndAboutNamesThe
 
     // Neither folder exists before the first write into it.
     EXPECT_FALSE(std::filesystem::exists(state));
-    form->globalErrorHandler("TForm1", "Something broke");
+    form->files().reportError("TForm1", "Something broke");
     EXPECT_NE(test::readFile(state / "torvex.log").find("Last error: Something broke\r\n"),
         std::string::npos);
 
@@ -451,10 +452,10 @@ TEST_F(MainWindowTest, DisabledMenusIgnoreTheirKeys)
 {
     start();
     focus(widget<QTreeView>("tview"));
-    form->setMenusEnabled(false);
+    form->menus().setEnabled(false);
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_TRUE(boxes.empty());
-    form->setMenusEnabled(true);
+    form->menus().setEnabled(true);
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }

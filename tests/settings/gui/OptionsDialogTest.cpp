@@ -2,8 +2,8 @@
 
 #include "settings/gui/OptionsDialog.h"
 
-#include "app/gui/HelpViewer.h"
 #include "controls/gui/DeferredError.h"
+#include "controls/gui/HelpViewer.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 #include "support/gui/FindWidget.h"
@@ -87,6 +87,7 @@ protected:
             offered.push_back(current);
             return nextColour;
         });
+        form->loadOptions();
         form->installEventFilter(&catcher);
     }
 

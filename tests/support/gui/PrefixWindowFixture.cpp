@@ -18,7 +18,7 @@ PrefixWindowFixture::~PrefixWindowFixture()
 
 void PrefixWindowFixture::startWindow(const std::string &startFolder)
 {
-    form = std::make_unique<MainWindow>(windowEnvironment(
+    form = test::startedWindow(windowEnvironment(
         std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {})),
         programFolder.path(),
         boxes,

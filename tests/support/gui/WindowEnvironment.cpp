@@ -1,6 +1,8 @@
 #include "support/gui/WindowEnvironment.h"
 
+#include "app/gui/IniChooserDialog.h"
 #include "platform/WindowsView.h"
+#include "settings/gui/OptionsDialog.h"
 
 namespace torvex::test {
 
@@ -25,6 +27,28 @@ IniCandidates foundFiles(const std::array<std::string, 4> &slots)
     for (const std::string &slot : slots)
         found.candidateCount += slot.empty() ? 0 : 1;
     return found;
+}
+
+std::unique_ptr<MainWindow> startedWindow(MainWindowEnvironment environment)
+{
+    auto form = std::make_unique<MainWindow>(std::move(environment));
+    form->start();
+    return form;
+}
+
+IniChooserDialog *attachChooser(MainWindow &form)
+{
+    auto *chooser = new IniChooserDialog(&form);
+    form.setChooser(chooser);
+    form.offerCandidates();
+    return chooser;
+}
+
+OptionsDialog *attachOptionsDialog(MainWindow &form)
+{
+    auto *dialog = new OptionsDialog(form.optionsHost(), &form);
+    form.setOptionsDialog(dialog);
+    return dialog;
 }
 
 std::shared_ptr<const WindowsView> viewWithoutPrefix()

@@ -21,6 +21,16 @@ MainWindowEnvironment windowEnvironment(std::shared_ptr<const WindowsView> view,
 // count of those that are not empty.
 IniCandidates foundFiles(const std::array<std::string, 4> &slots);
 
+// The main window over `environment`, built and started as main does, without dialogs.
+std::unique_ptr<MainWindow> startedWindow(MainWindowEnvironment environment);
+
+// Gives `form` its Options dialog, as main does before the start-up sequence.
+OptionsDialog *attachOptionsDialog(MainWindow &form);
+
+// Gives a started `form` its chooser and runs the chooser's step of the start-up sequence:
+// with several files found, Open runs at once.
+IniChooserDialog *attachChooser(MainWindow &form);
+
 // The machine without a Wine prefix: drive Z: is "/".
 std::shared_ptr<const WindowsView> viewWithoutPrefix();
 

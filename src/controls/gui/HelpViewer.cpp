@@ -1,4 +1,4 @@
-#include "app/gui/HelpViewer.h"
+#include "controls/gui/HelpViewer.h"
 
 #include <QFile>
 #include <QTextBrowser>

@@ -1,20 +1,25 @@
-// The main window's widgets: composition, names, captions, hints, pictures and focus order.
+// The main window's widgets: composition, names, captions, hints and pictures.
+
+#include "app/gui/MainWindowPanes.h"
 
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/ElidedTextLabel.h"
+#include "app/gui/FolderPane.h"
 #include "app/gui/ItemEditorPanel.h"
-#include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
+#include "controls/gui/DrivePanel.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "platform/WindowsView.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QSplitter>
 #include <QToolButton>
@@ -40,11 +45,22 @@ QLabel *label(const char *name, const char *text, QWidget *parent)
 
 } // namespace
 
-void MainWindow::buildWindow()
+MainWindowPanes::MainWindowPanes(QMainWindow &window,
+    FolderPane &folders,
+    MenuTree &tree,
+    std::shared_ptr<const WindowsView> view,
+    Session &session,
+    InputGate &inputGate,
+    ItemEditorServices services)
+    : m_window(window)
+    , m_folders(folders)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(applicationIcon());
-    auto *central = panel("CentralArea", this);
+    services.showItemCount = [this](const std::string &text) {
+        m_statusBar->panel(1)->setText(menuTextToQt(text));
+    };
+    m_window.setObjectName(QStringLiteral("Form1"));
+    m_window.setWindowIcon(applicationIcon());
+    auto *central = panel("CentralArea", &m_window);
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -63,18 +79,19 @@ void MainWindow::buildWindow()
     m_splitter->setHandleWidth(6);
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(buildLeftPane());
-    m_splitter->addWidget(buildRightPane());
+    m_splitter->addWidget(buildRightPane(tree, std::move(view), session, inputGate, services));
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ 234, 709 - 234 - 6 });
     column->addWidget(m_splitter, 1);
-    setCentralWidget(central);
-    buildStatusBar();
-    resize(709, 540);
-    move(330, 113);
+    m_window.setCentralWidget(central);
+    m_statusBar = new StatusPanels(&m_window);
+    m_window.setStatusBar(m_statusBar);
+    m_window.resize(709, 540);
+    m_window.move(330, 113);
 }
 
-QWidget *MainWindow::buildLeftPane()
+QWidget *MainWindowPanes::buildLeftPane()
 {
     m_panelLeft = panel("PanelLeft");
     m_panelLeft->setMinimumWidth(200);
@@ -83,9 +100,7 @@ QWidget *MainWindow::buildLeftPane()
     outer->setSpacing(0);
     auto *row = new QHBoxLayout;
     row->setSpacing(0);
-    m_dirListBox = new DirListBox(m_panelLeft);
-    m_dirListBox->setWindowsView(m_view);
-    row->addWidget(m_dirListBox, 1);
+    row->addWidget(m_folders.createList(m_panelLeft), 1);
     m_buttonColumn = new ButtonColumn(m_panelLeft);
     row->addWidget(m_buttonColumn);
     outer->addLayout(row, 1);
@@ -97,48 +112,27 @@ QWidget *MainWindow::buildLeftPane()
     return m_panelLeft;
 }
 
-QWidget *MainWindow::buildRightPane()
+QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
+    std::shared_ptr<const WindowsView> view,
+    Session &session,
+    InputGate &inputGate,
+    const ItemEditorServices &services)
 {
     m_panelRight = panel("PanelRight");
     m_panelRight->setMinimumWidth(60);
     auto *layout = new QVBoxLayout(m_panelRight);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
-    m_velDrives = createVelDrives(m_panelRight); // MainWindowSettings.cpp
-    layout->addWidget(m_velDrives);
-    ItemEditorServices services;
-    services.showStatus = [this](const std::string &text) {
-        showStatus(text);
-    };
-    services.showItemCount = [this](const std::string &text) {
-        m_statusBar->panel(1)->setText(menuTextToQt(text));
-    };
-    services.boxes = [this]() -> MessageBoxes & {
-        return boxes();
-    };
-    services.openFolder = [this] {
-        return m_dirListBox->directory();
-    };
+    layout->addWidget(m_folders.createDrives(m_panelRight));
     m_itemEditor =
-        new ItemEditorPanel(m_tree, m_view, m_session, *m_inputGate, services, m_panelRight);
+        new ItemEditorPanel(tree, std::move(view), session, inputGate, services, m_panelRight);
     layout->addWidget(m_itemEditor);
-    buildTree();
-    layout->addWidget(m_tview, 1);
-    return m_panelRight;
-}
-
-void MainWindow::buildTree()
-{
     m_tview = new MenuTreeView(m_panelRight);
-    m_model = new MenuTreeModel(m_tree, this);
+    m_model = new MenuTreeModel(tree, &m_window);
     m_model->setImages(treeImages());
     m_tview->setMenuModel(m_model);
-}
-
-void MainWindow::buildStatusBar()
-{
-    m_statusBar = new StatusPanels(this);
-    setStatusBar(m_statusBar);
+    layout->addWidget(m_tview, 1);
+    return m_panelRight;
 }
 
 } // namespace torvex

@@ -1,0 +1,181 @@
+#include "app/gui/MainMenus.h"
+
+#include "app/gui/MenuTreeView.h"
+#include "editor/MenuEditor.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace torvex {
+
+MainMenus::MainMenus(
+    QMainWindow &window, MenuTreeView &view, const MenuTree &tree, MenuCommands commands)
+    : QObject(&window)
+    , m_window(window)
+    , m_view(view)
+    , m_tree(tree)
+    , m_commands(std::move(commands))
+{
+    buildMainMenu();
+    buildPopup();
+    connect(&m_view, &QWidget::customContextMenuRequested, this, &MainMenus::showPopup);
+}
+
+QAction *MainMenus::addAction(QMenu *menu,
+    const char *name,
+    const char *caption,
+    QKeySequence key,
+    const std::function<void()> *command)
+{
+    auto *action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, command] {
+        runIfEnabled(*command);
+    });
+    return action;
+}
+
+void MainMenus::runIfEnabled(const std::function<void()> &command) const
+{
+    // A disabled menu's shortcuts do nothing.
+    if (isEnabled() && command)
+        command();
+}
+
+void MainMenus::buildMainMenu()
+{
+    QMenuBar *bar = m_window.menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    m_file = bar->addMenu(QStringLiteral("&File"));
+    m_file->setObjectName(QStringLiteral("mnuFile"));
+    m_open = addAction(
+        m_file, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &m_commands.open);
+    addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &m_commands.save);
+    m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &m_commands.saveAs);
+    m_file->addSeparator()->setObjectName(QStringLiteral("N3"));
+    addAction(m_file,
+        "mnuFileExitWithoutSaving",
+        "Exit &without saving",
+        {},
+        &m_commands.exitWithoutSaving);
+    m_file->addSeparator()->setObjectName(QStringLiteral("N1"));
+    addAction(m_file,
+        "mnuFileExit",
+        "E&xit and save",
+        QKeySequence(Qt::ALT | Qt::Key_X),
+        &m_commands.exitAndSave);
+    m_options = bar->addMenu(QStringLiteral("&Options"));
+    m_options->setObjectName(QStringLiteral("mnuOptions"));
+    addAction(m_options,
+        "mnuOptionsOptions",
+        "&Options...",
+        QKeySequence(Qt::Key_F4),
+        &m_commands.options);
+    m_help = bar->addMenu(QStringLiteral("&Help"));
+    m_help->setObjectName(QStringLiteral("mnuHelp"));
+    addAction(m_help, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1), &m_commands.help);
+    addAction(m_help, "mnuHelpAbout", "&About...", {}, &m_commands.about);
+}
+
+QAction *MainMenus::addPopupEntry(
+    const char *name, const char *caption, QKeySequence key, const std::function<void()> &command)
+{
+    auto *action = m_popup->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, command);
+    if (key.isEmpty())
+        return action;
+    // The menu shows the key; the key itself belongs to the tree alone, so that Insert,
+    // Delete and the plus key keep their meaning in the edits and the folder list. It acts
+    // also while its entry is hidden: the command checks the tree itself.
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    auto *shortcut = new QShortcut(key, &m_view, nullptr, nullptr, Qt::WidgetShortcut);
+    shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
+    connect(shortcut, &QShortcut::activated, this, command);
+    return action;
+}
+
+void MainMenus::buildPopup()
+{
+    m_popup = new QMenu(&m_window);
+    m_popup->setObjectName(QStringLiteral("mnuPopup"));
+    // The plus key of the main keyboard, which is the "=" key of a US layout.
+    m_addSubMenu = addPopupEntry(
+        "mnuPopupAddSubMenu", "Add &submemu", QKeySequence(Qt::Key_Equal), m_commands.addSubMenu);
+    // On layouts where that key types "+" itself (German, Nordic) it arrives as the plus key.
+    auto *plusKey =
+        new QShortcut(QKeySequence(Qt::Key_Plus), &m_view, nullptr, nullptr, Qt::WidgetShortcut);
+    plusKey->setObjectName(QStringLiteral("mnuPopupAddSubMenuPlusKey"));
+    connect(plusKey, &QShortcut::activated, this, m_commands.addSubMenu);
+    m_addSiblingEntry = addPopupEntry("mnuPopUpAddSisterMenu",
+        "&Add sister menu",
+        QKeySequence(Qt::Key_Insert),
+        m_commands.addSiblingEntry);
+    m_addCopy = addPopupEntry("mnuPopUpAddCopy",
+        "Add &copy",
+        QKeySequence(Qt::CTRL | Qt::Key_Insert),
+        m_commands.addCopy);
+    m_separatorN2 = m_popup->addSeparator();
+    m_separatorN2->setObjectName(QStringLiteral("N2"));
+    m_deleteSelectedEntry = addPopupEntry("mnuPopupDeleteSelectedMenu",
+        "&Delete selected menu",
+        QKeySequence(Qt::Key_Delete),
+        m_commands.deleteSelectedEntry);
+    m_addFirstEntry = addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, m_commands.addFirstEntry);
+    m_separatorN4 = m_popup->addSeparator();
+    m_separatorN4->setObjectName(QStringLiteral("N4"));
+    m_showCommandFolder = addPopupEntry(
+        "mnuPopupShowCommandFolder", "Show Command &folder", {}, m_commands.showCommandFolder);
+}
+
+void MainMenus::showPopup(const QPoint &pos)
+{
+    updatePopupEntries();
+    m_popup->popup(m_view.viewport()->mapToGlobal(pos));
+}
+
+void MainMenus::updatePopupEntries()
+{
+    const PopupEntries shown = popupEntries(m_tree);
+    m_addSubMenu->setVisible(shown.addSubMenu);
+    m_addSiblingEntry->setVisible(shown.addSisterMenu);
+    m_addCopy->setVisible(shown.addCopy);
+    m_separatorN2->setVisible(shown.separatorN2);
+    m_deleteSelectedEntry->setVisible(shown.deleteSelectedMenu);
+    m_addFirstEntry->setVisible(shown.addMenu);
+    m_separatorN4->setVisible(shown.separatorN4);
+    m_showCommandFolder->setVisible(shown.showCommandFolder);
+}
+
+void MainMenus::setEnabled(bool enabled)
+{
+    for (QMenu *menu : { m_file, m_options, m_help }) {
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
+    }
+}
+
+bool MainMenus::isEnabled() const
+{
+    return m_file->isEnabled();
+}
+
+void MainMenus::hideFileChoice()
+{
+    m_saveAs->setVisible(false);
+    m_open->setVisible(false);
+}
+
+QMenu *MainMenus::addMenuBeforeOptions(const QString &title, const char *name)
+{
+    auto *menu = new QMenu(title, &m_window);
+    menu->setObjectName(QLatin1String(name));
+    m_window.menuBar()->insertMenu(m_options->menuAction(), menu);
+    return menu;
+}
+
+} // namespace torvex

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/gui/ItemEditorPanel.h"
+
+#include <memory>
+
+class QLabel;
+class QMainWindow;
+class QSplitter;
+class QWidget;
+
+namespace torvex {
+
+class ButtonColumn;
+class FolderPane;
+class InputGate;
+class MenuTree;
+class MenuTreeModel;
+class MenuTreeView;
+class Session;
+class StatusPanels;
+class WindowsView;
+
+// The widgets of the main window, built into it: the ini path panel `Panel_IniSti`, the
+// `Splitter` with the left pane (folder list, button column, `Panel1`) and the right pane
+// (drive buttons, item editor, menu tree), and the status bar. The window places and wires
+// them; this class only builds them and names them.
+class MainWindowPanes
+{
+public:
+    // `services` are the item editor's; its item count goes to status panel 1.
+    MainWindowPanes(QMainWindow &window,
+        FolderPane &folders,
+        MenuTree &tree,
+        std::shared_ptr<const WindowsView> view,
+        Session &session,
+        InputGate &inputGate,
+        ItemEditorServices services);
+
+    QLabel *iniPanel() const { return m_panelIniSti; }
+    StatusPanels *statusBar() const { return m_statusBar; }
+    QWidget *leftPane() const { return m_panelLeft; }
+    QSplitter *splitter() const { return m_splitter; }
+    QWidget *rightPane() const { return m_panelRight; }
+    ButtonColumn *buttonColumn() const { return m_buttonColumn; }
+    ItemEditorPanel *itemEditor() const { return m_itemEditor; }
+    MenuTreeView *treeView() const { return m_tview; }
+    // Owned by the window; it observes the tree and must go before the tree does.
+    MenuTreeModel *treeModel() const { return m_model; }
+
+private:
+    QWidget *buildLeftPane();
+    QWidget *buildRightPane(MenuTree &tree,
+        std::shared_ptr<const WindowsView> view,
+        Session &session,
+        InputGate &inputGate,
+        const ItemEditorServices &services);
+
+    QMainWindow &m_window;
+    FolderPane &m_folders;
+    QLabel *m_panelIniSti = nullptr; // Panel_IniSti
+    StatusPanels *m_statusBar = nullptr; // StatusBar
+    QWidget *m_panelLeft = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QWidget *m_panelRight = nullptr;
+    QLabel *m_panel1 = nullptr;
+    ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
+    ItemEditorPanel *m_itemEditor = nullptr; // PanelData
+    MenuTreeView *m_tview = nullptr;
+    MenuTreeModel *m_model = nullptr;
+};
+
+} // namespace torvex

@@ -1,0 +1,83 @@
+// The menu tree view hands each drag to its handlers as plain values and applies their answer.
+
+#include "app/gui/MenuTreeView.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+class MenuTreeViewTest : public testing::Test
+{
+protected:
+    MenuTreeViewTest()
+    {
+        data.setText(QStringLiteral("C:\\Data"));
+        view.resize(200, 200);
+    }
+
+    QMimeData data;
+    MenuTreeView view;
+};
+
+TEST_F(MenuTreeViewTest, WithoutHandlersEveryDragIsRefused)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &drop);
+    EXPECT_FALSE(drop.isAccepted());
+}
+
+TEST_F(MenuTreeViewTest, HandlersSeeTheDragAndTheirDecisionIsApplied)
+{
+    std::vector<TreeDrag> moves;
+    std::vector<TreeDrag> drops;
+    // Not what the Ctrl key proposes (a copy): the view must take the handler's action.
+    DragDecision moveAnswer = Qt::MoveAction;
+    view.setDragHandlers(
+        [&](const TreeDrag &drag) {
+            moves.push_back(drag);
+            return moveAnswer;
+        },
+        [&](const TreeDrag &drag) {
+            drops.push_back(drag);
+            return DragDecision {};
+        });
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+
+    QDragEnterEvent enter(QPoint(7, 9), actions, &data, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(view.viewport(), &enter);
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_TRUE(moves[0].entering);
+    EXPECT_EQ(moves[0].position, QPoint(7, 9));
+    EXPECT_EQ(moves[0].data, &data);
+    EXPECT_EQ(moves[0].source, nullptr) << "a drag from no widget of this program";
+    EXPECT_TRUE(moves[0].modifiers.testFlag(Qt::ControlModifier));
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::MoveAction);
+
+    moveAnswer = std::nullopt;
+    QDragMoveEvent move(QPoint(8, 30), actions, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &move);
+    ASSERT_EQ(moves.size(), 2u);
+    EXPECT_FALSE(moves[1].entering);
+    EXPECT_EQ(moves[1].position, QPoint(8, 30));
+    EXPECT_FALSE(move.isAccepted());
+
+    QDropEvent drop(QPoint(8, 30), actions, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view.viewport(), &drop);
+    ASSERT_EQ(drops.size(), 1u);
+    EXPECT_FALSE(drop.isAccepted()) << "the drop handler refused it";
+}
+
+} // namespace
+} // namespace torvex
