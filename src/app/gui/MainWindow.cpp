@@ -11,12 +11,15 @@
 #include "app/gui/InputGate.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/LoggedClassName.h"
+#include "app/gui/MainWindowOptionsHost.h"
 #include "app/gui/MainWindowPanes.h"
 #include "app/gui/MenuTreeView.h"
+#include "app/gui/ProblemDock.h"
 #include "app/gui/QtMessageBoxes.h"
+#include "app/gui/StartUpSequence.h"
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TreeDragDrop.h"
-#include "controls/SystemFolders.h"
+#include "app/gui/WindowSettingsKeeper.h"
 #include "controls/gui/ThemeComponent.h"
 #include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
@@ -25,6 +28,7 @@
 #include "platform/WindowsView.h"
 #include "settings/OptionsHost.h"
 #include "settings/ProgramSettings.h"
+#include "settings/gui/OptionsDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,13 +57,21 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
         m_view,
         [this](const std::string &message) {
             // The failure is the main window's, whose handler of the click was running.
-            m_files->reportError(senderClassName(), message);
+            m_files->reportError(loggedClassName(this), message);
         },
         this);
     buildWindow();
+    m_windowSettings = std::make_unique<WindowSettingsKeeper>(*this,
+        *m_panes,
+        *m_folderPane,
+        m_session,
+        ProgramSettings::pathIn(folders().settingsFolder),
+        fileSystem());
     buildParts();
-    buildProblemList();
+    buildProblemDock();
     connectControls();
+    m_startUp = std::make_unique<StartUpSequence>(
+        *this, *m_panes, *m_windowSettings, m_environment, *m_hostFs);
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
 }
@@ -69,6 +81,16 @@ MainWindow::~MainWindow()
     // The model observes the tree, which is a member: it must go before the tree does.
     m_panes->treeView()->setModel(nullptr);
     delete m_panes->treeModel();
+}
+
+void MainWindow::start()
+{
+    m_startUp->start(m_optionsDialog, m_chooser);
+}
+
+void MainWindow::offerCandidates()
+{
+    m_startUp->offerCandidates(m_chooser);
 }
 
 void MainWindow::setMessageBoxes(MessageBoxes *boxes)
@@ -96,9 +118,21 @@ DrivePanel *MainWindow::velDrives() const
     return m_folderPane->drives();
 }
 
-std::string MainWindow::senderClassName() const
+ProgramSettings &MainWindow::settings()
 {
-    return loggedClassName(this);
+    return m_windowSettings->settings();
+}
+
+OptionsHost &MainWindow::optionsHost()
+{
+    if (!m_optionsHost)
+        m_optionsHost = std::make_unique<MainWindowOptionsHost>(*this);
+    return *m_optionsHost;
+}
+
+void MainWindow::setTreeColours(int32_t background, int32_t font)
+{
+    m_windowSettings->setTreeColours(background, font);
 }
 
 // ---- Parts and wiring ----
@@ -138,10 +172,10 @@ void MainWindow::buildParts()
         close();
     };
     fileServices.writeWindowSettings = [this] {
-        writeWindowSettings();
+        m_windowSettings->write();
     };
     fileServices.senderClassName = [this] {
-        return senderClassName();
+        return loggedClassName(this);
     };
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
@@ -197,8 +231,11 @@ MenuCommands MainWindow::menuCommands()
     commands.saveAs = file(&FileController::saveAs);
     commands.exitWithoutSaving = file(&FileController::exitWithoutSaving);
     commands.exitAndSave = file(&FileController::exitAndSave);
-    commands.options = [this] {
-        showOptions();
+    commands.options = [this] { // mnuOptionsOptionsClick
+        if (!m_optionsDialog)
+            return;
+        m_optionsDialog->loadOptions();
+        m_optionsDialog->exec();
     };
     commands.help = [this] {
         m_help->showHelp();
@@ -270,6 +307,23 @@ void MainWindow::connectControls()
     setTabOrder(m_panes->treeView(), dirListBox());
 }
 
+void MainWindow::buildProblemDock()
+{
+    ProblemDock::Actions actions;
+    actions.showEntry = [this](MenuNode *node) {
+        m_tree.setSelected(node);
+        showSelectedEntry();
+    };
+    actions.deleteEntries = [this](const std::vector<MenuNode *> &nodes) {
+        // The dock gives no node inside another one's submenu: each delete leaves the others
+        // in place.
+        for (MenuNode *node : nodes)
+            m_panes->itemEditor()->editor().deleteMenuTree(node);
+        showSelectedEntry();
+    };
+    new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), *m_view, m_session, actions);
+}
+
 // ---- Editing ----
 
 void MainWindow::showSelectedEntry()
@@ -280,11 +334,6 @@ void MainWindow::showSelectedEntry()
 void MainWindow::updateItemCount()
 {
     m_panes->itemEditor()->editor().updateItemCount();
-}
-
-void MainWindow::deleteEntry(MenuNode *node)
-{
-    m_panes->itemEditor()->editor().deleteMenuTree(node);
 }
 
 void MainWindow::showCommandFolder()
@@ -376,16 +425,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->setAccepted(m_files->closeRequested()); // FormClose
 }
 
-void MainWindow::fitStatusPanels()
-{
-    m_panes->statusBar()->setPanelWidth(1, 100);
-    m_panes->statusBar()->setPanelWidth(0, width() - 100);
-}
-
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
-    QMainWindow::resizeEvent(event);
-    fitStatusPanels();
+    QMainWindow::resizeEvent(event); // FormResize
+    m_panes->statusBar()->setPanelWidth(1, 100);
+    m_panes->statusBar()->setPanelWidth(0, width() - 100);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -1,22 +1,17 @@
 #pragma once
 
-#include "app/IniLocator.h"
 #include "app/MenuFileSteps.h"
 #include "app/Session.h"
 #include "app/gui/MainMenus.h"
+#include "app/gui/MainWindowEnvironment.h"
 #include "core/MessageBoxes.h"
 #include "menu/DirMenuFile.h"
 #include "menu/MenuTree.h"
-#include "platform/ProgramFolders.h"
 
 #include <QMainWindow>
 
-#include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
-
-class QDockWidget;
 
 namespace torvex {
 
@@ -34,38 +29,19 @@ class MenuTreeModel;
 class MenuTreeView;
 class OptionsDialog;
 class OptionsHost;
+class ProblemDock;
 class ProgramSettings;
 class QtMessageBoxes;
-class SystemFolders;
+class StartUpSequence;
 class ThemeComponent;
 class TreeDragDrop;
 class WindowsView;
-
-// What the main window is started with. The program passes the real machine; tests pass a
-// view without a Wine prefix, their own candidates and scripted message boxes.
-struct MainWindowEnvironment
-{
-    // The Windows view of the machine (drives, paths, registry); required.
-    std::shared_ptr<const WindowsView> view;
-    // The first command-line argument, "" when there is none (candidate slot 4).
-    std::string firstArgument;
-    // Where torvex.ini, torvex.log and torvex.hlp live.
-    ProgramFolders folders;
-    // Message boxes to use instead of real ones (not owned); nullptr shows real boxes.
-    MessageBoxes *messageBoxes = nullptr;
-    // Candidates to use as found, skipping the search through the registry and folders.
-    std::optional<IniCandidates> candidates;
-    // The folder the directory list opens at start (a Windows path); "" for the current one.
-    std::string startFolder;
-    // Where a save that writes a file in place keeps its earlier content until the new one is
-    // on the disk, and where start-up looks for copies left by saves that did not finish; ""
-    // for none (such saves are then refused).
-    std::filesystem::path recoveryFolder;
-};
+class WindowSettingsKeeper;
 
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons, the
 // item editor and the menu tree on the right. It composes its parts (MainMenus, FileController,
-// FolderPane, TreeDragDrop, HelpCommands, widgets by MainWindowPanes) and wires them.
+// FolderPane, TreeDragDrop, HelpCommands, ProblemDock, WindowSettingsKeeper, StartUpSequence,
+// widgets by MainWindowPanes) and wires them.
 class MainWindow : public QMainWindow, public MenuFileUi
 {
     Q_OBJECT
@@ -124,8 +100,6 @@ public:
     QString statusText(int panel) const;
     // Shows " "+path in Panel_IniSti.
     void showIniPath(const std::string &path);
-    // Waits `milliseconds` by the tick count while handling pending events.
-    static void waitProcessingMessages(unsigned milliseconds);
 
     // ---- MenuFileUi ----
     void processEvents() override;
@@ -147,26 +121,10 @@ private:
     void buildParts();
     MenuCommands menuCommands();
     void connectControls();
-    // MainWindowProblems.cpp: the problem list, a dock shown from View > Problems.
-    void buildProblemList();
-    // MainWindowStartup.cpp
-    void runStartUp(); // FormCreate
-    void startUp();
-    void locateCandidates();
-    void restoreDropMode();
-    void loadOnlyCandidate();
-    void reportRecoveryCopies();
-    // MainWindowSettings.cpp
-    void readWindowSettings();
-    void writeWindowSettings();
-    void showOptions(); // mnuOptionsOptionsClick
-    // MainWindow.cpp
+    void buildProblemDock();
     void showSelectedEntry();
     void updateItemCount();
-    void deleteEntry(MenuNode *node);
     void showCommandFolder(); // SButShowFolderClick
-    void fitStatusPanels(); // FormResize
-    std::string senderClassName() const;
 
     // ---- Core ----
     Session m_session;
@@ -175,11 +133,9 @@ private:
     // The host files under m_fs, with the recovery folder of the environment.
     std::unique_ptr<FileSystem> m_hostFs;
     std::unique_ptr<FileSystem> m_fs;
-    std::unique_ptr<SystemFolders> m_systemFolders;
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;
     MessageBoxes *m_messageBoxes = nullptr;
     MainWindowEnvironment m_environment;
-    std::unique_ptr<ProgramSettings> m_settings;
     std::unique_ptr<OptionsHost> m_optionsHost;
     OptionsDialog *m_optionsDialog = nullptr; // Form2
     IniChooserDialog *m_chooser = nullptr; // Form3
@@ -195,9 +151,8 @@ private:
 
     // ---- Widgets ----
     std::unique_ptr<MainWindowPanes> m_panes;
-    QDockWidget *m_problemDock = nullptr;
-    // How much the window grew to make room for the problem list.
-    int m_problemDockGrowth = 0;
+    std::unique_ptr<WindowSettingsKeeper> m_windowSettings;
+    std::unique_ptr<StartUpSequence> m_startUp;
 };
 
 } // namespace torvex

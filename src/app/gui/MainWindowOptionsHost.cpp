@@ -4,6 +4,7 @@
 #include "app/gui/MainWindow.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 
 namespace torvex {
 
@@ -39,8 +40,13 @@ void MainWindowOptionsHost::waitHandlingEvents(unsigned milliseconds)
 {
     if (milliseconds == 0)
         QApplication::processEvents();
-    else
-        MainWindow::waitProcessingMessages(milliseconds);
+    else {
+        // By the tick count, handling pending events meanwhile.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < static_cast<qint64>(milliseconds))
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
 }
 
 std::string MainWindowOptionsHost::helpFolder() const

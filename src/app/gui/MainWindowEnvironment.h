@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/IniLocator.h"
+#include "core/MessageBoxes.h"
+#include "platform/ProgramFolders.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace torvex {
+
+class WindowsView;
+
+// What the main window is started with. The program passes the real machine; tests pass a
+// view without a Wine prefix, their own candidates and scripted message boxes.
+struct MainWindowEnvironment
+{
+    // The Windows view of the machine (drives, paths, registry); required.
+    std::shared_ptr<const WindowsView> view;
+    // The first command-line argument, "" when there is none (candidate slot 4).
+    std::string firstArgument;
+    // Where torvex.ini, torvex.log and torvex.hlp live.
+    ProgramFolders folders;
+    // Message boxes to use instead of real ones (not owned); nullptr shows real boxes.
+    MessageBoxes *messageBoxes = nullptr;
+    // Candidates to use as found, skipping the search through the registry and folders.
+    std::optional<IniCandidates> candidates;
+    // The folder the directory list opens at start (a Windows path); "" for the current one.
+    std::string startFolder;
+    // Where a save that writes a file in place keeps its earlier content until the new one is
+    // on the disk, and where start-up looks for copies left by saves that did not finish; ""
+    // for none (such saves are then refused).
+    std::filesystem::path recoveryFolder;
+};
+
+} // namespace torvex

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDockWidget>
+
+#include <functional>
+#include <vector>
+
+class QMainWindow;
+
+namespace torvex {
+
+class MainMenus;
+class MenuNode;
+class MenuTree;
+class MenuTreeModel;
+class Session;
+class WindowsView;
+
+// The problem list of the main window: a dock below the panes, shown and hidden from
+// View > Problems, over the same rule the searches and torvex-menu check use. The window grows
+// by the dock while it is shown.
+class ProblemDock : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    // What the list asks of the window: to select and show an entry, to delete entries (none
+    // inside another one's submenu).
+    struct Actions
+    {
+        std::function<void(MenuNode *)> showEntry;
+        std::function<void(const std::vector<MenuNode *> &)> deleteEntries;
+    };
+
+    // Docks itself into `window` and adds View > Problems to `menus`.
+    ProblemDock(QMainWindow &window,
+        MainMenus &menus,
+        MenuTree &tree,
+        MenuTreeModel &model,
+        const WindowsView &view,
+        const Session &session,
+        Actions actions);
+
+private:
+    void fitWindow(bool visible);
+
+    QMainWindow &m_window;
+    // How much the window grew to make room for the dock.
+    int m_growth = 0;
+};
+
+} // namespace torvex
