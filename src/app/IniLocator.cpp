@@ -1,5 +1,6 @@
 #include "app/IniLocator.h"
 
+#include "platform/FileManagerKeys.h"
 #include "platform/RegistryView.h"
 #include "platform/WindowsView.h"
 
@@ -7,8 +8,6 @@ namespace torvex {
 
 namespace {
 
-constexpr std::string_view kUserKey = "Software\\Pellmar\\Windows Commander";
-constexpr std::string_view kMachineKey = "SOFTWARE\\Pellmar\\Windows Commander";
 constexpr std::string_view kIniName = "wincmd.ini";
 
 } // namespace
@@ -16,7 +15,7 @@ constexpr std::string_view kIniName = "wincmd.ini";
 std::string registryIniPath(const RegistryView &registry, bool isMachine)
 {
     RegistryRoot root = isMachine ? RegistryRoot::LocalMachine : RegistryRoot::CurrentUser;
-    std::string_view key = isMachine ? kMachineKey : kUserKey;
+    std::string_view key = isMachine ? fileManagerMachineKey : fileManagerUserKey;
     if (!registry.canOpenKey(root, key, KeyAccess::Read))
         return {};
     std::string installDir = registry.readString(root, key, "InstallDir").value_or("");

@@ -1,6 +1,7 @@
 #include "editor/EntryDestination.h"
 
 #include "core/Text.h"
+#include "platform/FileManagerKeys.h"
 #include "platform/RegistryError.h"
 #include "platform/RegistryView.h"
 #include "platform/WindowsPath.h"
@@ -9,9 +10,6 @@
 namespace torvex {
 
 namespace {
-
-constexpr std::string_view kUserKey = "Software\\Pellmar\\Windows Commander";
-constexpr std::string_view kMachineKey = "SOFTWARE\\Pellmar\\Windows Commander";
 
 bool isBlankOrControl(char c)
 {
@@ -196,8 +194,8 @@ DestinationCheck DestinationRule::ofFolder(std::string_view text) const
 std::string commanderPath(const RegistryView &registry, std::string_view iniFile)
 {
     const std::pair<RegistryRoot, std::string_view> keys[] = {
-        { RegistryRoot::CurrentUser, kUserKey },
-        { RegistryRoot::LocalMachine, kMachineKey },
+        { RegistryRoot::CurrentUser, fileManagerUserKey },
+        { RegistryRoot::LocalMachine, fileManagerMachineKey },
     };
     for (const auto &[root, key] : keys) {
         try {
