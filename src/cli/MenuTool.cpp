@@ -1,5 +1,6 @@
 #include "cli/MenuTool.h"
 
+#include "cli/DiffCommand.h"
 #include "cli/WhereCommand.h"
 #include "core/Error.h"
 #include "editor/EntryDestination.h"
@@ -26,7 +27,7 @@ constexpr int exitError = 2;
 
 const char *usage =
     "usage: torvex-menu print FILE | check [--json] FILE | resave FILE | where [PATH]"
-    " | --help | --version";
+    " | diff FILE OTHER | --help | --version";
 
 // Fails with a one-line message when `path` is not a regular file (or a link to one), the
 // same rule by which "where" counts a candidate.
@@ -165,6 +166,21 @@ int runMenuTool(const std::vector<std::string> &arguments,
         try {
             const std::vector<std::string> paths(args.begin() + 1, args.end());
             return runWhere(paths, view, out);
+        } catch (const std::exception &error) {
+            err << "torvex-menu: " << error.what() << '\n';
+            return exitError;
+        }
+    }
+    if (args.size() == 3 && args[0] == "diff") {
+        try {
+            return runDiff(
+                args[1],
+                args[2],
+                fs,
+                [&](const std::string &path) {
+                    requireFile(path, fs, view);
+                },
+                out);
         } catch (const std::exception &error) {
             err << "torvex-menu: " << error.what() << '\n';
             return exitError;

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/LineDiff.h"
+#include "menu/DirMenu.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace torvex {
+
+class FileSystem;
+class MenuTree;
+
+// What the window says when the file's menu and the editor's are the same.
+inline constexpr const char *sameMenuText = "The menu on disk is the same as in the editor.";
+
+// The DirMenu lines of the file at `path` as the reader takes them: the section's entries in
+// file order, the first occurrence of each key, values trimmed and unquoted, none empty.
+// Nothing when the file or the section is missing. Throws IniReadError when the file cannot
+// be read (IniFormatError when its text is one Torvex refuses).
+DirMenuEntries dirMenuLinesOnDisk(const std::string &path, FileSystem &fs);
+
+// The DirMenu lines a save writes for `tree` (writeDirMenu, the writer's own lines), less those
+// with an empty value: the reader takes "cmd7=" for no line at all, so a comparison with
+// dirMenuLinesOnDisk shows neither.
+DirMenuEntries dirMenuLinesToSave(const MenuTree &tree);
+
+// How the entries of two menus differ. Entries are the nodes of each menu in pre-order, as
+// the reader builds them from the lines. An entry that is not matched with an unchanged one
+// (same title, command, target path, kind and depth at the same place in the order) is
+// - moved when the other menu has an unmatched entry with the same title, command, target
+//   path and kind elsewhere (depth may differ: it went into or out of a submenu);
+// - changed when it stands at the same place as an unmatched entry of the other menu: in the
+//   same run of differing entries, paired in order (another title, command, target path,
+//   kind or depth);
+// - otherwise removed (only in the first menu) or added (only in the second).
+struct EntryChanges
+{
+    std::size_t added = 0;
+    std::size_t removed = 0;
+    std::size_t changed = 0;
+    std::size_t moved = 0;
+    bool any() const { return added + removed + changed + moved > 0; }
+    bool operator==(const EntryChanges &) const = default;
+};
+
+// Two menus' DirMenu lines compared.
+struct MenuComparison
+{
+    std::vector<std::string> before; // "key=value", as given
+    std::vector<std::string> after;
+    // How the lines of before become those of after. Keys compare without regard to letter
+    // case, as the reader reads them; values exactly.
+    std::vector<LineEdit> script;
+    EntryChanges entries;
+    // No line differs.
+    bool isSame() const;
+};
+
+// Compares the lines `before` with `after` line by line and entry by entry.
+MenuComparison compareDirMenus(const DirMenuEntries &before, const DirMenuEntries &after);
+
+// The comparison as a unified diff with three lines of context, headed by the two names;
+// empty when no line differs.
+std::string unifiedMenuDiff(
+    const MenuComparison &comparison, std::string_view beforeName, std::string_view afterName);
+
+// One line that counts the differing entries, the counts that are not zero in the order
+// added, removed, changed, moved: "3 entries added, 1 removed, 2 changed", "1 entry moved".
+// When no entry differs: "The entries are the same; only the lines that hold them differ."
+std::string entryChangesText(const EntryChanges &changes);
+
+} // namespace torvex

@@ -1,0 +1,60 @@
+#include "menu/SaveBackup.h"
+
+#include "menu/FileSystem.h"
+#include "menu/IniError.h"
+#include "platform/ProgramFolders.h"
+
+namespace torvex {
+
+namespace {
+
+constexpr const char *backupSuffix = ".bak";
+
+} // namespace
+
+SaveBackup::SaveBackup(FileSystem &fs, std::filesystem::path stateFolder)
+    : m_fs(fs)
+    , m_stateFolder(std::move(stateFolder))
+{ }
+
+std::optional<std::string> SaveBackup::keepBefore(const std::string &path)
+{
+    if (m_kept.contains(path) || !m_fs.fileExists(path))
+        return std::nullopt;
+    const std::string bytes = m_fs.readAll(path);
+    std::string where;
+    try {
+        where = keepBeside(path, bytes);
+    } catch (const IniWriteError &) {
+        // A backup beside the file that cannot be written (a read-only .bak, a full disk)
+        // still leaves the state folder.
+    }
+    if (where.empty())
+        where = keepInStateFolder(path, bytes);
+    m_kept.insert(path);
+    return where;
+}
+
+// "" when the file's folder cannot be written.
+std::string SaveBackup::keepBeside(const std::string &path, const std::string &bytes)
+{
+    const std::filesystem::path file(path);
+    const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+    if (!m_fs.folderWritable(folder))
+        return {};
+    const std::string backup = path + backupSuffix;
+    m_fs.writeAtomic(backup, bytes);
+    return backup;
+}
+
+std::string SaveBackup::keepInStateFolder(const std::string &path, const std::string &bytes)
+{
+    const std::string backup =
+        (m_stateFolder / (std::filesystem::path(path).filename().string() + backupSuffix)).string();
+    if (m_stateFolder.empty() || !createFolders(m_stateFolder.string()))
+        throw IniWriteError(backup, "the state folder cannot be made");
+    m_fs.writeAtomic(backup, bytes);
+    return backup;
+}
+
+} // namespace torvex

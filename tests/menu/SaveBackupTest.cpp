@@ -1,0 +1,103 @@
+// The backup before the first save of a run: beside the file, in the state folder when it
+// cannot stay there, and never replaced later in the same run.
+#include "menu/SaveBackup.h"
+
+#include "menu/IniError.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace torvex {
+namespace {
+
+using test::readFile;
+
+// Writes also fail under one folder while `failingFolder` names it.
+class FolderFaultFileSystem : public test::FaultyFileSystem
+{
+public:
+    using FaultyFileSystem::FaultyFileSystem;
+    std::string failingFolder;
+    void writeAtomic(const std::string &path, const std::string &bytes) override
+    {
+        if (!failingFolder.empty() && path.starts_with(failingFolder))
+            throw IniWriteError(path, "No space left on device");
+        FaultyFileSystem::writeAtomic(path, bytes);
+    }
+};
+
+class SaveBackupTest : public ::testing::Test
+{
+protected:
+    test::TempDir dir;
+    test::TempDir state;
+    FolderFaultFileSystem fs { state.path() };
+    std::filesystem::path stateFolder = state.path() / "torvex";
+    SaveBackup backup { fs, stateFolder };
+    std::string ini = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Old\r\n");
+};
+
+TEST_F(SaveBackupTest, TheFirstSaveKeepsTheFileBesideItAndLaterOnesKeepNothing)
+{
+    dir.write("wincmd.ini.bak", "from an earlier run");
+    EXPECT_EQ(backup.keepBefore(ini), ini + ".bak");
+    EXPECT_EQ(readFile(ini + ".bak"), "[DirMenu]\r\nmenu1=Old\r\n");
+    EXPECT_TRUE(backup.hasKept(ini));
+
+    dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Saved once\r\n");
+    EXPECT_EQ(backup.keepBefore(ini), std::nullopt);
+    EXPECT_EQ(readFile(ini + ".bak"), "[DirMenu]\r\nmenu1=Old\r\n");
+    EXPECT_EQ(fs.writes, 1);
+
+    // Another file of the same run gets its own first backup.
+    const std::string other = dir.write("other.ini", "x");
+    EXPECT_EQ(backup.keepBefore(other), other + ".bak");
+}
+
+TEST_F(SaveBackupTest, AFolderThatCannotBeWrittenSendsTheBackupToTheStateFolder)
+{
+    fs.foldersLocked = true;
+    const auto where = backup.keepBefore(ini);
+    EXPECT_EQ(where, (stateFolder / "wincmd.ini.bak").string());
+    EXPECT_EQ(readFile(*where), "[DirMenu]\r\nmenu1=Old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(ini + ".bak"));
+}
+
+TEST_F(SaveBackupTest, ABackupThatCannotBeWrittenBesideGoesToTheStateFolder)
+{
+    // A full disk beside the file: kept in the state folder.
+    fs.failingFolder = dir.path().string();
+    EXPECT_EQ(backup.keepBefore(ini), (stateFolder / "wincmd.ini.bak").string());
+    EXPECT_EQ(readFile(stateFolder / "wincmd.ini.bak"), "[DirMenu]\r\nmenu1=Old\r\n");
+}
+
+TEST_F(SaveBackupTest, NoPlaceToWriteThrowsAndTheNextSaveTriesAgain)
+{
+    fs.failWrites = true;
+    EXPECT_THROW(backup.keepBefore(ini), IniWriteError);
+    EXPECT_FALSE(backup.hasKept(ini));
+    fs.failWrites = false;
+    EXPECT_EQ(backup.keepBefore(ini), ini + ".bak");
+}
+
+TEST_F(SaveBackupTest, AnUnreadableFileThrowsAndAMissingOneHasNothingToKeep)
+{
+    fs.failReads = true;
+    EXPECT_THROW(backup.keepBefore(ini), IniReadError);
+    fs.failReads = false;
+
+    EXPECT_EQ(backup.keepBefore(dir.file("new.ini")), std::nullopt);
+    EXPECT_FALSE(backup.hasKept(dir.file("new.ini")));
+    EXPECT_EQ(fs.writes, 0);
+}
+
+TEST_F(SaveBackupTest, WithoutAStateFolderALockedFolderMeansNoBackup)
+{
+    SaveBackup nowhere(fs, {});
+    fs.foldersLocked = true;
+    EXPECT_THROW(nowhere.keepBefore(ini), IniWriteError);
+}
+
+} // namespace
+} // namespace torvex
