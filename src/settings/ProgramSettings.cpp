@@ -20,6 +20,7 @@ constexpr std::string_view keyBackground = "STextFarve";
 constexpr std::string_view keyFontColour = "sTextFontColor";
 constexpr std::string_view keyAsk = "CBoxAsk";
 constexpr std::string_view keyDropTargetHasCommand = "CBoxDropTargetHasCommand";
+constexpr std::string_view keyBackup = "CBoxBackup";
 
 // The drive-type check boxes in the order they are read, written and applied.
 struct DriveTypeKey
@@ -182,6 +183,7 @@ Options ProgramSettings::readOptions() const
         options.*entry.field = readBool(optionsSection, entry.key, entry.def);
     options.askOnExitWithoutSaving = readBool(optionsSection, keyAsk, true);
     options.confirmDropOnCommand = readBool(optionsSection, keyDropTargetHasCommand, true);
+    options.keepBackup = readBool(optionsSection, keyBackup, true);
     return options;
 }
 
@@ -193,11 +195,17 @@ void ProgramSettings::writeOptions(const Options &options)
         writeBool(optionsSection, entry.key, options.*entry.field);
     writeBool(optionsSection, keyAsk, options.askOnExitWithoutSaving);
     writeBool(optionsSection, keyDropTargetHasCommand, options.confirmDropOnCommand);
+    writeBool(optionsSection, keyBackup, options.keepBackup);
 }
 
 bool ProgramSettings::readAskOnExitWithoutSaving() const
 {
     return readBool(optionsSection, keyAsk, true);
+}
+
+bool ProgramSettings::readKeepBackup() const
+{
+    return readBool(optionsSection, keyBackup, true);
 }
 
 } // namespace torvex

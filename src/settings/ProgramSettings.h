@@ -72,6 +72,7 @@ struct Options
     bool showUnknown = false; // CBoxUnknown
     bool askOnExitWithoutSaving = true; // CBoxAsk
     bool confirmDropOnCommand = true; // CBoxDropTargetHasCommand
+    bool keepBackup = true; // CBoxBackup: a backup of the menu file before its first save
     bool operator==(const Options &) const = default;
 };
 
@@ -127,11 +128,16 @@ public:
     // All of form2.
     Options readOptions() const;
 
-    // All of form2, in the order of the Options dialog's OK. Stops at the first failed write.
+    // All of form2, in the order of the Options dialog's OK, CBoxBackup last. Stops at the
+    // first failed write.
     void writeOptions(const Options &options);
 
     // form2 / CBoxAsk, read from the file each time (true when missing).
     bool readAskOnExitWithoutSaving() const;
+
+    // form2 / CBoxBackup, read from the file each time (true when missing): whether a save
+    // keeps a backup of the menu file before its first save in a run.
+    bool readKeepBackup() const;
 
 private:
     void prepareFolder();

@@ -179,12 +179,16 @@ TEST_F(ProgramSettingsTest, OptionsRoundTripInTheirOrder)
     options.showFixed = false;
     options.showCDRom = true;
     options.askOnExitWithoutSaving = false;
+    options.keepBackup = false;
+    EXPECT_TRUE(settings.readKeepBackup()); // on by default
     settings.writeOptions(options);
     EXPECT_EQ(test::readFile(iniPath()),
         "[form2]\r\nSTextFarve=-2147483643\r\nsTextFontColor=-2147483640\r\nCBoxFixed=0\r\n"
         "CBoxRemote=0\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=1\r\n"
-        "CBoxRamDisk=0\r\nCBoxUnknown=0\r\nCBoxAsk=0\r\nCBoxDropTargetHasCommand=1\r\n");
+        "CBoxRamDisk=0\r\nCBoxUnknown=0\r\nCBoxAsk=0\r\nCBoxDropTargetHasCommand=1\r\n"
+        "CBoxBackup=0\r\n");
     EXPECT_EQ(settings.readOptions(), options);
+    EXPECT_FALSE(settings.readKeepBackup());
     EXPECT_EQ(driveTypesOf(options), DriveTypeSet { DriveType::CDRom });
 
     Options none = options;

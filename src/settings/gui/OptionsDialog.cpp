@@ -78,9 +78,9 @@ void OptionsDialog::buildDialog()
         return fromQColor(dialog.selectedColor());
     };
     buildControls();
-    // The client area follows the controls: below the confirmation group, right of OK.
-    setFixedSize(
-        m_butOK->geometry().right() + 1 + 10, m_gBoxConfirmation->geometry().bottom() + 1 + 10);
+    // The client area follows the controls: below the backup check box under the
+    // confirmation group, right of OK.
+    setFixedSize(m_butOK->geometry().right() + 1 + 10, m_cBoxBackup->geometry().bottom() + 1 + 10);
     move(262, 112);
 }
 
@@ -149,6 +149,14 @@ void OptionsDialog::buildControls()
                                                 "(and thus remove the parent menu's command) "));
     m_cBoxDropTargetHasCommand->setChecked(true);
 
+    // Not a confirmation: it stands on its own under their group, in line with their boxes.
+    m_cBoxBackup = new QCheckBox(text("Keep a backup before the first save"), this);
+    m_cBoxBackup->setObjectName(QStringLiteral("CBoxBackup"));
+    m_cBoxBackup->setGeometry(27, 288, 276, 17);
+    m_cBoxBackup->setToolTip(text(" The first save of a run keeps the file as it was, as "
+                                  "wincmd.ini.bak beside it "));
+    m_cBoxBackup->setChecked(true);
+
     m_butOK = button(this, "ButOK", "&OK", QRect(312, 17, 99, 45));
     m_butCancel = button(this, "ButCancel", "&Cancel", QRect(312, 69, 99, 25));
 
@@ -194,6 +202,7 @@ void OptionsDialog::buildControls()
         m_butWindowsColor,
         m_cBoxAsk,
         m_cBoxDropTargetHasCommand,
+        m_cBoxBackup,
         m_driveBoxes[0],
         m_driveBoxes[1],
         m_driveBoxes[2],
@@ -246,6 +255,7 @@ Options OptionsDialog::optionsFromControls() const
         *shown[i] = m_driveBoxes[i]->isChecked();
     options.askOnExitWithoutSaving = m_cBoxAsk->isChecked();
     options.confirmDropOnCommand = m_cBoxDropTargetHasCommand->isChecked();
+    options.keepBackup = m_cBoxBackup->isChecked();
     return options;
 }
 
@@ -264,6 +274,7 @@ void OptionsDialog::showOptions(const Options &options)
         m_driveBoxes[i]->setChecked(shown[i]);
     m_cBoxAsk->setChecked(options.askOnExitWithoutSaving);
     m_cBoxDropTargetHasCommand->setChecked(options.confirmDropOnCommand);
+    m_cBoxBackup->setChecked(options.keepBackup);
 }
 
 void OptionsDialog::loadOptions()

@@ -21,7 +21,8 @@ class HelpViewer;
 class ThemeComponent;
 
 // The Options dialog: the tree's background and font colours, the drive types of the drive
-// button panel and the two confirmations, all kept in section form2 of torvex.ini. Created
+// button panel, the two confirmations and the backup before the first save, all kept in
+// section form2 of torvex.ini. Created
 // once, hidden, with the main window; the start-up sequence has it apply the stored options
 // to the main window (loadOptions). Colour choices act on the tree at once as a preview; OK writes
 // everything and applies it, Cancel (or Esc) reloads the file and applies that again; closing by
@@ -98,6 +99,7 @@ private:
     QGroupBox *m_gBoxConfirmation = nullptr;
     QCheckBox *m_cBoxAsk = nullptr;
     QCheckBox *m_cBoxDropTargetHasCommand = nullptr;
+    QCheckBox *m_cBoxBackup = nullptr;
     QPushButton *m_butOK = nullptr;
     QPushButton *m_butCancel = nullptr;
 };

@@ -118,7 +118,8 @@ TEST_F(OptionsDialogTest, WithoutASettingsFileShowsAndAppliesTheDefaults)
 {
     create();
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Options"));
-    EXPECT_EQ(form->size(), QSize(421, 292));
+    // One row below the confirmation group holds the backup check box.
+    EXPECT_EQ(form->size(), QSize(421, 315));
     EXPECT_EQ(form->backgroundColour(), buttonFaceColour);
     EXPECT_EQ(form->fontColour(), windowTextColour);
     for (const char *name : { "CBoxRemote",
@@ -131,6 +132,9 @@ TEST_F(OptionsDialogTest, WithoutASettingsFileShowsAndAppliesTheDefaults)
     EXPECT_TRUE(widget<QCheckBox>("CBoxFixed")->isChecked());
     EXPECT_TRUE(widget<QCheckBox>("CBoxAsk")->isChecked());
     EXPECT_TRUE(widget<QCheckBox>("CBoxDropTargetHasCommand")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("CBoxBackup")->isChecked());
+    EXPECT_EQ(widget<QCheckBox>("CBoxBackup")->text(),
+        QStringLiteral("Keep a backup before the first save"));
     EXPECT_EQ(widget<QCheckBox>("CBoxRamDisk")->geometry(), QRect(12, 149, 128, 17));
     EXPECT_EQ(widget<QPushButton>("ButOK")->geometry(), QRect(312, 17, 99, 45));
     EXPECT_EQ(
@@ -235,7 +239,28 @@ TEST_F(OptionsDialogTest, OkAppliesTheCheckedDriveTypes)
     EXPECT_EQ(file(),
         "[form2]\r\nSTextFarve=-2147483633\r\nsTextFontColor=-2147483640\r\nCBoxFixed=0\r\n"
         "CBoxRemote=1\r\nCBoxUnavailable=0\r\nCBoxRemovable=0\r\nCBoxCDRom=0\r\n"
-        "CBoxRamDisk=0\r\nCBoxUnknown=1\r\nCBoxAsk=1\r\nCBoxDropTargetHasCommand=1\r\n");
+        "CBoxRamDisk=0\r\nCBoxUnknown=1\r\nCBoxAsk=1\r\nCBoxDropTargetHasCommand=1\r\n"
+        "CBoxBackup=1\r\n");
+}
+
+TEST_F(OptionsDialogTest, TheBackupCheckBoxIsWrittenByOkAndTakenBackByCancel)
+{
+    create();
+    openAndRun([&] {
+        widget<QCheckBox>("CBoxBackup")->setChecked(false);
+        QTest::mouseClick(widget<QPushButton>("ButCancel"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(widget<QCheckBox>("CBoxBackup")->isChecked());
+    EXPECT_EQ(file(), "");
+
+    openAndRun([&] {
+        QTest::mouseClick(widget<QCheckBox>("CBoxBackup"), Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>("ButOK"), Qt::LeftButton);
+    });
+    EXPECT_EQ(host.ini.readString(optionsSection, "CBoxBackup", ""), "0");
+    EXPECT_FALSE(host.ini.readKeepBackup());
+    form->loadOptions();
+    EXPECT_FALSE(widget<QCheckBox>("CBoxBackup")->isChecked());
 }
 
 TEST_F(OptionsDialogTest, AFailedOkIsReportedAndAppliesNothingButStillCloses)
