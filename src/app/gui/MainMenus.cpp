@@ -55,6 +55,11 @@ void MainMenus::buildMainMenu()
         m_file, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &m_commands.open);
     addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &m_commands.save);
     m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &m_commands.saveAs);
+    addAction(m_file,
+        "mnuFileShowChanges",
+        "Show changes...",
+        QKeySequence(Qt::CTRL | Qt::Key_D),
+        &m_commands.showChanges);
     m_file->addSeparator()->setObjectName(QStringLiteral("N3"));
     addAction(m_file,
         "mnuFileExitWithoutSaving",

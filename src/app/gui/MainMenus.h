@@ -22,6 +22,7 @@ struct MenuCommands
     std::function<void()> open; // mnuFileOpen
     std::function<void()> save; // mnuFilesSave
     std::function<void()> saveAs; // mnuFileSaveIn
+    std::function<void()> showChanges; // mnuFileShowChanges
     std::function<void()> exitWithoutSaving; // mnuFileExitWithoutSaving
     std::function<void()> exitAndSave; // mnuFileExit
     std::function<void()> options; // mnuOptionsOptions

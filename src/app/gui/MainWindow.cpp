@@ -4,6 +4,7 @@
 #include "app/gui/MainWindow.h"
 
 #include "app/gui/ButtonColumn.h"
+#include "app/gui/ChangesWindow.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/FileController.h"
 #include "app/gui/FolderPane.h"
@@ -229,6 +230,9 @@ MenuCommands MainWindow::menuCommands()
     commands.open = file(&FileController::open);
     commands.save = file(&FileController::save);
     commands.saveAs = file(&FileController::saveAs);
+    commands.showChanges = [this] {
+        ChangesWindow::showChanges(this, m_session.currentIniFile(), m_tree, *m_fs);
+    };
     commands.exitWithoutSaving = file(&FileController::exitWithoutSaving);
     commands.exitAndSave = file(&FileController::exitAndSave);
     commands.options = [this] { // mnuOptionsOptionsClick

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "menu/MenuComparison.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QCheckBox;
+class QLabel;
+class QStackedWidget;
+class QTableWidget;
+class QTextEdit;
+
+namespace torvex {
+
+class FileSystem;
+class MenuTree;
+
+// The "Show changes..." window: the DirMenu lines of the menu file as they are on disk now
+// beside the lines a save of the editor's menu would write, as a unified diff or side by side,
+// removed lines red and added ones green, under a one-line summary of the entries that differ.
+// It is not modal: the menu can be edited while it is open, and showing it again, its Refresh
+// button or Ctrl+D in it compare anew. One window serves each parent.
+class ChangesWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Compares the file at `path` with what a save of `tree` would write and shows the result
+    // in the changes window of `parent` (made on first use), raised and activated. With no
+    // path (no file open) the window says so. Throws IniReadError when the file cannot be
+    // read. For the File menu and for any question about saving that offers it.
+    static ChangesWindow *showChanges(
+        QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs);
+
+    explicit ChangesWindow(QWidget *parent = nullptr);
+
+    // Shows `comparison` of the file at `path` (on disk, before) with the editor (after).
+    void showComparison(const std::string &path, const MenuComparison &comparison);
+    // Shows that no file is open.
+    void showNoFile();
+
+    // Compares again what the last showChanges compared: the same file with the same tree.
+    void refresh();
+
+    QString summary() const;
+    bool isSideBySide() const;
+    void setSideBySide(bool sideBySide);
+    // The lines marked as removed ("-menu3=Editor") and added ("+menu3=Text editor"), in the
+    // order the unified view shows them.
+    QStringList changedLines() const { return m_changedLines; }
+
+private:
+    void fillUnified(const MenuComparison &comparison);
+    void fillSideBySide(const MenuComparison &comparison);
+
+    QLabel *m_summary = nullptr;
+    QCheckBox *m_sideBySide = nullptr;
+    QStackedWidget *m_views = nullptr;
+    QTextEdit *m_unified = nullptr;
+    QTableWidget *m_table = nullptr;
+    QStringList m_changedLines;
+    std::function<void()> m_compareAgain;
+};
+
+} // namespace torvex
