@@ -207,6 +207,19 @@ std::string hunkRange(std::size_t start, std::size_t length)
 
 } // namespace
 
+std::string hunkHeader(const std::vector<LineEdit> &script, const DiffHunk &hunk)
+{
+    std::size_t beforeLength = 0;
+    std::size_t afterLength = 0;
+    for (std::size_t e = hunk.first; e < hunk.last; ++e) {
+        beforeLength += script[e].kind != LineEdit::Kind::Added;
+        afterLength += script[e].kind != LineEdit::Kind::Removed;
+    }
+    const LineEdit &start = script[hunk.first];
+    return "@@ -" + hunkRange(start.before, beforeLength) + " +"
+        + hunkRange(start.after, afterLength) + " @@";
+}
+
 std::string unifiedDiff(const std::vector<LineEdit> &script,
     const std::vector<std::string> &beforeText,
     const std::vector<std::string> &afterText,
@@ -219,15 +232,7 @@ std::string unifiedDiff(const std::vector<LineEdit> &script,
         return {};
     std::string out = "--- " + std::string(beforeName) + "\n+++ " + std::string(afterName) + "\n";
     for (const DiffHunk &hunk : hunks) {
-        std::size_t beforeLength = 0;
-        std::size_t afterLength = 0;
-        for (std::size_t e = hunk.first; e < hunk.last; ++e) {
-            beforeLength += script[e].kind != LineEdit::Kind::Added;
-            afterLength += script[e].kind != LineEdit::Kind::Removed;
-        }
-        const LineEdit &start = script[hunk.first];
-        out += "@@ -" + hunkRange(start.before, beforeLength) + " +"
-            + hunkRange(start.after, afterLength) + " @@\n";
+        out += hunkHeader(script, hunk) + '\n';
         for (std::size_t e = hunk.first; e < hunk.last; ++e) {
             const LineEdit &edit = script[e];
             switch (edit.kind) {

@@ -40,8 +40,7 @@ std::string unifiedDiff(const std::vector<LineEdit> &script,
     std::string_view afterName,
     std::size_t context = 3);
 
-// A run of the script shown as one hunk: the edits first..last (last excluded), with the
-// number of the first line of each side (from 1; 0 for an empty side at the start).
+// A run of the script shown as one hunk: the edits first..last (last excluded).
 struct DiffHunk
 {
     std::size_t first;
@@ -51,5 +50,10 @@ struct DiffHunk
 // The hunks of a unified diff of `script` with `context` unchanged lines around each change;
 // changes closer than twice the context share a hunk.
 std::vector<DiffHunk> diffHunks(const std::vector<LineEdit> &script, std::size_t context = 3);
+
+// The hunk's head line without its line ending, "@@ -l,s +l,s @@": for each side the number of
+// its first line (from 1) and how many lines it has; a side without lines names the line
+// after which it stands.
+std::string hunkHeader(const std::vector<LineEdit> &script, const DiffHunk &hunk);
 
 } // namespace torvex

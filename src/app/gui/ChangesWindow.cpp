@@ -30,23 +30,6 @@ QString fromUtf8(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// "@@ -l,s +l,s @@" for a hunk of the script, as the unified diff heads it.
-QString hunkHeader(const std::vector<LineEdit> &script, const DiffHunk &hunk)
-{
-    std::size_t beforeLength = 0;
-    std::size_t afterLength = 0;
-    for (std::size_t e = hunk.first; e < hunk.last; ++e) {
-        beforeLength += script[e].kind != LineEdit::Kind::Added;
-        afterLength += script[e].kind != LineEdit::Kind::Removed;
-    }
-    const LineEdit &start = script[hunk.first];
-    const auto range = [](std::size_t first, std::size_t length) {
-        return QStringLiteral("%1,%2").arg(length == 0 ? first : first + 1).arg(length);
-    };
-    return QStringLiteral("@@ -%1 +%2 @@")
-        .arg(range(start.before, beforeLength), range(start.after, afterLength));
-}
-
 } // namespace
 
 ChangesWindow *ChangesWindow::showChanges(
@@ -182,7 +165,7 @@ void ChangesWindow::fillUnified(const MenuComparison &comparison)
         cursor.insertText(text);
     };
     for (const DiffHunk &hunk : diffHunks(comparison.script)) {
-        addLine(hunkHeader(comparison.script, hunk), hunkColour);
+        addLine(fromUtf8(hunkHeader(comparison.script, hunk)), hunkColour);
         for (std::size_t e = hunk.first; e < hunk.last; ++e) {
             const LineEdit &edit = comparison.script[e];
             if (edit.kind == LineEdit::Kind::Same) {
@@ -220,7 +203,7 @@ void ChangesWindow::fillSideBySide(const MenuComparison &comparison)
     };
     const std::vector<LineEdit> &script = comparison.script;
     for (const DiffHunk &hunk : diffHunks(script)) {
-        addRow(hunkHeader(script, hunk), hunkColour, {}, hunkColour);
+        addRow(fromUtf8(hunkHeader(script, hunk)), hunkColour, {}, hunkColour);
         m_table->setSpan(m_table->rowCount() - 1, 0, 1, 2);
         std::size_t e = hunk.first;
         while (e < hunk.last) {

@@ -32,7 +32,8 @@ public:
     // Compares the file at `path` with what a save of `tree` would write and shows the result
     // in the changes window of `parent` (made on first use), raised and activated. With no
     // path (no file open) the window says so. Throws IniReadError when the file cannot be
-    // read. For the File menu and for any question about saving that offers it.
+    // read. For the File menu and for any question about saving that offers it; `tree` and
+    // `fs` must live as long as the window, whose Refresh compares them again.
     static ChangesWindow *showChanges(
         QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs);
 
