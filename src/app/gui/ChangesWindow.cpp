@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -81,6 +82,7 @@ ChangesWindow::ChangesWindow(QWidget *parent)
         { QStringLiteral("On disk"), QStringLiteral("To be saved") });
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(fixed).height() + 4);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
     m_table->setFont(fixed);
