@@ -228,11 +228,31 @@ void EditJournal::attached(MenuNode *node, MenuNode *parent, std::size_t row)
 void EditJournal::detached(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row)
 {
     if (EditStep *step = stepForChange()) {
+        gatherSubtree(*step, node.get());
         EditStep::Change change { EditStep::Change::Kind::Detach, node.get() };
         change.offTree = std::move(node);
         change.fromParent = parent;
         change.fromRow = row;
         step->m_changes.push_back(std::move(change));
+    }
+}
+
+// The editor deletes a subtree node by node, children first. The removals of `node`'s
+// children (and its change to item pictures when it lost the last one) that were recorded
+// right before its own removal are taken back outside the tree, so that the step keeps the
+// subtree whole and an undo puts it back in one piece rather than node by node.
+void EditJournal::gatherSubtree(EditStep &step, MenuNode *node)
+{
+    auto &changes = step.m_changes;
+    while (!changes.empty()) {
+        EditStep::Change &last = changes.back();
+        if (last.kind == EditStep::Change::Kind::Detach && last.fromParent == node)
+            MenuTree::adoptDetached(node, std::move(last.offTree), last.fromRow);
+        else if (last.kind == EditStep::Change::Kind::Images && last.node == node)
+            MenuTree::setDetachedImages(node, last.imagesBefore[0], last.imagesBefore[1]);
+        else
+            return;
+        changes.pop_back();
     }
 }
 

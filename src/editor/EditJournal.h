@@ -112,6 +112,7 @@ public:
 private:
     // The step to record into, nullptr when the change cannot be recorded.
     EditStep *stepForChange();
+    static void gatherSubtree(EditStep &step, MenuNode *node);
     void lose();
 
     // ---- MenuTreeRecorder ----

@@ -209,6 +209,22 @@ void MenuTree::restoreSubtree(std::unique_ptr<MenuNode> node, MenuNode *parent, 
         m_observer->endInsert();
 }
 
+void MenuTree::adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row)
+{
+    assert(!parent->m_container);
+    child->m_container = parent;
+    child->m_parent = parent;
+    parent->m_children.insert(
+        parent->m_children.begin() + static_cast<long>(row), std::move(child));
+}
+
+void MenuTree::setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex)
+{
+    assert(!node->m_container);
+    node->m_imageIndex = imageIndex;
+    node->m_selectedIndex = selectedIndex;
+}
+
 void MenuTree::moveTo(MenuNode *node, MenuNode *parent, std::size_t row)
 {
     MenuNode *oldContainer = node->m_container;

@@ -228,6 +228,10 @@ public:
     std::unique_ptr<MenuNode> takeSubtree(MenuNode *node);
     // Moves `node` with its subtree so that it ends up at `row` of `parent`.
     void moveTo(MenuNode *node, MenuNode *parent, std::size_t row);
+    // For subtrees out of any tree (kept by a recorder): puts `child` back at `row` of
+    // `parent`, and sets a node's pictures; no tree hears of it.
+    static void adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row);
+    static void setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex);
 
 private:
     MenuNode *containerOf(MenuNode *node) const { return node ? node->m_container : m_root.get(); }
