@@ -93,12 +93,7 @@ void UndoHistory::openImplicitStep()
     // that made it has been handled.
     m_journal.begin("Change");
     m_implicitOpen = true;
-    QTimer::singleShot(0, this, [this] {
-        if (!m_implicitOpen)
-            return;
-        m_implicitOpen = false;
-        push(m_journal.end(), -1);
-    });
+    QTimer::singleShot(0, this, &UndoHistory::closeImplicitStep);
 }
 
 void UndoHistory::record(const std::string &name, const std::function<void()> &change)
@@ -109,10 +104,7 @@ void UndoHistory::record(const std::string &name, const std::function<void()> &c
 void UndoHistory::recordTyping(
     TypingField field, const std::string &name, const std::function<void()> &change)
 {
-    if (m_implicitOpen) {
-        m_implicitOpen = false;
-        push(m_journal.end(), -1);
-    }
+    closeImplicitStep();
     const int id = static_cast<int>(field) == 0 ? -1 : static_cast<int>(field);
     if (id < 0 && !m_journal.isOpen())
         endTyping();
@@ -138,13 +130,23 @@ void UndoHistory::replayed(bool countChanged)
     m_itemEditor.showUndoneState(countChanged);
 }
 
+void UndoHistory::closeImplicitStep()
+{
+    if (!m_implicitOpen)
+        return;
+    m_implicitOpen = false;
+    push(m_journal.end(), -1);
+}
+
 void UndoHistory::undo()
 {
+    closeImplicitStep();
     m_stack->undo();
 }
 
 void UndoHistory::redo()
 {
+    closeImplicitStep();
     m_stack->redo();
 }
 

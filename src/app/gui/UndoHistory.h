@@ -69,6 +69,7 @@ private:
     void push(std::unique_ptr<EditStep> step, int id);
     void replayed(bool countChanged);
     void openImplicitStep();
+    void closeImplicitStep();
     std::string selectedTitle() const;
 
     MenuTree &m_tree;

@@ -2,11 +2,13 @@
 // taken back and done again, the History window and the find box above the tree.
 
 #include "app/gui/DirListBox.h"
+#include "app/gui/FileController.h"
 #include "app/gui/FindBar.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/MenuTreeView.h"
 #include "app/gui/UndoHistory.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
 
@@ -191,22 +193,42 @@ TEST_F(MainWindowUndoTest, TypingMakesOneStepThatCtrlZInTheEditTakesBack)
     EXPECT_EQ(stack()->count(), 2);
 }
 
-TEST_F(MainWindowUndoTest, SaveMarksTheCleanStateAndClearingStartsANewHistory)
+TEST_F(MainWindowUndoTest, SaveMarksTheCleanStateAndLoadingStartsANewHistory)
 {
-    QSignalSpy clean(&form->history(), &UndoHistory::cleanChanged);
+    test::TempDir dir;
+    const std::string path = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
     clickNode("Games");
     tview->setFocus();
     QTest::keyClick(tview, Qt::Key_Insert);
+    ASSERT_EQ(stack()->count(), 1);
+    ASSERT_TRUE(form->files().loadMenu(path));
+    EXPECT_EQ(stack()->count(), 0) << "the file read is no step";
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(form->history().isClean());
+
+    QSignalSpy clean(&form->history(), &UndoHistory::cleanChanged);
+    clickNode("Home");
+    tview->setFocus();
+    QTest::keyClick(tview, Qt::Key_Insert);
     EXPECT_FALSE(form->history().isClean());
-    form->history().setClean();
+    ASSERT_TRUE(form->files().saveMenu(path));
     EXPECT_TRUE(form->history().isClean());
     undo->trigger();
     EXPECT_FALSE(form->history().isClean());
-    EXPECT_EQ(clean.count(), 3);
+    redo->trigger();
+    EXPECT_TRUE(form->history().isClean());
+    EXPECT_EQ(clean.count(), 4);
+}
 
-    form->tree().clear();
-    EXPECT_EQ(stack()->count(), 0);
-    EXPECT_FALSE(undo->isEnabled());
+TEST_F(MainWindowUndoTest, ChangesNoCommandAnnouncedStillBecomeOneStepPerEvent)
+{
+    form->tree().setTitle(find(form->tree(), "Docs"), "Papers");
+    form->tree().setTitle(find(form->tree(), "Games"), "Play");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(stack()->count(), 1);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Change"));
+    undo->trigger();
+    EXPECT_EQ(outline(form->tree()), menu);
 }
 
 TEST_F(MainWindowUndoTest, HistoryWindowGoesBackToTheClickedStep)
