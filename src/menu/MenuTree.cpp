@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace torvex {
 
@@ -132,6 +133,8 @@ MenuNode *MenuTree::addNode(MenuNode *relative, AttachMode mode, std::string tit
     ++m_count;
     if (m_observer)
         m_observer->endInsert();
+    if (m_recorder)
+        m_recorder->attached(raw, parentForObserver(container), row);
     return raw;
 }
 
@@ -161,16 +164,86 @@ void MenuTree::remove(MenuNode *node)
             next = node->m_parent;
         setSelected(next);
     }
+    MenuNode *parent = node->m_parent;
+    const int row = node->row();
+    std::unique_ptr<MenuNode> owned = detach(node);
+    if (m_recorder)
+        m_recorder->detached(std::move(owned), parent, static_cast<std::size_t>(row));
+}
+
+std::unique_ptr<MenuNode> MenuTree::detach(MenuNode *node)
+{
     MenuNode *container = node->m_container;
     const int row = node->row();
     assert(row >= 0);
     const std::size_t removed = subtreeSize(node);
     if (m_observer)
         m_observer->beginRemove(parentForObserver(container), row);
+    std::unique_ptr<MenuNode> owned = std::move(container->m_children[row]);
     container->m_children.erase(container->m_children.begin() + row);
     m_count -= removed;
+    // A node out of the tree has no place: row() answers -1 and views find no index for it.
+    owned->m_container = nullptr;
+    owned->m_parent = nullptr;
     if (m_observer)
         m_observer->endRemove();
+    return owned;
+}
+
+std::unique_ptr<MenuNode> MenuTree::takeSubtree(MenuNode *node)
+{
+    if (m_selected && m_selected->isInSubtreeOf(node))
+        setSelected(nullptr);
+    return detach(node);
+}
+
+void MenuTree::restoreSubtree(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row)
+{
+    MenuNode *container = (parent ? parent : m_root.get());
+    const std::size_t added = subtreeSize(node.get());
+    if (m_observer)
+        m_observer->beginInsert(parent, static_cast<int>(row));
+    attach(container, row, std::move(node));
+    m_count += added;
+    if (m_observer)
+        m_observer->endInsert();
+}
+
+void MenuTree::adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row)
+{
+    assert(!parent->m_container);
+    child->m_container = parent;
+    child->m_parent = parent;
+    parent->m_children.insert(
+        parent->m_children.begin() + static_cast<long>(row), std::move(child));
+}
+
+void MenuTree::setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex)
+{
+    assert(!node->m_container);
+    node->m_imageIndex = imageIndex;
+    node->m_selectedIndex = selectedIndex;
+}
+
+void MenuTree::moveTo(MenuNode *node, MenuNode *parent, std::size_t row)
+{
+    MenuNode *oldContainer = node->m_container;
+    MenuNode *newContainer = (parent ? parent : m_root.get());
+    const auto oldRow = static_cast<std::size_t>(node->row());
+    if (oldContainer == newContainer && oldRow == row)
+        return;
+    // The observer counts the destination row before the node is taken out.
+    const std::size_t announcedRow = oldContainer == newContainer && row > oldRow ? row + 1 : row;
+    if (m_observer)
+        m_observer->beginMove(parentForObserver(oldContainer),
+            static_cast<int>(oldRow),
+            parent,
+            static_cast<int>(announcedRow));
+    std::unique_ptr<MenuNode> owned = std::move(oldContainer->m_children[oldRow]);
+    oldContainer->m_children.erase(oldContainer->m_children.begin() + static_cast<long>(oldRow));
+    attach(newContainer, row, std::move(owned));
+    if (m_observer)
+        m_observer->endMove();
 }
 
 void MenuTree::clear()
@@ -184,6 +257,8 @@ void MenuTree::clear()
         m_observer->endReset();
         m_observer->selectionChanged(nullptr);
     }
+    if (m_recorder)
+        m_recorder->cleared();
 }
 
 bool MenuTree::move(MenuNode *node, MenuNode *target, AttachMode mode)
@@ -214,6 +289,9 @@ bool MenuTree::move(MenuNode *node, MenuNode *target, AttachMode mode)
     attach(newContainer, newRow, std::move(owned));
     if (m_observer)
         m_observer->endMove();
+    if (m_recorder)
+        m_recorder->moved(
+            node, parentForObserver(oldContainer), oldRow, parentForObserver(newContainer), newRow);
 
     if (newContainer != m_root.get())
         requestExpansion(newContainer, true);
@@ -226,6 +304,9 @@ void MenuTree::refreshNodeKind(MenuNode *node)
 {
     if (!node)
         return;
+    const int imageBefore = node->m_imageIndex;
+    const int selectedBefore = node->m_selectedIndex;
+    const MenuEntry dataBefore = node->m_data;
     if (node->hasChildren()) {
         node->m_imageIndex = ImageSubmenu;
         node->m_selectedIndex = ImageSubmenuSelected;
@@ -235,6 +316,17 @@ void MenuTree::refreshNodeKind(MenuNode *node)
         node->m_selectedIndex = ImageItemSelected;
     }
     changed(node);
+    if (m_recorder
+        && (imageBefore != node->m_imageIndex || selectedBefore != node->m_selectedIndex))
+        m_recorder->imagesChanged(node, imageBefore, selectedBefore);
+    recordData(node, dataBefore);
+}
+
+void MenuTree::recordData(MenuNode *node, const MenuEntry &before)
+{
+    if (m_recorder
+        && (before.command != node->m_data.command || before.targetPath != node->m_data.targetPath))
+        m_recorder->dataChanged(node, before);
 }
 
 void MenuTree::changed(MenuNode *node)
@@ -247,41 +339,50 @@ void MenuTree::setTitle(MenuNode *node, std::string title)
 {
     if (!node || node->m_title == title)
         return;
-    node->m_title = std::move(title);
+    std::string before = std::exchange(node->m_title, std::move(title));
     changed(node);
+    if (m_recorder)
+        m_recorder->titleChanged(node, before);
 }
 
 void MenuTree::setCommand(MenuNode *node, std::string command)
 {
     if (!node || node->m_data.command == command)
         return;
+    const MenuEntry before = node->m_data;
     node->m_data.command = std::move(command);
     changed(node);
+    recordData(node, before);
 }
 
 void MenuTree::setTargetPath(MenuNode *node, std::string targetPath)
 {
     if (!node || node->m_data.targetPath == targetPath)
         return;
+    const MenuEntry before = node->m_data;
     node->m_data.targetPath = std::move(targetPath);
     changed(node);
+    recordData(node, before);
 }
 
 void MenuTree::setData(MenuNode *node, MenuEntry data)
 {
     if (!node)
         return;
-    node->m_data = std::move(data);
+    const MenuEntry before = std::exchange(node->m_data, std::move(data));
     changed(node);
+    recordData(node, before);
 }
 
 void MenuTree::setImages(MenuNode *node, int imageIndex, int selectedIndex)
 {
     if (!node)
         return;
-    node->m_imageIndex = imageIndex;
-    node->m_selectedIndex = selectedIndex;
+    const int imageBefore = std::exchange(node->m_imageIndex, imageIndex);
+    const int selectedBefore = std::exchange(node->m_selectedIndex, selectedIndex);
     changed(node);
+    if (m_recorder && (imageBefore != imageIndex || selectedBefore != selectedIndex))
+        m_recorder->imagesChanged(node, imageBefore, selectedBefore);
 }
 
 void MenuTree::requestExpansion(MenuNode *node, bool expanded)

@@ -110,6 +110,31 @@ public:
     virtual void endUpdate() { }
 };
 
+// Told about every change of a MenuTree's content with what it was before, so that the change
+// can be taken back. Selection and expansion are not reported. `parent` is nullptr for the
+// top level; rows are positions among the parent's children.
+class MenuTreeRecorder
+{
+public:
+    virtual ~MenuTreeRecorder() = default;
+    // `node` (a new node without children) now stands at `row` of `parent`.
+    virtual void attached(MenuNode *node, MenuNode *parent, std::size_t row) = 0;
+    // `node` with its subtree left `row` of `parent`; the recorder owns it from now on and may
+    // keep it (so that pointers to it stay valid) or let it go.
+    virtual void detached(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row) = 0;
+    // `node` went from `fromRow` of `fromParent` to `toRow` of `toParent` (the row it has now).
+    virtual void moved(MenuNode *node,
+        MenuNode *fromParent,
+        std::size_t fromRow,
+        MenuNode *toParent,
+        std::size_t toRow) = 0;
+    virtual void titleChanged(MenuNode *node, const std::string &before) = 0;
+    virtual void dataChanged(MenuNode *node, const MenuEntry &before) = 0;
+    virtual void imagesChanged(MenuNode *node, int imageBefore, int selectedBefore) = 0;
+    // Every node was removed at once (a file is about to be read into the tree).
+    virtual void cleared() = 0;
+};
+
 // The menu document: an ordered forest of MenuNodes with at most one selected node.
 // Node indexes count every node in depth-first pre-order from 0.
 class MenuTree
@@ -122,6 +147,10 @@ public:
 
     // One observer at a time (the item model); nullptr removes it.
     void setObserver(MenuTreeObserver *observer) { m_observer = observer; }
+    // One recorder at a time (the edit journal); nullptr removes it. Changes made through
+    // the three replay functions below are not reported.
+    void setRecorder(MenuTreeRecorder *recorder) { m_recorder = recorder; }
+    MenuTreeRecorder *recorder() const { return m_recorder; }
 
     // Adds a node with a fresh empty record. `relative` may be nullptr: every mode then adds
     // at the top level (AddFirst and AddChildFirst as the first top-level node, the others as
@@ -191,6 +220,19 @@ public:
     void endUpdate();
     bool isUpdating() const { return m_updateDepth > 0; }
 
+    // Replay of recorded changes (the observer is told, the recorder is not).
+    // Puts a subtree taken out earlier back at `row` of `parent` (nullptr: top level).
+    void restoreSubtree(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row);
+    // Takes `node` with its subtree out of the tree and hands it over; a selected node inside
+    // it leaves the selection empty.
+    std::unique_ptr<MenuNode> takeSubtree(MenuNode *node);
+    // Moves `node` with its subtree so that it ends up at `row` of `parent`.
+    void moveTo(MenuNode *node, MenuNode *parent, std::size_t row);
+    // For subtrees out of any tree (kept by a recorder): puts `child` back at `row` of
+    // `parent`, and sets a node's pictures; no tree hears of it.
+    static void adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row);
+    static void setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex);
+
 private:
     MenuNode *containerOf(MenuNode *node) const { return node ? node->m_container : m_root.get(); }
     MenuNode *parentForObserver(MenuNode *container) const;
@@ -199,11 +241,14 @@ private:
     void attach(MenuNode *container, std::size_t row, std::unique_ptr<MenuNode> node);
     static std::size_t subtreeSize(const MenuNode *node);
     void changed(MenuNode *node);
+    std::unique_ptr<MenuNode> detach(MenuNode *node);
+    void recordData(MenuNode *node, const MenuEntry &before);
 
     std::unique_ptr<MenuNode> m_root;
     std::size_t m_count = 0;
     MenuNode *m_selected = nullptr;
     MenuTreeObserver *m_observer = nullptr;
+    MenuTreeRecorder *m_recorder = nullptr;
     int m_updateDepth = 0;
 };
 

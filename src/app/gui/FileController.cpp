@@ -102,7 +102,10 @@ bool FileController::loadMenu(const std::string &path)
 bool FileController::saveMenu(const std::string &path)
 {
     const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
-    return torvex::saveMenu(path, m_tree, m_ui, m_fs);
+    const bool saved = torvex::saveMenu(path, m_tree, m_ui, m_fs);
+    if (saved && m_services.saved)
+        m_services.saved();
+    return saved;
 }
 
 void FileController::reportSaveFailure(const std::string &message, const std::string &cause)

@@ -32,6 +32,8 @@ struct FileWindowServices
     std::function<void()> writeWindowSettings;
     // The class name the log records for a failure of the window's own handlers.
     std::function<std::string()> senderClassName;
+    // A save went through: the menu now is the saved one.
+    std::function<void()> saved;
 };
 
 // The File commands of the main window: open, save, save as, the two exits and the closing

@@ -1,9 +1,10 @@
 #include "app/gui/ItemEditorPanel.h"
 
-#include "core/MessageBoxes.h"
 #include "app/Session.h"
 #include "app/gui/ElidedTextLabel.h"
 #include "app/gui/InputGate.h"
+#include "app/gui/UndoHistory.h"
+#include "core/MessageBoxes.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "menu/gui/MenuText.h"
@@ -38,6 +39,7 @@ ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
     ItemEditorServices services,
     QWidget *parent)
     : QWidget(parent)
+    , m_tree(tree)
     , m_gate(gate)
     , m_services(std::move(services))
     , m_editor(tree, *this, [view](const std::string &path) {
@@ -93,15 +95,16 @@ void ItemEditorPanel::buildControls()
     m_guidance->setFont(small);
 
     // Only the user's typing reaches the tree: a text the program puts in is no edit.
-    connect(m_editTitle, &QLineEdit::textEdited, this, [this] {
-        m_editor.titleEdited(textOf(m_editTitle));
-    });
-    connect(m_editCommand, &QLineEdit::textEdited, this, [this] {
-        m_editor.commandEdited(textOf(m_editCommand));
-    });
-    connect(m_editTargetPath, &QLineEdit::textEdited, this, [this] {
-        m_editor.targetPathEdited(textOf(m_editTargetPath));
-    });
+    for (QLineEdit *edit : { m_editTitle, m_editCommand, m_editTargetPath }) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            typed(edit);
+        });
+        // Leaving the edit (or Return) ends the typing step.
+        connect(edit, &QLineEdit::editingFinished, this, [this] {
+            if (m_history)
+                m_history->endTyping();
+        });
+    }
     connect(m_addFolderNameToTitle,
         &QPushButton::clicked,
         this,
@@ -152,29 +155,87 @@ void ItemEditorPanel::inputArriving(QWidget *widget)
         m_editor.showSelectedBeforeEdit();
 }
 
+void ItemEditorPanel::writeBack(QLineEdit *edit)
+{
+    if (edit == m_editTitle)
+        m_editor.titleEdited(textOf(edit));
+    else if (edit == m_editCommand)
+        m_editor.commandEdited(textOf(edit));
+    else
+        m_editor.targetPathEdited(textOf(edit));
+}
+
+void ItemEditorPanel::typed(QLineEdit *edit)
+{
+    const auto writeBack = [this, edit] {
+        this->writeBack(edit);
+    };
+    if (!m_history) {
+        writeBack();
+        return;
+    }
+    const MenuNode *node = m_tree.selected();
+    const std::string subject = node ? quotedTitle(node->title()) : std::string("\"\"");
+    if (edit == m_editTitle)
+        m_history->recordTyping(TypingField::Title, "Edit title of " + subject, writeBack);
+    else if (edit == m_editCommand)
+        m_history->recordTyping(TypingField::Command, "Edit command of " + subject, writeBack);
+    else
+        m_history->recordTyping(
+            TypingField::TargetPath, "Edit target path of " + subject, writeBack);
+}
+
+void ItemEditorPanel::fillFromFolder(
+    QLineEdit *edit, const char *what, const std::function<void()> &fill)
+{
+    const auto run = [this, edit, &fill] {
+        m_lastFilled = nullptr;
+        fill();
+        if (m_lastFilled == edit)
+            writeBack(edit);
+    };
+    const MenuNode *node = m_tree.selected();
+    if (m_history && node)
+        m_history->record(
+            std::string(what) + " from folder for " + quotedTitle(node->title()), run);
+    else
+        run();
+}
+
 // The buttons fill an edit the way typing does: what they put in reaches the node.
 void ItemEditorPanel::addFolderNameToTitle()
 {
-    m_lastFilled = nullptr;
-    m_editor.titleFromFolder(m_services.openFolder());
-    if (m_lastFilled == m_editTitle)
-        m_editor.titleEdited(textOf(m_editTitle));
+    fillFromFolder(m_editTitle, "Title", [this] {
+        m_editor.titleFromFolder(m_services.openFolder());
+    });
 }
 
 void ItemEditorPanel::addPathToCommand()
 {
-    m_lastFilled = nullptr;
-    m_editor.commandFromFolder(m_services.openFolder());
-    if (m_lastFilled == m_editCommand)
-        m_editor.commandEdited(textOf(m_editCommand));
+    fillFromFolder(m_editCommand, "Command", [this] {
+        m_editor.commandFromFolder(m_services.openFolder());
+    });
 }
 
 void ItemEditorPanel::addPathToTargetPath()
 {
-    m_lastFilled = nullptr;
-    m_editor.targetPathFromFolder(m_services.openFolder());
-    if (m_lastFilled == m_editTargetPath)
-        m_editor.targetPathEdited(textOf(m_editTargetPath));
+    fillFromFolder(m_editTargetPath, "Target path", [this] {
+        m_editor.targetPathFromFolder(m_services.openFolder());
+    });
+}
+
+void ItemEditorPanel::showUndoneState(bool countChanged)
+{
+    if (m_tree.isEmpty()) {
+        setEnabled(false);
+        for (QLineEdit *edit : { m_editTitle, m_editCommand, m_editTargetPath })
+            showFromStart(edit, {});
+    } else {
+        setEnabled(true);
+        m_editor.showSelectedEntry();
+    }
+    if (countChanged)
+        m_editor.updateItemCount();
 }
 
 void ItemEditorPanel::functionKeyPressed(int key)

@@ -21,6 +21,7 @@ class InputGate;
 class MenuTree;
 class MessageBoxes;
 class Session;
+class UndoHistory;
 class WindowsView;
 
 // What the item editor needs from the window around it.
@@ -50,6 +51,11 @@ public:
         QWidget *parent = nullptr);
 
     MenuEditor &editor() { return m_editor; }
+    // Typing and the F5 to F7 buttons make steps of `history` (none: nothing is recorded).
+    void setHistory(UndoHistory *history) { m_history = history; }
+    // After an undo or redo: the edits show the selected entry (empty and disabled when the
+    // menu is), and the count follows when it may have changed.
+    void showUndoneState(bool countChanged);
 
     void addFolderNameToTitle(); // AddFolderNameToTitleClick, F5
     void addPathToCommand(); // ButAddPathToCommandClick, F6
@@ -78,6 +84,10 @@ private:
     void buildControls();
     void placeControls();
     void inputArriving(QWidget *widget);
+    void typed(QLineEdit *edit);
+    // Writes what the edit holds into the selected node.
+    void writeBack(QLineEdit *edit);
+    void fillFromFolder(QLineEdit *edit, const char *what, const std::function<void()> &fill);
 
     // ---- EditorUi ----
     void showStatus(const std::string &text) override;
@@ -98,7 +108,9 @@ private:
     void showFromStart(QLineEdit *edit, const std::string &text);
     std::string textOf(const QLineEdit *edit) const;
 
+    MenuTree &m_tree;
     InputGate &m_gate;
+    UndoHistory *m_history = nullptr;
     ItemEditorServices m_services;
     MenuEditor m_editor;
     // The last text the program put into each edit, as shown and as the core holds it, so

@@ -6,6 +6,7 @@
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/ChangesWindow.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/EditCommands.h"
 #include "app/gui/FileController.h"
 #include "app/gui/FolderPane.h"
 #include "app/gui/HelpCommands.h"
@@ -20,6 +21,7 @@
 #include "app/gui/StartUpSequence.h"
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TreeDragDrop.h"
+#include "app/gui/UndoHistory.h"
 #include "app/gui/WindowSettingsKeeper.h"
 #include "controls/gui/ThemeComponent.h"
 #include "editor/MenuEditor.h"
@@ -178,6 +180,9 @@ void MainWindow::buildParts()
     fileServices.senderClassName = [this] {
         return loggedClassName(this);
     };
+    fileServices.saved = [this] {
+        m_history->setClean();
+    };
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
         *m_fs,
@@ -195,7 +200,9 @@ void MainWindow::buildParts()
         [this] {
             return m_session.appTitle();
         });
-    m_menus = new MainMenus(*this, *m_panes->treeView(), m_tree, menuCommands());
+    m_history = std::make_unique<UndoHistory>(m_tree, *m_panes->itemEditor());
+    m_menus =
+        new MainMenus(*this, *m_panes->treeView(), m_tree, m_history->recorded(menuCommands()));
 
     DragDropServices dragServices;
     dragServices.boxes = [this]() -> MessageBoxes & {
@@ -212,6 +219,7 @@ void MainWindow::buildParts()
     };
     m_dragDrop = new TreeDragDrop(
         m_tree, m_session, *m_panes->treeView(), *m_folderPane, std::move(dragServices), this);
+    new EditCommands(*this, *m_menus, *m_history, m_tree, *m_panes, *m_dragDrop);
 }
 
 MenuCommands MainWindow::menuCommands()
@@ -320,9 +328,11 @@ void MainWindow::buildProblemDock()
     };
     actions.deleteEntries = [this](const std::vector<MenuNode *> &nodes) {
         // The dock gives no node inside another one's submenu: each delete leaves the others
-        // in place.
-        for (MenuNode *node : nodes)
-            m_panes->itemEditor()->editor().deleteMenuTree(node);
+        // in place. All of them are one step.
+        m_history->record(deletionName(nodes), [this, &nodes] {
+            for (MenuNode *node : nodes)
+                m_panes->itemEditor()->editor().deleteMenuTree(node);
+        });
         showSelectedEntry();
     };
     new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), *m_view, m_session, actions);

@@ -35,6 +35,7 @@ class QtMessageBoxes;
 class StartUpSequence;
 class ThemeComponent;
 class TreeDragDrop;
+class UndoHistory;
 class WindowsView;
 class WindowSettingsKeeper;
 
@@ -68,6 +69,7 @@ public:
     FileController &files() { return *m_files; }
     FolderPane &folderPane() { return *m_folderPane; }
     TreeDragDrop &dragDrop() { return *m_dragDrop; }
+    UndoHistory &history() { return *m_history; }
 
     // ---- Services for the other windows ----
     MenuTree &tree() { return m_tree; }
@@ -129,6 +131,8 @@ private:
     // ---- Core ----
     Session m_session;
     MenuTree m_tree;
+    // Records the tree's changes: goes before the tree does.
+    std::unique_ptr<UndoHistory> m_history;
     std::shared_ptr<const WindowsView> m_view;
     // The host files under m_fs, with the recovery folder of the environment.
     std::unique_ptr<FileSystem> m_hostFs;

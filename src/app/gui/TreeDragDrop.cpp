@@ -4,6 +4,7 @@
 #include "app/gui/DirListBox.h"
 #include "app/gui/FolderDragData.h"
 #include "app/gui/FolderPane.h"
+#include "app/gui/UndoHistory.h"
 #include "menu/gui/MenuTreeModel.h"
 
 #include <QMetaObject>
@@ -87,9 +88,33 @@ void TreeDragDrop::startDrag()
     m_logic.startDrag(m_view.menuModel()->node(m_view.currentIndex()));
 }
 
+bool TreeDragDrop::isRefused()
+{
+    const std::string refusal = m_refusal ? m_refusal() : std::string();
+    if (!refusal.empty())
+        m_services.showStatus(refusal);
+    return !refusal.empty();
+}
+
+std::string TreeDragDrop::stepName(const DropRequest &request)
+{
+    if (request.source == DragSource::Tree) {
+        const MenuNode *dragged = m_logic.draggedNode();
+        return "Move " + quotedTitle(dragged ? dragged->title() : std::string());
+    }
+    const MenuNode *target = m_tree.selected();
+    if (request.ctrlDown)
+        return "Rename " + quotedTitle(target ? target->title() : std::string()) + " after folder";
+    if (request.folders.size() == 1)
+        return "Add folder " + quotedTitle(request.folders.front().text);
+    return "Add " + std::to_string(request.folders.size()) + " folders";
+}
+
 DragDecision TreeDragDrop::dragMoved(const TreeDrag &drag)
 {
     const DragSource source = sourceOf(drag);
+    if (source != DragSource::Other && isRefused())
+        return std::nullopt;
     MenuNode *node = m_view.menuModel()->node(m_view.indexAt(drag.position));
     // Selecting a row that shows only in part would scroll it into view; during a drag the
     // tree moves only by the one line of the edge rule.
@@ -115,7 +140,7 @@ DragDecision TreeDragDrop::dropped(const TreeDrag &drag)
     request.source = sourceOf(drag);
     // The target is the node the last move selected, not the row under the pointer now:
     // scrolling at an edge moves another row under a pointer that stands still.
-    if (request.source == DragSource::Other || !m_tree.selected())
+    if (request.source == DragSource::Other || !m_tree.selected() || isRefused())
         return std::nullopt;
     request.mode = m_session.dropMode();
     request.confirmDropOnCommand = m_session.confirmDropOnCommand();
@@ -129,7 +154,13 @@ DragDecision TreeDragDrop::dropped(const TreeDrag &drag)
     QMetaObject::invokeMethod(
         this,
         [this, request] {
-            m_logic.drop(request);
+            if (!m_history) {
+                m_logic.drop(request);
+                return;
+            }
+            m_history->record(stepName(request), [this, &request] {
+                m_logic.drop(request);
+            });
         },
         Qt::QueuedConnection);
     return request.source == DragSource::DirList ? Qt::CopyAction : drag.proposedAction;

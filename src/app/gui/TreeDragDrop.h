@@ -12,6 +12,7 @@ namespace torvex {
 class FolderPane;
 class MenuTree;
 class Session;
+class UndoHistory;
 
 // What drag and drop needs of the window besides the tree, the view and the folders.
 struct DragDropServices
@@ -39,12 +40,19 @@ public:
 
     // The node the last drag in the tree started on.
     MenuNode *draggedNode() { return m_logic.draggedNode(); }
+    // Each drop becomes a step of `history`.
+    void setHistory(UndoHistory *history) { m_history = history; }
+    // Asked at each move and drop of a drag: a text refuses the drag and goes to the status
+    // bar, an empty one lets it in.
+    void setRefusal(std::function<std::string()> refusal) { m_refusal = std::move(refusal); }
 
 private:
     void startDrag(); // tviewStartDrag
     DragDecision dragMoved(const TreeDrag &drag); // tviewDragOver
     DragDecision dropped(const TreeDrag &drag); // tviewDragDrop
     DragSource sourceOf(const TreeDrag &drag) const;
+    bool isRefused();
+    std::string stepName(const DropRequest &request);
 
     // ---- DropView ----
     MessageBoxes &messageBoxes() override { return m_services.boxes(); }
@@ -58,6 +66,8 @@ private:
     const FolderPane &m_folders;
     DragDropServices m_services;
     DropLogic m_logic;
+    UndoHistory *m_history = nullptr;
+    std::function<std::string()> m_refusal;
 };
 
 } // namespace torvex

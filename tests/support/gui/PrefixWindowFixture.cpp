@@ -28,7 +28,10 @@ void PrefixWindowFixture::startWindow(const std::string &startFolder)
 
 void PrefixWindowFixture::load(const std::string &text)
 {
+    // In one batch, as a load reads the file: no undo step.
+    form->tree().beginUpdate();
     buildTree(form->tree(), text);
+    form->tree().endUpdate();
     form->tree().setSelected(form->tree().first());
     form->setPanelsEnabled(true);
     form->afterLoad();

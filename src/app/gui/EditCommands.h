@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QDialog;
+class QMainWindow;
+
+namespace torvex {
+
+class FindBar;
+class MainMenus;
+class MainWindowPanes;
+class MenuTree;
+class TreeDragDrop;
+class UndoHistory;
+
+// The Edit menu `mnuEdit` between File and Options: Undo and Redo naming the step
+// (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z), History... (the steps in a window, where a click goes
+// back to a step) and Find... (Ctrl+F, the find box above the tree). It gives the item editor
+// and drag and drop the undo history, and refuses drops while the find box filters the tree.
+// The undo keys act wherever the focus is in the window, the edits included.
+class EditCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    EditCommands(QMainWindow &window,
+        MainMenus &menus,
+        UndoHistory &history,
+        MenuTree &tree,
+        MainWindowPanes &panes,
+        TreeDragDrop &dragDrop);
+    ~EditCommands() override;
+
+    FindBar *findBar() const { return m_findBar; }
+    // The History window, made when first shown.
+    QDialog *historyWindow() const { return m_historyWindow; }
+    void showHistory();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenu(MainMenus &menus);
+
+    QMainWindow &m_window;
+    UndoHistory &m_history;
+    FindBar *m_findBar = nullptr;
+    QDialog *m_historyWindow = nullptr;
+};
+
+} // namespace torvex

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "editor/MenuFind.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QShortcut;
+
+namespace torvex {
+
+class MenuTree;
+class MenuTreeView;
+
+// The status text of a drag refused while the find box filters the tree.
+inline constexpr const char *dropRefusedWhileFiltered =
+    "Close the find box (Esc) to drop or move entries";
+
+// The find box `FindBar` above the menu tree: as the user types, the tree shows only the
+// entries whose title, command or target path hold the text (case-insensitive) with their
+// parents, the matches highlighted, and "7 of 203" beside the box. Enter and F3 select the
+// next match (Shift+F3 the one before), Esc closes the box and shows the whole tree again
+// with the selected entry kept.
+class FindBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `showSelected` shows the selected entry in the item editor.
+    FindBar(MenuTree &tree, MenuTreeView &view, std::function<void()> showSelected);
+
+    // Shows the box and puts the focus into it (Edit > Find..., Ctrl+F).
+    void open();
+    // Hides the box; the whole tree shows again, the selected entry in view.
+    void close();
+    // True while the box is open with a text: part of the tree is hidden.
+    bool isFiltering() const;
+    // Selects the next (or previous) match and shows it.
+    void findNext(bool backwards = false);
+    QLineEdit *textEdit() const { return m_text; }
+    QString countText() const;
+
+private:
+    void scheduleFilter();
+    void filter();
+    void showRows(const FindResult *result);
+    bool isMatch(const MenuNode *node) const;
+
+    MenuTree &m_tree;
+    MenuTreeView &m_view;
+    std::function<void()> m_showSelected;
+    QLineEdit *m_text = nullptr; // FindText
+    QLabel *m_count = nullptr; // FindCount
+    QList<QShortcut *> m_keys;
+    FindResult m_result;
+    std::unordered_set<const MenuNode *> m_matches;
+    bool m_open = false;
+    bool m_filterPending = false;
+
+    friend class FindHighlight;
+};
+
+} // namespace torvex

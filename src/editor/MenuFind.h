@@ -1,0 +1,41 @@
+#pragma once
+
+#include "menu/MenuTree.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace torvex {
+
+// What the find box over the tree shows for one text.
+struct FindResult
+{
+    // The entries whose title, command or target path holds the text, in menu order.
+    std::vector<MenuNode *> matches;
+    // Every node that stays visible: the matches, their ancestors, and the node kept in
+    // view (the selected one) with its ancestors.
+    std::unordered_set<const MenuNode *> shown;
+};
+
+// Answers whether a title, command or target path holds the text looked for.
+using TextMatch = std::function<bool(const std::string &text)>;
+
+// Walks the whole tree once. `keep` (may be nullptr) stays shown whether it matches or not.
+FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const MenuNode *keep);
+
+// The first match after `from` in menu order (before it, `backwards`), going round past the
+// end; `from` may be any node or nullptr (the search then starts at the beginning, or at the
+// end backwards). nullptr when there are no matches.
+MenuNode *nextMatch(
+    const MenuTree &tree, const FindResult &result, const MenuNode *from, bool backwards = false);
+
+// The position of `node` among the matches counted from 1; 0 when it is no match.
+std::size_t matchNumber(const FindResult &result, const MenuNode *node);
+
+// A case-insensitive match for ASCII letters, for callers without a Unicode-aware one.
+TextMatch asciiTextMatch(const std::string &needle);
+
+} // namespace torvex
