@@ -4,6 +4,7 @@
 
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/ElidedPathLabel.h"
 #include "app/gui/ElidedTextLabel.h"
 #include "app/gui/FolderPane.h"
 #include "app/gui/ItemEditorPanel.h"
@@ -24,6 +25,8 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -67,7 +70,9 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     auto *bevel1 = panel("Bevel1", central);
     bevel1->setFixedHeight(4);
     column->addWidget(bevel1);
-    m_panelIniSti = label("Panel_IniSti", "", central);
+    // A long path is shortened in its middle and never widens the window.
+    m_panelIniSti = new ElidedPathLabel(central);
+    m_panelIniSti->setObjectName(QStringLiteral("Panel_IniSti"));
     m_panelIniSti->setFixedHeight(26);
     m_panelIniSti->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panelIniSti->setAlignment(Qt::AlignCenter);
@@ -94,7 +99,6 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
 QWidget *MainWindowPanes::buildLeftPane()
 {
     m_panelLeft = panel("PanelLeft");
-    m_panelLeft->setMinimumWidth(200);
     auto *outer = new QVBoxLayout(m_panelLeft);
     outer->setContentsMargins(3, 3, 3, 3);
     outer->setSpacing(0);
@@ -109,6 +113,9 @@ QWidget *MainWindowPanes::buildLeftPane()
     m_panel1->setAlignment(Qt::AlignCenter);
     m_panel1->setToolTip(QStringLiteral(" Windows Commander only reads 200 items "));
     outer->addWidget(m_panel1);
+    // The pane is at least 200 px wide, and wide enough for the whole notice.
+    const int notice = m_panel1->fontMetrics().horizontalAdvance(m_panel1->text());
+    m_panelLeft->setMinimumWidth(std::max(200, notice + 2 * 3 + 12));
     return m_panelLeft;
 }
 
@@ -118,8 +125,8 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     InputGate &inputGate,
     const ItemEditorServices &services)
 {
+    // The right pane's least width is the item editor's, where every caption fits.
     m_panelRight = panel("PanelRight");
-    m_panelRight->setMinimumWidth(60);
     auto *layout = new QVBoxLayout(m_panelRight);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
