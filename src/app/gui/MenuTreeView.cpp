@@ -120,7 +120,8 @@ void MenuTreeView::updateGeometries()
 void MenuTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     QTreeView::scrollTo(index, hint);
-    if (!index.isValid())
+    // During a drag the rows stay where they are under the pointer.
+    if (!index.isValid() || m_dragInside)
         return;
     // visualRect starts after the entry's indentation, where its picture is drawn.
     const int left = visualRect(index).left();
@@ -213,6 +214,7 @@ void MenuTreeView::apply(QDropEvent *event, const DragDecision &decision)
 
 void MenuTreeView::dragEnterEvent(QDragEnterEvent *event)
 {
+    m_dragInside = true;
     apply(event, m_dragMoved ? m_dragMoved(describe(event, true)) : std::nullopt);
 }
 
@@ -224,10 +226,12 @@ void MenuTreeView::dragMoveEvent(QDragMoveEvent *event)
 void MenuTreeView::dropEvent(QDropEvent *event)
 {
     apply(event, m_dropped ? m_dropped(describe(event, false)) : std::nullopt);
+    m_dragInside = false;
 }
 
 void MenuTreeView::dragLeaveEvent(QDragLeaveEvent *event)
 {
+    m_dragInside = false;
     QTreeView::dragLeaveEvent(event);
     Q_EMIT dragLeft();
 }

@@ -92,6 +92,8 @@ private:
     std::function<DragDecision(const TreeDrag &)> m_dropped;
     bool m_syncing = false;
     bool m_fittingColumn = false;
+    // A drag is over the tree: selecting the row under the pointer scrolls nothing sideways.
+    bool m_dragInside = false;
     // Where the last mouse press hit the viewport: the drag picture's hot spot.
     QPoint m_pressedAt;
 };
