@@ -138,12 +138,12 @@ WindowSettings ProgramSettings::readWindowSettings() const
 {
     WindowSettings settings;
     settings.isMaximized = readBool(mainWindowSection, keyMaximized, false);
-    if (!settings.isMaximized) {
-        settings.bounds.top = readInteger(mainWindowSection, keyTop, 100);
-        settings.bounds.left = readInteger(mainWindowSection, keyLeft, 100);
-        settings.bounds.width = readInteger(mainWindowSection, keyWidth, 500);
-        settings.bounds.height = readInteger(mainWindowSection, keyHeight, 500);
-    }
+    // Read also for a maximized window: they are the size it returns to.
+    const WindowBounds firstStart;
+    settings.bounds.top = readInteger(mainWindowSection, keyTop, firstStart.top);
+    settings.bounds.left = readInteger(mainWindowSection, keyLeft, firstStart.left);
+    settings.bounds.width = readInteger(mainWindowSection, keyWidth, firstStart.width);
+    settings.bounds.height = readInteger(mainWindowSection, keyHeight, firstStart.height);
     settings.splitter = std::max(readInteger(mainWindowSection, keySplitter, 230), minimumSplitter);
     settings.storedDrive = readString(mainWindowSection, keyVelDrives, "c");
 

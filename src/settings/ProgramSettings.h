@@ -28,13 +28,15 @@ inline constexpr int minimumSplitter = 160;
 
 enum class WindowState { Normal, Maximized, Minimized };
 
-// A window's outer bounds in screen pixels.
+// A window's outer bounds in screen pixels. The defaults are the first-start bounds: wide
+// enough that the item editor shows its guidance and the captions whole in the fonts of a
+// Linux desktop, and small enough for a 1024 by 768 screen.
 struct WindowBounds
 {
     int left = 100;
     int top = 100;
-    int width = 500;
-    int height = 500;
+    int width = 760;
+    int height = 560;
     bool operator==(const WindowBounds &) const = default;
 };
 
@@ -42,7 +44,7 @@ struct WindowBounds
 struct WindowSettings
 {
     bool isMaximized = false;
-    WindowBounds bounds; // the defaults when isMaximized (the keys are then not read)
+    WindowBounds bounds; // when isMaximized, the bounds the window returns to
     int splitter = 230; // already raised to minimumSplitter
     int dropMode = defaultDropMode;
     std::string storedDrive = "c"; // VelDrives

@@ -33,7 +33,7 @@ TEST_F(ProgramSettingsTest, FirstStartWithoutAFileGivesTheDefaults)
 {
     const WindowSettings window = settings.readWindowSettings();
     EXPECT_FALSE(window.isMaximized);
-    EXPECT_EQ(window.bounds, (WindowBounds { 100, 100, 500, 500 }));
+    EXPECT_EQ(window.bounds, (WindowBounds { 100, 100, 760, 560 }));
     EXPECT_EQ(window.splitter, 230);
     EXPECT_EQ(window.dropMode, 3); // SBut_AddChildFirst
     EXPECT_EQ(window.storedDrive, "c");
@@ -59,7 +59,9 @@ TEST_F(ProgramSettingsTest, StoredWindowValuesAreReadAsTheyStand)
     store("[form1]\r\nmaximized=1\r\nleft=7\r\nsplitter=300\r\n");
     window = settings.readWindowSettings();
     EXPECT_TRUE(window.isMaximized);
-    EXPECT_EQ(window.bounds, WindowBounds {}); // geometry not read
+    // The stored geometry is the size a maximized window returns to.
+    EXPECT_EQ(window.bounds,
+        (WindowBounds { 7, WindowBounds {}.top, WindowBounds {}.width, WindowBounds {}.height }));
     EXPECT_EQ(window.splitter, 300);
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/FolderList.h"
 #include "app/gui/FolderDragData.h"
+#include "app/gui/Pictures.h"
+#include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
 
 #include <QApplication>
@@ -101,9 +103,10 @@ void DirListBox::refresh()
 
 void DirListBox::fill()
 {
-    const QIcon driveIcon = style()->standardIcon(QStyle::SP_DriveHDIcon);
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    // The program's own pictures, sharp at any scale.
+    const QIcon drive = driveIcon(DriveIcon::Fixed);
+    const QIcon openIcon = folderIcon(true);
+    const QIcon closedIcon = folderIcon(false);
     clear();
     m_openRow = -1;
     for (const FolderEntry &entry : folderEntries(*m_view, m_directory)) {
@@ -111,7 +114,7 @@ void DirListBox::fill()
         item->setData(PathRole, QString::fromStdString(entry.path));
         item->setData(LevelRole, entry.level);
         const bool isOpenWay = entry.kind != FolderEntry::Kind::Subfolder;
-        item->setIcon(entry.level == 0 ? driveIcon : isOpenWay ? openIcon : closedIcon);
+        item->setIcon(entry.level == 0 ? drive : isOpenWay ? openIcon : closedIcon);
         if (entry.kind == FolderEntry::Kind::Open)
             m_openRow = count() - 1;
     }

@@ -31,6 +31,11 @@ HelpCommands::HelpCommands(QWidget &window,
 
 void HelpCommands::showHelp()
 {
+    showTopic(mainWindowHelpTopic);
+}
+
+void HelpCommands::showTopic(int topic, QWidget *over)
+{
     const std::string folder = withSeparator(m_folders.helpFolder);
     const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
     if (!QFileInfo(helpFile).isFile()) {
@@ -40,9 +45,16 @@ void HelpCommands::showHelp()
             MsgIcon::Error);
         return;
     }
+    if (over && over != &m_window) {
+        auto *viewer = over->findChild<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!viewer)
+            viewer = new HelpViewer(over);
+        viewer->showTopic(helpFile, topic);
+        return;
+    }
     if (!m_helpViewer)
         m_helpViewer = new HelpViewer(&m_window);
-    m_helpViewer->showTopic(helpFile, 9999);
+    m_helpViewer->showTopic(helpFile, topic);
 }
 
 void HelpCommands::showAbout()

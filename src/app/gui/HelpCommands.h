@@ -12,6 +12,10 @@ namespace torvex {
 
 class HelpViewer;
 
+// The help topics that F1 opens in each window (anchors "topic-N" of torvex.hlp).
+inline constexpr int mainWindowHelpTopic = 9999; // the contents
+inline constexpr int chooserHelpTopic = 131;
+
 // The Help menu's commands: the help file in a viewer over the window, and the About box.
 class HelpCommands
 {
@@ -21,8 +25,11 @@ public:
         std::function<MessageBoxes &()> boxes,
         std::function<std::string()> appTitle);
 
-    // Opens torvex.hlp, or says where it should be. (mnuHelpHelpClick)
+    // Opens torvex.hlp at its contents, or says where it should be. (mnuHelpHelpClick)
     void showHelp();
+    // Opens torvex.hlp at `topic`, or says where it should be. The viewer belongs to `over`
+    // (nullptr: the main window), so that it can be used while `over` is a modal dialog.
+    void showTopic(int topic, QWidget *over = nullptr);
     void showAbout(); // mnuHelpAboutClick
 
 private:

@@ -1,8 +1,10 @@
 #include "app/gui/IniChooserDialog.h"
 
+#include "app/gui/HelpCommands.h"
 #include "app/gui/MainWindow.h"
 #include "controls/gui/ThemeComponent.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -75,6 +77,16 @@ std::string IniChooserDialog::selectedPath() const
 {
     const QList<QListWidgetItem *> items = m_lboxIniStier->selectedItems();
     return items.isEmpty() ? std::string() : items.first()->text().toStdString();
+}
+
+void IniChooserDialog::keyPressEvent(QKeyEvent *event)
+{
+    // F1 explains where the files in the list come from.
+    if (event->key() == Qt::Key_F1 && m_owner) {
+        m_owner->showHelpTopic(chooserHelpTopic, this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void IniChooserDialog::showEvent(QShowEvent *event)

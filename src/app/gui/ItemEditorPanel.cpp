@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <algorithm>
@@ -22,6 +23,12 @@
 namespace torvex {
 
 namespace {
+
+// A caption as shown: without the ampersand that marks its mnemonic.
+QString plainCaption(QString caption)
+{
+    return caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+}
 
 QLabel *label(const char *name, const char *text, QWidget *parent)
 {
@@ -54,6 +61,7 @@ ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
         return commanderPath(view->registry(), session.currentIniFile());
     }));
     buildControls();
+    setMinimumWidth(minimumPanelWidth());
     connect(&m_gate, &InputGate::inputArriving, this, &ItemEditorPanel::inputArriving);
 }
 
@@ -89,10 +97,6 @@ void ItemEditorPanel::buildControls()
     // shown whole as a tooltip.
     m_guidance = new ElidedTextLabel(this);
     m_guidance->setObjectName(QStringLiteral("Label4"));
-    // Three lines of guidance fit under the edits; at the design width they hold it all.
-    QFont small = m_guidance->font();
-    small.setPixelSize(11);
-    m_guidance->setFont(small);
 
     // Only the user's typing reaches the tree: a text the program puts in is no edit.
     for (QLineEdit *edit : { m_editTitle, m_editCommand, m_editTargetPath }) {
@@ -116,25 +120,68 @@ void ItemEditorPanel::buildControls()
         &ItemEditorPanel::addPathToTargetPath);
 }
 
+ItemEditorPanel::Metrics ItemEditorPanel::metrics() const
+{
+    // The design's sizes (labels 72 px, edits 21 px high every 26 px, buttons 65 by 25) are
+    // the least; a larger font widens and heightens them, so that no text is cut.
+    const QFontMetrics fm = fontMetrics();
+    Metrics m;
+    int labelWidth = 72;
+    for (const char *name : { "Label3", "Label1", "Label2" }) {
+        if (auto *l = findChild<QLabel *>(QLatin1String(name)))
+            labelWidth = std::max(labelWidth, fm.horizontalAdvance(plainCaption(l->text())) + 6);
+    }
+    m.editLeft = 8 + labelWidth;
+    m.rowHeight = std::max(21, m_editTitle->sizeHint().height());
+    m.buttonHeight = std::max(25, m_addFolderNameToTitle->sizeHint().height());
+    // The caption keeps an average character's room and the button's frame on both sides.
+    m.buttonWidth = std::max(65,
+        fm.horizontalAdvance(plainCaption(m_addFolderNameToTitle->text()))
+            + 2 * fm.averageCharWidth() + 12);
+    // An edit shows a typical command such as "cd C:\Users\name\Documents" whole.
+    m.editMinimumWidth = fm.horizontalAdvance(QStringLiteral("cd C:\\Users\\name\\Documents")) + 12;
+    return m;
+}
+
+int ItemEditorPanel::minimumPanelWidth() const
+{
+    const Metrics m = metrics();
+    return m.editLeft + m.editMinimumWidth + 7 + m.buttonWidth + 3;
+}
+
 void ItemEditorPanel::placeControls()
 {
-    // Design width of the panel 455: edits end 75 px, buttons 3 px and the guidance text
-    // 26 px short of the right edge.
+    // The edits stretch with the panel; the buttons keep to its right edge, 3 px inside.
+    const Metrics m = metrics();
     const int w = width();
-    const int editWidth = std::max(40, w - 80 - 75);
-    const int labelY[] = { 9, 35, 61 };
+    const int buttonLeft = std::max(m.editLeft + m.editMinimumWidth + 7, w - 3 - m.buttonWidth);
+    const int editWidth = buttonLeft - 7 - m.editLeft;
+    const int rowStep = m.rowHeight + 5;
     const char *labels[] = { "Label3", "Label1", "Label2" };
     QLineEdit *edits[] = { m_editTitle, m_editCommand, m_editTargetPath };
     QPushButton *buttons[] = {
         m_addFolderNameToTitle, m_butAddPathToCommand, m_butAddPathToTargetPath
     };
     for (int i = 0; i < 3; ++i) {
+        const int top = 5 + rowStep * i;
         if (auto *l = findChild<QLabel *>(QLatin1String(labels[i])))
-            l->setGeometry(6, labelY[i] - 2, 72, 17);
-        edits[i]->setGeometry(80, 5 + 26 * i, editWidth, 21);
-        buttons[i]->setGeometry(std::max(80 + editWidth + 7, w - 68), 4 + 26 * i, 65, 25);
+            l->setGeometry(6, top, m.editLeft - 8, m.rowHeight);
+        edits[i]->setGeometry(m.editLeft, top, editWidth, m.rowHeight);
+        buttons[i]->setGeometry(
+            buttonLeft, top + (m.rowHeight - m.buttonHeight) / 2, m.buttonWidth, m.buttonHeight);
     }
-    m_guidance->setGeometry(8, 82, std::max(40, w - 34), 122 - 82);
+    // The guidance wraps under the edits; the panel grows by the lines it needs, so that it
+    // is never cut (it is the only explanation of the Ctrl-drop).
+    const int guidanceTop = 5 + rowStep * 3 + 4;
+    const int guidanceWidth = std::max(40, w - 16);
+    const int guidanceHeight =
+        fontMetrics()
+            .boundingRect(QRect(0, 0, guidanceWidth, 100000), Qt::TextWordWrap, m_guidance->text())
+            .height();
+    m_guidance->setGeometry(8, guidanceTop, guidanceWidth, guidanceHeight);
+    const int panelHeight = std::max(122, guidanceTop + guidanceHeight + 6);
+    if (height() != panelHeight)
+        setFixedHeight(panelHeight);
 }
 
 void ItemEditorPanel::resizeEvent(QResizeEvent *event)
@@ -145,8 +192,9 @@ void ItemEditorPanel::resizeEvent(QResizeEvent *event)
 
 void ItemEditorPanel::setGuidance(const QString &text)
 {
-    m_guidance->resize(421, m_guidance->height());
     m_guidance->setText(text);
+    setMinimumWidth(minimumPanelWidth());
+    placeControls();
 }
 
 void ItemEditorPanel::inputArriving(QWidget *widget)

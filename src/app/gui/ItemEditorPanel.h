@@ -81,6 +81,18 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Sizes of the panel's parts in its font.
+    struct Metrics
+    {
+        int editLeft = 80;
+        int editMinimumWidth = 0;
+        int rowHeight = 21;
+        int buttonWidth = 65;
+        int buttonHeight = 25;
+    };
+    Metrics metrics() const;
+    // The width at which every caption and a typical command are shown whole.
+    int minimumPanelWidth() const;
     void buildControls();
     void placeControls();
     void inputArriving(QWidget *widget);

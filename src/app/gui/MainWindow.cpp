@@ -388,6 +388,11 @@ void MainWindow::clearStatus()
     m_panes->statusBar()->panel(0)->clear();
 }
 
+void MainWindow::showHelpTopic(int topic, QWidget *over)
+{
+    m_help->showTopic(topic, over);
+}
+
 void MainWindow::showIniPath(const std::string &path)
 {
     m_panes->iniPanel()->setText(QLatin1Char(' ') + QString::fromStdString(path));

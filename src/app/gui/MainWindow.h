@@ -81,6 +81,8 @@ public:
     MessageBoxes &boxes() { return *m_messageBoxes; }
     void setOptionsDialog(OptionsDialog *dialog) { m_optionsDialog = dialog; }
     void setChooser(IniChooserDialog *chooser) { m_chooser = chooser; }
+    // F1 in a window over this one: torvex.hlp at `topic`, in a viewer that `over` owns.
+    void showHelpTopic(int topic, QWidget *over);
     OptionsDialog *optionsDialog() const { return m_optionsDialog; }
     IniChooserDialog *chooser() const { return m_chooser; }
     // The window as the Options dialog sees it.

@@ -4,6 +4,7 @@
 
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/ElidedPathLabel.h"
 #include "app/gui/ElidedTextLabel.h"
 #include "app/gui/FolderPane.h"
 #include "app/gui/ItemEditorPanel.h"
@@ -15,6 +16,7 @@
 #include "menu/gui/MenuTreeModel.h"
 #include "platform/WindowsView.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +26,8 @@
 #include <QSplitter>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -67,7 +71,9 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     auto *bevel1 = panel("Bevel1", central);
     bevel1->setFixedHeight(4);
     column->addWidget(bevel1);
-    m_panelIniSti = label("Panel_IniSti", "", central);
+    // A long path is shortened in its middle and never widens the window.
+    m_panelIniSti = new ElidedPathLabel(central);
+    m_panelIniSti->setObjectName(QStringLiteral("Panel_IniSti"));
     m_panelIniSti->setFixedHeight(26);
     m_panelIniSti->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panelIniSti->setAlignment(Qt::AlignCenter);
@@ -94,7 +100,6 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
 QWidget *MainWindowPanes::buildLeftPane()
 {
     m_panelLeft = panel("PanelLeft");
-    m_panelLeft->setMinimumWidth(200);
     auto *outer = new QVBoxLayout(m_panelLeft);
     outer->setContentsMargins(3, 3, 3, 3);
     outer->setSpacing(0);
@@ -109,6 +114,9 @@ QWidget *MainWindowPanes::buildLeftPane()
     m_panel1->setAlignment(Qt::AlignCenter);
     m_panel1->setToolTip(QStringLiteral(" Windows Commander only reads 200 items "));
     outer->addWidget(m_panel1);
+    // The pane is at least 200 px wide, and wide enough for the whole notice.
+    const int notice = m_panel1->fontMetrics().horizontalAdvance(m_panel1->text());
+    m_panelLeft->setMinimumWidth(std::max(200, notice + 2 * 3 + 12));
     return m_panelLeft;
 }
 
@@ -118,8 +126,8 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     InputGate &inputGate,
     const ItemEditorServices &services)
 {
+    // The right pane's least width is the item editor's, where every caption fits.
     m_panelRight = panel("PanelRight");
-    m_panelRight->setMinimumWidth(60);
     auto *layout = new QVBoxLayout(m_panelRight);
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
@@ -129,7 +137,8 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     layout->addWidget(m_itemEditor);
     m_tview = new MenuTreeView(m_panelRight);
     m_model = new MenuTreeModel(tree, &m_window);
-    m_model->setImages(treeImages());
+    // For the sharpest screen: a lower scale draws them smaller, not blurred.
+    m_model->setImages(treeImages(qApp->devicePixelRatio()));
     m_tview->setMenuModel(m_model);
     layout->addWidget(m_tview, 1);
     return m_panelRight;

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -33,6 +34,10 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(36, 13));
+    // One column that grows with the titles: deeper entries scroll sideways into view.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::Fixed);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(false);
@@ -62,6 +67,8 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
     connect(model, &MenuTreeModel::updateEnded, this, [this] {
         setUpdatesEnabled(true);
     });
+    // A title typed in the editor may be wider than the column.
+    connect(model, &QAbstractItemModel::dataChanged, this, &MenuTreeView::updateGeometries);
     // A reset (a load) loses the view's current row; take it from the tree again.
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         showSelectedNode(m_model->indexOf(m_model->tree().selected()));
@@ -96,6 +103,35 @@ void MenuTreeView::currentChanged(const QModelIndex &current, const QModelIndex 
     m_syncing = true;
     m_model->tree().setSelected(m_model->node(current));
     m_syncing = false;
+}
+
+void MenuTreeView::updateGeometries()
+{
+    if (!m_fittingColumn && model()) {
+        m_fittingColumn = true;
+        const int wanted = std::max(viewport()->width(), sizeHintForColumn(0));
+        if (header()->sectionSize(0) != wanted)
+            header()->resizeSection(0, wanted);
+        m_fittingColumn = false;
+    }
+    QTreeView::updateGeometries();
+}
+
+void MenuTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    QTreeView::scrollTo(index, hint);
+    // During a drag the rows stay where they are under the pointer.
+    if (!index.isValid() || m_dragInside)
+        return;
+    // visualRect starts after the entry's indentation, where its picture is drawn.
+    const int left = visualRect(index).left();
+    const int right = left + sizeHintForIndex(index).width();
+    const int width = viewport()->width();
+    QScrollBar *bar = horizontalScrollBar();
+    if (left < 0 || right - left > width)
+        bar->setValue(bar->value() + left);
+    else if (right > width)
+        bar->setValue(bar->value() + right - width);
 }
 
 void MenuTreeView::mousePressEvent(QMouseEvent *event)
@@ -178,6 +214,7 @@ void MenuTreeView::apply(QDropEvent *event, const DragDecision &decision)
 
 void MenuTreeView::dragEnterEvent(QDragEnterEvent *event)
 {
+    m_dragInside = true;
     apply(event, m_dragMoved ? m_dragMoved(describe(event, true)) : std::nullopt);
 }
 
@@ -189,10 +226,12 @@ void MenuTreeView::dragMoveEvent(QDragMoveEvent *event)
 void MenuTreeView::dropEvent(QDropEvent *event)
 {
     apply(event, m_dropped ? m_dropped(describe(event, false)) : std::nullopt);
+    m_dragInside = false;
 }
 
 void MenuTreeView::dragLeaveEvent(QDragLeaveEvent *event)
 {
+    m_dragInside = false;
     QTreeView::dragLeaveEvent(event);
     Q_EMIT dragLeft();
 }

@@ -49,6 +49,10 @@ public:
 
     // Who decides on the entry, moves and drop of a drag over the tree; without them every
     // drag is refused.
+    // Scrolls as the tree view does, and then sideways until the entry's picture and title
+    // are in view (their start first, when they are wider than the view).
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
     void setDragHandlers(std::function<DragDecision(const TreeDrag &)> moved,
         std::function<DragDecision(const TreeDrag &)> dropped);
 
@@ -69,6 +73,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    // The titles' column is as wide as the widest title, at least as the viewport, so that
+    // deep entries scroll into view horizontally.
+    void updateGeometries() override;
     // Lines between the items instead of expand and collapse buttons.
     void drawBranches(
         QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
@@ -84,6 +91,9 @@ private:
     std::function<DragDecision(const TreeDrag &)> m_dragMoved;
     std::function<DragDecision(const TreeDrag &)> m_dropped;
     bool m_syncing = false;
+    bool m_fittingColumn = false;
+    // A drag is over the tree: selecting the row under the pointer scrolls nothing sideways.
+    bool m_dragInside = false;
     // Where the last mouse press hit the viewport: the drag picture's hot spot.
     QPoint m_pressedAt;
 };

@@ -19,7 +19,10 @@ bool OuterSizeKeeper::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_window || m_done)
         return false;
-    if (event->type() == QEvent::Show && !m_poll.isActive()) {
+    const bool isNormal = m_window->windowState() == Qt::WindowNoState;
+    if ((event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange) && isNormal
+        && m_window->isVisible() && !m_poll.isActive()) {
+        // A window shown maximized gets its size once it is restored.
         m_clock.start();
         m_poll.start();
     } else if (m_poll.isActive()
@@ -37,7 +40,7 @@ void OuterSizeKeeper::check()
     constexpr qint64 patience = 2000;
     const QSize frame = m_window->frameGeometry().size() - m_window->size();
     if (m_window->windowState() != Qt::WindowNoState)
-        finish();
+        m_poll.stop(); // maximized or minimized: wait until it is restored
     else if (!frame.isNull()) {
         m_window->resize(m_outer - frame);
         finish();

@@ -12,7 +12,8 @@ namespace torvex {
 // The stored size is the window's outer size, but the frame is known only once the window
 // manager has framed the shown window, which may come some time after the show. This watcher
 // waits for the frame (a short while at most) and then corrects the size, once, so that a
-// size read and written again does not grow by the frame at every run.
+// size read and written again does not grow by the frame at every run. A window shown
+// maximized is corrected when it is first restored to its normal size.
 class OuterSizeKeeper : public QObject
 {
 public:

@@ -6,7 +6,8 @@
 
 namespace torvex {
 
-// The program's own pictures, drawn at start-up so that they stay sharp and consistent.
+// The program's own pictures, vector drawings (resources/pictures) drawn at the size and
+// scale of the screen, so that they stay sharp at any scale factor.
 enum class Picture {
     Save,
     ShowFolder,
@@ -19,12 +20,20 @@ enum class Picture {
     FindEmptyCommands,
 };
 
-// A speed-button picture, 24 by 24.
+// A speed-button picture, 24 by 24 at scale 1, drawn anew for each size and scale.
 QIcon speedButtonIcon(Picture picture);
 
 // The tree's image list: four pictures of 36 by 13, in this order: menu item, submenu, menu
-// item when selected, submenu when selected.
-QList<QPixmap> treeImages();
+// item when selected, submenu when selected; drawn for a screen of this scale (device
+// pixels per pixel).
+QList<QPixmap> treeImages(qreal scale);
+
+// The SVG picture at `path` drawn at `size` on a screen of `scale`.
+QPixmap renderPicture(const QString &path, QSize size, qreal scale);
+
+// A folder of the folder list, 16 by 16 at scale 1: open (on the way to the open folder, or
+// the open folder itself) or closed (a subfolder).
+QIcon folderIcon(bool open);
 
 // The application icon.
 QIcon applicationIcon();

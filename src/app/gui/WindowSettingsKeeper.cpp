@@ -51,16 +51,15 @@ void WindowSettingsKeeper::read()
     setWidgetColour(m_panes.treeView(), QPalette::Base, ini.readTreeBackground());
 
     const WindowSettings stored = ini.readWindowSettings();
-    if (stored.isMaximized) {
+    // Outer bounds, applied as they stand, even far off the screen. A window that opens
+    // maximized takes them first, as the size it returns to.
+    const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
+    m_window.move(stored.bounds.left, stored.bounds.top);
+    m_window.resize(stored.bounds.width - frame.width(), stored.bounds.height - frame.height());
+    if (!m_window.isVisible())
+        new OuterSizeKeeper(&m_window, QSize(stored.bounds.width, stored.bounds.height));
+    if (stored.isMaximized)
         m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
-    } else {
-        // Outer bounds, applied as they stand, even far off the screen.
-        const QSize frame = m_window.frameGeometry().size() - m_window.geometry().size();
-        m_window.move(stored.bounds.left, stored.bounds.top);
-        m_window.resize(stored.bounds.width - frame.width(), stored.bounds.height - frame.height());
-        if (!m_window.isVisible())
-            new OuterSizeKeeper(&m_window, QSize(stored.bounds.width, stored.bounds.height));
-    }
 
     const int total = std::max(m_panes.splitter()->width(), m_window.width());
     m_panes.splitter()->setSizes({ stored.splitter, std::max(1, total - stored.splitter) });

@@ -1,6 +1,7 @@
 #include "controls/gui/DrivePanel.h"
 
 #include "controls/gui/DeferredError.h"
+#include "controls/gui/PaintedIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -69,13 +70,12 @@ void drawIcon(QPainter &p, DriveIcon icon)
 
 QIcon driveIcon(DriveIcon icon)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    drawIcon(painter, icon);
-    painter.end();
-    return QIcon(pixmap);
+    // Drawn anew at each scale, so that it stays sharp at a scale factor of 2.
+    return paintedIcon(
+        [icon](QPainter &painter) {
+            drawIcon(painter, icon);
+        },
+        QSize(16, 16));
 }
 
 DrivePanel::DrivePanel(const DriveSource &drives, QWidget *parent)

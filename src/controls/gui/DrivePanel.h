@@ -12,7 +12,7 @@ class QToolButton;
 
 namespace torvex {
 
-// The small picture of a drive kind, drawn by the program (16 by 16).
+// The small picture of a drive kind, drawn by the program (16 by 16 at scale 1).
 QIcon driveIcon(DriveIcon icon);
 
 // The drive button panel: one latching flat button per shown drive, laid out and selected by
