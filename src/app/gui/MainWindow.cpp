@@ -317,9 +317,7 @@ void MainWindow::buildProblemDock()
     actions.deleteEntries = [this](const std::vector<MenuNode *> &nodes) {
         // The dock gives no node inside another one's submenu: each delete leaves the others
         // in place.
-        for (MenuNode *node : nodes)
-            m_panes->itemEditor()->editor().deleteMenuTree(node);
-        showSelectedEntry();
+        m_panes->itemEditor()->editor().deleteEntries(nodes);
     };
     new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), *m_view, m_session, actions);
 }
