@@ -177,6 +177,11 @@ void MainWindow::buildParts()
     fileServices.senderClassName = [this] {
         return loggedClassName(this);
     };
+    fileServices.noticeBar = m_panes->noticeBar();
+    fileServices.showEntry = [this](MenuNode *node) {
+        m_tree.setSelected(node);
+        showSelectedEntry();
+    };
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
         *m_fs,
