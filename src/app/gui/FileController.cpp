@@ -4,6 +4,7 @@
 #include "app/Session.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/InputGate.h"
+#include "app/gui/ItemEditorPanel.h"
 #include "app/gui/NoticeBar.h"
 #include "menu/FileSystem.h"
 #include "menu/gui/MenuText.h"
@@ -111,8 +112,10 @@ SaveOutcome FileController::saveMenu(const std::string &path)
         const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
         result = torvex::saveMenu(path, m_tree, m_ui, m_fs, m_loaded);
     }
-    if (result.firstUnstorable && m_services.showEntry)
-        m_services.showEntry(result.firstUnstorable);
+    if (result.firstUnstorable && m_services.itemEditor) {
+        m_tree.setSelected(result.firstUnstorable);
+        m_services.itemEditor->editor().showSelectedEntry();
+    }
     if (result.outcome == SaveOutcome::Saved)
         updateNotice(path);
     return result.outcome;

@@ -14,8 +14,8 @@ namespace torvex {
 class FileSystem;
 class IniChooserDialog;
 class InputGate;
+class ItemEditorPanel;
 class MenuFileUi;
-class MenuNode;
 class MenuTree;
 class NoticeBar;
 class ProgramSettings;
@@ -36,8 +36,8 @@ struct FileWindowServices
     std::function<std::string()> senderClassName;
     // The bar above the tree that tells what the loaded file holds beyond the menu.
     NoticeBar *noticeBar = nullptr;
-    // Selects `node` and shows it in the item editor.
-    std::function<void(MenuNode *node)> showEntry;
+    // Shows the entry a save was cancelled for.
+    ItemEditorPanel *itemEditor = nullptr;
 };
 
 // The File commands of the main window: open, save, save as, the two exits and the closing

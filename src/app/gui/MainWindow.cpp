@@ -178,10 +178,7 @@ void MainWindow::buildParts()
         return loggedClassName(this);
     };
     fileServices.noticeBar = m_panes->noticeBar();
-    fileServices.showEntry = [this](MenuNode *node) {
-        m_tree.setSelected(node);
-        showSelectedEntry();
-    };
+    fileServices.itemEditor = m_panes->itemEditor();
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
         *m_fs,
