@@ -80,11 +80,16 @@ void FileCommands::fileOpen()
 
 void FileCommands::fileSave()
 {
+    const bool hasFile =
+        !m_session.currentIniFile().empty() && m_host.fileExists(m_session.currentIniFile());
     if (m_tree.isEmpty()) {
-        m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+        // Emptying the menu is a change like any other: the file's entries go, after a
+        // question, unless there are none.
+        if (!hasFile || m_host.saveMenu(m_session.currentIniFile()) == SaveOutcome::NothingWritten)
+            m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
         return;
     }
-    if (!m_session.currentIniFile().empty() && m_host.fileExists(m_session.currentIniFile())) {
+    if (hasFile) {
         m_host.saveMenu(m_session.currentIniFile());
         return;
     }
@@ -146,18 +151,31 @@ bool FileCommands::settingsStored()
 CloseDecision FileCommands::formClose()
 {
     const bool settingsFailed = !settingsStored();
-    // An empty tree has nothing to write (the writer would do nothing with it).
-    if (m_session.exitWithoutSaving() || m_tree.isEmpty())
+    if (m_session.exitWithoutSaving())
         return CloseDecision::Close;
-    if (m_host.fileExists(m_session.currentIniFile())) {
-        if (m_host.saveMenu(m_session.currentIniFile()))
+    const bool hasFile = m_host.fileExists(m_session.currentIniFile());
+    // An empty tree without a file has nothing to write anywhere.
+    if (m_tree.isEmpty() && !hasFile)
+        return CloseDecision::Close;
+    if (hasFile) {
+        switch (m_host.saveMenu(m_session.currentIniFile())) {
+        case SaveOutcome::Saved:
+        case SaveOutcome::NothingWritten:
             return CloseDecision::Close;
-        // Failed writes leave the file as it was; the user decides whether the edits may go.
-        const MsgResult answer =
-            m_host.messages().ask(closeAnywayText(m_session.currentIniFile(), settingsFailed),
-                notSavedCaption,
-                MsgIcon::Warning,
-                MsgButtons::YesNo);
+        case SaveOutcome::Declined:
+            // Cancel keeps the edits on screen; No to emptying the file leaves it as it is.
+            return m_tree.isEmpty() ? CloseDecision::Close : CloseDecision::KeepOpen;
+        case SaveOutcome::Failed:
+            break;
+        }
+        // Failed writes leave the file as it was; the user decides whether the edits may go,
+        // and Enter keeps them.
+        const MsgResult answer = m_host.messages().askWithDefault(
+            closeAnywayText(m_session.currentIniFile(), settingsFailed),
+            notSavedCaption,
+            MsgIcon::Warning,
+            MsgButtons::YesNo,
+            MsgResult::No);
         return answer == MsgResult::Yes ? CloseDecision::Close : CloseDecision::KeepOpen;
     }
     fileSaveAs();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MenuFileSteps.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,10 +50,11 @@ public:
     virtual std::optional<std::string> chooseIniFile(
         const std::string &caption, const std::vector<std::string> &paths) = 0;
     virtual MessageBoxes &messages() = 0;
-    // The reader and the writer of the DirMenu section; saveMenu reports its own failures
-    // (log entry, then the box) and returns false after them.
+    // The reader and the writer of the DirMenu section with the window's steps
+    // (MenuFileSteps.h); saveMenu asks its questions and reports its own failures (log
+    // entry, then the box).
     virtual bool loadMenu(const std::string &path) = 0;
-    virtual bool saveMenu(const std::string &path) = 0;
+    virtual SaveOutcome saveMenu(const std::string &path) = 0;
     virtual bool fileExists(const std::string &path) const = 0;
     // The file panel Panel_IniSti.
     virtual void setIniPanelText(const std::string &text) = 0;
@@ -79,8 +82,9 @@ public:
     // With a current file and a non-empty tree, asks "Save menus?" first: Yes saves and ends,
     // Cancel ends. Then the chooser; OK loads the chosen file.
     void fileOpen();
-    // Writes the current file when it exists, else behaves as Save as. Nothing to save for an
-    // empty tree.
+    // Writes the current file when it exists, else behaves as Save as. An empty tree is
+    // written only over a current file whose menu has entries, after the question; otherwise
+    // there is nothing to save.
     void fileSave();
     // Writes to a file picked in the chooser, which becomes the current file.
     void fileSaveAs();
@@ -90,7 +94,9 @@ public:
     void fileExitAndSave();
     // Every way of closing the window: stores the window settings, then writes the current
     // file, or keeps the window open and runs Save as when the menu has nodes but no existing
-    // file. When the menu cannot be written the user is asked whether to close anyway.
+    // file. A Cancel to a question of the save keeps the window open (a No to removing every
+    // entry closes without writing). When the menu cannot be written the user is asked
+    // whether to close anyway, No being the default.
     CloseDecision formClose();
 
 private:

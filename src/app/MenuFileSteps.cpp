@@ -15,6 +15,46 @@ std::string missingIniFileText(const std::string &path)
 
 namespace {
 
+// The first questionListLimit lines of a list, then how many more there are.
+std::string listed(const std::vector<std::string> &lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size() && i < questionListLimit; ++i)
+        text += lineBreak + lines[i];
+    if (lines.size() > questionListLimit)
+        text += lineBreak + ("and " + std::to_string(lines.size() - questionListLimit) + " more");
+    return text;
+}
+
+} // namespace
+
+std::string notShownQuestion(const std::vector<DirMenuFinding> &notShown)
+{
+    std::vector<std::string> lines;
+    for (const DirMenuFinding &finding : notShown)
+        lines.push_back(findingLine(finding));
+    return notShownSummary(notShown.size()) + lineBreak + listed(lines);
+}
+
+std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries)
+{
+    std::vector<std::string> lines;
+    for (const UnstorableEntry &entry : entries)
+        lines.push_back(entry.titlePath + ": " + entry.reason);
+    return std::string("The file cannot store these entries as they are:") + lineBreak
+        + listed(lines) + lineBreak + lineBreak
+        + "Saved anyway, they read back changed or not at all.";
+}
+
+std::string removeAllQuestion(std::size_t count)
+{
+    if (count == 1)
+        return "Remove the 1 entry from the file?";
+    return "Remove all " + std::to_string(count) + " entries from the file?";
+}
+
+namespace {
+
 ProgressFn statusProgress(MenuFileUi &ui)
 {
     return [&ui](int percent) {
@@ -61,7 +101,8 @@ void reportSaveFailure(MenuFileUi &ui, const SaveFailure &failure)
 
 } // namespace
 
-bool loadMenu(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
+bool loadMenu(
+    const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs, LoadedFile &loaded)
 {
     if (!fs.fileExists(path)) {
         if (MessageBoxes *boxes = ui.messageBoxes())
@@ -75,29 +116,104 @@ bool loadMenu(const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSyste
     ui.processEvents();
 
     LoadGuard guard(ui);
-    loadMenu(path, tree, fs, statusProgress(ui), [&ui] {
+    std::vector<DirMenuFinding> notShown = loadMenu(path, tree, fs, statusProgress(ui), [&ui] {
         ui.processEvents();
     });
+    loaded = LoadedFile { path, std::move(notShown), false };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
-    ui.afterLoad();
+    // The panes first: the item editor then decides for itself, and stays off without a
+    // selected entry.
     ui.setPanelsEnabled(true);
+    ui.afterLoad();
     ui.setMenusEnabled(true);
     ui.showStatus("");
     guard.finish();
     return true;
 }
 
-bool saveMenu(const std::string &path, const MenuTree &tree, MenuFileUi &ui, FileSystem &fs)
+namespace {
+
+// Asks a question whose default and escape button is Cancel; true for the first button.
+// Without boxes nothing can be asked, and the answer is the default.
+bool confirmed(MenuFileUi &ui, std::string text, const char *caption, const char *goOnButton)
 {
-    if (tree.isEmpty())
+    MessageBoxes *boxes = ui.messageBoxes();
+    if (!boxes)
         return false;
+    MsgChoice choice;
+    choice.text = std::move(text);
+    choice.caption = caption;
+    choice.icon = MsgIcon::Warning;
+    choice.buttons = { goOnButton, cancelButton };
+    choice.defaultButton = 1;
+    choice.escapeButton = 1;
+    return boxes->choose(choice) == 0;
+}
+
+// The questions before a write; false when nothing is to be written, with the outcome set.
+bool mayWrite(const std::string &path,
+    const MenuTree &tree,
+    MenuFileUi &ui,
+    FileSystem &fs,
+    LoadedFile &loaded,
+    SaveResult &result)
+{
+    if (tree.isEmpty()) {
+        MenuTree inFile;
+        loadMenu(path, inFile, fs);
+        if (inFile.isEmpty())
+            return false;
+        MessageBoxes *boxes = ui.messageBoxes();
+        if (!boxes
+            || boxes->askWithDefault(removeAllQuestion(inFile.count()),
+                   removeAllCaption,
+                   MsgIcon::Question,
+                   MsgButtons::YesNo,
+                   MsgResult::No)
+                != MsgResult::Yes) {
+            result.outcome = SaveOutcome::Declined;
+            return false;
+        }
+        return true;
+    }
+    const std::vector<UnstorableEntry> unstorable = findUnstorableEntries(tree);
+    if (!unstorable.empty()
+        && !confirmed(ui, unstorableQuestion(unstorable), unstorableCaption, saveAnywayButton)) {
+        result.outcome = SaveOutcome::Declined;
+        result.firstUnstorable = unstorable.front().node;
+        return false;
+    }
+    if (path == loaded.path && !loaded.notShown.empty() && !loaded.removalAccepted) {
+        if (!confirmed(
+                ui, notShownQuestion(loaded.notShown), notShownCaption, saveAndRemoveButton)) {
+            result.outcome = SaveOutcome::Declined;
+            return false;
+        }
+        loaded.removalAccepted = true;
+    }
+    return true;
+}
+
+} // namespace
+
+SaveResult saveMenu(const std::string &path,
+    const MenuTree &tree,
+    MenuFileUi &ui,
+    FileSystem &fs,
+    LoadedFile &loaded)
+{
+    SaveResult result;
     ui.setMenusEnabled(false);
     if (!fs.fileExists(path)) {
         ui.setMenusEnabled(true);
-        return false;
+        return result;
     }
     try {
+        if (!mayWrite(path, tree, ui, fs, loaded, result)) {
+            ui.setMenusEnabled(true);
+            return result;
+        }
         ui.showStatus("Saving data...");
         ui.setBusyCursor(true);
         saveMenu(path, tree, fs, statusProgress(ui));
@@ -105,11 +221,15 @@ bool saveMenu(const std::string &path, const MenuTree &tree, MenuFileUi &ui, Fil
         // This text carries a blank of its own besides the one the status panel adds.
         ui.showStatus(" Data saved");
         ui.setMenusEnabled(true);
-        return true;
+        // What the file held beyond the menu is gone now.
+        if (path == loaded.path)
+            loaded.notShown.clear();
+        result.outcome = SaveOutcome::Saved;
     } catch (const std::exception &error) {
         reportSaveFailure(ui, describeSaveFailure(error, tree));
+        result.outcome = SaveOutcome::Failed;
     }
-    return false;
+    return result;
 }
 
 } // namespace torvex

@@ -40,10 +40,20 @@ void requireFile(const std::string &path, const FileSystem &fs, const WindowsVie
     throw TorvexError(path + ": no such file");
 }
 
-void readMenuFile(const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
+// Returns the lines of the file that the menu does not show.
+std::vector<DirMenuFinding> readMenuFile(
+    const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
 {
     requireFile(path, fs, view);
-    loadMenu(path, tree, fs);
+    return loadMenu(path, tree, fs);
+}
+
+// Names on stderr each line of the file that the menu leaves out.
+void warnNotShown(
+    const std::string &path, const std::vector<DirMenuFinding> &notShown, std::ostream &err)
+{
+    for (const DirMenuFinding &finding : notShown)
+        err << "torvex-menu: " << path << ": " << findingLine(finding) << '\n';
 }
 
 void printTree(const MenuTree &tree, std::ostream &out)
@@ -63,10 +73,14 @@ void printTree(const MenuTree &tree, std::ostream &out)
     });
 }
 
-int print(const std::string &path, std::ostream &out, FileSystem &fs, const WindowsView &view)
+int print(const std::string &path,
+    std::ostream &out,
+    std::ostream &err,
+    FileSystem &fs,
+    const WindowsView &view)
 {
     MenuTree tree;
-    readMenuFile(path, tree, fs, view);
+    warnNotShown(path, readMenuFile(path, tree, fs, view), err);
     printTree(tree, out);
     return exitFine;
 }
@@ -88,26 +102,29 @@ int check(const std::string &path,
     const WindowsView &view)
 {
     MenuTree tree;
-    readMenuFile(path, tree, fs, view);
+    const std::vector<DirMenuFinding> notShown = readMenuFile(path, tree, fs, view);
     const std::size_t count = itemCount(tree);
     const DestinationRule rule =
         DestinationRule::forView(view, commanderPath(view.registry(), windowsPathOf(path, view)));
     const MenuProblemScan scan = findMenuProblems(tree, rule);
     if (asJson) {
-        out << problemsAsJson(scan.problems);
+        out << problemsAsJson(scan.problems, notShown);
     } else {
         out << itemCountText(count).substr(1) << '\n';
+        for (const DirMenuFinding &finding : notShown)
+            out << findingLine(finding) << '\n';
         for (const MenuProblem &problem : scan.problems)
             out << problemLine(problem) << '\n';
     }
-    return !scan.problems.empty() || count >= itemLimit ? exitFindings : exitFine;
+    const bool found = !scan.problems.empty() || !notShown.empty();
+    return found || count >= itemLimit ? exitFindings : exitFine;
 }
 
 // A menu that reads as empty is not written: the editor never saves an empty tree either.
 int resave(const std::string &path, std::ostream &err, FileSystem &fs, const WindowsView &view)
 {
     MenuTree tree;
-    readMenuFile(path, tree, fs, view);
+    warnNotShown(path, readMenuFile(path, tree, fs, view), err);
     if (tree.isEmpty()) {
         err << "torvex-menu: " << path << ": the menu is empty; nothing was written\n";
         return exitFine;
@@ -151,7 +168,7 @@ int runMenuTool(const std::vector<std::string> &arguments,
     const std::map<std::string, Command> commands = {
         { "print",
             [&](const std::string &file) {
-                return print(file, out, fs, view);
+                return print(file, out, err, fs, view);
             } },
         { "check",
             [&](const std::string &file) {

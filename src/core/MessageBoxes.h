@@ -1,13 +1,27 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace torvex {
 
 enum class MsgIcon { Information, Question, Warning, Error };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgResult { Ok, Cancel, Yes, No };
+
+// A question whose buttons carry texts of their own, left to right. Enter presses the default
+// button; Escape and the window's close button press the escape button.
+struct MsgChoice
+{
+    std::string text;
+    std::string caption;
+    MsgIcon icon = MsgIcon::Question;
+    std::vector<std::string> buttons;
+    std::size_t defaultButton = 0;
+    std::size_t escapeButton = 0;
+};
 
 // The one way the program shows a message box. The window implementation keeps every box on
 // top and brings it to the foreground; tests install a scripted one that records and answers.
@@ -18,6 +32,19 @@ public:
     // Shows the box and returns the button the user pressed.
     virtual MsgResult ask(
         const std::string &text, const std::string &caption, MsgIcon icon, MsgButtons buttons) = 0;
+    // The same with `defaultButton` (one of the box's buttons) pressed by Enter. Boxes that
+    // cannot choose a default show it as ask() does.
+    virtual MsgResult askWithDefault(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        MsgButtons buttons,
+        MsgResult /*defaultButton*/)
+    {
+        return ask(text, caption, icon, buttons);
+    }
+    // Shows the question and returns the index of the button pressed. Boxes that cannot
+    // show buttons of their own answer with the escape button, which never loses anything.
+    virtual std::size_t choose(const MsgChoice &choice) { return choice.escapeButton; }
     void inform(const std::string &text, const std::string &caption, MsgIcon icon)
     {
         ask(text, caption, icon, MsgButtons::Ok);

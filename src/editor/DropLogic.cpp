@@ -1,6 +1,7 @@
 #include "editor/DropLogic.h"
 
 #include "core/MessageBoxes.h"
+#include "editor/EditorTexts.h"
 #include "editor/FolderName.h"
 
 namespace torvex {
@@ -58,6 +59,17 @@ void DropLogic::dragLeft()
     m_view.showSelectedEntry();
 }
 
+bool DropLogic::refusesChildren(const DropRequest &request, const MenuNode *target) const
+{
+    const bool childMode =
+        request.mode == AttachMode::AddChild || request.mode == AttachMode::AddChildFirst;
+    if (!childMode || !target || !target->isSeparator())
+        return false;
+    // Written as "--", a separator with children would read back as the end of a submenu.
+    m_view.showStatus(texts::separatorHoldsNoEntries);
+    return true;
+}
+
 bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *target) const
 {
     if (!request.confirmDropOnCommand || !target)
@@ -90,7 +102,8 @@ void DropLogic::dropNode(const DropRequest &request)
     }
     // A node dropped onto itself stays where it is and gains no children, so there is
     // nothing to confirm.
-    if (dragged != target && !confirmChildren(request, target))
+    if (dragged != target
+        && (refusesChildren(request, target) || !confirmChildren(request, target)))
         return;
     if (!m_tree.move(dragged, target, request.mode))
         m_view.showStatus(dropText::moveFailed);
@@ -123,7 +136,7 @@ void DropLogic::dropFolders(const DropRequest &request)
         finish();
         return;
     }
-    if (!confirmChildren(request, target))
+    if (refusesChildren(request, target) || !confirmChildren(request, target))
         return;
 
     // Each new node goes to the same place relative to the target, so the two "first" modes

@@ -92,7 +92,8 @@ public:
     DragOverResult dragOver(DragSource source, MenuNode *nodeUnderPointer, int y, int viewHeight);
 
     // Performs a drop onto the selected node. A move into the moved node's own subtree shows
-    // "Illegal drop" and changes nothing; a No to "Make sub menu?" cancels the whole drop.
+    // "Illegal drop" and changes nothing; the two child modes onto a separator are refused
+    // with a status text; a No to "Make sub menu?" cancels the whole drop.
     // Every drop that goes through ends with the panel refresh and the count. A tree drop
     // whose dragged node is no longer in the tree does nothing.
     void drop(const DropRequest &request);
@@ -106,6 +107,8 @@ private:
     void dropNode(const DropRequest &request);
     void dropFolders(const DropRequest &request);
     void renameAfterFolder(MenuNode *target, const DirEntry &entry);
+    // True, after the status text, when a child mode would give a separator children.
+    bool refusesChildren(const DropRequest &request, const MenuNode *target) const;
     // True when the drop may go on: asks "Make sub menu?" where the rules want it asked.
     bool confirmChildren(const DropRequest &request, const MenuNode *target) const;
     void finish();

@@ -7,6 +7,9 @@ namespace torvex::texts {
 inline constexpr const char *newNodeTitle = "New";
 inline constexpr const char *copySuffix = " - New";
 
+// The refusal of children for a separator (Add submenu, child drops).
+inline constexpr const char *separatorHoldsNoEntries = "A separator cannot hold entries";
+
 // The item count and its warning.
 inline constexpr const char *itemLimitWarning =
     "Total Commander will only show the first 200 items!";

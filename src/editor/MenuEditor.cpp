@@ -6,6 +6,7 @@
 #include "editor/FolderName.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace torvex {
 
@@ -27,6 +28,23 @@ MenuEditor::MenuEditor(MenuTree &tree, EditorUi &ui, FolderExists folderExists)
     , m_folderExists(std::move(folderExists))
 { }
 
+MenuEditor::Command::Command(MenuEditor &editor)
+    : m_editor(editor)
+{
+    if (m_editor.m_commandDepth++ == 0)
+        m_editor.m_countedInCommand = false;
+}
+
+MenuEditor::Command::~Command()
+{
+    // The count warns once, at the end, with the count the whole command leaves.
+    if (--m_editor.m_commandDepth == 0 && m_editor.m_countedInCommand
+        && std::uncaught_exceptions() == 0) {
+        m_editor.m_countedInCommand = false;
+        m_editor.warnAtItemLimit(itemCount(m_editor.m_tree));
+    }
+}
+
 void MenuEditor::finishCommand(MenuNode *select)
 {
     m_tree.setSelected(select);
@@ -39,6 +57,12 @@ void MenuEditor::addSubMenu()
     MenuNode *selected = m_tree.selected();
     if (!selected || m_searching)
         return;
+    // Written as "--", a separator with children would read back as the end of a submenu.
+    if (selected->isSeparator()) {
+        m_ui.showStatus(texts::separatorHoldsNoEntries);
+        return;
+    }
+    const Command command(*this);
     // Only the pictures change: the record stays for the day the node loses its children.
     m_tree.setSubmenuPictures(selected);
     MenuNode *added = m_tree.addChild(selected, texts::newNodeTitle);
@@ -51,6 +75,7 @@ void MenuEditor::addSisterMenu()
     MenuNode *selected = m_tree.selected();
     if (!selected || m_searching)
         return;
+    const Command command(*this);
     finishCommand(m_tree.addNode(selected, AttachMode::Add, texts::newNodeTitle));
 }
 
@@ -59,6 +84,7 @@ void MenuEditor::addCopy()
     MenuNode *selected = m_tree.selected();
     if (!selected || m_searching)
         return;
+    const Command command(*this);
     // The copy takes the edits' texts, so they must be the selected node's.
     showSelectedBeforeEdit();
     const MenuEntry data { m_ui.commandText(), m_ui.targetPathText() };
@@ -81,16 +107,18 @@ void MenuEditor::deleteSelectedMenu()
     MenuNode *selected = m_tree.selected();
     if (!selected)
         return;
+    const Command command(*this);
     deleteMenuTree(selected);
+    // Enables the panel exactly when a node is left to show.
     showSelectedEntry();
     updateItemCount();
-    m_ui.setPanelEnabled(!m_tree.isEmpty());
 }
 
 void MenuEditor::deleteMenuTree(MenuNode *node)
 {
     if (!node || m_searching)
         return;
+    const Command command(*this);
     // Children first, first child first, as a recursive walk would go; kept iterative so a
     // deeply nested menu cannot exhaust the call stack.
     MenuNode *current = node;
@@ -110,34 +138,59 @@ void MenuEditor::removeOne(MenuNode *node)
 {
     MenuNode *parent = node->parent();
     m_tree.remove(node);
-    if (m_tree.isEmpty()) {
-        m_shown = nullptr;
-        m_ui.setPanelEnabled(false);
-        m_ui.setTitleText({});
-        m_ui.setCommandText({});
-        m_ui.setTargetPathText({});
-    } else if (parent && !parent->hasChildren()) {
+    if (m_tree.isEmpty())
+        clearPanel();
+    else if (parent && !parent->hasChildren())
         m_tree.setItemPictures(parent);
-    }
     updateItemCount();
+}
+
+void MenuEditor::deleteEntries(const std::vector<MenuNode *> &nodes)
+{
+    if (m_searching)
+        return;
+    const Command command(*this);
+    for (MenuNode *node : nodes)
+        deleteMenuTree(node);
+    showSelectedEntry();
 }
 
 void MenuEditor::addMenu()
 {
     if (m_searching)
         return;
-    m_tree.addTopLevel(texts::newNodeTitle);
-    updateItemCount();
+    const Command command(*this);
+    // Selected and shown, so that what is typed next goes into it.
+    finishCommand(m_tree.addTopLevel(texts::newNodeTitle));
     m_ui.setPanelEnabled(true);
+}
+
+void MenuEditor::clearPanel()
+{
+    // Forgotten first, so that the change handlers of the edits write into no node.
+    m_shown = nullptr;
+    m_panelCleared = true;
+    m_ui.setPanelEnabled(false);
+    m_ui.setTitleText({});
+    m_ui.setCommandText({});
+    m_ui.setTargetPathText({});
 }
 
 void MenuEditor::showSelectedEntry()
 {
     MenuNode *selected = m_tree.selected();
-    if (m_tree.isEmpty() || !selected)
+    if (m_tree.isEmpty() || !selected) {
+        clearPanel();
         return;
+    }
     // Set first, so that the change handlers the edits run below write into this node.
     m_shown = selected;
+    // Only the panel this class emptied comes back on: while the window holds it off (a
+    // load, the start) it stays off.
+    if (m_panelCleared) {
+        m_panelCleared = false;
+        m_ui.setPanelEnabled(true);
+    }
     m_ui.setTitleText(selected->title());
     m_ui.setItemControlsEnabled(selected->imageIndex() == ImageItem);
     m_ui.setCommandText(selected->data().command);
@@ -146,12 +199,9 @@ void MenuEditor::showSelectedEntry()
 
 void MenuEditor::treePressed()
 {
-    if (m_tree.isEmpty())
-        return;
     if (m_tree.count() == 1)
         m_tree.setSelected(m_tree.first());
-    if (m_tree.selected())
-        showSelectedEntry();
+    showSelectedEntry();
 }
 
 void MenuEditor::showSelectedBeforeEdit()
@@ -238,9 +288,18 @@ void MenuEditor::updateItemCount()
 {
     const std::size_t count = itemCount(m_tree);
     m_ui.showItemCount(itemCountText(count));
-    if (isAtItemLimit(count))
-        m_ui.showItemLimitWarning(itemLimitWarningText(count),
-            itemLimitWarningPlacement(m_ui.pointerPosition(), m_ui.screenSize()));
+    if (m_commandDepth > 0)
+        m_countedInCommand = true;
+    else
+        warnAtItemLimit(count);
+}
+
+void MenuEditor::warnAtItemLimit(std::size_t count)
+{
+    if (!isAtItemLimit(count))
+        return;
+    m_ui.showItemLimitWarning(itemLimitWarningText(count),
+        itemLimitWarningPlacement(m_ui.pointerPosition(), m_ui.screenSize()));
 }
 
 void MenuEditor::findBrokenPaths()

@@ -49,7 +49,8 @@ public:
     // do nothing while a search runs.
 
     // Gives the selected node the submenu pictures (its record is kept), adds "New" as its
-    // last child, expands it and selects the new node.
+    // last child, expands it and selects the new node. A separator is refused with a status
+    // text: the file cannot store its children.
     void addSubMenu();
     // Adds "New" as the last node of the selected node's level and selects it.
     void addSisterMenu();
@@ -63,18 +64,22 @@ public:
     // node: empties and disables the panel when the tree is empty, gives a parent left without
     // children the item pictures (its record untouched), and runs the count.
     void deleteMenuTree(MenuNode *node);
-    // Adds "New" as the last top-level node, runs the count and enables the panel; the new
-    // node is not selected.
+    // Removes each of `nodes` with its subtree as one command (none may lie inside another's
+    // subtree), then shows the selected node.
+    void deleteEntries(const std::vector<MenuNode *> &nodes);
+    // Adds "New" as the last top-level node, selects and shows it, runs the count and
+    // enables the panel.
     void addMenu();
 
     // The details panel.
 
     // Shows the selected node: title, Command, TargetPath; the item controls are enabled for
-    // the item picture (image 0) only. Does nothing when the tree is empty or nothing is
-    // selected (the edits keep their texts).
+    // the item picture (image 0) only. Without a selected node the edits are emptied and the
+    // panel disabled, so that nothing can be typed into no entry; the next node shown enables
+    // it again.
     void showSelectedEntry();
     // A mouse press in the tree: a tree of exactly one node gets it selected; then the panel
-    // shows the selected node.
+    // shows the selected node (or, without one, is emptied and disabled).
     void treePressed();
     // Refreshes the panel when it does not show the selected node; run before input reaches
     // the edits so that typing never goes into a node the panel did not show.
@@ -96,7 +101,9 @@ public:
     // nothing for an empty command or one whose folder does not exist.
     std::optional<std::string> commandFolderToShow(std::string_view command) const;
 
-    // Recounts the entries, shows the count and warns while it is 200 or more.
+    // Recounts the entries, shows the count and warns while it is 200 or more. Within a
+    // command of this class the warning waits for the command's end and comes once, with
+    // the count it leaves, however many nodes it adds or removes.
     void updateItemCount();
 
     // The searches: from the selected node (or the first) to the last, skipping submenus and
@@ -108,7 +115,23 @@ public:
     bool isSearching() const { return m_searching; }
 
 private:
+    // One command of the user: the count warns at most once while it runs (nested ones
+    // belong to the outer one).
+    class Command
+    {
+    public:
+        explicit Command(MenuEditor &editor);
+        ~Command();
+        Command(const Command &) = delete;
+        Command &operator=(const Command &) = delete;
+
+    private:
+        MenuEditor &m_editor;
+    };
+
     void finishCommand(MenuNode *select);
+    void clearPanel();
+    void warnAtItemLimit(std::size_t count);
     void removeOne(MenuNode *node);
     bool canWriteBack();
     MenuNode *walk(const std::vector<MenuNode *> &nodes,
@@ -123,6 +146,10 @@ private:
     // The node the panel last showed; only compared, never dereferenced (it may be gone).
     const MenuNode *m_shown = nullptr;
     bool m_searching = false;
+    int m_commandDepth = 0;
+    bool m_countedInCommand = false;
+    // The panel was emptied and disabled for want of a selected node.
+    bool m_panelCleared = false;
 };
 
 } // namespace torvex

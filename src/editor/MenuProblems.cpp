@@ -17,23 +17,6 @@ std::vector<std::string> titlesDownTo(const MenuNode &node)
     return { titles.rbegin(), titles.rend() };
 }
 
-bool holdsLineBreak(const std::string &text)
-{
-    return text.find_first_of("\r\n") != std::string::npos;
-}
-
-// The field of the node that a save would have to refuse, or nullptr.
-const char *unstorableField(const MenuNode &node)
-{
-    if (holdsLineBreak(node.title()))
-        return "the title holds a line break";
-    if (holdsLineBreak(node.data().command))
-        return "the command holds a line break";
-    if (holdsLineBreak(node.data().targetPath))
-        return "the target path holds a line break";
-    return nullptr;
-}
-
 // The number of "menu" lines the writer puts after a node's own line: the end lines of the
 // submenus that this node closes.
 std::size_t endLinesAfter(const MenuNode &node)
@@ -127,7 +110,7 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
             list.push_back(std::move(problem));
         };
 
-        if (const char *why = unstorableField(*node))
+        if (const char *why = unstorableReason(*node))
             report(scan.problems, ProblemKind::CannotBeStored, {}, why);
         if (ownNumber > itemLimit)
             report(scan.problems,
@@ -184,9 +167,20 @@ std::string problemLine(const MenuProblem &problem)
     return line;
 }
 
-std::string problemsAsJson(const std::vector<MenuProblem> &problems)
+std::string problemsAsJson(
+    const std::vector<MenuProblem> &problems, const std::vector<DirMenuFinding> &notShown)
 {
     std::string out = "[";
+    for (const DirMenuFinding &finding : notShown) {
+        if (out.size() > 1)
+            out += ",";
+        out += "\n  {\"kind\": \"not shown\", \"line\": " + std::to_string(finding.lineNumber)
+            + ", \"text\": ";
+        appendJsonString(out, finding.text);
+        out += ", \"reason\": ";
+        appendJsonString(out, finding.reason);
+        out += "}";
+    }
     for (const MenuProblem &problem : problems) {
         if (out.size() > 1)
             out += ",";
@@ -208,7 +202,7 @@ std::string problemsAsJson(const std::vector<MenuProblem> &problems)
         appendJsonString(out, problem.reason);
         out += "}";
     }
-    out += problems.empty() ? "]\n" : "\n]\n";
+    out += out.size() == 1 ? "]\n" : "\n]\n";
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EntryDestination.h"
+#include "menu/DirMenu.h"
 
 #include <cstddef>
 #include <string>
@@ -16,7 +17,7 @@ enum class ProblemKind {
     EmptyCommand, // an item without a command
     BrokenCommand, // a folder change to a folder that does not exist
     BrokenTargetPath, // a target path naming a folder that does not exist
-    CannotBeStored, // a title, command or target path holding a line break or control
+    CannotBeStored, // an entry the file cannot store as it is (unstorableReason)
     OverItemLimit, // written after the entries the file manager reads
     CannotTell, // not a problem: where the command leads cannot be told (see reason)
 };
@@ -56,6 +57,9 @@ std::string problemLine(const MenuProblem &problem);
 
 // The problems as a JSON array of objects with the members kind, menuNumber, titlePath (an
 // array), command, targetPath, folder and reason; strings are escaped as JSON requires.
-std::string problemsAsJson(const std::vector<MenuProblem> &problems);
+// The lines of the file that the menu does not show come first, as objects with the members
+// kind ("not shown"), line, text and reason.
+std::string problemsAsJson(
+    const std::vector<MenuProblem> &problems, const std::vector<DirMenuFinding> &notShown = {});
 
 } // namespace torvex

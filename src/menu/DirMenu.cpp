@@ -155,6 +155,142 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
 
 namespace {
 
+// What a "menu" line opens, as the reader reads it.
+enum TitleKind : std::uint8_t {
+    NoTitle,
+    ItemTitle,
+    SeparatorTitle,
+    EndTitle,
+    SubmenuTitle,
+    CutTitle
+};
+
+TitleKind titleKind(std::string_view title)
+{
+    if (title == "-")
+        return SeparatorTitle;
+    if (title.starts_with("--"))
+        return EndTitle;
+    if (!title.starts_with("-"))
+        return ItemTitle;
+    const std::string_view rest = title.substr(1);
+    return leadingCharacters(rest, maxSubmenuTitle).size() < rest.size() ? CutTitle : SubmenuTitle;
+}
+
+// The kind (0 menu, 1 cmd, 2 path) and number of a numbered key; number 0 for any other key.
+std::pair<std::uint8_t, std::size_t> numberedKey(std::string_view key)
+{
+    for (std::uint8_t kind = 0; kind < std::size(linePrefixes); ++kind) {
+        if (const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber))
+            return { kind, n };
+    }
+    return { 0, 0 };
+}
+
+} // namespace
+
+std::string findingLine(const DirMenuFinding &finding)
+{
+    return "line " + std::to_string(finding.lineNumber) + ": not shown: " + finding.text + " ("
+        + finding.reason + ")";
+}
+
+std::string notShownSummary(std::size_t count)
+{
+    if (count == 1)
+        return "The file holds 1 entry that is not shown; saving will remove it.";
+    return "The file holds " + std::to_string(count)
+        + " entries that are not shown; saving will remove them.";
+}
+
+void DirMenuLoadReport::add(const IniSectionLine &line)
+{
+    using Kind = IniSectionLine::Kind;
+    namespace why = loadFindingReason;
+    if (line.sectionOrdinal > 0) {
+        if (line.kind == Kind::Header)
+            m_found.push_back({ line.lineNumber, why::secondSection });
+        return;
+    }
+    if (line.kind == Kind::Header)
+        return;
+    if (line.kind == Kind::Blank) {
+        m_blankLines.push_back(line.lineNumber);
+        return;
+    }
+    // Something follows the blank lines so far: they stand inside the section.
+    for (const std::size_t blank : m_blankLines)
+        m_found.push_back({ blank, why::blankLine });
+    m_blankLines.clear();
+    if (line.kind != Kind::Entry) {
+        m_found.push_back(
+            { line.lineNumber, line.kind == Kind::Comment ? why::comment : why::notAnEntry });
+        return;
+    }
+    if (line.repeatedKey) {
+        if (!line.value.empty())
+            m_found.push_back({ line.lineNumber, why::repeatedKey });
+        return;
+    }
+    const auto [kind, number] = numberedKey(line.key);
+    if (line.value.empty()) {
+        // An empty command or target path holds nothing; the writer writes "cmd7=" itself.
+        if (number == 0)
+            m_found.push_back({ line.lineNumber, why::unknownKey });
+        else if (kind == 0)
+            m_found.push_back({ line.lineNumber, why::emptyTitle });
+        return;
+    }
+    ++m_entryCount;
+    if (number == 0) {
+        m_found.push_back({ line.lineNumber, why::unknownKey });
+        return;
+    }
+    m_numbered.push_back({ number,
+        static_cast<std::uint32_t>(line.lineNumber),
+        kind,
+        kind == 0 ? titleKind(line.value) : NoTitle });
+}
+
+std::vector<DirMenuFinding> DirMenuLoadReport::findings(
+    const std::function<std::string(std::size_t lineNumber)> &lineText) const
+{
+    namespace why = loadFindingReason;
+    // The reader visits the numbers up to the count of entries: everything above is lost.
+    const std::size_t total = m_entryCount;
+    std::vector<std::uint8_t> titles(total + 1, NoTitle);
+    for (const Numbered &line : m_numbered) {
+        if (line.kind == 0 && line.number <= total)
+            titles[line.number] = line.title;
+    }
+    std::vector<Found> found = m_found;
+    for (const Numbered &line : m_numbered) {
+        const char *reason = nullptr;
+        if (line.number > total)
+            reason = why::pastGap;
+        else if (line.kind == 0)
+            reason = line.title == CutTitle ? why::cutTitle : nullptr;
+        else if (titles[line.number] == NoTitle)
+            reason = why::withoutTitle;
+        else if (titles[line.number] == SeparatorTitle)
+            reason = why::ofSeparator;
+        else if (titles[line.number] == EndTitle)
+            reason = why::ofEndLine;
+        if (reason)
+            found.push_back({ line.lineNumber, reason });
+    }
+    std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        return a.lineNumber < b.lineNumber;
+    });
+    std::vector<DirMenuFinding> findings;
+    findings.reserve(found.size());
+    for (const Found &line : found)
+        findings.push_back({ line.lineNumber, lineText(line.lineNumber), line.reason });
+    return findings;
+}
+
+namespace {
+
 // Exactly how many lines writeDirMenu produces, so its list is allocated once: a section of
 // a hundred thousand entries would otherwise overshoot by up to half its size.
 std::size_t writtenLineCount(const MenuTree &tree)
@@ -272,6 +408,76 @@ std::string oneLine(std::string_view text)
 }
 
 } // namespace
+
+namespace {
+
+std::string_view withoutBlanks(std::string_view text)
+{
+    const std::size_t begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+bool holdsLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+} // namespace
+
+const char *unstorableReason(const MenuNode &node)
+{
+    namespace why = unstorableText;
+    if (holdsLineBreak(node.title()))
+        return why::titleLineBreak;
+    const std::string_view title = withoutBlanks(node.title());
+    if (node.hasChildren()) {
+        // Written as "-" + title: the reader must see a submenu start again.
+        if (title == "-")
+            return why::separatorWithEntries;
+        if (title.empty())
+            return why::untitledSubmenu;
+        if (title.starts_with("-"))
+            return why::dashSubmenu;
+        if (leadingCharacters(node.title(), maxSubmenuTitle).size() < node.title().size())
+            return why::longSubmenu;
+        return nullptr;
+    }
+    if (holdsLineBreak(node.data().command))
+        return why::commandLineBreak;
+    if (holdsLineBreak(node.data().targetPath))
+        return why::targetPathLineBreak;
+    if (title.empty())
+        return why::untitledEntry;
+    if (title == "-") {
+        const bool holdsData = !node.data().command.empty() || !node.data().targetPath.empty();
+        return holdsData ? why::separatorWithCommand : nullptr;
+    }
+    if (title.starts_with("--"))
+        return why::doubleDashEntry;
+    if (title.starts_with("-"))
+        return why::dashEntry;
+    return nullptr;
+}
+
+std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)
+{
+    std::vector<UnstorableEntry> found;
+    tree.forEach([&found](MenuNode *node) {
+        if (const char *reason = unstorableReason(*node)) {
+            std::vector<const MenuNode *> line;
+            for (const MenuNode *at = node; at; at = at->parent())
+                line.push_back(at);
+            std::string path;
+            for (auto at = line.rbegin(); at != line.rend(); ++at)
+                path += (path.empty() ? "" : " > ") + (*at)->title();
+            found.push_back({ node, std::move(path), reason });
+        }
+        return true;
+    });
+    return found;
+}
 
 std::string refusedEntryText(const MenuTree &tree, std::string_view key, std::string_view problem)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "menu/IniDocument.h"
 #include "menu/MenuTree.h"
 
 #include <cstddef>
@@ -72,6 +73,73 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
 // .cpp file for the handling of unbalanced sections.
 void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress = {});
 
+// One line of the file's DirMenu sections that the menu does not show; a save, which writes
+// the section anew from the menu, removes it.
+struct DirMenuFinding
+{
+    std::size_t lineNumber = 0; // in the file, counted from 1
+    std::string text; // the line as it stands
+    std::string reason; // why the menu does not show it, in a few words
+    bool operator==(const DirMenuFinding &) const = default;
+};
+
+// One line for a list: "line 6: not shown: menu5=B (past a gap in the numbering; ...)".
+std::string findingLine(const DirMenuFinding &finding);
+
+// "The file holds 3 entries that are not shown; saving will remove them." (1 entry ... it).
+std::string notShownSummary(std::size_t count);
+
+// Why a line of the file is not shown (DirMenuFinding::reason).
+namespace loadFindingReason {
+inline constexpr const char *pastGap = "past a gap in the numbering; the reader stops before it";
+inline constexpr const char *secondSection = "a second DirMenu section; only the first is read";
+inline constexpr const char *comment = "a comment";
+inline constexpr const char *blankLine = "a blank line between entries";
+inline constexpr const char *notAnEntry = "a line without a key";
+inline constexpr const char *unknownKey = "a key the menu does not use";
+inline constexpr const char *repeatedKey = "the key stands twice; only its first value is read";
+inline constexpr const char *emptyTitle = "an entry without a title";
+inline constexpr const char *withoutTitle = "belongs to an entry without a title";
+inline constexpr const char *ofSeparator = "a separator has no command or target path";
+inline constexpr const char *ofEndLine = "an end line has no command or target path";
+inline constexpr const char *cutTitle = "a submenu title of more than 99 characters is cut";
+} // namespace loadFindingReason
+
+// What readDirMenu leaves out of a section, gathered line by line while the file is read:
+// lines past a gap in the numbering (the reader stops at the number of entries), a second
+// DirMenu section, comments, blank lines between entries, keys the menu does not use, a key
+// standing twice, entries without a title, commands and target paths of entries that cannot
+// hold them, and submenu titles cut at maxSubmenuTitle characters. Blank lines that only end
+// the section are not counted: they hold nothing.
+class DirMenuLoadReport
+{
+public:
+    // Every line of every DirMenu section, in file order (IniDocument::visitSectionLines).
+    void add(const IniSectionLine &line);
+    // The findings in file order; `lineText` gives a line's text by its number.
+    std::vector<DirMenuFinding> findings(
+        const std::function<std::string(std::size_t lineNumber)> &lineText) const;
+
+private:
+    struct Numbered
+    {
+        std::size_t number;
+        std::uint32_t lineNumber;
+        std::uint8_t kind; // 0 menu, 1 cmd, 2 path
+        std::uint8_t title; // a menu line's TitleKind
+    };
+    struct Found
+    {
+        std::size_t lineNumber;
+        const char *reason;
+    };
+    std::vector<Numbered> m_numbered;
+    std::vector<Found> m_found;
+    std::vector<std::size_t> m_blankLines; // blank lines not yet followed by an entry
+    std::size_t m_entryCount = 0;
+    std::size_t m_otherSection = 0; // the header line of the second section being passed
+};
+
 // The lines of the DirMenu section for the tree, in the order they are written: numbered from
 // 1, "menu"/"cmd"/"path" keys in lower case, "--" end lines after the last child of a submenu.
 // No key is written twice.
@@ -83,6 +151,43 @@ using DirMenuLineFn = std::function<void(std::string_view key, std::string_view 
 // The lines of writeDirMenu handed over one by one, without a list of them in memory.
 void forEachDirMenuLine(
     const MenuTree &tree, const DirMenuLineFn &line, const ProgressFn &progress = {});
+
+// Why a save cannot store an entry so that it reads back as it is (unstorableReason).
+namespace unstorableText {
+inline constexpr const char *separatorWithEntries = "a separator cannot hold entries";
+inline constexpr const char *separatorWithCommand =
+    "a separator cannot hold a command or target path";
+inline constexpr const char *untitledSubmenu =
+    "a submenu without a title reads back as a separator";
+inline constexpr const char *dashSubmenu =
+    "a submenu title beginning with \"-\" reads back as the end of a submenu";
+inline constexpr const char *longSubmenu =
+    "a submenu title of more than 99 characters reads back cut";
+inline constexpr const char *untitledEntry = "an entry without a title is not read back";
+inline constexpr const char *dashEntry = "a title beginning with \"-\" reads back as a submenu";
+inline constexpr const char *doubleDashEntry =
+    "a title beginning with \"--\" reads back as the end of a submenu";
+inline constexpr const char *titleLineBreak = "the title holds a line break";
+inline constexpr const char *commandLineBreak = "the command holds a line break";
+inline constexpr const char *targetPathLineBreak = "the target path holds a line break";
+} // namespace unstorableText
+
+// Why the file cannot store `node` so that the reader gives it back with its place, title,
+// command and target path (the first reason that applies), or nullptr when it can. Titles
+// count as the reader sees them, without surrounding blanks.
+const char *unstorableReason(const MenuNode &node);
+
+// An entry unstorableReason names, with the titles from the top level down to it joined
+// by " > " ("Projects > -Old-").
+struct UnstorableEntry
+{
+    MenuNode *node = nullptr;
+    std::string titlePath;
+    std::string reason;
+};
+
+// Every entry of the tree that the file cannot store, in menu order.
+std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree);
 
 // What a save says when the ini file refused the value written under `key` (a key of
 // writeDirMenu's lines for the tree, such as "cmd12") because it `problem` (such as "holds a

@@ -34,18 +34,26 @@ private:
 
 } // namespace
 
-void loadMenu(const std::string &path,
+std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress,
     const std::function<void()> &cleared)
 {
     // Read before clearing: a file that cannot be read leaves the current menu in place.
+    // One walk over the lines gathers the reader's values and what it leaves out.
+    const IniDocument document = IniFile(path, fs).document();
     DirMenuValues values;
-    IniFile(path, fs).visitSection(
-        dirMenuSection, [&values](std::string_view key, std::string_view value) {
-            values.add(key, value);
-        });
+    DirMenuLoadReport report;
+    document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
+        report.add(line);
+        if (line.kind == IniSectionLine::Kind::Entry && line.sectionOrdinal == 0
+            && !line.repeatedKey && !line.value.empty())
+            values.add(line.key, line.value);
+    });
+    std::vector<DirMenuFinding> findings = report.findings([&document](std::size_t line) {
+        return document.lineText(line);
+    });
     tree.clear();
     if (cleared)
         cleared();
@@ -55,6 +63,7 @@ void loadMenu(const std::string &path,
     }
     if (MenuNode *first = tree.first())
         tree.setSelected(first);
+    return findings;
 }
 
 void saveMenu(
@@ -66,7 +75,8 @@ void saveMenu(
     const IniEntrySource lines = [&](const IniEntryVisitor &visit) {
         forEachDirMenuLine(tree, visit, runs++ == 0 ? ProgressFn() : progress);
     };
-    IniFile(path, fs).replaceSection(dirMenuSection, lines, true);
+    // An empty menu leaves an empty section: the file manager then shows no entries.
+    IniFile(path, fs).replaceSection(dirMenuSection, lines, true, true);
 }
 
 SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tree)

@@ -16,19 +16,21 @@ class FileSystem;
 std::string messageWithCause(const std::string &message, const std::string &cause);
 
 // Replaces the tree with the DirMenu section of the file at `path` and selects its first node.
+// Returns, in file order, the lines of the file's DirMenu sections that the menu does not show
+// (DirMenuLoadReport), which a save would remove.
 // The file is read before the tree is cleared: a file that cannot be read, or whose text
 // Torvex refuses (IniFormatError), throws IniReadError and leaves the tree as it was.
 // `cleared` runs once the old tree is gone, before the new one is built; `progress` reports
 // the building.
-void loadMenu(const std::string &path,
+std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress = {},
     const std::function<void()> &cleared = {});
 
 // Replaces the DirMenu section of the file at `path` with the tree, in one atomic write; the
-// rest of the file keeps its bytes. Throws on failure (IniWriteError for the file's own);
-// the file is then unchanged.
+// rest of the file keeps its bytes; an empty tree leaves an empty section. Throws on failure
+// (IniWriteError for the file's own); the file is then unchanged.
 void saveMenu(
     const std::string &path, const MenuTree &tree, FileSystem &fs, const ProgressFn &progress = {});
 

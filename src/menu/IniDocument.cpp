@@ -399,44 +399,126 @@ IniEntries IniDocument::readSection(std::string_view section) const
     return entries;
 }
 
-void IniDocument::visitSection(std::string_view section, const IniEntryVisitor &visit) const
+// Calls visit(lineIndex, ordinal, parsed line, key seen before in the section) for the header
+// and each line of the first section of that name, or of every one of them.
+template <typename Visit>
+void IniDocument::walkSections(std::string_view section, bool everyOccurrence, Visit &&visit) const
 {
     checkReadable();
     const auto name = toWorking(trim(section));
-    const std::ptrdiff_t header = name ? findSection(*name) : -1;
-    if (header < 0)
+    if (!name)
         return;
-    const std::size_t end = sectionEnd(header);
     // The key of each line is found again from its text when the table needs it.
     const auto keyOf = [this](std::uint32_t i) {
         return parseLine(text(m_lines[i])).name;
     };
-    KeySet seen(end - header);
+    std::size_t ordinal = 0;
+    for (std::ptrdiff_t header = findSection(*name); header >= 0; ++ordinal) {
+        const auto first = static_cast<std::size_t>(header);
+        const std::size_t end = sectionEnd(first);
+        visit(first, ordinal, parseLine(text(m_lines[first])), false);
+        KeySet seen(end - first);
+        for (std::size_t i = first + 1; i < end; ++i) {
+            const ParsedLine line = parseLine(text(m_lines[i]));
+            const bool repeated = line.kind == LineKind::Entry
+                && seen.firstOf(line.name, static_cast<std::uint32_t>(i), keyOf) != i;
+            visit(i, ordinal, line, repeated);
+        }
+        header = -1;
+        for (std::size_t i = end; everyOccurrence && i < m_lines.size(); ++i) {
+            const ParsedLine line = parseLine(text(m_lines[i]));
+            if (line.kind == LineKind::Header && equalsNoCase(line.name, *name)) {
+                header = static_cast<std::ptrdiff_t>(i);
+                break;
+            }
+        }
+    }
+}
+
+void IniDocument::visitSection(std::string_view section, const IniEntryVisitor &visit) const
+{
     const bool plain = m_encoding != IniEncoding::Windows1252;
     std::string decodedKey;
     std::string decodedValue;
-    for (std::size_t i = header + 1; i < end; ++i) {
-        const ParsedLine line = parseLine(text(m_lines[i]));
-        if (line.kind != LineKind::Entry
-            || seen.firstOf(line.name, static_cast<std::uint32_t>(i), keyOf) != i)
-            continue;
-        std::string_view value = unquote(line.value);
-        if (value.empty())
-            continue;
-        // Text in the working form is already UTF-8, except code-page text beyond ASCII.
-        std::string_view key = line.name;
-        if (!plain && !isAscii(key)) {
-            decodedKey = decodeName(key);
-            key = decodedKey;
-        }
-        if (!plain && (!isAscii(value) || value.starts_with(utf8Mark))) {
-            decodedValue = decodeValue(line.value);
-            value = decodedValue;
+    walkSections(
+        section, false, [&](std::size_t, std::size_t, const ParsedLine &line, bool repeated) {
+            if (line.kind != LineKind::Entry || repeated)
+                return;
+            std::string_view value = unquote(line.value);
             if (value.empty())
-                continue;
-        }
-        visit(key, value);
-    }
+                return;
+            // Text in the working form is already UTF-8, except code-page text beyond ASCII.
+            std::string_view key = line.name;
+            if (!plain && !isAscii(key)) {
+                decodedKey = decodeName(key);
+                key = decodedKey;
+            }
+            if (!plain && (!isAscii(value) || value.starts_with(utf8Mark))) {
+                decodedValue = decodeValue(line.value);
+                value = decodedValue;
+                if (value.empty())
+                    return;
+            }
+            visit(key, value);
+        });
+}
+
+void IniDocument::visitSectionLines(std::string_view section, const IniLineVisitor &visit) const
+{
+    const bool plain = m_encoding != IniEncoding::Windows1252;
+    std::string decodedKey;
+    std::string decodedValue;
+    walkSections(section,
+        true,
+        [&](std::size_t index, std::size_t ordinal, const ParsedLine &line, bool repeated) {
+            IniSectionLine out;
+            out.lineNumber = index + 1;
+            out.sectionOrdinal = ordinal;
+            out.repeatedKey = repeated;
+            switch (line.kind) {
+            case LineKind::Header:
+                out.kind = IniSectionLine::Kind::Header;
+                break;
+            case LineKind::Comment:
+                out.kind = IniSectionLine::Kind::Comment;
+                break;
+            case LineKind::Blank:
+                out.kind = IniSectionLine::Kind::Blank;
+                break;
+            case LineKind::Other:
+                out.kind = IniSectionLine::Kind::Other;
+                break;
+            case LineKind::Entry:
+                out.kind = IniSectionLine::Kind::Entry;
+                out.key = line.name;
+                out.value = unquote(line.value);
+                if (!plain && !isAscii(out.key)) {
+                    decodedKey = decodeName(out.key);
+                    out.key = decodedKey;
+                }
+                if (!plain && (!isAscii(out.value) || out.value.starts_with(utf8Mark))) {
+                    decodedValue = decodeValue(line.value);
+                    out.value = decodedValue;
+                }
+                break;
+            }
+            visit(out);
+        });
+}
+
+std::string IniDocument::lineText(std::size_t lineNumber) const
+{
+    checkReadable();
+    if (lineNumber == 0 || lineNumber > m_lines.size())
+        return {};
+    const std::string_view line = text(m_lines[lineNumber - 1]);
+    if (m_encoding != IniEncoding::Windows1252)
+        return std::string(line);
+    // A value stored as UTF-8 behind its mark reads as that text, as the value does.
+    const ParsedLine parsed = parseLine(line);
+    if (parsed.kind == LineKind::Entry && unquote(parsed.value).starts_with(utf8Mark))
+        return decodeName(line.substr(0, parsed.valueStart)) + decodeValue(parsed.value);
+    return decodeName(line);
 }
 
 std::string IniDocument::readString(
@@ -565,8 +647,10 @@ void IniDocument::replaceSection(std::string_view section, const IniEntries &ent
     }
 }
 
-std::string IniDocument::bytesWithSection(
-    std::string_view section, const IniEntrySource &source, bool keysAreDistinct) const
+std::string IniDocument::bytesWithSection(std::string_view section,
+    const IniEntrySource &source,
+    bool keysAreDistinct,
+    bool keepEmpty) const
 {
     checkReadable();
     section = trim(section);
@@ -594,7 +678,7 @@ std::string IniDocument::bytesWithSection(
         sectionSize += keySize + 1 + valueSize + 2;
         ++entryCount;
     });
-    if (entryCount == 0) {
+    if (entryCount == 0 && !keepEmpty) {
         IniDocument copy = *this;
         copy.eraseSection(section);
         return copy.toBytes();

@@ -15,6 +15,21 @@ namespace torvex {
 // The (key, value) pairs of one ini section, in file order, as UTF-8.
 using IniEntries = std::vector<std::pair<std::string, std::string>>;
 
+// One line of a section as the file holds it, for reports on what a reader leaves out.
+struct IniSectionLine
+{
+    enum class Kind { Header, Entry, Comment, Blank, Other };
+    Kind kind = Kind::Other;
+    std::size_t lineNumber = 0; // in the file, counted from 1
+    std::size_t sectionOrdinal = 0; // 0 in the first section of the name, 1 in the second...
+    std::string_view key; // an entry's key, trimmed, as UTF-8
+    // An entry's value as readSection gives it (trimmed, unquoted, as UTF-8); empty when
+    // readSection would leave the entry out for its value.
+    std::string_view value;
+    bool repeatedKey = false; // the entry's key stood earlier in the same section
+};
+using IniLineVisitor = std::function<void(const IniSectionLine &line)>;
+
 // Entries handed over one at a time: the views need only last for the call.
 using IniEntryVisitor = std::function<void(std::string_view key, std::string_view value)>;
 // Something that calls its visitor once for each entry, in order, the same ones every time it
@@ -68,6 +83,14 @@ public:
     // The entries readSection gives, handed to `visit` one by one instead of in a list.
     void visitSection(std::string_view section, const IniEntryVisitor &visit) const;
 
+    // Every line of every section of that name, its header first, in file order; the views
+    // last only for the call. The entries of sectionOrdinal 0 that are not repeatedKey and
+    // whose value is not empty are exactly those of visitSection.
+    void visitSectionLines(std::string_view section, const IniLineVisitor &visit) const;
+
+    // The line `lineNumber` (counted from 1) as UTF-8, without its ending; empty past the end.
+    std::string lineText(std::size_t lineNumber) const;
+
     // The value of the key's first occurrence, read as by readSection; empty when the key
     // stands with nothing after '='. def when the section or the key is missing.
     std::string readString(
@@ -103,9 +126,12 @@ public:
     // `source` runs twice, to check the entries and then to write them (once, into a list,
     // without keysAreDistinct).
     // With keysAreDistinct the caller promises that no two keys are the same (letter case
-    // ignored), which saves remembering them.
-    std::string bytesWithSection(
-        std::string_view section, const IniEntrySource &source, bool keysAreDistinct) const;
+    // ignored), which saves remembering them. With keepEmpty a source without entries leaves
+    // the section's header at the end of the file instead of no section at all.
+    std::string bytesWithSection(std::string_view section,
+        const IniEntrySource &source,
+        bool keysAreDistinct,
+        bool keepEmpty = false) const;
 
 private:
     enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
@@ -134,6 +160,8 @@ private:
     std::ptrdiff_t findSection(std::string_view workingName) const;
     std::size_t sectionEnd(std::size_t header) const;
     void eraseWorkingSection(std::string_view workingName);
+    template <typename Visit>
+    void walkSections(std::string_view section, bool everyOccurrence, Visit &&visit) const;
 
     IniEncoding m_encoding = IniEncoding::Windows1252;
     std::string m_bom;

@@ -95,10 +95,10 @@ void IniFile::replaceSection(std::string_view section, const IniEntries &entries
 }
 
 void IniFile::replaceSection(
-    std::string_view section, const IniEntrySource &source, bool keysAreDistinct)
+    std::string_view section, const IniEntrySource &source, bool keysAreDistinct, bool keepEmpty)
 {
     rewrite([&](const IniDocument &doc) {
-        return doc.bytesWithSection(section, source, keysAreDistinct);
+        return doc.bytesWithSection(section, source, keysAreDistinct, keepEmpty);
     });
 }
 

@@ -28,6 +28,11 @@ public:
     // too large to keep as a list besides the file. Throws as readSection does.
     void visitSection(std::string_view section, const IniEntryVisitor &visit) const;
 
+    // The whole file as read now, for several reads of one state of it; an empty document
+    // when the file is missing. Throws IniReadError when it cannot be read; a text Torvex
+    // refuses gives a refused document (IniDocument::fromBytes).
+    IniDocument document() const { return load(); }
+
     // The key's value (IniDocument::readString); def when the file is missing.
     // Throws as readSection does.
     std::string readString(
@@ -49,8 +54,10 @@ public:
     void replaceSection(std::string_view section, const IniEntries &entries);
     // The same with the entries that `source` hands over (IniDocument::bytesWithSection), for
     // sections too large to keep as a list besides the file. keysAreDistinct as there.
-    void replaceSection(
-        std::string_view section, const IniEntrySource &source, bool keysAreDistinct);
+    void replaceSection(std::string_view section,
+        const IniEntrySource &source,
+        bool keysAreDistinct,
+        bool keepEmpty = false);
 
     // The key read as an integer (parseInteger); def when it is missing or no integer.
     int readInteger(std::string_view section, std::string_view key, int def) const;

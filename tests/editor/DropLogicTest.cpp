@@ -489,5 +489,23 @@ TEST_F(DropTest, LeavingTheTreeRefreshesThePanelAndKeepsTheDrag)
     EXPECT_EQ(outline(tree), "B\nC\nA\n");
 }
 
+TEST_F(DropTest, ChildDropsOntoASeparatorAreRefusedLikeAnIllegalDrop)
+{
+    for (const AttachMode mode : { AttachMode::AddChild, AttachMode::AddChildFirst }) {
+        tree.clear();
+        buildTree(tree, "A\n-\nM|cd C:\\M\n");
+        tree.setSelected(find(tree, "-"));
+        view.calls.clear();
+        logic.drop(folderDrop(mode, { folder("P") }));
+        dragNode("M", "-", mode);
+        EXPECT_EQ(outline(tree), "A\n-\nM|cd C:\\M\n");
+        EXPECT_EQ(
+            view.calls, (std::vector<std::string> { "status:A separator cannot hold entries" }));
+    }
+    // Beside a separator is fine.
+    dragNode("M", "-", AttachMode::Insert);
+    EXPECT_EQ(outline(tree), "A\nM|cd C:\\M\n-\n");
+}
+
 } // namespace
 } // namespace torvex

@@ -81,17 +81,34 @@ TEST_F(ItemLimitWarning, IsShownAtTwoHundredButNotAt199)
     EXPECT_EQ(ui.warnings.size(), 3u);
 }
 
-TEST_F(ItemLimitWarning, FollowsEveryRemovedNodeOfADeletion)
+TEST_F(ItemLimitWarning, ComesOncePerCommandWithTheCountItLeaves)
 {
     // 199 items and a submenu of two: 202 nodes, 1 with children: 204.
     load(items(199, "S\n  K1\n  K2\n"));
     click("S");
     ui.warnings.clear();
+    ui.itemCounts.clear();
     editor.deleteSelectedMenu();
-    // K1 gone: 203; K2 gone: 201; S gone: 200; and the end: 200.
-    EXPECT_EQ(ui.warnings.size(), 4u);
-    EXPECT_EQ(ui.warnings.back().text.substr(ui.warnings.back().text.find("You")),
-        "You now have 200 items!");
+    // K1 gone: 203; K2 gone: 201; S gone: 200; and the end: 200; one warning for all.
+    EXPECT_EQ(ui.itemCounts,
+        (std::vector<std::string> { " 203 items", " 201 items", " 200 items", " 200 items" }));
+    ASSERT_EQ(ui.warnings.size(), 1u);
+    EXPECT_EQ(
+        ui.warnings[0].text.substr(ui.warnings[0].text.find("You")), "You now have 200 items!");
+
+    // One plain delete at 201 warns once, not once for the node and once at the end.
+    editor.addSisterMenu();
+    ui.warnings.clear();
+    editor.deleteSelectedMenu();
+    EXPECT_EQ(ui.itemCount, " 200 items");
+    EXPECT_EQ(ui.warnings.size(), 1u);
+
+    // A command that ends below the limit does not warn at all.
+    click("Item0");
+    ui.warnings.clear();
+    editor.deleteSelectedMenu();
+    EXPECT_EQ(ui.itemCount, " 199 items");
+    EXPECT_TRUE(ui.warnings.empty());
 }
 
 } // namespace

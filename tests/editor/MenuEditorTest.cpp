@@ -174,31 +174,50 @@ TEST_F(MenuEditorTest, PopupShowsTheStructuralEntriesWhileTheTreeHoldsNodes)
     EXPECT_FALSE(entries.addMenu);
 }
 
-TEST_F(MenuEditorTest, AddMenuStartsAnEmptyTreeWithoutSelectingIt)
+TEST_F(MenuEditorTest, AddMenuSelectsTheNewEntrySoThatTypingGoesIntoIt)
 {
     editor.addMenu();
     EXPECT_EQ(outline(tree), "New\n");
-    EXPECT_EQ(tree.selected(), nullptr);
+    EXPECT_EQ(tree.selected(), tree.first());
     EXPECT_TRUE(ui.panelEnabled);
     EXPECT_EQ(ui.itemCount, " 1 items");
-    EXPECT_EQ(ui.title, "");
-
-    // The first press anywhere in a tree of one node selects it and fills the panel.
-    editor.treePressed();
-    EXPECT_EQ(tree.selected(), tree.first());
     EXPECT_EQ(ui.title, "New");
-    EXPECT_EQ(ui.command, "");
     EXPECT_TRUE(ui.itemControlsEnabled);
+
+    ui.typeTitle("Home");
+    EXPECT_EQ(outline(tree), "Home\n");
 }
 
-TEST_F(MenuEditorTest, TreePressWithSeveralNodesAndNoSelectionLeavesThePanel)
+TEST_F(MenuEditorTest, WithoutASelectedEntryThePanelIsEmptiedAndDisabled)
 {
-    load("A|cd a\nB\n");
+    load("A|cd a|t\nB\n");
+    // A drag over empty space leaves no node selected; the drag then ends without a drop.
     tree.setSelected(nullptr);
-    ui.title = "typed";
+    editor.showSelectedEntry();
+    EXPECT_FALSE(ui.panelEnabled);
+    EXPECT_EQ(ui.title, "");
+    EXPECT_EQ(ui.command, "");
+    EXPECT_EQ(ui.targetPath, "");
+    EXPECT_EQ(outline(tree), "A|cd a|t\nB\n") << "emptying the edits writes into no node";
+
+    // A press on empty space with several nodes selects nothing and leaves it so.
+    ui.panelEnabled = true;
     editor.treePressed();
-    EXPECT_EQ(tree.selected(), nullptr);
-    EXPECT_EQ(ui.title, "typed");
+    EXPECT_FALSE(ui.panelEnabled);
+
+    click("B");
+    EXPECT_TRUE(ui.panelEnabled);
+    EXPECT_EQ(ui.title, "B");
+}
+
+TEST_F(MenuEditorTest, AddSubMenuOnASeparatorIsRefusedWithAStatusText)
+{
+    load("A\n-\nB\n");
+    click("-");
+    editor.addSubMenu();
+    EXPECT_EQ(outline(tree), "A\n-\nB\n");
+    EXPECT_EQ(ui.statuses.back(), "A separator cannot hold entries");
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(MenuEditorTest, SelectingASubmenuShowsItAndDisablesTheItemControls)

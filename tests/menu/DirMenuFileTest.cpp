@@ -42,13 +42,19 @@ protected:
     TempDir dir;
     MenuTree tree;
     RecordingUi ui;
+    LoadedFile loaded;
+
+    bool saved(const std::string &path, const MenuTree &menu, FileSystem &fs)
+    {
+        return saveMenu(path, menu, ui, fs, loaded).outcome == SaveOutcome::Saved;
+    }
 };
 
 TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
 {
     const std::string file = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
     buildTree(tree, "Old\n");
-    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real()));
+    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(outline(tree), "Home|cd c:\\\n");
     EXPECT_EQ(tree.selected(), tree.first());
     EXPECT_EQ(ui.events,
@@ -60,8 +66,8 @@ TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
             "status 100%",
             "menus on",
             "idle",
-            "after load",
             "panels on",
+            "after load",
             "menus on",
             "status ",
             "idle" }));
@@ -70,7 +76,7 @@ TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
 TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 {
     buildTree(tree, "Keep\n");
-    EXPECT_FALSE(loadMenu(dir.file("gone.ini"), tree, ui, FileSystem::real()));
+    EXPECT_FALSE(loadMenu(dir.file("gone.ini"), tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(outline(tree), "Keep\n");
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes.last().text,
@@ -83,7 +89,8 @@ TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 TEST_F(DirMenuFile, AFileWithoutTheSectionGivesAnEmptyTree)
 {
     buildTree(tree, "Old\n");
-    EXPECT_TRUE(loadMenu(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real()));
+    EXPECT_TRUE(
+        loadMenu(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real(), loaded));
     EXPECT_TRUE(tree.isEmpty());
     EXPECT_EQ(tree.selected(), nullptr);
 }
@@ -94,7 +101,7 @@ TEST_F(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
     buildTree(tree, "Keep\n");
     test::FaultyFileSystem fs;
     fs.failReads = true;
-    EXPECT_THROW(loadMenu(file, tree, ui, fs), IniReadError);
+    EXPECT_THROW(loadMenu(file, tree, ui, fs, loaded), IniReadError);
     EXPECT_EQ(outline(tree), "Keep\n");
     const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
     EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }))
@@ -105,7 +112,7 @@ TEST_F(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
 {
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\n[Other]\r\na=1\r\n");
     buildTree(tree, "New|cd d:\\\n");
-    EXPECT_TRUE(saveMenu(file, tree, ui, FileSystem::real()));
+    EXPECT_TRUE(saved(file, tree, FileSystem::real()));
     EXPECT_EQ(readFile(file), "[Other]\r\na=1\r\n[DirMenu]\r\nmenu1=New\r\ncmd1=cd d:\\\r\n");
     EXPECT_EQ(ui.events,
         (std::vector<std::string> { "menus off",
@@ -117,16 +124,35 @@ TEST_F(DirMenuFile, SaveWritesTheSectionLastAndReportsDone)
             "menus on" }));
 }
 
-TEST_F(DirMenuFile, SaveDoesNothingForAnEmptyTreeOrAMissingFile)
+TEST_F(DirMenuFile, AnEmptyTreeEmptiesTheFileOnlyAfterTheQuestion)
 {
-    const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\n");
+    const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\nmenu2=older\r\n[X]\r\n");
     MenuTree empty;
-    EXPECT_FALSE(saveMenu(file, empty, ui, FileSystem::real()));
-    EXPECT_TRUE(ui.events.empty());
-    EXPECT_EQ(readFile(file), "[DirMenu]\r\nmenu1=old\r\n");
+    ui.boxes.answer(MsgResult::No);
+    EXPECT_EQ(saveMenu(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::Declined);
+    ASSERT_EQ(ui.boxes.boxes().size(), 1u);
+    EXPECT_EQ(ui.boxes.last().text, "Remove all 2 entries from the file?");
+    EXPECT_EQ(ui.boxes.last().caption, " Remove all entries?");
+    EXPECT_EQ(ui.boxes.last().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(ui.boxes.last().defaultAnswer, MsgResult::No);
+    EXPECT_EQ(readFile(file), "[DirMenu]\r\nmenu1=old\r\nmenu2=older\r\n[X]\r\n");
 
+    ui.boxes.answer(MsgResult::Yes);
+    EXPECT_TRUE(saved(file, empty, FileSystem::real()));
+    EXPECT_EQ(readFile(file), "[X]\r\n[DirMenu]\r\n");
+
+    // An empty section over an empty menu: nothing to ask, nothing to write.
+    ui.boxes.reset();
+    EXPECT_EQ(
+        saveMenu(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::NothingWritten);
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(DirMenuFile, SaveDoesNothingForAMissingFile)
+{
     buildTree(tree, "x\n");
-    EXPECT_FALSE(saveMenu(dir.file("missing.ini"), tree, ui, FileSystem::real()));
+    EXPECT_EQ(saveMenu(dir.file("missing.ini"), tree, ui, FileSystem::real(), loaded).outcome,
+        SaveOutcome::NothingWritten);
     EXPECT_EQ(ui.events, (std::vector<std::string> { "menus off", "menus on" }));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.ini")));
 }
@@ -142,7 +168,7 @@ TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysWhyNothingWasSaved)
     readOnly.refusal = readOnlyFileCause;
     for (auto [fs, cause] : { std::pair { &failing, "No space left on device" },
              std::pair { &readOnly, readOnlyFileCause } }) {
-        EXPECT_FALSE(saveMenu(file, tree, ui, *fs));
+        EXPECT_FALSE(saved(file, tree, *fs));
         EXPECT_EQ(readFile(file), original);
         const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
         EXPECT_EQ(tail,
@@ -161,7 +187,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
     const std::string file = dir.write("w.ini", utf16BigEndian);
     buildTree(tree, "Keep|cd k\n");
     try {
-        loadMenu(file, tree, ui, FileSystem::real());
+        loadMenu(file, tree, ui, FileSystem::real(), loaded);
         FAIL() << "no error";
     } catch (const IniFormatError &error) {
         EXPECT_EQ(std::string(error.what()),
@@ -172,7 +198,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
     EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }));
 
     ui.events.clear();
-    EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saved(file, tree, FileSystem::real()));
     EXPECT_EQ(readFile(file), utf16BigEndian);
     EXPECT_NE(std::find(ui.events.begin(),
                   ui.events.end(),
@@ -184,9 +210,9 @@ TEST_F(DirMenuFile, ACrOnlyFileLoadsAndIsSavedWithItsOwnLineEndings)
 {
     const std::string file = dir.write(
         "w.ini", "[DirMenu]\rmenu1='-Tools'\rmenu2=A\rcmd2=cd a\rmenu3=--\r[Other]\ra=1\r");
-    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real()));
+    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(outline(tree), "Tools\n  A|cd a\n");
-    ASSERT_TRUE(saveMenu(file, tree, ui, FileSystem::real()));
+    ASSERT_TRUE(saved(file, tree, FileSystem::real()));
     EXPECT_EQ(
         readFile(file), "[Other]\ra=1\r[DirMenu]\rmenu1=-Tools\rmenu2=A\rcmd2=cd a\rmenu3=--\r");
 }
@@ -197,7 +223,7 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     const std::string file = dir.write("w.ini", original);
     buildTree(tree, "S\n  A|cd a\nProjects|cd p\n");
     tree.setCommand(test::find(tree, "Projects"), "cd c:\\a\nc:\\b");
-    EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saved(file, tree, FileSystem::real()));
     EXPECT_EQ(readFile(file), original);
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
@@ -205,7 +231,7 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
 
     tree.setTitle(test::find(tree, "A"), "A\r\nB");
     ui.events.clear();
-    EXPECT_FALSE(saveMenu(file, tree, ui, FileSystem::real()));
+    EXPECT_FALSE(saved(file, tree, FileSystem::real()));
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
             + "\r\nEntry 2 \"A  B\": the title holds a line break | ");

@@ -1,5 +1,7 @@
 #include "support/ScriptedMessageBoxes.h"
 
+#include <stdexcept>
+
 namespace torvex::test {
 
 MsgResult ScriptedMessageBoxes::ask(
@@ -7,9 +9,11 @@ MsgResult ScriptedMessageBoxes::ask(
 {
     m_boxes.push_back({ text, caption, icon, buttons });
     if (!m_answers.empty()) {
-        const MsgResult result = m_answers.front();
+        const auto answer = m_answers.front();
         m_answers.pop_front();
-        return result;
+        if (const MsgResult *result = std::get_if<MsgResult>(&answer))
+            return *result;
+        throw std::logic_error("a button index was scripted for a box without button texts");
     }
     switch (buttons) {
     case MsgButtons::Ok:
@@ -20,6 +24,35 @@ MsgResult ScriptedMessageBoxes::ask(
         return MsgResult::Yes;
     }
     return MsgResult::Ok;
+}
+
+MsgResult ScriptedMessageBoxes::askWithDefault(const std::string &text,
+    const std::string &caption,
+    MsgIcon icon,
+    MsgButtons buttons,
+    MsgResult defaultButton)
+{
+    // Through ask(), which boxes derived from this one may watch.
+    const MsgResult result = ask(text, caption, icon, buttons);
+    m_boxes.back().defaultAnswer = defaultButton;
+    return result;
+}
+
+std::size_t ScriptedMessageBoxes::choose(const MsgChoice &choice)
+{
+    Box box { choice.text, choice.caption, choice.icon, MsgButtons::Ok };
+    box.buttonTexts = choice.buttons;
+    box.defaultButton = choice.defaultButton;
+    box.escapeButton = choice.escapeButton;
+    m_boxes.push_back(std::move(box));
+    if (m_answers.empty())
+        return 0;
+    const auto answer = m_answers.front();
+    m_answers.pop_front();
+    if (const std::size_t *button = std::get_if<std::size_t>(&answer))
+        return *button;
+    const MsgResult result = std::get<MsgResult>(answer);
+    return result == MsgResult::Ok || result == MsgResult::Yes ? 0 : choice.escapeButton;
 }
 
 } // namespace torvex::test

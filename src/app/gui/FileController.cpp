@@ -4,7 +4,10 @@
 #include "app/Session.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/InputGate.h"
+#include "app/gui/ItemEditorPanel.h"
+#include "app/gui/NoticeBar.h"
 #include "menu/FileSystem.h"
+#include "menu/gui/MenuText.h"
 #include "settings/ProgramSettings.h"
 
 #include <QDate>
@@ -96,16 +99,44 @@ bool FileController::loadMenu(const std::string &path)
     // Loading lets pending events run so that the window repaints; the tree must not change
     // under it, and the window must not close half-way.
     const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
-    return torvex::loadMenu(path, m_tree, m_ui, m_fs);
+    const bool loaded = torvex::loadMenu(path, m_tree, m_ui, m_fs, m_loaded);
+    if (loaded)
+        updateNotice(path);
+    return loaded;
 }
 
-bool FileController::saveMenu(const std::string &path)
+SaveOutcome FileController::saveMenu(const std::string &path)
 {
-    const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
-    const bool saved = torvex::saveMenu(path, m_tree, m_ui, m_fs);
-    if (saved && m_services.saved)
-        m_services.saved();
-    return saved;
+    SaveResult result;
+    {
+        const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
+        result = torvex::saveMenu(path, m_tree, m_ui, m_fs, m_loaded);
+    }
+    if (result.firstUnstorable && m_services.itemEditor) {
+        m_tree.setSelected(result.firstUnstorable);
+        m_services.itemEditor->editor().showSelectedEntry();
+    }
+    if (result.outcome == SaveOutcome::Saved) {
+        updateNotice(path);
+        if (m_services.saved)
+            m_services.saved();
+    }
+    return result.outcome;
+}
+
+void FileController::updateNotice(const std::string &path)
+{
+    NoticeBar *bar = m_services.noticeBar;
+    if (!bar)
+        return;
+    if (path != m_loaded.path || m_loaded.notShown.empty()) {
+        bar->dismiss();
+        return;
+    }
+    QStringList details;
+    for (const DirMenuFinding &finding : m_loaded.notShown)
+        details.append(menuTextToQt(findingLine(finding)));
+    bar->showNotice(QString::fromStdString(notShownSummary(m_loaded.notShown.size())), details);
 }
 
 void FileController::reportSaveFailure(const std::string &message, const std::string &cause)

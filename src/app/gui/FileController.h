@@ -14,8 +14,10 @@ namespace torvex {
 class FileSystem;
 class IniChooserDialog;
 class InputGate;
+class ItemEditorPanel;
 class MenuFileUi;
 class MenuTree;
+class NoticeBar;
 class ProgramSettings;
 class Session;
 
@@ -34,6 +36,10 @@ struct FileWindowServices
     std::function<std::string()> senderClassName;
     // A save went through: the menu now is the saved one.
     std::function<void()> saved;
+    // The bar above the tree that tells what the loaded file holds beyond the menu.
+    NoticeBar *noticeBar = nullptr;
+    // Shows the entry a save was cancelled for.
+    ItemEditorPanel *itemEditor = nullptr;
 };
 
 // The File commands of the main window: open, save, save as, the two exits and the closing
@@ -62,7 +68,10 @@ public:
     // The reader and the writer (see DirMenuFile.h for what they return); the user's input
     // to the window is dropped while they run.
     bool loadMenu(const std::string &path) override;
-    bool saveMenu(const std::string &path) override;
+    SaveOutcome saveMenu(const std::string &path) override;
+
+    // The file loaded last and what it holds that the menu does not show.
+    const LoadedFile &loadedFile() const { return m_loaded; }
 
     void reportSaveFailure(const std::string &message, const std::string &cause);
     // Shows and logs a failure that escaped the handler of the window `senderClassName`.
@@ -79,6 +88,9 @@ private:
     void closeWindow() override { m_services.closeWindow(); }
     void writeWindowSettings() override { m_services.writeWindowSettings(); }
     void reportError(const std::string &message) override;
+    // Shows the notice bar while the file last loaded or saved, `path`, holds lines the menu
+    // does not show; hides it otherwise.
+    void updateNotice(const std::string &path);
 
     MenuTree &m_tree;
     FileSystem &m_fs;
@@ -88,6 +100,7 @@ private:
     ErrorLog m_log;
     ErrorReporter m_reporter;
     FileCommands m_commands;
+    LoadedFile m_loaded;
 };
 
 } // namespace torvex

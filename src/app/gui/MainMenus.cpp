@@ -1,5 +1,6 @@
 #include "app/gui/MainMenus.h"
 
+#include "app/gui/MainPlusKey.h"
 #include "app/gui/MenuTreeView.h"
 #include "editor/MenuEditor.h"
 
@@ -108,14 +109,11 @@ void MainMenus::buildPopup()
 {
     m_popup = new QMenu(&m_window);
     m_popup->setObjectName(QStringLiteral("mnuPopup"));
-    // The plus key of the main keyboard, which is the "=" key of a US layout.
-    m_addSubMenu = addPopupEntry(
-        "mnuPopupAddSubMenu", "Add &submemu", QKeySequence(Qt::Key_Equal), m_commands.addSubMenu);
-    // On layouts where that key types "+" itself (German, Nordic) it arrives as the plus key.
-    auto *plusKey =
-        new QShortcut(QKeySequence(Qt::Key_Plus), &m_view, nullptr, nullptr, Qt::WidgetShortcut);
-    plusKey->setObjectName(QStringLiteral("mnuPopupAddSubMenuPlusKey"));
-    connect(plusKey, &QShortcut::activated, this, m_commands.addSubMenu);
+    // The plus key of the main keyboard without modifiers, named in the menu as it is labelled.
+    m_addSubMenu = addPopupEntry("mnuPopupAddSubMenu", "Add &submemu", {}, m_commands.addSubMenu);
+    m_addSubMenu->setShortcut(QKeySequence(Qt::Key_Plus));
+    m_addSubMenu->setShortcutContext(Qt::WidgetShortcut);
+    new MainPlusKey(m_view, m_commands.addSubMenu);
     m_addSiblingEntry = addPopupEntry("mnuPopUpAddSisterMenu",
         "&Add sister menu",
         QKeySequence(Qt::Key_Insert),

@@ -183,6 +183,8 @@ void MainWindow::buildParts()
     fileServices.saved = [this] {
         m_history->setClean();
     };
+    fileServices.noticeBar = m_panes->noticeBar();
+    fileServices.itemEditor = m_panes->itemEditor();
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
         *m_fs,
@@ -330,10 +332,8 @@ void MainWindow::buildProblemDock()
         // The dock gives no node inside another one's submenu: each delete leaves the others
         // in place. All of them are one step.
         m_history->record(deletionName(nodes), [this, &nodes] {
-            for (MenuNode *node : nodes)
-                m_panes->itemEditor()->editor().deleteMenuTree(node);
+            m_panes->itemEditor()->editor().deleteEntries(nodes);
         });
-        showSelectedEntry();
     };
     new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), *m_view, m_session, actions);
 }

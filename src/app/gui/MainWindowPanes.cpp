@@ -9,6 +9,7 @@
 #include "app/gui/FolderPane.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MenuTreeView.h"
+#include "app/gui/NoticeBar.h"
 #include "app/gui/Pictures.h"
 #include "app/gui/StatusPanels.h"
 #include "controls/gui/DrivePanel.h"
@@ -135,6 +136,8 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     m_itemEditor =
         new ItemEditorPanel(tree, std::move(view), session, inputGate, services, m_panelRight);
     layout->addWidget(m_itemEditor);
+    m_noticeBar = new NoticeBar(m_panelRight);
+    layout->addWidget(m_noticeBar);
     m_tview = new MenuTreeView(m_panelRight);
     m_model = new MenuTreeModel(tree, &m_window);
     // For the sharpest screen: a lower scale draws them smaller, not blurred.

@@ -17,6 +17,7 @@ class InputGate;
 class MenuTree;
 class MenuTreeModel;
 class MenuTreeView;
+class NoticeBar;
 class Session;
 class StatusPanels;
 class WindowsView;
@@ -45,6 +46,8 @@ public:
     ButtonColumn *buttonColumn() const { return m_buttonColumn; }
     ItemEditorPanel *itemEditor() const { return m_itemEditor; }
     MenuTreeView *treeView() const { return m_tview; }
+    // The bar above the tree that tells what the file holds beyond the menu.
+    NoticeBar *noticeBar() const { return m_noticeBar; }
     // Owned by the window; it observes the tree and must go before the tree does.
     MenuTreeModel *treeModel() const { return m_model; }
 
@@ -67,6 +70,7 @@ private:
     ButtonColumn *m_buttonColumn = nullptr; // PanelKnapper
     ItemEditorPanel *m_itemEditor = nullptr; // PanelData
     MenuTreeView *m_tview = nullptr;
+    NoticeBar *m_noticeBar = nullptr;
     MenuTreeModel *m_model = nullptr;
 };
 

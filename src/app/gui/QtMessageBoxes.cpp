@@ -5,7 +5,10 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -41,6 +44,30 @@ QMessageBox::StandardButtons toQt(MsgButtons buttons)
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton toQt(MsgResult result)
+{
+    switch (result) {
+    case MsgResult::Ok:
+        return QMessageBox::Ok;
+    case MsgResult::Cancel:
+        return QMessageBox::Cancel;
+    case MsgResult::Yes:
+        return QMessageBox::Yes;
+    case MsgResult::No:
+        return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
+// The text of a box: messages are built with carriage return and line feed, the box wants
+// bare line feeds; the text may quote titles and commands, so it is menu text.
+QString boxText(const std::string &text)
+{
+    QString body = menuTextToQt(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return body;
+}
+
 MsgResult fromQt(int button, MsgButtons buttons)
 {
     switch (button) {
@@ -74,12 +101,56 @@ void keepCaptionWhole(QMessageBox &box)
     }
 }
 
+void prepareBox(QMessageBox &box)
+{
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    keepCaptionWhole(box);
+}
+
 } // namespace
 
 MsgResult QtMessageBoxes::ask(
     const std::string &text, const std::string &caption, MsgIcon icon, MsgButtons buttons)
 {
     return show(text, caption, icon, buttons, std::nullopt, std::nullopt);
+}
+
+MsgResult QtMessageBoxes::askWithDefault(const std::string &text,
+    const std::string &caption,
+    MsgIcon icon,
+    MsgButtons buttons,
+    MsgResult defaultButton)
+{
+    return show(text, caption, icon, buttons, std::nullopt, std::nullopt, defaultButton);
+}
+
+std::size_t QtMessageBoxes::choose(const MsgChoice &choice)
+{
+    QMessageBox box(toQt(choice.icon),
+        QString::fromStdString(choice.caption),
+        boxText(choice.text),
+        QMessageBox::NoButton,
+        m_owner);
+    std::vector<QPushButton *> buttons;
+    for (std::size_t i = 0; i < choice.buttons.size(); ++i) {
+        // The roles only place the buttons; what each one means is its index.
+        const auto role =
+            i == choice.escapeButton ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+        buttons.push_back(box.addButton(QString::fromStdString(choice.buttons[i]), role));
+        buttons.back()->setObjectName(QStringLiteral("choiceButton%1").arg(i));
+    }
+    if (choice.defaultButton < buttons.size())
+        box.setDefaultButton(buttons[choice.defaultButton]);
+    if (choice.escapeButton < buttons.size())
+        box.setEscapeButton(buttons[choice.escapeButton]);
+    prepareBox(box);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    box.exec();
+    const auto pressed = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return pressed == buttons.end() ? choice.escapeButton
+                                    : static_cast<std::size_t>(pressed - buttons.begin());
 }
 
 void QtMessageBoxes::informAt(const std::string &text,
@@ -96,15 +167,14 @@ MsgResult QtMessageBoxes::show(const std::string &text,
     MsgIcon icon,
     MsgButtons buttons,
     std::optional<int> x,
-    std::optional<int> y)
+    std::optional<int> y,
+    std::optional<MsgResult> defaultButton)
 {
-    // Messages are built with carriage return and line feed; the box wants bare line feeds.
-    // The text may quote titles and commands: menu text, converted as such.
-    QString body = menuTextToQt(text);
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(toQt(icon), QString::fromStdString(caption), body, toQt(buttons), m_owner);
-    box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    keepCaptionWhole(box);
+    QMessageBox box(
+        toQt(icon), QString::fromStdString(caption), boxText(text), toQt(buttons), m_owner);
+    if (defaultButton)
+        box.setDefaultButton(toQt(*defaultButton));
+    prepareBox(box);
     box.show();
     if (x || y) {
         // Shown first, so that an axis without a value keeps the place the box chose.

@@ -19,6 +19,12 @@ public:
         const std::string &caption,
         MsgIcon icon,
         MsgButtons buttons) override;
+    MsgResult askWithDefault(const std::string &text,
+        const std::string &caption,
+        MsgIcon icon,
+        MsgButtons buttons,
+        MsgResult defaultButton) override;
+    std::size_t choose(const MsgChoice &choice) override;
     void informAt(const std::string &text,
         const std::string &caption,
         MsgIcon icon,
@@ -31,7 +37,8 @@ private:
         MsgIcon icon,
         MsgButtons buttons,
         std::optional<int> x,
-        std::optional<int> y);
+        std::optional<int> y,
+        std::optional<MsgResult> defaultButton = std::nullopt);
 
     QWidget *m_owner;
 };

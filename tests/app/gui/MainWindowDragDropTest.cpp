@@ -286,6 +286,39 @@ TEST_F(MainWindowDragDropTest, LeavingTheTreeShowsTheSelectedNodeInThePanel)
     EXPECT_EQ(outline(form->tree()), "A|cd C:\\A\nB|cd C:\\B\n");
 }
 
+TEST_F(MainWindowDragDropTest, ADragGivenUpOverEmptySpaceLeavesNothingToTypeInto)
+{
+    load("A|cd C:\\A\nB|cd C:\\B\n");
+    selectEntries({ "P" });
+    std::unique_ptr<QMimeData> data(listDragData());
+    const QPoint below(pointOn("B").x(), tview->viewport()->height() - 5);
+    ASSERT_FALSE(tview->indexAt(below).isValid());
+    QDragEnterEvent enter(below, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(tview->viewport(), &enter);
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(tview->viewport(), &leave);
+    EXPECT_EQ(form->tree().selected(), nullptr);
+    auto *panel = form->findChild<QWidget *>(QStringLiteral("PanelData"));
+    EXPECT_FALSE(panel->isEnabled());
+    EXPECT_EQ(editText("EditTitle"), QString());
+    EXPECT_EQ(outline(form->tree()), "A|cd C:\\A\nB|cd C:\\B\n");
+}
+
+TEST_F(MainWindowDragDropTest, ChildModesRefuseASeparatorWithAStatusText)
+{
+    load("A\n-\nB|cd C:\\B\n");
+    clickButton("SBut_AddChild");
+    selectEntries({ "P" });
+    dragAndDrop(listDragData(), pointOn("-"));
+    EXPECT_EQ(outline(form->tree()), "A\n-\nB|cd C:\\B\n");
+    EXPECT_EQ(form->statusText(0), QStringLiteral(" A separator cannot hold entries"));
+    EXPECT_TRUE(boxes.empty());
+
+    clickButton("SBut_Insert");
+    dragAndDrop(listDragData(), pointOn("-"));
+    EXPECT_EQ(outline(form->tree()), "A\nP|cd C:\\Work\\P\n-\nB|cd C:\\B\n");
+}
+
 TEST_F(MainWindowDragDropTest, DragInTheTreeStartsOnThePressedNode)
 {
     load("A\nB\nC\n");
