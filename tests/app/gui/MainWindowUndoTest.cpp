@@ -211,7 +211,7 @@ TEST_F(MainWindowUndoTest, SaveMarksTheCleanStateAndLoadingStartsANewHistory)
     tview->setFocus();
     QTest::keyClick(tview, Qt::Key_Insert);
     EXPECT_FALSE(form->history().isClean());
-    ASSERT_TRUE(form->files().saveMenu(path));
+    ASSERT_EQ(form->files().saveMenu(path), SaveOutcome::Saved);
     EXPECT_TRUE(form->history().isClean());
     undo->trigger();
     EXPECT_FALSE(form->history().isClean());
