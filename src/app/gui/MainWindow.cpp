@@ -22,6 +22,7 @@
 #include "app/gui/StatusPanels.h"
 #include "app/gui/TreeDragDrop.h"
 #include "app/gui/UndoHistory.h"
+#include "app/gui/WindowFileUi.h"
 #include "app/gui/WindowSettingsKeeper.h"
 #include "controls/gui/ThemeComponent.h"
 #include "editor/MenuEditor.h"
@@ -121,6 +122,11 @@ DrivePanel *MainWindow::velDrives() const
     return m_folderPane->drives();
 }
 
+MenuFileUi &MainWindow::fileUi()
+{
+    return *m_fileUi;
+}
+
 ProgramSettings &MainWindow::settings()
 {
     return m_windowSettings->settings();
@@ -154,6 +160,7 @@ void MainWindow::buildWindow()
     };
     m_panes = std::make_unique<MainWindowPanes>(
         *this, *m_folderPane, m_tree, m_view, m_session, *m_inputGate, std::move(services));
+    m_fileUi = std::make_unique<WindowFileUi>(*this, *m_panes);
 }
 
 void MainWindow::buildParts()
@@ -189,7 +196,7 @@ void MainWindow::buildParts()
         m_session,
         *m_fs,
         *m_inputGate,
-        *this,
+        *m_fileUi,
         m_environment.folders.logFolder,
         std::move(fileServices));
 
@@ -396,45 +403,6 @@ void MainWindow::showHelpTopic(int topic, QWidget *over)
 void MainWindow::showIniPath(const std::string &path)
 {
     m_panes->iniPanel()->setText(QLatin1Char(' ') + QString::fromStdString(path));
-}
-
-// ---- MenuFileUi ----
-
-void MainWindow::processEvents()
-{
-    QApplication::processEvents();
-}
-
-void MainWindow::setBusyCursor(bool busy)
-{
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else if (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
-}
-
-void MainWindow::setMenusEnabled(bool enabled)
-{
-    m_menus->setEnabled(enabled);
-}
-
-void MainWindow::setPanelsEnabled(bool enabled)
-{
-    m_panes->leftPane()->setEnabled(enabled);
-    m_panes->rightPane()->setEnabled(enabled);
-    m_panes->itemEditor()->setEnabled(enabled);
-}
-
-void MainWindow::saveFailed(const std::string &message, const std::string &cause)
-{
-    m_files->reportSaveFailure(message, cause);
-}
-
-void MainWindow::afterLoad()
-{
-    m_panes->treeView()->expandAll();
-    showSelectedEntry();
-    updateItemCount();
 }
 
 // ---- Close, resize, show ----

@@ -36,6 +36,7 @@ class StartUpSequence;
 class ThemeComponent;
 class TreeDragDrop;
 class UndoHistory;
+class WindowFileUi;
 class WindowsView;
 class WindowSettingsKeeper;
 
@@ -43,7 +44,7 @@ class WindowSettingsKeeper;
 // item editor and the menu tree on the right. It composes its parts (MainMenus, FileController,
 // FolderPane, TreeDragDrop, HelpCommands, ProblemDock, WindowSettingsKeeper, StartUpSequence,
 // widgets by MainWindowPanes) and wires them.
-class MainWindow : public QMainWindow, public MenuFileUi
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -70,6 +71,8 @@ public:
     FolderPane &folderPane() { return *m_folderPane; }
     TreeDragDrop &dragDrop() { return *m_dragDrop; }
     UndoHistory &history() { return *m_history; }
+    // What the window shows around loading and saving.
+    MenuFileUi &fileUi();
 
     // ---- Services for the other windows ----
     MenuTree &tree() { return m_tree; }
@@ -98,21 +101,12 @@ public:
     void setTreeColours(int32_t background, int32_t font);
 
     // Writes a blank followed by `text` into status panel 0.
-    void showStatus(const std::string &text) override;
+    void showStatus(const std::string &text);
     void showStatus(const QString &text);
     void clearStatus();
     QString statusText(int panel) const;
     // Shows " "+path in Panel_IniSti.
     void showIniPath(const std::string &path);
-
-    // ---- MenuFileUi ----
-    void processEvents() override;
-    void setBusyCursor(bool busy) override;
-    void setMenusEnabled(bool enabled) override;
-    void setPanelsEnabled(bool enabled) override;
-    void afterLoad() override;
-    void saveFailed(const std::string &message, const std::string &cause) override;
-    MessageBoxes *messageBoxes() override { return m_messageBoxes; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -157,6 +151,7 @@ private:
 
     // ---- Widgets ----
     std::unique_ptr<MainWindowPanes> m_panes;
+    std::unique_ptr<WindowFileUi> m_fileUi;
     std::unique_ptr<WindowSettingsKeeper> m_windowSettings;
     std::unique_ptr<StartUpSequence> m_startUp;
 };

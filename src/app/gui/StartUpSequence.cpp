@@ -96,7 +96,7 @@ void StartUpSequence::startUp()
             m_window.files().reportError(sender, message);
         });
     m_panes.iniPanel()->setText(QString::fromUtf8(loadHint));
-    m_window.setMenusEnabled(false);
+    m_window.menus().setEnabled(false);
     m_panes.itemEditor()->setGuidance(QString::fromUtf8(dragGuidance));
     session.setExitWithoutSaving(false);
     session.setDropMode(AttachMode::AddChildFirst);
@@ -114,7 +114,7 @@ void StartUpSequence::startUp()
     m_panes.itemEditor()->editor().updateItemCount();
     m_panes.rightPane()->setEnabled(true);
     m_panes.leftPane()->setEnabled(true);
-    m_window.setMenusEnabled(true);
+    m_window.menus().setEnabled(true);
     restoreDropMode();
     QApplication::processEvents();
     reportRecoveryCopies();

@@ -33,8 +33,8 @@ void PrefixWindowFixture::load(const std::string &text)
     buildTree(form->tree(), text);
     form->tree().endUpdate();
     form->tree().setSelected(form->tree().first());
-    form->setPanelsEnabled(true);
-    form->afterLoad();
+    form->fileUi().setPanelsEnabled(true);
+    form->fileUi().afterLoad();
 }
 
 } // namespace torvex::test
