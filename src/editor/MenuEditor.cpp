@@ -37,11 +37,15 @@ MenuEditor::Command::Command(MenuEditor &editor)
 
 MenuEditor::Command::~Command()
 {
-    // The count warns once, at the end, with the count the whole command leaves.
+    // The count is shown once, at the end, with the count the whole command leaves, and
+    // warns at most once: counting after each node of a large deleted submenu would cost
+    // the size of the menu for every node removed.
     if (--m_editor.m_commandDepth == 0 && m_editor.m_countedInCommand
         && std::uncaught_exceptions() == 0) {
         m_editor.m_countedInCommand = false;
-        m_editor.warnAtItemLimit(itemCount(m_editor.m_tree));
+        const std::size_t count = itemCount(m_editor.m_tree);
+        m_editor.m_ui.showItemCount(itemCountText(count));
+        m_editor.warnAtItemLimit(count);
     }
 }
 
@@ -286,12 +290,13 @@ std::optional<std::string> MenuEditor::commandFolderToShow(std::string_view comm
 
 void MenuEditor::updateItemCount()
 {
+    if (m_commandDepth > 0) {
+        m_countedInCommand = true;
+        return;
+    }
     const std::size_t count = itemCount(m_tree);
     m_ui.showItemCount(itemCountText(count));
-    if (m_commandDepth > 0)
-        m_countedInCommand = true;
-    else
-        warnAtItemLimit(count);
+    warnAtItemLimit(count);
 }
 
 void MenuEditor::warnAtItemLimit(std::size_t count)

@@ -122,7 +122,7 @@ TEST_F(MenuEditorTest, DeletingTheOnlyChildGivesTheParentItsPicturesAndRecordBac
     EXPECT_EQ(ui.targetPath, "t");
 }
 
-TEST_F(MenuEditorTest, DeleteRemovesChildrenFirstAndCountsAfterEachNode)
+TEST_F(MenuEditorTest, DeleteRemovesChildrenFirstAndShowsTheCountItLeavesOnce)
 {
     load("A\nS\n  K1\n    X\n  K2\n");
     RemovalLog log;
@@ -136,10 +136,8 @@ TEST_F(MenuEditorTest, DeleteRemovesChildrenFirstAndCountsAfterEachNode)
         { "K1", 0 }, { "S", 0 }, { "S", 0 }, { "(top)", 1 }
     };
     EXPECT_EQ(log.removals, order);
-    // X gone: 4 nodes, 1 submenu; K1 gone: 3 and 1; K2 gone: 2 and 0; S gone: 1; the end.
-    const std::vector<std::string> counts {
-        " 6 items", " 5 items", " 3 items", " 1 items", " 1 items"
-    };
+    // Counted once, when the whole subtree is gone: one node left.
+    const std::vector<std::string> counts { " 1 items" };
     EXPECT_EQ(ui.itemCounts, counts);
     EXPECT_EQ(tree.selected(), find(tree, "A"));
 }
