@@ -47,12 +47,12 @@ public:
     // knows the dragged node (the current row when the drag started).
     static const QString nodeMimeType;
 
-    // Who decides on the entry, moves and drop of a drag over the tree; without them every
-    // drag is refused.
     // Scrolls as the tree view does, and then sideways until the entry's picture and title
     // are in view (their start first, when they are wider than the view).
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
+    // Who decides on the entry, moves and drop of a drag over the tree; without them every
+    // drag is refused.
     void setDragHandlers(std::function<DragDecision(const TreeDrag &)> moved,
         std::function<DragDecision(const TreeDrag &)> dropped);
 
