@@ -2,6 +2,9 @@
 
 #include "core/MessageBoxes.h"
 #include "menu/FileSystem.h"
+#include "menu/IniError.h"
+#include "menu/MenuComparison.h"
+#include "menu/SaveBackup.h"
 
 #include <exception>
 
@@ -44,6 +47,46 @@ std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries)
     return std::string("The file cannot store these entries as they are:") + lineBreak
         + listed(lines) + lineBreak + lineBreak
         + "Saved anyway, they read back changed or not at all.";
+}
+
+std::string menuChangedText(const std::string &path)
+{
+    return "The menu in " + path + " was changed by another program after Torvex loaded it.";
+}
+
+std::string reloadQuestion(const std::string &path)
+{
+    return "Load the menu of " + path + " again?" + lineBreak + lineBreak
+        + "The changes made to the menu in Torvex are lost.";
+}
+
+std::string noBackupQuestion(const std::string &path, const std::string &reason)
+{
+    return "No backup of " + path + " could be kept:" + lineBreak + reason + lineBreak + lineBreak
+        + "Save without a backup?";
+}
+
+std::string backupElsewhereStatus(const std::string &where)
+{
+    return " Data saved; the file as it was is kept in " + where;
+}
+
+bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs)
+{
+    if (path != loaded.menuPath || !loaded.menuOnDisk)
+        return false;
+    return !compareDirMenus(*loaded.menuOnDisk, dirMenuLinesOnDisk(path, fs)).isSame();
+}
+
+void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem &fs)
+{
+    loaded.menuPath = path;
+    try {
+        loaded.menuOnDisk = dirMenuLinesOnDisk(path, fs);
+    } catch (const FileError &) {
+        // Unknown lines cannot tell another program's edit: nothing is asked then.
+        loaded.menuOnDisk.reset();
+    }
 }
 
 std::string removeAllQuestion(std::size_t count)
@@ -119,7 +162,8 @@ bool loadMenu(
     std::vector<DirMenuFinding> notShown = loadMenu(path, tree, fs, statusProgress(ui), [&ui] {
         ui.processEvents();
     });
-    loaded = LoadedFile { path, std::move(notShown), false };
+    loaded = LoadedFile { path, std::move(notShown), false, {}, {} };
+    rememberMenuOnDisk(path, loaded, fs);
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a
@@ -151,14 +195,81 @@ bool confirmed(MenuFileUi &ui, std::string text, const char *caption, const char
     return boxes->choose(choice) == 0;
 }
 
+// The question about another program's edit of the menu; false when the save is not to go
+// on, with the outcome set.
+bool mayOverwrite(const std::string &path,
+    MenuFileUi &ui,
+    FileSystem &fs,
+    const LoadedFile &loaded,
+    const SaveSafeguards &safeguards,
+    SaveResult &result)
+{
+    if (!menuChangedOnDisk(path, loaded, fs))
+        return true;
+    result.outcome = SaveOutcome::Declined;
+    MessageBoxes *boxes = ui.messageBoxes();
+    if (!boxes)
+        return false;
+    MsgChoice choice;
+    choice.text = menuChangedText(path);
+    choice.caption = menuChangedCaption;
+    choice.icon = MsgIcon::Warning;
+    choice.buttons = { overwriteButton, reloadButton };
+    if (safeguards.showChanges)
+        choice.buttons.push_back(showChangesButton);
+    choice.buttons.push_back(cancelButton);
+    choice.defaultButton = choice.escapeButton = choice.buttons.size() - 1;
+    for (;;) {
+        const std::size_t answer = boxes->choose(choice);
+        if (answer == 0) {
+            result.outcome = SaveOutcome::NothingWritten;
+            return true;
+        }
+        if (answer == 1) {
+            result.reload = confirmed(ui, reloadQuestion(path), reloadCaption, reloadButton);
+            return false;
+        }
+        if (answer != 2 || !safeguards.showChanges)
+            return false;
+        // The window is not modal: the question comes back over it.
+        safeguards.showChanges(path);
+    }
+}
+
+// Keeps the backup before the write; false when the save is not to go on.
+bool backupKept(const std::string &path,
+    MenuFileUi &ui,
+    const SaveSafeguards &safeguards,
+    std::optional<std::string> &where)
+{
+    if (!safeguards.backup)
+        return true;
+    try {
+        where = safeguards.backup->keepBefore(path);
+        return true;
+    } catch (const IniReadError &error) {
+        return confirmed(
+            ui, noBackupQuestion(path, error.what()), noBackupCaption, saveWithoutBackupButton);
+    } catch (const FileError &error) {
+        const std::string cause = error.cause().empty() ? "" : ": " + error.cause();
+        return confirmed(ui,
+            noBackupQuestion(path, error.what() + cause),
+            noBackupCaption,
+            saveWithoutBackupButton);
+    }
+}
+
 // The questions before a write; false when nothing is to be written, with the outcome set.
 bool mayWrite(const std::string &path,
     const MenuTree &tree,
     MenuFileUi &ui,
     FileSystem &fs,
     LoadedFile &loaded,
+    const SaveSafeguards &safeguards,
     SaveResult &result)
 {
+    if (!mayOverwrite(path, ui, fs, loaded, safeguards, result))
+        return false;
     if (tree.isEmpty()) {
         MenuTree inFile;
         loadMenu(path, inFile, fs);
@@ -201,7 +312,8 @@ SaveResult saveMenu(const std::string &path,
     const MenuTree &tree,
     MenuFileUi &ui,
     FileSystem &fs,
-    LoadedFile &loaded)
+    LoadedFile &loaded,
+    const SaveSafeguards &safeguards)
 {
     SaveResult result;
     ui.setMenusEnabled(false);
@@ -210,7 +322,13 @@ SaveResult saveMenu(const std::string &path,
         return result;
     }
     try {
-        if (!mayWrite(path, tree, ui, fs, loaded, result)) {
+        std::optional<std::string> backup;
+        if (!mayWrite(path, tree, ui, fs, loaded, safeguards, result)) {
+            ui.setMenusEnabled(true);
+            return result;
+        }
+        if (!backupKept(path, ui, safeguards, backup)) {
+            result.outcome = SaveOutcome::Declined;
             ui.setMenusEnabled(true);
             return result;
         }
@@ -219,11 +337,15 @@ SaveResult saveMenu(const std::string &path,
         saveMenu(path, tree, fs, statusProgress(ui));
         ui.setBusyCursor(false);
         // This text carries a blank of its own besides the one the status panel adds.
-        ui.showStatus(" Data saved");
+        if (backup && *backup != path + ".bak")
+            ui.showStatus(backupElsewhereStatus(*backup));
+        else
+            ui.showStatus(" Data saved");
         ui.setMenusEnabled(true);
         // What the file held beyond the menu is gone now.
         if (path == loaded.path)
             loaded.notShown.clear();
+        rememberMenuOnDisk(path, loaded, fs);
         result.outcome = SaveOutcome::Saved;
     } catch (const std::exception &error) {
         reportSaveFailure(ui, describeSaveFailure(error, tree));

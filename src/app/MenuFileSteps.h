@@ -3,6 +3,8 @@
 #include "menu/DirMenuFile.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,7 @@ namespace torvex {
 
 class FileSystem;
 class MessageBoxes;
+class SaveBackup;
 
 // What the window shows around loading and saving. Every hook has a harmless default.
 class MenuFileUi
@@ -42,6 +45,29 @@ struct LoadedFile
     std::string path;
     std::vector<DirMenuFinding> notShown;
     bool removalAccepted = false;
+    // The DirMenu lines of the file `menuPath` as Torvex last read or wrote them there
+    // (dirMenuLinesOnDisk), to notice another program's edit of the menu; nothing while
+    // unknown.
+    std::string menuPath;
+    std::optional<DirMenuEntries> menuOnDisk;
+};
+
+// Whether the DirMenu lines of the file at `path` differ from those `loaded` remembers of
+// it; false while it remembers none of that file. Throws IniReadError when the file cannot
+// be read.
+bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs);
+
+// Remembers the DirMenu lines of the file at `path` in `loaded`; a file that cannot be read
+// leaves nothing remembered.
+void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem &fs);
+
+// What a save does besides the questions about the menu itself.
+struct SaveSafeguards
+{
+    // Keeps the file as it was before the first save of the run; nullptr keeps none.
+    SaveBackup *backup = nullptr;
+    // Shows the file's menu on disk beside the editor's; nothing offers it when empty.
+    std::function<void(const std::string &path)> showChanges;
 };
 
 // How a save ended.
@@ -57,6 +83,9 @@ struct SaveResult
     SaveOutcome outcome = SaveOutcome::NothingWritten;
     // After a Cancel for entries the file cannot store: the first of them, for the item editor.
     MenuNode *firstUnstorable = nullptr;
+    // The user chose to load the file's menu instead, and confirmed that the editor's
+    // changes are lost (outcome Declined).
+    bool reload = false;
 };
 
 // The questions of saving.
@@ -66,6 +95,13 @@ inline constexpr const char *unstorableCaption = " Cannot be stored";
 inline constexpr const char *saveAnywayButton = "Save anyway";
 inline constexpr const char *cancelButton = "Cancel";
 inline constexpr const char *removeAllCaption = " Remove all entries?";
+inline constexpr const char *menuChangedCaption = " Menu changed on disk";
+inline constexpr const char *overwriteButton = "Overwrite";
+inline constexpr const char *reloadButton = "Reload";
+inline constexpr const char *showChangesButton = "Show changes...";
+inline constexpr const char *reloadCaption = " Reload?";
+inline constexpr const char *noBackupCaption = " No backup";
+inline constexpr const char *saveWithoutBackupButton = "Save without backup";
 // The most lines a question lists; the rest are counted.
 inline constexpr std::size_t questionListLimit = 12;
 
@@ -76,6 +112,15 @@ std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries);
 // "Remove all N entries from the file?"
 std::string removeAllQuestion(std::size_t count);
 
+// "The menu in <path> was changed by another program after Torvex loaded it."
+std::string menuChangedText(const std::string &path);
+// The second question of Reload: the editor's changes are lost.
+std::string reloadQuestion(const std::string &path);
+// Why no backup of `path` could be kept, then "Save without a backup?".
+std::string noBackupQuestion(const std::string &path, const std::string &reason);
+// The status after a save whose backup went to `where`, a folder other than the file's.
+std::string backupElsewhereStatus(const std::string &where);
+
 // Text of the box shown when the file to load does not exist.
 std::string missingIniFileText(const std::string &path);
 inline constexpr const char *missingIniFileCaption = "Can't find ini file";
@@ -84,23 +129,28 @@ inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved"
 // Loads the menu of `path` with the window's steps around the reader: "Loading data...",
 // panels and menus off, busy cursor, progress in percent, then everything back on and the
 // item editor refreshed; `loaded` then names the file and what it holds that the menu does
-// not show. Returns false, after the missing-file message and without touching the tree or
-// `loaded`, when no file exists there. A file that cannot be read throws IniReadError and
-// leaves the tree as it was, with the panels and menus enabled again.
+// not show and its DirMenu lines. Returns false, after the missing-file message and without
+// touching the tree or `loaded`, when no file exists there. A file that cannot be read throws
+// IniReadError and leaves the tree as it was, with the panels and menus enabled again.
 bool loadMenu(
     const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs, LoadedFile &loaded);
 
 // Saves the tree into `path` with the window's steps around the writer, after the questions
-// a save may need, each with Cancel (or No) as its default: entries the file cannot store
+// a save may need, each with Cancel (or No) as its default: a menu that another program
+// changed in the file since Torvex read or wrote it ("Overwrite", "Reload" after a second
+// question, "Show changes..." that shows them and asks again), entries the file cannot store
 // ("Save anyway"), lines of the loaded file the menu does not show ("Save and remove them",
 // asked once per load; they are forgotten once saved over), and for an empty tree over a
 // file whose menu has entries, "Remove all N entries from the file?" (Yes writes an empty
-// section). Nothing is written to a missing file. Reports its own failures through
-// ui.saveFailed; the file is then unchanged.
+// section). Then the backup of `safeguards`, when there is one: a backup that cannot be
+// kept asks whether to save without it. Nothing is written to a missing file. Reports its
+// own failures through ui.saveFailed; the file is then unchanged. A save remembers the
+// DirMenu lines it wrote.
 SaveResult saveMenu(const std::string &path,
     const MenuTree &tree,
     MenuFileUi &ui,
     FileSystem &fs,
-    LoadedFile &loaded);
+    LoadedFile &loaded,
+    const SaveSafeguards &safeguards = {});
 
 } // namespace torvex

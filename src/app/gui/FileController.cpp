@@ -5,14 +5,22 @@
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/InputGate.h"
 #include "app/gui/ItemEditorPanel.h"
+#include "app/gui/MenuFileWatcher.h"
 #include "app/gui/NoticeBar.h"
+#include "app/gui/UndoHistory.h"
+#include "app/gui/UnsavedMark.h"
+#include "core/MessageBoxes.h"
 #include "menu/FileSystem.h"
+#include "menu/IniError.h"
 #include "menu/gui/MenuText.h"
 #include "settings/ProgramSettings.h"
 
 #include <QDate>
+#include <QLabel>
 #include <QLocale>
 #include <QTime>
+
+#include <exception>
 
 namespace torvex {
 
@@ -56,9 +64,18 @@ FileController::FileController(MenuTree &tree,
           },
           ui)
     , m_commands(*this, tree, session)
+    , m_backup(fileSystem, m_services.stateFolder)
+    , m_watcher(std::make_unique<MenuFileWatcher>([this] {
+        fileChangedOnDisk();
+    }))
 {
     m_log.setDateTimeFormat(localeDateTimeFormat());
+    if (m_services.history && m_services.filePanel && m_services.filePanel->window())
+        m_mark = new UnsavedMark(
+            *m_services.history, *m_services.filePanel->window(), *m_services.filePanel);
 }
+
+FileController::~FileController() = default;
 
 void FileController::open()
 {
@@ -100,17 +117,28 @@ bool FileController::loadMenu(const std::string &path)
     // under it, and the window must not close half-way.
     const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
     const bool loaded = torvex::loadMenu(path, m_tree, m_ui, m_fs, m_loaded);
-    if (loaded)
+    if (loaded) {
         updateNotice(path);
+        m_watcher->watch(hostPathOf(path));
+    }
     return loaded;
 }
 
 SaveOutcome FileController::saveMenu(const std::string &path)
 {
+    SaveSafeguards safeguards;
+    if (backupWanted())
+        safeguards.backup = &m_backup;
+    if (m_services.showChanges)
+        safeguards.showChanges = m_services.showChanges;
     SaveResult result;
     {
         const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
-        result = torvex::saveMenu(path, m_tree, m_ui, m_fs, m_loaded);
+        result = torvex::saveMenu(path, m_tree, m_ui, m_fs, m_loaded, safeguards);
+    }
+    if (result.reload) {
+        loadMenu(path);
+        return result.outcome;
     }
     if (result.firstUnstorable && m_services.itemEditor) {
         m_tree.setSelected(result.firstUnstorable);
@@ -118,6 +146,7 @@ SaveOutcome FileController::saveMenu(const std::string &path)
     }
     if (result.outcome == SaveOutcome::Saved) {
         updateNotice(path);
+        m_watcher->watch(hostPathOf(path));
         if (m_services.saved)
             m_services.saved();
     }
@@ -137,6 +166,59 @@ void FileController::updateNotice(const std::string &path)
     for (const DirMenuFinding &finding : m_loaded.notShown)
         details.append(menuTextToQt(findingLine(finding)));
     bar->showNotice(QString::fromStdString(notShownSummary(m_loaded.notShown.size())), details);
+}
+
+bool FileController::backupWanted()
+{
+    try {
+        return m_services.settings().readKeepBackup();
+    } catch (const std::exception &) {
+        // A backup too many costs a file; one too few may cost the menu.
+        return true;
+    }
+}
+
+std::string FileController::hostPathOf(const std::string &path) const
+{
+    return m_services.hostPath ? m_services.hostPath(path) : path;
+}
+
+void FileController::reloadMenu(const std::string &path)
+{
+    if (m_services.history && !m_services.history->isClean()) {
+        MsgChoice choice;
+        choice.text = reloadQuestion(path);
+        choice.caption = reloadCaption;
+        choice.icon = MsgIcon::Warning;
+        choice.buttons = { reloadButton, cancelButton };
+        choice.defaultButton = choice.escapeButton = 1;
+        if (messages().choose(choice) != 0)
+            return;
+    }
+    loadMenu(path);
+}
+
+void FileController::fileChangedOnDisk()
+{
+    // The file is read or written by Torvex itself right now; its own save is remembered
+    // when it ends.
+    if (m_inputGate.isBlocked(InputGate::Reason::FileWork))
+        return;
+    const std::string path = m_loaded.menuPath;
+    bool changed = false;
+    try {
+        changed = menuChangedOnDisk(path, m_loaded, m_fs);
+    } catch (const std::exception &) {
+        // A file being replaced or gone for now: the next change tells again.
+        return;
+    }
+    if (!changed || !m_services.noticeBar)
+        return;
+    m_services.noticeBar->showNotice(QString::fromStdString(menuChangedText(path)),
+        {},
+        NoticeBar::Action { QStringLiteral("Reload"), [this, path] {
+                               reloadMenu(path);
+                           } });
 }
 
 void FileController::reportSaveFailure(const std::string &message, const std::string &cause)
@@ -170,6 +252,8 @@ bool FileController::fileExists(const std::string &path) const
 void FileController::setIniPanelText(const std::string &text)
 {
     m_services.showIniPath(text.substr(1));
+    if (m_mark)
+        m_mark->refresh();
 }
 
 bool FileController::confirmExitWithoutSaving()

@@ -3,11 +3,16 @@
 #include "app/ErrorLog.h"
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
+#include "menu/SaveBackup.h"
 
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+class QLabel;
 
 namespace torvex {
 
@@ -16,10 +21,13 @@ class IniChooserDialog;
 class InputGate;
 class ItemEditorPanel;
 class MenuFileUi;
+class MenuFileWatcher;
 class MenuTree;
 class NoticeBar;
 class ProgramSettings;
 class Session;
+class UndoHistory;
+class UnsavedMark;
 
 // What the file controller needs of the window it works for.
 struct FileWindowServices
@@ -40,6 +48,17 @@ struct FileWindowServices
     NoticeBar *noticeBar = nullptr;
     // Shows the entry a save was cancelled for.
     ItemEditorPanel *itemEditor = nullptr;
+    // Where the backup of a file goes when its own folder cannot take it.
+    std::filesystem::path stateFolder;
+    // Shows the menu of the file at the path on disk beside the editor's.
+    std::function<void(const std::string &path)> showChanges;
+    // The menu's history: its clean state tells whether the menu differs from the one
+    // loaded or last saved. With the file panel, the window's title marks unsaved changes.
+    UndoHistory *history = nullptr;
+    QLabel *filePanel = nullptr;
+    // The host path of a path as the program meets it (a Windows path maps through its
+    // drive); "" when it has none. Without it paths are used as they are.
+    std::function<std::string(const std::string &path)> hostPath;
 };
 
 // The File commands of the main window: open, save, save as, the two exits and the closing
@@ -48,6 +67,8 @@ struct FileWindowServices
 class FileController : private FileCommandsHost
 {
 public:
+    // The DirMenu section of the file loaded or saved last is watched from then on: an edit by
+    // another program shows in the notice bar with a Reload button.
     FileController(MenuTree &tree,
         Session &session,
         FileSystem &fileSystem,
@@ -55,6 +76,7 @@ public:
         MenuFileUi &ui,
         const std::string &logFolder,
         FileWindowServices services);
+    ~FileController() override;
 
     void open(); // mnuFileOpenClick
     void save(); // mnuFilesSaveClick
@@ -72,6 +94,11 @@ public:
 
     // The file loaded last and what it holds that the menu does not show.
     const LoadedFile &loadedFile() const { return m_loaded; }
+    // Loads the menu of the file at `path` again after the question whether the editor's
+    // changes may go, asked only when there are unsaved changes.
+    void reloadMenu(const std::string &path);
+    // The watch on the file's menu.
+    MenuFileWatcher &watcher() { return *m_watcher; }
 
     void reportSaveFailure(const std::string &message, const std::string &cause);
     // Shows and logs a failure that escaped the handler of the window `senderClassName`.
@@ -91,6 +118,11 @@ private:
     // Shows the notice bar while the file last loaded or saved, `path`, holds lines the menu
     // does not show; hides it otherwise.
     void updateNotice(const std::string &path);
+    // Whether the backup before the first save is on (torvex.ini; on when unreadable).
+    bool backupWanted();
+    std::string hostPathOf(const std::string &path) const;
+    // The watcher noticed a change of the watched file: shows it when its menu changed.
+    void fileChangedOnDisk();
 
     MenuTree &m_tree;
     FileSystem &m_fs;
@@ -101,6 +133,9 @@ private:
     ErrorReporter m_reporter;
     FileCommands m_commands;
     LoadedFile m_loaded;
+    SaveBackup m_backup;
+    std::unique_ptr<MenuFileWatcher> m_watcher;
+    UnsavedMark *m_mark = nullptr;
 };
 
 } // namespace torvex

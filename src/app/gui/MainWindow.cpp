@@ -165,6 +165,7 @@ void MainWindow::buildWindow()
 
 void MainWindow::buildParts()
 {
+    m_history = std::make_unique<UndoHistory>(m_tree, *m_panes->itemEditor());
     FileWindowServices fileServices;
     fileServices.chooser = [this] {
         return m_chooser;
@@ -192,6 +193,16 @@ void MainWindow::buildParts()
     };
     fileServices.noticeBar = m_panes->noticeBar();
     fileServices.itemEditor = m_panes->itemEditor();
+    fileServices.stateFolder = m_environment.recoveryFolder;
+    fileServices.showChanges = [this](const std::string &path) {
+        ChangesWindow::showChanges(this, path, m_tree, *m_fs);
+    };
+    fileServices.history = m_history.get();
+    fileServices.filePanel = m_panes->iniPanel();
+    fileServices.hostPath = [this](const std::string &path) {
+        const auto host = m_view->hostPath(path);
+        return host ? host->string() : std::string();
+    };
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
         *m_fs,
@@ -209,7 +220,6 @@ void MainWindow::buildParts()
         [this] {
             return m_session.appTitle();
         });
-    m_history = std::make_unique<UndoHistory>(m_tree, *m_panes->itemEditor());
     m_menus =
         new MainMenus(*this, *m_panes->treeView(), m_tree, m_history->recorded(menuCommands()));
 
