@@ -3,10 +3,13 @@
 #include "menu/MenuTree.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +58,39 @@ ChangesWindow *ChangesWindow::showChanges(
     window->raise();
     window->activateWindow();
     return window;
+}
+
+void ChangesWindow::showChangesUntilClosed(
+    QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs)
+{
+    ChangesWindow *window = showChanges(parent, path, tree, fs);
+    // A window opened while a message box is modal gets no input unless it is modal too;
+    // the modality only changes while the window is hidden.
+    window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop waiting;
+    connect(window, &ChangesWindow::closed, &waiting, &QEventLoop::quit);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    waiting.exec();
+    window->setWindowModality(Qt::NonModal);
+}
+
+void ChangesWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc closes the window, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ChangesWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed();
 }
 
 ChangesWindow::ChangesWindow(QWidget *parent)

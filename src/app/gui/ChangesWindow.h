@@ -37,6 +37,12 @@ public:
     static ChangesWindow *showChanges(
         QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs);
 
+    // The same for a question that is waiting for its answer: the window is modal while it
+    // is open, so that it can be read, scrolled and switched to side by side, and the call
+    // returns when the user closes it.
+    static void showChangesUntilClosed(
+        QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs);
+
     explicit ChangesWindow(QWidget *parent = nullptr);
 
     // Shows `comparison` of the file at `path` (on disk, before) with the editor (after).
@@ -53,6 +59,13 @@ public:
     // The lines marked as removed ("-menu3=Editor") and added ("+menu3=Text editor"), in the
     // order the unified view shows them.
     QStringList changedLines() const { return m_changedLines; }
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fillUnified(const MenuComparison &comparison);

@@ -195,7 +195,7 @@ void MainWindow::buildParts()
     fileServices.itemEditor = m_panes->itemEditor();
     fileServices.stateFolder = m_environment.recoveryFolder;
     fileServices.showChanges = [this](const std::string &path) {
-        ChangesWindow::showChanges(this, path, m_tree, *m_fs);
+        ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
     };
     fileServices.history = m_history.get();
     fileServices.filePanel = m_panes->iniPanel();

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -147,15 +148,24 @@ TEST_F(MainWindowSafetyTest, AnotherProgramsMenuIsNotOverwrittenWithoutTheQuesti
     EXPECT_EQ(boxes.last().escapeButton, 3u);
     EXPECT_EQ(readFile(path), otherProgramsMenu);
 
-    // Show changes shows them and asks again.
+    // Show changes shows them in a window the user can work in while the question waits,
+    // and asks again once it is closed.
     boxes.answerChoice(2);
     boxes.answerChoice(3);
+    bool shownWhileWaiting = false;
+    QStringList shownLines;
+    QTimer::singleShot(0, form.get(), [&] {
+        auto *changes = form->findChild<ChangesWindow *>();
+        if (!changes)
+            return;
+        shownWhileWaiting = changes->isVisible() && changes->isModal();
+        shownLines = changes->changedLines();
+        changes->close();
+    });
     save();
     EXPECT_EQ(boxes.boxes().size(), 3u);
-    auto *changes = form->findChild<ChangesWindow *>();
-    ASSERT_NE(changes, nullptr);
-    EXPECT_TRUE(changes->isVisible());
-    EXPECT_TRUE(changes->changedLines().contains(QStringLiteral("-menu2=Added")));
+    EXPECT_TRUE(shownWhileWaiting);
+    EXPECT_TRUE(shownLines.contains(QStringLiteral("-menu2=Added")));
     EXPECT_EQ(readFile(path), otherProgramsMenu);
 
     // Overwrite writes the editor's menu; the next save asks nothing.
