@@ -174,16 +174,34 @@ std::string_view unquote(std::string_view value)
 
 bool hasLineBreak(std::string_view text)
 {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+    // A plain loop: find_first_of would search the set once for every character.
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return c == '\r' || c == '\n';
+    });
+}
+
+void checkSectionName(std::string_view section)
+{
+    if (std::any_of(section.begin(), section.end(), [](char c) {
+            return c == '\r' || c == '\n' || c == ']';
+        }))
+        throw IniValueError("Invalid ini section name '" + std::string(section) + "'");
+}
+
+void checkKeyName(std::string_view key)
+{
+    // A plain loop: this runs for every entry a save writes.
+    if (key.empty() || key.front() == '[' || key.front() == ';'
+        || std::any_of(key.begin(), key.end(), [](char c) {
+               return c == '\r' || c == '\n' || c == '=';
+           }))
+        throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
 }
 
 void checkNames(std::string_view section, std::string_view key)
 {
-    if (hasLineBreak(section) || section.find(']') != std::string_view::npos)
-        throw IniValueError("Invalid ini section name '" + std::string(section) + "'");
-    if (key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos
-        || key.front() == '[' || key.front() == ';')
-        throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
+    checkSectionName(section);
+    checkKeyName(key);
 }
 
 constexpr std::string_view endingText[] = { "", "\r\n", "\n", "\r" };
@@ -318,10 +336,10 @@ void IniDocument::checkReadable() const
 void IniDocument::checkValue(std::string_view key, std::string_view value) const
 {
     // One pass over the value finds whether it holds anything to refuse at all.
-    bool suspect = false;
+    unsigned suspect = 0;
     for (const char c : value)
-        suspect |= (c == '\n') | (c == '\r') | (c == '\0');
-    if (!suspect)
+        suspect |= static_cast<unsigned>((c == '\n') | (c == '\r') | (c == '\0'));
+    if (suspect == 0)
         return;
     if (hasLineBreak(value))
         throw IniValueError(std::string(key), "holds a line break");
@@ -779,7 +797,10 @@ void IniDocument::writeWithSection(std::string_view section,
     std::size_t entryCount = 0;
     source([&](std::string_view key, std::string_view value) {
         const std::string_view trimmedKey = trim(key);
-        checkNames(section, trimmedKey);
+        // The section's name is checked with the first entry, as checkNames does for each.
+        if (entryCount == 0)
+            checkSectionName(section);
+        checkKeyName(trimmedKey);
         checkValue(trimmedKey, value);
         // Refuses a name the file cannot hold; plain ASCII without a NUL always fits.
         if (!isAscii(trimmedKey) || trimmedKey.find('\0') != std::string_view::npos)
