@@ -70,18 +70,44 @@ constexpr std::string_view linePrefixes[] = { "menu", "cmd", "path" };
 
 } // namespace
 
-void DirMenuValues::add(std::string_view key, std::string_view value)
+std::uint32_t DirMenuValues::lineNumber(std::string_view key)
 {
     ++m_entryCount;
     for (std::uint32_t kind = 0; kind < std::size(linePrefixes); ++kind) {
-        if (const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber)) {
-            m_lines.push_back({ m_text.size(),
-                static_cast<std::uint32_t>(value.size()),
-                static_cast<std::uint32_t>(n * 4 + kind) });
-            m_text += value;
-            return;
-        }
+        if (const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber))
+            return static_cast<std::uint32_t>(n * 4 + kind);
     }
+    return 0;
+}
+
+void DirMenuValues::addLine(const char *text, std::size_t length, std::uint32_t number)
+{
+    m_inOrder = m_inOrder && (m_lines.empty() || number > m_lines.back().number);
+    m_lines.push_back({ text, static_cast<std::uint32_t>(length), number });
+}
+
+void DirMenuValues::addLasting(std::string_view key, std::string_view value)
+{
+    if (const std::uint32_t number = lineNumber(key))
+        addLine(value.data(), value.size(), number);
+}
+
+void DirMenuValues::add(std::string_view key, std::string_view value)
+{
+    const std::uint32_t number = lineNumber(key);
+    if (number == 0)
+        return;
+    if (value.size() > m_copyRoom) {
+        constexpr std::size_t blockSize = 64 * 1024;
+        m_copyRoom = std::max(blockSize, value.size());
+        m_copies.push_back(std::make_unique_for_overwrite<char[]>(m_copyRoom));
+        m_copyNext = m_copies.back().get();
+    }
+    char *const copy = m_copyNext;
+    std::copy(value.begin(), value.end(), copy);
+    m_copyNext += value.size();
+    m_copyRoom -= value.size();
+    addLine(copy, value.size(), number);
 }
 
 void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
@@ -100,29 +126,47 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
 {
     const std::size_t total = values.m_entryCount;
+    const std::vector<DirMenuValues::Line> &lines = values.m_lines;
     // The line of each kind for each entry number 1..N, found in one pass so the reader stays
-    // linear and needs no lookups by key; the first occurrence of a key decides.
+    // linear and needs no lookups by key; the first occurrence of a key decides. Lines that
+    // stand in the order of their numbers (as the writer writes them) need no such table:
+    // they are taken as the numbers come.
     std::vector<std::uint32_t> slots[3];
-    for (auto &slot : slots)
-        slot.assign(total + 1, 0);
-    for (std::size_t i = 0; i < values.m_lines.size(); ++i) {
-        const std::size_t number = values.m_lines[i].number / 4;
-        std::uint32_t &slot = slots[values.m_lines[i].number % 4][number <= total ? number : 0];
-        if (number <= total && slot == 0)
-            slot = static_cast<std::uint32_t>(i + 1);
+    if (!values.m_inOrder) {
+        for (auto &slot : slots)
+            slot.assign(total + 1, 0);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::size_t number = lines[i].number / 4;
+            std::uint32_t &slot = slots[lines[i].number % 4][number <= total ? number : 0];
+            if (number <= total && slot == 0)
+                slot = static_cast<std::uint32_t>(i + 1);
+        }
     }
-    const auto valueOf = [&](int kind, std::size_t k) {
-        const std::uint32_t slot = slots[kind][k];
-        if (slot == 0)
-            return std::string_view();
-        const DirMenuValues::Line &line = values.m_lines[slot - 1];
-        return std::string_view(values.m_text).substr(line.offset, line.length);
+    std::size_t nextLine = 0;
+    std::string_view valueOfKind[3];
+    const auto fetch = [&](std::size_t k) {
+        for (std::uint32_t kind = 0; kind < 3; ++kind)
+            valueOfKind[kind] = {};
+        if (values.m_inOrder) {
+            for (; nextLine < lines.size() && lines[nextLine].number / 4 == k; ++nextLine) {
+                const DirMenuValues::Line &line = lines[nextLine];
+                valueOfKind[line.number % 4] = std::string_view(line.text, line.length);
+            }
+            return;
+        }
+        for (std::uint32_t kind = 0; kind < 3; ++kind) {
+            if (const std::uint32_t slot = slots[kind][k]) {
+                const DirMenuValues::Line &line = lines[slot - 1];
+                valueOfKind[kind] = std::string_view(line.text, line.length);
+            }
+        }
     };
     ProgressCounter counter(total, progress);
     MenuNode *parent = nullptr;
     for (std::size_t k = 1; k <= total; ++k) {
         counter.step(k);
-        const std::string_view title = valueOf(0, k);
+        fetch(k);
+        const std::string_view title = valueOfKind[0];
         if (title.empty())
             continue;
         if (title == "-") {
@@ -146,8 +190,8 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
         } else {
             node = tree.addNode(parent, mode, std::string(title), NodeKind::Item);
         }
-        const std::string_view command = valueOf(1, k);
-        const std::string_view targetPath = valueOf(2, k);
+        const std::string_view command = valueOfKind[1];
+        const std::string_view targetPath = valueOfKind[2];
         if (!command.empty() || !targetPath.empty())
             tree.setData(node, MenuEntry { std::string(command), std::string(targetPath) });
     }
@@ -246,7 +290,7 @@ void DirMenuLoadReport::add(const IniSectionLine &line)
         m_found.push_back({ line.lineNumber, why::unknownKey });
         return;
     }
-    m_numbered.push_back({ number,
+    m_numbered.push_back({ static_cast<std::uint32_t>(number),
         static_cast<std::uint32_t>(line.lineNumber),
         kind,
         kind == 0 ? titleKind(line.value) : NoTitle });

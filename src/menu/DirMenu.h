@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -48,20 +49,33 @@ private:
 class DirMenuValues
 {
 public:
+    // Room for `lines` values without growing (an upper bound: room never used costs no memory).
+    void reserve(std::size_t lines) { m_lines.reserve(lines); }
+    // Keeps a copy of the value.
     void add(std::string_view key, std::string_view value);
+    // Keeps the view itself: the text it shows must last as long as these values are used
+    // (a document's own text, so that a large section is not held twice).
+    void addLasting(std::string_view key, std::string_view value);
     std::size_t entryCount() const { return m_entryCount; }
 
 private:
     friend void readDirMenu(const DirMenuValues &, MenuTree &, const ProgressFn &);
     struct Line
     {
-        std::size_t offset; // in m_text
+        const char *text;
         std::uint32_t length;
         std::uint32_t number; // entry number times 4, plus the kind: 0 menu, 1 cmd, 2 path
     };
-    std::string m_text;
+    // Whether the key is a menu, cmd or path line, and where its value goes.
+    std::uint32_t lineNumber(std::string_view key);
+    void addLine(const char *text, std::size_t length, std::uint32_t number);
+    // Copied values, in blocks that never move, so the lines' views into them stay valid.
+    std::vector<std::unique_ptr<char[]>> m_copies;
+    char *m_copyNext = nullptr; // the free part of the last block
+    std::size_t m_copyRoom = 0; // and its size
     std::vector<Line> m_lines;
     std::size_t m_entryCount = 0;
+    bool m_inOrder = true; // every line's number (with its kind) above the one before
 };
 
 // Builds the menu from gathered values, as readDirMenu below does from the entries.
@@ -114,6 +128,9 @@ inline constexpr const char *cutTitle = "a submenu title of more than 99 charact
 class DirMenuLoadReport
 {
 public:
+    // Room for `lines` numbered lines without growing (an upper bound: room never used costs
+    // no memory).
+    void reserve(std::size_t lines) { m_numbered.reserve(lines); }
     // Every line of every DirMenu section, in file order (IniDocument::visitSectionLines).
     void add(const IniSectionLine &line);
     // The findings in file order; `lineText` gives a line's text by its number.
@@ -123,7 +140,7 @@ public:
 private:
     struct Numbered
     {
-        std::size_t number;
+        std::uint32_t number; // at most 2^30 - 1
         std::uint32_t lineNumber;
         std::uint8_t kind; // 0 menu, 1 cmd, 2 path
         std::uint8_t title; // a menu line's TitleKind

@@ -43,17 +43,28 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     // Read before clearing: a file that cannot be read leaves the current menu in place.
     // One walk over the lines gathers the reader's values and what it leaves out.
     const IniDocument document = IniFile(path, fs).document();
+    // The values the document holds as they are stay there; only decoded ones are copied.
     DirMenuValues values;
-    DirMenuLoadReport report;
-    document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
-        report.add(line);
-        if (line.kind == IniSectionLine::Kind::Entry && line.sectionOrdinal == 0
-            && !line.repeatedKey && !line.value.empty())
-            values.add(line.key, line.value);
-    });
-    std::vector<DirMenuFinding> findings = report.findings([&document](std::size_t line) {
-        return document.lineText(line);
-    });
+    values.reserve(document.lineCount());
+    std::vector<DirMenuFinding> findings;
+    {
+        // Gone before the menu is built, which takes the most memory.
+        DirMenuLoadReport report;
+        report.reserve(document.lineCount());
+        document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
+            report.add(line);
+            if (line.kind != IniSectionLine::Kind::Entry || line.sectionOrdinal != 0
+                || line.repeatedKey || line.value.empty())
+                return;
+            if (line.valueInDocument)
+                values.addLasting(line.key, line.value);
+            else
+                values.add(line.key, line.value);
+        });
+        findings = report.findings([&document](std::size_t line) {
+            return document.lineText(line);
+        });
+    }
     tree.clear();
     if (cleared)
         cleared();

@@ -106,20 +106,26 @@ std::string readDescriptor(int fd)
     }
 }
 
-// Puts bytes in the place of the file's content and flushes them to the disk.
-void overwrite(int fd, const std::string &bytes)
+// Puts the content in the place of the file's and flushes it to the disk.
+void overwrite(int fd, const FileContent &content)
 {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written =
-            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            throw std::runtime_error(errorText(errno));
-        done += static_cast<std::size_t>(written);
-    }
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::fsync(fd) != 0)
+    content.forEachPiece([&](std::string_view piece) {
+        std::size_t written = 0;
+        while (written < piece.size()) {
+            const ssize_t n = ::pwrite(fd,
+                piece.data() + written,
+                piece.size() - written,
+                static_cast<off_t>(done + written));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                throw std::runtime_error(errorText(errno));
+            written += static_cast<std::size_t>(n);
+        }
+        done += written;
+    });
+    if (::ftruncate(fd, static_cast<off_t>(done)) != 0 || ::fsync(fd) != 0)
         throw std::runtime_error(errorText(errno));
 }
 
@@ -217,7 +223,7 @@ bool FileSystem::canTakeOwnership(const FileOwnership &ownership) const
 
 // Writes a temporary beside the file and renames it over the file. Returns false, with the
 // file untouched, where that would change what the file is, so that it is written in place.
-bool FileSystem::replaceByRename(const std::string &target, const std::string &bytes)
+bool FileSystem::replaceByRename(const std::string &target, const FileContent &content)
 {
     struct stat original
     {
@@ -248,7 +254,9 @@ bool FileSystem::replaceByRename(const std::string &target, const std::string &b
             || ::fstat(temp->fd(), &made) != 0 || !sameOwnership(made, original))
             return false;
     }
-    temp->write(bytes);
+    content.forEachPiece([&temp](std::string_view piece) {
+        temp->write(piece);
+    });
     temp->syncAndClose();
     if (const int error = temp->renameTo(target)) {
         // A file mounted on its own, or a folder on another device, cannot be renamed over.
@@ -260,7 +268,7 @@ bool FileSystem::replaceByRename(const std::string &target, const std::string &b
     return true;
 }
 
-void FileSystem::writeInPlace(const std::string &target, const std::string &bytes)
+void FileSystem::writeInPlace(const std::string &target, const FileContent &content)
 {
     const Descriptor file(::open(target.c_str(), O_RDWR | O_CLOEXEC));
     if (file.fd() < 0)
@@ -268,7 +276,7 @@ void FileSystem::writeInPlace(const std::string &target, const std::string &byte
     const std::string before = readDescriptor(file.fd());
     RecoveryCopy copy(m_recoveryFolder, target, before);
     try {
-        overwrite(file.fd(), bytes);
+        overwrite(file.fd(), content);
     } catch (const std::runtime_error &error) {
         try {
             overwrite(file.fd(), before);
@@ -282,7 +290,7 @@ void FileSystem::writeInPlace(const std::string &target, const std::string &byte
     copy.discard();
 }
 
-void FileSystem::writeAtomic(const std::string &path, const std::string &bytes)
+void FileSystem::writeAtomic(const std::string &path, const FileContent &content)
 {
     try {
         const std::string target = resolveTarget(path);
@@ -294,8 +302,8 @@ void FileSystem::writeAtomic(const std::string &path, const std::string &bytes)
         if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
             throw std::runtime_error("not a regular file");
         removeStaleTemporaries(folderOf(target));
-        if (!replaceByRename(target, bytes))
-            writeInPlace(target, bytes);
+        if (!replaceByRename(target, content))
+            writeInPlace(target, content);
     } catch (const std::exception &error) {
         throw IniWriteError(path, error.what());
     }

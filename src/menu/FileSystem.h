@@ -1,13 +1,51 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace torvex {
 
 // Why a write is refused when the file is marked read-only (no write permission bit at all,
 // or the immutable or append-only flag).
 inline constexpr const char *readOnlyFileCause = "the file is read-only";
+
+// The new content of a file: bytes in one piece, or handed over in pieces by a function that
+// can be run more than once and gives the same pieces every time, so that a large file need
+// not be held whole in memory while it is written.
+class FileContent
+{
+public:
+    using PieceVisitor = std::function<void(std::string_view piece)>;
+    using Pieces = std::function<void(const PieceVisitor &piece)>;
+
+    FileContent(const std::string &bytes)
+        : m_bytes(bytes)
+    { }
+    FileContent(const char *bytes)
+        : m_bytes(bytes)
+    { }
+    FileContent(std::string_view bytes)
+        : m_bytes(bytes)
+    { }
+    explicit FileContent(Pieces pieces)
+        : m_pieces(std::move(pieces))
+    { }
+
+    // Hands the content to `piece`, in order.
+    void forEachPiece(const PieceVisitor &piece) const
+    {
+        if (m_pieces)
+            m_pieces(piece);
+        else
+            piece(m_bytes);
+    }
+
+private:
+    std::string_view m_bytes;
+    Pieces m_pieces;
+};
 
 // Who owns a file and its permission bits (setuid, setgid and sticky included).
 struct FileOwnership
@@ -42,7 +80,7 @@ public:
     // or is not a regular file.
     virtual std::string readAll(const std::string &path) const;
 
-    // Replaces the file's content with bytes, or creates it, without changing what the file
+    // Replaces the file's content with `content`, or creates it, without changing what the file
     // is. A symbolic link is followed (through any chain) and its target written. A file the
     // user may not write (writeRefusal) is refused. Otherwise the new content goes to a
     // temporary file in the same folder, which takes the file's owner, group and mode, is
@@ -54,7 +92,8 @@ public:
     // Throws IniWriteError ("Unable to write to <path>", the reason in cause()) and leaves
     // the file as it was on any failure; should even putting the earlier content back fail,
     // the cause names the recovery copy that keeps it.
-    virtual void writeAtomic(const std::string &path, const std::string &bytes);
+    // `content` may be run more than once (written in place after a rename failed).
+    virtual void writeAtomic(const std::string &path, const FileContent &content);
 
     // Why the user may not write the existing file at path, "" when they may or the file does
     // not exist. A file with the immutable or append-only flag is refused with
@@ -74,8 +113,8 @@ public:
     static FileSystem &real();
 
 private:
-    bool replaceByRename(const std::string &target, const std::string &bytes);
-    void writeInPlace(const std::string &target, const std::string &bytes);
+    bool replaceByRename(const std::string &target, const FileContent &content);
+    void writeInPlace(const std::string &target, const FileContent &content);
 
     std::filesystem::path m_recoveryFolder;
 };

@@ -74,6 +74,23 @@ ParsedLine parseLine(std::string_view text)
     return line;
 }
 
+// The number of lines of text: its line breaks (CR LF, LF or a lone CR) before the last byte,
+// plus one. A loop the compiler turns into vector instructions, so that
+// the line index is allocated once at its size for little more than a read of the text.
+std::size_t countLines(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    const auto *const data = reinterpret_cast<const unsigned char *>(text.data());
+    const std::size_t last = text.size() - 1;
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < last; ++i)
+        breaks += static_cast<std::size_t>(
+            (data[i] == '\n') | ((data[i] == '\r') & (data[i + 1] != '\n')));
+    // The last byte ends the last line whether it is a break or not.
+    return breaks + 1;
+}
+
 std::uint64_t hashNoCase(std::string_view text)
 {
     std::uint64_t hash = 14695981039346656037ull;
@@ -157,16 +174,34 @@ std::string_view unquote(std::string_view value)
 
 bool hasLineBreak(std::string_view text)
 {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+    // A plain loop: find_first_of would search the set once for every character.
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        return c == '\r' || c == '\n';
+    });
+}
+
+void checkSectionName(std::string_view section)
+{
+    if (std::any_of(section.begin(), section.end(), [](char c) {
+            return c == '\r' || c == '\n' || c == ']';
+        }))
+        throw IniValueError("Invalid ini section name '" + std::string(section) + "'");
+}
+
+void checkKeyName(std::string_view key)
+{
+    // A plain loop: this runs for every entry a save writes.
+    if (key.empty() || key.front() == '[' || key.front() == ';'
+        || std::any_of(key.begin(), key.end(), [](char c) {
+               return c == '\r' || c == '\n' || c == '=';
+           }))
+        throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
 }
 
 void checkNames(std::string_view section, std::string_view key)
 {
-    if (hasLineBreak(section) || section.find(']') != std::string_view::npos)
-        throw IniValueError("Invalid ini section name '" + std::string(section) + "'");
-    if (key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos
-        || key.front() == '[' || key.front() == ';')
-        throw IniValueError("Invalid ini key name '" + std::string(key) + "'");
+    checkSectionName(section);
+    checkKeyName(key);
 }
 
 constexpr std::string_view endingText[] = { "", "\r\n", "\n", "\r" };
@@ -208,9 +243,8 @@ IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
     }
 
     const std::string_view text = doc.m_text;
-    // About one line in forty bytes, so a large file's index is allocated once or twice.
-    doc.m_lines.reserve((text.size() - start) / 40 + 1);
     const char *const data = text.data();
+    doc.m_lines.reserve(countLines(text.substr(start)));
     // A line ends at the first CR or LF. The next LF is looked for once and kept while lines
     // that end at a CR before it go by, so a file of lone CRs is not searched to its end for
     // every line.
@@ -225,7 +259,7 @@ IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
         const std::size_t end =
             found ? static_cast<std::size_t>(static_cast<const char *>(found) - data) : lf;
         Line line;
-        line.offset = start;
+        line.setOffset(start);
         line.length = static_cast<std::uint32_t>(end - start);
         if (end == text.size()) {
             line.ending = Ending::None;
@@ -255,7 +289,7 @@ std::string_view IniDocument::originalBytes() const
 
 std::string_view IniDocument::text(const Line &line) const
 {
-    return std::string_view(line.added ? m_added : m_text).substr(line.offset, line.length);
+    return std::string_view(line.added ? m_added : m_text).substr(line.offset(), line.length);
 }
 
 IniDocument::Line IniDocument::addLine(std::string_view text, Ending ending)
@@ -268,7 +302,7 @@ IniDocument::Line IniDocument::addLine(std::string_view text, Ending ending)
 
 void IniDocument::setText(Line &line, std::string_view text)
 {
-    line.offset = m_added.size();
+    line.setOffset(m_added.size());
     line.length = static_cast<std::uint32_t>(text.size());
     line.added = true;
     m_added += text;
@@ -301,6 +335,12 @@ void IniDocument::checkReadable() const
 
 void IniDocument::checkValue(std::string_view key, std::string_view value) const
 {
+    // One pass over the value finds whether it holds anything to refuse at all.
+    unsigned suspect = 0;
+    for (const char c : value)
+        suspect |= static_cast<unsigned>((c == '\n') | (c == '\r') | (c == '\0'));
+    if (suspect == 0)
+        return;
     if (hasLineBreak(value))
         throw IniValueError(std::string(key), "holds a line break");
     // A NUL byte would make a code page or UTF-8 file binary data, refused when read again.
@@ -492,6 +532,7 @@ void IniDocument::visitSectionLines(std::string_view section, const IniLineVisit
                 out.kind = IniSectionLine::Kind::Entry;
                 out.key = line.name;
                 out.value = unquote(line.value);
+                out.valueInDocument = true;
                 if (!plain && !isAscii(out.key)) {
                     decodedKey = decodeName(out.key);
                     out.key = decodedKey;
@@ -499,6 +540,7 @@ void IniDocument::visitSectionLines(std::string_view section, const IniLineVisit
                 if (!plain && (!isAscii(out.value) || out.value.starts_with(utf8Mark))) {
                     decodedValue = decodeValue(line.value);
                     out.value = decodedValue;
+                    out.valueInDocument = false;
                 }
                 break;
             }
@@ -647,49 +689,11 @@ void IniDocument::replaceSection(std::string_view section, const IniEntries &ent
     }
 }
 
-std::string IniDocument::bytesWithSection(std::string_view section,
-    const IniEntrySource &source,
-    bool keysAreDistinct,
-    bool keepEmpty) const
+IniDocument::KeptLines IniDocument::keptLines(std::string_view workingSection) const
 {
-    checkReadable();
-    section = trim(section);
-    if (!keysAreDistinct) {
-        IniEntries entries;
-        source([&entries](std::string_view key, std::string_view value) {
-            entries.emplace_back(key, value);
-        });
-        IniDocument copy = *this;
-        copy.replaceSection(section, entries);
-        return copy.toBytes();
-    }
-    // First every entry is checked, as replaceSection does, and the size of the new section
-    // added up; then the bytes are written once into a string of the right size.
-    const bool codePage = m_encoding == IniEncoding::Windows1252;
-    std::size_t entryCount = 0;
-    std::size_t sectionSize = 0;
-    source([&](std::string_view key, std::string_view value) {
-        const std::string_view trimmedKey = trim(key);
-        checkNames(section, trimmedKey);
-        checkValue(trimmedKey, value);
-        const std::size_t keySize = encodeName(trimmedKey).size();
-        const std::size_t valueSize =
-            codePage && !isAscii(value) ? encodeValue(value).size() : value.size();
-        sectionSize += keySize + 1 + valueSize + 2;
-        ++entryCount;
-    });
-    if (entryCount == 0 && !keepEmpty) {
-        IniDocument copy = *this;
-        copy.eraseSection(section);
-        return copy.toBytes();
-    }
-    const std::string workingSection = encodeName(section);
-
-    // The lines that eraseSection keeps, and the ending new lines take after it.
-    std::vector<bool> kept(m_lines.size());
-    std::size_t keptSize = 0;
-    Ending eol = Ending::None;
-    std::ptrdiff_t lastKept = -1;
+    KeptLines result;
+    result.kept.resize(m_lines.size());
+    Ending ending = Ending::None;
     bool erasing = false;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line &line = m_lines[i];
@@ -698,48 +702,156 @@ std::string IniDocument::bytesWithSection(std::string_view section,
             erasing = equalsNoCase(parsed.name, workingSection);
         if (erasing)
             continue;
-        kept[i] = true;
-        keptSize += line.length + 2;
-        lastKept = static_cast<std::ptrdiff_t>(i);
-        if (eol == Ending::None)
-            eol = line.ending;
+        result.kept[i] = true;
+        result.last = static_cast<std::ptrdiff_t>(i);
+        if (ending == Ending::None)
+            ending = line.ending;
     }
-    if (eol == Ending::None)
-        eol = Ending::CrLf;
-    const std::string_view eolText = endingText[static_cast<int>(eol)];
+    result.ending = ending == Ending::None ? Ending::CrLf : ending;
+    return result;
+}
 
-    const bool utf16 = m_encoding == IniEncoding::Utf16Le;
-    std::string working = utf16 ? std::string() : m_bom;
-    working.reserve(working.size() + keptSize + workingSection.size() + 4 + sectionSize);
+// The working text of the document with the section erased and its header added at the end.
+template <typename Out>
+void IniDocument::emitKept(const KeptLines &kept, std::string_view workingSection, Out &&out) const
+{
+    if (m_encoding != IniEncoding::Utf16Le)
+        out(m_bom);
+    const std::string_view ending = endingText[static_cast<int>(kept.ending)];
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (!kept[i])
+        if (!kept.kept[i])
             continue;
         const Line &line = m_lines[i];
-        working += text(line);
-        working += static_cast<std::ptrdiff_t>(i) == lastKept && line.ending == Ending::None
-            ? eolText
-            : endingText[static_cast<int>(line.ending)];
+        out(text(line));
+        out(static_cast<std::ptrdiff_t>(i) == kept.last && line.ending == Ending::None
+                ? ending
+                : endingText[static_cast<int>(line.ending)]);
     }
-    working += '[';
-    working += workingSection;
-    working += ']';
-    working += eolText;
+    out("[");
+    out(workingSection);
+    out("]");
+    out(ending);
+}
+
+// An entry's line in working text, of an entry that passed the checks of replaceSection.
+template <typename Out>
+void IniDocument::emitEntry(
+    std::string_view key, std::string_view value, Ending ending, Out &&out) const
+{
+    const bool codePage = m_encoding == IniEncoding::Windows1252;
+    const std::string_view trimmedKey = trim(key);
+    // Only code-page names and values beyond ASCII change on the way into the working form.
+    if (codePage && !isAscii(trimmedKey))
+        out(encodeName(trimmedKey));
+    else
+        out(trimmedKey);
+    out("=");
+    if (codePage && !isAscii(value))
+        out(encodeValue(value));
+    else
+        out(value);
+    out(endingText[static_cast<int>(ending)]);
+}
+
+void IniDocument::writeWithSection(std::string_view section,
+    const IniEntrySource &source,
+    bool keysAreDistinct,
+    bool keepEmpty,
+    const std::function<void(const IniPieces &pieces)> &write) const
+{
+    checkReadable();
+    section = trim(section);
+    const std::string_view original = originalBytes();
+    const auto writeWhole = [&](const std::string &bytes) {
+        if (bytes != original)
+            write([&bytes](const IniPieceVisitor &piece) {
+                piece(bytes);
+            });
+    };
+    if (!keysAreDistinct) {
+        IniEntries entries;
+        source([&entries](std::string_view key, std::string_view value) {
+            entries.emplace_back(key, value);
+        });
+        IniDocument copy = *this;
+        copy.replaceSection(section, entries);
+        writeWhole(copy.toBytes());
+        return;
+    }
+    // Every entry is checked, as replaceSection does, and the new bytes are compared with the
+    // file's as they are made; only then, when they differ, written.
+    const bool utf16 = m_encoding == IniEncoding::Utf16Le;
+    const std::optional<std::string> working = toWorking(section);
+    const KeptLines kept = working ? keptLines(*working) : KeptLines();
+    std::size_t compared = 0;
+    bool same = working && !utf16; // so far
+    const auto compare = [&](std::string_view piece) {
+        if (!same)
+            return;
+        same = piece.size() <= original.size() - compared
+            && original.compare(compared, piece.size(), piece) == 0;
+        compared += piece.size();
+    };
+    if (same)
+        emitKept(kept, *working, compare);
+    std::size_t entryCount = 0;
     source([&](std::string_view key, std::string_view value) {
         const std::string_view trimmedKey = trim(key);
-        if (codePage && isAscii(trimmedKey))
-            working += trimmedKey;
-        else
-            working += encodeName(trimmedKey);
-        working += '=';
-        if (codePage && !isAscii(value))
-            working += encodeValue(value);
-        else
-            working += value;
-        working += eolText;
+        // The section's name is checked with the first entry, as checkNames does for each.
+        if (entryCount == 0)
+            checkSectionName(section);
+        checkKeyName(trimmedKey);
+        checkValue(trimmedKey, value);
+        // Refuses a name the file cannot hold; plain ASCII without a NUL always fits.
+        if (!isAscii(trimmedKey) || trimmedKey.find('\0') != std::string_view::npos)
+            encodeName(trimmedKey);
+        ++entryCount;
+        if (same)
+            emitEntry(key, value, kept.ending, compare);
     });
-    if (utf16)
-        return m_bom + iniCodec::utf8ToUtf16Le(working) + m_tail;
-    return working;
+    if (entryCount == 0 && !keepEmpty) {
+        IniDocument copy = *this;
+        copy.eraseSection(section);
+        writeWhole(copy.toBytes());
+        return;
+    }
+    const std::string workingSection = encodeName(section);
+    const auto emitAll = [&](const auto &out) {
+        emitKept(kept, workingSection, out);
+        source([&](std::string_view key, std::string_view value) {
+            emitEntry(key, value, kept.ending, out);
+        });
+    };
+    if (same && compared == original.size()) {
+        // Nothing changes; the entries are still run through a second time, as for a write.
+        source([](std::string_view, std::string_view) {});
+        return;
+    }
+    if (utf16) {
+        std::string text;
+        emitAll([&text](std::string_view piece) {
+            text += piece;
+        });
+        writeWhole(m_bom + iniCodec::utf8ToUtf16Le(text) + m_tail);
+        return;
+    }
+    write([&](const IniPieceVisitor &piece) {
+        constexpr std::size_t pieceSize = std::size_t(1) << 20;
+        std::string buffer;
+        buffer.reserve(pieceSize);
+        emitAll([&](std::string_view part) {
+            if (buffer.size() + part.size() > pieceSize && !buffer.empty()) {
+                piece(buffer);
+                buffer.clear();
+            }
+            if (part.size() >= pieceSize)
+                piece(part);
+            else
+                buffer += part;
+        });
+        if (!buffer.empty())
+            piece(buffer);
+    });
 }
 
 } // namespace torvex

@@ -26,6 +26,9 @@ struct IniSectionLine
     // An entry's value as readSection gives it (trimmed, unquoted, as UTF-8); empty when
     // readSection would leave the entry out for its value.
     std::string_view value;
+    // The value views the document's own text, so it lasts until the document changes or
+    // goes; otherwise (a decoded value) only for the call.
+    bool valueInDocument = false;
     bool repeatedKey = false; // the entry's key stood earlier in the same section
 };
 using IniLineVisitor = std::function<void(const IniSectionLine &line)>;
@@ -35,6 +38,10 @@ using IniEntryVisitor = std::function<void(std::string_view key, std::string_vie
 // Something that calls its visitor once for each entry, in order, the same ones every time it
 // is run: a section's new content given without a list of it in memory.
 using IniEntrySource = std::function<void(const IniEntryVisitor &visit)>;
+// Bytes handed over in pieces, in order; the views need only last for the call.
+using IniPieceVisitor = std::function<void(std::string_view piece)>;
+// Something that calls its visitor with the pieces of some bytes, the same ones every time.
+using IniPieces = std::function<void(const IniPieceVisitor &piece)>;
 
 // The contents of one ini file in memory, with the reading and writing rules of the Windows
 // profile functions, and the promise that whatever a call does not change stays byte for
@@ -88,6 +95,9 @@ public:
     // whose value is not empty are exactly those of visitSection.
     void visitSectionLines(std::string_view section, const IniLineVisitor &visit) const;
 
+    // The number of lines (a bound on the entries of any section).
+    std::size_t lineCount() const { return m_lines.size(); }
+
     // The line `lineNumber` (counted from 1) as UTF-8, without its ending; empty past the end.
     std::string lineText(std::size_t lineNumber) const;
 
@@ -120,30 +130,44 @@ public:
     // erased. Throws IniValueError (document unchanged) as writeKey does.
     void replaceSection(std::string_view section, const IniEntries &entries);
 
-    // What toBytes() would give after replaceSection(section, entries) with the entries that
-    // `source` hands over, built straight from this document, which stays as it is. Throws
-    // as replaceSection does. For sections too large to keep as a list besides the file.
-    // `source` runs twice, to check the entries and then to write them (once, into a list,
-    // without keysAreDistinct).
+    // The file's bytes after replaceSection(section, entries) with the entries that `source`
+    // hands over, built straight from this document, which stays as it is, and handed over in
+    // pieces of about a megabyte, so that a large file is never held twice in memory: `write`
+    // is called with a function that hands the pieces to its argument in order, as often as
+    // `write` runs it. When those bytes equal originalBytes(), `write` is not called. Throws
+    // as replaceSection does, before `write` is called.
+    // `source` runs twice, to check the entries (and compare them with the file) and then to
+    // write them, or once into a list without keysAreDistinct or in a UTF-16 file.
     // With keysAreDistinct the caller promises that no two keys are the same (letter case
     // ignored), which saves remembering them. With keepEmpty a source without entries leaves
     // the section's header at the end of the file instead of no section at all.
-    std::string bytesWithSection(std::string_view section,
+    void writeWithSection(std::string_view section,
         const IniEntrySource &source,
         bool keysAreDistinct,
-        bool keepEmpty = false) const;
+        bool keepEmpty,
+        const std::function<void(const IniPieces &pieces)> &write) const;
 
 private:
     enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
     // A line without its ending, as a span of m_text (as read) or of m_added (made or
     // changed since), so that a large file is held once and not as a string per line.
+    // Twelve bytes: a file of millions of short lines is indexed in a third of its size.
     struct Line
     {
-        std::size_t offset = 0;
         std::uint32_t length = 0;
+        std::uint32_t offsetLow = 0; // the offset's low 32 bits
+        std::uint16_t offsetHigh = 0; // and the 16 above them
         Ending ending = Ending::None; // only the last line may have none
         bool added = false;
+
+        std::size_t offset() const { return (std::size_t(offsetHigh) << 32) | offsetLow; }
+        void setOffset(std::size_t offset)
+        {
+            offsetLow = static_cast<std::uint32_t>(offset);
+            offsetHigh = static_cast<std::uint16_t>(offset >> 32);
+        }
     };
+    static_assert(sizeof(Line) == 12);
 
     void checkReadable() const;
     void checkValue(std::string_view key, std::string_view value) const;
@@ -160,6 +184,19 @@ private:
     std::ptrdiff_t findSection(std::string_view workingName) const;
     std::size_t sectionEnd(std::size_t header) const;
     void eraseWorkingSection(std::string_view workingName);
+    // What writeWithSection keeps of the document: the lines outside the section, and the
+    // line ending of the lines it adds.
+    struct KeptLines
+    {
+        std::vector<bool> kept;
+        std::ptrdiff_t last = -1; // the last kept line, which takes `ending` if it has none
+        Ending ending = Ending::CrLf;
+    };
+    KeptLines keptLines(std::string_view workingSection) const;
+    template <typename Out>
+    void emitKept(const KeptLines &kept, std::string_view workingSection, Out &&out) const;
+    template <typename Out>
+    void emitEntry(std::string_view key, std::string_view value, Ending ending, Out &&out) const;
     template <typename Visit>
     void walkSections(std::string_view section, bool everyOccurrence, Visit &&visit) const;
 

@@ -19,18 +19,16 @@ IniDocument IniFile::load() const
     return IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
 }
 
-// Reads the file (an empty document when it is missing), builds its new bytes with `build`
-// and writes them when they differ. Like the Windows functions, a change that changes nothing
-// leaves the file alone; a missing file is only created when something is written into it.
-template <typename Build> void IniFile::rewrite(Build &&build)
+// Runs `work` on the file as read now (an empty document when it is missing), with the
+// errors of reading and building the new content reported as a write's.
+template <typename Work> void IniFile::withDocument(Work &&work)
 {
     const bool exists = m_fs.fileExists(m_path);
     IniDocument doc = IniDocument::fromBytes({});
-    std::string after;
     try {
         if (exists)
             doc = IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
-        after = build(doc);
+        work(doc);
     } catch (const IniWriteError &) {
         throw;
     } catch (const IniFormatError &) {
@@ -42,11 +40,23 @@ template <typename Build> void IniFile::rewrite(Build &&build)
     } catch (const TorvexError &error) {
         throw IniWriteError(m_path, error.what());
     }
-    if (after == doc.originalBytes())
-        return;
-    // The file as read is not needed while it is written.
-    doc = IniDocument::fromBytes({});
-    m_fs.writeAtomic(m_path, after);
+}
+
+// Builds the file's new bytes with `build` and writes them when they differ. Like the Windows
+// functions, a change that changes nothing leaves the file alone; a missing file is only
+// created when something is written into it.
+template <typename Build> void IniFile::rewrite(Build &&build)
+{
+    std::string after;
+    bool changed = false;
+    withDocument([&](IniDocument &doc) {
+        after = build(doc);
+        changed = after != doc.originalBytes();
+        // The file as read is not needed while it is written.
+        doc = IniDocument::fromBytes({});
+    });
+    if (changed)
+        m_fs.writeAtomic(m_path, after);
 }
 
 template <typename Change> void IniFile::change(Change &&apply)
@@ -97,8 +107,13 @@ void IniFile::replaceSection(std::string_view section, const IniEntries &entries
 void IniFile::replaceSection(
     std::string_view section, const IniEntrySource &source, bool keysAreDistinct, bool keepEmpty)
 {
-    rewrite([&](const IniDocument &doc) {
-        return doc.bytesWithSection(section, source, keysAreDistinct, keepEmpty);
+    // The new content goes to the file in pieces made from the file as read, so that the two
+    // are never both held whole.
+    withDocument([&](const IniDocument &doc) {
+        doc.writeWithSection(
+            section, source, keysAreDistinct, keepEmpty, [this](const IniPieces &pieces) {
+                m_fs.writeAtomic(m_path, FileContent(pieces));
+            });
     });
 }
 

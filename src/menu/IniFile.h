@@ -52,7 +52,7 @@ public:
     // Replaces every section of that name by one at the end of the file holding entries, in
     // one atomic write (IniDocument::replaceSection). Throws as writeKey does.
     void replaceSection(std::string_view section, const IniEntries &entries);
-    // The same with the entries that `source` hands over (IniDocument::bytesWithSection), for
+    // The same with the entries that `source` hands over (IniDocument::writeWithSection), for
     // sections too large to keep as a list besides the file. keysAreDistinct as there.
     void replaceSection(std::string_view section,
         const IniEntrySource &source,
@@ -74,6 +74,7 @@ public:
 private:
     IniDocument load() const;
     template <typename Change> void change(Change &&apply);
+    template <typename Work> void withDocument(Work &&work);
     template <typename Build> void rewrite(Build &&build);
 
     std::string m_path;

@@ -74,7 +74,7 @@ MenuNode *MenuNode::prevSibling() const
 
 bool MenuNode::isInSubtreeOf(const MenuNode *ancestor) const
 {
-    for (const MenuNode *n = this; n; n = n->m_parent) {
+    for (const MenuNode *n = this; n; n = n->parent()) {
         if (n == ancestor)
             return true;
     }
@@ -117,7 +117,7 @@ std::pair<MenuNode *, std::size_t> MenuTree::placement(MenuNode *relative, Attac
 void MenuTree::attach(MenuNode *container, std::size_t row, std::unique_ptr<MenuNode> node)
 {
     node->m_container = container;
-    node->m_parent = container == m_root.get() ? nullptr : container;
+    node->m_topLevel = container == m_root.get();
     container->m_children.insert(
         container->m_children.begin() + static_cast<long>(row), std::move(node));
 }
@@ -161,10 +161,10 @@ void MenuTree::remove(MenuNode *node)
         if (!next)
             next = node->prevSibling();
         if (!next)
-            next = node->m_parent;
+            next = node->parent();
         setSelected(next);
     }
-    MenuNode *parent = node->m_parent;
+    MenuNode *parent = node->parent();
     const int row = node->row();
     std::unique_ptr<MenuNode> owned = detach(node);
     if (m_recorder)
@@ -184,7 +184,7 @@ std::unique_ptr<MenuNode> MenuTree::detach(MenuNode *node)
     m_count -= removed;
     // A node out of the tree has no place: row() answers -1 and views find no index for it.
     owned->m_container = nullptr;
-    owned->m_parent = nullptr;
+    owned->m_topLevel = false;
     if (m_observer)
         m_observer->endRemove();
     return owned;
@@ -213,7 +213,7 @@ void MenuTree::adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, 
 {
     assert(!parent->m_container);
     child->m_container = parent;
-    child->m_parent = parent;
+    child->m_topLevel = false;
     parent->m_children.insert(
         parent->m_children.begin() + static_cast<long>(row), std::move(child));
 }
@@ -221,8 +221,8 @@ void MenuTree::adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, 
 void MenuTree::setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex)
 {
     assert(!node->m_container);
-    node->m_imageIndex = imageIndex;
-    node->m_selectedIndex = selectedIndex;
+    node->m_imageIndex = static_cast<std::int16_t>(imageIndex);
+    node->m_selectedIndex = static_cast<std::int16_t>(selectedIndex);
 }
 
 void MenuTree::moveTo(MenuNode *node, MenuNode *parent, std::size_t row)
@@ -378,8 +378,10 @@ void MenuTree::setImages(MenuNode *node, int imageIndex, int selectedIndex)
 {
     if (!node)
         return;
-    const int imageBefore = std::exchange(node->m_imageIndex, imageIndex);
-    const int selectedBefore = std::exchange(node->m_selectedIndex, selectedIndex);
+    const int imageBefore =
+        std::exchange(node->m_imageIndex, static_cast<std::int16_t>(imageIndex));
+    const int selectedBefore =
+        std::exchange(node->m_selectedIndex, static_cast<std::int16_t>(selectedIndex));
     changed(node);
     if (m_recorder && (imageBefore != imageIndex || selectedBefore != selectedIndex))
         m_recorder->imagesChanged(node, imageBefore, selectedBefore);
@@ -408,7 +410,7 @@ MenuNode *MenuTree::nextInPreOrder(const MenuNode *node)
         return nullptr;
     if (node->hasChildren())
         return node->firstChild();
-    for (const MenuNode *n = node; n; n = n->m_parent) {
+    for (const MenuNode *n = node; n; n = n->parent()) {
         if (MenuNode *next = n->nextSibling())
             return next;
     }

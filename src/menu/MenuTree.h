@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -48,7 +49,7 @@ public:
     int selectedIndex() const { return m_selectedIndex; }
     const MenuEntry &data() const { return m_data; }
 
-    MenuNode *parent() const { return m_parent; }
+    MenuNode *parent() const { return m_topLevel ? nullptr : m_container; }
     const std::vector<std::unique_ptr<MenuNode>> &children() const { return m_children; }
     bool hasChildren() const { return !m_children.empty(); }
     std::size_t childCount() const { return m_children.size(); }
@@ -70,15 +71,17 @@ public:
 private:
     friend class MenuTree;
 
+    // Laid out so that a node of a large menu takes as little memory as it can: the small
+    // members last, the parent told by a flag instead of a second pointer.
     std::string m_title;
-    int m_imageIndex = ImageItem;
-    int m_selectedIndex = ImageItemSelected;
     MenuEntry m_data;
-    MenuNode *m_parent = nullptr;
     // Top-level nodes have no parent; the tree keeps them as the children of a hidden root so
     // that sibling navigation is the same on every level.
     MenuNode *m_container = nullptr;
     std::vector<std::unique_ptr<MenuNode>> m_children;
+    std::int16_t m_imageIndex = ImageItem;
+    std::int16_t m_selectedIndex = ImageItemSelected;
+    bool m_topLevel = false; // m_container is the hidden root
 };
 
 // Told about every change of a MenuTree, bracketed the way item views want it. `parent` is

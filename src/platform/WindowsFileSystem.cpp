@@ -42,13 +42,13 @@ std::string WindowsFileSystem::readAll(const std::string &path) const
     }
 }
 
-void WindowsFileSystem::writeAtomic(const std::string &path, const std::string &bytes)
+void WindowsFileSystem::writeAtomic(const std::string &path, const FileContent &content)
 {
     const std::string host = hostPath(path);
     if (host.empty())
         throw IniWriteError(path, "no such drive");
     try {
-        m_host->writeAtomic(host, bytes);
+        m_host->writeAtomic(host, content);
     } catch (const IniWriteError &e) {
         throw IniWriteError(path, e.cause());
     }

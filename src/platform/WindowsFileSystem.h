@@ -23,7 +23,7 @@ public:
     // Throws IniReadError naming `path` when the file cannot be read or its drive is missing.
     std::string readAll(const std::string &path) const override;
     // Throws IniWriteError naming `path` when the write fails or its drive is missing.
-    void writeAtomic(const std::string &path, const std::string &bytes) override;
+    void writeAtomic(const std::string &path, const FileContent &content) override;
 
 private:
     // The host path, "" when `path` is on a drive that does not exist.

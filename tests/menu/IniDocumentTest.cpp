@@ -1,10 +1,12 @@
 #include "menu/IniDocument.h"
 
+#include "menu/IniCodec.h"
 #include "menu/IniError.h"
 
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -339,6 +341,109 @@ TEST(IniDocumentTest, ReplaceSectionEqualsEraseAndWrites)
             single.writeKey("s", key, value);
         ASSERT_EQ(bulk.toBytes(), single.toBytes()) << "input: " << input;
     }
+}
+
+// The bytes writeWithSection hands over, all its pieces joined; nullopt when it leaves the
+// file alone. Runs the pieces twice, as a write that has to start again does.
+std::optional<std::string> writtenWithSection(
+    const IniDocument &doc, const IniEntries &entries, bool keepEmpty, int *pieceCount = nullptr)
+{
+    const IniEntrySource source = [&entries](const IniEntryVisitor &visit) {
+        for (const auto &[key, value] : entries)
+            visit(key, value);
+    };
+    std::optional<std::string> written;
+    doc.writeWithSection("s", source, true, keepEmpty, [&](const IniPieces &pieces) {
+        std::string first;
+        std::string second;
+        int count = 0;
+        pieces([&](std::string_view piece) {
+            first += piece;
+            ++count;
+        });
+        pieces([&](std::string_view piece) {
+            second += piece;
+        });
+        EXPECT_EQ(first, second);
+        if (pieceCount)
+            *pieceCount = count;
+        written = first;
+    });
+    return written;
+}
+
+// writeWithSection promises replaceSection's bytes (a header of its own for an empty section
+// with keepEmpty) and no write at all when they are the file's; compared on random documents
+// in each encoding, with sections that already stand as they would be written.
+TEST(IniDocumentTest, WriteWithSectionEqualsReplaceSection)
+{
+    std::mt19937 random(4321);
+    const std::vector<std::string> lines = {
+        "[s]", "[S ]", "[t]", "k=v", "j = 1", "; c", "", "x", "menu1=\u00E9"
+    };
+    const std::vector<std::string> keys = { "k", "j", "menu1", "cmd1", "\u00E9t\u00E9" };
+    const std::vector<std::string> values = { "v", "1", "\"q\"", "\u00E9", "\u2603", "" };
+    const std::vector<std::string> marks = { "", "\xEF\xBB\xBF" };
+    for (int round = 0; round < 600; ++round) {
+        std::string text = marks[random() % marks.size()];
+        const int count = static_cast<int>(random() % 7);
+        for (int i = 0; i < count; ++i)
+            text += lines[random() % lines.size()] + (random() % 3 == 0 ? "\n" : "\r\n");
+        if (random() % 3 == 0)
+            text += lines[random() % lines.size()];
+        IniEntries entries;
+        std::vector<std::string> unused = keys;
+        const int entryCount = static_cast<int>(random() % 4);
+        for (int i = 0; i < entryCount && !unused.empty(); ++i) {
+            const std::size_t pick = random() % unused.size();
+            entries.emplace_back(unused[pick], values[random() % values.size()]);
+            unused.erase(unused.begin() + static_cast<long>(pick));
+        }
+        const bool keepEmpty = random() % 2 == 0;
+        const bool utf16 = random() % 5 == 0;
+        const std::string bytes = utf16 ? "\xFF\xFE" + iniCodec::utf8ToUtf16Le(text) : text;
+        SCOPED_TRACE("input: " + text);
+
+        const IniDocument doc = IniDocument::fromBytes(bytes);
+        IniDocument expected = IniDocument::fromBytes(bytes);
+        expected.replaceSection("s", entries);
+        std::string expectedBytes = expected.toBytes();
+        if (entries.empty() && keepEmpty) {
+            IniDocument withHeader = IniDocument::fromBytes(bytes);
+            withHeader.eraseSection("s");
+            withHeader.writeKey("s", "k", "v"); // a header with its ending, and one line
+            expectedBytes = withHeader.toBytes();
+            const std::string line = utf16 ? iniCodec::utf8ToUtf16Le("k=v") : "k=v";
+            expectedBytes.erase(expectedBytes.rfind(line)); // the line ends the file
+        }
+        const std::optional<std::string> written = writtenWithSection(doc, entries, keepEmpty);
+        if (expectedBytes == bytes) {
+            EXPECT_FALSE(written.has_value());
+        } else {
+            ASSERT_TRUE(written.has_value());
+            EXPECT_EQ(*written, expectedBytes);
+        }
+        // Written once, the same section leaves the file alone the next time.
+        if (written) {
+            EXPECT_FALSE(writtenWithSection(IniDocument::fromBytes(*written), entries, keepEmpty)
+                             .has_value());
+        }
+    }
+}
+
+TEST(IniDocumentTest, WriteWithSectionHandsOverALargeFileInPieces)
+{
+    IniEntries entries;
+    for (int i = 1; i <= 100000; ++i)
+        entries.emplace_back("menu" + std::to_string(i), "Entry " + std::to_string(i));
+    const IniDocument doc = IniDocument::fromBytes("[s]\r\nold=1\r\n[a]\r\nx=1");
+    int pieces = 0;
+    const std::optional<std::string> written = writtenWithSection(doc, entries, false, &pieces);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_GT(pieces, 1);
+    IniDocument expected = IniDocument::fromBytes("[s]\r\nold=1\r\n[a]\r\nx=1");
+    expected.replaceSection("s", entries);
+    EXPECT_EQ(*written, expected.toBytes());
 }
 
 TEST(IniDocumentTest, LargeSectionRoundTrip)

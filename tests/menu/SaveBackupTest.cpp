@@ -19,11 +19,11 @@ class FolderFaultFileSystem : public test::FaultyFileSystem
 public:
     using FaultyFileSystem::FaultyFileSystem;
     std::string failingFolder;
-    void writeAtomic(const std::string &path, const std::string &bytes) override
+    void writeAtomic(const std::string &path, const FileContent &content) override
     {
         if (!failingFolder.empty() && path.starts_with(failingFolder))
             throw IniWriteError(path, "No space left on device");
-        FaultyFileSystem::writeAtomic(path, bytes);
+        FaultyFileSystem::writeAtomic(path, content);
     }
 };
 

@@ -11,12 +11,12 @@ std::string FaultyFileSystem::readAll(const std::string &path) const
     return FileSystem::readAll(path);
 }
 
-void FaultyFileSystem::writeAtomic(const std::string &path, const std::string &bytes)
+void FaultyFileSystem::writeAtomic(const std::string &path, const FileContent &content)
 {
     if (failWrites)
         throw IniWriteError(path, "No space left on device");
     ++writes;
-    FileSystem::writeAtomic(path, bytes);
+    FileSystem::writeAtomic(path, content);
 }
 
 std::string FaultyFileSystem::writeRefusal(const std::string &path) const

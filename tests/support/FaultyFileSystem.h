@@ -30,7 +30,7 @@ public:
     bool ownersFixed = false;
 
     std::string readAll(const std::string &path) const override;
-    void writeAtomic(const std::string &path, const std::string &bytes) override;
+    void writeAtomic(const std::string &path, const FileContent &content) override;
     std::string writeRefusal(const std::string &path) const override;
     bool folderWritable(const std::string &folder) const override;
     bool canTakeOwnership(const FileOwnership &ownership) const override;
