@@ -22,11 +22,11 @@ class NoRoomForBackups : public test::FaultyFileSystem
 {
 public:
     using FaultyFileSystem::FaultyFileSystem;
-    void writeAtomic(const std::string &path, const std::string &bytes) override
+    void writeAtomic(const std::string &path, const FileContent &content) override
     {
         if (path.ends_with(".bak"))
             throw IniWriteError(path, "No space left on device");
-        FaultyFileSystem::writeAtomic(path, bytes);
+        FaultyFileSystem::writeAtomic(path, content);
     }
 };
 
