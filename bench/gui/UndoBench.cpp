@@ -1,8 +1,8 @@
 // The undo history's costs on a menu of 10 000 entries: the memory 1 000 steps hold beyond
 // the menu itself, and the time an undo of a deleted submenu of 5 000 entries takes with the
 // tree model and an expanded tree view attached (offscreen).
+#include "OffscreenMain.h"
 #include "app/gui/MenuTreeView.h"
-#include "app/gui/TorvexApplication.h"
 #include "editor/EditJournal.h"
 #include "editor/EditorUi.h"
 #include "editor/MenuEditor.h"
@@ -160,11 +160,5 @@ BENCHMARK(BM_UndoDeleteOfLargeSubmenu)->UseManualTime()->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    torvex::TorvexApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return torvex::bench::runOffscreen(argc, argv);
 }

@@ -1,8 +1,8 @@
 // Loading a menu of 10 000 entries through the main window: the reader, the tree model, the
 // tree view and the status-bar progress together. The window runs offscreen.
+#include "OffscreenMain.h"
 #include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
-#include "app/gui/TorvexApplication.h"
 #include "menu/DirMenu.h"
 #include "menu/FileSystem.h"
 #include "platform/WindowsView.h"
@@ -112,11 +112,5 @@ BENCHMARK(BM_LoadThroughWindow)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillise
 
 int main(int argc, char **argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    torvex::TorvexApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return torvex::bench::runOffscreen(argc, argv);
 }
