@@ -183,7 +183,7 @@ std::string FileController::hostPathOf(const std::string &path) const
     return m_services.hostPath ? m_services.hostPath(path) : path;
 }
 
-void FileController::reloadMenu(const std::string &path)
+bool FileController::reloadMenu(const std::string &path)
 {
     if (m_services.history && !m_services.history->isClean()) {
         MsgChoice choice;
@@ -193,9 +193,9 @@ void FileController::reloadMenu(const std::string &path)
         choice.buttons = { reloadButton, cancelButton };
         choice.defaultButton = choice.escapeButton = 1;
         if (messages().choose(choice) != 0)
-            return;
+            return false;
     }
-    loadMenu(path);
+    return loadMenu(path);
 }
 
 void FileController::fileChangedOnDisk()
@@ -217,7 +217,9 @@ void FileController::fileChangedOnDisk()
     m_services.noticeBar->showNotice(QString::fromStdString(menuChangedText(path)),
         {},
         NoticeBar::Action { QStringLiteral("Reload"), [this, path] {
-                               reloadMenu(path);
+                               // Kept from the reload, the file's change is still there to tell.
+                               if (!reloadMenu(path))
+                                   fileChangedOnDisk();
                            } });
 }
 

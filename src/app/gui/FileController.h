@@ -95,8 +95,8 @@ public:
     // The file loaded last and what it holds that the menu does not show.
     const LoadedFile &loadedFile() const { return m_loaded; }
     // Loads the menu of the file at `path` again after the question whether the editor's
-    // changes may go, asked only when there are unsaved changes.
-    void reloadMenu(const std::string &path);
+    // changes may go, asked only when there are unsaved changes. Returns whether it loaded.
+    bool reloadMenu(const std::string &path);
     // The watch on the file's menu.
     MenuFileWatcher &watcher() { return *m_watcher; }
 

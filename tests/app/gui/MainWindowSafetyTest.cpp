@@ -259,6 +259,8 @@ TEST_F(MainWindowSafetyTest, ReloadFromTheNoticeAsksFirstWhenTheEditorHasChanges
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, " Reload?");
     EXPECT_EQ(outline(form->tree()), "Home|cd c:\\\nHome - New|cd c:\\\n");
+    // Still changed on disk: the notice stays to tell so.
+    EXPECT_TRUE(bar()->isVisible());
 
     boxes.answerChoice(0);
     form->files().reloadMenu(path);
