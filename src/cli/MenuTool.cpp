@@ -8,6 +8,7 @@
 #include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
 #include "menu/FileSystem.h"
+#include "menu/MenuResave.h"
 #include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
@@ -120,21 +121,17 @@ int check(const std::string &path,
     return found || count >= itemLimit ? exitFindings : exitFine;
 }
 
-// A menu that reads as empty is not written: the editor never saves an empty tree either.
+// The menu is written back without building it in memory (resaveMenu); a menu that reads as
+// empty is not written, as the editor never saves an empty tree.
 int resave(const std::string &path, std::ostream &err, FileSystem &fs, const WindowsView &view)
 {
-    MenuTree tree;
-    warnNotShown(path, readMenuFile(path, tree, fs, view), err);
-    if (tree.isEmpty()) {
+    requireFile(path, fs, view);
+    const ResaveOutcome outcome =
+        resaveMenu(path, fs, [&](const std::vector<DirMenuFinding> &notShown) {
+            warnNotShown(path, notShown, err);
+        });
+    if (outcome.empty)
         err << "torvex-menu: " << path << ": the menu is empty; nothing was written\n";
-        return exitFine;
-    }
-    try {
-        saveMenu(path, tree, fs);
-    } catch (const std::exception &error) {
-        const SaveFailure failure = describeSaveFailure(error, tree);
-        throw TorvexError(messageWithCause(failure.message, failure.cause));
-    }
     return exitFine;
 }
 

@@ -70,14 +70,31 @@ constexpr std::string_view linePrefixes[] = { "menu", "cmd", "path" };
 
 } // namespace
 
-std::uint32_t DirMenuValues::lineNumber(std::string_view key)
+DirMenuKey readDirMenuKey(std::string_view key)
+{
+    // The first letter tells which of the three prefixes can match.
+    std::uint8_t kind = 0;
+    switch (key.empty() ? '\0' : asciiLower(key[0])) {
+    case 'm':
+        kind = 0;
+        break;
+    case 'c':
+        kind = 1;
+        break;
+    case 'p':
+        kind = 2;
+        break;
+    default:
+        return {};
+    }
+    const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber);
+    return { static_cast<std::uint32_t>(n), n ? kind : std::uint8_t(0) };
+}
+
+std::uint32_t DirMenuValues::lineNumber(DirMenuKey key)
 {
     ++m_entryCount;
-    for (std::uint32_t kind = 0; kind < std::size(linePrefixes); ++kind) {
-        if (const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber))
-            return static_cast<std::uint32_t>(n * 4 + kind);
-    }
-    return 0;
+    return key.number * 4 + key.kind;
 }
 
 void DirMenuValues::addLine(const char *text, std::size_t length, std::uint32_t number)
@@ -86,16 +103,17 @@ void DirMenuValues::addLine(const char *text, std::size_t length, std::uint32_t 
     m_lines.push_back({ text, static_cast<std::uint32_t>(length), number });
 }
 
-void DirMenuValues::addLasting(std::string_view key, std::string_view value)
+void DirMenuValues::addLasting(DirMenuKey key, std::string_view value)
 {
-    if (const std::uint32_t number = lineNumber(key))
+    const std::uint32_t number = lineNumber(key);
+    if (key.number != 0)
         addLine(value.data(), value.size(), number);
 }
 
-void DirMenuValues::add(std::string_view key, std::string_view value)
+void DirMenuValues::add(DirMenuKey key, std::string_view value)
 {
     const std::uint32_t number = lineNumber(key);
-    if (number == 0)
+    if (key.number == 0)
         return;
     if (value.size() > m_copyRoom) {
         constexpr std::size_t blockSize = 64 * 1024;
@@ -108,6 +126,38 @@ void DirMenuValues::add(std::string_view key, std::string_view value)
     m_copyNext += value.size();
     m_copyRoom -= value.size();
     addLine(copy, value.size(), number);
+}
+
+namespace {
+
+// Tells whether the reader adds any entry at all.
+class AnyEntry : public DirMenuReadHandler
+{
+public:
+    void entry(NodeKind, std::string_view, std::string_view, std::string_view) override
+    {
+        found = true;
+    }
+    void submenuEnd() override { }
+    bool found = false;
+};
+
+} // namespace
+
+bool DirMenuValues::holdsEntry() const
+{
+    if (!m_inOrder) {
+        // A key may stand twice; the reader decides which one counts.
+        AnyEntry any;
+        readDirMenu(*this, any);
+        return any.found;
+    }
+    // Every title the reader visits makes an entry, except an end line: an end line within a
+    // submenu follows that submenu's start, itself an entry.
+    return std::any_of(m_lines.begin(), m_lines.end(), [this](const Line &line) {
+        return line.number % 4 == 0 && line.number / 4 <= m_entryCount
+            && !std::string_view(line.text, line.length).starts_with("--");
+    });
 }
 
 void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
@@ -123,7 +173,8 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
 // a submenu titled by the rest (at most 99 characters); anything else is an item. "cmd" and
 // "path" belong to items and submenu starts only. Submenus left open at the end stay open, so
 // the entries after an unmatched start become its children.
-void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
+void readDirMenu(
+    const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress)
 {
     const std::size_t total = values.m_entryCount;
     const std::vector<DirMenuValues::Line> &lines = values.m_lines;
@@ -162,7 +213,7 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
         }
     };
     ProgressCounter counter(total, progress);
-    MenuNode *parent = nullptr;
+    std::size_t openSubmenus = 0;
     for (std::size_t k = 1; k <= total; ++k) {
         counter.step(k);
         fetch(k);
@@ -170,31 +221,65 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
         if (title.empty())
             continue;
         if (title == "-") {
-            tree.addNode(parent, parent ? AttachMode::AddChild : AttachMode::Add, "-");
+            handler.entry(NodeKind::Item, title, {}, {});
             continue;
         }
         if (title.starts_with("--")) {
-            if (parent)
-                parent = parent->parent();
+            if (openSubmenus > 0) {
+                --openSubmenus;
+                handler.submenuEnd();
+            }
             continue;
         }
-        MenuNode *node = nullptr;
-        const AttachMode mode = parent ? AttachMode::AddChild : AttachMode::Add;
         if (title.starts_with("-")) {
-            node = tree.addNode(parent,
-                mode,
-                // Never cut a character in two: no encoding of the file could store the title.
-                std::string(leadingCharacters(std::string_view(title).substr(1), maxSubmenuTitle)),
-                NodeKind::Submenu);
-            parent = node;
+            ++openSubmenus;
+            // Never cut a character in two: no encoding of the file could store the title.
+            handler.entry(NodeKind::Submenu,
+                leadingCharacters(title.substr(1), maxSubmenuTitle),
+                valueOfKind[1],
+                valueOfKind[2]);
         } else {
-            node = tree.addNode(parent, mode, std::string(title), NodeKind::Item);
+            handler.entry(NodeKind::Item, title, valueOfKind[1], valueOfKind[2]);
         }
-        const std::string_view command = valueOfKind[1];
-        const std::string_view targetPath = valueOfKind[2];
-        if (!command.empty() || !targetPath.empty())
-            tree.setData(node, MenuEntry { std::string(command), std::string(targetPath) });
     }
+}
+
+namespace {
+
+// Builds the tree from what the reader tells, adding at the end.
+class TreeBuilder : public DirMenuReadHandler
+{
+public:
+    explicit TreeBuilder(MenuTree &tree)
+        : m_tree(tree)
+    { }
+
+    void entry(NodeKind kind,
+        std::string_view title,
+        std::string_view command,
+        std::string_view targetPath) override
+    {
+        const AttachMode mode = m_parent ? AttachMode::AddChild : AttachMode::Add;
+        MenuNode *node = m_tree.addNode(m_parent, mode, std::string(title), kind);
+        if (!command.empty() || !targetPath.empty())
+            m_tree.setData(node, MenuEntry { std::string(command), std::string(targetPath) });
+        if (kind == NodeKind::Submenu)
+            m_parent = node;
+    }
+
+    void submenuEnd() override { m_parent = m_parent->parent(); }
+
+private:
+    MenuTree &m_tree;
+    MenuNode *m_parent = nullptr;
+};
+
+} // namespace
+
+void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
+{
+    TreeBuilder builder(tree);
+    readDirMenu(values, builder, progress);
 }
 
 namespace {
@@ -221,16 +306,6 @@ TitleKind titleKind(std::string_view title)
     return leadingCharacters(rest, maxSubmenuTitle).size() < rest.size() ? CutTitle : SubmenuTitle;
 }
 
-// The kind (0 menu, 1 cmd, 2 path) and number of a numbered key; number 0 for any other key.
-std::pair<std::uint8_t, std::size_t> numberedKey(std::string_view key)
-{
-    for (std::uint8_t kind = 0; kind < std::size(linePrefixes); ++kind) {
-        if (const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber))
-            return { kind, n };
-    }
-    return { 0, 0 };
-}
-
 } // namespace
 
 std::string findingLine(const DirMenuFinding &finding)
@@ -247,7 +322,7 @@ std::string notShownSummary(std::size_t count)
         + " entries that are not shown; saving will remove them.";
 }
 
-void DirMenuLoadReport::add(const IniSectionLine &line)
+void DirMenuLoadReport::add(const IniSectionLine &line, DirMenuKey key)
 {
     using Kind = IniSectionLine::Kind;
     namespace why = loadFindingReason;
@@ -276,7 +351,7 @@ void DirMenuLoadReport::add(const IniSectionLine &line)
             m_found.push_back({ line.lineNumber, why::repeatedKey });
         return;
     }
-    const auto [kind, number] = numberedKey(line.key);
+    const auto [number, kind] = key;
     if (line.value.empty()) {
         // An empty command or target path holds nothing; the writer writes "cmd7=" itself.
         if (number == 0)

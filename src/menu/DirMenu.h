@@ -42,6 +42,41 @@ private:
     int m_last = -1;
 };
 
+// What the reader makes of a section's entries, told in menu order: each entry it adds and
+// each end of an open submenu. Entries without a title, end lines at the top level and the
+// values an entry cannot hold are not told. The views last as long as the values read.
+class DirMenuReadHandler
+{
+public:
+    virtual ~DirMenuReadHandler() = default;
+    // An item (a separator is the item "-", never with a command or target path) or the start
+    // of a submenu, whose title is already cut to maxSubmenuTitle characters. The entries
+    // that follow, up to the submenu's end, are its children.
+    virtual void entry(NodeKind kind,
+        std::string_view title,
+        std::string_view command,
+        std::string_view targetPath) = 0;
+    // The innermost open submenu ends. Submenus still open after the last entry stay open:
+    // no end is told for them.
+    virtual void submenuEnd() = 0;
+};
+
+class DirMenuValues;
+
+// A key as the reader reads it: "menu", "cmd" or "path" in any letter case, followed by a
+// number written without leading zeros, below 2^30. Number 0 for any other key.
+struct DirMenuKey
+{
+    std::uint32_t number = 0;
+    std::uint8_t kind = 0; // 0 menu, 1 cmd, 2 path
+};
+DirMenuKey readDirMenuKey(std::string_view key);
+
+// Reads gathered values as readDirMenu below does, telling the handler instead of building
+// a tree.
+void readDirMenu(
+    const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress = {});
+
 // The title, command and target path lines of a DirMenu section, gathered from its entries as
 // read (first occurrence of each key, no empty values, in file order), one at a time and
 // without keeping the other lines; with the number of entries, which decides how far the
@@ -52,22 +87,25 @@ public:
     // Room for `lines` values without growing (an upper bound: room never used costs no memory).
     void reserve(std::size_t lines) { m_lines.reserve(lines); }
     // Keeps a copy of the value.
-    void add(std::string_view key, std::string_view value);
+    void add(std::string_view key, std::string_view value) { add(readDirMenuKey(key), value); }
+    void add(DirMenuKey key, std::string_view value);
     // Keeps the view itself: the text it shows must last as long as these values are used
     // (a document's own text, so that a large section is not held twice).
-    void addLasting(std::string_view key, std::string_view value);
+    void addLasting(DirMenuKey key, std::string_view value);
     std::size_t entryCount() const { return m_entryCount; }
+    // Whether the reader makes at least one entry of these values (a menu that is not empty).
+    bool holdsEntry() const;
 
 private:
-    friend void readDirMenu(const DirMenuValues &, MenuTree &, const ProgressFn &);
+    friend void readDirMenu(const DirMenuValues &, DirMenuReadHandler &, const ProgressFn &);
     struct Line
     {
         const char *text;
         std::uint32_t length;
         std::uint32_t number; // entry number times 4, plus the kind: 0 menu, 1 cmd, 2 path
     };
-    // Whether the key is a menu, cmd or path line, and where its value goes.
-    std::uint32_t lineNumber(std::string_view key);
+    // Where the value of a menu, cmd or path line goes; 0 for any other key.
+    std::uint32_t lineNumber(DirMenuKey key);
     void addLine(const char *text, std::size_t length, std::uint32_t number);
     // Copied values, in blocks that never move, so the lines' views into them stay valid.
     std::vector<std::unique_ptr<char[]>> m_copies;
@@ -131,8 +169,10 @@ public:
     // Room for `lines` numbered lines without growing (an upper bound: room never used costs
     // no memory).
     void reserve(std::size_t lines) { m_numbered.reserve(lines); }
-    // Every line of every DirMenu section, in file order (IniDocument::visitSectionLines).
-    void add(const IniSectionLine &line);
+    // Every line of every DirMenu section, in file order (IniDocument::visitSectionLines),
+    // with the entry's key as read (readDirMenuKey), found once for the report and the values.
+    void add(const IniSectionLine &line, DirMenuKey key);
+    void add(const IniSectionLine &line) { add(line, readDirMenuKey(line.key)); }
     // The findings in file order; `lineText` gives a line's text by its number.
     std::vector<DirMenuFinding> findings(
         const std::function<std::string(std::size_t lineNumber)> &lineText) const;

@@ -34,6 +34,30 @@ private:
 
 } // namespace
 
+std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document, DirMenuValues &values)
+{
+    // The values the document holds as they are stay there; only decoded ones are copied.
+    values.reserve(document.lineCount());
+    // Gone on return, before a menu is built, which takes the most memory.
+    DirMenuLoadReport report;
+    report.reserve(document.lineCount());
+    document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
+        const bool read = line.kind == IniSectionLine::Kind::Entry && line.sectionOrdinal == 0
+            && !line.repeatedKey;
+        const DirMenuKey key = read ? readDirMenuKey(line.key) : DirMenuKey();
+        report.add(line, key);
+        if (!read || line.value.empty())
+            return;
+        if (line.valueInDocument)
+            values.addLasting(key, line.value);
+        else
+            values.add(key, line.value);
+    });
+    return report.findings([&document](std::size_t line) {
+        return document.lineText(line);
+    });
+}
+
 std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
@@ -43,28 +67,8 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     // Read before clearing: a file that cannot be read leaves the current menu in place.
     // One walk over the lines gathers the reader's values and what it leaves out.
     const IniDocument document = IniFile(path, fs).document();
-    // The values the document holds as they are stay there; only decoded ones are copied.
     DirMenuValues values;
-    values.reserve(document.lineCount());
-    std::vector<DirMenuFinding> findings;
-    {
-        // Gone before the menu is built, which takes the most memory.
-        DirMenuLoadReport report;
-        report.reserve(document.lineCount());
-        document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
-            report.add(line);
-            if (line.kind != IniSectionLine::Kind::Entry || line.sectionOrdinal != 0
-                || line.repeatedKey || line.value.empty())
-                return;
-            if (line.valueInDocument)
-                values.addLasting(line.key, line.value);
-            else
-                values.add(line.key, line.value);
-        });
-        findings = report.findings([&document](std::size_t line) {
-            return document.lineText(line);
-        });
-    }
+    std::vector<DirMenuFinding> findings = gatherDirMenu(document, values);
     tree.clear();
     if (cleared)
         cleared();

@@ -15,6 +15,11 @@ class FileSystem;
 // space left on device"); the message alone when there is no cause.
 std::string messageWithCause(const std::string &message, const std::string &cause);
 
+// Gathers the reader's values of the document's DirMenu section, in one walk over its lines;
+// returns, in file order, the lines of its DirMenu sections that the menu does not show
+// (DirMenuLoadReport). Values the document holds as they are stay views into it.
+std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document, DirMenuValues &values);
+
 // Replaces the tree with the DirMenu section of the file at `path` and selects its first node.
 // Returns, in file order, the lines of the file's DirMenu sections that the menu does not show
 // (DirMenuLoadReport), which a save would remove.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace torvex {
@@ -46,6 +47,16 @@ std::string_view trim(std::string_view text)
     while (end > begin && isBlank(text[end - 1]))
         --end;
     return text.substr(begin, end - begin);
+}
+
+// Whether parseLine would see a header: the first character that is not blank is '['. Cheaper
+// than parsing, for walks that only look for the next section.
+bool isHeaderLine(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    return i < text.size() && text[i] == '[';
 }
 
 ParsedLine parseLine(std::string_view text)
@@ -159,9 +170,17 @@ private:
 
 bool isAscii(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x80;
-    });
+    // Eight bytes at a time: keys and values are short, and this runs for each of them.
+    std::size_t i = 0;
+    std::uint64_t high = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        high |= word;
+    }
+    for (; i < text.size(); ++i)
+        high |= static_cast<unsigned char>(text[i]);
+    return (high & 0x8080808080808080ull) == 0;
 }
 
 std::string_view unquote(std::string_view value)
@@ -425,7 +444,7 @@ std::ptrdiff_t IniDocument::findSection(std::string_view workingName) const
 std::size_t IniDocument::sectionEnd(std::size_t header) const
 {
     std::size_t i = header + 1;
-    while (i < m_lines.size() && parseLine(text(m_lines[i])).kind != LineKind::Header)
+    while (i < m_lines.size() && !isHeaderLine(text(m_lines[i])))
         ++i;
     return i;
 }
@@ -466,8 +485,9 @@ void IniDocument::walkSections(std::string_view section, bool everyOccurrence, V
         }
         header = -1;
         for (std::size_t i = end; everyOccurrence && i < m_lines.size(); ++i) {
-            const ParsedLine line = parseLine(text(m_lines[i]));
-            if (line.kind == LineKind::Header && equalsNoCase(line.name, *name)) {
+            if (!isHeaderLine(text(m_lines[i])))
+                continue;
+            if (equalsNoCase(parseLine(text(m_lines[i])).name, *name)) {
                 header = static_cast<std::ptrdiff_t>(i);
                 break;
             }
@@ -697,9 +717,8 @@ IniDocument::KeptLines IniDocument::keptLines(std::string_view workingSection) c
     bool erasing = false;
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const Line &line = m_lines[i];
-        const ParsedLine parsed = parseLine(text(line));
-        if (parsed.kind == LineKind::Header)
-            erasing = equalsNoCase(parsed.name, workingSection);
+        if (isHeaderLine(text(line)))
+            erasing = equalsNoCase(parseLine(text(line)).name, workingSection);
         if (erasing)
             continue;
         result.kept[i] = true;
@@ -759,6 +778,16 @@ void IniDocument::writeWithSection(std::string_view section,
     bool keepEmpty,
     const std::function<void(const IniPieces &pieces)> &write) const
 {
+    writeWithSection(section, source, SectionSource { keysAreDistinct, keepEmpty, false }, write);
+}
+
+void IniDocument::writeWithSection(std::string_view section,
+    const IniEntrySource &source,
+    const SectionSource &promise,
+    const std::function<void(const IniPieces &pieces)> &write) const
+{
+    const bool keysAreDistinct = promise.keysAreDistinct || promise.readFromDocument;
+    const bool keepEmpty = promise.keepEmpty;
     checkReadable();
     section = trim(section);
     const std::string_view original = originalBytes();
@@ -795,20 +824,28 @@ void IniDocument::writeWithSection(std::string_view section,
     if (same)
         emitKept(kept, *working, compare);
     std::size_t entryCount = 0;
-    source([&](std::string_view key, std::string_view value) {
-        const std::string_view trimmedKey = trim(key);
-        // The section's name is checked with the first entry, as checkNames does for each.
-        if (entryCount == 0)
-            checkSectionName(section);
-        checkKeyName(trimmedKey);
-        checkValue(trimmedKey, value);
-        // Refuses a name the file cannot hold; plain ASCII without a NUL always fits.
-        if (!isAscii(trimmedKey) || trimmedKey.find('\0') != std::string_view::npos)
-            encodeName(trimmedKey);
-        ++entryCount;
-        if (same)
-            emitEntry(key, value, kept.ending, compare);
-    });
+    // With entries read from this document nothing can be refused: their first run only
+    // compares (and counts them when an empty section is not kept), and is left out once the
+    // new bytes already differ.
+    const bool check = !promise.readFromDocument;
+    if (check || same || !keepEmpty) {
+        source([&](std::string_view key, std::string_view value) {
+            ++entryCount;
+            if (check) {
+                const std::string_view trimmedKey = trim(key);
+                // The section's name is checked with the first entry, as checkNames does.
+                if (entryCount == 1)
+                    checkSectionName(section);
+                checkKeyName(trimmedKey);
+                checkValue(trimmedKey, value);
+                // Refuses a name the file cannot hold; plain ASCII without a NUL always fits.
+                if (!isAscii(trimmedKey) || trimmedKey.find('\0') != std::string_view::npos)
+                    encodeName(trimmedKey);
+            }
+            if (same)
+                emitEntry(key, value, kept.ending, compare);
+        });
+    }
     if (entryCount == 0 && !keepEmpty) {
         IniDocument copy = *this;
         copy.eraseSection(section);
@@ -836,21 +873,25 @@ void IniDocument::writeWithSection(std::string_view section,
         return;
     }
     write([&](const IniPieceVisitor &piece) {
+        // Most parts are a few bytes: they are gathered into pieces with a plain copy.
         constexpr std::size_t pieceSize = std::size_t(1) << 20;
-        std::string buffer;
-        buffer.reserve(pieceSize);
+        const auto buffer = std::make_unique_for_overwrite<char[]>(pieceSize);
+        std::size_t used = 0;
         emitAll([&](std::string_view part) {
-            if (buffer.size() + part.size() > pieceSize && !buffer.empty()) {
-                piece(buffer);
-                buffer.clear();
+            if (part.size() > pieceSize - used) {
+                if (used > 0)
+                    piece(std::string_view(buffer.get(), used));
+                used = 0;
+                if (part.size() >= pieceSize) {
+                    piece(part);
+                    return;
+                }
             }
-            if (part.size() >= pieceSize)
-                piece(part);
-            else
-                buffer += part;
+            std::memcpy(buffer.get() + used, part.data(), part.size());
+            used += part.size();
         });
-        if (!buffer.empty())
-            piece(buffer);
+        if (used > 0)
+            piece(std::string_view(buffer.get(), used));
     });
 }
 

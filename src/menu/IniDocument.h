@@ -147,6 +147,21 @@ public:
         bool keepEmpty,
         const std::function<void(const IniPieces &pieces)> &write) const;
 
+    // What the caller of writeWithSection promises about its entries.
+    struct SectionSource
+    {
+        bool keysAreDistinct = false;
+        bool keepEmpty = false;
+        // Every key is a plain ASCII name the file can hold (letters and digits) and every
+        // value was read from this document, so nothing can be refused: the entries are not
+        // checked, and their first run stops as soon as the new bytes differ from the file's.
+        bool readFromDocument = false;
+    };
+    void writeWithSection(std::string_view section,
+        const IniEntrySource &source,
+        const SectionSource &promise,
+        const std::function<void(const IniPieces &pieces)> &write) const;
+
 private:
     enum class Ending : std::uint8_t { None, CrLf, Lf, Cr };
     // A line without its ending, as a span of m_text (as read) or of m_added (made or

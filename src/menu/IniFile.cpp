@@ -19,16 +19,11 @@ IniDocument IniFile::load() const
     return IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
 }
 
-// Runs `work` on the file as read now (an empty document when it is missing), with the
-// errors of reading and building the new content reported as a write's.
-template <typename Work> void IniFile::withDocument(Work &&work)
+// Runs `work` with its errors reported as a write's.
+template <typename Work> void IniFile::asWrite(Work &&work)
 {
-    const bool exists = m_fs.fileExists(m_path);
-    IniDocument doc = IniDocument::fromBytes({});
     try {
-        if (exists)
-            doc = IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
-        work(doc);
+        work();
     } catch (const IniWriteError &) {
         throw;
     } catch (const IniFormatError &) {
@@ -40,6 +35,19 @@ template <typename Work> void IniFile::withDocument(Work &&work)
     } catch (const TorvexError &error) {
         throw IniWriteError(m_path, error.what());
     }
+}
+
+// Runs `work` on the file as read now (an empty document when it is missing), with the
+// errors of reading and building the new content reported as a write's.
+template <typename Work> void IniFile::withDocument(Work &&work)
+{
+    const bool exists = m_fs.fileExists(m_path);
+    IniDocument doc = IniDocument::fromBytes({});
+    asWrite([&] {
+        if (exists)
+            doc = IniDocument::fromOwnedBytes(m_fs.readAll(m_path), m_path);
+        work(doc);
+    });
 }
 
 // Builds the file's new bytes with `build` and writes them when they differ. Like the Windows
@@ -114,6 +122,18 @@ void IniFile::replaceSection(
             section, source, keysAreDistinct, keepEmpty, [this](const IniPieces &pieces) {
                 m_fs.writeAtomic(m_path, FileContent(pieces));
             });
+    });
+}
+
+void IniFile::replaceSection(const IniDocument &asRead,
+    std::string_view section,
+    const IniEntrySource &source,
+    const IniDocument::SectionSource &promise)
+{
+    asWrite([&] {
+        asRead.writeWithSection(section, source, promise, [this](const IniPieces &pieces) {
+            m_fs.writeAtomic(m_path, FileContent(pieces));
+        });
     });
 }
 

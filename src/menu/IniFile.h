@@ -59,6 +59,13 @@ public:
         bool keysAreDistinct,
         bool keepEmpty = false);
 
+    // The same for a file read a moment ago into `asRead` (document()), which is not read
+    // again: a command that reads a large file and writes it straight back holds it once.
+    void replaceSection(const IniDocument &asRead,
+        std::string_view section,
+        const IniEntrySource &source,
+        const IniDocument::SectionSource &promise);
+
     // The key read as an integer (parseInteger); def when it is missing or no integer.
     int readInteger(std::string_view section, std::string_view key, int def) const;
 
@@ -75,6 +82,7 @@ private:
     IniDocument load() const;
     template <typename Change> void change(Change &&apply);
     template <typename Work> void withDocument(Work &&work);
+    template <typename Work> void asWrite(Work &&work);
     template <typename Build> void rewrite(Build &&build);
 
     std::string m_path;
