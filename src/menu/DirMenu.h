@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LargePages.h"
 #include "menu/IniDocument.h"
 #include "menu/MenuTree.h"
 
@@ -85,7 +86,7 @@ class DirMenuValues
 {
 public:
     // Room for `lines` values without growing (an upper bound: room never used costs no memory).
-    void reserve(std::size_t lines) { m_lines.reserve(lines); }
+    void reserve(std::size_t lines) { reserveWithLargePages(m_lines, lines); }
     // Keeps a copy of the value.
     void add(std::string_view key, std::string_view value) { add(readDirMenuKey(key), value); }
     void add(DirMenuKey key, std::string_view value);
@@ -168,7 +169,7 @@ class DirMenuLoadReport
 public:
     // Room for `lines` numbered lines without growing (an upper bound: room never used costs
     // no memory).
-    void reserve(std::size_t lines) { m_numbered.reserve(lines); }
+    void reserve(std::size_t lines) { reserveWithLargePages(m_numbered, lines); }
     // Every line of every DirMenu section, in file order (IniDocument::visitSectionLines),
     // with the entry's key as read (readDirMenuKey), found once for the report and the values.
     void add(const IniSectionLine &line, DirMenuKey key);

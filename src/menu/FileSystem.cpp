@@ -1,5 +1,6 @@
 #include "menu/FileSystem.h"
 
+#include "core/LargePages.h"
 #include "menu/IniError.h"
 #include "menu/RecoveryCopy.h"
 #include "menu/TemporaryFiles.h"
@@ -87,7 +88,10 @@ std::string readDescriptor(int fd)
     std::size_t expected = 0;
     if (::fstat(fd, &info) == 0 && info.st_size > 0)
         expected = static_cast<std::size_t>(info.st_size);
-    std::string bytes(expected + 1, '\0');
+    std::string bytes;
+    bytes.reserve(expected + 1);
+    preferLargePages(bytes.data(), bytes.capacity());
+    bytes.resize(expected + 1);
     std::size_t done = 0;
     for (;;) {
         if (done == bytes.size())

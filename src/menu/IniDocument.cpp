@@ -1,5 +1,6 @@
 #include "menu/IniDocument.h"
 
+#include "core/LargePages.h"
 #include "core/Text.h"
 #include "menu/IniError.h"
 
@@ -124,6 +125,7 @@ public:
         std::size_t capacity = 16;
         while (capacity < expected + expected / 2)
             capacity *= 2;
+        reserveWithLargePages(m_slots, capacity);
         m_slots.assign(capacity, 0);
     }
 
@@ -151,7 +153,9 @@ public:
 private:
     template <typename KeyOf> void grow(const KeyOf &keyOf)
     {
-        std::vector<std::uint64_t> old(m_slots.size() * 2, 0);
+        std::vector<std::uint64_t> old;
+        reserveWithLargePages(old, m_slots.size() * 2);
+        old.assign(m_slots.size() * 2, 0);
         old.swap(m_slots);
         const std::size_t mask = m_slots.size() - 1;
         for (const std::uint64_t slot : old) {
@@ -263,7 +267,7 @@ IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
 
     const std::string_view text = doc.m_text;
     const char *const data = text.data();
-    doc.m_lines.reserve(countLines(text.substr(start)));
+    reserveWithLargePages(doc.m_lines, countLines(text.substr(start)));
     // A line ends at the first CR or LF. The next LF is looked for once and kept while lines
     // that end at a CR before it go by, so a file of lone CRs is not searched to its end for
     // every line.

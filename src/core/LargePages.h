@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+namespace torvex {
+
+// Asks the system to back the memory [data, data + bytes) with large pages where it can
+// (transparent huge pages on Linux, taken only where asked for on most systems): a buffer of
+// tens of megabytes, such as a large file read whole or its line index, then costs a few
+// dozen page faults and TLB entries instead of tens of thousands. Only whole large pages
+// inside the range are advised, and only in buffers of at least two of them; memory already
+// touched may stay as it is. Does nothing where the system has no such pages.
+void preferLargePages(void *data, std::size_t bytes);
+
+// reserve() with large pages preferred for the reserved room.
+template <typename T> void reserveWithLargePages(std::vector<T> &items, std::size_t count)
+{
+    items.reserve(count);
+    preferLargePages(items.data(), items.capacity() * sizeof(T));
+}
+
+} // namespace torvex
