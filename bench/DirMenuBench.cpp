@@ -88,33 +88,48 @@ void BM_Save(benchmark::State &state)
 }
 BENCHMARK(BM_Save)->Arg(200)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// A whole resave, as `torvex-menu resave` does it: read the menu of a file whose section
-// stands first and write it back (so every round rewrites the file). The items-per-second
-// figure gives the cost per entry, which should stay flat from a thousand to a million.
-void BM_ResavePerEntry(benchmark::State &state)
+// A file of `entries` entries whose section stands first, so that every resave rewrites it.
+std::string sectionFirstFile(std::size_t entries)
 {
-    const auto entries = static_cast<std::size_t>(state.range(0));
     MenuTree built;
     buildMenu(built, entries);
-    IniDocument doc = IniDocument::fromBytes("[Configuration]\r\nInstallDir=C:\\fm\r\n");
+    const std::string head = "[Configuration]\r\nInstallDir=C:\\fm\r\n";
+    IniDocument doc = IniDocument::fromBytes(head);
     doc.replaceSection(dirMenuSection, writeDirMenu(built));
     doc.writeKey("Layout", "ButtonBar", "1");
-    // The section first: drop the leading [Configuration] lines and put them after it.
-    std::string bytes = doc.toBytes();
-    const std::string head = "[Configuration]\r\nInstallDir=C:\\fm\r\n";
-    bytes = bytes.substr(head.size()) + head;
-    const std::string path = scratchFile("resave-" + std::to_string(entries));
+    // Drop the leading [Configuration] lines and put them after the section.
+    const std::string bytes = doc.toBytes();
+    return bytes.substr(head.size()) + head;
+}
+
+// Runs `resave` on a fresh copy of the file in every round; the items-per-second figure
+// gives the cost per entry, which should stay flat from a thousand to a million.
+template <typename Resave>
+void resavePerEntry(benchmark::State &state, const std::string &name, const Resave &resave)
+{
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    const std::string bytes = sectionFirstFile(entries);
+    const std::string path = scratchFile(name + "-" + std::to_string(entries));
     for (auto _ : state) {
         state.PauseTiming();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
         state.ResumeTiming();
         try {
-            resaveMenu(path, FileSystem::real());
+            resave(path);
         } catch (const std::exception &error) {
             state.SkipWithError(error.what());
         }
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A whole resave, as `torvex-menu resave` does it: the menu read and written back without
+// building it.
+void BM_ResavePerEntry(benchmark::State &state)
+{
+    resavePerEntry(state, "resave", [](const std::string &path) {
+        resaveMenu(path, FileSystem::real());
+    });
 }
 BENCHMARK(BM_ResavePerEntry)
     ->Arg(1000)
@@ -123,34 +138,14 @@ BENCHMARK(BM_ResavePerEntry)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 
-// The same file through the editor's load and save: the menu built in memory and written
-// from it.
+// The same through the editor's load and save: the menu built in memory and written from it.
 void BM_LoadAndSavePerEntry(benchmark::State &state)
 {
-    const auto entries = static_cast<std::size_t>(state.range(0));
-    MenuTree built;
-    buildMenu(built, entries);
-    IniDocument doc = IniDocument::fromBytes("[Configuration]\r\nInstallDir=C:\\fm\r\n");
-    doc.replaceSection(dirMenuSection, writeDirMenu(built));
-    doc.writeKey("Layout", "ButtonBar", "1");
-    // The section first: drop the leading [Configuration] lines and put them after it.
-    std::string bytes = doc.toBytes();
-    const std::string head = "[Configuration]\r\nInstallDir=C:\\fm\r\n";
-    bytes = bytes.substr(head.size()) + head;
-    const std::string path = scratchFile("loadsave-" + std::to_string(entries));
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-        state.ResumeTiming();
+    resavePerEntry(state, "loadsave", [](const std::string &path) {
         MenuTree tree;
         loadMenu(path, tree, FileSystem::real());
-        try {
-            saveMenu(path, tree, FileSystem::real());
-        } catch (const std::exception &error) {
-            state.SkipWithError(error.what());
-        }
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+        saveMenu(path, tree, FileSystem::real());
+    });
 }
 BENCHMARK(BM_LoadAndSavePerEntry)
     ->Arg(1000)
