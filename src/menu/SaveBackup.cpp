@@ -4,6 +4,9 @@
 #include "menu/IniError.h"
 #include "platform/ProgramFolders.h"
 
+#include <cstdint>
+#include <cstdio>
+
 namespace torvex {
 
 namespace {
@@ -47,10 +50,26 @@ std::string SaveBackup::keepBeside(const std::string &path, const std::string &b
     return backup;
 }
 
+std::string SaveBackup::stateFolderName(const std::string &path)
+{
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::absolute(path, error);
+    if (error)
+        file = path;
+    // FNV-1a of the folder's path: the same folder always gives the same tag.
+    std::uint32_t hash = 2166136261u;
+    for (const char c : file.lexically_normal().parent_path().string()) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    char tag[9];
+    std::snprintf(tag, sizeof tag, "%08x", static_cast<unsigned>(hash));
+    return file.filename().string() + "." + tag + backupSuffix;
+}
+
 std::string SaveBackup::keepInStateFolder(const std::string &path, const std::string &bytes)
 {
-    const std::string backup =
-        (m_stateFolder / (std::filesystem::path(path).filename().string() + backupSuffix)).string();
+    const std::string backup = (m_stateFolder / stateFolderName(path)).string();
     if (m_stateFolder.empty() || !createFolders(m_stateFolder.string()))
         throw IniWriteError(backup, "the state folder cannot be made");
     m_fs.writeAtomic(backup, bytes);

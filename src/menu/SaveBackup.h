@@ -10,8 +10,9 @@ namespace torvex {
 class FileSystem;
 
 // The backup a run keeps of each menu file before it first saves it: the file as it was,
-// copied to "<name>.bak" beside it (wincmd.ini.bak), or to "<name>.bak" in the user's state
-// folder when the file's folder cannot be written or the copy beside it fails. Only the first
+// copied to "<name>.bak" beside it (wincmd.ini.bak), or to the user's state folder when the
+// file's folder cannot be written or the copy beside it fails, under a name that tells apart
+// files of the same name from different folders (stateFolderName). Only the first
 // save of a file in a run makes one, so the backup holds the file as it was before this run
 // changed it; a backup of an earlier run is replaced.
 class SaveBackup
@@ -27,6 +28,11 @@ public:
     // IniWriteError (for the state folder's copy, the last place tried) when no copy could be
     // written; the next call then tries again.
     std::optional<std::string> keepBefore(const std::string &path);
+
+    // The name of the backup of the file at `path` in the state folder: "<name>.<tag>.bak",
+    // the tag being eight hexadecimal digits that stand for the file's folder, the same in
+    // every run (wincmd.ini.5f2c81a0.bak).
+    static std::string stateFolderName(const std::string &path);
 
     // Whether the file at `path` was backed up in this run.
     bool hasKept(const std::string &path) const { return m_kept.contains(path); }

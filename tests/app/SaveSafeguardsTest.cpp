@@ -70,7 +70,8 @@ TEST_F(SaveSafeguardsTest, ABackupThatCannotBeKeptStopsTheSaveUnlessTheUserSaves
     EXPECT_EQ(box.caption, " No backup");
     EXPECT_EQ(box.buttonTexts, (std::vector<std::string> { "Save without backup", "Cancel" }));
     EXPECT_EQ(box.defaultButton, 1u);
-    const std::string stateCopy = (state.path() / "torvex" / "wincmd.ini.bak").string();
+    const std::string stateCopy =
+        (state.path() / "torvex" / SaveBackup::stateFolderName(ini)).string();
     EXPECT_EQ(box.text,
         "No backup of " + ini + " could be kept:\r\nUnable to write to " + stateCopy
             + ": No space left on device\r\n\r\nSave without a backup?");
@@ -105,7 +106,7 @@ TEST_F(SaveSafeguardsTest, ABackupInTheStateFolderIsNamedInTheStatus)
     safeguards.backup = &elsewhere;
     test::buildTree(tree, "New\n");
     EXPECT_EQ(saveMenu(ini, tree, ui, locked, loaded, safeguards).outcome, SaveOutcome::Saved);
-    const std::string copy = (state.path() / "torvex" / "wincmd.ini.bak").string();
+    const std::string copy = (state.path() / "torvex" / SaveBackup::stateFolderName(ini)).string();
     EXPECT_EQ(readFile(copy), before);
     EXPECT_EQ(ui.status, " Data saved; the file as it was is kept in " + copy);
     EXPECT_EQ(readFile(ini), "[DirMenu]\r\nmenu1=New\r\ncmd1=\r\n");

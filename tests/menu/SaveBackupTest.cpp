@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace torvex {
 namespace {
@@ -59,17 +60,37 @@ TEST_F(SaveBackupTest, AFolderThatCannotBeWrittenSendsTheBackupToTheStateFolder)
 {
     fs.foldersLocked = true;
     const auto where = backup.keepBefore(ini);
-    EXPECT_EQ(where, (stateFolder / "wincmd.ini.bak").string());
+    ASSERT_TRUE(where);
+    EXPECT_EQ(std::filesystem::path(*where).parent_path(), stateFolder);
+    EXPECT_TRUE(std::regex_match(std::filesystem::path(*where).filename().string(),
+        std::regex(R"(wincmd\.ini\.[0-9a-f]{8}\.bak)")))
+        << *where;
     EXPECT_EQ(readFile(*where), "[DirMenu]\r\nmenu1=Old\r\n");
     EXPECT_FALSE(std::filesystem::exists(ini + ".bak"));
+
+    // A file of the same name from another folder keeps its own backup beside the first.
+    test::TempDir otherDir;
+    const std::string other = otherDir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Other\r\n");
+    const auto otherWhere = backup.keepBefore(other);
+    ASSERT_TRUE(otherWhere);
+    EXPECT_NE(*otherWhere, *where);
+    EXPECT_EQ(readFile(*otherWhere), "[DirMenu]\r\nmenu1=Other\r\n");
+    EXPECT_EQ(readFile(*where), "[DirMenu]\r\nmenu1=Old\r\n");
+
+    // The next run keeps the file's backup under the same name, replacing the earlier one.
+    dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Next run\r\n");
+    SaveBackup nextRun { fs, stateFolder };
+    EXPECT_EQ(nextRun.keepBefore(dir.path().string() + "/./wincmd.ini"), *where);
+    EXPECT_EQ(readFile(*where), "[DirMenu]\r\nmenu1=Next run\r\n");
 }
 
 TEST_F(SaveBackupTest, ABackupThatCannotBeWrittenBesideGoesToTheStateFolder)
 {
     // A full disk beside the file: kept in the state folder.
     fs.failingFolder = dir.path().string();
-    EXPECT_EQ(backup.keepBefore(ini), (stateFolder / "wincmd.ini.bak").string());
-    EXPECT_EQ(readFile(stateFolder / "wincmd.ini.bak"), "[DirMenu]\r\nmenu1=Old\r\n");
+    const std::string kept = (stateFolder / SaveBackup::stateFolderName(ini)).string();
+    EXPECT_EQ(backup.keepBefore(ini), kept);
+    EXPECT_EQ(readFile(kept), "[DirMenu]\r\nmenu1=Old\r\n");
 }
 
 TEST_F(SaveBackupTest, NoPlaceToWriteThrowsAndTheNextSaveTriesAgain)
