@@ -1,8 +1,10 @@
 #include "app/MenuFileSteps.h"
 
 #include "core/MessageBoxes.h"
+#include "core/Text.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
+#include "menu/IniFile.h"
 #include "menu/MenuComparison.h"
 #include "menu/SaveBackup.h"
 
@@ -71,18 +73,48 @@ std::string backupElsewhereStatus(const std::string &where)
     return " Data saved; the file as it was is kept in " + where;
 }
 
+void MenuLinesDigest::mix(unsigned char byte)
+{
+    // Two unrelated running hashes: FNV-1a, and a multiply and shift mix.
+    m_first = (m_first ^ byte) * 0x100000001b3u;
+    m_second = (m_second + byte + 1) * 0xff51afd7ed558ccdu;
+    m_second ^= m_second >> 29;
+}
+
+void MenuLinesDigest::add(std::string_view key, std::string_view value)
+{
+    // A key holds no '=' and no line holds a line break: each list of lines has one text.
+    for (const char c : key)
+        mix(static_cast<unsigned char>(asciiLower(c)));
+    mix('=');
+    for (const char c : value)
+        mix(static_cast<unsigned char>(c));
+    mix('\n');
+    ++m_lines;
+}
+
+MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs)
+{
+    MenuLinesDigest digest;
+    IniFile(path, fs).visitSection(
+        dirMenuSection, [&digest](std::string_view key, std::string_view value) {
+            digest.add(key, value);
+        });
+    return digest;
+}
+
 bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs)
 {
     if (path != loaded.menuPath || !loaded.menuOnDisk)
         return false;
-    return !compareDirMenus(*loaded.menuOnDisk, dirMenuLinesOnDisk(path, fs)).isSame();
+    return menuLinesDigestOnDisk(path, fs) != *loaded.menuOnDisk;
 }
 
 void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem &fs)
 {
     loaded.menuPath = path;
     try {
-        loaded.menuOnDisk = dirMenuLinesOnDisk(path, fs);
+        loaded.menuOnDisk = menuLinesDigestOnDisk(path, fs);
     } catch (const FileError &) {
         // Unknown lines cannot tell another program's edit: nothing is asked then.
         loaded.menuOnDisk.reset();
@@ -159,11 +191,19 @@ bool loadMenu(
     ui.processEvents();
 
     LoadGuard guard(ui);
-    std::vector<DirMenuFinding> notShown = loadMenu(path, tree, fs, statusProgress(ui), [&ui] {
-        ui.processEvents();
-    });
-    loaded = LoadedFile { path, std::move(notShown), false, {}, {} };
-    rememberMenuOnDisk(path, loaded, fs);
+    MenuLinesDigest digest;
+    std::vector<DirMenuFinding> notShown = loadMenu(
+        path,
+        tree,
+        fs,
+        statusProgress(ui),
+        [&ui] {
+            ui.processEvents();
+        },
+        [&digest](std::string_view key, std::string_view value) {
+            digest.add(key, value);
+        });
+    loaded = LoadedFile { path, std::move(notShown), false, path, digest };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a

@@ -38,7 +38,8 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress,
-    const std::function<void()> &cleared)
+    const std::function<void()> &cleared,
+    const IniEntryVisitor &menuLine)
 {
     // Read before clearing: a file that cannot be read leaves the current menu in place.
     // One walk over the lines gathers the reader's values and what it leaves out.
@@ -56,6 +57,8 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
             if (line.kind != IniSectionLine::Kind::Entry || line.sectionOrdinal != 0
                 || line.repeatedKey || line.value.empty())
                 return;
+            if (menuLine)
+                menuLine(line.key, line.value);
             if (line.valueInDocument)
                 values.addLasting(line.key, line.value);
             else
@@ -70,7 +73,10 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
         cleared();
     {
         const UpdateBatch batch(tree);
-        readDirMenu(values, tree, progress);
+        // Built apart and handed over whole: a view of the tree hears of it once.
+        MenuTree built;
+        readDirMenu(values, built, progress);
+        tree.takeNodes(built);
     }
     if (MenuNode *first = tree.first())
         tree.setSelected(first);

@@ -21,12 +21,14 @@ std::string messageWithCause(const std::string &message, const std::string &caus
 // The file is read before the tree is cleared: a file that cannot be read, or whose text
 // Torvex refuses (IniFormatError), throws IniReadError and leaves the tree as it was.
 // `cleared` runs once the old tree is gone, before the new one is built; `progress` reports
-// the building.
+// the building. `menuLine` is given, in file order, every DirMenu line that
+// IniDocument::visitSection gives, from the same read as the menu.
 std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress = {},
-    const std::function<void()> &cleared = {});
+    const std::function<void()> &cleared = {},
+    const IniEntryVisitor &menuLine = {});
 
 // Replaces the DirMenu section of the file at `path` with the tree, in one atomic write; the
 // rest of the file keeps its bytes; an empty tree leaves an empty section. Throws on failure

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <vector>
 
 namespace torvex {
 
@@ -67,12 +68,43 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
     connect(model, &MenuTreeModel::updateEnded, this, [this] {
         setUpdatesEnabled(true);
     });
-    // A title typed in the editor may be wider than the column.
-    connect(model, &QAbstractItemModel::dataChanged, this, &MenuTreeView::updateGeometries);
+    // A title typed in the editor may be wider than the column; a new picture (the selection
+    // moved) has the size of the old one.
+    connect(model,
+        &QAbstractItemModel::dataChanged,
+        this,
+        [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+            if (roles != QList<int> { Qt::DecorationRole })
+                updateGeometries();
+        });
     // A reset (a load) loses the view's current row; take it from the tree again.
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         showSelectedNode(m_model->indexOf(m_model->tree().selected()));
     });
+}
+
+void MenuTreeView::expandSubmenus()
+{
+    if (!m_model)
+        return;
+    // With the rows to be laid out anew, expanding only marks the node: the layout then runs
+    // once for the whole tree instead of once for each submenu.
+    scheduleDelayedItemsLayout();
+    // Indexes by row, as they are met: a node's own row would take a search of its level.
+    std::vector<QModelIndex> pending { QModelIndex() };
+    while (!pending.empty()) {
+        const QModelIndex parent = pending.back();
+        pending.pop_back();
+        const auto &children =
+            parent.isValid() ? m_model->node(parent)->children() : m_model->tree().topLevel();
+        for (std::size_t row = 0; row < children.size(); ++row) {
+            if (!children[row]->hasChildren())
+                continue;
+            const QModelIndex index = m_model->index(static_cast<int>(row), 0, parent);
+            expand(index);
+            pending.push_back(index);
+        }
+    }
 }
 
 void MenuTreeView::showSelectedNode(const QModelIndex &index)

@@ -41,6 +41,9 @@ public:
 
     // Shows `model` and keeps the selection of its tree and the current row the same.
     void setMenuModel(MenuTreeModel *model);
+    // Expands every node that has children, as expandAll shows them, at a cost that grows
+    // with the submenus rather than the rows.
+    void expandSubmenus();
     MenuTreeModel *menuModel() const { return m_model; }
 
     // The MIME type of a drag of a node within the tree. It carries nothing: the window

@@ -49,7 +49,7 @@ void WindowFileUi::setPanelsEnabled(bool enabled)
 
 void WindowFileUi::afterLoad()
 {
-    m_panes.treeView()->expandAll();
+    m_panes.treeView()->expandSubmenus();
     m_panes.itemEditor()->editor().showSelectedEntry();
     m_panes.itemEditor()->editor().updateItemCount();
 }
