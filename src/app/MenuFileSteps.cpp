@@ -8,6 +8,8 @@
 #include "menu/MenuComparison.h"
 #include "menu/SaveBackup.h"
 
+#include <bit>
+#include <cstring>
 #include <exception>
 
 namespace torvex {
@@ -73,23 +75,36 @@ std::string backupElsewhereStatus(const std::string &where)
     return " Data saved; the file as it was is kept in " + where;
 }
 
-void MenuLinesDigest::mix(unsigned char byte)
+void MenuLinesDigest::mix(std::uint64_t word)
 {
-    // Two unrelated running hashes: FNV-1a, and a multiply and shift mix.
-    m_first = (m_first ^ byte) * 0x100000001b3u;
-    m_second = (m_second + byte + 1) * 0xff51afd7ed558ccdu;
-    m_second ^= m_second >> 29;
+    // Two unrelated running hashes of 64-bit words, each word scrambled first.
+    word *= 0x87c37b91114253d5u;
+    word = std::rotl(word, 31) * 0x4cf5ad432745937fu;
+    m_first = std::rotl(m_first ^ word, 27) * 5 + 0x52dce729u;
+    m_second = std::rotl(m_second + (word ^ (word >> 29)), 17) * 0x9e3779b97f4a7c15u;
+}
+
+void MenuLinesDigest::mixBytes(std::string_view bytes)
+{
+    // The length first: each list of lines is one sequence of words.
+    mix(bytes.size());
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        mix(word);
+    }
+    if (at < bytes.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, bytes.size() - at);
+        mix(word);
+    }
 }
 
 void MenuLinesDigest::add(std::string_view key, std::string_view value)
 {
-    // A key holds no '=' and no line holds a line break: each list of lines has one text.
-    for (const char c : key)
-        mix(static_cast<unsigned char>(asciiLower(c)));
-    mix('=');
-    for (const char c : value)
-        mix(static_cast<unsigned char>(c));
-    mix('\n');
+    mixBytes(asciiLower(key));
+    mixBytes(value);
     ++m_lines;
 }
 

@@ -51,10 +51,11 @@ public:
     bool operator==(const MenuLinesDigest &) const = default;
 
 private:
-    void mix(unsigned char byte);
+    void mix(std::uint64_t word);
+    void mixBytes(std::string_view bytes);
 
     std::uint64_t m_first = 0xcbf29ce484222325u;
-    std::uint64_t m_second = 0x9e3779b97f4a7c15u;
+    std::uint64_t m_second = 0x2545f4914f6cdd1du;
     std::size_t m_lines = 0;
 };
 

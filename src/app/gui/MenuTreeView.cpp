@@ -54,6 +54,8 @@ MenuTreeView::MenuTreeView(QWidget *parent)
         QPalette::HighlightedText,
         p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    connect(this, &QTreeView::expanded, this, &MenuTreeView::rowsChanged);
+    connect(this, &QTreeView::collapsed, this, &MenuTreeView::rowsChanged);
 }
 
 void MenuTreeView::setMenuModel(MenuTreeModel *model)
@@ -74,9 +76,17 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
         &QAbstractItemModel::dataChanged,
         this,
         [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-            if (roles != QList<int> { Qt::DecorationRole })
+            if (roles != QList<int> { Qt::DecorationRole }) {
+                rowsChanged();
                 updateGeometries();
+            }
         });
+    // Everything that changes the rows shown changes the width their titles need.
+    connect(model, &QAbstractItemModel::rowsInserted, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &MenuTreeView::rowsChanged);
     // A reset (a load) loses the view's current row; take it from the tree again.
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         showSelectedNode(m_model->indexOf(m_model->tree().selected()));
@@ -141,12 +151,32 @@ void MenuTreeView::updateGeometries()
 {
     if (!m_fittingColumn && model()) {
         m_fittingColumn = true;
-        const int wanted = std::max(viewport()->width(), sizeHintForColumn(0));
+        const int wanted = std::max(viewport()->width(), titlesWidth());
         if (header()->sectionSize(0) != wanted)
             header()->resizeSection(0, wanted);
         m_fittingColumn = false;
     }
     QTreeView::updateGeometries();
+}
+
+int MenuTreeView::titlesWidth()
+{
+    // sizeHintForColumn lays out the titles of up to a thousand rows around the visible ones;
+    // the same rows in the same place need the same room.
+    const int scrolledTo = verticalScrollBar()->value();
+    const int height = viewport()->height();
+    if (!m_titlesWidth || m_titlesWidth->rowsVersion != m_rowsVersion
+        || m_titlesWidth->scrolledTo != scrolledTo || m_titlesWidth->height != height)
+        m_titlesWidth = TitlesWidth { m_rowsVersion, scrolledTo, height, sizeHintForColumn(0) };
+    return m_titlesWidth->width;
+}
+
+void MenuTreeView::changeEvent(QEvent *event)
+{
+    // Another font or style draws the titles at another width.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        rowsChanged();
+    QTreeView::changeEvent(event);
 }
 
 void MenuTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)

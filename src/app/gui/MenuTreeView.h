@@ -82,8 +82,13 @@ protected:
     // Lines between the items instead of expand and collapse buttons.
     void drawBranches(
         QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The widest title's room (sizeHintForColumn), measured again only when the rows, the
+    // scroll position or the height changed since the last time.
+    int titlesWidth();
+    void rowsChanged() { ++m_rowsVersion; }
     void showSelectedNode(const QModelIndex &index);
     void applyExpansion(const QModelIndex &index, bool expanded);
 
@@ -95,6 +100,17 @@ private:
     std::function<DragDecision(const TreeDrag &)> m_dropped;
     bool m_syncing = false;
     bool m_fittingColumn = false;
+    // The titles' width as last measured, and what it was measured for: the rows (counted up
+    // by every change of the rows shown or their titles), the scroll position and the height.
+    struct TitlesWidth
+    {
+        unsigned rowsVersion = 0;
+        int scrolledTo = 0;
+        int height = 0;
+        int width = 0;
+    };
+    std::optional<TitlesWidth> m_titlesWidth;
+    unsigned m_rowsVersion = 0;
     // A drag is over the tree: selecting the row under the pointer scrolls nothing sideways.
     bool m_dragInside = false;
     // Where the last mouse press hit the viewport: the drag picture's hot spot.
