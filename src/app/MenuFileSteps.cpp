@@ -77,14 +77,29 @@ std::string backupElsewhereStatus(const std::string &where)
 
 void MenuLinesDigest::mix(std::uint64_t word)
 {
-    // Two unrelated running hashes of 64-bit words, each word scrambled first.
+    // A running hash of 64-bit words, each word scrambled first (the body of MurmurHash3).
     word *= 0x87c37b91114253d5u;
     word = std::rotl(word, 31) * 0x4cf5ad432745937fu;
-    m_first = std::rotl(m_first ^ word, 27) * 5 + 0x52dce729u;
-    m_second = std::rotl(m_second + (word ^ (word >> 29)), 17) * 0x9e3779b97f4a7c15u;
+    m_hash = std::rotl(m_hash ^ word, 27) * 5 + 0x52dce729u;
 }
 
-void MenuLinesDigest::mixBytes(std::string_view bytes)
+namespace {
+
+// Each of the eight bytes of `word` with ASCII letters in lower case, the others as they are.
+std::uint64_t asciiLowerWord(std::uint64_t word)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    const std::uint64_t low7 = word & (0x7f * ones);
+    // The top bit of each byte: set from 'A' up, and from past 'Z' up, for bytes below 0x80.
+    const std::uint64_t fromA = low7 + (0x80 - 'A') * ones;
+    const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * ones;
+    const std::uint64_t upper = fromA & ~pastZ & ~word & (0x80 * ones);
+    return word | (upper >> 2);
+}
+
+} // namespace
+
+void MenuLinesDigest::mixBytes(std::string_view bytes, bool lowerCase)
 {
     // The length first: each list of lines is one sequence of words.
     mix(bytes.size());
@@ -92,19 +107,20 @@ void MenuLinesDigest::mixBytes(std::string_view bytes)
     for (; at + 8 <= bytes.size(); at += 8) {
         std::uint64_t word = 0;
         std::memcpy(&word, bytes.data() + at, 8);
-        mix(word);
+        mix(lowerCase ? asciiLowerWord(word) : word);
     }
-    if (at < bytes.size()) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, bytes.size() - at);
-        mix(word);
-    }
+    if (at == bytes.size())
+        return;
+    std::uint64_t word = 0;
+    for (std::size_t i = at; i < bytes.size(); ++i)
+        word |= std::uint64_t { static_cast<unsigned char>(bytes[i]) } << (8 * (i - at));
+    mix(lowerCase ? asciiLowerWord(word) : word);
 }
 
 void MenuLinesDigest::add(std::string_view key, std::string_view value)
 {
-    mixBytes(asciiLower(key));
-    mixBytes(value);
+    mixBytes(key, true);
+    mixBytes(value, false);
     ++m_lines;
 }
 

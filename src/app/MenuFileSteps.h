@@ -52,10 +52,9 @@ public:
 
 private:
     void mix(std::uint64_t word);
-    void mixBytes(std::string_view bytes);
+    void mixBytes(std::string_view bytes, bool lowerCase);
 
-    std::uint64_t m_first = 0xcbf29ce484222325u;
-    std::uint64_t m_second = 0x2545f4914f6cdd1du;
+    std::uint64_t m_hash = 0x2545f4914f6cdd1du;
     std::size_t m_lines = 0;
 };
 

@@ -85,6 +85,11 @@ TEST(MenuLinesDigest, EqualForTheSameLinesOnly)
     EXPECT_EQ(digest({ { "MENU1", "Home" }, { "Cmd1", "cd c:\\" } }), menu)
         << "keys are compared without regard to case";
     EXPECT_NE(digest({ { "menu1", "home" }, { "cmd1", "cd c:\\" } }), menu) << "values are not";
+    // Only ASCII letters: neither the signs next to them nor other letters.
+    EXPECT_NE(digest({ { "a@[", "x" } }), digest({ { "a`{", "x" } }));
+    EXPECT_NE(digest({ { "\xc3\x84", "x" } }), digest({ { "\xc3\xa4", "x" } }));
+    EXPECT_EQ(digest({ { "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "x" } }),
+        digest({ { "abcdefghijklmnopqrstuvwxyz", "x" } }));
     EXPECT_NE(digest({ { "cmd1", "cd c:\\" }, { "menu1", "Home" } }), menu);
     EXPECT_NE(digest({ { "menu1", "Home" } }), menu);
     // The same bytes cut elsewhere are other lines; so are lines longer than a word.

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -17,12 +18,51 @@
 
 namespace torvex {
 
+namespace {
+
+// Beyond this many titles the remembered sizes start again: a view scrolled through a large
+// menu need not keep one for every row.
+constexpr qsizetype rememberedTitles = 4096;
+
+} // namespace
+
+bool TitleDelegate::sameDrawing(const QStyleOptionViewItem &option) const
+{
+    const QStyleOptionViewItem &was = m_measuredWith;
+    return option.widget == was.widget && option.font == was.font && option.features == was.features
+        && option.decorationSize == was.decorationSize
+        && option.decorationPosition == was.decorationPosition
+        && option.displayAlignment == was.displayAlignment
+        && option.textElideMode == was.textElideMode && option.rect.width() == was.rect.width()
+        && (!option.widget || option.widget->style() == m_style);
+}
+
+QSize TitleDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (!sameDrawing(option) || m_sizes.size() >= rememberedTitles) {
+        m_sizes.clear();
+        m_measuredWith = option;
+        m_style = option.widget ? option.widget->style() : nullptr;
+    }
+    const QVariant picture = index.data(Qt::DecorationRole);
+    Key key { index.data(Qt::DisplayRole).toString(),
+        picture.canConvert<QPixmap>() ? picture.value<QPixmap>().deviceIndependentSize().toSize()
+                                      : QSize() };
+    const auto known = m_sizes.constFind(key);
+    if (known != m_sizes.constEnd())
+        return *known;
+    const QSize size = QStyledItemDelegate::sizeHint(option, index);
+    m_sizes.insert(std::move(key), size);
+    return size;
+}
+
 const QString MenuTreeView::nodeMimeType = QStringLiteral("application/x-torvex-menu-node");
 
 MenuTreeView::MenuTreeView(QWidget *parent)
     : QTreeView(parent)
 {
     setObjectName(QStringLiteral("tview"));
+    setItemDelegate(new TitleDelegate(this));
     setHeaderHidden(true);
     setIndentation(39);
     setRootIsDecorated(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 #include <functional>
@@ -28,6 +30,34 @@ struct TreeDrag
 using DragDecision = std::optional<Qt::DropAction>;
 
 class MenuTreeModel;
+
+// The tree's item delegate. Fitting the titles' column measures the titles of up to a
+// thousand rows each time, mostly the same ones: a title's size is remembered for as long as
+// the rows are drawn with the same font, style and options.
+class TitleDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    struct Key
+    {
+        QString title;
+        QSize picture;
+        bool operator==(const Key &) const = default;
+        friend size_t qHash(const Key &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.title, key.picture.width(), key.picture.height());
+        }
+    };
+    // Whether `option` draws as the one the remembered sizes were measured with.
+    bool sameDrawing(const QStyleOptionViewItem &option) const;
+
+    mutable QHash<Key, QSize> m_sizes;
+    mutable QStyleOptionViewItem m_measuredWith;
+    mutable const QStyle *m_style = nullptr;
+};
 
 // The menu tree `tview`: a tree view without expand buttons whose current row follows the
 // core tree's selected node and back. Mouse presses and key releases are passed on as

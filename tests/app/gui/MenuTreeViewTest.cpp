@@ -105,7 +105,8 @@ TEST(MenuTreeViewShowing, SubmenusOpenAndTheColumnFollowsTheTitles)
     tree.setTitle(test::find(tree, "A11"), std::string(120, 'W'));
     QApplication::processEvents();
     EXPECT_GT(view.header()->sectionSize(0), before);
-    EXPECT_GE(view.header()->sectionSize(0), view.sizeHintForColumn(0));
+    EXPECT_GT(view.header()->sectionSize(0),
+        view.fontMetrics().horizontalAdvance(QString(120, QLatin1Char('W'))));
     view.setModel(nullptr);
 }
 
