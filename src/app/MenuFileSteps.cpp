@@ -101,8 +101,6 @@ std::uint64_t asciiLowerWord(std::uint64_t word)
 
 void MenuLinesDigest::mixBytes(std::string_view bytes, bool lowerCase)
 {
-    // The length first: each list of lines is one sequence of words.
-    mix(bytes.size());
     std::size_t at = 0;
     for (; at + 8 <= bytes.size(); at += 8) {
         std::uint64_t word = 0;
@@ -119,6 +117,8 @@ void MenuLinesDigest::mixBytes(std::string_view bytes, bool lowerCase)
 
 void MenuLinesDigest::add(std::string_view key, std::string_view value)
 {
+    // The lengths first: each list of lines is one sequence of words.
+    mix((std::uint64_t { key.size() } << 32) ^ value.size());
     mixBytes(key, true);
     mixBytes(value, false);
     ++m_lines;

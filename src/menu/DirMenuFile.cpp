@@ -41,41 +41,44 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     const std::function<void()> &cleared,
     const IniEntryVisitor &menuLine)
 {
-    // Read before clearing: a file that cannot be read leaves the current menu in place.
-    // One walk over the lines gathers the reader's values and what it leaves out.
-    const IniDocument document = IniFile(path, fs).document();
-    // The values the document holds as they are stay there; only decoded ones are copied.
-    DirMenuValues values;
-    values.reserve(document.lineCount());
+    // Built apart and handed over whole: a view of the tree hears of it once, and lays out
+    // its rows after the file's text is gone.
+    MenuTree built;
     std::vector<DirMenuFinding> findings;
     {
-        // Gone before the menu is built, which takes the most memory.
-        DirMenuLoadReport report;
-        report.reserve(document.lineCount());
-        document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
-            report.add(line);
-            if (line.kind != IniSectionLine::Kind::Entry || line.sectionOrdinal != 0
-                || line.repeatedKey || line.value.empty())
-                return;
-            if (menuLine)
-                menuLine(line.key, line.value);
-            if (line.valueInDocument)
-                values.addLasting(line.key, line.value);
-            else
-                values.add(line.key, line.value);
-        });
-        findings = report.findings([&document](std::size_t line) {
-            return document.lineText(line);
-        });
+        // Read before clearing: a file that cannot be read leaves the current menu in place.
+        // One walk over the lines gathers the reader's values and what it leaves out.
+        const IniDocument document = IniFile(path, fs).document();
+        // The values the document holds as they are stay there; only decoded ones are copied.
+        DirMenuValues values;
+        values.reserve(document.lineCount());
+        {
+            // Gone before the menu is built, which takes the most memory.
+            DirMenuLoadReport report;
+            report.reserve(document.lineCount());
+            document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
+                report.add(line);
+                if (line.kind != IniSectionLine::Kind::Entry || line.sectionOrdinal != 0
+                    || line.repeatedKey || line.value.empty())
+                    return;
+                if (menuLine)
+                    menuLine(line.key, line.value);
+                if (line.valueInDocument)
+                    values.addLasting(line.key, line.value);
+                else
+                    values.add(line.key, line.value);
+            });
+            findings = report.findings([&document](std::size_t line) {
+                return document.lineText(line);
+            });
+        }
+        tree.clear();
+        if (cleared)
+            cleared();
+        readDirMenu(values, built, progress);
     }
-    tree.clear();
-    if (cleared)
-        cleared();
     {
         const UpdateBatch batch(tree);
-        // Built apart and handed over whole: a view of the tree hears of it once.
-        MenuTree built;
-        readDirMenu(values, built, progress);
         tree.takeNodes(built);
     }
     if (MenuNode *first = tree.first())

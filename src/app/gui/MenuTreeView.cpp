@@ -127,8 +127,10 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
     connect(model, &QAbstractItemModel::rowsMoved, this, &MenuTreeView::rowsChanged);
     connect(model, &QAbstractItemModel::modelReset, this, &MenuTreeView::rowsChanged);
     connect(model, &QAbstractItemModel::layoutChanged, this, &MenuTreeView::rowsChanged);
-    // A reset (a load) loses the view's current row; take it from the tree again.
+    // A reset (a load) shows the new menu with every submenu open, and loses the view's
+    // current row; take it from the tree again. Expanded first, the rows are laid out once.
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        expandSubmenus();
         showSelectedNode(m_model->indexOf(m_model->tree().selected()));
     });
 }

@@ -70,10 +70,8 @@ public:
     explicit MenuTreeView(QWidget *parent = nullptr);
 
     // Shows `model` and keeps the selection of its tree and the current row the same.
+    // A reset of the model (a load) shows every submenu of the new menu open.
     void setMenuModel(MenuTreeModel *model);
-    // Expands every node that has children, as expandAll shows them, at a cost that grows
-    // with the submenus rather than the rows.
-    void expandSubmenus();
     MenuTreeModel *menuModel() const { return m_model; }
 
     // The MIME type of a drag of a node within the tree. It carries nothing: the window
@@ -118,6 +116,9 @@ private:
     // The widest title's room (sizeHintForColumn), measured again only when the rows, the
     // scroll position or the height changed since the last time.
     int titlesWidth();
+    // Expands every node that has children, as expandAll shows them, at a cost that grows
+    // with the submenus rather than the rows.
+    void expandSubmenus();
     void rowsChanged() { ++m_rowsVersion; }
     void showSelectedNode(const QModelIndex &index);
     void applyExpansion(const QModelIndex &index, bool expanded);

@@ -85,16 +85,17 @@ TEST_F(MenuTreeViewTest, HandlersSeeTheDragAndTheirDecisionIsApplied)
 
 // A loaded menu shown as the window shows it: every submenu open, nested ones too, and the
 // titles' column as wide as the titles, also after a title grew.
-TEST(MenuTreeViewShowing, SubmenusOpenAndTheColumnFollowsTheTitles)
+TEST(MenuTreeViewShowing, ALoadedMenuShowsItsSubmenusOpenAndTheColumnFollowsTheTitles)
 {
     MenuTree tree;
-    test::buildTree(tree, "A\n  A1\n    A11\n  A2\nB\nC\n  C1\n");
     MenuTreeModel model(tree);
     MenuTreeView view;
     view.setMenuModel(&model);
     view.resize(200, 200);
     view.show();
-    view.expandSubmenus();
+    MenuTree loaded;
+    test::buildTree(loaded, "A\n  A1\n    A11\n  A2\nB\nC\n  C1\n");
+    tree.takeNodes(loaded);
     for (const char *title : { "A", "A1", "C" })
         EXPECT_TRUE(view.isExpanded(model.indexOf(test::find(tree, title)))) << title;
     EXPECT_TRUE(view.visualRect(model.indexOf(test::find(tree, "A11"))).isValid());
