@@ -107,11 +107,22 @@ void MenuLinesDigest::mixBytes(std::string_view bytes, bool lowerCase)
         std::memcpy(&word, bytes.data() + at, 8);
         mix(lowerCase ? asciiLowerWord(word) : word);
     }
-    if (at == bytes.size())
+    // The last one to seven bytes, read in a fixed number of steps (the length is known).
+    const std::size_t rest = bytes.size() - at;
+    if (rest == 0)
         return;
+    const auto *tail = reinterpret_cast<const unsigned char *>(bytes.data() + at);
     std::uint64_t word = 0;
-    for (std::size_t i = at; i < bytes.size(); ++i)
-        word |= std::uint64_t { static_cast<unsigned char>(bytes[i]) } << (8 * (i - at));
+    if (rest >= 4) {
+        std::uint32_t first = 0;
+        std::uint32_t last = 0;
+        std::memcpy(&first, tail, 4);
+        std::memcpy(&last, tail + rest - 4, 4);
+        word = first | (std::uint64_t { last } << 32);
+    } else {
+        word = tail[0] | (std::uint64_t { tail[rest / 2] } << 8)
+            | (std::uint64_t { tail[rest - 1] } << 16);
+    }
     mix(lowerCase ? asciiLowerWord(word) : word);
 }
 

@@ -98,6 +98,16 @@ TEST(MenuLinesDigest, EqualForTheSameLinesOnly)
     EXPECT_NE(digest({ { "cmd1", "cd C:\\Data\\Projects\\Folder 1" } }),
         digest({ { "cmd1", "cd C:\\Data\\Projects\\Folder 2" } }));
     EXPECT_NE(digest({ { "menu1", std::string(8, '\0') } }), digest({ { "menu1", "" } }));
+    // Every byte counts, whatever the length of the key or the value.
+    for (std::size_t length = 1; length <= 17; ++length) {
+        const std::string text(length, 'a');
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string changed = text;
+            changed[at] = 'b';
+            EXPECT_NE(digest({ { text, "v" } }), digest({ { changed, "v" } })) << length << at;
+            EXPECT_NE(digest({ { "k", text } }), digest({ { "k", changed } })) << length << at;
+        }
+    }
 }
 
 // The menu's lines remembered from the load itself: the same file reads back as unchanged,
