@@ -1,11 +1,15 @@
 #include "app/MenuFileSteps.h"
 
 #include "core/MessageBoxes.h"
+#include "core/Text.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
+#include "menu/IniFile.h"
 #include "menu/MenuComparison.h"
 #include "menu/SaveBackup.h"
 
+#include <bit>
+#include <cstring>
 #include <exception>
 
 namespace torvex {
@@ -71,18 +75,88 @@ std::string backupElsewhereStatus(const std::string &where)
     return " Data saved; the file as it was is kept in " + where;
 }
 
+void MenuLinesDigest::mix(std::uint64_t word)
+{
+    // A running hash of 64-bit words, each word scrambled first (the body of MurmurHash3).
+    word *= 0x87c37b91114253d5u;
+    word = std::rotl(word, 31) * 0x4cf5ad432745937fu;
+    m_hash = std::rotl(m_hash ^ word, 27) * 5 + 0x52dce729u;
+}
+
+namespace {
+
+// Each of the eight bytes of `word` with ASCII letters in lower case, the others as they are.
+std::uint64_t asciiLowerWord(std::uint64_t word)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101u;
+    const std::uint64_t low7 = word & (0x7f * ones);
+    // The top bit of each byte: set from 'A' up, and from past 'Z' up, for bytes below 0x80.
+    const std::uint64_t fromA = low7 + (0x80 - 'A') * ones;
+    const std::uint64_t pastZ = low7 + (0x80 - 'Z' - 1) * ones;
+    const std::uint64_t upper = fromA & ~pastZ & ~word & (0x80 * ones);
+    return word | (upper >> 2);
+}
+
+} // namespace
+
+void MenuLinesDigest::mixBytes(std::string_view bytes, bool lowerCase)
+{
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        mix(lowerCase ? asciiLowerWord(word) : word);
+    }
+    // The last one to seven bytes, read in a fixed number of steps (the length is known).
+    const std::size_t rest = bytes.size() - at;
+    if (rest == 0)
+        return;
+    const auto *tail = reinterpret_cast<const unsigned char *>(bytes.data() + at);
+    std::uint64_t word = 0;
+    if (rest >= 4) {
+        std::uint32_t first = 0;
+        std::uint32_t last = 0;
+        std::memcpy(&first, tail, 4);
+        std::memcpy(&last, tail + rest - 4, 4);
+        word = first | (std::uint64_t { last } << 32);
+    } else {
+        word = tail[0] | (std::uint64_t { tail[rest / 2] } << 8)
+            | (std::uint64_t { tail[rest - 1] } << 16);
+    }
+    mix(lowerCase ? asciiLowerWord(word) : word);
+}
+
+void MenuLinesDigest::add(std::string_view key, std::string_view value)
+{
+    // The lengths first: each list of lines is one sequence of words.
+    mix((std::uint64_t { key.size() } << 32) ^ value.size());
+    mixBytes(key, true);
+    mixBytes(value, false);
+    ++m_lines;
+}
+
+MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs)
+{
+    MenuLinesDigest digest;
+    IniFile(path, fs).visitSection(
+        dirMenuSection, [&digest](std::string_view key, std::string_view value) {
+            digest.add(key, value);
+        });
+    return digest;
+}
+
 bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs)
 {
     if (path != loaded.menuPath || !loaded.menuOnDisk)
         return false;
-    return !compareDirMenus(*loaded.menuOnDisk, dirMenuLinesOnDisk(path, fs)).isSame();
+    return menuLinesDigestOnDisk(path, fs) != *loaded.menuOnDisk;
 }
 
 void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem &fs)
 {
     loaded.menuPath = path;
     try {
-        loaded.menuOnDisk = dirMenuLinesOnDisk(path, fs);
+        loaded.menuOnDisk = menuLinesDigestOnDisk(path, fs);
     } catch (const FileError &) {
         // Unknown lines cannot tell another program's edit: nothing is asked then.
         loaded.menuOnDisk.reset();
@@ -159,11 +233,19 @@ bool loadMenu(
     ui.processEvents();
 
     LoadGuard guard(ui);
-    std::vector<DirMenuFinding> notShown = loadMenu(path, tree, fs, statusProgress(ui), [&ui] {
-        ui.processEvents();
-    });
-    loaded = LoadedFile { path, std::move(notShown), false, {}, {} };
-    rememberMenuOnDisk(path, loaded, fs);
+    MenuLinesDigest digest;
+    std::vector<DirMenuFinding> notShown = loadMenu(
+        path,
+        tree,
+        fs,
+        statusProgress(ui),
+        [&ui] {
+            ui.processEvents();
+        },
+        [&digest](std::string_view key, std::string_view value) {
+            digest.add(key, value);
+        });
+    loaded = LoadedFile { path, std::move(notShown), false, path, digest };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a

@@ -3,9 +3,11 @@
 #include "menu/DirMenuFile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvex {
@@ -38,6 +40,28 @@ public:
     virtual MessageBoxes *messageBoxes() { return nullptr; }
 };
 
+// A digest of a file's DirMenu lines as IniDocument::visitSection gives them, keys taken
+// without regard to ASCII case as compareDirMenus takes them: the same lines give the same
+// digest; different ones give a different digest but for a chance of about one in 2^64 per
+// pair, so a large menu's lines need not be kept to notice another program's edit.
+class MenuLinesDigest
+{
+public:
+    void add(std::string_view key, std::string_view value);
+    bool operator==(const MenuLinesDigest &) const = default;
+
+private:
+    void mix(std::uint64_t word);
+    void mixBytes(std::string_view bytes, bool lowerCase);
+
+    std::uint64_t m_hash = 0x2545f4914f6cdd1du;
+    std::size_t m_lines = 0;
+};
+
+// The digest of the DirMenu lines of the file at `path`. Throws IniReadError when the file
+// cannot be read.
+MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs);
+
 // What the window knows of the file it loaded last: the lines there that the menu does not
 // show, which a save into that file removes, and whether the user agreed to that.
 struct LoadedFile
@@ -45,11 +69,10 @@ struct LoadedFile
     std::string path;
     std::vector<DirMenuFinding> notShown;
     bool removalAccepted = false;
-    // The DirMenu lines of the file `menuPath` as Torvex last read or wrote them there
-    // (dirMenuLinesOnDisk), to notice another program's edit of the menu; nothing while
-    // unknown.
+    // The digest of the DirMenu lines of the file `menuPath` as Torvex last read or wrote
+    // them there, to notice another program's edit of the menu; nothing while unknown.
     std::string menuPath;
-    std::optional<DirMenuEntries> menuOnDisk;
+    std::optional<MenuLinesDigest> menuOnDisk;
 };
 
 // Whether the DirMenu lines of the file at `path` differ from those `loaded` remembers of
@@ -57,8 +80,8 @@ struct LoadedFile
 // be read.
 bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs);
 
-// Remembers the DirMenu lines of the file at `path` in `loaded`; a file that cannot be read
-// leaves nothing remembered.
+// Remembers the digest of the DirMenu lines of the file at `path` in `loaded`; a file that
+// cannot be read leaves nothing remembered.
 void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem &fs);
 
 // What a save does besides the questions about the menu itself.
@@ -129,9 +152,10 @@ inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved"
 // Loads the menu of `path` with the window's steps around the reader: "Loading data...",
 // panels and menus off, busy cursor, progress in percent, then everything back on and the
 // item editor refreshed; `loaded` then names the file and what it holds that the menu does
-// not show and its DirMenu lines. Returns false, after the missing-file message and without
-// touching the tree or `loaded`, when no file exists there. A file that cannot be read throws
-// IniReadError and leaves the tree as it was, with the panels and menus enabled again.
+// not show and the digest of its DirMenu lines, taken from the same read as the menu. Returns
+// false, after the missing-file message and without touching the tree or `loaded`, when no file
+// exists there. A file that cannot be read throws IniReadError and leaves the tree as it was, with
+// the panels and menus enabled again.
 bool loadMenu(
     const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs, LoadedFile &loaded);
 

@@ -2,6 +2,7 @@
 // chooser, then the start-up sequence, then the event loop until the main window closes.
 
 #include "app/gui/IniChooserDialog.h"
+#include "app/gui/LoadTimeProbe.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "platform/ProgramFolders.h"
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
         // Both dialogs belong to the main window and live, hidden, as long as it does.
         form1.setOptionsDialog(new torvex::OptionsDialog(form1.optionsHost(), &form1));
         form1.setChooser(new torvex::IniChooserDialog(&form1));
+        torvex::LoadTimeProbe::installIfRequested(form1);
         form1.start();
         return app.exec();
     } catch (const std::exception &e) {

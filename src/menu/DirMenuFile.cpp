@@ -34,7 +34,8 @@ private:
 
 } // namespace
 
-std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document, DirMenuValues &values)
+std::vector<DirMenuFinding> gatherDirMenu(
+    const IniDocument &document, DirMenuValues &values, const IniEntryVisitor &menuLine)
 {
     // The values the document holds as they are stay there; only decoded ones are copied.
     values.reserve(document.lineCount());
@@ -48,6 +49,8 @@ std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document, DirMenuVa
         report.add(line, key);
         if (!read || line.value.empty())
             return;
+        if (menuLine)
+            menuLine(line.key, line.value);
         if (line.valueInDocument)
             values.addLasting(key, line.value);
         else
@@ -62,19 +65,27 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress,
-    const std::function<void()> &cleared)
+    const std::function<void()> &cleared,
+    const IniEntryVisitor &menuLine)
 {
-    // Read before clearing: a file that cannot be read leaves the current menu in place.
-    // One walk over the lines gathers the reader's values and what it leaves out.
-    const IniDocument document = IniFile(path, fs).document();
-    DirMenuValues values;
-    std::vector<DirMenuFinding> findings = gatherDirMenu(document, values);
-    tree.clear();
-    if (cleared)
-        cleared();
+    // Built apart and handed over whole: a view of the tree hears of it once, and lays out
+    // its rows after the file's text is gone.
+    MenuTree built;
+    std::vector<DirMenuFinding> findings;
+    {
+        // Read before clearing: a file that cannot be read leaves the current menu in place.
+        // One walk over the lines gathers the reader's values and what it leaves out.
+        const IniDocument document = IniFile(path, fs).document();
+        DirMenuValues values;
+        findings = gatherDirMenu(document, values, menuLine);
+        tree.clear();
+        if (cleared)
+            cleared();
+        readDirMenu(values, built, progress);
+    }
     {
         const UpdateBatch batch(tree);
-        readDirMenu(values, tree, progress);
+        tree.takeNodes(built);
     }
     if (MenuNode *first = tree.first())
         tree.setSelected(first);

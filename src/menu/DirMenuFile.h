@@ -17,8 +17,10 @@ std::string messageWithCause(const std::string &message, const std::string &caus
 
 // Gathers the reader's values of the document's DirMenu section, in one walk over its lines;
 // returns, in file order, the lines of its DirMenu sections that the menu does not show
-// (DirMenuLoadReport). Values the document holds as they are stay views into it.
-std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document, DirMenuValues &values);
+// (DirMenuLoadReport). Values the document holds as they are stay views into it. `menuLine`
+// is given, in file order, every DirMenu line that IniDocument::visitSection gives.
+std::vector<DirMenuFinding> gatherDirMenu(
+    const IniDocument &document, DirMenuValues &values, const IniEntryVisitor &menuLine = {});
 
 // Replaces the tree with the DirMenu section of the file at `path` and selects its first node.
 // Returns, in file order, the lines of the file's DirMenu sections that the menu does not show
@@ -26,12 +28,14 @@ std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document, DirMenuVa
 // The file is read before the tree is cleared: a file that cannot be read, or whose text
 // Torvex refuses (IniFormatError), throws IniReadError and leaves the tree as it was.
 // `cleared` runs once the old tree is gone, before the new one is built; `progress` reports
-// the building.
+// the building. `menuLine` is given, in file order, every DirMenu line that
+// IniDocument::visitSection gives, from the same read as the menu.
 std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress = {},
-    const std::function<void()> &cleared = {});
+    const std::function<void()> &cleared = {},
+    const IniEntryVisitor &menuLine = {});
 
 // Replaces the DirMenu section of the file at `path` with the tree, in one atomic write; the
 // rest of the file keeps its bytes; an empty tree leaves an empty section. Throws on failure

@@ -261,6 +261,27 @@ void MenuTree::clear()
         m_recorder->cleared();
 }
 
+void MenuTree::takeNodes(MenuTree &source)
+{
+    if (&source == this)
+        return;
+    if (m_observer)
+        m_observer->beginReset();
+    m_selected = nullptr;
+    // The hidden root goes with its children: they point at it as their container.
+    std::unique_ptr<MenuNode> old = std::exchange(m_root, std::move(source.m_root));
+    source.m_root = std::make_unique<MenuNode>(std::string(), NodeKind::Item);
+    m_count = std::exchange(source.m_count, 0);
+    source.m_selected = nullptr;
+    old.reset();
+    if (m_observer) {
+        m_observer->endReset();
+        m_observer->selectionChanged(nullptr);
+    }
+    if (m_recorder)
+        m_recorder->cleared();
+}
+
 bool MenuTree::move(MenuNode *node, MenuNode *target, AttachMode mode)
 {
     if (!node || !target)

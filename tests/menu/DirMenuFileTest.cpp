@@ -73,6 +73,70 @@ TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
             "idle" }));
 }
 
+TEST(MenuLinesDigest, EqualForTheSameLinesOnly)
+{
+    const auto digest = [](const std::vector<std::pair<std::string, std::string>> &lines) {
+        MenuLinesDigest d;
+        for (const auto &[key, value] : lines)
+            d.add(key, value);
+        return d;
+    };
+    const MenuLinesDigest menu = digest({ { "menu1", "Home" }, { "cmd1", "cd c:\\" } });
+    EXPECT_EQ(digest({ { "MENU1", "Home" }, { "Cmd1", "cd c:\\" } }), menu)
+        << "keys are compared without regard to case";
+    EXPECT_NE(digest({ { "menu1", "home" }, { "cmd1", "cd c:\\" } }), menu) << "values are not";
+    // Only ASCII letters: neither the signs next to them nor other letters.
+    EXPECT_NE(digest({ { "a@[", "x" } }), digest({ { "a`{", "x" } }));
+    EXPECT_NE(digest({ { "\xc3\x84", "x" } }), digest({ { "\xc3\xa4", "x" } }));
+    EXPECT_EQ(digest({ { "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "x" } }),
+        digest({ { "abcdefghijklmnopqrstuvwxyz", "x" } }));
+    EXPECT_NE(digest({ { "cmd1", "cd c:\\" }, { "menu1", "Home" } }), menu);
+    EXPECT_NE(digest({ { "menu1", "Home" } }), menu);
+    // The same bytes cut elsewhere are other lines; so are lines longer than a word.
+    EXPECT_NE(digest({ { "k", "ab" }, { "k", "c" } }), digest({ { "k", "a" }, { "k", "bc" } }));
+    EXPECT_NE(digest({ { "menu1", "Home" } }), digest({ { "menu1H", "ome" } }));
+    EXPECT_NE(digest({ { "cmd1", "cd C:\\Data\\Projects\\Folder 1" } }),
+        digest({ { "cmd1", "cd C:\\Data\\Projects\\Folder 2" } }));
+    EXPECT_NE(digest({ { "menu1", std::string(8, '\0') } }), digest({ { "menu1", "" } }));
+    // Every byte counts, whatever the length of the key or the value.
+    for (std::size_t length = 1; length <= 17; ++length) {
+        const std::string text(length, 'a');
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string changed = text;
+            changed[at] = 'b';
+            EXPECT_NE(digest({ { text, "v" } }), digest({ { changed, "v" } })) << length << at;
+            EXPECT_NE(digest({ { "k", text } }), digest({ { "k", changed } })) << length << at;
+        }
+    }
+}
+
+// The menu's lines remembered from the load itself: the same file reads back as unchanged,
+// however its lines are written, and only an edit of what the menu reads counts.
+TEST_F(DirMenuFile, TheLoadRemembersTheMenuToNoticeAnotherProgramsEdit)
+{
+    const std::string menu = "[DirMenu]\r\nmenu1=\"Home\"\r\nCMD1 = cd c:\\\r\nmenu1=Again\r\n"
+                             "menu2=\r\n[Other]\r\na=1\r\n[dirmenu]\r\nmenu3=Later\r\n";
+    const std::string file = dir.write("wincmd.ini", menu);
+    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
+    EXPECT_EQ(loaded.menuPath, file);
+    EXPECT_FALSE(menuChangedOnDisk(file, loaded, FileSystem::real()));
+
+    // Lines the menu does not read, other sections and the case of keys are no edit of it.
+    dir.write("wincmd.ini",
+        "[DirMenu]\r\nMENU1=Home\r\ncmd1=cd c:\\\r\nmenu1=Changed\r\n[Other]\r\na=2\r\n"
+        "[DirMenu]\r\nmenu3=Changed\r\n");
+    EXPECT_FALSE(menuChangedOnDisk(file, loaded, FileSystem::real()));
+
+    dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd d:\\\r\n");
+    EXPECT_TRUE(menuChangedOnDisk(file, loaded, FileSystem::real()));
+    dir.write("wincmd.ini", "[DirMenu]\r\ncmd1=cd c:\\\r\nmenu1=Home\r\n");
+    EXPECT_TRUE(menuChangedOnDisk(file, loaded, FileSystem::real()));
+
+    // Another file than the one loaded is not compared.
+    EXPECT_FALSE(
+        menuChangedOnDisk(dir.write("other.ini", "[DirMenu]\r\n"), loaded, FileSystem::real()));
+}
+
 TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 {
     buildTree(tree, "Keep\n");

@@ -34,6 +34,8 @@ public:
             + std::to_string(dr));
     }
     void endMove() override { calls.push_back("/move"); }
+    void beginReset() override { calls.push_back("reset"); }
+    void endReset() override { calls.push_back("/reset"); }
     void expansionRequested(MenuNode *n, bool e) override
     {
         calls.push_back((e ? "expand " : "collapse ") + name(n));
@@ -205,6 +207,37 @@ TEST(MenuTree, ObserverSeesBracketedChangesAndExpansion)
             "collapse A",
             "remove <top> 1",
             "/remove" }));
+    tree.setObserver(nullptr);
+}
+
+TEST(MenuTree, TakenNodesReplaceTheTreeInOneResetAndLeaveTheSourceUsable)
+{
+    MenuTree tree;
+    buildTree(tree, "Old\n  Old1\n");
+    tree.setSelected(find(tree, "Old1"));
+    MenuTree built;
+    buildTree(built, "A\n  A1\n  A2\nB|cd b\n");
+    RecordingObserver rec;
+    tree.setObserver(&rec);
+
+    tree.takeNodes(built);
+    EXPECT_EQ(rec.calls, (std::vector<std::string> { "reset", "/reset" }));
+    EXPECT_EQ(outline(tree), "A\n  A1\n  A2\nB|cd b\n");
+    EXPECT_EQ(tree.count(), 4u);
+    EXPECT_EQ(tree.selected(), nullptr);
+    // The nodes know their new tree: top-level nodes have no parent, siblings are found.
+    MenuNode *a = find(tree, "A");
+    EXPECT_EQ(a->parent(), nullptr);
+    EXPECT_EQ(a->nextSibling(), find(tree, "B"));
+    EXPECT_EQ(find(tree, "A2")->parent(), a);
+    tree.addTopLevel("C");
+    EXPECT_EQ(outline(tree), "A\n  A1\n  A2\nB|cd b\nC\n");
+
+    EXPECT_TRUE(built.isEmpty());
+    EXPECT_EQ(built.first(), nullptr);
+    built.addTopLevel("D");
+    EXPECT_EQ(outline(built), "D\n");
+    EXPECT_EQ(tree.count(), 5u);
     tree.setObserver(nullptr);
 }
 

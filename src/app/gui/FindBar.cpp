@@ -17,11 +17,11 @@
 namespace torvex {
 
 // Paints the rows of the matches on a light yellow ground.
-class FindHighlight : public QStyledItemDelegate
+class FindHighlight : public TitleDelegate
 {
 public:
     FindHighlight(const FindBar &bar, QObject *parent)
-        : QStyledItemDelegate(parent)
+        : TitleDelegate(parent)
         , m_bar(bar)
     { }
 

@@ -10,11 +10,51 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
 
 #include <algorithm>
+#include <vector>
 
 namespace torvex {
+
+namespace {
+
+// Beyond this many titles the remembered sizes start again: a view scrolled through a large
+// menu need not keep one for every row.
+constexpr qsizetype rememberedTitles = 4096;
+
+} // namespace
+
+bool TitleDelegate::sameDrawing(const QStyleOptionViewItem &option) const
+{
+    const QStyleOptionViewItem &was = m_measuredWith;
+    return option.widget == was.widget && option.font == was.font && option.features == was.features
+        && option.decorationSize == was.decorationSize
+        && option.decorationPosition == was.decorationPosition
+        && option.displayAlignment == was.displayAlignment
+        && option.textElideMode == was.textElideMode && option.rect.width() == was.rect.width()
+        && (!option.widget || option.widget->style() == m_style);
+}
+
+QSize TitleDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (!sameDrawing(option) || m_sizes.size() >= rememberedTitles) {
+        m_sizes.clear();
+        m_measuredWith = option;
+        m_style = option.widget ? option.widget->style() : nullptr;
+    }
+    const QVariant picture = index.data(Qt::DecorationRole);
+    Key key { index.data(Qt::DisplayRole).toString(),
+        picture.canConvert<QPixmap>() ? picture.value<QPixmap>().deviceIndependentSize().toSize()
+                                      : QSize() };
+    const auto known = m_sizes.constFind(key);
+    if (known != m_sizes.constEnd())
+        return *known;
+    const QSize size = QStyledItemDelegate::sizeHint(option, index);
+    m_sizes.insert(std::move(key), size);
+    return size;
+}
 
 const QString MenuTreeView::nodeMimeType = QStringLiteral("application/x-torvex-menu-node");
 
@@ -22,6 +62,7 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     : QTreeView(parent)
 {
     setObjectName(QStringLiteral("tview"));
+    setItemDelegate(new TitleDelegate(this));
     setHeaderHidden(true);
     setIndentation(39);
     setRootIsDecorated(false);
@@ -53,6 +94,8 @@ MenuTreeView::MenuTreeView(QWidget *parent)
         QPalette::HighlightedText,
         p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    connect(this, &QTreeView::expanded, this, &MenuTreeView::rowsChanged);
+    connect(this, &QTreeView::collapsed, this, &MenuTreeView::rowsChanged);
 }
 
 void MenuTreeView::setMenuModel(MenuTreeModel *model)
@@ -67,12 +110,53 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
     connect(model, &MenuTreeModel::updateEnded, this, [this] {
         setUpdatesEnabled(true);
     });
-    // A title typed in the editor may be wider than the column.
-    connect(model, &QAbstractItemModel::dataChanged, this, &MenuTreeView::updateGeometries);
-    // A reset (a load) loses the view's current row; take it from the tree again.
+    // A title typed in the editor may be wider than the column; a new picture (the selection
+    // moved) has the size of the old one.
+    connect(model,
+        &QAbstractItemModel::dataChanged,
+        this,
+        [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+            if (roles != QList<int> { Qt::DecorationRole }) {
+                rowsChanged();
+                updateGeometries();
+            }
+        });
+    // Everything that changes the rows shown changes the width their titles need.
+    connect(model, &QAbstractItemModel::rowsInserted, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &MenuTreeView::rowsChanged);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &MenuTreeView::rowsChanged);
+    // A reset (a load) shows the new menu with every submenu open, and loses the view's
+    // current row; take it from the tree again. Expanded first, the rows are laid out once.
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        expandSubmenus();
         showSelectedNode(m_model->indexOf(m_model->tree().selected()));
     });
+}
+
+void MenuTreeView::expandSubmenus()
+{
+    if (!m_model)
+        return;
+    // With the rows to be laid out anew, expanding only marks the node: the layout then runs
+    // once for the whole tree instead of once for each submenu.
+    scheduleDelayedItemsLayout();
+    // Indexes by row, as they are met: a node's own row would take a search of its level.
+    std::vector<QModelIndex> pending { QModelIndex() };
+    while (!pending.empty()) {
+        const QModelIndex parent = pending.back();
+        pending.pop_back();
+        const auto &children =
+            parent.isValid() ? m_model->node(parent)->children() : m_model->tree().topLevel();
+        for (std::size_t row = 0; row < children.size(); ++row) {
+            if (!children[row]->hasChildren())
+                continue;
+            const QModelIndex index = m_model->index(static_cast<int>(row), 0, parent);
+            expand(index);
+            pending.push_back(index);
+        }
+    }
 }
 
 void MenuTreeView::showSelectedNode(const QModelIndex &index)
@@ -109,12 +193,32 @@ void MenuTreeView::updateGeometries()
 {
     if (!m_fittingColumn && model()) {
         m_fittingColumn = true;
-        const int wanted = std::max(viewport()->width(), sizeHintForColumn(0));
+        const int wanted = std::max(viewport()->width(), titlesWidth());
         if (header()->sectionSize(0) != wanted)
             header()->resizeSection(0, wanted);
         m_fittingColumn = false;
     }
     QTreeView::updateGeometries();
+}
+
+int MenuTreeView::titlesWidth()
+{
+    // sizeHintForColumn lays out the titles of up to a thousand rows around the visible ones;
+    // the same rows in the same place need the same room.
+    const int scrolledTo = verticalScrollBar()->value();
+    const int height = viewport()->height();
+    if (!m_titlesWidth || m_titlesWidth->rowsVersion != m_rowsVersion
+        || m_titlesWidth->scrolledTo != scrolledTo || m_titlesWidth->height != height)
+        m_titlesWidth = TitlesWidth { m_rowsVersion, scrolledTo, height, sizeHintForColumn(0) };
+    return m_titlesWidth->width;
+}
+
+void MenuTreeView::changeEvent(QEvent *event)
+{
+    // Another font or style draws the titles at another width.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        rowsChanged();
+    QTreeView::changeEvent(event);
 }
 
 void MenuTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)

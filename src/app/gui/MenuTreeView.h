@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QStyledItemDelegate>
 #include <QTreeView>
 
 #include <functional>
@@ -29,6 +31,34 @@ using DragDecision = std::optional<Qt::DropAction>;
 
 class MenuTreeModel;
 
+// The tree's item delegate. Fitting the titles' column measures the titles of up to a
+// thousand rows each time, mostly the same ones: a title's size is remembered for as long as
+// the rows are drawn with the same font, style and options.
+class TitleDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    struct Key
+    {
+        QString title;
+        QSize picture;
+        bool operator==(const Key &) const = default;
+        friend size_t qHash(const Key &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.title, key.picture.width(), key.picture.height());
+        }
+    };
+    // Whether `option` draws as the one the remembered sizes were measured with.
+    bool sameDrawing(const QStyleOptionViewItem &option) const;
+
+    mutable QHash<Key, QSize> m_sizes;
+    mutable QStyleOptionViewItem m_measuredWith;
+    mutable const QStyle *m_style = nullptr;
+};
+
 // The menu tree `tview`: a tree view without expand buttons whose current row follows the
 // core tree's selected node and back. Mouse presses and key releases are passed on as
 // signals; drags over the tree go to the drag handlers, whose decision the view applies.
@@ -40,6 +70,7 @@ public:
     explicit MenuTreeView(QWidget *parent = nullptr);
 
     // Shows `model` and keeps the selection of its tree and the current row the same.
+    // A reset of the model (a load) shows every submenu of the new menu open.
     void setMenuModel(MenuTreeModel *model);
     MenuTreeModel *menuModel() const { return m_model; }
 
@@ -79,8 +110,16 @@ protected:
     // Lines between the items instead of expand and collapse buttons.
     void drawBranches(
         QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The widest title's room (sizeHintForColumn), measured again only when the rows, the
+    // scroll position or the height changed since the last time.
+    int titlesWidth();
+    // Expands every node that has children, as expandAll shows them, at a cost that grows
+    // with the submenus rather than the rows.
+    void expandSubmenus();
+    void rowsChanged() { ++m_rowsVersion; }
     void showSelectedNode(const QModelIndex &index);
     void applyExpansion(const QModelIndex &index, bool expanded);
 
@@ -92,6 +131,17 @@ private:
     std::function<DragDecision(const TreeDrag &)> m_dropped;
     bool m_syncing = false;
     bool m_fittingColumn = false;
+    // The titles' width as last measured, and what it was measured for: the rows (counted up
+    // by every change of the rows shown or their titles), the scroll position and the height.
+    struct TitlesWidth
+    {
+        unsigned rowsVersion = 0;
+        int scrolledTo = 0;
+        int height = 0;
+        int width = 0;
+    };
+    std::optional<TitlesWidth> m_titlesWidth;
+    unsigned m_rowsVersion = 0;
     // A drag is over the tree: selecting the row under the pointer scrolls nothing sideways.
     bool m_dragInside = false;
     // Where the last mouse press hit the viewport: the drag picture's hot spot.

@@ -49,7 +49,7 @@ void WindowFileUi::setPanelsEnabled(bool enabled)
 
 void WindowFileUi::afterLoad()
 {
-    m_panes.treeView()->expandAll();
+    // The tree view has opened every submenu of the new menu already.
     m_panes.itemEditor()->editor().showSelectedEntry();
     m_panes.itemEditor()->editor().updateItemCount();
 }

@@ -2,10 +2,14 @@
 
 #include "app/gui/MenuTreeView.h"
 
+#include "menu/gui/MenuTreeModel.h"
+#include "support/TreeBuilder.h"
+
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QMimeData>
 
 #include <gtest/gtest.h>
@@ -77,6 +81,34 @@ TEST_F(MenuTreeViewTest, HandlersSeeTheDragAndTheirDecisionIsApplied)
     QApplication::sendEvent(view.viewport(), &drop);
     ASSERT_EQ(drops.size(), 1u);
     EXPECT_FALSE(drop.isAccepted()) << "the drop handler refused it";
+}
+
+// A loaded menu shown as the window shows it: every submenu open, nested ones too, and the
+// titles' column as wide as the titles, also after a title grew.
+TEST(MenuTreeViewShowing, ALoadedMenuShowsItsSubmenusOpenAndTheColumnFollowsTheTitles)
+{
+    MenuTree tree;
+    MenuTreeModel model(tree);
+    MenuTreeView view;
+    view.setMenuModel(&model);
+    view.resize(200, 200);
+    view.show();
+    MenuTree loaded;
+    test::buildTree(loaded, "A\n  A1\n    A11\n  A2\nB\nC\n  C1\n");
+    tree.takeNodes(loaded);
+    for (const char *title : { "A", "A1", "C" })
+        EXPECT_TRUE(view.isExpanded(model.indexOf(test::find(tree, title)))) << title;
+    EXPECT_TRUE(view.visualRect(model.indexOf(test::find(tree, "A11"))).isValid());
+    EXPECT_TRUE(view.visualRect(model.indexOf(test::find(tree, "C1"))).isValid());
+
+    QApplication::processEvents();
+    const int before = view.header()->sectionSize(0);
+    tree.setTitle(test::find(tree, "A11"), std::string(120, 'W'));
+    QApplication::processEvents();
+    EXPECT_GT(view.header()->sectionSize(0), before);
+    EXPECT_GT(view.header()->sectionSize(0),
+        view.fontMetrics().horizontalAdvance(QString(120, QLatin1Char('W'))));
+    view.setModel(nullptr);
 }
 
 } // namespace

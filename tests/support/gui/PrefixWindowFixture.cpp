@@ -28,10 +28,10 @@ void PrefixWindowFixture::startWindow(const std::string &startFolder)
 
 void PrefixWindowFixture::load(const std::string &text)
 {
-    // In one batch, as a load reads the file: no undo step.
-    form->tree().beginUpdate();
-    buildTree(form->tree(), text);
-    form->tree().endUpdate();
+    // Built apart and handed over whole, as a load reads the file: no undo step.
+    MenuTree built;
+    buildTree(built, text);
+    form->tree().takeNodes(built);
     form->tree().setSelected(form->tree().first());
     form->fileUi().setPanelsEnabled(true);
     form->fileUi().afterLoad();
