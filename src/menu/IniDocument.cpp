@@ -6,6 +6,7 @@
 #include "menu/IniSyntax.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -291,11 +292,35 @@ void IniDocument::walkSections(std::string_view section, bool everyOccurrence, V
         const std::size_t end = sectionEnd(first);
         visit(first, ordinal, parseLine(text(m_lines[first])), false);
         KeySet seen(end - first);
+        // Lines are parsed a few ahead of their visit, so that the key table's slot of each
+        // is on its way from memory by the time it is looked up.
+        constexpr std::size_t ahead = 16;
+        struct Parsed
+        {
+            ParsedLine line;
+            std::uint64_t hash = 0;
+        };
+        std::array<Parsed, ahead> parsed;
+        const auto parseAhead = [&](std::size_t i) {
+            Parsed &next = parsed[i % ahead];
+            next.line = parseLine(text(m_lines[i]));
+            if (next.line.kind == LineKind::Entry) {
+                next.hash = KeySet::hashOf(next.line.name);
+                seen.prefetch(next.hash);
+            }
+        };
+        for (std::size_t i = first + 1; i < end && i <= first + ahead; ++i)
+            parseAhead(i);
         for (std::size_t i = first + 1; i < end; ++i) {
-            const ParsedLine line = parseLine(text(m_lines[i]));
-            const bool repeated = line.kind == LineKind::Entry
-                && seen.firstOf(line.name, static_cast<std::uint32_t>(i), keyOf) != i;
-            visit(i, ordinal, line, repeated);
+            // Copied: parsing the line `ahead` further takes its place.
+            const Parsed current = parsed[i % ahead];
+            if (i + ahead < end)
+                parseAhead(i + ahead);
+            const bool repeated = current.line.kind == LineKind::Entry
+                && seen.firstOf(
+                       current.line.name, current.hash, static_cast<std::uint32_t>(i), keyOf)
+                    != i;
+            visit(i, ordinal, current.line, repeated);
         }
         header = -1;
         for (std::size_t i = end; everyOccurrence && i < m_lines.size(); ++i) {

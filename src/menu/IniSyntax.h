@@ -165,11 +165,33 @@ public:
         m_slots.assign(capacity, 0);
     }
 
+    // The hash by which firstOf looks a key up.
+    static std::uint64_t hashOf(std::string_view key) { return hashNoCase(key); }
+
+    // Asks the processor to fetch the slot where a key of that hash is looked up, ahead of
+    // its firstOf: the table of a large section is far larger than the caches and is looked
+    // up in no order, so that a walk that fetches a few lines ahead waits for memory once
+    // instead of at every line. Only a hint: nothing changes.
+    void prefetch(std::uint64_t hash) const
+    {
+#if defined(__GNUC__)
+        __builtin_prefetch(&m_slots[(hash >> 7) & (m_slots.size() - 1)], 1);
+#else
+        (void)hash;
+#endif
+    }
+
     // The id of the first key equal to `key`, after recording `id` for it when there is none.
     template <typename KeyOf>
     std::uint32_t firstOf(std::string_view key, std::uint32_t id, const KeyOf &keyOf)
     {
-        const std::uint64_t hash = hashNoCase(key);
+        return firstOf(key, hashOf(key), id, keyOf);
+    }
+    // The same with the key's hashOf, found earlier.
+    template <typename KeyOf>
+    std::uint32_t firstOf(
+        std::string_view key, std::uint64_t hash, std::uint32_t id, const KeyOf &keyOf)
+    {
         const std::uint64_t tag = hash & ~std::uint64_t(0xFFFFFFFF);
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = (hash >> 7) & mask;; i = (i + 1) & mask) {

@@ -1,8 +1,10 @@
 #include "menu/IniDocument.h"
 
+#include "core/Text.h"
 #include "menu/IniCodec.h"
 #include "menu/IniError.h"
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -144,6 +146,42 @@ TEST(IniDocumentTest, FirstOccurrenceOfAKeyDecidesEvenWhenEmpty)
     const IniDocument doc = IniDocument::fromBytes("[s]\nk=\nk=later\nx=1\nX=2\n");
     EXPECT_EQ(doc.readSection("s"), (IniEntries { { "x", "1" } }));
     EXPECT_EQ(doc.readString("s", "k", "def"), "");
+}
+
+// A key standing again near its first line or far from it, in any letter case, among lines
+// that are no entries: the first occurrence decides, as a plain search from the top finds it.
+TEST(IniDocumentTest, RepeatedKeysAreFoundAtAnyDistance)
+{
+    std::mt19937 random(1208);
+    for (int round = 0; round < 200; ++round) {
+        std::string text = "[s]\n";
+        std::vector<std::pair<std::string, std::string>> lines;
+        const int count = 1 + static_cast<int>(random() % 120);
+        for (int i = 0; i < count; ++i) {
+            const int kind = static_cast<int>(random() % 10);
+            if (kind == 0) {
+                text += "; comment\n";
+                continue;
+            }
+            // Few names, so that a name stands again at every distance.
+            std::string key = "k" + std::to_string(random() % 40);
+            if (kind == 1)
+                key[0] = 'K';
+            const std::string value = "v" + std::to_string(i);
+            text += key + "=" + value + "\n";
+            lines.emplace_back(key, value);
+        }
+        IniEntries expected;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const bool seen = std::any_of(
+                lines.begin(), lines.begin() + static_cast<long>(i), [&](const auto &line) {
+                    return asciiLower(line.first) == asciiLower(lines[i].first);
+                });
+            if (!seen)
+                expected.push_back(lines[i]);
+        }
+        ASSERT_EQ(IniDocument::fromBytes(text).readSection("s"), expected) << text;
+    }
 }
 
 TEST(IniDocumentTest, ValuesAreReadWhole)
