@@ -11,13 +11,17 @@ namespace torvex {
 // dozen page faults and TLB entries instead of tens of thousands. Only whole large pages
 // inside the range are advised, and only in buffers of at least two of them; memory already
 // touched may stay as it is. Does nothing where the system has no such pages.
-void preferLargePages(void *data, std::size_t bytes);
+// With `filledAtOnce` the caller is about to write the whole range: its pages are then also
+// made present in one call rather than one fault at a time, which matters most where large
+// pages are not to be had.
+void preferLargePages(void *data, std::size_t bytes, bool filledAtOnce = false);
 
-// reserve() with large pages preferred for the reserved room.
-template <typename T> void reserveWithLargePages(std::vector<T> &items, std::size_t count)
+// reserve() with large pages preferred for the reserved room (see preferLargePages).
+template <typename T>
+void reserveWithLargePages(std::vector<T> &items, std::size_t count, bool filledAtOnce = false)
 {
     items.reserve(count);
-    preferLargePages(items.data(), items.capacity() * sizeof(T));
+    preferLargePages(items.data(), items.capacity() * sizeof(T), filledAtOnce);
 }
 
 } // namespace torvex

@@ -90,7 +90,7 @@ std::string readDescriptor(int fd)
         expected = static_cast<std::size_t>(info.st_size);
     std::string bytes;
     bytes.reserve(expected + 1);
-    preferLargePages(bytes.data(), bytes.capacity());
+    preferLargePages(bytes.data(), bytes.capacity(), true);
     bytes.resize(expected + 1);
     std::size_t done = 0;
     for (;;) {

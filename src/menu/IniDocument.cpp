@@ -78,7 +78,7 @@ IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
 
     const std::string_view text = doc.m_text;
     const char *const data = text.data();
-    reserveWithLargePages(doc.m_lines, countLines(text.substr(start)));
+    reserveWithLargePages(doc.m_lines, countLines(text.substr(start)), true);
     // A line ends at the first CR or LF. The next LF is looked for once and kept while lines
     // that end at a CR before it go by, so a file of lone CRs is not searched to its end for
     // every line.

@@ -161,7 +161,7 @@ public:
         std::size_t capacity = 16;
         while (capacity < expected + expected / 2)
             capacity *= 2;
-        reserveWithLargePages(m_slots, capacity);
+        reserveWithLargePages(m_slots, capacity, true);
         m_slots.assign(capacity, 0);
     }
 
@@ -212,7 +212,7 @@ private:
     template <typename KeyOf> void grow(const KeyOf &keyOf)
     {
         std::vector<std::uint64_t> old;
-        reserveWithLargePages(old, m_slots.size() * 2);
+        reserveWithLargePages(old, m_slots.size() * 2, true);
         old.assign(m_slots.size() * 2, 0);
         old.swap(m_slots);
         const std::size_t mask = m_slots.size() - 1;
