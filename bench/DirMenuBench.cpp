@@ -6,7 +6,6 @@
 #include "menu/FileSystem.h"
 #include "menu/IniDocument.h"
 #include "menu/IniFile.h"
-#include "menu/MenuResave.h"
 
 #include <benchmark/benchmark.h>
 #include <exception>

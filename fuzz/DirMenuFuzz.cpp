@@ -1,9 +1,11 @@
 // Arbitrary bytes as wincmd.ini: the menu read from them and written back must give a
-// balanced, contiguously numbered section that the ini document accepts. Text the document
+// balanced, contiguously numbered section that the ini document accepts, and the lines that
+// `torvex-menu resave` writes without building the menu must be the same. Text the document
 // refuses is never read.
 #include "menu/DirMenu.h"
 #include "menu/IniDocument.h"
 #include "menu/IniError.h"
+#include "menu/MenuResave.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -32,9 +34,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } catch (const IniFormatError &) { }
         return 0;
     }
+    const IniEntries entries = doc.readSection(dirMenuSection);
     MenuTree tree;
-    readDirMenu(doc.readSection(dirMenuSection), tree);
+    readDirMenu(entries, tree);
     const DirMenuEntries lines = writeDirMenu(tree);
+
+    DirMenuValues values;
+    for (const auto &[key, value] : entries)
+        values.add(key, value);
+    DirMenuEntries resaved;
+    forEachResavedDirMenuLine(values, [&resaved](std::string_view key, std::string_view value) {
+        resaved.emplace_back(key, value);
+    });
+    check(resaved == lines);
+    check(values.holdsEntry() == !tree.isEmpty());
 
     std::size_t menuKeys = 0;
     long open = 0;

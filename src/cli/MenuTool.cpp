@@ -8,7 +8,6 @@
 #include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
 #include "menu/FileSystem.h"
-#include "menu/MenuResave.h"
 #include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 

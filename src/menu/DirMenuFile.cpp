@@ -1,10 +1,12 @@
 #include "menu/DirMenuFile.h"
 
+#include "core/Error.h"
 #include "core/MessageBoxes.h"
 #include "menu/DirMenu.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
+#include "menu/MenuResave.h"
 
 namespace torvex {
 
@@ -119,6 +121,40 @@ SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tre
                 {} };
     } catch (...) { }
     return { error.what(), writeError->cause() };
+}
+
+ResaveOutcome resaveMenu(const std::string &path,
+    FileSystem &fs,
+    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded)
+{
+    IniFile file(path, fs);
+    const IniDocument document = file.document();
+    DirMenuValues values;
+    ResaveOutcome outcome;
+    outcome.notShown = gatherDirMenu(document, values);
+    if (loaded)
+        loaded(outcome.notShown);
+    // A menu that reads as empty is not written: the editor never saves an empty tree either.
+    outcome.empty = !values.holdsEntry();
+    if (outcome.empty)
+        return outcome;
+    const IniEntrySource lines = [&values](const IniEntryVisitor &visit) {
+        forEachResavedDirMenuLine(values, visit);
+    };
+    try {
+        // Keys of the writer's own and values read from the file: nothing to refuse.
+        file.replaceSection(document,
+            dirMenuSection,
+            lines,
+            { .keysAreDistinct = true, .keepEmpty = true, .readFromDocument = true });
+    } catch (const std::exception &error) {
+        // Naming the refused entry takes the menu itself; only a failure builds it.
+        MenuTree tree;
+        readDirMenu(values, tree);
+        const SaveFailure failure = describeSaveFailure(error, tree);
+        throw TorvexError(messageWithCause(failure.message, failure.cause));
+    }
+    return outcome;
 }
 
 } // namespace torvex

@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace torvex {
 
@@ -52,5 +53,22 @@ struct SaveFailure
     std::string cause;
 };
 SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tree);
+
+// What a resave found and did.
+struct ResaveOutcome
+{
+    std::vector<DirMenuFinding> notShown; // the lines the menu does not show, now removed
+    bool empty = false; // the menu reads as empty: nothing was written
+};
+
+// Reads the DirMenu section of the file at `path` and writes it back as the editor would save
+// the menu it reads, in one pass over the file's lines and without building the menu, so that
+// a file of a million entries is held about once. The rest of the file keeps its bytes, and a
+// file whose bytes would not change is not written. `loaded` is told the lines the menu does
+// not show before anything is written. Throws IniReadError when the file cannot be read and
+// TorvexError with the message of describeSaveFailure when it cannot be written.
+ResaveOutcome resaveMenu(const std::string &path,
+    FileSystem &fs,
+    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded = {});
 
 } // namespace torvex

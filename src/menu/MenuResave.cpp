@@ -1,9 +1,5 @@
 #include "menu/MenuResave.h"
 
-#include "core/Error.h"
-#include "menu/DirMenuFile.h"
-#include "menu/IniFile.h"
-
 #include <charconv>
 #include <iterator>
 
@@ -112,40 +108,6 @@ void forEachResavedDirMenuLine(const DirMenuValues &values, const DirMenuLineFn 
     ResaveWriter writer(line);
     readDirMenu(values, writer);
     writer.finish();
-}
-
-ResaveOutcome resaveMenu(const std::string &path,
-    FileSystem &fs,
-    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded)
-{
-    IniFile file(path, fs);
-    const IniDocument document = file.document();
-    DirMenuValues values;
-    ResaveOutcome outcome;
-    outcome.notShown = gatherDirMenu(document, values);
-    if (loaded)
-        loaded(outcome.notShown);
-    // A menu that reads as empty is not written: the editor never saves an empty tree either.
-    outcome.empty = !values.holdsEntry();
-    if (outcome.empty)
-        return outcome;
-    const IniEntrySource lines = [&values](const IniEntryVisitor &visit) {
-        forEachResavedDirMenuLine(values, visit);
-    };
-    try {
-        // Keys of the writer's own and values read from the file: nothing to refuse.
-        file.replaceSection(document,
-            dirMenuSection,
-            lines,
-            { .keysAreDistinct = true, .keepEmpty = true, .readFromDocument = true });
-    } catch (const std::exception &error) {
-        // Naming the refused entry takes the menu itself; only a failure builds it.
-        MenuTree tree;
-        readDirMenu(values, tree);
-        const SaveFailure failure = describeSaveFailure(error, tree);
-        throw TorvexError(messageWithCause(failure.message, failure.cause));
-    }
-    return outcome;
 }
 
 } // namespace torvex
