@@ -10,7 +10,7 @@
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/FindWidget.h"
-#include "support/gui/WindowEnvironment.h"
+#include "support/gui/LoadedWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,35 +38,8 @@ const std::string fileWithHiddenLines = "[Configuration]\r\nInstallDir=c:\\fm\r\
                                         "; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n"
                                         "menu5=Far\r\n[DirMenu]\r\nmenu1=Other\r\n";
 
-class MainWindowNoticeTest : public ::testing::Test
+class MainWindowNoticeTest : public test::LoadedWindowFixture
 {
-protected:
-    TempDir dir;
-    test::ScriptedMessageBoxes boxes;
-    std::unique_ptr<MainWindow> form;
-
-    ~MainWindowNoticeTest() override
-    {
-        if (form)
-            form->session().setExitWithoutSaving(true);
-    }
-
-    // Starts the main window with `path` as the only file found, which it loads.
-    void start(const std::string &path)
-    {
-        MainWindowEnvironment environment =
-            test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
-        environment.candidates = test::foundFiles({ path });
-        form = test::startedWindow(std::move(environment));
-        QApplication::setActiveWindow(form.get());
-    }
-
-    template <class T> T *widget(const char *name) const
-    {
-        return test::findWidget<T>(*form, name);
-    }
-    NoticeBar *bar() const { return widget<NoticeBar>("noticeBar"); }
-    void save() { QTest::mouseClick(widget<QToolButton>("SButSave"), Qt::LeftButton); }
 };
 
 TEST_F(MainWindowNoticeTest, TheBarNamesEachHiddenLineAndCanBeClosed)

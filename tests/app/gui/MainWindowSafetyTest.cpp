@@ -10,8 +10,8 @@
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/FindWidget.h"
+#include "support/gui/LoadedWindowFixture.h"
 #include "support/gui/Wait.h"
-#include "support/gui/WindowEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,37 +43,18 @@ const std::string otherProgramsMenu =
 const std::string otherSectionChanged = "[Configuration]\r\nInstallDir=c:\\other\r\n[DirMenu]\r\n"
                                         "menu1=Home\r\ncmd1=cd c:\\\r\n";
 
-class MainWindowSafetyTest : public ::testing::Test
+class MainWindowSafetyTest : public test::LoadedWindowFixture
 {
 protected:
-    TempDir dir;
-    test::ScriptedMessageBoxes boxes;
-    std::unique_ptr<MainWindow> form;
     std::string path;
-
-    ~MainWindowSafetyTest() override
-    {
-        if (form)
-            form->session().setExitWithoutSaving(true);
-    }
 
     // Writes `file` as wincmd.ini and starts the window, which loads it.
     void start(const std::string &file = original)
     {
         path = dir.write("wincmd.ini", file);
-        MainWindowEnvironment environment =
-            test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
-        environment.candidates = test::foundFiles({ path });
-        form = test::startedWindow(std::move(environment));
-        QApplication::setActiveWindow(form.get());
+        LoadedWindowFixture::start(path);
     }
 
-    template <class T> T *widget(const char *name) const
-    {
-        return test::findWidget<T>(*form, name);
-    }
-    void trigger(const char *action) { widget<QAction>(action)->trigger(); }
-    void save() { QTest::mouseClick(widget<QToolButton>("SButSave"), Qt::LeftButton); }
     // Adds a copy of "Home" as one step of the history.
     void edit()
     {
@@ -86,7 +67,6 @@ protected:
         const std::string fresh = dir.write("wincmd.ini.new", bytes);
         std::filesystem::rename(fresh, path);
     }
-    NoticeBar *bar() const { return widget<NoticeBar>("noticeBar"); }
     QString title() const { return form->windowTitle(); }
     QString filePanel() const { return widget<QLabel>("Panel_IniSti")->text(); }
 };
