@@ -586,6 +586,40 @@ TEST(IniDocumentTest, LinesEndAtCrAtLfAndAtCrLf)
     EXPECT_EQ(withKey(utf16(text), "s", "n", "w"), utf16(u"[s]\rk=v\rn=w\r"));
 }
 
+// Breaks at every place in a line and near every multiple of eight bytes: the lines are
+// those a plain split at CR LF, LF and a lone CR gives.
+TEST(IniDocumentTest, LinesAreSplitWhereverTheBreaksStand)
+{
+    std::mt19937 random(812);
+    const std::string alphabet = "ab=[ \r\n\r\n";
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        const std::size_t length = random() % 40;
+        for (std::size_t i = 0; i < length; ++i)
+            bytes += alphabet[random() % alphabet.size()];
+        std::vector<std::string> expected;
+        std::string line;
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] != '\r' && bytes[i] != '\n') {
+                line += bytes[i];
+                continue;
+            }
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+            expected.push_back(line);
+            line.clear();
+        }
+        if (!line.empty())
+            expected.push_back(line);
+        const IniDocument doc = IniDocument::fromBytes(bytes);
+        std::vector<std::string> lines;
+        for (std::size_t n = 1; n <= doc.lineCount(); ++n)
+            lines.push_back(doc.lineText(n));
+        ASSERT_EQ(lines, expected) << testing::PrintToString(bytes);
+        ASSERT_EQ(doc.toBytes(), bytes);
+    }
+}
+
 // Once, a CR inside a line was part of the value, which no save could then write back.
 TEST(IniDocumentTest, EveryValueReadCanBeWrittenBack)
 {
