@@ -84,16 +84,38 @@ inline ParsedLine parseLine(std::string_view text)
 
 inline bool isAscii(std::string_view text)
 {
-    // Eight bytes at a time: keys and values are short, and this runs for each of them.
-    std::size_t i = 0;
+    // Eight bytes at a time: keys and values are short, and this runs for each of them. The
+    // bytes after the last whole word are read as the last eight (some read twice), or for a
+    // text of less than eight in four, two and one.
+    const char *const data = text.data();
+    const std::size_t size = text.size();
     std::uint64_t high = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        high |= word;
+    if (size >= 8) {
+        for (std::size_t i = 0; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, data + i, 8);
+            high |= word;
+        }
+        std::uint64_t last;
+        std::memcpy(&last, data + size - 8, 8);
+        high |= last;
+    } else {
+        std::size_t i = 0;
+        if (size & 4) {
+            std::uint32_t word;
+            std::memcpy(&word, data, 4);
+            high |= word;
+            i = 4;
+        }
+        if (size & 2) {
+            std::uint16_t word;
+            std::memcpy(&word, data + i, 2);
+            high |= word;
+            i += 2;
+        }
+        if (size & 1)
+            high |= static_cast<unsigned char>(data[i]);
     }
-    for (; i < text.size(); ++i)
-        high |= static_cast<unsigned char>(text[i]);
     return (high & 0x8080808080808080ull) == 0;
 }
 
