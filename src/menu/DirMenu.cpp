@@ -87,8 +87,28 @@ DirMenuKey readDirMenuKey(std::string_view key)
     default:
         return {};
     }
-    const std::size_t n = keyNumber(key, linePrefixes[kind], largestNumber);
-    return { static_cast<std::uint32_t>(n), n ? kind : std::uint8_t(0) };
+    // What keyNumber does, for the one limit: this runs for every line of the section. A
+    // number below 2^30 has at most ten digits, so it cannot overflow before the end.
+    const std::string_view prefix = linePrefixes[kind];
+    if (key.size() <= prefix.size() || key.size() > prefix.size() + 10)
+        return {};
+    for (std::size_t i = 1; i < prefix.size(); ++i) {
+        // The prefixes are lower-case letters: only the letter and its capital match.
+        if ((key[i] | 0x20) != prefix[i])
+            return {};
+    }
+    if (key[prefix.size()] == '0')
+        return {};
+    std::uint64_t n = 0;
+    for (std::size_t i = prefix.size(); i < key.size(); ++i) {
+        const auto digit = static_cast<unsigned char>(key[i] - '0');
+        if (digit > 9)
+            return {};
+        n = n * 10 + digit;
+    }
+    if (n > largestNumber)
+        return {};
+    return { static_cast<std::uint32_t>(n), kind };
 }
 
 std::uint32_t DirMenuValues::lineNumber(DirMenuKey key)

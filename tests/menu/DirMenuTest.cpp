@@ -4,6 +4,7 @@
 #include "support/WorkedExample.h"
 
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace torvex {
 namespace {
@@ -167,6 +168,70 @@ TEST(DirMenu, MenuKeyCountIsNodesPlusSubmenus)
     for (const auto &[k, v] : writeDirMenu(tree))
         menuKeys += k.starts_with("menu");
     EXPECT_EQ(menuKeys, tree.count() + tree.submenuCount());
+}
+
+// Only "menu", "cmd" or "path" in any letter case, then a number without leading zeros below
+// 2^30: every way of being almost such a key is no key.
+TEST(DirMenuKeyTest, ReadsOnlyTheKeysOfTheMenu)
+{
+    const std::vector<std::string> prefixes = { "menu",
+        "MENU",
+        "Menu",
+        "mEnU",
+        "cmd",
+        "CMD",
+        "cMd",
+        "path",
+        "PATH",
+        "men",
+        "menux",
+        "m",
+        "",
+        "pat",
+        "paths",
+        "cmdx",
+        "menu ",
+        "\xed"
+        "enu",
+        "nenu",
+        "menU",
+        "-enu",
+        "Mmenu" };
+    const std::vector<std::string> numbers = { "",
+        "0",
+        "01",
+        "1",
+        "7",
+        "12",
+        "100",
+        "1073741823",
+        "1073741824",
+        "4294967297",
+        "99999999999",
+        "12a",
+        "1 2",
+        "+1",
+        "-1",
+        "1.0",
+        "\xd9\xa3",
+        "123456789" };
+    const std::regex key("(menu|cmd|path)([1-9][0-9]*)", std::regex::icase);
+    for (const std::string &prefix : prefixes) {
+        for (const std::string &number : numbers) {
+            const std::string text = prefix + number;
+            std::smatch match;
+            DirMenuKey expected;
+            if (std::regex_match(text, match, key) && match[2].length() <= 10
+                && std::stoull(match[2]) <= (1u << 30) - 1) {
+                expected.number = static_cast<std::uint32_t>(std::stoull(match[2]));
+                const char first = static_cast<char>(std::tolower(text[0]));
+                expected.kind = first == 'm' ? 0 : first == 'c' ? 1 : 2;
+            }
+            const DirMenuKey read = readDirMenuKey(text);
+            EXPECT_EQ(read.number, expected.number) << text;
+            EXPECT_EQ(read.kind, expected.kind) << text;
+        }
+    }
 }
 
 } // namespace
