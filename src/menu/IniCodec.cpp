@@ -118,9 +118,11 @@ bool looksLikeUtf32(std::string_view bytes, const std::array<std::size_t, 4> &nu
 
 // Text of 16-bit units that is mostly ASCII, as ini files are, has a NUL byte in at least
 // half of its units, nearly all at odd positions (little-endian) or nearly all at even ones
-// (big-endian).
+// (big-endian). A lone byte is no unit at all.
 bool looksLikeUtf16(std::string_view bytes, const std::array<std::size_t, 4> &nuls)
 {
+    if (bytes.size() < 2)
+        return false;
     const std::size_t even = nuls[0] + nuls[2];
     const std::size_t odd = nuls[1] + nuls[3];
     const std::size_t many = std::max(even, odd);
