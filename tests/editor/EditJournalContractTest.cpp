@@ -103,6 +103,21 @@ TEST_F(EditJournalContract, AJoinedStepThatOnlyMovesTheSelectionIsNotEmpty)
     EXPECT_FALSE(typed->changesNothing());
     typed->revert(tree);
     EXPECT_EQ(tree.selected(), alpha);
+
+    // The selection moved by the later step: the joined step ends where that one ended.
+    auto typedAgain = step([this, alpha] {
+        tree.setTitle(alpha, "Alphay");
+    });
+    auto typedAwayElsewhere = step([this, alpha] {
+        tree.setTitle(alpha, "Alpha");
+        tree.setSelected(find(tree, "Docs"));
+    });
+    ASSERT_TRUE(typedAgain->absorb(*typedAwayElsewhere));
+    EXPECT_FALSE(typedAgain->changesNothing());
+    typedAgain->revert(tree);
+    EXPECT_EQ(tree.selected(), alpha);
+    typedAgain->apply(tree);
+    EXPECT_EQ(tree.selected(), find(tree, "Docs"));
 }
 
 TEST_F(EditJournalContract, AnUndoneDeleteOpensTheSubmenuItReturnsTo)
