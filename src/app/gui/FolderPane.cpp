@@ -39,7 +39,7 @@ void FolderPane::followView()
     if (m_list)
         m_list->setWindowsView(m_views.shared());
     if (m_drives)
-        m_drives->loaded();
+        m_drives->model().readDrivesAgain();
     if (!m_list)
         return;
     const WindowsView &view = m_views.view();

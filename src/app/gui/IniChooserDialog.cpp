@@ -72,7 +72,7 @@ void IniChooserDialog::setPaths(
         const QString path = QString::fromStdString(paths[i]);
         const QString label = i < labels.size() ? QString::fromStdString(labels[i]) : QString();
         auto *item = new QListWidgetItem(
-            label.isEmpty() ? path : path + QStringLiteral("    (") + label + QLatin1Char(')'),
+            label.isEmpty() ? path : QLatin1Char('[') + label + QStringLiteral("]  ") + path,
             m_lboxIniStier);
         item->setData(PathRole, path);
         item->setToolTip(label.isEmpty() ? path : label + QStringLiteral(": ") + path);

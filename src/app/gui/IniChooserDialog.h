@@ -27,7 +27,8 @@ public:
     explicit IniChooserDialog(MainWindow *owner);
 
     // Replaces the list's entries; nothing is selected afterwards. An entry with a label (the
-    // name of the Wine prefix it was found in, "" for none) shows it beside the path.
+    // name of the Wine prefix it was found in, "" for none) shows it before the path, in
+    // brackets, where a long path cannot hide it.
     void setPaths(
         const std::vector<std::string> &paths, const std::vector<std::string> &labels = {});
     // The selected entry's path, "" when none is selected.
