@@ -2,6 +2,8 @@
 // is, the files offered from other prefixes, and prefixes that are broken.
 #include "app/PrefixSearch.h"
 
+#include "editor/EntryDestination.h"
+#include "platform/WindowsView.h"
 #include "support/PrefixLayouts.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +49,16 @@ TEST_F(PrefixSearchTest, EachLayoutGivesItsFileWithItsPrefixsName)
         EXPECT_EQ(files[i].path, (root / "drive_c/fm/wincmd.ini").string());
         EXPECT_EQ(files[i].label, layouts[i].second);
         EXPECT_EQ(files[i].prefixRoot, root);
+        // Checked without WINEPREFIX, the file is read in its own prefix: its drive C: only,
+        // where C:\Data\Work exists and C:\Data\Gone does not.
+        ASSERT_TRUE(WinePrefix::containing(files[i].path));
+        EXPECT_EQ(WinePrefix::containing(files[i].path)->root(), root);
+        const WindowsView view = WindowsView::forFile(files[i].path, home.environment());
+        EXPECT_EQ(view.driveMask(), 1u << 2) << layouts[i].first;
+        const DestinationRule rule = DestinationRule::forView(view, "C:\\fm");
+        EXPECT_EQ(rule.ofCommand("cd C:\\Data\\Work").destination, Destination::Exists);
+        EXPECT_EQ(
+            rule.ofCommand("cd %COMMANDER_PATH%\\..\\Data\\Gone").destination, Destination::Broken);
     }
 }
 
@@ -103,12 +115,20 @@ TEST_F(PrefixSearchTest, BrokenPrefixesAreReportedNotSearched)
 
 TEST_F(PrefixSearchTest, HundredsOfPrefixesAreAllSearched)
 {
-    for (int i = 0; i < 200; ++i)
-        home.makePrefix(".local/share/wineprefixes/p" + std::to_string(100 + i));
+    // Made lean (hives, C: and the menu file only): making folders is what takes the time.
+    const std::string hive = test::fileManagerUserHive("\"C:\\\\fm\"", "\"wincmd.ini\"");
+    for (int i = 0; i < 150; ++i) {
+        const std::string root = ".local/share/wineprefixes/p" + std::to_string(100 + i);
+        home.write(root + "/system.reg", "WINE REGISTRY Version 2\n");
+        home.write(root + "/user.reg", hive);
+        home.write(root + "/drive_c/fm/wincmd.ini", test::kPrefixMenu);
+        home.makeFolder(root + "/dosdevices");
+        fs::create_symlink("../drive_c", home.path() / root / "dosdevices/c:");
+    }
     const auto files =
         filesInOtherPrefixes(findPrefixPlaces(home.environment()), home.environment(), {});
-    ASSERT_EQ(files.size(), 200u);
-    EXPECT_EQ(files.back().label, "winetricks: p299");
+    ASSERT_EQ(files.size(), 150u);
+    EXPECT_EQ(files.back().label, "winetricks: p249");
 }
 
 } // namespace

@@ -15,7 +15,8 @@ TEST(JsonText, QuotesBackslashesAndEveryControlCharacterAreEscaped)
 
 TEST(JsonText, WellFormedUtf8StaysAndAnythingElseBecomesTheReplacementCharacter)
 {
-    EXPECT_EQ(jsonQuoted("\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80"), "\"\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80\"");
+    EXPECT_EQ(jsonQuoted("\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80"),
+        "\"\xC3\xA6\xE2\x82\xAC\xF0\x9F\x98\x80\"");
     const std::string replacement = "\xEF\xBF\xBD";
     for (const char *bad : {
              "\xFF", // never in UTF-8
@@ -28,7 +29,9 @@ TEST(JsonText, WellFormedUtf8StaysAndAnythingElseBecomesTheReplacementCharacter)
         EXPECT_EQ(quoted.find_first_not_of(replacement + "\""), std::string::npos) << quoted;
         EXPECT_NE(quoted.find(replacement), std::string::npos) << quoted;
     }
-    EXPECT_EQ(jsonQuoted("a\xFF" "b"), "\"a" + replacement + "b\"");
+    EXPECT_EQ(jsonQuoted("a\xFF"
+                         "b"),
+        "\"a" + replacement + "b\"");
 }
 
 } // namespace

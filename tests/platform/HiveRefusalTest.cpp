@@ -83,6 +83,15 @@ TEST_F(HiveRefusalTest, AFileWithoutWinesHeaderIsNoHive)
     EXPECT_EQ(problem, (wine.path() / "user.reg").string() + ": not a Wine registry file");
 }
 
+TEST_F(HiveRefusalTest, AHiveThatCannotBeReadIsNamedWithTheCause)
+{
+    // A regular file whose every read fails: the unmapped first page of a process.
+    fs::create_symlink("/proc/self/mem", wine.path() / "user.reg");
+    std::string problem;
+    EXPECT_EQ(RegistryHive::load(wine.path() / "user.reg", &problem).keyCount(), 0u);
+    EXPECT_EQ(problem, (wine.path() / "user.reg").string() + ": Input/output error");
+}
+
 TEST_F(HiveRefusalTest, AMissingHiveIsNoProblem)
 {
     std::string problem;
