@@ -8,7 +8,23 @@ std::vector<std::string> Session::candidatePaths() const
     for (int slot = 1; slot <= 4; ++slot)
         if (!m_candidates.slot(slot).empty())
             paths.push_back(m_candidates.slot(slot));
+    for (const OtherPrefixFile &file : m_otherPrefixFiles)
+        paths.push_back(file.path);
     return paths;
+}
+
+const OtherPrefixFile *Session::otherPrefixFile(const std::string &path) const
+{
+    for (const OtherPrefixFile &file : m_otherPrefixFiles)
+        if (file.path == path)
+            return &file;
+    return nullptr;
+}
+
+bool Session::needsChoiceAtStart() const
+{
+    return m_candidates.candidateCount > 1
+        || (m_candidates.candidateCount == 0 && !m_otherPrefixFiles.empty());
 }
 
 std::optional<std::string> Session::onlyCandidate() const

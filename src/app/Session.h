@@ -2,6 +2,7 @@
 
 #include "app/ErrorLog.h"
 #include "app/IniLocator.h"
+#include "app/PrefixSearch.h"
 #include "menu/MenuTree.h"
 
 #include <optional>
@@ -22,8 +23,21 @@ public:
 
     const IniCandidates &candidates() const { return m_candidates; }
     void setCandidates(IniCandidates candidates) { m_candidates = std::move(candidates); }
-    // The non-empty candidate paths in slot order, as the chooser lists them.
+    // The files found in other prefixes when the window's own prefix gave none. They are
+    // offered in the chooser after the slots, never loaded without the user's choice.
+    const std::vector<OtherPrefixFile> &otherPrefixFiles() const { return m_otherPrefixFiles; }
+    void setOtherPrefixFiles(std::vector<OtherPrefixFile> files)
+    {
+        m_otherPrefixFiles = std::move(files);
+    }
+    // The file of another prefix at `path`, nullptr when `path` is none of them.
+    const OtherPrefixFile *otherPrefixFile(const std::string &path) const;
+    // The non-empty candidate paths in slot order, then the other prefixes' files, as the
+    // chooser lists them.
     std::vector<std::string> candidatePaths() const;
+    // Whether start-up shows the chooser: several files found, or none in the window's
+    // prefix but some in others.
+    bool needsChoiceAtStart() const;
     // The candidate to load without asking: the one found when exactly one was; nullopt
     // otherwise.
     std::optional<std::string> onlyCandidate() const;
@@ -54,6 +68,7 @@ public:
 
 private:
     IniCandidates m_candidates;
+    std::vector<OtherPrefixFile> m_otherPrefixFiles;
     std::string m_currentIniFile;
     AttachMode m_dropMode = AttachMode::AddChildFirst;
     bool m_confirmDropOnCommand = true;

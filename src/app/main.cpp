@@ -1,6 +1,7 @@
 // Program main: the application, then the main window, the Options dialog and the ini
 // chooser, then the start-up sequence, then the event loop until the main window closes.
 
+#include "app/PrefixOption.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/LoadTimeProbe.h"
 #include "app/gui/MainWindow.h"
@@ -24,10 +25,17 @@ int main(int argc, char **argv)
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));
     try {
         const torvex::Environment processEnvironment = torvex::processEnvironment();
+        std::vector<std::string> arguments(argv + 1, argv + argc);
+        const auto namedPrefix = torvex::takePrefixOption(arguments);
         torvex::MainWindowEnvironment environment;
-        environment.view = std::make_shared<const torvex::WindowsView>(
-            torvex::WindowsView::open(processEnvironment));
-        environment.firstArgument = argc > 1 ? argv[1] : "";
+        environment.firstArgument = arguments.empty() ? "" : arguments.front();
+        // The window starts in the prefix --prefix names, else in that of the file given.
+        environment.view = std::make_shared<const torvex::WindowsView>(namedPrefix
+                ? torvex::WindowsView::forPrefix(
+                    torvex::WinePrefix(*namedPrefix), processEnvironment)
+                : torvex::WindowsView::forFile(environment.firstArgument, processEnvironment));
+        environment.isPrefixFixed = namedPrefix.has_value();
+        environment.hostEnvironment = processEnvironment;
         environment.folders =
             torvex::programFolders(QCoreApplication::applicationDirPath().toStdString() + "/",
                 processEnvironment,

@@ -26,8 +26,8 @@ constexpr int exitFindings = 1;
 constexpr int exitError = 2;
 
 const char *usage =
-    "usage: torvex-menu print FILE | check [--json] FILE | resave FILE | where [PATH]"
-    " | diff FILE OTHER | --help | --version";
+    "usage: torvex-menu [--prefix DIR] print FILE | check [--json] FILE | resave FILE"
+    " | where [PATH] | where --all [--json] | diff FILE OTHER | --help | --version";
 
 // Fails with a one-line message when `path` is not a regular file (or a link to one), the
 // same rule by which "where" counts a candidate.
@@ -140,7 +140,8 @@ int runMenuTool(const std::vector<std::string> &arguments,
     std::ostream &out,
     std::ostream &err,
     FileSystem &fs,
-    const WindowsView &view)
+    const WindowsView &view,
+    const Environment &environment)
 {
     // "check --json FILE" (or "check FILE --json"): the report as JSON.
     bool asJson = false;
@@ -175,9 +176,15 @@ int runMenuTool(const std::vector<std::string> &arguments,
                 return resave(file, err, fs, view);
             } },
     };
-    if (!args.empty() && args[0] == "where" && args.size() <= 2) {
+    if (!args.empty() && args[0] == "where") {
+        const std::vector<std::string> paths(args.begin() + 1, args.end());
+        if (paths.size() > 1 && !isWhereAll(paths)) {
+            err << usage << '\n';
+            return exitError;
+        }
         try {
-            const std::vector<std::string> paths(args.begin() + 1, args.end());
+            if (isWhereAll(paths))
+                return runWhereAll(view, environment, paths.size() == 2, out);
             return runWhere(paths, view, out);
         } catch (const std::exception &error) {
             err << "torvex-menu: " << error.what() << '\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WinePrefix.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -11,12 +13,14 @@ class WindowsView;
 
 // The torvex-menu command line: `args` without the program name. Files are read and written
 // through `fs`; `view` is the machine as the file manager sees it (where, broken paths, what
-// is at a path). Writes results (and --help, --version) to `out`, one-line errors and notices
-// to `err`, and returns the exit code (0 fine, 1 findings, 2 error or usage).
+// is at a path); `environment` is the host's, where "where --all" looks for the other
+// prefixes. Writes results (and --help, --version) to `out`, one-line errors and notices to
+// `err`, and returns the exit code (0 fine, 1 findings, 2 error or usage).
 int runMenuTool(const std::vector<std::string> &args,
     std::ostream &out,
     std::ostream &err,
     FileSystem &fs,
-    const WindowsView &view);
+    const WindowsView &view,
+    const Environment &environment = Environment());
 
 } // namespace torvex

@@ -1,3 +1,5 @@
+#include "app/PrefixOption.h"
+#include "cli/CommandView.h"
 #include "cli/MenuTool.h"
 #include "menu/FileSystem.h"
 #include "menu/RecoveryCopy.h"
@@ -15,11 +17,14 @@ int main(int argc, char **argv)
         std::cerr << "torvex-menu: " << torvex::recoveryCopyNotice(found) << '\n';
     try {
         // Files are named as the editor names them: "C:\..." paths go through the Wine
-        // prefix, so that what "where" prints can be given to print, check and resave.
+        // prefix, so that what "where" prints can be given to print, check and resave. The
+        // prefix is the one --prefix names, else the one the file lies in.
+        const torvex::Environment environment = torvex::processEnvironment();
+        const auto namedPrefix = torvex::takePrefixOption(args);
         auto view = std::make_shared<const torvex::WindowsView>(
-            torvex::WindowsView::open(torvex::processEnvironment()));
+            torvex::viewForCommand(args, namedPrefix, environment, std::cerr));
         torvex::WindowsFileSystem fs(view);
-        return torvex::runMenuTool(args, std::cout, std::cerr, fs, *view);
+        return torvex::runMenuTool(args, std::cout, std::cerr, fs, *view, environment);
     } catch (const std::exception &error) {
         std::cerr << "torvex-menu: " << error.what() << '\n';
         return 2;

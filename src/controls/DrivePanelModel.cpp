@@ -224,6 +224,12 @@ void DrivePanelModel::rebuildButtons()
     }
 }
 
+void DrivePanelModel::readDrivesAgain()
+{
+    m_driveMask = m_drives.driveMask();
+    rebuildButtons();
+}
+
 bool DrivePanelModel::isDriveShown(char letter) const
 {
     const int offset = upper(letter) - 'A';

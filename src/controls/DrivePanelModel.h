@@ -172,6 +172,10 @@ public:
     // the first button), which raises the click event.
     void rebuildButtons();
 
+    // The machine's drives changed (the window moved to another Wine prefix): reads which
+    // drives are present again, then rebuilds the buttons.
+    void readDrivesAgain();
+
     // Whether the drive of `letter` (either case) is present and its type is in DriveTypes.
     bool isDriveShown(char letter) const;
 

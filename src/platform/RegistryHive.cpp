@@ -1,16 +1,17 @@
 #include "platform/RegistryHive.h"
 
 #include "core/Text.h"
+#include "platform/HostFileRead.h"
 #include "platform/WinText.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace torvex {
 
 namespace {
+
+constexpr std::string_view kHiveHeader = "WINE REGISTRY Version 2";
 
 int hexDigit(char c)
 {
@@ -316,14 +317,21 @@ RegistryHive RegistryHive::parse(std::string_view text)
     return hive;
 }
 
-RegistryHive RegistryHive::load(const std::filesystem::path &file)
+RegistryHive RegistryHive::load(
+    const std::filesystem::path &file, std::string *problem, std::size_t maxBytes)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    const HostFileText read = readRegularFile(file, maxBytes);
+    std::string refused = hostReadProblem(file, read, maxBytes);
+    // Wine's loader refuses a file without its header, and so do we: anything else in that
+    // place (a menu, a binary file) would otherwise be read as a registry without keys.
+    if (read.status == HostReadStatus::Read && !read.text.starts_with(kHiveHeader))
+        refused = file.string() + ": not a Wine registry file";
+    if (!refused.empty()) {
+        if (problem)
+            *problem = std::move(refused);
         return {};
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return parse(buffer.str());
+    }
+    return parse(read.text);
 }
 
 bool RegistryHive::hasKey(std::string_view keyPath) const

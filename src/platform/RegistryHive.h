@@ -49,8 +49,16 @@ public:
     // Parses hive text; never throws.
     static RegistryHive parse(std::string_view text);
 
-    // Reads and parses a hive file; a missing or unreadable file gives an empty hive.
-    static RegistryHive load(const std::filesystem::path &file);
+    // The largest hive file that is read; a larger one is refused.
+    static constexpr std::size_t sizeLimit = 64 * 1024 * 1024;
+
+    // Reads and parses a hive file. A missing file gives an empty hive and no problem. A file
+    // that is no regular file (a FIFO, a device), is larger than `maxBytes`, cannot be read or
+    // does not begin with Wine's header "WINE REGISTRY Version 2" is refused: an empty hive,
+    // with a one-line explanation in `problem` (when given). Never waits on the file.
+    static RegistryHive load(const std::filesystem::path &file,
+        std::string *problem = nullptr,
+        std::size_t maxBytes = sizeLimit);
 
     // True when the key, or a key below it, is in the hive. The empty path is the root.
     bool hasKey(std::string_view keyPath) const;

@@ -34,4 +34,14 @@ std::filesystem::path userStateFolder(const Environment &environment)
     return torvexFolderIn(baseFolder(environment, "XDG_STATE_HOME", ".local/state"));
 }
 
+std::filesystem::path userDataHome(const Environment &environment)
+{
+    return baseFolder(environment, "XDG_DATA_HOME", ".local/share");
+}
+
+std::filesystem::path userConfigHome(const Environment &environment)
+{
+    return baseFolder(environment, "XDG_CONFIG_HOME", ".config");
+}
+
 } // namespace torvex

@@ -17,4 +17,9 @@ std::filesystem::path userConfigFolder(const Environment &environment);
 // $XDG_STATE_HOME/torvex, default ~/.local/state/torvex: the log and recovery copies.
 std::filesystem::path userStateFolder(const Environment &environment);
 
+// $XDG_DATA_HOME, default ~/.local/share, and $XDG_CONFIG_HOME, default ~/.config: the
+// folders themselves, where other programs keep their data and settings.
+std::filesystem::path userDataHome(const Environment &environment);
+std::filesystem::path userConfigHome(const Environment &environment);
+
 } // namespace torvex

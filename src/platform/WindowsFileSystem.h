@@ -18,6 +18,9 @@ public:
     // `host` does the actual work (FileSystem::real() when nullptr; not owned).
     explicit WindowsFileSystem(std::shared_ptr<const WindowsView> view, FileSystem *host = nullptr);
 
+    // Windows paths go through `view` from now on (the prefix of another file).
+    void setView(std::shared_ptr<const WindowsView> view) { m_view = std::move(view); }
+
     bool fileExists(const std::string &path) const override;
     bool dirExists(const std::string &path) const override;
     // Throws IniReadError naming `path` when the file cannot be read or its drive is missing.

@@ -17,6 +17,13 @@ bool isWindowsPath(std::string_view path)
         && (path.size() == 2 || path[2] == '\\' || path[2] == '/');
 }
 
+bool isUncPath(std::string_view path)
+{
+    // Only backslashes: "//x" is a host path on Linux.
+    return path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '\\'
+        && path[2] != '/' && path[2] != '?' && path[2] != '.';
+}
+
 std::vector<std::string> windowsPathParts(std::string_view afterDrive)
 {
     std::vector<std::string> parts;

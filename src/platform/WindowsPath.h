@@ -17,6 +17,10 @@ int driveIndex(char letter);
 // True when `path` is a Windows path by the rule above.
 bool isWindowsPath(std::string_view path);
 
+// True when `path` names a network share: "\\server\share..." (backslashes: "//x" is a host
+// path), not a device path ("\\?\", "\\.\").
+bool isUncPath(std::string_view path);
+
 // The folders and name of a Windows path after its "X:": split at backslashes and slashes,
 // with "." parts and empty parts (doubled separators) dropped and ".." taking away the part
 // before it, as Windows resolves them before it touches the disk. ".." at the root stays at

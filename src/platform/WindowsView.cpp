@@ -1,11 +1,11 @@
 #include "platform/WindowsView.h"
 
 #include "core/Text.h"
+#include "platform/HostFileRead.h"
 #include "platform/RegistryError.h"
 #include "platform/WindowsPath.h"
 
 #include <algorithm>
-#include <fstream>
 #include <system_error>
 #include <vector>
 
@@ -48,12 +48,13 @@ fs::path matchPart(const fs::path &folder, const std::string &name, bool &isFoun
     return exact;
 }
 
+// A label file is a line of text; anything else in its place (a FIFO, a device, a large
+// file) is no label and is never waited on.
 std::string firstLineTrimmed(const fs::path &file)
 {
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    if (!in || !std::getline(in, line))
-        return {};
+    constexpr std::size_t labelLimit = 4096;
+    std::string line = readRegularFile(file, labelLimit).text;
+    line = line.substr(0, line.find('\n'));
     while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ')
         line.pop_back();
     return line;
@@ -113,6 +114,15 @@ WindowsView WindowsView::forPrefix(const WinePrefix &prefix, const Environment &
     return view;
 }
 
+WindowsView WindowsView::forFile(std::string_view path, const Environment &environment)
+{
+    if (!path.empty() && !isWindowsPath(path) && !isUncPath(path)) {
+        if (auto prefix = WinePrefix::containing(std::filesystem::path(path)))
+            return forPrefix(*prefix, environment);
+    }
+    return open(environment);
+}
+
 WindowsView WindowsView::withoutPrefix(const Environment &environment)
 {
     WindowsView view;
@@ -158,14 +168,24 @@ const WindowsView::Drive *WindowsView::drive(char letter) const
 
 std::optional<fs::path> WindowsView::hostPath(std::string_view path) const
 {
-    if (!isWindowsPath(path))
+    fs::path current;
+    if (isUncPath(path)) {
+        // Wine reaches \\server\share through dosdevices/unc/server/share.
+        if (!m_prefix)
+            return std::nullopt;
+        current = m_prefix->dosDevices() / "unc";
+        path.remove_prefix(2);
+    } else if (isWindowsPath(path)) {
+        const Drive *root = drive(path[0]);
+        if (!root)
+            return std::nullopt;
+        current = root->root;
+        path.remove_prefix(2);
+    } else {
         return fs::path(path);
-    const Drive *root = drive(path[0]);
-    if (!root)
-        return std::nullopt;
-    fs::path current = root->root;
+    }
     bool isFound = true;
-    for (const std::string &part : windowsPathParts(path.substr(2)))
+    for (const std::string &part : windowsPathParts(path))
         current = isFound ? matchPart(current, part, isFound) : current / part;
     return current;
 }

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace torvex {
 
@@ -25,6 +26,11 @@ public:
     // The view of the given prefix; `environment` is the host environment.
     static WindowsView forPrefix(const WinePrefix &prefix, const Environment &environment);
 
+    // The view for a wincmd.ini at `path`: the prefix a host path lies in
+    // (WinePrefix::containing), else the one Wine would use for `environment` (open). A
+    // Windows path names no folder of its own, so it gets the latter.
+    static WindowsView forFile(std::string_view path, const Environment &environment);
+
     // The view without a Wine prefix.
     static WindowsView withoutPrefix(const Environment &environment);
 
@@ -32,11 +38,15 @@ public:
     const std::optional<WinePrefix> &prefix() const { return m_prefix; }
     const RegistryView &registry() const { return m_registry; }
     const WindowsEnvironment &environment() const { return m_environment; }
+    // What could not be read of the prefix (a hive that was refused), one line each.
+    const std::vector<std::string> &problems() const { return m_registry.problems(); }
 
     // The host path of `path`. A Windows path ("X:\..." or "X:/...", "X:" alone is the root)
     // maps to the drive's host folder, each part matched without regard to case where the
-    // exact name is missing; "." and ".." parts are resolved first. Any other path is a host
-    // path and is returned as it is. Nothing for a Windows path on a drive that is missing.
+    // exact name is missing; "." and ".." parts are resolved first. A network path
+    // ("\\server\share\...") maps to the prefix's dosdevices/unc folder, as under Wine. Any
+    // other path is a host path and is returned as it is. Nothing for a Windows path on a
+    // drive that is missing, or a network path without a prefix.
     std::optional<std::filesystem::path> hostPath(std::string_view path) const;
 
     // The Windows path of a host path (relative to the current folder when relative): the

@@ -23,7 +23,18 @@ public:
     // Returns nothing when that folder does not exist (or neither variable is set).
     static std::optional<WinePrefix> locate(const Environment &environment);
 
+    // True when `folder` holds a system.reg (of whatever kind: a broken one is refused when it
+    // is read, not here) and a drive_c folder, the marks of a Wine prefix.
+    static bool isPrefixFolder(const std::filesystem::path &folder);
+
+    // The prefix a host file belongs to: the nearest folder above it that is a prefix folder,
+    // looked for along the path as written (relative to the current folder) and then along
+    // the path with its links resolved. Nothing for a file outside every prefix.
+    static std::optional<WinePrefix> containing(const std::filesystem::path &file);
+
     const std::filesystem::path &root() const { return m_root; }
+    // Two prefixes are the same when their roots name the same folder.
+    bool isSameFolder(const WinePrefix &other) const;
     std::filesystem::path dosDevices() const { return m_root / "dosdevices"; }
 
 private:

@@ -45,8 +45,14 @@ WineRegistry::WineRegistry(RegistryHive currentUser, RegistryHive localMachine)
 
 WineRegistry WineRegistry::load(const std::filesystem::path &prefix)
 {
-    return WineRegistry(
-        RegistryHive::load(prefix / "user.reg"), RegistryHive::load(prefix / "system.reg"));
+    std::string userProblem;
+    std::string machineProblem;
+    WineRegistry registry(RegistryHive::load(prefix / "user.reg", &userProblem),
+        RegistryHive::load(prefix / "system.reg", &machineProblem));
+    for (std::string *problem : { &userProblem, &machineProblem })
+        if (!problem->empty())
+            registry.m_problems.push_back(std::move(*problem));
+    return registry;
 }
 
 const RegistryHive &WineRegistry::hive(RegistryRoot root) const

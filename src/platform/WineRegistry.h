@@ -18,8 +18,12 @@ public:
     WineRegistry() = default;
     WineRegistry(RegistryHive currentUser, RegistryHive localMachine);
 
-    // Loads `prefix`/user.reg and `prefix`/system.reg; a missing file gives an empty root.
+    // Loads `prefix`/user.reg and `prefix`/system.reg; a missing file gives an empty root,
+    // and so does a hive that is refused (see RegistryHive::load), which problems() names.
     static WineRegistry load(const std::filesystem::path &prefix);
+
+    // One line for each hive that was refused; empty when both were read or missing.
+    const std::vector<std::string> &problems() const { return m_problems; }
 
     bool canOpenKey(RegistryRoot root, std::string_view key, KeyAccess access) const override;
     std::optional<std::string> readString(
@@ -35,6 +39,7 @@ private:
 
     RegistryHive m_currentUser;
     RegistryHive m_localMachine;
+    std::vector<std::string> m_problems;
 };
 
 // The text of a string value as a program reads it: the text forms as stored, hex(1) and

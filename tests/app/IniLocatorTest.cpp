@@ -62,12 +62,59 @@ TEST_F(IniLocatorTest, InstallDirGetsItsBackslashAndTheNameLosesOneDot)
     expectSlots(locate(), { "C:\\fm\\\\wincmd.ini", "c:\\FM\\wincmd.ini", "", "" });
 }
 
-TEST_F(IniLocatorTest, EmptyOrMissingValuesAndFullPathsLeaveTheSlotEmpty)
+TEST_F(IniLocatorTest, EmptyOrMissingValuesLeaveTheSlotEmpty)
 {
     wine.writeUserHive(fileManagerKey(kUserKey, "\"C:\\\\fm\"", "\"\""));
     wine.writeMachineHive(
-        fileManagerKey(kMachineKey, "\"C:\\\\fm\"", "\"C:\\\\other\\\\wincmd.ini\""));
+        "[Software\\\\Pellmar\\\\Windows Commander] 1\n\"InstallDir\"=\"C:\\\\fm\"\n");
     expectSlots(locate(), { "", "", "", "" });
+}
+
+// ---- IniFileName that stands on its own ----
+
+TEST_F(IniLocatorTest, AFullPathIsUsedAsItStands)
+{
+    wine.writeMachineHive(
+        fileManagerKey(kMachineKey, "\"C:\\\\fm\"", "\"C:\\\\other\\\\wincmd.ini\""));
+    expectSlots(locate(), { "", "C:\\other\\wincmd.ini", "", "" });
+    // Without InstallDir too: the file manager needs none to read it.
+    wine.writeMachineHive(fileManagerKey(kMachineKey, "\"\"", "\"c:\\\\OTHER\\\\wincmd.ini\""));
+    expectSlots(locate(), { "", "c:\\OTHER\\wincmd.ini", "", "" });
+}
+
+TEST_F(IniLocatorTest, VariablesAreExpandedThroughThePrefixsEnvironment)
+{
+    wine.write("drive_c/users/anna/AppData/Roaming/Fm/wincmd.ini", "[DirMenu]\r\n");
+    const std::string appData = "C:\\users\\anna\\AppData\\Roaming\\Fm\\wincmd.ini";
+    const auto locateAs = [this](const char *user) {
+        WindowsView view = WindowsView::forPrefix(wine.prefix(), { { "USER", user } });
+        return locateIniFiles(view, view.windowsFolder(), "");
+    };
+    wine.writeUserHive(
+        fileManagerKey(kUserKey, "\"C:\\\\fm\"", "str(2):\"%APPDATA%\\\\Fm\\\\wincmd.ini\""));
+    expectSlots(locateAs("anna"), { appData, "", "", "" });
+    expectSlots(locateAs("bert"), { "", "", "", "" }); // another user's AppData
+    // COMMANDER_PATH is the program folder, without its backslash.
+    wine.writeUserHive(
+        fileManagerKey(kUserKey, "\"C:\\\\other\\\\\"", "\"%COMMANDER_PATH%\\\\wincmd.ini\""));
+    expectSlots(locateAs("anna"), { "C:\\other\\wincmd.ini", "", "", "" });
+}
+
+TEST_F(IniLocatorTest, ANetworkPathIsReadThroughTheUncFolder)
+{
+    wine.write("dosdevices/unc/server/share/wincmd.ini", "[DirMenu]\r\n");
+    wine.writeUserHive(
+        fileManagerKey(kUserKey, "\"C:\\\\fm\"", "\"\\\\\\\\server\\\\share\\\\wincmd.ini\""));
+    expectSlots(locate(), { "\\\\server\\share\\wincmd.ini", "", "", "" });
+}
+
+TEST_F(IniLocatorTest, AJoinedPathThatExistsKeepsItsSlot)
+{
+    // A folder literally named "%APPDATA%" under InstallDir is what the joining finds.
+    wine.write("drive_c/fm/%APPDATA%/wincmd.ini", "[DirMenu]\r\n");
+    wine.write("drive_c/users/wine/AppData/Roaming/wincmd.ini", "[DirMenu]\r\n");
+    wine.writeUserHive(fileManagerKey(kUserKey, "\"C:\\\\fm\"", "\"%APPDATA%\\\\wincmd.ini\""));
+    expectSlots(locate(), { "C:\\fm\\%APPDATA%\\wincmd.ini", "", "", "" });
 }
 
 TEST_F(IniLocatorTest, ANonStringInstallDirIsATypeError)

@@ -213,7 +213,8 @@ TEST(MenuTool, HelpAndVersionGoToStdoutWithExitZero)
     for (const char *flag : { "--help", "-h" }) {
         const auto help = runToolStreams(flag);
         EXPECT_EQ(help.exitCode, 0) << flag;
-        EXPECT_TRUE(help.out.starts_with("usage: torvex-menu print FILE")) << help.out;
+        EXPECT_TRUE(help.out.starts_with("usage: torvex-menu [--prefix DIR] print FILE"))
+            << help.out;
         EXPECT_EQ(help.err, "") << flag;
     }
     const auto version = runToolStreams("--version");

@@ -47,4 +47,20 @@ ToolStreams runMenuToolStreams(const std::filesystem::path &prefix, const std::s
     return { result.exitCode, result.out, readFile(errFile) };
 }
 
+ToolStreams runMenuToolAtHome(const std::filesystem::path &home, const std::string &args)
+{
+    TempDir dir;
+    const std::string errFile = dir.file("stderr");
+    const std::string command = "env -u WINEPREFIX -u XDG_DATA_HOME -u XDG_CONFIG_HOME"
+                                " -u XDG_STATE_HOME HOME='"
+        + home.string() + "' timeout 30 " + TORVEX_MENU_TOOL + " " + args + " 2>'" + errFile + "'";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer {};
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        out.append(buffer.data(), n);
+    const int status = ::pclose(pipe);
+    return { WEXITSTATUS(status), out, readFile(errFile) };
+}
+
 } // namespace torvex::test

@@ -29,4 +29,9 @@ struct ToolStreams
 
 ToolStreams runMenuToolStreams(const std::filesystem::path &prefix, const std::string &args);
 
+// Runs torvex-menu as a user without WINEPREFIX whose home folder is `home` (the XDG folders
+// unset, so they lie under it), stdout and stderr apart. A run that takes longer than 30
+// seconds is stopped and gives exit code 124, so that a hang fails the test.
+ToolStreams runMenuToolAtHome(const std::filesystem::path &home, const std::string &args);
+
 } // namespace torvex::test

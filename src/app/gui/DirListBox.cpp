@@ -64,6 +64,9 @@ DirListBox::DirListBox(QWidget *parent)
 
 void DirListBox::setWindowsView(std::shared_ptr<const WindowsView> view)
 {
+    // The folders last open on each drive were another prefix's.
+    if (m_view && m_view != view)
+        m_folderByDrive.clear();
     m_view = std::move(view);
 }
 

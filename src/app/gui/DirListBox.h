@@ -24,6 +24,8 @@ public:
 
     explicit DirListBox(QWidget *parent = nullptr);
 
+    // The view the list reads folders through; another view forgets the folders last open on
+    // each drive. The list is read again at the next setDirectory.
     void setWindowsView(std::shared_ptr<const WindowsView> view);
 
     // Opens the folder (a Windows path in any spelling). A folder that does not exist opens

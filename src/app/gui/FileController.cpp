@@ -52,6 +52,7 @@ FileController::FileController(MenuTree &tree,
     const std::string &logFolder,
     FileWindowServices services)
     : m_tree(tree)
+    , m_session(session)
     , m_fs(fileSystem)
     , m_inputGate(inputGate)
     , m_ui(ui)
@@ -113,6 +114,8 @@ bool FileController::closeRequested()
 
 bool FileController::loadMenu(const std::string &path)
 {
+    if (m_services.followPrefixOf)
+        m_services.followPrefixOf(path);
     // Loading lets pending events run so that the window repaints; the tree must not change
     // under it, and the window must not close half-way.
     const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
@@ -126,6 +129,8 @@ bool FileController::loadMenu(const std::string &path)
 
 SaveOutcome FileController::saveMenu(const std::string &path)
 {
+    if (m_services.followPrefixOf)
+        m_services.followPrefixOf(path);
     SaveSafeguards safeguards;
     if (backupWanted())
         safeguards.backup = &m_backup;
@@ -240,7 +245,13 @@ std::optional<std::string> FileController::chooseIniFile(
     if (!chooser)
         return std::nullopt;
     chooser->setWindowTitle(QString::fromStdString(caption));
-    chooser->setPaths(paths);
+    // A file of another prefix carries that prefix's name beside it.
+    std::vector<std::string> labels;
+    for (const std::string &path : paths) {
+        const OtherPrefixFile *other = m_session.otherPrefixFile(path);
+        labels.push_back(other ? other->label : std::string());
+    }
+    chooser->setPaths(paths, labels);
     if (chooser->exec() != QDialog::Accepted)
         return std::nullopt;
     return chooser->selectedPath();

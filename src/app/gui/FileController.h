@@ -59,6 +59,8 @@ struct FileWindowServices
     // The host path of a path as the program meets it (a Windows path maps through its
     // drive); "" when it has none. Without it paths are used as they are.
     std::function<std::string(const std::string &path)> hostPath;
+    // Called with the file before each load and save: the window moves to its Wine prefix.
+    std::function<void(const std::string &path)> followPrefixOf;
 };
 
 // The File commands of the main window: open, save, save as, the two exits and the closing
@@ -125,6 +127,7 @@ private:
     void fileChangedOnDisk();
 
     MenuTree &m_tree;
+    const Session &m_session;
     FileSystem &m_fs;
     InputGate &m_inputGate;
     MenuFileUi &m_ui;

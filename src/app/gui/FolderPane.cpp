@@ -2,6 +2,7 @@
 
 #include "app/gui/DirListBox.h"
 #include "controls/gui/DrivePanel.h"
+#include "platform/CurrentWindowsView.h"
 #include "platform/WindowsView.h"
 #include "settings/ProgramSettings.h"
 
@@ -21,18 +22,49 @@ char upper(char c)
 
 } // namespace
 
-FolderPane::FolderPane(std::shared_ptr<const WindowsView> view,
+FolderPane::FolderPane(CurrentWindowsView &views,
     std::function<void(const std::string &message)> reportError,
     QObject *parent)
     : QObject(parent)
-    , m_view(std::move(view))
+    , m_views(views)
     , m_reportError(std::move(reportError))
-{ }
+{
+    m_views.onReplaced([this] {
+        followView();
+    });
+}
+
+void FolderPane::followView()
+{
+    if (m_list)
+        m_list->setWindowsView(m_views.shared());
+    if (m_drives)
+        m_drives->model().readDrivesAgain();
+    if (!m_list)
+        return;
+    const WindowsView &view = m_views.view();
+    std::string folder = m_list->directory();
+    if (folder.empty() || !view.directoryExists(folder)) {
+        folder.clear();
+        const std::uint32_t mask = view.driveMask();
+        for (char letter : std::string("CDEFGHIJKLMNOPQRSTUVWXYZAB")) {
+            const std::string root = std::string(1, letter) + ":\\";
+            if ((mask & (1u << (letter - 'A'))) && view.directoryExists(root)) {
+                folder = root;
+                break;
+            }
+        }
+    }
+    if (folder.empty())
+        return;
+    // The folder may be the same text in another prefix: it is read again either way.
+    showFolder(folder);
+}
 
 DirListBox *FolderPane::createList(QWidget *parent)
 {
     m_list = new DirListBox(parent);
-    m_list->setWindowsView(m_view);
+    m_list->setWindowsView(m_views.shared());
     connect(m_list, &DirListBox::directoryChanged, this, &FolderPane::folderChanged);
     connect(m_list, &DirListBox::mousePressed, this, &FolderPane::rememberPressedRow);
     return m_list;
@@ -40,7 +72,7 @@ DirListBox *FolderPane::createList(QWidget *parent)
 
 DrivePanel *FolderPane::createDrives(QWidget *parent)
 {
-    m_drives = new DrivePanel(*m_view, parent);
+    m_drives = new DrivePanel(m_views, parent);
     m_drives->setObjectName(QStringLiteral("VelDrives"));
     setUpMainWindowDrives(m_drives->model());
     m_drives->loaded();
@@ -95,13 +127,13 @@ void FolderPane::restoreDrive(const std::string &storedDrive)
     if (!m_drives)
         return;
     const auto letter = startDrive(storedDrive, [this](const std::string &folder) {
-        return m_view->directoryExists(folder);
+        return m_views.view().directoryExists(folder);
     });
     // A panel without buttons has nothing to select (it would refuse the drive).
     if (letter && !m_drives->buttons().empty())
         m_drives->setDrive(*letter);
     const char drive = m_drives->drive();
-    if (drive != '\0' && m_view->directoryExists(std::string(1, drive) + ":\\"))
+    if (drive != '\0' && m_views.view().directoryExists(std::string(1, drive) + ":\\"))
         switchToDrive(drive);
 }
 

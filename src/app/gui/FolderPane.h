@@ -15,9 +15,9 @@ class QWidget;
 
 namespace torvex {
 
+class CurrentWindowsView;
 class DirListBox;
 class DrivePanel;
-class WindowsView;
 
 // The folder side of the main window: the folder list `DirListBox` and the drive button panel
 // `VelDrives` above the editor, kept on the same drive. It remembers the list entry under the
@@ -27,8 +27,9 @@ class FolderPane : public QObject
     Q_OBJECT
 
 public:
-    // `reportError` shows and logs a failure of the window's handlers.
-    FolderPane(std::shared_ptr<const WindowsView> view,
+    // `reportError` shows and logs a failure of the window's handlers. The pane follows
+    // `views` onto the prefix of each file loaded.
+    FolderPane(CurrentWindowsView &views,
         std::function<void(const std::string &message)> reportError,
         QObject *parent);
 
@@ -66,7 +67,11 @@ Q_SIGNALS:
 private:
     void rememberPressedRow(const QPoint &pos); // DirListBoxMouseDown
 
-    std::shared_ptr<const WindowsView> m_view;
+    // The view was replaced: the drive buttons are made again and the list opens the same
+    // folder when the new view has it, else the root of C: (or of the first drive).
+    void followView();
+
+    CurrentWindowsView &m_views;
     std::function<void(const std::string &)> m_reportError;
     DirListBox *m_list = nullptr;
     DrivePanel *m_drives = nullptr;

@@ -64,11 +64,19 @@ void IniChooserDialog::resizeEvent(QResizeEvent *event)
     placeControls();
 }
 
-void IniChooserDialog::setPaths(const std::vector<std::string> &paths)
+void IniChooserDialog::setPaths(
+    const std::vector<std::string> &paths, const std::vector<std::string> &labels)
 {
     m_lboxIniStier->clear();
-    for (const std::string &path : paths)
-        m_lboxIniStier->addItem(QString::fromStdString(path));
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const QString path = QString::fromStdString(paths[i]);
+        const QString label = i < labels.size() ? QString::fromStdString(labels[i]) : QString();
+        auto *item = new QListWidgetItem(
+            label.isEmpty() ? path : QLatin1Char('[') + label + QStringLiteral("]  ") + path,
+            m_lboxIniStier);
+        item->setData(PathRole, path);
+        item->setToolTip(label.isEmpty() ? path : label + QStringLiteral(": ") + path);
+    }
     m_lboxIniStier->setCurrentRow(-1);
     m_lboxIniStier->clearSelection();
 }
@@ -76,7 +84,7 @@ void IniChooserDialog::setPaths(const std::vector<std::string> &paths)
 std::string IniChooserDialog::selectedPath() const
 {
     const QList<QListWidgetItem *> items = m_lboxIniStier->selectedItems();
-    return items.isEmpty() ? std::string() : items.first()->text().toStdString();
+    return items.isEmpty() ? std::string() : items.first()->data(PathRole).toString().toStdString();
 }
 
 void IniChooserDialog::keyPressEvent(QKeyEvent *event)

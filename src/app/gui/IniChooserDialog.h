@@ -20,11 +20,17 @@ class IniChooserDialog : public QDialog
     Q_OBJECT
 
 public:
+    // The role of an entry's path (its text may carry a prefix's name as well).
+    static constexpr int PathRole = Qt::UserRole + 1;
+
     // The chooser of the main window `owner`, whose boxes it asks through.
     explicit IniChooserDialog(MainWindow *owner);
 
-    // Replaces the list's entries; nothing is selected afterwards.
-    void setPaths(const std::vector<std::string> &paths);
+    // Replaces the list's entries; nothing is selected afterwards. An entry with a label (the
+    // name of the Wine prefix it was found in, "" for none) shows it before the path, in
+    // brackets, where a long path cannot hide it.
+    void setPaths(
+        const std::vector<std::string> &paths, const std::vector<std::string> &labels = {});
     // The selected entry's path, "" when none is selected.
     std::string selectedPath() const;
 

@@ -8,6 +8,7 @@
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "menu/gui/MenuText.h"
+#include "platform/CurrentWindowsView.h"
 #include "platform/WindowsView.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ QLabel *label(const char *name, const char *text, QWidget *parent)
 } // namespace
 
 ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
-    std::shared_ptr<const WindowsView> view,
+    const CurrentWindowsView &views,
     const Session &session,
     InputGate &gate,
     ItemEditorServices services,
@@ -49,17 +50,20 @@ ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
     , m_tree(tree)
     , m_gate(gate)
     , m_services(std::move(services))
-    , m_editor(tree, *this, [view](const std::string &path) {
-        return view->directoryExists(path);
+    , m_editor(tree, *this, [&views](const std::string &path) {
+        return views.view().directoryExists(path);
     })
 {
     setObjectName(QStringLiteral("PanelData"));
     setFixedHeight(122);
     // The file manager's own variable names its program folder, which depends on the file
-    // being edited, so it is looked up when a search asks.
-    m_editor.setVariables(fileManagerVariables(*view, [view, &session] {
-        return commanderPath(view->registry(), session.currentIniFile());
-    }));
+    // being edited, so it is looked up when a search asks, in the prefix of that file.
+    m_editor.setVariables([&views, &session](std::string_view name) {
+        const WindowsView &view = views.view();
+        return fileManagerVariables(view, [&view, &session] {
+            return commanderPath(view.registry(), session.currentIniFile());
+        })(name);
+    });
     buildControls();
     setMinimumWidth(minimumPanelWidth());
     connect(&m_gate, &InputGate::inputArriving, this, &ItemEditorPanel::inputArriving);

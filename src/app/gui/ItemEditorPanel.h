@@ -22,7 +22,7 @@ class MenuTree;
 class MessageBoxes;
 class Session;
 class UndoHistory;
-class WindowsView;
+class CurrentWindowsView;
 
 // What the item editor needs from the window around it.
 struct ItemEditorServices
@@ -44,7 +44,7 @@ class ItemEditorPanel : public QWidget, private EditorUi
 
 public:
     ItemEditorPanel(MenuTree &tree,
-        std::shared_ptr<const WindowsView> view,
+        const CurrentWindowsView &views,
         const Session &session,
         InputGate &gate,
         ItemEditorServices services,

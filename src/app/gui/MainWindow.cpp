@@ -28,6 +28,7 @@
 #include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "platform/PrefixPlaces.h"
 #include "platform/WindowsFileSystem.h"
 #include "platform/WindowsView.h"
 #include "settings/OptionsHost.h"
@@ -45,20 +46,36 @@
 
 namespace torvex {
 
+namespace {
+
+std::shared_ptr<const WindowsView> requiredView(std::shared_ptr<const WindowsView> view)
+{
+    if (!view)
+        throw std::invalid_argument("TForm1 needs a Windows view");
+    return view;
+}
+
+} // namespace
+
 MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     : QMainWindow(parent)
-    , m_view(environment.view)
+    , m_startView(requiredView(environment.view))
+    , m_views(m_startView)
     , m_environment(std::move(environment))
 {
-    if (!m_view)
-        throw std::invalid_argument("TForm1 needs a Windows view");
     m_hostFs = std::make_unique<FileSystem>(m_environment.recoveryFolder);
-    m_fs = std::make_unique<WindowsFileSystem>(m_view, m_hostFs.get());
+    m_fs = std::make_unique<WindowsFileSystem>(m_startView, m_hostFs.get());
+    m_prefixFollower = std::make_unique<PrefixFollower>(
+        m_startView, m_environment.hostEnvironment, m_environment.isPrefixFixed);
+    // The file layer goes first, so that the parts told after it read through the new view.
+    m_views.onReplaced([this] {
+        m_fs->setView(m_views.shared());
+    });
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
     setMessageBoxes(m_environment.messageBoxes);
     m_inputGate = new InputGate(this);
     m_folderPane = new FolderPane(
-        m_view,
+        m_views,
         [this](const std::string &message) {
             // The failure is the main window's, whose handler of the click was running.
             m_files->reportError(loggedClassName(this), message);
@@ -74,6 +91,10 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     buildParts();
     buildProblemDock();
     connectControls();
+    m_views.onReplaced([this] {
+        showPrefix();
+    });
+    showPrefix();
     m_startUp = std::make_unique<StartUpSequence>(
         *this, *m_panes, *m_windowSettings, m_environment, *m_hostFs);
     m_winXP1 = new ThemeComponent(this);
@@ -159,7 +180,7 @@ void MainWindow::buildWindow()
         return dirListBox()->directory();
     };
     m_panes = std::make_unique<MainWindowPanes>(
-        *this, *m_folderPane, m_tree, m_view, m_session, *m_inputGate, std::move(services));
+        *this, *m_folderPane, m_tree, m_views, m_session, *m_inputGate, std::move(services));
     m_fileUi = std::make_unique<WindowFileUi>(*this, *m_panes);
 }
 
@@ -197,10 +218,13 @@ void MainWindow::buildParts()
     fileServices.showChanges = [this](const std::string &path) {
         ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
     };
+    fileServices.followPrefixOf = [this](const std::string &path) {
+        followPrefixOf(path);
+    };
     fileServices.history = m_history.get();
     fileServices.filePanel = m_panes->iniPanel();
     fileServices.hostPath = [this](const std::string &path) {
-        const auto host = m_view->hostPath(path);
+        const auto host = windowsView().hostPath(path);
         return host ? host->string() : std::string();
     };
     m_files = std::make_unique<FileController>(m_tree,
@@ -352,7 +376,7 @@ void MainWindow::buildProblemDock()
             m_panes->itemEditor()->editor().deleteEntries(nodes);
         });
     };
-    new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), *m_view, m_session, actions);
+    new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), m_views, m_session, actions);
 }
 
 // ---- Editing ----
@@ -376,8 +400,8 @@ void MainWindow::showCommandFolder()
     if (!folder)
         return;
     // The list takes Windows paths: a host path in a command goes through its drive.
-    const auto host = m_view->hostPath(*folder);
-    const auto windows = host ? m_view->windowsPath(*host) : std::nullopt;
+    const auto host = windowsView().hostPath(*folder);
+    const auto windows = host ? windowsView().windowsPath(*host) : std::nullopt;
     if (windows)
         m_folderPane->showFolder(*windows);
 }
@@ -413,6 +437,47 @@ void MainWindow::showHelpTopic(int topic, QWidget *over)
 void MainWindow::showIniPath(const std::string &path)
 {
     m_panes->iniPanel()->setText(QLatin1Char(' ') + QString::fromStdString(path));
+}
+
+// ---- The Wine prefix ----
+
+void MainWindow::followPrefixOf(const std::string &path)
+{
+    const OtherPrefixFile *offered = m_session.otherPrefixFile(path);
+    const auto offeredIn =
+        offered ? std::optional<std::filesystem::path>(offered->prefixRoot) : std::nullopt;
+    auto next = m_prefixFollower->viewFor(path, offeredIn, m_views.shared());
+    if (next == m_views.shared())
+        return;
+    m_views.replace(std::move(next));
+    reportPrefixProblems();
+}
+
+void MainWindow::showPrefix()
+{
+    const WindowsView &view = windowsView();
+    QLabel *panel = m_panes->prefixPanel();
+    if (!view.hasPrefix()) {
+        panel->setText(QStringLiteral(" No Wine prefix "));
+        panel->setToolTip(QStringLiteral(" Drive Z: is the root folder "));
+        return;
+    }
+    const auto &root = view.prefix()->root();
+    panel->setText(QLatin1Char(' ')
+        + QString::fromStdString(prefixLabel(root, m_environment.hostEnvironment))
+        + QLatin1Char(' '));
+    panel->setToolTip(QLatin1Char(' ') + QString::fromStdString(root.string()) + QLatin1Char(' '));
+}
+
+void MainWindow::reportPrefixProblems()
+{
+    const auto &problems = windowsView().problems();
+    if (problems.empty())
+        return;
+    std::string text = "Part of this Wine prefix could not be read:";
+    for (const std::string &problem : problems)
+        text += std::string(lineBreak) + problem;
+    boxes().inform(text, prefixProblemCaption, MsgIcon::Warning);
 }
 
 // ---- Close, resize, show ----

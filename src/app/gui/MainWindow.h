@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/MenuFileSteps.h"
+#include "app/PrefixFollower.h"
 #include "app/Session.h"
 #include "app/gui/MainMenus.h"
 #include "app/gui/MainWindowEnvironment.h"
 #include "core/MessageBoxes.h"
 #include "menu/DirMenuFile.h"
 #include "menu/MenuTree.h"
+#include "platform/CurrentWindowsView.h"
+#include "platform/WindowsFileSystem.h"
 
 #include <QMainWindow>
 
@@ -39,6 +42,9 @@ class UndoHistory;
 class WindowFileUi;
 class WindowsView;
 class WindowSettingsKeeper;
+
+// The caption of the message that names what of a Wine prefix could not be read.
+inline constexpr const char *prefixProblemCaption = " Wine prefix";
 
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons, the
 // item editor and the menu tree on the right. It composes its parts (MainMenus, FileController,
@@ -76,7 +82,15 @@ public:
 
     // ---- Services for the other windows ----
     MenuTree &tree() { return m_tree; }
-    const WindowsView &windowsView() const { return *m_view; }
+    // The view of the prefix of the file being edited (before one is loaded, the prefix the
+    // window was started in).
+    const WindowsView &windowsView() const { return m_views.view(); }
+    CurrentWindowsView &currentView() { return m_views; }
+    // Makes the window work in the prefix of `path` (a file about to be loaded or written):
+    // the prefix of a file from another prefix that the chooser offered; the prefix a host
+    // path lies in; else the one the window was started in. A prefix named at start
+    // (--prefix) is kept whatever the file. Drives, folder list, searches and F5-F7 follow.
+    void followPrefixOf(const std::string &path);
     FileSystem &fileSystem() { return *m_fs; }
     const ProgramFolders &folders() const { return m_environment.folders; }
     // Replaces the message boxes (not owned); nullptr goes back to the window's own.
@@ -107,6 +121,10 @@ public:
     QString statusText(int panel) const;
     // Shows " "+path in Panel_IniSti.
     void showIniPath(const std::string &path);
+    // Shows the prefix of the current view in `PanelPrefix` (its name; its folder as tooltip).
+    void showPrefix();
+    // Tells the user what of the current prefix could not be read (a refused hive).
+    void reportPrefixProblems();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -129,10 +147,13 @@ private:
     MenuTree m_tree;
     // Records the tree's changes: goes before the tree does.
     std::unique_ptr<UndoHistory> m_history;
-    std::shared_ptr<const WindowsView> m_view;
+    // The view the window was started in, for files outside every prefix.
+    std::shared_ptr<const WindowsView> m_startView;
+    CurrentWindowsView m_views;
+    std::unique_ptr<PrefixFollower> m_prefixFollower;
     // The host files under m_fs, with the recovery folder of the environment.
     std::unique_ptr<FileSystem> m_hostFs;
-    std::unique_ptr<FileSystem> m_fs;
+    std::unique_ptr<WindowsFileSystem> m_fs;
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;
     MessageBoxes *m_messageBoxes = nullptr;
     MainWindowEnvironment m_environment;

@@ -3,6 +3,7 @@
 #include "app/IniLocator.h"
 #include "core/MessageBoxes.h"
 #include "platform/ProgramFolders.h"
+#include "platform/WinePrefix.h"
 
 #include <filesystem>
 #include <memory>
@@ -17,8 +18,15 @@ class WindowsView;
 // view without a Wine prefix, their own candidates and scripted message boxes.
 struct MainWindowEnvironment
 {
-    // The Windows view of the machine (drives, paths, registry); required.
+    // The Windows view the window starts in (drives, paths, registry): the prefix named by
+    // --prefix, else that of the first argument, else the one Wine would use; required.
     std::shared_ptr<const WindowsView> view;
+    // --prefix named the prefix: it is kept whatever file is loaded, and no other prefix is
+    // searched.
+    bool isPrefixFixed = false;
+    // The host's environment, for the views of other prefixes and the places where prefix
+    // managers keep them (none searched when it has no HOME and no WINEPREFIX).
+    Environment hostEnvironment;
     // The first command-line argument, "" when there is none (candidate slot 4).
     std::string firstArgument;
     // Where torvex.ini, torvex.log and torvex.hlp live.

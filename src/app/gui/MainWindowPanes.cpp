@@ -53,7 +53,7 @@ QLabel *label(const char *name, const char *text, QWidget *parent)
 MainWindowPanes::MainWindowPanes(QMainWindow &window,
     FolderPane &folders,
     MenuTree &tree,
-    std::shared_ptr<const WindowsView> view,
+    const CurrentWindowsView &views,
     Session &session,
     InputGate &inputGate,
     ItemEditorServices services)
@@ -79,14 +79,25 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     m_panelIniSti->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_panelIniSti->setAlignment(Qt::AlignCenter);
     m_panelIniSti->setToolTip(QStringLiteral(" Ini file "));
-    column->addWidget(m_panelIniSti);
+    m_panelPrefix = new QLabel(central);
+    m_panelPrefix->setObjectName(QStringLiteral("PanelPrefix"));
+    m_panelPrefix->setFixedHeight(26);
+    m_panelPrefix->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panelPrefix->setAlignment(Qt::AlignCenter);
+    // A long name is cut rather than widen the window; the tooltip names the folder.
+    m_panelPrefix->setMaximumWidth(220);
+    auto *fileRow = new QHBoxLayout;
+    fileRow->setSpacing(0);
+    fileRow->addWidget(m_panelIniSti, 1);
+    fileRow->addWidget(m_panelPrefix);
+    column->addLayout(fileRow);
 
     m_splitter = new QSplitter(Qt::Horizontal, central);
     m_splitter->setObjectName(QStringLiteral("Splitter"));
     m_splitter->setHandleWidth(6);
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(buildLeftPane());
-    m_splitter->addWidget(buildRightPane(tree, std::move(view), session, inputGate, services));
+    m_splitter->addWidget(buildRightPane(tree, views, session, inputGate, services));
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ 234, 709 - 234 - 6 });
@@ -122,7 +133,7 @@ QWidget *MainWindowPanes::buildLeftPane()
 }
 
 QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
-    std::shared_ptr<const WindowsView> view,
+    const CurrentWindowsView &views,
     Session &session,
     InputGate &inputGate,
     const ItemEditorServices &services)
@@ -133,8 +144,7 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
     layout->addWidget(m_folders.createDrives(m_panelRight));
-    m_itemEditor =
-        new ItemEditorPanel(tree, std::move(view), session, inputGate, services, m_panelRight);
+    m_itemEditor = new ItemEditorPanel(tree, views, session, inputGate, services, m_panelRight);
     layout->addWidget(m_itemEditor);
     m_noticeBar = new NoticeBar(m_panelRight);
     layout->addWidget(m_noticeBar);

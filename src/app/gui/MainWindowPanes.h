@@ -20,7 +20,7 @@ class MenuTreeView;
 class NoticeBar;
 class Session;
 class StatusPanels;
-class WindowsView;
+class CurrentWindowsView;
 
 // The widgets of the main window, built into it: the ini path panel `Panel_IniSti`, the
 // `Splitter` with the left pane (folder list, button column, `Panel1`) and the right pane
@@ -33,12 +33,14 @@ public:
     MainWindowPanes(QMainWindow &window,
         FolderPane &folders,
         MenuTree &tree,
-        std::shared_ptr<const WindowsView> view,
+        const CurrentWindowsView &views,
         Session &session,
         InputGate &inputGate,
         ItemEditorServices services);
 
     QLabel *iniPanel() const { return m_panelIniSti; }
+    // Beside the file panel: the Wine prefix the window works in.
+    QLabel *prefixPanel() const { return m_panelPrefix; }
     StatusPanels *statusBar() const { return m_statusBar; }
     QWidget *leftPane() const { return m_panelLeft; }
     QSplitter *splitter() const { return m_splitter; }
@@ -54,7 +56,7 @@ public:
 private:
     QWidget *buildLeftPane();
     QWidget *buildRightPane(MenuTree &tree,
-        std::shared_ptr<const WindowsView> view,
+        const CurrentWindowsView &views,
         Session &session,
         InputGate &inputGate,
         const ItemEditorServices &services);
@@ -62,6 +64,7 @@ private:
     QMainWindow &m_window;
     FolderPane &m_folders;
     QLabel *m_panelIniSti = nullptr; // Panel_IniSti
+    QLabel *m_panelPrefix = nullptr;
     StatusPanels *m_statusBar = nullptr; // StatusBar
     QWidget *m_panelLeft = nullptr;
     QSplitter *m_splitter = nullptr;

@@ -5,6 +5,7 @@
 #include "editor/EntryDestination.h"
 #include "editor/gui/ProblemListPanel.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "platform/CurrentWindowsView.h"
 #include "platform/WindowsView.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ ProblemDock::ProblemDock(QMainWindow &window,
     MainMenus &menus,
     MenuTree &tree,
     MenuTreeModel &model,
-    const WindowsView &view,
+    const CurrentWindowsView &views,
     const Session &session,
     Actions actions)
     : QDockWidget(QStringLiteral("Problems"), &window)
@@ -26,8 +27,9 @@ ProblemDock::ProblemDock(QMainWindow &window,
     auto *panel = new ProblemListPanel(
         tree,
         model,
-        [&view, &session] {
-            // COMMANDER_PATH follows the file being edited.
+        [&views, &session] {
+            // COMMANDER_PATH follows the file being edited, and so does the prefix.
+            const WindowsView &view = views.view();
             return DestinationRule::forView(
                 view, commanderPath(view.registry(), session.currentIniFile()));
         },

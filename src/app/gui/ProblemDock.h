@@ -14,7 +14,7 @@ class MenuNode;
 class MenuTree;
 class MenuTreeModel;
 class Session;
-class WindowsView;
+class CurrentWindowsView;
 
 // The problem list of the main window: a dock below the panes, shown and hidden from
 // View > Problems, over the same rule the searches and torvex-menu check use. The window grows
@@ -37,7 +37,7 @@ public:
         MainMenus &menus,
         MenuTree &tree,
         MenuTreeModel &model,
-        const WindowsView &view,
+        const CurrentWindowsView &views,
         const Session &session,
         Actions actions);
 

@@ -1,6 +1,7 @@
 #include "app/gui/StartUpSequence.h"
 
 #include "app/ErrorLog.h"
+#include "app/PrefixSearch.h"
 #include "app/gui/ButtonColumn.h"
 #include "app/gui/DirListBox.h"
 #include "app/gui/FileController.h"
@@ -57,7 +58,7 @@ void StartUpSequence::start(OptionsDialog *options, IniChooserDialog *chooser)
 
 void StartUpSequence::offerCandidates(IniChooserDialog *chooser)
 {
-    if (!chooser || m_window.session().candidates().candidateCount <= 1)
+    if (!chooser || !m_window.session().needsChoiceAtStart())
         return;
     QCoreApplication::processEvents();
     // This runs outside any event handler: a failure of the load is reported here, as one of
@@ -118,6 +119,7 @@ void StartUpSequence::startUp()
     restoreDropMode();
     QApplication::processEvents();
     reportRecoveryCopies();
+    m_window.reportPrefixProblems();
     if (session.onlyCandidate())
         loadOnlyCandidate();
 }
@@ -133,6 +135,15 @@ void StartUpSequence::locateCandidates()
         found = locateIniFiles(view, m_systemFolders->windows(), m_environment.firstArgument);
     }
     m_window.session().setCandidates(found);
+    // Nothing in the window's own prefix: the other prefixes of the machine are searched,
+    // and what they hold is offered in the chooser, never loaded unasked.
+    if (found.candidateCount == 0 && !m_environment.isPrefixFixed) {
+        const WindowsView &view = m_window.windowsView();
+        m_window.session().setOtherPrefixFiles(
+            filesInOtherPrefixes(findPrefixPlaces(m_environment.hostEnvironment),
+                m_environment.hostEnvironment,
+                view.prefix()));
+    }
 }
 
 void StartUpSequence::restoreDropMode()
