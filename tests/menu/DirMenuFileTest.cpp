@@ -337,6 +337,25 @@ TEST_F(DirMenuFile, AnotherProgramsWriteDuringTheSaveIsNeverMixedIntoIt)
     EXPECT_TRUE(saved(file, tree, files));
     EXPECT_EQ(readFile(file), "[Other]\r\na=1\r\n[DirMenu]\r\nmenu1=New\r\ncmd1=\r\n");
 
+    // The menu changed after the save looked at it and before it read the file to write it.
+    dir.write("w.ini", original);
+    loaded.menuOnDisk = menuLinesDigestOnDisk(file, files);
+    meanwhile = "[DirMenu]\r\nmenu1=early\r\n[Other]\r\na=1\r\n";
+    reads = 0;
+    ui.boxes.reset();
+    files.afterRead = [&](const std::string &) {
+        if (++reads == 1)
+            dir.write("w.ini", meanwhile);
+    };
+    ui.boxes.answerChoice(2);
+    EXPECT_EQ(saveMenu(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
+    EXPECT_EQ(readFile(file), meanwhile);
+    EXPECT_EQ(ui.boxes.boxes().size(), 1u);
+    files.afterRead = [&](const std::string &) {
+        if (++reads == 2)
+            dir.write("w.ini", meanwhile);
+    };
+
     // Only another section changed: saved again without a question, that change kept.
     dir.write("w.ini", original);
     loaded.menuOnDisk = menuLinesDigestOnDisk(file, files);
