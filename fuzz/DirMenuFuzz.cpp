@@ -84,9 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string saved = streamed([&](const auto &write) {
         doc.writeWithSection(dirMenuSection, treeLines, true, true, write);
     });
-    const IniEntrySource resavedLines = [&resaved](const IniEntryVisitor &visit) {
-        for (const auto &[key, value] : resaved)
-            visit(key, value);
+    // As torvex-menu resave hands them over: views of the values, an empty one without bytes.
+    const IniEntrySource resavedLines = [&values](const IniEntryVisitor &visit) {
+        forEachResavedDirMenuLine(values, visit);
     };
     const std::string resavedBytes = streamed([&](const auto &write) {
         doc.writeWithSection(dirMenuSection,
