@@ -135,14 +135,18 @@ void MenuLinesDigest::add(std::string_view key, std::string_view value)
     ++m_lines;
 }
 
-MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs)
+MenuLinesDigest menuLinesDigest(const IniDocument &document)
 {
     MenuLinesDigest digest;
-    IniFile(path, fs).visitSection(
-        dirMenuSection, [&digest](std::string_view key, std::string_view value) {
-            digest.add(key, value);
-        });
+    document.visitSection(dirMenuSection, [&digest](std::string_view key, std::string_view value) {
+        digest.add(key, value);
+    });
     return digest;
+}
+
+MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs)
+{
+    return menuLinesDigest(IniFile(path, fs).document());
 }
 
 bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs)
@@ -234,18 +238,26 @@ bool loadMenu(
 
     LoadGuard guard(ui);
     MenuLinesDigest digest;
-    std::vector<DirMenuFinding> notShown = loadMenu(
-        path,
-        tree,
-        fs,
-        statusProgress(ui),
-        [&ui] {
-            ui.processEvents();
-        },
-        [&digest](std::string_view key, std::string_view value) {
-            digest.add(key, value);
-        });
-    loaded = LoadedFile { path, std::move(notShown), false, path, digest };
+    std::vector<DirMenuFinding> notShown;
+    try {
+        notShown = loadMenu(
+            path,
+            tree,
+            fs,
+            statusProgress(ui),
+            [&ui] {
+                ui.processEvents();
+            },
+            [&digest](std::string_view key, std::string_view value) {
+                digest.add(key, value);
+            },
+            windowMenuDepthLimit);
+    } catch (const IniReadError &error) {
+        if (isTooDeepCause(error.cause()))
+            loaded.tooDeepPath = path;
+        throw;
+    }
+    loaded = LoadedFile { path, std::move(notShown), false, path, digest, {} };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a
@@ -277,17 +289,12 @@ bool confirmed(MenuFileUi &ui, std::string text, const char *caption, const char
     return boxes->choose(choice) == 0;
 }
 
-// The question about another program's edit of the menu; false when the save is not to go
-// on, with the outcome set.
-bool mayOverwrite(const std::string &path,
-    MenuFileUi &ui,
-    FileSystem &fs,
-    const LoadedFile &loaded,
-    const SaveSafeguards &safeguards,
-    SaveResult &result)
+// Asks what to do about another program's edit of the menu in the file; true for Overwrite.
+// Otherwise the outcome is Declined, with reload set when the user chose to load the file's
+// menu instead.
+bool overwriteChangedMenu(
+    const std::string &path, MenuFileUi &ui, const SaveSafeguards &safeguards, SaveResult &result)
 {
-    if (!menuChangedOnDisk(path, loaded, fs))
-        return true;
     result.outcome = SaveOutcome::Declined;
     MessageBoxes *boxes = ui.messageBoxes();
     if (!boxes)
@@ -316,6 +323,27 @@ bool mayOverwrite(const std::string &path,
         // The window is not modal: the question comes back over it.
         safeguards.showChanges(path);
     }
+}
+
+// The question about another program's edit of the menu; false when the save is not to go
+// on, with the outcome set. `agreed` is then the digest of the menu on disk that the save may
+// replace; nothing when it cannot be read.
+bool mayOverwrite(const std::string &path,
+    MenuFileUi &ui,
+    FileSystem &fs,
+    const LoadedFile &loaded,
+    const SaveSafeguards &safeguards,
+    SaveResult &result,
+    std::optional<MenuLinesDigest> &agreed)
+{
+    try {
+        agreed = menuLinesDigestOnDisk(path, fs);
+    } catch (const FileError &) {
+        agreed.reset();
+    }
+    const bool changed =
+        path == loaded.menuPath && loaded.menuOnDisk && agreed && *agreed != *loaded.menuOnDisk;
+    return !changed || overwriteChangedMenu(path, ui, safeguards, result);
 }
 
 // Keeps the backup before the write; false when the save is not to go on.
@@ -348,9 +376,10 @@ bool mayWrite(const std::string &path,
     FileSystem &fs,
     LoadedFile &loaded,
     const SaveSafeguards &safeguards,
-    SaveResult &result)
+    SaveResult &result,
+    std::optional<MenuLinesDigest> &agreed)
 {
-    if (!mayOverwrite(path, ui, fs, loaded, safeguards, result))
+    if (!mayOverwrite(path, ui, fs, loaded, safeguards, result, agreed))
         return false;
     if (tree.isEmpty()) {
         MenuTree inFile;
@@ -388,6 +417,47 @@ bool mayWrite(const std::string &path,
     return true;
 }
 
+// Writes the menu under the save's lock, as long as the menu in the file is still the one the
+// save may replace; false, with the outcome set, when the user then declines to overwrite
+// another program's edit.
+bool writeMenu(const std::string &path,
+    const MenuTree &tree,
+    MenuFileUi &ui,
+    FileSystem &fs,
+    const SaveSafeguards &safeguards,
+    SaveResult &result,
+    std::optional<MenuLinesDigest> &agreed)
+{
+    for (int attempt = 1;; ++attempt) {
+        ui.showStatus("Saving data...");
+        ui.setBusyCursor(true);
+        try {
+            saveMenu(path, tree, fs, statusProgress(ui), [&](const IniDocument &asRead) {
+                if (agreed && menuLinesDigest(asRead) != *agreed)
+                    throw IniWriteError(path, fileChangedCause);
+            });
+            ui.setBusyCursor(false);
+            return true;
+        } catch (const IniWriteError &error) {
+            ui.setBusyCursor(false);
+            if (error.cause() != fileChangedCause)
+                throw;
+        }
+        // Another program wrote the file during the save, which left it as that program did.
+        // A change beside the menu is kept by saving again; one of the menu is asked about.
+        std::optional<MenuLinesDigest> now;
+        try {
+            now = menuLinesDigestOnDisk(path, fs);
+        } catch (const FileError &) { }
+        if (attempt < 3 && agreed && now == agreed)
+            continue;
+        ui.showStatus("");
+        if (!overwriteChangedMenu(path, ui, safeguards, result))
+            return false;
+        agreed = now;
+    }
+}
+
 } // namespace
 
 SaveResult saveMenu(const std::string &path,
@@ -403,9 +473,15 @@ SaveResult saveMenu(const std::string &path,
         ui.setMenusEnabled(true);
         return result;
     }
+    if (path == loaded.tooDeepPath) {
+        ui.showStatus(tooDeepNotSavedStatus);
+        ui.setMenusEnabled(true);
+        return result;
+    }
     try {
         std::optional<std::string> backup;
-        if (!mayWrite(path, tree, ui, fs, loaded, safeguards, result)) {
+        std::optional<MenuLinesDigest> agreed;
+        if (!mayWrite(path, tree, ui, fs, loaded, safeguards, result, agreed)) {
             ui.setMenusEnabled(true);
             return result;
         }
@@ -414,10 +490,10 @@ SaveResult saveMenu(const std::string &path,
             ui.setMenusEnabled(true);
             return result;
         }
-        ui.showStatus("Saving data...");
-        ui.setBusyCursor(true);
-        saveMenu(path, tree, fs, statusProgress(ui));
-        ui.setBusyCursor(false);
+        if (!writeMenu(path, tree, ui, fs, safeguards, result, agreed)) {
+            ui.setMenusEnabled(true);
+            return result;
+        }
         // This text carries a blank of its own besides the one the status panel adds.
         if (backup && *backup != path + ".bak")
             ui.showStatus(backupElsewhereStatus(*backup));

@@ -58,6 +58,9 @@ private:
     std::size_t m_lines = 0;
 };
 
+// The digest of the DirMenu lines of a document.
+MenuLinesDigest menuLinesDigest(const IniDocument &document);
+
 // The digest of the DirMenu lines of the file at `path`. Throws IniReadError when the file
 // cannot be read.
 MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs);
@@ -73,7 +76,18 @@ struct LoadedFile
     // them there, to notice another program's edit of the menu; nothing while unknown.
     std::string menuPath;
     std::optional<MenuLinesDigest> menuOnDisk;
+    // A file whose menu the window could not show (nested deeper than windowMenuDepthLimit):
+    // the window writes nothing into it.
+    std::string tooDeepPath;
 };
+
+// The deepest menu the window shows. Its tree view lays out the rows of nested submenus by
+// recursion, so a far deeper menu would run past the end of the stack; the limit leaves a
+// wide margin below the depth at which it does.
+inline constexpr std::size_t windowMenuDepthLimit = 2000;
+// The status after a save into such a file.
+inline constexpr const char *tooDeepNotSavedStatus =
+    " Nothing was saved: Torvex could not show the menu of this file";
 
 // Whether the DirMenu lines of the file at `path` differ from those `loaded` remembers of
 // it; false while it remembers none of that file. Throws IniReadError when the file cannot
@@ -154,8 +168,10 @@ inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved"
 // item editor refreshed; `loaded` then names the file and what it holds that the menu does
 // not show and the digest of its DirMenu lines, taken from the same read as the menu. Returns
 // false, after the missing-file message and without touching the tree or `loaded`, when no file
-// exists there. A file that cannot be read throws IniReadError and leaves the tree as it was, with
-// the panels and menus enabled again.
+// exists there. A file that cannot be read, or whose menu is nested deeper than
+// windowMenuDepthLimit (tooDeepCause), throws IniReadError and leaves the tree as it was, with
+// the panels and menus enabled again; a menu too deep also marks the file in `loaded` as
+// one the window does not write (tooDeepPath).
 bool loadMenu(
     const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs, LoadedFile &loaded);
 
@@ -167,9 +183,12 @@ bool loadMenu(
 // asked once per load; they are forgotten once saved over), and for an empty tree over a
 // file whose menu has entries, "Remove all N entries from the file?" (Yes writes an empty
 // section). Then the backup of `safeguards`, when there is one: a backup that cannot be
-// kept asks whether to save without it. Nothing is written to a missing file. Reports its
-// own failures through ui.saveFailed; the file is then unchanged. A save remembers the
-// DirMenu lines it wrote.
+// kept asks whether to save without it. Nothing is written to a missing file, nor to the file
+// whose menu was too deep to load (tooDeepNotSavedStatus). Other Torvex
+// saves of the file wait while it is read and written; should another program change the
+// menu in the file meanwhile, nothing is written and the question about its edit is asked
+// (a change beside the menu is kept by saving again). Reports its own failures through
+// ui.saveFailed; the file is then unchanged. A save remembers the DirMenu lines it wrote.
 SaveResult saveMenu(const std::string &path,
     const MenuTree &tree,
     MenuFileUi &ui,

@@ -3,6 +3,7 @@
 #include "cli/DiffCommand.h"
 #include "cli/WhereCommand.h"
 #include "core/Error.h"
+#include "core/Text.h"
 #include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
@@ -12,10 +13,13 @@
 #include "platform/WindowsView.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
+#include <sys/stat.h>
 
 namespace torvex {
 
@@ -29,14 +33,24 @@ const char *usage =
     "usage: torvex-menu [--prefix DIR] print FILE | check [--json] FILE | resave FILE"
     " | where [PATH] | where --all [--json] | diff FILE OTHER | --help | --version";
 
+// Print indents each level by two blanks down to this many levels; deeper entries keep that
+// indentation and name their level, so that the output grows with the menu's size only.
+constexpr std::size_t maxIndentedLevel = 32;
+
 // Fails with a one-line message when `path` is not a regular file (or a link to one), the
-// same rule by which "where" counts a candidate.
+// same rule by which "where" counts a candidate. A host path that cannot be looked up says
+// why (a loop of symbolic links, a folder it may not enter).
 void requireFile(const std::string &path, const FileSystem &fs, const WindowsView &view)
 {
     if (fs.fileExists(path))
         return;
     if (fs.dirExists(path) || view.pathExists(path))
         throw TorvexError(path + ": not a regular file");
+    struct stat info
+    {
+    };
+    if (!isWindowsPath(path) && ::stat(path.c_str(), &info) != 0 && errno != ENOENT)
+        throw TorvexError(path + ": " + std::strerror(errno));
     throw TorvexError(path + ": no such file");
 }
 
@@ -53,20 +67,26 @@ void warnNotShown(
     const std::string &path, const std::vector<DirMenuFinding> &notShown, std::ostream &err)
 {
     for (const DirMenuFinding &finding : notShown)
-        err << "torvex-menu: " << path << ": " << findingLine(finding) << '\n';
+        err << "torvex-menu: " << visibleText(path) << ": " << visibleText(findingLine(finding))
+            << '\n';
 }
 
 void printTree(const MenuTree &tree, std::ostream &out)
 {
-    tree.forEach([&out](MenuNode *node) {
-        int depth = 0;
-        for (const MenuNode *p = node->parent(); p; p = p->parent())
-            ++depth;
-        out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << node->title();
+    std::vector<const MenuNode *> path; // the node's submenus, from the top level down
+    tree.forEach([&](MenuNode *node) {
+        while (!path.empty() && path.back() != node->parent())
+            path.pop_back();
+        const std::size_t depth = path.size();
+        path.push_back(node);
+        out << std::string(std::min(depth, maxIndentedLevel) * 2, ' ');
+        if (depth >= maxIndentedLevel)
+            out << "[level " << depth + 1 << "] ";
+        out << visibleText(node->title());
         if (!node->hasChildren()) {
-            out << '\t' << node->data().command;
+            out << '\t' << visibleText(node->data().command);
             if (!node->data().targetPath.empty())
-                out << '\t' << node->data().targetPath;
+                out << '\t' << visibleText(node->data().targetPath);
         }
         out << '\n';
         return true;
@@ -112,9 +132,9 @@ int check(const std::string &path,
     } else {
         out << itemCountText(count).substr(1) << '\n';
         for (const DirMenuFinding &finding : notShown)
-            out << findingLine(finding) << '\n';
+            out << visibleText(findingLine(finding)) << '\n';
         for (const MenuProblem &problem : scan.problems)
-            out << problemLine(problem) << '\n';
+            out << visibleText(problemLine(problem)) << '\n';
     }
     const bool found = !scan.problems.empty() || !notShown.empty();
     return found || count >= itemLimit ? exitFindings : exitFine;
@@ -130,7 +150,7 @@ int resave(const std::string &path, std::ostream &err, FileSystem &fs, const Win
             warnNotShown(path, notShown, err);
         });
     if (outcome.empty)
-        err << "torvex-menu: " << path << ": the menu is empty; nothing was written\n";
+        err << "torvex-menu: " << visibleText(path) << ": the menu is empty; nothing was written\n";
     return exitFine;
 }
 
@@ -187,7 +207,7 @@ int runMenuTool(const std::vector<std::string> &arguments,
                 return runWhereAll(view, environment, paths.size() == 2, out);
             return runWhere(paths, view, out);
         } catch (const std::exception &error) {
-            err << "torvex-menu: " << error.what() << '\n';
+            err << "torvex-menu: " << visibleText(error.what()) << '\n';
             return exitError;
         }
     }
@@ -202,7 +222,7 @@ int runMenuTool(const std::vector<std::string> &arguments,
                 },
                 out);
         } catch (const std::exception &error) {
-            err << "torvex-menu: " << error.what() << '\n';
+            err << "torvex-menu: " << visibleText(error.what()) << '\n';
             return exitError;
         }
     }
@@ -213,7 +233,7 @@ int runMenuTool(const std::vector<std::string> &arguments,
     try {
         return commands.at(args[0])(args[1]);
     } catch (const std::exception &error) {
-        err << "torvex-menu: " << error.what() << '\n';
+        err << "torvex-menu: " << visibleText(error.what()) << '\n';
         return exitError;
     }
 }

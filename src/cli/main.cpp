@@ -1,6 +1,7 @@
 #include "app/PrefixOption.h"
 #include "cli/CommandView.h"
 #include "cli/MenuTool.h"
+#include "core/Text.h"
 #include "menu/FileSystem.h"
 #include "menu/RecoveryCopy.h"
 #include "platform/WindowsFileSystem.h"
@@ -14,7 +15,8 @@ int main(int argc, char **argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto &found :
         torvex::findRecoveryCopies(torvex::FileSystem::real().recoveryFolder()))
-        std::cerr << "torvex-menu: " << torvex::recoveryCopyNotice(found) << '\n';
+        std::cerr << "torvex-menu: " << torvex::visibleText(torvex::recoveryCopyNotice(found))
+                  << '\n';
     try {
         // Files are named as the editor names them: "C:\..." paths go through the Wine
         // prefix, so that what "where" prints can be given to print, check and resave. The
@@ -26,7 +28,7 @@ int main(int argc, char **argv)
         torvex::WindowsFileSystem fs(view);
         return torvex::runMenuTool(args, std::cout, std::cerr, fs, *view, environment);
     } catch (const std::exception &error) {
-        std::cerr << "torvex-menu: " << error.what() << '\n';
+        std::cerr << "torvex-menu: " << torvex::visibleText(error.what()) << '\n';
         return 2;
     }
 }

@@ -38,4 +38,14 @@ std::string_view leadingCharacters(std::string_view text, std::size_t maxCharact
 // characters.
 std::string_view leadingBytes(std::string_view text, std::size_t maxBytes);
 
+// The length (1 to 4) of the well-formed UTF-8 sequence that begins at text[at]; 0 for a
+// byte that begins none (a stray continuation byte, a cut or overlong sequence, a
+// surrogate, a code point above U+10FFFF).
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
+
+// `text` made safe to show on a terminal: control characters (C0, DEL) as their visible
+// pictures (U+2400 to U+241F, U+2421), C1 control characters and bytes that are not
+// well-formed UTF-8 as U+FFFD. Anything else is kept.
+std::string visibleText(std::string_view text);
+
 } // namespace torvex

@@ -1,5 +1,6 @@
 #include "editor/MenuProblems.h"
 
+#include "core/Text.h"
 #include "editor/ItemCount.h"
 #include "menu/MenuTree.h"
 
@@ -9,16 +10,9 @@ namespace torvex {
 
 namespace {
 
-std::vector<std::string> titlesDownTo(const MenuNode &node)
-{
-    std::vector<std::string> titles;
-    for (const MenuNode *at = &node; at; at = at->parent())
-        titles.push_back(at->title());
-    return { titles.rbegin(), titles.rend() };
-}
-
 // The number of "menu" lines the writer puts after a node's own line: the end lines of the
-// submenus that this node closes.
+// submenus that this node closes. Each node is the last child of one parent at most, so the
+// walks over a whole tree take time in proportion to its size.
 std::size_t endLinesAfter(const MenuNode &node)
 {
     if (node.hasChildren())
@@ -29,10 +23,21 @@ std::size_t endLinesAfter(const MenuNode &node)
     return count;
 }
 
+// A JSON string of `text`: what is not well-formed UTF-8 (a stray byte, a surrogate) becomes
+// U+FFFD, so that the output is always valid JSON.
 void appendJsonString(std::string &out, const std::string &text)
 {
     out += '"';
-    for (const char c : text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const char c = text[at];
+        const std::size_t length = utf8SequenceLength(text, at);
+        if (length != 1) {
+            out += length == 0 ? std::string_view("\\ufffd")
+                               : std::string_view(text).substr(at, length);
+            at += length == 0 ? 1 : length;
+            continue;
+        }
+        ++at;
         switch (c) {
         case '"':
             out += "\\\"";
@@ -52,10 +57,13 @@ void appendJsonString(std::string &out, const std::string &text)
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+                std::snprintf(escaped,
+                    sizeof escaped,
+                    "\\u%04x",
+                    static_cast<unsigned>(static_cast<unsigned char>(c)));
                 out += escaped;
             } else {
-                out += c; // UTF-8 passes through
+                out += c;
             }
         }
     }
@@ -88,7 +96,9 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
     MenuProblemScan scan;
     std::size_t index = 0;
     std::size_t writtenNumber = 0;
+    TitlePathWalk walk;
     tree.forEach([&](MenuNode *node) {
+        walk.step(node);
         ++index;
         ++writtenNumber;
         const std::size_t ownNumber = writtenNumber;
@@ -102,7 +112,7 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
             problem.kind = kind;
             problem.node = node;
             problem.menuNumber = index;
-            problem.titlePath = titlesDownTo(*node);
+            problem.titlePath = walk.titles();
             problem.command = node->data().command;
             problem.targetPath = node->data().targetPath;
             problem.folder = std::move(folder);

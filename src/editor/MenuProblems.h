@@ -31,7 +31,9 @@ struct MenuProblem
     ProblemKind kind = ProblemKind::EmptyCommand;
     const MenuNode *node = nullptr; // valid until the tree changes
     std::size_t menuNumber = 0; // node index + 1, as the editor counts entries
-    std::vector<std::string> titlePath; // the titles from the top level down to the entry
+    // the titles from the top level down to the entry, shortened in the middle for a deep one
+    // (TitlePathWalk)
+    std::vector<std::string> titlePath;
     std::string command;
     std::string targetPath;
     std::string folder; // the folder the command or target path names, as understood
@@ -56,7 +58,8 @@ std::string titlePathText(const std::vector<std::string> &titlePath);
 std::string problemLine(const MenuProblem &problem);
 
 // The problems as a JSON array of objects with the members kind, menuNumber, titlePath (an
-// array), command, targetPath, folder and reason; strings are escaped as JSON requires.
+// array), command, targetPath, folder and reason; strings are escaped as JSON requires, every
+// control character included, and what is not well-formed UTF-8 becomes U+FFFD.
 // The lines of the file that the menu does not show come first, as objects with the members
 // kind ("not shown"), line, text and reason.
 std::string problemsAsJson(

@@ -296,6 +296,29 @@ private:
 
 } // namespace
 
+std::size_t menuDepth(const DirMenuValues &values)
+{
+    class DepthCount : public DirMenuReadHandler
+    {
+    public:
+        void entry(NodeKind kind, std::string_view, std::string_view, std::string_view) override
+        {
+            deepest = std::max(deepest, open + 1);
+            if (kind == NodeKind::Submenu)
+                ++open;
+        }
+        void submenuEnd() override
+        {
+            if (open > 0)
+                --open;
+        }
+        std::size_t open = 0;
+        std::size_t deepest = 0;
+    } count;
+    readDirMenu(values, count);
+    return count.deepest;
+}
+
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
 {
     TreeBuilder builder(tree);
@@ -600,19 +623,45 @@ const char *unstorableReason(const MenuNode &node)
     return nullptr;
 }
 
+void TitlePathWalk::step(const MenuNode *node)
+{
+    while (!m_path.empty() && m_path.back() != node->parent())
+        m_path.pop_back();
+    m_path.push_back(node);
+}
+
+std::vector<std::string> TitlePathWalk::titles() const
+{
+    std::vector<std::string> titles;
+    const std::size_t depth = m_path.size();
+    const bool shortened = depth > 2 * titlePathEnds + 1;
+    for (std::size_t i = 0; i < depth; ++i) {
+        if (shortened && i == titlePathEnds) {
+            titles.push_back("... " + std::to_string(depth - 2 * titlePathEnds) + " more ...");
+            i = depth - titlePathEnds - 1;
+            continue;
+        }
+        titles.push_back(m_path[i]->title());
+    }
+    return titles;
+}
+
+std::string TitlePathWalk::text() const
+{
+    std::string path;
+    for (const std::string &title : titles())
+        path += (path.empty() ? "" : " > ") + title;
+    return path;
+}
+
 std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)
 {
     std::vector<UnstorableEntry> found;
-    tree.forEach([&found](MenuNode *node) {
-        if (const char *reason = unstorableReason(*node)) {
-            std::vector<const MenuNode *> line;
-            for (const MenuNode *at = node; at; at = at->parent())
-                line.push_back(at);
-            std::string path;
-            for (auto at = line.rbegin(); at != line.rend(); ++at)
-                path += (path.empty() ? "" : " > ") + (*at)->title();
-            found.push_back({ node, std::move(path), reason });
-        }
+    TitlePathWalk walk;
+    tree.forEach([&](MenuNode *node) {
+        walk.step(node);
+        if (const char *reason = unstorableReason(*node))
+            found.push_back({ node, walk.text(), reason });
         return true;
     });
     return found;

@@ -117,6 +117,10 @@ private:
     bool m_inOrder = true; // every line's number (with its kind) above the one before
 };
 
+// The number of levels of the menu that readDirMenu builds from `values` (1 for a menu of
+// top-level entries only, 0 for none), told without building it.
+std::size_t menuDepth(const DirMenuValues &values);
+
 // Builds the menu from gathered values, as readDirMenu below does from the entries.
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress = {});
 
@@ -235,8 +239,29 @@ inline constexpr const char *targetPathLineBreak = "the target path holds a line
 // count as the reader sees them, without surrounding blanks.
 const char *unstorableReason(const MenuNode &node);
 
+// The titles from the top level down to each node of a walk over a tree in menu order
+// (MenuTree::forEach), each step in constant time on the whole. A path deeper than
+// 2 * titlePathEnds + 1 levels is shortened in its middle: its first and last titlePathEnds
+// titles with "... N more ..." between them, so that a report on a deeply nested menu stays
+// readable and its size grows with the number of entries only.
+class TitlePathWalk
+{
+public:
+    static constexpr std::size_t titlePathEnds = 3;
+
+    // The next node of the walk.
+    void step(const MenuNode *node);
+    // The titles down to the last node given to step(), shortened as above.
+    std::vector<std::string> titles() const;
+    // The same joined by " > ".
+    std::string text() const;
+
+private:
+    std::vector<const MenuNode *> m_path;
+};
+
 // An entry unstorableReason names, with the titles from the top level down to it joined
-// by " > " ("Projects > -Old-").
+// by " > " ("Projects > -Old-"), shortened as TitlePathWalk shortens them.
 struct UnstorableEntry
 {
     MenuNode *node = nullptr;

@@ -36,6 +36,23 @@ private:
 
 } // namespace
 
+namespace {
+
+constexpr std::string_view tooDeepStart = "the menu is nested ";
+
+} // namespace
+
+std::string tooDeepCause(std::size_t depth, std::size_t limit)
+{
+    return std::string(tooDeepStart) + std::to_string(depth) + " levels deep; Torvex shows at most "
+        + std::to_string(limit);
+}
+
+bool isTooDeepCause(std::string_view cause)
+{
+    return cause.starts_with(tooDeepStart);
+}
+
 std::vector<DirMenuFinding> gatherDirMenu(
     const IniDocument &document, DirMenuValues &values, const IniEntryVisitor &menuLine)
 {
@@ -68,7 +85,8 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     FileSystem &fs,
     const ProgressFn &progress,
     const std::function<void()> &cleared,
-    const IniEntryVisitor &menuLine)
+    const IniEntryVisitor &menuLine,
+    std::size_t maxDepth)
 {
     // Built apart and handed over whole: a view of the tree hears of it once, and lays out
     // its rows after the file's text is gone.
@@ -80,6 +98,10 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
         const IniDocument document = IniFile(path, fs).document();
         DirMenuValues values;
         findings = gatherDirMenu(document, values, menuLine);
+        if (maxDepth > 0) {
+            if (const std::size_t depth = menuDepth(values); depth > maxDepth)
+                throw IniReadError(path, tooDeepCause(depth, maxDepth));
+        }
         tree.clear();
         if (cleared)
             cleared();
@@ -94,8 +116,11 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     return findings;
 }
 
-void saveMenu(
-    const std::string &path, const MenuTree &tree, FileSystem &fs, const ProgressFn &progress)
+void saveMenu(const std::string &path,
+    const MenuTree &tree,
+    FileSystem &fs,
+    const ProgressFn &progress,
+    const std::function<void(const IniDocument &asRead)> &checkAsRead)
 {
     // The lines go from the tree straight into the new file content. The first run checks
     // them, the second writes them and reports the progress.
@@ -104,7 +129,7 @@ void saveMenu(
         forEachDirMenuLine(tree, visit, runs++ == 0 ? ProgressFn() : progress);
     };
     // An empty menu leaves an empty section: the file manager then shows no entries.
-    IniFile(path, fs).replaceSection(dirMenuSection, lines, true, true);
+    IniFile(path, fs).replaceSection(dirMenuSection, lines, true, true, checkAsRead);
 }
 
 SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tree)
@@ -128,6 +153,8 @@ ResaveOutcome resaveMenu(const std::string &path,
     const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded)
 {
     IniFile file(path, fs);
+    // From the read to the write, other Torvex saves of the file wait.
+    const FileLock lock = fs.lockForSave(path);
     const IniDocument document = file.document();
     DirMenuValues values;
     ResaveOutcome outcome;

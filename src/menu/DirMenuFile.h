@@ -30,19 +30,33 @@ std::vector<DirMenuFinding> gatherDirMenu(
 // Torvex refuses (IniFormatError), throws IniReadError and leaves the tree as it was.
 // `cleared` runs once the old tree is gone, before the new one is built; `progress` reports
 // the building. `menuLine` is given, in file order, every DirMenu line that
-// IniDocument::visitSection gives, from the same read as the menu.
+// IniDocument::visitSection gives, from the same read as the menu. A menu of more than
+// `maxDepth` levels (when it is not 0) throws IniReadError with tooDeepCause and leaves the
+// tree as it was.
 std::vector<DirMenuFinding> loadMenu(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress = {},
     const std::function<void()> &cleared = {},
-    const IniEntryVisitor &menuLine = {});
+    const IniEntryVisitor &menuLine = {},
+    std::size_t maxDepth = 0);
+
+// Why a menu is not loaded: "the menu is nested <depth> levels deep; Torvex shows at most
+// <limit>".
+std::string tooDeepCause(std::size_t depth, std::size_t limit);
+// Whether a read error's cause is one tooDeepCause gave.
+bool isTooDeepCause(std::string_view cause);
 
 // Replaces the DirMenu section of the file at `path` with the tree, in one atomic write; the
 // rest of the file keeps its bytes; an empty tree leaves an empty section. Throws on failure
-// (IniWriteError for the file's own); the file is then unchanged.
-void saveMenu(
-    const std::string &path, const MenuTree &tree, FileSystem &fs, const ProgressFn &progress = {});
+// (IniWriteError for the file's own, with fileChangedCause when another program wrote the
+// file during the save); the file is then unchanged. `checkAsRead` sees the file as read
+// under the save's lock (IniFile::replaceSection) and may stop the save by throwing.
+void saveMenu(const std::string &path,
+    const MenuTree &tree,
+    FileSystem &fs,
+    const ProgressFn &progress = {},
+    const std::function<void(const IniDocument &asRead)> &checkAsRead = {});
 
 // What a failed save reports: the message and, apart, its cause (""when there is none). A
 // value the file refused is named on the message's second line (refusedEntryText), which

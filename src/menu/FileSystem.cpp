@@ -14,9 +14,11 @@
 #include <linux/fs.h>
 #include <optional>
 #include <stdexcept>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -133,6 +135,58 @@ void overwrite(int fd, const FileContent &content)
         throw std::runtime_error(errorText(errno));
 }
 
+// Thrown inside a write when the file is no longer what its new content was made from.
+struct ChangedMeanwhile : std::runtime_error
+{
+    ChangedMeanwhile()
+        : std::runtime_error(fileChangedCause)
+    { }
+};
+
+// Whether the file at `path` holds exactly `expected`, read in pieces so that a large file is
+// not held a second time.
+bool holdsExactly(const std::string &path, std::string_view expected)
+{
+    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info
+    {
+    };
+    if (file.fd() < 0 || ::fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode)
+        || static_cast<std::size_t>(info.st_size) != expected.size())
+        return false;
+    std::vector<char> buffer(std::size_t(1) << 20);
+    std::size_t done = 0;
+    for (;;) {
+        const ssize_t got =
+            ::pread(file.fd(), buffer.data(), buffer.size(), static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return done == expected.size();
+        const auto size = static_cast<std::size_t>(got);
+        if (done + size > expected.size()
+            || expected.compare(done, size, std::string_view(buffer.data(), size)) != 0)
+            return false;
+        done += size;
+    }
+}
+
+// Stops the write when the file changed after the content was made from it.
+void checkUnchanged(const std::string &path, const FileContent &content)
+{
+    const auto &basis = content.basis();
+    if (!basis)
+        return;
+    struct stat info
+    {
+    };
+    const bool exists = ::stat(path.c_str(), &info) == 0;
+    if (exists ? !holdsExactly(path, *basis) : !basis->empty())
+        throw ChangedMeanwhile();
+}
+
 bool hasLockedFlag(const std::string &path)
 {
     const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -247,9 +301,13 @@ bool FileSystem::replaceByRename(const std::string &target, const FileContent &c
             return false;
         throw;
     }
+    content.forEachPiece([&temp](std::string_view piece) {
+        temp->write(piece);
+    });
     if (exists) {
-        // The owner first: a change of owner clears the setuid and setgid bits, which the
-        // mode then puts back.
+        // Only the complete file takes the owner and mode: while it is written, nobody but
+        // the user can read it. The owner first: a change of owner clears the setuid and
+        // setgid bits, which the mode then puts back.
         struct stat made
         {
         };
@@ -257,11 +315,15 @@ bool FileSystem::replaceByRename(const std::string &target, const FileContent &c
             || ::fchmod(temp->fd(), original.st_mode & 07777) != 0
             || ::fstat(temp->fd(), &made) != 0 || !sameOwnership(made, original))
             return false;
+    } else {
+        // A new file: the mode any new file of the user gets.
+        const mode_t mask = ::umask(077);
+        ::umask(mask);
+        if (::fchmod(temp->fd(), 0666 & ~mask) != 0)
+            throw std::runtime_error(errorText(errno));
     }
-    content.forEachPiece([&temp](std::string_view piece) {
-        temp->write(piece);
-    });
-    temp->syncAndClose();
+    temp->sync();
+    checkUnchanged(target, content);
     if (const int error = temp->renameTo(target)) {
         // A file mounted on its own, or a folder on another device, cannot be renamed over.
         if (exists && (error == EBUSY || error == EXDEV))
@@ -278,6 +340,8 @@ void FileSystem::writeInPlace(const std::string &target, const FileContent &cont
     if (file.fd() < 0)
         throw std::runtime_error(errorText(errno));
     const std::string before = readDescriptor(file.fd());
+    if (const auto &basis = content.basis(); basis && before != *basis)
+        throw ChangedMeanwhile();
     RecoveryCopy copy(m_recoveryFolder, target, before);
     try {
         overwrite(file.fd(), content);
@@ -305,9 +369,108 @@ void FileSystem::writeAtomic(const std::string &path, const FileContent &content
         };
         if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
             throw std::runtime_error("not a regular file");
-        removeStaleTemporaries(folderOf(target));
+        removeDeadTemporaries(folderOf(target));
         if (!replaceByRename(target, content))
             writeInPlace(target, content);
+    } catch (const std::exception &error) {
+        throw IniWriteError(path, error.what());
+    }
+}
+
+FileLock &FileLock::operator=(FileLock &&other) noexcept
+{
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+    }
+    return *this;
+}
+
+FileLock::~FileLock()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+FileLock FileSystem::lockForSave(const std::string &path, std::chrono::milliseconds patience)
+{
+    std::string target;
+    try {
+        target = resolveTarget(path);
+    } catch (const std::exception &) {
+        // The write reports the loop.
+        return {};
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        const int fd = ::open(target.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            return {};
+        FileLock lock(fd);
+        struct stat opened
+        {
+        };
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+            return {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            // A save that held the lock may have renamed a new file over this one: the lock
+            // counts only on the file that has the name now.
+            struct stat named
+            {
+            };
+            if (::stat(target.c_str(), &named) == 0 && named.st_dev == opened.st_dev
+                && named.st_ino == opened.st_ino)
+                return lock;
+            continue;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return {};
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw IniWriteError(path, "another save of the file does not finish");
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void FileSystem::writeOwnCopy(
+    const std::string &path, const FileContent &content, const std::string &modeOf)
+{
+    try {
+        struct stat there
+        {
+        };
+        if (::lstat(path.c_str(), &there) == 0
+            && (!S_ISREG(there.st_mode) || there.st_uid != ::geteuid()))
+            throw std::runtime_error(notOwnRegularFileCause);
+        struct stat model
+        {
+        };
+        if (::stat(modeOf.c_str(), &model) != 0)
+            throw std::runtime_error(errorText(errno));
+        TemporaryFile temp(folderOf(path));
+        content.forEachPiece([&temp](std::string_view piece) {
+            temp.write(piece);
+        });
+        // The group of the file if the user has it; its bits are given only to that group.
+        if (::fchown(temp.fd(), static_cast<uid_t>(-1), model.st_gid) != 0) {
+            // A group the user does not have: the copy keeps the user's own.
+        }
+        struct stat made
+        {
+        };
+        if (::fstat(temp.fd(), &made) != 0)
+            throw std::runtime_error(errorText(errno));
+        mode_t mode = model.st_mode & 0666;
+        if (made.st_gid != model.st_gid)
+            mode &= ~mode_t(0070);
+        if (::fchmod(temp.fd(), mode) != 0)
+            throw std::runtime_error(errorText(errno));
+        temp.sync();
+        // A rename replaces whatever took the name meanwhile (a link is replaced, never
+        // followed); another user's file in a sticky folder refuses it.
+        if (const int error = temp.renameTo(path))
+            throw std::runtime_error(errorText(error));
+        syncFolder(folderOf(path));
     } catch (const std::exception &error) {
         throw IniWriteError(path, error.what());
     }

@@ -282,6 +282,9 @@ void IniDocument::writeWithSection(std::string_view section,
         const auto buffer = std::make_unique_for_overwrite<char[]>(pieceSize);
         std::size_t used = 0;
         emitAll([&](std::string_view part) {
+            // An empty part may have no bytes behind it at all, which memcpy must not be given.
+            if (part.empty())
+                return;
             if (part.size() > pieceSize - used) {
                 if (used > 0)
                     piece(std::string_view(buffer.get(), used));

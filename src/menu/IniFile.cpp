@@ -7,6 +7,16 @@
 
 namespace torvex {
 
+namespace {
+
+// Another program wrote the file between the save's read and its write.
+bool changedMeanwhile(const IniWriteError &error)
+{
+    return error.cause() == fileChangedCause;
+}
+
+} // namespace
+
 IniFile::IniFile(std::string path, FileSystem &fs)
     : m_path(std::move(path))
     , m_fs(fs)
@@ -38,9 +48,11 @@ template <typename Work> void IniFile::asWrite(Work &&work)
 }
 
 // Runs `work` on the file as read now (an empty document when it is missing), with the
-// errors of reading and building the new content reported as a write's.
+// errors of reading and building the new content reported as a write's. Other Torvex saves
+// of the file wait meanwhile.
 template <typename Work> void IniFile::withDocument(Work &&work)
 {
+    const FileLock lock = m_fs.lockForSave(m_path);
     const bool exists = m_fs.fileExists(m_path);
     IniDocument doc = IniDocument::fromBytes({});
     asWrite([&] {
@@ -55,16 +67,21 @@ template <typename Work> void IniFile::withDocument(Work &&work)
 // created when something is written into it.
 template <typename Build> void IniFile::rewrite(Build &&build)
 {
-    std::string after;
-    bool changed = false;
-    withDocument([&](IniDocument &doc) {
-        after = build(doc);
-        changed = after != doc.originalBytes();
-        // The file as read is not needed while it is written.
-        doc = IniDocument::fromBytes({});
-    });
-    if (changed)
-        m_fs.writeAtomic(m_path, after);
+    // Built again from the file as it is then when another program wrote it in the
+    // meantime, so that its edit is kept.
+    for (int attempt = 1;; ++attempt) {
+        try {
+            withDocument([&](IniDocument &doc) {
+                const std::string after = build(doc);
+                if (after != doc.originalBytes())
+                    m_fs.writeAtomic(m_path, FileContent(after).basedOn(doc.originalBytes()));
+            });
+            return;
+        } catch (const IniWriteError &error) {
+            if (!changedMeanwhile(error) || attempt == 3)
+                throw;
+        }
+    }
 }
 
 template <typename Change> void IniFile::change(Change &&apply)
@@ -112,15 +129,20 @@ void IniFile::replaceSection(std::string_view section, const IniEntries &entries
     });
 }
 
-void IniFile::replaceSection(
-    std::string_view section, const IniEntrySource &source, bool keysAreDistinct, bool keepEmpty)
+void IniFile::replaceSection(std::string_view section,
+    const IniEntrySource &source,
+    bool keysAreDistinct,
+    bool keepEmpty,
+    const std::function<void(const IniDocument &asRead)> &checkAsRead)
 {
     // The new content goes to the file in pieces made from the file as read, so that the two
     // are never both held whole.
     withDocument([&](const IniDocument &doc) {
+        if (checkAsRead)
+            checkAsRead(doc);
         doc.writeWithSection(
-            section, source, keysAreDistinct, keepEmpty, [this](const IniPieces &pieces) {
-                m_fs.writeAtomic(m_path, FileContent(pieces));
+            section, source, keysAreDistinct, keepEmpty, [this, &doc](const IniPieces &pieces) {
+                m_fs.writeAtomic(m_path, FileContent(pieces).basedOn(doc.originalBytes()));
             });
     });
 }
@@ -131,8 +153,8 @@ void IniFile::replaceSection(const IniDocument &asRead,
     const IniDocument::SectionSource &promise)
 {
     asWrite([&] {
-        asRead.writeWithSection(section, source, promise, [this](const IniPieces &pieces) {
-            m_fs.writeAtomic(m_path, FileContent(pieces));
+        asRead.writeWithSection(section, source, promise, [&](const IniPieces &pieces) {
+            m_fs.writeAtomic(m_path, FileContent(pieces).basedOn(asRead.originalBytes()));
         });
     });
 }

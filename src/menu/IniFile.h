@@ -3,6 +3,7 @@
 #include "menu/FileSystem.h"
 #include "menu/IniDocument.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,9 @@ namespace torvex {
 // An ini file by path, with the rules of IniDocument. Every call opens the file, reads it
 // whole and, for a change, writes it back through FileSystem::writeAtomic before it
 // returns; nothing is cached and the file is never kept open. A change is built from the
-// file as it is at that moment, so edits made by others in between are kept.
+// file as it is at that moment, so edits made by others in between are kept: other Torvex
+// saves wait for its lock (FileSystem::lockForSave), and a change that another program
+// wrote between the read and the write is read again and the change built anew.
 class IniFile
 {
 public:
@@ -54,13 +57,20 @@ public:
     void replaceSection(std::string_view section, const IniEntries &entries);
     // The same with the entries that `source` hands over (IniDocument::writeWithSection), for
     // sections too large to keep as a list besides the file. keysAreDistinct as there.
+    // `checkAsRead`, when given, sees the file as read under the save's lock before anything
+    // is written, and stops the save by throwing. Unlike the other changes, this one is not
+    // built again when another program writes the file during the save: it throws
+    // IniWriteError with fileChangedCause, the file as that program left it.
     void replaceSection(std::string_view section,
         const IniEntrySource &source,
         bool keysAreDistinct,
-        bool keepEmpty = false);
+        bool keepEmpty = false,
+        const std::function<void(const IniDocument &asRead)> &checkAsRead = {});
 
     // The same for a file read a moment ago into `asRead` (document()), which is not read
     // again: a command that reads a large file and writes it straight back holds it once.
+    // The caller holds the save's lock (FileSystem::lockForSave) from before that read; a
+    // file that no longer holds what was read is not written (fileChangedCause).
     void replaceSection(const IniDocument &asRead,
         std::string_view section,
         const IniEntrySource &source,

@@ -2,6 +2,7 @@
 
 #include "core/Text.h"
 #include "menu/TemporaryFiles.h"
+#include "platform/ProgramFolders.h"
 
 #include <algorithm>
 #include <atomic>
@@ -58,14 +59,25 @@ std::optional<int> copyOwner(std::string_view name)
     return std::stoi(std::string(pid));
 }
 
-void writeDurably(const std::string &folder, const std::string &target, const std::string &bytes)
+// Writes the file under a fresh name and renames it into place. It stays 0600: only the user
+// may read what the copy holds. The file is returned still open and locked.
+std::unique_ptr<TemporaryFile> writeDurably(
+    const std::string &folder, const std::string &target, const std::string &bytes)
 {
-    // Only the user may read what the copy holds.
-    TemporaryFile temp(folder, 0600);
-    temp.write(bytes);
-    temp.syncAndClose();
-    if (const int error = temp.renameTo(target))
+    auto temp = std::make_unique<TemporaryFile>(folder);
+    temp->write(bytes);
+    temp->sync();
+    if (const int error = temp->renameTo(target))
         throw std::runtime_error(std::strerror(error));
+    return temp;
+}
+
+// The path the next start of Torvex can find the file by, from whatever folder it runs in.
+std::string absolutePath(const std::string &path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
 }
 
 std::string firstLine(const std::filesystem::path &path)
@@ -85,28 +97,27 @@ RecoveryCopy::RecoveryCopy(
     static std::atomic<unsigned> counter { 0 };
     m_path = m_folder + "/" + baseName(original) + "." + timeStamp() + "."
         + std::to_string(::getpid()) + "-" + std::to_string(counter++) + std::string(copySuffix);
-    markFileInUse(m_path);
     try {
         if (m_folder.empty())
             throw std::runtime_error("there is no folder for it (neither XDG_STATE_HOME nor HOME "
                                      "is set)");
-        std::filesystem::create_directories(folder);
-        // The note first: a copy is never without the name of its file.
-        writeDurably(m_folder, m_path + std::string(noteSuffix), original + "\n");
+        if (!createFolders(m_folder))
+            throw std::runtime_error("the folder cannot be made");
+        // The note first: a copy is never without the name of its file. The note stays
+        // locked while this copy lives, which tells a live write from a killed one.
+        m_note =
+            writeDurably(m_folder, m_path + std::string(noteSuffix), absolutePath(original) + "\n");
         writeDurably(m_folder, m_path, content);
         syncFolder(m_folder);
     } catch (const std::exception &error) {
         ::unlink((m_path + std::string(noteSuffix)).c_str());
-        unmarkFileInUse(m_path);
+        m_note.reset();
         throw std::runtime_error(
             "no recovery copy could be kept in " + m_folder + ": " + error.what());
     }
 }
 
-RecoveryCopy::~RecoveryCopy()
-{
-    unmarkFileInUse(m_path);
-}
+RecoveryCopy::~RecoveryCopy() = default;
 
 void RecoveryCopy::discard()
 {
@@ -122,7 +133,7 @@ std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &f
     std::vector<FoundRecoveryCopy> found;
     if (folder.empty())
         return found;
-    removeStaleTemporaries(folder.string());
+    removeDeadTemporaries(folder.string());
     std::error_code error;
     std::filesystem::directory_iterator it(folder, error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
@@ -134,13 +145,14 @@ std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &f
             const std::optional<int> owner = copyOwner(copy);
             std::error_code ignored;
             if (owner && !std::filesystem::exists(folder / copy, ignored)
-                && !ownedByRunningTorvex(*owner, (folder / copy).string()))
+                && !lockedByWriter(path.string()))
                 std::filesystem::remove(path, ignored);
             continue;
         }
         const std::optional<int> owner = copyOwner(name);
         std::error_code ignored;
-        if (!owner || !it->is_regular_file(ignored) || ownedByRunningTorvex(*owner, path.string()))
+        if (!owner || !it->is_regular_file(ignored)
+            || lockedByWriter(path.string() + std::string(noteSuffix)))
             continue;
         found.push_back({ path.string(), firstLine(path.string() + std::string(noteSuffix)) });
     }

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace torvex {
 
+class TemporaryFile;
+
 // The earlier content of a file that is being written in place, kept in the recovery folder
 // until the new content is on the disk. The copy is named after the file, the time and the
 // process ("wincmd.ini.20260314-101500.4242-0.recovery") and has a note beside it (the same
-// name followed by ".path") that holds the full path of the file it belongs to.
+// name followed by ".path") that holds the absolute path of the file it belongs to. Both are
+// 0600, in a folder made 0700; the note stays locked while the copy's writer lives.
 class RecoveryCopy
 {
 public:
@@ -33,6 +37,7 @@ public:
 private:
     std::string m_folder;
     std::string m_path;
+    std::unique_ptr<TemporaryFile> m_note; // open and locked
     bool m_discarded = false;
 };
 
@@ -43,9 +48,9 @@ struct FoundRecoveryCopy
     std::string original; // the path of the file it belongs to; "" when its note is missing
 };
 
-// The recovery copies in `folder` that no running Torvex is writing, ordered by name. Removes
-// the temporaries and notes there that a killed write left without their copy. Never throws;
-// a missing folder holds none.
+// The recovery copies in `folder` that no live writer holds (its note locked), ordered by name.
+// Removes the temporaries and notes there that a killed write left without their copy. Never
+// throws; a missing folder holds none.
 std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &folder);
 
 // What the user is told about a copy: "A save of <original> did not finish; its earlier

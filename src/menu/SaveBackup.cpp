@@ -28,9 +28,13 @@ std::optional<std::string> SaveBackup::keepBefore(const std::string &path)
     std::string where;
     try {
         where = keepBeside(path, bytes);
-    } catch (const IniWriteError &) {
-        // A backup beside the file that cannot be written (a read-only .bak, a full disk)
-        // still leaves the state folder.
+    } catch (const IniWriteError &error) {
+        // A name beside the file that something else took may have been planted there: the
+        // user is asked rather than the backup quietly kept elsewhere.
+        if (error.cause() == notOwnRegularFileCause)
+            throw;
+        // A backup beside the file that cannot be written (a full disk, a folder that
+        // refuses a new file) still leaves the state folder.
     }
     if (where.empty())
         where = keepInStateFolder(path, bytes);
@@ -46,7 +50,7 @@ std::string SaveBackup::keepBeside(const std::string &path, const std::string &b
     if (!m_fs.folderWritable(folder))
         return {};
     const std::string backup = path + backupSuffix;
-    m_fs.writeAtomic(backup, bytes);
+    m_fs.writeOwnCopy(backup, bytes, path);
     return backup;
 }
 
@@ -72,7 +76,7 @@ std::string SaveBackup::keepInStateFolder(const std::string &path, const std::st
     const std::string backup = (m_stateFolder / stateFolderName(path)).string();
     if (m_stateFolder.empty() || !createFolders(m_stateFolder.string()))
         throw IniWriteError(backup, "the state folder cannot be made");
-    m_fs.writeAtomic(backup, bytes);
+    m_fs.writeOwnCopy(backup, bytes, path);
     return backup;
 }
 

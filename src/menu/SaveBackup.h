@@ -11,8 +11,8 @@ class FileSystem;
 
 // The backup a run keeps of each menu file before it first saves it: the file as it was,
 // copied to "<name>.bak" beside it (wincmd.ini.bak), or to the user's state folder when the
-// file's folder cannot be written or the copy beside it fails, under a name that tells apart
-// files of the same name from different folders (stateFolderName). Only the first
+// file's folder cannot be written or the copy beside it fails (a folder made 0700), under a name
+// that tells apart files of the same name from different folders (stateFolderName). Only the first
 // save of a file in a run makes one, so the backup holds the file as it was before this run
 // changed it; a backup of an earlier run is replaced.
 class SaveBackup
@@ -24,9 +24,12 @@ public:
     // To be called before each save of the file at `path`. The first call for a path that
     // exists copies it and returns where the copy went; later calls for the same path return
     // nothing and write nothing, as do calls while the file is missing (a file created by the
-    // save has nothing to keep). Throws IniReadError when the file cannot be read and
-    // IniWriteError (for the state folder's copy, the last place tried) when no copy could be
-    // written; the next call then tries again.
+    // save has nothing to keep). A backup is a new file of the user's own, readable by no
+    // more people than the file (FileSystem::writeOwnCopy). Throws IniReadError when the
+    // file cannot be read, IniWriteError with notOwnRegularFileCause when the backup's name
+    // beside the file is taken by a link, a folder, a special file or another user's file,
+    // and IniWriteError (for the state folder's copy, the last place tried) when no copy
+    // could be written; the next call then tries again.
     std::optional<std::string> keepBefore(const std::string &path);
 
     // The name of the backup of the file at `path` in the state folder: "<name>.<tag>.bak",

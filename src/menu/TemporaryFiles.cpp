@@ -2,14 +2,11 @@
 
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
-#include <mutex>
 #include <random>
-#include <set>
 #include <stdexcept>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -20,70 +17,82 @@ namespace {
 
 constexpr std::string_view namePrefix = ".torvex-";
 constexpr std::string_view nameSuffix = ".tmp";
+constexpr std::size_t randomDigits = 16;
 
-std::mutex inUseMutex;
-std::set<std::string> &filesInUse()
+bool allOf(std::string_view text, std::size_t maxSize, bool hex)
 {
-    static std::set<std::string> files;
-    return files;
-}
-
-bool isMarkedInUse(const std::string &path)
-{
-    const std::lock_guard lock(inUseMutex);
-    return filesInUse().contains(path);
-}
-
-bool allDigits(std::string_view text)
-{
-    if (text.empty() || text.size() > 10)
+    if (text.empty() || text.size() > maxSize)
         return false;
-    for (char c : text)
-        if (c < '0' || c > '9')
+    for (char c : text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && !(hex && c >= 'a' && c <= 'f'))
             return false;
+    }
     return true;
 }
 
-std::string processName(int pid)
+std::string randomPart()
 {
-    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
-    std::string name;
-    std::getline(comm, name);
-    return name;
+    static constexpr char digits[] = "0123456789abcdef";
+    std::random_device random;
+    std::uint64_t value = (std::uint64_t { random() } << 32) ^ random();
+    std::string text(randomDigits, '0');
+    for (char &c : text) {
+        c = digits[value & 0xf];
+        value >>= 4;
+    }
+    return text;
+}
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 } // namespace
 
-TemporaryFile::TemporaryFile(const std::string &folder, unsigned mode)
+TemporaryFile::TemporaryFile(const std::string &folder)
 {
     static std::atomic<unsigned> counter { 0 };
-    std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = folder + "/" + std::string(namePrefix) + std::to_string(::getpid()) + "-"
-            + std::to_string(counter++) + "-" + std::to_string(random()) + std::string(nameSuffix);
-        // Marked before it exists, so no clean-up of this process can see it unmarked.
-        markFileInUse(name);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            m_path = std::move(name);
-            m_fd = fd;
-            return;
+            + std::to_string(counter++) + "-" + randomPart() + std::string(nameSuffix);
+        // 0600 whatever the umask says, and a name that is taken (even by a planted link)
+        // is never opened.
+        const int fd =
+            ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            throw std::system_error(errno, std::generic_category());
         }
-        const int error = errno;
-        unmarkFileInUse(name);
-        if (error != EEXIST)
-            throw std::system_error(error, std::generic_category());
+        // A clean-up that ran between the creation and the lock may have taken the lock or
+        // removed the name: then the name is given up.
+        struct stat opened
+        {
+        };
+        struct stat named
+        {
+        };
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &opened) != 0
+            || ::lstat(name.c_str(), &named) != 0 || !sameFile(opened, named)) {
+            ::close(fd);
+            continue;
+        }
+        m_path = std::move(name);
+        m_fd = fd;
+        return;
     }
     throw std::runtime_error("no free temporary file name");
 }
 
 TemporaryFile::~TemporaryFile()
 {
+    // Removed before the lock goes, so that no clean-up can meet it unlocked.
+    if (!m_renamed && !m_path.empty())
+        ::unlink(m_path.c_str());
     if (m_fd >= 0)
         ::close(m_fd);
-    if (!m_renamed)
-        ::unlink(m_path.c_str());
-    unmarkFileInUse(m_path);
 }
 
 void TemporaryFile::write(std::string_view bytes)
@@ -100,14 +109,10 @@ void TemporaryFile::write(std::string_view bytes)
     }
 }
 
-void TemporaryFile::syncAndClose()
+void TemporaryFile::sync()
 {
-    const bool synced = ::fsync(m_fd) == 0;
-    const int error = errno;
-    const bool closed = ::close(m_fd) == 0;
-    m_fd = -1;
-    if (!synced || !closed)
-        throw std::system_error(synced ? errno : error, std::generic_category());
+    if (::fsync(m_fd) != 0)
+        throw std::system_error(errno, std::generic_category());
 }
 
 int TemporaryFile::renameTo(const std::string &target)
@@ -118,68 +123,63 @@ int TemporaryFile::renameTo(const std::string &target)
     return 0;
 }
 
-std::optional<int> temporaryOwner(std::string_view name)
+bool isTemporaryName(std::string_view name)
 {
     if (!name.starts_with(namePrefix) || !name.ends_with(nameSuffix))
-        return std::nullopt;
+        return false;
     name.remove_prefix(namePrefix.size());
     name.remove_suffix(nameSuffix.size());
     // <pid>-<n>-<random>
     const std::size_t first = name.find('-');
     const std::size_t second = first == std::string_view::npos ? first : name.find('-', first + 1);
-    if (second == std::string_view::npos || !allDigits(name.substr(0, first))
-        || !allDigits(name.substr(first + 1, second - first - 1))
-        || !allDigits(name.substr(second + 1)))
-        return std::nullopt;
-    const long pid = std::stol(std::string(name.substr(0, first)));
-    if (pid <= 0 || pid > 0x7fffffff)
-        return std::nullopt;
-    return static_cast<int>(pid);
+    return second != std::string_view::npos && allOf(name.substr(0, first), 10, false)
+        && allOf(name.substr(first + 1, second - first - 1), 10, false)
+        && name.size() - second - 1 == randomDigits
+        && allOf(name.substr(second + 1), randomDigits, true);
 }
 
-void markFileInUse(const std::string &path)
+bool lockedByWriter(const std::string &path)
 {
-    const std::lock_guard lock(inUseMutex);
-    filesInUse().insert(path);
-}
-
-void unmarkFileInUse(const std::string &path)
-{
-    const std::lock_guard lock(inUseMutex);
-    filesInUse().erase(path);
-}
-
-bool ownedByRunningTorvex(int pid, const std::string &path)
-{
-    if (pid == ::getpid())
-        return isMarkedInUse(path);
-    if (::kill(pid, 0) != 0 && errno == ESRCH)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    // The pid may have been given to another program since; its name tells. A process that
-    // cannot be examined is left alone.
-    const std::string name = processName(pid);
-    return name.empty() || name.starts_with("torvex");
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
 }
 
-int removeStaleTemporaries(const std::string &folder)
+int removeDeadTemporaries(const std::string &folder)
 {
     DIR *dir = ::opendir(folder.c_str());
     if (!dir)
         return 0;
+    const int dirFd = ::dirfd(dir);
     int removed = 0;
     while (const dirent *entry = ::readdir(dir)) {
-        const std::optional<int> owner = temporaryOwner(entry->d_name);
-        if (!owner)
+        if (!isTemporaryName(entry->d_name))
             continue;
-        const std::string path = folder + "/" + entry->d_name;
-        struct stat info
+        // Looked at before it is opened: a link, a FIFO or a device is never opened, and
+        // another user's file is never touched, also by root.
+        struct stat named
         {
         };
-        if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)
-            || ownedByRunningTorvex(*owner, path))
+        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISREG(named.st_mode) || named.st_uid != ::geteuid())
             continue;
-        if (::unlink(path.c_str()) == 0)
+        const int fd = ::openat(
+            dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened
+        {
+        };
+        // The lock is held while the name is removed: a live writer holds it all along.
+        if (::fstat(fd, &opened) == 0 && sameFile(opened, named)
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0
+            && sameFile(opened, named) && ::unlinkat(dirFd, entry->d_name, 0) == 0)
             ++removed;
+        ::close(fd);
     }
     ::closedir(dir);
     return removed;

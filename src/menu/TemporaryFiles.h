@@ -1,22 +1,24 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace torvex {
 
-// Torvex's own temporary files, named ".torvex-<pid>-<n>-<random>.tmp": the new content of a
-// file before it is renamed over the original, and recovery copies while they are written.
-// The pid in the name tells a temporary that a killed save left behind from one that a
-// running Torvex is still writing.
+// Torvex's own temporary files, named ".torvex-<pid>-<n>-<16 hexadecimal digits>.tmp": the
+// new content of a file before it is renamed over the original, and recovery copies, backups
+// and their notes while they are written. A temporary is made 0600 and never through a link,
+// and its writer holds a lock (flock) on it for as long as it lives, so that a clean-up in
+// another process, in another pid namespace or run by another user never takes it for a
+// leftover.
 class TemporaryFile
 {
 public:
-    // Creates a new, empty temporary in `folder` with `mode` (the umask applies). Throws
-    // std::system_error with the system's reason when no file can be made there.
-    explicit TemporaryFile(const std::string &folder, unsigned mode = 0666);
-    // Closes the file and removes it, unless it was renamed into place.
+    // Creates a new, empty, locked temporary in `folder`. Throws std::system_error with the
+    // system's reason when no file can be made there.
+    explicit TemporaryFile(const std::string &folder);
+    // Closes the file, which releases its lock, and removes it unless it was renamed into
+    // place.
     ~TemporaryFile();
     TemporaryFile(const TemporaryFile &) = delete;
     TemporaryFile &operator=(const TemporaryFile &) = delete;
@@ -26,10 +28,12 @@ public:
 
     // Writes all of bytes at the current position. Throws std::system_error.
     void write(std::string_view bytes);
-    // Flushes the content to the disk and closes the file. Throws std::system_error.
-    void syncAndClose();
-    // Renames the (closed) file to target, replacing what is there; from then on the file is
-    // no longer this object's. Returns the errno of a failed rename, 0 on success.
+    // Flushes the content to the disk. The file stays open and locked. Throws
+    // std::system_error.
+    void sync();
+    // Renames the file to target, replacing what is there (a link there is replaced, never
+    // followed); from then on the file is no longer removed, and it stays open (and locked)
+    // until this object is destroyed. Returns the errno of a failed rename, 0 on success.
     int renameTo(const std::string &target);
 
 private:
@@ -38,23 +42,17 @@ private:
     bool m_renamed = false;
 };
 
-// The pid in the name of one of Torvex's temporaries (a bare file name); nullopt for any
-// other name.
-std::optional<int> temporaryOwner(std::string_view name);
+// Whether a bare file name has the exact form of one of Torvex's temporaries.
+bool isTemporaryName(std::string_view name);
 
-// Marks a file that this process is writing, so that the clean-up of this process never
-// takes it for a leftover of an earlier process with the same pid.
-void markFileInUse(const std::string &path);
-void unmarkFileInUse(const std::string &path);
+// Whether the file at `path` is locked by a live writer: false when the lock could be taken
+// (and was released again) or the file is missing.
+bool lockedByWriter(const std::string &path);
 
-// Whether the file at `path`, made by process `pid`, may still be in use: this process and
-// the file is marked in use, or another live process whose name begins with "torvex". A live
-// process that cannot be examined counts as in use.
-bool ownedByRunningTorvex(int pid, const std::string &path);
-
-// Removes the temporaries in folder that no running Torvex owns and returns how many it
+// Removes the temporaries in folder that no live writer holds: files with the exact form of
+// the name, regular files of the effective user whose lock can be taken. Returns how many it
 // removed. Never throws; a folder that cannot be listed removes nothing.
-int removeStaleTemporaries(const std::string &folder);
+int removeDeadTemporaries(const std::string &folder);
 
 // Flushes a folder's entries (a rename in it) to the disk; a file system that cannot do that
 // is no failure.

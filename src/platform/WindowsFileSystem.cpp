@@ -54,4 +54,30 @@ void WindowsFileSystem::writeAtomic(const std::string &path, const FileContent &
     }
 }
 
+FileLock WindowsFileSystem::lockForSave(const std::string &path, std::chrono::milliseconds patience)
+{
+    const std::string host = hostPath(path);
+    if (host.empty())
+        return {};
+    try {
+        return m_host->lockForSave(host, patience);
+    } catch (const IniWriteError &e) {
+        throw IniWriteError(path, e.cause());
+    }
+}
+
+void WindowsFileSystem::writeOwnCopy(
+    const std::string &path, const FileContent &content, const std::string &modeOf)
+{
+    const std::string host = hostPath(path);
+    const std::string hostModeOf = hostPath(modeOf);
+    if (host.empty() || hostModeOf.empty())
+        throw IniWriteError(path, "no such drive");
+    try {
+        m_host->writeOwnCopy(host, content, hostModeOf);
+    } catch (const IniWriteError &e) {
+        throw IniWriteError(path, e.cause());
+    }
+}
+
 } // namespace torvex

@@ -27,6 +27,11 @@ public:
     std::string readAll(const std::string &path) const override;
     // Throws IniWriteError naming `path` when the write fails or its drive is missing.
     void writeAtomic(const std::string &path, const FileContent &content) override;
+    // The host file's lock; an empty one when its drive is missing.
+    FileLock lockForSave(const std::string &path, std::chrono::milliseconds patience) override;
+    // Throws IniWriteError naming `path` when the write fails or a drive is missing.
+    void writeOwnCopy(
+        const std::string &path, const FileContent &content, const std::string &modeOf) override;
 
 private:
     // The host path, "" when `path` is on a drive that does not exist.

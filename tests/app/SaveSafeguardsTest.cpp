@@ -22,11 +22,12 @@ class NoRoomForBackups : public test::FaultyFileSystem
 {
 public:
     using FaultyFileSystem::FaultyFileSystem;
-    void writeAtomic(const std::string &path, const FileContent &content) override
+    void writeOwnCopy(
+        const std::string &path, const FileContent &content, const std::string &modeOf) override
     {
         if (path.ends_with(".bak"))
             throw IniWriteError(path, "No space left on device");
-        FaultyFileSystem::writeAtomic(path, content);
+        FaultyFileSystem::writeOwnCopy(path, content, modeOf);
     }
 };
 

@@ -58,6 +58,16 @@ TEST_F(MenuDiffTest, AnAddedEntry)
         header() + "@@ -6,3 +6,5 @@\n menu4=--\n menu5=Last\n cmd5=cd z\n+menu6=New\n+cmd6=cd n\n");
 }
 
+TEST_F(MenuDiffTest, ControlCharactersOfTheFilesAreShownNotSent)
+{
+    const auto run = diff(menu, menu + "menu6=Red\x1b[31m\ncmd6=cd n\x07\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out,
+        header()
+            + "@@ -6,3 +6,5 @@\n menu4=--\n menu5=Last\n cmd5=cd z\n+menu6=Red\u241b[31m\n"
+              "+cmd6=cd n\u2407\n");
+}
+
 TEST_F(MenuDiffTest, ARemovedEntry)
 {
     const auto run = diff(menu, "menu1=Home\ncmd1=cd c:\\\nmenu2=Last\ncmd2=cd z\n");

@@ -309,5 +309,71 @@ TEST(MenuTool, ResaveKeepsHardLinksAndStartsBySayingWhereRecoveryCopiesAre)
         2);
 }
 
+// Titles, commands and notes from files reach the terminal without a control sequence, and a
+// link loop says what is wrong.
+TEST(MenuTool, TextFromFilesReachesTheTerminalWithControlCharactersShown)
+{
+    TempDir dir;
+    TempDir stateHome;
+    const std::string file = dir.write("wincmd.ini",
+        "[DirMenu]\nmenu1=Red\x1b[31m\x07\ncmd1=cd \x1b]0;title\x07\nmenu2=A\x81"
+        "2J\ncmd2=\n");
+    const ToolRun print = runTool("print " + file);
+    EXPECT_EQ(print.out.find('\x1b'), std::string::npos) << print.out;
+    EXPECT_NE(print.out.find("Red\u241b[31m\u2407\tcd \u241b]0;title\u2407\n"), std::string::npos)
+        << print.out;
+    const ToolRun check = runTool("check " + file);
+    EXPECT_NE(check.out.find("no command: A\ufffd"
+                             "2J\n"),
+        std::string::npos)
+        << check.out;
+
+    // A recovery copy's note written by someone else holds an escape sequence.
+    const std::string copy =
+        RecoveryCopy(stateHome.path() / "torvex", "/w/x\x1b[2Jy.ini", "old").path();
+    const ToolRun withNote =
+        test::runMenuTool("/nonexistent-prefix", "print " + file, stateHome.path());
+    EXPECT_NE(withNote.out.find("A save of /w/x\u241b[2Jy.ini did not finish"), std::string::npos)
+        << withNote.out;
+
+    std::filesystem::create_symlink("loop-b.ini", dir.file("loop-a.ini"));
+    std::filesystem::create_symlink("loop-a.ini", dir.file("loop-b.ini"));
+    EXPECT_EQ(runTool("print " + dir.file("loop-a.ini")).out,
+        "torvex-menu: " + dir.file("loop-a.ini") + ": Too many levels of symbolic links\n");
+}
+
+// A menu nested 30 000 levels deep: every command works, and the output grows with the
+// number of entries only.
+TEST(MenuTool, AnyDepthIsReadCheckedAndResaved)
+{
+    TempDir dir;
+    constexpr int levels = 30000;
+    std::string text = "[DirMenu]\n";
+    for (int i = 1; i < levels; ++i)
+        text += "menu" + std::to_string(i) + "=-L" + std::to_string(i) + "\n";
+    text += "menu" + std::to_string(levels) + "=Deepest\n";
+    const std::string file = dir.write("deep.ini", text);
+
+    const ToolRun print = runTool("print " + file);
+    EXPECT_EQ(print.exitCode, 0);
+    EXPECT_LT(print.out.size(), 4'000'000u);
+    EXPECT_NE(
+        print.out.find(std::string(64, ' ') + "[level 30000] Deepest\t\n"), std::string::npos);
+    EXPECT_EQ(print.out.substr(0, 8), "L1\n  L2\n");
+
+    const ToolRun check = runTool("check " + file);
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_NE(check.out.find(
+                  "no command: L1 > L2 > L3 > ... 29994 more ... > L29998 > L29999 > Deepest\n"),
+        std::string::npos);
+    EXPECT_LT(check.out.size(), 6'000'000u);
+    const ToolRun json = runTool("check --json " + file);
+    EXPECT_EQ(json.exitCode, 1);
+    EXPECT_LT(json.out.size(), 12'000'000u);
+
+    EXPECT_EQ(runTool("resave " + file).exitCode, 0);
+    EXPECT_EQ(readFile(file).substr(0, 22), "[DirMenu]\r\nmenu1=-L1\r\n");
+}
+
 } // namespace
 } // namespace torvex

@@ -1,6 +1,7 @@
 #include "core/Text.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace torvex {
 namespace {
@@ -67,6 +68,39 @@ TEST(Text, LeadingBytesEndsBetweenCharacters)
     };
     for (const CutCase &c : cases)
         EXPECT_EQ(leadingBytes(c.text, c.limit), c.expected) << c.limit;
+}
+
+TEST(Text, Utf8SequencesAreTakenOnlyWhenWellFormed)
+{
+    EXPECT_EQ(utf8SequenceLength("a", 0), 1u);
+    EXPECT_EQ(utf8SequenceLength("\xC3\xA9", 0), 2u);
+    EXPECT_EQ(utf8SequenceLength("\xE2\x98\x83", 0), 3u);
+    EXPECT_EQ(utf8SequenceLength("\xF0\x9F\x98\x80", 0), 4u);
+    EXPECT_EQ(utf8SequenceLength("x\xF4\x8F\xBF\xBF", 1), 4u); // U+10FFFF
+    for (const std::string_view bad : { "\x80",
+             "\xC3",
+             "\xC0\x80",
+             "\xC1\xBF",
+             "\xE0\x9F\xBF",
+             "\xED\xA0\x80" /* a lone surrogate */,
+             "\xF0\x8F\xBF\xBF",
+             "\xF4\x90\x80\x80",
+             "\xF5\x80\x80\x80",
+             "\xE2\x98",
+             "\xFF" })
+        EXPECT_EQ(utf8SequenceLength(bad, 0), 0u) << testing::PrintToString(std::string(bad));
+}
+
+TEST(Text, VisibleTextShowsControlCharactersAndBadBytesWithoutSendingThem)
+{
+    EXPECT_EQ(visibleText("plain \xC3\xA9 text"), "plain \xC3\xA9 text");
+    EXPECT_EQ(visibleText(std::string_view("a\x1b[2J\x00\x1f\x7f\tb", 10)),
+        "a\u241b[2J\u2400\u241f\u2421\u2409b");
+    // C1 controls (a CSI of its own) and what is not UTF-8.
+    EXPECT_EQ(visibleText("\xC2\x9B"
+                          "1m \xC2\xA0 \x9B \xED\xA0\x80"),
+        "\ufffd"
+        "1m \xC2\xA0 \ufffd \ufffd\ufffd\ufffd");
 }
 
 } // namespace

@@ -87,5 +87,47 @@ TEST(MenuProblemsJson, StringsAreEscapedAndTheArrayIsWellFormed)
         "\"C:\\\\x\\u0001\", \"reason\": \"\"}\n]\n");
 }
 
+// Whatever the strings hold, the output is JSON: every control character escaped, and what
+// is not UTF-8 (a stray byte, a lone surrogate as a UTF-16 file can hold) replaced.
+TEST(MenuProblemsJson, AnyBytesGiveValidJson)
+{
+    MenuProblem problem;
+    problem.titlePath = { std::string("\x1f\x1b\x7f", 3) };
+    problem.command = "\xFF\xED\xA0\x80 \xE2\x82";
+    problem.targetPath = "\xC3\xA9\xF0\x9F\x98\x80";
+    const std::string json = problemsAsJson({ problem });
+    EXPECT_NE(json.find("\"titlePath\": [\"\\u001f\\u001b\x7f\"]"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"command\": \"\\ufffd\\ufffd\\ufffd\\ufffd \\ufffd\\ufffd\""),
+        std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"targetPath\": \"\xC3\xA9\xF0\x9F\x98\x80\""), std::string::npos);
+}
+
+// A menu nested thousands of levels deep: each problem names its path by both ends, so the
+// report grows with the number of problems, not with the square of the depth.
+TEST_F(MenuProblemsTest, ADeepTitlePathIsShortenedInItsMiddle)
+{
+    std::string outlineText;
+    constexpr std::size_t levels = 3000;
+    for (std::size_t i = 0; i < levels; ++i)
+        outlineText += std::string(i * 2, ' ') + "L" + std::to_string(i + 1) + "\n";
+    test::buildTree(tree, outlineText);
+    const MenuProblemScan scan = findMenuProblems(tree, rule);
+    ASSERT_FALSE(scan.problems.empty());
+    const MenuProblem &deepest = scan.problems.back();
+    EXPECT_EQ(deepest.titlePath,
+        (std::vector<std::string> {
+            "L1", "L2", "L3", "... 2994 more ...", "L2998", "L2999", "L3000" }));
+    std::size_t titles = 0;
+    for (const MenuProblem &problem : scan.problems)
+        titles += problem.titlePath.size();
+    EXPECT_LE(titles, scan.problems.size() * 7);
+    // Seven levels are shown whole.
+    MenuTree shallow;
+    test::buildTree(shallow, "A\n  B\n    C\n      D\n        E\n          F\n            G\n");
+    EXPECT_EQ(titlePathText(findMenuProblems(shallow, rule).problems.back().titlePath),
+        "A > B > C > D > E > F > G");
+}
+
 } // namespace
 } // namespace torvex

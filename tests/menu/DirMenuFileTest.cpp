@@ -1,4 +1,5 @@
 #include "app/MenuFileSteps.h"
+#include "core/Error.h"
 #include "menu/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"
@@ -299,6 +300,125 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
             + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
+}
+
+// Another program (the file manager) writes the file after the save read it under its lock:
+// it cannot be kept out, so the save checks the file right before writing.
+TEST_F(DirMenuFile, AnotherProgramsWriteDuringTheSaveIsNeverMixedIntoIt)
+{
+    const std::string original = "[DirMenu]\r\nmenu1=old\r\n[Other]\r\na=1\r\n";
+    const std::string file = dir.write("w.ini", original);
+    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
+    tree.clear();
+    buildTree(tree, "New\n");
+    test::FaultyFileSystem files;
+    int reads = 0;
+    std::string meanwhile;
+    // The second read is the one the save writes from.
+    files.afterRead = [&](const std::string &) {
+        if (++reads == 2)
+            dir.write("w.ini", meanwhile);
+    };
+
+    // The menu changed: nothing is written, and the user is asked.
+    meanwhile = "[DirMenu]\r\nmenu1=theirs\r\n[Other]\r\na=1\r\n";
+    ui.boxes.answerChoice(2); // Cancel
+    EXPECT_EQ(saveMenu(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
+    EXPECT_EQ(readFile(file), meanwhile);
+    ASSERT_EQ(ui.boxes.boxes().size(), 1u);
+    EXPECT_EQ(ui.boxes.last().caption, " Menu changed on disk");
+
+    // Overwrite: the save is made from the file as it is now.
+    dir.write("w.ini", original);
+    loaded.menuOnDisk = menuLinesDigestOnDisk(file, files);
+    reads = 0;
+    ui.boxes.reset();
+    ui.boxes.answerChoice(0);
+    EXPECT_TRUE(saved(file, tree, files));
+    EXPECT_EQ(readFile(file), "[Other]\r\na=1\r\n[DirMenu]\r\nmenu1=New\r\ncmd1=\r\n");
+
+    // The menu changed after the save looked at it and before it read the file to write it.
+    dir.write("w.ini", original);
+    loaded.menuOnDisk = menuLinesDigestOnDisk(file, files);
+    meanwhile = "[DirMenu]\r\nmenu1=early\r\n[Other]\r\na=1\r\n";
+    reads = 0;
+    ui.boxes.reset();
+    files.afterRead = [&](const std::string &) {
+        if (++reads == 1)
+            dir.write("w.ini", meanwhile);
+    };
+    ui.boxes.answerChoice(2);
+    EXPECT_EQ(saveMenu(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
+    EXPECT_EQ(readFile(file), meanwhile);
+    EXPECT_EQ(ui.boxes.boxes().size(), 1u);
+    files.afterRead = [&](const std::string &) {
+        if (++reads == 2)
+            dir.write("w.ini", meanwhile);
+    };
+
+    // Only another section changed: saved again without a question, that change kept.
+    dir.write("w.ini", original);
+    loaded.menuOnDisk = menuLinesDigestOnDisk(file, files);
+    meanwhile = "[DirMenu]\r\nmenu1=old\r\n[Other]\r\na=2\r\n";
+    reads = 0;
+    ui.boxes.reset();
+    EXPECT_TRUE(saved(file, tree, files));
+    EXPECT_TRUE(ui.boxes.empty());
+    EXPECT_EQ(readFile(file), "[Other]\r\na=2\r\n[DirMenu]\r\nmenu1=New\r\ncmd1=\r\n");
+}
+
+TEST_F(DirMenuFile, AResaveDuringWhichAnotherProgramWroteTheFileWritesNothing)
+{
+    const std::string file = dir.write("w.ini", "[DirMenu]\r\nMENU1=old\r\n");
+    test::FaultyFileSystem files;
+    files.afterRead = [&](const std::string &) {
+        dir.write("w.ini", "[DirMenu]\r\nMENU1=theirs\r\n");
+    };
+    try {
+        resaveMenu(file, files);
+        ADD_FAILURE() << "no error";
+    } catch (const TorvexError &error) {
+        EXPECT_EQ(
+            std::string(error.what()), "Unable to write to " + file + ": " + fileChangedCause);
+    }
+    EXPECT_EQ(readFile(file), "[DirMenu]\r\nMENU1=theirs\r\n");
+}
+
+std::string nestedMenu(std::size_t levels)
+{
+    std::string text = "[DirMenu]\r\n";
+    for (std::size_t i = 1; i < levels; ++i)
+        text += "menu" + std::to_string(i) + "=-Level " + std::to_string(i) + "\r\n";
+    return text + "menu" + std::to_string(levels) + "=Deepest\r\ncmd" + std::to_string(levels)
+        + "=cd c:\\\r\n";
+}
+
+TEST_F(DirMenuFile, AMenuDeeperThanTheWindowShowsIsRefusedAndNeverWritten)
+{
+    buildTree(tree, "Kept\n");
+    const std::string deep = dir.write("deep.ini", nestedMenu(windowMenuDepthLimit + 1));
+    try {
+        loadMenu(deep, tree, ui, FileSystem::real(), loaded);
+        ADD_FAILURE() << "no error";
+    } catch (const IniReadError &error) {
+        EXPECT_EQ(error.cause(), tooDeepCause(windowMenuDepthLimit + 1, windowMenuDepthLimit));
+    }
+    EXPECT_EQ(outline(tree), "Kept\n");
+    EXPECT_EQ(loaded.tooDeepPath, deep);
+
+    // Neither the menu shown nor an empty one is written into it.
+    ui.events.clear();
+    EXPECT_EQ(
+        saveMenu(deep, tree, ui, FileSystem::real(), loaded).outcome, SaveOutcome::NothingWritten);
+    EXPECT_EQ(readFile(deep), nestedMenu(windowMenuDepthLimit + 1));
+    EXPECT_EQ(ui.events,
+        (std::vector<std::string> {
+            "menus off", std::string("status ") + tooDeepNotSavedStatus, "menus on" }));
+
+    const std::string deepest = dir.write("deepest.ini", nestedMenu(windowMenuDepthLimit));
+    ASSERT_TRUE(loadMenu(deepest, tree, ui, FileSystem::real(), loaded));
+    EXPECT_EQ(tree.count(), windowMenuDepthLimit);
+    EXPECT_EQ(loaded.tooDeepPath, "");
 }
 
 } // namespace

@@ -172,6 +172,26 @@ TEST(DirMenu, MenuKeyCountIsNodesPlusSubmenus)
 
 // Only "menu", "cmd" or "path" in any letter case, then a number without leading zeros below
 // 2^30: every way of being almost such a key is no key.
+TEST(DirMenu, DepthIsToldWithoutBuildingTheMenu)
+{
+    const auto depth = [](const DirMenuEntries &entries) {
+        DirMenuValues values;
+        for (const auto &[key, value] : entries)
+            values.add(key, value);
+        return menuDepth(values);
+    };
+    EXPECT_EQ(depth({}), 0u);
+    EXPECT_EQ(depth({ { "menu1", "A" }, { "menu2", "-" } }), 1u);
+    // An empty submenu adds no level; an end line at the top level is ignored.
+    EXPECT_EQ(
+        depth({ { "menu1", "-A" }, { "menu2", "--" }, { "menu3", "--" }, { "menu4", "B" } }), 1u);
+    MenuTree worked;
+    buildTree(worked, workedExampleTree);
+    EXPECT_EQ(depth(writeDirMenu(worked)), 3u);
+    // Submenus left open keep their level.
+    EXPECT_EQ(depth({ { "menu1", "-A" }, { "menu2", "-B" }, { "menu3", "C" } }), 3u);
+}
+
 TEST(DirMenuKeyTest, ReadsOnlyTheKeysOfTheMenu)
 {
     const std::vector<std::string> prefixes = { "menu",

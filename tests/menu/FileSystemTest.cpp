@@ -5,16 +5,21 @@
 
 #include "menu/IniError.h"
 #include "menu/RecoveryCopy.h"
+#include "menu/TemporaryFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"
 
 #include <csignal>
+#include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace torvex {
@@ -226,25 +231,139 @@ TEST_F(FileSystemTest, InPlaceWriteWithoutARecoveryFolderIsRefused)
     EXPECT_EQ(readFile(file), "[DirMenu]\r\nmenu1=old\r\n");
 }
 
-TEST_F(FileSystemTest, SaveRemovesTemporariesThatNoRunningTorvexOwns)
+TEST_F(FileSystemTest, SaveRemovesOnlyTorvexsOwnDeadTemporaries)
 {
-    const test::WaitingChild torvex("torvex-menu");
     const test::WaitingChild otherProgram;
-    const auto temporary = [](int pid, const char *rest) {
-        return ".torvex-" + std::to_string(pid) + rest;
+    const auto temporary = [](int pid, int n) {
+        return ".torvex-" + std::to_string(pid) + "-" + std::to_string(n) + "-0123456789abcdef.tmp";
     };
-    const std::string live = temporary(torvex.pid(), "-0-1.tmp");
-    const std::string notOurs = ".torvex-notes.tmp";
-    for (const std::string &name : { temporary(test::endedProcessId(), "-0-2.tmp"),
-             temporary(otherProgram.pid(), "-3-4.tmp"),
-             temporary(::getpid(), "-5-6.tmp"),
-             live,
-             notOurs })
+    // Dead, whatever program now has the pid in its name.
+    const std::string dead = temporary(test::endedProcessId(), 0);
+    const std::string deadWithLivePid = temporary(otherProgram.pid(), 1);
+    // A live save, whose pid means nothing here (another pid namespace): it holds the lock.
+    const std::string live = temporary(test::endedProcessId(), 2);
+    const std::string othersFile = temporary(test::endedProcessId(), 3);
+    const std::string link = temporary(test::endedProcessId(), 4);
+    const std::string usersOwn = ".torvex-1-2-3.tmp";
+    for (const std::string &name : { dead, deadWithLivePid, live, othersFile, usersOwn })
         dir.write(name, "partial");
+    ASSERT_EQ(::chown(dir.file(othersFile).c_str(), 1234, 1234), 0);
+    const std::string elsewhere = state.write("elsewhere", "keep");
+    fs::create_symlink(elsewhere, dir.path() / link);
+    const int liveFd = ::open(dir.file(live).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(liveFd, LOCK_EX), 0);
 
     files.writeAtomic(file, newContent);
+    ::close(liveFd);
 
-    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string> { "wincmd.ini", live, notOurs }));
+    EXPECT_EQ(namesIn(dir.path()),
+        (std::set<std::string> { "wincmd.ini", live, othersFile, link, usersOwn }));
+    EXPECT_EQ(readFile(elsewhere), "keep");
+}
+
+TEST_F(FileSystemTest, ATemporaryIsNeverTakenForALeftoverWhileItsWriterLives)
+{
+    const TemporaryFile temporary(dir.path().string());
+    EXPECT_TRUE(isTemporaryName(fs::path(temporary.path()).filename().string()));
+    EXPECT_TRUE(lockedByWriter(temporary.path()));
+    EXPECT_EQ(removeDeadTemporaries(dir.path().string()), 0);
+    EXPECT_TRUE(fs::exists(temporary.path()));
+}
+
+TEST_F(FileSystemTest, NewContentIsTheUsersAloneUntilItIsCompleteAndThenTakesTheFilesMode)
+{
+    const mode_t savedMask = ::umask(0);
+    ASSERT_EQ(::chmod(file.c_str(), 0644), 0);
+    std::set<unsigned> modesWhileWritten;
+    const FileContent content([&](const FileContent::PieceVisitor &piece) {
+        piece("[DirMenu]\r\n");
+        for (const std::string &name : namesIn(dir.path()))
+            if (isTemporaryName(name))
+                modesWhileWritten.insert(statOf(dir.file(name)).st_mode & 07777);
+        piece("menu1=new\r\n");
+    });
+    files.writeAtomic(file, content);
+    const std::string created = dir.file("created.ini");
+    files.writeAtomic(created, newContent);
+    ::umask(savedMask);
+
+    EXPECT_EQ(modesWhileWritten, std::set<unsigned> { 0600 });
+    EXPECT_EQ(readFile(file), newContent);
+    EXPECT_EQ(statOf(file).st_mode & 07777, 0644u);
+    EXPECT_EQ(statOf(created).st_mode & 07777, 0666u) << "a new file gets what the umask leaves";
+}
+
+TEST_F(FileSystemTest, AFileAnotherProgramWroteDuringTheSaveIsLeftAsThatProgramLeftIt)
+{
+    const std::string otherName = dir.file("second-name.ini");
+    const std::string meanwhile = "[DirMenu]\r\nmenu1=written meanwhile\r\n";
+    for (const bool hardLinked : { false, true }) {
+        dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=old\r\n");
+        if (hardLinked) {
+            ASSERT_EQ(::link(file.c_str(), otherName.c_str()), 0);
+        }
+        const std::string basis = "[DirMenu]\r\nmenu1=old\r\n";
+        // The file manager writes in place after the save read the file: while the new file
+        // is written, or before the file is written in place.
+        const auto writeMeanwhile = [&] {
+            std::ofstream(file, std::ios::binary | std::ios::in) << meanwhile;
+        };
+        if (hardLinked)
+            writeMeanwhile();
+        const FileContent content([&](const FileContent::PieceVisitor &piece) {
+            if (!hardLinked)
+                writeMeanwhile();
+            piece(newContent);
+        });
+        try {
+            files.writeAtomic(file, FileContent(content).basedOn(basis));
+            ADD_FAILURE() << "no error";
+        } catch (const IniWriteError &error) {
+            EXPECT_EQ(error.cause(), fileChangedCause);
+        }
+        EXPECT_EQ(readFile(file), meanwhile);
+        EXPECT_TRUE(namesIn(state.path()).empty());
+
+        // Unchanged, it is written.
+        files.writeAtomic(file, FileContent(newContent).basedOn(meanwhile));
+        EXPECT_EQ(readFile(file), newContent);
+        fs::remove(otherName);
+    }
+}
+
+TEST_F(FileSystemTest, ASecondSaveWaitsForTheFirstToLetGoOfTheFile)
+{
+    using namespace std::chrono_literals;
+    const fs::path link = dir.path() / "link.ini";
+    fs::create_symlink(file, link);
+    {
+        const FileLock first = files.lockForSave(file);
+        ASSERT_TRUE(first.isHeld());
+        try {
+            (void)files.lockForSave(link.string(), 50ms);
+            ADD_FAILURE() << "no error";
+        } catch (const IniWriteError &error) {
+            EXPECT_EQ(error.cause(), "another save of the file does not finish");
+        }
+    }
+    EXPECT_TRUE(files.lockForSave(link.string(), 50ms).isHeld());
+    EXPECT_FALSE(files.lockForSave(dir.file("missing.ini")).isHeld());
+
+    // A save that waited on a file that the first save then replaced locks the new one.
+    FileLock first = files.lockForSave(file);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        FileSystem host(state.path());
+        const FileLock second = host.lockForSave(file, 5s);
+        const bool sawNew = readFile(file) == newContent;
+        ::_exit(second.isHeld() && sawNew ? 0 : 1);
+    }
+    std::this_thread::sleep_for(100ms);
+    files.writeAtomic(file, newContent);
+    first = FileLock();
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 } // namespace

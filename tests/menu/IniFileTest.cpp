@@ -6,6 +6,7 @@
 #include "support/SyntheticPrefix.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace torvex;
 using torvex::test::readFile;
@@ -196,4 +197,18 @@ TEST_F(IniFileTest, ARejectedValueCarriesItsKeyAndProblem)
         }
     }
     EXPECT_EQ(readFile(path), "[s]\nk=v\n");
+}
+
+// Another program writes the file between a change's read and its write: the change is made
+// again from the file as that program left it, so both are kept.
+TEST_F(IniFileTest, AChangeIsMadeAgainWhenAnotherProgramWroteTheFileMeanwhile)
+{
+    ini.writeKey("form1", "top", "100");
+    bool written = false;
+    files.afterRead = [&](const std::string &) {
+        if (!std::exchange(written, true))
+            folder.write("wincmd.ini", "[form1]\r\ntop=100\r\n[theirs]\r\nkey=1\r\n");
+    };
+    ini.writeKey("form1", "left", "7");
+    EXPECT_EQ(readFile(path), "[form1]\r\ntop=100\r\nleft=7\r\n[theirs]\r\nkey=1\r\n");
 }

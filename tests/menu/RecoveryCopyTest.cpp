@@ -3,7 +3,10 @@
 #include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace torvex {
@@ -52,18 +55,33 @@ TEST(RecoveryCopy, DiscardedCopyLeavesNothing)
 TEST(RecoveryCopy, StartUpSkipsLiveWritersAndClearsWhatKilledOnesLeft)
 {
     TempDir state;
-    const test::WaitingChild torvex("torvex");
+    // A live write holds its note locked, whatever its pid says (another pid namespace).
     const std::string live =
-        "wincmd.ini.20260101-120000." + std::to_string(torvex.pid()) + "-0.recovery";
-    const std::string dead =
         "wincmd.ini.20260101-120000." + std::to_string(test::endedProcessId()) + "-0.recovery";
+    const std::string dead =
+        "wincmd.ini.20260101-120000." + std::to_string(test::endedProcessId()) + "-1.recovery";
     const std::string lonelyNote =
-        "a.ini.20260101-120000." + std::to_string(test::endedProcessId()) + "-1.recovery.path";
-    const std::string partial = ".torvex-" + std::to_string(test::endedProcessId()) + "-0-7.tmp";
-    for (const std::string &name : { live, dead, lonelyNote, partial, std::string("notes.txt") })
+        "a.ini.20260101-120000." + std::to_string(test::endedProcessId()) + "-2.recovery.path";
+    const std::string liveLonelyNote =
+        "b.ini.20260101-120000." + std::to_string(test::endedProcessId()) + "-3.recovery.path";
+    const std::string partial =
+        ".torvex-" + std::to_string(test::endedProcessId()) + "-0-0123456789abcdef.tmp";
+    for (const std::string &name : { live,
+             live + ".path",
+             dead,
+             lonelyNote,
+             liveLonelyNote,
+             partial,
+             std::string("notes.txt") })
         state.write(name, "x");
+    const int liveNote = ::open(state.file(live + ".path").c_str(), O_RDONLY);
+    const int liveLonely = ::open(state.file(liveLonelyNote).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(liveNote, LOCK_EX), 0);
+    ASSERT_EQ(::flock(liveLonely, LOCK_EX), 0);
 
     const auto found = findRecoveryCopies(state.path());
+    ::close(liveNote);
+    ::close(liveLonely);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].copy, state.file(dead));
     EXPECT_EQ(found[0].original, "") << "its note is missing";
@@ -72,7 +90,28 @@ TEST(RecoveryCopy, StartUpSkipsLiveWritersAndClearsWhatKilledOnesLeft)
     EXPECT_FALSE(fs::exists(state.file(lonelyNote)));
     EXPECT_FALSE(fs::exists(state.file(partial)));
     EXPECT_TRUE(fs::exists(state.file(live)));
+    EXPECT_TRUE(fs::exists(state.file(liveLonelyNote)));
     EXPECT_TRUE(fs::exists(state.file("notes.txt")));
+}
+
+TEST(RecoveryCopy, TheFolderIsTheUsersAloneAndTheNoteNamesTheFileWhereverTorvexStarts)
+{
+    TempDir state;
+    TempDir work;
+    const mode_t savedMask = ::umask(022);
+    const fs::path savedFolder = fs::current_path();
+    fs::current_path(work.path());
+    std::string copyPath;
+    {
+        RecoveryCopy copy(state.path() / "torvex", "sub/wincmd.ini", "old");
+        copyPath = copy.path();
+    }
+    fs::current_path(savedFolder);
+    ::umask(savedMask);
+    EXPECT_EQ(fs::status(state.path() / "torvex").permissions(), fs::perms::owner_all);
+    const auto found = findRecoveryCopies(state.path() / "torvex");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].original, (work.path() / "sub" / "wincmd.ini").string());
 }
 
 TEST(RecoveryCopy, FolderThatCannotBeMadeSaysSo)

@@ -2,12 +2,16 @@
 // cannot stay there, and never replaced later in the same run.
 #include "menu/SaveBackup.h"
 
+#include "menu/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace torvex {
 namespace {
@@ -20,11 +24,12 @@ class FolderFaultFileSystem : public test::FaultyFileSystem
 public:
     using FaultyFileSystem::FaultyFileSystem;
     std::string failingFolder;
-    void writeAtomic(const std::string &path, const FileContent &content) override
+    void writeOwnCopy(
+        const std::string &path, const FileContent &content, const std::string &modeOf) override
     {
         if (!failingFolder.empty() && path.starts_with(failingFolder))
             throw IniWriteError(path, "No space left on device");
-        FaultyFileSystem::writeAtomic(path, content);
+        FaultyFileSystem::writeOwnCopy(path, content, modeOf);
     }
 };
 
@@ -118,6 +123,69 @@ TEST_F(SaveBackupTest, WithoutAStateFolderALockedFolderMeansNoBackup)
     SaveBackup nowhere(fs, {});
     fs.foldersLocked = true;
     EXPECT_THROW(nowhere.keepBefore(ini), IniWriteError);
+}
+
+TEST_F(SaveBackupTest, ANameTakenByALinkAFolderAFifoOrAnotherUsersFileIsNeverWrittenThrough)
+{
+    namespace stdfs = std::filesystem;
+    const std::string backupName = ini + ".bak";
+    const std::string victim = state.write("victim", "someone's data");
+    const auto link = [&] {
+        stdfs::create_symlink(victim, backupName);
+    };
+    const auto danglingLink = [&] {
+        stdfs::create_symlink(state.file("created-elsewhere"), backupName);
+    };
+    const auto folder = [&] {
+        stdfs::create_directory(backupName);
+    };
+    const auto fifo = [&] {
+        ASSERT_EQ(::mkfifo(backupName.c_str(), 0600), 0);
+    };
+    const auto othersFile = [&] {
+        dir.write("wincmd.ini.bak", "another user's");
+        ASSERT_EQ(::chown(backupName.c_str(), 4321, 4321), 0);
+    };
+    for (const auto &plant :
+        std::vector<std::function<void()>> { link, danglingLink, folder, fifo, othersFile }) {
+        SaveBackup run { fs, stateFolder };
+        plant();
+        const auto before = stdfs::symlink_status(backupName).type();
+        try {
+            run.keepBefore(ini);
+            ADD_FAILURE() << "no error";
+        } catch (const IniWriteError &error) {
+            EXPECT_EQ(error.cause(), notOwnRegularFileCause);
+        }
+        EXPECT_EQ(stdfs::symlink_status(backupName).type(), before);
+        EXPECT_EQ(readFile(victim), "someone's data");
+        EXPECT_FALSE(stdfs::exists(state.file("created-elsewhere")));
+        EXPECT_FALSE(stdfs::exists(stateFolder)) << "the user is asked; nothing goes elsewhere";
+        EXPECT_EQ(
+            std::distance(stdfs::directory_iterator(dir.path()), stdfs::directory_iterator()), 2)
+            << "no temporary is left";
+        stdfs::remove_all(backupName);
+    }
+}
+
+TEST_F(SaveBackupTest, TheBackupIsReadableByNoMorePeopleThanTheFile)
+{
+    namespace stdfs = std::filesystem;
+    const mode_t savedMask = ::umask(0);
+    dir.write("wincmd.ini.bak", "an earlier run's, readable by all");
+    ASSERT_EQ(::chmod((ini + ".bak").c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(ini.c_str(), 0600), 0);
+    EXPECT_EQ(backup.keepBefore(ini), ini + ".bak");
+    EXPECT_EQ(stdfs::status(ini + ".bak").permissions(),
+        stdfs::perms::owner_read | stdfs::perms::owner_write);
+
+    const std::string shared = dir.write("shared.ini", "x");
+    ASSERT_EQ(::chmod(shared.c_str(), 0640), 0);
+    EXPECT_EQ(backup.keepBefore(shared), shared + ".bak");
+    ::umask(savedMask);
+    EXPECT_EQ(stdfs::status(shared + ".bak").permissions(),
+        stdfs::perms::owner_read | stdfs::perms::owner_write | stdfs::perms::group_read);
+    EXPECT_EQ(readFile(shared + ".bak"), "x");
 }
 
 } // namespace

@@ -8,7 +8,10 @@ std::string FaultyFileSystem::readAll(const std::string &path) const
 {
     if (failReads)
         throw IniReadError(path, "Input/output error");
-    return FileSystem::readAll(path);
+    std::string bytes = FileSystem::readAll(path);
+    if (afterRead)
+        afterRead(path);
+    return bytes;
 }
 
 void FaultyFileSystem::writeAtomic(const std::string &path, const FileContent &content)
@@ -17,6 +20,15 @@ void FaultyFileSystem::writeAtomic(const std::string &path, const FileContent &c
         throw IniWriteError(path, "No space left on device");
     ++writes;
     FileSystem::writeAtomic(path, content);
+}
+
+void FaultyFileSystem::writeOwnCopy(
+    const std::string &path, const FileContent &content, const std::string &modeOf)
+{
+    if (failWrites)
+        throw IniWriteError(path, "No space left on device");
+    ++writes;
+    FileSystem::writeOwnCopy(path, content, modeOf);
 }
 
 std::string FaultyFileSystem::writeRefusal(const std::string &path) const

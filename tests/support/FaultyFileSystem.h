@@ -3,6 +3,7 @@
 #include "menu/FileSystem.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace torvex::test {
@@ -28,9 +29,12 @@ public:
     std::string refusal;
     bool foldersLocked = false;
     bool ownersFixed = false;
+    std::function<void(const std::string &path)> afterRead;
 
     std::string readAll(const std::string &path) const override;
     void writeAtomic(const std::string &path, const FileContent &content) override;
+    void writeOwnCopy(
+        const std::string &path, const FileContent &content, const std::string &modeOf) override;
     std::string writeRefusal(const std::string &path) const override;
     bool folderWritable(const std::string &folder) const override;
     bool canTakeOwnership(const FileOwnership &ownership) const override;

@@ -2,6 +2,8 @@
 
 #include "app/gui/MenuTreeView.h"
 
+#include "app/MenuFileSteps.h"
+#include "menu/DirMenu.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 
@@ -13,6 +15,7 @@
 #include <QMimeData>
 
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace torvex {
@@ -108,6 +111,36 @@ TEST(MenuTreeViewShowing, ALoadedMenuShowsItsSubmenusOpenAndTheColumnFollowsTheT
     EXPECT_GT(view.header()->sectionSize(0), before);
     EXPECT_GT(view.header()->sectionSize(0),
         view.fontMetrics().horizontalAdvance(QString(120, QLatin1Char('W'))));
+    view.setModel(nullptr);
+}
+
+// The deepest menu the window shows is laid out with every submenu open: the view's layout
+// recurses once per level, and this depth stays far from the end of the stack (offscreen, with
+// the default stack of 8 MB, 25 000 levels were laid out and 30 000 overflowed it).
+TEST(MenuTreeViewShowing, TheDeepestMenuTheWindowShowsIsLaidOut)
+{
+    const std::size_t levels = windowMenuDepthLimit;
+    DirMenuEntries entries;
+    for (std::size_t i = 1; i < levels; ++i)
+        entries.emplace_back("menu" + std::to_string(i), "-L" + std::to_string(i));
+    entries.emplace_back("menu" + std::to_string(levels), "Deepest");
+    MenuTree tree;
+    MenuTreeModel model(tree);
+    MenuTreeView view;
+    view.setMenuModel(&model);
+    view.resize(200, 200);
+    view.show();
+    MenuTree loaded;
+    readDirMenu(entries, loaded);
+    tree.takeNodes(loaded);
+    QApplication::processEvents();
+    const MenuNode *deepest = tree.nodeAt(levels - 1);
+    ASSERT_NE(deepest, nullptr);
+    EXPECT_EQ(deepest->title(), "Deepest");
+    EXPECT_TRUE(view.isExpanded(model.indexOf(deepest->parent())));
+    view.scrollTo(model.indexOf(deepest));
+    QApplication::processEvents();
+    EXPECT_TRUE(view.visualRect(model.indexOf(deepest)).isValid());
     view.setModel(nullptr);
 }
 
