@@ -113,6 +113,15 @@ public:
     bool folderWritable(const std::string &) const override { return true; }
 };
 
+// A host file system that takes every owner and group for one a new file can have, as when
+// the user's groups changed after they were looked at.
+class OwnersLookTakeable : public FileSystem
+{
+public:
+    using FileSystem::FileSystem;
+    bool canTakeOwnership(const FileOwnership &) const override { return true; }
+};
+
 class OrdinaryUserSaveTest : public ::testing::Test
 {
 protected:
@@ -199,6 +208,28 @@ TEST_F(OrdinaryUserSaveTest, AFileOfAnotherUserOrOfAGroupTheUserLacksIsWrittenIn
         EXPECT_EQ(after.st_mode & 07777, owner.mode);
         EXPECT_EQ(namesIn(dir.path()), std::set<std::string> { "wincmd.ini" });
         EXPECT_TRUE(fs::is_empty(state.path())) << "the recovery copy goes once it is written";
+    }
+}
+
+TEST_F(OrdinaryUserSaveTest, AnOwnerTheNewFileCannotTakeAfterAllGetsTheSaveInPlace)
+{
+    for (const unsigned uid : { otherUser, nobody }) {
+        dir.write("wincmd.ini", oldContent);
+        setFile(uid, uid == nobody ? otherGroup : nobody, 0664);
+        const struct stat before = statOf(file);
+        const auto cause = asOrdinaryUser([&] {
+            OwnersLookTakeable host(state.path());
+            return writeCause(host, file, newContent);
+        });
+        SKIP_WITHOUT(cause);
+        EXPECT_EQ(*cause, "");
+        const struct stat after = statOf(file);
+        EXPECT_EQ(readFile(file), newContent);
+        EXPECT_EQ(after.st_ino, before.st_ino) << uid;
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(namesIn(dir.path()), std::set<std::string> { "wincmd.ini" });
+        EXPECT_TRUE(fs::is_empty(state.path()));
     }
 }
 
