@@ -80,6 +80,41 @@ std::string absolutePath(const std::string &path)
     return error ? path : absolute.string();
 }
 
+// Names in the order their copies were made: runs of digits (the count of a process's copies,
+// which grows a digit at 10) are compared as numbers, the rest byte by byte.
+bool madeEarlier(std::string_view a, std::string_view b)
+{
+    const auto isDigit = [](char c) {
+        return c >= '0' && c <= '9';
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            std::size_t endA = i;
+            std::size_t endB = j;
+            while (endA < a.size() && isDigit(a[endA]))
+                ++endA;
+            while (endB < b.size() && isDigit(b[endB]))
+                ++endB;
+            const std::string_view numberA = a.substr(i, endA - i);
+            const std::string_view numberB = b.substr(j, endB - j);
+            if (numberA.size() != numberB.size())
+                return numberA.size() < numberB.size();
+            if (numberA != numberB)
+                return numberA < numberB;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j];
+        ++i;
+        ++j;
+    }
+    return a.size() - i < b.size() - j;
+}
+
 std::string firstLine(const std::filesystem::path &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -157,7 +192,7 @@ std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &f
         found.push_back({ path.string(), firstLine(path.string() + std::string(noteSuffix)) });
     }
     std::sort(found.begin(), found.end(), [](const auto &a, const auto &b) {
-        return a.copy < b.copy;
+        return madeEarlier(a.copy, b.copy);
     });
     return found;
 }

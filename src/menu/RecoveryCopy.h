@@ -48,7 +48,8 @@ struct FoundRecoveryCopy
     std::string original; // the path of the file it belongs to; "" when its note is missing
 };
 
-// The recovery copies in `folder` that no live writer holds (its note locked), ordered by name.
+// The recovery copies in `folder` that no live writer holds (its note locked), ordered by name,
+// numbers in it by their value: the copies of one file from the earliest.
 // Removes the temporaries and notes there that a killed write left without their copy. Never
 // throws; a missing folder holds none.
 std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &folder);
