@@ -90,7 +90,8 @@ const Start_ kStarts[] = {
     { Start::Undefined, "%NOSUCH%", nullptr },
 };
 
-const char *const kParts[] = { "Work", "WORK", "work", "My Files", "Gone", "Sub", "Documents" };
+// "Wo?k" is a mask where it is the last part, and part of a name anywhere else.
+const char *const kParts[] = { "Work", "WORK", "work", "My Files", "Gone", "Sub", "Documents", "Wo?k" };
 const char *const kMasks[] = { "*.txt", "*.*", "*", "a?.doc", "Report ?.*" };
 const char *const kGaps[] = { " ", "  ", "\t", " \t " };
 const char *const kSurroundings[] = { "", " ", "  ", "\t" };
@@ -187,6 +188,10 @@ RC_GTEST_PROP(EntryDestinationProperty, EveryWrittenFormGetsTheAnswerOfTheRule, 
         break;
     default: {
         std::string path = start.folder;
+        const bool lastPartIsMask = mask.empty() && !trailingSeparator && !parts.empty()
+            && parts.back().find_first_of("*?") != std::string::npos;
+        if (lastPartIsMask)
+            parts.pop_back();
         for (const std::string &part : parts)
             path += "\\" + normalized(part);
         if (parts.empty() && path.size() == 2)

@@ -23,6 +23,9 @@ const RegistryHive &hive()
 "Wrapped"=hex(2):43,00,\
   3a,00,00,00
 "Empty"=hex(2):
+"NoNul"=hex(1):43,00,3a,00
+"EmptyBinary"=hex:
+"OneByte"=hex(3):01
 "NoClose"=hex(2:43,00
 "NoColon"=hex(2)43,00
 "Blank"=hex (2):43,00
@@ -84,7 +87,9 @@ TEST(HiveHexData, StringTypesReadAsTextOthersRaiseTheTypeError)
     EXPECT_EQ(read("Expand"), "%A%");
     EXPECT_EQ(read("Wrapped"), "C:");
     EXPECT_EQ(read("Empty"), "") << "a string value without data";
-    for (const char *name : { "UpperType", "LongType", "Spaced" })
+    EXPECT_EQ(read("NoNul"), "C:") << "the text ends with the data";
+    EXPECT_EQ(read("EmptyBinary"), "") << "a value of any type without data";
+    for (const char *name : { "UpperType", "LongType", "Spaced", "OneByte" })
         EXPECT_THROW(read(name), RegistryError) << name;
     for (const char *name : { "NoClose", "BadByte", "Last" })
         EXPECT_EQ(read(name), std::nullopt) << name;
