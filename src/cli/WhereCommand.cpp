@@ -4,6 +4,7 @@
 #include "app/PrefixSearch.h"
 #include "controls/SystemFolders.h"
 #include "core/JsonText.h"
+#include "core/Text.h"
 #include "platform/PrefixPlaces.h"
 #include "platform/WindowsView.h"
 
@@ -29,22 +30,24 @@ std::vector<KnownPrefix> prefixesToSearch(
     return prefixes;
 }
 
+// Paths and labels come from registry files and folder names: their control characters
+// are shown, never sent to the terminal.
 void printText(const std::vector<PrefixFindings> &all,
     const std::vector<std::string> &placeProblems,
     std::ostream &out)
 {
     for (const PrefixFindings &findings : all) {
-        out << "prefix=" << findings.prefix.label << '\n';
-        out << "folder=" << findings.prefix.root.string() << '\n';
+        out << "prefix=" << visibleText(findings.prefix.label) << '\n';
+        out << "folder=" << visibleText(findings.prefix.root.string()) << '\n';
         for (int slot = 1; slot <= 3; ++slot)
-            out << slot << '=' << findings.candidates.slot(slot) << '\n';
+            out << slot << '=' << visibleText(findings.candidates.slot(slot)) << '\n';
         out << "count=" << findings.candidates.candidateCount << '\n';
         for (const std::string &problem : findings.problems)
-            out << "problem=" << problem << '\n';
+            out << "problem=" << visibleText(problem) << '\n';
         out << '\n';
     }
     for (const std::string &problem : placeProblems)
-        out << "problem=" << problem << '\n';
+        out << "problem=" << visibleText(problem) << '\n';
     out << "prefixes=" << all.size() << '\n';
 }
 
@@ -92,7 +95,7 @@ int runWhere(const std::vector<std::string> &paths, const WindowsView &view, std
     IniCandidates found =
         locateIniFiles(view, tamPath.windows(), paths.empty() ? "" : paths.front());
     for (int slot = 1; slot <= 4; ++slot)
-        out << slot << '=' << found.slot(slot) << '\n';
+        out << slot << '=' << visibleText(found.slot(slot)) << '\n';
     out << "count=" << found.candidateCount << '\n';
     return 0;
 }

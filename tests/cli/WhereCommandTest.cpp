@@ -71,6 +71,21 @@ TEST_F(WhereCommandTest, OnlyRegularFilesAreCounted)
     EXPECT_EQ(run.out, "1=C:\\fm\\\\wincmd.ini\n2=C:\\fm\\wincmd.ini\n3=\n4=\ncount=2\n");
 }
 
+TEST_F(WhereCommandTest, ControlCharactersOfTheRegistryAreShownNotSentToTheTerminal)
+{
+    // A folder named with an escape sequence (ESC [ 2 J clears the screen) in both hives.
+    wine.writeUserHive("[Software\\\\Pellmar\\\\Windows Commander] 1700000000\n"
+                       "\"IniFileName\"=\"wincmd.ini\"\n\"InstallDir\"=\"C:\\\\fm\x1b[2J\"\n");
+    wine.write("drive_c/fm\x1b[2J/wincmd.ini", "[DirMenu]\r\n");
+    ToolRun run = runMenuTool(wine.path(), "where");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("1=C:\\fm\u241b[2J\\wincmd.ini\n"), std::string::npos) << run.out;
+    run = runMenuTool(wine.path(), "where --all");
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("1=C:\\fm\u241b[2J\\wincmd.ini\n"), std::string::npos) << run.out;
+}
+
 TEST_F(WhereCommandTest, ReadsTheRegistryAsWineDoes)
 {
     // A value line that Wine skips (an unterminated string) does not stop the search, and on
