@@ -196,7 +196,7 @@ void MenuEditor::showSelectedEntry()
         m_ui.setPanelEnabled(true);
     }
     m_ui.setTitleText(selected->title());
-    m_ui.setItemControlsEnabled(selected->imageIndex() == ImageItem);
+    m_ui.setItemControlsEnabled(selected->showsAsItem());
     m_ui.setCommandText(selected->data().command);
     m_ui.setTargetPathText(selected->data().targetPath);
 }
