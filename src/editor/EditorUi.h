@@ -31,8 +31,9 @@ public:
     virtual void setPanelEnabled(bool enabled) = 0;
     // The Command and Target path edits and the F6 and F7 buttons.
     virtual void setItemControlsEnabled(bool enabled) = 0;
-    // Setting an edit's text must run its change handler, which writes the text back through
-    // MenuEditor (as typing does).
+    // Setting an edit's text only shows it: nothing is written into the tree. What the user
+    // types reaches the node through MenuEditor::titleEdited and its siblings; what the editor
+    // puts in itself (F5-F7) it writes into the node itself.
     virtual void setTitleText(const std::string &text) = 0;
     virtual void setCommandText(const std::string &text) = 0;
     virtual void setTargetPathText(const std::string &text) = 0;

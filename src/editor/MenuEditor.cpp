@@ -196,7 +196,7 @@ void MenuEditor::showSelectedEntry()
         m_ui.setPanelEnabled(true);
     }
     m_ui.setTitleText(selected->title());
-    m_ui.setItemControlsEnabled(selected->imageIndex() == ImageItem);
+    m_ui.setItemControlsEnabled(selected->showsAsItem());
     m_ui.setCommandText(selected->data().command);
     m_ui.setTargetPathText(selected->data().targetPath);
 }
@@ -253,6 +253,7 @@ void MenuEditor::titleFromFolder(std::string_view openFolder)
         return;
     showSelectedBeforeEdit();
     m_ui.setTitleText(name);
+    titleEdited(name);
 }
 
 void MenuEditor::commandFromFolder(std::string_view openFolder)
@@ -260,7 +261,9 @@ void MenuEditor::commandFromFolder(std::string_view openFolder)
     if (openFolder.empty())
         return;
     showSelectedBeforeEdit();
-    m_ui.setCommandText(changeFolderCommand(openFolder));
+    const std::string command = changeFolderCommand(openFolder);
+    m_ui.setCommandText(command);
+    commandEdited(command);
 }
 
 void MenuEditor::targetPathFromFolder(std::string_view openFolder)
@@ -269,7 +272,9 @@ void MenuEditor::targetPathFromFolder(std::string_view openFolder)
         return;
     showSelectedBeforeEdit();
     // The target path gets the same "cd " as the command: that is what F7 has always written.
-    m_ui.setTargetPathText(changeFolderCommand(openFolder));
+    const std::string targetPath = changeFolderCommand(openFolder);
+    m_ui.setTargetPathText(targetPath);
+    targetPathEdited(targetPath);
 }
 
 void MenuEditor::openFolderChanged(std::string_view openFolder)

@@ -90,10 +90,11 @@ public:
     void commandEdited(const std::string &text);
     void targetPathEdited(const std::string &text);
     // F5: the title becomes the open folder's name; nothing at a drive's root.
-    void titleFromFolder(std::string_view openFolder);
     // F6: the command becomes "cd " + the open folder; nothing for an empty path.
-    void commandFromFolder(std::string_view openFolder);
     // F7: the target path becomes "cd " + the open folder; nothing for an empty path.
+    // Each shows the text in its edit and writes it into the selected node, as typing does.
+    void titleFromFolder(std::string_view openFolder);
+    void commandFromFolder(std::string_view openFolder);
     void targetPathFromFolder(std::string_view openFolder);
     // The directory list opened `openFolder`: status text and the F5 hint.
     void openFolderChanged(std::string_view openFolder);

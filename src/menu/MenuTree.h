@@ -65,6 +65,11 @@ public:
     int row() const;
     // True when this node's title is exactly "-".
     bool isSeparator() const { return m_title == "-"; }
+    // The kind the node shows as, told by its pictures: an item (its record can be edited)
+    // or a submenu. The pictures follow the shape of the tree through
+    // MenuTree::refreshNodeKind.
+    bool showsAsItem() const { return m_imageIndex == ImageItem; }
+    bool showsAsSubmenu() const { return m_imageIndex == ImageSubmenu; }
     // True for this node and every node below it.
     bool isInSubtreeOf(const MenuNode *ancestor) const;
 
@@ -151,7 +156,7 @@ public:
     // One observer at a time (the item model); nullptr removes it.
     void setObserver(MenuTreeObserver *observer) { m_observer = observer; }
     // One recorder at a time (the edit journal); nullptr removes it. Changes made through
-    // the three replay functions below are not reported.
+    // the replay functions (private, for the journal) are not reported.
     void setRecorder(MenuTreeRecorder *recorder) { m_recorder = recorder; }
     MenuTreeRecorder *recorder() const { return m_recorder; }
 
@@ -227,7 +232,13 @@ public:
     void endUpdate();
     bool isUpdating() const { return m_updateDepth > 0; }
 
-    // Replay of recorded changes (the observer is told, the recorder is not).
+private:
+    // Replay of recorded changes (the observer is told, the recorder is not). Only the undo
+    // journal reaches them: a change made through them is never recorded, so every other
+    // change of the tree goes through the recorded functions above.
+    friend class EditStep;
+    friend class EditJournal;
+
     // Puts a subtree taken out earlier back at `row` of `parent` (nullptr: top level).
     void restoreSubtree(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row);
     // Takes `node` with its subtree out of the tree and hands it over; a selected node inside
@@ -240,7 +251,6 @@ public:
     static void adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row);
     static void setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex);
 
-private:
     MenuNode *containerOf(MenuNode *node) const { return node ? node->m_container : m_root.get(); }
     MenuNode *parentForObserver(MenuNode *container) const;
     // Where a node attached relative to `relative` in `mode` goes: its container and row.

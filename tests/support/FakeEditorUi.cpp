@@ -15,7 +15,7 @@ void FakeEditorUi::showItemLimitWarning(const std::string &text, BoxPlacement pl
     warnings.push_back({ text, placement });
 }
 
-void FakeEditorUi::setTitleText(const std::string &text)
+void FakeEditorUi::typeTitle(const std::string &text)
 {
     if (text == title)
         return;
@@ -24,7 +24,7 @@ void FakeEditorUi::setTitleText(const std::string &text)
         editor->titleEdited(text);
 }
 
-void FakeEditorUi::setCommandText(const std::string &text)
+void FakeEditorUi::typeCommand(const std::string &text)
 {
     if (text == command)
         return;
@@ -33,7 +33,7 @@ void FakeEditorUi::setCommandText(const std::string &text)
         editor->commandEdited(text);
 }
 
-void FakeEditorUi::setTargetPathText(const std::string &text)
+void FakeEditorUi::typeTargetPath(const std::string &text)
 {
     if (text == targetPath)
         return;

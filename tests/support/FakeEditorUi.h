@@ -12,8 +12,9 @@ class MenuEditor;
 
 namespace torvex::test {
 
-// The main window as the editing logic sees it, over plain fields. Like line edits, setting
-// an edit's text to a different text runs its change handler in `editor` (when set).
+// The main window as the editing logic sees it, over plain fields. As in the window, setting
+// an edit's text only shows it; typing (typeTitle...) replaces the text and runs the edit's
+// change handler in `editor` (when set).
 class FakeEditorUi : public EditorUi
 {
 public:
@@ -50,18 +51,18 @@ public:
     ScreenSize screenSize() const override { return screen; }
     void setPanelEnabled(bool enabled) override { panelEnabled = enabled; }
     void setItemControlsEnabled(bool enabled) override { itemControlsEnabled = enabled; }
-    void setTitleText(const std::string &text) override;
-    void setCommandText(const std::string &text) override;
-    void setTargetPathText(const std::string &text) override;
+    void setTitleText(const std::string &text) override { title = text; }
+    void setCommandText(const std::string &text) override { command = text; }
+    void setTargetPathText(const std::string &text) override { targetPath = text; }
     std::string commandText() const override { return command; }
     std::string targetPathText() const override { return targetPath; }
     void setFolderNameHint(const std::string &hint) override { folderNameHint = hint; }
     void processEvents() override;
 
-    // What a user's typing does: replace the edit's text.
-    void typeTitle(const std::string &text) { setTitleText(text); }
-    void typeCommand(const std::string &text) { setCommandText(text); }
-    void typeTargetPath(const std::string &text) { setTargetPathText(text); }
+    // What a user's typing does: replace the edit's text, which the editor then writes back.
+    void typeTitle(const std::string &text);
+    void typeCommand(const std::string &text);
+    void typeTargetPath(const std::string &text);
 };
 
 } // namespace torvex::test

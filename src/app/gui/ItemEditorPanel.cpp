@@ -237,41 +237,35 @@ void ItemEditorPanel::typed(QLineEdit *edit)
             TypingField::TargetPath, "Edit target path of " + subject, writeBack);
 }
 
-void ItemEditorPanel::fillFromFolder(
-    QLineEdit *edit, const char *what, const std::function<void()> &fill)
+void ItemEditorPanel::fillFromFolder(const char *what, const std::function<void()> &fill)
 {
-    const auto run = [this, edit, &fill] {
-        m_lastFilled = nullptr;
-        fill();
-        if (m_lastFilled == edit)
-            writeBack(edit);
-    };
     const MenuNode *node = m_tree.selected();
     if (m_history && node)
         m_history->record(
-            std::string(what) + " from folder for " + quotedTitle(node->title()), run);
+            std::string(what) + " from folder for " + quotedTitle(node->title()), fill);
     else
-        run();
+        fill();
 }
 
-// The buttons fill an edit the way typing does: what they put in reaches the node.
+// The buttons fill an edit the way typing does: MenuEditor writes what they put in into the
+// node, as one step of the undo history.
 void ItemEditorPanel::addFolderNameToTitle()
 {
-    fillFromFolder(m_editTitle, "Title", [this] {
+    fillFromFolder("Title", [this] {
         m_editor.titleFromFolder(m_services.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToCommand()
 {
-    fillFromFolder(m_editCommand, "Command", [this] {
+    fillFromFolder("Command", [this] {
         m_editor.commandFromFolder(m_services.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToTargetPath()
 {
-    fillFromFolder(m_editTargetPath, "Target path", [this] {
+    fillFromFolder("Target path", [this] {
         m_editor.targetPathFromFolder(m_services.openFolder());
     });
 }
@@ -385,7 +379,6 @@ void ItemEditorPanel::showFromStart(QLineEdit *edit, const std::string &text)
 {
     const QString shown = menuTextToQt(text);
     m_programTexts[edit] = { shown, text };
-    m_lastFilled = edit;
     const QValidator *validator = edit->validator();
     edit->setValidator(nullptr);
     edit->setText(shown);

@@ -99,7 +99,7 @@ private:
     void typed(QLineEdit *edit);
     // Writes what the edit holds into the selected node.
     void writeBack(QLineEdit *edit);
-    void fillFromFolder(QLineEdit *edit, const char *what, const std::function<void()> &fill);
+    void fillFromFolder(const char *what, const std::function<void()> &fill);
 
     // ---- EditorUi ----
     void showStatus(const std::string &text) override;
@@ -128,8 +128,6 @@ private:
     // The last text the program put into each edit, as shown and as the core holds it, so
     // that bytes that are not UTF-8 survive a copy of an entry the user has not edited.
     std::map<const QLineEdit *, std::pair<QString, std::string>> m_programTexts;
-    // The edit the program filled last.
-    const QLineEdit *m_lastFilled = nullptr;
 
     QLineEdit *m_editTitle = nullptr; // EditTitle
     QLineEdit *m_editCommand = nullptr; // EditCommand
