@@ -30,7 +30,7 @@ public:
 inline constexpr const char *logFileName = "torvex.log";
 // A log larger than this is deleted before the next entry; one of exactly this size is kept.
 inline constexpr std::uintmax_t maxLogSize = 100000;
-inline constexpr const char *gemDataFunction = "procedure TForm1.gemData;";
+inline constexpr const char *failedSaveFunction = "procedure TForm1.gemData;";
 inline constexpr const char *globalErrorHandlerFunction = "globalErrorHandler";
 
 // What an entry records about the program at the moment of the failure.
@@ -45,7 +45,7 @@ struct LogContext
 struct LogEntry
 {
     LogContext context;
-    std::string appFunction; // gemDataFunction or globalErrorHandlerFunction
+    std::string appFunction; // failedSaveFunction or globalErrorHandlerFunction
     std::string lastError;
     std::optional<std::string> sender; // only the global handler names one
 };

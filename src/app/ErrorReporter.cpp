@@ -16,7 +16,7 @@ bool ErrorReporter::saveFailed(const std::string &message, const std::string &ca
 {
     m_ui.setBusyCursor(false);
     const bool logged = m_log.append(
-        { m_context(), gemDataFunction, messageWithCause(message, cause), std::nullopt });
+        { m_context(), failedSaveFunction, messageWithCause(message, cause), std::nullopt });
     showBox(cause.empty() ? message : message + lineBreak + cause);
     m_ui.setMenusEnabled(true);
     return logged;

@@ -37,8 +37,8 @@ PrefixFindings searchPrefix(const KnownPrefix &prefix, const Environment &enviro
     const WindowsView view = WindowsView::forPrefix(WinePrefix(prefix.root), environment);
     findings.problems = view.problems();
     try {
-        const SystemFolders tamPath(view);
-        findings.candidates = locateIniFiles(view, tamPath.windows(), "");
+        const SystemFolders systemFolders(view);
+        findings.candidates = locateIniFiles(view, systemFolders.windows(), "");
     } catch (const std::exception &error) {
         findings.problems.push_back(prefix.root.string() + ": " + error.what());
         return findings;

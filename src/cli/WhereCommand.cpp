@@ -91,9 +91,9 @@ int runWhere(const std::vector<std::string> &paths, const WindowsView &view, std
 {
     // The Windows folder comes from the system folder component, as at start-up, so a
     // registry type error in its reads surfaces here too.
-    SystemFolders tamPath(view);
+    SystemFolders systemFolders(view);
     IniCandidates found =
-        locateIniFiles(view, tamPath.windows(), paths.empty() ? "" : paths.front());
+        locateIniFiles(view, systemFolders.windows(), paths.empty() ? "" : paths.front());
     for (int slot = 1; slot <= 4; ++slot)
         out << slot << '=' << visibleText(found.slot(slot)) << '\n';
     out << "count=" << found.candidateCount << '\n';

@@ -14,7 +14,7 @@ constexpr std::string_view keyLeft = "left";
 constexpr std::string_view keyWidth = "width";
 constexpr std::string_view keyHeight = "height";
 constexpr std::string_view keySplitter = "splitter";
-constexpr std::string_view keyVelDrives = "VelDrives";
+constexpr std::string_view keyDrive = "VelDrives";
 
 constexpr std::string_view keyBackground = "STextFarve";
 constexpr std::string_view keyFontColour = "sTextFontColor";
@@ -145,7 +145,7 @@ WindowSettings ProgramSettings::readWindowSettings() const
     settings.bounds.width = readInteger(mainWindowSection, keyWidth, firstStart.width);
     settings.bounds.height = readInteger(mainWindowSection, keyHeight, firstStart.height);
     settings.splitter = std::max(readInteger(mainWindowSection, keySplitter, 230), minimumSplitter);
-    settings.storedDrive = readString(mainWindowSection, keyVelDrives, "c");
+    settings.storedDrive = readString(mainWindowSection, keyDrive, "c");
 
     std::array<bool, 5> isDown {};
     for (std::size_t i = 0; i < dropModeKeys.size(); ++i)
@@ -170,7 +170,7 @@ void ProgramSettings::writeWindowSettings(const WindowSnapshot &snapshot)
     for (std::size_t i = 0; i < dropModeKeys.size(); ++i)
         writeBool(mainWindowSection, dropModeKeys[i], int(i) == snapshot.dropMode);
     writeString(mainWindowSection,
-        keyVelDrives,
+        keyDrive,
         snapshot.drive == '\0' ? std::string() : std::string(1, snapshot.drive));
 }
 

@@ -78,7 +78,7 @@ TEST(ErrorLogTest, WriterEntryWithoutCandidatesHasEmptySlotsAndNoSender)
     TempDir dir;
     ErrorLog log = fixedLog(dir);
     ASSERT_TRUE(log.append(
-        { { "Torvex v1.2", {}, "" }, gemDataFunction, "Unable to write to x", std::nullopt }));
+        { { "Torvex v1.2", {}, "" }, failedSaveFunction, "Unable to write to x", std::nullopt }));
     EXPECT_EQ(readFile(dir.file("torvex.log")),
         "------------------------\r\n"
         "Date and time: 07-03-2024 14.05.09\r\n"

@@ -14,10 +14,10 @@ namespace torvex {
 IniChooserDialog::IniChooserDialog(MainWindow *owner)
     : QDialog(owner)
     , m_owner(owner)
-    , m_winXP1(new ThemeComponent(this))
+    , m_theme(new ThemeComponent(this))
 {
     setObjectName(QStringLiteral("Form3"));
-    m_winXP1->setObjectName(QStringLiteral("WinXP1"));
+    m_theme->setObjectName(QStringLiteral("WinXP1"));
     setWindowTitle(QStringLiteral(" Open ini file"));
     setModal(true);
     buildControls();
@@ -29,9 +29,9 @@ void IniChooserDialog::buildControls()
 {
     m_label = new QLabel(QStringLiteral("Select the ini file you want to use:"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_lboxIniStier = new QListWidget(this);
-    m_lboxIniStier->setObjectName(QStringLiteral("lboxIniStier"));
-    m_lboxIniStier->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_iniFileList = new QListWidget(this);
+    m_iniFileList->setObjectName(QStringLiteral("lboxIniStier"));
+    m_iniFileList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_butCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_butCancel->setObjectName(QStringLiteral("butCancel"));
     m_butCancel->setToolTip(QStringLiteral(" Don't open anything "));
@@ -42,7 +42,7 @@ void IniChooserDialog::buildControls()
     m_butOK->setDefault(true);
     connect(m_butOK, &QPushButton::clicked, this, &IniChooserDialog::acceptSelection);
     connect(m_butCancel, &QPushButton::clicked, this, &IniChooserDialog::cancel);
-    connect(m_lboxIniStier, &QListWidget::itemDoubleClicked, this, [this] {
+    connect(m_iniFileList, &QListWidget::itemDoubleClicked, this, [this] {
         acceptSelection();
     });
 }
@@ -53,7 +53,7 @@ void IniChooserDialog::placeControls()
     const int h = height();
     m_label->setGeometry(12, 8, w - 24, 17);
     // The list keeps its design margins and grows with the dialog in both directions.
-    m_lboxIniStier->setGeometry(12, 28, w - 35, h - 146);
+    m_iniFileList->setGeometry(12, 28, w - 35, h - 146);
     m_butOK->setGeometry(w - 12 - 75, h - 12 - 49, 75, 49);
     m_butCancel->setGeometry(w - 12 - 75 - 8 - 75, h - 12 - 25, 75, 25);
 }
@@ -67,23 +67,23 @@ void IniChooserDialog::resizeEvent(QResizeEvent *event)
 void IniChooserDialog::setPaths(
     const std::vector<std::string> &paths, const std::vector<std::string> &labels)
 {
-    m_lboxIniStier->clear();
+    m_iniFileList->clear();
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const QString path = QString::fromStdString(paths[i]);
         const QString label = i < labels.size() ? QString::fromStdString(labels[i]) : QString();
         auto *item = new QListWidgetItem(
             label.isEmpty() ? path : QLatin1Char('[') + label + QStringLiteral("]  ") + path,
-            m_lboxIniStier);
+            m_iniFileList);
         item->setData(PathRole, path);
         item->setToolTip(label.isEmpty() ? path : label + QStringLiteral(": ") + path);
     }
-    m_lboxIniStier->setCurrentRow(-1);
-    m_lboxIniStier->clearSelection();
+    m_iniFileList->setCurrentRow(-1);
+    m_iniFileList->clearSelection();
 }
 
 std::string IniChooserDialog::selectedPath() const
 {
-    const QList<QListWidgetItem *> items = m_lboxIniStier->selectedItems();
+    const QList<QListWidgetItem *> items = m_iniFileList->selectedItems();
     return items.isEmpty() ? std::string() : items.first()->data(PathRole).toString().toStdString();
 }
 
@@ -100,14 +100,14 @@ void IniChooserDialog::keyPressEvent(QKeyEvent *event)
 void IniChooserDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (m_lboxIniStier->selectedItems().isEmpty() && m_lboxIniStier->count() > 0)
-        m_lboxIniStier->setCurrentRow(0);
-    m_lboxIniStier->setFocus();
+    if (m_iniFileList->selectedItems().isEmpty() && m_iniFileList->count() > 0)
+        m_iniFileList->setCurrentRow(0);
+    m_iniFileList->setFocus();
 }
 
 void IniChooserDialog::acceptSelection()
 {
-    if (m_lboxIniStier->selectedItems().isEmpty()) {
+    if (m_iniFileList->selectedItems().isEmpty()) {
         if (m_owner)
             m_owner->boxes().inform(
                 chooserNoSelectionText, chooserNoSelectionCaption, MsgIcon::Information);

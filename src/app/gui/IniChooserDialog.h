@@ -48,9 +48,9 @@ private:
     void placeControls();
 
     MainWindow *m_owner;
-    ThemeComponent *m_winXP1;
+    ThemeComponent *m_theme; // WinXP1
     QLabel *m_label = nullptr;
-    QListWidget *m_lboxIniStier = nullptr;
+    QListWidget *m_iniFileList = nullptr; // lboxIniStier
     QPushButton *m_butCancel = nullptr;
     QPushButton *m_butOK = nullptr;
 };

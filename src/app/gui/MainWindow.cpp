@@ -97,8 +97,8 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     showPrefix();
     m_startUp = std::make_unique<StartUpSequence>(
         *this, *m_panes, *m_windowSettings, m_environment, *m_hostFs);
-    m_winXP1 = new ThemeComponent(this);
-    m_winXP1->setObjectName(QStringLiteral("WinXP1"));
+    m_theme = new ThemeComponent(this);
+    m_theme->setObjectName(QStringLiteral("WinXP1"));
 }
 
 MainWindow::~MainWindow()
@@ -138,7 +138,7 @@ MenuTreeModel *MainWindow::treeModel() const
     return m_panes->treeModel();
 }
 
-DrivePanel *MainWindow::velDrives() const
+DrivePanel *MainWindow::drivePanel() const
 {
     return m_folderPane->drives();
 }

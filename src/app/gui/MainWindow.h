@@ -106,7 +106,7 @@ public:
     OptionsHost &optionsHost();
     DirListBox *dirListBox() const;
     // The drive button panel `VelDrives`.
-    DrivePanel *velDrives() const;
+    DrivePanel *drivePanel() const;
     MenuTreeView *treeView() const;
     MenuTreeModel *treeModel() const;
     // The one accessor of torvex.ini in the program's folder, opened on first use.
@@ -160,7 +160,7 @@ private:
     std::unique_ptr<OptionsHost> m_optionsHost;
     OptionsDialog *m_optionsDialog = nullptr; // Form2
     IniChooserDialog *m_chooser = nullptr; // Form3
-    ThemeComponent *m_winXP1 = nullptr;
+    ThemeComponent *m_theme = nullptr; // WinXP1
 
     // ---- Parts ----
     std::unique_ptr<FileController> m_files;

@@ -73,12 +73,12 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     bevel1->setFixedHeight(4);
     column->addWidget(bevel1);
     // A long path is shortened in its middle and never widens the window.
-    m_panelIniSti = new ElidedPathLabel(central);
-    m_panelIniSti->setObjectName(QStringLiteral("Panel_IniSti"));
-    m_panelIniSti->setFixedHeight(26);
-    m_panelIniSti->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_panelIniSti->setAlignment(Qt::AlignCenter);
-    m_panelIniSti->setToolTip(QStringLiteral(" Ini file "));
+    m_iniPathLabel = new ElidedPathLabel(central);
+    m_iniPathLabel->setObjectName(QStringLiteral("Panel_IniSti"));
+    m_iniPathLabel->setFixedHeight(26);
+    m_iniPathLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_iniPathLabel->setAlignment(Qt::AlignCenter);
+    m_iniPathLabel->setToolTip(QStringLiteral(" Ini file "));
     m_panelPrefix = new QLabel(central);
     m_panelPrefix->setObjectName(QStringLiteral("PanelPrefix"));
     m_panelPrefix->setFixedHeight(26);
@@ -88,7 +88,7 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     m_panelPrefix->setMaximumWidth(220);
     auto *fileRow = new QHBoxLayout;
     fileRow->setSpacing(0);
-    fileRow->addWidget(m_panelIniSti, 1);
+    fileRow->addWidget(m_iniPathLabel, 1);
     fileRow->addWidget(m_panelPrefix);
     column->addLayout(fileRow);
 

@@ -38,7 +38,7 @@ public:
         InputGate &inputGate,
         ItemEditorServices services);
 
-    QLabel *iniPanel() const { return m_panelIniSti; }
+    QLabel *iniPanel() const { return m_iniPathLabel; }
     // Beside the file panel: the Wine prefix the window works in.
     QLabel *prefixPanel() const { return m_panelPrefix; }
     StatusPanels *statusBar() const { return m_statusBar; }
@@ -63,7 +63,7 @@ private:
 
     QMainWindow &m_window;
     FolderPane &m_folders;
-    QLabel *m_panelIniSti = nullptr; // Panel_IniSti
+    QLabel *m_iniPathLabel = nullptr; // Panel_IniSti
     QLabel *m_panelPrefix = nullptr;
     StatusPanels *m_statusBar = nullptr; // StatusBar
     QWidget *m_panelLeft = nullptr;

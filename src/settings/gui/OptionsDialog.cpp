@@ -105,13 +105,13 @@ void OptionsDialog::buildControls()
 {
     m_gBoxBackgroundColor =
         groupBox("GBoxBackgroundColor", " &Background color: ", QRect(12, 11, 132, 80));
-    m_sTextFarve = swatch(m_gBoxBackgroundColor, "STextFarve");
+    m_backgroundSwatch = swatch(m_gBoxBackgroundColor, "STextFarve");
     m_butSelectColor =
         button(m_gBoxBackgroundColor, "ButSelectColor", "...", QRect(81, 39, 39, 25));
     m_butSelectColor->setToolTip(text(" Select background color... "));
 
     m_gBoxFontColor = groupBox("GBoxFontColor", " &Font color: ", QRect(12, 99, 132, 80));
-    m_sTextFontColor = swatch(m_gBoxFontColor, "sTextFontColor");
+    m_fontSwatch = swatch(m_gBoxFontColor, "sTextFontColor");
     m_butSelectFontColor =
         button(m_gBoxFontColor, "ButSelectFontColor", "...", QRect(81, 39, 39, 25));
     m_butSelectFontColor->setToolTip(text(" Select font color "));
@@ -230,13 +230,13 @@ template <typename Handler> void OptionsDialog::guarded(Handler &&handler, int c
 void OptionsDialog::setBackgroundColour(int32_t colour)
 {
     m_backgroundColour = colour;
-    setWidgetColour(m_sTextFarve, QPalette::Window, colour);
+    setWidgetColour(m_backgroundSwatch, QPalette::Window, colour);
 }
 
 void OptionsDialog::setFontColour(int32_t colour)
 {
     m_fontColour = colour;
-    setWidgetColour(m_sTextFontColor, QPalette::Window, colour);
+    setWidgetColour(m_fontSwatch, QPalette::Window, colour);
 }
 
 Options OptionsDialog::optionsFromControls() const

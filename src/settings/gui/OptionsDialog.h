@@ -87,10 +87,10 @@ private:
     int32_t m_fontColour = windowTextColour;
 
     QGroupBox *m_gBoxBackgroundColor = nullptr;
-    QLabel *m_sTextFarve = nullptr;
+    QLabel *m_backgroundSwatch = nullptr; // STextFarve
     QPushButton *m_butSelectColor = nullptr;
     QGroupBox *m_gBoxFontColor = nullptr;
-    QLabel *m_sTextFontColor = nullptr;
+    QLabel *m_fontSwatch = nullptr; // sTextFontColor
     QPushButton *m_butSelectFontColor = nullptr;
     QPushButton *m_butWindowsColor = nullptr;
     QGroupBox *m_gBoxShowTheseDiskTypes = nullptr;

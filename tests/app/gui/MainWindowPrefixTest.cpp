@@ -78,7 +78,7 @@ protected:
     {
         std::string letters;
         for (char letter = 'A'; letter <= 'Z'; ++letter)
-            if (form->velDrives()->button(letter))
+            if (form->drivePanel()->button(letter))
                 letters += letter;
         return letters;
     }

@@ -83,7 +83,7 @@ protected:
     std::string letters() const
     {
         std::string all;
-        for (QToolButton *b : form->velDrives()->buttons())
+        for (QToolButton *b : form->drivePanel()->buttons())
             all += char(b->property("drive").toInt());
         return all;
     }
@@ -124,7 +124,7 @@ TEST_F(MainWindowSettingsTest, FirstStartWithoutASettingsFile)
     EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 230);
     EXPECT_TRUE(widget<QToolButton>("SBut_AddChildFirst")->isChecked());
     EXPECT_EQ(int(form->session().dropMode()), 3);
-    EXPECT_EQ(form->velDrives()->drive(), 'C');
+    EXPECT_EQ(form->drivePanel()->drive(), 'C');
     EXPECT_EQ(form->dirListBox()->drive(), 'C');
     EXPECT_EQ(letters(), "C"); // fixed drives only, once the Options are applied
     const QPalette colours = form->treeView()->palette();
@@ -151,7 +151,7 @@ TEST_F(MainWindowSettingsTest, StoredValuesAreAppliedWithTheirClamps)
     EXPECT_TRUE(widget<QToolButton>("SBut_Insert")->isChecked());
     EXPECT_FALSE(widget<QToolButton>("SBut_Add")->isChecked());
     EXPECT_EQ(int(form->session().dropMode()), 4);
-    EXPECT_EQ(form->velDrives()->drive(), 'C'); // no drive Q
+    EXPECT_EQ(form->drivePanel()->drive(), 'C'); // no drive Q
     EXPECT_EQ(letters(), "CN");
     EXPECT_EQ(form->treeView()->palette().color(QPalette::Base), QColor(255, 0, 0));
 }
@@ -161,7 +161,7 @@ TEST_F(MainWindowSettingsTest, ANetworkDriveIsSelectedAgainAtTheNextStart)
     programFolder.write("torvex.ini", "[form1]\r\nVelDrives=n\r\n[form2]\r\nCBoxRemote=1\r\n");
     start();
     EXPECT_EQ(letters(), "CN");
-    EXPECT_EQ(form->velDrives()->drive(), 'N');
+    EXPECT_EQ(form->drivePanel()->drive(), 'N');
     EXPECT_EQ(form->dirListBox()->drive(), 'N');
 }
 
@@ -173,7 +173,7 @@ TEST_F(MainWindowSettingsTest, CloseWritesWhatTheUserLeft)
     form->resize(900, 640);
     widget<QSplitter>("Splitter")->setSizes({ 300, 594 });
     QTest::mouseClick(widget<QToolButton>("SBut_Add"), Qt::LeftButton);
-    QTest::mouseClick(form->velDrives()->button('N'), Qt::LeftButton);
+    QTest::mouseClick(form->drivePanel()->button('N'), Qt::LeftButton);
     EXPECT_EQ(form->dirListBox()->drive(), 'N');
     const QRect outer = form->frameGeometry(); // the frame's size is the platform's
     closeWindow();
@@ -193,7 +193,7 @@ TEST_F(MainWindowSettingsTest, CloseWritesWhatTheUserLeft)
     EXPECT_EQ(widget<QSplitter>("Splitter")->sizes().value(0), 300);
     EXPECT_TRUE(widget<QToolButton>("SBut_Add")->isChecked());
     EXPECT_EQ(int(form->session().dropMode()), 0);
-    EXPECT_EQ(form->velDrives()->drive(), 'N');
+    EXPECT_EQ(form->drivePanel()->drive(), 'N');
 }
 
 TEST_F(MainWindowSettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
@@ -205,15 +205,15 @@ TEST_F(MainWindowSettingsTest, AllDiskTypesOffWritesAnEmptyDriveAtTheNextClose)
         QTest::mouseClick(form2->findChild<QPushButton *>(QStringLiteral("ButOK")), Qt::LeftButton);
     });
     action("mnuOptionsOptions")->trigger();
-    EXPECT_TRUE(form->velDrives()->buttons().empty());
-    EXPECT_EQ(form->velDrives()->drive(), '\0');
+    EXPECT_TRUE(form->drivePanel()->buttons().empty());
+    EXPECT_EQ(form->drivePanel()->drive(), '\0');
     closeWindow();
     EXPECT_EQ(stored("VelDrives"), "");
 
     // An empty drive falls back to C, which then has no button: nothing is selected.
     quit();
     start();
-    EXPECT_TRUE(form->velDrives()->buttons().empty());
+    EXPECT_TRUE(form->drivePanel()->buttons().empty());
     EXPECT_TRUE(boxes.empty());
 }
 
