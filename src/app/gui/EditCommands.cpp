@@ -46,6 +46,7 @@ EditCommands::EditCommands(QMainWindow &window,
     MainMenus &menus,
     UndoHistory &history,
     MenuTree &tree,
+    MenuEditor &editor,
     MainWindowPanes &panes,
     TreeDragDrop &dragDrop)
     : QObject(&window)
@@ -57,8 +58,8 @@ EditCommands::EditCommands(QMainWindow &window,
     itemEditor.setHistory(&history);
     dragDrop.setHistory(&history);
 
-    m_findBar = new FindBar(tree, view, [&itemEditor] {
-        itemEditor.editor().showSelectedEntry();
+    m_findBar = new FindBar(tree, view, [&editor] {
+        editor.showSelectedEntry();
     });
     if (auto *layout = qobject_cast<QBoxLayout *>(view.parentWidget()->layout()))
         layout->insertWidget(layout->indexOf(&view), m_findBar);

@@ -11,6 +11,7 @@ namespace torvex {
 class FindBar;
 class MainMenus;
 class MainWindowPanes;
+class MenuEditor;
 class MenuTree;
 class TreeDragDrop;
 class UndoHistory;
@@ -29,6 +30,7 @@ public:
         MainMenus &menus,
         UndoHistory &history,
         MenuTree &tree,
+        MenuEditor &editor,
         MainWindowPanes &panes,
         TreeDragDrop &dragDrop);
     ~EditCommands() override;

@@ -4,7 +4,7 @@
 #include "app/Session.h"
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/InputGate.h"
-#include "app/gui/ItemEditorPanel.h"
+#include "editor/MenuEditor.h"
 #include "app/gui/MenuFileWatcher.h"
 #include "app/gui/NoticeBar.h"
 #include "app/gui/UndoHistory.h"
@@ -145,9 +145,9 @@ SaveOutcome FileController::saveMenu(const std::string &path)
         loadMenu(path);
         return result.outcome;
     }
-    if (result.firstUnstorable && m_services.itemEditor) {
+    if (result.firstUnstorable && m_services.editor) {
         m_tree.setSelected(result.firstUnstorable);
-        m_services.itemEditor->editor().showSelectedEntry();
+        m_services.editor->showSelectedEntry();
     }
     if (result.outcome == SaveOutcome::Saved) {
         updateNotice(path);

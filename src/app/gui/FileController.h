@@ -19,7 +19,7 @@ namespace torvex {
 class FileSystem;
 class IniChooserDialog;
 class InputGate;
-class ItemEditorPanel;
+class MenuEditor;
 class MenuFileUi;
 class MenuFileWatcher;
 class MenuTree;
@@ -47,7 +47,7 @@ struct FileWindowServices
     // The bar above the tree that tells what the loaded file holds beyond the menu.
     NoticeBar *noticeBar = nullptr;
     // Shows the entry a save was cancelled for.
-    ItemEditorPanel *itemEditor = nullptr;
+    MenuEditor *editor = nullptr;
     // Where the backup of a file goes when its own folder cannot take it.
     std::filesystem::path stateFolder;
     // Shows the menu of the file at the path on disk beside the editor's.

@@ -1,6 +1,5 @@
 #include "app/gui/ItemEditorPanel.h"
 
-#include "app/Session.h"
 #include "app/gui/ElidedTextLabel.h"
 #include "app/gui/InputGate.h"
 #include "app/gui/UndoHistory.h"
@@ -8,8 +7,6 @@
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "menu/gui/MenuText.h"
-#include "platform/CurrentWindowsView.h"
-#include "platform/WindowsView.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -41,8 +38,6 @@ QLabel *label(const char *name, const char *text, QWidget *parent)
 } // namespace
 
 ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
-    const CurrentWindowsView &views,
-    const Session &session,
     InputGate &gate,
     ItemEditorServices services,
     QWidget *parent)
@@ -50,20 +45,9 @@ ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
     , m_tree(tree)
     , m_gate(gate)
     , m_services(std::move(services))
-    , m_editor(tree, *this, [&views](const std::string &path) {
-        return views.view().directoryExists(path);
-    })
 {
     setObjectName(QStringLiteral("PanelData"));
     setFixedHeight(122);
-    // The file manager's own variable names its program folder, which depends on the file
-    // being edited, so it is looked up when a search asks, in the prefix of that file.
-    m_editor.setVariables([&views, &session](std::string_view name) {
-        const WindowsView &view = views.view();
-        return fileManagerVariables(view, [&view, &session] {
-            return commanderPath(view.registry(), session.currentIniFile());
-        })(name);
-    });
     buildControls();
     setMinimumWidth(minimumPanelWidth());
     connect(&m_gate, &InputGate::inputArriving, this, &ItemEditorPanel::inputArriving);
@@ -204,17 +188,17 @@ void ItemEditorPanel::setGuidance(const QString &text)
 void ItemEditorPanel::inputArriving(QWidget *widget)
 {
     if (widget == m_editTitle || widget == m_editCommand || widget == m_editTargetPath)
-        m_editor.showSelectedBeforeEdit();
+        m_editor->showSelectedBeforeEdit();
 }
 
 void ItemEditorPanel::writeBack(QLineEdit *edit)
 {
     if (edit == m_editTitle)
-        m_editor.titleEdited(textOf(edit));
+        m_editor->titleEdited(textOf(edit));
     else if (edit == m_editCommand)
-        m_editor.commandEdited(textOf(edit));
+        m_editor->commandEdited(textOf(edit));
     else
-        m_editor.targetPathEdited(textOf(edit));
+        m_editor->targetPathEdited(textOf(edit));
 }
 
 void ItemEditorPanel::typed(QLineEdit *edit)
@@ -252,21 +236,21 @@ void ItemEditorPanel::fillFromFolder(const char *what, const std::function<void(
 void ItemEditorPanel::addFolderNameToTitle()
 {
     fillFromFolder("Title", [this] {
-        m_editor.titleFromFolder(m_services.openFolder());
+        m_editor->titleFromFolder(m_services.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToCommand()
 {
     fillFromFolder("Command", [this] {
-        m_editor.commandFromFolder(m_services.openFolder());
+        m_editor->commandFromFolder(m_services.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToTargetPath()
 {
     fillFromFolder("Target path", [this] {
-        m_editor.targetPathFromFolder(m_services.openFolder());
+        m_editor->targetPathFromFolder(m_services.openFolder());
     });
 }
 
@@ -278,10 +262,10 @@ void ItemEditorPanel::showUndoneState(bool countChanged)
             showFromStart(edit, {});
     } else {
         setEnabled(true);
-        m_editor.showSelectedEntry();
+        m_editor->showSelectedEntry();
     }
     if (countChanged)
-        m_editor.updateItemCount();
+        m_editor->updateItemCount();
 }
 
 void ItemEditorPanel::functionKeyPressed(int key)
@@ -300,13 +284,13 @@ void ItemEditorPanel::functionKeyPressed(int key)
 void ItemEditorPanel::findBrokenPaths()
 {
     const InputGate::Hold hold(m_gate, InputGate::Reason::Search);
-    m_editor.findBrokenPaths();
+    m_editor->findBrokenPaths();
 }
 
 void ItemEditorPanel::findEmptyCommands()
 {
     const InputGate::Hold hold(m_gate, InputGate::Reason::Search);
-    m_editor.findEmptyCommands();
+    m_editor->findEmptyCommands();
 }
 
 // ---- EditorUi ----

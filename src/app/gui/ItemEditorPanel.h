@@ -20,9 +20,7 @@ namespace torvex {
 class InputGate;
 class MenuTree;
 class MessageBoxes;
-class Session;
 class UndoHistory;
-class CurrentWindowsView;
 
 // What the item editor needs from the window around it.
 struct ItemEditorServices
@@ -37,20 +35,22 @@ struct ItemEditorServices
 
 // The item editor `PanelData`: the Title, Command and Target path edits of the selected
 // node, the three buttons (F5 to F7) that fill them from the open folder and the drag
-// guidance. It owns the editing logic (MenuEditor), which the tree's commands also run.
+// guidance. It shows what the editing logic (MenuEditor, owned by the window) tells it and
+// runs that logic for typing, F5 to F7 and the searches.
 class ItemEditorPanel : public QWidget, private EditorUi
 {
     Q_OBJECT
 
 public:
     ItemEditorPanel(MenuTree &tree,
-        const CurrentWindowsView &views,
-        const Session &session,
         InputGate &gate,
         ItemEditorServices services,
         QWidget *parent = nullptr);
 
-    MenuEditor &editor() { return m_editor; }
+    // What the editing logic shows its state through.
+    EditorUi &ui() { return *this; }
+    // The editing logic this panel's edits, buttons and searches run; set once by the window.
+    void setEditor(MenuEditor &editor) { m_editor = &editor; }
     // Typing and the F5 to F7 buttons make steps of `history` (none: nothing is recorded).
     void setHistory(UndoHistory *history) { m_history = history; }
     // After an undo or redo: the edits show the selected entry (empty and disabled when the
@@ -124,7 +124,7 @@ private:
     InputGate &m_gate;
     UndoHistory *m_history = nullptr;
     ItemEditorServices m_services;
-    MenuEditor m_editor;
+    MenuEditor *m_editor = nullptr;
     // The last text the program put into each edit, as shown and as the core holds it, so
     // that bytes that are not UTF-8 survive a copy of an entry the user has not edited.
     std::map<const QLineEdit *, std::pair<QString, std::string>> m_programTexts;

@@ -25,6 +25,7 @@
 #include "app/gui/WindowFileUi.h"
 #include "app/gui/WindowSettingsKeeper.h"
 #include "controls/gui/ThemeComponent.h"
+#include "editor/EntryDestination.h"
 #include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
@@ -180,8 +181,27 @@ void MainWindow::buildWindow()
         return dirListBox()->directory();
     };
     m_panes = std::make_unique<MainWindowPanes>(
-        *this, *m_folderPane, m_tree, m_views, m_session, *m_inputGate, std::move(services));
+        *this, *m_folderPane, m_tree, *m_inputGate, std::move(services));
+    buildEditor();
     m_fileUi = std::make_unique<WindowFileUi>(*this, *m_panes);
+}
+
+// The item editor shows what the editing logic tells it; the logic is the window's, beside the
+// session. The file manager's own variable names its program folder, which depends on the file
+// being edited, so it is looked up when a search asks, in the prefix of that file.
+void MainWindow::buildEditor()
+{
+    ItemEditorPanel &panel = *m_panes->itemEditor();
+    m_editor = std::make_unique<MenuEditor>(m_tree, panel.ui(), [this](const std::string &path) {
+        return m_views.view().directoryExists(path);
+    });
+    m_editor->setVariables([this](std::string_view name) {
+        const WindowsView &view = m_views.view();
+        return fileManagerVariables(view, [this, &view] {
+            return commanderPath(view.registry(), m_session.currentIniFile());
+        })(name);
+    });
+    panel.setEditor(*m_editor);
 }
 
 void MainWindow::buildParts()
@@ -213,7 +233,7 @@ void MainWindow::buildParts()
         m_history->setClean();
     };
     fileServices.noticeBar = m_panes->noticeBar();
-    fileServices.itemEditor = m_panes->itemEditor();
+    fileServices.editor = m_editor.get();
     fileServices.stateFolder = m_environment.recoveryFolder;
     fileServices.showChanges = [this](const std::string &path) {
         ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
@@ -262,7 +282,7 @@ void MainWindow::buildParts()
     };
     m_dragDrop = new TreeDragDrop(
         m_tree, m_session, *m_panes->treeView(), *m_folderPane, std::move(dragServices), this);
-    new EditCommands(*this, *m_menus, *m_history, m_tree, *m_panes, *m_dragDrop);
+    new EditCommands(*this, *m_menus, *m_history, m_tree, *m_editor, *m_panes, *m_dragDrop);
 }
 
 MenuCommands MainWindow::menuCommands()
@@ -274,7 +294,7 @@ MenuCommands MainWindow::menuCommands()
     };
     const auto edit = [this](void (MenuEditor::*command)()) {
         return [this, command] {
-            (m_panes->itemEditor()->editor().*command)();
+            ((*m_editor).*command)();
         };
     };
     MenuCommands commands;
@@ -336,7 +356,7 @@ void MainWindow::connectControls()
 
     // DirListBoxChange
     connect(m_folderPane, &FolderPane::folderChanged, this, [this] {
-        m_panes->itemEditor()->editor().openFolderChanged(dirListBox()->directory());
+        m_editor->openFolderChanged(dirListBox()->directory());
     });
 
     connect(m_panes->treeView(), &QTreeView::clicked, this, [this] {
@@ -344,7 +364,7 @@ void MainWindow::connectControls()
     });
     // tviewMouseDown, tviewKeyUp
     connect(m_panes->treeView(), &MenuTreeView::mousePressed, this, [this] {
-        m_panes->itemEditor()->editor().treePressed();
+        m_editor->treePressed();
     });
     connect(m_panes->treeView(), &MenuTreeView::keyReleased, this, [this] {
         showSelectedEntry();
@@ -373,7 +393,7 @@ void MainWindow::buildProblemDock()
         // The dock gives no node inside another one's submenu: each delete leaves the others
         // in place. All of them are one step.
         m_history->record(deletionName(nodes), [this, &nodes] {
-            m_panes->itemEditor()->editor().deleteEntries(nodes);
+            m_editor->deleteEntries(nodes);
         });
     };
     new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), m_views, m_session, actions);
@@ -383,20 +403,20 @@ void MainWindow::buildProblemDock()
 
 void MainWindow::showSelectedEntry()
 {
-    m_panes->itemEditor()->editor().showSelectedEntry();
+    m_editor->showSelectedEntry();
 }
 
 void MainWindow::updateItemCount()
 {
-    m_panes->itemEditor()->editor().updateItemCount();
+    m_editor->updateItemCount();
 }
 
 void MainWindow::showCommandFolder()
 {
     // The Command edit may still hold the node a cancelled drop left in the panel.
-    m_panes->itemEditor()->editor().showSelectedBeforeEdit();
+    m_editor->showSelectedBeforeEdit();
     const auto folder =
-        m_panes->itemEditor()->editor().commandFolderToShow(m_panes->itemEditor()->commandText());
+        m_editor->commandFolderToShow(m_panes->itemEditor()->commandText());
     if (!folder)
         return;
     // The list takes Windows paths: a host path in a command goes through its drive.

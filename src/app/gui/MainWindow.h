@@ -28,6 +28,7 @@ class IniChooserDialog;
 class InputGate;
 class MainMenus;
 class MainWindowPanes;
+class MenuEditor;
 class MenuTreeModel;
 class MenuTreeView;
 class OptionsDialog;
@@ -70,6 +71,8 @@ public:
     // The program's state: candidates, current file, drop mode and flags.
     Session &session() { return m_session; }
     const Session &session() const { return m_session; }
+    // The editing logic, run by the tree's commands and the item editor.
+    MenuEditor &menuEditor() { return *m_editor; }
 
     // ---- Its parts ----
     MainMenus &menus() { return *m_menus; }
@@ -134,6 +137,7 @@ protected:
 private:
     // MainWindow.cpp
     void buildWindow();
+    void buildEditor();
     void buildParts();
     MenuCommands menuCommands();
     void connectControls();
@@ -145,6 +149,8 @@ private:
     // ---- Core ----
     Session m_session;
     MenuTree m_tree;
+    // The editing logic: the tree's commands, the item editor's writes, the count, the searches.
+    std::unique_ptr<MenuEditor> m_editor;
     // Records the tree's changes: goes before the tree does.
     std::unique_ptr<UndoHistory> m_history;
     // The view the window was started in, for files outside every prefix.

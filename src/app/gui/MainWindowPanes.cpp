@@ -53,8 +53,6 @@ QLabel *label(const char *name, const char *text, QWidget *parent)
 MainWindowPanes::MainWindowPanes(QMainWindow &window,
     FolderPane &folders,
     MenuTree &tree,
-    const CurrentWindowsView &views,
-    Session &session,
     InputGate &inputGate,
     ItemEditorServices services)
     : m_window(window)
@@ -97,7 +95,7 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     m_splitter->setHandleWidth(6);
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(buildLeftPane());
-    m_splitter->addWidget(buildRightPane(tree, views, session, inputGate, services));
+    m_splitter->addWidget(buildRightPane(tree, inputGate, services));
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({ 234, 709 - 234 - 6 });
@@ -133,8 +131,6 @@ QWidget *MainWindowPanes::buildLeftPane()
 }
 
 QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
-    const CurrentWindowsView &views,
-    Session &session,
     InputGate &inputGate,
     const ItemEditorServices &services)
 {
@@ -144,7 +140,7 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
     layout->addWidget(m_folders.createDrives(m_panelRight));
-    m_itemEditor = new ItemEditorPanel(tree, views, session, inputGate, services, m_panelRight);
+    m_itemEditor = new ItemEditorPanel(tree, inputGate, services, m_panelRight);
     layout->addWidget(m_itemEditor);
     m_noticeBar = new NoticeBar(m_panelRight);
     layout->addWidget(m_noticeBar);

@@ -33,8 +33,6 @@ public:
     MainWindowPanes(QMainWindow &window,
         FolderPane &folders,
         MenuTree &tree,
-        const CurrentWindowsView &views,
-        Session &session,
         InputGate &inputGate,
         ItemEditorServices services);
 
@@ -56,8 +54,6 @@ public:
 private:
     QWidget *buildLeftPane();
     QWidget *buildRightPane(MenuTree &tree,
-        const CurrentWindowsView &views,
-        Session &session,
         InputGate &inputGate,
         const ItemEditorServices &services);
 

@@ -9,6 +9,7 @@
 #include "app/gui/IniChooserDialog.h"
 #include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainWindow.h"
+#include "editor/MenuEditor.h"
 #include "app/gui/MainWindowPanes.h"
 #include "app/gui/TorvexApplication.h"
 #include "app/gui/WindowSettingsKeeper.h"
@@ -110,9 +111,9 @@ void StartUpSequence::startUp()
     m_window.folderPane().startAt(start.empty() ? std::string("Z:\\") : start);
     m_windowSettings.read();
     m_window.show();
-    m_panes.itemEditor()->editor().openFolderChanged(m_window.dirListBox()->directory());
+    m_window.menuEditor().openFolderChanged(m_window.dirListBox()->directory());
     m_window.dirListBox()->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_panes.itemEditor()->editor().updateItemCount();
+    m_window.menuEditor().updateItemCount();
     m_panes.rightPane()->setEnabled(true);
     m_panes.leftPane()->setEnabled(true);
     m_window.menus().setEnabled(true);

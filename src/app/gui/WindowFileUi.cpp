@@ -50,8 +50,8 @@ void WindowFileUi::setPanelsEnabled(bool enabled)
 void WindowFileUi::afterLoad()
 {
     // The tree view has opened every submenu of the new menu already.
-    m_panes.itemEditor()->editor().showSelectedEntry();
-    m_panes.itemEditor()->editor().updateItemCount();
+    m_window.menuEditor().showSelectedEntry();
+    m_window.menuEditor().updateItemCount();
 }
 
 void WindowFileUi::saveFailed(const std::string &message, const std::string &cause)
