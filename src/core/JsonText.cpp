@@ -1,47 +1,10 @@
 #include "core/JsonText.h"
 
+#include "core/Text.h"
+
 #include <cstdio>
 
 namespace torvex {
-
-namespace {
-
-// The length of the well-formed UTF-8 sequence at the start of `text` (RFC 3629: no
-// overlong forms, no surrogates, nothing above U+10FFFF); 0 when there is none.
-std::size_t utf8SequenceLength(std::string_view text)
-{
-    const auto byte = [&text](std::size_t i) {
-        return static_cast<unsigned char>(text[i]);
-    };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
-} // namespace
 
 std::string jsonQuoted(std::string_view text)
 {
@@ -49,7 +12,7 @@ std::string jsonQuoted(std::string_view text)
     while (!text.empty()) {
         const char c = text.front();
         const auto code = static_cast<unsigned char>(c);
-        const std::size_t length = utf8SequenceLength(text);
+        const std::size_t length = utf8SequenceLength(text, 0);
         if (length == 0) {
             out += "\xEF\xBF\xBD";
             text.remove_prefix(1);
