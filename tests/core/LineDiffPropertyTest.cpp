@@ -2,6 +2,7 @@
 // their heads and the unified text against a model that shows every line within `context` of a
 // change, at every context size.
 #include "core/LineDiff.h"
+#include "support/TextbookLcs.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
@@ -22,17 +23,7 @@ rc::Gen<Lines> fewDistinctLines()
     }));
 }
 
-// The length of the longest common subsequence, by the textbook table.
-std::size_t lcsLength(const Lines &a, const Lines &b)
-{
-    std::vector<std::vector<std::size_t>> table(
-        a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-    for (std::size_t i = 1; i <= a.size(); ++i)
-        for (std::size_t j = 1; j <= b.size(); ++j)
-            table[i][j] = a[i - 1] == b[j - 1] ? table[i - 1][j - 1] + 1
-                                               : std::max(table[i - 1][j], table[i][j - 1]);
-    return table[a.size()][b.size()];
-}
+using test::lcsLength;
 
 RC_GTEST_PROP(LineDiffProperty, ScriptKeepsALongestCommonSubsequenceInOrder, ())
 {

@@ -1,6 +1,7 @@
 // The line diff: shortest edit scripts, checked against a plain LCS table, and the unified
 // diff text.
 #include "core/LineDiff.h"
+#include "support/TextbookLcs.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -20,17 +21,7 @@ Lines split(const std::string &letters)
     return lines;
 }
 
-// The length of the longest common subsequence, by the textbook table.
-std::size_t lcsLength(const Lines &a, const Lines &b)
-{
-    std::vector<std::vector<std::size_t>> table(
-        a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-    for (std::size_t i = 1; i <= a.size(); ++i)
-        for (std::size_t j = 1; j <= b.size(); ++j)
-            table[i][j] = a[i - 1] == b[j - 1] ? table[i - 1][j - 1] + 1
-                                               : std::max(table[i - 1][j], table[i][j - 1]);
-    return table[a.size()][b.size()];
-}
+using test::lcsLength;
 
 // Checks that the script walks both lists in order, that its equal lines are equal, and
 // returns how many lines it keeps.
