@@ -87,7 +87,7 @@ std::size_t heapAfterSteps(bool withHistory)
             editor.titleEdited("Typed into " + std::to_string(step));
             break;
         case 1:
-            editor.addSisterMenu();
+            editor.addSiblingEntry();
             break;
         case 2:
             editor.deleteMenuTree(group);

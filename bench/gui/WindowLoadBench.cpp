@@ -96,7 +96,7 @@ void BM_LoadThroughWindow(benchmark::State &state)
     form.start();
     ProgressWatch watch(form.findChild<QLabel *>(QStringLiteral("StatusPanel0")));
     for (auto _ : state) {
-        form.files().loadMenu(path);
+        form.files().openMenuFile(path);
         // Include the tree's layout and one full paint of the window after the load.
         QCoreApplication::processEvents();
         form.repaint();

@@ -58,9 +58,9 @@ void FileCommands::runChooser(const std::string &caption, ChooserAction action)
     }
     m_host.setIniPanelText(" " + m_session.currentIniFile());
     if (action == ChooserAction::Load)
-        m_host.loadMenu(m_session.currentIniFile());
+        m_host.openMenuFile(m_session.currentIniFile());
     else
-        m_host.saveMenu(m_session.currentIniFile());
+        m_host.saveMenuToFile(m_session.currentIniFile());
 }
 
 void FileCommands::fileOpen()
@@ -85,12 +85,13 @@ void FileCommands::fileSave()
     if (m_tree.isEmpty()) {
         // Emptying the menu is a change like any other: the file's entries go, after a
         // question, unless there are none.
-        if (!hasFile || m_host.saveMenu(m_session.currentIniFile()) == SaveOutcome::NothingWritten)
+        if (!hasFile
+            || m_host.saveMenuToFile(m_session.currentIniFile()) == SaveOutcome::NothingWritten)
             m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
         return;
     }
     if (hasFile) {
-        m_host.saveMenu(m_session.currentIniFile());
+        m_host.saveMenuToFile(m_session.currentIniFile());
         return;
     }
     runChooser(chooseSaveCaption, ChooserAction::Save);
@@ -158,7 +159,7 @@ CloseDecision FileCommands::formClose()
     if (m_tree.isEmpty() && !hasFile)
         return CloseDecision::Close;
     if (hasFile) {
-        switch (m_host.saveMenu(m_session.currentIniFile())) {
+        switch (m_host.saveMenuToFile(m_session.currentIniFile())) {
         case SaveOutcome::Saved:
         case SaveOutcome::NothingWritten:
             return CloseDecision::Close;

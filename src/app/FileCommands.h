@@ -50,11 +50,11 @@ public:
     virtual std::optional<std::string> chooseIniFile(
         const std::string &caption, const std::vector<std::string> &paths) = 0;
     virtual MessageBoxes &messages() = 0;
-    // The reader and the writer of the DirMenu section with the window's steps
-    // (MenuFileSteps.h); saveMenu asks its questions and reports its own failures (log
-    // entry, then the box).
-    virtual bool loadMenu(const std::string &path) = 0;
-    virtual SaveOutcome saveMenu(const std::string &path) = 0;
+    // The window's load and save of the DirMenu section: the file-level reader and writer
+    // (MenuFileSteps.h) with the window's steps around them; saveMenuToFile asks its
+    // questions and reports its own failures (log entry, then the box).
+    virtual bool openMenuFile(const std::string &path) = 0;
+    virtual SaveOutcome saveMenuToFile(const std::string &path) = 0;
     virtual bool fileExists(const std::string &path) const = 0;
     // The file panel Panel_IniSti.
     virtual void setIniPanelText(const std::string &text) = 0;

@@ -15,10 +15,10 @@ PopupEntries popupEntries(const MenuTree &tree)
     const bool hasNodes = !tree.isEmpty();
     PopupEntries entries;
     entries.addSubMenu = hasNodes;
-    entries.addSisterMenu = hasNodes;
+    entries.addSiblingEntry = hasNodes;
     entries.separatorN2 = hasNodes;
-    entries.deleteSelectedMenu = hasNodes;
-    entries.addMenu = !hasNodes;
+    entries.deleteSelectedEntry = hasNodes;
+    entries.addFirstEntry = !hasNodes;
     return entries;
 }
 
@@ -74,7 +74,7 @@ void MenuEditor::addSubMenu()
     finishCommand(added);
 }
 
-void MenuEditor::addSisterMenu()
+void MenuEditor::addSiblingEntry()
 {
     MenuNode *selected = m_tree.selected();
     if (!selected || m_searching)
@@ -100,7 +100,7 @@ void MenuEditor::addCopy()
     finishCommand(copy);
 }
 
-void MenuEditor::deleteSelectedMenu()
+void MenuEditor::deleteSelectedEntry()
 {
     if (m_searching)
         return;
@@ -159,7 +159,7 @@ void MenuEditor::deleteEntries(const std::vector<MenuNode *> &nodes)
     showSelectedEntry();
 }
 
-void MenuEditor::addMenu()
+void MenuEditor::addFirstEntry()
 {
     if (m_searching)
         return;

@@ -16,11 +16,11 @@ namespace torvex {
 struct PopupEntries
 {
     bool addSubMenu = false;
-    bool addSisterMenu = false;
+    bool addSiblingEntry = false;
     bool addCopy = true;
     bool separatorN2 = false;
-    bool deleteSelectedMenu = false;
-    bool addMenu = false;
+    bool deleteSelectedEntry = false;
+    bool addFirstEntry = false;
     bool separatorN4 = true;
     bool showCommandFolder = true;
     bool operator==(const PopupEntries &) const = default;
@@ -53,13 +53,13 @@ public:
     // text: the file cannot store its children.
     void addSubMenu();
     // Adds "New" as the last node of the selected node's level and selects it.
-    void addSisterMenu();
+    void addSiblingEntry();
     // Adds "<title> - New" directly behind the selected node, as an item whose record holds the
     // Command and Target path edits' texts (children are not copied), and selects it.
     void addCopy();
     // Deletes the selected node with its subtree; on an empty tree only disables the panel.
     // The panel then shows the newly selected node and is enabled while nodes remain.
-    void deleteSelectedMenu();
+    void deleteSelectedEntry();
     // Removes `node` with its subtree, children first (first child first); after each removed
     // node: empties and disables the panel when the tree is empty, gives a parent left without
     // children the item pictures (its record untouched), and runs the count.
@@ -69,7 +69,7 @@ public:
     void deleteEntries(const std::vector<MenuNode *> &nodes);
     // Adds "New" as the last top-level node, selects and shows it, runs the count and
     // enables the panel.
-    void addMenu();
+    void addFirstEntry();
 
     // The details panel.
 

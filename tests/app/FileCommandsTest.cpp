@@ -89,12 +89,12 @@ public:
     }
     MessageBoxes &messages() override { return boxes; }
     MessageBoxes *messageBoxes() override { return &boxes; }
-    bool loadMenu(const std::string &path) override
+    bool openMenuFile(const std::string &path) override
     {
         events.push_back("load");
         return torvex::loadMenu(path, tree, *this, fs, loaded);
     }
-    SaveOutcome saveMenu(const std::string &path) override
+    SaveOutcome saveMenuToFile(const std::string &path) override
     {
         events.push_back("save");
         return torvex::saveMenu(path, tree, *this, fs, loaded).outcome;

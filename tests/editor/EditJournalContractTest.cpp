@@ -129,7 +129,7 @@ TEST_F(EditJournalContract, AnUndoneDeleteOpensTheSubmenuItReturnsTo)
         MenuNode *node = click(title);
         MenuNode *parent = node->parent();
         auto deletion = step([this] {
-            editor.deleteSelectedMenu();
+            editor.deleteSelectedEntry();
         });
         ASSERT_NE(deletion, nullptr);
         log.requests.clear();

@@ -132,7 +132,7 @@ TEST_F(EditJournalTest, ContextMenuCommandsAreTakenBackAndDoneAgain)
             } },
         { "Add sister menu",
             [this] {
-                click("Hammer"), editor.addSisterMenu();
+                click("Hammer"), editor.addSiblingEntry();
             } },
         { "Add copy",
             [this] {
@@ -144,7 +144,7 @@ TEST_F(EditJournalTest, ContextMenuCommandsAreTakenBackAndDoneAgain)
             } },
         { "Delete an item",
             [this] {
-                click("Alpha"), editor.deleteSelectedMenu();
+                click("Alpha"), editor.deleteSelectedEntry();
             } },
         { "Delete the only child",
             [this] {
@@ -154,7 +154,7 @@ TEST_F(EditJournalTest, ContextMenuCommandsAreTakenBackAndDoneAgain)
             } },
         { "Delete a submenu with children",
             [this] {
-                click("Projects"), editor.deleteSelectedMenu();
+                click("Projects"), editor.deleteSelectedEntry();
             } },
         { "F5 title from folder",
             [this] {
@@ -181,12 +181,12 @@ TEST_F(EditJournalTest, DeletingEverythingAndAddMenuOnTheEmptyTree)
     checkRoundTrip([this] {
         while (!tree.isEmpty()) {
             tree.setSelected(tree.first());
-            editor.deleteSelectedMenu();
+            editor.deleteSelectedEntry();
         }
     });
     tree.clear();
     checkRoundTrip([this] {
-        editor.addMenu();
+        editor.addFirstEntry();
     });
 }
 
@@ -278,7 +278,7 @@ TEST_F(EditJournalTest, ManyStepsUndoneAndRedoneInOrderLeadBackToEachState)
     std::vector<std::unique_ptr<EditStep>> steps;
     const std::vector<std::function<void()>> operations {
         [this] {
-            click("Tools"), editor.deleteSelectedMenu();
+            click("Tools"), editor.deleteSelectedEntry();
         },
         [this] {
             click("Docs"), editor.addSubMenu();
@@ -290,7 +290,7 @@ TEST_F(EditJournalTest, ManyStepsUndoneAndRedoneInOrderLeadBackToEachState)
             click("Beta"), editor.titleEdited("Gamma");
         },
         [this] {
-            click("Projects"), editor.deleteSelectedMenu();
+            click("Projects"), editor.deleteSelectedEntry();
         },
         [this] {
             click("Docs"), editor.addCopy();
@@ -318,10 +318,10 @@ TEST_F(EditJournalTest, NestedStepsJoinAndStepsWithoutChangesAreNotKept)
     journal.begin("outer");
     journal.begin("inner");
     click("Alpha");
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     EXPECT_EQ(journal.end(), nullptr);
     EXPECT_TRUE(journal.isOpen());
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     auto step = journal.end();
     ASSERT_NE(step, nullptr);
     EXPECT_EQ(step->name(), "outer");

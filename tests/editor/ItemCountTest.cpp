@@ -67,17 +67,17 @@ TEST_F(ItemLimitWarning, IsShownAtTwoHundredButNotAt199)
     EXPECT_EQ(ui.warnings[0].placement, (BoxPlacement { 624, 568 }));
 
     click("K");
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_EQ(ui.itemCount, " 199 items");
     EXPECT_EQ(ui.warnings.size(), 1u);
 
     // Back to exactly 200, and again after each further change.
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     EXPECT_EQ(ui.itemCount, " 200 items");
     ASSERT_EQ(ui.warnings.size(), 2u);
     EXPECT_EQ(ui.warnings[1].text,
         "Total Commander will only show the first 200 items!\r\nYou now have 200 items!");
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     EXPECT_EQ(ui.warnings.size(), 3u);
 }
 
@@ -88,7 +88,7 @@ TEST_F(ItemLimitWarning, ComesOncePerCommandWithTheCountItLeaves)
     click("S");
     ui.warnings.clear();
     ui.itemCounts.clear();
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     // Counted once, with the 200 the whole delete leaves; one warning for all.
     EXPECT_EQ(ui.itemCounts, (std::vector<std::string> { " 200 items" }));
     ASSERT_EQ(ui.warnings.size(), 1u);
@@ -96,16 +96,16 @@ TEST_F(ItemLimitWarning, ComesOncePerCommandWithTheCountItLeaves)
         ui.warnings[0].text.substr(ui.warnings[0].text.find("You")), "You now have 200 items!");
 
     // One plain delete at 201 warns once, not once for the node and once at the end.
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     ui.warnings.clear();
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_EQ(ui.itemCount, " 200 items");
     EXPECT_EQ(ui.warnings.size(), 1u);
 
     // A command that ends below the limit does not warn at all.
     click("Item0");
     ui.warnings.clear();
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_EQ(ui.itemCount, " 199 items");
     EXPECT_TRUE(ui.warnings.empty());
 }

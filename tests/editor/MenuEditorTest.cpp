@@ -30,14 +30,14 @@ TEST_F(MenuEditorTest, AddSisterMenuAppendsNewAtTheEndOfTheLevel)
 {
     load("A\nB\nC\nS\n  K1\n  K2\n");
     click("A");
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     EXPECT_EQ(outline(tree), "A\nB\nC\nS\n  K1\n  K2\nNew\n");
     EXPECT_EQ(tree.selected(), tree.topLevel().back().get());
     EXPECT_EQ(ui.title, "New");
     EXPECT_EQ(ui.itemCount, " 9 items");
 
     click("K1");
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     EXPECT_EQ(outline(tree), "A\nB\nC\nS\n  K1\n  K2\n  New\nNew\n");
     EXPECT_EQ(tree.selected()->parent(), find(tree, "S"));
 }
@@ -57,7 +57,7 @@ TEST_F(MenuEditorTest, AddSubMenuKeepsTheRecordUntilTheLastChildGoes)
     EXPECT_EQ(ui.command, "");
     EXPECT_EQ(ui.itemCount, " 5 items");
 
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_EQ(outline(tree), "Tools|cd c:\\tools|d:\\t\nOther\n");
     EXPECT_EQ(tools->imageIndex(), ImageItem);
     EXPECT_EQ(tree.selected(), tools);
@@ -99,9 +99,9 @@ TEST_F(MenuEditorTest, CommandsWithoutASelectedNodeDoNothing)
     load("A|cd a\nB\n");
     tree.setSelected(nullptr);
     editor.addSubMenu();
-    editor.addSisterMenu();
+    editor.addSiblingEntry();
     editor.addCopy();
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_EQ(outline(tree), "A|cd a\nB\n");
     EXPECT_TRUE(ui.itemCounts.empty());
     EXPECT_TRUE(ui.panelEnabled);
@@ -112,7 +112,7 @@ TEST_F(MenuEditorTest, DeletingTheOnlyChildGivesTheParentItsPicturesAndRecordBac
     load("P|cd p|t\n  S\n    K\nQ\n");
     MenuNode *p = find(tree, "P");
     click("S");
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_EQ(outline(tree), "P|cd p|t\nQ\n");
     EXPECT_EQ(p->imageIndex(), ImageItem);
     EXPECT_EQ(p->selectedIndex(), ImageItemSelected);
@@ -129,7 +129,7 @@ TEST_F(MenuEditorTest, DeleteRemovesChildrenFirstAndShowsTheCountItLeavesOnce)
     tree.setObserver(&log);
     click("S");
     ui.itemCounts.clear();
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     tree.setObserver(nullptr);
     EXPECT_EQ(outline(tree), "A\n");
     const std::vector<std::pair<std::string, int>> order {
@@ -145,7 +145,7 @@ TEST_F(MenuEditorTest, DeleteRemovesChildrenFirstAndShowsTheCountItLeavesOnce)
 TEST_F(MenuEditorTest, DeletingTheLastNodeEmptiesAndDisablesThePanel)
 {
     load("Only|cd x|y\n");
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_TRUE(tree.isEmpty());
     EXPECT_FALSE(ui.panelEnabled);
     EXPECT_EQ(ui.title, "");
@@ -154,11 +154,11 @@ TEST_F(MenuEditorTest, DeletingTheLastNodeEmptiesAndDisablesThePanel)
     EXPECT_EQ(ui.itemCount, " 0 items");
 
     PopupEntries emptyTree;
-    emptyTree.addMenu = true;
+    emptyTree.addFirstEntry = true;
     EXPECT_EQ(popupEntries(tree), emptyTree);
 
     ui.panelEnabled = true;
-    editor.deleteSelectedMenu();
+    editor.deleteSelectedEntry();
     EXPECT_FALSE(ui.panelEnabled);
 }
 
@@ -166,15 +166,15 @@ TEST_F(MenuEditorTest, PopupShowsTheStructuralEntriesWhileTheTreeHoldsNodes)
 {
     load("A\n");
     const PopupEntries entries = popupEntries(tree);
-    EXPECT_TRUE(entries.addSubMenu && entries.addSisterMenu && entries.separatorN2
-        && entries.deleteSelectedMenu && entries.addCopy && entries.separatorN4
+    EXPECT_TRUE(entries.addSubMenu && entries.addSiblingEntry && entries.separatorN2
+        && entries.deleteSelectedEntry && entries.addCopy && entries.separatorN4
         && entries.showCommandFolder);
-    EXPECT_FALSE(entries.addMenu);
+    EXPECT_FALSE(entries.addFirstEntry);
 }
 
 TEST_F(MenuEditorTest, AddMenuSelectsTheNewEntrySoThatTypingGoesIntoIt)
 {
-    editor.addMenu();
+    editor.addFirstEntry();
     EXPECT_EQ(outline(tree), "New\n");
     EXPECT_EQ(tree.selected(), tree.first());
     EXPECT_TRUE(ui.panelEnabled);

@@ -123,12 +123,12 @@ TEST_F(MenuSearchTest, TheTreeCannotChangeWhileASearchWalksIt)
     ui.onProcessEvents = [&] {
         ++calls;
         EXPECT_TRUE(editor.isSearching());
-        editor.deleteSelectedMenu();
+        editor.deleteSelectedEntry();
         editor.deleteMenuTree(tree.first());
-        editor.addSisterMenu();
+        editor.addSiblingEntry();
         editor.addSubMenu();
         editor.addCopy();
-        editor.addMenu();
+        editor.addFirstEntry();
         editor.findEmptyCommands();
     };
     editor.findBrokenPaths();

@@ -47,25 +47,17 @@ EditCommands::EditCommands(QMainWindow &window,
     UndoHistory &history,
     MenuTree &tree,
     MenuEditor &editor,
-    MainWindowPanes &panes,
-    TreeDragDrop &dragDrop)
+    MainWindowPanes &panes)
     : QObject(&window)
     , m_window(window)
     , m_history(history)
 {
     ItemEditorPanel &itemEditor = *panes.itemEditor();
     MenuTreeView &view = *panes.treeView();
-    itemEditor.setHistory(&history);
-    dragDrop.setHistory(&history);
 
-    m_findBar = new FindBar(tree, view, [&editor] {
-        editor.showSelectedEntry();
-    });
+    m_findBar = new FindBar(tree, view, editor);
     if (auto *layout = qobject_cast<QBoxLayout *>(view.parentWidget()->layout()))
         layout->insertWidget(layout->indexOf(&view), m_findBar);
-    dragDrop.setRefusal([this] {
-        return std::string(m_findBar->isFiltering() ? dropRefusedWhileFiltered : "");
-    });
 
     // A line edit takes the undo keys for its own text; here they undo menu steps, whose
     // undo brings the edit's text back with the entry's.

@@ -13,13 +13,11 @@ class MainMenus;
 class MainWindowPanes;
 class MenuEditor;
 class MenuTree;
-class TreeDragDrop;
 class UndoHistory;
 
 // The Edit menu `mnuEdit` between File and Options: Undo and Redo naming the step
 // (Ctrl+Z; Ctrl+Y and Ctrl+Shift+Z), History... (the steps in a window, where a click goes
-// back to a step) and Find... (Ctrl+F, the find box above the tree). It gives the item editor
-// and drag and drop the undo history, and refuses drops while the find box filters the tree.
+// back to a step) and Find... (Ctrl+F, the find box above the tree).
 // The undo keys act wherever the focus is in the window, the edits included.
 class EditCommands : public QObject
 {
@@ -31,8 +29,7 @@ public:
         UndoHistory &history,
         MenuTree &tree,
         MenuEditor &editor,
-        MainWindowPanes &panes,
-        TreeDragDrop &dragDrop);
+        MainWindowPanes &panes);
     ~EditCommands() override;
 
     FindBar *findBar() const { return m_findBar; }

@@ -49,14 +49,17 @@ FileController::FileController(MenuTree &tree,
     FileSystem &fileSystem,
     InputGate &inputGate,
     MenuFileUi &ui,
+    FileWindow &window,
+    FileControllerParts parts,
     const std::string &logFolder,
-    FileWindowServices services)
+    const std::filesystem::path &stateFolder)
     : m_tree(tree)
     , m_session(session)
     , m_fs(fileSystem)
     , m_inputGate(inputGate)
     , m_ui(ui)
-    , m_services(std::move(services))
+    , m_window(window)
+    , m_parts(parts)
     , m_log(logFolder)
     , m_reporter(
           m_log,
@@ -65,15 +68,13 @@ FileController::FileController(MenuTree &tree,
           },
           ui)
     , m_commands(*this, tree, session)
-    , m_backup(fileSystem, m_services.stateFolder)
+    , m_backup(fileSystem, stateFolder)
     , m_watcher(std::make_unique<MenuFileWatcher>([this] {
         fileChangedOnDisk();
     }))
+    , m_mark(new UnsavedMark(parts.history, *parts.filePanel.window(), parts.filePanel))
 {
     m_log.setDateTimeFormat(localeDateTimeFormat());
-    if (m_services.history && m_services.filePanel && m_services.filePanel->window())
-        m_mark = new UnsavedMark(
-            *m_services.history, *m_services.filePanel->window(), *m_services.filePanel);
 }
 
 FileController::~FileController() = default;
@@ -112,57 +113,53 @@ bool FileController::closeRequested()
     return m_commands.formClose() == CloseDecision::Close;
 }
 
-bool FileController::loadMenu(const std::string &path)
+bool FileController::openMenuFile(const std::string &path)
 {
-    if (m_services.followPrefixOf)
-        m_services.followPrefixOf(path);
+    m_window.followPrefixOf(path);
     // Loading lets pending events run so that the window repaints; the tree must not change
     // under it, and the window must not close half-way.
     const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
     const bool loaded = torvex::loadMenu(path, m_tree, m_ui, m_fs, m_loaded);
     if (loaded) {
         updateNotice(path);
-        m_watcher->watch(hostPathOf(path));
+        m_watcher->watch(m_window.hostPath(path));
     }
     return loaded;
 }
 
-SaveOutcome FileController::saveMenu(const std::string &path)
+SaveOutcome FileController::saveMenuToFile(const std::string &path)
 {
-    if (m_services.followPrefixOf)
-        m_services.followPrefixOf(path);
+    m_window.followPrefixOf(path);
     SaveSafeguards safeguards;
     if (backupWanted())
         safeguards.backup = &m_backup;
-    if (m_services.showChanges)
-        safeguards.showChanges = m_services.showChanges;
+    safeguards.showChanges = [this](const std::string &file) {
+        m_window.showChangesUntilClosed(file);
+    };
     SaveResult result;
     {
         const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
         result = torvex::saveMenu(path, m_tree, m_ui, m_fs, m_loaded, safeguards);
     }
     if (result.reload) {
-        loadMenu(path);
+        openMenuFile(path);
         return result.outcome;
     }
-    if (result.firstUnstorable && m_services.editor) {
+    if (result.firstUnstorable) {
         m_tree.setSelected(result.firstUnstorable);
-        m_services.editor->showSelectedEntry();
+        m_parts.editor.showSelectedEntry();
     }
     if (result.outcome == SaveOutcome::Saved) {
         updateNotice(path);
-        m_watcher->watch(hostPathOf(path));
-        if (m_services.saved)
-            m_services.saved();
+        m_watcher->watch(m_window.hostPath(path));
+        m_parts.history.setClean();
     }
     return result.outcome;
 }
 
 void FileController::updateNotice(const std::string &path)
 {
-    NoticeBar *bar = m_services.noticeBar;
-    if (!bar)
-        return;
+    NoticeBar *bar = &m_parts.noticeBar;
     if (path != m_loaded.path || m_loaded.notShown.empty()) {
         bar->dismiss();
         return;
@@ -176,21 +173,16 @@ void FileController::updateNotice(const std::string &path)
 bool FileController::backupWanted()
 {
     try {
-        return m_services.settings().readKeepBackup();
+        return m_window.settings().readKeepBackup();
     } catch (const std::exception &) {
         // A backup too many costs a file; one too few may cost the menu.
         return true;
     }
 }
 
-std::string FileController::hostPathOf(const std::string &path) const
-{
-    return m_services.hostPath ? m_services.hostPath(path) : path;
-}
-
 bool FileController::reloadMenu(const std::string &path)
 {
-    if (m_services.history && !m_services.history->isClean()) {
+    if (!m_parts.history.isClean()) {
         MsgChoice choice;
         choice.text = reloadQuestion(path);
         choice.caption = reloadCaption;
@@ -200,7 +192,7 @@ bool FileController::reloadMenu(const std::string &path)
         if (messages().choose(choice) != 0)
             return false;
     }
-    return loadMenu(path);
+    return openMenuFile(path);
 }
 
 void FileController::fileChangedOnDisk()
@@ -217,9 +209,9 @@ void FileController::fileChangedOnDisk()
         // A file being replaced or gone for now: the next change tells again.
         return;
     }
-    if (!changed || !m_services.noticeBar)
+    if (!changed)
         return;
-    m_services.noticeBar->showNotice(QString::fromStdString(menuChangedText(path)),
+    m_parts.noticeBar.showNotice(QString::fromStdString(menuChangedText(path)),
         {},
         NoticeBar::Action { QStringLiteral("Reload"), [this, path] {
                                // Kept from the reload, the file's change is still there to tell.
@@ -241,7 +233,7 @@ void FileController::reportError(const std::string &senderClassName, const std::
 std::optional<std::string> FileController::chooseIniFile(
     const std::string &caption, const std::vector<std::string> &paths)
 {
-    IniChooserDialog *chooser = m_services.chooser();
+    IniChooserDialog *chooser = m_window.iniChooser();
     if (!chooser)
         return std::nullopt;
     chooser->setWindowTitle(QString::fromStdString(caption));
@@ -264,19 +256,18 @@ bool FileController::fileExists(const std::string &path) const
 
 void FileController::setIniPanelText(const std::string &text)
 {
-    m_services.showIniPath(text.substr(1));
-    if (m_mark)
-        m_mark->refresh();
+    m_window.showIniPath(text.substr(1));
+    m_mark->refresh();
 }
 
 bool FileController::confirmExitWithoutSaving()
 {
-    return askBeforeExitWithoutSaving(m_services.settings());
+    return askBeforeExitWithoutSaving(m_window.settings());
 }
 
 void FileController::reportError(const std::string &message)
 {
-    reportError(m_services.senderClassName(), message);
+    reportError(m_window.senderClassName(), message);
 }
 
 } // namespace torvex

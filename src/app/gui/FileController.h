@@ -6,7 +6,6 @@
 #include "menu/SaveBackup.h"
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,38 +28,45 @@ class Session;
 class UndoHistory;
 class UnsavedMark;
 
-// What the file controller needs of the window it works for.
-struct FileWindowServices
+// What the file controller needs of the window it works for; the main window is the one
+// implementation.
+class FileWindow
 {
+public:
     // The ini chooser, nullptr while there is none.
-    std::function<IniChooserDialog *()> chooser;
-    std::function<MessageBoxes &()> boxes;
+    virtual IniChooserDialog *iniChooser() = 0;
+    virtual MessageBoxes &boxes() = 0;
     // Shows `path` as the file being edited.
-    std::function<void(const std::string &path)> showIniPath;
-    std::function<ProgramSettings &()> settings;
-    std::function<void()> closeWindow;
-    std::function<void()> writeWindowSettings;
+    virtual void showIniPath(const std::string &path) = 0;
+    virtual ProgramSettings &settings() = 0;
+    virtual void closeWindow() = 0;
+    virtual void writeWindowSettings() = 0;
     // The class name the log records for a failure of the window's own handlers.
-    std::function<std::string()> senderClassName;
-    // A save went through: the menu now is the saved one.
-    std::function<void()> saved;
-    // The bar above the tree that tells what the loaded file holds beyond the menu.
-    NoticeBar *noticeBar = nullptr;
-    // Shows the entry a save was cancelled for.
-    MenuEditor *editor = nullptr;
-    // Where the backup of a file goes when its own folder cannot take it.
-    std::filesystem::path stateFolder;
-    // Shows the menu of the file at the path on disk beside the editor's.
-    std::function<void(const std::string &path)> showChanges;
-    // The menu's history: its clean state tells whether the menu differs from the one
-    // loaded or last saved. With the file panel, the window's title marks unsaved changes.
-    UndoHistory *history = nullptr;
-    QLabel *filePanel = nullptr;
+    virtual std::string senderClassName() = 0;
+    // Shows the menu of the file at the path on disk beside the editor's, until closed.
+    virtual void showChangesUntilClosed(const std::string &path) = 0;
     // The host path of a path as the program meets it (a Windows path maps through its
-    // drive); "" when it has none. Without it paths are used as they are.
-    std::function<std::string(const std::string &path)> hostPath;
+    // drive); "" when it has none.
+    virtual std::string hostPath(const std::string &path) = 0;
     // Called with the file before each load and save: the window moves to its Wine prefix.
-    std::function<void(const std::string &path)> followPrefixOf;
+    virtual void followPrefixOf(const std::string &path) = 0;
+
+protected:
+    ~FileWindow() = default;
+};
+
+// The window's parts the file controller works with.
+struct FileControllerParts
+{
+    // The menu's history: its clean state tells whether the menu differs from the one loaded
+    // or last saved; a save marks it clean.
+    UndoHistory &history;
+    // Shows the entry a save was cancelled for.
+    MenuEditor &editor;
+    // The bar above the tree that tells what the loaded file holds beyond the menu.
+    NoticeBar &noticeBar;
+    // The status panel naming the file; with it the window's title marks unsaved changes.
+    QLabel &filePanel;
 };
 
 // The File commands of the main window: open, save, save as, the two exits and the closing
@@ -69,15 +75,18 @@ struct FileWindowServices
 class FileController : private FileCommandsHost
 {
 public:
-    // The DirMenu section of the file loaded or saved last is watched from then on: an edit by
+    // `stateFolder` takes the backup of a file when its own folder cannot. The DirMenu section
+    // of the file loaded or saved last is watched from then on: an edit by
     // another program shows in the notice bar with a Reload button.
     FileController(MenuTree &tree,
         Session &session,
         FileSystem &fileSystem,
         InputGate &inputGate,
         MenuFileUi &ui,
+        FileWindow &window,
+        FileControllerParts parts,
         const std::string &logFolder,
-        FileWindowServices services);
+        const std::filesystem::path &stateFolder);
     ~FileController() override;
 
     void open(); // mnuFileOpenClick
@@ -91,8 +100,8 @@ public:
 
     // The reader and the writer (see DirMenuFile.h for what they return); the user's input
     // to the window is dropped while they run.
-    bool loadMenu(const std::string &path) override;
-    SaveOutcome saveMenu(const std::string &path) override;
+    bool openMenuFile(const std::string &path) override;
+    SaveOutcome saveMenuToFile(const std::string &path) override;
 
     // The file loaded last and what it holds that the menu does not show.
     const LoadedFile &loadedFile() const { return m_loaded; }
@@ -110,19 +119,18 @@ private:
     // ---- FileCommandsHost ----
     std::optional<std::string> chooseIniFile(
         const std::string &caption, const std::vector<std::string> &paths) override;
-    MessageBoxes &messages() override { return m_services.boxes(); }
+    MessageBoxes &messages() override { return m_window.boxes(); }
     bool fileExists(const std::string &path) const override;
     void setIniPanelText(const std::string &text) override;
     bool confirmExitWithoutSaving() override;
-    void closeWindow() override { m_services.closeWindow(); }
-    void writeWindowSettings() override { m_services.writeWindowSettings(); }
+    void closeWindow() override { m_window.closeWindow(); }
+    void writeWindowSettings() override { m_window.writeWindowSettings(); }
     void reportError(const std::string &message) override;
     // Shows the notice bar while the file last loaded or saved, `path`, holds lines the menu
     // does not show; hides it otherwise.
     void updateNotice(const std::string &path);
     // Whether the backup before the first save is on (torvex.ini; on when unreadable).
     bool backupWanted();
-    std::string hostPathOf(const std::string &path) const;
     // The watcher noticed a change of the watched file: shows it when its menu changed.
     void fileChangedOnDisk();
 
@@ -131,14 +139,15 @@ private:
     FileSystem &m_fs;
     InputGate &m_inputGate;
     MenuFileUi &m_ui;
-    FileWindowServices m_services;
+    FileWindow &m_window;
+    FileControllerParts m_parts;
     ErrorLog m_log;
     ErrorReporter m_reporter;
     FileCommands m_commands;
     LoadedFile m_loaded;
     SaveBackup m_backup;
     std::unique_ptr<MenuFileWatcher> m_watcher;
-    UnsavedMark *m_mark = nullptr;
+    UnsavedMark *m_mark;
 };
 
 } // namespace torvex

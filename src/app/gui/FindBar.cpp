@@ -1,6 +1,7 @@
 #include "app/gui/FindBar.h"
 
 #include "app/gui/MenuTreeView.h"
+#include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
 
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <vector>
 
 namespace torvex {
@@ -37,10 +39,23 @@ private:
     const FindBar &m_bar;
 };
 
-FindBar::FindBar(MenuTree &tree, MenuTreeView &view, std::function<void()> showSelected)
+FindBar::FindBar(MenuTree &tree, MenuTreeView &view, MenuEditor &editor)
     : m_tree(tree)
     , m_view(view)
-    , m_showSelected(std::move(showSelected))
+    , m_editor(editor)
+{
+    buildRow();
+    hide();
+    m_view.setItemDelegate(new FindHighlight(*this, this));
+    connect(m_text, &QLineEdit::textChanged, this, &FindBar::filter);
+    connect(m_text, &QLineEdit::returnPressed, this, [this] {
+        findNext();
+    });
+    addKeys();
+    followTree();
+}
+
+void FindBar::buildRow()
 {
     setObjectName(QStringLiteral("FindBar"));
     auto *row = new QHBoxLayout(this);
@@ -60,14 +75,11 @@ FindBar::FindBar(MenuTree &tree, MenuTreeView &view, std::function<void()> showS
     row->addWidget(m_text, 1);
     row->addWidget(m_count);
     row->addWidget(closeButton);
-    hide();
-
-    m_view.setItemDelegate(new FindHighlight(*this, this));
-    connect(m_text, &QLineEdit::textChanged, this, &FindBar::filter);
-    connect(m_text, &QLineEdit::returnPressed, this, [this] {
-        findNext();
-    });
     connect(closeButton, &QToolButton::clicked, this, &FindBar::close);
+}
+
+void FindBar::addKeys()
+{
     // The keys of the box act wherever the focus is in the window while the box is open.
     const auto key = [this](QKeySequence sequence, std::function<void()> action) {
         auto *shortcut =
@@ -85,8 +97,11 @@ FindBar::FindBar(MenuTree &tree, MenuTreeView &view, std::function<void()> showS
     key(QKeySequence(Qt::Key_Escape), [this] {
         close();
     });
+}
 
-    // The tree changes (an edit, an undo) and the selection moves: the rows follow.
+// The tree changes (an edit, an undo) and the selection moves: the rows follow.
+void FindBar::followTree()
+{
     QAbstractItemModel *model = m_view.model();
     for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved }) {
         connect(model, signal, this, &FindBar::scheduleFilter);
@@ -203,7 +218,7 @@ void FindBar::findNext(bool backwards)
     if (!next)
         return;
     m_tree.setSelected(next);
-    m_showSelected();
+    m_editor.showSelectedEntry();
     filter();
 }
 

@@ -4,14 +4,13 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class QLabel;
 class QLineEdit;
 class QShortcut;
 
 namespace torvex {
 
+class MenuEditor;
 class MenuTree;
 class MenuTreeView;
 
@@ -29,8 +28,8 @@ class FindBar : public QWidget
     Q_OBJECT
 
 public:
-    // `showSelected` shows the selected entry in the item editor.
-    FindBar(MenuTree &tree, MenuTreeView &view, std::function<void()> showSelected);
+    // A match selected is shown in the item editor through `editor`.
+    FindBar(MenuTree &tree, MenuTreeView &view, MenuEditor &editor);
 
     // Shows the box and puts the focus into it (Edit > Find..., Ctrl+F).
     void open();
@@ -44,6 +43,9 @@ public:
     QString countText() const;
 
 private:
+    void buildRow();
+    void addKeys();
+    void followTree();
     void scheduleFilter();
     void filter();
     void showRows(const FindResult *result);
@@ -51,7 +53,7 @@ private:
 
     MenuTree &m_tree;
     MenuTreeView &m_view;
-    std::function<void()> m_showSelected;
+    MenuEditor &m_editor;
     QLineEdit *m_text = nullptr; // FindText
     QLabel *m_count = nullptr; // FindCount
     QList<QShortcut *> m_keys;

@@ -22,12 +22,9 @@ char upper(char c)
 
 } // namespace
 
-FolderPane::FolderPane(CurrentWindowsView &views,
-    std::function<void(const std::string &message)> reportError,
-    QObject *parent)
+FolderPane::FolderPane(CurrentWindowsView &views, QObject *parent)
     : QObject(parent)
     , m_views(views)
-    , m_reportError(std::move(reportError))
 {
     m_views.onReplaced([this] {
         followView();
@@ -114,7 +111,7 @@ void FolderPane::switchToDrive(char drive)
     // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
     // list stays where it was, and the user is told instead of a button that did nothing.
     // Once the click is over, the button of the list's drive goes back down.
-    m_reportError(std::string("Drive ") + upper(drive) + ": is not available");
+    Q_EMIT failed(std::string("Drive ") + upper(drive) + ": is not available");
     QTimer::singleShot(0, this, [this] {
         const char listDrive = m_list->drive();
         if (m_drives && listDrive != 0 && m_drives->model().isDriveShown(listDrive))

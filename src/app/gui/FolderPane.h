@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,11 +26,8 @@ class FolderPane : public QObject
     Q_OBJECT
 
 public:
-    // `reportError` shows and logs a failure of the window's handlers. The pane follows
-    // `views` onto the prefix of each file loaded.
-    FolderPane(CurrentWindowsView &views,
-        std::function<void(const std::string &message)> reportError,
-        QObject *parent);
+    // The pane follows `views` onto the prefix of each file loaded.
+    FolderPane(CurrentWindowsView &views, QObject *parent);
 
     // Makes the folder list, a child of `parent`.
     DirListBox *createList(QWidget *parent);
@@ -63,6 +59,9 @@ public:
 Q_SIGNALS:
     // The list opened another folder.
     void folderChanged();
+    // A click failed (a drive that is not available): the window shows and logs `message`
+    // as a failure of its handlers.
+    void failed(const std::string &message);
 
 private:
     void rememberPressedRow(const QPoint &pos); // DirListBoxMouseDown
@@ -72,7 +71,6 @@ private:
     void followView();
 
     CurrentWindowsView &m_views;
-    std::function<void(const std::string &)> m_reportError;
     DirListBox *m_list = nullptr;
     DrivePanel *m_drives = nullptr;
     int m_pressedRow = -1;

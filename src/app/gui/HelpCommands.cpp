@@ -1,6 +1,7 @@
 #include "app/gui/HelpCommands.h"
 
 #include "app/ErrorLog.h"
+#include "app/Session.h"
 #include "controls/gui/HelpViewer.h"
 #include "settings/ProgramSettings.h"
 
@@ -19,14 +20,12 @@ std::string withSeparator(std::string folder)
 
 } // namespace
 
-HelpCommands::HelpCommands(QWidget &window,
-    ProgramFolders folders,
-    std::function<MessageBoxes &()> boxes,
-    std::function<std::string()> appTitle)
+HelpCommands::HelpCommands(
+    QWidget &window, HelpWindow &boxes, ProgramFolders folders, const Session &session)
     : m_window(window)
     , m_folders(std::move(folders))
-    , m_boxes(std::move(boxes))
-    , m_appTitle(std::move(appTitle))
+    , m_boxes(boxes)
+    , m_session(session)
 { }
 
 void HelpCommands::showHelp()
@@ -39,7 +38,7 @@ void HelpCommands::showTopic(int topic, QWidget *over)
     const std::string folder = withSeparator(m_folders.helpFolder);
     const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
     if (!QFileInfo(helpFile).isFile()) {
-        m_boxes().inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
+        m_boxes.boxes().inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
                 + lineBreak + folder,
             " Can't find help file",
             MsgIcon::Error);
@@ -59,7 +58,7 @@ void HelpCommands::showTopic(int topic, QWidget *over)
 
 void HelpCommands::showAbout()
 {
-    const std::string text = m_appTitle() + lineBreak + lineBreak
+    const std::string text = m_session.appTitle() + lineBreak + lineBreak
         + "An editor for the directory menu of the file manager: load the menu, arrange it by "
           "drag and drop, edit each entry and save it back."
         + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
@@ -67,7 +66,7 @@ void HelpCommands::showAbout()
         + lineBreak + "Settings: " + m_folders.settingsFolder + std::string(settingsFileName)
         + lineBreak + "Log: " + m_folders.logFolder + logFileName + lineBreak
         + "Help: " + m_folders.helpFolder + "torvex.hlp";
-    m_boxes().inform(text, " About", MsgIcon::Information);
+    m_boxes.boxes().inform(text, " About", MsgIcon::Information);
 }
 
 } // namespace torvex

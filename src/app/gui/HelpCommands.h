@@ -3,7 +3,6 @@
 #include "core/MessageBoxes.h"
 #include "platform/ProgramFolders.h"
 
-#include <functional>
 #include <string>
 
 class QWidget;
@@ -11,19 +10,30 @@ class QWidget;
 namespace torvex {
 
 class HelpViewer;
+class Session;
 
 // The help topics that F1 opens in each window (anchors "topic-N" of torvex.hlp).
 inline constexpr int mainWindowHelpTopic = 9999; // the contents
 inline constexpr int chooserHelpTopic = 131;
 
-// The Help menu's commands: the help file in a viewer over the window, and the About box.
+// What the help commands need of the window; the main window is the one implementation.
+class HelpWindow
+{
+public:
+    // The boxes that say where the help file should be, and the About box.
+    virtual MessageBoxes &boxes() = 0;
+
+protected:
+    ~HelpWindow() = default;
+};
+
+// The Help menu's commands: the help file in a viewer over the window, and the About box
+// naming the session's title.
 class HelpCommands
 {
 public:
-    HelpCommands(QWidget &window,
-        ProgramFolders folders,
-        std::function<MessageBoxes &()> boxes,
-        std::function<std::string()> appTitle);
+    HelpCommands(
+        QWidget &window, HelpWindow &boxes, ProgramFolders folders, const Session &session);
 
     // Opens torvex.hlp at its contents, or says where it should be. (mnuHelpHelpClick)
     void showHelp();
@@ -35,8 +45,8 @@ public:
 private:
     QWidget &m_window;
     ProgramFolders m_folders;
-    std::function<MessageBoxes &()> m_boxes;
-    std::function<std::string()> m_appTitle;
+    HelpWindow &m_boxes;
+    const Session &m_session;
     HelpViewer *m_helpViewer = nullptr;
 };
 

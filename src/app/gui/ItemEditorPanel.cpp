@@ -39,12 +39,12 @@ QLabel *label(const char *name, const char *text, QWidget *parent)
 
 ItemEditorPanel::ItemEditorPanel(MenuTree &tree,
     InputGate &gate,
-    ItemEditorServices services,
+    ItemEditorWindow &window,
     QWidget *parent)
     : QWidget(parent)
     , m_tree(tree)
     , m_gate(gate)
-    , m_services(std::move(services))
+    , m_window(window)
 {
     setObjectName(QStringLiteral("PanelData"));
     setFixedHeight(122);
@@ -85,7 +85,11 @@ void ItemEditorPanel::buildControls()
     // shown whole as a tooltip.
     m_guidance = new ElidedTextLabel(this);
     m_guidance->setObjectName(QStringLiteral("Label4"));
+    connectControls();
+}
 
+void ItemEditorPanel::connectControls()
+{
     // Only the user's typing reaches the tree: a text the program puts in is no edit.
     for (QLineEdit *edit : { m_editTitle, m_editCommand, m_editTargetPath }) {
         connect(edit, &QLineEdit::textEdited, this, [this, edit] {
@@ -236,21 +240,21 @@ void ItemEditorPanel::fillFromFolder(const char *what, const std::function<void(
 void ItemEditorPanel::addFolderNameToTitle()
 {
     fillFromFolder("Title", [this] {
-        m_editor->titleFromFolder(m_services.openFolder());
+        m_editor->titleFromFolder(m_window.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToCommand()
 {
     fillFromFolder("Command", [this] {
-        m_editor->commandFromFolder(m_services.openFolder());
+        m_editor->commandFromFolder(m_window.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToTargetPath()
 {
     fillFromFolder("Target path", [this] {
-        m_editor->targetPathFromFolder(m_services.openFolder());
+        m_editor->targetPathFromFolder(m_window.openFolder());
     });
 }
 
@@ -297,17 +301,17 @@ void ItemEditorPanel::findEmptyCommands()
 
 void ItemEditorPanel::showStatus(const std::string &text)
 {
-    m_services.showStatus(text);
+    m_window.showStatus(text);
 }
 
 void ItemEditorPanel::showItemCount(const std::string &text)
 {
-    m_services.showItemCount(text);
+    m_window.showItemCount(text);
 }
 
 MessageBoxes &ItemEditorPanel::boxes()
 {
-    return m_services.boxes();
+    return m_window.boxes();
 }
 
 void ItemEditorPanel::showItemLimitWarning(const std::string &text, BoxPlacement placement)

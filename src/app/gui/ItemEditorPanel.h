@@ -22,15 +22,20 @@ class MenuTree;
 class MessageBoxes;
 class UndoHistory;
 
-// What the item editor needs from the window around it.
-struct ItemEditorServices
+// What the item editor needs from the window around it; the main window is the one
+// implementation.
+class ItemEditorWindow
 {
+public:
     // Status panel 0 (messages) and 1 (the item count); the text as it is to be shown.
-    std::function<void(const std::string &)> showStatus;
-    std::function<void(const std::string &)> showItemCount;
-    std::function<MessageBoxes &()> boxes;
+    virtual void showStatus(const std::string &text) = 0;
+    virtual void showItemCount(const std::string &text) = 0;
+    virtual MessageBoxes &boxes() = 0;
     // The folder open in the folder list (a Windows path).
-    std::function<std::string()> openFolder;
+    virtual std::string openFolder() = 0;
+
+protected:
+    ~ItemEditorWindow() = default;
 };
 
 // The item editor `PanelData`: the Title, Command and Target path edits of the selected
@@ -44,7 +49,7 @@ class ItemEditorPanel : public QWidget, private EditorUi
 public:
     ItemEditorPanel(MenuTree &tree,
         InputGate &gate,
-        ItemEditorServices services,
+        ItemEditorWindow &window,
         QWidget *parent = nullptr);
 
     // What the editing logic shows its state through.
@@ -94,6 +99,7 @@ private:
     // The width at which every caption and a typical command are shown whole.
     int minimumPanelWidth() const;
     void buildControls();
+    void connectControls();
     void placeControls();
     void inputArriving(QWidget *widget);
     void typed(QLineEdit *edit);
@@ -123,7 +129,7 @@ private:
     MenuTree &m_tree;
     InputGate &m_gate;
     UndoHistory *m_history = nullptr;
-    ItemEditorServices m_services;
+    ItemEditorWindow &m_window;
     MenuEditor *m_editor = nullptr;
     // The last text the program put into each edit, as shown and as the core holds it, so
     // that bytes that are not UTF-8 survive a copy of an entry the user has not edited.

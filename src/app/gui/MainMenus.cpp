@@ -12,38 +12,35 @@
 namespace torvex {
 
 MainMenus::MainMenus(
-    QMainWindow &window, MenuTreeView &view, const MenuTree &tree, MenuCommands commands)
+    QMainWindow &window, MenuTreeView &view, const MenuTree &tree, MenuCommands &commands)
     : QObject(&window)
     , m_window(window)
     , m_view(view)
     , m_tree(tree)
-    , m_commands(std::move(commands))
+    , m_commands(commands)
 {
     buildMainMenu();
     buildPopup();
     connect(&m_view, &QWidget::customContextMenuRequested, this, &MainMenus::showPopup);
 }
 
-QAction *MainMenus::addAction(QMenu *menu,
-    const char *name,
-    const char *caption,
-    QKeySequence key,
-    const std::function<void()> *command)
+QAction *MainMenus::addAction(
+    QMenu *menu, const char *name, const char *caption, QKeySequence key, MenuCommand command)
 {
     auto *action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, [this, command] {
-        runIfEnabled(*command);
+        runIfEnabled(command);
     });
     return action;
 }
 
-void MainMenus::runIfEnabled(const std::function<void()> &command) const
+void MainMenus::runIfEnabled(MenuCommand command) const
 {
     // A disabled menu's shortcuts do nothing.
-    if (isEnabled() && command)
-        command();
+    if (isEnabled())
+        (m_commands.*command)();
 }
 
 void MainMenus::buildMainMenu()
@@ -53,45 +50,48 @@ void MainMenus::buildMainMenu()
     m_file = bar->addMenu(QStringLiteral("&File"));
     m_file->setObjectName(QStringLiteral("mnuFile"));
     m_open = addAction(
-        m_file, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &m_commands.open);
-    addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &m_commands.save);
-    m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &m_commands.saveAs);
+        m_file, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &MenuCommands::open);
+    addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &MenuCommands::save);
+    m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &MenuCommands::saveAs);
     addAction(m_file,
         "mnuFileShowChanges",
         "Show changes...",
         QKeySequence(Qt::CTRL | Qt::Key_D),
-        &m_commands.showChanges);
+        &MenuCommands::showChanges);
     m_file->addSeparator()->setObjectName(QStringLiteral("N3"));
     addAction(m_file,
         "mnuFileExitWithoutSaving",
         "Exit &without saving",
         {},
-        &m_commands.exitWithoutSaving);
+        &MenuCommands::exitWithoutSaving);
     m_file->addSeparator()->setObjectName(QStringLiteral("N1"));
     addAction(m_file,
         "mnuFileExit",
         "E&xit and save",
         QKeySequence(Qt::ALT | Qt::Key_X),
-        &m_commands.exitAndSave);
+        &MenuCommands::exitAndSave);
     m_options = bar->addMenu(QStringLiteral("&Options"));
     m_options->setObjectName(QStringLiteral("mnuOptions"));
     addAction(m_options,
         "mnuOptionsOptions",
         "&Options...",
         QKeySequence(Qt::Key_F4),
-        &m_commands.options);
+        &MenuCommands::showOptions);
     m_help = bar->addMenu(QStringLiteral("&Help"));
     m_help->setObjectName(QStringLiteral("mnuHelp"));
-    addAction(m_help, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1), &m_commands.help);
-    addAction(m_help, "mnuHelpAbout", "&About...", {}, &m_commands.about);
+    addAction(m_help, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1), &MenuCommands::showHelp);
+    addAction(m_help, "mnuHelpAbout", "&About...", {}, &MenuCommands::showAbout);
 }
 
 QAction *MainMenus::addPopupEntry(
-    const char *name, const char *caption, QKeySequence key, const std::function<void()> &command)
+    const char *name, const char *caption, QKeySequence key, MenuCommand command)
 {
     auto *action = m_popup->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this, command);
+    const auto run = [this, command] {
+        (m_commands.*command)();
+    };
+    connect(action, &QAction::triggered, this, run);
     if (key.isEmpty())
         return action;
     // The menu shows the key; the key itself belongs to the tree alone, so that Insert,
@@ -101,7 +101,7 @@ QAction *MainMenus::addPopupEntry(
     action->setShortcutContext(Qt::WidgetShortcut);
     auto *shortcut = new QShortcut(key, &m_view, nullptr, nullptr, Qt::WidgetShortcut);
     shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
-    connect(shortcut, &QShortcut::activated, this, command);
+    connect(shortcut, &QShortcut::activated, this, run);
     return action;
 }
 
@@ -110,29 +110,33 @@ void MainMenus::buildPopup()
     m_popup = new QMenu(&m_window);
     m_popup->setObjectName(QStringLiteral("mnuPopup"));
     // The plus key of the main keyboard without modifiers, named in the menu as it is labelled.
-    m_addSubMenu = addPopupEntry("mnuPopupAddSubMenu", "Add &submemu", {}, m_commands.addSubMenu);
+    m_addSubMenu =
+        addPopupEntry("mnuPopupAddSubMenu", "Add &submemu", {}, &MenuCommands::addSubMenu);
     m_addSubMenu->setShortcut(QKeySequence(Qt::Key_Plus));
     m_addSubMenu->setShortcutContext(Qt::WidgetShortcut);
-    new MainPlusKey(m_view, m_commands.addSubMenu);
+    new MainPlusKey(m_view, [this] {
+        m_commands.addSubMenu();
+    });
     m_addSiblingEntry = addPopupEntry("mnuPopUpAddSisterMenu",
         "&Add sister menu",
         QKeySequence(Qt::Key_Insert),
-        m_commands.addSiblingEntry);
+        &MenuCommands::addSiblingEntry);
     m_addCopy = addPopupEntry("mnuPopUpAddCopy",
         "Add &copy",
         QKeySequence(Qt::CTRL | Qt::Key_Insert),
-        m_commands.addCopy);
+        &MenuCommands::addCopy);
     m_separatorN2 = m_popup->addSeparator();
     m_separatorN2->setObjectName(QStringLiteral("N2"));
     m_deleteSelectedEntry = addPopupEntry("mnuPopupDeleteSelectedMenu",
         "&Delete selected menu",
         QKeySequence(Qt::Key_Delete),
-        m_commands.deleteSelectedEntry);
-    m_addFirstEntry = addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, m_commands.addFirstEntry);
+        &MenuCommands::deleteSelectedEntry);
+    m_addFirstEntry =
+        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &MenuCommands::addFirstEntry);
     m_separatorN4 = m_popup->addSeparator();
     m_separatorN4->setObjectName(QStringLiteral("N4"));
     m_showCommandFolder = addPopupEntry(
-        "mnuPopupShowCommandFolder", "Show Command &folder", {}, m_commands.showCommandFolder);
+        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &MenuCommands::showCommandFolder);
 }
 
 void MainMenus::showPopup(const QPoint &pos)
@@ -145,11 +149,11 @@ void MainMenus::updatePopupEntries()
 {
     const PopupEntries shown = popupEntries(m_tree);
     m_addSubMenu->setVisible(shown.addSubMenu);
-    m_addSiblingEntry->setVisible(shown.addSisterMenu);
+    m_addSiblingEntry->setVisible(shown.addSiblingEntry);
     m_addCopy->setVisible(shown.addCopy);
     m_separatorN2->setVisible(shown.separatorN2);
-    m_deleteSelectedEntry->setVisible(shown.deleteSelectedMenu);
-    m_addFirstEntry->setVisible(shown.addMenu);
+    m_deleteSelectedEntry->setVisible(shown.deleteSelectedEntry);
+    m_addFirstEntry->setVisible(shown.addFirstEntry);
     m_separatorN4->setVisible(shown.separatorN4);
     m_showCommandFolder->setVisible(shown.showCommandFolder);
 }

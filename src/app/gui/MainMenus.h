@@ -3,8 +3,6 @@
 #include <QKeySequence>
 #include <QObject>
 
-#include <functional>
-
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -16,25 +14,35 @@ namespace torvex {
 class MenuTree;
 class MenuTreeView;
 
-// The commands the menus run.
-struct MenuCommands
+// The commands the menus run; the main window is their one implementation. Each runs on the
+// menu's entry and on its key.
+class MenuCommands
 {
-    std::function<void()> open; // mnuFileOpen
-    std::function<void()> save; // mnuFilesSave
-    std::function<void()> saveAs; // mnuFileSaveIn
-    std::function<void()> showChanges; // mnuFileShowChanges
-    std::function<void()> exitWithoutSaving; // mnuFileExitWithoutSaving
-    std::function<void()> exitAndSave; // mnuFileExit
-    std::function<void()> options; // mnuOptionsOptions
-    std::function<void()> help; // mnuHelpHelp
-    std::function<void()> about; // mnuHelpAbout
-    std::function<void()> addSubMenu; // mnuPopupAddSubMenu
-    std::function<void()> addSiblingEntry; // mnuPopUpAddSisterMenu
-    std::function<void()> addCopy; // mnuPopUpAddCopy
-    std::function<void()> deleteSelectedEntry; // mnuPopupDeleteSelectedMenu
-    std::function<void()> addFirstEntry; // mnuPopupAddMenu
-    std::function<void()> showCommandFolder; // mnuPopupShowCommandFolder
+public:
+    virtual void open() = 0; // mnuFileOpen
+    virtual void save() = 0; // mnuFilesSave
+    virtual void saveAs() = 0; // mnuFileSaveIn
+    virtual void showChanges() = 0; // mnuFileShowChanges
+    virtual void exitWithoutSaving() = 0; // mnuFileExitWithoutSaving
+    virtual void exitAndSave() = 0; // mnuFileExit
+    virtual void showOptions() = 0; // mnuOptionsOptions
+    virtual void showHelp() = 0; // mnuHelpHelp
+    virtual void showAbout() = 0; // mnuHelpAbout
+    // The popup's commands, named as the editing logic (MenuEditor) names them; each is one
+    // step of the undo history.
+    virtual void addSubMenu() = 0; // mnuPopupAddSubMenu
+    virtual void addSiblingEntry() = 0; // mnuPopUpAddSisterMenu
+    virtual void addCopy() = 0; // mnuPopUpAddCopy
+    virtual void deleteSelectedEntry() = 0; // mnuPopupDeleteSelectedMenu
+    virtual void addFirstEntry() = 0; // mnuPopupAddMenu
+    virtual void showCommandFolder() = 0; // mnuPopupShowCommandFolder
+
+protected:
+    ~MenuCommands() = default;
 };
+
+// One of the commands.
+using MenuCommand = void (MenuCommands::*)();
 
 // The main window's menus: the menu bar `MainMenu1` with File, Options and Help, and the
 // tree's popup `mnuPopup`, with their object names, captions and keys. The popup's keys act
@@ -45,13 +53,14 @@ class MainMenus : public QObject
 
 public:
     // Fills the menu bar of `window` and gives `view` its popup menu and keys.
-    MainMenus(QMainWindow &window, MenuTreeView &view, const MenuTree &tree, MenuCommands commands);
+    MainMenus(
+        QMainWindow &window, MenuTreeView &view, const MenuTree &tree, MenuCommands &commands);
 
     // Enables or disables File, Options and Help.
     void setEnabled(bool enabled);
     bool isEnabled() const;
     // Runs `command` when the menus are enabled, as their keys do.
-    void runIfEnabled(const std::function<void()> &command) const;
+    void runIfEnabled(MenuCommand command) const;
     // Hides Open and Save as: the file found at start is the only one edited in this run.
     void hideFileChoice();
     // A menu inserted in the menu bar before Options.
@@ -60,15 +69,10 @@ public:
     void updatePopupEntries();
 
 private:
-    QAction *addAction(QMenu *menu,
-        const char *name,
-        const char *caption,
-        QKeySequence key,
-        const std::function<void()> *command);
-    QAction *addPopupEntry(const char *name,
-        const char *caption,
-        QKeySequence key,
-        const std::function<void()> &command);
+    QAction *addAction(
+        QMenu *menu, const char *name, const char *caption, QKeySequence key, MenuCommand command);
+    QAction *addPopupEntry(
+        const char *name, const char *caption, QKeySequence key, MenuCommand command);
     void buildMainMenu();
     void buildPopup();
     void showPopup(const QPoint &pos);
@@ -76,7 +80,7 @@ private:
     QMainWindow &m_window;
     MenuTreeView &m_view;
     const MenuTree &m_tree;
-    MenuCommands m_commands;
+    MenuCommands &m_commands;
     QMenu *m_file = nullptr;
     QMenu *m_options = nullptr;
     QMenu *m_help = nullptr;

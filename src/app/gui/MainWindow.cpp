@@ -75,13 +75,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
     setMessageBoxes(m_environment.messageBoxes);
     m_inputGate = new InputGate(this);
-    m_folderPane = new FolderPane(
-        m_views,
-        [this](const std::string &message) {
-            // The failure is the main window's, whose handler of the click was running.
-            m_files->reportError(loggedClassName(this), message);
-        },
-        this);
+    m_folderPane = new FolderPane(m_views, this);
     buildWindow();
     m_windowSettings = std::make_unique<WindowSettingsKeeper>(*this,
         *m_panes,
@@ -170,18 +164,9 @@ void MainWindow::setTreeColours(int32_t background, int32_t font)
 
 void MainWindow::buildWindow()
 {
-    ItemEditorServices services;
-    services.showStatus = [this](const std::string &text) {
-        showStatus(text);
-    };
-    services.boxes = [this]() -> MessageBoxes & {
-        return boxes();
-    };
-    services.openFolder = [this] {
-        return dirListBox()->directory();
-    };
+    ItemEditorWindow &itemEditorWindow = *this;
     m_panes = std::make_unique<MainWindowPanes>(
-        *this, *m_folderPane, m_tree, *m_inputGate, std::move(services));
+        *this, *m_folderPane, m_tree, *m_inputGate, itemEditorWindow);
     buildEditor();
     m_fileUi = std::make_unique<WindowFileUi>(*this, *m_panes);
 }
@@ -204,152 +189,55 @@ void MainWindow::buildEditor()
     panel.setEditor(*m_editor);
 }
 
+// The whole wiring of the parts. What a part needs of the window, it reaches through the
+// interface the window implements (`*this`); the undo history goes to each part that records
+// steps: the item editor (typing, F5 to F7), drag and drop (each drop), the file controller
+// (a save marks it clean) and the window's own popup commands.
 void MainWindow::buildParts()
 {
-    m_history = std::make_unique<UndoHistory>(m_tree, *m_panes->itemEditor());
-    FileWindowServices fileServices;
-    fileServices.chooser = [this] {
-        return m_chooser;
-    };
-    fileServices.boxes = [this]() -> MessageBoxes & {
-        return boxes();
-    };
-    fileServices.showIniPath = [this](const std::string &path) {
-        showIniPath(path);
-    };
-    fileServices.settings = [this]() -> ProgramSettings & {
-        return settings();
-    };
-    fileServices.closeWindow = [this] {
-        close();
-    };
-    fileServices.writeWindowSettings = [this] {
-        m_windowSettings->write();
-    };
-    fileServices.senderClassName = [this] {
-        return loggedClassName(this);
-    };
-    fileServices.saved = [this] {
-        m_history->setClean();
-    };
-    fileServices.noticeBar = m_panes->noticeBar();
-    fileServices.editor = m_editor.get();
-    fileServices.stateFolder = m_environment.recoveryFolder;
-    fileServices.showChanges = [this](const std::string &path) {
-        ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
-    };
-    fileServices.followPrefixOf = [this](const std::string &path) {
-        followPrefixOf(path);
-    };
-    fileServices.history = m_history.get();
-    fileServices.filePanel = m_panes->iniPanel();
-    fileServices.hostPath = [this](const std::string &path) {
-        const auto host = windowsView().hostPath(path);
-        return host ? host->string() : std::string();
-    };
+    // The window as each part sees it (private bases, named here for make_unique).
+    FileWindow &fileWindow = *this;
+    HelpWindow &helpWindow = *this;
+    ItemEditorPanel &itemEditor = *m_panes->itemEditor();
+    m_history = std::make_unique<UndoHistory>(m_tree, itemEditor);
+    itemEditor.setHistory(m_history.get());
+
     m_files = std::make_unique<FileController>(m_tree,
         m_session,
         *m_fs,
         *m_inputGate,
         *m_fileUi,
+        fileWindow,
+        FileControllerParts { *m_history, *m_editor, *m_panes->noticeBar(), *m_panes->iniPanel() },
         m_environment.folders.logFolder,
-        std::move(fileServices));
-
-    m_help = std::make_unique<HelpCommands>(
-        *this,
-        m_environment.folders,
-        [this]() -> MessageBoxes & {
-            return boxes();
-        },
-        [this] {
-            return m_session.appTitle();
-        });
-    m_menus =
-        new MainMenus(*this, *m_panes->treeView(), m_tree, m_history->recorded(menuCommands()));
-
-    DragDropServices dragServices;
-    dragServices.boxes = [this]() -> MessageBoxes & {
-        return boxes();
-    };
-    dragServices.showStatus = [this](const std::string &text) {
-        showStatus(text);
-    };
-    dragServices.showSelectedEntry = [this] {
-        showSelectedEntry();
-    };
-    dragServices.updateItemCount = [this] {
-        updateItemCount();
-    };
+        m_environment.recoveryFolder);
+    m_help = std::make_unique<HelpCommands>(*this, helpWindow, m_environment.folders, m_session);
+    m_menus = new MainMenus(*this, *m_panes->treeView(), m_tree, *this);
     m_dragDrop = new TreeDragDrop(
-        m_tree, m_session, *m_panes->treeView(), *m_folderPane, std::move(dragServices), this);
-    new EditCommands(*this, *m_menus, *m_history, m_tree, *m_editor, *m_panes, *m_dragDrop);
-}
-
-MenuCommands MainWindow::menuCommands()
-{
-    const auto file = [this](void (FileController::*command)()) {
-        return [this, command] {
-            (m_files.get()->*command)();
-        };
-    };
-    const auto edit = [this](void (MenuEditor::*command)()) {
-        return [this, command] {
-            ((*m_editor).*command)();
-        };
-    };
-    MenuCommands commands;
-    commands.open = file(&FileController::open);
-    commands.save = file(&FileController::save);
-    commands.saveAs = file(&FileController::saveAs);
-    commands.showChanges = [this] {
-        ChangesWindow::showChanges(this, m_session.currentIniFile(), m_tree, *m_fs);
-    };
-    commands.exitWithoutSaving = file(&FileController::exitWithoutSaving);
-    commands.exitAndSave = file(&FileController::exitAndSave);
-    commands.options = [this] { // mnuOptionsOptionsClick
-        if (!m_optionsDialog)
-            return;
-        m_optionsDialog->loadOptions();
-        m_optionsDialog->exec();
-    };
-    commands.help = [this] {
-        m_help->showHelp();
-    };
-    commands.about = [this] {
-        m_help->showAbout();
-    };
-    commands.addSubMenu = edit(&MenuEditor::addSubMenu);
-    commands.addSiblingEntry = edit(&MenuEditor::addSisterMenu);
-    commands.addCopy = edit(&MenuEditor::addCopy);
-    commands.deleteSelectedEntry = edit(&MenuEditor::deleteSelectedMenu);
-    commands.addFirstEntry = edit(&MenuEditor::addMenu);
-    commands.showCommandFolder = [this] {
-        showCommandFolder();
-    };
-    return commands;
+        m_tree, m_session, *m_panes->treeView(), *m_folderPane, *this, *m_history, this);
+    auto *editCommands =
+        new EditCommands(*this, *m_menus, *m_history, m_tree, *m_editor, *m_panes);
+    m_dragDrop->refuseWhileFiltering(*editCommands->findBar());
 }
 
 void MainWindow::connectControls()
 {
-    connect(m_panes->buttonColumn()->saveButton(), &QToolButton::clicked, this, [this] {
-        m_menus->runIfEnabled([this] {
-            m_files->save();
-        });
+    ButtonColumn *buttons = m_panes->buttonColumn();
+    connect(buttons->saveButton(), &QToolButton::clicked, this, [this] {
+        m_menus->runIfEnabled(&MenuCommands::save);
     });
-    connect(m_panes->buttonColumn()->showFolderButton(),
-        &QToolButton::clicked,
-        this,
-        &MainWindow::showCommandFolder);
-    connect(m_panes->buttonColumn(), &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
+    connect(buttons->showFolderButton(), &QToolButton::clicked, this, [this] {
+        showCommandFolder();
+    });
+    connect(buttons, &ButtonColumn::dropModeChosen, this, [this](AttachMode mode) {
         m_session.setDropMode(mode);
     });
-    connect(m_panes->buttonColumn()->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
+    connect(buttons->findBrokenPathsButton(), &QToolButton::clicked, this, [this] {
         m_panes->itemEditor()->findBrokenPaths();
     });
-    connect(
-        m_panes->buttonColumn()->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
-            m_panes->itemEditor()->findEmptyCommands();
-        });
+    connect(buttons->findEmptyCommandsButton(), &QToolButton::clicked, this, [this] {
+        m_panes->itemEditor()->findEmptyCommands();
+    });
     connect(m_inputGate, &InputGate::keyPressed, this, [this](int key) {
         m_panes->itemEditor()->functionKeyPressed(key);
     });
@@ -358,7 +246,16 @@ void MainWindow::connectControls()
     connect(m_folderPane, &FolderPane::folderChanged, this, [this] {
         m_editor->openFolderChanged(dirListBox()->directory());
     });
+    connect(m_folderPane, &FolderPane::failed, this, [this](const std::string &message) {
+        // The failure is the main window's, whose handler of the click was running.
+        m_files->reportError(loggedClassName(this), message);
+    });
+    connectTree();
+    setFocusOrder();
+}
 
+void MainWindow::connectTree()
+{
     connect(m_panes->treeView(), &QTreeView::clicked, this, [this] {
         showSelectedEntry();
     });
@@ -369,37 +266,42 @@ void MainWindow::connectControls()
     connect(m_panes->treeView(), &MenuTreeView::keyReleased, this, [this] {
         showSelectedEntry();
     });
+}
 
-    // Focus order: the item editor, the tree, then the folder list.
-    setTabOrder(m_panes->itemEditor()->titleEdit(), m_panes->itemEditor()->commandEdit());
-    setTabOrder(m_panes->itemEditor()->commandEdit(), m_panes->itemEditor()->targetPathEdit());
-    setTabOrder(m_panes->itemEditor()->targetPathEdit(), m_panes->itemEditor()->folderNameButton());
-    setTabOrder(
-        m_panes->itemEditor()->folderNameButton(), m_panes->itemEditor()->commandPathButton());
-    setTabOrder(
-        m_panes->itemEditor()->commandPathButton(), m_panes->itemEditor()->targetPathButton());
-    setTabOrder(m_panes->itemEditor()->targetPathButton(), m_panes->treeView());
-    setTabOrder(m_panes->treeView(), dirListBox());
+// The item editor, the tree, then the folder list.
+void MainWindow::setFocusOrder()
+{
+    ItemEditorPanel &editor = *m_panes->itemEditor();
+    const QList<QWidget *> order { editor.titleEdit(),
+        editor.commandEdit(),
+        editor.targetPathEdit(),
+        editor.folderNameButton(),
+        editor.commandPathButton(),
+        editor.targetPathButton(),
+        m_panes->treeView(),
+        dirListBox() };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::buildProblemDock()
 {
-    ProblemDock::Actions actions;
-    actions.showEntry = [this](MenuNode *node) {
+    auto *dock =
+        new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), m_views, m_session);
+    connect(dock, &ProblemDock::entryChosen, this, [this](MenuNode *node) {
         m_tree.setSelected(node);
         showSelectedEntry();
-    };
-    actions.deleteEntries = [this](const std::vector<MenuNode *> &nodes) {
+    });
+    connect(dock, &ProblemDock::deleteRequested, this, [this](const std::vector<MenuNode *> &nodes) {
         // The dock gives no node inside another one's submenu: each delete leaves the others
         // in place. All of them are one step.
         m_history->record(deletionName(nodes), [this, &nodes] {
             m_editor->deleteEntries(nodes);
         });
-    };
-    new ProblemDock(*this, *m_menus, m_tree, *m_panes->treeModel(), m_views, m_session, actions);
+    });
 }
 
-// ---- Editing ----
+// ---- What the parts need of the window ----
 
 void MainWindow::showSelectedEntry()
 {
@@ -411,19 +313,35 @@ void MainWindow::updateItemCount()
     m_editor->updateItemCount();
 }
 
-void MainWindow::showCommandFolder()
+void MainWindow::showItemCount(const std::string &text)
 {
-    // The Command edit may still hold the node a cancelled drop left in the panel.
-    m_editor->showSelectedBeforeEdit();
-    const auto folder =
-        m_editor->commandFolderToShow(m_panes->itemEditor()->commandText());
-    if (!folder)
-        return;
-    // The list takes Windows paths: a host path in a command goes through its drive.
-    const auto host = windowsView().hostPath(*folder);
-    const auto windows = host ? windowsView().windowsPath(*host) : std::nullopt;
-    if (windows)
-        m_folderPane->showFolder(*windows);
+    m_panes->statusBar()->panel(1)->setText(menuTextToQt(text));
+}
+
+std::string MainWindow::openFolder()
+{
+    return dirListBox()->directory();
+}
+
+void MainWindow::writeWindowSettings()
+{
+    m_windowSettings->write();
+}
+
+std::string MainWindow::senderClassName()
+{
+    return loggedClassName(this);
+}
+
+void MainWindow::showChangesUntilClosed(const std::string &path)
+{
+    ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
+}
+
+std::string MainWindow::hostPath(const std::string &path)
+{
+    const auto host = windowsView().hostPath(path);
+    return host ? host->string() : std::string();
 }
 
 // ---- Status bar ----

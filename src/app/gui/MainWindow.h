@@ -3,9 +3,13 @@
 #include "app/MenuFileSteps.h"
 #include "app/PrefixFollower.h"
 #include "app/Session.h"
+#include "app/gui/FileController.h"
+#include "app/gui/HelpCommands.h"
+#include "app/gui/ItemEditorPanel.h"
 #include "app/gui/MainMenus.h"
 #include "app/gui/MainWindowEnvironment.h"
 #include "core/MessageBoxes.h"
+#include "editor/DropLogic.h"
 #include "menu/DirMenuFile.h"
 #include "menu/MenuTree.h"
 #include "platform/CurrentWindowsView.h"
@@ -20,10 +24,8 @@ namespace torvex {
 
 class DirListBox;
 class DrivePanel;
-class FileController;
 class FileSystem;
 class FolderPane;
-class HelpCommands;
 class IniChooserDialog;
 class InputGate;
 class MainMenus;
@@ -50,8 +52,15 @@ inline constexpr const char *prefixProblemCaption = " Wine prefix";
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons, the
 // item editor and the menu tree on the right. It composes its parts (MainMenus, FileController,
 // FolderPane, TreeDragDrop, HelpCommands, ProblemDock, WindowSettingsKeeper, StartUpSequence,
-// widgets by MainWindowPanes) and wires them.
-class MainWindow : public QMainWindow
+// widgets by MainWindowPanes) and wires them in buildParts. A part that needs another part
+// holds a reference to it; what a part needs of the window is a named interface that the
+// window implements (the private bases below), so "go to definition" ends in this class.
+class MainWindow : public QMainWindow,
+                   private MenuCommands,
+                   private FileWindow,
+                   private ItemEditorWindow,
+                   private DropView,
+                   private HelpWindow
 {
     Q_OBJECT
 
@@ -93,12 +102,12 @@ public:
     // the prefix of a file from another prefix that the chooser offered; the prefix a host
     // path lies in; else the one the window was started in. A prefix named at start
     // (--prefix) is kept whatever the file. Drives, folder list, searches and F5-F7 follow.
-    void followPrefixOf(const std::string &path);
+    void followPrefixOf(const std::string &path) override;
     FileSystem &fileSystem() { return *m_fs; }
     const ProgramFolders &folders() const { return m_environment.folders; }
     // Replaces the message boxes (not owned); nullptr goes back to the window's own.
     void setMessageBoxes(MessageBoxes *boxes);
-    MessageBoxes &boxes() { return *m_messageBoxes; }
+    MessageBoxes &boxes() override { return *m_messageBoxes; }
     void setOptionsDialog(OptionsDialog *dialog) { m_optionsDialog = dialog; }
     void setChooser(IniChooserDialog *chooser) { m_chooser = chooser; }
     // F1 in a window over this one: torvex.hlp at `topic`, in a viewer that `over` owns.
@@ -113,17 +122,17 @@ public:
     MenuTreeView *treeView() const;
     MenuTreeModel *treeModel() const;
     // The one accessor of torvex.ini in the program's folder, opened on first use.
-    ProgramSettings &settings();
+    ProgramSettings &settings() override;
     // The tree takes these colours (stored colour values) and is repainted.
     void setTreeColours(int32_t background, int32_t font);
 
     // Writes a blank followed by `text` into status panel 0.
-    void showStatus(const std::string &text);
+    void showStatus(const std::string &text) override;
     void showStatus(const QString &text);
     void clearStatus();
     QString statusText(int panel) const;
     // Shows " "+path in Panel_IniSti.
-    void showIniPath(const std::string &path);
+    void showIniPath(const std::string &path) override;
     // Shows the prefix of the current view in `PanelPrefix` (its name; its folder as tooltip).
     void showPrefix();
     // Tells the user what of the current prefix could not be read (a refused hive).
@@ -139,12 +148,44 @@ private:
     void buildWindow();
     void buildEditor();
     void buildParts();
-    MenuCommands menuCommands();
     void connectControls();
+    void connectTree();
+    void setFocusOrder();
     void buildProblemDock();
-    void showSelectedEntry();
-    void updateItemCount();
-    void showCommandFolder(); // SButShowFolderClick
+
+    // ---- MenuCommands (MainWindowCommands.cpp) ----
+    void open() override;
+    void save() override;
+    void saveAs() override;
+    void showChanges() override;
+    void exitWithoutSaving() override;
+    void exitAndSave() override;
+    void showOptions() override; // mnuOptionsOptionsClick
+    void showHelp() override;
+    void showAbout() override;
+    void addSubMenu() override;
+    void addSiblingEntry() override;
+    void addCopy() override;
+    void deleteSelectedEntry() override;
+    void addFirstEntry() override;
+    void showCommandFolder() override; // SButShowFolderClick
+
+    // ---- FileWindow ----
+    IniChooserDialog *iniChooser() override { return m_chooser; }
+    void closeWindow() override { close(); }
+    void writeWindowSettings() override;
+    std::string senderClassName() override;
+    void showChangesUntilClosed(const std::string &path) override;
+    std::string hostPath(const std::string &path) override;
+
+    // ---- ItemEditorWindow ----
+    void showItemCount(const std::string &text) override;
+    std::string openFolder() override;
+
+    // ---- DropView ----
+    MessageBoxes &messageBoxes() override { return boxes(); }
+    void showSelectedEntry() override;
+    void updateItemCount() override;
 
     // ---- Core ----
     Session m_session;

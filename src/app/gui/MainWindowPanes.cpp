@@ -54,13 +54,10 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     FolderPane &folders,
     MenuTree &tree,
     InputGate &inputGate,
-    ItemEditorServices services)
+    ItemEditorWindow &itemEditorWindow)
     : m_window(window)
     , m_folders(folders)
 {
-    services.showItemCount = [this](const std::string &text) {
-        m_statusBar->panel(1)->setText(menuTextToQt(text));
-    };
     m_window.setObjectName(QStringLiteral("Form1"));
     m_window.setWindowIcon(applicationIcon());
     auto *central = panel("CentralArea", &m_window);
@@ -70,6 +67,28 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     auto *bevel1 = panel("Bevel1", central);
     bevel1->setFixedHeight(4);
     column->addWidget(bevel1);
+    column->addLayout(buildFileRow(central));
+
+    m_splitter = new QSplitter(Qt::Horizontal, central);
+    m_splitter->setObjectName(QStringLiteral("Splitter"));
+    m_splitter->setHandleWidth(6);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(buildLeftPane());
+    m_splitter->addWidget(buildRightPane(tree, inputGate, itemEditorWindow));
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({ 234, 709 - 234 - 6 });
+    column->addWidget(m_splitter, 1);
+    m_window.setCentralWidget(central);
+    m_statusBar = new StatusPanels(&m_window);
+    m_window.setStatusBar(m_statusBar);
+    m_window.resize(709, 540);
+    m_window.move(330, 113);
+}
+
+// The file panel `Panel_IniSti` and the prefix panel beside it.
+QHBoxLayout *MainWindowPanes::buildFileRow(QWidget *central)
+{
     // A long path is shortened in its middle and never widens the window.
     m_iniPathLabel = new ElidedPathLabel(central);
     m_iniPathLabel->setObjectName(QStringLiteral("Panel_IniSti"));
@@ -88,23 +107,7 @@ MainWindowPanes::MainWindowPanes(QMainWindow &window,
     fileRow->setSpacing(0);
     fileRow->addWidget(m_iniPathLabel, 1);
     fileRow->addWidget(m_panelPrefix);
-    column->addLayout(fileRow);
-
-    m_splitter = new QSplitter(Qt::Horizontal, central);
-    m_splitter->setObjectName(QStringLiteral("Splitter"));
-    m_splitter->setHandleWidth(6);
-    m_splitter->setChildrenCollapsible(false);
-    m_splitter->addWidget(buildLeftPane());
-    m_splitter->addWidget(buildRightPane(tree, inputGate, services));
-    m_splitter->setStretchFactor(0, 0);
-    m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({ 234, 709 - 234 - 6 });
-    column->addWidget(m_splitter, 1);
-    m_window.setCentralWidget(central);
-    m_statusBar = new StatusPanels(&m_window);
-    m_window.setStatusBar(m_statusBar);
-    m_window.resize(709, 540);
-    m_window.move(330, 113);
+    return fileRow;
 }
 
 QWidget *MainWindowPanes::buildLeftPane()
@@ -132,7 +135,7 @@ QWidget *MainWindowPanes::buildLeftPane()
 
 QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     InputGate &inputGate,
-    const ItemEditorServices &services)
+    ItemEditorWindow &itemEditorWindow)
 {
     // The right pane's least width is the item editor's, where every caption fits.
     m_panelRight = panel("PanelRight");
@@ -140,7 +143,7 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     layout->setContentsMargins(3, 3, 3, 3);
     layout->setSpacing(0);
     layout->addWidget(m_folders.createDrives(m_panelRight));
-    m_itemEditor = new ItemEditorPanel(tree, inputGate, services, m_panelRight);
+    m_itemEditor = new ItemEditorPanel(tree, inputGate, itemEditorWindow, m_panelRight);
     layout->addWidget(m_itemEditor);
     m_noticeBar = new NoticeBar(m_panelRight);
     layout->addWidget(m_noticeBar);

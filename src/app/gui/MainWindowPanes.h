@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QHBoxLayout;
 class QLabel;
 class QMainWindow;
 class QSplitter;
@@ -29,12 +30,12 @@ class CurrentWindowsView;
 class MainWindowPanes
 {
 public:
-    // `services` are the item editor's; its item count goes to status panel 1.
+    // `itemEditorWindow` is what the item editor needs of the window.
     MainWindowPanes(QMainWindow &window,
         FolderPane &folders,
         MenuTree &tree,
         InputGate &inputGate,
-        ItemEditorServices services);
+        ItemEditorWindow &itemEditorWindow);
 
     QLabel *iniPanel() const { return m_iniPathLabel; }
     // Beside the file panel: the Wine prefix the window works in.
@@ -52,10 +53,11 @@ public:
     MenuTreeModel *treeModel() const { return m_model; }
 
 private:
+    QHBoxLayout *buildFileRow(QWidget *central);
     QWidget *buildLeftPane();
     QWidget *buildRightPane(MenuTree &tree,
         InputGate &inputGate,
-        const ItemEditorServices &services);
+        ItemEditorWindow &itemEditorWindow);
 
     QMainWindow &m_window;
     FolderPane &m_folders;

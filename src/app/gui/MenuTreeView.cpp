@@ -287,13 +287,6 @@ void MenuTreeView::startDrag(Qt::DropActions)
     drag->exec(Qt::MoveAction, Qt::MoveAction);
 }
 
-void MenuTreeView::setDragHandlers(std::function<DragDecision(const TreeDrag &)> moved,
-    std::function<DragDecision(const TreeDrag &)> dropped)
-{
-    m_dragMoved = std::move(moved);
-    m_dropped = std::move(dropped);
-}
-
 TreeDrag MenuTreeView::describe(const QDropEvent *event, bool entering)
 {
     TreeDrag drag;
@@ -319,17 +312,17 @@ void MenuTreeView::apply(QDropEvent *event, const DragDecision &decision)
 void MenuTreeView::dragEnterEvent(QDragEnterEvent *event)
 {
     m_dragInside = true;
-    apply(event, m_dragMoved ? m_dragMoved(describe(event, true)) : std::nullopt);
+    apply(event, m_dropHandler ? m_dropHandler->dragMoved(describe(event, true)) : std::nullopt);
 }
 
 void MenuTreeView::dragMoveEvent(QDragMoveEvent *event)
 {
-    apply(event, m_dragMoved ? m_dragMoved(describe(event, false)) : std::nullopt);
+    apply(event, m_dropHandler ? m_dropHandler->dragMoved(describe(event, false)) : std::nullopt);
 }
 
 void MenuTreeView::dropEvent(QDropEvent *event)
 {
-    apply(event, m_dropped ? m_dropped(describe(event, false)) : std::nullopt);
+    apply(event, m_dropHandler ? m_dropHandler->dropped(describe(event, false)) : std::nullopt);
     m_dragInside = false;
 }
 

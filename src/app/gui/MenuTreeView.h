@@ -59,9 +59,21 @@ private:
     mutable const QStyle *m_style = nullptr;
 };
 
+// Decides on the entry, moves and drop of a drag over the tree (drag and drop of the window).
+class TreeDropHandler
+{
+public:
+    // Asked as a drag enters and moves.
+    virtual DragDecision dragMoved(const TreeDrag &drag) = 0;
+    virtual DragDecision dropped(const TreeDrag &drag) = 0;
+
+protected:
+    ~TreeDropHandler() = default;
+};
+
 // The menu tree `tview`: a tree view without expand buttons whose current row follows the
 // core tree's selected node and back. Mouse presses and key releases are passed on as
-// signals; drags over the tree go to the drag handlers, whose decision the view applies.
+// signals; drags over the tree go to the drop handler, whose decision the view applies.
 class MenuTreeView : public QTreeView
 {
     Q_OBJECT
@@ -82,10 +94,9 @@ public:
     // are in view (their start first, when they are wider than the view).
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
-    // Who decides on the entry, moves and drop of a drag over the tree; without them every
-    // drag is refused.
-    void setDragHandlers(std::function<DragDecision(const TreeDrag &)> moved,
-        std::function<DragDecision(const TreeDrag &)> dropped);
+    // Who decides on the entry, moves and drop of a drag over the tree (not owned); without
+    // one every drag is refused.
+    void setDropHandler(TreeDropHandler *handler) { m_dropHandler = handler; }
 
 Q_SIGNALS:
     // After the view has handled the press (a right press has already selected the row).
@@ -127,8 +138,7 @@ private:
     static void apply(QDropEvent *event, const DragDecision &decision);
 
     MenuTreeModel *m_model = nullptr;
-    std::function<DragDecision(const TreeDrag &)> m_dragMoved;
-    std::function<DragDecision(const TreeDrag &)> m_dropped;
+    TreeDropHandler *m_dropHandler = nullptr;
     bool m_syncing = false;
     bool m_fittingColumn = false;
     // The titles' width as last measured, and what it was measured for: the rows (counted up

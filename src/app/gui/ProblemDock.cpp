@@ -19,8 +19,7 @@ ProblemDock::ProblemDock(QMainWindow &window,
     MenuTree &tree,
     MenuTreeModel &model,
     const CurrentWindowsView &views,
-    const Session &session,
-    Actions actions)
+    const Session &session)
     : QDockWidget(QStringLiteral("Problems"), &window)
     , m_window(window)
 {
@@ -49,8 +48,8 @@ ProblemDock::ProblemDock(QMainWindow &window,
     viewMenu->addAction(toggle);
 
     connect(this, &QDockWidget::visibilityChanged, this, &ProblemDock::fitWindow);
-    connect(panel, &ProblemListPanel::entryChosen, this, actions.showEntry);
-    connect(panel, &ProblemListPanel::deleteRequested, this, actions.deleteEntries);
+    connect(panel, &ProblemListPanel::entryChosen, this, &ProblemDock::entryChosen);
+    connect(panel, &ProblemListPanel::deleteRequested, this, &ProblemDock::deleteRequested);
 }
 
 void ProblemDock::fitWindow(bool visible)

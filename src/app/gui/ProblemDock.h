@@ -2,7 +2,6 @@
 
 #include <QDockWidget>
 
-#include <functional>
 #include <vector>
 
 class QMainWindow;
@@ -24,22 +23,19 @@ class ProblemDock : public QDockWidget
     Q_OBJECT
 
 public:
-    // What the list asks of the window: to select and show an entry, to delete entries (none
-    // inside another one's submenu).
-    struct Actions
-    {
-        std::function<void(MenuNode *)> showEntry;
-        std::function<void(const std::vector<MenuNode *> &)> deleteEntries;
-    };
-
     // Docks itself into `window` and adds View > Problems to `menus`.
     ProblemDock(QMainWindow &window,
         MainMenus &menus,
         MenuTree &tree,
         MenuTreeModel &model,
         const CurrentWindowsView &views,
-        const Session &session,
-        Actions actions);
+        const Session &session);
+
+Q_SIGNALS:
+    // What the list asks of the window: to select and show an entry, to delete entries (none
+    // inside another one's submenu).
+    void entryChosen(MenuNode *node);
+    void deleteRequested(const std::vector<MenuNode *> &nodes);
 
 private:
     void fitWindow(bool visible);

@@ -162,7 +162,7 @@ void StartUpSequence::loadOnlyCandidate()
     // The file found is the only one edited in this run.
     m_window.menus().hideFileChoice();
     QApplication::processEvents();
-    m_window.files().loadMenu(session.currentIniFile());
+    m_window.files().openMenuFile(session.currentIniFile());
 }
 
 void StartUpSequence::reportRecoveryCopies()

@@ -2,6 +2,7 @@
 
 #include "app/Session.h"
 #include "app/gui/DirListBox.h"
+#include "app/gui/FindBar.h"
 #include "app/gui/FolderDragData.h"
 #include "app/gui/FolderPane.h"
 #include "app/gui/UndoHistory.h"
@@ -45,28 +46,24 @@ TreeDragDrop::TreeDragDrop(MenuTree &tree,
     Session &session,
     MenuTreeView &view,
     const FolderPane &folders,
-    DragDropServices services,
+    DropView &window,
+    UndoHistory &history,
     QObject *parent)
     : QObject(parent)
     , m_tree(tree)
     , m_session(session)
     , m_view(view)
     , m_folders(folders)
-    , m_services(std::move(services))
-    , m_logic(tree, *this)
+    , m_window(window)
+    , m_history(history)
+    , m_logic(tree, window)
 {
     connect(&m_view, &MenuTreeView::dragStarting, this, &TreeDragDrop::startDrag);
     // A drag that leaves the tree (or is given up over it) gets a leave and no drop.
     connect(&m_view, &MenuTreeView::dragLeft, this, [this] {
         m_logic.dragLeft();
     });
-    m_view.setDragHandlers(
-        [this](const TreeDrag &drag) {
-            return dragMoved(drag);
-        },
-        [this](const TreeDrag &drag) {
-            return dropped(drag);
-        });
+    m_view.setDropHandler(this);
 }
 
 // Folders come only from this window's list (or, with no source, from a list of another
@@ -90,10 +87,10 @@ void TreeDragDrop::startDrag()
 
 bool TreeDragDrop::isRefused()
 {
-    const std::string refusal = m_refusal ? m_refusal() : std::string();
-    if (!refusal.empty())
-        m_services.showStatus(refusal);
-    return !refusal.empty();
+    if (!m_findBar || !m_findBar->isFiltering())
+        return false;
+    m_window.showStatus(dropRefusedWhileFiltered);
+    return true;
 }
 
 std::string TreeDragDrop::stepName(const DropRequest &request)
@@ -154,11 +151,7 @@ DragDecision TreeDragDrop::dropped(const TreeDrag &drag)
     QMetaObject::invokeMethod(
         this,
         [this, request] {
-            if (!m_history) {
-                m_logic.drop(request);
-                return;
-            }
-            m_history->record(stepName(request), [this, &request] {
+            m_history.record(stepName(request), [this, &request] {
                 m_logic.drop(request);
             });
         },

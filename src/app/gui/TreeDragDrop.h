@@ -5,28 +5,19 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace torvex {
 
+class FindBar;
 class FolderPane;
 class MenuTree;
 class Session;
 class UndoHistory;
 
-// What drag and drop needs of the window besides the tree, the view and the folders.
-struct DragDropServices
-{
-    std::function<MessageBoxes &()> boxes;
-    std::function<void(const std::string &text)> showStatus;
-    std::function<void()> showSelectedEntry;
-    std::function<void()> updateItemCount;
-};
-
 // Drag and drop onto the menu tree: folders from the folder list, nodes within the tree, in
-// the drop mode of the session. The decisions live in DropLogic; this class turns the view's
+// the drop mode of the session, each drop one step of the undo history. The window shows
+// what a drop tells (DropView). The decisions live in DropLogic; this class turns the view's
 // drags into its calls and its answers into the view's decisions.
-class TreeDragDrop final : public QObject, private DropView
+class TreeDragDrop final : public QObject, private TreeDropHandler
 {
     Q_OBJECT
 
@@ -35,39 +26,33 @@ public:
         Session &session,
         MenuTreeView &view,
         const FolderPane &folders,
-        DragDropServices services,
+        DropView &window,
+        UndoHistory &history,
         QObject *parent);
 
     // The node the last drag in the tree started on.
     MenuNode *draggedNode() { return m_logic.draggedNode(); }
-    // Each drop becomes a step of `history`.
-    void setHistory(UndoHistory *history) { m_history = history; }
-    // Asked at each move and drop of a drag: a text refuses the drag and goes to the status
-    // bar, an empty one lets it in.
-    void setRefusal(std::function<std::string()> refusal) { m_refusal = std::move(refusal); }
+    // While `bar` filters the tree, drags are refused and the status bar says why.
+    void refuseWhileFiltering(const FindBar &bar) { m_findBar = &bar; }
 
 private:
     void startDrag(); // tviewStartDrag
-    DragDecision dragMoved(const TreeDrag &drag); // tviewDragOver
-    DragDecision dropped(const TreeDrag &drag); // tviewDragDrop
+    // ---- TreeDropHandler ----
+    DragDecision dragMoved(const TreeDrag &drag) override; // tviewDragOver
+    DragDecision dropped(const TreeDrag &drag) override; // tviewDragDrop
+
     DragSource sourceOf(const TreeDrag &drag) const;
     bool isRefused();
     std::string stepName(const DropRequest &request);
-
-    // ---- DropView ----
-    MessageBoxes &messageBoxes() override { return m_services.boxes(); }
-    void showStatus(const std::string &text) override { m_services.showStatus(text); }
-    void showSelectedEntry() override { m_services.showSelectedEntry(); }
-    void updateItemCount() override { m_services.updateItemCount(); }
 
     MenuTree &m_tree;
     Session &m_session;
     MenuTreeView &m_view;
     const FolderPane &m_folders;
-    DragDropServices m_services;
+    DropView &m_window;
+    UndoHistory &m_history;
     DropLogic m_logic;
-    UndoHistory *m_history = nullptr;
-    std::function<std::string()> m_refusal;
+    const FindBar *m_findBar = nullptr;
 };
 
 } // namespace torvex

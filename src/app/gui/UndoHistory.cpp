@@ -170,19 +170,9 @@ std::string UndoHistory::selectedTitle() const
     return m_tree.selected() ? quotedTitle(m_tree.selected()->title()) : std::string("\"\"");
 }
 
-MenuCommands UndoHistory::recorded(MenuCommands commands)
+void UndoHistory::recordOnSelected(const std::string &verb, const std::function<void()> &change)
 {
-    const auto wrap = [this](std::function<void()> command, std::string verb, bool named) {
-        return [this, command = std::move(command), verb = std::move(verb), named] {
-            record(named ? verb + " " + selectedTitle() : verb, command);
-        };
-    };
-    commands.addSubMenu = wrap(commands.addSubMenu, "Add submenu to", true);
-    commands.addSiblingEntry = wrap(commands.addSiblingEntry, "Add sister menu of", true);
-    commands.addCopy = wrap(commands.addCopy, "Add copy of", true);
-    commands.deleteSelectedEntry = wrap(commands.deleteSelectedEntry, "Delete", true);
-    commands.addFirstEntry = wrap(commands.addFirstEntry, "Add menu", false);
-    return commands;
+    record(verb + " " + selectedTitle(), change);
 }
 
 } // namespace torvex

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/gui/MainMenus.h"
 #include "editor/EditJournal.h"
 
 #include <QObject>
@@ -48,9 +47,9 @@ public:
     // The user left the edit (or pressed Return): the next typing makes a new step.
     void endTyping() { ++m_typingSession; }
 
-    // The popup commands, each recorded as a step named after what it does to the selected
-    // entry.
-    MenuCommands recorded(MenuCommands commands);
+    // Runs a popup command, `change`, as one step named `verb` followed by the selected
+    // entry's title ("Add copy of "Projects"").
+    void recordOnSelected(const std::string &verb, const std::function<void()> &change);
 
     void undo();
     void redo();

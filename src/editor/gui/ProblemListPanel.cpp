@@ -63,6 +63,13 @@ ProblemListPanel::ProblemListPanel(
     , m_tree(tree)
     , m_rule(std::move(rule))
 {
+    buildControls();
+    followTree(treeModel);
+    connectControls();
+}
+
+void ProblemListPanel::buildControls()
+{
     setObjectName(QStringLiteral("problemList"));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("problemSummary"));
@@ -94,7 +101,11 @@ ProblemListPanel::ProblemListPanel(
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addLayout(top);
     layout->addWidget(m_list);
+}
 
+// The list is stale after each change of the menu, and scanned again a moment later.
+void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
+{
     m_rescan.setSingleShot(true);
     m_rescan.setInterval(rescanDelayMs);
     connect(&m_rescan, &QTimer::timeout, this, [this] {
@@ -118,7 +129,10 @@ ProblemListPanel::ProblemListPanel(
             if (roles != QList<int> { Qt::DecorationRole })
                 menuChanged();
         });
+}
 
+void ProblemListPanel::connectControls()
+{
     connect(m_showUndecided, &QCheckBox::toggled, this, &ProblemListPanel::refresh);
     connect(m_list, &QTreeWidget::itemClicked, this, &ProblemListPanel::rowClicked);
     connect(

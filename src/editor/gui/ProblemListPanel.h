@@ -49,6 +49,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void buildControls();
+    void followTree(QAbstractItemModel &treeModel);
+    void connectControls();
     void menuChanged();
     void rowClicked();
     void updateDeleteButton();

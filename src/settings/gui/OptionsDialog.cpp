@@ -103,6 +103,17 @@ QPushButton *OptionsDialog::button(
 
 void OptionsDialog::buildControls()
 {
+    buildColourControls();
+    buildDriveBoxes();
+    buildConfirmations();
+    m_butOK = button(this, "ButOK", "&OK", QRect(312, 17, 99, 45));
+    m_butCancel = button(this, "ButCancel", "&Cancel", QRect(312, 69, 99, 25));
+    connectButtons();
+    setFocusOrder();
+}
+
+void OptionsDialog::buildColourControls()
+{
     m_gBoxBackgroundColor =
         groupBox("GBoxBackgroundColor", " &Background color: ", QRect(12, 11, 132, 80));
     m_backgroundSwatch = swatch(m_gBoxBackgroundColor, "STextFarve");
@@ -124,7 +135,10 @@ void OptionsDialog::buildControls()
     m_butWindowsColor =
         button(this, "ButWindowsColor", "&Use Windows colors", QRect(14, 184, 131, 25));
     m_butWindowsColor->setToolTip(text(" Use standard background and font colors  "));
+}
 
+void OptionsDialog::buildDriveBoxes()
+{
     m_gBoxShowTheseDiskTypes =
         groupBox("GBoxShowTheseDiskTypes", " Show these &disk types: ", QRect(156, 11, 146, 205));
     for (std::size_t i = 0; i < driveBoxes.size(); ++i) {
@@ -134,7 +148,10 @@ void OptionsDialog::buildControls()
         m_driveBoxes[i] = box;
     }
     m_driveBoxes[0]->setChecked(true);
+}
 
+void OptionsDialog::buildConfirmations()
+{
     m_gBoxConfirmation =
         groupBox("GBoxConfirmation", " Confirmation &when: ", QRect(12, 217, 291, 65));
     m_cBoxAsk = new QCheckBox(text("Closing without saving"), m_gBoxConfirmation);
@@ -156,10 +173,10 @@ void OptionsDialog::buildControls()
     m_cBoxBackup->setToolTip(text(" The first save of a run keeps the file as it was, as "
                                   "wincmd.ini.bak beside it "));
     m_cBoxBackup->setChecked(true);
+}
 
-    m_butOK = button(this, "ButOK", "&OK", QRect(312, 17, 99, 45));
-    m_butCancel = button(this, "ButCancel", "&Cancel", QRect(312, 69, 99, 25));
-
+void OptionsDialog::connectButtons()
+{
     connect(m_butSelectColor, &QPushButton::clicked, this, [this] {
         guarded(
             [this] {
@@ -196,7 +213,10 @@ void OptionsDialog::buildControls()
             },
             QDialog::Rejected);
     });
+}
 
+void OptionsDialog::setFocusOrder()
+{
     QWidget *order[] = { m_butSelectColor,
         m_butSelectFontColor,
         m_butWindowsColor,

@@ -71,6 +71,11 @@ protected:
 private:
     void buildDialog(); // FormCreate
     void buildControls();
+    void buildColourControls();
+    void buildDriveBoxes();
+    void buildConfirmations();
+    void connectButtons();
+    void setFocusOrder();
     QGroupBox *groupBox(const char *name, const char *title, QRect geometry);
     QPushButton *button(QWidget *parent, const char *name, const char *caption, QRect geometry);
     void setBackgroundColour(int32_t colour);

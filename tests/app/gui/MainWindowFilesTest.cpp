@@ -179,7 +179,7 @@ TEST_F(MainWindowFilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNo
 
     // A close request waiting while the reader fills the tree would save half a menu.
     QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
-    EXPECT_TRUE(form->files().loadMenu(path));
+    EXPECT_TRUE(form->files().openMenuFile(path));
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
     EXPECT_TRUE(form->close()) << "closing works again once the load is done";

@@ -108,7 +108,7 @@ TEST_F(MainWindowPrefixTest, DrivesFoldersAndBrokenPathsComeFromThePrefixOfTheFi
     EXPECT_EQ(form->dirListBox()->directory(), "C:\\Data");
 
     // Another file, in ~/.wine: everything moves there.
-    ASSERT_TRUE(form->files().loadMenu(fileIn(wine)));
+    ASSERT_TRUE(form->files().openMenuFile(fileIn(wine)));
     EXPECT_EQ(windowPrefix(), wine);
     EXPECT_EQ(prefixPanel()->text(), QStringLiteral(" ~/.wine "));
     EXPECT_EQ(driveLetters(), "CD");

@@ -90,7 +90,7 @@ TEST_F(MainWindowSafetyTest, SaveAsAndTheCloseTimeSaveKeepABackupToo)
 {
     start();
     const std::string other = dir.write("other.ini", "[DirMenu]\r\nmenu1=Other\r\n");
-    EXPECT_EQ(form->files().saveMenu(other), SaveOutcome::Saved);
+    EXPECT_EQ(form->files().saveMenuToFile(other), SaveOutcome::Saved);
     EXPECT_EQ(readFile(other + ".bak"), "[DirMenu]\r\nmenu1=Other\r\n");
 
     edit();

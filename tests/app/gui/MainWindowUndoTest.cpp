@@ -201,7 +201,7 @@ TEST_F(MainWindowUndoTest, SaveMarksTheCleanStateAndLoadingStartsANewHistory)
     tview->setFocus();
     QTest::keyClick(tview, Qt::Key_Insert);
     ASSERT_EQ(stack()->count(), 1);
-    ASSERT_TRUE(form->files().loadMenu(path));
+    ASSERT_TRUE(form->files().openMenuFile(path));
     EXPECT_EQ(stack()->count(), 0) << "the file read is no step";
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_TRUE(form->history().isClean());
@@ -211,7 +211,7 @@ TEST_F(MainWindowUndoTest, SaveMarksTheCleanStateAndLoadingStartsANewHistory)
     tview->setFocus();
     QTest::keyClick(tview, Qt::Key_Insert);
     EXPECT_FALSE(form->history().isClean());
-    ASSERT_EQ(form->files().saveMenu(path), SaveOutcome::Saved);
+    ASSERT_EQ(form->files().saveMenuToFile(path), SaveOutcome::Saved);
     EXPECT_TRUE(form->history().isClean());
     undo->trigger();
     EXPECT_FALSE(form->history().isClean());

@@ -46,19 +46,27 @@ TEST_F(MenuTreeViewTest, WithoutHandlersEveryDragIsRefused)
 
 TEST_F(MenuTreeViewTest, HandlersSeeTheDragAndTheirDecisionIsApplied)
 {
-    std::vector<TreeDrag> moves;
-    std::vector<TreeDrag> drops;
-    // Not what the Ctrl key proposes (a copy): the view must take the handler's action.
-    DragDecision moveAnswer = Qt::MoveAction;
-    view.setDragHandlers(
-        [&](const TreeDrag &drag) {
+    struct RecordingHandler : TreeDropHandler
+    {
+        std::vector<TreeDrag> moves;
+        std::vector<TreeDrag> drops;
+        // Not what the Ctrl key proposes (a copy): the view must take the handler's action.
+        DragDecision moveAnswer = Qt::MoveAction;
+        DragDecision dragMoved(const TreeDrag &drag) override
+        {
             moves.push_back(drag);
             return moveAnswer;
-        },
-        [&](const TreeDrag &drag) {
+        }
+        DragDecision dropped(const TreeDrag &drag) override
+        {
             drops.push_back(drag);
             return DragDecision {};
-        });
+        }
+    } handler;
+    std::vector<TreeDrag> &moves = handler.moves;
+    std::vector<TreeDrag> &drops = handler.drops;
+    DragDecision &moveAnswer = handler.moveAnswer;
+    view.setDropHandler(&handler);
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
 
     QDragEnterEvent enter(QPoint(7, 9), actions, &data, Qt::LeftButton, Qt::ControlModifier);
