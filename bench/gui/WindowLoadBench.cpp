@@ -3,7 +3,7 @@
 #include "OffscreenMain.h"
 #include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
-#include "menu/DirMenu.h"
+#include "menu/DirMenuWriter.h"
 #include "menu/FileSystem.h"
 #include "platform/WindowsView.h"
 
