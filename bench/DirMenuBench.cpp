@@ -3,7 +3,7 @@
 // between the two stays on record.
 #include "menu/DirMenuWriter.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniDocument.h"
 #include "menu/IniFile.h"
 

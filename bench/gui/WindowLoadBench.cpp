@@ -4,7 +4,7 @@
 #include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
 #include "menu/DirMenuWriter.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/WindowsView.h"
 
 #include <QCoreApplication>

@@ -2,11 +2,11 @@
 
 #include "core/MessageBoxes.h"
 #include "core/Text.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "menu/MenuComparison.h"
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 
 #include <bit>
 #include <cstring>

@@ -8,7 +8,7 @@
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 

@@ -5,7 +5,7 @@
 #include "menu/DirMenuReader.h"
 #include "menu/DirMenuFindings.h"
 #include "menu/DirMenuWriter.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "menu/MenuResave.h"

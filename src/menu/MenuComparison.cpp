@@ -1,7 +1,7 @@
 #include "menu/MenuComparison.h"
 
 #include "core/Text.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniFile.h"
 #include "menu/MenuTree.h"
 

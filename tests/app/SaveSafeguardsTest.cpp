@@ -3,7 +3,7 @@
 
 #include "app/MenuFileSteps.h"
 #include "menu/IniError.h"
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"

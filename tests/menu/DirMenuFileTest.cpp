@@ -1,6 +1,6 @@
 #include "app/MenuFileSteps.h"
 #include "core/Error.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"

@@ -1,7 +1,7 @@
 #include "menu/DirMenuReader.h"
 #include "menu/DirMenuFindings.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniDocument.h"
 #include "menu/MenuComparison.h"
 #include "support/TempDir.h"

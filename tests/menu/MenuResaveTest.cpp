@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniCodec.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"

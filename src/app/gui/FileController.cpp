@@ -10,7 +10,7 @@
 #include "app/gui/UndoHistory.h"
 #include "app/gui/UnsavedMark.h"
 #include "core/MessageBoxes.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/gui/MenuText.h"
 #include "settings/ProgramSettings.h"
