@@ -1,9 +1,9 @@
 // Reading and saving the directory menu at several sizes, and the same save done as one
 // single-key write per line (a full read and rewrite of the file for every key), so the gap
 // between the two stays on record.
-#include "menu/DirMenu.h"
+#include "menu/DirMenuWriter.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniDocument.h"
 #include "menu/IniFile.h"
 
@@ -49,7 +49,7 @@ std::string savedMenuFile(std::size_t entries)
     MenuTree tree;
     buildMenu(tree, entries);
     const std::string path = scratchFile("read-" + std::to_string(entries));
-    saveMenu(path, tree, FileSystem::real());
+    writeMenuFile(path, tree, FileSystem::real());
     return path;
 }
 
@@ -58,7 +58,7 @@ void BM_Load(benchmark::State &state)
     const std::string path = savedMenuFile(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         MenuTree tree;
-        loadMenu(path, tree, FileSystem::real());
+        readMenuFile(path, tree, FileSystem::real());
         benchmark::DoNotOptimize(tree.count());
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -78,7 +78,7 @@ void BM_Save(benchmark::State &state)
         spelling = !spelling;
         tree.setTitle(edited, spelling ? "Group 0 (edited)" : "Group 0");
         try {
-            saveMenu(path, tree, FileSystem::real());
+            writeMenuFile(path, tree, FileSystem::real());
         } catch (const std::exception &error) {
             state.SkipWithError(error.what());
         }
@@ -142,8 +142,8 @@ void BM_LoadAndSavePerEntry(benchmark::State &state)
 {
     resavePerEntry(state, "loadsave", [](const std::string &path) {
         MenuTree tree;
-        loadMenu(path, tree, FileSystem::real());
-        saveMenu(path, tree, FileSystem::real());
+        readMenuFile(path, tree, FileSystem::real());
+        writeMenuFile(path, tree, FileSystem::real());
     });
 }
 BENCHMARK(BM_LoadAndSavePerEntry)

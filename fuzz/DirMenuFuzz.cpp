@@ -3,7 +3,8 @@
 // `torvex-menu resave` writes without building the menu must be the same. The streaming
 // writers (the editor's save and the resave, in pieces) must give the bytes of the
 // document's own replaceSection. Text the document refuses is never read.
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
 #include "menu/IniDocument.h"
 #include "menu/IniError.h"
 #include "menu/MenuResave.h"

@@ -3,8 +3,8 @@
 #include "OffscreenMain.h"
 #include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
-#include "menu/DirMenu.h"
-#include "menu/FileSystem.h"
+#include "menu/DirMenuWriter.h"
+#include "files/FileSystem.h"
 #include "platform/WindowsView.h"
 
 #include <QCoreApplication>

@@ -2,11 +2,11 @@
 
 #include "core/MessageBoxes.h"
 #include "core/Text.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "menu/MenuComparison.h"
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 
 #include <bit>
 #include <cstring>
@@ -138,7 +138,7 @@ void MenuLinesDigest::add(std::string_view key, std::string_view value)
 MenuLinesDigest menuLinesDigest(const IniDocument &document)
 {
     MenuLinesDigest digest;
-    document.visitSection(dirMenuSection, [&digest](std::string_view key, std::string_view value) {
+    visitDirMenuLines(document, [&digest](std::string_view key, std::string_view value) {
         digest.add(key, value);
     });
     return digest;
@@ -222,7 +222,7 @@ void reportSaveFailure(MenuFileUi &ui, const SaveFailure &failure)
 
 } // namespace
 
-bool loadMenu(
+bool loadMenuInteractively(
     const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs, LoadedFile &loaded)
 {
     if (!fs.fileExists(path)) {
@@ -240,7 +240,7 @@ bool loadMenu(
     MenuLinesDigest digest;
     std::vector<DirMenuFinding> notShown;
     try {
-        notShown = loadMenu(
+        notShown = readMenuFile(
             path,
             tree,
             fs,
@@ -383,7 +383,7 @@ bool mayWrite(const std::string &path,
         return false;
     if (tree.isEmpty()) {
         MenuTree inFile;
-        loadMenu(path, inFile, fs);
+        readMenuFile(path, inFile, fs);
         if (inFile.isEmpty())
             return false;
         MessageBoxes *boxes = ui.messageBoxes();
@@ -432,7 +432,7 @@ bool writeMenu(const std::string &path,
         ui.showStatus("Saving data...");
         ui.setBusyCursor(true);
         try {
-            saveMenu(path, tree, fs, statusProgress(ui), [&](const IniDocument &asRead) {
+            writeMenuFile(path, tree, fs, statusProgress(ui), [&](const IniDocument &asRead) {
                 if (agreed && menuLinesDigest(asRead) != *agreed)
                     throw IniWriteError(path, fileChangedCause);
             });
@@ -460,7 +460,7 @@ bool writeMenu(const std::string &path,
 
 } // namespace
 
-SaveResult saveMenu(const std::string &path,
+SaveResult saveMenuInteractively(const std::string &path,
     const MenuTree &tree,
     MenuFileUi &ui,
     FileSystem &fs,

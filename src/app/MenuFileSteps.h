@@ -1,6 +1,7 @@
 #pragma once
 
 #include "menu/DirMenuFile.h"
+#include "menu/DirMenuStorability.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -172,7 +173,7 @@ inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved"
 // windowMenuDepthLimit (tooDeepCause), throws IniReadError and leaves the tree as it was, with
 // the panels and menus enabled again; a menu too deep also marks the file in `loaded` as
 // one the window does not write (tooDeepPath).
-bool loadMenu(
+bool loadMenuInteractively(
     const std::string &path, MenuTree &tree, MenuFileUi &ui, FileSystem &fs, LoadedFile &loaded);
 
 // Saves the tree into `path` with the window's steps around the writer, after the questions
@@ -189,7 +190,7 @@ bool loadMenu(
 // menu in the file meanwhile, nothing is written and the question about its edit is asked
 // (a change beside the menu is kept by saving again). Reports its own failures through
 // ui.saveFailed; the file is then unchanged. A save remembers the DirMenu lines it wrote.
-SaveResult saveMenu(const std::string &path,
+SaveResult saveMenuInteractively(const std::string &path,
     const MenuTree &tree,
     MenuFileUi &ui,
     FileSystem &fs,

@@ -1,6 +1,6 @@
 #include "app/PrefixSearch.h"
 
-#include "controls/SystemFolders.h"
+#include "platform/SystemFolders.h"
 #include "platform/WindowsView.h"
 
 #include <set>

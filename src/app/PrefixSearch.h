@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IniLocator.h"
+#include "platform/IniLocator.h"
 #include "platform/PrefixPlaces.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/ErrorLog.h"
-#include "app/IniLocator.h"
+#include "platform/IniLocator.h"
 #include "app/PrefixSearch.h"
 #include "menu/MenuTree.h"
 

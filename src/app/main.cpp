@@ -7,7 +7,7 @@
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
 #include "platform/ProgramFolders.h"
-#include "platform/UserFolders.h"
+#include "files/UserFolders.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/OptionsDialog.h"
 

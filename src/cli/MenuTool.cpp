@@ -8,7 +8,7 @@
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
@@ -59,7 +59,7 @@ std::vector<DirMenuFinding> readMenuFile(
     const std::string &path, MenuTree &tree, FileSystem &fs, const WindowsView &view)
 {
     requireFile(path, fs, view);
-    return loadMenu(path, tree, fs);
+    return readMenuFile(path, tree, fs);
 }
 
 // Names on stderr each line of the file that the menu leaves out.

@@ -1,8 +1,8 @@
 #include "cli/WhereCommand.h"
 
-#include "app/IniLocator.h"
+#include "platform/IniLocator.h"
 #include "app/PrefixSearch.h"
-#include "controls/SystemFolders.h"
+#include "platform/SystemFolders.h"
 #include "core/JsonText.h"
 #include "core/Text.h"
 #include "platform/PrefixPlaces.h"

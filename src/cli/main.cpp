@@ -2,8 +2,8 @@
 #include "cli/CommandView.h"
 #include "cli/MenuTool.h"
 #include "core/Text.h"
-#include "menu/FileSystem.h"
-#include "menu/RecoveryCopy.h"
+#include "files/FileSystem.h"
+#include "files/RecoveryCopy.h"
 #include "platform/WindowsFileSystem.h"
 #include "platform/WindowsView.h"
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "editor/EntryDestination.h"
-#include "menu/DirMenu.h"
+#include "menu/DirMenuFindings.h"
+#include "menu/DirMenuStorability.h"
 
 #include <cstddef>
 #include <string>

@@ -2,8 +2,10 @@
 
 #include "core/Error.h"
 #include "core/MessageBoxes.h"
-#include "menu/DirMenu.h"
-#include "menu/FileSystem.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuFindings.h"
+#include "menu/DirMenuWriter.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "menu/MenuResave.h"
@@ -54,14 +56,17 @@ bool isTooDeepCause(std::string_view cause)
 }
 
 std::vector<DirMenuFinding> gatherDirMenu(
-    const IniDocument &document, DirMenuValues &values, const IniEntryVisitor &menuLine)
+    const IniDocument &document,
+    DirMenuValues &values,
+    const IniEntryVisitor &menuLine,
+    std::string_view section)
 {
     // The values the document holds as they are stay there; only decoded ones are copied.
     values.reserve(document.lineCount());
     // Gone on return, before a menu is built, which takes the most memory.
     DirMenuLoadReport report;
     report.reserve(document.lineCount());
-    document.visitSectionLines(dirMenuSection, [&](const IniSectionLine &line) {
+    document.visitSectionLines(section, [&](const IniSectionLine &line) {
         const bool read = line.kind == IniSectionLine::Kind::Entry && line.sectionOrdinal == 0
             && !line.repeatedKey;
         const DirMenuKey key = read ? readDirMenuKey(line.key) : DirMenuKey();
@@ -80,13 +85,14 @@ std::vector<DirMenuFinding> gatherDirMenu(
     });
 }
 
-std::vector<DirMenuFinding> loadMenu(const std::string &path,
+std::vector<DirMenuFinding> readMenuFile(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress,
     const std::function<void()> &cleared,
     const IniEntryVisitor &menuLine,
-    std::size_t maxDepth)
+    std::size_t maxDepth,
+    std::string_view section)
 {
     // Built apart and handed over whole: a view of the tree hears of it once, and lays out
     // its rows after the file's text is gone.
@@ -97,7 +103,7 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
         // One walk over the lines gathers the reader's values and what it leaves out.
         const IniDocument document = IniFile(path, fs).document();
         DirMenuValues values;
-        findings = gatherDirMenu(document, values, menuLine);
+        findings = gatherDirMenu(document, values, menuLine, section);
         if (maxDepth > 0) {
             if (const std::size_t depth = menuDepth(values); depth > maxDepth)
                 throw IniReadError(path, tooDeepCause(depth, maxDepth));
@@ -116,11 +122,12 @@ std::vector<DirMenuFinding> loadMenu(const std::string &path,
     return findings;
 }
 
-void saveMenu(const std::string &path,
+void writeMenuFile(const std::string &path,
     const MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress,
-    const std::function<void(const IniDocument &asRead)> &checkAsRead)
+    const std::function<void(const IniDocument &asRead)> &checkAsRead,
+    std::string_view section)
 {
     // The lines go from the tree straight into the new file content. The first run checks
     // them, the second writes them and reports the progress.
@@ -129,7 +136,7 @@ void saveMenu(const std::string &path,
         forEachDirMenuLine(tree, visit, runs++ == 0 ? ProgressFn() : progress);
     };
     // An empty menu leaves an empty section: the file manager then shows no entries.
-    IniFile(path, fs).replaceSection(dirMenuSection, lines, true, true, checkAsRead);
+    IniFile(path, fs).replaceSection(section, lines, true, true, checkAsRead);
 }
 
 SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tree)
@@ -150,7 +157,8 @@ SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tre
 
 ResaveOutcome resaveMenu(const std::string &path,
     FileSystem &fs,
-    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded)
+    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded,
+    std::string_view section)
 {
     IniFile file(path, fs);
     // From the read to the write, other Torvex saves of the file wait.
@@ -158,7 +166,7 @@ ResaveOutcome resaveMenu(const std::string &path,
     const IniDocument document = file.document();
     DirMenuValues values;
     ResaveOutcome outcome;
-    outcome.notShown = gatherDirMenu(document, values);
+    outcome.notShown = gatherDirMenu(document, values, {}, section);
     if (loaded)
         loaded(outcome.notShown);
     // A menu that reads as empty is not written: the editor never saves an empty tree either.
@@ -171,7 +179,7 @@ ResaveOutcome resaveMenu(const std::string &path,
     try {
         // Keys of the writer's own and values read from the file: nothing to refuse.
         file.replaceSection(document,
-            dirMenuSection,
+            section,
             lines,
             { .keysAreDistinct = true, .keepEmpty = true, .readFromDocument = true });
     } catch (const std::exception &error) {

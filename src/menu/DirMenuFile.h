@@ -1,11 +1,14 @@
 #pragma once
 
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuFindings.h"
+#include "menu/DirMenuWriter.h"
 #include "menu/MenuTree.h"
 
 #include <exception>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvex {
@@ -21,7 +24,10 @@ std::string messageWithCause(const std::string &message, const std::string &caus
 // (DirMenuLoadReport). Values the document holds as they are stay views into it. `menuLine`
 // is given, in file order, every DirMenu line that IniDocument::visitSection gives.
 std::vector<DirMenuFinding> gatherDirMenu(
-    const IniDocument &document, DirMenuValues &values, const IniEntryVisitor &menuLine = {});
+    const IniDocument &document,
+    DirMenuValues &values,
+    const IniEntryVisitor &menuLine = {},
+    std::string_view section = dirMenuSection);
 
 // Replaces the tree with the DirMenu section of the file at `path` and selects its first node.
 // Returns, in file order, the lines of the file's DirMenu sections that the menu does not show
@@ -33,13 +39,14 @@ std::vector<DirMenuFinding> gatherDirMenu(
 // IniDocument::visitSection gives, from the same read as the menu. A menu of more than
 // `maxDepth` levels (when it is not 0) throws IniReadError with tooDeepCause and leaves the
 // tree as it was.
-std::vector<DirMenuFinding> loadMenu(const std::string &path,
+std::vector<DirMenuFinding> readMenuFile(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress = {},
     const std::function<void()> &cleared = {},
     const IniEntryVisitor &menuLine = {},
-    std::size_t maxDepth = 0);
+    std::size_t maxDepth = 0,
+    std::string_view section = dirMenuSection);
 
 // Why a menu is not loaded: "the menu is nested <depth> levels deep; Torvex shows at most
 // <limit>".
@@ -52,11 +59,12 @@ bool isTooDeepCause(std::string_view cause);
 // (IniWriteError for the file's own, with fileChangedCause when another program wrote the
 // file during the save); the file is then unchanged. `checkAsRead` sees the file as read
 // under the save's lock (IniFile::replaceSection) and may stop the save by throwing.
-void saveMenu(const std::string &path,
+void writeMenuFile(const std::string &path,
     const MenuTree &tree,
     FileSystem &fs,
     const ProgressFn &progress = {},
-    const std::function<void(const IniDocument &asRead)> &checkAsRead = {});
+    const std::function<void(const IniDocument &asRead)> &checkAsRead = {},
+    std::string_view section = dirMenuSection);
 
 // What a failed save reports: the message and, apart, its cause (""when there is none). A
 // value the file refused is named on the message's second line (refusedEntryText), which
@@ -83,6 +91,7 @@ struct ResaveOutcome
 // TorvexError with the message of describeSaveFailure when it cannot be written.
 ResaveOutcome resaveMenu(const std::string &path,
     FileSystem &fs,
-    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded = {});
+    const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded = {},
+    std::string_view section = dirMenuSection);
 
 } // namespace torvex

@@ -208,6 +208,9 @@ private:
         Ending ending = Ending::CrLf;
     };
     KeptLines keptLines(std::string_view workingSection) const;
+    void checkNewEntry(
+        std::string_view section, std::string_view key, std::string_view value, bool first) const;
+    IniDocument withSectionReplaced(std::string_view section, const IniEntrySource &source) const;
     template <typename Out>
     void emitKept(const KeptLines &kept, std::string_view workingSection, Out &&out) const;
     template <typename Out>

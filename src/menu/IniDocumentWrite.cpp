@@ -176,108 +176,51 @@ void IniDocument::emitEntry(
     out(endingText[static_cast<int>(ending)]);
 }
 
-void IniDocument::writeWithSection(std::string_view section,
-    const IniEntrySource &source,
-    bool keysAreDistinct,
-    bool keepEmpty,
-    const std::function<void(const IniPieces &pieces)> &write) const
+namespace {
+
+// Hands `bytes` to `write` as one piece, unless they are the file's bytes as they are.
+void writeIfChanged(std::string_view original,
+    const std::string &bytes,
+    const std::function<void(const IniPieces &pieces)> &write)
 {
-    writeWithSection(section, source, SectionSource { keysAreDistinct, keepEmpty, false }, write);
+    if (bytes != original)
+        write([&bytes](const IniPieceVisitor &piece) {
+            piece(bytes);
+        });
 }
 
-void IniDocument::writeWithSection(std::string_view section,
-    const IniEntrySource &source,
-    const SectionSource &promise,
-    const std::function<void(const IniPieces &pieces)> &write) const
+// Whether the parts given one by one are, so far, the start of `original`.
+class SameBytes
 {
-    const bool keysAreDistinct = promise.keysAreDistinct || promise.readFromDocument;
-    const bool keepEmpty = promise.keepEmpty;
-    checkReadable();
-    section = trim(section);
-    const std::string_view original = originalBytes();
-    const auto writeWhole = [&](const std::string &bytes) {
-        if (bytes != original)
-            write([&bytes](const IniPieceVisitor &piece) {
-                piece(bytes);
-            });
-    };
-    if (!keysAreDistinct) {
-        IniEntries entries;
-        source([&entries](std::string_view key, std::string_view value) {
-            entries.emplace_back(key, value);
-        });
-        IniDocument copy = *this;
-        copy.replaceSection(section, entries);
-        writeWhole(copy.toBytes());
-        return;
-    }
-    // Every entry is checked, as replaceSection does, and the new bytes are compared with the
-    // file's as they are made; only then, when they differ, written.
-    const bool utf16 = m_encoding == IniEncoding::Utf16Le;
-    const std::optional<std::string> working = toWorking(section);
-    const KeptLines kept = working ? keptLines(*working) : KeptLines();
-    std::size_t compared = 0;
-    bool same = working && !utf16; // so far
-    const auto compare = [&](std::string_view piece) {
-        if (!same)
+public:
+    SameBytes(std::string_view original, bool same)
+        : m_original(original)
+        , m_same(same)
+    { }
+    void operator()(std::string_view part)
+    {
+        if (!m_same)
             return;
-        same = piece.size() <= original.size() - compared
-            && original.compare(compared, piece.size(), piece) == 0;
-        compared += piece.size();
-    };
-    if (same)
-        emitKept(kept, *working, compare);
-    std::size_t entryCount = 0;
-    // With entries read from this document nothing can be refused: their first run only
-    // compares (and counts them when an empty section is not kept), and is left out once the
-    // new bytes already differ.
-    const bool check = !promise.readFromDocument;
-    if (check || same || !keepEmpty) {
-        source([&](std::string_view key, std::string_view value) {
-            ++entryCount;
-            if (check) {
-                const std::string_view trimmedKey = trim(key);
-                // The section's name is checked with the first entry, as checkNames does.
-                if (entryCount == 1)
-                    checkSectionName(section);
-                checkKeyName(trimmedKey);
-                checkValue(trimmedKey, value);
-                // Refuses a name the file cannot hold; plain ASCII without a NUL always fits.
-                if (!isAscii(trimmedKey) || trimmedKey.find('\0') != std::string_view::npos)
-                    encodeName(trimmedKey);
-            }
-            if (same)
-                emitEntry(key, value, kept.ending, compare);
-        });
+        m_same = part.size() <= m_original.size() - m_compared
+            && m_original.compare(m_compared, part.size(), part) == 0;
+        m_compared += part.size();
     }
-    if (entryCount == 0 && !keepEmpty) {
-        IniDocument copy = *this;
-        copy.eraseSection(section);
-        writeWhole(copy.toBytes());
-        return;
-    }
-    const std::string workingSection = encodeName(section);
-    const auto emitAll = [&](const auto &out) {
-        emitKept(kept, workingSection, out);
-        source([&](std::string_view key, std::string_view value) {
-            emitEntry(key, value, kept.ending, out);
-        });
-    };
-    if (same && compared == original.size()) {
-        // Nothing changes; the entries are still run through a second time, as for a write.
-        source([](std::string_view, std::string_view) {});
-        return;
-    }
-    if (utf16) {
-        std::string text;
-        emitAll([&text](std::string_view piece) {
-            text += piece;
-        });
-        writeWhole(m_bom + iniCodec::utf8ToUtf16Le(text) + m_tail);
-        return;
-    }
+    bool same() const { return m_same; }
+    // All of `original` and nothing more.
+    bool whole() const { return m_same && m_compared == m_original.size(); }
+
+private:
+    std::string_view m_original;
+    std::size_t m_compared = 0;
+    bool m_same;
+};
+
+// Writes the parts that `emitAll` gives in pieces of about a megabyte: most parts are a few
+// bytes, gathered into pieces with a plain copy.
+template <typename EmitAll>
+void writeInPieces(const EmitAll &emitAll, const std::function<void(const IniPieces &pieces)> &write)
+{
     write([&](const IniPieceVisitor &piece) {
-        // Most parts are a few bytes: they are gathered into pieces with a plain copy.
         constexpr std::size_t pieceSize = std::size_t(1) << 20;
         const auto buffer = std::make_unique_for_overwrite<char[]>(pieceSize);
         std::size_t used = 0;
@@ -300,6 +243,109 @@ void IniDocument::writeWithSection(std::string_view section,
         if (used > 0)
             piece(std::string_view(buffer.get(), used));
     });
+}
+
+} // namespace
+
+// Refuses an entry as replaceSection does; the section's name is checked with the first entry,
+// as checkNames does.
+void IniDocument::checkNewEntry(
+    std::string_view section, std::string_view key, std::string_view value, bool first) const
+{
+    const std::string_view trimmedKey = trim(key);
+    if (first)
+        checkSectionName(section);
+    checkKeyName(trimmedKey);
+    checkValue(trimmedKey, value);
+    // Refuses a name the file cannot hold; plain ASCII without a NUL always fits.
+    if (!isAscii(trimmedKey) || trimmedKey.find('\0') != std::string_view::npos)
+        encodeName(trimmedKey);
+}
+
+IniDocument IniDocument::withSectionReplaced(
+    std::string_view section, const IniEntrySource &source) const
+{
+    IniEntries entries;
+    source([&entries](std::string_view key, std::string_view value) {
+        entries.emplace_back(key, value);
+    });
+    IniDocument copy = *this;
+    copy.replaceSection(section, entries);
+    return copy;
+}
+
+void IniDocument::writeWithSection(std::string_view section,
+    const IniEntrySource &source,
+    bool keysAreDistinct,
+    bool keepEmpty,
+    const std::function<void(const IniPieces &pieces)> &write) const
+{
+    writeWithSection(section, source, SectionSource { keysAreDistinct, keepEmpty, false }, write);
+}
+
+void IniDocument::writeWithSection(std::string_view section,
+    const IniEntrySource &source,
+    const SectionSource &promise,
+    const std::function<void(const IniPieces &pieces)> &write) const
+{
+    const bool keysAreDistinct = promise.keysAreDistinct || promise.readFromDocument;
+    const bool keepEmpty = promise.keepEmpty;
+    checkReadable();
+    section = trim(section);
+    const std::string_view original = originalBytes();
+    if (!keysAreDistinct) {
+        writeIfChanged(original, withSectionReplaced(section, source).toBytes(), write);
+        return;
+    }
+    // Every entry is checked, as replaceSection does, and the new bytes are compared with the
+    // file's as they are made; only then, when they differ, written.
+    const bool utf16 = m_encoding == IniEncoding::Utf16Le;
+    const std::optional<std::string> working = toWorking(section);
+    const KeptLines kept = working ? keptLines(*working) : KeptLines();
+    SameBytes compare(original, working && !utf16);
+    if (compare.same())
+        emitKept(kept, *working, compare);
+    std::size_t entryCount = 0;
+    // With entries read from this document nothing can be refused: their first run only
+    // compares (and counts them when an empty section is not kept), and is left out once the
+    // new bytes already differ.
+    const bool check = !promise.readFromDocument;
+    if (check || compare.same() || !keepEmpty) {
+        source([&](std::string_view key, std::string_view value) {
+            ++entryCount;
+            if (check)
+                checkNewEntry(section, key, value, entryCount == 1);
+            if (compare.same())
+                emitEntry(key, value, kept.ending, compare);
+        });
+    }
+    if (entryCount == 0 && !keepEmpty) {
+        IniDocument copy = *this;
+        copy.eraseSection(section);
+        writeIfChanged(original, copy.toBytes(), write);
+        return;
+    }
+    const std::string workingSection = encodeName(section);
+    const auto emitAll = [&](const auto &out) {
+        emitKept(kept, workingSection, out);
+        source([&](std::string_view key, std::string_view value) {
+            emitEntry(key, value, kept.ending, out);
+        });
+    };
+    if (compare.whole()) {
+        // Nothing changes; the entries are still run through a second time, as for a write.
+        source([](std::string_view, std::string_view) {});
+        return;
+    }
+    if (utf16) {
+        std::string text;
+        emitAll([&text](std::string_view piece) {
+            text += piece;
+        });
+        writeIfChanged(original, m_bom + iniCodec::utf8ToUtf16Le(text) + m_tail, write);
+        return;
+    }
+    writeInPieces(emitAll, write);
 }
 
 } // namespace torvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Error.h"
+#include "files/FileErrors.h"
 
 #include <string>
 
@@ -8,26 +9,6 @@ namespace torvex {
 
 // A save of an ini file failed. what() is exactly "Unable to write to <path>"; the underlying
 // reason (errno text, rejected name...) is kept apart in cause() for the log.
-struct IniWriteError : FileError
-{
-    explicit IniWriteError(const std::string &path, std::string cause = {})
-        : FileError("Unable to write to " + path, path, std::move(cause))
-    { }
-};
-
-// An existing ini file could not be read (no permission, not a regular file, I/O error).
-// what() is "Unable to read <path>: <cause>"; cause() is the second part alone.
-struct IniReadError : FileError
-{
-    IniReadError(const std::string &path, const std::string &cause)
-        : FileError("Unable to read " + path + ": " + cause, path, cause)
-    { }
-};
-
-// An existing ini file whose text Torvex can neither read nor write back as it is: UTF-16
-// big-endian, UTF-32, UTF-16 without its byte-order mark, or binary data. Reading and
-// changing such a file both raise it, and the file is never written. what() is
-// "Unable to read <path>: <reason>"; reason() is the second part alone.
 struct IniFormatError : IniReadError
 {
     IniFormatError(const std::string &path, const std::string &reason)

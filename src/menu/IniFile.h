@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniDocument.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 #include "menu/MenuComparison.h"
 
 #include "core/Text.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniFile.h"
 #include "menu/MenuTree.h"
 
@@ -10,13 +10,15 @@
 
 namespace torvex {
 
-DirMenuEntries dirMenuLinesOnDisk(const std::string &path, FileSystem &fs)
+DirMenuEntries dirMenuLinesOnDisk(const std::string &path, FileSystem &fs, std::string_view section)
 {
     DirMenuEntries lines;
-    IniFile(path, fs).visitSection(
-        dirMenuSection, [&lines](std::string_view key, std::string_view value) {
+    visitDirMenuLines(
+        IniFile(path, fs).document(),
+        [&lines](std::string_view key, std::string_view value) {
             lines.emplace_back(key, value);
-        });
+        },
+        section);
     return lines;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/LineDiff.h"
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
 
 #include <cstddef>
 #include <string>
@@ -16,11 +17,12 @@ class MenuTree;
 // What the window says when the file's menu and the editor's are the same.
 inline constexpr const char *sameMenuText = "The menu on disk is the same as in the editor.";
 
-// The DirMenu lines of the file at `path` as the reader takes them: the section's entries in
+// The DirMenu lines of the file at `path` as the reader takes them (visitDirMenuLines): the section's entries in
 // file order, the first occurrence of each key, values trimmed and unquoted, none empty.
 // Nothing when the file or the section is missing. Throws IniReadError when the file cannot
 // be read (IniFormatError when its text is one Torvex refuses).
-DirMenuEntries dirMenuLinesOnDisk(const std::string &path, FileSystem &fs);
+DirMenuEntries dirMenuLinesOnDisk(
+    const std::string &path, FileSystem &fs, std::string_view section = dirMenuSection);
 
 // The DirMenu lines a save writes for `tree` (writeDirMenu, the writer's own lines), less those
 // with an empty value: the reader takes "cmd7=" for no line at all, so a comparison with

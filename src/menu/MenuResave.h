@@ -1,6 +1,7 @@
 #pragma once
 
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
 
 namespace torvex {
 

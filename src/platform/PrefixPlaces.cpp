@@ -2,7 +2,7 @@
 
 #include "platform/HostFileRead.h"
 #include "platform/LutrisGames.h"
-#include "platform/UserFolders.h"
+#include "files/UserFolders.h"
 
 #include <algorithm>
 #include <map>

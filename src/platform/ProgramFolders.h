@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/Folders.h"
 #include "platform/WinePrefix.h"
 
 #include <functional>
@@ -44,12 +45,5 @@ FolderProbe hostFolderProbe();
 //   neither, the help folder is the executable's (where the message says it should be).
 ProgramFolders programFolders(
     const std::string &executableFolder, const Environment &environment, const FolderProbe &probe);
-
-// Creates `folder` and any missing parent, each new one with mode 0700 as the XDG base
-// directory rules ask. Returns true when the folder exists afterwards; never throws.
-bool createFolders(const std::string &folder) noexcept;
-
-// createFolders for the folder holding the file at `path`.
-bool createFolderOf(const std::string &path) noexcept;
 
 } // namespace torvex

@@ -2,21 +2,7 @@
 
 #include <system_error>
 
-extern char **environ;
-
 namespace torvex {
-
-Environment processEnvironment()
-{
-    Environment environment;
-    for (char **entry = environ; entry && *entry; ++entry) {
-        std::string text(*entry);
-        auto eq = text.find('=');
-        if (eq != std::string::npos && eq > 0)
-            environment.emplace(text.substr(0, eq), text.substr(eq + 1));
-    }
-    return environment;
-}
 
 WinePrefix::WinePrefix(std::filesystem::path root)
     : m_root(std::move(root))

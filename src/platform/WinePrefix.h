@@ -1,17 +1,13 @@
 #pragma once
 
+#include "core/Environment.h"
+
 #include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
 
 namespace torvex {
-
-// A process environment, by variable name (case as given).
-using Environment = std::map<std::string, std::string>;
-
-// The environment of this process.
-Environment processEnvironment();
 
 // A Wine prefix: the folder holding user.reg, system.reg, dosdevices/ and drive_c/.
 class WinePrefix

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/DrivePanelModel.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniFile.h"
 #include "menu/IniValues.h"
 

@@ -92,12 +92,12 @@ public:
     bool openMenuFile(const std::string &path) override
     {
         events.push_back("load");
-        return torvex::loadMenu(path, tree, *this, fs, loaded);
+        return torvex::loadMenuInteractively(path, tree, *this, fs, loaded);
     }
     SaveOutcome saveMenuToFile(const std::string &path) override
     {
         events.push_back("save");
-        return torvex::saveMenu(path, tree, *this, fs, loaded).outcome;
+        return torvex::saveMenuInteractively(path, tree, *this, fs, loaded).outcome;
     }
     bool fileExists(const std::string &path) const override { return fs.fileExists(path); }
     void setIniPanelText(const std::string &text) override { panel = text; }

@@ -3,7 +3,7 @@
 
 #include "app/MenuFileSteps.h"
 #include "menu/IniError.h"
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
@@ -57,7 +57,7 @@ protected:
     {
         SaveSafeguards safeguards;
         safeguards.backup = &backup;
-        return saveMenu(ini, tree, ui, fs, loaded, safeguards).outcome;
+        return saveMenuInteractively(ini, tree, ui, fs, loaded, safeguards).outcome;
     }
 };
 
@@ -106,7 +106,7 @@ TEST_F(SaveSafeguardsTest, ABackupInTheStateFolderIsNamedInTheStatus)
     SaveSafeguards safeguards;
     safeguards.backup = &elsewhere;
     test::buildTree(tree, "New\n");
-    EXPECT_EQ(saveMenu(ini, tree, ui, locked, loaded, safeguards).outcome, SaveOutcome::Saved);
+    EXPECT_EQ(saveMenuInteractively(ini, tree, ui, locked, loaded, safeguards).outcome, SaveOutcome::Saved);
     const std::string copy = (state.path() / "torvex" / SaveBackup::stateFolderName(ini)).string();
     EXPECT_EQ(readFile(copy), before);
     EXPECT_EQ(ui.status, " Data saved; the file as it was is kept in " + copy);

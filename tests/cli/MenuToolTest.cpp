@@ -1,7 +1,7 @@
 // torvex-menu run as a program, on files in the three encodings and both line endings.
 #include "support/MenuTool.h"
 
-#include "menu/RecoveryCopy.h"
+#include "files/RecoveryCopy.h"
 #include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"
 #include "support/WorkedExample.h"

@@ -5,7 +5,7 @@
 
 #include "EditorFixture.h"
 #include "editor/DropLogic.h"
-#include "menu/DirMenu.h"
+#include "menu/DirMenuWriter.h"
 
 #include <functional>
 #include <gtest/gtest.h>

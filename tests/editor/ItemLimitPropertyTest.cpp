@@ -3,7 +3,7 @@
 // submenus close as the last child of other submenus.
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
-#include "menu/DirMenu.h"
+#include "menu/DirMenuWriter.h"
 #include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>

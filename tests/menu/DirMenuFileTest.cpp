@@ -1,6 +1,6 @@
 #include "app/MenuFileSteps.h"
 #include "core/Error.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -47,7 +47,7 @@ protected:
 
     bool saved(const std::string &path, const MenuTree &menu, FileSystem &fs)
     {
-        return saveMenu(path, menu, ui, fs, loaded).outcome == SaveOutcome::Saved;
+        return saveMenuInteractively(path, menu, ui, fs, loaded).outcome == SaveOutcome::Saved;
     }
 };
 
@@ -55,7 +55,7 @@ TEST_F(DirMenuFile, LoadReportsProgressAndSelectsTheFirstNode)
 {
     const std::string file = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n");
     buildTree(tree, "Old\n");
-    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
+    ASSERT_TRUE(loadMenuInteractively(file, tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(outline(tree), "Home|cd c:\\\n");
     EXPECT_EQ(tree.selected(), tree.first());
     EXPECT_EQ(ui.events,
@@ -118,7 +118,7 @@ TEST_F(DirMenuFile, TheLoadRemembersTheMenuToNoticeAnotherProgramsEdit)
     const std::string menu = "[DirMenu]\r\nmenu1=\"Home\"\r\nCMD1 = cd c:\\\r\nmenu1=Again\r\n"
                              "menu2=\r\n[Other]\r\na=1\r\n[dirmenu]\r\nmenu3=Later\r\n";
     const std::string file = dir.write("wincmd.ini", menu);
-    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
+    ASSERT_TRUE(loadMenuInteractively(file, tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(loaded.menuPath, file);
     EXPECT_FALSE(menuChangedOnDisk(file, loaded, FileSystem::real()));
 
@@ -141,7 +141,7 @@ TEST_F(DirMenuFile, TheLoadRemembersTheMenuToNoticeAnotherProgramsEdit)
 TEST_F(DirMenuFile, MissingFileShowsTheMessageAndKeepsTheTree)
 {
     buildTree(tree, "Keep\n");
-    EXPECT_FALSE(loadMenu(dir.file("gone.ini"), tree, ui, FileSystem::real(), loaded));
+    EXPECT_FALSE(loadMenuInteractively(dir.file("gone.ini"), tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(outline(tree), "Keep\n");
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes.last().text,
@@ -155,7 +155,7 @@ TEST_F(DirMenuFile, AFileWithoutTheSectionGivesAnEmptyTree)
 {
     buildTree(tree, "Old\n");
     EXPECT_TRUE(
-        loadMenu(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real(), loaded));
+        loadMenuInteractively(dir.write("w.ini", "[Other]\r\na=1\r\n"), tree, ui, FileSystem::real(), loaded));
     EXPECT_TRUE(tree.isEmpty());
     EXPECT_EQ(tree.selected(), nullptr);
 }
@@ -166,7 +166,7 @@ TEST_F(DirMenuFile, UnreadableFileLeavesTheTreeAndThrows)
     buildTree(tree, "Keep\n");
     test::FaultyFileSystem fs;
     fs.failReads = true;
-    EXPECT_THROW(loadMenu(file, tree, ui, fs, loaded), IniReadError);
+    EXPECT_THROW(loadMenuInteractively(file, tree, ui, fs, loaded), IniReadError);
     EXPECT_EQ(outline(tree), "Keep\n");
     const std::vector<std::string> tail(ui.events.end() - 4, ui.events.end());
     EXPECT_EQ(tail, (std::vector<std::string> { "idle", "panels on", "menus on", "status " }))
@@ -194,7 +194,7 @@ TEST_F(DirMenuFile, AnEmptyTreeEmptiesTheFileOnlyAfterTheQuestion)
     const std::string file = dir.write("w.ini", "[DirMenu]\r\nmenu1=old\r\nmenu2=older\r\n[X]\r\n");
     MenuTree empty;
     ui.boxes.answer(MsgResult::No);
-    EXPECT_EQ(saveMenu(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::Declined);
+    EXPECT_EQ(saveMenuInteractively(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::Declined);
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes.last().text, "Remove all 2 entries from the file?");
     EXPECT_EQ(ui.boxes.last().caption, " Remove all entries?");
@@ -209,14 +209,14 @@ TEST_F(DirMenuFile, AnEmptyTreeEmptiesTheFileOnlyAfterTheQuestion)
     // An empty section over an empty menu: nothing to ask, nothing to write.
     ui.boxes.reset();
     EXPECT_EQ(
-        saveMenu(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::NothingWritten);
+        saveMenuInteractively(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::NothingWritten);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(DirMenuFile, SaveDoesNothingForAMissingFile)
 {
     buildTree(tree, "x\n");
-    EXPECT_EQ(saveMenu(dir.file("missing.ini"), tree, ui, FileSystem::real(), loaded).outcome,
+    EXPECT_EQ(saveMenuInteractively(dir.file("missing.ini"), tree, ui, FileSystem::real(), loaded).outcome,
         SaveOutcome::NothingWritten);
     EXPECT_EQ(ui.events, (std::vector<std::string> { "menus off", "menus on" }));
     EXPECT_FALSE(std::filesystem::exists(dir.file("missing.ini")));
@@ -252,7 +252,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
     const std::string file = dir.write("w.ini", utf16BigEndian);
     buildTree(tree, "Keep|cd k\n");
     try {
-        loadMenu(file, tree, ui, FileSystem::real(), loaded);
+        loadMenuInteractively(file, tree, ui, FileSystem::real(), loaded);
         FAIL() << "no error";
     } catch (const IniFormatError &error) {
         EXPECT_EQ(std::string(error.what()),
@@ -275,7 +275,7 @@ TEST_F(DirMenuFile, ACrOnlyFileLoadsAndIsSavedWithItsOwnLineEndings)
 {
     const std::string file = dir.write(
         "w.ini", "[DirMenu]\rmenu1='-Tools'\rmenu2=A\rcmd2=cd a\rmenu3=--\r[Other]\ra=1\r");
-    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
+    ASSERT_TRUE(loadMenuInteractively(file, tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(outline(tree), "Tools\n  A|cd a\n");
     ASSERT_TRUE(saved(file, tree, FileSystem::real()));
     EXPECT_EQ(
@@ -308,7 +308,7 @@ TEST_F(DirMenuFile, AnotherProgramsWriteDuringTheSaveIsNeverMixedIntoIt)
 {
     const std::string original = "[DirMenu]\r\nmenu1=old\r\n[Other]\r\na=1\r\n";
     const std::string file = dir.write("w.ini", original);
-    ASSERT_TRUE(loadMenu(file, tree, ui, FileSystem::real(), loaded));
+    ASSERT_TRUE(loadMenuInteractively(file, tree, ui, FileSystem::real(), loaded));
     tree.clear();
     buildTree(tree, "New\n");
     test::FaultyFileSystem files;
@@ -323,7 +323,7 @@ TEST_F(DirMenuFile, AnotherProgramsWriteDuringTheSaveIsNeverMixedIntoIt)
     // The menu changed: nothing is written, and the user is asked.
     meanwhile = "[DirMenu]\r\nmenu1=theirs\r\n[Other]\r\na=1\r\n";
     ui.boxes.answerChoice(2); // Cancel
-    EXPECT_EQ(saveMenu(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
+    EXPECT_EQ(saveMenuInteractively(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
     EXPECT_EQ(readFile(file), meanwhile);
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes.last().caption, " Menu changed on disk");
@@ -348,7 +348,7 @@ TEST_F(DirMenuFile, AnotherProgramsWriteDuringTheSaveIsNeverMixedIntoIt)
             dir.write("w.ini", meanwhile);
     };
     ui.boxes.answerChoice(2);
-    EXPECT_EQ(saveMenu(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
+    EXPECT_EQ(saveMenuInteractively(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
     EXPECT_EQ(readFile(file), meanwhile);
     EXPECT_EQ(ui.boxes.boxes().size(), 1u);
     files.afterRead = [&](const std::string &) {
@@ -398,7 +398,7 @@ TEST_F(DirMenuFile, AMenuDeeperThanTheWindowShowsIsRefusedAndNeverWritten)
     buildTree(tree, "Kept\n");
     const std::string deep = dir.write("deep.ini", nestedMenu(windowMenuDepthLimit + 1));
     try {
-        loadMenu(deep, tree, ui, FileSystem::real(), loaded);
+        loadMenuInteractively(deep, tree, ui, FileSystem::real(), loaded);
         ADD_FAILURE() << "no error";
     } catch (const IniReadError &error) {
         EXPECT_EQ(error.cause(), tooDeepCause(windowMenuDepthLimit + 1, windowMenuDepthLimit));
@@ -409,14 +409,14 @@ TEST_F(DirMenuFile, AMenuDeeperThanTheWindowShowsIsRefusedAndNeverWritten)
     // Neither the menu shown nor an empty one is written into it.
     ui.events.clear();
     EXPECT_EQ(
-        saveMenu(deep, tree, ui, FileSystem::real(), loaded).outcome, SaveOutcome::NothingWritten);
+        saveMenuInteractively(deep, tree, ui, FileSystem::real(), loaded).outcome, SaveOutcome::NothingWritten);
     EXPECT_EQ(readFile(deep), nestedMenu(windowMenuDepthLimit + 1));
     EXPECT_EQ(ui.events,
         (std::vector<std::string> {
             "menus off", std::string("status ") + tooDeepNotSavedStatus, "menus on" }));
 
     const std::string deepest = dir.write("deepest.ini", nestedMenu(windowMenuDepthLimit));
-    ASSERT_TRUE(loadMenu(deepest, tree, ui, FileSystem::real(), loaded));
+    ASSERT_TRUE(loadMenuInteractively(deepest, tree, ui, FileSystem::real(), loaded));
     EXPECT_EQ(tree.count(), windowMenuDepthLimit);
     EXPECT_EQ(loaded.tooDeepPath, "");
 }

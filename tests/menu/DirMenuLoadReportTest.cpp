@@ -1,7 +1,9 @@
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuFindings.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniDocument.h"
+#include "menu/MenuComparison.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 #include "support/WorkedExample.h"
@@ -30,7 +32,7 @@ Loaded load(const std::string &text)
     const std::string path = dir.write("wincmd.ini", text);
     MenuTree tree;
     Loaded loaded;
-    loaded.findings = loadMenu(path, tree, FileSystem::real());
+    loaded.findings = readMenuFile(path, tree, FileSystem::real());
     loaded.tree = outline(tree);
     MenuTree direct;
     readDirMenu(IniDocument::fromBytes(text).readSection(dirMenuSection), direct);
@@ -43,6 +45,31 @@ std::vector<DirMenuFinding> findings(const std::string &text)
     return load(text).findings;
 }
 
+// The file-level read, write and resave, and the lines on disk, take another section by name
+// and leave the DirMenu section alone.
+TEST(DirMenuLoadReport, AnotherSectionIsReadAndWrittenByName)
+{
+    TempDir dir;
+    const std::string path = dir.write("wincmd.ini",
+        "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\n[Spare]\r\nmenu1=A\r\nmenu1=B\r\n");
+    MenuTree tree;
+    EXPECT_EQ(readMenuFile(path, tree, FileSystem::real(), {}, {}, {}, 0, "Spare").size(), 1u);
+    MenuTree spare;
+    buildTree(spare, "A\n");
+    EXPECT_EQ(outline(tree), outline(spare));
+    tree.clear();
+    buildTree(tree, "X|cd x\n");
+    writeMenuFile(path, tree, FileSystem::real(), {}, {}, "Spare");
+    MenuTree home;
+    EXPECT_TRUE(readMenuFile(path, home, FileSystem::real()).empty());
+    MenuTree before;
+    buildTree(before, "Home|cd c:\\\n");
+    EXPECT_EQ(outline(home), outline(before));
+    EXPECT_EQ(dirMenuLinesOnDisk(path, FileSystem::real(), "Spare"),
+        (DirMenuEntries { { "menu1", "X" }, { "cmd1", "cd x" } }));
+    EXPECT_TRUE(resaveMenu(path, FileSystem::real(), {}, "Spare").notShown.empty());
+}
+
 TEST(DirMenuLoadReport, AFileTheWriterWroteHoldsNothingHidden)
 {
     TempDir dir;
@@ -50,9 +77,9 @@ TEST(DirMenuLoadReport, AFileTheWriterWroteHoldsNothingHidden)
     MenuTree tree;
     buildTree(tree,
         "Home|cd c:\\\nTools\n  Editor|cd c:\\ed|d:\\x\n  Sub2\n    A|cd a\nEmpty\n-\nLast\n");
-    saveMenu(path, tree, FileSystem::real());
+    writeMenuFile(path, tree, FileSystem::real());
     MenuTree again;
-    EXPECT_TRUE(loadMenu(path, again, FileSystem::real()).empty());
+    EXPECT_TRUE(readMenuFile(path, again, FileSystem::real()).empty());
     EXPECT_EQ(outline(again), outline(tree));
     EXPECT_TRUE(findings("[DirMenu]\n" + test::workedExampleLines + "\n\n[Next]\n").empty());
 }

@@ -2,7 +2,9 @@
 // menus and sections: a menu the file can store reads back as it was written, what the reader
 // builds from any section is written the same way again, and the resave writes what reading
 // into a tree and writing that tree would.
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
+#include "menu/DirMenuStorability.h"
 #include "menu/MenuResave.h"
 #include "support/TreeBuilder.h"
 

@@ -1,4 +1,5 @@
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
 
 #include "support/TreeBuilder.h"
 #include "support/WorkedExample.h"

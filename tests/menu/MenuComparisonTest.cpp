@@ -2,7 +2,7 @@
 // count of differing entries.
 #include "menu/MenuComparison.h"
 
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"

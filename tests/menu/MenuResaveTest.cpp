@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 #include "menu/DirMenuFile.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniCodec.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
@@ -138,9 +138,9 @@ struct Saved
 Saved loadAndSave(const std::string &path)
 {
     MenuTree tree;
-    Saved saved { {}, loadMenu(path, tree, FileSystem::real()) };
+    Saved saved { {}, readMenuFile(path, tree, FileSystem::real()) };
     if (!tree.isEmpty())
-        saveMenu(path, tree, FileSystem::real());
+        writeMenuFile(path, tree, FileSystem::real());
     saved.bytes = readFile(path);
     return saved;
 }

@@ -1,11 +1,11 @@
 // Things other than regular files where a save expects a file or a temporary: FIFOs, sockets,
 // folders and links to them are refused and left as they were, the clean-up of temporaries
 // passes them by, and a temporary that cannot be made is reported with the system's cause.
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
-#include "menu/TemporaryFiles.h"
+#include "files/TemporaryFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 

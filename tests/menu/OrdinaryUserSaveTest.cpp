@@ -1,11 +1,11 @@
 // Saves as an ordinary user, whom the permissions stop as root is never stopped: each save
 // runs in a child process that has dropped to the user "nobody" (and, where a case needs it,
 // a second group).
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
-#include "menu/TemporaryFiles.h"
+#include "files/TemporaryFiles.h"
 #include "support/TempDir.h"
 
 #include <functional>

@@ -1,11 +1,11 @@
 // What a save flushes to the disk, and when: this program has its own fsync, fdatasync and
 // rename, which note what they were given (the file behind the descriptor, and what it and
 // the saved file hold at that moment) before calling the system's.
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include "menu/IniError.h"
-#include "menu/SaveBackup.h"
-#include "menu/TemporaryFiles.h"
+#include "files/SaveBackup.h"
+#include "files/TemporaryFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 

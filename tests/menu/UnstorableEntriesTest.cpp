@@ -1,4 +1,6 @@
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
+#include "menu/DirMenuStorability.h"
 #include "menu/IniDocument.h"
 #include "support/TreeBuilder.h"
 

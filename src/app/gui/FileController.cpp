@@ -10,7 +10,7 @@
 #include "app/gui/UndoHistory.h"
 #include "app/gui/UnsavedMark.h"
 #include "core/MessageBoxes.h"
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/gui/MenuText.h"
 #include "settings/ProgramSettings.h"
@@ -119,7 +119,7 @@ bool FileController::openMenuFile(const std::string &path)
     // Loading lets pending events run so that the window repaints; the tree must not change
     // under it, and the window must not close half-way.
     const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
-    const bool loaded = torvex::loadMenu(path, m_tree, m_ui, m_fs, m_loaded);
+    const bool loaded = torvex::loadMenuInteractively(path, m_tree, m_ui, m_fs, m_loaded);
     if (loaded) {
         updateNotice(path);
         m_watcher->watch(m_window.hostPath(path));
@@ -139,7 +139,7 @@ SaveOutcome FileController::saveMenuToFile(const std::string &path)
     SaveResult result;
     {
         const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
-        result = torvex::saveMenu(path, m_tree, m_ui, m_fs, m_loaded, safeguards);
+        result = torvex::saveMenuInteractively(path, m_tree, m_ui, m_fs, m_loaded, safeguards);
     }
     if (result.reload) {
         openMenuFile(path);

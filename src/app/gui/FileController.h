@@ -3,7 +3,7 @@
 #include "app/ErrorLog.h"
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/IniLocator.h"
+#include "platform/IniLocator.h"
 #include "core/MessageBoxes.h"
 #include "platform/ProgramFolders.h"
 #include "platform/WinePrefix.h"

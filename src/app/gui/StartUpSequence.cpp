@@ -13,9 +13,9 @@
 #include "app/gui/MainWindowPanes.h"
 #include "app/gui/TorvexApplication.h"
 #include "app/gui/WindowSettingsKeeper.h"
-#include "controls/SystemFolders.h"
-#include "menu/FileSystem.h"
-#include "menu/RecoveryCopy.h"
+#include "platform/SystemFolders.h"
+#include "files/FileSystem.h"
+#include "files/RecoveryCopy.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/OptionsDialog.h"
 

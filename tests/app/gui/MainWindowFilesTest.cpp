@@ -3,7 +3,7 @@
 #include "app/gui/FileController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/TorvexApplication.h"
-#include "menu/RecoveryCopy.h"
+#include "files/RecoveryCopy.h"
 #include "platform/WindowsView.h"
 #include "support/LogWatchingBoxes.h"
 #include "support/ProcessesAndFlags.h"

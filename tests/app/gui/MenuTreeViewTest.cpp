@@ -3,7 +3,7 @@
 #include "app/gui/MenuTreeView.h"
 
 #include "app/MenuFileSteps.h"
-#include "menu/DirMenu.h"
+#include "menu/DirMenuReader.h"
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 

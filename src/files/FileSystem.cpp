@@ -1,10 +1,10 @@
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include "core/LargePages.h"
-#include "menu/IniError.h"
-#include "menu/RecoveryCopy.h"
-#include "menu/TemporaryFiles.h"
-#include "platform/UserFolders.h"
+#include "files/FileErrors.h"
+#include "files/RecoveryCopy.h"
+#include "files/TemporaryFiles.h"
+#include "files/UserFolders.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "menu/TemporaryFiles.h"
+#include "files/TemporaryFiles.h"
 
 #include <atomic>
 #include <cerrno>

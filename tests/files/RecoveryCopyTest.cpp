@@ -1,4 +1,4 @@
-#include "menu/RecoveryCopy.h"
+#include "files/RecoveryCopy.h"
 
 #include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"

@@ -1,10 +1,10 @@
 // Temporaries and recovery copies as they are named and made in real use: process ids and
 // counts of every length, several copies left at once, and a copy that cannot be written.
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include "menu/IniError.h"
-#include "menu/RecoveryCopy.h"
-#include "menu/TemporaryFiles.h"
+#include "files/RecoveryCopy.h"
+#include "files/TemporaryFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"

@@ -1,8 +1,8 @@
 // The backup before the first save of a run: beside the file, in the state folder when it
 // cannot stay there, and never replaced later in the same run.
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"

@@ -1,11 +1,11 @@
 // Writing a file without harming it: refusals, what the file is after a save (inode, links,
 // owner, mode), writing in place with a recovery copy, and the clean-up of temporaries that
 // killed saves left behind.
-#include "menu/FileSystem.h"
+#include "files/FileSystem.h"
 
 #include "menu/IniError.h"
-#include "menu/RecoveryCopy.h"
-#include "menu/TemporaryFiles.h"
+#include "files/RecoveryCopy.h"
+#include "files/TemporaryFiles.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ProcessesAndFlags.h"
 #include "support/TempDir.h"

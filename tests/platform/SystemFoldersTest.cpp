@@ -1,4 +1,4 @@
-#include "controls/SystemFolders.h"
+#include "platform/SystemFolders.h"
 
 #include "platform/RegistryError.h"
 #include "platform/WindowsView.h"

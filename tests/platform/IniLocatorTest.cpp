@@ -1,4 +1,4 @@
-#include "app/IniLocator.h"
+#include "platform/IniLocator.h"
 
 #include "platform/RegistryError.h"
 #include "platform/WindowsView.h"

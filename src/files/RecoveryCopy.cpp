@@ -1,8 +1,8 @@
-#include "menu/RecoveryCopy.h"
+#include "files/RecoveryCopy.h"
 
 #include "core/Text.h"
-#include "menu/TemporaryFiles.h"
-#include "platform/ProgramFolders.h"
+#include "files/TemporaryFiles.h"
+#include "files/Folders.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WinePrefix.h"
+#include "core/Environment.h"
 
 #include <filesystem>
 

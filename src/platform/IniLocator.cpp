@@ -1,4 +1,4 @@
-#include "app/IniLocator.h"
+#include "platform/IniLocator.h"
 
 #include "platform/FileManagerKeys.h"
 #include "platform/RegistryView.h"

@@ -1,8 +1,8 @@
-#include "menu/SaveBackup.h"
+#include "files/SaveBackup.h"
 
-#include "menu/FileSystem.h"
-#include "menu/IniError.h"
-#include "platform/ProgramFolders.h"
+#include "files/FileSystem.h"
+#include "files/FileErrors.h"
+#include "files/Folders.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,0 +1,234 @@
+#include "menu/DirMenuReader.h"
+
+#include "core/Text.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+#include <charconv>
+#include <iterator>
+#include <string_view>
+
+namespace torvex {
+
+void visitDirMenuLines(
+    const IniDocument &document, const IniEntryVisitor &line, std::string_view section)
+{
+    document.visitSection(section, line);
+}
+
+std::uint32_t DirMenuValues::lineNumber(DirMenuKey key)
+{
+    ++m_entryCount;
+    return key.number * 4 + key.kind;
+}
+
+void DirMenuValues::addLine(const char *text, std::size_t length, std::uint32_t number)
+{
+    m_inOrder = m_inOrder && (m_lines.empty() || number > m_lines.back().number);
+    m_lines.push_back({ text, static_cast<std::uint32_t>(length), number });
+}
+
+void DirMenuValues::addLasting(DirMenuKey key, std::string_view value)
+{
+    const std::uint32_t number = lineNumber(key);
+    if (key.number != 0)
+        addLine(value.data(), value.size(), number);
+}
+
+void DirMenuValues::add(DirMenuKey key, std::string_view value)
+{
+    const std::uint32_t number = lineNumber(key);
+    if (key.number == 0)
+        return;
+    if (value.size() > m_copyRoom) {
+        constexpr std::size_t blockSize = 64 * 1024;
+        m_copyRoom = std::max(blockSize, value.size());
+        m_copies.push_back(std::make_unique_for_overwrite<char[]>(m_copyRoom));
+        m_copyNext = m_copies.back().get();
+    }
+    char *const copy = m_copyNext;
+    std::copy(value.begin(), value.end(), copy);
+    m_copyNext += value.size();
+    m_copyRoom -= value.size();
+    addLine(copy, value.size(), number);
+}
+
+namespace {
+
+// Tells whether the reader adds any entry at all.
+class AnyEntry : public DirMenuReadHandler
+{
+public:
+    void entry(NodeKind, std::string_view, std::string_view, std::string_view) override
+    {
+        found = true;
+    }
+    void submenuEnd() override { }
+    bool found = false;
+};
+
+} // namespace
+
+bool DirMenuValues::holdsEntry() const
+{
+    if (!m_inOrder) {
+        // A key may stand twice; the reader decides which one counts.
+        AnyEntry any;
+        readDirMenu(*this, any);
+        return any.found;
+    }
+    // Every title the reader visits makes an entry, except an end line: an end line within a
+    // submenu follows that submenu's start, itself an entry.
+    return std::any_of(m_lines.begin(), m_lines.end(), [this](const Line &line) {
+        return line.number % 4 == 0 && line.number / 4 <= m_entryCount
+            && !std::string_view(line.text, line.length).starts_with("--");
+    });
+}
+
+void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
+{
+    DirMenuValues values;
+    for (const auto &[key, value] : entries)
+        values.add(key, value);
+    readDirMenu(values, tree, progress);
+}
+
+// Format notes: "-" alone is a separator item; a value beginning with "--" closes the
+// innermost open submenu (ignored at the top level); any other value beginning with "-" opens
+// a submenu titled by the rest (at most 99 characters); anything else is an item. "cmd" and
+// "path" belong to items and submenu starts only. Submenus left open at the end stay open, so
+// the entries after an unmatched start become its children.
+void readDirMenu(
+    const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress)
+{
+    const std::size_t total = values.m_entryCount;
+    const std::vector<DirMenuValues::Line> &lines = values.m_lines;
+    // The line of each kind for each entry number 1..N, found in one pass so the reader stays
+    // linear and needs no lookups by key; the first occurrence of a key decides. Lines that
+    // stand in the order of their numbers (as the writer writes them) need no such table:
+    // they are taken as the numbers come.
+    std::vector<std::uint32_t> slots[3];
+    if (!values.m_inOrder) {
+        for (auto &slot : slots)
+            slot.assign(total + 1, 0);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::size_t number = lines[i].number / 4;
+            std::uint32_t &slot = slots[lines[i].number % 4][number <= total ? number : 0];
+            if (number <= total && slot == 0)
+                slot = static_cast<std::uint32_t>(i + 1);
+        }
+    }
+    std::size_t nextLine = 0;
+    std::string_view valueOfKind[3];
+    const auto fetch = [&](std::size_t k) {
+        for (std::uint32_t kind = 0; kind < 3; ++kind)
+            valueOfKind[kind] = {};
+        if (values.m_inOrder) {
+            for (; nextLine < lines.size() && lines[nextLine].number / 4 == k; ++nextLine) {
+                const DirMenuValues::Line &line = lines[nextLine];
+                valueOfKind[line.number % 4] = std::string_view(line.text, line.length);
+            }
+            return;
+        }
+        for (std::uint32_t kind = 0; kind < 3; ++kind) {
+            if (const std::uint32_t slot = slots[kind][k]) {
+                const DirMenuValues::Line &line = lines[slot - 1];
+                valueOfKind[kind] = std::string_view(line.text, line.length);
+            }
+        }
+    };
+    ProgressCounter counter(total, progress);
+    std::size_t openSubmenus = 0;
+    for (std::size_t k = 1; k <= total; ++k) {
+        counter.step(k);
+        fetch(k);
+        const std::string_view title = valueOfKind[0];
+        if (title.empty())
+            continue;
+        if (title == "-") {
+            handler.entry(NodeKind::Item, title, {}, {});
+            continue;
+        }
+        if (title.starts_with("--")) {
+            if (openSubmenus > 0) {
+                --openSubmenus;
+                handler.submenuEnd();
+            }
+            continue;
+        }
+        if (title.starts_with("-")) {
+            ++openSubmenus;
+            // Never cut a character in two: no encoding of the file could store the title.
+            handler.entry(NodeKind::Submenu,
+                leadingCharacters(title.substr(1), maxSubmenuTitle),
+                valueOfKind[1],
+                valueOfKind[2]);
+        } else {
+            handler.entry(NodeKind::Item, title, valueOfKind[1], valueOfKind[2]);
+        }
+    }
+}
+
+namespace {
+
+// Builds the tree from what the reader tells, adding at the end.
+class TreeBuilder : public DirMenuReadHandler
+{
+public:
+    explicit TreeBuilder(MenuTree &tree)
+        : m_tree(tree)
+    { }
+
+    void entry(NodeKind kind,
+        std::string_view title,
+        std::string_view command,
+        std::string_view targetPath) override
+    {
+        const AttachMode mode = m_parent ? AttachMode::AddChild : AttachMode::Add;
+        MenuNode *node = m_tree.addNode(m_parent, mode, std::string(title), kind);
+        if (!command.empty() || !targetPath.empty())
+            m_tree.setData(node, MenuEntry { std::string(command), std::string(targetPath) });
+        if (kind == NodeKind::Submenu)
+            m_parent = node;
+    }
+
+    void submenuEnd() override { m_parent = m_parent->parent(); }
+
+private:
+    MenuTree &m_tree;
+    MenuNode *m_parent = nullptr;
+};
+
+} // namespace
+
+std::size_t menuDepth(const DirMenuValues &values)
+{
+    class DepthCount : public DirMenuReadHandler
+    {
+    public:
+        void entry(NodeKind kind, std::string_view, std::string_view, std::string_view) override
+        {
+            deepest = std::max(deepest, open + 1);
+            if (kind == NodeKind::Submenu)
+                ++open;
+        }
+        void submenuEnd() override
+        {
+            if (open > 0)
+                --open;
+        }
+        std::size_t open = 0;
+        std::size_t deepest = 0;
+    } count;
+    readDirMenu(values, count);
+    return count.deepest;
+}
+
+void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
+{
+    TreeBuilder builder(tree);
+    readDirMenu(values, builder, progress);
+}
+
+} // namespace torvex

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/LargePages.h"
+#include "menu/DirMenuKeys.h"
+#include "menu/IniDocument.h"
+#include "menu/MenuProgress.h"
+#include "menu/MenuTree.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace torvex {
+
+// What the reader makes of a section's entries, told in menu order: each entry it adds and
+// each end of an open submenu. Entries without a title, end lines at the top level and the
+// values an entry cannot hold are not told. The views last as long as the values read.
+class DirMenuReadHandler
+{
+public:
+    virtual ~DirMenuReadHandler() = default;
+    // An item (a separator is the item "-", never with a command or target path) or the start
+    // of a submenu, whose title is already cut to maxSubmenuTitle characters. The entries
+    // that follow, up to the submenu's end, are its children.
+    virtual void entry(NodeKind kind,
+        std::string_view title,
+        std::string_view command,
+        std::string_view targetPath) = 0;
+    // The innermost open submenu ends. Submenus still open after the last entry stay open:
+    // no end is told for them.
+    virtual void submenuEnd() = 0;
+};
+
+// The one reading of a menu section's lines: each entry of `section` in `document` as the
+// reader takes it (the first occurrence of each key, values trimmed and unquoted, none empty),
+// handed to `line` in file order. Nothing when the section is missing.
+void visitDirMenuLines(const IniDocument &document,
+    const IniEntryVisitor &line,
+    std::string_view section = dirMenuSection);
+
+class DirMenuValues;
+
+// Reads gathered values as readDirMenu below does, telling the handler instead of building
+// a tree.
+void readDirMenu(
+    const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress = {});
+
+// The title, command and target path lines of a DirMenu section, gathered from its entries as
+// read (first occurrence of each key, no empty values, in file order), one at a time and
+// without keeping the other lines; with the number of entries, which decides how far the
+// reader goes.
+class DirMenuValues
+{
+public:
+    // Room for `lines` values without growing (an upper bound: room never used costs no memory).
+    void reserve(std::size_t lines) { reserveWithLargePages(m_lines, lines); }
+    // Keeps a copy of the value.
+    void add(std::string_view key, std::string_view value) { add(readDirMenuKey(key), value); }
+    void add(DirMenuKey key, std::string_view value);
+    // Keeps the view itself: the text it shows must last as long as these values are used
+    // (a document's own text, so that a large section is not held twice).
+    void addLasting(DirMenuKey key, std::string_view value);
+    std::size_t entryCount() const { return m_entryCount; }
+    // Whether the reader makes at least one entry of these values (a menu that is not empty).
+    bool holdsEntry() const;
+
+private:
+    friend void readDirMenu(const DirMenuValues &, DirMenuReadHandler &, const ProgressFn &);
+    struct Line
+    {
+        const char *text;
+        std::uint32_t length;
+        std::uint32_t number; // entry number times 4, plus the kind: 0 menu, 1 cmd, 2 path
+    };
+    // Where the value of a menu, cmd or path line goes; 0 for any other key.
+    std::uint32_t lineNumber(DirMenuKey key);
+    void addLine(const char *text, std::size_t length, std::uint32_t number);
+    // Copied values, in blocks that never move, so the lines' views into them stay valid.
+    std::vector<std::unique_ptr<char[]>> m_copies;
+    char *m_copyNext = nullptr; // the free part of the last block
+    std::size_t m_copyRoom = 0; // and its size
+    std::vector<Line> m_lines;
+    std::size_t m_entryCount = 0;
+    bool m_inOrder = true; // every line's number (with its kind) above the one before
+};
+
+// The number of levels of the menu that readDirMenu builds from `values` (1 for a menu of
+// top-level entries only, 0 for none), told without building it.
+std::size_t menuDepth(const DirMenuValues &values);
+
+// Builds the menu from gathered values, as readDirMenu below does from the entries.
+void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress = {});
+
+// Builds the menu from the entries of a DirMenu section (as read: first occurrence of each key,
+// no empty values, in file order). The tree is not cleared first; nodes are added at the end.
+// Entry numbers 1..N are visited, N being the number of entries; see the format notes in the
+// .cpp file for the handling of unbalanced sections.
+void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress = {});
+
+} // namespace torvex

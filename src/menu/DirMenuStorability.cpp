@@ -1,0 +1,110 @@
+#include "menu/DirMenuStorability.h"
+
+#include "core/Text.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+#include <charconv>
+#include <iterator>
+#include <string_view>
+
+namespace torvex {
+
+namespace {
+
+std::string_view withoutBlanks(std::string_view text)
+{
+    const std::size_t begin = text.find_first_not_of(" \t");
+    if (begin == std::string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
+bool holdsLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+} // namespace
+
+const char *unstorableReason(const MenuNode &node)
+{
+    namespace why = unstorableText;
+    if (holdsLineBreak(node.title()))
+        return why::titleLineBreak;
+    const std::string_view title = withoutBlanks(node.title());
+    if (node.hasChildren()) {
+        // Written as "-" + title: the reader must see a submenu start again.
+        if (title == "-")
+            return why::separatorWithEntries;
+        if (title.empty())
+            return why::untitledSubmenu;
+        if (title.starts_with("-"))
+            return why::dashSubmenu;
+        if (leadingCharacters(node.title(), maxSubmenuTitle).size() < node.title().size())
+            return why::longSubmenu;
+        return nullptr;
+    }
+    if (holdsLineBreak(node.data().command))
+        return why::commandLineBreak;
+    if (holdsLineBreak(node.data().targetPath))
+        return why::targetPathLineBreak;
+    if (title.empty())
+        return why::untitledEntry;
+    if (title == "-") {
+        const bool holdsData = !node.data().command.empty() || !node.data().targetPath.empty();
+        return holdsData ? why::separatorWithCommand : nullptr;
+    }
+    if (title.starts_with("--"))
+        return why::doubleDashEntry;
+    if (title.starts_with("-"))
+        return why::dashEntry;
+    return nullptr;
+}
+
+void TitlePathWalk::step(const MenuNode *node)
+{
+    while (!m_path.empty() && m_path.back() != node->parent())
+        m_path.pop_back();
+    m_path.push_back(node);
+}
+
+std::vector<std::string> TitlePathWalk::titles() const
+{
+    std::vector<std::string> titles;
+    const std::size_t depth = m_path.size();
+    const bool shortened = depth > 2 * titlePathEnds + 1;
+    for (std::size_t i = 0; i < depth; ++i) {
+        if (shortened && i == titlePathEnds) {
+            titles.push_back("... " + std::to_string(depth - 2 * titlePathEnds) + " more ...");
+            i = depth - titlePathEnds - 1;
+            continue;
+        }
+        titles.push_back(m_path[i]->title());
+    }
+    return titles;
+}
+
+std::string TitlePathWalk::text() const
+{
+    std::string path;
+    for (const std::string &title : titles())
+        path += (path.empty() ? "" : " > ") + title;
+    return path;
+}
+
+std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)
+{
+    std::vector<UnstorableEntry> found;
+    TitlePathWalk walk;
+    tree.forEach([&](MenuNode *node) {
+        walk.step(node);
+        if (const char *reason = unstorableReason(*node))
+            found.push_back({ node, walk.text(), reason });
+        return true;
+    });
+    return found;
+}
+
+} // namespace torvex

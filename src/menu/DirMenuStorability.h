@@ -1,0 +1,70 @@
+#pragma once
+
+#include "menu/DirMenuKeys.h"
+#include "menu/MenuTree.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace torvex {
+
+// Why a save cannot store an entry so that it reads back as it is (unstorableReason).
+namespace unstorableText {
+inline constexpr const char *separatorWithEntries = "a separator cannot hold entries";
+inline constexpr const char *separatorWithCommand =
+    "a separator cannot hold a command or target path";
+inline constexpr const char *untitledSubmenu =
+    "a submenu without a title reads back as a separator";
+inline constexpr const char *dashSubmenu =
+    "a submenu title beginning with \"-\" reads back as the end of a submenu";
+inline constexpr const char *longSubmenu =
+    "a submenu title of more than 99 characters reads back cut";
+inline constexpr const char *untitledEntry = "an entry without a title is not read back";
+inline constexpr const char *dashEntry = "a title beginning with \"-\" reads back as a submenu";
+inline constexpr const char *doubleDashEntry =
+    "a title beginning with \"--\" reads back as the end of a submenu";
+inline constexpr const char *titleLineBreak = "the title holds a line break";
+inline constexpr const char *commandLineBreak = "the command holds a line break";
+inline constexpr const char *targetPathLineBreak = "the target path holds a line break";
+} // namespace unstorableText
+
+// Why the file cannot store `node` so that the reader gives it back with its place, title,
+// command and target path (the first reason that applies), or nullptr when it can. Titles
+// count as the reader sees them, without surrounding blanks.
+const char *unstorableReason(const MenuNode &node);
+
+// The titles from the top level down to each node of a walk over a tree in menu order
+// (MenuTree::forEach), each step in constant time on the whole. A path deeper than
+// 2 * titlePathEnds + 1 levels is shortened in its middle: its first and last titlePathEnds
+// titles with "... N more ..." between them, so that a report on a deeply nested menu stays
+// readable and its size grows with the number of entries only.
+class TitlePathWalk
+{
+public:
+    static constexpr std::size_t titlePathEnds = 3;
+
+    // The next node of the walk.
+    void step(const MenuNode *node);
+    // The titles down to the last node given to step(), shortened as above.
+    std::vector<std::string> titles() const;
+    // The same joined by " > ".
+    std::string text() const;
+
+private:
+    std::vector<const MenuNode *> m_path;
+};
+
+// An entry unstorableReason names, with the titles from the top level down to it joined
+// by " > " ("Projects > -Old-"), shortened as TitlePathWalk shortens them.
+struct UnstorableEntry
+{
+    MenuNode *node = nullptr;
+    std::string titlePath;
+    std::string reason;
+};
+
+// Every entry of the tree that the file cannot store, in menu order.
+std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree);
+
+} // namespace torvex
