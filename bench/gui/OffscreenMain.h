@@ -3,7 +3,7 @@
 // What every benchmark of the windows runs as its main: offscreen unless QT_QPA_PLATFORM says
 // otherwise, under the program's own application object.
 
-#include "app/gui/TorvexApplication.h"
+#include "app/gui/application/TorvexApplication.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

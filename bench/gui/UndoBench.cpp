@@ -2,7 +2,7 @@
 // the menu itself, and the time an undo of a deleted submenu of 5 000 entries takes with the
 // tree model and an expanded tree view attached (offscreen).
 #include "OffscreenMain.h"
-#include "app/gui/MenuTreeView.h"
+#include "app/gui/tree/MenuTreeView.h"
 #include "editor/EditJournal.h"
 #include "editor/EditorUi.h"
 #include "editor/MenuEditor.h"

@@ -1,8 +1,8 @@
 // Loading a menu of 1 000 to 100 000 entries through the main window: the reader, the tree model,
 // the tree view and the status-bar progress together. The window runs offscreen.
 #include "OffscreenMain.h"
-#include "app/gui/FileController.h"
-#include "app/gui/MainWindow.h"
+#include "app/gui/files/FileController.h"
+#include "app/gui/window/MainWindow.h"
 #include "menu/DirMenuWriter.h"
 #include "files/FileSystem.h"
 #include "platform/WindowsView.h"

@@ -1,6 +1,6 @@
 // The main of every widget test: one application object, offscreen unless told otherwise.
 
-#include "app/gui/TorvexApplication.h"
+#include "app/gui/application/TorvexApplication.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/gui/MainWindow.h"
-#include "app/gui/NoticeBar.h"
+#include "app/gui/window/MainWindow.h"
+#include "app/gui/files/NoticeBar.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/FindWidget.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/MainWindow.h"
+#include "app/gui/window/MainWindow.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/SyntheticPrefix.h"
 #include "support/gui/FindWidget.h"

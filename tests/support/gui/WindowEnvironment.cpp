@@ -1,6 +1,6 @@
 #include "support/gui/WindowEnvironment.h"
 
-#include "app/gui/IniChooserDialog.h"
+#include "app/gui/files/IniChooserDialog.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/OptionsDialog.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/MainWindow.h"
+#include "app/gui/window/MainWindow.h"
 
 #include <array>
 #include <filesystem>

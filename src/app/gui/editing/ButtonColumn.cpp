@@ -1,0 +1,113 @@
+#include "app/gui/editing/ButtonColumn.h"
+
+#include "app/gui/widgets/Pictures.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QToolButton>
+
+namespace torvex {
+
+namespace {
+
+// Height of the button column in the window's design; the two search buttons keep their
+// distance from its bottom edge.
+constexpr int designColumnHeight = 414;
+
+} // namespace
+
+ButtonColumn::ButtonColumn(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PanelKnapper"));
+    setFixedWidth(44);
+    m_save = addButton("SButSave", int(Picture::Save), { 5, 4, 32, 32 }, " Save (F2) ");
+    m_showFolder = addButton(
+        "SButShowFolder", int(Picture::ShowFolder), { 5, 40, 32, 32 }, " Show Command folder ");
+    QToolButton *dropButtons[] = {
+        addButton("SBut_Add",
+            int(Picture::Add),
+            { 5, 107, 32, 28 },
+            " Add dropped menu at the end of the list "),
+        addButton("SBut_AddFirst",
+            int(Picture::AddFirst),
+            { 5, 139, 32, 28 },
+            " Add dropped menu at the beginning of the list "),
+        addButton("SBut_AddChild",
+            int(Picture::AddChild),
+            { 5, 171, 32, 28 },
+            " Add dropped menu as the last submenu of the destination "),
+        addButton("SBut_AddChildFirst",
+            int(Picture::AddChildFirst),
+            { 5, 203, 32, 28 },
+            " Add dropped menu as the first submenu of the destination "),
+        addButton("SBut_Insert",
+            int(Picture::Insert),
+            { 5, 235, 32, 28 },
+            " Insert dropped menu before the destination menu "),
+    };
+    m_findBrokenPaths = addButton("SButFindMenusWithNonexistentPaths",
+        int(Picture::FindBrokenPaths),
+        { 4, 333, 34, 32 },
+        " Find menus with broken (nonexistent) paths ");
+    m_findEmptyCommands = addButton("SButFindEmptyCommands",
+        int(Picture::FindEmptyCommands),
+        { 4, 368, 34, 32 },
+        " Find menus with no Command strings ");
+
+    // Exactly one drop mode is down; pressing the one that is down leaves it down.
+    m_dropModes = new QButtonGroup(this);
+    m_dropModes->setExclusive(true);
+    for (int mode = int(AttachMode::Add); mode <= int(AttachMode::Insert); ++mode) {
+        dropButtons[mode]->setCheckable(true);
+        m_dropModes->addButton(dropButtons[mode], mode);
+    }
+    setDropMode(AttachMode::AddChildFirst);
+    connect(m_dropModes, &QButtonGroup::idClicked, this, [this](int id) {
+        Q_EMIT dropModeChosen(static_cast<AttachMode>(id));
+    });
+
+    m_bevel = new QFrame(this);
+    m_bevel->setObjectName(QStringLiteral("Bevel2"));
+    m_bevel->setFrameShape(QFrame::VLine);
+    m_bevel->setFrameShadow(QFrame::Sunken);
+}
+
+QToolButton *ButtonColumn::addButton(
+    const char *name, int picture, QRect geometry, const char *hint)
+{
+    auto *b = new QToolButton(this);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setIcon(speedButtonIcon(static_cast<Picture>(picture)));
+    b->setIconSize(QSize(24, 24));
+    b->setToolTip(QString::fromUtf8(hint));
+    b->setGeometry(geometry);
+    return b;
+}
+
+void ButtonColumn::setDropMode(AttachMode mode)
+{
+    if (QAbstractButton *button = m_dropModes->button(int(mode)))
+        button->setChecked(true);
+}
+
+std::optional<AttachMode> ButtonColumn::checkedDropMode() const
+{
+    const int id = m_dropModes->checkedId();
+    if (id < 0)
+        return std::nullopt;
+    return static_cast<AttachMode>(id);
+}
+
+void ButtonColumn::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int h = height();
+    m_bevel->setGeometry(41, 0, 3, h);
+    m_findBrokenPaths->move(4, h - (designColumnHeight - 333));
+    m_findEmptyCommands->move(4, h - (designColumnHeight - 368));
+}
+
+} // namespace torvex

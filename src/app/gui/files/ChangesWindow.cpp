@@ -1,0 +1,275 @@
+#include "app/gui/files/ChangesWindow.h"
+
+#include "menu/MenuTree.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace torvex {
+
+namespace {
+
+const QColor removedColour(255, 220, 220);
+const QColor addedColour(215, 245, 215);
+const QColor hunkColour(230, 230, 240);
+
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+ChangesWindow *ChangesWindow::showChanges(
+    QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs)
+{
+    auto *window = parent ? parent->findChild<ChangesWindow *>(
+                       QStringLiteral("ChangesWindow"), Qt::FindDirectChildrenOnly)
+                          : nullptr;
+    if (!window)
+        window = new ChangesWindow(parent);
+    // The tree and the file system live as long as the window that owns both this window
+    // and them.
+    window->m_compareAgain = [window, path, &tree, &fs] {
+        if (path.empty())
+            window->showNoFile();
+        else
+            window->showComparison(
+                path, compareDirMenus(dirMenuLinesOnDisk(path, fs), dirMenuLinesToSave(tree)));
+    };
+    window->refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+void ChangesWindow::showChangesUntilClosed(
+    QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs)
+{
+    ChangesWindow *window = showChanges(parent, path, tree, fs);
+    // A window opened while a message box is modal gets no input unless it is modal too;
+    // the modality only changes while the window is hidden.
+    window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+    QEventLoop waiting;
+    connect(window, &ChangesWindow::closed, &waiting, &QEventLoop::quit);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    waiting.exec();
+    window->setWindowModality(Qt::NonModal);
+}
+
+void ChangesWindow::keyPressEvent(QKeyEvent *event)
+{
+    // Esc closes the window, as it closes a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ChangesWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed();
+}
+
+ChangesWindow::ChangesWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("ChangesWindow"));
+    setWindowTitle(QStringLiteral("Show changes"));
+    resize(640, 420);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(QStringLiteral("ChangesSummary"));
+    m_summary->setTextFormat(Qt::PlainText);
+    m_sideBySide = new QCheckBox(QStringLiteral("&Side by side"), this);
+    m_sideBySide->setObjectName(QStringLiteral("ChangesSideBySide"));
+
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_unified = new QTextEdit(this);
+    m_unified->setObjectName(QStringLiteral("ChangesUnified"));
+    m_unified->setReadOnly(true);
+    m_unified->setLineWrapMode(QTextEdit::NoWrap);
+    m_unified->setFont(fixed);
+    m_table = new QTableWidget(0, 2, this);
+    m_table->setObjectName(QStringLiteral("ChangesTable"));
+    m_table->setHorizontalHeaderLabels(
+        { QStringLiteral("On disk"), QStringLiteral("To be saved") });
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(fixed).height() + 4);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    m_table->setFont(fixed);
+    m_views = new QStackedWidget(this);
+    m_views->addWidget(m_unified);
+    m_views->addWidget(m_table);
+
+    auto *refreshButton = new QPushButton(QStringLiteral("&Refresh"), this);
+    refreshButton->setObjectName(QStringLiteral("ChangesRefresh"));
+    connect(refreshButton, &QPushButton::clicked, this, &ChangesWindow::refresh);
+    auto *refreshKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
+    connect(refreshKey, &QShortcut::activated, this, &ChangesWindow::refresh);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_summary, 1);
+    top->addWidget(m_sideBySide);
+    top->addWidget(refreshButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_views, 1);
+
+    connect(m_sideBySide, &QCheckBox::toggled, this, [this](bool on) {
+        m_views->setCurrentWidget(on ? static_cast<QWidget *>(m_table) : m_unified);
+    });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void ChangesWindow::refresh()
+{
+    if (m_compareAgain)
+        m_compareAgain();
+}
+
+QString ChangesWindow::summary() const
+{
+    return m_summary->text();
+}
+
+bool ChangesWindow::isSideBySide() const
+{
+    return m_sideBySide->isChecked();
+}
+
+void ChangesWindow::setSideBySide(bool sideBySide)
+{
+    m_sideBySide->setChecked(sideBySide);
+}
+
+void ChangesWindow::showNoFile()
+{
+    setWindowTitle(QStringLiteral("Show changes"));
+    m_summary->setText(QStringLiteral("No menu file is open."));
+    m_unified->clear();
+    m_table->setRowCount(0);
+    m_changedLines.clear();
+}
+
+void ChangesWindow::showComparison(const std::string &path, const MenuComparison &comparison)
+{
+    setWindowTitle(QStringLiteral("Show changes - ") + fromUtf8(path));
+    m_summary->setText(fromUtf8(
+        comparison.isSame() ? std::string(sameMenuText) : entryChangesText(comparison.entries)));
+    m_changedLines.clear();
+    fillUnified(comparison);
+    fillSideBySide(comparison);
+}
+
+void ChangesWindow::fillUnified(const MenuComparison &comparison)
+{
+    m_unified->clear();
+    QTextCursor cursor(m_unified->document());
+    bool first = true;
+    const auto addLine = [&](const QString &text, const QColor &background) {
+        if (!first)
+            cursor.insertBlock();
+        first = false;
+        QTextBlockFormat format;
+        if (background.isValid())
+            format.setBackground(background);
+        cursor.setBlockFormat(format);
+        cursor.insertText(text);
+    };
+    for (const DiffHunk &hunk : diffHunks(comparison.script)) {
+        addLine(fromUtf8(hunkHeader(comparison.script, hunk)), hunkColour);
+        for (std::size_t e = hunk.first; e < hunk.last; ++e) {
+            const LineEdit &edit = comparison.script[e];
+            if (edit.kind == LineEdit::Kind::Same) {
+                addLine(QLatin1Char(' ') + fromUtf8(comparison.before[edit.before]), {});
+                continue;
+            }
+            const bool removed = edit.kind == LineEdit::Kind::Removed;
+            const QString line = removed
+                ? QLatin1Char('-') + fromUtf8(comparison.before[edit.before])
+                : QLatin1Char('+') + fromUtf8(comparison.after[edit.after]);
+            m_changedLines.append(line);
+            addLine(line, removed ? removedColour : addedColour);
+        }
+    }
+    m_unified->moveCursor(QTextCursor::Start);
+}
+
+void ChangesWindow::fillSideBySide(const MenuComparison &comparison)
+{
+    m_table->setRowCount(0);
+    const auto addRow = [this](const QString &left,
+                            const QColor &leftColour,
+                            const QString &right,
+                            const QColor &rightColour) {
+        const int row = m_table->rowCount();
+        m_table->insertRow(row);
+        const QString texts[] = { left, right };
+        const QColor colours[] = { leftColour, rightColour };
+        for (int column = 0; column < 2; ++column) {
+            auto *item = new QTableWidgetItem(texts[column]);
+            if (colours[column].isValid())
+                item->setBackground(colours[column]);
+            m_table->setItem(row, column, item);
+        }
+    };
+    const std::vector<LineEdit> &script = comparison.script;
+    for (const DiffHunk &hunk : diffHunks(script)) {
+        addRow(fromUtf8(hunkHeader(script, hunk)), hunkColour, {}, hunkColour);
+        m_table->setSpan(m_table->rowCount() - 1, 0, 1, 2);
+        std::size_t e = hunk.first;
+        while (e < hunk.last) {
+            if (script[e].kind == LineEdit::Kind::Same) {
+                const QString text = fromUtf8(comparison.before[script[e].before]);
+                addRow(text, {}, text, {});
+                ++e;
+                continue;
+            }
+            // A run of changes: its removed lines face its added ones, row by row.
+            QStringList removed;
+            QStringList added;
+            for (; e < hunk.last && script[e].kind != LineEdit::Kind::Same; ++e) {
+                if (script[e].kind == LineEdit::Kind::Removed)
+                    removed.append(fromUtf8(comparison.before[script[e].before]));
+                else
+                    added.append(fromUtf8(comparison.after[script[e].after]));
+            }
+            for (qsizetype row = 0; row < std::max(removed.size(), added.size()); ++row) {
+                const bool hasLeft = row < removed.size();
+                const bool hasRight = row < added.size();
+                addRow(hasLeft ? removed[row] : QString(),
+                    hasLeft ? removedColour : QColor(),
+                    hasRight ? added[row] : QString(),
+                    hasRight ? addedColour : QColor());
+            }
+        }
+    }
+}
+
+} // namespace torvex

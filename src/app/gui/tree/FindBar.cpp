@@ -1,0 +1,225 @@
+#include "app/gui/tree/FindBar.h"
+
+#include "app/gui/tree/MenuTreeView.h"
+#include "editor/MenuEditor.h"
+#include "menu/gui/MenuText.h"
+#include "menu/gui/MenuTreeModel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <vector>
+
+namespace torvex {
+
+// Paints the rows of the matches on a light yellow ground.
+class FindHighlight : public TitleDelegate
+{
+public:
+    FindHighlight(const FindBar &bar, QObject *parent)
+        : TitleDelegate(parent)
+        , m_bar(bar)
+    { }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (m_bar.isMatch(static_cast<const MenuNode *>(index.internalPointer())))
+            option->backgroundBrush = QColor(255, 232, 128);
+    }
+
+private:
+    const FindBar &m_bar;
+};
+
+FindBar::FindBar(MenuTree &tree, MenuTreeView &view, MenuEditor &editor)
+    : m_tree(tree)
+    , m_view(view)
+    , m_editor(editor)
+{
+    buildRow();
+    hide();
+    m_view.setItemDelegate(new FindHighlight(*this, this));
+    connect(m_text, &QLineEdit::textChanged, this, &FindBar::filter);
+    connect(m_text, &QLineEdit::returnPressed, this, [this] {
+        findNext();
+    });
+    addKeys();
+    followTree();
+}
+
+void FindBar::buildRow()
+{
+    setObjectName(QStringLiteral("FindBar"));
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 2, 0, 2);
+    auto *label = new QLabel(QStringLiteral("Find:"), this);
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("FindText"));
+    m_text->setClearButtonEnabled(true);
+    m_text->setToolTip(QStringLiteral(" Title, command or target path (Enter, F3: next match) "));
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("FindCount"));
+    auto *closeButton = new QToolButton(this);
+    closeButton->setObjectName(QStringLiteral("FindClose"));
+    closeButton->setText(QStringLiteral("x"));
+    closeButton->setToolTip(QStringLiteral(" Close the find box (Esc) "));
+    row->addWidget(label);
+    row->addWidget(m_text, 1);
+    row->addWidget(m_count);
+    row->addWidget(closeButton);
+    connect(closeButton, &QToolButton::clicked, this, &FindBar::close);
+}
+
+void FindBar::addKeys()
+{
+    // The keys of the box act wherever the focus is in the window while the box is open.
+    const auto key = [this](QKeySequence sequence, std::function<void()> action) {
+        auto *shortcut =
+            new QShortcut(sequence, m_view.window(), nullptr, nullptr, Qt::WindowShortcut);
+        shortcut->setEnabled(false);
+        connect(shortcut, &QShortcut::activated, this, std::move(action));
+        m_keys.append(shortcut);
+    };
+    key(QKeySequence(Qt::Key_F3), [this] {
+        findNext();
+    });
+    key(QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] {
+        findNext(true);
+    });
+    key(QKeySequence(Qt::Key_Escape), [this] {
+        close();
+    });
+}
+
+// The tree changes (an edit, an undo) and the selection moves: the rows follow.
+void FindBar::followTree()
+{
+    QAbstractItemModel *model = m_view.model();
+    for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved }) {
+        connect(model, signal, this, &FindBar::scheduleFilter);
+    }
+    connect(model, &QAbstractItemModel::rowsMoved, this, &FindBar::scheduleFilter);
+    connect(model, &QAbstractItemModel::dataChanged, this, &FindBar::scheduleFilter);
+    connect(model, &QAbstractItemModel::modelReset, this, &FindBar::scheduleFilter);
+    connect(
+        m_view.menuModel(), &MenuTreeModel::selectedNodeChanged, this, &FindBar::scheduleFilter);
+}
+
+void FindBar::open()
+{
+    m_open = true;
+    show();
+    for (QShortcut *shortcut : m_keys)
+        shortcut->setEnabled(true);
+    m_text->setFocus();
+    m_text->selectAll();
+    filter();
+}
+
+void FindBar::close()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    hide();
+    for (QShortcut *shortcut : m_keys)
+        shortcut->setEnabled(false);
+    m_result = {};
+    m_matches.clear();
+    showRows(nullptr);
+    const QModelIndex selected = m_view.menuModel()->indexOf(m_tree.selected());
+    if (selected.isValid())
+        m_view.scrollTo(selected);
+    m_view.setFocus();
+}
+
+bool FindBar::isFiltering() const
+{
+    return m_open && !m_text->text().isEmpty();
+}
+
+bool FindBar::isMatch(const MenuNode *node) const
+{
+    return isFiltering() && m_matches.count(node) > 0;
+}
+
+QString FindBar::countText() const
+{
+    return m_count->text();
+}
+
+void FindBar::scheduleFilter()
+{
+    if (!m_open || m_filterPending)
+        return;
+    m_filterPending = true;
+    QTimer::singleShot(0, this, &FindBar::filter);
+}
+
+void FindBar::filter()
+{
+    m_filterPending = false;
+    if (!isFiltering()) {
+        m_result = {};
+        m_matches.clear();
+        showRows(nullptr);
+        m_count->clear();
+        return;
+    }
+    const QString needle = m_text->text();
+    m_result = findInMenu(
+        m_tree,
+        [&needle](const std::string &text) {
+            return !text.empty() && menuTextToQt(text).contains(needle, Qt::CaseInsensitive);
+        },
+        m_tree.selected());
+    m_matches = { m_result.matches.begin(), m_result.matches.end() };
+    showRows(&m_result);
+    m_count->setText(QStringLiteral("%1 of %2")
+                         .arg(matchNumber(m_result, m_tree.selected()))
+                         .arg(m_result.matches.size()));
+    m_view.viewport()->update();
+}
+
+// Hides the rows the result does not show; without a result every row shows.
+void FindBar::showRows(const FindResult *result)
+{
+    std::vector<QModelIndex> pending { QModelIndex() };
+    const QAbstractItemModel *model = m_view.model();
+    while (!pending.empty()) {
+        const QModelIndex parent = pending.back();
+        pending.pop_back();
+        const int rows = model->rowCount(parent);
+        for (int row = 0; row < rows; ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            const auto *node = static_cast<const MenuNode *>(index.internalPointer());
+            const bool hide = result && result->shown.count(node) == 0;
+            if (m_view.isRowHidden(row, parent) != hide)
+                m_view.setRowHidden(row, parent, hide);
+            if (!hide && model->hasChildren(index))
+                pending.push_back(index);
+        }
+    }
+}
+
+void FindBar::findNext(bool backwards)
+{
+    if (!isFiltering())
+        return;
+    MenuNode *next = nextMatch(m_tree, m_result, m_tree.selected(), backwards);
+    if (!next)
+        return;
+    m_tree.setSelected(next);
+    m_editor.showSelectedEntry();
+    filter();
+}
+
+} // namespace torvex

@@ -1,0 +1,72 @@
+#include "app/gui/window/HelpCommands.h"
+
+#include "app/ErrorLog.h"
+#include "app/Session.h"
+#include "controls/gui/HelpViewer.h"
+#include "settings/ProgramSettings.h"
+
+#include <QFileInfo>
+
+namespace torvex {
+
+namespace {
+
+std::string withSeparator(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+} // namespace
+
+HelpCommands::HelpCommands(
+    QWidget &window, HelpWindow &boxes, ProgramFolders folders, const Session &session)
+    : m_window(window)
+    , m_folders(std::move(folders))
+    , m_boxes(boxes)
+    , m_session(session)
+{ }
+
+void HelpCommands::showHelp()
+{
+    showTopic(mainWindowHelpTopic);
+}
+
+void HelpCommands::showTopic(int topic, QWidget *over)
+{
+    const std::string folder = withSeparator(m_folders.helpFolder);
+    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
+    if (!QFileInfo(helpFile).isFile()) {
+        m_boxes.boxes().inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
+                + lineBreak + folder,
+            " Can't find help file",
+            MsgIcon::Error);
+        return;
+    }
+    if (over && over != &m_window) {
+        auto *viewer = over->findChild<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!viewer)
+            viewer = new HelpViewer(over);
+        viewer->showTopic(helpFile, topic);
+        return;
+    }
+    if (!m_helpViewer)
+        m_helpViewer = new HelpViewer(&m_window);
+    m_helpViewer->showTopic(helpFile, topic);
+}
+
+void HelpCommands::showAbout()
+{
+    const std::string text = m_session.appTitle() + lineBreak + lineBreak
+        + "An editor for the directory menu of the file manager: load the menu, arrange it by "
+          "drag and drop, edit each entry and save it back."
+        + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
+        + "Thanks to everyone who tried the early versions and reported what broke." + lineBreak
+        + lineBreak + "Settings: " + m_folders.settingsFolder + std::string(settingsFileName)
+        + lineBreak + "Log: " + m_folders.logFolder + logFileName + lineBreak
+        + "Help: " + m_folders.helpFolder + "torvex.hlp";
+    m_boxes.boxes().inform(text, " About", MsgIcon::Information);
+}
+
+} // namespace torvex

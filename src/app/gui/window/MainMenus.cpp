@@ -1,0 +1,188 @@
+#include "app/gui/window/MainMenus.h"
+
+#include "app/gui/window/MainPlusKey.h"
+#include "app/gui/tree/MenuTreeView.h"
+#include "editor/MenuEditor.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace torvex {
+
+MainMenus::MainMenus(
+    QMainWindow &window, MenuTreeView &view, const MenuTree &tree, MenuCommands &commands)
+    : QObject(&window)
+    , m_window(window)
+    , m_view(view)
+    , m_tree(tree)
+    , m_commands(commands)
+{
+    buildMainMenu();
+    buildPopup();
+    connect(&m_view, &QWidget::customContextMenuRequested, this, &MainMenus::showPopup);
+}
+
+QAction *MainMenus::addAction(
+    QMenu *menu, const char *name, const char *caption, QKeySequence key, MenuCommand command)
+{
+    auto *action = menu->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [this, command] {
+        runIfEnabled(command);
+    });
+    return action;
+}
+
+void MainMenus::runIfEnabled(MenuCommand command) const
+{
+    // A disabled menu's shortcuts do nothing.
+    if (isEnabled())
+        (m_commands.*command)();
+}
+
+void MainMenus::buildMainMenu()
+{
+    QMenuBar *bar = m_window.menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    m_file = bar->addMenu(QStringLiteral("&File"));
+    m_file->setObjectName(QStringLiteral("mnuFile"));
+    m_open = addAction(
+        m_file, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &MenuCommands::open);
+    addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &MenuCommands::save);
+    m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &MenuCommands::saveAs);
+    addAction(m_file,
+        "mnuFileShowChanges",
+        "Show changes...",
+        QKeySequence(Qt::CTRL | Qt::Key_D),
+        &MenuCommands::showChanges);
+    m_file->addSeparator()->setObjectName(QStringLiteral("N3"));
+    addAction(m_file,
+        "mnuFileExitWithoutSaving",
+        "Exit &without saving",
+        {},
+        &MenuCommands::exitWithoutSaving);
+    m_file->addSeparator()->setObjectName(QStringLiteral("N1"));
+    addAction(m_file,
+        "mnuFileExit",
+        "E&xit and save",
+        QKeySequence(Qt::ALT | Qt::Key_X),
+        &MenuCommands::exitAndSave);
+    m_options = bar->addMenu(QStringLiteral("&Options"));
+    m_options->setObjectName(QStringLiteral("mnuOptions"));
+    addAction(m_options,
+        "mnuOptionsOptions",
+        "&Options...",
+        QKeySequence(Qt::Key_F4),
+        &MenuCommands::showOptions);
+    m_help = bar->addMenu(QStringLiteral("&Help"));
+    m_help->setObjectName(QStringLiteral("mnuHelp"));
+    addAction(m_help, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1), &MenuCommands::showHelp);
+    addAction(m_help, "mnuHelpAbout", "&About...", {}, &MenuCommands::showAbout);
+}
+
+QAction *MainMenus::addPopupEntry(
+    const char *name, const char *caption, QKeySequence key, MenuCommand command)
+{
+    auto *action = m_popup->addAction(QString::fromUtf8(caption));
+    action->setObjectName(QLatin1String(name));
+    const auto run = [this, command] {
+        (m_commands.*command)();
+    };
+    connect(action, &QAction::triggered, this, run);
+    if (key.isEmpty())
+        return action;
+    // The menu shows the key; the key itself belongs to the tree alone, so that Insert,
+    // Delete and the plus key keep their meaning in the edits and the folder list. It acts
+    // also while its entry is hidden: the command checks the tree itself.
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    auto *shortcut = new QShortcut(key, &m_view, nullptr, nullptr, Qt::WidgetShortcut);
+    shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
+    connect(shortcut, &QShortcut::activated, this, run);
+    return action;
+}
+
+void MainMenus::buildPopup()
+{
+    m_popup = new QMenu(&m_window);
+    m_popup->setObjectName(QStringLiteral("mnuPopup"));
+    // The plus key of the main keyboard without modifiers, named in the menu as it is labelled.
+    m_addSubMenu =
+        addPopupEntry("mnuPopupAddSubMenu", "Add &submemu", {}, &MenuCommands::addSubMenu);
+    m_addSubMenu->setShortcut(QKeySequence(Qt::Key_Plus));
+    m_addSubMenu->setShortcutContext(Qt::WidgetShortcut);
+    new MainPlusKey(m_view, [this] {
+        m_commands.addSubMenu();
+    });
+    m_addSiblingEntry = addPopupEntry("mnuPopUpAddSisterMenu",
+        "&Add sister menu",
+        QKeySequence(Qt::Key_Insert),
+        &MenuCommands::addSiblingEntry);
+    m_addCopy = addPopupEntry("mnuPopUpAddCopy",
+        "Add &copy",
+        QKeySequence(Qt::CTRL | Qt::Key_Insert),
+        &MenuCommands::addCopy);
+    m_separatorN2 = m_popup->addSeparator();
+    m_separatorN2->setObjectName(QStringLiteral("N2"));
+    m_deleteSelectedEntry = addPopupEntry("mnuPopupDeleteSelectedMenu",
+        "&Delete selected menu",
+        QKeySequence(Qt::Key_Delete),
+        &MenuCommands::deleteSelectedEntry);
+    m_addFirstEntry =
+        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &MenuCommands::addFirstEntry);
+    m_separatorN4 = m_popup->addSeparator();
+    m_separatorN4->setObjectName(QStringLiteral("N4"));
+    m_showCommandFolder = addPopupEntry(
+        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &MenuCommands::showCommandFolder);
+}
+
+void MainMenus::showPopup(const QPoint &pos)
+{
+    updatePopupEntries();
+    m_popup->popup(m_view.viewport()->mapToGlobal(pos));
+}
+
+void MainMenus::updatePopupEntries()
+{
+    const PopupEntries shown = popupEntries(m_tree);
+    m_addSubMenu->setVisible(shown.addSubMenu);
+    m_addSiblingEntry->setVisible(shown.addSiblingEntry);
+    m_addCopy->setVisible(shown.addCopy);
+    m_separatorN2->setVisible(shown.separatorN2);
+    m_deleteSelectedEntry->setVisible(shown.deleteSelectedEntry);
+    m_addFirstEntry->setVisible(shown.addFirstEntry);
+    m_separatorN4->setVisible(shown.separatorN4);
+    m_showCommandFolder->setVisible(shown.showCommandFolder);
+}
+
+void MainMenus::setEnabled(bool enabled)
+{
+    for (QMenu *menu : { m_file, m_options, m_help }) {
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
+    }
+}
+
+bool MainMenus::isEnabled() const
+{
+    return m_file->isEnabled();
+}
+
+void MainMenus::hideFileChoice()
+{
+    m_saveAs->setVisible(false);
+    m_open->setVisible(false);
+}
+
+QMenu *MainMenus::addMenuBeforeOptions(const QString &title, const char *name)
+{
+    auto *menu = new QMenu(title, &m_window);
+    menu->setObjectName(QLatin1String(name));
+    m_window.menuBar()->insertMenu(m_options->menuAction(), menu);
+    return menu;
+}
+
+} // namespace torvex

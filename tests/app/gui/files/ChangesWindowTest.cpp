@@ -1,0 +1,130 @@
+// File > Show changes... (Ctrl+D) through the main window: the lines on disk against the lines
+// a save would write, in the unified view and side by side.
+
+#include "app/gui/files/ChangesWindow.h"
+
+#include "app/gui/window/MainWindow.h"
+#include "support/LogWatchingBoxes.h"
+#include "support/TempDir.h"
+#include "support/gui/FindWidget.h"
+#include "support/gui/WindowEnvironment.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace torvex {
+namespace {
+
+using test::readFile;
+using test::TempDir;
+
+const std::string wincmd = "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\n"
+                           "menu1=Home\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n";
+
+class ChangesWindowTest : public ::testing::Test
+{
+protected:
+    void start(const std::string &candidate)
+    {
+        MainWindowEnvironment environment =
+            test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
+        environment.candidates = test::foundFiles({ candidate });
+        boxes.logPath = dir.file("torvex.log");
+        form = test::startedWindow(std::move(environment));
+        QApplication::setActiveWindow(form.get());
+    }
+
+    // Ctrl+D, as the user presses it in the item editor.
+    ChangesWindow *pressCtrlD()
+    {
+        QTest::keyClick(editTitle(), Qt::Key_D, Qt::ControlModifier);
+        return form->findChild<ChangesWindow *>(QStringLiteral("ChangesWindow"));
+    }
+
+    QLineEdit *editTitle() const { return test::findWidget<QLineEdit>(*form, "EditTitle"); }
+
+    void typeAtEndOfTitle(const QString &text)
+    {
+        editTitle()->setFocus();
+        QTest::keyClick(editTitle(), Qt::Key_End);
+        QTest::keyClicks(editTitle(), text);
+    }
+
+    TempDir dir;
+    test::LogWatchingBoxes boxes;
+    std::unique_ptr<MainWindow> form;
+};
+
+TEST_F(ChangesWindowTest, AfterAnEditTheDiffListsExactlyTheChangedLines)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    start(path);
+    typeAtEndOfTitle(QStringLiteral(" 2"));
+    ASSERT_EQ(form->tree().first()->title(), "Home 2");
+
+    ChangesWindow *window = pressCtrlD();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isModal());
+    EXPECT_EQ(window->summary(), QStringLiteral("1 entry changed"));
+    EXPECT_EQ(window->changedLines(),
+        (QStringList { QStringLiteral("-menu1=Home"), QStringLiteral("+menu1=Home 2") }));
+
+    // Side by side, the old line faces the new one.
+    test::findWidget<QCheckBox>(*window, "ChangesSideBySide")->click();
+    auto *table = test::findWidget<QTableWidget>(*window, "ChangesTable");
+    EXPECT_TRUE(table->isVisible());
+    ASSERT_GE(table->rowCount(), 2);
+    EXPECT_EQ(table->item(1, 0)->text(), QStringLiteral("menu1=Home"));
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("menu1=Home 2"));
+    EXPECT_NE(table->item(1, 0)->background(), table->item(2, 0)->background());
+
+    // The window stays open while the menu is edited; Ctrl+D compares anew in the same one.
+    typeAtEndOfTitle(QStringLiteral("x"));
+    EXPECT_EQ(pressCtrlD(), window);
+    EXPECT_EQ(form->findChildren<ChangesWindow *>().size(), 1);
+    EXPECT_EQ(window->changedLines(),
+        (QStringList { QStringLiteral("-menu1=Home"), QStringLiteral("+menu1=Home 2x") }));
+
+    // Once saved, the file and the editor agree.
+    test::findWidget<QAction>(*form, "mnuFilesSave")->trigger();
+    // Ctrl+D in the changes window itself compares again.
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(window->summary(), QStringLiteral("The menu on disk is the same as in the editor."));
+    EXPECT_TRUE(window->changedLines().isEmpty());
+    EXPECT_EQ(table->rowCount(), 0);
+}
+
+TEST_F(ChangesWindowTest, TheFileIsReadAsItIsOnDiskNow)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    start(path);
+    // Another program adds an entry after the load.
+    dir.write("wincmd.ini", wincmd + "menu3=Games\r\ncmd3=cd g:\\\r\n");
+    ChangesWindow *window = pressCtrlD();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->summary(), QStringLiteral("1 entry removed"));
+    EXPECT_EQ(window->changedLines(),
+        (QStringList { QStringLiteral("-menu3=Games"), QStringLiteral("-cmd3=cd g:\\") }));
+    EXPECT_EQ(readFile(path), wincmd + "menu3=Games\r\ncmd3=cd g:\\\r\n");
+}
+
+TEST_F(ChangesWindowTest, WithNoFileOpenTheWindowSaysSo)
+{
+    start("");
+    ChangesWindow *window = pressCtrlD();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->summary(), QStringLiteral("No menu file is open."));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+} // namespace
+} // namespace torvex

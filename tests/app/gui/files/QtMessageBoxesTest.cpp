@@ -1,0 +1,73 @@
+// The window's message boxes: which button Enter and Escape press.
+
+#include "app/gui/files/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace torvex {
+namespace {
+
+// Once the box is up, checks it and presses `key` in it.
+void pressInBox(Qt::Key key, const std::function<void(QMessageBox &)> &check = {})
+{
+    QTimer::singleShot(0, [key, check] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        if (check)
+            check(*box);
+        QTest::keyClick(box, key);
+    });
+}
+
+TEST(QtMessageBoxes, EnterPressesTheDefaultOfAQuestion)
+{
+    QtMessageBoxes boxes(nullptr);
+    pressInBox(Qt::Key_Return, [](QMessageBox &box) {
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+    });
+    EXPECT_EQ(
+        boxes.askWithDefault(
+            "Close anyway?", " Not saved", MsgIcon::Warning, MsgButtons::YesNo, MsgResult::No),
+        MsgResult::No);
+}
+
+TEST(QtMessageBoxes, AChoiceShowsItsButtonsAndAnswersWithTheirIndex)
+{
+    QtMessageBoxes boxes(nullptr);
+    MsgChoice choice;
+    choice.text = "The file holds 1 entry that is not shown; saving will remove it.";
+    choice.caption = " Entries not shown";
+    choice.buttons = { "Save and remove them", "Cancel" };
+    choice.defaultButton = 1;
+    choice.escapeButton = 1;
+
+    pressInBox(Qt::Key_Return, [](QMessageBox &box) {
+        ASSERT_EQ(box.buttons().size(), 2);
+        EXPECT_EQ(box.defaultButton()->text(), QStringLiteral("Cancel"));
+        EXPECT_EQ(box.windowTitle(), QStringLiteral(" Entries not shown"));
+    });
+    EXPECT_EQ(boxes.choose(choice), 1u);
+
+    pressInBox(Qt::Key_Escape);
+    EXPECT_EQ(boxes.choose(choice), 1u);
+
+    QTimer::singleShot(0, [] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto *first = box->findChild<QPushButton *>(QStringLiteral("choiceButton0"));
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->text(), QStringLiteral("Save and remove them"));
+        first->click();
+    });
+    EXPECT_EQ(boxes.choose(choice), 0u);
+}
+
+} // namespace
+} // namespace torvex
