@@ -201,6 +201,28 @@ bool sameOwnership(const struct stat &made, const struct stat &original)
         && (made.st_mode & 07777) == (original.st_mode & 07777);
 }
 
+// Gives the complete temporary `fd` the owner and mode of the file it replaces (`original`),
+// or of any new file of the user when there is none. False when the owner cannot be kept.
+bool takeOwnership(int fd, const struct stat *original)
+{
+    if (original == nullptr) {
+        const mode_t mask = ::umask(077);
+        ::umask(mask);
+        if (::fchmod(fd, 0666 & ~mask) != 0)
+            throw std::runtime_error(errorText(errno));
+        return true;
+    }
+    // Only the complete file takes the owner and mode: while it is written, nobody but the
+    // user can read it. The owner first: a change of owner clears the setuid and setgid bits,
+    // which the mode then puts back.
+    struct stat made
+    {
+    };
+    return ::fchown(fd, original->st_uid, original->st_gid) == 0
+        && ::fchmod(fd, original->st_mode & 07777) == 0 && ::fstat(fd, &made) == 0
+        && sameOwnership(made, *original);
+}
+
 } // namespace
 
 FileSystem::FileSystem()
@@ -304,24 +326,8 @@ bool FileSystem::replaceByRename(const std::string &target, const FileContent &c
     content.forEachPiece([&temp](std::string_view piece) {
         temp->write(piece);
     });
-    if (exists) {
-        // Only the complete file takes the owner and mode: while it is written, nobody but
-        // the user can read it. The owner first: a change of owner clears the setuid and
-        // setgid bits, which the mode then puts back.
-        struct stat made
-        {
-        };
-        if (::fchown(temp->fd(), original.st_uid, original.st_gid) != 0
-            || ::fchmod(temp->fd(), original.st_mode & 07777) != 0
-            || ::fstat(temp->fd(), &made) != 0 || !sameOwnership(made, original))
-            return false;
-    } else {
-        // A new file: the mode any new file of the user gets.
-        const mode_t mask = ::umask(077);
-        ::umask(mask);
-        if (::fchmod(temp->fd(), 0666 & ~mask) != 0)
-            throw std::runtime_error(errorText(errno));
-    }
+    if (!takeOwnership(temp->fd(), exists ? &original : nullptr))
+        return false;
     temp->sync();
     checkUnchanged(target, content);
     if (const int error = temp->renameTo(target)) {

@@ -94,6 +94,63 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
     readDirMenu(values, tree, progress);
 }
 
+namespace {
+
+// The menu, cmd and path values of each entry number 1..N. Lines that stand in the order of
+// their numbers (as the writer writes them) are taken as the numbers come; otherwise the line
+// of each kind for each number is found in one pass, so the reader stays linear and needs no
+// lookups by key, and the first occurrence of a key decides. (A template only because the line
+// type is the values' own.)
+template <typename Line> class EntryValues
+{
+public:
+    EntryValues(const std::vector<Line> &lines, std::size_t total, bool inOrder)
+        : m_lines(lines)
+        , m_inOrder(inOrder)
+    {
+        if (m_inOrder)
+            return;
+        for (auto &slot : m_slots)
+            slot.assign(total + 1, 0);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::size_t number = lines[i].number / 4;
+            std::uint32_t &slot = m_slots[lines[i].number % 4][number <= total ? number : 0];
+            if (number <= total && slot == 0)
+                slot = static_cast<std::uint32_t>(i + 1);
+        }
+    }
+
+    // Entry k's values, by kind (0 menu, 1 cmd, 2 path; empty where the entry has none). The
+    // numbers must be asked for in rising order.
+    void fetch(std::size_t k, std::string_view (&valueOfKind)[3])
+    {
+        for (std::uint32_t kind = 0; kind < 3; ++kind)
+            valueOfKind[kind] = {};
+        if (m_inOrder) {
+            for (; m_nextLine < m_lines.size() && m_lines[m_nextLine].number / 4 == k;
+                 ++m_nextLine) {
+                const Line &line = m_lines[m_nextLine];
+                valueOfKind[line.number % 4] = std::string_view(line.text, line.length);
+            }
+            return;
+        }
+        for (std::uint32_t kind = 0; kind < 3; ++kind) {
+            if (const std::uint32_t slot = m_slots[kind][k]) {
+                const Line &line = m_lines[slot - 1];
+                valueOfKind[kind] = std::string_view(line.text, line.length);
+            }
+        }
+    }
+
+private:
+    const std::vector<Line> &m_lines;
+    const bool m_inOrder;
+    std::vector<std::uint32_t> m_slots[3]; // line index + 1 by kind and number, 0 for none
+    std::size_t m_nextLine = 0;
+};
+
+} // namespace
+
 // Format notes: "-" alone is a separator item; a value beginning with "--" closes the
 // innermost open submenu (ignored at the top level); any other value beginning with "-" opens
 // a submenu titled by the rest (at most 99 characters); anything else is an item. "cmd" and
@@ -103,46 +160,13 @@ void readDirMenu(
     const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress)
 {
     const std::size_t total = values.m_entryCount;
-    const std::vector<DirMenuValues::Line> &lines = values.m_lines;
-    // The line of each kind for each entry number 1..N, found in one pass so the reader stays
-    // linear and needs no lookups by key; the first occurrence of a key decides. Lines that
-    // stand in the order of their numbers (as the writer writes them) need no such table:
-    // they are taken as the numbers come.
-    std::vector<std::uint32_t> slots[3];
-    if (!values.m_inOrder) {
-        for (auto &slot : slots)
-            slot.assign(total + 1, 0);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::size_t number = lines[i].number / 4;
-            std::uint32_t &slot = slots[lines[i].number % 4][number <= total ? number : 0];
-            if (number <= total && slot == 0)
-                slot = static_cast<std::uint32_t>(i + 1);
-        }
-    }
-    std::size_t nextLine = 0;
+    EntryValues entries(values.m_lines, total, values.m_inOrder);
     std::string_view valueOfKind[3];
-    const auto fetch = [&](std::size_t k) {
-        for (std::uint32_t kind = 0; kind < 3; ++kind)
-            valueOfKind[kind] = {};
-        if (values.m_inOrder) {
-            for (; nextLine < lines.size() && lines[nextLine].number / 4 == k; ++nextLine) {
-                const DirMenuValues::Line &line = lines[nextLine];
-                valueOfKind[line.number % 4] = std::string_view(line.text, line.length);
-            }
-            return;
-        }
-        for (std::uint32_t kind = 0; kind < 3; ++kind) {
-            if (const std::uint32_t slot = slots[kind][k]) {
-                const DirMenuValues::Line &line = lines[slot - 1];
-                valueOfKind[kind] = std::string_view(line.text, line.length);
-            }
-        }
-    };
     ProgressCounter counter(total, progress);
     std::size_t openSubmenus = 0;
     for (std::size_t k = 1; k <= total; ++k) {
         counter.step(k);
-        fetch(k);
+        entries.fetch(k, valueOfKind);
         const std::string_view title = valueOfKind[0];
         if (title.empty())
             continue;

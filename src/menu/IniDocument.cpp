@@ -56,29 +56,42 @@ IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
         doc.m_tail = std::move(bytes);
         return doc;
     }
-    std::size_t start = 0;
+    doc.indexLines(doc.adoptText(std::move(bytes)));
+    return doc;
+}
+
+// Takes the file's bytes as the document's text in the working form (UTF-16 decoded, the byte
+// order mark kept aside) and tells where the first line starts.
+std::size_t IniDocument::adoptText(std::string bytes)
+{
     if (bytes.starts_with(utf16LeMark)) {
-        doc.m_encoding = IniEncoding::Utf16Le;
-        doc.m_bom = utf16LeMark;
+        m_encoding = IniEncoding::Utf16Le;
+        m_bom = utf16LeMark;
         std::string_view body = std::string_view(bytes).substr(utf16LeMark.size());
         if (body.size() % 2 != 0) {
-            doc.m_tail = body.substr(body.size() - 1);
+            m_tail = body.substr(body.size() - 1);
             body.remove_suffix(1);
         }
-        doc.m_text = iniCodec::utf16LeToUtf8(body);
-        doc.m_original = std::move(bytes);
-    } else {
-        if (bytes.starts_with(utf8Mark)) {
-            doc.m_encoding = IniEncoding::Utf8;
-            doc.m_bom = utf8Mark;
-            start = utf8Mark.size();
-        }
-        doc.m_text = std::move(bytes);
+        m_text = iniCodec::utf16LeToUtf8(body);
+        m_original = std::move(bytes);
+        return 0;
     }
+    std::size_t start = 0;
+    if (bytes.starts_with(utf8Mark)) {
+        m_encoding = IniEncoding::Utf8;
+        m_bom = utf8Mark;
+        start = utf8Mark.size();
+    }
+    m_text = std::move(bytes);
+    return start;
+}
 
-    const std::string_view text = doc.m_text;
+// Cuts the text from `start` on into lines.
+void IniDocument::indexLines(std::size_t start)
+{
+    const std::string_view text = m_text;
     const char *const data = text.data();
-    reserveWithLargePages(doc.m_lines, countLines(text.substr(start)), true);
+    reserveWithLargePages(m_lines, countLines(text.substr(start)), true);
     // A line ends at the first CR or LF. The next LF is looked for once and kept while lines
     // that end at a CR before it go by, so a file of lone CRs is not searched to its end for
     // every line.
@@ -108,9 +121,8 @@ IniDocument IniDocument::fromOwnedBytes(std::string bytes, std::string origin)
             line.ending = Ending::Cr;
             start = end + 1;
         }
-        doc.m_lines.push_back(line);
+        m_lines.push_back(line);
     }
-    return doc;
 }
 
 std::string_view IniDocument::originalBytes() const
@@ -282,56 +294,66 @@ void IniDocument::walkSections(std::string_view section, bool everyOccurrence, V
     const auto name = toWorking(trim(section));
     if (!name)
         return;
-    // The key of each line is found again from its text when the table needs it.
-    const auto keyOf = [this](std::uint32_t i) {
-        return parseLine(text(m_lines[i])).name;
-    };
     std::size_t ordinal = 0;
     for (std::ptrdiff_t header = findSection(*name); header >= 0; ++ordinal) {
         const auto first = static_cast<std::size_t>(header);
         const std::size_t end = sectionEnd(first);
-        visit(first, ordinal, parseLine(text(m_lines[first])), false);
-        KeySet seen(end - first);
-        // Lines are parsed a few ahead of their visit, so that the key table's slot of each
-        // is on its way from memory by the time it is looked up.
-        constexpr std::size_t ahead = 16;
-        struct Parsed
-        {
-            ParsedLine line;
-            std::uint64_t hash = 0;
-        };
-        std::array<Parsed, ahead> parsed;
-        const auto parseAhead = [&](std::size_t i) {
-            Parsed &next = parsed[i % ahead];
-            next.line = parseLine(text(m_lines[i]));
-            if (next.line.kind == LineKind::Entry) {
-                next.hash = KeySet::hashOf(next.line.name);
-                seen.prefetch(next.hash);
-            }
-        };
-        for (std::size_t i = first + 1; i < end && i <= first + ahead; ++i)
-            parseAhead(i);
-        for (std::size_t i = first + 1; i < end; ++i) {
-            // Copied: parsing the line `ahead` further takes its place.
-            const Parsed current = parsed[i % ahead];
-            if (i + ahead < end)
-                parseAhead(i + ahead);
-            const bool repeated = current.line.kind == LineKind::Entry
-                && seen.firstOf(
-                       current.line.name, current.hash, static_cast<std::uint32_t>(i), keyOf)
-                    != i;
-            visit(i, ordinal, current.line, repeated);
-        }
-        header = -1;
-        for (std::size_t i = end; everyOccurrence && i < m_lines.size(); ++i) {
-            if (!isHeaderLine(text(m_lines[i])))
-                continue;
-            if (equalsNoCase(parseLine(text(m_lines[i])).name, *name)) {
-                header = static_cast<std::ptrdiff_t>(i);
-                break;
-            }
-        }
+        walkSection(first, end, ordinal, visit);
+        header = everyOccurrence ? nextSectionNamed(end, *name) : -1;
     }
+}
+
+// The walk of one section: its header line `first` and the lines up to `end`.
+template <typename Visit>
+void IniDocument::walkSection(
+    std::size_t first, std::size_t end, std::size_t ordinal, Visit &visit) const
+{
+    // The key of each line is found again from its text when the table needs it.
+    const auto keyOf = [this](std::uint32_t i) {
+        return parseLine(text(m_lines[i])).name;
+    };
+    visit(first, ordinal, parseLine(text(m_lines[first])), false);
+    KeySet seen(end - first);
+    // Lines are parsed a few ahead of their visit, so that the key table's slot of each
+    // is on its way from memory by the time it is looked up.
+    constexpr std::size_t ahead = 16;
+    struct Parsed
+    {
+        ParsedLine line;
+        std::uint64_t hash = 0;
+    };
+    std::array<Parsed, ahead> parsed;
+    const auto parseAhead = [&](std::size_t i) {
+        Parsed &next = parsed[i % ahead];
+        next.line = parseLine(text(m_lines[i]));
+        if (next.line.kind == LineKind::Entry) {
+            next.hash = KeySet::hashOf(next.line.name);
+            seen.prefetch(next.hash);
+        }
+    };
+    for (std::size_t i = first + 1; i < end && i <= first + ahead; ++i)
+        parseAhead(i);
+    for (std::size_t i = first + 1; i < end; ++i) {
+        // Copied: parsing the line `ahead` further takes its place.
+        const Parsed current = parsed[i % ahead];
+        if (i + ahead < end)
+            parseAhead(i + ahead);
+        const bool repeated = current.line.kind == LineKind::Entry
+            && seen.firstOf(current.line.name, current.hash, static_cast<std::uint32_t>(i), keyOf)
+                != i;
+        visit(i, ordinal, current.line, repeated);
+    }
+}
+
+// The header line of the next section of that name from line `from` on, or -1.
+std::ptrdiff_t IniDocument::nextSectionNamed(std::size_t from, std::string_view workingName) const
+{
+    for (std::size_t i = from; i < m_lines.size(); ++i) {
+        if (isHeaderLine(text(m_lines[i]))
+            && equalsNoCase(parseLine(text(m_lines[i])).name, workingName))
+            return static_cast<std::ptrdiff_t>(i);
+    }
+    return -1;
 }
 
 void IniDocument::visitSection(std::string_view section, const IniEntryVisitor &visit) const

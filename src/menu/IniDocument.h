@@ -184,6 +184,8 @@ private:
     };
     static_assert(sizeof(Line) == 12);
 
+    std::size_t adoptText(std::string bytes);
+    void indexLines(std::size_t start);
     void checkReadable() const;
     void checkValue(std::string_view key, std::string_view value) const;
     std::optional<std::string> toWorking(std::string_view utf8) const;
@@ -217,6 +219,9 @@ private:
     void emitEntry(std::string_view key, std::string_view value, Ending ending, Out &&out) const;
     template <typename Visit>
     void walkSections(std::string_view section, bool everyOccurrence, Visit &&visit) const;
+    template <typename Visit>
+    void walkSection(std::size_t first, std::size_t end, std::size_t ordinal, Visit &visit) const;
+    std::ptrdiff_t nextSectionNamed(std::size_t from, std::string_view workingName) const;
 
     IniEncoding m_encoding = IniEncoding::Windows1252;
     std::string m_bom;

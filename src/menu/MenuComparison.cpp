@@ -81,6 +81,38 @@ EntryKeys entriesOf(const DirMenuEntries &lines, Symbols &symbols)
     return keys;
 }
 
+// The entries removed in one place and added with the same content in another, marked on
+// both sides.
+struct Moves
+{
+    std::vector<bool> before;
+    std::vector<bool> after;
+    std::size_t count = 0;
+};
+
+Moves findMoves(const std::vector<LineEdit> &script, const EntryKeys &a, const EntryKeys &b)
+{
+    std::unordered_multimap<std::string_view, std::size_t> removedByContent;
+    for (const LineEdit &edit : script) {
+        if (edit.kind == LineEdit::Kind::Removed)
+            removedByContent.emplace(a.content[edit.before], edit.before);
+    }
+    Moves moves { std::vector<bool>(a.content.size(), false),
+        std::vector<bool>(b.content.size(), false) };
+    for (const LineEdit &edit : script) {
+        if (edit.kind != LineEdit::Kind::Added)
+            continue;
+        const auto match = removedByContent.find(b.content[edit.after]);
+        if (match == removedByContent.end())
+            continue;
+        moves.before[match->second] = true;
+        moves.after[edit.after] = true;
+        removedByContent.erase(match);
+        ++moves.count;
+    }
+    return moves;
+}
+
 EntryChanges compareEntries(const DirMenuEntries &before, const DirMenuEntries &after)
 {
     Symbols symbols;
@@ -88,27 +120,11 @@ EntryChanges compareEntries(const DirMenuEntries &before, const DirMenuEntries &
     const EntryKeys b = entriesOf(after, symbols);
     const std::vector<LineEdit> script = diffSymbols(a.placed, b.placed);
 
-    // Moves first: an entry removed in one place and added with the same content in another.
-    std::unordered_multimap<std::string_view, std::size_t> removedByContent;
-    for (const LineEdit &edit : script) {
-        if (edit.kind == LineEdit::Kind::Removed)
-            removedByContent.emplace(a.content[edit.before], edit.before);
-    }
-    std::vector<bool> movedBefore(a.content.size(), false);
-    std::vector<bool> movedAfter(b.content.size(), false);
+    // Moves first; then each run of differing entries: what is left on both sides pairs up
+    // as changed.
+    const Moves moves = findMoves(script, a, b);
     EntryChanges changes;
-    for (const LineEdit &edit : script) {
-        if (edit.kind != LineEdit::Kind::Added)
-            continue;
-        const auto match = removedByContent.find(b.content[edit.after]);
-        if (match == removedByContent.end())
-            continue;
-        movedBefore[match->second] = true;
-        movedAfter[edit.after] = true;
-        removedByContent.erase(match);
-        ++changes.moved;
-    }
-    // Then each run of differing entries: what is left on both sides pairs up as changed.
+    changes.moved = moves.count;
     std::size_t removed = 0;
     std::size_t added = 0;
     const auto endRun = [&] {
@@ -121,9 +137,9 @@ EntryChanges compareEntries(const DirMenuEntries &before, const DirMenuEntries &
     for (const LineEdit &edit : script) {
         if (edit.kind == LineEdit::Kind::Same)
             endRun();
-        else if (edit.kind == LineEdit::Kind::Removed && !movedBefore[edit.before])
+        else if (edit.kind == LineEdit::Kind::Removed && !moves.before[edit.before])
             ++removed;
-        else if (edit.kind == LineEdit::Kind::Added && !movedAfter[edit.after])
+        else if (edit.kind == LineEdit::Kind::Added && !moves.after[edit.after])
             ++added;
     }
     endRun();

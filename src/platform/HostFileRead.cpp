@@ -39,6 +39,35 @@ HostFileText failure(HostReadStatus status, int error = 0)
     return result;
 }
 
+// Reads the open file `fd` of `size` bytes (as its stat said), up to `maxBytes`.
+HostFileText readAtMost(int fd, std::size_t size, std::size_t maxBytes)
+{
+    HostFileText result;
+    result.status = HostReadStatus::Read;
+    result.text.resize(std::min(size, maxBytes));
+    std::size_t filled = 0;
+    for (;;) {
+        if (filled == result.text.size()) {
+            if (filled > maxBytes)
+                return failure(HostReadStatus::TooLarge);
+            // One byte past the limit tells a file that grew from one that ends here.
+            result.text.resize(std::min(maxBytes + 1, filled + 65536));
+        }
+        const ssize_t got = ::read(fd, result.text.data() + filled, result.text.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return failure(HostReadStatus::Failed, errno);
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+    }
+    if (filled > maxBytes)
+        return failure(HostReadStatus::TooLarge);
+    result.text.resize(filled);
+    return result;
+}
+
 } // namespace
 
 HostFileText readRegularFile(const std::filesystem::path &file, std::size_t maxBytes)
@@ -66,31 +95,7 @@ HostFileText readRegularFile(const std::filesystem::path &file, std::size_t maxB
         return failure(HostReadStatus::Failed, errno);
     if (!S_ISREG(opened.st_mode))
         return failure(HostReadStatus::NotRegularFile);
-    HostFileText result;
-    result.status = HostReadStatus::Read;
-    result.text.resize(std::min<std::size_t>(static_cast<std::size_t>(opened.st_size), maxBytes));
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == result.text.size()) {
-            if (filled > maxBytes)
-                return failure(HostReadStatus::TooLarge);
-            // One byte past the limit tells a file that grew from one that ends here.
-            result.text.resize(std::min(maxBytes + 1, filled + 65536));
-        }
-        const ssize_t got =
-            ::read(fd.get(), result.text.data() + filled, result.text.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return failure(HostReadStatus::Failed, errno);
-        if (got == 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-    }
-    if (filled > maxBytes)
-        return failure(HostReadStatus::TooLarge);
-    result.text.resize(filled);
-    return result;
+    return readAtMost(fd.get(), static_cast<std::size_t>(opened.st_size), maxBytes);
 }
 
 std::string hostReadProblem(
