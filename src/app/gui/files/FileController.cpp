@@ -126,7 +126,13 @@ bool FileController::unsavedChangesSettled()
 
 std::string FileController::driveCFolder()
 {
-    return m_window.hostPath("C:\\");
+    const std::string driveC = m_window.hostPath("C:\\");
+    if (driveC.empty())
+        return driveC;
+    // The drive is a link in dosdevices; the dialog shows the folder it leads to, drive_c.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::canonical(driveC, error);
+    return error ? driveC : folder.string();
 }
 
 void FileController::openFile()

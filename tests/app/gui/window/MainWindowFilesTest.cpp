@@ -329,6 +329,23 @@ TEST_F(MainWindowFilesTest, OpenFileAndOpenRecentReachAnyFileWhateverStartUpFoun
     EXPECT_EQ(test::outline(form->tree()), "Job|cd d:\\\n");
 }
 
+TEST_F(MainWindowFilesTest, OpenFileStartsInTheDriveCOfThePrefix)
+{
+    test::SyntheticPrefix prefix;
+    MainWindowEnvironment environment = test::windowEnvironment(
+        std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {})),
+        dir.path(),
+        boxes,
+        "C:\\");
+    environment.candidates = test::foundFiles({ "" });
+    environment.fileDialogs = &dialogs;
+    form = test::startedWindow(std::move(environment));
+    action("mnuFileOpenFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].start, std::filesystem::canonical(prefix.path() / "drive_c").string());
+    EXPECT_EQ(test::outline(form->tree()), "") << "Cancel loads nothing";
+}
+
 TEST_F(MainWindowFilesTest, SaveToFileKeepsEditsOfAFileDeletedWhileOpen)
 {
     const std::string path = dir.write("wincmd.ini", wincmd);

@@ -120,7 +120,7 @@ TEST_F(MainWindowNoticeTest, CancelForAnEntryTheFileCannotStoreShowsItInTheEdito
     save();
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, " Cannot be stored");
-    EXPECT_NE(boxes.last().text.find("Projects > -Old-: "), std::string::npos);
+    EXPECT_NE(boxes.last().text.find("entry 1, under Projects (saved as number 2): "), std::string::npos);
     EXPECT_EQ(boxes.last().buttonTexts, (std::vector<std::string> { "Save anyway", "Cancel" }));
     EXPECT_EQ(boxes.last().defaultButton, 1u);
     EXPECT_EQ(readFile(path), before);
