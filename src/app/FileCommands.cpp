@@ -162,6 +162,7 @@ CloseDecision FileCommands::formClose()
         switch (m_host.saveMenuToFile(m_session.currentIniFile())) {
         case SaveOutcome::Saved:
         case SaveOutcome::NothingWritten:
+        case SaveOutcome::Unchanged:
             return CloseDecision::Close;
         case SaveOutcome::Declined:
             // Cancel keeps the edits on screen; No to emptying the file leaves it as it is.

@@ -35,6 +35,26 @@ std::string listed(const std::vector<std::string> &lines)
 
 } // namespace
 
+std::string notShownDetails(const std::vector<DirMenuFinding> &notShown)
+{
+    if (notShown.size() <= questionListLimit)
+        return {};
+    std::string text;
+    for (const DirMenuFinding &finding : notShown)
+        text += (text.empty() ? "" : lineBreak) + findingLine(finding);
+    return text;
+}
+
+std::string unstorablePlace(const UnstorableEntry &entry)
+{
+    // By place and number: the titles are the very thing that may not read well.
+    const std::string where = entry.parentTitle.empty()
+        ? std::string("at the top level")
+        : "under " + entry.parentTitle;
+    return "entry " + std::to_string(entry.position) + ", " + where + " (saved as number "
+        + std::to_string(entry.number) + ")";
+}
+
 std::string notShownQuestion(const std::vector<DirMenuFinding> &notShown)
 {
     std::vector<std::string> lines;
@@ -47,7 +67,7 @@ std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries)
 {
     std::vector<std::string> lines;
     for (const UnstorableEntry &entry : entries)
-        lines.push_back(entry.titlePath + ": " + entry.reason);
+        lines.push_back(unstorablePlace(entry) + ": " + entry.reason);
     return std::string("The file cannot store these entries as they are:") + lineBreak
         + listed(lines) + lineBreak + lineBreak
         + "Saved anyway, they read back changed or not at all.";
@@ -56,6 +76,20 @@ std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries)
 std::string menuChangedText(const std::string &path)
 {
     return "The menu in " + path + " was changed by another program after Torvex loaded it.";
+}
+
+std::string menuChangedQuestion(const std::string &path)
+{
+    return menuChangedText(path) + lineBreak + lineBreak
+        + "Overwrite it with the menu shown here? The other program's change to the menu is "
+          "then lost."
+        + lineBreak + "Reload shows the menu of the file instead, losing the changes made here.";
+}
+
+std::string fileGoneText(const std::string &path)
+{
+    return path + " was moved or deleted after Torvex loaded it. Save to file... keeps the menu "
+                  "shown here in a file of your choice.";
 }
 
 std::string reloadQuestion(const std::string &path)
@@ -257,7 +291,7 @@ bool loadMenuInteractively(
             loaded.tooDeepPath = path;
         throw;
     }
-    loaded = LoadedFile { path, std::move(notShown), false, path, digest, {} };
+    loaded = LoadedFile { path, std::move(notShown), false, path, digest, {}, path };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a
@@ -274,7 +308,11 @@ namespace {
 
 // Asks a question whose default and escape button is Cancel; true for the first button.
 // Without boxes nothing can be asked, and the answer is the default.
-bool confirmed(MenuFileUi &ui, std::string text, const char *caption, const char *goOnButton)
+bool confirmed(MenuFileUi &ui,
+    std::string text,
+    const char *caption,
+    const char *goOnButton,
+    std::string details = {})
 {
     MessageBoxes *boxes = ui.messageBoxes();
     if (!boxes)
@@ -286,6 +324,7 @@ bool confirmed(MenuFileUi &ui, std::string text, const char *caption, const char
     choice.buttons = { goOnButton, cancelButton };
     choice.defaultButton = 1;
     choice.escapeButton = 1;
+    choice.details = std::move(details);
     return boxes->choose(choice) == 0;
 }
 
@@ -300,7 +339,7 @@ bool overwriteChangedMenu(
     if (!boxes)
         return false;
     MsgChoice choice;
-    choice.text = menuChangedText(path);
+    choice.text = menuChangedQuestion(path);
     choice.caption = menuChangedCaption;
     choice.icon = MsgIcon::Warning;
     choice.buttons = { overwriteButton, reloadButton };
@@ -407,8 +446,11 @@ bool mayWrite(const std::string &path,
         return false;
     }
     if (path == loaded.path && !loaded.notShown.empty() && !loaded.removalAccepted) {
-        if (!confirmed(
-                ui, notShownQuestion(loaded.notShown), notShownCaption, saveAndRemoveButton)) {
+        if (!confirmed(ui,
+                notShownQuestion(loaded.notShown),
+                notShownCaption,
+                saveAndRemoveButton,
+                notShownDetails(loaded.notShown))) {
             result.outcome = SaveOutcome::Declined;
             return false;
         }
@@ -478,6 +520,15 @@ SaveResult saveMenuInteractively(const std::string &path,
         ui.setMenusEnabled(true);
         return result;
     }
+    if (safeguards.menuAtCleanState && path == loaded.cleanPath
+        && (path != loaded.path || loaded.notShown.empty())) {
+        // Writing would at best give the same lines in another order and layout: the file
+        // stays byte for byte as the user or another program left it.
+        ui.showStatus(unchangedStatus);
+        ui.setMenusEnabled(true);
+        result.outcome = SaveOutcome::Unchanged;
+        return result;
+    }
     try {
         std::optional<std::string> backup;
         std::optional<MenuLinesDigest> agreed;
@@ -504,6 +555,7 @@ SaveResult saveMenuInteractively(const std::string &path,
         if (path == loaded.path)
             loaded.notShown.clear();
         rememberMenuOnDisk(path, loaded, fs);
+        loaded.cleanPath = path;
         result.outcome = SaveOutcome::Saved;
     } catch (const std::exception &error) {
         reportSaveFailure(ui, describeSaveFailure(error, tree));

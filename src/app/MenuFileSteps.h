@@ -80,6 +80,9 @@ struct LoadedFile
     // A file whose menu the window could not show (nested deeper than windowMenuDepthLimit):
     // the window writes nothing into it.
     std::string tooDeepPath;
+    // The file whose menu the editor's menu is while the undo history is at its clean state:
+    // the one loaded, or saved to last.
+    std::string cleanPath;
 };
 
 // The deepest menu the window shows. Its tree view lays out the rows of nested submenus by
@@ -106,12 +109,16 @@ struct SaveSafeguards
     SaveBackup *backup = nullptr;
     // Shows the file's menu on disk beside the editor's; nothing offers it when empty.
     std::function<void(const std::string &path)> showChanges;
+    // The undo history is at its clean state: a save into LoadedFile::cleanPath that would
+    // remove no line of the file leaves the file untouched.
+    bool menuAtCleanState = false;
 };
 
 // How a save ended.
 enum class SaveOutcome {
     Saved,
     NothingWritten, // no file there, or nothing to save (an empty menu over an empty one)
+    Unchanged, // the file already holds the menu as it is; it was left untouched
     Declined, // the user answered Cancel or No to a question before the write
     Failed, // the write failed; the failure was reported
 };
@@ -145,13 +152,21 @@ inline constexpr std::size_t questionListLimit = 12;
 
 // The summary (notShownSummary), then the lines themselves.
 std::string notShownQuestion(const std::vector<DirMenuFinding> &notShown);
-// Each entry by its path in the menu with the reason, then what saving anyway does.
+// Every line of a list longer than the question shows, for its details; "" otherwise.
+std::string notShownDetails(const std::vector<DirMenuFinding> &notShown);
+// "entry 12, under Projects (saved as number 15)": where an entry stands and its number.
+std::string unstorablePlace(const UnstorableEntry &entry);
+// Each entry by its place and number with the reason, then what saving anyway does.
 std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries);
 // "Remove all N entries from the file?"
 std::string removeAllQuestion(std::size_t count);
 
 // "The menu in <path> was changed by another program after Torvex loaded it."
 std::string menuChangedText(const std::string &path);
+// The question of a save over another program's edit: what Overwrite and Reload lose.
+std::string menuChangedQuestion(const std::string &path);
+// The notice when the file being edited is no longer where it was loaded from.
+std::string fileGoneText(const std::string &path);
 // The second question of Reload: the editor's changes are lost.
 std::string reloadQuestion(const std::string &path);
 // Why no backup of `path` could be kept, then "Save without a backup?".
@@ -163,6 +178,8 @@ std::string backupElsewhereStatus(const std::string &where);
 std::string missingIniFileText(const std::string &path);
 inline constexpr const char *missingIniFileCaption = "Can't find ini file";
 inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved";
+// The status after a save that found the file already holding the menu.
+inline constexpr const char *unchangedStatus = " No changes to save: the file was left as it is";
 
 // Loads the menu of `path` with the window's steps around the reader: "Loading data...",
 // panels and menus off, busy cursor, progress in percent, then everything back on and the
@@ -188,7 +205,9 @@ bool loadMenuInteractively(
 // whose menu was too deep to load (tooDeepNotSavedStatus). Other Torvex
 // saves of the file wait while it is read and written; should another program change the
 // menu in the file meanwhile, nothing is written and the question about its edit is asked
-// (a change beside the menu is kept by saving again). Reports its own failures through
+// (a change beside the menu is kept by saving again). A menu at its clean state over the file it
+// was loaded from or saved to, which holds no line the menu does not show, is not written at
+// all (outcome Unchanged, unchangedStatus), whatever another program did to the file. Reports its own failures through
 // ui.saveFailed; the file is then unchanged. A save remembers the DirMenu lines it wrote.
 SaveResult saveMenuInteractively(const std::string &path,
     const MenuTree &tree,

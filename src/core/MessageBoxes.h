@@ -21,6 +21,8 @@ struct MsgChoice
     std::vector<std::string> buttons;
     std::size_t defaultButton = 0;
     std::size_t escapeButton = 0;
+    // Shown on demand below the text (the whole of a list the text shortens); "" for none.
+    std::string details;
 };
 
 // The one way the program shows a message box. The window implementation keeps every box on

@@ -46,9 +46,9 @@ std::string findingLine(const DirMenuFinding &finding)
 std::string notShownSummary(std::size_t count)
 {
     if (count == 1)
-        return "The file holds 1 entry that is not shown; saving will remove it.";
+        return "The file holds 1 line that the menu does not show; saving will remove it.";
     return "The file holds " + std::to_string(count)
-        + " entries that are not shown; saving will remove them.";
+        + " lines that the menu does not show; saving will remove them.";
 }
 
 void DirMenuLoadReport::add(const IniSectionLine &line, DirMenuKey key)
@@ -56,8 +56,12 @@ void DirMenuLoadReport::add(const IniSectionLine &line, DirMenuKey key)
     using Kind = IniSectionLine::Kind;
     namespace why = loadFindingReason;
     if (line.sectionOrdinal > 0) {
+        // A save removes the whole section: its header and every line in it that holds
+        // something.
         if (line.kind == Kind::Header)
             m_found.push_back({ line.lineNumber, why::secondSection });
+        else if (line.kind != Kind::Blank)
+            m_found.push_back({ line.lineNumber, why::inSecondSection });
         return;
     }
     if (line.kind == Kind::Header)

@@ -25,13 +25,15 @@ struct DirMenuFinding
 // One line for a list: "line 6: not shown: menu5=B (past a gap in the numbering; ...)".
 std::string findingLine(const DirMenuFinding &finding);
 
-// "The file holds 3 entries that are not shown; saving will remove them." (1 entry ... it).
+// "The file holds 3 lines that the menu does not show; saving will remove them." (1 line
+// ... it).
 std::string notShownSummary(std::size_t count);
 
 // Why a line of the file is not shown (DirMenuFinding::reason).
 namespace loadFindingReason {
 inline constexpr const char *pastGap = "past a gap in the numbering; the reader stops before it";
 inline constexpr const char *secondSection = "a second DirMenu section; only the first is read";
+inline constexpr const char *inSecondSection = "in a second DirMenu section";
 inline constexpr const char *comment = "a comment";
 inline constexpr const char *blankLine = "a blank line between entries";
 inline constexpr const char *notAnEntry = "a line without a key";

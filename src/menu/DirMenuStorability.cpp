@@ -98,10 +98,24 @@ std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)
 {
     std::vector<UnstorableEntry> found;
     TitlePathWalk walk;
+    // Numbered as the writer numbers them: each node, then an end line after the last child
+    // of a submenu.
+    std::size_t number = 0;
     tree.forEach([&](MenuNode *node) {
         walk.step(node);
-        if (const char *reason = unstorableReason(*node))
-            found.push_back({ node, walk.text(), reason });
+        ++number;
+        if (const char *reason = unstorableReason(*node)) {
+            const MenuNode *parent = node->parent();
+            found.push_back({ node,
+                walk.text(),
+                reason,
+                static_cast<std::size_t>(node->row()) + 1,
+                parent ? parent->title() : std::string(),
+                number });
+        }
+        if (!node->hasChildren())
+            for (const MenuNode *x = node; x->parent() && x->isLastChild(); x = x->parent())
+                ++number;
         return true;
     });
     return found;

@@ -62,6 +62,12 @@ struct UnstorableEntry
     MenuNode *node = nullptr;
     std::string titlePath;
     std::string reason;
+    // Where it stands: its place among its siblings, counted from 1, and its submenu's title
+    // ("" at the top level).
+    std::size_t position = 0;
+    std::string parentTitle;
+    // The number a save writes it under (menuN).
+    std::size_t number = 0;
 };
 
 // Every entry of the tree that the file cannot store, in menu order.

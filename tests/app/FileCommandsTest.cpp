@@ -2,6 +2,7 @@
 
 #include "app/ErrorReporter.h"
 #include "app/MenuFileSteps.h"
+#include "app/RecentFiles.h"
 #include "app/Session.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
@@ -388,7 +389,7 @@ TEST(FileCommandsTest, LinesTheMenuDoesNotShowAreRemovedOnlyAfterOneQuestionPerL
     ASSERT_EQ(w.boxes.boxes().size(), 1u);
     const auto &box = w.boxes.last();
     EXPECT_EQ(box.text,
-        "The file holds 2 entries that are not shown; saving will remove them.\r\n"
+        "The file holds 2 lines that the menu does not show; saving will remove them.\r\n"
         "\r\nline 4: not shown: ; mine (a comment)"
         "\r\nline 7: not shown: menu5=Far (past a gap in the numbering; the reader stops "
         "before it)");
@@ -437,9 +438,9 @@ TEST(FileCommandsTest, EntriesTheFileCannotStoreAreNamedBeforeEverySave)
     ASSERT_EQ(w.boxes.boxes().size(), 1u);
     EXPECT_EQ(w.boxes.last().text,
         "The file cannot store these entries as they are:\r\n"
-        "\r\nProjects > -Old-: a submenu title beginning with \"-\" reads back as the end of a "
-        "submenu"
-        "\r\n-: a separator cannot hold entries\r\n"
+        "\r\nentry 1, under Projects (saved as number 2): a submenu title beginning with \"-\" "
+        "reads back as the end of a submenu"
+        "\r\nentry 2, at the top level (saved as number 7): a separator cannot hold entries\r\n"
         "\r\nSaved anyway, they read back changed or not at all.");
     EXPECT_EQ(w.boxes.last().caption, " Cannot be stored");
     EXPECT_EQ(w.boxes.last().buttonTexts, (std::vector<std::string> { "Save anyway", "Cancel" }));
@@ -536,6 +537,47 @@ TEST(FileCommandsTest, ConfirmationSettingIsOnUnlessStoredOff)
     dir.write("torvex.ini", "[form2]\r\nCBoxAsk=0\r\n");
     fs.failReads = true;
     EXPECT_TRUE(askBeforeExitWithoutSaving(ProgramSettings(path, fs)));
+}
+
+} // namespace
+} // namespace torvex
+
+namespace torvex {
+namespace {
+
+TEST(RecentFiles, NewestFirstEachOnceAtMostEightAndStoredInTorvexIni)
+{
+    std::vector<std::string> files;
+    for (int i = 1; i <= 9; ++i)
+        files = withRecentFile(files, "/f" + std::to_string(i));
+    ASSERT_EQ(files.size(), recentFilesLimit);
+    EXPECT_EQ(files.front(), "/f9");
+    EXPECT_EQ(files.back(), "/f2") << "the oldest goes";
+    files = withRecentFile(files, "/f5");
+    EXPECT_EQ(files, (std::vector<std::string> { "/f5", "/f9", "/f8", "/f7", "/f6", "/f4", "/f3", "/f2" }));
+
+    TempDir dir;
+    ProgramSettings settings(dir.file("torvex.ini"));
+    writeRecentFiles(settings, files);
+    EXPECT_EQ(readRecentFiles(settings), files);
+    writeRecentFiles(settings, { "/a" });
+    EXPECT_EQ(readRecentFiles(settings), (std::vector<std::string> { "/a" })) << "older keys cleared";
+    EXPECT_NE(readFile(dir.file("torvex.ini")).find("[RecentFiles]"), std::string::npos);
+}
+
+TEST(SaveQuestions, ALongListOfRemovedLinesIsWholeInTheDetails)
+{
+    std::vector<DirMenuFinding> lines;
+    for (std::size_t i = 1; i <= questionListLimit; ++i)
+        lines.push_back({ i, "; note " + std::to_string(i), loadFindingReason::comment });
+    EXPECT_EQ(notShownDetails(lines), "") << "the question itself shows them all";
+
+    lines.push_back({ 99, "menu1=Other", loadFindingReason::inSecondSection });
+    const std::string details = notShownDetails(lines);
+    EXPECT_EQ(details.rfind("line 1: not shown: ; note 1 (a comment)\r\n", 0), 0u) << details;
+    EXPECT_NE(details.find("\r\nline 12: not shown: ; note 12 (a comment)\r\n"), std::string::npos);
+    EXPECT_TRUE(details.ends_with("line 99: not shown: menu1=Other (in a second DirMenu section)"));
+    EXPECT_NE(notShownQuestion(lines).find("and 1 more"), std::string::npos);
 }
 
 } // namespace

@@ -31,7 +31,8 @@ TEST(MenuToolNotShown, CheckListsEachLineInFileOrderAndExitsOne)
         "1 items\n"
         "line 4: not shown: ; kept by hand (a comment)\n"
         "line 5: not shown: menu5=Far (past a gap in the numbering; the reader stops before it)\n"
-        "line 8: not shown: [DirMenu] (a second DirMenu section; only the first is read)\n");
+        "line 8: not shown: [DirMenu] (a second DirMenu section; only the first is read)\n"
+        "line 9: not shown: menu1=Other (in a second DirMenu section)\n");
     EXPECT_EQ(check.err, "");
 
     const test::ToolStreams json =
@@ -44,7 +45,9 @@ TEST(MenuToolNotShown, CheckListsEachLineInFileOrderAndExitsOne)
         "  {\"kind\": \"not shown\", \"line\": 5, \"text\": \"menu5=Far\", \"reason\": \"past a "
         "gap in the numbering; the reader stops before it\"},\n"
         "  {\"kind\": \"not shown\", \"line\": 8, \"text\": \"[DirMenu]\", \"reason\": \"a second "
-        "DirMenu section; only the first is read\"}\n"
+        "DirMenu section; only the first is read\"},\n"
+        "  {\"kind\": \"not shown\", \"line\": 9, \"text\": \"menu1=Other\", \"reason\": \"in a "
+        "second DirMenu section\"}\n"
         "]\n");
 }
 
@@ -66,7 +69,9 @@ TEST(MenuToolNotShown, PrintAndResaveWarnOnStderr)
               "torvex-menu: "
             + file
             + ": line 8: not shown: [DirMenu] (a second DirMenu section; only the first is "
-              "read)\n");
+              "read)\n"
+              "torvex-menu: "
+            + file + ": line 9: not shown: menu1=Other (in a second DirMenu section)\n");
 
     const test::ToolStreams clean = test::runMenuToolStreams("/nonexistent-prefix",
         "print " + dir.write("clean.ini", "[DirMenu]\nmenu1=A\ncmd1=cd a\n\n[Next]\n"));

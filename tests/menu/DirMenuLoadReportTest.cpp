@@ -109,13 +109,19 @@ TEST(DirMenuLoadReport, AnEntryWithoutTitleCostsTheLastOne)
         }));
 }
 
-TEST(DirMenuLoadReport, ASecondSectionIsOneFindingAtItsHeader)
+TEST(DirMenuLoadReport, ASecondSectionIsAFindingForEachLineThatHoldsSomething)
 {
-    const Loaded loaded =
-        load("[DirMenu]\nmenu1=A\ncmd1=cd a\n[Other]\nk=v\n[dirmenu]\nmenu1=B\ncmd1=cd b\n");
+    // A save removes the whole second section, so each of its lines is named.
+    const Loaded loaded = load(
+        "[DirMenu]\nmenu1=A\ncmd1=cd a\n[Other]\nk=v\n[dirmenu]\nmenu1=B\n\n; c\ncmd1=cd b\n\n");
     EXPECT_EQ(loaded.tree, "A|cd a\n");
-    EXPECT_EQ(
-        loaded.findings, (std::vector<DirMenuFinding> { { 6, "[dirmenu]", why::secondSection } }));
+    EXPECT_EQ(loaded.findings,
+        (std::vector<DirMenuFinding> {
+            { 6, "[dirmenu]", why::secondSection },
+            { 7, "menu1=B", why::inSecondSection },
+            { 9, "; c", why::inSecondSection },
+            { 10, "cmd1=cd b", why::inSecondSection },
+        }));
 }
 
 TEST(DirMenuLoadReport, LinesThatAreNoEntriesOfTheMenu)

@@ -1,6 +1,7 @@
 #include "app/gui/application/StartUpSequence.h"
 
 #include "app/ErrorLog.h"
+#include "core/MessageBoxes.h"
 #include "app/PrefixSearch.h"
 #include "app/gui/editing/ButtonColumn.h"
 #include "app/gui/folders/DirListBox.h"
@@ -32,6 +33,13 @@ constexpr const char *loadHint = " Load ini file by clicking Open in the File me
 constexpr const char *dragGuidance =
     "Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key "
     "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.";
+
+constexpr const char *missingArgumentCaption = " File not found";
+
+std::string missingArgumentText(const std::string &path)
+{
+    return std::string("The file given on the command line does not exist:") + lineBreak + path;
+}
 
 } // namespace
 
@@ -121,6 +129,7 @@ void StartUpSequence::startUp()
     QApplication::processEvents();
     reportRecoveryCopies();
     m_window.reportPrefixProblems();
+    reportMissingArgument();
     if (session.onlyCandidate())
         loadOnlyCandidate();
 }
@@ -163,6 +172,14 @@ void StartUpSequence::loadOnlyCandidate()
     m_window.menus().hideFileChoice();
     QApplication::processEvents();
     m_window.files().openMenuFile(session.currentIniFile());
+}
+
+void StartUpSequence::reportMissingArgument()
+{
+    // Named, or the user would face an empty window and wonder where the menu went.
+    const std::string &path = m_environment.firstArgument;
+    if (!path.empty() && !m_window.fileSystem().fileExists(path))
+        m_window.boxes().inform(missingArgumentText(path), missingArgumentCaption, MsgIcon::Error);
 }
 
 void StartUpSequence::reportRecoveryCopies()

@@ -42,6 +42,8 @@ private:
     void restoreDropMode();
     void loadOnlyCandidate();
     void reportRecoveryCopies();
+    // A box naming the file given on the command line when there is none there.
+    void reportMissingArgument();
 
     MainWindow &m_window;
     MainWindowPanes &m_panes;

@@ -11,21 +11,105 @@
 #include "platform/WindowsView.h"
 #include "settings/gui/OptionsDialog.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <memory>
+#include <string_view>
+
+namespace {
+
+// The options of the window program. Qt's own (-platform, -style, ...) are taken out of the
+// arguments by the application before these are read.
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Edits the directory menu (section DirMenu) of a wincmd.ini."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({ QStringLiteral("prefix"),
+        QStringLiteral("Starts in the Wine prefix <folder> and keeps to it."),
+        QStringLiteral("folder") });
+    parser.addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("The wincmd.ini to edit."), QStringLiteral("[file]"));
+}
+
+bool asksForHelpOrVersion(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            return false;
+        if (argument == "-h" || argument == "--help" || argument == "-?" || argument == "--help-all"
+            || argument == "-v" || argument == "--version")
+            return true;
+    }
+    return false;
+}
+
+bool isSet(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value && *value;
+}
+
+// Whether a window can be shown at all: a platform named by QT_QPA_PLATFORM, or an X11 or
+// Wayland display. Without one Qt would abort.
+bool displayAvailable(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    return isSet("QT_QPA_PLATFORM") || isSet("DISPLAY") || isSet("WAYLAND_DISPLAY");
+}
+
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("torvex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TORVEX_VERSION));
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    nameTheProgram();
+    if (asksForHelpOrVersion(argc, argv)) {
+        // Answered on the terminal, with or without a display.
+        QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        describeOptions(parser);
+        parser.process(core); // prints and leaves
+        return 0;
+    }
+    if (!displayAvailable(argc, argv)) {
+        std::fputs("torvex: no display to open the window on (DISPLAY, WAYLAND_DISPLAY and "
+                   "QT_QPA_PLATFORM are not set)\n",
+            stderr);
+        return 1;
+    }
     torvex::TorvexApplication app(argc, argv);
+    QCommandLineParser parser;
+    describeOptions(parser);
+    // An unknown option or a --prefix without a folder: a line on stderr and exit code 1.
+    parser.process(app);
     // The desktop entry and the icon of an installed copy carry this name.
     app.setDesktopFileName(QStringLiteral(TORVEX_APP_ID));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));
     try {
         const torvex::Environment processEnvironment = torvex::processEnvironment();
-        std::vector<std::string> arguments(argv + 1, argv + argc);
+        std::vector<std::string> arguments;
+        if (parser.isSet(QStringLiteral("prefix")))
+            arguments = { "--prefix", parser.value(QStringLiteral("prefix")).toStdString() };
+        for (const QString &file : parser.positionalArguments())
+            arguments.push_back(file.toStdString());
+        // Checks the folder the way every program of Torvex does.
         const auto namedPrefix = torvex::takePrefixOption(arguments);
         torvex::MainWindowEnvironment environment;
         environment.firstArgument = arguments.empty() ? "" : arguments.front();

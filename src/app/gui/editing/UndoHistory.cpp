@@ -152,7 +152,8 @@ void UndoHistory::redo()
 
 bool UndoHistory::isClean() const
 {
-    return m_stack->isClean();
+    // A change of this event not yet closed into a step is a change all the same.
+    return !m_implicitOpen && m_stack->isClean();
 }
 
 void UndoHistory::setClean()

@@ -1,6 +1,8 @@
 #include "app/gui/files/FileController.h"
 
+#include "app/FileDialogs.h"
 #include "app/MenuFileSteps.h"
+#include "app/RecentFiles.h"
 #include "app/Session.h"
 #include "app/gui/files/IniChooserDialog.h"
 #include "app/gui/files/InputGate.h"
@@ -20,7 +22,11 @@
 #include <QLocale>
 #include <QTime>
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 
 namespace torvex {
 
@@ -104,6 +110,109 @@ void FileController::exitAndSave()
     m_commands.fileExitAndSave();
 }
 
+bool FileController::unsavedChangesSettled()
+{
+    if (m_parts.history.isClean())
+        return true;
+    const MsgResult answer =
+        messages().ask(saveMenusText, saveMenusCaption, MsgIcon::Question, MsgButtons::YesNoCancel);
+    if (answer == MsgResult::Cancel)
+        return false;
+    if (answer == MsgResult::No)
+        return true;
+    m_commands.fileSave();
+    return m_parts.history.isClean();
+}
+
+std::string FileController::driveCFolder()
+{
+    const std::string driveC = m_window.hostPath("C:\\");
+    if (driveC.empty())
+        return driveC;
+    // The drive is a link in dosdevices; the dialog shows the folder it leads to, drive_c.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::canonical(driveC, error);
+    return error ? driveC : folder.string();
+}
+
+void FileController::openFile()
+{
+    if (!unsavedChangesSettled())
+        return;
+    const std::optional<std::string> chosen = m_window.fileDialogs().fileToOpen(
+        { openFileCaption, driveCFolder(), { wincmdIniFilter, iniFilesFilter } });
+    if (chosen)
+        openChosenFile(*chosen);
+}
+
+void FileController::openRecent(const std::string &path)
+{
+    if (unsavedChangesSettled())
+        openChosenFile(path);
+}
+
+void FileController::openChosenFile(const std::string &path)
+{
+    if (!m_fs.fileExists(path)) {
+        messages().inform(iniFileNotFoundText(path), iniFileNotFoundCaption, MsgIcon::Error);
+        return;
+    }
+    m_session.setCurrentIniFile(path);
+    setIniPanelText(" " + path);
+    openMenuFile(path);
+}
+
+void FileController::saveToFile()
+{
+    if (m_tree.isEmpty()) {
+        messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+        return;
+    }
+    // The dialog starts at the current file, else at a new wincmd.ini in drive_c.
+    std::string start = m_session.currentIniFile();
+    if (start.empty()) {
+        const std::string driveC = driveCFolder();
+        start = driveC.empty() ? std::string("wincmd.ini") : driveC + "/wincmd.ini";
+    } else if (std::string host = m_window.hostPath(start); !host.empty()) {
+        start = std::move(host);
+    }
+    const std::optional<std::string> chosen = m_window.fileDialogs().fileToSaveInto(
+        { saveToFileCaption, start, { wincmdIniFilter, iniFilesFilter } });
+    if (!chosen)
+        return;
+    const std::string &path = *chosen;
+    const bool made = !m_fs.fileExists(path);
+    if (made && !std::ofstream(path, std::ios::binary)) {
+        reportSaveFailure("Unable to write to " + path, std::strerror(errno));
+        return;
+    }
+    const SaveOutcome outcome = saveMenuToFile(path);
+    if (outcome == SaveOutcome::Saved || outcome == SaveOutcome::Unchanged) {
+        m_session.setCurrentIniFile(path);
+        setIniPanelText(" " + path);
+        rememberRecent(path);
+    } else if (made) {
+        // A file made for the save and not written goes again.
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+}
+
+std::vector<std::string> FileController::recentFiles()
+{
+    return readRecentFiles(m_window.settings());
+}
+
+void FileController::rememberRecent(const std::string &path)
+{
+    try {
+        ProgramSettings &settings = m_window.settings();
+        writeRecentFiles(settings, withRecentFile(readRecentFiles(settings), path));
+    } catch (const std::exception &) {
+        // The list is a convenience: a torvex.ini that cannot be written keeps the old one.
+    }
+}
+
 bool FileController::closeRequested()
 {
     // A close request that arrives while a file is read or written would save a half-read
@@ -123,6 +232,7 @@ bool FileController::openMenuFile(const std::string &path)
     if (loaded) {
         updateNotice(path);
         m_watcher->watch(m_window.hostPath(path));
+        rememberRecent(path);
     }
     return loaded;
 }
@@ -136,6 +246,7 @@ SaveOutcome FileController::saveMenuToFile(const std::string &path)
     safeguards.showChanges = [this](const std::string &file) {
         m_window.showChangesUntilClosed(file);
     };
+    safeguards.menuAtCleanState = m_parts.history.isClean();
     SaveResult result;
     {
         const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);
@@ -202,6 +313,15 @@ void FileController::fileChangedOnDisk()
     if (m_inputGate.isBlocked(InputGate::Reason::FileWork))
         return;
     const std::string path = m_loaded.menuPath;
+    if (!path.empty() && !m_fs.fileExists(path)) {
+        // Moved or deleted: no reload can help; the menu is still here to be saved elsewhere.
+        m_parts.noticeBar.showNotice(QString::fromStdString(fileGoneText(path)),
+            {},
+            NoticeBar::Action { QStringLiteral("Save to file..."), [this] {
+                                   saveToFile();
+                               } });
+        return;
+    }
     bool changed = false;
     try {
         changed = menuChangedOnDisk(path, m_loaded, m_fs);

@@ -15,6 +15,7 @@ class QLabel;
 
 namespace torvex {
 
+class FileDialogs;
 class FileSystem;
 class IniChooserDialog;
 class InputGate;
@@ -50,6 +51,8 @@ public:
     virtual std::string hostPath(const std::string &path) = 0;
     // Called with the file before each load and save: the window moves to its Wine prefix.
     virtual void followPrefixOf(const std::string &path) = 0;
+    // The dialogs that pick a file to open or save into.
+    virtual FileDialogs &fileDialogs() = 0;
 
 protected:
     ~FileWindow() = default;
@@ -94,6 +97,16 @@ public:
     void saveAs(); // mnuFileSaveInClick
     void exitWithoutSaving(); // mnuFileExitWithoutSavingClick
     void exitAndSave(); // mnuFileExitClick
+    // Picks any file in a file dialog that starts in the drive_c of the current prefix and
+    // loads it, after "Save menus?" when the menu has unsaved changes.
+    void openFile(); // mnuFileOpenFile
+    // Loads `path`, one of recentFiles(), the same way.
+    void openRecent(const std::string &path); // mnuFileOpenRecent
+    // Writes the menu into a file picked in a file dialog, made when there is none; it
+    // becomes the current file. The way to keep edits whose file was moved or deleted.
+    void saveToFile(); // mnuFileSaveToFile
+    // The files loaded last, newest first (torvex.ini).
+    std::vector<std::string> recentFiles();
     // Runs the closing steps of a close request; returns whether the window may close. A
     // request that arrives while a file is read or written is refused at once. (FormClose)
     bool closeRequested();
@@ -133,9 +146,18 @@ private:
     bool backupWanted();
     // The watcher noticed a change of the watched file: shows it when its menu changed.
     void fileChangedOnDisk();
+    // Asks "Save menus?" while the menu has unsaved changes; false when the user cancelled
+    // or the save did not happen.
+    bool unsavedChangesSettled();
+    // Makes `path` the current file and loads it; a missing file gets its box instead.
+    void openChosenFile(const std::string &path);
+    // Puts `path` first in the recent files; a list that cannot be stored is no failure.
+    void rememberRecent(const std::string &path);
+    // The host folder of the current prefix's drive C, "" without one.
+    std::string driveCFolder();
 
     MenuTree &m_tree;
-    const Session &m_session;
+    Session &m_session;
     FileSystem &m_fs;
     InputGate &m_inputGate;
     MenuFileUi &m_ui;

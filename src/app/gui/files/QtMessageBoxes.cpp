@@ -139,6 +139,8 @@ std::size_t QtMessageBoxes::choose(const MsgChoice &choice)
         buttons.push_back(box.addButton(QString::fromStdString(choice.buttons[i]), role));
         buttons.back()->setObjectName(QStringLiteral("choiceButton%1").arg(i));
     }
+    if (!choice.details.empty())
+        box.setDetailedText(boxText(choice.details));
     if (choice.defaultButton < buttons.size())
         box.setDefaultButton(buttons[choice.defaultButton]);
     if (choice.escapeButton < buttons.size())

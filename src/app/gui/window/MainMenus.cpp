@@ -49,10 +49,21 @@ void MainMenus::buildMainMenu()
     bar->setObjectName(QStringLiteral("MainMenu1"));
     m_file = bar->addMenu(QStringLiteral("&File"));
     m_file->setObjectName(QStringLiteral("mnuFile"));
-    m_open = addAction(
-        m_file, "mnuFileOpen", "Open...", QKeySequence(Qt::CTRL | Qt::Key_O), &MenuCommands::open);
+    m_open = addAction(m_file, "mnuFileOpen", "Open...", {}, &MenuCommands::open);
+    // Any file, whatever start-up found: these stay in every case.
+    addAction(m_file,
+        "mnuFileOpenFile",
+        "Open &file...",
+        QKeySequence(Qt::CTRL | Qt::Key_O),
+        &MenuCommands::openFile);
+    m_recent = m_file->addMenu(QStringLiteral("Open &recent"));
+    m_recent->setObjectName(QStringLiteral("mnuFileOpenRecent"));
+    connect(m_recent, &QMenu::aboutToShow, this, &MainMenus::refreshRecentFiles);
+    // Filled as it opens; an empty menu might not open at all.
+    m_recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
     addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &MenuCommands::save);
     m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &MenuCommands::saveAs);
+    addAction(m_file, "mnuFileSaveToFile", "Save &to file...", {}, &MenuCommands::saveToFile);
     addAction(m_file,
         "mnuFileShowChanges",
         "Show changes...",
@@ -175,6 +186,26 @@ void MainMenus::hideFileChoice()
 {
     m_saveAs->setVisible(false);
     m_open->setVisible(false);
+}
+
+void MainMenus::refreshRecentFiles()
+{
+    m_recent->clear();
+    const std::vector<std::string> files = m_commands.recentFiles();
+    if (files.empty()) {
+        m_recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        return;
+    }
+    for (const std::string &path : files) {
+        QString caption = QString::fromStdString(path);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto *action = m_recent->addAction(caption);
+        action->setEnabled(m_commands.recentFileExists(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (isEnabled())
+                m_commands.openRecent(path);
+        });
+    }
 }
 
 QMenu *MainMenus::addMenuBeforeOptions(const QString &title, const char *name)

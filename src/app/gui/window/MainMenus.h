@@ -3,6 +3,9 @@
 #include <QKeySequence>
 #include <QObject>
 
+#include <string>
+#include <vector>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -20,6 +23,12 @@ class MenuCommands
 {
 public:
     virtual void open() = 0; // mnuFileOpen
+    virtual void openFile() = 0; // mnuFileOpenFile
+    // The files of "Open recent", newest first, and the loading of one.
+    virtual std::vector<std::string> recentFiles() = 0;
+    virtual bool recentFileExists(const std::string &path) = 0;
+    virtual void openRecent(const std::string &path) = 0; // mnuFileOpenRecent
+    virtual void saveToFile() = 0; // mnuFileSaveToFile
     virtual void save() = 0; // mnuFilesSave
     virtual void saveAs() = 0; // mnuFileSaveIn
     virtual void showChanges() = 0; // mnuFileShowChanges
@@ -63,6 +72,10 @@ public:
     void runIfEnabled(MenuCommand command) const;
     // Hides Open and Save as: the file found at start is the only one edited in this run.
     void hideFileChoice();
+    // Fills "Open recent" with the recent files, those gone missing greyed; it runs each time
+    // the submenu opens.
+    void refreshRecentFiles();
+    QMenu *recentMenu() const { return m_recent; }
     // A menu inserted in the menu bar before Options.
     QMenu *addMenuBeforeOptions(const QString &title, const char *name);
     // Shows only the popup entries that apply to the tree's state. (mnuPopupPopup)
@@ -86,6 +99,7 @@ private:
     QMenu *m_help = nullptr;
     QAction *m_open = nullptr;
     QAction *m_saveAs = nullptr;
+    QMenu *m_recent = nullptr;
     QMenu *m_popup = nullptr;
     QAction *m_addSubMenu = nullptr;
     QAction *m_addSiblingEntry = nullptr;

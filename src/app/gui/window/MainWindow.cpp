@@ -17,6 +17,7 @@
 #include "app/gui/window/MainWindowPanes.h"
 #include "app/gui/tree/MenuTreeView.h"
 #include "app/gui/editing/ProblemDock.h"
+#include "app/gui/files/QtFileDialogs.h"
 #include "app/gui/files/QtMessageBoxes.h"
 #include "app/gui/application/StartUpSequence.h"
 #include "app/gui/window/StatusPanels.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
         m_fs->setView(m_views.shared());
     });
     m_ownBoxes = std::make_unique<QtMessageBoxes>(this);
+    m_ownFileDialogs = std::make_unique<QtFileDialogs>(this);
     setMessageBoxes(m_environment.messageBoxes);
     m_inputGate = new InputGate(this);
     m_folderPane = new FolderPane(m_views, this);
@@ -336,6 +338,13 @@ std::string MainWindow::senderClassName()
 void MainWindow::showChangesUntilClosed(const std::string &path)
 {
     ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
+}
+
+FileDialogs &MainWindow::fileDialogs()
+{
+    if (m_environment.fileDialogs)
+        return *m_environment.fileDialogs;
+    return *m_ownFileDialogs;
 }
 
 std::string MainWindow::hostPath(const std::string &path)

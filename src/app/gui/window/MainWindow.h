@@ -37,6 +37,7 @@ class OptionsDialog;
 class OptionsHost;
 class ProblemDock;
 class ProgramSettings;
+class QtFileDialogs;
 class QtMessageBoxes;
 class StartUpSequence;
 class ThemeComponent;
@@ -157,6 +158,11 @@ private:
     void open() override;
     void save() override;
     void saveAs() override;
+    void openFile() override;
+    std::vector<std::string> recentFiles() override;
+    bool recentFileExists(const std::string &path) override;
+    void openRecent(const std::string &path) override;
+    void saveToFile() override;
     void showChanges() override;
     void exitWithoutSaving() override;
     void exitAndSave() override;
@@ -176,6 +182,7 @@ private:
     void writeWindowSettings() override;
     std::string senderClassName() override;
     void showChangesUntilClosed(const std::string &path) override;
+    FileDialogs &fileDialogs() override;
     std::string hostPath(const std::string &path) override;
 
     // ---- ItemEditorWindow ----
@@ -202,6 +209,7 @@ private:
     std::unique_ptr<FileSystem> m_hostFs;
     std::unique_ptr<WindowsFileSystem> m_fs;
     std::unique_ptr<QtMessageBoxes> m_ownBoxes;
+    std::unique_ptr<QtFileDialogs> m_ownFileDialogs;
     MessageBoxes *m_messageBoxes = nullptr;
     MainWindowEnvironment m_environment;
     std::unique_ptr<OptionsHost> m_optionsHost;

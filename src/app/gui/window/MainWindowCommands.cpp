@@ -46,6 +46,31 @@ void MainWindow::saveAs()
     m_files->saveAs();
 }
 
+void MainWindow::openFile()
+{
+    m_files->openFile();
+}
+
+std::vector<std::string> MainWindow::recentFiles()
+{
+    return m_files->recentFiles();
+}
+
+bool MainWindow::recentFileExists(const std::string &path)
+{
+    return m_fs->fileExists(path);
+}
+
+void MainWindow::openRecent(const std::string &path)
+{
+    m_files->openRecent(path);
+}
+
+void MainWindow::saveToFile()
+{
+    m_files->saveToFile();
+}
+
 void MainWindow::showChanges()
 {
     ChangesWindow::showChanges(this, m_session.currentIniFile(), m_tree, *m_fs);

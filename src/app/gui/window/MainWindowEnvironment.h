@@ -12,6 +12,7 @@
 
 namespace torvex {
 
+class FileDialogs;
 class WindowsView;
 
 // What the main window is started with. The program passes the real machine; tests pass a
@@ -33,6 +34,8 @@ struct MainWindowEnvironment
     ProgramFolders folders;
     // Message boxes to use instead of real ones (not owned); nullptr shows real boxes.
     MessageBoxes *messageBoxes = nullptr;
+    // File dialogs to use instead of real ones (not owned); nullptr shows Qt's.
+    FileDialogs *fileDialogs = nullptr;
     // Candidates to use as found, skipping the search through the registry and folders.
     std::optional<IniCandidates> candidates;
     // The folder the directory list opens at start (a Windows path); "" for the current one.

@@ -1,6 +1,9 @@
 // The main window's File commands, closing and error handler, driven through the window.
 
+#include "app/FileDialogs.h"
 #include "app/gui/files/FileController.h"
+#include "app/gui/window/MainMenus.h"
+#include "app/gui/editing/UndoHistory.h"
 #include "app/gui/window/MainWindow.h"
 #include "app/gui/application/TorvexApplication.h"
 #include "files/RecoveryCopy.h"
@@ -21,6 +24,9 @@
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
+#include <deque>
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
@@ -63,21 +69,55 @@ std::string utf16(std::u16string_view text, bool bigEndian = false)
     return bytes;
 }
 
+// File dialogs that record what they were asked and answer from a script (Cancel once it
+// is used up).
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    std::vector<FileDialogRequest> asked;
+    std::deque<std::string> answers;
+
+    std::optional<std::string> fileToOpen(const FileDialogRequest &request) override
+    {
+        return next(request);
+    }
+    std::optional<std::string> fileToSaveInto(const FileDialogRequest &request) override
+    {
+        return next(request);
+    }
+
+private:
+    std::optional<std::string> next(const FileDialogRequest &request)
+    {
+        asked.push_back(request);
+        if (answers.empty())
+            return std::nullopt;
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
 class MainWindowFilesTest : public ::testing::Test
 {
 protected:
     TempDir dir;
     LogWatchingBoxes boxes;
+    ScriptedFileDialogs dialogs;
     std::unique_ptr<MainWindow> form;
 
     // Starts the main window with `candidate` as the only file found ("" for none), and
     // recovery copies in `recoveryFolder` ("" for none).
-    void start(const std::string &candidate, const std::filesystem::path &recoveryFolder = {})
+    void start(const std::string &candidate,
+        const std::filesystem::path &recoveryFolder = {},
+        const std::string &firstArgument = {})
     {
         MainWindowEnvironment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), dir.path(), boxes, "Z:\\");
         environment.candidates = test::foundFiles({ candidate });
         environment.recoveryFolder = recoveryFolder;
+        environment.fileDialogs = &dialogs;
+        environment.firstArgument = firstArgument;
         boxes.logPath = dir.file("torvex.log");
         form = test::startedWindow(std::move(environment));
     }
@@ -165,6 +205,7 @@ TEST_F(MainWindowFilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNo
     const std::string path = dir.write(
         "wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n");
     start(path);
+    form->tree().setTitle(form->tree().first(), "Start"); // a change, so that the save writes
     auto *tview = form->findChild<QWidget *>(QStringLiteral("tview"));
     QApplication::setActiveWindow(form.get());
     tview->setFocus();
@@ -173,16 +214,169 @@ TEST_F(MainWindowFilesTest, InputAndCloseRequestsWaitingDuringLoadOrSaveChangeNo
         tview, new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier));
     action("mnuFilesSave")->trigger();
     QCoreApplication::processEvents();
-    EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
+    EXPECT_EQ(test::outline(form->tree()), "Start|cd c:\\\nWork|cd d:\\\n");
     EXPECT_EQ(readFile(path),
-        "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n");
+        "[DirMenu]\r\nmenu1=Start\r\ncmd1=cd c:\\\r\nmenu2=Work\r\ncmd2=cd d:\\\r\n");
 
     // A close request waiting while the reader fills the tree would save half a menu.
     QMetaObject::invokeMethod(form.get(), &QWidget::close, Qt::QueuedConnection);
     EXPECT_TRUE(form->files().openMenuFile(path));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\nWork|cd d:\\\n");
+    EXPECT_EQ(test::outline(form->tree()), "Start|cd c:\\\nWork|cd d:\\\n");
     EXPECT_TRUE(form->close()) << "closing works again once the load is done";
+}
+
+// The sample's bytes and modification time, set an hour back so that a rewrite shows.
+struct FileState
+{
+    std::string bytes;
+    std::filesystem::file_time_type modified;
+    bool operator==(const FileState &) const = default;
+};
+
+FileState agedState(const std::string &path)
+{
+    std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) - std::chrono::hours(1));
+    return { readFile(path), std::filesystem::last_write_time(path) };
+}
+
+FileState stateOf(const std::string &path)
+{
+    return { readFile(path), std::filesystem::last_write_time(path) };
+}
+
+TEST_F(MainWindowFilesTest, AMenuAsLoadedLeavesTheFileUntouchedOnSaveAndBothExits)
+{
+    // The sample is laid out as people write theirs (the section amid others, separators
+    // without commands): a save would write it differently.
+    const std::string sample = readFile(std::string(TORVEX_SOURCE_DIR) + "/examples/wincmd.ini");
+    const std::string path = dir.write("wincmd.ini", sample);
+    const FileState before = agedState(path);
+
+    start(path);
+    action("mnuFilesSave")->trigger(); // F2
+    EXPECT_EQ(stateOf(path), before);
+    EXPECT_EQ(form->statusText(0), QStringLiteral("  No changes to save: the file was left as it is"));
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    // One edit taken back is no change either.
+    form->history().record("Rename", [this] {
+        form->tree().setTitle(form->tree().first(), "Start");
+    });
+    form->history().undo();
+    action("mnuFilesSave")->trigger();
+    EXPECT_EQ(stateOf(path), before);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(stateOf(path), before);
+
+    start(path);
+    action("mnuFileExit")->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(stateOf(path), before);
+
+    // An edit not yet closed into a step is written, and so is one kept.
+    start(path);
+    form->tree().setTitle(form->tree().first(), "Start");
+    EXPECT_TRUE(form->close());
+    EXPECT_NE(readFile(path), sample);
+    EXPECT_NE(readFile(path).find("menu1=Start\r\n"), std::string::npos);
+}
+
+// The captions of "Open recent" and whether each can be chosen.
+std::vector<std::pair<std::string, bool>> recentEntries(MainWindow &form)
+{
+    form.menus().refreshRecentFiles();
+    std::vector<std::pair<std::string, bool>> entries;
+    for (QAction *entry : form.menus().recentMenu()->actions())
+        entries.emplace_back(entry->text().toStdString(), entry->isEnabled());
+    return entries;
+}
+
+TEST_F(MainWindowFilesTest, OpenFileAndOpenRecentReachAnyFileWhateverStartUpFound)
+{
+    const std::string first = dir.write("wincmd.ini", wincmd);
+    const std::string second =
+        dir.write("other.ini", "[DirMenu]\r\nmenu1=Work\r\ncmd1=cd d:\\\r\n");
+    start(first); // the only candidate: Open and Save as are hidden
+    EXPECT_FALSE(action("mnuFileOpen")->isVisible());
+    EXPECT_TRUE(action("mnuFileOpenFile")->isVisible());
+    EXPECT_EQ(action("mnuFileOpenFile")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_TRUE(action("mnuFileSaveToFile")->isVisible());
+
+    dialogs.answers = { second };
+    action("mnuFileOpenFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].caption, " Open ini file");
+    EXPECT_EQ(dialogs.asked[0].filters,
+        (std::vector<std::string> { "wincmd.ini (wincmd.ini)", "Ini files (*.ini)" }));
+    EXPECT_EQ(test::outline(form->tree()), "Work|cd d:\\\n");
+    EXPECT_EQ(form->session().currentIniFile(), second);
+    EXPECT_EQ(recentEntries(*form),
+        (std::vector<std::pair<std::string, bool>> { { second, true }, { first, true } }));
+
+    // A file gone since is greyed; unsaved changes are asked about before another file loads.
+    std::filesystem::remove(first);
+    EXPECT_EQ(recentEntries(*form),
+        (std::vector<std::pair<std::string, bool>> { { second, true }, { first, false } }));
+    form->history().record("Rename", [this] {
+        form->tree().setTitle(form->tree().first(), "Job");
+    });
+    boxes.answer(MsgResult::Cancel);
+    dialogs.answers = { second };
+    action("mnuFileOpenFile")->trigger();
+    EXPECT_EQ(boxes.last().caption, " Save?");
+    EXPECT_EQ(dialogs.asked.size(), 1u) << "Cancel ends before the dialog";
+    EXPECT_EQ(test::outline(form->tree()), "Job|cd d:\\\n");
+}
+
+TEST_F(MainWindowFilesTest, OpenFileStartsInTheDriveCOfThePrefix)
+{
+    test::SyntheticPrefix prefix;
+    MainWindowEnvironment environment = test::windowEnvironment(
+        std::make_shared<WindowsView>(WindowsView::forPrefix(prefix.prefix(), Environment {})),
+        dir.path(),
+        boxes,
+        "C:\\");
+    environment.candidates = test::foundFiles({ "" });
+    environment.fileDialogs = &dialogs;
+    form = test::startedWindow(std::move(environment));
+    action("mnuFileOpenFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].start, std::filesystem::canonical(prefix.path() / "drive_c").string());
+    EXPECT_EQ(test::outline(form->tree()), "") << "Cancel loads nothing";
+}
+
+TEST_F(MainWindowFilesTest, SaveToFileKeepsEditsOfAFileDeletedWhileOpen)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    start(path);
+    form->tree().setTitle(form->tree().first(), "Start");
+    std::filesystem::remove(path);
+
+    // Cancel writes nothing anywhere.
+    const std::string elsewhere = dir.file("kept.ini");
+    action("mnuFileSaveToFile")->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].start, path);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere));
+
+    dialogs.answers = { elsewhere };
+    action("mnuFileSaveToFile")->trigger();
+    EXPECT_EQ(readFile(elsewhere), "[DirMenu]\r\nmenu1=Start\r\ncmd1=cd c:\\\r\n");
+    EXPECT_EQ(form->session().currentIniFile(), elsewhere);
+    EXPECT_EQ(recentEntries(*form).front(), std::make_pair(elsewhere, true));
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(MainWindowFilesTest, AMissingFileOnTheCommandLineIsNamedInABox)
+{
+    const std::string missing = dir.file("typo.ini");
+    start("", {}, missing);
+    ASSERT_FALSE(boxes.boxes().empty());
+    EXPECT_EQ(boxes.boxes().front().caption, " File not found");
+    EXPECT_EQ(boxes.boxes().front().text,
+        "The file given on the command line does not exist:\r\n" + missing);
 }
 
 TEST_F(MainWindowFilesTest, ClosingWithNodesButNoFileKeepsTheWindowOpen)
@@ -239,6 +433,11 @@ protected:
         const std::string path = dir.write("wincmd.ini", file);
         start(path);
         EXPECT_EQ(form->tree().count(), 1u);
+        // A change taken back by hand rather than by Undo is a change: the save writes.
+        MenuNode *entry = form->tree().first();
+        const std::string title = entry->title();
+        form->tree().setTitle(entry, title + "x");
+        form->tree().setTitle(entry, title);
         action("mnuFilesSave")->trigger();
         EXPECT_EQ(form->statusText(0), QStringLiteral("  Data saved"));
         return readFile(path);

@@ -48,7 +48,8 @@ TEST_F(MainWindowNoticeTest, TheBarNamesEachHiddenLineAndCanBeClosed)
     EXPECT_EQ(outline(form->tree()), "Home|cd c:\\\n");
     ASSERT_TRUE(bar()->isVisible());
     EXPECT_EQ(widget<QLabel>("noticeText")->text(),
-        QStringLiteral("The file holds 3 entries that are not shown; saving will remove them."));
+        QStringLiteral(
+            "The file holds 4 lines that the menu does not show; saving will remove them."));
     EXPECT_TRUE(boxes.empty()) << "the notice does not stop the work";
 
     QTest::mouseClick(widget<QPushButton>("noticeDetailsButton"), Qt::LeftButton);
@@ -59,7 +60,8 @@ TEST_F(MainWindowNoticeTest, TheBarNamesEachHiddenLineAndCanBeClosed)
                        "line 7: not shown: menu5=Far (past a gap in the numbering; the reader "
                        "stops before it)\n"
                        "line 8: not shown: [DirMenu] (a second DirMenu section; only the first "
-                       "is read)"));
+                       "is read)\n"
+                       "line 9: not shown: menu1=Other (in a second DirMenu section)"));
 
     QTest::mouseClick(widget<QToolButton>("noticeCloseButton"), Qt::LeftButton);
     EXPECT_FALSE(bar()->isVisible());
@@ -118,7 +120,7 @@ TEST_F(MainWindowNoticeTest, CancelForAnEntryTheFileCannotStoreShowsItInTheEdito
     save();
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().caption, " Cannot be stored");
-    EXPECT_NE(boxes.last().text.find("Projects > -Old-: "), std::string::npos);
+    EXPECT_NE(boxes.last().text.find("entry 1, under Projects (saved as number 2): "), std::string::npos);
     EXPECT_EQ(boxes.last().buttonTexts, (std::vector<std::string> { "Save anyway", "Cancel" }));
     EXPECT_EQ(boxes.last().defaultButton, 1u);
     EXPECT_EQ(readFile(path), before);

@@ -121,7 +121,9 @@ TEST_F(MainWindowSafetyTest, AnotherProgramsMenuIsNotOverwrittenWithoutTheQuesti
     save();
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().text,
-        "The menu in " + path + " was changed by another program after Torvex loaded it.");
+        "The menu in " + path + " was changed by another program after Torvex loaded it.\r\n"
+        "\r\nOverwrite it with the menu shown here? The other program's change to the menu is "
+        "then lost.\r\nReload shows the menu of the file instead, losing the changes made here.");
     EXPECT_EQ(boxes.last().buttonTexts,
         (std::vector<std::string> { "Overwrite", "Reload", "Show changes...", "Cancel" }));
     EXPECT_EQ(boxes.last().defaultButton, 3u);
@@ -224,6 +226,22 @@ TEST_F(MainWindowSafetyTest, TheWatchShowsAnotherProgramsEditWithReload)
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(outline(form->tree()), "Home|cd c:\\\nAdded|cd d:\\\n");
     EXPECT_FALSE(bar()->isVisible());
+}
+
+TEST_F(MainWindowSafetyTest, TheWatchTellsOfAFileMovedAwayAndOffersSaveToFile)
+{
+    start();
+    edit();
+    std::filesystem::rename(path, path + ".moved");
+    ASSERT_TRUE(test::waitUntil([&] {
+        return bar()->isVisible();
+    }));
+    EXPECT_EQ(bar()->text(),
+        QString::fromStdString(path
+            + " was moved or deleted after Torvex loaded it. Save to file... keeps the menu "
+              "shown here in a file of your choice."));
+    EXPECT_EQ(widget<QPushButton>("noticeActionButton")->text(), QStringLiteral("Save to file..."));
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(MainWindowSafetyTest, ReloadFromTheNoticeAsksFirstWhenTheEditorHasChanges)
