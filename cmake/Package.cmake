@@ -8,16 +8,19 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "editor for the directory menu of a file manager running under Wine")
+# Lines of at most 80 characters, as Debian's tools want them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Torvex edits the directory menu of a dual-pane Windows file manager run under Wine:
-the favourite folders that the file manager keeps as numbered keys in the section
-DirMenu of its wincmd.ini. It finds that file through the Wine prefix, shows the menu
-as a tree beside a folder list, lets the user rearrange it by drag and drop, finds
-entries whose folders are gone, and writes the section back without touching anything
-else in the file.
+    "Torvex edits the directory menu of a dual-pane Windows file manager run
+under Wine: the favourite folders that the file manager keeps as numbered
+keys in the section DirMenu of its wincmd.ini. It finds that file through the
+Wine prefix, shows the menu as a tree beside a folder list, lets the user
+rearrange it by drag and drop, finds entries whose folders are gone, and
+writes the section back without touching anything else in the file.
 
-The package also holds torvex-menu, which prints, checks and resaves a menu from the
-command line.")
+The package also holds torvex-menu, which prints, checks, compares and
+resaves a menu from the command line.")
+set(TORVEX_HOMEPAGE https://github.com/torvex/torvex)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TORVEX_HOMEPAGE})
 
 set(TORVEX_PACKAGE_MAINTAINER "Torvex developers <torvex@example.org>"
     CACHE STRING "The Maintainer field of the Debian package")

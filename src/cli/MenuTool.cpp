@@ -7,8 +7,9 @@
 #include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
 #include "editor/MenuProblems.h"
-#include "menu/DirMenuFile.h"
 #include "files/FileSystem.h"
+#include "menu/DirMenuFile.h"
+#include "menu/IniFile.h"
 #include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
@@ -126,7 +127,15 @@ int check(const std::string &path,
     const std::size_t count = itemCount(tree);
     const DestinationRule rule =
         DestinationRule::forView(view, commanderPath(view.registry(), windowsPathOf(path, view)));
-    const MenuProblemScan scan = findMenuProblems(tree, rule);
+    MenuProblemScan scan = findMenuProblems(tree, rule);
+    // Named by the key and line as the file has them; the same file, read once more.
+    const std::vector<EntrySource> sources = menuEntrySources(IniFile(path, fs).document());
+    for (MenuProblem &problem : scan.problems) {
+        if (problem.menuNumber >= 1 && problem.menuNumber <= sources.size()) {
+            problem.fileKey = sources[problem.menuNumber - 1].key;
+            problem.fileLine = sources[problem.menuNumber - 1].lineNumber;
+        }
+    }
     if (asJson) {
         out << problemsAsJson(scan.problems, notShown);
     } else {

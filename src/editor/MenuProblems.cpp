@@ -112,6 +112,7 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
             problem.kind = kind;
             problem.node = node;
             problem.menuNumber = index;
+            problem.writtenNumber = ownNumber;
             problem.titlePath = walk.titles();
             problem.command = node->data().command;
             problem.targetPath = node->data().targetPath;
@@ -169,8 +170,12 @@ std::string titlePathText(const std::vector<std::string> &titlePath)
 
 std::string problemLine(const MenuProblem &problem)
 {
-    std::string line = "menu " + std::to_string(problem.menuNumber) + ": "
-        + problemKindText(problem.kind) + ": " + titlePathText(problem.titlePath);
+    const std::string where = problem.fileLine == 0
+        ? "menu " + std::to_string(problem.menuNumber)
+        : "line " + std::to_string(problem.fileLine) + ", " + problem.fileKey + " (saved as menu"
+            + std::to_string(problem.writtenNumber) + ")";
+    std::string line =
+        where + ": " + problemKindText(problem.kind) + ": " + titlePathText(problem.titlePath);
     const std::string &detail = problem.folder.empty() ? problem.reason : problem.folder;
     if (!detail.empty() && problem.kind != ProblemKind::EmptyCommand)
         line += " (" + detail + ")";
@@ -196,7 +201,11 @@ std::string problemsAsJson(
             out += ",";
         out += "\n  {\"kind\": ";
         appendJsonString(out, problemKindText(problem.kind));
-        out += ", \"menuNumber\": " + std::to_string(problem.menuNumber) + ", \"titlePath\": [";
+        out += ", \"menuNumber\": " + std::to_string(problem.menuNumber)
+            + ", \"writtenKey\": \"menu" + std::to_string(problem.writtenNumber)
+            + "\", \"line\": " + std::to_string(problem.fileLine) + ", \"key\": ";
+        appendJsonString(out, problem.fileKey);
+        out += ", \"titlePath\": [";
         for (std::size_t i = 0; i < problem.titlePath.size(); ++i) {
             if (i > 0)
                 out += ", ";

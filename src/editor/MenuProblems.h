@@ -32,6 +32,10 @@ struct MenuProblem
     ProblemKind kind = ProblemKind::EmptyCommand;
     const MenuNode *node = nullptr; // valid until the tree changes
     std::size_t menuNumber = 0; // node index + 1, as the editor counts entries
+    std::size_t writtenNumber = 0; // the N of the key menuN a save writes for the entry
+    // The key and line the entry was read from, when the report names them (fileLine 0: not).
+    std::string fileKey;
+    std::size_t fileLine = 0;
     // the titles from the top level down to the entry, shortened in the middle for a deep one
     // (TitlePathWalk)
     std::vector<std::string> titlePath;
@@ -55,14 +59,17 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
 std::string titlePathText(const std::vector<std::string> &titlePath);
 
 // One line for a report: "menu 5: broken path: Tools > Editor (C:\Gone)"; the folder or the
-// reason in parentheses when there is one.
+// reason in parentheses when there is one. When the entry's key and line in the file are
+// known, they name it, beside the key a save would write:
+// "line 37, menu17 (saved as menu15): no command: Camera".
 std::string problemLine(const MenuProblem &problem);
 
-// The problems as a JSON array of objects with the members kind, menuNumber, titlePath (an
-// array), command, targetPath, folder and reason; strings are escaped as JSON requires, every
-// control character included, and what is not well-formed UTF-8 becomes U+FFFD.
-// The lines of the file that the menu does not show come first, as objects with the members
-// kind ("not shown"), line, text and reason.
+// The problems as a JSON array of objects with the members kind, menuNumber, writtenKey (the
+// key a save writes), line and key (as read from the file; 0 and "" when not known),
+// titlePath (an array), command, targetPath, folder and reason; strings are escaped as JSON
+// requires, every control character included, and what is not well-formed UTF-8 becomes U+FFFD. The
+// lines of the file that the menu does not show come first, as objects with the members kind ("not
+// shown"), line, text and reason.
 std::string problemsAsJson(
     const std::vector<MenuProblem> &problems, const std::vector<DirMenuFinding> &notShown = {});
 

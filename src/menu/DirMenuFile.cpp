@@ -2,13 +2,16 @@
 
 #include "core/Error.h"
 #include "core/MessageBoxes.h"
-#include "menu/DirMenuReader.h"
-#include "menu/DirMenuFindings.h"
-#include "menu/DirMenuWriter.h"
 #include "files/FileSystem.h"
+#include "menu/DirMenuFindings.h"
+#include "menu/DirMenuReader.h"
+#include "menu/DirMenuWriter.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "menu/MenuResave.h"
+
+#include <cstdint>
+#include <unordered_map>
 
 namespace torvex {
 
@@ -55,8 +58,7 @@ bool isTooDeepCause(std::string_view cause)
     return cause.starts_with(tooDeepStart);
 }
 
-std::vector<DirMenuFinding> gatherDirMenu(
-    const IniDocument &document,
+std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document,
     DirMenuValues &values,
     const IniEntryVisitor &menuLine,
     std::string_view section)
@@ -83,6 +85,46 @@ std::vector<DirMenuFinding> gatherDirMenu(
     return report.findings([&document](std::size_t line) {
         return document.lineText(line);
     });
+}
+
+std::vector<EntrySource> menuEntrySources(const IniDocument &document, std::string_view section)
+{
+    // The menu keys as read, by number; the reader tells each entry with the number it came from.
+    std::unordered_map<std::uint32_t, EntrySource> menuKeys;
+    document.visitSectionLines(section, [&](const IniSectionLine &line) {
+        if (line.kind != IniSectionLine::Kind::Entry || line.sectionOrdinal != 0 || line.repeatedKey
+            || line.value.empty())
+            return;
+        const DirMenuKey key = readDirMenuKey(line.key);
+        if (key.number != 0 && key.kind == 0)
+            menuKeys.try_emplace(
+                key.number, EntrySource { std::string(line.key), line.lineNumber });
+    });
+    class Sources : public DirMenuReadHandler
+    {
+    public:
+        explicit Sources(const std::unordered_map<std::uint32_t, EntrySource> &keys)
+            : m_keys(keys)
+        { }
+        void entry(std::size_t entryNumber,
+            NodeKind,
+            std::string_view,
+            std::string_view,
+            std::string_view) override
+        {
+            const auto found = m_keys.find(static_cast<std::uint32_t>(entryNumber));
+            sources.push_back(found == m_keys.end() ? EntrySource() : found->second);
+        }
+        void submenuEnd() override { }
+        std::vector<EntrySource> sources;
+
+    private:
+        const std::unordered_map<std::uint32_t, EntrySource> &m_keys;
+    } handler(menuKeys);
+    DirMenuValues values;
+    gatherDirMenu(document, values, {}, section);
+    readDirMenu(values, handler);
+    return std::move(handler.sources);
 }
 
 std::vector<DirMenuFinding> readMenuFile(const std::string &path,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "menu/DirMenuReader.h"
 #include "menu/DirMenuFindings.h"
+#include "menu/DirMenuReader.h"
 #include "menu/DirMenuWriter.h"
 #include "menu/MenuTree.h"
 
@@ -23,11 +23,22 @@ std::string messageWithCause(const std::string &message, const std::string &caus
 // returns, in file order, the lines of its DirMenu sections that the menu does not show
 // (DirMenuLoadReport). Values the document holds as they are stay views into it. `menuLine`
 // is given, in file order, every DirMenu line that IniDocument::visitSection gives.
-std::vector<DirMenuFinding> gatherDirMenu(
-    const IniDocument &document,
+std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document,
     DirMenuValues &values,
     const IniEntryVisitor &menuLine = {},
     std::string_view section = dirMenuSection);
+
+// Where an entry of the menu stands in the file: its key menuN as written there and its line.
+struct EntrySource
+{
+    std::string key;
+    std::size_t lineNumber = 0; // counted from 1
+};
+
+// The key and line each entry was read from, one for each node of the menu that readMenuFile
+// builds from `document`, in the tree's order (MenuTree::forEach).
+std::vector<EntrySource> menuEntrySources(
+    const IniDocument &document, std::string_view section = dirMenuSection);
 
 // Replaces the tree with the DirMenu section of the file at `path` and selects its first node.
 // Returns, in file order, the lines of the file's DirMenu sections that the menu does not show

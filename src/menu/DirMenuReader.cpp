@@ -60,7 +60,7 @@ namespace {
 class AnyEntry : public DirMenuReadHandler
 {
 public:
-    void entry(NodeKind, std::string_view, std::string_view, std::string_view) override
+    void entry(std::size_t, NodeKind, std::string_view, std::string_view, std::string_view) override
     {
         found = true;
     }
@@ -171,7 +171,7 @@ void readDirMenu(
         if (title.empty())
             continue;
         if (title == "-") {
-            handler.entry(NodeKind::Item, title, {}, {});
+            handler.entry(k, NodeKind::Item, title, {}, {});
             continue;
         }
         if (title.starts_with("--")) {
@@ -184,12 +184,13 @@ void readDirMenu(
         if (title.starts_with("-")) {
             ++openSubmenus;
             // Never cut a character in two: no encoding of the file could store the title.
-            handler.entry(NodeKind::Submenu,
+            handler.entry(k,
+                NodeKind::Submenu,
                 leadingCharacters(title.substr(1), maxSubmenuTitle),
                 valueOfKind[1],
                 valueOfKind[2]);
         } else {
-            handler.entry(NodeKind::Item, title, valueOfKind[1], valueOfKind[2]);
+            handler.entry(k, NodeKind::Item, title, valueOfKind[1], valueOfKind[2]);
         }
     }
 }
@@ -204,7 +205,8 @@ public:
         : m_tree(tree)
     { }
 
-    void entry(NodeKind kind,
+    void entry(std::size_t,
+        NodeKind kind,
         std::string_view title,
         std::string_view command,
         std::string_view targetPath) override
@@ -231,7 +233,11 @@ std::size_t menuDepth(const DirMenuValues &values)
     class DepthCount : public DirMenuReadHandler
     {
     public:
-        void entry(NodeKind kind, std::string_view, std::string_view, std::string_view) override
+        void entry(std::size_t,
+            NodeKind kind,
+            std::string_view,
+            std::string_view,
+            std::string_view) override
         {
             deepest = std::max(deepest, open + 1);
             if (kind == NodeKind::Submenu)

@@ -23,8 +23,10 @@ public:
     virtual ~DirMenuReadHandler() = default;
     // An item (a separator is the item "-", never with a command or target path) or the start
     // of a submenu, whose title is already cut to maxSubmenuTitle characters. The entries
-    // that follow, up to the submenu's end, are its children.
-    virtual void entry(NodeKind kind,
+    // that follow, up to the submenu's end, are its children. `entryNumber` is the number of
+    // the key menuN the entry was read from.
+    virtual void entry(std::size_t entryNumber,
+        NodeKind kind,
         std::string_view title,
         std::string_view command,
         std::string_view targetPath) = 0;

@@ -18,7 +18,8 @@ public:
         : m_line(line)
     { }
 
-    void entry(NodeKind kind,
+    void entry(std::size_t,
+        NodeKind kind,
         std::string_view title,
         std::string_view command,
         std::string_view targetPath) override

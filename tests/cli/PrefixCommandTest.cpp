@@ -36,7 +36,8 @@ TEST_F(PrefixCommandTest, CheckReadsEntriesInThePrefixOfTheFile)
     run = runMenuToolAtHome(
         home.path(), "check '" + (home.path() / ".wine/drive_c/fm/wincmd.ini").string() + "'");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.out.find("menu 1: broken path: Work (C:\\Data\\Work)"), std::string::npos)
+    EXPECT_NE(run.out.find("line 2, menu1 (saved as menu1): broken path: Work (C:\\Data\\Work)"),
+        std::string::npos)
         << run.out;
 }
 

@@ -124,8 +124,8 @@ TEST_F(WhereCommandTest, CheckReportsExactlyTheItemsWhoseFoldersAreMissing)
     // reported.
     EXPECT_EQ(run.out,
         "11 items\n"
-        "menu 3: broken path: Gone (C:\\Gone)\n"
-        "menu 9: broken path: Other drive (Q:\\x)\n");
+        "line 6, menu3 (saved as menu3): broken path: Gone (C:\\Gone)\n"
+        "line 17, menu10 (saved as menu10): broken path: Other drive (Q:\\x)\n");
 }
 
 TEST_F(WhereCommandTest, CheckListsEveryProblemInMenuOrderAndAsJson)
@@ -147,20 +147,26 @@ TEST_F(WhereCommandTest, CheckListsEveryProblemInMenuOrderAndAsJson)
     ToolRun run = runMenuTool(wine.path(), "check '" + menu.string() + "'");
     EXPECT_EQ(run.exitCode, 1);
     // The profile folder follows the USER of the test run, so menu 2's command is not asserted.
-    EXPECT_NE(
-        run.out.find("menu 4: broken path: Work > Projects (C:\\Projects)\n"), std::string::npos)
+    EXPECT_NE(run.out.find(
+                  "line 8, menu4 (saved as menu4): broken path: Work > Projects (C:\\Projects)\n"),
+        std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("menu 6: no command: Work > Empty\n"), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find("menu 1:"), std::string::npos) << "COMMANDER_PATH is the install folder";
-    EXPECT_EQ(run.out.find("menu 5:"), std::string::npos) << "a network path cannot be told";
-    EXPECT_LT(run.out.find("menu 2: broken target path: Docs (D:\\Old)"), run.out.find("menu 4:"))
+    EXPECT_NE(run.out.find("line 12, menu6 (saved as menu6): no command: Work > Empty\n"),
+        std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("menu1 ("), std::string::npos) << "COMMANDER_PATH is the install folder";
+    EXPECT_EQ(run.out.find("menu5 ("), std::string::npos) << "a network path cannot be told";
+    EXPECT_LT(run.out.find("line 4, menu2 (saved as menu2): broken target path: Docs (D:\\Old)"),
+        run.out.find("menu4 ("))
         << run.out;
 
     ToolRun json = runMenuTool(wine.path(), "check --json '" + menu.string() + "'");
     EXPECT_EQ(json.exitCode, 1);
-    EXPECT_NE(json.out.find("{\"kind\": \"no command\", \"menuNumber\": 6, \"titlePath\": "
-                            "[\"Work\", \"Empty\"], \"command\": \"\", \"targetPath\": \"\", "
-                            "\"folder\": \"\", \"reason\": \"no folder is given\"}"),
+    EXPECT_NE(
+        json.out.find("{\"kind\": \"no command\", \"menuNumber\": 6, \"writtenKey\": \"menu6\", "
+                      "\"line\": 12, \"key\": \"menu6\", \"titlePath\": "
+                      "[\"Work\", \"Empty\"], \"command\": \"\", \"targetPath\": \"\", "
+                      "\"folder\": \"\", \"reason\": \"no folder is given\"}"),
         std::string::npos)
         << json.out;
     EXPECT_NE(json.out.find("\"command\": \"cd %projects%\""), std::string::npos) << json.out;

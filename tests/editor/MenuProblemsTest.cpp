@@ -77,12 +77,17 @@ TEST(MenuProblemsJson, StringsAreEscapedAndTheArrayIsWellFormed)
     MenuProblem problem;
     problem.kind = ProblemKind::BrokenCommand;
     problem.menuNumber = 4;
+    problem.writtenNumber = 5;
+    problem.fileKey = "Menu\"7";
+    problem.fileLine = 12;
     problem.titlePath = { "A \"quoted\"", "B\\C" };
     problem.command = "cd C:\\x\ty";
     problem.folder = "C:\\x\x01";
     EXPECT_EQ(problemsAsJson({}), "[]\n");
     EXPECT_EQ(problemsAsJson({ problem }),
-        "[\n  {\"kind\": \"broken path\", \"menuNumber\": 4, \"titlePath\": [\"A \\\"quoted\\\"\", "
+        "[\n  {\"kind\": \"broken path\", \"menuNumber\": 4, \"writtenKey\": \"menu5\", \"line\": "
+        "12, "
+        "\"key\": \"Menu\\\"7\", \"titlePath\": [\"A \\\"quoted\\\"\", "
         "\"B\\\\C\"], \"command\": \"cd C:\\\\x\\ty\", \"targetPath\": \"\", \"folder\": "
         "\"C:\\\\x\\u0001\", \"reason\": \"\"}\n]\n");
 }
