@@ -176,7 +176,14 @@ int runImport(const std::vector<std::string> &args, MenuCodeContext &context)
             } catch (const TorvexError &error) {
                 throw TorvexError(menuFile + ": " + error.what());
             }
-            // The whole menu is replaced: what it held before does not matter.
+            // The whole menu is replaced: what it held before does not matter, unless it is
+            // as empty as the new one, which leaves the file as it is (as a resave does).
+            if (tree.isEmpty()) {
+                MenuTree inFile;
+                readMenuFile(file, inFile, context.fs);
+                if (inFile.isEmpty())
+                    return exitFine;
+            }
             saveMenu(file, tree, std::nullopt, context);
             return exitFine;
         },
