@@ -281,11 +281,8 @@ int runRemove(const std::vector<std::string> &args, MenuCodeContext &context)
                 context.err << "torvex-menu: no entry " << named(args[1]) << '\n';
                 return exitNotFound;
             }
-            MenuNode *parent = node->parent();
+            // A submenu that loses its last entry is written as an empty entry of its own.
             tree.remove(node);
-            // A submenu that lost its last entry is written as an entry of its own: an empty
-            // one, as the editor leaves it.
-            tree.refreshNodeKind(parent);
             saveMenu(file, tree, asRead, context);
             return exitFine;
         },

@@ -83,6 +83,14 @@ TEST(MenuAsCode, TextsThatJsonAndYamlTreatApartSurvive)
     MenuTree fromYaml;
     addYamlEntries(YAML::Load(menuAsYaml(tree))["menu"], fromYaml, nullptr);
     EXPECT_EQ(shape(fromYaml), shape(tree));
+
+    // Titles that YAML would take for a number, a truth value or nothing stay texts: quoted
+    // ("!" is the tag of a quoted scalar, "?" of a plain one).
+    MenuTree plain;
+    for (const char *title : { "2024", "true", "~", "1e3" })
+        plain.addTopLevel(title);
+    for (const YAML::Node &entry : YAML::Load(menuAsYaml(plain))["menu"])
+        EXPECT_EQ(entry["title"].Tag(), "!") << entry["title"].as<std::string>();
 }
 
 TEST(MenuAsCode, JsonShowsOneEntryALineAndSubmenusWithTheirChildren)
