@@ -43,8 +43,9 @@ TEST(MenuAsCodeCommands, ExportThenImportGivesTheFileBackByteForByte)
         const std::string json = dir.write("menu.json", exported.out);
         ASSERT_EQ(runTool("import " + file + " " + json).exitCode, 0);
         EXPECT_EQ(readFile(file), readFile(saved));
-        if (readFile(saved) != original)
+        if (readFile(saved) != original) {
             EXPECT_EQ(readFile(file + ".bak"), original) << "the file as it was is kept";
+        }
 
         const std::string written = readFile(file);
         ASSERT_EQ(runTool("import " + file + " " + json).exitCode, 0);
