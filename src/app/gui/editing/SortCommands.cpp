@@ -42,16 +42,28 @@ SortCommands::SortCommands(
     m_submenusFirst->setCheckable(true);
     m_submenusFirst->setChecked(true);
 
-    popup.addSeparator();
-    popup.addAction(m_sortLevel);
-    popup.addAction(m_sortAll);
     const auto follow = [this] {
         const bool any = !m_tree.isEmpty();
         m_sortLevel->setEnabled(any);
         m_sortAll->setEnabled(any);
     };
     connect(&editMenu, &QMenu::aboutToShow, this, follow);
-    connect(&popup, &QMenu::aboutToShow, this, follow);
+
+    // The popup shows its own entries for these only while the menu has entries.
+    QAction *popupSeparator = popup.addSeparator();
+    QAction *popupLevel = popup.addAction(m_sortLevel->text());
+    popupLevel->setObjectName(QStringLiteral("mnuPopupSortLevel"));
+    connect(popupLevel, &QAction::triggered, this, &SortCommands::sortLevel);
+    QAction *popupAll = popup.addAction(m_sortAll->text());
+    popupAll->setObjectName(QStringLiteral("mnuPopupSortAll"));
+    connect(popupAll, &QAction::triggered, this, &SortCommands::sortAll);
+    const auto showInPopup = [this, popupSeparator, popupLevel, popupAll] {
+        const bool any = !m_tree.isEmpty();
+        for (QAction *action : { popupSeparator, popupLevel, popupAll })
+            action->setVisible(any);
+    };
+    showInPopup();
+    connect(&popup, &QMenu::aboutToShow, this, showInPopup);
 }
 
 void SortCommands::sortLevel()
