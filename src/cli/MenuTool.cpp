@@ -1,6 +1,7 @@
 #include "cli/MenuTool.h"
 
 #include "cli/DiffCommand.h"
+#include "cli/MenuCodeCommands.h"
 #include "cli/WhereCommand.h"
 #include "core/Error.h"
 #include "core/Text.h"
@@ -32,7 +33,9 @@ constexpr int exitError = 2;
 
 const char *usage =
     "usage: torvex-menu [--prefix DIR] print FILE | check [--json] FILE | resave FILE"
-    " | where [PATH] | where --all [--json] | diff FILE OTHER | --help | --version";
+    " | where [PATH] | where --all [--json] | diff FILE OTHER | export [--json|--yaml] FILE"
+    " | import FILE MENU.json | add FILE --title T --command C [--path P] [--under \"A > B\"]"
+    " [--first|--after TITLE] | remove FILE \"A > B\" | --help | --version";
 
 // Print indents each level by two blanks down to this many levels; deeper entries keep that
 // indentation and name their level, so that the output grows with the menu's size only.
@@ -219,6 +222,23 @@ int runMenuTool(const std::vector<std::string> &arguments,
             err << "torvex-menu: " << visibleText(error.what()) << '\n';
             return exitError;
         }
+    }
+    if (!args.empty() && isMenuCodeCommand(args[0])) {
+        MenuCodeContext context { fs,
+            [&](const std::string &path) {
+                requireFile(path, fs, view);
+            },
+            environment,
+            out,
+            err };
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (args[0] == "export")
+            return runExport(rest, context);
+        if (args[0] == "import")
+            return runImport(rest, context);
+        if (args[0] == "add")
+            return runAdd(rest, context);
+        return runRemove(rest, context);
     }
     if (args.size() == 3 && args[0] == "diff") {
         try {

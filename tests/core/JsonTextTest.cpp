@@ -1,4 +1,5 @@
 #include "core/JsonText.h"
+#include "core/JsonReader.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,6 @@ TEST(JsonText, WellFormedUtf8StaysAndAnythingElseBecomesTheReplacementCharacter)
              "\xFF", // never in UTF-8
              "\xC3", // cut short
              "\xC0\xAF", // overlong
-             "\xED\xA0\x80", // a surrogate
              "\xF4\x90\x80\x80", // past U+10FFFF
          }) {
         const std::string quoted = jsonQuoted(bad);
@@ -32,6 +32,16 @@ TEST(JsonText, WellFormedUtf8StaysAndAnythingElseBecomesTheReplacementCharacter)
     EXPECT_EQ(jsonQuoted("a\xFF"
                          "b"),
         "\"a" + replacement + "b\"");
+}
+
+TEST(JsonText, ALoneSurrogateFromUtf16IsEscapedAndReadBackAsItWas)
+{
+    // The generalised forms of U+D800 and U+DFFF, as text read from UTF-16 holds them.
+    const std::string lone = "a\xED\xA0\x80" "b\xED\xBF\xBF";
+    EXPECT_EQ(jsonQuoted(lone), "\"a\\ud800b\\udfff\"");
+    EXPECT_EQ(readJson(jsonQuoted(lone)).text, lone);
+    // Two surrogates in a row that make a pair in JSON read as the character they stand for.
+    EXPECT_EQ(readJson("\"\\ud83d\\ude00\"").text, "\xF0\x9F\x98\x80");
 }
 
 } // namespace

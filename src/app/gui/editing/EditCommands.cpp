@@ -2,6 +2,7 @@
 
 #include "app/gui/tree/FindBar.h"
 #include "app/gui/editing/ItemEditorPanel.h"
+#include "app/gui/editing/SortCommands.h"
 #include "app/gui/window/MainMenus.h"
 #include "app/gui/window/MainWindowPanes.h"
 #include "app/gui/tree/MenuTreeView.h"
@@ -66,12 +67,13 @@ EditCommands::EditCommands(QMainWindow &window,
              itemEditor.targetPathEdit(),
              m_findBar->textEdit() })
         edit->installEventFilter(this);
-    buildMenu(menus);
+    QMenu *menu = buildMenu(menus);
+    m_sort = new SortCommands(*menu, menus.popup(), m_history, tree, this);
 }
 
 EditCommands::~EditCommands() = default;
 
-void EditCommands::buildMenu(MainMenus &menus)
+QMenu *EditCommands::buildMenu(MainMenus &menus)
 {
     QMenu *menu = menus.addMenuBeforeOptions(QStringLiteral("&Edit"), "mnuEdit");
     QUndoStack *stack = m_history.stack();
@@ -107,6 +109,7 @@ void EditCommands::buildMenu(MainMenus &menus)
     find->setObjectName(QStringLiteral("mnuEditFind"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, m_findBar, &FindBar::open);
+    return menu;
 }
 
 void EditCommands::showHistory()

@@ -4,11 +4,13 @@
 
 class QAction;
 class QDialog;
+class QMenu;
 class QMainWindow;
 
 namespace torvex {
 
 class FindBar;
+class SortCommands;
 class MainMenus;
 class MainWindowPanes;
 class MenuEditor;
@@ -33,6 +35,8 @@ public:
     ~EditCommands() override;
 
     FindBar *findBar() const { return m_findBar; }
+    // Sort by title, Sort all levels (at the end of the Edit menu and of the tree's popup).
+    SortCommands *sortCommands() const { return m_sort; }
     // The History window, made when first shown.
     QDialog *historyWindow() const { return m_historyWindow; }
     void showHistory();
@@ -41,11 +45,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildMenu(MainMenus &menus);
+    QMenu *buildMenu(MainMenus &menus); // returns the Edit menu
 
     QMainWindow &m_window;
     UndoHistory &m_history;
     FindBar *m_findBar = nullptr;
+    SortCommands *m_sort = nullptr;
     QDialog *m_historyWindow = nullptr;
 };
 

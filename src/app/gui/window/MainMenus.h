@@ -80,6 +80,8 @@ public:
     QMenu *addMenuBeforeOptions(const QString &title, const char *name);
     // Shows only the popup entries that apply to the tree's state. (mnuPopupPopup)
     void updatePopupEntries();
+    // The tree's popup, for commands that add entries of their own at its end.
+    QMenu &popup() const { return *m_popup; }
 
 private:
     QAction *addAction(
