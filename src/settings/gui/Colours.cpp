@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace torvex {
 
 namespace {
@@ -38,6 +41,20 @@ QPalette::ColorRole systemColourRole(int index)
     }
 }
 
+// The share of light of one sRGB channel.
+double linearChannel(double value)
+{
+    const double c = value / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double relativeLuminance(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linearChannel(rgb.red()) + 0.7152 * linearChannel(rgb.green())
+        + 0.0722 * linearChannel(rgb.blue());
+}
+
 } // namespace
 
 QColor toQColor(int32_t colour, const QPalette &palette)
@@ -65,6 +82,36 @@ int32_t fromQColor(const QColor &colour)
     return rgbColour(static_cast<uint8_t>(rgb.red()),
         static_cast<uint8_t>(rgb.green()),
         static_cast<uint8_t>(rgb.blue()));
+}
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor &background, const QColor &preferred)
+{
+    if (contrastRatio(preferred, background) >= readableContrast)
+        return preferred;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+void setTreeColours(QWidget *view, int32_t background, const int32_t *font)
+{
+    const QPalette application = QApplication::palette(view);
+    const QColor ground = toQColor(background, application);
+    const QColor text = font ? toQColor(*font, application) : application.color(QPalette::Text);
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Base, ground);
+    palette.setColor(QPalette::Text, readableOn(ground, text));
+    view->setPalette(palette);
+    view->update();
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(view))
+        area->viewport()->update();
 }
 
 } // namespace torvex

@@ -21,4 +21,17 @@ void setWidgetColour(QWidget *widget, QPalette::ColorRole role, int32_t colour);
 // The plain colour value 0x00BBGGRR of `colour`.
 int32_t fromQColor(const QColor &colour);
 
+// The contrast ratio of two colours as screens show them, from 1 (the same lightness) to 21
+// (black on white), by their relative luminance. Text wants at least `readableContrast`.
+double contrastRatio(const QColor &a, const QColor &b);
+inline constexpr double readableContrast = 4.5;
+
+// `preferred` when it is readable on `background`, otherwise black or white, whichever
+// contrasts more.
+QColor readableOn(const QColor &background, const QColor &preferred);
+
+// The menu tree's colours: `background` and the text colour `font` (the palette's text colour
+// when none is given), the text kept readable on the background by `readableOn`.
+void setTreeColours(QWidget *view, int32_t background, const int32_t *font = nullptr);
+
 } // namespace torvex

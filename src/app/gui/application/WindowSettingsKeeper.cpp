@@ -41,14 +41,13 @@ ProgramSettings &WindowSettingsKeeper::settings()
 
 void WindowSettingsKeeper::setTreeColours(int32_t background, int32_t font)
 {
-    setWidgetColour(m_panes.treeView(), QPalette::Base, background);
-    setWidgetColour(m_panes.treeView(), QPalette::Text, font);
+    torvex::setTreeColours(m_panes.treeView(), background, &font);
 }
 
 void WindowSettingsKeeper::read()
 {
     ProgramSettings &ini = settings();
-    setWidgetColour(m_panes.treeView(), QPalette::Base, ini.readTreeBackground());
+    torvex::setTreeColours(m_panes.treeView(), ini.readTreeBackground());
 
     const WindowSettings stored = ini.readWindowSettings();
     // Outer bounds, applied as they stand, even far off the screen. A window that opens

@@ -3,8 +3,11 @@
 #include "app/gui/widgets/Pictures.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFrame>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -13,6 +16,12 @@ namespace {
 // Height of the button column in the window's design; the two search buttons keep their
 // distance from its bottom edge.
 constexpr int designColumnHeight = 414;
+// Below the design's room the buttons are stacked this far apart, and shrink down to this
+// height, which sets the column's least height.
+constexpr int stackedGap = 2;
+constexpr int leastButtonHeight = 18;
+constexpr int buttonCount = 9;
+constexpr int leastColumnHeight = buttonCount * leastButtonHeight + (buttonCount + 1) * stackedGap;
 
 } // namespace
 
@@ -21,6 +30,7 @@ ButtonColumn::ButtonColumn(QWidget *parent)
 {
     setObjectName(QStringLiteral("PanelKnapper"));
     setFixedWidth(44);
+    setMinimumHeight(leastColumnHeight);
     m_save = addButton("SButSave", int(Picture::Save), { 5, 4, 32, 32 }, " Save (F2) ");
     m_showFolder = addButton(
         "SButShowFolder", int(Picture::ShowFolder), { 5, 40, 32, 32 }, " Show Command folder ");
@@ -71,6 +81,7 @@ ButtonColumn::ButtonColumn(QWidget *parent)
     m_bevel->setObjectName(QStringLiteral("Bevel2"));
     m_bevel->setFrameShape(QFrame::VLine);
     m_bevel->setFrameShadow(QFrame::Sunken);
+    drawPictures();
 }
 
 QToolButton *ButtonColumn::addButton(
@@ -80,10 +91,10 @@ QToolButton *ButtonColumn::addButton(
     b->setObjectName(QLatin1String(name));
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setIcon(speedButtonIcon(static_cast<Picture>(picture)));
     b->setIconSize(QSize(24, 24));
     b->setToolTip(QString::fromUtf8(hint));
     b->setGeometry(geometry);
+    m_slots.push_back({ b, picture, geometry });
     return b;
 }
 
@@ -101,13 +112,57 @@ std::optional<AttachMode> ButtonColumn::checkedDropMode() const
     return static_cast<AttachMode>(id);
 }
 
+void ButtonColumn::drawPictures()
+{
+    const QColor ink = palette().color(QPalette::Active, QPalette::ButtonText);
+    for (const Slot &slot : m_slots)
+        slot.button->setIcon(speedButtonIcon(static_cast<Picture>(slot.picture), ink));
+}
+
+void ButtonColumn::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        drawPictures();
+}
+
 void ButtonColumn::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int h = height();
-    m_bevel->setGeometry(41, 0, 3, h);
-    m_findBrokenPaths->move(4, h - (designColumnHeight - 333));
-    m_findEmptyCommands->move(4, h - (designColumnHeight - 368));
+    m_bevel->setGeometry(41, 0, 3, height());
+    placeButtons(height());
+}
+
+void ButtonColumn::placeButtons(int h)
+{
+    // The searches keep their distance from the bottom edge while they stay below the drop
+    // modes.
+    const QRect lastDropMode = m_slots[6].design;
+    const int firstSearch = h - (designColumnHeight - m_slots[7].design.y());
+    if (firstSearch >= lastDropMode.bottom() + 1 + 4) {
+        for (const Slot &slot : m_slots) {
+            slot.button->setGeometry(slot.design);
+            slot.button->setIconSize(QSize(24, 24));
+        }
+        m_findBrokenPaths->move(m_slots[7].design.x(), firstSearch);
+        m_findEmptyCommands->move(
+            m_slots[8].design.x(), h - (designColumnHeight - m_slots[8].design.y()));
+        return;
+    }
+    // Too short for the design: stacked one below the other, shrunk alike when they must.
+    int designHeights = 0;
+    for (const Slot &slot : m_slots)
+        designHeights += slot.design.height();
+    const int room = std::max(0, h - (int(m_slots.size()) + 1) * stackedGap);
+    int y = stackedGap;
+    for (const Slot &slot : m_slots) {
+        const int height = std::max(leastButtonHeight,
+            std::min(slot.design.height(), slot.design.height() * room / designHeights));
+        slot.button->setGeometry(slot.design.x(), y, slot.design.width(), height);
+        const int icon = std::min(24, height - 4);
+        slot.button->setIconSize(QSize(icon, icon));
+        y += height + stackedGap;
+    }
 }
 
 } // namespace torvex

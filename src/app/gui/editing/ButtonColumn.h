@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QButtonGroup;
 class QFrame;
@@ -39,9 +40,23 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QToolButton *addButton(const char *name, int picture, QRect geometry, const char *hint);
+    // Places the buttons for a column `height` high, none over another.
+    void placeButtons(int height);
+    // Draws the pictures in the palette's button text colour.
+    void drawPictures();
+
+    // Each button with its picture and its place in the design, top to bottom.
+    struct Slot
+    {
+        QToolButton *button;
+        int picture;
+        QRect design;
+    };
+    std::vector<Slot> m_slots;
 
     QToolButton *m_save = nullptr;
     QToolButton *m_showFolder = nullptr;

@@ -16,9 +16,12 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QUndoStack>
 #include <QUndoView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -52,6 +55,7 @@ EditCommands::EditCommands(QMainWindow &window,
     : QObject(&window)
     , m_window(window)
     , m_history(history)
+    , m_tree(*panes.treeView())
 {
     ItemEditorPanel &itemEditor = *panes.itemEditor();
     MenuTreeView &view = *panes.treeView();
@@ -112,6 +116,34 @@ QMenu *EditCommands::buildMenu(MainMenus &menus)
     return menu;
 }
 
+QRect besideWindow(const QRect &window, const QSize &tool, const QRect &screen, int treeLeft)
+{
+    const int lowest = std::max(screen.top(), screen.bottom() + 1 - tool.height());
+    const int top = std::clamp(window.top(), screen.top(), lowest);
+    if (window.right() + 1 + tool.width() <= screen.right() + 1)
+        return { QPoint(window.right() + 1, top), tool };
+    if (window.left() - tool.width() >= screen.left())
+        return { QPoint(window.left() - tool.width(), top), tool };
+    const int left = std::max(screen.left(), treeLeft - tool.width());
+    return { left, top, std::max(1, std::min(tool.width(), treeLeft - left)), tool.height() };
+}
+
+void placeBesideWindow(QWidget &tool, const QWidget &window, const QWidget &tree)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    // The tool's frame is not known before it is first shown: the window's frame margins
+    // stand for it.
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QRect outer = besideWindow(window.frameGeometry(),
+        tool.size() + frame,
+        screen->availableGeometry(),
+        tree.mapToGlobal(QPoint(0, 0)).x());
+    tool.resize(outer.size() - frame);
+    tool.move(outer.topLeft());
+}
+
 void EditCommands::showHistory()
 {
     if (!m_historyWindow) {
@@ -123,7 +155,10 @@ void EditCommands::showHistory()
         view->setObjectName(QStringLiteral("HistoryList"));
         view->setEmptyLabel(QStringLiteral("<menu as loaded>"));
         layout->addWidget(view);
+    }
+    if (!m_historyWindow->isVisible()) {
         m_historyWindow->resize(360, 420);
+        placeBesideWindow(*m_historyWindow, m_window, m_tree);
     }
     m_historyWindow->show();
     m_historyWindow->raise();

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+#include <QRect>
 
 class QAction;
 class QDialog;
 class QMenu;
 class QMainWindow;
+class QWidget;
 
 namespace torvex {
 
@@ -37,7 +40,8 @@ public:
     FindBar *findBar() const { return m_findBar; }
     // Sort by title, Sort all levels (at the end of the Edit menu and of the tree's popup).
     SortCommands *sortCommands() const { return m_sort; }
-    // The History window, made when first shown.
+    // The History window, made when first shown; it opens beside the window, clear of the
+    // tree.
     QDialog *historyWindow() const { return m_historyWindow; }
     void showHistory();
 
@@ -49,9 +53,19 @@ private:
 
     QMainWindow &m_window;
     UndoHistory &m_history;
+    QWidget &m_tree;
     FindBar *m_findBar = nullptr;
     SortCommands *m_sort = nullptr;
     QDialog *m_historyWindow = nullptr;
 };
+
+// Where a tool window of outer size `tool` opens on `screen` (its free area) so that it does
+// not hide the tree, whose left edge is at `treeLeft`: right of the window's outer frame
+// `window`, else left of it; with no room on either side, as far left as it goes and no wider
+// than the room left of the tree.
+QRect besideWindow(const QRect &window, const QSize &tool, const QRect &screen, int treeLeft);
+
+// Places the top-level `tool` beside `window` by `besideWindow`, clear of `tree`.
+void placeBesideWindow(QWidget &tool, const QWidget &window, const QWidget &tree);
 
 } // namespace torvex

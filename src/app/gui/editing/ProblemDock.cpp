@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace torvex {
 
 ProblemDock::ProblemDock(QMainWindow &window,
@@ -47,25 +49,19 @@ ProblemDock::ProblemDock(QMainWindow &window,
     toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     viewMenu->addAction(toggle);
 
-    connect(this, &QDockWidget::visibilityChanged, this, &ProblemDock::fitWindow);
+    connect(this, &QDockWidget::visibilityChanged, this, &ProblemDock::shareHeight);
     connect(panel, &ProblemListPanel::entryChosen, this, &ProblemDock::entryChosen);
     connect(panel, &ProblemListPanel::deleteRequested, this, &ProblemDock::deleteRequested);
 }
 
-void ProblemDock::fitWindow(bool visible)
+void ProblemDock::shareHeight(bool visible)
 {
-    // The panes keep their height: the window grows by the dock while it is shown, and gives
-    // the room back when it closes (unless the user resized the window meanwhile).
-    static constexpr int dockHeight = 200;
-    if (m_window.isMaximized() || m_window.isFullScreen() || isFloating())
+    // The dock takes its room from the panes, not from the screen: the window keeps its
+    // size, and the dock gets at most a third of it.
+    static constexpr int designHeight = 200;
+    if (!visible || isFloating())
         return;
-    if (visible && m_growth == 0) {
-        m_growth = dockHeight;
-        m_window.resize(m_window.width(), m_window.height() + dockHeight);
-    } else if (!visible && m_growth != 0) {
-        m_window.resize(m_window.width(), m_window.height() - m_growth);
-        m_growth = 0;
-    }
+    m_window.resizeDocks({ this }, { std::min(designHeight, m_window.height() / 3) }, Qt::Vertical);
 }
 
 } // namespace torvex

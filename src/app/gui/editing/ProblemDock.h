@@ -16,8 +16,8 @@ class Session;
 class CurrentWindowsView;
 
 // The problem list of the main window: a dock below the panes, shown and hidden from
-// View > Problems, over the same rule the searches and torvex-menu check use. The window grows
-// by the dock while it is shown.
+// View > Problems, over the same rule the searches and torvex-menu check use. The dock shares
+// the window's height with the panes; the window keeps its size.
 class ProblemDock : public QDockWidget
 {
     Q_OBJECT
@@ -38,11 +38,9 @@ Q_SIGNALS:
     void deleteRequested(const std::vector<MenuNode *> &nodes);
 
 private:
-    void fitWindow(bool visible);
+    void shareHeight(bool visible);
 
     QMainWindow &m_window;
-    // How much the window grew to make room for the dock.
-    int m_growth = 0;
 };
 
 } // namespace torvex

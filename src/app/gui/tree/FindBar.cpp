@@ -4,6 +4,7 @@
 #include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "settings/gui/Colours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,8 @@
 
 namespace torvex {
 
-// Paints the rows of the matches on a light yellow ground.
+// Paints the rows of the matches on a ground between the tree's background and the palette's
+// highlight, apart from the selection, with the text kept readable on it.
 class FindHighlight : public TitleDelegate
 {
 public:
@@ -31,13 +33,29 @@ protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
-        if (m_bar.isMatch(static_cast<const MenuNode *>(index.internalPointer())))
-            option->backgroundBrush = QColor(255, 232, 128);
+        if (!m_bar.isMatch(static_cast<const MenuNode *>(index.internalPointer())))
+            return;
+        const FindMatchColours colours = findMatchColours(option->palette);
+        option->backgroundBrush = colours.background;
+        option->palette.setColor(QPalette::Text, colours.text);
     }
 
 private:
     const FindBar &m_bar;
 };
+
+FindMatchColours findMatchColours(const QPalette &palette)
+{
+    const QColor base = palette.color(QPalette::Active, QPalette::Base).toRgb();
+    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight).toRgb();
+    const auto between = [&](int from, int to) {
+        return from + (to - from) * 2 / 5;
+    };
+    const QColor background(between(base.red(), highlight.red()),
+        between(base.green(), highlight.green()),
+        between(base.blue(), highlight.blue()));
+    return { background, readableOn(background, palette.color(QPalette::Active, QPalette::Text)) };
+}
 
 FindBar::FindBar(MenuTree &tree, MenuTreeView &view, MenuEditor &editor)
     : m_tree(tree)

@@ -2,6 +2,7 @@
 
 #include "editor/MenuFind.h"
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -13,6 +14,15 @@ namespace torvex {
 class MenuEditor;
 class MenuTree;
 class MenuTreeView;
+
+// How the tree shows a match of the find box, from the tree's palette: a ground between its
+// background and its highlight (apart from the selection) and a text readable on it.
+struct FindMatchColours
+{
+    QColor background;
+    QColor text;
+};
+FindMatchColours findMatchColours(const QPalette &palette);
 
 // The status text of a drag refused while the find box filters the tree.
 inline constexpr const char *dropRefusedWhileFiltered =

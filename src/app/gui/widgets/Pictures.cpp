@@ -1,6 +1,8 @@
 #include "app/gui/widgets/Pictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -52,12 +54,49 @@ const char *fileOf(Picture picture)
     return "save";
 }
 
+// The colour the pictures' lines are drawn in, replaced by the ink of the palette.
+constexpr char lineColour[] = "#333d4f";
+
+// Draws an SVG picture anew at every size and scale it is asked for.
+class SvgIconEngine : public QIconEngine
+{
+public:
+    explicit SvgIconEngine(QByteArray svg)
+        : m_svg(std::move(svg))
+    { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        QSvgRenderer renderer(m_svg);
+        if (mode == QIcon::Disabled)
+            painter->setOpacity(painter->opacity() * 0.4);
+        renderer.render(painter, QRectF(rect));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+
+    QIconEngine *clone() const override { return new SvgIconEngine(m_svg); }
+
+private:
+    QByteArray m_svg;
+};
+
 } // namespace
 
-QIcon speedButtonIcon(Picture picture)
+QIcon speedButtonIcon(Picture picture, const QColor &ink)
 {
-    // The icon engine draws the vector picture anew at every size and scale it is asked for.
-    return QIcon(picturePath(fileOf(picture)));
+    QFile file(picturePath(fileOf(picture)));
+    (void)file.open(QIODevice::ReadOnly);
+    QByteArray svg = file.readAll();
+    svg.replace(lineColour, ink.name(QColor::HexRgb).toLatin1());
+    return QIcon(new SvgIconEngine(std::move(svg)));
 }
 
 QPixmap renderPicture(const QString &path, QSize size, qreal scale)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QList>
 #include <QPixmap>
@@ -20,8 +21,10 @@ enum class Picture {
     FindEmptyCommands,
 };
 
-// A speed-button picture, 24 by 24 at scale 1, drawn anew for each size and scale.
-QIcon speedButtonIcon(Picture picture);
+// A speed-button picture, 24 by 24 at scale 1, drawn anew for each size and scale, its lines
+// in `ink` (the palette's text colour of the button) so that they show on a light or a dark
+// ground alike; the coloured parts keep their colours.
+QIcon speedButtonIcon(Picture picture, const QColor &ink);
 
 // The tree's image list: four pictures of 36 by 13, in this order: menu item, submenu, menu
 // item when selected, submenu when selected; drawn for a screen of this scale (device

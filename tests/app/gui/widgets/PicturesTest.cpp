@@ -41,7 +41,7 @@ void expectDrawnAtScale(const QIcon &icon, QSize size, const char *what)
 TEST(PicturesTest, SpeedButtonFolderAndDrivePicturesAreDrawnAtEachScale)
 {
     for (int p = int(Picture::Save); p <= int(Picture::FindEmptyCommands); ++p)
-        expectDrawnAtScale(speedButtonIcon(Picture(p)), QSize(24, 24), std::to_string(p).c_str());
+        expectDrawnAtScale(speedButtonIcon(Picture(p), Qt::black), QSize(24, 24), std::to_string(p).c_str());
     expectDrawnAtScale(folderIcon(true), QSize(16, 16), "open folder");
     expectDrawnAtScale(folderIcon(false), QSize(16, 16), "closed folder");
     for (DriveIcon d : { DriveIcon::Fixed, DriveIcon::Remote, DriveIcon::CDRom })

@@ -1,7 +1,8 @@
 // The main window's layout as a user meets it: every text readable at the first-start size
 // and at the least sizes the window and the splitter allow, a long file path that never
-// widens the window, the normal size of a window that opens maximized, and deep entries
-// brought into view sideways.
+// widens the window, the normal size of a window that opens maximized, deep entries
+// brought into view sideways, no widget over another at any height down to the least, and the
+// Problems dock and the History window taking no room beyond the window's own.
 
 #include "app/gui/widgets/ElidedPathLabel.h"
 #include "app/gui/widgets/ElidedTextLabel.h"
@@ -13,7 +14,10 @@
 #include "support/gui/Wait.h"
 #include "support/gui/WindowEnvironment.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDockWidget>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +34,27 @@ namespace {
 
 using test::ScriptedMessageBoxes;
 using test::TempDir;
+
+// Every pair of visible sibling widgets below `parent` that overlap, as "name/name" (a
+// widget's own children lie inside it and are compared among themselves).
+QStringList overlaps(const QWidget &parent)
+{
+    QStringList found;
+    QList<const QWidget *> shown;
+    for (const QObject *child : parent.children()) {
+        const auto *w = qobject_cast<const QWidget *>(child);
+        if (w && w->isVisible() && !w->isWindow())
+            shown.append(w);
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                found.append(shown[i]->objectName() + QLatin1Char('/') + shown[j]->objectName());
+        }
+        found += overlaps(*shown[i]);
+    }
+    return found;
+}
 
 // A caption as shown, without its mnemonic's ampersand.
 QString shown(QString caption)
@@ -200,6 +225,66 @@ TEST_F(MainWindowLayoutTest, ADeepEntryIsScrolledIntoViewSideways)
     tview->setCurrentIndex(tview->model()->index(0, 0));
     QApplication::processEvents();
     EXPECT_EQ(tview->horizontalScrollBar()->value(), 0);
+}
+
+TEST_F(MainWindowLayoutTest, NoWidgetLiesOverAnotherAtAnyHeightDownToTheLeast)
+{
+    startFirstTime(
+        dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\Users\\anna\r\n"));
+    // The item editor grows as the window narrows (its guidance wraps): the window's least
+    // height follows once the editor has its height.
+    // The item editor grows as the window narrows (its guidance wraps), and the window's
+    // least height follows it a few turns of the event loop later.
+    for (int round = 0; round < 2; ++round) {
+        form->resize(1, 1);
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+    const QSize least = form->size();
+    EXPECT_LE(least.width(), 615);
+    EXPECT_LE(least.height(), 318);
+    for (int height = least.height(); height <= 560; height += 23) {
+        form->resize(least.width(), height);
+        QApplication::processEvents();
+        EXPECT_EQ(overlaps(*form).join(QLatin1Char(' ')).toStdString(), "") << height;
+    }
+    // The column's buttons stay tall enough to click.
+    for (const char *name : { "SButSave", "SBut_Insert", "SButFindEmptyCommands" }) {
+        form->resize(least);
+        QApplication::processEvents();
+        EXPECT_GE(widget<QWidget>(name)->height(), 18) << name;
+    }
+}
+
+TEST_F(MainWindowLayoutTest, TheProblemsDockAndTheHistoryTakeNoRoomBeyondTheWindow)
+{
+    startFirstTime(dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\n"));
+    auto *tview = widget<QWidget>("tview");
+    const QSize before = form->size();
+    const int treeBefore = tview->height();
+    form->findChild<QAction *>(QStringLiteral("viewProblems"))->trigger();
+    QApplication::processEvents();
+    auto *dock = widget<QDockWidget>("problemDock");
+    ASSERT_TRUE(dock->isVisible());
+    EXPECT_EQ(form->size(), before);
+    EXPECT_GT(dock->height(), 60);
+    EXPECT_LE(dock->height(), before.height() / 3 + 10);
+    EXPECT_LT(tview->height(), treeBefore);
+    dock->close();
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), before);
+    EXPECT_EQ(tview->height(), treeBefore);
+
+    // The History opens beside the window or, with no room there, clear of the tree.
+    form->findChild<QAction *>(QStringLiteral("mnuEditHistory"))->trigger();
+    QApplication::processEvents();
+    auto *history = widget<QDialog>("HistoryWindow");
+    ASSERT_TRUE(history->isVisible());
+    const QRect tree(tview->mapToGlobal(QPoint(0, 0)), tview->size());
+    EXPECT_FALSE(history->frameGeometry().intersects(tree))
+        << history->frameGeometry().x() << "+" << history->frameGeometry().width() << " tree at "
+        << tree.x();
+    EXPECT_GE(history->width(), 100);
 }
 
 } // namespace
