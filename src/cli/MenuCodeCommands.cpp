@@ -191,73 +191,103 @@ int runImport(const std::vector<std::string> &args, MenuCodeContext &context)
         context);
 }
 
+namespace {
+
+// The options of "add" after its file.
+struct AddOptions
+{
+    std::optional<std::string> title, command, under, after;
+    std::string targetPath;
+    bool first = false;
+};
+
+AddOptions readAddOptions(const std::vector<std::string> &args)
+{
+    if (args.empty() || args[0].starts_with("--"))
+        throw UsageError(addUsage);
+    AddOptions options;
+    for (std::size_t at = 1; at < args.size(); ++at) {
+        const std::string &option = args[at];
+        if (option == "--title")
+            options.title = optionValue(args, at);
+        else if (option == "--command")
+            options.command = optionValue(args, at);
+        else if (option == "--path")
+            options.targetPath = optionValue(args, at);
+        else if (option == "--under")
+            options.under = optionValue(args, at);
+        else if (option == "--after")
+            options.after = optionValue(args, at);
+        else if (option == "--first")
+            options.first = true;
+        else
+            throw UsageError(addUsage);
+    }
+    if (!options.title || !options.command || (options.first && options.after))
+        throw UsageError(addUsage);
+    return options;
+}
+
+// The submenu that `--under` names, made where the path leads nowhere yet (as folders are);
+// null for the top level.
+MenuNode *submenuUnder(MenuTree &tree, const std::optional<std::string> &under)
+{
+    if (!under)
+        return nullptr;
+    const TitlePathReach reach = reachTitlePath(tree, *under);
+    MenuNode *parent = reach.node;
+    if (parent && !parent->hasChildren() && !parent->isSeparator()
+        && (!parent->data().command.empty() || !parent->data().targetPath.empty()))
+        throw TorvexError(named(*under) + " is an entry with a command, not a submenu");
+    if (parent && parent->isSeparator())
+        throw TorvexError(named(*under) + " is a separator, not a submenu");
+    for (const std::string &missing : reach.missing)
+        parent = parent ? tree.addChild(parent, missing) : tree.addTopLevel(missing);
+    return parent;
+}
+
+// The entry of that title on the level of `parent` (the top level when null), or null.
+MenuNode *entryTitled(MenuTree &tree, MenuNode *parent, const std::string &title)
+{
+    const auto &level = parent ? parent->children() : tree.topLevel();
+    for (const auto &candidate : level)
+        if (candidate->title() == title)
+            return candidate.get();
+    return nullptr;
+}
+
+} // namespace
+
 int runAdd(const std::vector<std::string> &args, MenuCodeContext &context)
 {
     return guarded(
         [&]() -> int {
-            if (args.empty() || args[0].starts_with("--"))
-                throw UsageError(addUsage);
-            std::optional<std::string> title, command, under, after;
-            std::string targetPath;
-            bool first = false;
-            for (std::size_t at = 1; at < args.size(); ++at) {
-                const std::string &option = args[at];
-                if (option == "--title")
-                    title = optionValue(args, at);
-                else if (option == "--command")
-                    command = optionValue(args, at);
-                else if (option == "--path")
-                    targetPath = optionValue(args, at);
-                else if (option == "--under")
-                    under = optionValue(args, at);
-                else if (option == "--after")
-                    after = optionValue(args, at);
-                else if (option == "--first")
-                    first = true;
-                else
-                    throw UsageError(addUsage);
-            }
-            if (!title || !command || (first && after))
-                throw UsageError(addUsage);
+            const AddOptions options = readAddOptions(args);
             const std::string &file = args[0];
             MenuTree tree;
             const MenuLinesDigest asRead = readForEdit(file, tree, context);
-            MenuNode *parent = nullptr;
-            if (under) {
-                const TitlePathReach reach = reachTitlePath(tree, *under);
-                parent = reach.node;
-                if (parent && !parent->hasChildren() && !parent->isSeparator()
-                    && (!parent->data().command.empty() || !parent->data().targetPath.empty()))
-                    throw TorvexError(named(*under) + " is an entry with a command, not a submenu");
-                if (parent && parent->isSeparator())
-                    throw TorvexError(named(*under) + " is a separator, not a submenu");
-                // Submenus the path names that are not there yet are made, as folders are.
-                for (const std::string &missing : reach.missing)
-                    parent = parent ? tree.addChild(parent, missing) : tree.addTopLevel(missing);
-            }
+            MenuNode *parent = submenuUnder(tree, options.under);
+            const std::string &title = *options.title;
             MenuNode *node = nullptr;
-            if (after) {
-                MenuNode *sibling = nullptr;
-                const auto &level = parent ? parent->children() : tree.topLevel();
-                for (const auto &candidate : level)
-                    if (candidate->title() == *after) {
-                        sibling = candidate.get();
-                        break;
-                    }
+            if (options.after) {
+                MenuNode *sibling = entryTitled(tree, parent, *options.after);
                 if (!sibling) {
-                    context.err << "torvex-menu: no entry " << named(*after) << " to add after\n";
+                    context.err << "torvex-menu: no entry " << named(*options.after)
+                                << " to add after\n";
                     return exitNotFound;
                 }
                 MenuNode *next = sibling->nextSibling();
-                node = next ? tree.addNode(next, AttachMode::Insert, *title)
-                            : tree.addNode(sibling, AttachMode::Add, *title);
+                node = next ? tree.addNode(next, AttachMode::Insert, title)
+                            : tree.addNode(sibling, AttachMode::Add, title);
             } else if (parent) {
-                node = tree.addNode(
-                    parent, first ? AttachMode::AddChildFirst : AttachMode::AddChild, *title);
+                node = tree.addNode(parent,
+                    options.first ? AttachMode::AddChildFirst : AttachMode::AddChild,
+                    title);
             } else {
-                node = tree.addNode(nullptr, first ? AttachMode::AddFirst : AttachMode::Add, *title);
+                node = tree.addNode(
+                    nullptr, options.first ? AttachMode::AddFirst : AttachMode::Add, title);
             }
-            tree.setData(node, { *command, targetPath });
+            tree.setData(node, { *options.command, options.targetPath });
             for (MenuNode *up = node->parent(); up; up = up->parent())
                 tree.refreshNodeKind(up);
             saveMenu(file, tree, asRead, context);

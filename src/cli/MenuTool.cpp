@@ -166,6 +166,53 @@ int resave(const std::string &path, std::ostream &err, FileSystem &fs, const Win
     return exitFine;
 }
 
+// "where [PATH]" and "where --all [--json]".
+int where(const std::vector<std::string> &args,
+    std::ostream &out,
+    std::ostream &err,
+    const WindowsView &view,
+    const Environment &environment)
+{
+    const std::vector<std::string> paths(args.begin() + 1, args.end());
+    if (paths.size() > 1 && !isWhereAll(paths)) {
+        err << usage << '\n';
+        return exitError;
+    }
+    try {
+        if (isWhereAll(paths))
+            return runWhereAll(view, environment, paths.size() == 2, out);
+        return runWhere(paths, view, out);
+    } catch (const std::exception &error) {
+        err << "torvex-menu: " << visibleText(error.what()) << '\n';
+        return exitError;
+    }
+}
+
+// "export", "import", "add" and "remove": the menu as code.
+int menuAsCode(const std::vector<std::string> &args,
+    std::ostream &out,
+    std::ostream &err,
+    FileSystem &fs,
+    const WindowsView &view,
+    const Environment &environment)
+{
+    MenuCodeContext context { fs,
+        [&](const std::string &path) {
+            requireFile(path, fs, view);
+        },
+        environment,
+        out,
+        err };
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args[0] == "export")
+        return runExport(rest, context);
+    if (args[0] == "import")
+        return runImport(rest, context);
+    if (args[0] == "add")
+        return runAdd(rest, context);
+    return runRemove(rest, context);
+}
+
 } // namespace
 
 int runMenuTool(const std::vector<std::string> &arguments,
@@ -208,38 +255,10 @@ int runMenuTool(const std::vector<std::string> &arguments,
                 return resave(file, err, fs, view);
             } },
     };
-    if (!args.empty() && args[0] == "where") {
-        const std::vector<std::string> paths(args.begin() + 1, args.end());
-        if (paths.size() > 1 && !isWhereAll(paths)) {
-            err << usage << '\n';
-            return exitError;
-        }
-        try {
-            if (isWhereAll(paths))
-                return runWhereAll(view, environment, paths.size() == 2, out);
-            return runWhere(paths, view, out);
-        } catch (const std::exception &error) {
-            err << "torvex-menu: " << visibleText(error.what()) << '\n';
-            return exitError;
-        }
-    }
-    if (!args.empty() && isMenuCodeCommand(args[0])) {
-        MenuCodeContext context { fs,
-            [&](const std::string &path) {
-                requireFile(path, fs, view);
-            },
-            environment,
-            out,
-            err };
-        const std::vector<std::string> rest(args.begin() + 1, args.end());
-        if (args[0] == "export")
-            return runExport(rest, context);
-        if (args[0] == "import")
-            return runImport(rest, context);
-        if (args[0] == "add")
-            return runAdd(rest, context);
-        return runRemove(rest, context);
-    }
+    if (!args.empty() && args[0] == "where")
+        return where(args, out, err, view, environment);
+    if (!args.empty() && isMenuCodeCommand(args[0]))
+        return menuAsCode(args, out, err, fs, view, environment);
     if (args.size() == 3 && args[0] == "diff") {
         try {
             return runDiff(
