@@ -70,6 +70,48 @@ void appendJsonString(std::string &out, const std::string &text)
     out += '"';
 }
 
+// The findings of one entry (`writtenNumber`: the number a save gives it), each told to
+// report(list, kind, folder, reason).
+template <typename Report>
+void checkEntry(const MenuNode &node,
+    std::size_t writtenNumber,
+    const DestinationRule &rule,
+    MenuProblemScan &scan,
+    Report &report)
+{
+    if (const char *why = unstorableReason(node))
+        report(scan.problems, ProblemKind::CannotBeStored, {}, why);
+    if (writtenNumber > itemLimit)
+        report(scan.problems,
+            ProblemKind::OverItemLimit,
+            {},
+            "entry " + std::to_string(writtenNumber) + " of the file; the file manager reads "
+                + std::to_string(itemLimit));
+    if (node.hasChildren() || node.isSeparator())
+        return;
+
+    const DestinationCheck command = rule.ofCommand(node.data().command);
+    if (command.reason == DestinationReason::Empty && node.data().command.empty())
+        report(scan.problems, ProblemKind::EmptyCommand, {}, destinationReasonText(command));
+    else if (command.isBroken())
+        report(scan.problems,
+            ProblemKind::BrokenCommand,
+            command.folder,
+            destinationReasonText(command));
+    else if (command.destination == Destination::CannotTell)
+        report(scan.undecided,
+            ProblemKind::CannotTell,
+            command.folder,
+            destinationReasonText(command));
+
+    const DestinationCheck target = rule.ofTargetPath(node.data().targetPath);
+    if (target.isBroken())
+        report(scan.problems,
+            ProblemKind::BrokenTargetPath,
+            target.folder,
+            destinationReasonText(target));
+}
+
 } // namespace
 
 std::string problemKindText(ProblemKind kind)
@@ -121,37 +163,7 @@ MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &ru
             list.push_back(std::move(problem));
         };
 
-        if (const char *why = unstorableReason(*node))
-            report(scan.problems, ProblemKind::CannotBeStored, {}, why);
-        if (ownNumber > itemLimit)
-            report(scan.problems,
-                ProblemKind::OverItemLimit,
-                {},
-                "entry " + std::to_string(ownNumber) + " of the file; the file manager reads "
-                    + std::to_string(itemLimit));
-        if (node->hasChildren() || node->isSeparator())
-            return true;
-
-        const DestinationCheck command = rule.ofCommand(node->data().command);
-        if (command.reason == DestinationReason::Empty && node->data().command.empty())
-            report(scan.problems, ProblemKind::EmptyCommand, {}, destinationReasonText(command));
-        else if (command.isBroken())
-            report(scan.problems,
-                ProblemKind::BrokenCommand,
-                command.folder,
-                destinationReasonText(command));
-        else if (command.destination == Destination::CannotTell)
-            report(scan.undecided,
-                ProblemKind::CannotTell,
-                command.folder,
-                destinationReasonText(command));
-
-        const DestinationCheck target = rule.ofTargetPath(node->data().targetPath);
-        if (target.isBroken())
-            report(scan.problems,
-                ProblemKind::BrokenTargetPath,
-                target.folder,
-                destinationReasonText(target));
+        checkEntry(*node, ownNumber, rule, scan, report);
         return true;
     });
     return scan;
