@@ -75,6 +75,33 @@ void nameTheProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(TORVEX_VERSION));
 }
 
+// What the main window starts with: the prefix, the file given, the program's folders.
+torvex::MainWindowEnvironment windowEnvironment(const QCommandLineParser &parser)
+{
+    const torvex::Environment processEnvironment = torvex::processEnvironment();
+    std::vector<std::string> arguments;
+    if (parser.isSet(QStringLiteral("prefix")))
+        arguments = { "--prefix", parser.value(QStringLiteral("prefix")).toStdString() };
+    for (const QString &file : parser.positionalArguments())
+        arguments.push_back(file.toStdString());
+    // Checks the folder the way every program of Torvex does.
+    const auto namedPrefix = torvex::takePrefixOption(arguments);
+    torvex::MainWindowEnvironment environment;
+    environment.firstArgument = arguments.empty() ? "" : arguments.front();
+    // The window starts in the prefix --prefix names, else in that of the file given.
+    environment.view = std::make_shared<const torvex::WindowsView>(namedPrefix
+            ? torvex::WindowsView::forPrefix(torvex::WinePrefix(*namedPrefix), processEnvironment)
+            : torvex::WindowsView::forFile(environment.firstArgument, processEnvironment));
+    environment.isPrefixFixed = namedPrefix.has_value();
+    environment.hostEnvironment = processEnvironment;
+    environment.folders =
+        torvex::programFolders(QCoreApplication::applicationDirPath().toStdString() + "/",
+            processEnvironment,
+            torvex::hostFolderProbe());
+    environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
+    return environment;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -103,29 +130,7 @@ int main(int argc, char **argv)
     app.setDesktopFileName(QStringLiteral(TORVEX_APP_ID));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));
     try {
-        const torvex::Environment processEnvironment = torvex::processEnvironment();
-        std::vector<std::string> arguments;
-        if (parser.isSet(QStringLiteral("prefix")))
-            arguments = { "--prefix", parser.value(QStringLiteral("prefix")).toStdString() };
-        for (const QString &file : parser.positionalArguments())
-            arguments.push_back(file.toStdString());
-        // Checks the folder the way every program of Torvex does.
-        const auto namedPrefix = torvex::takePrefixOption(arguments);
-        torvex::MainWindowEnvironment environment;
-        environment.firstArgument = arguments.empty() ? "" : arguments.front();
-        // The window starts in the prefix --prefix names, else in that of the file given.
-        environment.view = std::make_shared<const torvex::WindowsView>(namedPrefix
-                ? torvex::WindowsView::forPrefix(
-                    torvex::WinePrefix(*namedPrefix), processEnvironment)
-                : torvex::WindowsView::forFile(environment.firstArgument, processEnvironment));
-        environment.isPrefixFixed = namedPrefix.has_value();
-        environment.hostEnvironment = processEnvironment;
-        environment.folders =
-            torvex::programFolders(QCoreApplication::applicationDirPath().toStdString() + "/",
-                processEnvironment,
-                torvex::hostFolderProbe());
-        environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
-        torvex::MainWindow form1(std::move(environment));
+        torvex::MainWindow form1(windowEnvironment(parser));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
         form1.setOptionsDialog(new torvex::OptionsDialog(form1.optionsHost(), &form1));
         form1.setChooser(new torvex::IniChooserDialog(&form1));
