@@ -16,25 +16,6 @@ const JsonValue *JsonValue::member(std::string_view name) const
 
 namespace {
 
-void appendUtf8(std::string &out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 class Reader
 {
 public:
@@ -253,7 +234,7 @@ private:
                         m_at = back;
                 }
                 // A lone surrogate keeps its generalised form, as text read from UTF-16 does.
-                appendUtf8(out, cp);
+                appendUtf8Sequence(out, cp);
                 break;
             }
             default:

@@ -43,6 +43,10 @@ std::string_view leadingBytes(std::string_view text, std::size_t maxBytes);
 // surrogate, a code point above U+10FFFF).
 std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
 
+// Appends the UTF-8 sequence of `cp` to `out`, as it is: a surrogate takes three bytes, as
+// in the working form of a UTF-16 text whose units do not pair.
+void appendUtf8Sequence(std::string &out, char32_t cp);
+
 // `text` made safe to show on a terminal: control characters (C0, DEL) as their visible
 // pictures (U+2400 to U+241F, U+2421), C1 control characters and bytes that are not
 // well-formed UTF-8 as U+FFFD. Anything else is kept.

@@ -1,5 +1,7 @@
 #include "menu/IniCodec.h"
 
+#include "core/Text.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -233,21 +235,7 @@ std::string_view unsupportedTextReason(std::string_view bytes)
 
 void appendCodePoint(std::string &out, char32_t cp)
 {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+    appendUtf8Sequence(out, cp);
 }
 
 } // namespace torvex::iniCodec
