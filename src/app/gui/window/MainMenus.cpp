@@ -210,9 +210,24 @@ void MainMenus::refreshRecentFiles()
 
 QMenu *MainMenus::addMenuBeforeOptions(const QString &title, const char *name)
 {
+    const QString objectName = QLatin1String(name);
+    if (auto *existing = m_window.findChild<QMenu *>(objectName, Qt::FindDirectChildrenOnly))
+        return existing;
     auto *menu = new QMenu(title, &m_window);
     menu->setObjectName(QLatin1String(name));
     m_window.menuBar()->insertMenu(m_options->menuAction(), menu);
+    return menu;
+}
+
+QMenu *MainMenus::addFileSubmenu(const QString &title, const char *name)
+{
+    const QString objectName = QLatin1String(name);
+    if (auto *existing = m_file->findChild<QMenu *>(objectName, Qt::FindDirectChildrenOnly))
+        return existing;
+    auto *menu = new QMenu(title, m_file);
+    menu->setObjectName(objectName);
+    // Before the separator above the exits, after the commands that save.
+    m_file->insertMenu(m_file->findChild<QAction *>(QStringLiteral("N3")), menu);
     return menu;
 }
 

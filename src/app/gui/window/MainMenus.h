@@ -76,8 +76,11 @@ public:
     // the submenu opens.
     void refreshRecentFiles();
     QMenu *recentMenu() const { return m_recent; }
-    // A menu inserted in the menu bar before Options.
+    // A menu inserted in the menu bar before Options; the one of that name when it is there.
     QMenu *addMenuBeforeOptions(const QString &title, const char *name);
+    // A submenu of File (Import, Export) inserted before the exits; the one of that name when
+    // it is there.
+    QMenu *addFileSubmenu(const QString &title, const char *name);
     // Shows only the popup entries that apply to the tree's state. (mnuPopupPopup)
     void updatePopupEntries();
     // The tree's popup, for commands that add entries of their own at its end.

@@ -17,6 +17,7 @@
 #include "app/gui/window/MainWindowPanes.h"
 #include "app/gui/tree/MenuTreeView.h"
 #include "app/gui/editing/ProblemDock.h"
+#include "app/gui/tree/MenuPreviewPopup.h"
 #include "app/gui/files/QtFileDialogs.h"
 #include "app/gui/files/QtMessageBoxes.h"
 #include "app/gui/application/StartUpSequence.h"
@@ -41,6 +42,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -87,6 +89,7 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget *parent)
         fileSystem());
     buildParts();
     buildProblemDock();
+    buildPreviewAndBookmarks();
     connectControls();
     m_views.onReplaced([this] {
         showPrefix();
@@ -304,6 +307,34 @@ void MainWindow::buildProblemDock()
 }
 
 // ---- What the parts need of the window ----
+
+// View > Preview menu and File > Import / Export > Linux bookmarks; an entry chosen in the
+// preview or the first one imported becomes the selected one.
+void MainWindow::buildPreviewAndBookmarks()
+{
+    QMenu *viewMenu = m_menus->addMenuBeforeOptions(QStringLiteral("&View"), "viewMenu");
+    m_preview = new MenuPreviewPopup(*viewMenu, m_tree, *this);
+    connect(m_preview, &MenuPreviewPopup::entryChosen, this, [this](MenuNode *node) {
+        m_tree.setSelected(node);
+        showSelectedEntry();
+    });
+    BookmarkWindow &bookmarkWindow = *this;
+    m_bookmarks = new BookmarkCommands(
+        *m_menus->addFileSubmenu(QStringLiteral("&Import"), "mnuFileImport"),
+        *m_menus->addFileSubmenu(QStringLiteral("&Export"), "mnuFileExport"),
+        *this,
+        bookmarkWindow,
+        m_tree,
+        *m_history,
+        m_views,
+        *m_hostFs,
+        m_environment.hostEnvironment);
+    connect(m_bookmarks, &BookmarkCommands::entriesAdded, this, [this](MenuNode *first) {
+        m_tree.setSelected(first);
+        showSelectedEntry();
+        updateItemCount();
+    });
+}
 
 void MainWindow::showSelectedEntry()
 {

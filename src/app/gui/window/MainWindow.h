@@ -3,6 +3,7 @@
 #include "app/MenuFileSteps.h"
 #include "app/PrefixFollower.h"
 #include "app/Session.h"
+#include "app/gui/bookmarks/BookmarkCommands.h"
 #include "app/gui/files/FileController.h"
 #include "app/gui/window/HelpCommands.h"
 #include "app/gui/editing/ItemEditorPanel.h"
@@ -30,6 +31,7 @@ class IniChooserDialog;
 class InputGate;
 class MainMenus;
 class MainWindowPanes;
+class MenuPreviewPopup;
 class MenuEditor;
 class MenuTreeModel;
 class MenuTreeView;
@@ -61,7 +63,8 @@ class MainWindow : public QMainWindow,
                    private FileWindow,
                    private ItemEditorWindow,
                    private DropView,
-                   private HelpWindow
+                   private HelpWindow,
+                   private BookmarkWindow
 {
     Q_OBJECT
 
@@ -86,6 +89,8 @@ public:
 
     // ---- Its parts ----
     MainMenus &menus() { return *m_menus; }
+    MenuPreviewPopup &preview() { return *m_preview; }
+    BookmarkCommands &bookmarks() { return *m_bookmarks; }
     FileController &files() { return *m_files; }
     FolderPane &folderPane() { return *m_folderPane; }
     TreeDragDrop &dragDrop() { return *m_dragDrop; }
@@ -153,6 +158,7 @@ private:
     void connectTree();
     void setFocusOrder();
     void buildProblemDock();
+    void buildPreviewAndBookmarks();
 
     // ---- MenuCommands (MainWindowCommands.cpp) ----
     void open() override;
@@ -223,6 +229,8 @@ private:
     MainMenus *m_menus = nullptr;
     FolderPane *m_folderPane = nullptr;
     TreeDragDrop *m_dragDrop = nullptr;
+    MenuPreviewPopup *m_preview = nullptr;
+    BookmarkCommands *m_bookmarks = nullptr;
     InputGate *m_inputGate = nullptr;
 
     // ---- Widgets ----
