@@ -256,6 +256,11 @@ BookmarkImport importOf(const DesktopBookmark &bookmark, const WindowsView &view
         return import;
     }
     import.command = "cd " + view.windowsPath(fs::path(folder)).value_or(rootDrivePath(folder));
+    // In the file manager's menu "&" marks the access key: a name shows as it is with "&&".
+    std::string title;
+    for (const char c : import.title)
+        title += c == '&' ? std::string("&&") : std::string(1, c);
+    import.title = std::move(title);
     return import;
 }
 

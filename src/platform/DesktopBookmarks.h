@@ -60,7 +60,9 @@ std::vector<DesktopBookmark> joinBookmarks(const std::vector<std::vector<Desktop
 struct BookmarkImport
 {
     DesktopBookmark bookmark;
-    std::string title; // the label, else the folder's name ("/" for the root)
+    // The label, else the folder's name ("/" for the root), each "&" doubled so that the menu
+    // shows it rather than taking the next letter as the access key.
+    std::string title;
     std::string command; // "cd " and the Windows path in the prefix
     bool folderExists = false;
     // Why it cannot become an entry, empty when it can: a name that is not UTF-8 cannot be

@@ -86,8 +86,8 @@ TEST(DesktopBookmarks, ImportNamesTheFolderThroughTheDriveThatHoldsIt)
     EXPECT_TRUE(work.refusal.empty());
 
     const std::string gone = (wine.path() / "elsewhere" / "gone").string();
-    const BookmarkImport missing = importOf({ gone + "/", "Old place" }, view);
-    EXPECT_EQ(missing.title, "Old place");
+    const BookmarkImport missing = importOf({ gone + "/", "Old & new place" }, view);
+    EXPECT_EQ(missing.title, "Old && new place") << "the menu shows the & itself";
     EXPECT_FALSE(missing.folderExists);
     EXPECT_EQ(missing.command, "cd " + rootDrivePath(gone)) << "no drive holds it: Z:";
     EXPECT_EQ(rootDrivePath("/a/b c/"), "Z:\\a\\b c");

@@ -165,9 +165,8 @@ void BookmarkCommands::exportBookmarks()
     std::size_t skipped = 0;
     for (const BookmarkExport &entry : exports) {
         BookmarkLine line;
-        line.text = titlePathOf(*entry.node) + "  \xE2\x80\x94  "
-            + (entry.skipReason.empty() ? visibleText(entry.hostFolder)
-                                        : entry.node->data().command);
+        line.text = visibleText(titlePathOf(*entry.node)) + "  \xE2\x80\x94  "
+            + visibleText(entry.skipReason.empty() ? entry.hostFolder : entry.node->data().command);
         line.enabled = entry.skipReason.empty();
         line.checked = line.enabled;
         line.note = entry.skipReason;

@@ -319,9 +319,11 @@ void MainWindow::buildPreviewAndBookmarks()
         showSelectedEntry();
     });
     BookmarkWindow &bookmarkWindow = *this;
-    m_bookmarks = new BookmarkCommands(
-        *m_menus->addFileSubmenu(QStringLiteral("&Import"), "mnuFileImport"),
-        *m_menus->addFileSubmenu(QStringLiteral("&Export"), "mnuFileExport"),
+    // Made one after the other, so that Import stands above Export.
+    QMenu *importMenu = m_menus->addFileSubmenu(QStringLiteral("&Import"), "mnuFileImport");
+    QMenu *exportMenu = m_menus->addFileSubmenu(QStringLiteral("&Export"), "mnuFileExport");
+    m_bookmarks = new BookmarkCommands(*importMenu,
+        *exportMenu,
         *this,
         bookmarkWindow,
         m_tree,

@@ -97,7 +97,7 @@ TEST_F(BookmarkCommandsTest, ImportOffersEveryFolderOnceAndAddsTheCheckedAfterTh
         EXPECT_EQ(chooser.offered[i].checked, checked[i]) << i;
     }
     EXPECT_EQ(chooser.offered[2].note, "its name is not UTF-8");
-    const std::string imported = "A|cd a\nWork|" + command("Work Files") + "\nMusic & more|"
+    const std::string imported = "A|cd a\nWork|" + command("Work Files") + "\nMusic && more|"
         + command("Music") + "\nDocuments|" + command("Documents") + "\nB|cd b\n";
     EXPECT_EQ(test::outline(tree), imported);
     EXPECT_EQ(tree.selected(), test::find(tree, "Work"));
