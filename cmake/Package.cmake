@@ -31,6 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS wine)
+# Qt's own texts (the buttons of its standard dialogs) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wine, qt6-translations-l10n")
 
 include(CPack)

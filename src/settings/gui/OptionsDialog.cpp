@@ -28,13 +28,13 @@ struct DriveBox
 
 // Top to bottom in their group; also their focus order.
 constexpr std::array<DriveBox, 7> driveBoxes = { {
-    { "CBoxFixed", "Fixed", 24 },
-    { "CBoxRemote", "Remote", 49 },
-    { "CBoxUnavailable", "Unavailable", 74 },
-    { "CBoxRemovable", "Removable", 99 },
-    { "CBoxCDRom", "CDRom", 124 },
-    { "CBoxRamDisk", "Ram disk", 149 },
-    { "CBoxUnknown", "Unknown", 174 },
+    { "CBoxFixed", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "Fixed"), 24 },
+    { "CBoxRemote", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "Remote"), 49 },
+    { "CBoxUnavailable", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "Unavailable"), 74 },
+    { "CBoxRemovable", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "Removable"), 99 },
+    { "CBoxCDRom", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "CDRom"), 124 },
+    { "CBoxRamDisk", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "Ram disk"), 149 },
+    { "CBoxUnknown", QT_TRANSLATE_NOOP("torvex::OptionsDialog", "Unknown"), 174 },
 } };
 
 QString text(const char *utf8)
@@ -69,7 +69,7 @@ void OptionsDialog::buildDialog()
     setObjectName(QStringLiteral("Form2"));
     m_winXP1 = new ThemeComponent(this);
     m_winXP1->setObjectName(QStringLiteral("WinXP1"));
-    setWindowTitle(QStringLiteral(" Options"));
+    setWindowTitle(tr(" Options"));
     m_chooseColour = [this](int32_t current) -> std::optional<int32_t> {
         QColorDialog dialog(toQColor(current, palette()), this);
         dialog.setObjectName(QStringLiteral("ColorD"));
@@ -86,7 +86,7 @@ void OptionsDialog::buildDialog()
 
 QGroupBox *OptionsDialog::groupBox(const char *name, const char *title, QRect geometry)
 {
-    auto *box = new QGroupBox(text(title), this);
+    auto *box = new QGroupBox(tr(title), this);
     box->setObjectName(text(name));
     box->setGeometry(geometry);
     return box;
@@ -95,7 +95,7 @@ QGroupBox *OptionsDialog::groupBox(const char *name, const char *title, QRect ge
 QPushButton *OptionsDialog::button(
     QWidget *parent, const char *name, const char *caption, QRect geometry)
 {
-    auto *b = new QPushButton(text(caption), parent);
+    auto *b = new QPushButton(tr(caption), parent);
     b->setObjectName(text(name));
     b->setGeometry(geometry);
     return b;
@@ -106,8 +106,8 @@ void OptionsDialog::buildControls()
     buildColourControls();
     buildDriveBoxes();
     buildConfirmations();
-    m_butOK = button(this, "ButOK", "&OK", QRect(312, 17, 99, 45));
-    m_butCancel = button(this, "ButCancel", "&Cancel", QRect(312, 69, 99, 25));
+    m_butOK = button(this, "ButOK", QT_TR_NOOP("&OK"), QRect(312, 17, 99, 45));
+    m_butCancel = button(this, "ButCancel", QT_TR_NOOP("&Cancel"), QRect(312, 69, 99, 25));
     connectButtons();
     setFocusOrder();
 }
@@ -115,17 +115,17 @@ void OptionsDialog::buildControls()
 void OptionsDialog::buildColourControls()
 {
     m_gBoxBackgroundColor =
-        groupBox("GBoxBackgroundColor", " &Background color: ", QRect(12, 11, 132, 80));
+        groupBox("GBoxBackgroundColor", QT_TR_NOOP(" &Background color: "), QRect(12, 11, 132, 80));
     m_backgroundSwatch = swatch(m_gBoxBackgroundColor, "STextFarve");
     m_butSelectColor =
         button(m_gBoxBackgroundColor, "ButSelectColor", "...", QRect(81, 39, 39, 25));
-    m_butSelectColor->setToolTip(text(" Select background color... "));
+    m_butSelectColor->setToolTip(tr(" Select background color... "));
 
-    m_gBoxFontColor = groupBox("GBoxFontColor", " &Font color: ", QRect(12, 99, 132, 80));
+    m_gBoxFontColor = groupBox("GBoxFontColor", QT_TR_NOOP(" &Font color: "), QRect(12, 99, 132, 80));
     m_fontSwatch = swatch(m_gBoxFontColor, "sTextFontColor");
     m_butSelectFontColor =
         button(m_gBoxFontColor, "ButSelectFontColor", "...", QRect(81, 39, 39, 25));
-    m_butSelectFontColor->setToolTip(text(" Select font color "));
+    m_butSelectFontColor->setToolTip(tr(" Select font color "));
     for (QPushButton *b : { m_butSelectColor, m_butSelectFontColor }) {
         QFont bold = b->font();
         bold.setBold(true);
@@ -133,16 +133,16 @@ void OptionsDialog::buildColourControls()
     }
 
     m_butWindowsColor =
-        button(this, "ButWindowsColor", "&Use Windows colors", QRect(14, 184, 131, 25));
-    m_butWindowsColor->setToolTip(text(" Use standard background and font colors  "));
+        button(this, "ButWindowsColor", QT_TR_NOOP("&Use Windows colors"), QRect(14, 184, 131, 25));
+    m_butWindowsColor->setToolTip(tr(" Use standard background and font colors  "));
 }
 
 void OptionsDialog::buildDriveBoxes()
 {
     m_gBoxShowTheseDiskTypes =
-        groupBox("GBoxShowTheseDiskTypes", " Show these &disk types: ", QRect(156, 11, 146, 205));
+        groupBox("GBoxShowTheseDiskTypes", QT_TR_NOOP(" Show these &disk types: "), QRect(156, 11, 146, 205));
     for (std::size_t i = 0; i < driveBoxes.size(); ++i) {
-        auto *box = new QCheckBox(text(driveBoxes[i].caption), m_gBoxShowTheseDiskTypes);
+        auto *box = new QCheckBox(tr(driveBoxes[i].caption), m_gBoxShowTheseDiskTypes);
         box->setObjectName(text(driveBoxes[i].name));
         box->setGeometry(12, driveBoxes[i].top, 128, 17);
         m_driveBoxes[i] = box;
@@ -153,24 +153,24 @@ void OptionsDialog::buildDriveBoxes()
 void OptionsDialog::buildConfirmations()
 {
     m_gBoxConfirmation =
-        groupBox("GBoxConfirmation", " Confirmation &when: ", QRect(12, 217, 291, 65));
-    m_cBoxAsk = new QCheckBox(text("Closing without saving"), m_gBoxConfirmation);
+        groupBox("GBoxConfirmation", QT_TR_NOOP(" Confirmation &when: "), QRect(12, 217, 291, 65));
+    m_cBoxAsk = new QCheckBox(tr("Closing without saving"), m_gBoxConfirmation);
     m_cBoxAsk->setObjectName(QStringLiteral("CBoxAsk"));
     m_cBoxAsk->setGeometry(15, 20, 217, 17);
-    m_cBoxAsk->setToolTip(text(" Check this if you want to be asked "));
+    m_cBoxAsk->setToolTip(tr(" Check this if you want to be asked "));
     m_cBoxAsk->setChecked(true);
-    m_cBoxDropTargetHasCommand = new QCheckBox(text("Drop target has command"), m_gBoxConfirmation);
+    m_cBoxDropTargetHasCommand = new QCheckBox(tr("Drop target has command"), m_gBoxConfirmation);
     m_cBoxDropTargetHasCommand->setObjectName(QStringLiteral("CBoxDropTargetHasCommand"));
     m_cBoxDropTargetHasCommand->setGeometry(15, 39, 217, 17);
-    m_cBoxDropTargetHasCommand->setToolTip(text(" Check this to be asked when adding submenus "
+    m_cBoxDropTargetHasCommand->setToolTip(tr(" Check this to be asked when adding submenus "
                                                 "(and thus remove the parent menu's command) "));
     m_cBoxDropTargetHasCommand->setChecked(true);
 
     // Not a confirmation: it stands on its own under their group, in line with their boxes.
-    m_cBoxBackup = new QCheckBox(text("Keep a backup before the first save"), this);
+    m_cBoxBackup = new QCheckBox(tr("Keep a backup before the first save"), this);
     m_cBoxBackup->setObjectName(QStringLiteral("CBoxBackup"));
     m_cBoxBackup->setGeometry(27, 288, 276, 17);
-    m_cBoxBackup->setToolTip(text(" The first save of a run keeps the file as it was, as "
+    m_cBoxBackup->setToolTip(tr(" The first save of a run keeps the file as it was, as "
                                   "wincmd.ini.bak beside it "));
     m_cBoxBackup->setChecked(true);
 }

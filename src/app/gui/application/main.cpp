@@ -6,6 +6,7 @@
 #include "app/gui/application/LoadTimeProbe.h"
 #include "app/gui/window/MainWindow.h"
 #include "app/gui/application/TorvexApplication.h"
+#include "app/gui/application/Translations.h"
 #include "platform/ProgramFolders.h"
 #include "files/UserFolders.h"
 #include "platform/WindowsView.h"
@@ -14,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -126,6 +128,8 @@ int main(int argc, char **argv)
     describeOptions(parser);
     // An unknown option or a --prefix without a folder: a line on stderr and exit code 1.
     parser.process(app);
+    // The window speaks the user's language where Torvex has a translation for it.
+    torvex::installTranslations(app, QLocale::system());
     // The desktop entry and the icon of an installed copy carry this name.
     app.setDesktopFileName(QStringLiteral(TORVEX_APP_ID));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));

@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace torvex {
 
 IniChooserDialog::IniChooserDialog(MainWindow *owner)
@@ -18,7 +20,7 @@ IniChooserDialog::IniChooserDialog(MainWindow *owner)
 {
     setObjectName(QStringLiteral("Form3"));
     m_theme->setObjectName(QStringLiteral("WinXP1"));
-    setWindowTitle(QStringLiteral(" Open ini file"));
+    setWindowTitle(tr(" Open ini file"));
     setModal(true);
     buildControls();
     resize(492, 271);
@@ -27,18 +29,18 @@ IniChooserDialog::IniChooserDialog(MainWindow *owner)
 
 void IniChooserDialog::buildControls()
 {
-    m_label = new QLabel(QStringLiteral("Select the ini file you want to use:"), this);
+    m_label = new QLabel(tr("Select the ini file you want to use:"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_iniFileList = new QListWidget(this);
     m_iniFileList->setObjectName(QStringLiteral("lboxIniStier"));
     m_iniFileList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_butCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_butCancel = new QPushButton(tr("&Cancel"), this);
     m_butCancel->setObjectName(QStringLiteral("butCancel"));
-    m_butCancel->setToolTip(QStringLiteral(" Don't open anything "));
+    m_butCancel->setToolTip(tr(" Don't open anything "));
     m_butCancel->setAutoDefault(false);
-    m_butOK = new QPushButton(QStringLiteral("&OK"), this);
+    m_butOK = new QPushButton(tr("&OK"), this);
     m_butOK->setObjectName(QStringLiteral("butOK"));
-    m_butOK->setToolTip(QStringLiteral(" Open the selected ini file "));
+    m_butOK->setToolTip(tr(" Open the selected ini file "));
     m_butOK->setDefault(true);
     connect(m_butOK, &QPushButton::clicked, this, &IniChooserDialog::acceptSelection);
     connect(m_butCancel, &QPushButton::clicked, this, &IniChooserDialog::cancel);
@@ -47,6 +49,18 @@ void IniChooserDialog::buildControls()
     });
 }
 
+namespace {
+
+// The buttons' design width, wider where a translated caption needs more room.
+int buttonWidth(const QPushButton &button)
+{
+    QString caption = button.text();
+    caption.remove(QLatin1Char('&'));
+    return std::max(75, button.fontMetrics().horizontalAdvance(caption) + 2 * 6);
+}
+
+} // namespace
+
 void IniChooserDialog::placeControls()
 {
     const int w = width();
@@ -54,8 +68,10 @@ void IniChooserDialog::placeControls()
     m_label->setGeometry(12, 8, w - 24, 17);
     // The list keeps its design margins and grows with the dialog in both directions.
     m_iniFileList->setGeometry(12, 28, w - 35, h - 146);
-    m_butOK->setGeometry(w - 12 - 75, h - 12 - 49, 75, 49);
-    m_butCancel->setGeometry(w - 12 - 75 - 8 - 75, h - 12 - 25, 75, 25);
+    const int okWidth = buttonWidth(*m_butOK);
+    const int cancelWidth = buttonWidth(*m_butCancel);
+    m_butOK->setGeometry(w - 12 - okWidth, h - 12 - 49, okWidth, 49);
+    m_butCancel->setGeometry(w - 12 - okWidth - 8 - cancelWidth, h - 12 - 25, cancelWidth, 25);
 }
 
 void IniChooserDialog::resizeEvent(QResizeEvent *event)

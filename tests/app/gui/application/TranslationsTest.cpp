@@ -1,0 +1,365 @@
+// The shipped translations: complete, true to each text's placeholders and access key, up to
+// date with the sources, built into the program, chosen by the user's language, and used by
+// every text of the translated windows. The desktop entry and the AppStream metadata speak the
+// same languages.
+
+#include "app/gui/application/Translations.h"
+
+#include "app/gui/files/IniChooserDialog.h"
+#include "settings/gui/OptionsDialog.h"
+#include "support/TempDir.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+const QStringList expectedLanguages = { QStringLiteral("de"), QStringLiteral("es"),
+    QStringLiteral("fr") };
+
+QString sourceFile(const QString &relative)
+{
+    return QStringLiteral(TORVEX_SOURCE_DIR "/") + relative;
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "obsolete", "vanished" or empty
+};
+
+// Reads a .ts file's messages; fails the test on XML it cannot read.
+std::vector<Message> readTs(const QString &path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    std::vector<Message> messages;
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            // A message's translation follows its source.
+            Message m{ context, source, {}, xml.attributes().value(QLatin1String("type")).toString() };
+            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            messages.push_back(m);
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+QString tsOf(const QString &language)
+{
+    return sourceFile(QStringLiteral("translations/torvex_%1.ts").arg(language));
+}
+
+// %1..%99 and %n, sorted: a translation must keep every one of them.
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    static const QRegularExpression pattern(QStringLiteral("%(\\d{1,2}|n)"));
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+// Whether the text marks an access key (a single '&'; "&&" is a plain ampersand).
+bool hasAccessKey(const QString &text)
+{
+    QString plain = text;
+    plain.remove(QStringLiteral("&&"));
+    return plain.contains(QLatin1Char('&'));
+}
+
+TEST(Translations, ShippedLanguagesAreBuiltIn)
+{
+    EXPECT_EQ(shippedTranslationLanguages(), expectedLanguages);
+    for (const QString &language : expectedLanguages)
+        EXPECT_TRUE(QFile::exists(tsOf(language))) << language.toStdString();
+}
+
+// Every message of every shipped language is translated, keeps its placeholders and its
+// access key, and the built-in translation gives exactly that text.
+TEST(Translations, EveryTextIsTranslatedWithItsPlaceholdersAndAccessKey)
+{
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        const std::vector<Message> messages = readTs(tsOf(language));
+        ASSERT_FALSE(messages.empty());
+        QTranslator built;
+        ASSERT_TRUE(built.load(translationResource(language)));
+        for (const Message &m : messages) {
+            SCOPED_TRACE(m.source.toStdString());
+            EXPECT_TRUE(m.type.isEmpty()) << "marked " << m.type.toStdString();
+            EXPECT_FALSE(m.translation.trimmed().isEmpty());
+            EXPECT_EQ(placeholders(m.translation), placeholders(m.source));
+            EXPECT_EQ(hasAccessKey(m.translation), hasAccessKey(m.source));
+            EXPECT_EQ(built.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
+                m.translation);
+        }
+    }
+}
+
+// The .ts files hold exactly the texts the sources hand to the translation system now: a
+// text added without a translation, or a translation left behind by a text that changed,
+// fails here (scripts/update-translations refreshes them).
+TEST(Translations, FilesHoldEveryTextOfTheSources)
+{
+    QTemporaryDir work;
+    ASSERT_TRUE(work.isValid());
+    const QString fresh = work.filePath(QStringLiteral("fresh.ts"));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(sourceFile(QString()));
+    lupdate.start(QStringLiteral(TORVEX_LUPDATE),
+        { QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+            QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-I"),
+            QStringLiteral("src"), QStringLiteral("src"),
+            QStringLiteral("-ts"), fresh });
+    ASSERT_TRUE(lupdate.waitForFinished(60000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+
+    std::set<std::pair<QString, QString>> inSources;
+    for (const Message &m : readTs(fresh))
+        inSources.emplace(m.context, m.source);
+    ASSERT_FALSE(inSources.empty());
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        std::set<std::pair<QString, QString>> inFile;
+        for (const Message &m : readTs(tsOf(language)))
+            inFile.emplace(m.context, m.source);
+        for (const auto &[context, source] : inSources)
+            EXPECT_TRUE(inFile.count({ context, source }))
+                << "not in the file: " << context.toStdString() << " / " << source.toStdString();
+        for (const auto &[context, source] : inFile)
+            EXPECT_TRUE(inSources.count({ context, source }))
+                << "no longer in the sources: " << context.toStdString() << " / "
+                << source.toStdString();
+    }
+}
+
+// Removes the translators an installTranslations call left in the application.
+struct InstalledTranslations
+{
+    ~InstalledTranslations()
+    {
+        for (QTranslator *t : QCoreApplication::instance()->findChildren<QTranslator *>())
+            delete t; // a translator removes itself from the application
+    }
+};
+
+TEST(Translations, TheUsersLanguageIsChosenEnglishNeedsNone)
+{
+    const char *context = "torvex::OptionsDialog";
+    {
+        InstalledTranslations installed;
+        EXPECT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de_AT"))),
+            QStringLiteral("de"));
+        EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Abbrechen"));
+    }
+    EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Cancel"));
+    for (const char *name : { "en_US", "pt_BR", "C" }) {
+        InstalledTranslations installed;
+        EXPECT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QLatin1String(name))),
+            QString())
+            << name;
+        EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Cancel"));
+    }
+}
+
+// A host for the dialog that applies nothing.
+class QuietHost : public OptionsHost
+{
+public:
+    explicit QuietHost(const std::string &folder)
+        : folder(folder)
+        , ini(ProgramSettings::pathIn(folder))
+    { }
+    ProgramSettings &settings() override { return ini; }
+    void applyTreeColours(int32_t, int32_t) override { }
+    void applyDriveTypes(DriveTypeSet) override { }
+    void setConfirmDropOnCommand(bool) override { }
+    void setStatusText(const std::string &) override { }
+    void waitHandlingEvents(unsigned) override { }
+    std::string helpFolder() const override { return folder; }
+
+    std::string folder;
+    ProgramSettings ini;
+};
+
+// The texts a window shows: captions, group titles, tool tips and its title, by object.
+std::map<QString, QString> shownTexts(QWidget &window)
+{
+    std::map<QString, QString> texts;
+    texts[QStringLiteral("title")] = window.windowTitle();
+    for (auto *button : window.findChildren<QAbstractButton *>()) {
+        texts[button->objectName()] = button->text();
+        if (!button->toolTip().isEmpty())
+            texts[button->objectName() + QStringLiteral(".tip")] = button->toolTip();
+    }
+    for (auto *group : window.findChildren<QGroupBox *>())
+        texts[group->objectName()] = group->title();
+    for (auto *label : window.findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            texts[label->objectName()] = label->text();
+    return texts;
+}
+
+// The width a button's caption needs: a push button's style gives any caption at least 80
+// pixels, more than the design's small buttons have; its text and margins are what counts.
+int widthNeeded(const QAbstractButton &button)
+{
+    if (!qobject_cast<const QPushButton *>(&button))
+        return button.sizeHint().width();
+    QString plain = button.text();
+    plain.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+    return button.fontMetrics().horizontalAdvance(plain) + 2 * 6;
+}
+
+// A translated window against its English self: every text is its language's translation of
+// the English text (a text shown without going through the translation system has none),
+// and each caption fits the room the window gives it.
+template<typename MakeWindow>
+void expectTranslated(const char *context, MakeWindow makeWindow)
+{
+    std::map<QString, QString> english;
+    {
+        std::unique_ptr<QWidget> window = makeWindow();
+        english = shownTexts(*window);
+    }
+    ASSERT_GE(english.size(), 6u);
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        QTranslator expected;
+        ASSERT_TRUE(expected.load(translationResource(language)));
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        std::unique_ptr<QWidget> window = makeWindow();
+        const std::map<QString, QString> shown = shownTexts(*window);
+        for (const auto &[name, text] : english) {
+            SCOPED_TRACE(name.toStdString());
+            if (text == QStringLiteral("..."))
+                continue; // the colour buttons' caption is no word
+            const QString translation = expected.translate(context, text.toUtf8().constData());
+            EXPECT_FALSE(translation.isEmpty()) << "not translated: " << text.toStdString();
+            EXPECT_EQ(shown.at(name), translation);
+        }
+        for (auto *button : window->findChildren<QAbstractButton *>())
+            EXPECT_LE(widthNeeded(*button), button->width())
+                << button->objectName().toStdString() << ": " << button->text().toStdString();
+        for (auto *group : window->findChildren<QGroupBox *>())
+            EXPECT_LT(group->fontMetrics().horizontalAdvance(group->title()), group->width())
+                << group->objectName().toStdString();
+        for (auto *label : window->findChildren<QLabel *>())
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+                << label->objectName().toStdString();
+    }
+}
+
+TEST(Translations, DialogsShowEveryTextTranslatedAndWhole)
+{
+    test::TempDir dir;
+    QuietHost host(dir.path());
+    expectTranslated("torvex::OptionsDialog", [&host] {
+        return std::make_unique<OptionsDialog>(host);
+    });
+    expectTranslated("torvex::IniChooserDialog", [] {
+        return std::make_unique<IniChooserDialog>(nullptr);
+    });
+}
+
+// Reads the desktop entry's keys, localized ones included ("Comment[de]").
+std::map<QString, QString> desktopEntry()
+{
+    QFile file(sourceFile(QStringLiteral("resources/linux/io.github.torvex.Torvex.desktop")));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::map<QString, QString> keys;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const auto equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            keys[line.left(equals)] = line.mid(equals + 1);
+    }
+    return keys;
+}
+
+TEST(Translations, DesktopEntryAndMetadataSpeakEveryShippedLanguage)
+{
+    const std::map<QString, QString> keys = desktopEntry();
+    QFile file(sourceFile(QStringLiteral("resources/linux/io.github.torvex.Torvex.metainfo.xml")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // Each translatable element of the metadata (summary, the description's paragraphs and
+    // items, the screenshot's caption) with the languages it is given in.
+    std::map<QString, std::set<QString>> languagesOf; // English text -> languages
+    QXmlStreamReader xml(&file);
+    QString lastEnglish;
+    int depthInReleases = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("releases"))
+            ++depthInReleases;
+        if (xml.isEndElement() && xml.name() == QLatin1String("releases"))
+            --depthInReleases;
+        if (!xml.isStartElement() || depthInReleases > 0)
+            continue;
+        const auto name = xml.name();
+        if (name != QLatin1String("summary") && name != QLatin1String("p")
+            && name != QLatin1String("li") && name != QLatin1String("caption"))
+            continue;
+        const QString language = xml.attributes().value(QLatin1String("xml:lang")).toString();
+        const QString text = xml.readElementText().simplified();
+        if (language.isEmpty()) {
+            lastEnglish = text;
+            languagesOf[text];
+        } else {
+            ASSERT_FALSE(lastEnglish.isEmpty()) << "a translation before its English text";
+            EXPECT_NE(text, lastEnglish) << language.toStdString();
+            languagesOf[lastEnglish].insert(language);
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    ASSERT_GE(languagesOf.size(), 8u);
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        for (const char *key : { "GenericName", "Comment", "Keywords" }) {
+            const QString localized = QLatin1String(key) + QLatin1Char('[') + language + QLatin1Char(']');
+            ASSERT_TRUE(keys.count(localized)) << key;
+            EXPECT_NE(keys.at(localized), keys.at(QLatin1String(key)));
+        }
+        EXPECT_TRUE(keys.at(QStringLiteral("Keywords[") + language + QLatin1Char(']'))
+                        .endsWith(QLatin1Char(';')));
+        for (const auto &[english, languages] : languagesOf)
+            EXPECT_TRUE(languages.count(language)) << "not translated: " << english.toStdString();
+    }
+}
+
+} // namespace
+} // namespace torvex
