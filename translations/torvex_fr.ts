@@ -116,15 +116,15 @@
     </message>
     <message>
         <source> Check this to be asked when adding submenus (and thus remove the parent menu&apos;s command) </source>
-        <translation> Cochez pour être consulté avant d'ajouter un sous-menu (ce qui retire la commande de l'entrée parente) </translation>
+        <translation> Cochez pour être consulté avant d&apos;ajouter un sous-menu (ce qui retire la commande de l&apos;entrée parente) </translation>
     </message>
     <message>
         <source>Keep a backup before the first save</source>
-        <translation>Copie de secours avant d'enregistrer</translation>
+        <translation>Copie de secours avant d&apos;enregistrer</translation>
     </message>
     <message>
         <source> The first save of a run keeps the file as it was, as wincmd.ini.bak beside it </source>
-        <translation> Le premier enregistrement d'une session garde le fichier tel qu'il était, en wincmd.ini.bak à côté </translation>
+        <translation> Le premier enregistrement d&apos;une session garde le fichier tel qu&apos;il était, en wincmd.ini.bak à côté </translation>
     </message>
 </context>
 </TS>
