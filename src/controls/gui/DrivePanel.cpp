@@ -130,7 +130,7 @@ void DrivePanel::remakeButtons()
         // presses it.
         const QString drive = QChar::fromLatin1(spec.letter) + QLatin1Char(':');
         b->setToolTip(QLatin1Char(' ') + QString::fromStdString(spec.hint).trimmed()
-            + QStringLiteral(" (Space or %1: choose; Left, Right: the other drives) ")
+            + QStringLiteral("; keys: Space or %1 chooses it, Left and Right go to the other drives ")
                   .arg(QChar::fromLatin1(spec.letter)));
         b->setAccessibleName(QStringLiteral("Drive ") + drive);
         b->setAccessibleDescription(QStringLiteral("Chooses drive ") + drive

@@ -175,7 +175,7 @@ TEST_F(MainWindowKeyboardTest, DriveButtonsTakeArrowsAndTheirLetter)
     EXPECT_EQ(QApplication::focusWidget(), second);
     QTest::keyClick(second, Qt::Key_Left);
     EXPECT_EQ(QApplication::focusWidget(), first);
-    EXPECT_TRUE(first->toolTip().contains(QStringLiteral("Left, Right")));
+    EXPECT_TRUE(first->toolTip().contains(QStringLiteral("Left and Right")));
 
     // The letter of a drive chooses it: the folder list goes there.
     const char letter = static_cast<char>(second->property("drive").toInt());
