@@ -85,17 +85,17 @@ ButtonColumn::ButtonColumn(QWidget *parent)
     m_findBrokenPaths = addButton("SButFindMenusWithNonexistentPaths",
         int(Picture::FindBrokenPaths),
         { 4, 333, 34, 32 },
-        { " Find menus with broken (nonexistent) paths (F9) ",
+        { " Find menus with broken (nonexistent) paths (F11) ",
             "Find broken paths",
             "Selects the next entry whose command leads to a folder that does not exist",
-            QKeySequence(Qt::Key_F9) });
+            QKeySequence(Qt::Key_F11) });
     m_findEmptyCommands = addButton("SButFindEmptyCommands",
         int(Picture::FindEmptyCommands),
         { 4, 368, 34, 32 },
-        { " Find menus with no Command strings (Shift+F9) ",
+        { " Find menus with no Command strings (F12) ",
             "Find empty commands",
             "Selects the next entry that has no command",
-            QKeySequence(Qt::SHIFT | Qt::Key_F9) });
+            QKeySequence(Qt::Key_F12) });
 
     // Exactly one drop mode is down; pressing the one that is down leaves it down.
     m_dropModes = new QButtonGroup(this);
