@@ -34,6 +34,21 @@ std::string normalFolderPath(std::string_view path)
     return result;
 }
 
+std::string spokenFolderName(const FolderEntry &entry)
+{
+    if (entry.level == 0)
+        return entry.text + (entry.kind == FolderEntry::Kind::Open ? ", drive, open" : ", drive");
+    switch (entry.kind) {
+    case FolderEntry::Kind::Open:
+        return entry.text + ", open folder";
+    case FolderEntry::Kind::Ancestor:
+        return entry.text + ", folder above the open one";
+    case FolderEntry::Kind::Subfolder:
+        break;
+    }
+    return entry.text + ", subfolder";
+}
+
 std::string folderName(std::string_view path)
 {
     const auto slash = path.rfind('\\');

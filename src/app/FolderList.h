@@ -25,6 +25,10 @@ struct FolderEntry
 // Windows path ("X:" followed by nothing, a slash or a backslash).
 std::string normalFolderPath(std::string_view path);
 
+// What a screen reader says for an entry of the list: its text and what it is ("C:\, drive",
+// "Work, open folder", "Tools, folder above the open one", "P, subfolder").
+std::string spokenFolderName(const FolderEntry &entry);
+
 // The folder's name: the text after the last backslash; "" for a root.
 std::string folderName(std::string_view path);
 

@@ -2,6 +2,7 @@
 
 #include "core/MessageBoxes.h"
 #include "editor/EditorTexts.h"
+#include "editor/EntryMoves.h"
 #include "editor/FolderName.h"
 
 namespace torvex {
@@ -92,7 +93,6 @@ void DropLogic::dropNode(const DropRequest &request)
     // The node of an earlier drag may have been deleted since; only a node of the tree moves.
     if (!dragged || !target || m_tree.indexOf(dragged) < 0)
         return;
-    MenuNode *oldParent = dragged->parent();
     for (const MenuNode *up = target->parent(); up; up = up->parent()) {
         if (up == dragged) {
             m_view.messageBoxes().inform(
@@ -105,13 +105,8 @@ void DropLogic::dropNode(const DropRequest &request)
     if (dragged != target
         && (refusesChildren(request, target) || !confirmChildren(request, target)))
         return;
-    if (!m_tree.move(dragged, target, request.mode))
+    if (!moveEntryWithSubtree(m_tree, dragged, target, request.mode))
         m_view.showStatus(dropText::moveFailed);
-    m_tree.refreshNodeKind(target);
-    m_tree.refreshNodeKind(target->parent());
-    m_tree.refreshNodeKind(dragged);
-    m_tree.refreshNodeKind(dragged->parent());
-    m_tree.refreshNodeKind(oldParent);
     finish();
 }
 

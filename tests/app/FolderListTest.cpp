@@ -30,6 +30,17 @@ TEST(FolderListTest, NormalPaths)
         EXPECT_EQ(normalFolderPath(in), out) << in;
 }
 
+TEST(FolderListTest, EntriesSayWhatTheyAre)
+{
+    using Kind = FolderEntry::Kind;
+    EXPECT_EQ(spokenFolderName({ "C:\\", "C:\\", 0, Kind::Ancestor }), "C:\\, drive");
+    EXPECT_EQ(spokenFolderName({ "C:\\", "C:\\", 0, Kind::Open }), "C:\\, drive, open");
+    EXPECT_EQ(spokenFolderName({ "Work", "C:\\Work", 1, Kind::Ancestor }),
+        "Work, folder above the open one");
+    EXPECT_EQ(spokenFolderName({ "P", "C:\\Work\\P", 2, Kind::Open }), "P, open folder");
+    EXPECT_EQ(spokenFolderName({ "Q", "C:\\Work\\P\\Q", 3, Kind::Subfolder }), "Q, subfolder");
+}
+
 TEST(FolderListTest, NamesAndParents)
 {
     EXPECT_EQ(folderName("C:\\Program Files\\Tools"), "Tools");

@@ -3,10 +3,13 @@
 #include "controls/gui/DeferredError.h"
 #include "controls/gui/PaintedIcon.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QResizeEvent>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -123,9 +126,18 @@ void DrivePanel::remakeButtons()
         b->setObjectName(QStringLiteral("DriveButton") + QChar::fromLatin1(spec.letter));
         b->setProperty("drive", int(spec.letter)); // the tag
         b->setText(QString::fromStdString(spec.caption));
-        b->setToolTip(QString::fromStdString(spec.hint));
+        // By Tab, and from button to button by the arrows: Space (or the drive's letter)
+        // presses it.
+        const QString drive = QChar::fromLatin1(spec.letter) + QLatin1Char(':');
+        b->setToolTip(QLatin1Char(' ') + QString::fromStdString(spec.hint).trimmed()
+            + QStringLiteral("; keys: Space or %1 chooses it, Left and Right go to the other drives ")
+                  .arg(QChar::fromLatin1(spec.letter)));
+        b->setAccessibleName(QStringLiteral("Drive ") + drive);
+        b->setAccessibleDescription(QStringLiteral("Chooses drive ") + drive
+            + QStringLiteral("; Left and Right go to the other drives"));
         b->setAutoRaise(spec.isFlat);
-        b->setFocusPolicy(Qt::NoFocus);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->installEventFilter(this);
         b->setCheckable(true);
         b->setChecked(spec.isDown);
         b->setGeometry(spec.left, spec.top, spec.width, spec.height);
@@ -144,6 +156,35 @@ void DrivePanel::remakeButtons()
         m_buttons.push_back(b);
     }
     update();
+    Q_EMIT buttonsRemade();
+}
+
+bool DrivePanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QFrame::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const auto at = std::find(m_buttons.begin(), m_buttons.end(), watched);
+    if (at == m_buttons.end() || key->modifiers() & ~Qt::KeypadModifier)
+        return QFrame::eventFilter(watched, event);
+    const std::size_t index = static_cast<std::size_t>(at - m_buttons.begin());
+    const std::size_t count = m_buttons.size();
+    if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up) {
+        m_buttons[(index + count - 1) % count]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down) {
+        m_buttons[(index + 1) % count]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) {
+        if (QToolButton *b = button(static_cast<char>('A' + (key->key() - Qt::Key_A)))) {
+            b->setFocus(Qt::TabFocusReason);
+            b->click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void DrivePanel::syncDownStates()

@@ -49,7 +49,14 @@ public:
     // The button of the letter (upper case), nullptr when there is none.
     QToolButton *button(char letter) const;
 
+Q_SIGNALS:
+    // The buttons were made anew (their place in the focus order is to be set again).
+    void buttonsRemade();
+
 protected:
+    // Keys on a button: Left and Right (Up and Down) go to the other buttons, a drive's
+    // letter presses its button.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void customEvent(QEvent *event) override;
 

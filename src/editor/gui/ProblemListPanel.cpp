@@ -83,6 +83,10 @@ void ProblemListPanel::buildControls()
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("problemRows"));
+    m_list->setAccessibleName(QStringLiteral("Problems"));
+    m_list->setAccessibleDescription(
+        QStringLiteral("The entries with a problem; Enter or a click selects one in the "
+                       "menu, Delete deletes the entries of the selected rows"));
     m_list->setColumnCount(4);
     m_list->setHeaderLabels({ QStringLiteral("Problem"),
         QStringLiteral("Menu"),
@@ -135,6 +139,8 @@ void ProblemListPanel::connectControls()
 {
     connect(m_showUndecided, &QCheckBox::toggled, this, &ProblemListPanel::refresh);
     connect(m_list, &QTreeWidget::itemClicked, this, &ProblemListPanel::rowClicked);
+    // Enter does what a click does, for the keyboard alone.
+    connect(m_list, &QTreeWidget::itemActivated, this, &ProblemListPanel::rowClicked);
     connect(
         m_list, &QTreeWidget::itemSelectionChanged, this, &ProblemListPanel::updateDeleteButton);
     auto requestDelete = [this] {

@@ -1,5 +1,6 @@
 #include "menu/gui/MenuTreeModel.h"
 
+#include "menu/SpokenEntry.h"
 #include "menu/gui/MenuText.h"
 
 namespace torvex {
@@ -79,6 +80,11 @@ QVariant MenuTreeModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return menuTextToQt(n->title());
+    // What a screen reader says for the row.
+    if (role == Qt::AccessibleTextRole)
+        return menuTextToQt(spokenEntryName(*n));
+    if (role == Qt::AccessibleDescriptionRole)
+        return menuTextToQt(spokenEntryDetails(*n));
     if (role == Qt::DecorationRole) {
         const int picture = n == m_tree.selected() ? n->selectedIndex() : n->imageIndex();
         if (picture >= 0 && picture < m_images.size())

@@ -75,7 +75,9 @@ TEST_F(DrivePanelTest, MainWindowInstanceShowsOneFlatButtonPerDrive)
     QToolButton *c = panel->findChild<QToolButton *>(QStringLiteral("DriveButtonC"));
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(c->text(), QStringLiteral("C"));
-    EXPECT_EQ(c->toolTip(), QStringLiteral(" System (C:) "));
+    EXPECT_EQ(c->toolTip(),
+        QStringLiteral(
+            " System (C:); keys: Space or C chooses it, Left and Right go to the other drives "));
     EXPECT_EQ(checkedLetters(), "C");
     EXPECT_EQ(panel->drive(), 'C');
 }

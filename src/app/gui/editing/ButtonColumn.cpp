@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFrame>
+#include <QShortcut>
 #include <QToolButton>
 
 #include <algorithm>
@@ -31,39 +32,70 @@ ButtonColumn::ButtonColumn(QWidget *parent)
     setObjectName(QStringLiteral("PanelKnapper"));
     setFixedWidth(44);
     setMinimumHeight(leastColumnHeight);
-    m_save = addButton("SButSave", int(Picture::Save), { 5, 4, 32, 32 }, " Save (F2) ");
-    m_showFolder = addButton(
-        "SButShowFolder", int(Picture::ShowFolder), { 5, 40, 32, 32 }, " Show Command folder ");
+    // Each button takes the focus by Tab (Space presses it) and has a key of its own, named
+    // in its tool tip; Save's key is the File menu's F2.
+    m_save = addButton("SButSave",
+        int(Picture::Save),
+        { 5, 4, 32, 32 },
+        { " Save (F2) ", "Save", "Saves the menu into the ini file" });
+    m_showFolder = addButton("SButShowFolder",
+        int(Picture::ShowFolder),
+        { 5, 40, 32, 32 },
+        { " Show Command folder (F8) ",
+            "Show Command folder",
+            "Opens the folder list at the folder of the selected entry's command",
+            QKeySequence(Qt::Key_F8) });
     QToolButton *dropButtons[] = {
         addButton("SBut_Add",
             int(Picture::Add),
             { 5, 107, 32, 28 },
-            " Add dropped menu at the end of the list "),
+            { " Add dropped menu at the end of the list (Ctrl+1) ",
+                "Drop at the end of the list",
+                "Drop mode: a dropped entry is added at the end of the destination's level",
+                QKeySequence(Qt::CTRL | Qt::Key_1) }),
         addButton("SBut_AddFirst",
             int(Picture::AddFirst),
             { 5, 139, 32, 28 },
-            " Add dropped menu at the beginning of the list "),
+            { " Add dropped menu at the beginning of the list (Ctrl+2) ",
+                "Drop at the beginning of the list",
+                "Drop mode: a dropped entry is added at the beginning of the destination's level",
+                QKeySequence(Qt::CTRL | Qt::Key_2) }),
         addButton("SBut_AddChild",
             int(Picture::AddChild),
             { 5, 171, 32, 28 },
-            " Add dropped menu as the last submenu of the destination "),
+            { " Add dropped menu as the last submenu of the destination (Ctrl+3) ",
+                "Drop as the last entry of the destination",
+                "Drop mode: a dropped entry becomes the last entry in the destination's submenu",
+                QKeySequence(Qt::CTRL | Qt::Key_3) }),
         addButton("SBut_AddChildFirst",
             int(Picture::AddChildFirst),
             { 5, 203, 32, 28 },
-            " Add dropped menu as the first submenu of the destination "),
+            { " Add dropped menu as the first submenu of the destination (Ctrl+4) ",
+                "Drop as the first entry of the destination",
+                "Drop mode: a dropped entry becomes the first entry in the destination's submenu",
+                QKeySequence(Qt::CTRL | Qt::Key_4) }),
         addButton("SBut_Insert",
             int(Picture::Insert),
             { 5, 235, 32, 28 },
-            " Insert dropped menu before the destination menu "),
+            { " Insert dropped menu before the destination menu (Ctrl+5) ",
+                "Drop before the destination",
+                "Drop mode: a dropped entry is inserted directly before the destination",
+                QKeySequence(Qt::CTRL | Qt::Key_5) }),
     };
     m_findBrokenPaths = addButton("SButFindMenusWithNonexistentPaths",
         int(Picture::FindBrokenPaths),
         { 4, 333, 34, 32 },
-        " Find menus with broken (nonexistent) paths ");
+        { " Find menus with broken (nonexistent) paths (F11) ",
+            "Find broken paths",
+            "Selects the next entry whose command leads to a folder that does not exist",
+            QKeySequence(Qt::Key_F11) });
     m_findEmptyCommands = addButton("SButFindEmptyCommands",
         int(Picture::FindEmptyCommands),
         { 4, 368, 34, 32 },
-        " Find menus with no Command strings ");
+        { " Find menus with no Command strings (F12) ",
+            "Find empty commands",
+            "Selects the next entry that has no command",
+            QKeySequence(Qt::Key_F12) });
 
     // Exactly one drop mode is down; pressing the one that is down leaves it down.
     m_dropModes = new QButtonGroup(this);
@@ -85,17 +117,35 @@ ButtonColumn::ButtonColumn(QWidget *parent)
 }
 
 QToolButton *ButtonColumn::addButton(
-    const char *name, int picture, QRect geometry, const char *hint)
+    const char *name, int picture, QRect geometry, const ButtonText &text)
 {
     auto *b = new QToolButton(this);
     b->setObjectName(QLatin1String(name));
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    // By Tab only: a click leaves the focus where it was (in the tree, for a drop mode).
+    b->setFocusPolicy(Qt::TabFocus);
     b->setIconSize(QSize(24, 24));
-    b->setToolTip(QString::fromUtf8(hint));
+    b->setToolTip(QString::fromUtf8(text.hint));
+    b->setAccessibleName(QString::fromUtf8(text.name));
+    b->setAccessibleDescription(QString::fromUtf8(text.description));
     b->setGeometry(geometry);
+    if (!text.key.isEmpty()) {
+        // The key clicks the button wherever the focus is in the window; a disabled button
+        // (while a file loads) does nothing.
+        auto *shortcut = new QShortcut(text.key, this, nullptr, nullptr, Qt::WindowShortcut);
+        shortcut->setObjectName(QLatin1String(name) + QStringLiteral("Key"));
+        connect(shortcut, &QShortcut::activated, b, &QToolButton::click);
+    }
     m_slots.push_back({ b, picture, geometry });
     return b;
+}
+
+std::vector<QToolButton *> ButtonColumn::buttons() const
+{
+    std::vector<QToolButton *> all;
+    for (const Slot &slot : m_slots)
+        all.push_back(slot.button);
+    return all;
 }
 
 void ButtonColumn::setDropMode(AttachMode mode)

@@ -2,6 +2,7 @@
 
 #include "menu/MenuTree.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
 #include <optional>
@@ -28,6 +29,9 @@ public:
     QToolButton *findBrokenPathsButton() const { return m_findBrokenPaths; }
     QToolButton *findEmptyCommandsButton() const { return m_findEmptyCommands; }
 
+    // Every button, top to bottom (the order Tab goes through them).
+    std::vector<QToolButton *> buttons() const;
+
     // Puts the button of `mode` down, without a click.
     void setDropMode(AttachMode mode);
     // The mode whose button is down.
@@ -43,7 +47,16 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QToolButton *addButton(const char *name, int picture, QRect geometry, const char *hint);
+    // What a button says: its tool tip, its name and description for screen readers, and its
+    // key (none for Save, whose F2 is the File menu's).
+    struct ButtonText
+    {
+        const char *hint;
+        const char *name;
+        const char *description;
+        QKeySequence key = {};
+    };
+    QToolButton *addButton(const char *name, int picture, QRect geometry, const ButtonText &text);
     // Places the buttons for a column `height` high, none over another.
     void placeButtons(int height);
     // Draws the pictures in the palette's button text colour.

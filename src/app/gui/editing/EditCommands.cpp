@@ -1,6 +1,7 @@
 #include "app/gui/editing/EditCommands.h"
 
 #include "app/gui/tree/FindBar.h"
+#include "app/gui/editing/EntryMoveCommands.h"
 #include "app/gui/editing/ItemEditorPanel.h"
 #include "app/gui/editing/SortCommands.h"
 #include "app/gui/window/MainMenus.h"
@@ -72,6 +73,7 @@ EditCommands::EditCommands(QMainWindow &window,
              m_findBar->textEdit() })
         edit->installEventFilter(this);
     QMenu *menu = buildMenu(menus);
+    m_moves = new EntryMoveCommands(*menu, view, m_history, tree, menus, this);
     m_sort = new SortCommands(*menu, menus.popup(), m_history, tree, this);
 }
 

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace torvex {
 
+class EntryMoveCommands;
 class FindBar;
 class SortCommands;
 class MainMenus;
@@ -40,6 +41,8 @@ public:
     FindBar *findBar() const { return m_findBar; }
     // Sort by title, Sort all levels (at the end of the Edit menu and of the tree's popup).
     SortCommands *sortCommands() const { return m_sort; }
+    // Moving the selected entry by keys (Ctrl+arrows), after Find.
+    EntryMoveCommands *moveCommands() const { return m_moves; }
     // The History window, made when first shown; it opens beside the window, clear of the
     // tree.
     QDialog *historyWindow() const { return m_historyWindow; }
@@ -56,6 +59,7 @@ private:
     QWidget &m_tree;
     FindBar *m_findBar = nullptr;
     SortCommands *m_sort = nullptr;
+    EntryMoveCommands *m_moves = nullptr;
     QDialog *m_historyWindow = nullptr;
 };
 

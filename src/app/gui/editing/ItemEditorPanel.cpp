@@ -81,6 +81,25 @@ void ItemEditorPanel::buildControls()
         " Command (source path) = selected path (see status bar) ");
     m_butAddPathToTargetPath = button(
         "ButAddPathToTargetPath", "<<   ( F&7 )", " Target path = selected path (see status bar) ");
+    // Screen readers say what the edits hold and what the buttons do, not their captions.
+    const auto speak = [](QWidget *control, const char *name, const char *description) {
+        control->setAccessibleName(QString::fromUtf8(name));
+        control->setAccessibleDescription(QString::fromUtf8(description));
+    };
+    speak(m_editTitle, "Title", "The title of the selected entry as the menu shows it");
+    speak(m_editCommand, "Command", "What the selected entry runs, such as cd and a folder");
+    speak(m_editTargetPath,
+        "Target path",
+        "Where the selected entry takes the other panel, such as cd and a folder");
+    speak(m_addFolderNameToTitle,
+        "Title from folder name",
+        "Sets the title to the name of the folder open in the folder list (F5)");
+    speak(m_butAddPathToCommand,
+        "Command from folder",
+        "Sets the command to the folder open in the folder list (F6)");
+    speak(m_butAddPathToTargetPath,
+        "Target path from folder",
+        "Sets the target path to the folder open in the folder list (F7)");
     // The guidance wraps within the panel; what does not fit is cut with an ellipsis and
     // shown whole as a tooltip.
     m_guidance = new ElidedTextLabel(this);

@@ -2,6 +2,7 @@
 
 #include "app/FolderList.h"
 #include "app/gui/tree/FolderDragData.h"
+#include "app/gui/widgets/FocusFrame.h"
 #include "app/gui/widgets/Pictures.h"
 #include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
@@ -31,20 +32,14 @@ public:
         const QModelIndex &index) const override
     {
         QStyleOptionViewItem indented(option);
-        indented.rect.adjust(indentOf(index), 0, 0, 0);
+        indented.rect.adjust(DirListBox::indentOf(index), 0, 0, 0);
         QStyledItemDelegate::paint(painter, indented, index);
     }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        return QSize(size.width() + indentOf(index), 16);
-    }
-
-private:
-    static int indentOf(const QModelIndex &index)
-    {
-        return 10 * index.data(DirListBox::LevelRole).toInt();
+        return QSize(size.width() + DirListBox::indentOf(index), 16);
     }
 };
 
@@ -54,12 +49,21 @@ DirListBox::DirListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setObjectName(QStringLiteral("DirListBox"));
+    setAccessibleName(QStringLiteral("Folders"));
+    setAccessibleDescription(QStringLiteral(
+        "The folders of the drive; Enter opens the selected folder, F5 to F7 put the open "
+        "folder into the selected entry, a drag onto the menu adds folders"));
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
     setIconSize(QSize(16, 14));
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     connect(this, &QListWidget::doubleClicked, this, &DirListBox::openRowAt);
+}
+
+int DirListBox::indentOf(const QModelIndex &index)
+{
+    return 10 * index.data(LevelRole).toInt();
 }
 
 void DirListBox::setWindowsView(std::shared_ptr<const WindowsView> view)
@@ -116,6 +120,8 @@ void DirListBox::fill()
         auto *item = new QListWidgetItem(QString::fromStdString(entry.text), this);
         item->setData(PathRole, QString::fromStdString(entry.path));
         item->setData(LevelRole, entry.level);
+        item->setData(Qt::AccessibleTextRole, QString::fromStdString(spokenFolderName(entry)));
+        item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(entry.path));
         const bool isOpenWay = entry.kind != FolderEntry::Kind::Subfolder;
         item->setIcon(entry.level == 0 ? drive : isOpenWay ? openIcon : closedIcon);
         if (entry.kind == FolderEntry::Kind::Open)
@@ -144,6 +150,27 @@ void DirListBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void DirListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    QPainter painter(viewport());
+    // Around the row as the delegate paints it, after the indent.
+    const QModelIndex current = currentIndex();
+    drawFocusFrame(*this, painter, visualRect(current).adjusted(indentOf(current), 0, 0, 0));
+}
+
+void DirListBox::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void DirListBox::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 void DirListBox::mousePressEvent(QMouseEvent *event)

@@ -21,6 +21,8 @@ public:
     // Item data roles of an entry.
     static constexpr int PathRole = Qt::UserRole + 1;
     static constexpr int LevelRole = Qt::UserRole + 2;
+    // How far an entry is indented: by its level.
+    static int indentOf(const QModelIndex &index);
 
     explicit DirListBox(QWidget *parent = nullptr);
 
@@ -52,6 +54,10 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // The current row has a frame while the list has the focus (FocusFrame.h).
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     // A drag carries the dragged entries' texts and paths in the list's order
     // (FolderDragData), never the items themselves.

@@ -83,12 +83,19 @@ void FindBar::buildRow()
     m_text->setObjectName(QStringLiteral("FindText"));
     m_text->setClearButtonEnabled(true);
     m_text->setToolTip(QStringLiteral(" Title, command or target path (Enter, F3: next match) "));
+    m_text->setAccessibleName(QStringLiteral("Find"));
+    m_text->setAccessibleDescription(QStringLiteral("Shows the entries whose title, command or "
+                                                    "target path holds the text; Enter or F3 "
+                                                    "goes to the next match, Shift+F3 to the "
+                                                    "previous one, Esc closes the find box"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("FindCount"));
     auto *closeButton = new QToolButton(this);
     closeButton->setObjectName(QStringLiteral("FindClose"));
     closeButton->setText(QStringLiteral("x"));
     closeButton->setToolTip(QStringLiteral(" Close the find box (Esc) "));
+    closeButton->setAccessibleName(QStringLiteral("Close the find box"));
+    closeButton->setAccessibleDescription(QStringLiteral("Closes the find box (Esc)"));
     row->addWidget(label);
     row->addWidget(m_text, 1);
     row->addWidget(m_count);

@@ -1,5 +1,6 @@
 #include "app/gui/tree/MenuTreeView.h"
 
+#include "app/gui/widgets/FocusFrame.h"
 #include "menu/gui/MenuTreeModel.h"
 
 #include <QDrag>
@@ -72,6 +73,10 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAccessibleName(QStringLiteral("Menu entries"));
+    setAccessibleDescription(QStringLiteral(
+        "The directory menu. Insert, Delete and the plus key add and delete entries, Ctrl and "
+        "the arrows move the selected entry, the menu key opens the popup menu"));
     setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(36, 13));
@@ -211,6 +216,25 @@ int MenuTreeView::titlesWidth()
         || m_titlesWidth->scrolledTo != scrolledTo || m_titlesWidth->height != height)
         m_titlesWidth = TitlesWidth { m_rowsVersion, scrolledTo, height, sizeHintForColumn(0) };
     return m_titlesWidth->width;
+}
+
+void MenuTreeView::paintEvent(QPaintEvent *event)
+{
+    QTreeView::paintEvent(event);
+    QPainter painter(viewport());
+    drawFocusFrame(*this, painter, visualRect(currentIndex()));
+}
+
+void MenuTreeView::focusInEvent(QFocusEvent *event)
+{
+    QTreeView::focusInEvent(event);
+    viewport()->update();
+}
+
+void MenuTreeView::focusOutEvent(QFocusEvent *event)
+{
+    QTreeView::focusOutEvent(event);
+    viewport()->update();
 }
 
 void MenuTreeView::changeEvent(QEvent *event)

@@ -122,6 +122,10 @@ protected:
     void drawBranches(
         QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
     void changeEvent(QEvent *event) override;
+    // The current row has a frame while the tree has the focus (FocusFrame.h).
+    void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // The widest title's room (sizeHintForColumn), measured again only when the rows, the

@@ -26,6 +26,7 @@
 #include "app/gui/editing/UndoHistory.h"
 #include "app/gui/files/WindowFileUi.h"
 #include "app/gui/application/WindowSettingsKeeper.h"
+#include "controls/gui/DrivePanel.h"
 #include "controls/gui/ThemeComponent.h"
 #include "editor/EntryDestination.h"
 #include "editor/MenuEditor.h"
@@ -257,6 +258,8 @@ void MainWindow::connectControls()
     });
     connectTree();
     setFocusOrder();
+    // Options may give the panel other buttons.
+    connect(drivePanel(), &DrivePanel::buttonsRemade, this, &MainWindow::setFocusOrder);
 }
 
 void MainWindow::connectTree()
@@ -273,18 +276,24 @@ void MainWindow::connectTree()
     });
 }
 
-// The item editor, the tree, then the folder list.
+// The drive buttons, the item editor, the find box, the tree, the folder list, then the
+// button column, as the eye reads the window.
 void MainWindow::setFocusOrder()
 {
     ItemEditorPanel &editor = *m_panes->itemEditor();
-    const QList<QWidget *> order { editor.titleEdit(),
-        editor.commandEdit(),
-        editor.targetPathEdit(),
-        editor.folderNameButton(),
-        editor.commandPathButton(),
-        editor.targetPathButton(),
-        m_panes->treeView(),
-        dirListBox() };
+    QList<QWidget *> order;
+    for (QToolButton *drive : drivePanel()->buttons())
+        order << drive;
+    order << editor.titleEdit() << editor.commandEdit() << editor.targetPathEdit()
+          << editor.folderNameButton() << editor.commandPathButton()
+          << editor.targetPathButton();
+    for (const char *name : { "FindText", "FindClose" }) {
+        if (auto *findControl = findChild<QWidget *>(QLatin1String(name)))
+            order << findControl;
+    }
+    order << m_panes->treeView() << dirListBox();
+    for (QToolButton *button : m_panes->buttonColumn()->buttons())
+        order << button;
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -1,0 +1,89 @@
+#include "app/gui/editing/EntryMoveCommands.h"
+
+#include "app/gui/editing/UndoHistory.h"
+#include "app/gui/window/MainMenus.h"
+#include "menu/MenuTree.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QShortcut>
+
+namespace torvex {
+
+namespace {
+
+struct MoveEntry
+{
+    EntryStep step;
+    const char *name;
+    const char *caption;
+    const char *verb; // the undo step's name before the entry's title
+    Qt::Key key;
+};
+
+constexpr MoveEntry moveEntries[] = {
+    { EntryStep::Up, "mnuEditMoveUp", "Move &up", "Move up", Qt::Key_Up },
+    { EntryStep::Down, "mnuEditMoveDown", "Move &down", "Move down", Qt::Key_Down },
+    { EntryStep::OutOfSubmenu,
+        "mnuEditMoveOut",
+        "Move &out of submenu",
+        "Move out of submenu",
+        Qt::Key_Left },
+    { EntryStep::IntoSubmenuAbove,
+        "mnuEditMoveIn",
+        "Move &into submenu above",
+        "Move into submenu above",
+        Qt::Key_Right },
+};
+
+} // namespace
+
+EntryMoveCommands::EntryMoveCommands(QMenu &editMenu,
+    QWidget &treeView,
+    UndoHistory &history,
+    MenuTree &tree,
+    const MainMenus &menus,
+    QObject *parent)
+    : QObject(parent)
+    , m_history(history)
+    , m_tree(tree)
+    , m_menus(menus)
+{
+    editMenu.addSeparator();
+    for (const MoveEntry &entry : moveEntries) {
+        const QKeySequence key(Qt::CTRL | entry.key);
+        auto *action = editMenu.addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QLatin1String(entry.name));
+        // The menu shows the key; the tree's own shortcut acts on it.
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        const EntryStep step = entry.step;
+        connect(action, &QAction::triggered, this, [this, step] {
+            move(step);
+        });
+        auto *shortcut = new QShortcut(key, &treeView, nullptr, nullptr, Qt::WidgetShortcut);
+        shortcut->setObjectName(QLatin1String(entry.name) + QStringLiteral("Key"));
+        connect(shortcut, &QShortcut::activated, this, [this, step] {
+            move(step);
+        });
+        m_actions[int(step)] = action;
+    }
+    connect(&editMenu, &QMenu::aboutToShow, this, [this] {
+        for (const MoveEntry &entry : moveEntries)
+            m_actions[int(entry.step)]->setEnabled(canStepEntry(m_tree.selected(), entry.step));
+    });
+}
+
+void EntryMoveCommands::move(EntryStep step)
+{
+    MenuNode *selected = m_tree.selected();
+    // Nothing moves while the menus are held back (a load or a save), nor where the entry's
+    // place does not allow the step: no empty step in the history then.
+    if (!m_menus.isEnabled() || !canStepEntry(selected, step))
+        return;
+    m_history.recordOnSelected(moveEntries[int(step)].verb, [this, selected, step] {
+        stepEntry(m_tree, selected, step);
+    });
+}
+
+} // namespace torvex

@@ -1,0 +1,36 @@
+#include "menu/SpokenEntry.h"
+
+namespace torvex {
+
+namespace {
+
+bool isSubmenu(const MenuNode &node)
+{
+    return node.hasChildren() || node.showsAsSubmenu();
+}
+
+} // namespace
+
+std::string spokenEntryName(const MenuNode &node)
+{
+    if (node.isSeparator())
+        return "separator";
+    return node.title() + (isSubmenu(node) ? ", submenu" : ", item");
+}
+
+std::string spokenEntryDetails(const MenuNode &node)
+{
+    if (node.isSeparator())
+        return {};
+    if (isSubmenu(node)) {
+        const std::size_t count = node.childCount();
+        return std::to_string(count) + (count == 1 ? " entry" : " entries");
+    }
+    const MenuEntry &entry = node.data();
+    std::string details = entry.command.empty() ? "no command" : "command " + entry.command;
+    if (!entry.targetPath.empty())
+        details += ", target path " + entry.targetPath;
+    return details;
+}
+
+} // namespace torvex
