@@ -35,6 +35,8 @@ public:
         ProblemKind kind = ProblemKind::EmptyCommand;
         const char *unstorable = nullptr; // the reason, for CannotBeStored
         const EntryCheck *check = nullptr;
+
+        bool operator==(const Row &) const = default;
     };
 
     // Walks the tree; returns how many entries had their folders checked.

@@ -196,7 +196,21 @@ void ProblemListPanel::refresh()
     const QModelIndex currentIndex = m_list->currentIndex();
     const MenuNode *current = currentIndex.isValid() ? nodeOf(currentIndex) : nullptr;
 
-    m_rows->setRows(mergedRows(m_findings, m_showUndecided->isChecked()));
+    // The same rows as before keep their selection; the titles in view may have changed.
+    if (m_rows->setRows(mergedRows(m_findings, m_showUndecided->isChecked())))
+        restoreSelection(chosen, current);
+    else
+        m_list->viewport()->update();
+    m_summary->setText(summaryText(m_findings.problems().size(),
+        m_findings.undecided().size(),
+        m_showUndecided->isChecked()));
+    m_stale = false;
+    updateDeleteButton();
+}
+
+void ProblemListPanel::restoreSelection(
+    const std::unordered_set<const MenuNode *> &chosen, const MenuNode *current)
+{
     QItemSelection selection;
     QModelIndex newCurrent;
     const std::vector<ProblemFindings::Row> &rows = m_rows->rows();
@@ -212,11 +226,6 @@ void ProblemListPanel::refresh()
     if (!selection.isEmpty())
         m_list->selectionModel()->select(
             selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    m_summary->setText(summaryText(m_findings.problems().size(),
-        m_findings.undecided().size(),
-        m_showUndecided->isChecked()));
-    m_stale = false;
-    updateDeleteButton();
 }
 
 std::vector<MenuNode *> ProblemListPanel::selectedEntries() const

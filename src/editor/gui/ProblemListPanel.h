@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 class QAbstractItemModel;
@@ -62,6 +63,8 @@ private:
     void followTree(QAbstractItemModel &treeModel);
     void connectControls();
     void menuChanged();
+    void restoreSelection(
+        const std::unordered_set<const MenuNode *> &chosen, const MenuNode *current);
     void entriesLeaving(QAbstractItemModel &treeModel, const QModelIndex &parent, int first, int last);
     void rowClicked();
     void updateDeleteButton();

@@ -5,12 +5,17 @@
 
 namespace torvex {
 
-void ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
+bool ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
 {
+    if (rows == m_rows) {
+        m_gone.clear();
+        return false;
+    }
     beginResetModel();
     m_rows = std::move(rows);
     m_gone.clear();
     endResetModel();
+    return true;
 }
 
 void ProblemRowsModel::forgetEntries(const std::vector<const MenuNode *> &nodes)
