@@ -135,6 +135,11 @@ void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
         refresh();
     });
     m_recheck.start();
+    // The window lets the model go before the tree: the rows go with it, before any node does.
+    connect(&treeModel, &QObject::destroyed, this, [this] {
+        m_rows->clear();
+        m_stale = true;
+    });
     // Rows go before their nodes do: removals and resets are announced before they happen.
     const auto changed = &ProblemListPanel::menuChanged;
     connect(&treeModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
@@ -226,6 +231,13 @@ void ProblemListPanel::restoreSelection(
     if (!selection.isEmpty())
         m_list->selectionModel()->select(
             selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void ProblemListPanel::forgetChecks()
+{
+    m_rows->clear();
+    m_findings.forgetChecks();
+    menuChanged();
 }
 
 std::vector<MenuNode *> ProblemListPanel::selectedEntries() const

@@ -42,8 +42,9 @@ public:
 
     // Scans the menu now and shows the result.
     void refresh();
-    // Every folder is looked up again at the next scan (the rule now looks at other folders).
-    void forgetChecks() { m_findings.forgetChecks(); }
+    // Every folder is looked up again at the next scan (the rule now looks at other folders);
+    // the rows, which read the checks, go until then.
+    void forgetChecks();
 
     // The entries of the rows that are selected now, in menu order, without those inside
     // another selected entry's submenu (deleting that submenu deletes them too).
