@@ -14,19 +14,37 @@ void showWithAncestors(FindResult &result, const MenuNode *node)
     for (; node && result.shown.insert(node).second; node = node->parent()) { }
 }
 
+bool holdsTextAnywhere(const MenuNode &node, const TextMatch &holdsText)
+{
+    return holdsText(node.title()) || holdsText(node.data().command)
+        || holdsText(node.data().targetPath);
+}
+
 } // namespace
 
 FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const MenuNode *keep)
 {
     FindResult result;
     tree.forEach([&](MenuNode *node) {
-        if (holdsText(node->title()) || holdsText(node->data().command)
-            || holdsText(node->data().targetPath)) {
+        if (holdsTextAnywhere(*node, holdsText)) {
             result.matches.push_back(node);
             showWithAncestors(result, node);
         }
         return true;
     });
+    showWithAncestors(result, keep);
+    return result;
+}
+
+FindResult narrowFind(const FindResult &previous, const TextMatch &holdsText, const MenuNode *keep)
+{
+    FindResult result;
+    for (MenuNode *node : previous.matches) {
+        if (holdsTextAnywhere(*node, holdsText)) {
+            result.matches.push_back(node);
+            showWithAncestors(result, node);
+        }
+    }
     showWithAncestors(result, keep);
     return result;
 }

@@ -26,6 +26,10 @@ using TextMatch = std::function<bool(const std::string &text)>;
 // Walks the whole tree once. `keep` (may be nullptr) stays shown whether it matches or not.
 FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const MenuNode *keep);
 
+// The same as findInMenu for a text that holds the one `previous` was found for (typed on):
+// every match of it holds the shorter text, so only the previous matches are looked at.
+FindResult narrowFind(const FindResult &previous, const TextMatch &holdsText, const MenuNode *keep);
+
 // The first match after `from` in menu order (before it, `backwards`), going round past the
 // end; `from` may be any node or nullptr (the search then starts at the beginning, or at the
 // end backwards). nullptr when there are no matches.

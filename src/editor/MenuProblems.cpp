@@ -10,19 +10,6 @@ namespace torvex {
 
 namespace {
 
-// The number of "menu" lines the writer puts after a node's own line: the end lines of the
-// submenus that this node closes. Each node is the last child of one parent at most, so the
-// walks over a whole tree take time in proportion to its size.
-std::size_t endLinesAfter(const MenuNode &node)
-{
-    if (node.hasChildren())
-        return 0;
-    std::size_t count = 0;
-    for (const MenuNode *at = &node; at->parent() && at->isLastChild(); at = at->parent())
-        ++count;
-    return count;
-}
-
 // A JSON string of `text`: what is not well-formed UTF-8 (a stray byte, a surrogate) becomes
 // U+FFFD, so that the output is always valid JSON.
 void appendJsonString(std::string &out, const std::string &text)
@@ -82,37 +69,53 @@ void checkEntry(const MenuNode &node,
     if (const char *why = unstorableReason(node))
         report(scan.problems, ProblemKind::CannotBeStored, {}, why);
     if (writtenNumber > itemLimit)
-        report(scan.problems,
-            ProblemKind::OverItemLimit,
-            {},
-            "entry " + std::to_string(writtenNumber) + " of the file; the file manager reads "
-                + std::to_string(itemLimit));
-    if (node.hasChildren() || node.isSeparator())
-        return;
-
-    const DestinationCheck command = rule.ofCommand(node.data().command);
-    if (command.reason == DestinationReason::Empty && node.data().command.empty())
-        report(scan.problems, ProblemKind::EmptyCommand, {}, destinationReasonText(command));
-    else if (command.isBroken())
-        report(scan.problems,
-            ProblemKind::BrokenCommand,
-            command.folder,
-            destinationReasonText(command));
-    else if (command.destination == Destination::CannotTell)
-        report(scan.undecided,
-            ProblemKind::CannotTell,
-            command.folder,
-            destinationReasonText(command));
-
-    const DestinationCheck target = rule.ofTargetPath(node.data().targetPath);
-    if (target.isBroken())
-        report(scan.problems,
-            ProblemKind::BrokenTargetPath,
-            target.folder,
-            destinationReasonText(target));
+        report(scan.problems, ProblemKind::OverItemLimit, {}, overLimitReason(writtenNumber));
+    for (EntryCheck &check : checkEntryFolders(node, rule))
+        report(check.kind == ProblemKind::CannotTell ? scan.undecided : scan.problems,
+            check.kind,
+            std::move(check.folder),
+            std::move(check.reason));
 }
 
 } // namespace
+
+std::vector<EntryCheck> checkEntryFolders(const MenuNode &node, const DestinationRule &rule)
+{
+    std::vector<EntryCheck> checks;
+    if (node.hasChildren() || node.isSeparator())
+        return checks;
+    const DestinationCheck command = rule.ofCommand(node.data().command);
+    if (command.reason == DestinationReason::Empty && node.data().command.empty())
+        checks.push_back({ ProblemKind::EmptyCommand, {}, destinationReasonText(command) });
+    else if (command.isBroken())
+        checks.push_back(
+            { ProblemKind::BrokenCommand, command.folder, destinationReasonText(command) });
+    else if (command.destination == Destination::CannotTell)
+        checks.push_back(
+            { ProblemKind::CannotTell, command.folder, destinationReasonText(command) });
+
+    const DestinationCheck target = rule.ofTargetPath(node.data().targetPath);
+    if (target.isBroken())
+        checks.push_back(
+            { ProblemKind::BrokenTargetPath, target.folder, destinationReasonText(target) });
+    return checks;
+}
+
+std::size_t endLinesAfter(const MenuNode &node)
+{
+    if (node.hasChildren())
+        return 0;
+    std::size_t count = 0;
+    for (const MenuNode *at = &node; at->parent() && at->isLastChild(); at = at->parent())
+        ++count;
+    return count;
+}
+
+std::string overLimitReason(std::size_t writtenNumber)
+{
+    return "entry " + std::to_string(writtenNumber) + " of the file; the file manager reads "
+        + std::to_string(itemLimit);
+}
 
 std::string problemKindText(ProblemKind kind)
 {

@@ -45,6 +45,27 @@ struct MenuProblem
     std::string reason; // why, in a few words ("the folder does not exist", ...)
 };
 
+// A finding of an entry's command or target path (EmptyCommand, BrokenCommand, CannotTell or
+// BrokenTargetPath), without where the entry stands.
+struct EntryCheck
+{
+    ProblemKind kind = ProblemKind::EmptyCommand;
+    std::string folder;
+    std::string reason;
+};
+
+// What the rule finds of `node`'s command and target path, in the order a scan lists them;
+// nothing for a submenu or a separator. This is the part of a scan that looks at the disk.
+std::vector<EntryCheck> checkEntryFolders(const MenuNode &node, const DestinationRule &rule);
+
+// The number of "menu" lines the writer puts after a node's own line: the end lines of the
+// submenus that this node closes. Each node is the last child of one parent at most, so the
+// walks over a whole tree take time in proportion to its size.
+std::size_t endLinesAfter(const MenuNode &node);
+
+// The reason given for an entry over the limit that a save writes as menu`writtenNumber`.
+std::string overLimitReason(std::size_t writtenNumber);
+
 struct MenuProblemScan
 {
     std::vector<MenuProblem> problems; // in menu order; an entry may have several

@@ -57,6 +57,21 @@ TEST_F(MenuFindTest, MatchesTitleCommandOrTargetPathAndShowsTheirParents)
     EXPECT_TRUE(none.shown.empty());
 }
 
+TEST_F(MenuFindTest, TypingOnNarrowsToWhatAFullSearchFinds)
+{
+    // Each text holds the one before; the kept node stays shown throughout.
+    const MenuNode *keep = find(tree, "Docs");
+    FindResult narrowed = findInMenu(tree, asciiTextMatch("c"), keep);
+    for (const char *text : { "c:", "c:\\", "c:\\w", "c:\\wo", "c:\\wx", "C:\\WX" }) {
+        const FindResult full = findInMenu(tree, asciiTextMatch(text), keep);
+        narrowed = narrowFind(narrowed, asciiTextMatch(text), keep);
+        EXPECT_EQ(narrowed.matches, full.matches) << text;
+        EXPECT_EQ(narrowed.shown, full.shown) << text;
+    }
+    EXPECT_TRUE(narrowed.matches.empty());
+    EXPECT_EQ(narrowed.shown.size(), 1u);
+}
+
 TEST_F(MenuFindTest, NextMatchGoesRoundInMenuOrderFromAnyNode)
 {
     const FindResult result = findInMenu(tree, asciiTextMatch("c:\\"), nullptr);

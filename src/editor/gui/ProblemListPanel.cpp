@@ -2,7 +2,7 @@
 
 #include "editor/MenuProblems.h"
 #include "menu/MenuTree.h"
-#include "menu/gui/MenuText.h"
+#include "editor/gui/ProblemRowsModel.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -11,38 +11,46 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace torvex {
 
 namespace {
 
-constexpr int NodeRole = Qt::UserRole;
-// A scan looks at the disk for every entry: while the user types, one scan follows the last
-// key rather than one per key.
+// A scan looks at the disk only for the entries that changed; while the user types, one scan
+// follows the last key rather than one per key.
 constexpr int rescanDelayMs = 150;
+// While the list shows, this many entries have their folders looked up again each second.
+constexpr int recheckIntervalMs = 1000;
+constexpr std::size_t recheckedPerInterval = 2000;
 
-MenuNode *nodeOf(const QTreeWidgetItem *item)
+MenuNode *nodeOf(const QModelIndex &index)
 {
-    return reinterpret_cast<MenuNode *>(item->data(0, NodeRole).value<quintptr>());
+    return reinterpret_cast<MenuNode *>(index.data(ProblemRowsModel::NodeRole).value<quintptr>());
 }
 
-QTreeWidgetItem *rowFor(const MenuProblem &problem)
+// The rows of both lists in menu order, the problems of an entry before its "cannot tell".
+std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings, bool withUndecided)
 {
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, QString::fromStdString(problemKindText(problem.kind)));
-    item->setText(1, QString::number(problem.menuNumber));
-    item->setText(2, menuTextToQt(titlePathText(problem.titlePath)));
-    // What cannot be told is best explained by why; a problem by the folder it names.
-    const bool byReason = problem.kind == ProblemKind::CannotTell || problem.folder.empty();
-    item->setText(3, menuTextToQt(byReason ? problem.reason : problem.folder));
-    item->setToolTip(3, menuTextToQt(byReason ? problem.folder : problem.reason));
-    item->setData(0, NodeRole, QVariant::fromValue(reinterpret_cast<quintptr>(problem.node)));
-    return item;
+    if (!withUndecided)
+        return findings.problems();
+    std::vector<ProblemFindings::Row> rows;
+    rows.reserve(findings.problems().size() + findings.undecided().size());
+    std::merge(findings.problems().begin(),
+        findings.problems().end(),
+        findings.undecided().begin(),
+        findings.undecided().end(),
+        std::back_inserter(rows),
+        [](const ProblemFindings::Row &a, const ProblemFindings::Row &b) {
+            return a.menuNumber < b.menuNumber;
+        });
+    return rows;
 }
 
 QString summaryText(std::size_t problems, std::size_t undecided, bool showingUndecided)
@@ -68,6 +76,12 @@ ProblemListPanel::ProblemListPanel(
     connectControls();
 }
 
+ProblemListPanel::~ProblemListPanel()
+{
+    // The rows read the findings, which go before the list does.
+    m_rows->clear();
+}
+
 void ProblemListPanel::buildControls()
 {
     setObjectName(QStringLiteral("problemList"));
@@ -81,21 +95,22 @@ void ProblemListPanel::buildControls()
     m_delete->setObjectName(QStringLiteral("deleteProblemEntries"));
     m_delete->setToolTip(QStringLiteral("Delete the entries of the selected rows"));
 
-    m_list = new QTreeWidget(this);
+    m_rows = new ProblemRowsModel(this);
+    m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("problemRows"));
     m_list->setAccessibleName(QStringLiteral("Problems"));
     m_list->setAccessibleDescription(
         QStringLiteral("The entries with a problem; Enter or a click selects one in the "
                        "menu, Delete deletes the entries of the selected rows"));
-    m_list->setColumnCount(4);
-    m_list->setHeaderLabels({ QStringLiteral("Problem"),
-        QStringLiteral("Menu"),
-        QStringLiteral("Entry"),
-        QStringLiteral("Folder or reason") });
+    m_list->setModel(m_rows);
     m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The widths follow the rows in view, not all of them.
+    m_list->header()->setResizeContentsPrecision(0);
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
@@ -116,13 +131,35 @@ void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
         if (isVisible())
             refresh();
     });
+    m_recheck.setInterval(recheckIntervalMs);
+    connect(&m_recheck, &QTimer::timeout, this, [this] {
+        if (!isVisible())
+            return;
+        m_findings.recheckNext(recheckedPerInterval);
+        refresh();
+    });
+    m_recheck.start();
+    // The window lets the model go before the tree: the rows go with it, before any node does.
+    connect(&treeModel, &QObject::destroyed, this, [this] {
+        m_rows->clear();
+        m_stale = true;
+    });
     // Rows go before their nodes do: removals and resets are announced before they happen.
     const auto changed = &ProblemListPanel::menuChanged;
-    connect(&treeModel, &QAbstractItemModel::modelAboutToBeReset, this, changed);
+    connect(&treeModel, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_rows->clear();
+        menuChanged();
+    });
     connect(&treeModel, &QAbstractItemModel::modelReset, this, changed);
     connect(&treeModel, &QAbstractItemModel::layoutChanged, this, changed);
     connect(&treeModel, &QAbstractItemModel::rowsInserted, this, changed);
-    connect(&treeModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, changed);
+    connect(&treeModel,
+        &QAbstractItemModel::rowsAboutToBeRemoved,
+        this,
+        [this, &treeModel](const QModelIndex &parent, int first, int last) {
+            entriesLeaving(treeModel, parent, first, last);
+            menuChanged();
+        });
     connect(&treeModel, &QAbstractItemModel::rowsRemoved, this, changed);
     connect(&treeModel, &QAbstractItemModel::rowsMoved, this, changed);
     // A new picture only (the selection moved) changes no problem.
@@ -138,11 +175,13 @@ void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
 void ProblemListPanel::connectControls()
 {
     connect(m_showUndecided, &QCheckBox::toggled, this, &ProblemListPanel::refresh);
-    connect(m_list, &QTreeWidget::itemClicked, this, &ProblemListPanel::rowClicked);
+    connect(m_list, &QTreeView::clicked, this, &ProblemListPanel::rowClicked);
     // Enter does what a click does, for the keyboard alone.
-    connect(m_list, &QTreeWidget::itemActivated, this, &ProblemListPanel::rowClicked);
-    connect(
-        m_list, &QTreeWidget::itemSelectionChanged, this, &ProblemListPanel::updateDeleteButton);
+    connect(m_list, &QTreeView::activated, this, &ProblemListPanel::rowClicked);
+    connect(m_list->selectionModel(),
+        &QItemSelectionModel::selectionChanged,
+        this,
+        &ProblemListPanel::updateDeleteButton);
     auto requestDelete = [this] {
         if (m_stale)
             return;
@@ -159,39 +198,52 @@ void ProblemListPanel::connectControls()
 void ProblemListPanel::refresh()
 {
     m_rescan.stop();
-    const MenuProblemScan scan = findMenuProblems(m_tree, m_rule());
-    std::vector<const MenuProblem *> rows;
-    for (const MenuProblem &problem : scan.problems)
-        rows.push_back(&problem);
-    if (m_showUndecided->isChecked()) {
-        for (const MenuProblem &problem : scan.undecided)
-            rows.push_back(&problem);
-        std::stable_sort(rows.begin(), rows.end(), [](const auto *a, const auto *b) {
-            return a->menuNumber < b->menuNumber;
-        });
-    }
+    m_findings.update(m_tree, m_rule());
     // The rows the user chose stay chosen where their entries still have problems; nodes
     // are only compared here, never followed, as those of gone entries may be freed.
-    std::vector<const MenuNode *> chosen;
-    for (const QTreeWidgetItem *item : m_list->selectedItems())
-        chosen.push_back(nodeOf(item));
-    const MenuNode *current = m_list->currentItem() ? nodeOf(m_list->currentItem()) : nullptr;
-    m_list->clear();
-    QList<QTreeWidgetItem *> items;
-    for (const MenuProblem *problem : rows)
-        items.append(rowFor(*problem));
-    m_list->addTopLevelItems(items);
-    for (QTreeWidgetItem *item : items) {
-        const MenuNode *node = nodeOf(item);
-        if (node == current)
-            m_list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
-        if (std::find(chosen.begin(), chosen.end(), node) != chosen.end())
-            item->setSelected(true);
-    }
-    m_summary->setText(
-        summaryText(scan.problems.size(), scan.undecided.size(), m_showUndecided->isChecked()));
+    std::unordered_set<const MenuNode *> chosen;
+    for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
+        chosen.insert(nodeOf(index));
+    const QModelIndex currentIndex = m_list->currentIndex();
+    const MenuNode *current = currentIndex.isValid() ? nodeOf(currentIndex) : nullptr;
+
+    // The same rows as before keep their selection; the titles in view may have changed.
+    if (m_rows->setRows(mergedRows(m_findings, m_showUndecided->isChecked())))
+        restoreSelection(chosen, current);
+    else
+        m_list->viewport()->update();
+    m_summary->setText(summaryText(m_findings.problems().size(),
+        m_findings.undecided().size(),
+        m_showUndecided->isChecked()));
     m_stale = false;
     updateDeleteButton();
+}
+
+void ProblemListPanel::restoreSelection(
+    const std::unordered_set<const MenuNode *> &chosen, const MenuNode *current)
+{
+    QItemSelection selection;
+    QModelIndex newCurrent;
+    const std::vector<ProblemFindings::Row> &rows = m_rows->rows();
+    for (std::size_t i = 0; i < rows.size() && (!chosen.empty() || current); ++i) {
+        const QModelIndex index = m_rows->index(static_cast<int>(i), 0);
+        if (rows[i].node == current && !newCurrent.isValid())
+            newCurrent = index;
+        if (chosen.count(rows[i].node) > 0)
+            selection.select(index, index);
+    }
+    if (newCurrent.isValid())
+        m_list->selectionModel()->setCurrentIndex(newCurrent, QItemSelectionModel::NoUpdate);
+    if (!selection.isEmpty())
+        m_list->selectionModel()->select(
+            selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+void ProblemListPanel::forgetChecks()
+{
+    m_rows->clear();
+    m_findings.forgetChecks();
+    menuChanged();
 }
 
 std::vector<MenuNode *> ProblemListPanel::selectedEntries() const
@@ -199,8 +251,8 @@ std::vector<MenuNode *> ProblemListPanel::selectedEntries() const
     if (m_stale)
         return {};
     std::vector<MenuNode *> chosen;
-    for (const QTreeWidgetItem *item : m_list->selectedItems())
-        if (MenuNode *node = nodeOf(item);
+    for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
+        if (MenuNode *node = nodeOf(index);
             std::find(chosen.begin(), chosen.end(), node) == chosen.end())
             chosen.push_back(node);
     // Menu order, and nothing that goes with a chosen submenu anyway.
@@ -241,17 +293,40 @@ void ProblemListPanel::menuChanged()
     m_rescan.start();
 }
 
+void ProblemListPanel::entriesLeaving(
+    QAbstractItemModel &treeModel, const QModelIndex &parent, int first, int last)
+{
+    // The rows must not read these entries once they are freed: until the next scan they
+    // show their problem and number only.
+    std::vector<const MenuNode *> leaving;
+    for (int row = first; row <= last; ++row) {
+        const auto *node = static_cast<const MenuNode *>(treeModel.index(row, 0, parent).internalPointer());
+        std::vector<const MenuNode *> pending { node };
+        while (!pending.empty()) {
+            const MenuNode *at = pending.back();
+            pending.pop_back();
+            if (!at)
+                continue;
+            leaving.push_back(at);
+            for (const auto &child : at->children())
+                pending.push_back(child.get());
+        }
+    }
+    m_rows->forgetEntries(leaving);
+    m_list->viewport()->update();
+}
+
 void ProblemListPanel::rowClicked()
 {
     if (m_stale)
         return;
-    if (const QTreeWidgetItem *item = m_list->currentItem())
-        Q_EMIT entryChosen(nodeOf(item));
+    if (const QModelIndex index = m_list->currentIndex(); index.isValid())
+        Q_EMIT entryChosen(nodeOf(index));
 }
 
 void ProblemListPanel::updateDeleteButton()
 {
-    m_delete->setEnabled(!m_stale && !m_list->selectedItems().isEmpty());
+    m_delete->setEnabled(!m_stale && m_list->selectionModel()->hasSelection());
 }
 
 } // namespace torvex

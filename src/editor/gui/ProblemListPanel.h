@@ -1,26 +1,33 @@
 #pragma once
 
 #include "editor/EntryDestination.h"
+#include "editor/ProblemFindings.h"
 #include "menu/MenuTree.h"
 
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 class QAbstractItemModel;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
+class QModelIndex;
+class QTreeView;
 
 namespace torvex {
+
+class ProblemRowsModel;
 
 // Every problem of the menu at once, in menu order: broken commands and target paths, empty
 // commands, what cannot be stored and what lies beyond the entries the file manager reads.
 // "Cannot tell" adds the entries whose command the rule could not decide, with the reason.
-// The list follows the menu: any change of the tree model schedules a new scan.
+// The list follows the menu: any change of the tree model schedules a new scan, which checks
+// again only the entries that changed (ProblemFindings); a slice of the others is checked
+// again on a timer while the list shows, so that folders made or removed on disk show too.
 class ProblemListPanel : public QWidget
 {
     Q_OBJECT
@@ -31,9 +38,13 @@ public:
 
     ProblemListPanel(
         const MenuTree &tree, QAbstractItemModel &treeModel, RuleSource rule, QWidget *parent);
+    ~ProblemListPanel() override;
 
     // Scans the menu now and shows the result.
     void refresh();
+    // Every folder is looked up again at the next scan (the rule now looks at other folders);
+    // the rows, which read the checks, go until then.
+    void forgetChecks();
 
     // The entries of the rows that are selected now, in menu order, without those inside
     // another selected entry's submenu (deleting that submenu deletes them too).
@@ -53,12 +64,17 @@ private:
     void followTree(QAbstractItemModel &treeModel);
     void connectControls();
     void menuChanged();
+    void restoreSelection(
+        const std::unordered_set<const MenuNode *> &chosen, const MenuNode *current);
+    void entriesLeaving(QAbstractItemModel &treeModel, const QModelIndex &parent, int first, int last);
     void rowClicked();
     void updateDeleteButton();
 
     const MenuTree &m_tree;
     RuleSource m_rule;
-    QTreeWidget *m_list = nullptr;
+    ProblemFindings m_findings;
+    ProblemRowsModel *m_rows = nullptr;
+    QTreeView *m_list = nullptr;
     QCheckBox *m_showUndecided = nullptr;
     QPushButton *m_delete = nullptr;
     QLabel *m_summary = nullptr;
@@ -66,6 +82,7 @@ private:
     // are not used.
     bool m_stale = true;
     QTimer m_rescan;
+    QTimer m_recheck; // the rolling look at the folders of unchanged entries
 };
 
 } // namespace torvex

@@ -1,15 +1,18 @@
 #include "editor/gui/ProblemListPanel.h"
 
+#include "editor/MenuProblems.h"
+
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/FindWidget.h"
+#include "support/gui/ListRows.h"
 #include "support/gui/Wait.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 #include <set>
@@ -44,15 +47,16 @@ protected:
             });
     }
 
-    QTreeWidget &rows() { return *test::findWidget<QTreeWidget>(panel, "problemRows"); }
+    QTreeView &rows() { return *test::findWidget<QTreeView>(panel, "problemRows"); }
 
     // The "Problem: entry" texts of the rows, in order.
     std::vector<std::string> shown()
     {
         std::vector<std::string> texts;
-        for (int i = 0; i < rows().topLevelItemCount(); ++i) {
-            const QTreeWidgetItem *item = rows().topLevelItem(i);
-            texts.push_back((item->text(0) + QStringLiteral(": ") + item->text(2)).toStdString());
+        for (int i = 0; i < test::rowCount(rows()); ++i) {
+            texts.push_back(
+                (test::cellText(rows(), i, 0) + QStringLiteral(": ") + test::cellText(rows(), i, 2))
+                    .toStdString());
         }
         return texts;
     }
@@ -77,23 +81,23 @@ TEST_F(ProblemListPanelTest, ListsEveryProblemInMenuOrderAndCannotTellOnRequest)
         test::findWidget<QLabel>(panel, "problemSummary")->text(), QStringLiteral("3 problems"));
 
     test::findWidget<QCheckBox>(panel, "showUndecided")->setChecked(true);
-    ASSERT_EQ(rows().topLevelItemCount(), 4);
+    ASSERT_EQ(test::rowCount(rows()), 4);
     EXPECT_EQ(shown()[2], "cannot tell: Sub > Far");
     EXPECT_EQ(
-        rows().topLevelItem(2)->text(3), QStringLiteral("the variable %NOPE% is not defined"));
+        test::cellText(rows(), 2, 3), QStringLiteral("the variable %NOPE% is not defined"));
 }
 
 TEST_F(ProblemListPanelTest, AClickChoosesTheEntryAndAnEditThatMendsItRemovesItsRow)
 {
     QSignalSpy chosen(&panel, &ProblemListPanel::entryChosen);
-    const QRect second = rows().visualItemRect(rows().topLevelItem(1));
+    const QRect second = test::rowRect(rows(), 1);
     QTest::mouseClick(rows().viewport(), Qt::LeftButton, {}, second.center());
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen.at(0).at(0).value<MenuNode *>(), test::find(tree, "Empty"));
 
     tree.setCommand(test::find(tree, "Gone"), "cd C:\\Data");
     EXPECT_TRUE(test::waitUntil([&] {
-        return rows().topLevelItemCount() == 2;
+        return test::rowCount(rows()) == 2;
     }));
     EXPECT_EQ(shown().front(), "no command: Sub > Empty");
 }
@@ -101,8 +105,8 @@ TEST_F(ProblemListPanelTest, AClickChoosesTheEntryAndAnEditThatMendsItRemovesIts
 TEST_F(ProblemListPanelTest, DeletingRowsAsksForTheirEntriesInMenuOrder)
 {
     QSignalSpy requested(&panel, &ProblemListPanel::deleteRequested);
-    rows().topLevelItem(2)->setSelected(true);
-    rows().topLevelItem(0)->setSelected(true);
+    test::selectRow(rows(), 2);
+    test::selectRow(rows(), 0);
     test::findWidget<QPushButton>(panel, "deleteProblemEntries")->click();
     ASSERT_EQ(requested.count(), 1);
     const auto nodes = requested.at(0).at(0).value<std::vector<MenuNode *>>();
@@ -116,8 +120,8 @@ TEST_F(ProblemListPanelTest, DeletingRowsAsksForTheirEntriesInMenuOrder)
 
 TEST_F(ProblemListPanelTest, ChosenRowsStayChosenWhileTheMenuChangesElsewhere)
 {
-    rows().topLevelItem(0)->setSelected(true);
-    rows().topLevelItem(2)->setSelected(true);
+    test::selectRow(rows(), 0);
+    test::selectRow(rows(), 2);
     // Selecting an entry in the tree changes no problem: the list is left as it is.
     tree.setSelected(test::find(tree, "Lost"));
     EXPECT_EQ(panel.selectedEntries().size(), 2u);
@@ -128,6 +132,48 @@ TEST_F(ProblemListPanelTest, ChosenRowsStayChosenWhileTheMenuChangesElsewhere)
     }));
     EXPECT_EQ(panel.selectedEntries(),
         (std::vector<MenuNode *> { test::find(tree, "Gone"), test::find(tree, "Lost") }));
+}
+
+TEST_F(ProblemListPanelTest, EachRowShowsAndSaysWhatTheFullScanFindsForItsEntry)
+{
+    test::findWidget<QCheckBox>(panel, "showUndecided")->setChecked(true);
+    tree.setTitle(test::find(tree, "Fine"), "-Dash");
+    ASSERT_TRUE(test::waitUntil([&] {
+        return test::rowCount(rows()) == 5;
+    }));
+    // The full scan, both lists in menu order as the list merges them.
+    const MenuProblemScan scan = findMenuProblems(tree, rule());
+    std::vector<MenuProblem> expected = scan.problems;
+    expected.insert(expected.begin() + 3, scan.undecided.front());
+    ASSERT_EQ(expected[3].kind, ProblemKind::CannotTell);
+    for (int i = 0; i < test::rowCount(rows()); ++i) {
+        const MenuProblem &problem = expected[std::size_t(i)];
+        const QString kind = QString::fromStdString(problemKindText(problem.kind));
+        const QString title = QString::fromStdString(titlePathText(problem.titlePath));
+        const bool byReason = problem.kind == ProblemKind::CannotTell || problem.folder.empty();
+        const QString detail = QString::fromStdString(byReason ? problem.reason : problem.folder);
+        EXPECT_EQ(test::cellText(rows(), i, 0), kind);
+        EXPECT_EQ(test::cellText(rows(), i, 1), QString::number(problem.menuNumber));
+        EXPECT_EQ(test::cellText(rows(), i, 2), title);
+        EXPECT_EQ(test::cellText(rows(), i, 3), detail);
+        // What a screen reader says for the row: the entry, the problem, the folder or reason.
+        EXPECT_EQ(rows().model()->index(i, 0).data(Qt::AccessibleTextRole).toString(),
+            title + QStringLiteral(", ") + kind + (detail.isEmpty() ? QString() : QStringLiteral(", ") + detail));
+    }
+    EXPECT_EQ(test::cellText(rows(), 0, 2), QStringLiteral("-Dash"));
+    EXPECT_EQ(test::cellText(rows(), 0, 0), QStringLiteral("cannot be stored"));
+}
+
+TEST_F(ProblemListPanelTest, RowsOfRemovedEntriesAreNotReadBeforeTheNextScan)
+{
+    // Sub's rows name an entry inside it; after the removal they keep their problem only.
+    tree.remove(test::find(tree, "Sub"));
+    EXPECT_EQ(test::cellText(rows(), 1, 0), QStringLiteral("no command"));
+    EXPECT_EQ(test::cellText(rows(), 1, 2), QString());
+    EXPECT_EQ(test::cellText(rows(), 0, 2), QStringLiteral("Gone"));
+    EXPECT_TRUE(test::waitUntil([&] {
+        return test::rowCount(rows()) == 2;
+    }));
 }
 
 } // namespace

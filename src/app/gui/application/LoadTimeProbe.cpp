@@ -18,18 +18,6 @@ namespace torvex {
 
 namespace {
 
-// A line "Name:  value kB" of /proc/self/status; 0 when there is none.
-long statusKilobytes(const std::string &name)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(name + ":", 0) == 0)
-            return std::strtol(line.c_str() + name.size() + 1, nullptr, 10);
-    }
-    return 0;
-}
-
 // Milliseconds since the process started, to the kernel's clock tick; -1 when unknown.
 long millisecondsSinceStart()
 {
@@ -57,7 +45,19 @@ long long shownCount(const QLabel &panel)
     return digits.toLongLong();
 }
 
-// The CPU time the process used so far (user and system), in milliseconds.
+} // namespace
+
+long statusKilobytes(const std::string &name)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(name + ":", 0) == 0)
+            return std::strtol(line.c_str() + name.size() + 1, nullptr, 10);
+    }
+    return 0;
+}
+
 double processCpuMilliseconds()
 {
     timespec now {};
@@ -65,7 +65,6 @@ double processCpuMilliseconds()
     return static_cast<double>(now.tv_sec) * 1000 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-} // namespace
 
 LoadTimeProbe *LoadTimeProbe::installIfRequested(QWidget &window)
 {

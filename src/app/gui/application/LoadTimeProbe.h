@@ -6,7 +6,14 @@
 class QLabel;
 class QWidget;
 
+#include <string>
+
 namespace torvex {
+
+// A line "Name:  value kB" of /proc/self/status (VmHWM, VmRSS); 0 when there is none.
+long statusKilobytes(const std::string &name);
+// The CPU time the process used so far (user and system), in milliseconds.
+double processCpuMilliseconds();
 
 // A measuring aid for benchmarks, off unless the environment variable
 // TORVEX_REPORT_LOAD_TIME is set: once the window first paints a loaded menu's item count

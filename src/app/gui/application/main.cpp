@@ -3,6 +3,7 @@
 
 #include "app/PrefixOption.h"
 #include "app/gui/files/IniChooserDialog.h"
+#include "app/gui/application/InteractionProbe.h"
 #include "app/gui/application/LoadTimeProbe.h"
 #include "app/gui/window/MainWindow.h"
 #include "app/gui/application/TorvexApplication.h"
@@ -139,6 +140,7 @@ int main(int argc, char **argv)
         form1.setOptionsDialog(new torvex::OptionsDialog(form1.optionsHost(), &form1));
         form1.setChooser(new torvex::IniChooserDialog(&form1));
         torvex::LoadTimeProbe::installIfRequested(form1);
+        torvex::InteractionProbe::installIfRequested(form1);
         form1.start();
         return app.exec();
     } catch (const std::exception &e) {

@@ -20,7 +20,7 @@ ProblemDock::ProblemDock(QMainWindow &window,
     MainMenus &menus,
     MenuTree &tree,
     MenuTreeModel &model,
-    const CurrentWindowsView &views,
+    CurrentWindowsView &views,
     const Session &session)
     : QDockWidget(QStringLiteral("Problems"), &window)
     , m_window(window)
@@ -28,13 +28,22 @@ ProblemDock::ProblemDock(QMainWindow &window,
     auto *panel = new ProblemListPanel(
         tree,
         model,
-        [&views, &session] {
-            // COMMANDER_PATH follows the file being edited, and so does the prefix.
+        [this, &views, &session] {
+            // COMMANDER_PATH follows the file being edited, and so does the prefix: the
+            // folders looked up for another file are looked up again.
+            if (session.currentIniFile() != m_ruleFile) {
+                m_ruleFile = session.currentIniFile();
+                m_panel->forgetChecks();
+            }
             const WindowsView &view = views.view();
             return DestinationRule::forView(
                 view, commanderPath(view.registry(), session.currentIniFile()));
         },
         nullptr);
+    m_panel = panel;
+    views.onReplaced([panel] {
+        panel->forgetChecks();
+    });
     setObjectName(QStringLiteral("problemDock"));
     setWidget(panel);
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);

@@ -2,6 +2,7 @@
 
 #include <QDockWidget>
 
+#include <string>
 #include <vector>
 
 class QMainWindow;
@@ -28,7 +29,7 @@ public:
         MainMenus &menus,
         MenuTree &tree,
         MenuTreeModel &model,
-        const CurrentWindowsView &views,
+        CurrentWindowsView &views,
         const Session &session);
 
 Q_SIGNALS:
@@ -41,6 +42,8 @@ private:
     void shareHeight(bool visible);
 
     QMainWindow &m_window;
+    class ProblemListPanel *m_panel = nullptr;
+    std::string m_ruleFile; // the file whose rule the kept folder checks were made with
 };
 
 } // namespace torvex

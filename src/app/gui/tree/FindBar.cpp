@@ -128,12 +128,16 @@ void FindBar::addKeys()
 void FindBar::followTree()
 {
     QAbstractItemModel *model = m_view.model();
+    const auto treeChanged = [this] {
+        m_treeChanged = true;
+        scheduleFilter();
+    };
     for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved }) {
-        connect(model, signal, this, &FindBar::scheduleFilter);
+        connect(model, signal, this, treeChanged);
     }
-    connect(model, &QAbstractItemModel::rowsMoved, this, &FindBar::scheduleFilter);
-    connect(model, &QAbstractItemModel::dataChanged, this, &FindBar::scheduleFilter);
-    connect(model, &QAbstractItemModel::modelReset, this, &FindBar::scheduleFilter);
+    connect(model, &QAbstractItemModel::rowsMoved, this, treeChanged);
+    connect(model, &QAbstractItemModel::dataChanged, this, treeChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, treeChanged);
     connect(
         m_view.menuModel(), &MenuTreeModel::selectedNodeChanged, this, &FindBar::scheduleFilter);
 }
@@ -159,6 +163,7 @@ void FindBar::close()
         shortcut->setEnabled(false);
     m_result = {};
     m_matches.clear();
+    m_needle.clear();
     showRows(nullptr);
     const QModelIndex selected = m_view.menuModel()->indexOf(m_tree.selected());
     if (selected.isValid())
@@ -195,19 +200,33 @@ void FindBar::filter()
     if (!isFiltering()) {
         m_result = {};
         m_matches.clear();
+        m_needle.clear();
         showRows(nullptr);
         m_count->clear();
         return;
     }
     const QString needle = m_text->text();
-    m_result = findInMenu(
-        m_tree,
-        [&needle](const std::string &text) {
-            return !text.empty() && menuTextToQt(text).contains(needle, Qt::CaseInsensitive);
-        },
-        m_tree.selected());
+    const auto holdsNeedle = [&needle](const std::string &text) {
+        return !text.empty() && menuTextToQt(text).contains(needle, Qt::CaseInsensitive);
+    };
+    // A text typed on (or the same text again) has no match the shorter text had not: only
+    // those are looked at, and only their rows change, as long as the tree is the same and
+    // the entry kept in view was shown already.
+    const MenuNode *keep = m_tree.selected();
+    const bool narrowing = !m_treeChanged && !m_needle.isEmpty()
+        && needle.contains(m_needle, Qt::CaseInsensitive)
+        && (!keep || m_result.shown.count(keep) > 0);
+    m_treeChanged = false;
+    m_needle = needle;
+    if (narrowing) {
+        FindResult narrowed = narrowFind(m_result, holdsNeedle, keep);
+        hideRowsNoLongerShown(narrowed);
+        m_result = std::move(narrowed);
+    } else {
+        m_result = findInMenu(m_tree, holdsNeedle, keep);
+        showRows(&m_result);
+    }
     m_matches = { m_result.matches.begin(), m_result.matches.end() };
-    showRows(&m_result);
     m_count->setText(QStringLiteral("%1 of %2")
                          .arg(matchNumber(m_result, m_tree.selected()))
                          .arg(m_result.matches.size()));
@@ -232,6 +251,20 @@ void FindBar::showRows(const FindResult *result)
             if (!hide && model->hasChildren(index))
                 pending.push_back(index);
         }
+    }
+}
+
+// After a narrowed find: the rows shown before and not now are hidden; the others are as they
+// were.
+void FindBar::hideRowsNoLongerShown(const FindResult &narrowed)
+{
+    const MenuTreeModel &model = *m_view.menuModel();
+    for (const MenuNode *node : m_result.shown) {
+        if (narrowed.shown.count(node) > 0)
+            continue;
+        const QModelIndex index = model.indexOf(node);
+        if (index.isValid() && !m_view.isRowHidden(index.row(), index.parent()))
+            m_view.setRowHidden(index.row(), index.parent(), true);
     }
 }
 

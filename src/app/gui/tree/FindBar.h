@@ -59,6 +59,7 @@ private:
     void scheduleFilter();
     void filter();
     void showRows(const FindResult *result);
+    void hideRowsNoLongerShown(const FindResult &narrowed);
     bool isMatch(const MenuNode *node) const;
 
     MenuTree &m_tree;
@@ -71,6 +72,9 @@ private:
     std::unordered_set<const MenuNode *> m_matches;
     bool m_open = false;
     bool m_filterPending = false;
+    // What the last filter looked for, and whether the tree changed since.
+    QString m_needle;
+    bool m_treeChanged = false;
 
     friend class FindHighlight;
 };

@@ -97,6 +97,7 @@ public:
     // Who decides on the entry, moves and drop of a drag over the tree (not owned); without
     // one every drag is refused.
     void setDropHandler(TreeDropHandler *handler) { m_dropHandler = handler; }
+    TreeDropHandler *dropHandler() const { return m_dropHandler; }
 
 Q_SIGNALS:
     // After the view has handled the press (a right press has already selected the row).

@@ -9,6 +9,7 @@
 #include "support/PrefixLayouts.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/gui/FindWidget.h"
+#include "support/gui/ListRows.h"
 #include "support/gui/Wait.h"
 #include "support/gui/WindowEnvironment.h"
 
@@ -19,7 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -88,8 +89,8 @@ protected:
     void showProblems() { form->findChild<QAction *>(QStringLiteral("viewProblems"))->trigger(); }
     int brokenRows()
     {
-        auto *rows = test::findWidget<QTreeWidget>(*form, "problemRows");
-        return rows->topLevelItemCount();
+        auto *rows = test::findWidget<QTreeView>(*form, "problemRows");
+        return test::rowCount(*rows);
     }
 };
 

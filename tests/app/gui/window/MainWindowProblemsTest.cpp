@@ -1,5 +1,6 @@
 // The problem list in the main window, over a synthetic Wine prefix.
 #include "support/TreeBuilder.h"
+#include "support/gui/ListRows.h"
 #include "support/gui/PrefixWindowFixture.h"
 #include "support/gui/Wait.h"
 
@@ -7,7 +8,7 @@
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace torvex {
 namespace {
@@ -31,13 +32,13 @@ protected:
         form->findChild<QAction *>(QStringLiteral("viewProblems"))->trigger();
     }
 
-    QTreeWidget &rows() { return *widget<QTreeWidget>("problemRows"); }
+    QTreeView &rows() { return *widget<QTreeView>("problemRows"); }
 
     std::vector<std::string> entries()
     {
         std::vector<std::string> texts;
-        for (int i = 0; i < rows().topLevelItemCount(); ++i)
-            texts.push_back(rows().topLevelItem(i)->text(2).toStdString());
+        for (int i = 0; i < test::rowCount(rows()); ++i)
+            texts.push_back(test::cellText(rows(), i, 2).toStdString());
         return texts;
     }
 
@@ -46,7 +47,7 @@ protected:
         QTest::mouseClick(rows().viewport(),
             Qt::LeftButton,
             {},
-            rows().visualItemRect(rows().topLevelItem(row)).center());
+            test::rowRect(rows(), row).center());
     }
 };
 
@@ -54,7 +55,7 @@ TEST_F(MainWindowProblemsTest, ListsExactlyTheBrokenEntriesAndTheEmptyCommand)
 {
     EXPECT_TRUE(widget<QDockWidget>("problemDock")->isVisible());
     EXPECT_EQ(entries(), (std::vector<std::string> { "Old", "Tools > Empty", "Tools > Gone" }));
-    EXPECT_EQ(rows().topLevelItem(2)->text(3), QStringLiteral("c:\\gone"));
+    EXPECT_EQ(test::cellText(rows(), 2, 3), QStringLiteral("c:\\gone"));
 }
 
 TEST_F(MainWindowProblemsTest, AClickSelectsTheEntryAndTheItemEditorShowsIt)
@@ -66,14 +67,14 @@ TEST_F(MainWindowProblemsTest, AClickSelectsTheEntryAndTheItemEditorShowsIt)
 
 TEST_F(MainWindowProblemsTest, DeletingTwoRowsRemovesTwoEntries)
 {
-    rows().topLevelItem(0)->setSelected(true);
-    rows().topLevelItem(2)->setSelected(true);
+    test::selectRow(rows(), 0);
+    test::selectRow(rows(), 2);
     widget<QPushButton>("deleteProblemEntries")->click();
     EXPECT_EQ(test::find(form->tree(), "Old"), nullptr);
     EXPECT_EQ(test::find(form->tree(), "Gone"), nullptr);
     EXPECT_EQ(form->tree().count(), 5u);
     EXPECT_TRUE(test::waitUntil([&] {
-        return rows().topLevelItemCount() == 1;
+        return test::rowCount(rows()) == 1;
     }));
 }
 

@@ -1,0 +1,88 @@
+#include "editor/gui/ProblemRowsModel.h"
+
+#include "editor/MenuProblems.h"
+#include "menu/gui/MenuText.h"
+
+namespace torvex {
+
+bool ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
+{
+    if (rows == m_rows) {
+        m_gone.clear();
+        return false;
+    }
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_gone.clear();
+    endResetModel();
+    return true;
+}
+
+void ProblemRowsModel::forgetEntries(const std::vector<const MenuNode *> &nodes)
+{
+    m_gone.insert(nodes.begin(), nodes.end());
+}
+
+void ProblemRowsModel::clear()
+{
+    setRows({});
+}
+
+int ProblemRowsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ProblemRowsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const ProblemFindings::Row &row = m_rows[static_cast<std::size_t>(index.row())];
+    if (role == NodeRole)
+        return QVariant::fromValue(reinterpret_cast<quintptr>(row.node));
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
+        return {};
+    const QString kind = QString::fromStdString(problemKindText(row.kind));
+    if (role == Qt::DisplayRole && index.column() == 0)
+        return kind;
+    if (role == Qt::DisplayRole && index.column() == 1)
+        return QString::number(row.menuNumber);
+    if (isForgotten(row.node))
+        return role == Qt::ToolTipRole ? QVariant() : QVariant(QString());
+    const MenuProblem problem = ProblemFindings::problemOf(row);
+    // What cannot be told is best explained by why; a problem by the folder it names.
+    const bool byReason = problem.kind == ProblemKind::CannotTell || problem.folder.empty();
+    const QString detail = menuTextToQt(byReason ? problem.reason : problem.folder);
+    const QString title = menuTextToQt(titlePathText(problem.titlePath));
+    if (role == Qt::AccessibleTextRole) // what a screen reader says for the row
+        return detail.isEmpty() ? QStringLiteral("%1, %2").arg(title, kind)
+                                : QStringLiteral("%1, %2, %3").arg(title, kind, detail);
+    if (role == Qt::ToolTipRole)
+        return index.column() == 3 ? QVariant(menuTextToQt(byReason ? problem.folder : problem.reason))
+                                   : QVariant();
+    return index.column() == 2 ? title : detail;
+}
+
+QVariant ProblemRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case 0:
+        return QStringLiteral("Problem");
+    case 1:
+        return QStringLiteral("Menu");
+    case 2:
+        return QStringLiteral("Entry");
+    case 3:
+        return QStringLiteral("Folder or reason");
+    }
+    return {};
+}
+
+} // namespace torvex

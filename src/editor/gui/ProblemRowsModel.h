@@ -1,0 +1,52 @@
+#pragma once
+
+#include "editor/ProblemFindings.h"
+
+#include <QAbstractTableModel>
+
+#include <unordered_set>
+#include <vector>
+
+namespace torvex {
+
+class MenuNode;
+
+// The rows of the problem list as an item model over a scan's findings: one row a problem,
+// in menu order, with the columns Problem, Menu, Entry and "Folder or reason". The texts of a
+// row are made when the view asks for them, so a list of a hundred thousand problems costs
+// its rows' numbers, not their texts.
+class ProblemRowsModel : public QAbstractTableModel
+{
+public:
+    // The entry of a row, as a quintptr (a MenuNode *).
+    static constexpr int NodeRole = Qt::UserRole;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The rows of a new scan; their nodes must be in the tree until the next call, except
+    // those told to forgetEntries. Rows the same as those shown (a title typed, say) are kept
+    // without a reset, and false is returned: the views only need to paint again.
+    bool setRows(std::vector<ProblemFindings::Row> rows);
+    // The entries are about to leave the tree: their rows keep their problem and number but
+    // no longer read the entry (nothing until the next setRows). The views are not told: a
+    // removal of many entries one by one would have them look at every row each time; they
+    // are repainted instead.
+    void forgetEntries(const std::vector<const MenuNode *> &nodes);
+    // No rows at all (the menu is replaced).
+    void clear();
+
+    const std::vector<ProblemFindings::Row> &rows() const { return m_rows; }
+    bool isForgotten(const MenuNode *node) const { return m_gone.count(node) > 0; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(
+        int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<ProblemFindings::Row> m_rows;
+    std::unordered_set<const MenuNode *> m_gone;
+};
+
+} // namespace torvex

@@ -1,0 +1,163 @@
+// The problem scan kept between scans against the full scan: after random edits of random
+// menus, the rows of ProblemFindings are exactly those of findMenuProblems.
+#include "editor/MenuProblems.h"
+#include "editor/ProblemFindings.h"
+#include "support/MenuOutlines.h"
+#include "support/TreeBuilder.h"
+
+#include <gtest/gtest.h>
+#include <rapidcheck/gtest.h>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace torvex {
+namespace {
+
+// What a problem says, as one comparable line.
+std::string described(const MenuProblem &problem)
+{
+    return problemLine(problem) + " | " + std::to_string(problem.writtenNumber) + " | "
+        + problem.command + " | " + problem.targetPath + " | " + problem.reason + " | "
+        + std::to_string(reinterpret_cast<std::uintptr_t>(problem.node));
+}
+
+std::vector<std::string> described(const std::vector<MenuProblem> &problems)
+{
+    std::vector<std::string> lines;
+    for (const MenuProblem &problem : problems)
+        lines.push_back(described(problem));
+    return lines;
+}
+
+std::vector<std::string> described(const std::vector<ProblemFindings::Row> &rows)
+{
+    std::vector<std::string> lines;
+    for (const ProblemFindings::Row &row : rows)
+        lines.push_back(described(ProblemFindings::problemOf(row)));
+    return lines;
+}
+
+std::vector<MenuNode *> nodesOf(const MenuTree &tree)
+{
+    std::vector<MenuNode *> nodes;
+    tree.forEach([&](MenuNode *node) {
+        nodes.push_back(node);
+        return true;
+    });
+    return nodes;
+}
+
+// One edit drawn from `draw`: a title, command or target path changed, an entry added, removed
+// or moved.
+void edit(MenuTree &tree, int draw)
+{
+    static const std::vector<std::string> titles = { "A", "-", "--", "-Sub", "B" };
+    static const std::vector<std::string> texts = { "", "cd C:\\x", "cd C:\\gone", "cd %NOPE%",
+        "=x=", "C:\\x" };
+    const std::vector<MenuNode *> nodes = nodesOf(tree);
+    if (nodes.empty()) {
+        tree.addTopLevel("A");
+        return;
+    }
+    MenuNode *node = nodes[std::size_t(draw / 8) % nodes.size()];
+    MenuNode *other = nodes[std::size_t(draw / 64) % nodes.size()];
+    const std::string &text = texts[std::size_t(draw / 16) % texts.size()];
+    switch (draw % 8) {
+    case 0:
+        tree.setTitle(node, titles[std::size_t(draw / 16) % titles.size()]);
+        break;
+    case 1:
+    case 2:
+        tree.setCommand(node, text);
+        break;
+    case 3:
+        tree.setTargetPath(node, text);
+        break;
+    case 4:
+        tree.addNode(node, AttachMode(draw / 16 % 5), "New");
+        break;
+    case 5:
+        tree.remove(node);
+        break;
+    default:
+        tree.move(node, other, AttachMode(draw / 16 % 5));
+        tree.refreshNodeKind(node->parent());
+        break;
+    }
+}
+
+RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, ())
+{
+    // Near the limit now and then, so that edits move entries over it and back.
+    const bool nearTheLimit = *rc::gen::arbitrary<bool>();
+    std::string outline;
+    for (int i = 0; nearTheLimit && i < 190; ++i)
+        outline += "P|cd C:\\x\n";
+    outline += test::storableOutline(*rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 4000)));
+    MenuTree tree;
+    test::buildTree(tree, outline);
+    std::set<std::string> folders { "C:\\x" };
+    const DestinationRule rule(
+        [](std::string_view name) -> std::optional<std::string> {
+            if (name == "HERE")
+                return "C:\\x";
+            return std::nullopt;
+        },
+        [&folders](std::string_view folder) {
+            return folders.count(std::string(folder)) > 0;
+        });
+
+    ProblemFindings findings;
+    const auto edits = *rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 100000));
+    for (int draw : edits) {
+        edit(tree, draw);
+        findings.update(tree, rule);
+        const MenuProblemScan full = findMenuProblems(tree, rule);
+        RC_ASSERT(described(findings.problems()) == described(full.problems));
+        RC_ASSERT(described(findings.undecided()) == described(full.undecided));
+    }
+}
+
+TEST(ProblemFindings, ChecksOnlyChangedEntriesAndTheRecheckReachesEveryEntryInTurn)
+{
+    MenuTree tree;
+    test::buildTree(tree,
+        "One|cd C:\\new\n"
+        "Two|cd C:\\new\n"
+        "Sub\n"
+        "  Three|cd C:\\new\n");
+    bool exists = false;
+    const DestinationRule rule(
+        [](std::string_view) -> std::optional<std::string> {
+            return std::nullopt;
+        },
+        [&exists](std::string_view) {
+            return exists;
+        });
+    ProblemFindings findings;
+    EXPECT_EQ(findings.update(tree, rule), 4u); // the submenu too, which has nothing to check
+    EXPECT_EQ(findings.problems().size(), 3u);
+
+    // The folder appears: kept checks still say broken until the entry is checked again.
+    exists = true;
+    tree.setTitle(test::find(tree, "One"), "First");
+    EXPECT_EQ(findings.update(tree, rule), 0u);
+    tree.setCommand(test::find(tree, "Two"), "cd C:\\new\\");
+    EXPECT_EQ(findings.update(tree, rule), 1u);
+    ASSERT_EQ(findings.problems().size(), 2u);
+    EXPECT_EQ(findings.problems()[1].node, test::find(tree, "Three"));
+
+    findings.recheckNext(2); // First and Two
+    EXPECT_EQ(findings.update(tree, rule), 2u);
+    ASSERT_EQ(findings.problems().size(), 1u);
+    findings.recheckNext(2); // Sub and Three
+    EXPECT_EQ(findings.update(tree, rule), 2u);
+    EXPECT_TRUE(findings.problems().empty());
+
+    findings.forgetChecks();
+    EXPECT_EQ(findings.update(tree, rule), 4u);
+}
+
+} // namespace
+} // namespace torvex
