@@ -24,7 +24,7 @@ inline constexpr const char *saveMenusCaption = " Save?";
 inline constexpr const char *exitWithoutSavingText =
     "Do you want to exit without saving any changes you might have made?";
 inline constexpr const char *exitWithoutSavingCaption = " Exit without saving?";
-inline constexpr const char *notSavedCaption = " Not saved";
+inline constexpr const char *notSavedCaption = "Not saved";
 inline constexpr const char *settingsNotSavedText = "The window settings were not saved.";
 // Captions of the chooser.
 inline constexpr const char *chooseOpenCaption = " Choose ini file to get data from";

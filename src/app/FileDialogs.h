@@ -8,7 +8,7 @@ namespace torvex {
 
 // The File menu's file dialogs.
 inline constexpr const char *openFileCaption = " Open ini file";
-inline constexpr const char *saveToFileCaption = " Save menu to file";
+inline constexpr const char *saveToFileCaption = "Save menu to file";
 inline constexpr const char *wincmdIniFilter = "wincmd.ini (wincmd.ini)";
 inline constexpr const char *iniFilesFilter = "Ini files (*.ini)";
 

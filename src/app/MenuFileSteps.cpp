@@ -41,7 +41,7 @@ std::string notShownDetails(const std::vector<DirMenuFinding> &notShown)
         return {};
     std::string text;
     for (const DirMenuFinding &finding : notShown)
-        text += (text.empty() ? "" : lineBreak) + findingLine(finding);
+        text += (text.empty() ? "" : lineBreak) + findingDetail(finding);
     return text;
 }
 
@@ -59,7 +59,7 @@ std::string notShownQuestion(const std::vector<DirMenuFinding> &notShown)
 {
     std::vector<std::string> lines;
     for (const DirMenuFinding &finding : notShown)
-        lines.push_back(findingLine(finding));
+        lines.push_back(findingDetail(finding));
     return notShownSummary(notShown.size()) + lineBreak + listed(lines);
 }
 

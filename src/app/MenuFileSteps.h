@@ -134,18 +134,18 @@ struct SaveResult
 };
 
 // The questions of saving.
-inline constexpr const char *notShownCaption = " Entries not shown";
+inline constexpr const char *notShownCaption = "Lines not shown";
 inline constexpr const char *saveAndRemoveButton = "Save and remove them";
-inline constexpr const char *unstorableCaption = " Cannot be stored";
+inline constexpr const char *unstorableCaption = "Cannot be stored";
 inline constexpr const char *saveAnywayButton = "Save anyway";
 inline constexpr const char *cancelButton = "Cancel";
-inline constexpr const char *removeAllCaption = " Remove all entries?";
-inline constexpr const char *menuChangedCaption = " Menu changed on disk";
+inline constexpr const char *removeAllCaption = "Remove all entries?";
+inline constexpr const char *menuChangedCaption = "Menu changed on disk";
 inline constexpr const char *overwriteButton = "Overwrite";
 inline constexpr const char *reloadButton = "Reload";
 inline constexpr const char *showChangesButton = "Show changes...";
-inline constexpr const char *reloadCaption = " Reload?";
-inline constexpr const char *noBackupCaption = " No backup";
+inline constexpr const char *reloadCaption = "Reload?";
+inline constexpr const char *noBackupCaption = "No backup";
 inline constexpr const char *saveWithoutBackupButton = "Save without backup";
 // The most lines a question lists; the rest are counted.
 inline constexpr std::size_t questionListLimit = 12;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace torvex {
 
@@ -129,17 +130,82 @@ private:
 
 } // namespace
 
+namespace {
+
+// Which symbols occur in a list, for symbols numbered densely from 0 as callers number them;
+// any others through a set.
+class SymbolSet
+{
+public:
+    explicit SymbolSet(const Symbols &symbols)
+    {
+        const std::uint32_t largest =
+            symbols.empty() ? 0 : *std::max_element(symbols.begin(), symbols.end());
+        if (largest / 8 <= symbols.size()) {
+            m_dense.assign(std::size_t(largest) + 1, false);
+            for (const std::uint32_t symbol : symbols)
+                m_dense[symbol] = true;
+        } else {
+            m_sparse.insert(symbols.begin(), symbols.end());
+        }
+    }
+
+    bool contains(std::uint32_t symbol) const
+    {
+        return m_sparse.empty() ? symbol < m_dense.size() && m_dense[symbol]
+                                : m_sparse.contains(symbol);
+    }
+
+private:
+    std::vector<bool> m_dense;
+    std::unordered_set<std::uint32_t> m_sparse;
+};
+
+// The lines of `lines` that occur in `other` (the others are in no common subsequence), with
+// where each stands in `lines`.
+struct Kept
+{
+    Symbols symbols;
+    std::vector<std::size_t> at;
+};
+
+Kept linesAlsoIn(const Symbols &lines, const SymbolSet &other)
+{
+    Kept kept;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (other.contains(lines[i])) {
+            kept.symbols.push_back(lines[i]);
+            kept.at.push_back(i);
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
 std::vector<LineEdit> diffSymbols(const Symbols &before, const Symbols &after)
 {
-    MyersDiff diff(before, after);
-    diff.compare(0, std::ptrdiff_t(before.size()), 0, std::ptrdiff_t(after.size()));
+    // A line without an equal one on the other side is removed or added whatever the script:
+    // only the others are compared. When every key of a menu is renumbered, hardly any line
+    // is left, and the comparison stays linear where Myers' algorithm alone would take time
+    // in the square of the lines.
+    const Kept a = linesAlsoIn(before, SymbolSet(after));
+    const Kept b = linesAlsoIn(after, SymbolSet(before));
+    MyersDiff diff(a.symbols, b.symbols);
+    diff.compare(0, std::ptrdiff_t(a.symbols.size()), 0, std::ptrdiff_t(b.symbols.size()));
+    std::vector<bool> removed(before.size(), true);
+    std::vector<bool> added(after.size(), true);
+    for (std::size_t i = 0; i < a.at.size(); ++i)
+        removed[a.at[i]] = diff.removed[i];
+    for (std::size_t j = 0; j < b.at.size(); ++j)
+        added[b.at[j]] = diff.added[j];
     std::vector<LineEdit> script;
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < before.size() || j < after.size()) {
-        if (i < before.size() && diff.removed[i]) {
+        if (i < before.size() && removed[i]) {
             script.push_back({ LineEdit::Kind::Removed, i++, j });
-        } else if (j < after.size() && diff.added[j]) {
+        } else if (j < after.size() && added[j]) {
             script.push_back({ LineEdit::Kind::Added, i, j++ });
         } else {
             script.push_back({ LineEdit::Kind::Same, i++, j++ });

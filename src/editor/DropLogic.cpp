@@ -71,6 +71,19 @@ bool DropLogic::refusesChildren(const DropRequest &request, const MenuNode *targ
     return true;
 }
 
+bool DropLogic::refusesDropOn(
+    DragSource source, AttachMode mode, bool ctrlDown, const MenuNode *target) const
+{
+    if (source == DragSource::Other || (source == DragSource::DirList && ctrlDown))
+        return false;
+    if (source == DragSource::Tree && target == m_dragged)
+        return false;
+    DropRequest request;
+    request.source = source;
+    request.mode = mode;
+    return refusesChildren(request, target);
+}
+
 bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *target) const
 {
     if (!request.confirmDropOnCommand || !target)

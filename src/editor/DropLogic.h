@@ -91,6 +91,13 @@ public:
     // A source other than the list or the tree is refused with no other effect.
     DragOverResult dragOver(DragSource source, MenuNode *nodeUnderPointer, int y, int viewHeight);
 
+    // True when a drop in `mode` onto `target` would be refused for the place itself: a child
+    // mode onto a separator (a node dropped onto itself excepted; Ctrl with folders renames
+    // instead). Shows the refusal as the status text then, so that the user reads why while
+    // the pointer is still over it.
+    bool refusesDropOn(
+        DragSource source, AttachMode mode, bool ctrlDown, const MenuNode *target) const;
+
     // Performs a drop onto the selected node. A move into the moved node's own subtree shows
     // "Illegal drop" and changes nothing; the two child modes onto a separator are refused
     // with a status text; a No to "Make sub menu?" cancels the whole drop.

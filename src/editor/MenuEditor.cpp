@@ -19,6 +19,7 @@ PopupEntries popupEntries(const MenuTree &tree)
     entries.separatorN2 = hasNodes;
     entries.deleteSelectedEntry = hasNodes;
     entries.addFirstEntry = !hasNodes;
+    entries.addSubMenuEnabled = !(tree.selected() && tree.selected()->isSeparator());
     return entries;
 }
 

@@ -23,11 +23,14 @@ struct PopupEntries
     bool addFirstEntry = false;
     bool separatorN4 = true;
     bool showCommandFolder = true;
+    // Shown but greyed: the selected separator cannot hold entries.
+    bool addSubMenuEnabled = true;
     bool operator==(const PopupEntries &) const = default;
 };
 
 // The context menu for a tree: the structural entries while it holds nodes, "Add menu"
-// while it is empty; Add copy, N4 and Show Command folder always.
+// while it is empty; Add copy, N4 and Show Command folder always. "Add submenu" is greyed
+// while a separator is selected.
 PopupEntries popupEntries(const MenuTree &tree);
 
 // Everything the user does to the menu short of dragging: the context-menu commands, the

@@ -58,6 +58,6 @@ std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &f
 // content is kept in <copy>".
 std::string recoveryCopyNotice(const FoundRecoveryCopy &found);
 
-inline constexpr const char *recoveryCopyCaption = " Unfinished save";
+inline constexpr const char *recoveryCopyCaption = "Unfinished save";
 
 } // namespace torvex

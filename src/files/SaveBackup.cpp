@@ -74,8 +74,15 @@ std::string SaveBackup::stateFolderName(const std::string &path)
 std::string SaveBackup::keepInStateFolder(const std::string &path, const std::string &bytes)
 {
     const std::string backup = (m_stateFolder / stateFolderName(path)).string();
-    if (m_stateFolder.empty() || !createFolders(m_stateFolder.string()))
-        throw IniWriteError(backup, "the state folder cannot be made");
+    // Said with the folder and why it is needed: the reader knows neither "state" nor XDG.
+    if (m_stateFolder.empty())
+        throw IniWriteError(backup,
+            "the backup cannot be kept beside the file, and no other folder is known for it "
+            "(neither XDG_STATE_HOME nor HOME is set)");
+    if (!createFolders(m_stateFolder.string()))
+        throw IniWriteError(backup,
+            "the backup cannot be kept beside the file, and the folder " + m_stateFolder.string()
+                + " for it cannot be made");
     m_fs.writeOwnCopy(backup, bytes, path);
     return backup;
 }

@@ -43,6 +43,12 @@ std::string findingLine(const DirMenuFinding &finding)
         + finding.reason + ")";
 }
 
+std::string findingDetail(const DirMenuFinding &finding)
+{
+    return "line " + std::to_string(finding.lineNumber) + ": " + finding.text + " ("
+        + finding.reason + ")";
+}
+
 std::string notShownSummary(std::size_t count)
 {
     if (count == 1)

@@ -24,6 +24,11 @@ struct DirMenuFinding
 
 // One line for a list: "line 6: not shown: menu5=B (past a gap in the numbering; ...)".
 std::string findingLine(const DirMenuFinding &finding);
+// The same under a heading that says it once: "line 6: menu5=B (past a gap in ...)".
+std::string findingDetail(const DirMenuFinding &finding);
+// The heading of such a list.
+inline constexpr const char *notShownHeading =
+    "Lines of the file that the menu does not show (saving removes them):";
 
 // "The file holds 3 lines that the menu does not show; saving will remove them." (1 line
 // ... it).
@@ -31,7 +36,8 @@ std::string notShownSummary(std::size_t count);
 
 // Why a line of the file is not shown (DirMenuFinding::reason).
 namespace loadFindingReason {
-inline constexpr const char *pastGap = "past a gap in the numbering; the reader stops before it";
+inline constexpr const char *pastGap =
+    "past a gap in the numbering, where the file manager stops reading";
 inline constexpr const char *secondSection = "a second DirMenu section; only the first is read";
 inline constexpr const char *inSecondSection = "in a second DirMenu section";
 inline constexpr const char *comment = "a comment";

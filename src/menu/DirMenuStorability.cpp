@@ -72,8 +72,12 @@ void TitlePathWalk::step(const MenuNode *node)
 
 std::vector<std::string> TitlePathWalk::titles() const
 {
+    return titlesDownTo(m_path.size());
+}
+
+std::vector<std::string> TitlePathWalk::titlesDownTo(std::size_t depth) const
+{
     std::vector<std::string> titles;
-    const std::size_t depth = m_path.size();
     const bool shortened = depth > 2 * titlePathEnds + 1;
     for (std::size_t i = 0; i < depth; ++i) {
         if (shortened && i == titlePathEnds) {
@@ -86,12 +90,26 @@ std::vector<std::string> TitlePathWalk::titles() const
     return titles;
 }
 
-std::string TitlePathWalk::text() const
+namespace {
+
+std::string joinedTitles(const std::vector<std::string> &titles)
 {
     std::string path;
-    for (const std::string &title : titles())
+    for (const std::string &title : titles)
         path += (path.empty() ? "" : " > ") + title;
     return path;
+}
+
+} // namespace
+
+std::string TitlePathWalk::text() const
+{
+    return joinedTitles(titles());
+}
+
+std::string TitlePathWalk::submenuText() const
+{
+    return joinedTitles(titlesDownTo(m_path.empty() ? 0 : m_path.size() - 1));
 }
 
 std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)

@@ -50,8 +50,13 @@ public:
     std::vector<std::string> titles() const;
     // The same joined by " > ".
     std::string text() const;
+    // The titles down to that node's submenu joined by " > ", shortened as above; "" at the
+    // top level.
+    std::string submenuText() const;
 
 private:
+    std::vector<std::string> titlesDownTo(std::size_t depth) const;
+
     std::vector<const MenuNode *> m_path;
 };
 

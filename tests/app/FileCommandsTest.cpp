@@ -390,10 +390,10 @@ TEST(FileCommandsTest, LinesTheMenuDoesNotShowAreRemovedOnlyAfterOneQuestionPerL
     const auto &box = w.boxes.last();
     EXPECT_EQ(box.text,
         "The file holds 2 lines that the menu does not show; saving will remove them.\r\n"
-        "\r\nline 4: not shown: ; mine (a comment)"
-        "\r\nline 7: not shown: menu5=Far (past a gap in the numbering; the reader stops "
-        "before it)");
-    EXPECT_EQ(box.caption, " Entries not shown");
+        "\r\nline 4: ; mine (a comment)"
+        "\r\nline 7: menu5=Far (past a gap in the numbering, where the file manager stops "
+        "reading)");
+    EXPECT_EQ(box.caption, "Lines not shown");
     EXPECT_EQ(box.buttonTexts, (std::vector<std::string> { "Save and remove them", "Cancel" }));
     EXPECT_EQ(box.defaultButton, 1u);
     EXPECT_EQ(box.escapeButton, 1u);
@@ -442,7 +442,7 @@ TEST(FileCommandsTest, EntriesTheFileCannotStoreAreNamedBeforeEverySave)
         "reads back as the end of a submenu"
         "\r\nentry 2, at the top level (saved as number 7): a separator cannot hold entries\r\n"
         "\r\nSaved anyway, they read back changed or not at all.");
-    EXPECT_EQ(w.boxes.last().caption, " Cannot be stored");
+    EXPECT_EQ(w.boxes.last().caption, "Cannot be stored");
     EXPECT_EQ(w.boxes.last().buttonTexts, (std::vector<std::string> { "Save anyway", "Cancel" }));
     EXPECT_EQ(w.boxes.last().defaultButton, 1u);
     EXPECT_EQ(readFile(w.session.currentIniFile()), before);
@@ -501,7 +501,7 @@ TEST(FileCommandsTest, CloseAfterAFailedSaveAsksAndNamesWhatWasNotSaved)
         EXPECT_EQ(w.boxes.last().text,
             "The menu was not saved to " + w.session.currentIniFile()
                 + ".\r\nThe window settings were not saved.\r\n\r\nClose anyway?");
-        EXPECT_EQ(w.boxes.last().caption, " Not saved");
+        EXPECT_EQ(w.boxes.last().caption, "Not saved");
         EXPECT_EQ(w.boxes.last().buttons, MsgButtons::YesNo);
         EXPECT_EQ(w.boxes.last().defaultAnswer, MsgResult::No) << "Enter keeps the edits";
         EXPECT_EQ(w.closed, answer == MsgResult::Yes);
@@ -574,9 +574,9 @@ TEST(SaveQuestions, ALongListOfRemovedLinesIsWholeInTheDetails)
 
     lines.push_back({ 99, "menu1=Other", loadFindingReason::inSecondSection });
     const std::string details = notShownDetails(lines);
-    EXPECT_EQ(details.rfind("line 1: not shown: ; note 1 (a comment)\r\n", 0), 0u) << details;
-    EXPECT_NE(details.find("\r\nline 12: not shown: ; note 12 (a comment)\r\n"), std::string::npos);
-    EXPECT_TRUE(details.ends_with("line 99: not shown: menu1=Other (in a second DirMenu section)"));
+    EXPECT_EQ(details.rfind("line 1: ; note 1 (a comment)\r\n", 0), 0u) << details;
+    EXPECT_NE(details.find("\r\nline 12: ; note 12 (a comment)\r\n"), std::string::npos);
+    EXPECT_TRUE(details.ends_with("line 99: menu1=Other (in a second DirMenu section)"));
     EXPECT_NE(notShownQuestion(lines).find("and 1 more"), std::string::npos);
 }
 

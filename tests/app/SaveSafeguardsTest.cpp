@@ -68,7 +68,7 @@ TEST_F(SaveSafeguardsTest, ABackupThatCannotBeKeptStopsTheSaveUnlessTheUserSaves
     EXPECT_EQ(save(), SaveOutcome::Declined);
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     const auto &box = ui.boxes.last();
-    EXPECT_EQ(box.caption, " No backup");
+    EXPECT_EQ(box.caption, "No backup");
     EXPECT_EQ(box.buttonTexts, (std::vector<std::string> { "Save without backup", "Cancel" }));
     EXPECT_EQ(box.defaultButton, 1u);
     const std::string stateCopy =

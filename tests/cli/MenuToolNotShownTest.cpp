@@ -30,7 +30,8 @@ TEST(MenuToolNotShown, CheckListsEachLineInFileOrderAndExitsOne)
     EXPECT_EQ(check.out,
         "1 items\n"
         "line 4: not shown: ; kept by hand (a comment)\n"
-        "line 5: not shown: menu5=Far (past a gap in the numbering; the reader stops before it)\n"
+        "line 5: not shown: menu5=Far (past a gap in the numbering, where the file manager stops "
+        "reading)\n"
         "line 8: not shown: [DirMenu] (a second DirMenu section; only the first is read)\n"
         "line 9: not shown: menu1=Other (in a second DirMenu section)\n");
     EXPECT_EQ(check.err, "");
@@ -43,7 +44,7 @@ TEST(MenuToolNotShown, CheckListsEachLineInFileOrderAndExitsOne)
         "  {\"kind\": \"not shown\", \"line\": 4, \"text\": \"; kept by hand\", \"reason\": \"a "
         "comment\"},\n"
         "  {\"kind\": \"not shown\", \"line\": 5, \"text\": \"menu5=Far\", \"reason\": \"past a "
-        "gap in the numbering; the reader stops before it\"},\n"
+        "gap in the numbering, where the file manager stops reading\"},\n"
         "  {\"kind\": \"not shown\", \"line\": 8, \"text\": \"[DirMenu]\", \"reason\": \"a second "
         "DirMenu section; only the first is read\"},\n"
         "  {\"kind\": \"not shown\", \"line\": 9, \"text\": \"menu1=Other\", \"reason\": \"in a "
@@ -64,8 +65,8 @@ TEST(MenuToolNotShown, PrintAndResaveWarnOnStderr)
             + ": line 4: not shown: ; kept by hand (a comment)\n"
               "torvex-menu: "
             + file
-            + ": line 5: not shown: menu5=Far (past a gap in the numbering; the reader stops "
-              "before it)\n"
+            + ": line 5: not shown: menu5=Far (past a gap in the numbering, where the file "
+              "manager stops reading)\n"
               "torvex-menu: "
             + file
             + ": line 8: not shown: [DirMenu] (a second DirMenu section; only the first is "

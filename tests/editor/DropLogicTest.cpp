@@ -436,6 +436,22 @@ TEST_F(DropTest, DragOverSelectsTheNodeUnderThePointer)
     EXPECT_EQ(view.calls, std::vector<std::string> { "status:" });
 }
 
+TEST_F(DropTest, APlaceThatWillRefuseTheDropIsToldWhileDragging)
+{
+    buildTree(tree, "A\n-\n");
+    MenuNode *separator = find(tree, "-");
+    EXPECT_TRUE(logic.refusesDropOn(DragSource::DirList, AttachMode::AddChild, false, separator));
+    EXPECT_EQ(view.calls, std::vector<std::string> { "status:A separator cannot hold entries" });
+    EXPECT_TRUE(logic.refusesDropOn(DragSource::Tree, AttachMode::AddChildFirst, false, separator));
+    // Beside it, onto another entry, with Ctrl (folders rename it) or dragged onto itself: taken.
+    EXPECT_FALSE(logic.refusesDropOn(DragSource::DirList, AttachMode::Add, false, separator));
+    EXPECT_FALSE(
+        logic.refusesDropOn(DragSource::DirList, AttachMode::AddChild, false, find(tree, "A")));
+    EXPECT_FALSE(logic.refusesDropOn(DragSource::DirList, AttachMode::AddChild, true, separator));
+    logic.startDrag(separator);
+    EXPECT_FALSE(logic.refusesDropOn(DragSource::Tree, AttachMode::AddChild, false, separator));
+}
+
 TEST_F(DropTest, DragOverRefusesForeignSources)
 {
     buildTree(tree, "Alpha\nBeta\n");

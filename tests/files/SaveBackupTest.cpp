@@ -122,7 +122,30 @@ TEST_F(SaveBackupTest, WithoutAStateFolderALockedFolderMeansNoBackup)
 {
     SaveBackup nowhere(fs, {});
     fs.foldersLocked = true;
-    EXPECT_THROW(nowhere.keepBefore(ini), IniWriteError);
+    try {
+        nowhere.keepBefore(ini);
+        ADD_FAILURE() << "no backup could be kept";
+    } catch (const IniWriteError &error) {
+        EXPECT_EQ(error.cause(),
+            "the backup cannot be kept beside the file, and no other folder is known for it "
+            "(neither XDG_STATE_HOME nor HOME is set)");
+    }
+}
+
+TEST_F(SaveBackupTest, AnOtherFolderThatCannotBeMadeIsNamed)
+{
+    // The folder would stand below a regular file.
+    const std::string blocker = dir.write("blocker", "");
+    SaveBackup blocked(fs, std::filesystem::path(blocker) / "torvex");
+    fs.failingFolder = dir.path().string();
+    try {
+        blocked.keepBefore(ini);
+        ADD_FAILURE() << "no backup could be kept";
+    } catch (const IniWriteError &error) {
+        EXPECT_EQ(error.cause(),
+            "the backup cannot be kept beside the file, and the folder " + blocker
+                + "/torvex for it cannot be made");
+    }
 }
 
 TEST_F(SaveBackupTest, ANameTakenByALinkAFolderAFifoOrAnotherUsersFileIsNeverWrittenThrough)

@@ -197,7 +197,7 @@ TEST_F(DirMenuFile, AnEmptyTreeEmptiesTheFileOnlyAfterTheQuestion)
     EXPECT_EQ(saveMenuInteractively(file, empty, ui, FileSystem::real(), loaded).outcome, SaveOutcome::Declined);
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes.last().text, "Remove all 2 entries from the file?");
-    EXPECT_EQ(ui.boxes.last().caption, " Remove all entries?");
+    EXPECT_EQ(ui.boxes.last().caption, "Remove all entries?");
     EXPECT_EQ(ui.boxes.last().buttons, MsgButtons::YesNo);
     EXPECT_EQ(ui.boxes.last().defaultAnswer, MsgResult::No);
     EXPECT_EQ(readFile(file), "[DirMenu]\r\nmenu1=old\r\nmenu2=older\r\n[X]\r\n");
@@ -326,7 +326,7 @@ TEST_F(DirMenuFile, AnotherProgramsWriteDuringTheSaveIsNeverMixedIntoIt)
     EXPECT_EQ(saveMenuInteractively(file, tree, ui, files, loaded).outcome, SaveOutcome::Declined);
     EXPECT_EQ(readFile(file), meanwhile);
     ASSERT_EQ(ui.boxes.boxes().size(), 1u);
-    EXPECT_EQ(ui.boxes.last().caption, " Menu changed on disk");
+    EXPECT_EQ(ui.boxes.last().caption, "Menu changed on disk");
 
     // Overwrite: the save is made from the file as it is now.
     dir.write("w.ini", original);

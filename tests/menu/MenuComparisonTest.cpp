@@ -9,6 +9,7 @@
 #include "support/TreeBuilder.h"
 #include "support/WorkedExample.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -117,6 +118,98 @@ TEST(MenuComparison, RenumberedLinesOfTheSameEntries)
             lines("menu1=A\ncmd1=cd a\nmenu2=B\ncmd2=cd b"));
     EXPECT_FALSE(comparison.isSame());
     EXPECT_FALSE(comparison.entries.any());
+}
+
+// The differing entries, one line each.
+std::vector<std::string> entryLinesBetween(const std::string &before, const std::string &after)
+{
+    std::vector<std::string> texts;
+    for (const DifferingEntry &entry :
+        compareDirMenus(linesOf(before), linesOf(after)).differingEntries)
+        texts.push_back(differingEntryText(entry));
+    return texts;
+}
+
+TEST(MenuComparison, OneDeletionNearTheTopIsOneEntryNotTheRenumberedLines)
+{
+    std::string before;
+    for (int i = 0; i < 300; ++i)
+        before += "Folder " + std::to_string(i) + "|cd c:\\f" + std::to_string(i) + "\n";
+    std::string after = before;
+    after.erase(after.find("Folder 2|"), after.find("Folder 3|") - after.find("Folder 2|"));
+    // A submenu moved into another one: its entries go one level deeper, so each one moves.
+    const MenuComparison comparison = compareDirMenus(linesOf(before), linesOf(after));
+    // Every later key is renumbered: hundreds of lines differ.
+    EXPECT_GT(std::count_if(comparison.script.begin(),
+                  comparison.script.end(),
+                  [](const LineEdit &edit) {
+                      return edit.kind != LineEdit::Kind::Same;
+                  }),
+        500);
+    EXPECT_EQ(entryChangesText(comparison.entries), "1 entry removed");
+    ASSERT_EQ(comparison.differingEntries.size(), 1u);
+    EXPECT_EQ(differingEntryText(comparison.differingEntries[0]), "Removed: Folder 2");
+    EXPECT_EQ(comparison.differingEntries[0].before->index, 2u);
+}
+
+TEST(MenuComparison, EachDifferingEntryIsOneLine)
+{
+    EXPECT_EQ(entryLinesBetween("Tools\n  Editor|cd e\n  Old|cd o\nHome|cd h\n",
+                  "Tools\n  Text editor|cd f|d:\\t\n  Vim|cd v\nHome|cd h\nGames|cd g\n"),
+        (std::vector<std::string> {
+            "Changed: Tools > Editor: title \"Editor\" -> \"Text editor\", command \"cd e\" -> "
+            "\"cd f\", target path \"\" -> \"d:\\t\"",
+            "Changed: Tools > Old: title \"Old\" -> \"Vim\", command \"cd o\" -> \"cd v\"",
+            "Added: Games" }));
+    EXPECT_EQ(entryLinesBetween("A|cd a\nB|cd b\n", "A|cd a\n"),
+        (std::vector<std::string> { "Removed: B" }));
+    // An item that became a submenu, one level up.
+    EXPECT_EQ(entryLinesBetween("S\n  X|cd x\n  Y|cd y\n", "S\n  X|cd x\nY\n  Z|cd z\n"),
+        (std::vector<std::string> { "Changed: S > Y: command \"cd y\" -> \"\", kind item -> "
+                                    "submenu, place S -> the top level",
+            "Added: Y > Z" }));
+}
+
+TEST(MenuComparison, MovesSayFromWhereToWhere)
+{
+    // Between submenus.
+    EXPECT_EQ(entryLinesBetween("Tools\n  Editors\n    Vim|cd v\n    Ed|cd e\n  Make|cd m\n",
+                  "Tools\n  Editors\n    Ed|cd e\n  Make|cd m\n  Vim|cd v\n"),
+        (std::vector<std::string> {
+            "Moved: Vim, from Tools > Editors (position 1) to Tools (position 3)" }));
+    // Within a level.
+    EXPECT_EQ(entryLinesBetween("A|cd a\nB|cd b\nC|cd c\n", "C|cd c\nA|cd a\nB|cd b\n"),
+        (std::vector<std::string> {
+            "Moved: C, from the top level (position 3) to the top level (position 1)" }));
+    // A submenu moved into another one: its entries go one level deeper, so each one moves.
+    const MenuComparison comparison = compareDirMenus(
+        linesOf("S\n  X|cd x\nT\n  Y|cd y\n"), linesOf("T\n  Y|cd y\n  S\n    X|cd x\n"));
+    std::vector<std::string> texts;
+    for (const DifferingEntry &entry : comparison.differingEntries)
+        texts.push_back(differingEntryText(entry));
+    EXPECT_EQ(texts,
+        (std::vector<std::string> { "Moved: S, from the top level (position 1) to T (position 2)",
+            "Moved: X, from S (position 1) to T > S (position 1)" }));
+}
+
+TEST(MenuComparison, DuplicateEntriesAreToldApartByTheirPlace)
+{
+    // Two entries of equal title and command: removing the second leaves the first.
+    const MenuComparison removed =
+        compareDirMenus(linesOf("Vim|cd v\nEd|cd e\nVim|cd v\n"), linesOf("Vim|cd v\nEd|cd e\n"));
+    ASSERT_EQ(removed.differingEntries.size(), 1u);
+    EXPECT_EQ(removed.differingEntries[0].kind, DifferingEntry::Kind::Removed);
+    EXPECT_EQ(removed.differingEntries[0].before->index, 2u);
+    EXPECT_EQ(removed.differingEntries[0].before->position, 3u);
+    // One of two copies moved into a submenu: one move, the copy stays.
+    const MenuComparison moved = compareDirMenus(linesOf("Vim|cd v\nVim|cd v\nS\n  X|cd x\n"),
+        linesOf("Vim|cd v\nS\n  X|cd x\n  Vim|cd v\n"));
+    ASSERT_EQ(moved.differingEntries.size(), 1u);
+    EXPECT_EQ(differingEntryText(moved.differingEntries[0]),
+        "Moved: Vim, from the top level (position 2) to S (position 2)");
+    // Two copies added where there was one: one addition.
+    EXPECT_EQ(entryLinesBetween("Vim|cd v\n", "Vim|cd v\nVim|cd v\n"),
+        (std::vector<std::string> { "Added: Vim" }));
 }
 
 TEST(MenuComparison, SummaryTexts)

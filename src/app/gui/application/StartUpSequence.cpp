@@ -34,7 +34,7 @@ constexpr const char *dragGuidance =
     "Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key "
     "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.";
 
-constexpr const char *missingArgumentCaption = " File not found";
+constexpr const char *missingArgumentCaption = "File not found";
 
 std::string missingArgumentText(const std::string &path)
 {

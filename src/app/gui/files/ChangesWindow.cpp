@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -28,6 +29,23 @@ namespace {
 const QColor removedColour(255, 220, 220);
 const QColor addedColour(215, 245, 215);
 const QColor hunkColour(230, 230, 240);
+const QColor changedColour(250, 240, 200);
+const QColor movedColour(215, 230, 250);
+
+QColor colourOf(DifferingEntry::Kind kind)
+{
+    switch (kind) {
+    case DifferingEntry::Kind::Added:
+        return addedColour;
+    case DifferingEntry::Kind::Removed:
+        return removedColour;
+    case DifferingEntry::Kind::Changed:
+        return changedColour;
+    case DifferingEntry::Kind::Moved:
+        return movedColour;
+    }
+    return {};
+}
 
 QString fromUtf8(const std::string &text)
 {
@@ -103,9 +121,17 @@ ChangesWindow::ChangesWindow(QWidget *parent)
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("ChangesSummary"));
     m_summary->setTextFormat(Qt::PlainText);
+    m_keyLines = new QCheckBox(QStringLiteral("&Key lines"), this);
+    m_keyLines->setObjectName(QStringLiteral("ChangesKeyLines"));
+    m_keyLines->setToolTip(
+        QStringLiteral("Show the numbered lines of the file instead of the entries"));
     m_sideBySide = new QCheckBox(QStringLiteral("&Side by side"), this);
     m_sideBySide->setObjectName(QStringLiteral("ChangesSideBySide"));
+    m_sideBySide->setEnabled(false);
 
+    m_entries = new QListWidget(this);
+    m_entries->setObjectName(QStringLiteral("ChangesEntries"));
+    m_entries->setUniformItemSizes(true);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_unified = new QTextEdit(this);
     m_unified->setObjectName(QStringLiteral("ChangesUnified"));
@@ -123,6 +149,7 @@ ChangesWindow::ChangesWindow(QWidget *parent)
     m_table->setShowGrid(false);
     m_table->setFont(fixed);
     m_views = new QStackedWidget(this);
+    m_views->addWidget(m_entries);
     m_views->addWidget(m_unified);
     m_views->addWidget(m_table);
 
@@ -134,15 +161,15 @@ ChangesWindow::ChangesWindow(QWidget *parent)
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
+    top->addWidget(m_keyLines);
     top->addWidget(m_sideBySide);
     top->addWidget(refreshButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_views, 1);
 
-    connect(m_sideBySide, &QCheckBox::toggled, this, [this](bool on) {
-        m_views->setCurrentWidget(on ? static_cast<QWidget *>(m_table) : m_unified);
-    });
+    connect(m_keyLines, &QCheckBox::toggled, this, &ChangesWindow::showChosenView);
+    connect(m_sideBySide, &QCheckBox::toggled, this, &ChangesWindow::showChosenView);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
@@ -156,6 +183,35 @@ void ChangesWindow::refresh()
 QString ChangesWindow::summary() const
 {
     return m_summary->text();
+}
+
+void ChangesWindow::showChosenView()
+{
+    m_sideBySide->setEnabled(m_keyLines->isChecked());
+    if (!m_keyLines->isChecked())
+        m_views->setCurrentWidget(m_entries);
+    else if (m_sideBySide->isChecked())
+        m_views->setCurrentWidget(m_table);
+    else
+        m_views->setCurrentWidget(m_unified);
+}
+
+QStringList ChangesWindow::entryLines() const
+{
+    QStringList lines;
+    for (int row = 0; row < m_entries->count(); ++row)
+        lines.append(m_entries->item(row)->text());
+    return lines;
+}
+
+bool ChangesWindow::showsKeyLines() const
+{
+    return m_keyLines->isChecked();
+}
+
+void ChangesWindow::setShowsKeyLines(bool keyLines)
+{
+    m_keyLines->setChecked(keyLines);
 }
 
 bool ChangesWindow::isSideBySide() const
@@ -172,6 +228,7 @@ void ChangesWindow::showNoFile()
 {
     setWindowTitle(QStringLiteral("Show changes"));
     m_summary->setText(QStringLiteral("No menu file is open."));
+    m_entries->clear();
     m_unified->clear();
     m_table->setRowCount(0);
     m_changedLines.clear();
@@ -183,8 +240,22 @@ void ChangesWindow::showComparison(const std::string &path, const MenuComparison
     m_summary->setText(fromUtf8(
         comparison.isSame() ? std::string(sameMenuText) : entryChangesText(comparison.entries)));
     m_changedLines.clear();
+    fillEntries(comparison);
     fillUnified(comparison);
     fillSideBySide(comparison);
+}
+
+void ChangesWindow::fillEntries(const MenuComparison &comparison)
+{
+    m_entries->clear();
+    for (const DifferingEntry &entry : comparison.differingEntries) {
+        auto *item = new QListWidgetItem(fromUtf8(differingEntryText(entry)));
+        item->setBackground(colourOf(entry.kind));
+        // The fixed background needs a text colour that stays readable on it, whatever the
+        // palette.
+        item->setForeground(QColor(Qt::black));
+        m_entries->addItem(item);
+    }
 }
 
 void ChangesWindow::fillUnified(const MenuComparison &comparison)

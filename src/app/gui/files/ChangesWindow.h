@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QStackedWidget;
 class QTableWidget;
 class QTextEdit;
@@ -19,9 +20,11 @@ namespace torvex {
 class FileSystem;
 class MenuTree;
 
-// The "Show changes..." window: the DirMenu lines of the menu file as they are on disk now
-// beside the lines a save of the editor's menu would write, as a unified diff or side by side,
-// removed lines red and added ones green, under a one-line summary of the entries that differ.
+// The "Show changes..." window: the menu file as it is on disk now against what a save of the
+// editor's menu would write, under a one-line summary of the entries that differ. It lists
+// the entries that differ, one line each (added green, removed red, changed yellow, moved
+// blue); "Key lines" shows the DirMenu lines themselves instead, as a unified diff or side by
+// side, removed lines red and added ones green.
 // It is not modal: the menu can be edited while it is open, and showing it again, its Refresh
 // button or Ctrl+D in it compare anew. One window serves each parent.
 class ChangesWindow : public QWidget
@@ -54,6 +57,10 @@ public:
     void refresh();
 
     QString summary() const;
+    // The differing entries, one line each ("Removed: Tools > Old"), in menu order.
+    QStringList entryLines() const;
+    bool showsKeyLines() const;
+    void setShowsKeyLines(bool keyLines);
     bool isSideBySide() const;
     void setSideBySide(bool sideBySide);
     // The lines marked as removed ("-menu3=Editor") and added ("+menu3=Text editor"), in the
@@ -68,12 +75,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void fillEntries(const MenuComparison &comparison);
     void fillUnified(const MenuComparison &comparison);
+    void showChosenView();
     void fillSideBySide(const MenuComparison &comparison);
 
     QLabel *m_summary = nullptr;
+    QCheckBox *m_keyLines = nullptr;
     QCheckBox *m_sideBySide = nullptr;
     QStackedWidget *m_views = nullptr;
+    QListWidget *m_entries = nullptr;
     QTextEdit *m_unified = nullptr;
     QTableWidget *m_table = nullptr;
     QStringList m_changedLines;

@@ -275,9 +275,9 @@ void FileController::updateNotice(const std::string &path)
         bar->dismiss();
         return;
     }
-    QStringList details;
+    QStringList details { QString::fromUtf8(notShownHeading) };
     for (const DirMenuFinding &finding : m_loaded.notShown)
-        details.append(menuTextToQt(findingLine(finding)));
+        details.append(menuTextToQt(findingDetail(finding)));
     bar->showNotice(QString::fromStdString(notShownSummary(m_loaded.notShown.size())), details);
 }
 

@@ -90,7 +90,7 @@ void NoticeBar::showDetails()
     if (!m_detailsWindow) {
         m_detailsWindow = new QDialog(this);
         m_detailsWindow->setObjectName(QStringLiteral("noticeDetails"));
-        m_detailsWindow->setWindowTitle(QStringLiteral(" Details"));
+        m_detailsWindow->setWindowTitle(QStringLiteral("Details"));
         auto *column = new QVBoxLayout(m_detailsWindow);
         m_detailsList = new QPlainTextEdit(m_detailsWindow);
         m_detailsList->setObjectName(QStringLiteral("noticeDetailsList"));

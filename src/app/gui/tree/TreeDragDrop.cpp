@@ -127,6 +127,13 @@ DragDecision TreeDragDrop::dragMoved(const TreeDrag &drag)
     // an entry over empty space is let in; a drop then still needs a selected node.
     if (!result.accept && !drag.entering)
         return std::nullopt;
+    // A place that will refuse the drop shows the forbidden cursor already.
+    if (!drag.entering
+        && m_logic.refusesDropOn(source,
+            m_session.dropMode(),
+            drag.modifiers.testFlag(Qt::ControlModifier),
+            m_tree.selected()))
+        return std::nullopt;
     // Folders are copied: a move would let the list remove its dragged entries.
     return source == DragSource::DirList ? Qt::CopyAction : drag.proposedAction;
 }

@@ -160,6 +160,7 @@ void MainMenus::updatePopupEntries()
 {
     const PopupEntries shown = popupEntries(m_tree);
     m_addSubMenu->setVisible(shown.addSubMenu);
+    m_addSubMenu->setEnabled(shown.addSubMenuEnabled);
     m_addSiblingEntry->setVisible(shown.addSiblingEntry);
     m_addCopy->setVisible(shown.addCopy);
     m_separatorN2->setVisible(shown.separatorN2);

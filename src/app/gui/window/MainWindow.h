@@ -50,7 +50,7 @@ class WindowsView;
 class WindowSettingsKeeper;
 
 // The caption of the message that names what of a Wine prefix could not be read.
-inline constexpr const char *prefixProblemCaption = " Wine prefix";
+inline constexpr const char *prefixProblemCaption = "Wine prefix";
 
 // The main window: the folder list and drop-mode buttons on the left, the drive buttons, the
 // item editor and the menu tree on the right. It composes its parts (MainMenus, FileController,

@@ -1,5 +1,5 @@
-// File > Show changes... (Ctrl+D) through the main window: the lines on disk against the lines
-// a save would write, in the unified view and side by side.
+// File > Show changes... (Ctrl+D) through the main window: the menu on disk against what a save
+// would write, entry by entry, and as key lines in the unified view and side by side.
 
 #include "app/gui/files/ChangesWindow.h"
 
@@ -13,8 +13,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -74,10 +76,13 @@ TEST_F(ChangesWindowTest, AfterAnEditTheDiffListsExactlyTheChangedLines)
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->summary(), QStringLiteral("1 entry changed"));
+    EXPECT_EQ(window->entryLines(),
+        (QStringList { QStringLiteral("Changed: Home: title \"Home\" -> \"Home 2\"") }));
     EXPECT_EQ(window->changedLines(),
         (QStringList { QStringLiteral("-menu1=Home"), QStringLiteral("+menu1=Home 2") }));
 
-    // Side by side, the old line faces the new one.
+    // The key lines side by side: the old line faces the new one.
+    test::findWidget<QCheckBox>(*window, "ChangesKeyLines")->click();
     test::findWidget<QCheckBox>(*window, "ChangesSideBySide")->click();
     auto *table = test::findWidget<QTableWidget>(*window, "ChangesTable");
     EXPECT_TRUE(table->isVisible());
@@ -99,6 +104,7 @@ TEST_F(ChangesWindowTest, AfterAnEditTheDiffListsExactlyTheChangedLines)
     QApplication::setActiveWindow(window);
     QTest::keyClick(window, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(window->summary(), QStringLiteral("The menu on disk is the same as in the editor."));
+    EXPECT_TRUE(window->entryLines().isEmpty());
     EXPECT_TRUE(window->changedLines().isEmpty());
     EXPECT_EQ(table->rowCount(), 0);
 }
@@ -112,9 +118,60 @@ TEST_F(ChangesWindowTest, TheFileIsReadAsItIsOnDiskNow)
     ChangesWindow *window = pressCtrlD();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->summary(), QStringLiteral("1 entry removed"));
+    EXPECT_EQ(window->entryLines(), (QStringList { QStringLiteral("Removed: Games") }));
     EXPECT_EQ(window->changedLines(),
         (QStringList { QStringLiteral("-menu3=Games"), QStringLiteral("-cmd3=cd g:\\") }));
     EXPECT_EQ(readFile(path), wincmd + "menu3=Games\r\ncmd3=cd g:\\\r\n");
+}
+
+TEST_F(ChangesWindowTest, OneEntryMissingNearTheTopIsOneLineAndTheKeyLinesAreAToggleAway)
+{
+    std::string section;
+    for (int i = 1; i <= 40; ++i)
+        section += "menu" + std::to_string(i) + "=Folder " + std::to_string(i) + "\r\ncmd"
+            + std::to_string(i) + "=cd c:\\f" + std::to_string(i) + "\r\n";
+    const std::string path =
+        dir.write("wincmd.ini", "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\n" + section);
+    start(path);
+    // Another program takes the second entry out and numbers the rest anew.
+    std::string shorter;
+    for (int i = 1, key = 1; i <= 40; ++i) {
+        if (i == 2)
+            continue;
+        shorter += "menu" + std::to_string(key) + "=Folder " + std::to_string(i) + "\r\ncmd"
+            + std::to_string(key) + "=cd c:\\f" + std::to_string(i) + "\r\n";
+        ++key;
+    }
+    dir.write("wincmd.ini", "[Configuration]\r\nInstallDir=c:\\fm\r\n[DirMenu]\r\n" + shorter);
+
+    ChangesWindow *window = pressCtrlD();
+    ASSERT_NE(window, nullptr);
+    // A save would put it back: one entry, where the key lines differ by the dozen.
+    EXPECT_EQ(window->summary(), QStringLiteral("1 entry added"));
+    EXPECT_EQ(window->entryLines(), (QStringList { QStringLiteral("Added: Folder 2") }));
+    EXPECT_GT(window->changedLines().size(), 70);
+
+    auto *entries = test::findWidget<QListWidget>(*window, "ChangesEntries");
+    auto *unified = test::findWidget<QTextEdit>(*window, "ChangesUnified");
+    auto *keyLines = test::findWidget<QCheckBox>(*window, "ChangesKeyLines");
+    auto *sideBySide = test::findWidget<QCheckBox>(*window, "ChangesSideBySide");
+    EXPECT_TRUE(entries->isVisible());
+    EXPECT_FALSE(unified->isVisible());
+    EXPECT_FALSE(sideBySide->isEnabled());
+
+    keyLines->click();
+    EXPECT_TRUE(window->showsKeyLines());
+    EXPECT_TRUE(unified->isVisible());
+    EXPECT_FALSE(entries->isVisible());
+    EXPECT_TRUE(unified->toPlainText().contains(QStringLiteral("+menu2=Folder 2")));
+    ASSERT_TRUE(sideBySide->isEnabled());
+    sideBySide->click();
+    EXPECT_TRUE(test::findWidget<QTableWidget>(*window, "ChangesTable")->isVisible());
+
+    // Back to the entries, whatever the side by side choice.
+    keyLines->click();
+    EXPECT_TRUE(entries->isVisible());
+    EXPECT_FALSE(sideBySide->isEnabled());
 }
 
 TEST_F(ChangesWindowTest, WithNoFileOpenTheWindowSaysSo)

@@ -32,9 +32,8 @@ TEST(QtMessageBoxes, EnterPressesTheDefaultOfAQuestion)
     pressInBox(Qt::Key_Return, [](QMessageBox &box) {
         EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
     });
-    EXPECT_EQ(
-        boxes.askWithDefault(
-            "Close anyway?", " Not saved", MsgIcon::Warning, MsgButtons::YesNo, MsgResult::No),
+    EXPECT_EQ(boxes.askWithDefault(
+                  "Close anyway?", "Not saved", MsgIcon::Warning, MsgButtons::YesNo, MsgResult::No),
         MsgResult::No);
 }
 
@@ -43,7 +42,7 @@ TEST(QtMessageBoxes, AChoiceShowsItsButtonsAndAnswersWithTheirIndex)
     QtMessageBoxes boxes(nullptr);
     MsgChoice choice;
     choice.text = "The file holds 1 entry that is not shown; saving will remove it.";
-    choice.caption = " Entries not shown";
+    choice.caption = "Lines not shown";
     choice.buttons = { "Save and remove them", "Cancel" };
     choice.defaultButton = 1;
     choice.escapeButton = 1;
@@ -51,7 +50,7 @@ TEST(QtMessageBoxes, AChoiceShowsItsButtonsAndAnswersWithTheirIndex)
     pressInBox(Qt::Key_Return, [](QMessageBox &box) {
         ASSERT_EQ(box.buttons().size(), 2);
         EXPECT_EQ(box.defaultButton()->text(), QStringLiteral("Cancel"));
-        EXPECT_EQ(box.windowTitle(), QStringLiteral(" Entries not shown"));
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Lines not shown"));
     });
     EXPECT_EQ(boxes.choose(choice), 1u);
 

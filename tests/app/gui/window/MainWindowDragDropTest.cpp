@@ -309,14 +309,18 @@ TEST_F(MainWindowDragDropTest, ChildModesRefuseASeparatorWithAStatusText)
     load("A\n-\nB|cd C:\\B\n");
     clickButton("SBut_AddChild");
     selectEntries({ "P" });
-    dragAndDrop(listDragData(), pointOn("-"));
+    // Refused while the pointer is over it (the forbidden cursor), with the reason.
+    EXPECT_FALSE(dragAndDrop(listDragData(), pointOn("-")));
+    EXPECT_EQ(statusWhileDragging, QStringLiteral(" A separator cannot hold entries"));
     EXPECT_EQ(outline(form->tree()), "A\n-\nB|cd C:\\B\n");
-    EXPECT_EQ(form->statusText(0), QStringLiteral(" A separator cannot hold entries"));
     EXPECT_TRUE(boxes.empty());
+    // Entries beside it take the drag.
+    EXPECT_TRUE(dragAndDrop(listDragData(), pointOn("A")));
+    EXPECT_EQ(outline(form->tree()), "A\n  P|cd C:\\Work\\P\n-\nB|cd C:\\B\n");
 
     clickButton("SBut_Insert");
-    dragAndDrop(listDragData(), pointOn("-"));
-    EXPECT_EQ(outline(form->tree()), "A\nP|cd C:\\Work\\P\n-\nB|cd C:\\B\n");
+    EXPECT_TRUE(dragAndDrop(listDragData(), pointOn("-")));
+    EXPECT_EQ(outline(form->tree()), "A\n  P|cd C:\\Work\\P\nP|cd C:\\Work\\P\n-\nB|cd C:\\B\n");
 }
 
 TEST_F(MainWindowDragDropTest, DragInTheTreeStartsOnThePressedNode)

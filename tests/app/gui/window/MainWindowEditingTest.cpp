@@ -141,6 +141,19 @@ TEST_F(MainWindowEditingTest, AddMenuOnAnEmptyTreeSelectsTheNewEntryForTyping)
     EXPECT_EQ(outline(form->tree()), "Home\n");
 }
 
+TEST_F(MainWindowEditingTest, AddSubmenuIsGreyedOnASeparator)
+{
+    load("A\n-\n");
+    auto *addSubMenu = widget<QAction>("mnuPopupAddSubMenu");
+    form->tree().setSelected(find(form->tree(), "-"));
+    form->menus().updatePopupEntries();
+    EXPECT_TRUE(addSubMenu->isVisible());
+    EXPECT_FALSE(addSubMenu->isEnabled());
+    form->tree().setSelected(find(form->tree(), "A"));
+    form->menus().updatePopupEntries();
+    EXPECT_TRUE(addSubMenu->isEnabled());
+}
+
 TEST_F(MainWindowEditingTest, KeysInAnEditDoNotRunTreeCommands)
 {
     load("A\nB\n");

@@ -374,7 +374,7 @@ TEST_F(MainWindowFilesTest, AMissingFileOnTheCommandLineIsNamedInABox)
     const std::string missing = dir.file("typo.ini");
     start("", {}, missing);
     ASSERT_FALSE(boxes.boxes().empty());
-    EXPECT_EQ(boxes.boxes().front().caption, " File not found");
+    EXPECT_EQ(boxes.boxes().front().caption, "File not found");
     EXPECT_EQ(boxes.boxes().front().text,
         "The file given on the command line does not exist:\r\n" + missing);
 }
@@ -472,7 +472,7 @@ TEST_F(MainWindowFilesTest, StartUpSaysWhereAnUnfinishedSaveKeptTheEarlierConten
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.last().text,
         "A save of " + path + " did not finish; its earlier content is kept in " + copy);
-    EXPECT_EQ(boxes.last().caption, " Unfinished save");
+    EXPECT_EQ(boxes.last().caption, "Unfinished save");
     EXPECT_EQ(boxes.last().icon, MsgIcon::Warning);
     EXPECT_EQ(test::outline(form->tree()), "Home|cd c:\\\n") << "the file is loaded after it";
     EXPECT_TRUE(std::filesystem::exists(copy)) << "the copy is the user's to put back or remove";

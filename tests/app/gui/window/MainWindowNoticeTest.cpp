@@ -56,12 +56,12 @@ TEST_F(MainWindowNoticeTest, TheBarNamesEachHiddenLineAndCanBeClosed)
     ASSERT_NE(bar()->detailsWindow(), nullptr);
     EXPECT_TRUE(bar()->detailsWindow()->isVisible());
     EXPECT_EQ(widget<QPlainTextEdit>("noticeDetailsList")->toPlainText(),
-        QStringLiteral("line 4: not shown: ; by hand (a comment)\n"
-                       "line 7: not shown: menu5=Far (past a gap in the numbering; the reader "
-                       "stops before it)\n"
-                       "line 8: not shown: [DirMenu] (a second DirMenu section; only the first "
-                       "is read)\n"
-                       "line 9: not shown: menu1=Other (in a second DirMenu section)"));
+        QStringLiteral("Lines of the file that the menu does not show (saving removes them):\n"
+                       "line 4: ; by hand (a comment)\n"
+                       "line 7: menu5=Far (past a gap in the numbering, where the file manager "
+                       "stops reading)\n"
+                       "line 8: [DirMenu] (a second DirMenu section; only the first is read)\n"
+                       "line 9: menu1=Other (in a second DirMenu section)"));
 
     QTest::mouseClick(widget<QToolButton>("noticeCloseButton"), Qt::LeftButton);
     EXPECT_FALSE(bar()->isVisible());
@@ -82,7 +82,7 @@ TEST_F(MainWindowNoticeTest, SaveAsksOnceWithCancelAsDefaultThenTheBarGoes)
     boxes.answer(MsgResult::Cancel);
     save();
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.last().caption, " Entries not shown");
+    EXPECT_EQ(boxes.last().caption, "Lines not shown");
     EXPECT_EQ(
         boxes.last().buttonTexts, (std::vector<std::string> { "Save and remove them", "Cancel" }));
     EXPECT_EQ(boxes.last().defaultButton, 1u);
@@ -119,7 +119,7 @@ TEST_F(MainWindowNoticeTest, CancelForAnEntryTheFileCannotStoreShowsItInTheEdito
     boxes.answer(MsgResult::Cancel);
     save();
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.last().caption, " Cannot be stored");
+    EXPECT_EQ(boxes.last().caption, "Cannot be stored");
     EXPECT_NE(boxes.last().text.find("entry 1, under Projects (saved as number 2): "), std::string::npos);
     EXPECT_EQ(boxes.last().buttonTexts, (std::vector<std::string> { "Save anyway", "Cancel" }));
     EXPECT_EQ(boxes.last().defaultButton, 1u);

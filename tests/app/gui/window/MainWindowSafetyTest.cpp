@@ -171,7 +171,7 @@ TEST_F(MainWindowSafetyTest, ReloadLoadsTheFilesMenuAfterTheSecondQuestion)
     boxes.answerChoice(1);
     save();
     ASSERT_EQ(boxes.boxes().size(), 2u);
-    EXPECT_EQ(boxes.last().caption, " Reload?");
+    EXPECT_EQ(boxes.last().caption, "Reload?");
     EXPECT_EQ(boxes.last().defaultButton, 1u);
     EXPECT_EQ(outline(form->tree()), "Home|cd c:\\\nHome - New|cd c:\\\n");
 
@@ -192,7 +192,7 @@ TEST_F(MainWindowSafetyTest, ClosingAsksTheSameAndCancelKeepsTheWindow)
     boxes.answerChoice(3);
     EXPECT_FALSE(form->close());
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.last().caption, " Menu changed on disk");
+    EXPECT_EQ(boxes.last().caption, "Menu changed on disk");
     EXPECT_EQ(readFile(path), otherProgramsMenu);
 }
 
@@ -255,7 +255,7 @@ TEST_F(MainWindowSafetyTest, ReloadFromTheNoticeAsksFirstWhenTheEditorHasChanges
     boxes.answerChoice(1);
     QTest::mouseClick(widget<QPushButton>("noticeActionButton"), Qt::LeftButton);
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.last().caption, " Reload?");
+    EXPECT_EQ(boxes.last().caption, "Reload?");
     EXPECT_EQ(outline(form->tree()), "Home|cd c:\\\nHome - New|cd c:\\\n");
     // Still changed on disk: the notice stays to tell so.
     EXPECT_TRUE(bar()->isVisible());
