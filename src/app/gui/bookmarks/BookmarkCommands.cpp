@@ -84,10 +84,10 @@ BookmarkCommands::BookmarkCommands(QMenu &importMenu,
     , m_environment(std::move(environment))
     , m_dialogChooser(std::make_unique<DialogBookmarkChooser>(window))
 {
-    QAction *importing = importMenu.addAction(QStringLiteral("&Linux bookmarks..."));
+    QAction *importing = importMenu.addAction(tr("&Linux bookmarks..."));
     importing->setObjectName(QStringLiteral("mnuFileImportLinuxBookmarks"));
     connect(importing, &QAction::triggered, this, &BookmarkCommands::importBookmarks);
-    QAction *exporting = exportMenu.addAction(QStringLiteral("&Linux bookmarks..."));
+    QAction *exporting = exportMenu.addAction(tr("&Linux bookmarks..."));
     exporting->setObjectName(QStringLiteral("mnuFileExportLinuxBookmarks"));
     connect(exporting, &QAction::triggered, this, &BookmarkCommands::exportBookmarks);
 }

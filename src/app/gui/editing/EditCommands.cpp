@@ -81,20 +81,20 @@ EditCommands::~EditCommands() = default;
 
 QMenu *EditCommands::buildMenu(MainMenus &menus)
 {
-    QMenu *menu = menus.addMenuBeforeOptions(QStringLiteral("&Edit"), "mnuEdit");
+    QMenu *menu = menus.addMenuBeforeOptions(tr("&Edit"), "mnuEdit");
     QUndoStack *stack = m_history.stack();
 
-    auto *undo = menu->addAction(QStringLiteral("&Undo"));
+    auto *undo = menu->addAction(tr("&Undo"));
     undo->setObjectName(QStringLiteral("mnuEditUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setEnabled(false);
     connect(undo, &QAction::triggered, &m_history, &UndoHistory::undo);
     connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString &text) {
-        undo->setText(actionText(QStringLiteral("&Undo"), text));
+        undo->setText(actionText(tr("&Undo"), text));
     });
 
-    auto *redo = menu->addAction(QStringLiteral("&Redo"));
+    auto *redo = menu->addAction(tr("&Redo"));
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) });
@@ -102,16 +102,16 @@ QMenu *EditCommands::buildMenu(MainMenus &menus)
     connect(redo, &QAction::triggered, &m_history, &UndoHistory::redo);
     connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString &text) {
-        redo->setText(actionText(QStringLiteral("&Redo"), text));
+        redo->setText(actionText(tr("&Redo"), text));
     });
 
     menu->addSeparator();
-    auto *history = menu->addAction(QStringLiteral("&History..."));
+    auto *history = menu->addAction(tr("&History..."));
     history->setObjectName(QStringLiteral("mnuEditHistory"));
     connect(history, &QAction::triggered, this, &EditCommands::showHistory);
 
     menu->addSeparator();
-    auto *find = menu->addAction(QStringLiteral("&Find..."));
+    auto *find = menu->addAction(tr("&Find..."));
     find->setObjectName(QStringLiteral("mnuEditFind"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, m_findBar, &FindBar::open);

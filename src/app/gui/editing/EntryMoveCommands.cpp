@@ -22,16 +22,24 @@ struct MoveEntry
 };
 
 constexpr MoveEntry moveEntries[] = {
-    { EntryStep::Up, "mnuEditMoveUp", "Move &up", "Move up", Qt::Key_Up },
-    { EntryStep::Down, "mnuEditMoveDown", "Move &down", "Move down", Qt::Key_Down },
+    { EntryStep::Up,
+        "mnuEditMoveUp",
+        QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &up"),
+        "Move up",
+        Qt::Key_Up },
+    { EntryStep::Down,
+        "mnuEditMoveDown",
+        QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &down"),
+        "Move down",
+        Qt::Key_Down },
     { EntryStep::OutOfSubmenu,
         "mnuEditMoveOut",
-        "Move &out of submenu",
+        QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &out of submenu"),
         "Move out of submenu",
         Qt::Key_Left },
     { EntryStep::IntoSubmenuAbove,
         "mnuEditMoveIn",
-        "Move &into submenu above",
+        QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &into submenu above"),
         "Move into submenu above",
         Qt::Key_Right },
 };
@@ -52,7 +60,7 @@ EntryMoveCommands::EntryMoveCommands(QMenu &editMenu,
     editMenu.addSeparator();
     for (const MoveEntry &entry : moveEntries) {
         const QKeySequence key(Qt::CTRL | entry.key);
-        auto *action = editMenu.addAction(QString::fromUtf8(entry.caption));
+        auto *action = editMenu.addAction(tr(entry.caption));
         action->setObjectName(QLatin1String(entry.name));
         // The menu shows the key; the tree's own shortcut acts on it.
         action->setShortcut(key);

@@ -22,7 +22,7 @@ ProblemDock::ProblemDock(QMainWindow &window,
     MenuTreeModel &model,
     CurrentWindowsView &views,
     const Session &session)
-    : QDockWidget(QStringLiteral("Problems"), &window)
+    : QDockWidget(tr("Problems"), &window)
     , m_window(window)
 {
     auto *panel = new ProblemListPanel(
@@ -51,9 +51,9 @@ ProblemDock::ProblemDock(QMainWindow &window,
     hide();
 
     // View stands between File and Options, where desktop programs keep it.
-    QMenu *viewMenu = menus.addMenuBeforeOptions(QStringLiteral("&View"), "viewMenu");
+    QMenu *viewMenu = menus.addMenuBeforeOptions(tr("&View"), "viewMenu");
     QAction *toggle = toggleViewAction();
-    toggle->setText(QStringLiteral("&Problems"));
+    toggle->setText(tr("&Problems"));
     toggle->setObjectName(QStringLiteral("viewProblems"));
     toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     viewMenu->addAction(toggle);

@@ -30,14 +30,14 @@ SortCommands::SortCommands(
     , m_order(localeTitleOrder())
 {
     editMenu.addSeparator();
-    m_sortLevel = editMenu.addAction(QStringLiteral("&Sort by title"));
+    m_sortLevel = editMenu.addAction(tr("&Sort by title"));
     m_sortLevel->setObjectName(QStringLiteral("mnuEditSortLevel"));
-    m_sortLevel->setToolTip(QStringLiteral("Sorts the entries beside the selected one"));
+    m_sortLevel->setToolTip(tr("Sorts the entries beside the selected one"));
     connect(m_sortLevel, &QAction::triggered, this, &SortCommands::sortLevel);
-    m_sortAll = editMenu.addAction(QStringLiteral("Sort &all levels"));
+    m_sortAll = editMenu.addAction(tr("Sort &all levels"));
     m_sortAll->setObjectName(QStringLiteral("mnuEditSortAll"));
     connect(m_sortAll, &QAction::triggered, this, &SortCommands::sortAll);
-    m_submenusFirst = editMenu.addAction(QStringLiteral("Sort su&bmenus first"));
+    m_submenusFirst = editMenu.addAction(tr("Sort su&bmenus first"));
     m_submenusFirst->setObjectName(QStringLiteral("mnuEditSortSubmenusFirst"));
     m_submenusFirst->setCheckable(true);
     m_submenusFirst->setChecked(true);

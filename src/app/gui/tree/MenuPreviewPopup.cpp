@@ -47,10 +47,10 @@ MenuPreviewPopup::MenuPreviewPopup(QMenu &viewMenu, const MenuTree &tree, QWidge
     , m_tree(tree)
     , m_window(window)
 {
-    QAction *preview = viewMenu.addAction(QStringLiteral("Pre&view menu"));
+    QAction *preview = viewMenu.addAction(tr("Pre&view menu"));
     preview->setObjectName(QStringLiteral("viewPreviewMenu"));
     preview->setShortcut(QKeySequence(Qt::Key_F9));
-    preview->setToolTip(QStringLiteral("Shows the menu as the file manager will pop it up"));
+    preview->setToolTip(tr("Shows the menu as the file manager will pop it up"));
     connect(preview, &QAction::triggered, this, [this] {
         popUp(QCursor::pos());
     });
@@ -78,7 +78,7 @@ void MenuPreviewPopup::popUp(const QPoint &at)
     };
     fillPreviewMenu(*m_menu, preview.entries, preview.leftOut, chosen);
     if (preview.entries.empty() && preview.leftOut == 0)
-        m_menu->addAction(QStringLiteral("The menu is empty"))->setEnabled(false);
+        m_menu->addAction(tr("The menu is empty"))->setEnabled(false);
     m_menu->popup(at);
 }
 

@@ -27,7 +27,7 @@ MainMenus::MainMenus(
 QAction *MainMenus::addAction(
     QMenu *menu, const char *name, const char *caption, QKeySequence key, MenuCommand command)
 {
-    auto *action = menu->addAction(QString::fromUtf8(caption));
+    auto *action = menu->addAction(tr(caption));
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, [this, command] {
@@ -47,57 +47,64 @@ void MainMenus::buildMainMenu()
 {
     QMenuBar *bar = m_window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    m_file = bar->addMenu(QStringLiteral("&File"));
+    m_file = bar->addMenu(tr("&File"));
     m_file->setObjectName(QStringLiteral("mnuFile"));
-    m_open = addAction(m_file, "mnuFileOpen", "Open...", {}, &MenuCommands::open);
+    m_open = addAction(m_file, "mnuFileOpen", QT_TR_NOOP("Open..."), {}, &MenuCommands::open);
     // Any file, whatever start-up found: these stay in every case.
     addAction(m_file,
         "mnuFileOpenFile",
-        "Open &file...",
+        QT_TR_NOOP("Open &file..."),
         QKeySequence(Qt::CTRL | Qt::Key_O),
         &MenuCommands::openFile);
-    m_recent = m_file->addMenu(QStringLiteral("Open &recent"));
+    m_recent = m_file->addMenu(tr("Open &recent"));
     m_recent->setObjectName(QStringLiteral("mnuFileOpenRecent"));
     connect(m_recent, &QMenu::aboutToShow, this, &MainMenus::refreshRecentFiles);
     // Filled as it opens; an empty menu might not open at all.
-    m_recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
-    addAction(m_file, "mnuFilesSave", "&Save", QKeySequence(Qt::Key_F2), &MenuCommands::save);
-    m_saveAs = addAction(m_file, "mnuFileSaveIn", "Save &as...", {}, &MenuCommands::saveAs);
-    addAction(m_file, "mnuFileSaveToFile", "Save &to file...", {}, &MenuCommands::saveToFile);
+    m_recent->addAction(tr("No recent files"))->setEnabled(false);
+    addAction(
+        m_file, "mnuFilesSave", QT_TR_NOOP("&Save"), QKeySequence(Qt::Key_F2), &MenuCommands::save);
+    m_saveAs =
+        addAction(m_file, "mnuFileSaveIn", QT_TR_NOOP("Save &as..."), {}, &MenuCommands::saveAs);
+    addAction(
+        m_file, "mnuFileSaveToFile", QT_TR_NOOP("Save &to file..."), {}, &MenuCommands::saveToFile);
     addAction(m_file,
         "mnuFileShowChanges",
-        "Show changes...",
+        QT_TR_NOOP("Show changes..."),
         QKeySequence(Qt::CTRL | Qt::Key_D),
         &MenuCommands::showChanges);
     m_file->addSeparator()->setObjectName(QStringLiteral("N3"));
     addAction(m_file,
         "mnuFileExitWithoutSaving",
-        "Exit &without saving",
+        QT_TR_NOOP("Exit &without saving"),
         {},
         &MenuCommands::exitWithoutSaving);
     m_file->addSeparator()->setObjectName(QStringLiteral("N1"));
     addAction(m_file,
         "mnuFileExit",
-        "E&xit and save",
+        QT_TR_NOOP("E&xit and save"),
         QKeySequence(Qt::ALT | Qt::Key_X),
         &MenuCommands::exitAndSave);
-    m_options = bar->addMenu(QStringLiteral("&Options"));
+    m_options = bar->addMenu(tr("&Options"));
     m_options->setObjectName(QStringLiteral("mnuOptions"));
     addAction(m_options,
         "mnuOptionsOptions",
-        "&Options...",
+        QT_TR_NOOP("&Options..."),
         QKeySequence(Qt::Key_F4),
         &MenuCommands::showOptions);
-    m_help = bar->addMenu(QStringLiteral("&Help"));
+    m_help = bar->addMenu(tr("&Help"));
     m_help->setObjectName(QStringLiteral("mnuHelp"));
-    addAction(m_help, "mnuHelpHelp", "&Help", QKeySequence(Qt::Key_F1), &MenuCommands::showHelp);
-    addAction(m_help, "mnuHelpAbout", "&About...", {}, &MenuCommands::showAbout);
+    addAction(m_help,
+        "mnuHelpHelp",
+        QT_TR_NOOP("&Help"),
+        QKeySequence(Qt::Key_F1),
+        &MenuCommands::showHelp);
+    addAction(m_help, "mnuHelpAbout", QT_TR_NOOP("&About..."), {}, &MenuCommands::showAbout);
 }
 
 QAction *MainMenus::addPopupEntry(
     const char *name, const char *caption, QKeySequence key, MenuCommand command)
 {
-    auto *action = m_popup->addAction(QString::fromUtf8(caption));
+    auto *action = m_popup->addAction(tr(caption));
     action->setObjectName(QLatin1String(name));
     const auto run = [this, command] {
         (m_commands.*command)();
@@ -121,33 +128,35 @@ void MainMenus::buildPopup()
     m_popup = new QMenu(&m_window);
     m_popup->setObjectName(QStringLiteral("mnuPopup"));
     // The plus key of the main keyboard without modifiers, named in the menu as it is labelled.
-    m_addSubMenu =
-        addPopupEntry("mnuPopupAddSubMenu", "Add &submemu", {}, &MenuCommands::addSubMenu);
+    m_addSubMenu = addPopupEntry(
+        "mnuPopupAddSubMenu", QT_TR_NOOP("Add &submemu"), {}, &MenuCommands::addSubMenu);
     m_addSubMenu->setShortcut(QKeySequence(Qt::Key_Plus));
     m_addSubMenu->setShortcutContext(Qt::WidgetShortcut);
     new MainPlusKey(m_view, [this] {
         m_commands.addSubMenu();
     });
     m_addSiblingEntry = addPopupEntry("mnuPopUpAddSisterMenu",
-        "&Add sister menu",
+        QT_TR_NOOP("&Add sister menu"),
         QKeySequence(Qt::Key_Insert),
         &MenuCommands::addSiblingEntry);
     m_addCopy = addPopupEntry("mnuPopUpAddCopy",
-        "Add &copy",
+        QT_TR_NOOP("Add &copy"),
         QKeySequence(Qt::CTRL | Qt::Key_Insert),
         &MenuCommands::addCopy);
     m_separatorN2 = m_popup->addSeparator();
     m_separatorN2->setObjectName(QStringLiteral("N2"));
     m_deleteSelectedEntry = addPopupEntry("mnuPopupDeleteSelectedMenu",
-        "&Delete selected menu",
+        QT_TR_NOOP("&Delete selected menu"),
         QKeySequence(Qt::Key_Delete),
         &MenuCommands::deleteSelectedEntry);
     m_addFirstEntry =
-        addPopupEntry("mnuPopupAddMenu", "&Add menu", {}, &MenuCommands::addFirstEntry);
+        addPopupEntry("mnuPopupAddMenu", QT_TR_NOOP("&Add menu"), {}, &MenuCommands::addFirstEntry);
     m_separatorN4 = m_popup->addSeparator();
     m_separatorN4->setObjectName(QStringLiteral("N4"));
-    m_showCommandFolder = addPopupEntry(
-        "mnuPopupShowCommandFolder", "Show Command &folder", {}, &MenuCommands::showCommandFolder);
+    m_showCommandFolder = addPopupEntry("mnuPopupShowCommandFolder",
+        QT_TR_NOOP("Show Command &folder"),
+        {},
+        &MenuCommands::showCommandFolder);
 }
 
 void MainMenus::showPopup(const QPoint &pos)
@@ -194,7 +203,7 @@ void MainMenus::refreshRecentFiles()
     m_recent->clear();
     const std::vector<std::string> files = m_commands.recentFiles();
     if (files.empty()) {
-        m_recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        m_recent->addAction(tr("No recent files"))->setEnabled(false);
         return;
     }
     for (const std::string &path : files) {

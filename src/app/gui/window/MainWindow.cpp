@@ -321,7 +321,7 @@ void MainWindow::buildProblemDock()
 // preview or the first one imported becomes the selected one.
 void MainWindow::buildPreviewAndBookmarks()
 {
-    QMenu *viewMenu = m_menus->addMenuBeforeOptions(QStringLiteral("&View"), "viewMenu");
+    QMenu *viewMenu = m_menus->addMenuBeforeOptions(tr("&View"), "viewMenu");
     m_preview = new MenuPreviewPopup(*viewMenu, m_tree, *this);
     connect(m_preview, &MenuPreviewPopup::entryChosen, this, [this](MenuNode *node) {
         m_tree.setSelected(node);
@@ -329,8 +329,8 @@ void MainWindow::buildPreviewAndBookmarks()
     });
     BookmarkWindow &bookmarkWindow = *this;
     // Made one after the other, so that Import stands above Export.
-    QMenu *importMenu = m_menus->addFileSubmenu(QStringLiteral("&Import"), "mnuFileImport");
-    QMenu *exportMenu = m_menus->addFileSubmenu(QStringLiteral("&Export"), "mnuFileExport");
+    QMenu *importMenu = m_menus->addFileSubmenu(tr("&Import"), "mnuFileImport");
+    QMenu *exportMenu = m_menus->addFileSubmenu(tr("&Export"), "mnuFileExport");
     m_bookmarks = new BookmarkCommands(*importMenu,
         *exportMenu,
         *this,

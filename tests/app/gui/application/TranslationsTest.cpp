@@ -8,14 +8,20 @@
 #include "app/gui/files/IniChooserDialog.h"
 #include "settings/gui/OptionsDialog.h"
 #include "support/TempDir.h"
+#include "support/gui/LoadedWindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -295,6 +301,110 @@ TEST(Translations, DialogsShowEveryTextTranslatedAndWhole)
     expectTranslated("torvex::IniChooserDialog", [] {
         return std::make_unique<IniChooserDialog>(nullptr);
     });
+}
+
+// ---- The main window ----
+
+// Every translation each English text has in a language's file, whatever its context: the
+// window's texts come from many classes.
+std::map<QString, std::set<QString>> translationsOf(const QString &language)
+{
+    std::map<QString, std::set<QString>> translations;
+    for (const Message &m : readTs(tsOf(language)))
+        translations[m.source].insert(m.translation);
+    return translations;
+}
+
+// The texts of the window's menus (the bar's, their submenus and the tree's popup, hidden
+// entries included) and its docks' titles, by where they are. An entry's tool tip counts where
+// one was given: Qt makes one of the caption otherwise. The preview's menu is left out: it
+// shows the user's own titles.
+std::map<QString, QString> menuTexts(QMainWindow &window)
+{
+    std::map<QString, QString> texts;
+    for (QMenu *menu : window.findChildren<QMenu *>()) {
+        const QString name = menu->objectName();
+        if (name == QStringLiteral("menuPreview"))
+            continue;
+        if (!menu->title().isEmpty()) // the popup has none
+            texts[name] = menu->title();
+        const QList<QAction *> actions = menu->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            QAction *action = actions[i];
+            if (action->isSeparator() || action->menu() || action->text().isEmpty())
+                continue; // a submenu is named by its own title
+            const QString where = name + QLatin1Char('/')
+                + (action->objectName().isEmpty() ? QString::number(i) : action->objectName());
+            texts[where] = action->text();
+            if (action->toolTip() != QAction(action->text()).toolTip())
+                texts[where + QStringLiteral(".tip")] = action->toolTip();
+        }
+    }
+    for (QDockWidget *dock : window.findChildren<QDockWidget *>())
+        texts[dock->objectName() + QStringLiteral(".title")] = dock->windowTitle();
+    return texts;
+}
+
+// The access keys of a row of captions that repeat one: "&Open" and "&Options" both take O.
+QStringList repeatedAccessKeys(const QList<QAction *> &actions)
+{
+    std::set<QString> seen;
+    QStringList repeated;
+    for (QAction *action : actions) {
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        if (!key.isEmpty() && !seen.insert(key.toString()).second)
+            repeated.append(action->text());
+    }
+    return repeated;
+}
+
+class WindowTranslationsTest : public test::LoadedWindowFixture
+{
+protected:
+    // The window started on a small menu file, in the language installed now.
+    QMainWindow &startWindow()
+    {
+        if (form) {
+            form->session().setExitWithoutSaving(true);
+            form.reset();
+        }
+        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n"));
+        return *form;
+    }
+};
+
+// The window in each shipped language against its English self: every caption, tool tip and
+// dock title of the menus is its language's translation of the English text (a text shown
+// without going through the translation system has none, or stays English), and no menu
+// gives two of its entries the same access key.
+TEST_F(WindowTranslationsTest, MenusShowEveryTextTranslatedWithUniqueAccessKeys)
+{
+    const std::map<QString, QString> english = menuTexts(startWindow());
+    ASSERT_GE(english.size(), 40u);
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        const std::map<QString, std::set<QString>> translations = translationsOf(language);
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        QMainWindow &window = startWindow();
+        const std::map<QString, QString> shown = menuTexts(window);
+        for (const auto &[where, text] : english) {
+            SCOPED_TRACE(where.toStdString());
+            ASSERT_TRUE(shown.count(where));
+            const auto found = translations.find(text);
+            if (found == translations.end()) {
+                ADD_FAILURE() << "not translated: " << text.toStdString();
+                continue;
+            }
+            EXPECT_TRUE(found->second.count(shown.at(where)))
+                << text.toStdString() << " shown as " << shown.at(where).toStdString();
+        }
+        EXPECT_EQ(
+            repeatedAccessKeys(window.menuBar()->actions()).join(QStringLiteral(" | ")), QString());
+        for (QMenu *menu : window.findChildren<QMenu *>())
+            EXPECT_EQ(repeatedAccessKeys(menu->actions()).join(QStringLiteral(" | ")), QString())
+                << menu->objectName().toStdString();
+    }
 }
 
 // Reads the desktop entry's keys, localized ones included ("Comment[de]").
