@@ -9,6 +9,143 @@
     </message>
 </context>
 <context>
+    <name>torvex::ButtonColumn</name>
+    <message>
+        <source> Save (F2) </source>
+        <translation> Speichern (F2) </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the menu into the ini file</source>
+        <translation>Speichert das Menü in die INI-Datei</translation>
+    </message>
+    <message>
+        <source> Show Command folder (F8) </source>
+        <translation> Befehlsordner anzeigen (F8) </translation>
+    </message>
+    <message>
+        <source>Show Command folder</source>
+        <translation>Befehlsordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Opens the folder list at the folder of the selected entry&apos;s command</source>
+        <translation>Öffnet die Ordnerliste beim Ordner des Befehls des gewählten Eintrags</translation>
+    </message>
+    <message>
+        <source> Add dropped menu at the end of the list (Ctrl+1) </source>
+        <translation> Abgelegtes Menü am Ende der Liste anfügen (Ctrl+1) </translation>
+    </message>
+    <message>
+        <source>Drop at the end of the list</source>
+        <translation>Am Ende der Liste ablegen</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is added at the end of the destination&apos;s level</source>
+        <translation>Ablagemodus: ein abgelegter Eintrag wird am Ende der Ebene des Ziels angefügt</translation>
+    </message>
+    <message>
+        <source> Add dropped menu at the beginning of the list (Ctrl+2) </source>
+        <translation> Abgelegtes Menü am Anfang der Liste einfügen (Ctrl+2) </translation>
+    </message>
+    <message>
+        <source>Drop at the beginning of the list</source>
+        <translation>Am Anfang der Liste ablegen</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is added at the beginning of the destination&apos;s level</source>
+        <translation>Ablagemodus: ein abgelegter Eintrag wird am Anfang der Ebene des Ziels eingefügt</translation>
+    </message>
+    <message>
+        <source> Add dropped menu as the last submenu of the destination (Ctrl+3) </source>
+        <translation> Abgelegtes Menü als letztes Untermenü des Ziels anfügen (Ctrl+3) </translation>
+    </message>
+    <message>
+        <source>Drop as the last entry of the destination</source>
+        <translation>Als letzten Eintrag des Ziels ablegen</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry becomes the last entry in the destination&apos;s submenu</source>
+        <translation>Ablagemodus: ein abgelegter Eintrag wird der letzte Eintrag im Untermenü des Ziels</translation>
+    </message>
+    <message>
+        <source> Add dropped menu as the first submenu of the destination (Ctrl+4) </source>
+        <translation> Abgelegtes Menü als erstes Untermenü des Ziels einfügen (Ctrl+4) </translation>
+    </message>
+    <message>
+        <source>Drop as the first entry of the destination</source>
+        <translation>Als ersten Eintrag des Ziels ablegen</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry becomes the first entry in the destination&apos;s submenu</source>
+        <translation>Ablagemodus: ein abgelegter Eintrag wird der erste Eintrag im Untermenü des Ziels</translation>
+    </message>
+    <message>
+        <source> Insert dropped menu before the destination menu (Ctrl+5) </source>
+        <translation> Abgelegtes Menü vor dem Zielmenü einfügen (Ctrl+5) </translation>
+    </message>
+    <message>
+        <source>Drop before the destination</source>
+        <translation>Vor dem Ziel ablegen</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is inserted directly before the destination</source>
+        <translation>Ablagemodus: ein abgelegter Eintrag wird direkt vor dem Ziel eingefügt</translation>
+    </message>
+    <message>
+        <source> Find menus with broken (nonexistent) paths (F11) </source>
+        <translation> Menüs mit ungültigen (nicht vorhandenen) Pfaden suchen (F11) </translation>
+    </message>
+    <message>
+        <source>Find broken paths</source>
+        <translation>Ungültige Pfade suchen</translation>
+    </message>
+    <message>
+        <source>Selects the next entry whose command leads to a folder that does not exist</source>
+        <translation>Wählt den nächsten Eintrag, dessen Befehl zu einem nicht vorhandenen Ordner führt</translation>
+    </message>
+    <message>
+        <source> Find menus with no Command strings (F12) </source>
+        <translation> Menüs ohne Befehl suchen (F12) </translation>
+    </message>
+    <message>
+        <source>Find empty commands</source>
+        <translation>Leere Befehle suchen</translation>
+    </message>
+    <message>
+        <source>Selects the next entry that has no command</source>
+        <translation>Wählt den nächsten Eintrag ohne Befehl</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirListBox</name>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>The folders of the drive; Enter opens the selected folder, F5 to F7 put the open folder into the selected entry, a drag onto the menu adds folders</source>
+        <translation>Die Ordner des Laufwerks; Enter öffnet den gewählten Ordner, F5 bis F7 übernehmen den geöffneten Ordner in den gewählten Eintrag, Ziehen auf das Menü fügt Ordner hinzu</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DrivePanel</name>
+    <message>
+        <source>; keys: Space or %1 chooses it, Left and Right go to the other drives </source>
+        <translation>; Tasten: Space oder %1 wählt es, Left und Right führen zu den anderen Laufwerken </translation>
+    </message>
+    <message>
+        <source>Drive %1</source>
+        <translation>Laufwerk %1</translation>
+    </message>
+    <message>
+        <source>Chooses drive %1; Left and Right go to the other drives</source>
+        <translation>Wählt Laufwerk %1; Left und Right führen zu den anderen Laufwerken</translation>
+    </message>
+</context>
+<context>
     <name>torvex::EditCommands</name>
     <message>
         <source>&amp;Edit</source>
@@ -75,6 +212,81 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Die gewählte INI-Datei öffnen </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemEditorPanel</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>Be&amp;fehl:</translation>
+    </message>
+    <message>
+        <source>Target &amp;path:</source>
+        <translation>&amp;Zielpfad:</translation>
+    </message>
+    <message>
+        <source> Title = folder name </source>
+        <translation> Titel = Ordnername </translation>
+    </message>
+    <message>
+        <source> Command (source path) = selected path (see status bar) </source>
+        <translation> Befehl (Quellpfad) = gewählter Pfad (siehe Statusleiste) </translation>
+    </message>
+    <message>
+        <source> Target path = selected path (see status bar) </source>
+        <translation> Zielpfad = gewählter Pfad (siehe Statusleiste) </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>The title of the selected entry as the menu shows it</source>
+        <translation>Der Titel des gewählten Eintrags, wie das Menü ihn zeigt</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>What the selected entry runs, such as cd and a folder</source>
+        <translation>Was der gewählte Eintrag ausführt, etwa cd und ein Ordner</translation>
+    </message>
+    <message>
+        <source>Target path</source>
+        <translation>Zielpfad</translation>
+    </message>
+    <message>
+        <source>Where the selected entry takes the other panel, such as cd and a folder</source>
+        <translation>Wohin der gewählte Eintrag das andere Fenster führt, etwa cd und ein Ordner</translation>
+    </message>
+    <message>
+        <source>Title from folder name</source>
+        <translation>Titel aus Ordnername</translation>
+    </message>
+    <message>
+        <source>Sets the title to the name of the folder open in the folder list (F5)</source>
+        <translation>Setzt den Titel auf den Namen des in der Ordnerliste geöffneten Ordners (F5)</translation>
+    </message>
+    <message>
+        <source>Command from folder</source>
+        <translation>Befehl aus Ordner</translation>
+    </message>
+    <message>
+        <source>Sets the command to the folder open in the folder list (F6)</source>
+        <translation>Setzt den Befehl auf den in der Ordnerliste geöffneten Ordner (F6)</translation>
+    </message>
+    <message>
+        <source>Target path from folder</source>
+        <translation>Zielpfad aus Ordner</translation>
+    </message>
+    <message>
+        <source>Sets the target path to the folder open in the folder list (F7)</source>
+        <translation>Setzt den Zielpfad auf den in der Ordnerliste geöffneten Ordner (F7)</translation>
     </message>
 </context>
 <context>
@@ -178,6 +390,29 @@
         <source>&amp;Export</source>
         <translation>&amp;Exportieren</translation>
     </message>
+    <message>
+        <source> No Wine prefix </source>
+        <translation> Kein Wine-Präfix </translation>
+    </message>
+    <message>
+        <source> Drive Z: is the root folder </source>
+        <translation> Laufwerk Z: ist der Stammordner </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MainWindowPanes</name>
+    <message>
+        <source> Ini file </source>
+        <translation> INI-Datei </translation>
+    </message>
+    <message>
+        <source>Max. number of items allowed: 200</source>
+        <translation>Max. erlaubte Einträge: 200</translation>
+    </message>
+    <message>
+        <source> Windows Commander only reads 200 items </source>
+        <translation> Windows Commander liest nur 200 Einträge </translation>
+    </message>
 </context>
 <context>
     <name>torvex::MenuPreviewPopup</name>
@@ -192,6 +427,17 @@
     <message>
         <source>The menu is empty</source>
         <translation>Das Menü ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuTreeView</name>
+    <message>
+        <source>Menu entries</source>
+        <translation>Menüeinträge</translation>
+    </message>
+    <message>
+        <source>The directory menu. Insert, Delete and the plus key add and delete entries, Ctrl and the arrows move the selected entry, the menu key opens the popup menu</source>
+        <translation>Das Verzeichnismenü. Insert, Delete und die Plustaste fügen Einträge hinzu und löschen sie, Ctrl und die Pfeiltasten verschieben den gewählten Eintrag, die Menütaste öffnet das Kontextmenü</translation>
     </message>
 </context>
 <context>

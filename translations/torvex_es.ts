@@ -9,6 +9,143 @@
     </message>
 </context>
 <context>
+    <name>torvex::ButtonColumn</name>
+    <message>
+        <source> Save (F2) </source>
+        <translation> Guardar (F2) </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Saves the menu into the ini file</source>
+        <translation>Guarda el menú en el archivo ini</translation>
+    </message>
+    <message>
+        <source> Show Command folder (F8) </source>
+        <translation> Mostrar carpeta del comando (F8) </translation>
+    </message>
+    <message>
+        <source>Show Command folder</source>
+        <translation>Mostrar carpeta del comando</translation>
+    </message>
+    <message>
+        <source>Opens the folder list at the folder of the selected entry&apos;s command</source>
+        <translation>Abre la lista de carpetas en la carpeta del comando de la entrada seleccionada</translation>
+    </message>
+    <message>
+        <source> Add dropped menu at the end of the list (Ctrl+1) </source>
+        <translation> Añadir el menú soltado al final de la lista (Ctrl+1) </translation>
+    </message>
+    <message>
+        <source>Drop at the end of the list</source>
+        <translation>Soltar al final de la lista</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is added at the end of the destination&apos;s level</source>
+        <translation>Modo de soltar: una entrada soltada se añade al final del nivel del destino</translation>
+    </message>
+    <message>
+        <source> Add dropped menu at the beginning of the list (Ctrl+2) </source>
+        <translation> Añadir el menú soltado al principio de la lista (Ctrl+2) </translation>
+    </message>
+    <message>
+        <source>Drop at the beginning of the list</source>
+        <translation>Soltar al principio de la lista</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is added at the beginning of the destination&apos;s level</source>
+        <translation>Modo de soltar: una entrada soltada se añade al principio del nivel del destino</translation>
+    </message>
+    <message>
+        <source> Add dropped menu as the last submenu of the destination (Ctrl+3) </source>
+        <translation> Añadir el menú soltado como último submenú del destino (Ctrl+3) </translation>
+    </message>
+    <message>
+        <source>Drop as the last entry of the destination</source>
+        <translation>Soltar como última entrada del destino</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry becomes the last entry in the destination&apos;s submenu</source>
+        <translation>Modo de soltar: una entrada soltada pasa a ser la última entrada del submenú del destino</translation>
+    </message>
+    <message>
+        <source> Add dropped menu as the first submenu of the destination (Ctrl+4) </source>
+        <translation> Añadir el menú soltado como primer submenú del destino (Ctrl+4) </translation>
+    </message>
+    <message>
+        <source>Drop as the first entry of the destination</source>
+        <translation>Soltar como primera entrada del destino</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry becomes the first entry in the destination&apos;s submenu</source>
+        <translation>Modo de soltar: una entrada soltada pasa a ser la primera entrada del submenú del destino</translation>
+    </message>
+    <message>
+        <source> Insert dropped menu before the destination menu (Ctrl+5) </source>
+        <translation> Insertar el menú soltado antes del menú de destino (Ctrl+5) </translation>
+    </message>
+    <message>
+        <source>Drop before the destination</source>
+        <translation>Soltar antes del destino</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is inserted directly before the destination</source>
+        <translation>Modo de soltar: una entrada soltada se inserta justo antes del destino</translation>
+    </message>
+    <message>
+        <source> Find menus with broken (nonexistent) paths (F11) </source>
+        <translation> Buscar menús con rutas rotas (inexistentes) (F11) </translation>
+    </message>
+    <message>
+        <source>Find broken paths</source>
+        <translation>Buscar rutas rotas</translation>
+    </message>
+    <message>
+        <source>Selects the next entry whose command leads to a folder that does not exist</source>
+        <translation>Selecciona la siguiente entrada cuyo comando lleva a una carpeta que no existe</translation>
+    </message>
+    <message>
+        <source> Find menus with no Command strings (F12) </source>
+        <translation> Buscar menús sin comando (F12) </translation>
+    </message>
+    <message>
+        <source>Find empty commands</source>
+        <translation>Buscar comandos vacíos</translation>
+    </message>
+    <message>
+        <source>Selects the next entry that has no command</source>
+        <translation>Selecciona la siguiente entrada sin comando</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirListBox</name>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>The folders of the drive; Enter opens the selected folder, F5 to F7 put the open folder into the selected entry, a drag onto the menu adds folders</source>
+        <translation>Las carpetas de la unidad; Enter abre la carpeta seleccionada, F5 a F7 ponen la carpeta abierta en la entrada seleccionada, arrastrar al menú añade carpetas</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DrivePanel</name>
+    <message>
+        <source>; keys: Space or %1 chooses it, Left and Right go to the other drives </source>
+        <translation>; teclas: Space o %1 lo elige, Left y Right llevan a las otras unidades </translation>
+    </message>
+    <message>
+        <source>Drive %1</source>
+        <translation>Unidad %1</translation>
+    </message>
+    <message>
+        <source>Chooses drive %1; Left and Right go to the other drives</source>
+        <translation>Elige la unidad %1; Left y Right llevan a las otras unidades</translation>
+    </message>
+</context>
+<context>
     <name>torvex::EditCommands</name>
     <message>
         <source>&amp;Edit</source>
@@ -75,6 +212,81 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Abrir el archivo ini elegido </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemEditorPanel</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>Target &amp;path:</source>
+        <translation>Ruta de &amp;destino:</translation>
+    </message>
+    <message>
+        <source> Title = folder name </source>
+        <translation> Título = nombre de la carpeta </translation>
+    </message>
+    <message>
+        <source> Command (source path) = selected path (see status bar) </source>
+        <translation> Comando (ruta de origen) = ruta elegida (ver barra de estado) </translation>
+    </message>
+    <message>
+        <source> Target path = selected path (see status bar) </source>
+        <translation> Ruta de destino = ruta elegida (ver barra de estado) </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>The title of the selected entry as the menu shows it</source>
+        <translation>El título de la entrada seleccionada tal como lo muestra el menú</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <source>What the selected entry runs, such as cd and a folder</source>
+        <translation>Lo que ejecuta la entrada seleccionada, por ejemplo cd y una carpeta</translation>
+    </message>
+    <message>
+        <source>Target path</source>
+        <translation>Ruta de destino</translation>
+    </message>
+    <message>
+        <source>Where the selected entry takes the other panel, such as cd and a folder</source>
+        <translation>Adónde lleva la entrada seleccionada el otro panel, por ejemplo cd y una carpeta</translation>
+    </message>
+    <message>
+        <source>Title from folder name</source>
+        <translation>Título desde el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Sets the title to the name of the folder open in the folder list (F5)</source>
+        <translation>Pone como título el nombre de la carpeta abierta en la lista de carpetas (F5)</translation>
+    </message>
+    <message>
+        <source>Command from folder</source>
+        <translation>Comando desde la carpeta</translation>
+    </message>
+    <message>
+        <source>Sets the command to the folder open in the folder list (F6)</source>
+        <translation>Pone como comando la carpeta abierta en la lista de carpetas (F6)</translation>
+    </message>
+    <message>
+        <source>Target path from folder</source>
+        <translation>Ruta de destino desde la carpeta</translation>
+    </message>
+    <message>
+        <source>Sets the target path to the folder open in the folder list (F7)</source>
+        <translation>Pone como ruta de destino la carpeta abierta en la lista de carpetas (F7)</translation>
     </message>
 </context>
 <context>
@@ -178,6 +390,29 @@
         <source>&amp;Export</source>
         <translation>&amp;Exportar</translation>
     </message>
+    <message>
+        <source> No Wine prefix </source>
+        <translation> Sin prefijo de Wine </translation>
+    </message>
+    <message>
+        <source> Drive Z: is the root folder </source>
+        <translation> La unidad Z: es la carpeta raíz </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MainWindowPanes</name>
+    <message>
+        <source> Ini file </source>
+        <translation> Archivo ini </translation>
+    </message>
+    <message>
+        <source>Max. number of items allowed: 200</source>
+        <translation>Máx. de entradas permitidas: 200</translation>
+    </message>
+    <message>
+        <source> Windows Commander only reads 200 items </source>
+        <translation> Windows Commander solo lee 200 entradas </translation>
+    </message>
 </context>
 <context>
     <name>torvex::MenuPreviewPopup</name>
@@ -192,6 +427,17 @@
     <message>
         <source>The menu is empty</source>
         <translation>El menú está vacío</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuTreeView</name>
+    <message>
+        <source>Menu entries</source>
+        <translation>Entradas del menú</translation>
+    </message>
+    <message>
+        <source>The directory menu. Insert, Delete and the plus key add and delete entries, Ctrl and the arrows move the selected entry, the menu key opens the popup menu</source>
+        <translation>El menú de directorios. Insert, Delete y la tecla más añaden y eliminan entradas, Ctrl y las flechas mueven la entrada seleccionada, la tecla de menú abre el menú contextual</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,143 @@
     </message>
 </context>
 <context>
+    <name>torvex::ButtonColumn</name>
+    <message>
+        <source> Save (F2) </source>
+        <translation> Enregistrer (F2) </translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Saves the menu into the ini file</source>
+        <translation>Enregistre le menu dans le fichier ini</translation>
+    </message>
+    <message>
+        <source> Show Command folder (F8) </source>
+        <translation> Afficher le dossier de la commande (F8) </translation>
+    </message>
+    <message>
+        <source>Show Command folder</source>
+        <translation>Afficher le dossier de la commande</translation>
+    </message>
+    <message>
+        <source>Opens the folder list at the folder of the selected entry&apos;s command</source>
+        <translation>Ouvre la liste des dossiers sur le dossier de la commande de l’entrée sélectionnée</translation>
+    </message>
+    <message>
+        <source> Add dropped menu at the end of the list (Ctrl+1) </source>
+        <translation> Ajouter le menu déposé à la fin de la liste (Ctrl+1) </translation>
+    </message>
+    <message>
+        <source>Drop at the end of the list</source>
+        <translation>Déposer à la fin de la liste</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is added at the end of the destination&apos;s level</source>
+        <translation>Mode de dépôt : une entrée déposée est ajoutée à la fin du niveau de la destination</translation>
+    </message>
+    <message>
+        <source> Add dropped menu at the beginning of the list (Ctrl+2) </source>
+        <translation> Ajouter le menu déposé au début de la liste (Ctrl+2) </translation>
+    </message>
+    <message>
+        <source>Drop at the beginning of the list</source>
+        <translation>Déposer au début de la liste</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is added at the beginning of the destination&apos;s level</source>
+        <translation>Mode de dépôt : une entrée déposée est ajoutée au début du niveau de la destination</translation>
+    </message>
+    <message>
+        <source> Add dropped menu as the last submenu of the destination (Ctrl+3) </source>
+        <translation> Ajouter le menu déposé comme dernier sous-menu de la destination (Ctrl+3) </translation>
+    </message>
+    <message>
+        <source>Drop as the last entry of the destination</source>
+        <translation>Déposer comme dernière entrée de la destination</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry becomes the last entry in the destination&apos;s submenu</source>
+        <translation>Mode de dépôt : une entrée déposée devient la dernière entrée du sous-menu de la destination</translation>
+    </message>
+    <message>
+        <source> Add dropped menu as the first submenu of the destination (Ctrl+4) </source>
+        <translation> Ajouter le menu déposé comme premier sous-menu de la destination (Ctrl+4) </translation>
+    </message>
+    <message>
+        <source>Drop as the first entry of the destination</source>
+        <translation>Déposer comme première entrée de la destination</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry becomes the first entry in the destination&apos;s submenu</source>
+        <translation>Mode de dépôt : une entrée déposée devient la première entrée du sous-menu de la destination</translation>
+    </message>
+    <message>
+        <source> Insert dropped menu before the destination menu (Ctrl+5) </source>
+        <translation> Insérer le menu déposé avant le menu de destination (Ctrl+5) </translation>
+    </message>
+    <message>
+        <source>Drop before the destination</source>
+        <translation>Déposer avant la destination</translation>
+    </message>
+    <message>
+        <source>Drop mode: a dropped entry is inserted directly before the destination</source>
+        <translation>Mode de dépôt : une entrée déposée est insérée juste avant la destination</translation>
+    </message>
+    <message>
+        <source> Find menus with broken (nonexistent) paths (F11) </source>
+        <translation> Rechercher les menus aux chemins invalides (inexistants) (F11) </translation>
+    </message>
+    <message>
+        <source>Find broken paths</source>
+        <translation>Rechercher les chemins invalides</translation>
+    </message>
+    <message>
+        <source>Selects the next entry whose command leads to a folder that does not exist</source>
+        <translation>Sélectionne l’entrée suivante dont la commande mène à un dossier inexistant</translation>
+    </message>
+    <message>
+        <source> Find menus with no Command strings (F12) </source>
+        <translation> Rechercher les menus sans commande (F12) </translation>
+    </message>
+    <message>
+        <source>Find empty commands</source>
+        <translation>Rechercher les commandes vides</translation>
+    </message>
+    <message>
+        <source>Selects the next entry that has no command</source>
+        <translation>Sélectionne l’entrée suivante sans commande</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirListBox</name>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>The folders of the drive; Enter opens the selected folder, F5 to F7 put the open folder into the selected entry, a drag onto the menu adds folders</source>
+        <translation>Les dossiers du lecteur ; Enter ouvre le dossier sélectionné, F5 à F7 placent le dossier ouvert dans l’entrée sélectionnée, un glisser sur le menu ajoute des dossiers</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DrivePanel</name>
+    <message>
+        <source>; keys: Space or %1 chooses it, Left and Right go to the other drives </source>
+        <translation>; touches : Space ou %1 le choisit, Left et Right mènent aux autres lecteurs </translation>
+    </message>
+    <message>
+        <source>Drive %1</source>
+        <translation>Lecteur %1</translation>
+    </message>
+    <message>
+        <source>Chooses drive %1; Left and Right go to the other drives</source>
+        <translation>Choisit le lecteur %1 ; Left et Right mènent aux autres lecteurs</translation>
+    </message>
+</context>
+<context>
     <name>torvex::EditCommands</name>
     <message>
         <source>&amp;Edit</source>
@@ -75,6 +212,81 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Ouvrir le fichier ini choisi </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemEditorPanel</name>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Commande :</translation>
+    </message>
+    <message>
+        <source>Target &amp;path:</source>
+        <translation>C&amp;hemin cible :</translation>
+    </message>
+    <message>
+        <source> Title = folder name </source>
+        <translation> Titre = nom du dossier </translation>
+    </message>
+    <message>
+        <source> Command (source path) = selected path (see status bar) </source>
+        <translation> Commande (chemin source) = chemin choisi (voir la barre d’état) </translation>
+    </message>
+    <message>
+        <source> Target path = selected path (see status bar) </source>
+        <translation> Chemin cible = chemin choisi (voir la barre d’état) </translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>The title of the selected entry as the menu shows it</source>
+        <translation>Le titre de l’entrée sélectionnée tel que le menu l’affiche</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <source>What the selected entry runs, such as cd and a folder</source>
+        <translation>Ce que l’entrée sélectionnée exécute, par exemple cd et un dossier</translation>
+    </message>
+    <message>
+        <source>Target path</source>
+        <translation>Chemin cible</translation>
+    </message>
+    <message>
+        <source>Where the selected entry takes the other panel, such as cd and a folder</source>
+        <translation>Où l’entrée sélectionnée mène l’autre panneau, par exemple cd et un dossier</translation>
+    </message>
+    <message>
+        <source>Title from folder name</source>
+        <translation>Titre depuis le nom du dossier</translation>
+    </message>
+    <message>
+        <source>Sets the title to the name of the folder open in the folder list (F5)</source>
+        <translation>Donne au titre le nom du dossier ouvert dans la liste des dossiers (F5)</translation>
+    </message>
+    <message>
+        <source>Command from folder</source>
+        <translation>Commande depuis le dossier</translation>
+    </message>
+    <message>
+        <source>Sets the command to the folder open in the folder list (F6)</source>
+        <translation>Donne à la commande le dossier ouvert dans la liste des dossiers (F6)</translation>
+    </message>
+    <message>
+        <source>Target path from folder</source>
+        <translation>Chemin cible depuis le dossier</translation>
+    </message>
+    <message>
+        <source>Sets the target path to the folder open in the folder list (F7)</source>
+        <translation>Donne au chemin cible le dossier ouvert dans la liste des dossiers (F7)</translation>
     </message>
 </context>
 <context>
@@ -178,6 +390,29 @@
         <source>&amp;Export</source>
         <translation>E&amp;xporter</translation>
     </message>
+    <message>
+        <source> No Wine prefix </source>
+        <translation> Aucun préfixe Wine </translation>
+    </message>
+    <message>
+        <source> Drive Z: is the root folder </source>
+        <translation> Le lecteur Z: est le dossier racine </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MainWindowPanes</name>
+    <message>
+        <source> Ini file </source>
+        <translation> Fichier ini </translation>
+    </message>
+    <message>
+        <source>Max. number of items allowed: 200</source>
+        <translation>Nombre max. d’entrées : 200</translation>
+    </message>
+    <message>
+        <source> Windows Commander only reads 200 items </source>
+        <translation> Windows Commander ne lit que 200 entrées </translation>
+    </message>
 </context>
 <context>
     <name>torvex::MenuPreviewPopup</name>
@@ -192,6 +427,17 @@
     <message>
         <source>The menu is empty</source>
         <translation>Le menu est vide</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuTreeView</name>
+    <message>
+        <source>Menu entries</source>
+        <translation>Entrées du menu</translation>
+    </message>
+    <message>
+        <source>The directory menu. Insert, Delete and the plus key add and delete entries, Ctrl and the arrows move the selected entry, the menu key opens the popup menu</source>
+        <translation>Le menu des dossiers. Insert, Delete et la touche plus ajoutent et suppriment des entrées, Ctrl et les flèches déplacent l’entrée sélectionnée, la touche menu ouvre le menu contextuel</translation>
     </message>
 </context>
 <context>

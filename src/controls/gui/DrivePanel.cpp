@@ -130,11 +130,11 @@ void DrivePanel::remakeButtons()
         // presses it.
         const QString drive = QChar::fromLatin1(spec.letter) + QLatin1Char(':');
         b->setToolTip(QLatin1Char(' ') + QString::fromStdString(spec.hint).trimmed()
-            + QStringLiteral("; keys: Space or %1 chooses it, Left and Right go to the other drives ")
+            + tr("; keys: Space or %1 chooses it, Left and Right go to the other drives ")
                   .arg(QChar::fromLatin1(spec.letter)));
-        b->setAccessibleName(QStringLiteral("Drive ") + drive);
-        b->setAccessibleDescription(QStringLiteral("Chooses drive ") + drive
-            + QStringLiteral("; Left and Right go to the other drives"));
+        b->setAccessibleName(tr("Drive %1").arg(drive));
+        b->setAccessibleDescription(
+            tr("Chooses drive %1; Left and Right go to the other drives").arg(drive));
         b->setAutoRaise(spec.isFlat);
         b->setFocusPolicy(Qt::TabFocus);
         b->installEventFilter(this);

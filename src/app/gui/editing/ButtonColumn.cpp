@@ -37,64 +37,72 @@ ButtonColumn::ButtonColumn(QWidget *parent)
     m_save = addButton("SButSave",
         int(Picture::Save),
         { 5, 4, 32, 32 },
-        { " Save (F2) ", "Save", "Saves the menu into the ini file" });
+        { QT_TR_NOOP(" Save (F2) "),
+            QT_TR_NOOP("Save"),
+            QT_TR_NOOP("Saves the menu into the ini file") });
     m_showFolder = addButton("SButShowFolder",
         int(Picture::ShowFolder),
         { 5, 40, 32, 32 },
-        { " Show Command folder (F8) ",
-            "Show Command folder",
-            "Opens the folder list at the folder of the selected entry's command",
+        { QT_TR_NOOP(" Show Command folder (F8) "),
+            QT_TR_NOOP("Show Command folder"),
+            QT_TR_NOOP("Opens the folder list at the folder of the selected entry's command"),
             QKeySequence(Qt::Key_F8) });
     QToolButton *dropButtons[] = {
         addButton("SBut_Add",
             int(Picture::Add),
             { 5, 107, 32, 28 },
-            { " Add dropped menu at the end of the list (Ctrl+1) ",
-                "Drop at the end of the list",
-                "Drop mode: a dropped entry is added at the end of the destination's level",
+            { QT_TR_NOOP(" Add dropped menu at the end of the list (Ctrl+1) "),
+                QT_TR_NOOP("Drop at the end of the list"),
+                QT_TR_NOOP(
+                    "Drop mode: a dropped entry is added at the end of the destination's level"),
                 QKeySequence(Qt::CTRL | Qt::Key_1) }),
         addButton("SBut_AddFirst",
             int(Picture::AddFirst),
             { 5, 139, 32, 28 },
-            { " Add dropped menu at the beginning of the list (Ctrl+2) ",
-                "Drop at the beginning of the list",
-                "Drop mode: a dropped entry is added at the beginning of the destination's level",
+            { QT_TR_NOOP(" Add dropped menu at the beginning of the list (Ctrl+2) "),
+                QT_TR_NOOP("Drop at the beginning of the list"),
+                QT_TR_NOOP("Drop mode: a dropped entry is added at the beginning of the "
+                           "destination's level"),
                 QKeySequence(Qt::CTRL | Qt::Key_2) }),
         addButton("SBut_AddChild",
             int(Picture::AddChild),
             { 5, 171, 32, 28 },
-            { " Add dropped menu as the last submenu of the destination (Ctrl+3) ",
-                "Drop as the last entry of the destination",
-                "Drop mode: a dropped entry becomes the last entry in the destination's submenu",
+            { QT_TR_NOOP(" Add dropped menu as the last submenu of the destination (Ctrl+3) "),
+                QT_TR_NOOP("Drop as the last entry of the destination"),
+                QT_TR_NOOP("Drop mode: a dropped entry becomes the last entry in the destination's "
+                           "submenu"),
                 QKeySequence(Qt::CTRL | Qt::Key_3) }),
         addButton("SBut_AddChildFirst",
             int(Picture::AddChildFirst),
             { 5, 203, 32, 28 },
-            { " Add dropped menu as the first submenu of the destination (Ctrl+4) ",
-                "Drop as the first entry of the destination",
-                "Drop mode: a dropped entry becomes the first entry in the destination's submenu",
+            { QT_TR_NOOP(" Add dropped menu as the first submenu of the destination (Ctrl+4) "),
+                QT_TR_NOOP("Drop as the first entry of the destination"),
+                QT_TR_NOOP("Drop mode: a dropped entry becomes the first entry in the "
+                           "destination's submenu"),
                 QKeySequence(Qt::CTRL | Qt::Key_4) }),
         addButton("SBut_Insert",
             int(Picture::Insert),
             { 5, 235, 32, 28 },
-            { " Insert dropped menu before the destination menu (Ctrl+5) ",
-                "Drop before the destination",
-                "Drop mode: a dropped entry is inserted directly before the destination",
+            { QT_TR_NOOP(" Insert dropped menu before the destination menu (Ctrl+5) "),
+                QT_TR_NOOP("Drop before the destination"),
+                QT_TR_NOOP(
+                    "Drop mode: a dropped entry is inserted directly before the destination"),
                 QKeySequence(Qt::CTRL | Qt::Key_5) }),
     };
     m_findBrokenPaths = addButton("SButFindMenusWithNonexistentPaths",
         int(Picture::FindBrokenPaths),
         { 4, 333, 34, 32 },
-        { " Find menus with broken (nonexistent) paths (F11) ",
-            "Find broken paths",
-            "Selects the next entry whose command leads to a folder that does not exist",
+        { QT_TR_NOOP(" Find menus with broken (nonexistent) paths (F11) "),
+            QT_TR_NOOP("Find broken paths"),
+            QT_TR_NOOP(
+                "Selects the next entry whose command leads to a folder that does not exist"),
             QKeySequence(Qt::Key_F11) });
     m_findEmptyCommands = addButton("SButFindEmptyCommands",
         int(Picture::FindEmptyCommands),
         { 4, 368, 34, 32 },
-        { " Find menus with no Command strings (F12) ",
-            "Find empty commands",
-            "Selects the next entry that has no command",
+        { QT_TR_NOOP(" Find menus with no Command strings (F12) "),
+            QT_TR_NOOP("Find empty commands"),
+            QT_TR_NOOP("Selects the next entry that has no command"),
             QKeySequence(Qt::Key_F12) });
 
     // Exactly one drop mode is down; pressing the one that is down leaves it down.
@@ -125,9 +133,9 @@ QToolButton *ButtonColumn::addButton(
     // By Tab only: a click leaves the focus where it was (in the tree, for a drop mode).
     b->setFocusPolicy(Qt::TabFocus);
     b->setIconSize(QSize(24, 24));
-    b->setToolTip(QString::fromUtf8(text.hint));
-    b->setAccessibleName(QString::fromUtf8(text.name));
-    b->setAccessibleDescription(QString::fromUtf8(text.description));
+    b->setToolTip(tr(text.hint));
+    b->setAccessibleName(tr(text.name));
+    b->setAccessibleDescription(tr(text.description));
     b->setGeometry(geometry);
     if (!text.key.isEmpty()) {
         // The key clicks the button wherever the focus is in the window; a disabled button

@@ -30,7 +30,7 @@ QString plainCaption(QString caption)
 
 QLabel *label(const char *name, const char *text, QWidget *parent)
 {
-    auto *l = new QLabel(QString::fromUtf8(text), parent);
+    auto *l = new QLabel(QCoreApplication::translate("torvex::ItemEditorPanel", text), parent);
     l->setObjectName(QLatin1String(name));
     return l;
 }
@@ -64,42 +64,47 @@ void ItemEditorPanel::buildControls()
     auto button = [this](const char *name, const char *caption, const char *hint) {
         auto *b = new QPushButton(QString::fromUtf8(caption), this);
         b->setObjectName(QLatin1String(name));
-        b->setToolTip(QString::fromUtf8(hint));
+        b->setToolTip(tr(hint));
         b->setAutoDefault(false);
         return b;
     };
     m_editTitle = edit("EditTitle");
     m_editCommand = edit("EditCommand");
     m_editTargetPath = edit("EditTargetPath");
-    label("Label3", "&Title:", this)->setBuddy(m_editTitle);
-    label("Label1", "&Command:", this)->setBuddy(m_editCommand);
-    label("Label2", "Target &path:", this)->setBuddy(m_editTargetPath);
+    label("Label3", QT_TR_NOOP("&Title:"), this)->setBuddy(m_editTitle);
+    label("Label1", QT_TR_NOOP("&Command:"), this)->setBuddy(m_editCommand);
+    label("Label2", QT_TR_NOOP("Target &path:"), this)->setBuddy(m_editTargetPath);
     m_addFolderNameToTitle =
-        button("AddFolderNameToTitle", "<<   ( F&5 )", " Title = folder name ");
+        button("AddFolderNameToTitle", "<<   ( F&5 )", QT_TR_NOOP(" Title = folder name "));
     m_butAddPathToCommand = button("ButAddPathToCommand",
         "<<   ( F&6 )",
-        " Command (source path) = selected path (see status bar) ");
-    m_butAddPathToTargetPath = button(
-        "ButAddPathToTargetPath", "<<   ( F&7 )", " Target path = selected path (see status bar) ");
+        QT_TR_NOOP(" Command (source path) = selected path (see status bar) "));
+    m_butAddPathToTargetPath = button("ButAddPathToTargetPath",
+        "<<   ( F&7 )",
+        QT_TR_NOOP(" Target path = selected path (see status bar) "));
     // Screen readers say what the edits hold and what the buttons do, not their captions.
     const auto speak = [](QWidget *control, const char *name, const char *description) {
-        control->setAccessibleName(QString::fromUtf8(name));
-        control->setAccessibleDescription(QString::fromUtf8(description));
+        control->setAccessibleName(tr(name));
+        control->setAccessibleDescription(tr(description));
     };
-    speak(m_editTitle, "Title", "The title of the selected entry as the menu shows it");
-    speak(m_editCommand, "Command", "What the selected entry runs, such as cd and a folder");
+    speak(m_editTitle,
+        QT_TR_NOOP("Title"),
+        QT_TR_NOOP("The title of the selected entry as the menu shows it"));
+    speak(m_editCommand,
+        QT_TR_NOOP("Command"),
+        QT_TR_NOOP("What the selected entry runs, such as cd and a folder"));
     speak(m_editTargetPath,
-        "Target path",
-        "Where the selected entry takes the other panel, such as cd and a folder");
+        QT_TR_NOOP("Target path"),
+        QT_TR_NOOP("Where the selected entry takes the other panel, such as cd and a folder"));
     speak(m_addFolderNameToTitle,
-        "Title from folder name",
-        "Sets the title to the name of the folder open in the folder list (F5)");
+        QT_TR_NOOP("Title from folder name"),
+        QT_TR_NOOP("Sets the title to the name of the folder open in the folder list (F5)"));
     speak(m_butAddPathToCommand,
-        "Command from folder",
-        "Sets the command to the folder open in the folder list (F6)");
+        QT_TR_NOOP("Command from folder"),
+        QT_TR_NOOP("Sets the command to the folder open in the folder list (F6)"));
     speak(m_butAddPathToTargetPath,
-        "Target path from folder",
-        "Sets the target path to the folder open in the folder list (F7)");
+        QT_TR_NOOP("Target path from folder"),
+        QT_TR_NOOP("Sets the target path to the folder open in the folder list (F7)"));
     // The guidance wraps within the panel; what does not fit is cut with an ellipsis and
     // shown whole as a tooltip.
     m_guidance = new ElidedTextLabel(this);

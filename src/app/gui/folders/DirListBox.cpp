@@ -49,10 +49,10 @@ DirListBox::DirListBox(QWidget *parent)
     : QListWidget(parent)
 {
     setObjectName(QStringLiteral("DirListBox"));
-    setAccessibleName(QStringLiteral("Folders"));
-    setAccessibleDescription(QStringLiteral(
-        "The folders of the drive; Enter opens the selected folder, F5 to F7 put the open "
-        "folder into the selected entry, a drag onto the menu adds folders"));
+    setAccessibleName(tr("Folders"));
+    setAccessibleDescription(
+        tr("The folders of the drive; Enter opens the selected folder, F5 to F7 put the open "
+           "folder into the selected entry, a drag onto the menu adds folders"));
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
     setIconSize(QSize(16, 14));

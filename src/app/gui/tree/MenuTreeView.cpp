@@ -73,10 +73,10 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setAccessibleName(QStringLiteral("Menu entries"));
-    setAccessibleDescription(QStringLiteral(
-        "The directory menu. Insert, Delete and the plus key add and delete entries, Ctrl and "
-        "the arrows move the selected entry, the menu key opens the popup menu"));
+    setAccessibleName(tr("Menu entries"));
+    setAccessibleDescription(
+        tr("The directory menu. Insert, Delete and the plus key add and delete entries, Ctrl and "
+           "the arrows move the selected entry, the menu key opens the popup menu"));
     setAllColumnsShowFocus(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setIconSize(QSize(36, 13));

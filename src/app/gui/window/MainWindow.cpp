@@ -447,8 +447,8 @@ void MainWindow::showPrefix()
     const WindowsView &view = windowsView();
     QLabel *panel = m_panes->prefixPanel();
     if (!view.hasPrefix()) {
-        panel->setText(QStringLiteral(" No Wine prefix "));
-        panel->setToolTip(QStringLiteral(" Drive Z: is the root folder "));
+        panel->setText(tr(" No Wine prefix "));
+        panel->setToolTip(tr(" Drive Z: is the root folder "));
         return;
     }
     const auto &root = view.prefix()->root();

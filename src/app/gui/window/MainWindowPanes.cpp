@@ -43,7 +43,7 @@ QWidget *panel(const char *name, QWidget *parent = nullptr)
 
 QLabel *label(const char *name, const char *text, QWidget *parent)
 {
-    auto *l = new QLabel(QString::fromUtf8(text), parent);
+    auto *l = new QLabel(QCoreApplication::translate("torvex::MainWindowPanes", text), parent);
     l->setObjectName(QLatin1String(name));
     return l;
 }
@@ -95,7 +95,8 @@ QHBoxLayout *MainWindowPanes::buildFileRow(QWidget *central)
     m_iniPathLabel->setFixedHeight(26);
     m_iniPathLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_iniPathLabel->setAlignment(Qt::AlignCenter);
-    m_iniPathLabel->setToolTip(QStringLiteral(" Ini file "));
+    m_iniPathLabel->setToolTip(
+        QCoreApplication::translate("torvex::MainWindowPanes", " Ini file "));
     m_panelPrefix = new QLabel(central);
     m_panelPrefix->setObjectName(QStringLiteral("PanelPrefix"));
     m_panelPrefix->setFixedHeight(26);
@@ -122,10 +123,13 @@ QWidget *MainWindowPanes::buildLeftPane()
     m_buttonColumn = new ButtonColumn(m_panelLeft);
     row->addWidget(m_buttonColumn);
     outer->addLayout(row, 1);
-    m_panel1 = label("Panel1", "Max. number of items allowed: 200", m_panelLeft);
+    m_panel1 = label("Panel1",
+        QT_TRANSLATE_NOOP("torvex::MainWindowPanes", "Max. number of items allowed: 200"),
+        m_panelLeft);
     m_panel1->setFixedHeight(21);
     m_panel1->setAlignment(Qt::AlignCenter);
-    m_panel1->setToolTip(QStringLiteral(" Windows Commander only reads 200 items "));
+    m_panel1->setToolTip(QCoreApplication::translate(
+        "torvex::MainWindowPanes", " Windows Commander only reads 200 items "));
     outer->addWidget(m_panel1);
     // The pane is at least 200 px wide, and wide enough for the whole notice.
     const int notice = m_panel1->fontMetrics().horizontalAdvance(m_panel1->text());
