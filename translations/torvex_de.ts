@@ -120,6 +120,45 @@
     </message>
 </context>
 <context>
+    <name>torvex::ChangesWindow</name>
+    <message>
+        <source>Show changes</source>
+        <translation>Änderungen anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Key lines</source>
+        <translation>&amp;Schlüsselzeilen</translation>
+    </message>
+    <message>
+        <source>Show the numbered lines of the file instead of the entries</source>
+        <translation>Die nummerierten Zeilen der Datei statt der Einträge zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Side by side</source>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>On disk</source>
+        <translation>Auf der Platte</translation>
+    </message>
+    <message>
+        <source>To be saved</source>
+        <translation>Zu speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>No menu file is open.</source>
+        <translation>Keine Menüdatei geöffnet.</translation>
+    </message>
+    <message>
+        <source>Show changes - %1</source>
+        <translation>Änderungen anzeigen - %1</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -167,6 +206,14 @@
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>&lt;menu as loaded&gt;</source>
+        <translation>&lt;Menü wie geladen&gt;</translation>
+    </message>
 </context>
 <context>
     <name>torvex::EntryMoveCommands</name>
@@ -185,6 +232,59 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>In das Untermenü &amp;darüber verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileController</name>
+    <message>
+        <source>Save to file...</source>
+        <translation>In Datei speichern...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source> Title, command or target path (Enter, F3: next match) </source>
+        <translation> Titel, Befehl oder Zielpfad (Enter, F3: nächster Treffer) </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Shows the entries whose title, command or target path holds the text; Enter or F3 goes to the next match, Shift+F3 to the previous one, Esc closes the find box</source>
+        <translation>Zeigt die Einträge, deren Titel, Befehl oder Zielpfad den Text enthält; Enter oder F3 geht zum nächsten Treffer, Shift+F3 zum vorigen, Esc schließt das Suchfeld</translation>
+    </message>
+    <message>
+        <source> Close the find box (Esc) </source>
+        <translation> Suchfeld schließen (Esc) </translation>
+    </message>
+    <message>
+        <source>Close the find box</source>
+        <translation>Suchfeld schließen</translation>
+    </message>
+    <message>
+        <source>Closes the find box (Esc)</source>
+        <translation>Schließt das Suchfeld (Esc)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::HelpViewer</name>
+    <message>
+        <source>Torvex Help</source>
+        <translation>Torvex-Hilfe</translation>
     </message>
 </context>
 <context>
@@ -441,6 +541,21 @@
     </message>
 </context>
 <context>
+    <name>torvex::NoticeBar</name>
+    <message>
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message>
+        <source> Close this notice </source>
+        <translation> Diesen Hinweis schließen </translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
     <name>torvex::OptionsDialog</name>
     <message>
         <source>Fixed</source>
@@ -552,6 +667,68 @@
     <message>
         <source>&amp;Problems</source>
         <translation>&amp;Probleme</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ProblemListPanel</name>
+    <message>
+        <source>No problems found</source>
+        <translation>Keine Probleme gefunden</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 Problem</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 Probleme</translation>
+    </message>
+    <message>
+        <source>, %1 that cannot be told</source>
+        <translation>, %1 nicht feststellbar</translation>
+    </message>
+    <message>
+        <source>Cannot tell</source>
+        <translation>Unklar</translation>
+    </message>
+    <message>
+        <source>Also list the entries whose command cannot be checked here, with the reason</source>
+        <translation>Auch die Einträge auflisten, deren Befehl hier nicht geprüft werden kann, mit dem Grund</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the entries of the selected rows</source>
+        <translation>Die Einträge der gewählten Zeilen löschen</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>The entries with a problem; Enter or a click selects one in the menu, Delete deletes the entries of the selected rows</source>
+        <translation>Die Einträge mit einem Problem; Enter oder ein Klick wählt einen im Menü, Delete löscht die Einträge der gewählten Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ProblemRowsModel</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Folder or reason</source>
+        <translation>Ordner oder Grund</translation>
     </message>
 </context>
 <context>

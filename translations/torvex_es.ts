@@ -120,6 +120,45 @@
     </message>
 </context>
 <context>
+    <name>torvex::ChangesWindow</name>
+    <message>
+        <source>Show changes</source>
+        <translation>Mostrar cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Key lines</source>
+        <translation>&amp;Líneas de claves</translation>
+    </message>
+    <message>
+        <source>Show the numbered lines of the file instead of the entries</source>
+        <translation>Mostrar las líneas numeradas del archivo en lugar de las entradas</translation>
+    </message>
+    <message>
+        <source>&amp;Side by side</source>
+        <translation>En &amp;paralelo</translation>
+    </message>
+    <message>
+        <source>On disk</source>
+        <translation>En disco</translation>
+    </message>
+    <message>
+        <source>To be saved</source>
+        <translation>Por guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>No menu file is open.</source>
+        <translation>No hay ningún archivo de menú abierto.</translation>
+    </message>
+    <message>
+        <source>Show changes - %1</source>
+        <translation>Mostrar cambios - %1</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -167,6 +206,14 @@
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>&lt;menu as loaded&gt;</source>
+        <translation>&lt;menú tal como se cargó&gt;</translation>
+    </message>
 </context>
 <context>
     <name>torvex::EntryMoveCommands</name>
@@ -185,6 +232,59 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>Meter en el sub&amp;menú de arriba</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileController</name>
+    <message>
+        <source>Save to file...</source>
+        <translation>Guardar en archivo...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source> Title, command or target path (Enter, F3: next match) </source>
+        <translation> Título, comando o ruta de destino (Enter, F3: siguiente coincidencia) </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Shows the entries whose title, command or target path holds the text; Enter or F3 goes to the next match, Shift+F3 to the previous one, Esc closes the find box</source>
+        <translation>Muestra las entradas cuyo título, comando o ruta de destino contiene el texto; Enter o F3 va a la siguiente coincidencia, Shift+F3 a la anterior, Esc cierra el cuadro de búsqueda</translation>
+    </message>
+    <message>
+        <source> Close the find box (Esc) </source>
+        <translation> Cerrar el cuadro de búsqueda (Esc) </translation>
+    </message>
+    <message>
+        <source>Close the find box</source>
+        <translation>Cerrar el cuadro de búsqueda</translation>
+    </message>
+    <message>
+        <source>Closes the find box (Esc)</source>
+        <translation>Cierra el cuadro de búsqueda (Esc)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::HelpViewer</name>
+    <message>
+        <source>Torvex Help</source>
+        <translation>Ayuda de Torvex</translation>
     </message>
 </context>
 <context>
@@ -441,6 +541,21 @@
     </message>
 </context>
 <context>
+    <name>torvex::NoticeBar</name>
+    <message>
+        <source>Details...</source>
+        <translation>Detalles...</translation>
+    </message>
+    <message>
+        <source> Close this notice </source>
+        <translation> Cerrar este aviso </translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
     <name>torvex::OptionsDialog</name>
     <message>
         <source>Fixed</source>
@@ -552,6 +667,68 @@
     <message>
         <source>&amp;Problems</source>
         <translation>&amp;Problemas</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ProblemListPanel</name>
+    <message>
+        <source>No problems found</source>
+        <translation>No se encontraron problemas</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problema</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problemas</translation>
+    </message>
+    <message>
+        <source>, %1 that cannot be told</source>
+        <translation>, %1 que no se pueden determinar</translation>
+    </message>
+    <message>
+        <source>Cannot tell</source>
+        <translation>Indeterminado</translation>
+    </message>
+    <message>
+        <source>Also list the entries whose command cannot be checked here, with the reason</source>
+        <translation>Listar también las entradas cuyo comando no se puede comprobar aquí, con el motivo</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete the entries of the selected rows</source>
+        <translation>Eliminar las entradas de las filas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <source>The entries with a problem; Enter or a click selects one in the menu, Delete deletes the entries of the selected rows</source>
+        <translation>Las entradas con un problema; Enter o un clic selecciona una en el menú, Delete elimina las entradas de las filas seleccionadas</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ProblemRowsModel</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Folder or reason</source>
+        <translation>Carpeta o motivo</translation>
     </message>
 </context>
 <context>

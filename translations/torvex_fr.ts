@@ -120,6 +120,45 @@
     </message>
 </context>
 <context>
+    <name>torvex::ChangesWindow</name>
+    <message>
+        <source>Show changes</source>
+        <translation>Afficher les modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Key lines</source>
+        <translation>&amp;Lignes de clés</translation>
+    </message>
+    <message>
+        <source>Show the numbered lines of the file instead of the entries</source>
+        <translation>Afficher les lignes numérotées du fichier au lieu des entrées</translation>
+    </message>
+    <message>
+        <source>&amp;Side by side</source>
+        <translation>Côte à &amp;côte</translation>
+    </message>
+    <message>
+        <source>On disk</source>
+        <translation>Sur le disque</translation>
+    </message>
+    <message>
+        <source>To be saved</source>
+        <translation>À enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>No menu file is open.</source>
+        <translation>Aucun fichier de menu n’est ouvert.</translation>
+    </message>
+    <message>
+        <source>Show changes - %1</source>
+        <translation>Afficher les modifications - %1</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -167,6 +206,14 @@
         <source>&amp;Find...</source>
         <translation>&amp;Rechercher...</translation>
     </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>&lt;menu as loaded&gt;</source>
+        <translation>&lt;menu tel que chargé&gt;</translation>
+    </message>
 </context>
 <context>
     <name>torvex::EntryMoveCommands</name>
@@ -185,6 +232,59 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>&amp;Placer dans le sous-menu du dessus</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileController</name>
+    <message>
+        <source>Save to file...</source>
+        <translation>Enregistrer dans un fichier...</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source> Title, command or target path (Enter, F3: next match) </source>
+        <translation> Titre, commande ou chemin cible (Enter, F3 : occurrence suivante) </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Shows the entries whose title, command or target path holds the text; Enter or F3 goes to the next match, Shift+F3 to the previous one, Esc closes the find box</source>
+        <translation>Affiche les entrées dont le titre, la commande ou le chemin cible contient le texte ; Enter ou F3 passe à l’occurrence suivante, Shift+F3 à la précédente, Esc ferme la zone de recherche</translation>
+    </message>
+    <message>
+        <source> Close the find box (Esc) </source>
+        <translation> Fermer la zone de recherche (Esc) </translation>
+    </message>
+    <message>
+        <source>Close the find box</source>
+        <translation>Fermer la zone de recherche</translation>
+    </message>
+    <message>
+        <source>Closes the find box (Esc)</source>
+        <translation>Ferme la zone de recherche (Esc)</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::HelpViewer</name>
+    <message>
+        <source>Torvex Help</source>
+        <translation>Aide de Torvex</translation>
     </message>
 </context>
 <context>
@@ -441,6 +541,21 @@
     </message>
 </context>
 <context>
+    <name>torvex::NoticeBar</name>
+    <message>
+        <source>Details...</source>
+        <translation>Détails...</translation>
+    </message>
+    <message>
+        <source> Close this notice </source>
+        <translation> Fermer cet avis </translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
     <name>torvex::OptionsDialog</name>
     <message>
         <source>Fixed</source>
@@ -552,6 +667,68 @@
     <message>
         <source>&amp;Problems</source>
         <translation>&amp;Problèmes</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ProblemListPanel</name>
+    <message>
+        <source>No problems found</source>
+        <translation>Aucun problème trouvé</translation>
+    </message>
+    <message>
+        <source>1 problem</source>
+        <translation>1 problème</translation>
+    </message>
+    <message>
+        <source>%1 problems</source>
+        <translation>%1 problèmes</translation>
+    </message>
+    <message>
+        <source>, %1 that cannot be told</source>
+        <translation>, %1 indéterminables</translation>
+    </message>
+    <message>
+        <source>Cannot tell</source>
+        <translation>Indéterminé</translation>
+    </message>
+    <message>
+        <source>Also list the entries whose command cannot be checked here, with the reason</source>
+        <translation>Lister aussi les entrées dont la commande ne peut pas être vérifiée ici, avec la raison</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the entries of the selected rows</source>
+        <translation>Supprimer les entrées des lignes sélectionnées</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
+    <message>
+        <source>The entries with a problem; Enter or a click selects one in the menu, Delete deletes the entries of the selected rows</source>
+        <translation>Les entrées qui posent problème ; Enter ou un clic en sélectionne une dans le menu, Delete supprime les entrées des lignes sélectionnées</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ProblemRowsModel</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Folder or reason</source>
+        <translation>Dossier ou raison</translation>
     </message>
 </context>
 <context>

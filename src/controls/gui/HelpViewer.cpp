@@ -11,7 +11,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     , m_browser(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Torvex Help"));
+    setWindowTitle(tr("Torvex Help"));
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
     auto *layout = new QVBoxLayout(this);

@@ -1,11 +1,12 @@
 #include "editor/gui/ProblemListPanel.h"
 
 #include "editor/MenuProblems.h"
-#include "menu/MenuTree.h"
 #include "editor/gui/ProblemRowsModel.h"
+#include "menu/MenuTree.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -55,11 +56,14 @@ std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings, bo
 
 QString summaryText(std::size_t problems, std::size_t undecided, bool showingUndecided)
 {
-    QString text = problems == 0 ? QStringLiteral("No problems found")
-        : problems == 1          ? QStringLiteral("1 problem")
-                                 : QStringLiteral("%1 problems").arg(problems);
+    QString text = problems == 0
+        ? QCoreApplication::translate("torvex::ProblemListPanel", "No problems found")
+        : problems == 1
+        ? QCoreApplication::translate("torvex::ProblemListPanel", "1 problem")
+        : QCoreApplication::translate("torvex::ProblemListPanel", "%1 problems").arg(problems);
     if (showingUndecided && undecided > 0)
-        text += QStringLiteral(", %1 that cannot be told").arg(undecided);
+        text += QCoreApplication::translate("torvex::ProblemListPanel", ", %1 that cannot be told")
+                    .arg(undecided);
     return text;
 }
 
@@ -87,21 +91,21 @@ void ProblemListPanel::buildControls()
     setObjectName(QStringLiteral("problemList"));
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("problemSummary"));
-    m_showUndecided = new QCheckBox(QStringLiteral("Cannot tell"), this);
+    m_showUndecided = new QCheckBox(tr("Cannot tell"), this);
     m_showUndecided->setObjectName(QStringLiteral("showUndecided"));
-    m_showUndecided->setToolTip(QStringLiteral(
-        "Also list the entries whose command cannot be checked here, with the reason"));
-    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_showUndecided->setToolTip(
+        tr("Also list the entries whose command cannot be checked here, with the reason"));
+    m_delete = new QPushButton(tr("Delete"), this);
     m_delete->setObjectName(QStringLiteral("deleteProblemEntries"));
-    m_delete->setToolTip(QStringLiteral("Delete the entries of the selected rows"));
+    m_delete->setToolTip(tr("Delete the entries of the selected rows"));
 
     m_rows = new ProblemRowsModel(this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("problemRows"));
-    m_list->setAccessibleName(QStringLiteral("Problems"));
+    m_list->setAccessibleName(tr("Problems"));
     m_list->setAccessibleDescription(
-        QStringLiteral("The entries with a problem; Enter or a click selects one in the "
-                       "menu, Delete deletes the entries of the selected rows"));
+        tr("The entries with a problem; Enter or a click selects one in the "
+           "menu, Delete deletes the entries of the selected rows"));
     m_list->setModel(m_rows);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);

@@ -3,6 +3,8 @@
 #include "editor/MenuProblems.h"
 #include "menu/gui/MenuText.h"
 
+#include <QCoreApplication>
+
 namespace torvex {
 
 bool ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
@@ -74,13 +76,13 @@ QVariant ProblemRowsModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     switch (section) {
     case 0:
-        return QStringLiteral("Problem");
+        return QCoreApplication::translate("torvex::ProblemRowsModel", "Problem");
     case 1:
-        return QStringLiteral("Menu");
+        return QCoreApplication::translate("torvex::ProblemRowsModel", "Menu");
     case 2:
-        return QStringLiteral("Entry");
+        return QCoreApplication::translate("torvex::ProblemRowsModel", "Entry");
     case 3:
-        return QStringLiteral("Folder or reason");
+        return QCoreApplication::translate("torvex::ProblemRowsModel", "Folder or reason");
     }
     return {};
 }

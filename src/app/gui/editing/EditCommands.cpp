@@ -151,11 +151,11 @@ void EditCommands::showHistory()
     if (!m_historyWindow) {
         m_historyWindow = new QDialog(&m_window);
         m_historyWindow->setObjectName(QStringLiteral("HistoryWindow"));
-        m_historyWindow->setWindowTitle(QStringLiteral("History"));
+        m_historyWindow->setWindowTitle(tr("History"));
         auto *layout = new QVBoxLayout(m_historyWindow);
         auto *view = new QUndoView(m_history.stack(), m_historyWindow);
         view->setObjectName(QStringLiteral("HistoryList"));
-        view->setEmptyLabel(QStringLiteral("<menu as loaded>"));
+        view->setEmptyLabel(tr("<menu as loaded>"));
         layout->addWidget(view);
     }
     if (!m_historyWindow->isVisible()) {

@@ -115,17 +115,16 @@ ChangesWindow::ChangesWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("ChangesWindow"));
-    setWindowTitle(QStringLiteral("Show changes"));
+    setWindowTitle(tr("Show changes"));
     resize(640, 420);
 
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("ChangesSummary"));
     m_summary->setTextFormat(Qt::PlainText);
-    m_keyLines = new QCheckBox(QStringLiteral("&Key lines"), this);
+    m_keyLines = new QCheckBox(tr("&Key lines"), this);
     m_keyLines->setObjectName(QStringLiteral("ChangesKeyLines"));
-    m_keyLines->setToolTip(
-        QStringLiteral("Show the numbered lines of the file instead of the entries"));
-    m_sideBySide = new QCheckBox(QStringLiteral("&Side by side"), this);
+    m_keyLines->setToolTip(tr("Show the numbered lines of the file instead of the entries"));
+    m_sideBySide = new QCheckBox(tr("&Side by side"), this);
     m_sideBySide->setObjectName(QStringLiteral("ChangesSideBySide"));
     m_sideBySide->setEnabled(false);
 
@@ -140,8 +139,7 @@ ChangesWindow::ChangesWindow(QWidget *parent)
     m_unified->setFont(fixed);
     m_table = new QTableWidget(0, 2, this);
     m_table->setObjectName(QStringLiteral("ChangesTable"));
-    m_table->setHorizontalHeaderLabels(
-        { QStringLiteral("On disk"), QStringLiteral("To be saved") });
+    m_table->setHorizontalHeaderLabels({ tr("On disk"), tr("To be saved") });
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(QFontMetrics(fixed).height() + 4);
@@ -153,7 +151,7 @@ ChangesWindow::ChangesWindow(QWidget *parent)
     m_views->addWidget(m_unified);
     m_views->addWidget(m_table);
 
-    auto *refreshButton = new QPushButton(QStringLiteral("&Refresh"), this);
+    auto *refreshButton = new QPushButton(tr("&Refresh"), this);
     refreshButton->setObjectName(QStringLiteral("ChangesRefresh"));
     connect(refreshButton, &QPushButton::clicked, this, &ChangesWindow::refresh);
     auto *refreshKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this);
@@ -226,8 +224,8 @@ void ChangesWindow::setSideBySide(bool sideBySide)
 
 void ChangesWindow::showNoFile()
 {
-    setWindowTitle(QStringLiteral("Show changes"));
-    m_summary->setText(QStringLiteral("No menu file is open."));
+    setWindowTitle(tr("Show changes"));
+    m_summary->setText(tr("No menu file is open."));
     m_entries->clear();
     m_unified->clear();
     m_table->setRowCount(0);
@@ -236,7 +234,7 @@ void ChangesWindow::showNoFile()
 
 void ChangesWindow::showComparison(const std::string &path, const MenuComparison &comparison)
 {
-    setWindowTitle(QStringLiteral("Show changes - ") + fromUtf8(path));
+    setWindowTitle(tr("Show changes - %1").arg(fromUtf8(path)));
     m_summary->setText(fromUtf8(
         comparison.isSame() ? std::string(sameMenuText) : entryChangesText(comparison.entries)));
     m_changedLines.clear();

@@ -4,19 +4,20 @@
 #include "app/MenuFileSteps.h"
 #include "app/RecentFiles.h"
 #include "app/Session.h"
+#include "app/gui/editing/UndoHistory.h"
 #include "app/gui/files/IniChooserDialog.h"
 #include "app/gui/files/InputGate.h"
-#include "editor/MenuEditor.h"
 #include "app/gui/files/MenuFileWatcher.h"
 #include "app/gui/files/NoticeBar.h"
-#include "app/gui/editing/UndoHistory.h"
 #include "app/gui/files/UnsavedMark.h"
 #include "core/MessageBoxes.h"
+#include "editor/MenuEditor.h"
 #include "files/FileSystem.h"
 #include "menu/IniError.h"
 #include "menu/gui/MenuText.h"
 #include "settings/ProgramSettings.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
@@ -317,9 +318,10 @@ void FileController::fileChangedOnDisk()
         // Moved or deleted: no reload can help; the menu is still here to be saved elsewhere.
         m_parts.noticeBar.showNotice(QString::fromStdString(fileGoneText(path)),
             {},
-            NoticeBar::Action { QStringLiteral("Save to file..."), [this] {
-                                   saveToFile();
-                               } });
+            NoticeBar::Action {
+                QCoreApplication::translate("torvex::FileController", "Save to file..."), [this] {
+                    saveToFile();
+                } });
         return;
     }
     bool changed = false;
@@ -333,11 +335,12 @@ void FileController::fileChangedOnDisk()
         return;
     m_parts.noticeBar.showNotice(QString::fromStdString(menuChangedText(path)),
         {},
-        NoticeBar::Action { QStringLiteral("Reload"), [this, path] {
-                               // Kept from the reload, the file's change is still there to tell.
-                               if (!reloadMenu(path))
-                                   fileChangedOnDisk();
-                           } });
+        NoticeBar::Action {
+            QCoreApplication::translate("torvex::FileController", "Reload"), [this, path] {
+                // Kept from the reload, the file's change is still there to tell.
+                if (!reloadMenu(path))
+                    fileChangedOnDisk();
+            } });
 }
 
 void FileController::reportSaveFailure(const std::string &message, const std::string &cause)

@@ -30,7 +30,7 @@ NoticeBar::NoticeBar(QWidget *parent)
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
     row->addWidget(m_text, 1);
-    m_detailsButton = new QPushButton(QStringLiteral("Details..."), this);
+    m_detailsButton = new QPushButton(tr("Details..."), this);
     m_detailsButton->setObjectName(QStringLiteral("noticeDetailsButton"));
     row->addWidget(m_detailsButton);
     m_actionButton = new QPushButton(this);
@@ -39,7 +39,7 @@ NoticeBar::NoticeBar(QWidget *parent)
     m_closeButton = new QToolButton(this);
     m_closeButton->setObjectName(QStringLiteral("noticeCloseButton"));
     m_closeButton->setText(QStringLiteral("\u00D7"));
-    m_closeButton->setToolTip(QStringLiteral(" Close this notice "));
+    m_closeButton->setToolTip(tr(" Close this notice "));
     m_closeButton->setAutoRaise(true);
     row->addWidget(m_closeButton);
 
@@ -90,7 +90,7 @@ void NoticeBar::showDetails()
     if (!m_detailsWindow) {
         m_detailsWindow = new QDialog(this);
         m_detailsWindow->setObjectName(QStringLiteral("noticeDetails"));
-        m_detailsWindow->setWindowTitle(QStringLiteral("Details"));
+        m_detailsWindow->setWindowTitle(tr("Details"));
         auto *column = new QVBoxLayout(m_detailsWindow);
         m_detailsList = new QPlainTextEdit(m_detailsWindow);
         m_detailsList->setObjectName(QStringLiteral("noticeDetailsList"));

@@ -78,24 +78,24 @@ void FindBar::buildRow()
     setObjectName(QStringLiteral("FindBar"));
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 2, 0, 2);
-    auto *label = new QLabel(QStringLiteral("Find:"), this);
+    auto *label = new QLabel(tr("Find:"), this);
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("FindText"));
     m_text->setClearButtonEnabled(true);
-    m_text->setToolTip(QStringLiteral(" Title, command or target path (Enter, F3: next match) "));
-    m_text->setAccessibleName(QStringLiteral("Find"));
-    m_text->setAccessibleDescription(QStringLiteral("Shows the entries whose title, command or "
-                                                    "target path holds the text; Enter or F3 "
-                                                    "goes to the next match, Shift+F3 to the "
-                                                    "previous one, Esc closes the find box"));
+    m_text->setToolTip(tr(" Title, command or target path (Enter, F3: next match) "));
+    m_text->setAccessibleName(tr("Find"));
+    m_text->setAccessibleDescription(tr("Shows the entries whose title, command or "
+                                        "target path holds the text; Enter or F3 "
+                                        "goes to the next match, Shift+F3 to the "
+                                        "previous one, Esc closes the find box"));
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("FindCount"));
     auto *closeButton = new QToolButton(this);
     closeButton->setObjectName(QStringLiteral("FindClose"));
     closeButton->setText(QStringLiteral("x"));
-    closeButton->setToolTip(QStringLiteral(" Close the find box (Esc) "));
-    closeButton->setAccessibleName(QStringLiteral("Close the find box"));
-    closeButton->setAccessibleDescription(QStringLiteral("Closes the find box (Esc)"));
+    closeButton->setToolTip(tr(" Close the find box (Esc) "));
+    closeButton->setAccessibleName(tr("Close the find box"));
+    closeButton->setAccessibleDescription(tr("Closes the find box (Esc)"));
     row->addWidget(label);
     row->addWidget(m_text, 1);
     row->addWidget(m_count);
@@ -227,9 +227,8 @@ void FindBar::filter()
         showRows(&m_result);
     }
     m_matches = { m_result.matches.begin(), m_result.matches.end() };
-    m_count->setText(QStringLiteral("%1 of %2")
-                         .arg(matchNumber(m_result, m_tree.selected()))
-                         .arg(m_result.matches.size()));
+    m_count->setText(
+        tr("%1 of %2").arg(matchNumber(m_result, m_tree.selected())).arg(m_result.matches.size()));
     m_view.viewport()->update();
 }
 
