@@ -124,19 +124,11 @@ void MenuEditor::deleteMenuTree(MenuNode *node)
     if (!node || m_searching)
         return;
     const Command command(*this);
-    // Children first, first child first, as a recursive walk would go; kept iterative so a
-    // deeply nested menu cannot exhaust the call stack.
-    MenuNode *current = node;
-    for (;;) {
-        while (current->hasChildren())
-            current = current->firstChild();
-        MenuNode *parent = current->parent();
-        const bool isLast = current == node;
-        removeOne(current);
-        if (isLast)
-            return;
-        current = parent;
-    }
+    // The whole subtree in one removal: the tree's views hear of one range however many
+    // entries go (each removal makes them look at every expanded submenu), and its undo puts
+    // it back in one piece. The selection ends where removing the entries one by one would
+    // leave it: on a neighbour of `node`, or the parent.
+    removeOne(node);
 }
 
 void MenuEditor::removeOne(MenuNode *node)

@@ -63,9 +63,9 @@ public:
     // Deletes the selected node with its subtree; on an empty tree only disables the panel.
     // The panel then shows the newly selected node and is enabled while nodes remain.
     void deleteSelectedEntry();
-    // Removes `node` with its subtree, children first (first child first); after each removed
-    // node: empties and disables the panel when the tree is empty, gives a parent left without
-    // children the item pictures (its record untouched), and runs the count.
+    // Removes `node` with its subtree in one piece; then empties and disables the panel when
+    // the tree is empty, gives a parent left without children the item pictures (its record
+    // untouched), and runs the count.
     void deleteMenuTree(MenuNode *node);
     // Removes each of `nodes` with its subtree as one command (none may lie inside another's
     // subtree), then shows the selected node.

@@ -14,19 +14,26 @@ void showWithAncestors(FindResult &result, const MenuNode *node)
     for (; node && result.shown.insert(node).second; node = node->parent()) { }
 }
 
-bool holdsTextAnywhere(const MenuNode &node, const TextMatch &holdsText)
+NodeMatch anyOfTheTexts(const TextMatch &holdsText)
 {
-    return holdsText(node.title()) || holdsText(node.data().command)
-        || holdsText(node.data().targetPath);
+    return [&holdsText](const MenuNode &node) {
+        return holdsText(node.title()) || holdsText(node.data().command)
+            || holdsText(node.data().targetPath);
+    };
 }
 
 } // namespace
 
 FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const MenuNode *keep)
 {
+    return findInMenu(tree, anyOfTheTexts(holdsText), keep);
+}
+
+FindResult findInMenu(const MenuTree &tree, const NodeMatch &holds, const MenuNode *keep)
+{
     FindResult result;
     tree.forEach([&](MenuNode *node) {
-        if (holdsTextAnywhere(*node, holdsText)) {
+        if (holds(*node)) {
             result.matches.push_back(node);
             showWithAncestors(result, node);
         }
@@ -38,9 +45,14 @@ FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const Me
 
 FindResult narrowFind(const FindResult &previous, const TextMatch &holdsText, const MenuNode *keep)
 {
+    return narrowFind(previous, anyOfTheTexts(holdsText), keep);
+}
+
+FindResult narrowFind(const FindResult &previous, const NodeMatch &holds, const MenuNode *keep)
+{
     FindResult result;
     for (MenuNode *node : previous.matches) {
-        if (holdsTextAnywhere(*node, holdsText)) {
+        if (holds(*node)) {
             result.matches.push_back(node);
             showWithAncestors(result, node);
         }

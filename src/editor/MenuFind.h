@@ -23,12 +23,18 @@ struct FindResult
 // Answers whether a title, command or target path holds the text looked for.
 using TextMatch = std::function<bool(const std::string &text)>;
 
+// Answers whether a node's title, command or target path holds the text looked for, all three
+// at once (for a caller that keeps the texts prepared).
+using NodeMatch = std::function<bool(const MenuNode &node)>;
+
 // Walks the whole tree once. `keep` (may be nullptr) stays shown whether it matches or not.
 FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const MenuNode *keep);
+FindResult findInMenu(const MenuTree &tree, const NodeMatch &holds, const MenuNode *keep);
 
 // The same as findInMenu for a text that holds the one `previous` was found for (typed on):
 // every match of it holds the shorter text, so only the previous matches are looked at.
 FindResult narrowFind(const FindResult &previous, const TextMatch &holdsText, const MenuNode *keep);
+FindResult narrowFind(const FindResult &previous, const NodeMatch &holds, const MenuNode *keep);
 
 // The first match after `from` in menu order (before it, `backwards`), going round past the
 // end; `from` may be any node or nullptr (the search then starts at the beginning, or at the

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QDropEvent>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
@@ -182,21 +181,23 @@ void InteractionProbe::run()
         });
     }
 
-    // A folder from the folder list, dropped on the first row.
+    // A folder from the folder list, dropped on the first row: through the tree's drop handler,
+    // as the view hands it the drag's events (the drop itself runs once the drag is over).
     view.scrollToTop();
     runFor(100);
     const QPoint top = view.visualRect(view.model()->index(0, 0)).center();
     const std::size_t beforeDrop = tree.count();
-    measure("drop-folder", [&] {
-        std::unique_ptr<QMimeData> data(FolderDragData::encode({ { "Dropped", "C:\\Dropped" } }));
-        const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(top, actions, data.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(view.viewport(), &enter);
-        QDragMoveEvent move(top, actions, data.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(view.viewport(), &move);
-        QDropEvent drop(top, actions, data.get(), Qt::LeftButton, {});
-        QCoreApplication::sendEvent(view.viewport(), &drop);
-    });
+    if (TreeDropHandler *handler = view.dropHandler()) {
+        measure("drop-folder", [&] {
+            std::unique_ptr<QMimeData> data(
+                FolderDragData::encode({ { "Dropped", "C:\\Dropped" } }));
+            TreeDrag drag { top, data.get(), nullptr, {}, Qt::CopyAction, true };
+            handler->dragMoved(drag);
+            drag.entering = false;
+            handler->dragMoved(drag);
+            handler->dropped(drag);
+        });
+    }
     std::printf("dropped %zu entries\n", tree.count() - beforeDrop);
 
     // The first "Folder" entry of the menu, dragged onto the last row.

@@ -132,12 +132,32 @@ void FindBar::followTree()
         m_treeChanged = true;
         scheduleFilter();
     };
-    for (auto signal : { &QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved }) {
-        connect(model, signal, this, treeChanged);
-    }
+    // The prepared texts of a node that changed, or that came (back) into the tree, are made
+    // again when next looked at; a node's address may be taken by a new one.
+    connect(model,
+        &QAbstractItemModel::rowsInserted,
+        this,
+        [this, model, treeChanged](const QModelIndex &parent, int first, int last) {
+            for (int row = first; row <= last; ++row)
+                m_foldedTexts.forgetSubtree(
+                    static_cast<const MenuNode *>(model->index(row, 0, parent).internalPointer()));
+            treeChanged();
+        });
+    connect(model,
+        &QAbstractItemModel::dataChanged,
+        this,
+        [this, model, treeChanged](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+            for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+                m_foldedTexts.forget(static_cast<const MenuNode *>(
+                    model->index(row, 0, topLeft.parent()).internalPointer()));
+            treeChanged();
+        });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, treeChanged);
     connect(model, &QAbstractItemModel::rowsMoved, this, treeChanged);
-    connect(model, &QAbstractItemModel::dataChanged, this, treeChanged);
-    connect(model, &QAbstractItemModel::modelReset, this, treeChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, [this, treeChanged] {
+        m_foldedTexts.clear();
+        treeChanged();
+    });
     connect(
         m_view.menuModel(), &MenuTreeModel::selectedNodeChanged, this, &FindBar::scheduleFilter);
 }
@@ -164,6 +184,7 @@ void FindBar::close()
     m_result = {};
     m_matches.clear();
     m_needle.clear();
+    m_foldedTexts.clear();
     showRows(nullptr);
     const QModelIndex selected = m_view.menuModel()->indexOf(m_tree.selected());
     if (selected.isValid())
@@ -206,8 +227,9 @@ void FindBar::filter()
         return;
     }
     const QString needle = m_text->text();
-    const auto holdsNeedle = [&needle](const std::string &text) {
-        return !text.empty() && menuTextToQt(text).contains(needle, Qt::CaseInsensitive);
+    const std::string foldedNeedle = FoldedMenuTexts::foldNeedle(needle);
+    const NodeMatch holdsNeedle = [this, &foldedNeedle](const MenuNode &node) {
+        return m_foldedTexts.holds(node, foldedNeedle);
     };
     // A text typed on (or the same text again) has no match the shorter text had not: only
     // those are looked at, and only their rows change, as long as the tree is the same and
@@ -254,16 +276,25 @@ void FindBar::showRows(const FindResult *result)
 }
 
 // After a narrowed find: the rows shown before and not now are hidden; the others are as they
-// were.
+// were. Walks only the rows shown so far, level by level, so that no row has to find its place
+// among its siblings.
 void FindBar::hideRowsNoLongerShown(const FindResult &narrowed)
 {
-    const MenuTreeModel &model = *m_view.menuModel();
-    for (const MenuNode *node : m_result.shown) {
-        if (narrowed.shown.count(node) > 0)
-            continue;
-        const QModelIndex index = model.indexOf(node);
-        if (index.isValid() && !m_view.isRowHidden(index.row(), index.parent()))
-            m_view.setRowHidden(index.row(), index.parent(), true);
+    std::vector<QModelIndex> pending { QModelIndex() };
+    const QAbstractItemModel *model = m_view.model();
+    while (!pending.empty()) {
+        const QModelIndex parent = pending.back();
+        pending.pop_back();
+        const int rows = model->rowCount(parent);
+        for (int row = 0; row < rows; ++row) {
+            if (m_view.isRowHidden(row, parent))
+                continue;
+            const QModelIndex index = model->index(row, 0, parent);
+            if (narrowed.shown.count(static_cast<const MenuNode *>(index.internalPointer())) == 0)
+                m_view.setRowHidden(row, parent, true);
+            else if (model->hasChildren(index))
+                pending.push_back(index);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/gui/tree/FoldedMenuTexts.h"
 #include "editor/MenuFind.h"
 
 #include <QColor>
@@ -69,6 +70,7 @@ private:
     QLabel *m_count = nullptr; // FindCount
     QList<QShortcut *> m_keys;
     FindResult m_result;
+    FoldedMenuTexts m_foldedTexts;
     std::unordered_set<const MenuNode *> m_matches;
     bool m_open = false;
     bool m_filterPending = false;
