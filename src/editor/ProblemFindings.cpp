@@ -68,8 +68,7 @@ std::optional<std::size_t> ProblemFindings::updateEntries(
     };
     for (const auto &[node, due] : todo) {
         KeptChecks &kept = m_kept.at(node);
-        const bool again = checkAgain(*node, kept, due, false, rule);
-        if (again)
+        if (checkAgain(*node, kept, due, false, rule))
             ++checked;
         // The entry's rows are replaced where they stand: the rows are in menu order.
         std::vector<Row> problems;
@@ -82,7 +81,7 @@ std::optional<std::size_t> ProblemFindings::updateEntries(
             auto last = first;
             while (last != list->end() && last->menuNumber == kept.menuNumber)
                 ++last;
-            if (!again && std::equal(first, last, rows->begin(), rows->end()))
+            if (std::equal(first, last, rows->begin(), rows->end()))
                 continue;
             const auto at = list->erase(first, last);
             list->insert(at, rows->begin(), rows->end());
@@ -104,7 +103,13 @@ bool ProblemFindings::checkAgain(
     kept.checksNothing = checksNothing;
     kept.command = entry.command;
     kept.targetPath = entry.targetPath;
-    kept.checks = checkEntryFolders(node, rule);
+    // Checks that found the same keep their place, and so do the rows that point into them.
+    std::vector<EntryCheck> checks = checkEntryFolders(node, rule);
+    const auto same = [](const EntryCheck &a, const EntryCheck &b) {
+        return a.kind == b.kind && a.folder == b.folder && a.reason == b.reason;
+    };
+    if (!std::equal(checks.begin(), checks.end(), kept.checks.begin(), kept.checks.end(), same))
+        kept.checks = std::move(checks);
     return true;
 }
 
