@@ -536,6 +536,8 @@ SaveResult saveMenuInteractively(const std::string &path,
             ui.setMenusEnabled(true);
             return result;
         }
+        if (safeguards.checked)
+            safeguards.checked();
         if (!backupKept(path, ui, safeguards, backup)) {
             result.outcome = SaveOutcome::Declined;
             ui.setMenusEnabled(true);

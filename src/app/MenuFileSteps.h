@@ -112,6 +112,9 @@ struct SaveSafeguards
     // The undo history is at its clean state: a save into LoadedFile::cleanPath that would
     // remove no line of the file leaves the file untouched.
     bool menuAtCleanState = false;
+    // Told when the checks and questions before writing are over, none declined: before the
+    // backup and the writing.
+    std::function<void()> checked;
 };
 
 // How a save ended.

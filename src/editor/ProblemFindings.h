@@ -4,6 +4,7 @@
 #include "editor/MenuProblems.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -41,6 +42,13 @@ public:
 
     // Walks the tree; returns how many entries had their folders checked.
     std::size_t update(const MenuTree &tree, const DestinationRule &rule);
+    // After changes of these entries' titles, commands or target paths alone (no entry added,
+    // removed or moved since the last update): checks them again and puts their rows in place
+    // without walking the tree, as does the re-check asked for. Returns how many entries had
+    // their folders checked, or nothing, having changed nothing, when an entry was not found
+    // by the last update (update then).
+    std::optional<std::size_t> updateEntries(
+        const std::vector<const MenuNode *> &nodes, const DestinationRule &rule);
     // Every check is made again at the next update (another prefix or file, say).
     void forgetChecks();
     // The next update checks again, besides the changed entries, the next `count` entries
@@ -63,9 +71,23 @@ private:
         bool checksNothing = false; // a submenu or a separator
         std::vector<EntryCheck> checks;
         std::size_t seenAt = 0; // the last update that found the entry
+        std::size_t menuNumber = 0; // where the last update found it
+        std::size_t writtenNumber = 0;
     };
 
+    // Checks the entry's folders again when they are due or its command, target path or kind
+    // changed; true when it did.
+    static bool checkAgain(
+        const MenuNode &node, KeptChecks &kept, bool due, bool isNew, const DestinationRule &rule);
+    // The entry's rows in the order a scan lists them, added to the lists.
+    static void addRows(const MenuNode &node,
+        const KeptChecks &kept,
+        std::vector<Row> &problems,
+        std::vector<Row> &undecided);
+
     std::unordered_map<const MenuNode *, KeptChecks> m_kept;
+    // The entries in menu order, as the last update found them.
+    std::vector<const MenuNode *> m_order;
     std::vector<Row> m_problems;
     std::vector<Row> m_undecided;
     std::size_t m_updates = 0;

@@ -53,10 +53,15 @@ protected:
     const std::string before = "[DirMenu]\r\nmenu1=Old\r\n";
     std::string ini = dir.write("wincmd.ini", before);
 
+    int checksPassed = 0;
+
     SaveOutcome save()
     {
         SaveSafeguards safeguards;
         safeguards.backup = &backup;
+        safeguards.checked = [this] {
+            ++checksPassed;
+        };
         return saveMenuInteractively(ini, tree, ui, fs, loaded, safeguards).outcome;
     }
 };
@@ -82,6 +87,22 @@ TEST_F(SaveSafeguardsTest, ABackupThatCannotBeKeptStopsTheSaveUnlessTheUserSaves
     EXPECT_EQ(save(), SaveOutcome::Saved);
     EXPECT_EQ(readFile(ini), "[DirMenu]\r\nmenu1=New\r\ncmd1=\r\n");
     EXPECT_EQ(ui.status, " Data saved");
+}
+
+TEST_F(SaveSafeguardsTest, TheChecksAreToldOverOnlyWhenNoQuestionStoppedTheSaveBeforeTheBackup)
+{
+    test::buildTree(tree, "New\n");
+    tree.setTitle(tree.first(), "--New"); // a title the file cannot store
+    ui.boxes.answerChoice(1); // Cancel
+    EXPECT_EQ(save(), SaveOutcome::Declined);
+    EXPECT_EQ(checksPassed, 0);
+
+    tree.setTitle(tree.first(), "New");
+    ui.boxes.answerChoice(1); // no backup: Cancel
+    EXPECT_EQ(save(), SaveOutcome::Declined);
+    EXPECT_EQ(ui.boxes.last().caption, "No backup");
+    EXPECT_EQ(checksPassed, 1);
+    EXPECT_EQ(readFile(ini), before);
 }
 
 TEST_F(SaveSafeguardsTest, ABackupInTheStateFolderIsNamedInTheStatus)

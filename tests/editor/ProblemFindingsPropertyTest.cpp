@@ -49,16 +49,18 @@ std::vector<MenuNode *> nodesOf(const MenuTree &tree)
 }
 
 // One edit drawn from `draw`: a title, command or target path changed, an entry added, removed
-// or moved.
-void edit(MenuTree &tree, int draw)
+// or moved. Returns the entry whose title, command or target path changed, nullptr when
+// entries were added, removed or moved.
+MenuNode *edit(MenuTree &tree, int draw)
 {
     static const std::vector<std::string> titles = { "A", "-", "--", "-Sub", "B" };
-    static const std::vector<std::string> texts = { "", "cd C:\\x", "cd C:\\gone", "cd %NOPE%",
-        "=x=", "C:\\x" };
+    static const std::vector<std::string> texts = {
+        "", "cd C:\\x", "cd C:\\gone", "cd %NOPE%", "=x=", "C:\\x"
+    };
     const std::vector<MenuNode *> nodes = nodesOf(tree);
     if (nodes.empty()) {
         tree.addTopLevel("A");
-        return;
+        return nullptr;
     }
     MenuNode *node = nodes[std::size_t(draw / 8) % nodes.size()];
     MenuNode *other = nodes[std::size_t(draw / 64) % nodes.size()];
@@ -66,14 +68,14 @@ void edit(MenuTree &tree, int draw)
     switch (draw % 8) {
     case 0:
         tree.setTitle(node, titles[std::size_t(draw / 16) % titles.size()]);
-        break;
+        return node;
     case 1:
     case 2:
         tree.setCommand(node, text);
-        break;
+        return node;
     case 3:
         tree.setTargetPath(node, text);
-        break;
+        return node;
     case 4:
         tree.addNode(node, AttachMode(draw / 16 % 5), "New");
         break;
@@ -85,6 +87,7 @@ void edit(MenuTree &tree, int draw)
         tree.refreshNodeKind(node->parent());
         break;
     }
+    return nullptr;
 }
 
 RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, ())
@@ -94,7 +97,8 @@ RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, 
     std::string outline;
     for (int i = 0; nearTheLimit && i < 190; ++i)
         outline += "P|cd C:\\x\n";
-    outline += test::storableOutline(*rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 4000)));
+    outline +=
+        test::storableOutline(*rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 4000)));
     MenuTree tree;
     test::buildTree(tree, outline);
     std::set<std::string> folders { "C:\\x" };
@@ -116,6 +120,60 @@ RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, 
         const MenuProblemScan full = findMenuProblems(tree, rule);
         RC_ASSERT(described(findings.problems()) == described(full.problems));
         RC_ASSERT(described(findings.undecided()) == described(full.undecided));
+    }
+}
+
+// Edits of titles, commands and target paths alone update only the entries they touched, with
+// re-checks in turns between them, while folders appear and go on disk: the rows stay those of
+// the scan that walks the whole tree at the same moments.
+RC_GTEST_PROP(ProblemFindingsProperty, UpdatingTheEditedEntriesEqualsTheWalk, ())
+{
+    const bool nearTheLimit = *rc::gen::arbitrary<bool>();
+    std::string outline;
+    for (int i = 0; nearTheLimit && i < 190; ++i)
+        outline += "P|cd C:\\x\n";
+    outline +=
+        test::storableOutline(*rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 4000)));
+    MenuTree tree;
+    test::buildTree(tree, outline);
+    std::set<std::string> folders { "C:\\x" };
+    const DestinationRule rule(
+        [](std::string_view name) -> std::optional<std::string> {
+            if (name == "HERE")
+                return "C:\\x";
+            return std::nullopt;
+        },
+        [&folders](std::string_view folder) {
+            return folders.count(std::string(folder)) > 0;
+        });
+
+    ProblemFindings findings;
+    ProblemFindings walked;
+    findings.update(tree, rule);
+    walked.update(tree, rule);
+    std::vector<const MenuNode *> edited;
+    const auto edits = *rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 100000));
+    for (int draw : edits) {
+        if (draw % 11 == 0)
+            folders.insert("C:\\gone");
+        if (draw % 13 == 0)
+            folders.erase("C:\\gone");
+        if (draw % 3 == 0) {
+            findings.recheckNext(std::size_t(draw / 3 % 7));
+            walked.recheckNext(std::size_t(draw / 3 % 7));
+        }
+        if (MenuNode *node = edit(tree, draw)) {
+            edited.push_back(node);
+            if (draw % 5 == 0) // several edits before an update, now and then
+                continue;
+            RC_ASSERT(findings.updateEntries(edited, rule).has_value());
+        } else {
+            findings.update(tree, rule);
+        }
+        walked.update(tree, rule);
+        edited.clear();
+        RC_ASSERT(described(findings.problems()) == described(walked.problems()));
+        RC_ASSERT(described(findings.undecided()) == described(walked.undecided()));
     }
 }
 

@@ -142,6 +142,15 @@ void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
         m_findings.recheckNext(recheckedPerInterval);
         refresh();
     });
+    // Whatever is not an edit of entries in place has the next scan walk the whole menu.
+    const auto walkWhole = [this] {
+        m_walkWhole = true;
+    };
+    connect(&treeModel, &QAbstractItemModel::modelAboutToBeReset, this, walkWhole);
+    connect(&treeModel, &QAbstractItemModel::layoutAboutToBeChanged, this, walkWhole);
+    connect(&treeModel, &QAbstractItemModel::rowsAboutToBeInserted, this, walkWhole);
+    connect(&treeModel, &QAbstractItemModel::rowsAboutToBeRemoved, this, walkWhole);
+    connect(&treeModel, &QAbstractItemModel::rowsAboutToBeMoved, this, walkWhole);
     m_recheck.start();
     // The window lets the model go before the tree: the rows go with it, before any node does.
     connect(&treeModel, &QObject::destroyed, this, [this] {
@@ -170,9 +179,11 @@ void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
     connect(&treeModel,
         &QAbstractItemModel::dataChanged,
         this,
-        [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
-            if (roles != QList<int> { Qt::DecorationRole })
-                menuChanged();
+        [this](const QModelIndex &first, const QModelIndex &last, const QList<int> &roles) {
+            if (roles == QList<int> { Qt::DecorationRole })
+                return;
+            entriesEdited(first, last);
+            menuChanged();
         });
 }
 
@@ -202,7 +213,12 @@ void ProblemListPanel::connectControls()
 void ProblemListPanel::refresh()
 {
     m_rescan.stop();
-    m_findings.update(m_tree, m_rule());
+    // The entries edited in place are checked again where they stand; anything else walks
+    // the menu.
+    if (m_walkWhole || !m_findings.updateEntries(m_editedEntries, m_rule()))
+        m_findings.update(m_tree, m_rule());
+    m_walkWhole = false;
+    m_editedEntries.clear();
     // The rows the user chose stay chosen where their entries still have problems; nodes
     // are only compared here, never followed, as those of gone entries may be freed.
     std::unordered_set<const MenuNode *> chosen;
@@ -247,6 +263,7 @@ void ProblemListPanel::forgetChecks()
 {
     m_rows->clear();
     m_findings.forgetChecks();
+    m_walkWhole = true;
     menuChanged();
 }
 
@@ -295,6 +312,26 @@ void ProblemListPanel::menuChanged()
         updateDeleteButton();
     }
     m_rescan.start();
+}
+
+void ProblemListPanel::entriesEdited(const QModelIndex &first, const QModelIndex &last)
+{
+    if (m_walkWhole)
+        return;
+    // A long list of edits is no cheaper than a walk.
+    const int count = last.row() - first.row() + 1;
+    if (!first.isValid() || count < 0
+        || m_editedEntries.size() + static_cast<std::size_t>(count) > recheckedPerInterval) {
+        m_walkWhole = true;
+        m_editedEntries.clear();
+        return;
+    }
+    for (int row = first.row(); row <= last.row(); ++row)
+        if (const QModelIndex index = first.siblingAtRow(row); index.isValid()) {
+            const auto *node = static_cast<const MenuNode *>(index.internalPointer());
+            if (m_editedEntries.empty() || m_editedEntries.back() != node)
+                m_editedEntries.push_back(node);
+        }
 }
 
 void ProblemListPanel::entriesLeaving(

@@ -26,7 +26,8 @@ class ProblemRowsModel;
 // commands, what cannot be stored and what lies beyond the entries the file manager reads.
 // "Cannot tell" adds the entries whose command the rule could not decide, with the reason.
 // The list follows the menu: any change of the tree model schedules a new scan, which checks
-// again only the entries that changed (ProblemFindings); a slice of the others is checked
+// again only the entries that changed (ProblemFindings), without walking the menu when
+// only titles, commands or target paths changed; a slice of the others is checked
 // again on a timer while the list shows, so that folders made or removed on disk show too.
 class ProblemListPanel : public QWidget
 {
@@ -64,9 +65,11 @@ private:
     void followTree(QAbstractItemModel &treeModel);
     void connectControls();
     void menuChanged();
+    void entriesEdited(const QModelIndex &first, const QModelIndex &last);
     void restoreSelection(
         const std::unordered_set<const MenuNode *> &chosen, const MenuNode *current);
-    void entriesLeaving(QAbstractItemModel &treeModel, const QModelIndex &parent, int first, int last);
+    void entriesLeaving(
+        QAbstractItemModel &treeModel, const QModelIndex &parent, int first, int last);
     void rowClicked();
     void updateDeleteButton();
 
@@ -81,6 +84,10 @@ private:
     // A change of the menu may free the nodes the rows point to: until the next scan the rows
     // are not used.
     bool m_stale = true;
+    // What the next scan has to look at: the entries whose title, command or target path
+    // changed, or, once entries were added, removed or moved, the whole menu.
+    std::vector<const MenuNode *> m_editedEntries;
+    bool m_walkWhole = true;
     QTimer m_rescan;
     QTimer m_recheck; // the rolling look at the folders of unchanged entries
 };

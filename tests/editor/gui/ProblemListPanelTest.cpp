@@ -176,5 +176,31 @@ TEST_F(ProblemListPanelTest, RowsOfRemovedEntriesAreNotReadBeforeTheNextScan)
     }));
 }
 
+TEST_F(ProblemListPanelTest, EditsInPlaceAndMovesBeforeOneScanListWhatTheFullScanFinds)
+{
+    // Edits in place alone: only the edited entries are checked again, where they stand.
+    tree.setCommand(test::find(tree, "Fine"), "cd C:\\Gone");
+    tree.setTitle(test::find(tree, "Gone"), "");
+    ASSERT_TRUE(test::waitUntil([&] {
+        return test::rowCount(rows()) == 5;
+    }));
+    EXPECT_EQ(shown(),
+        (std::vector<std::string> { "broken path: Fine", "cannot be stored: ", "broken path: ",
+            "no command: Sub > Empty", "broken path: Lost" }));
+
+    // An edit in place, then an entry added before it, before the next scan: the numbers
+    // of everything after it change too.
+    tree.setCommand(test::find(tree, "Lost"), "cd C:\\Data");
+    tree.addNode(test::find(tree, "Fine"), AttachMode::Insert, "New");
+    ASSERT_TRUE(test::waitUntil([&] {
+        return shown().front() == "no command: New";
+    }));
+    const MenuProblemScan scan = findMenuProblems(tree, rule());
+    ASSERT_EQ(scan.problems.size(), 5u);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(test::cellText(rows(), i, 1),
+            QString::number(scan.problems[std::size_t(i)].menuNumber));
+}
+
 } // namespace
 } // namespace torvex

@@ -235,7 +235,22 @@ void InteractionProbe::run()
     }
 
     measure("save", [&] {
+        // The checks before writing (the file's menu compared with the one loaded, what the
+        // file cannot store) apart from the save as a whole.
+        const double start = processCpuMilliseconds();
+        const long memoryBefore = statusKilobytes("VmRSS");
+        double checked = -1;
+        long memoryChecked = 0;
+        m_window.files().setSaveCheckedObserver([&] {
+            checked = processCpuMilliseconds();
+            memoryChecked = statusKilobytes("VmRSS");
+        });
         trigger("mnuFilesSave");
+        m_window.files().setSaveCheckedObserver({});
+        if (checked >= 0)
+            std::printf("interaction save-check: cpu %.0f ms, memory %+ld KB\n",
+                checked - start,
+                memoryChecked - memoryBefore);
     });
 
     // Last: with a large menu it may take longer than everything before.

@@ -248,6 +248,7 @@ SaveOutcome FileController::saveMenuToFile(const std::string &path)
         m_window.showChangesUntilClosed(file);
     };
     safeguards.menuAtCleanState = m_parts.history.isClean();
+    safeguards.checked = m_saveChecked;
     SaveResult result;
     {
         const InputGate::Hold hold(m_inputGate, InputGate::Reason::FileWork);

@@ -6,6 +6,7 @@
 #include "files/SaveBackup.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -123,6 +124,12 @@ public:
     bool reloadMenu(const std::string &path);
     // The watch on the file's menu.
     MenuFileWatcher &watcher() { return *m_watcher; }
+    // Told at each save when the checks and questions before writing are over, before the
+    // backup and the writing (the measuring aid times the checks apart); empty: not told.
+    void setSaveCheckedObserver(std::function<void()> observer)
+    {
+        m_saveChecked = std::move(observer);
+    }
 
     void reportSaveFailure(const std::string &message, const std::string &cause);
     // Shows and logs a failure that escaped the handler of the window `senderClassName`.
@@ -169,6 +176,7 @@ private:
     LoadedFile m_loaded;
     SaveBackup m_backup;
     std::unique_ptr<MenuFileWatcher> m_watcher;
+    std::function<void()> m_saveChecked;
     UnsavedMark *m_mark;
 };
 
