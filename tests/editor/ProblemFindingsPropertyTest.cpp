@@ -90,19 +90,22 @@ MenuNode *edit(MenuTree &tree, int draw)
     return nullptr;
 }
 
-RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, ())
+// A random menu, near the limit now and then, so that edits move entries over it and back.
+void randomMenu(MenuTree &tree)
 {
-    // Near the limit now and then, so that edits move entries over it and back.
     const bool nearTheLimit = *rc::gen::arbitrary<bool>();
     std::string outline;
     for (int i = 0; nearTheLimit && i < 190; ++i)
         outline += "P|cd C:\\x\n";
     outline +=
         test::storableOutline(*rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 4000)));
-    MenuTree tree;
     test::buildTree(tree, outline);
-    std::set<std::string> folders { "C:\\x" };
-    const DestinationRule rule(
+}
+
+// Folders exist when `folders` holds them; %HERE% is C:\x.
+DestinationRule ruleOver(const std::set<std::string> &folders)
+{
+    return DestinationRule(
         [](std::string_view name) -> std::optional<std::string> {
             if (name == "HERE")
                 return "C:\\x";
@@ -111,6 +114,14 @@ RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, 
         [&folders](std::string_view folder) {
             return folders.count(std::string(folder)) > 0;
         });
+}
+
+RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, ())
+{
+    MenuTree tree;
+    randomMenu(tree);
+    std::set<std::string> folders { "C:\\x" };
+    const DestinationRule rule = ruleOver(folders);
 
     ProblemFindings findings;
     const auto edits = *rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 100000));
@@ -128,24 +139,10 @@ RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, 
 // the scan that walks the whole tree at the same moments.
 RC_GTEST_PROP(ProblemFindingsProperty, UpdatingTheEditedEntriesEqualsTheWalk, ())
 {
-    const bool nearTheLimit = *rc::gen::arbitrary<bool>();
-    std::string outline;
-    for (int i = 0; nearTheLimit && i < 190; ++i)
-        outline += "P|cd C:\\x\n";
-    outline +=
-        test::storableOutline(*rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 4000)));
     MenuTree tree;
-    test::buildTree(tree, outline);
+    randomMenu(tree);
     std::set<std::string> folders { "C:\\x" };
-    const DestinationRule rule(
-        [](std::string_view name) -> std::optional<std::string> {
-            if (name == "HERE")
-                return "C:\\x";
-            return std::nullopt;
-        },
-        [&folders](std::string_view folder) {
-            return folders.count(std::string(folder)) > 0;
-        });
+    const DestinationRule rule = ruleOver(folders);
 
     ProblemFindings findings;
     ProblemFindings walked;
