@@ -31,11 +31,36 @@ constexpr int exitFine = 0;
 constexpr int exitFindings = 1;
 constexpr int exitError = 2;
 
+// The help: one command per line, so that it reads in a terminal of 80 columns.
 const char *usage =
-    "usage: torvex-menu [--prefix DIR] print FILE | check [--json] FILE | resave FILE"
-    " | where [PATH] | where --all [--json] | diff FILE OTHER | export [--json|--yaml] FILE"
-    " | import FILE MENU.json | add FILE --title T --command C [--path P] [--under \"A > B\"]"
-    " [--first|--after TITLE] | remove FILE \"A > B\" | --help | --version";
+    "usage: torvex-menu [--prefix DIR] COMMAND\n"
+    "Prints, checks, resaves and compares the directory menu (section DirMenu)\n"
+    "of a wincmd.ini.\n"
+    "\n"
+    "Commands:\n"
+    "  print FILE                    the menu as an indented tree\n"
+    "  check [--json] FILE           the item count, the lines a save removes and\n"
+    "                                every problem of the menu\n"
+    "  resave FILE                   load the menu and save it back, as Torvex does\n"
+    "  where [PATH]                  where the editor looks for wincmd.ini\n"
+    "  where --all [--json]          the wincmd.ini files of every Wine prefix found\n"
+    "  diff FILE OTHER               the lines of two menus that differ (unified)\n"
+    "  export [--json|--yaml] FILE   the menu as a JSON (default) or YAML tree\n"
+    "  import FILE MENU.json         replace the menu of FILE with MENU.json's\n"
+    "  add FILE --title T --command C [--path P]\n"
+    "      [--under \"A > B\"] [--first|--after TITLE]\n"
+    "                                add an entry (makes the missing submenus)\n"
+    "  remove FILE \"A > B\"           remove the entry named by the title path\n"
+    "  --help                        print this help\n"
+    "  --version                     print the name and version\n"
+    "\n"
+    "Options:\n"
+    "  --prefix DIR                  work in the Wine prefix DIR instead of the\n"
+    "                                file's prefix (else WINEPREFIX, else ~/.wine)\n"
+    "\n"
+    "Exit status: 0 fine; 1 check or diff found something, or add --after or\n"
+    "remove found no such entry; 2 an error or a wrong command line.\n"
+    "See torvex-menu(1).";
 
 // Print indents each level by two blanks down to this many levels; deeper entries keep that
 // indentation and name their level, so that the output grows with the menu's size only.

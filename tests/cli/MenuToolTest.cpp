@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <sstream>
+#include <string>
 
 namespace torvex {
 namespace {
@@ -236,9 +238,17 @@ TEST(MenuTool, HelpAndVersionGoToStdoutWithExitZero)
     for (const char *flag : { "--help", "-h" }) {
         const auto help = runToolStreams(flag);
         EXPECT_EQ(help.exitCode, 0) << flag;
-        EXPECT_TRUE(help.out.starts_with("usage: torvex-menu [--prefix DIR] print FILE"))
+        EXPECT_TRUE(help.out.starts_with("usage: torvex-menu [--prefix DIR] COMMAND\n"))
             << help.out;
         EXPECT_EQ(help.err, "") << flag;
+        // One command per line, readable in a terminal of 80 columns.
+        std::istringstream lines(help.out);
+        int commandLines = 0;
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LE(line.size(), 79u) << line;
+            commandLines += line.starts_with("  ") && line.size() > 2 && line[2] != ' ';
+        }
+        EXPECT_GE(commandLines, 12) << help.out;
     }
     const auto version = runToolStreams("--version");
     EXPECT_EQ(version.exitCode, 0);
