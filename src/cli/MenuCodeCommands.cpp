@@ -67,13 +67,7 @@ void saveMenu(const std::string &path,
             text += "\n  " + visibleText(entry.titlePath) + ": " + entry.reason;
         throw TorvexError(text);
     }
-    SaveBackup backup(context.fs, userStateFolder(context.environment));
-    try {
-        backup.keepBefore(path);
-    } catch (const FileError &error) {
-        const std::string cause = error.cause().empty() ? "" : ": " + error.cause();
-        throw TorvexError("No backup of " + path + " could be kept: " + error.what() + cause);
-    }
+    keepBackupBeforeWriting(path, context.fs, context.environment);
     try {
         writeMenuFile(path, tree, context.fs, {}, [&](const IniDocument &document) {
             if (asRead && menuLinesDigest(document) != *asRead)
@@ -127,6 +121,17 @@ int guarded(const std::function<int()> &command, const char *usage, MenuCodeCont
 bool isMenuCodeCommand(const std::string &command)
 {
     return command == "export" || command == "import" || command == "add" || command == "remove";
+}
+
+void keepBackupBeforeWriting(const std::string &path, FileSystem &fs, const Environment &environment)
+{
+    SaveBackup backup(fs, userStateFolder(environment));
+    try {
+        backup.keepBefore(path);
+    } catch (const FileError &error) {
+        const std::string cause = error.cause().empty() ? "" : ": " + error.cause();
+        throw TorvexError("No backup of " + path + " could be kept: " + error.what() + cause);
+    }
 }
 
 int runExport(const std::vector<std::string> &args, MenuCodeContext &context)

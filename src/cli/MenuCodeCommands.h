@@ -32,6 +32,11 @@ int runAdd(const std::vector<std::string> &args, MenuCodeContext &context);
 // "remove FILE PATH": the entry the title path names, with what it holds.
 int runRemove(const std::vector<std::string> &args, MenuCodeContext &context);
 
+// Keeps the file at `path` as it is before a command writes it: FILE.bak beside it, else in
+// the environment's state folder (SaveBackup). Throws TorvexError "No backup of FILE could be
+// kept: …" when neither can be written; the command then writes nothing.
+void keepBackupBeforeWriting(const std::string &path, FileSystem &fs, const Environment &environment);
+
 // Whether `command` (the first argument) is one of the four above.
 bool isMenuCodeCommand(const std::string &command);
 

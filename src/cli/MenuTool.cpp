@@ -179,12 +179,24 @@ int check(const std::string &path,
 
 // The menu is written back without building it in memory (resaveMenu); a menu that reads as
 // empty is not written, as the editor never saves an empty tree.
-int resave(const std::string &path, std::ostream &err, FileSystem &fs, const WindowsView &view)
+int resave(const std::string &path,
+    std::ostream &err,
+    FileSystem &fs,
+    const WindowsView &view,
+    const Environment &environment)
 {
     requireFile(path, fs, view);
-    const ResaveOutcome outcome =
-        resaveMenu(path, fs, [&](const std::vector<DirMenuFinding> &notShown) {
+    // The file as it was is kept first, as every writing command does: a resave removes the
+    // lines the menu does not show.
+    const ResaveOutcome outcome = resaveMenu(
+        path,
+        fs,
+        [&](const std::vector<DirMenuFinding> &notShown) {
             warnNotShown(path, notShown, err);
+        },
+        dirMenuSection,
+        [&] {
+            keepBackupBeforeWriting(path, fs, environment);
         });
     if (outcome.empty)
         err << "torvex-menu: " << visibleText(path) << ": the menu is empty; nothing was written\n";
@@ -277,7 +289,7 @@ int runMenuTool(const std::vector<std::string> &arguments,
             } },
         { "resave",
             [&](const std::string &file) {
-                return resave(file, err, fs, view);
+                return resave(file, err, fs, view, environment);
             } },
     };
     if (!args.empty() && args[0] == "where")

@@ -200,7 +200,8 @@ SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tre
 ResaveOutcome resaveMenu(const std::string &path,
     FileSystem &fs,
     const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded,
-    std::string_view section)
+    std::string_view section,
+    const std::function<void()> &writing)
 {
     IniFile file(path, fs);
     // From the read to the write, other Torvex saves of the file wait.
@@ -215,6 +216,8 @@ ResaveOutcome resaveMenu(const std::string &path,
     outcome.empty = !values.holdsEntry();
     if (outcome.empty)
         return outcome;
+    if (writing)
+        writing();
     const IniEntrySource lines = [&values](const IniEntryVisitor &visit) {
         forEachResavedDirMenuLine(values, visit);
     };

@@ -98,11 +98,14 @@ struct ResaveOutcome
 // the menu it reads, in one pass over the file's lines and without building the menu, so that
 // a file of a million entries is held about once. The rest of the file keeps its bytes, and a
 // file whose bytes would not change is not written. `loaded` is told the lines the menu does
-// not show before anything is written. Throws IniReadError when the file cannot be read and
-// TorvexError with the message of describeSaveFailure when it cannot be written.
+// not show before anything is written; `writing` runs when the menu is to be written, before
+// the file is touched (an exception from it stops the resave). Throws IniReadError when the
+// file cannot be read and TorvexError with the message of describeSaveFailure when it cannot
+// be written.
 ResaveOutcome resaveMenu(const std::string &path,
     FileSystem &fs,
     const std::function<void(const std::vector<DirMenuFinding> &notShown)> &loaded = {},
-    std::string_view section = dirMenuSection);
+    std::string_view section = dirMenuSection,
+    const std::function<void()> &writing = {});
 
 } // namespace torvex

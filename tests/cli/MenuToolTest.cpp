@@ -69,10 +69,12 @@ TEST_P(ResaveEncodings, WorkedExampleEndsUpLastAndOthersKeepTheirBytes)
     const std::string file =
         dir.write("wincmd.ini", c.encode(withEndings(before + section + after, c.eol)));
 
+    const std::string original = readFile(file);
     const ToolRun resave = runTool("resave " + file);
     ASSERT_EQ(resave.exitCode, 0) << resave.out;
     EXPECT_EQ(readFile(file),
         c.encode(withEndings(before + after + "[DirMenu]\n" + workedExampleLines, c.eol)));
+    EXPECT_EQ(readFile(file + ".bak"), original) << "the file as it was is kept";
 
     // The example's folders do not exist here, so only the count line is the same everywhere.
     const ToolRun check = runTool("check " + file);
@@ -225,6 +227,7 @@ TEST(MenuTool, ResaveLeavesAMenuThatReadsAsEmptyUntouched)
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "torvex-menu: " + file + ": the menu is empty; nothing was written\n");
         EXPECT_EQ(readFile(file), content);
+        EXPECT_FALSE(std::filesystem::exists(file + ".bak")) << "nothing written, nothing kept";
         struct stat after
         {
         };

@@ -192,13 +192,33 @@ TEST(Resave, TellsWhatIsNotShownBeforeWritingAndWritesNothingForAnEmptyMenu)
     const std::string text = "[DirMenu]\r\nmenu1=--\r\n; note\r\nmenu2=\r\n";
     const std::string path = dir.write("w.ini", text);
     std::size_t told = 0;
-    const ResaveOutcome outcome =
-        resaveMenu(path, FileSystem::real(), [&told](const std::vector<DirMenuFinding> &lines) {
+    bool writing = false;
+    const ResaveOutcome outcome = resaveMenu(
+        path,
+        FileSystem::real(),
+        [&told](const std::vector<DirMenuFinding> &lines) {
             told = lines.size();
+        },
+        dirMenuSection,
+        [&writing] {
+            writing = true;
         });
     EXPECT_TRUE(outcome.empty);
     EXPECT_EQ(told, 2u);
     EXPECT_EQ(outcome.notShown.size(), 2u);
+    EXPECT_FALSE(writing) << "nothing is written, so nothing is to be kept first";
+    EXPECT_EQ(readFile(path), text);
+}
+
+TEST(Resave, WhatMustHappenBeforeTheWriteCanStopIt)
+{
+    TempDir dir;
+    const std::string text = "[DirMenu]\r\nmenu1=A\r\ncmd1=\r\n[X]\r\n";
+    const std::string path = dir.write("w.ini", text);
+    test::FaultyFileSystem fs;
+    EXPECT_THROW(resaveMenu(path, fs, {}, dirMenuSection, [] { throw TorvexError("no backup"); }),
+        TorvexError);
+    EXPECT_EQ(fs.writes, 0);
     EXPECT_EQ(readFile(path), text);
 }
 
