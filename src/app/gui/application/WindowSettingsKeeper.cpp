@@ -6,9 +6,12 @@
 #include "app/gui/window/MainWindowPanes.h"
 #include "app/gui/tree/MenuTreeView.h"
 #include "app/gui/application/OuterSizeKeeper.h"
+#include "app/gui/widgets/Pictures.h"
+#include "menu/gui/MenuTreeModel.h"
 #include "settings/ProgramSettings.h"
 #include "settings/gui/Colours.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QSplitter>
 
@@ -42,12 +45,21 @@ ProgramSettings &WindowSettingsKeeper::settings()
 void WindowSettingsKeeper::setTreeColours(int32_t background, int32_t font)
 {
     torvex::setTreeColours(m_panes.treeView(), background, &font);
+    inkTreePictures();
+}
+
+// The tree's pictures are drawn in its text colour, which reads on its background.
+void WindowSettingsKeeper::inkTreePictures()
+{
+    m_panes.treeModel()->setImages(treeImages(
+        qApp->devicePixelRatio(), m_panes.treeView()->palette().color(QPalette::Text)));
 }
 
 void WindowSettingsKeeper::read()
 {
     ProgramSettings &ini = settings();
     torvex::setTreeColours(m_panes.treeView(), ini.readTreeBackground());
+    inkTreePictures();
 
     const WindowSettings stored = ini.readWindowSettings();
     // Outer bounds, applied as they stand, even far off the screen. A window that opens

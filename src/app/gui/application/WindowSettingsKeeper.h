@@ -37,6 +37,8 @@ public:
     void write();
 
 private:
+    void inkTreePictures();
+
     QMainWindow &m_window;
     MainWindowPanes &m_panes;
     FolderPane &m_folderPane;

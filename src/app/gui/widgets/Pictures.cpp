@@ -88,20 +88,18 @@ private:
     QByteArray m_svg;
 };
 
-} // namespace
-
-QIcon speedButtonIcon(Picture picture, const QColor &ink)
+// The SVG text of a picture with its lines in `ink`.
+QByteArray inkedPicture(const QString &path, const QColor &ink)
 {
-    QFile file(picturePath(fileOf(picture)));
+    QFile file(path);
     (void)file.open(QIODevice::ReadOnly);
     QByteArray svg = file.readAll();
     svg.replace(lineColour, ink.name(QColor::HexRgb).toLatin1());
-    return QIcon(new SvgIconEngine(std::move(svg)));
+    return svg;
 }
 
-QPixmap renderPicture(const QString &path, QSize size, qreal scale)
+QPixmap renderSvg(QSvgRenderer &renderer, QSize size, qreal scale)
 {
-    QSvgRenderer renderer(path);
     QPixmap pm(QSize(int(std::ceil(size.width() * scale)), int(std::ceil(size.height() * scale))));
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -111,12 +109,27 @@ QPixmap renderPicture(const QString &path, QSize size, qreal scale)
     return pm;
 }
 
-QList<QPixmap> treeImages(qreal scale)
+} // namespace
+
+QIcon speedButtonIcon(Picture picture, const QColor &ink)
+{
+    return QIcon(new SvgIconEngine(inkedPicture(picturePath(fileOf(picture)), ink)));
+}
+
+QPixmap renderPicture(const QString &path, QSize size, qreal scale)
+{
+    QSvgRenderer renderer(path);
+    return renderSvg(renderer, size, scale);
+}
+
+QList<QPixmap> treeImages(qreal scale, const QColor &ink)
 {
     QList<QPixmap> images;
     for (const char *name :
-        { "tree-item", "tree-submenu", "tree-item-selected", "tree-submenu-selected" })
-        images.append(renderPicture(picturePath(name), QSize(36, 13), scale));
+        { "tree-item", "tree-submenu", "tree-item-selected", "tree-submenu-selected" }) {
+        QSvgRenderer renderer(inkedPicture(picturePath(name), ink));
+        images.append(renderSvg(renderer, QSize(36, 13), scale));
+    }
     return images;
 }
 

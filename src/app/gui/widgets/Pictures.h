@@ -28,8 +28,9 @@ QIcon speedButtonIcon(Picture picture, const QColor &ink);
 
 // The tree's image list: four pictures of 36 by 13, in this order: menu item, submenu, menu
 // item when selected, submenu when selected; drawn for a screen of this scale (device
-// pixels per pixel).
-QList<QPixmap> treeImages(qreal scale);
+// pixels per pixel). The lines of the two unselected pictures are drawn in `ink` (the tree's
+// text colour, which reads on its background); the selected ones stay white on the highlight.
+QList<QPixmap> treeImages(qreal scale, const QColor &ink);
 
 // The SVG picture at `path` drawn at `size` on a screen of `scale`.
 QPixmap renderPicture(const QString &path, QSize size, qreal scale);

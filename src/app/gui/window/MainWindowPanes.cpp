@@ -154,7 +154,8 @@ QWidget *MainWindowPanes::buildRightPane(MenuTree &tree,
     m_tview = new MenuTreeView(m_panelRight);
     m_model = new MenuTreeModel(tree, &m_window);
     // For the sharpest screen: a lower scale draws them smaller, not blurred.
-    m_model->setImages(treeImages(qApp->devicePixelRatio()));
+    m_model->setImages(
+        treeImages(qApp->devicePixelRatio(), m_tview->palette().color(QPalette::Text)));
     m_tview->setMenuModel(m_model);
     layout->addWidget(m_tview, 1);
     return m_panelRight;

@@ -51,7 +51,7 @@ TEST(PicturesTest, SpeedButtonFolderAndDrivePicturesAreDrawnAtEachScale)
 
 TEST(PicturesTest, TreePicturesHaveThePixelsOfTheirScale)
 {
-    const QList<QPixmap> two = treeImages(2.0);
+    const QList<QPixmap> two = treeImages(2.0, Qt::black);
     ASSERT_EQ(two.size(), 4);
     for (const QPixmap &pm : two) {
         EXPECT_EQ(pm.size(), QSize(72, 26));
@@ -61,7 +61,7 @@ TEST(PicturesTest, TreePicturesHaveThePixelsOfTheirScale)
     // Item and submenu differ, and so do a picture and its selected form.
     EXPECT_NE(two[0].toImage(), two[1].toImage());
     EXPECT_NE(two[0].toImage(), two[2].toImage());
-    EXPECT_EQ(treeImages(1.0).value(0).size(), QSize(36, 13));
+    EXPECT_EQ(treeImages(1.0, Qt::black).value(0).size(), QSize(36, 13));
 }
 
 } // namespace

@@ -86,7 +86,8 @@ protected:
     void start(const std::string &settings)
     {
         program.write("torvex.ini", settings);
-        const std::string ini = dir.write("wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\n");
+        const std::string ini = dir.write(
+            "wincmd.ini", "[DirMenu]\r\nmenu1=Home\r\ncmd1=cd C:\\\r\nmenu2=Docs\r\ncmd2=cd D:\\\r\n");
         MainWindowEnvironment environment =
             test::windowEnvironment(test::viewWithoutPrefix(), program.path(), boxes, "Z:\\");
         environment.candidates = test::foundFiles({ "", "", "", ini });
@@ -141,6 +142,40 @@ TEST_F(MainWindowThemeTest, TreeTextAndFindMatchesReadOnADarkALightAndTheSystemB
     form->setTreeColours(0x00202020, 0x0080FFFF);
     expectReadableTree("dark background, yellow font");
     EXPECT_EQ(form->treeView()->palette().color(QPalette::Text), QColor(255, 255, 128));
+}
+
+// The share of the painted pixels of the tree's picture for row `row` (not the selected one)
+// that read on the tree's background.
+double treePictureReadableShare(const MainWindow &form, int row)
+{
+    const QTreeView *view = form.treeView();
+    const QPixmap picture =
+        view->model()->index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
+    const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor ground = view->palette().color(QPalette::Base);
+    int painted = 0;
+    int readable = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) < 200)
+                continue;
+            ++painted;
+            readable += contrastRatio(QColor(qRed(pixel), qGreen(pixel), qBlue(pixel)), ground) >= 3.0;
+        }
+    return painted == 0 ? 0.0 : double(readable) / painted;
+}
+
+TEST_F(MainWindowThemeTest, TreePicturesAreDrawnInTheTreesTextColour)
+{
+    // An item's picture is all lines: on a dark background they must be light.
+    start("[form2]\r\nSTextFarve=0x00202020\r\n");
+    ASSERT_NE(form->treeView()->currentIndex().row(), 1) << "row 1 shows the unselected picture";
+    EXPECT_GE(treePictureReadableShare(*form, 1), 0.9) << "dark background";
+
+    // The Options turn the background light: the lines turn dark.
+    form->setTreeColours(0x00F0F0F0, 0x80000008);
+    EXPECT_GE(treePictureReadableShare(*form, 1), 0.9) << "light background";
 }
 
 TEST_F(MainWindowThemeTest, ButtonPicturesAreDrawnInTheTextColourAndFollowThePalette)
