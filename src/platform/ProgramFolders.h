@@ -17,7 +17,7 @@ struct ProgramFolders
     // The settings and the log live beside the executable.
     bool isPortable = true;
     // The language the window speaks ("de"), whose help is shown; empty: English.
-    std::string helpLanguage;
+    std::string helpLanguage = {};
 
     // All three in `folder` (with or without its trailing '/'): a portable copy.
     static ProgramFolders besideExecutable(const std::string &folder);
