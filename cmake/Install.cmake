@@ -1,8 +1,9 @@
 # How `cmake --install` lays Torvex out, as any Linux desktop program, under a relocatable
-# prefix: the programs in bin/, the help file in share/torvex/ (where an installed torvex
-# looks for it, relative to its own folder), the desktop entry, icons, AppStream metadata,
-# manual pages (compressed as Debian wants them), the shell completions of bash, zsh and fish,
-# and the copyright and changelog in share/doc/torvex/.
+# prefix: the programs in bin/, the help files (English, German, French, Spanish) in
+# share/torvex/ (where an installed torvex looks for them, relative to its own folder), the
+# desktop entry, icons, AppStream metadata, manual pages (compressed as Debian wants them),
+# the shell completions of bash, zsh and fish, and the copyright and changelog in
+# share/doc/torvex/.
 include(GNUInstallDirs)
 
 set(TORVEX_LINUX_FILES ${CMAKE_SOURCE_DIR}/resources/linux)
@@ -40,7 +41,7 @@ install(FILES ${TORVEX_LINUX_FILES}/torvex.lintian-overrides
 if(TORVEX_BUILD_GUI)
   install(TARGETS torvex RUNTIME DESTINATION bin)
   # bin/ and share/torvex/ are fixed: the program finds its help as ../share/torvex/.
-  install(FILES ${CMAKE_SOURCE_DIR}/resources/torvex.hlp DESTINATION share/torvex)
+  install(FILES ${TORVEX_HELP_FILES} DESTINATION share/torvex)
   install(FILES ${TORVEX_COMPRESSED_DIR}/torvex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${TORVEX_LINUX_FILES}/torvex.bash-completion
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions

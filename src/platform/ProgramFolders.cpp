@@ -10,7 +10,7 @@ namespace torvex {
 
 namespace {
 
-constexpr const char *helpFileName = "torvex.hlp";
+constexpr const char *englishHelpFileName = "torvex.hlp";
 
 std::string withSlash(std::string folder)
 {
@@ -53,8 +53,8 @@ ProgramFolders programFolders(
     const std::string beside = folders.helpFolder;
     const std::string shared = sharedDataFolder(beside);
 
-    const bool hasOwnHelp = probe.fileExists(beside + helpFileName);
-    const bool hasSharedHelp = probe.fileExists(shared + helpFileName);
+    const bool hasOwnHelp = probe.fileExists(beside + englishHelpFileName);
+    const bool hasSharedHelp = probe.fileExists(shared + englishHelpFileName);
     if (!hasOwnHelp && hasSharedHelp)
         folders.helpFolder = shared;
 
@@ -70,6 +70,21 @@ ProgramFolders programFolders(
     folders.logFolder = withSlash(state.string());
     folders.isPortable = false;
     return folders;
+}
+
+std::string helpFileName(const std::string &language)
+{
+    return language.empty() ? englishHelpFileName : "torvex." + language + ".hlp";
+}
+
+std::string helpFile(const ProgramFolders &folders, const FolderProbe &probe)
+{
+    const std::string folder = withSlash(folders.helpFolder);
+    const std::string ownLanguage = folder + helpFileName(folders.helpLanguage);
+    if (folders.helpLanguage.empty() || probe.fileExists(ownLanguage))
+        return ownLanguage;
+    const std::string english = folder + englishHelpFileName;
+    return probe.fileExists(english) ? english : ownLanguage;
 }
 
 } // namespace torvex

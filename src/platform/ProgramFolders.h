@@ -16,6 +16,8 @@ struct ProgramFolders
     std::string helpFolder; // torvex.hlp
     // The settings and the log live beside the executable.
     bool isPortable = true;
+    // The language the window speaks ("de"), whose help is shown; empty: English.
+    std::string helpLanguage = {};
 
     // All three in `folder` (with or without its trailing '/'): a portable copy.
     static ProgramFolders besideExecutable(const std::string &folder);
@@ -45,5 +47,13 @@ FolderProbe hostFolderProbe();
 //   neither, the help folder is the executable's (where the message says it should be).
 ProgramFolders programFolders(
     const std::string &executableFolder, const Environment &environment, const FolderProbe &probe);
+
+// The help file's name in `language`: torvex.de.hlp for "de", torvex.hlp for English ("").
+std::string helpFileName(const std::string &language);
+
+// The help to show, in the help folder: the file of the window's language when it exists,
+// else the English torvex.hlp. When neither exists, the language's own file: the one that
+// was looked for first, which the message about a missing help names.
+std::string helpFile(const ProgramFolders &folders, const FolderProbe &probe);
 
 } // namespace torvex

@@ -34,8 +34,9 @@ public:
     // Handles pending window events for `milliseconds` (0: once).
     virtual void waitHandlingEvents(unsigned milliseconds) = 0; // waitProcessingMessages
 
-    // The folder of torvex.hlp: beside the executable, or share/torvex/ of an installed copy.
-    virtual std::string helpFolder() const = 0;
+    // The help file in the window's language (else the English torvex.hlp), beside the
+    // executable or in share/torvex/ of an installed copy.
+    virtual std::string helpFile() const = 0;
 };
 
 } // namespace torvex

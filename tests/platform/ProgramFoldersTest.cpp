@@ -95,6 +95,25 @@ INSTANTIATE_TEST_SUITE_P(Layouts,
         return "Layout" + std::to_string(info.index);
     });
 
+TEST(ProgramFoldersTest, HelpFollowsTheWindowsLanguageAndFallsBackToEnglish)
+{
+    ProgramFolders folders = ProgramFolders::besideExecutable("/usr/share/torvex");
+    const std::string english = "/usr/share/torvex/torvex.hlp";
+    const std::string french = "/usr/share/torvex/torvex.fr.hlp";
+    const auto shown = [&](const std::string &language, std::set<std::string> files) {
+        folders.helpLanguage = language;
+        return helpFile(folders, host({}, std::move(files)));
+    };
+    EXPECT_EQ(shown("fr", { english, french }), french);
+    EXPECT_EQ(shown("", { english, french }), english);
+    // A language whose help was not installed shows the English one.
+    EXPECT_EQ(shown("fr", { english }), english);
+    EXPECT_EQ(shown("de", { english, french }), "/usr/share/torvex/torvex.hlp");
+    // With neither, the file looked for first is named.
+    EXPECT_EQ(shown("fr", {}), french);
+    EXPECT_EQ(shown("", {}), english);
+}
+
 TEST(ProgramFoldersTest, HostProbeAnswersForTheRealFileSystem)
 {
     test::TempDir dir;

@@ -356,10 +356,7 @@ void OptionsDialog::showHelpOnF1(int key)
 {
     if (key != Qt::Key_F1)
         return;
-    std::string folder = m_host.helpFolder();
-    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
-        folder += '/';
-    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
+    const QString helpFile = QString::fromStdString(m_host.helpFile());
     if (!QFileInfo(helpFile).isFile())
         return;
     if (!m_helpViewer)

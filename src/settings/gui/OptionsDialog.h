@@ -52,7 +52,7 @@ public:
     void chooseBackgroundColour(); // ButSelectColorClick
     void chooseFontColour(); // ButSelectFontColorClick
     void useWindowsColours(); // ButWindowsColorClick
-    // F1 opens torvex.hlp at topic 8 when the file exists; other keys pass on.
+    // F1 opens the help (the host's file) at topic 8 when the file exists; other keys pass on.
     void showHelpOnF1(int key); // FormKeyDown
 
     // The colours shown in the swatches.

@@ -42,7 +42,7 @@ public:
     void setConfirmDropOnCommand(bool value) override { confirm = value; }
     void setStatusText(const std::string &text) override { steps.push_back("status:" + text); }
     void waitHandlingEvents(unsigned ms) override { steps.push_back("wait:" + std::to_string(ms)); }
-    std::string helpFolder() const override { return folder; }
+    std::string helpFile() const override { return folder + "/torvex.hlp"; }
 
     std::string folder;
     test::FaultyFileSystem files;

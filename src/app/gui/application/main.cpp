@@ -79,7 +79,9 @@ void nameTheProgram()
 }
 
 // What the main window starts with: the prefix, the file given, the program's folders.
-torvex::MainWindowEnvironment windowEnvironment(const QCommandLineParser &parser)
+// `language`: the one the window speaks (empty: English), whose help F1 shows.
+torvex::MainWindowEnvironment windowEnvironment(
+    const QCommandLineParser &parser, const QString &language)
 {
     const torvex::Environment processEnvironment = torvex::processEnvironment();
     std::vector<std::string> arguments;
@@ -101,6 +103,7 @@ torvex::MainWindowEnvironment windowEnvironment(const QCommandLineParser &parser
         torvex::programFolders(QCoreApplication::applicationDirPath().toStdString() + "/",
             processEnvironment,
             torvex::hostFolderProbe());
+    environment.folders.helpLanguage = language.toStdString();
     environment.recoveryFolder = torvex::userStateFolder(processEnvironment);
     return environment;
 }
@@ -130,12 +133,12 @@ int main(int argc, char **argv)
     // An unknown option or a --prefix without a folder: a line on stderr and exit code 1.
     parser.process(app);
     // The window speaks the user's language where Torvex has a translation for it.
-    torvex::installTranslations(app, QLocale::system());
+    const QString language = torvex::installTranslations(app, QLocale::system());
     // The desktop entry and the icon of an installed copy carry this name.
     app.setDesktopFileName(QStringLiteral(TORVEX_APP_ID));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(TORVEX_APP_ID)));
     try {
-        torvex::MainWindow form1(windowEnvironment(parser));
+        torvex::MainWindow form1(windowEnvironment(parser, language));
         // Both dialogs belong to the main window and live, hidden, as long as it does.
         form1.setOptionsDialog(new torvex::OptionsDialog(form1.optionsHost(), &form1));
         form1.setChooser(new torvex::IniChooserDialog(&form1));

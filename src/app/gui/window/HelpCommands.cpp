@@ -36,10 +36,12 @@ void HelpCommands::showHelp()
 void HelpCommands::showTopic(int topic, QWidget *over)
 {
     const std::string folder = withSeparator(m_folders.helpFolder);
-    const QString helpFile = QString::fromStdString(folder + "torvex.hlp");
+    const std::string path = torvex::helpFile(m_folders, hostFolderProbe());
+    const QString helpFile = QString::fromStdString(path);
     if (!QFileInfo(helpFile).isFile()) {
-        m_boxes.boxes().inform(std::string("The help file (torvex.hlp) should be in this folder:  ")
-                + lineBreak + folder,
+        // Names the file of the window's language: the one looked for first.
+        m_boxes.boxes().inform("The help file (" + path.substr(folder.size())
+                + ") should be in this folder:  " + lineBreak + folder,
             " Can't find help file",
             MsgIcon::Error);
         return;
@@ -65,7 +67,7 @@ void HelpCommands::showAbout()
         + "Thanks to everyone who tried the early versions and reported what broke." + lineBreak
         + lineBreak + "Settings: " + m_folders.settingsFolder + std::string(settingsFileName)
         + lineBreak + "Log: " + m_folders.logFolder + logFileName + lineBreak
-        + "Help: " + m_folders.helpFolder + "torvex.hlp";
+        + "Help: " + helpFile(m_folders, hostFolderProbe());
     m_boxes.boxes().inform(text, " About", MsgIcon::Information);
 }
 

@@ -12,7 +12,7 @@ namespace torvex {
 class HelpViewer;
 class Session;
 
-// The help topics that F1 opens in each window (anchors "topic-N" of torvex.hlp).
+// The help topics that F1 opens in each window (anchors "topic-N" of torvex.hlp and its translations).
 inline constexpr int mainWindowHelpTopic = 9999; // the contents
 inline constexpr int chooserHelpTopic = 131;
 
@@ -35,9 +35,10 @@ public:
     HelpCommands(
         QWidget &window, HelpWindow &boxes, ProgramFolders folders, const Session &session);
 
-    // Opens torvex.hlp at its contents, or says where it should be. (mnuHelpHelpClick)
+    // Opens the help (torvex.hlp, or torvex.<language>.hlp in the window's language) at its
+    // contents, or says where it should be. (mnuHelpHelpClick)
     void showHelp();
-    // Opens torvex.hlp at `topic`, or says where it should be. The viewer belongs to `over`
+    // Opens the help at `topic`, or says where it should be. The viewer belongs to `over`
     // (nullptr: the main window), so that it can be used while `over` is a modal dialog.
     void showTopic(int topic, QWidget *over = nullptr);
     void showAbout(); // mnuHelpAboutClick

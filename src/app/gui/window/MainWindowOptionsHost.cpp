@@ -2,6 +2,7 @@
 
 #include "app/gui/folders/FolderPane.h"
 #include "app/gui/window/MainWindow.h"
+#include "platform/ProgramFolders.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -49,9 +50,9 @@ void MainWindowOptionsHost::waitHandlingEvents(unsigned milliseconds)
     }
 }
 
-std::string MainWindowOptionsHost::helpFolder() const
+std::string MainWindowOptionsHost::helpFile() const
 {
-    return m_window.folders().helpFolder;
+    return torvex::helpFile(m_window.folders(), hostFolderProbe());
 }
 
 } // namespace torvex

@@ -20,7 +20,7 @@ public:
     void setConfirmDropOnCommand(bool confirm) override;
     void setStatusText(const std::string &text) override;
     void waitHandlingEvents(unsigned milliseconds) override;
-    std::string helpFolder() const override;
+    std::string helpFile() const override;
 
 private:
     MainWindow &m_window;

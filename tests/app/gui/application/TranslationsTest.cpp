@@ -217,7 +217,7 @@ public:
     void setConfirmDropOnCommand(bool) override { }
     void setStatusText(const std::string &) override { }
     void waitHandlingEvents(unsigned) override { }
-    std::string helpFolder() const override { return folder; }
+    std::string helpFile() const override { return folder + "/torvex.hlp"; }
 
     std::string folder;
     ProgramSettings ini;
