@@ -59,8 +59,6 @@ private:
     void followTree();
     void scheduleFilter();
     void filter();
-    void showRows(const FindResult *result);
-    void hideRowsNoLongerShown(const FindResult &narrowed);
     bool isMatch(const MenuNode *node) const;
 
     MenuTree &m_tree;
