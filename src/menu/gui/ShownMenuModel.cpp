@@ -114,16 +114,17 @@ void ShownMenuModel::endShapeChange()
         return;
     // The nodes shown before that are still in the tree stay shown; only their addresses are
     // looked up, so nodes that left the tree are never read.
-    std::unordered_set<const MenuNode *> shown;
+    NodeSet shown;
     shown.reserve(m_rows.size());
-    for (const auto &[node, row] : m_rows)
+    m_rows.forEach([&shown](const MenuNode *node, int) {
         shown.insert(node);
+    });
     buildLevels(shown);
     m_resetting = false;
     endResetModel();
 }
 
-void ShownMenuModel::showOnly(const std::unordered_set<const MenuNode *> &shown)
+void ShownMenuModel::showOnly(const NodeSet &shown)
 {
     beginResetModel();
     m_filtered = true;
@@ -142,10 +143,10 @@ void ShownMenuModel::showAll()
     endResetModel();
 }
 
-void ShownMenuModel::buildLevels(const std::unordered_set<const MenuNode *> &shown)
+void ShownMenuModel::buildLevels(const NodeSet &shown)
 {
     m_children.clear();
-    m_rows.clear();
+    m_rows = {};
     m_rows.reserve(shown.size());
     // A node not shown has no shown node below it: only shown levels are walked.
     std::vector<const MenuNode *> pending { nullptr };
@@ -157,7 +158,7 @@ void ShownMenuModel::buildLevels(const std::unordered_set<const MenuNode *> &sho
         for (const auto &child : children) {
             if (!shown.count(child.get()))
                 continue;
-            m_rows.emplace(child.get(), static_cast<int>(rows.size()));
+            m_rows.insert(child.get(), static_cast<int>(rows.size()));
             rows.push_back(child.get());
             if (child->hasChildren())
                 pending.push_back(child.get());
@@ -183,9 +184,8 @@ QModelIndex ShownMenuModel::indexOf(const MenuNode *node) const
     if (!node)
         return {};
     if (m_filtered) {
-        const auto found = m_rows.find(node);
-        return found == m_rows.end() ? QModelIndex()
-                                     : createIndex(found->second, 0, const_cast<MenuNode *>(node));
+        const int *row = m_rows.find(node);
+        return row ? createIndex(*row, 0, const_cast<MenuNode *>(node)) : QModelIndex();
     }
     const int row = node->row();
     return row < 0 ? QModelIndex() : createIndex(row, 0, const_cast<MenuNode *>(node));

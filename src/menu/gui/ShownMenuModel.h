@@ -1,11 +1,11 @@
 #pragma once
 
 #include "menu/MenuTree.h"
+#include "menu/NodeTable.h"
 
 #include <QAbstractItemModel>
 
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 namespace torvex {
@@ -29,7 +29,7 @@ public:
     MenuTreeModel &source() const { return m_source; }
 
     // Shows only the nodes of `shown`, which holds the ancestors of each of its nodes.
-    void showOnly(const std::unordered_set<const MenuNode *> &shown);
+    void showOnly(const NodeSet &shown);
     // Shows every node again.
     void showAll();
     bool isFiltered() const { return m_filtered; }
@@ -59,7 +59,7 @@ private:
     void endShapeChange();
     // The shown children of each shown node (nullptr: the top level) and each shown node's
     // row among them, from the tree and the nodes to show.
-    void buildLevels(const std::unordered_set<const MenuNode *> &shown);
+    void buildLevels(const NodeSet &shown);
     const std::vector<MenuNode *> *shownChildren(const MenuNode *parent) const;
 
     MenuTreeModel &m_source;
@@ -67,7 +67,7 @@ private:
     bool m_resetting = false;
     bool m_moving = false;
     std::unordered_map<const MenuNode *, std::vector<MenuNode *>> m_children;
-    std::unordered_map<const MenuNode *, int> m_rows;
+    NodeTable<int> m_rows;
 };
 
 } // namespace torvex

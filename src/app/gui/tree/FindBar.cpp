@@ -184,7 +184,7 @@ void FindBar::close()
     for (QShortcut *shortcut : m_keys)
         shortcut->setEnabled(false);
     m_result = {};
-    m_matches.clear();
+    m_matches = {};
     m_needle.clear();
     m_foldedTexts.clear();
     m_view.shownModel()->showAll();
@@ -222,7 +222,7 @@ void FindBar::filter()
     m_filterPending = false;
     if (!isFiltering()) {
         m_result = {};
-        m_matches.clear();
+        m_matches = {};
         m_needle.clear();
         m_view.shownModel()->showAll();
         m_count->clear();
@@ -245,7 +245,7 @@ void FindBar::filter()
     m_result = narrowing ? narrowFind(m_result, holdsNeedle, keep)
                          : findInMenu(m_tree, holdsNeedle, keep);
     m_view.shownModel()->showOnly(m_result.shown);
-    m_matches = { m_result.matches.begin(), m_result.matches.end() };
+    m_matches = NodeSet(m_result.matches.begin(), m_result.matches.end());
     m_count->setText(
         tr("%1 of %2").arg(matchNumber(m_result, m_tree.selected())).arg(m_result.matches.size()));
     m_view.viewport()->update();

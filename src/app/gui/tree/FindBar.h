@@ -69,7 +69,7 @@ private:
     QList<QShortcut *> m_keys;
     FindResult m_result;
     FoldedMenuTexts m_foldedTexts;
-    std::unordered_set<const MenuNode *> m_matches;
+    NodeSet m_matches;
     bool m_open = false;
     bool m_filterPending = false;
     // What the last filter looked for, and whether the tree changed since.
