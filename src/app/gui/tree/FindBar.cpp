@@ -184,7 +184,7 @@ void FindBar::close()
     for (QShortcut *shortcut : m_keys)
         shortcut->setEnabled(false);
     m_result = {};
-    m_matches = {};
+    m_foldedNeedle.clear();
     m_needle.clear();
     m_foldedTexts.clear();
     m_view.shownModel()->showAll();
@@ -201,7 +201,8 @@ bool FindBar::isFiltering() const
 
 bool FindBar::isMatch(const MenuNode *node) const
 {
-    return isFiltering() && m_matches.count(node) > 0;
+    // Asked only for the rows painted: no set of every match is kept.
+    return isFiltering() && node && m_foldedTexts.holds(*node, m_foldedNeedle);
 }
 
 QString FindBar::countText() const
@@ -222,16 +223,16 @@ void FindBar::filter()
     m_filterPending = false;
     if (!isFiltering()) {
         m_result = {};
-        m_matches = {};
+        m_foldedNeedle.clear();
         m_needle.clear();
         m_view.shownModel()->showAll();
         m_count->clear();
         return;
     }
     const QString needle = m_text->text();
-    const std::string foldedNeedle = FoldedMenuTexts::foldNeedle(needle);
-    const NodeMatch holdsNeedle = [this, &foldedNeedle](const MenuNode &node) {
-        return m_foldedTexts.holds(node, foldedNeedle);
+    m_foldedNeedle = FoldedMenuTexts::foldNeedle(needle);
+    const NodeMatch holdsNeedle = [this](const MenuNode &node) {
+        return m_foldedTexts.holds(node, m_foldedNeedle);
     };
     // A text typed on (or the same text again) has no match the shorter text had not: only
     // those are looked at, as long as the tree is the same and the entry kept in view was
@@ -245,7 +246,6 @@ void FindBar::filter()
     m_result = narrowing ? narrowFind(m_result, holdsNeedle, keep)
                          : findInMenu(m_tree, holdsNeedle, keep);
     m_view.shownModel()->showOnly(m_result.shown);
-    m_matches = NodeSet(m_result.matches.begin(), m_result.matches.end());
     m_count->setText(
         tr("%1 of %2").arg(matchNumber(m_result, m_tree.selected())).arg(m_result.matches.size()));
     m_view.viewport()->update();

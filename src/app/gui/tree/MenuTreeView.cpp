@@ -26,6 +26,9 @@ namespace {
 // menu need not keep one for every row.
 constexpr qsizetype rememberedTitles = 4096;
 
+// How many rows fitting the titles' column measures, those in view first.
+constexpr int titleRowsMeasured = 300;
+
 } // namespace
 
 bool TitleDelegate::sameDrawing(const QStyleOptionViewItem &option) const
@@ -84,6 +87,10 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     // One column that grows with the titles: deeper entries scroll sideways into view.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::Fixed);
+    // The titles' width is measured over the rows in view and those around them up to this
+    // many (Qt measures a thousand): a screen shows far fewer, the width is measured again as
+    // the view scrolls, and each filter of the find box shows titles not measured before.
+    header()->setResizeContentsPrecision(titleRowsMeasured);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setDragEnabled(true);
     setAcceptDrops(true);
@@ -230,7 +237,7 @@ void MenuTreeView::updateGeometries()
 
 int MenuTreeView::titlesWidth()
 {
-    // sizeHintForColumn lays out the titles of up to a thousand rows around the visible ones;
+    // sizeHintForColumn lays out the titles of the visible rows and those around them;
     // the same rows in the same place need the same room.
     const int scrolledTo = verticalScrollBar()->value();
     const int height = viewport()->height();
