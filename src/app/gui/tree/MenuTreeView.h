@@ -33,8 +33,8 @@ class MenuNode;
 class MenuTreeModel;
 class ShownMenuModel;
 
-// The tree's item delegate. Fitting the titles' column measures the titles of up to a
-// thousand rows each time, mostly the same ones: a title's size is remembered for as long as
+// The tree's item delegate. Fitting the titles' column measures the titles of a few hundred
+// rows each time, mostly the same ones: a title's size is remembered for as long as
 // the rows are drawn with the same font, style and options.
 class TitleDelegate : public QStyledItemDelegate
 {
