@@ -11,7 +11,7 @@ namespace {
 void showWithAncestors(FindResult &result, const MenuNode *node)
 {
     // Stops at the first ancestor already shown: its own ancestors are shown too.
-    for (; node && result.shown.insert(node).second; node = node->parent()) { }
+    for (; node && result.shown.insert(node); node = node->parent()) { }
 }
 
 NodeMatch anyOfTheTexts(const TextMatch &holdsText)
@@ -70,8 +70,7 @@ MenuNode *nextMatch(
     std::size_t before = 0; // matches before `from`
     bool fromIsMatch = false;
     bool found = false;
-    const std::unordered_set<const MenuNode *> matches(
-        result.matches.begin(), result.matches.end());
+    const NodeSet matches(result.matches.begin(), result.matches.end());
     tree.forEach([&](MenuNode *node) {
         if (node == from) {
             found = true;

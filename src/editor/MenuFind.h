@@ -1,11 +1,11 @@
 #pragma once
 
 #include "menu/MenuTree.h"
+#include "menu/NodeTable.h"
 
 #include <cstddef>
 #include <functional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace torvex {
@@ -17,7 +17,7 @@ struct FindResult
     std::vector<MenuNode *> matches;
     // Every node that stays visible: the matches, their ancestors, and the node kept in
     // view (the selected one) with its ancestors.
-    std::unordered_set<const MenuNode *> shown;
+    NodeSet shown;
 };
 
 // Answers whether a title, command or target path holds the text looked for.

@@ -75,7 +75,11 @@ int MenuTreeModel::columnCount(const QModelIndex &) const
 
 QVariant MenuTreeModel::data(const QModelIndex &index, int role) const
 {
-    const MenuNode *n = node(index);
+    return dataOf(node(index), role);
+}
+
+QVariant MenuTreeModel::dataOf(const MenuNode *n, int role) const
+{
     if (!n)
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
@@ -95,7 +99,12 @@ QVariant MenuTreeModel::data(const QModelIndex &index, int role) const
 
 Qt::ItemFlags MenuTreeModel::flags(const QModelIndex &index) const
 {
-    if (!index.isValid())
+    return flagsOf(node(index));
+}
+
+Qt::ItemFlags MenuTreeModel::flagsOf(const MenuNode *node)
+{
+    if (!node)
         return Qt::ItemIsDropEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
 }

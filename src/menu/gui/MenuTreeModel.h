@@ -34,7 +34,11 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // What data() answers for the node's index, found without the node's row.
+    QVariant dataOf(const MenuNode *node, int role) const;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // The flags of a node's index (nullptr: the invisible root).
+    static Qt::ItemFlags flagsOf(const MenuNode *node);
     Qt::DropActions supportedDropActions() const override;
     Qt::DropActions supportedDragActions() const override;
 

@@ -4,6 +4,7 @@
 #include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "menu/gui/ShownMenuModel.h"
 #include "settings/gui/Colours.h"
 
 #include <QHBoxLayout>
@@ -127,7 +128,8 @@ void FindBar::addKeys()
 // The tree changes (an edit, an undo) and the selection moves: the rows follow.
 void FindBar::followTree()
 {
-    QAbstractItemModel *model = m_view.model();
+    // The tree's own model: the view's rows change with every filter.
+    QAbstractItemModel *model = m_view.menuModel();
     const auto treeChanged = [this] {
         m_treeChanged = true;
         scheduleFilter();
@@ -182,11 +184,11 @@ void FindBar::close()
     for (QShortcut *shortcut : m_keys)
         shortcut->setEnabled(false);
     m_result = {};
-    m_matches.clear();
+    m_foldedNeedle.clear();
     m_needle.clear();
     m_foldedTexts.clear();
-    showRows(nullptr);
-    const QModelIndex selected = m_view.menuModel()->indexOf(m_tree.selected());
+    m_view.shownModel()->showAll();
+    const QModelIndex selected = m_view.indexOf(m_tree.selected());
     if (selected.isValid())
         m_view.scrollTo(selected);
     m_view.setFocus();
@@ -199,7 +201,8 @@ bool FindBar::isFiltering() const
 
 bool FindBar::isMatch(const MenuNode *node) const
 {
-    return isFiltering() && m_matches.count(node) > 0;
+    // Asked only for the rows painted: no set of every match is kept.
+    return isFiltering() && node && m_foldedTexts.holds(*node, m_foldedNeedle);
 }
 
 QString FindBar::countText() const
@@ -220,82 +223,32 @@ void FindBar::filter()
     m_filterPending = false;
     if (!isFiltering()) {
         m_result = {};
-        m_matches.clear();
+        m_foldedNeedle.clear();
         m_needle.clear();
-        showRows(nullptr);
+        m_view.shownModel()->showAll();
         m_count->clear();
         return;
     }
     const QString needle = m_text->text();
-    const std::string foldedNeedle = FoldedMenuTexts::foldNeedle(needle);
-    const NodeMatch holdsNeedle = [this, &foldedNeedle](const MenuNode &node) {
-        return m_foldedTexts.holds(node, foldedNeedle);
+    m_foldedNeedle = FoldedMenuTexts::foldNeedle(needle);
+    const NodeMatch holdsNeedle = [this](const MenuNode &node) {
+        return m_foldedTexts.holds(node, m_foldedNeedle);
     };
     // A text typed on (or the same text again) has no match the shorter text had not: only
-    // those are looked at, and only their rows change, as long as the tree is the same and
-    // the entry kept in view was shown already.
+    // those are looked at, as long as the tree is the same and the entry kept in view was
+    // shown already. The view's rows are replaced in one piece.
     const MenuNode *keep = m_tree.selected();
     const bool narrowing = !m_treeChanged && !m_needle.isEmpty()
         && needle.contains(m_needle, Qt::CaseInsensitive)
         && (!keep || m_result.shown.count(keep) > 0);
     m_treeChanged = false;
     m_needle = needle;
-    if (narrowing) {
-        FindResult narrowed = narrowFind(m_result, holdsNeedle, keep);
-        hideRowsNoLongerShown(narrowed);
-        m_result = std::move(narrowed);
-    } else {
-        m_result = findInMenu(m_tree, holdsNeedle, keep);
-        showRows(&m_result);
-    }
-    m_matches = { m_result.matches.begin(), m_result.matches.end() };
+    m_result = narrowing ? narrowFind(m_result, holdsNeedle, keep)
+                         : findInMenu(m_tree, holdsNeedle, keep);
+    m_view.shownModel()->showOnly(m_result.shown);
     m_count->setText(
         tr("%1 of %2").arg(matchNumber(m_result, m_tree.selected())).arg(m_result.matches.size()));
     m_view.viewport()->update();
-}
-
-// Hides the rows the result does not show; without a result every row shows.
-void FindBar::showRows(const FindResult *result)
-{
-    std::vector<QModelIndex> pending { QModelIndex() };
-    const QAbstractItemModel *model = m_view.model();
-    while (!pending.empty()) {
-        const QModelIndex parent = pending.back();
-        pending.pop_back();
-        const int rows = model->rowCount(parent);
-        for (int row = 0; row < rows; ++row) {
-            const QModelIndex index = model->index(row, 0, parent);
-            const auto *node = static_cast<const MenuNode *>(index.internalPointer());
-            const bool hide = result && result->shown.count(node) == 0;
-            if (m_view.isRowHidden(row, parent) != hide)
-                m_view.setRowHidden(row, parent, hide);
-            if (!hide && model->hasChildren(index))
-                pending.push_back(index);
-        }
-    }
-}
-
-// After a narrowed find: the rows shown before and not now are hidden; the others are as they
-// were. Walks only the rows shown so far, level by level, so that no row has to find its place
-// among its siblings.
-void FindBar::hideRowsNoLongerShown(const FindResult &narrowed)
-{
-    std::vector<QModelIndex> pending { QModelIndex() };
-    const QAbstractItemModel *model = m_view.model();
-    while (!pending.empty()) {
-        const QModelIndex parent = pending.back();
-        pending.pop_back();
-        const int rows = model->rowCount(parent);
-        for (int row = 0; row < rows; ++row) {
-            if (m_view.isRowHidden(row, parent))
-                continue;
-            const QModelIndex index = model->index(row, 0, parent);
-            if (narrowed.shown.count(static_cast<const MenuNode *>(index.internalPointer())) == 0)
-                m_view.setRowHidden(row, parent, true);
-            else if (model->hasChildren(index))
-                pending.push_back(index);
-        }
-    }
 }
 
 void FindBar::findNext(bool backwards)

@@ -59,8 +59,6 @@ private:
     void followTree();
     void scheduleFilter();
     void filter();
-    void showRows(const FindResult *result);
-    void hideRowsNoLongerShown(const FindResult &narrowed);
     bool isMatch(const MenuNode *node) const;
 
     MenuTree &m_tree;
@@ -70,8 +68,10 @@ private:
     QLabel *m_count = nullptr; // FindCount
     QList<QShortcut *> m_keys;
     FindResult m_result;
-    FoldedMenuTexts m_foldedTexts;
-    std::unordered_set<const MenuNode *> m_matches;
+    // Prepared as the box asks, also while painting a row.
+    mutable FoldedMenuTexts m_foldedTexts;
+    // The text looked for, folded as the prepared texts are.
+    std::string m_foldedNeedle;
     bool m_open = false;
     bool m_filterPending = false;
     // What the last filter looked for, and whether the tree changed since.

@@ -20,6 +20,36 @@ bool isAscii(const std::string &text)
     });
 }
 
+enum class AsciiFind { Found, NotFound, NotAscii };
+
+// Looks for a folded needle in an ASCII text without folding a copy of it: an ASCII text folds
+// to its lower case. A needle with other characters is not in an ASCII text.
+AsciiFind findInAscii(const std::string &text, const std::string &foldedNeedle)
+{
+    unsigned char high = 0;
+    for (const char c : text)
+        high |= static_cast<unsigned char>(c);
+    if (high >= 0x80)
+        return AsciiFind::NotAscii;
+    const std::size_t length = foldedNeedle.size();
+    if (text.size() < length)
+        return AsciiFind::NotFound;
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    const char first = foldedNeedle.front();
+    for (std::size_t at = 0; at + length <= text.size(); ++at) {
+        if (lower(text[at]) != first)
+            continue;
+        std::size_t same = 1;
+        while (same < length && lower(text[at + same]) == foldedNeedle[same])
+            ++same;
+        if (same == length)
+            return AsciiFind::Found;
+    }
+    return AsciiFind::NotFound;
+}
+
 std::string folded(std::string text)
 {
     if (isAscii(text)) {
@@ -42,7 +72,19 @@ std::string FoldedMenuTexts::foldNeedle(const QString &needle)
 
 bool FoldedMenuTexts::holds(const MenuNode &node, const std::string &foldedNeedle)
 {
-    return !foldedNeedle.empty() && textsOf(node).find(foldedNeedle) != std::string::npos;
+    if (foldedNeedle.empty())
+        return false;
+    for (const std::string *text : { &node.title(), &node.data().command, &node.data().targetPath }) {
+        switch (findInAscii(*text, foldedNeedle)) {
+        case AsciiFind::Found:
+            return true;
+        case AsciiFind::NotFound:
+            break;
+        case AsciiFind::NotAscii:
+            return textsOf(node).find(foldedNeedle) != std::string::npos;
+        }
+    }
+    return false;
 }
 
 const std::string &FoldedMenuTexts::textsOf(const MenuNode &node)

@@ -9,10 +9,12 @@
 
 namespace torvex {
 
-// The find box's texts of each node, prepared once: its title, command and target path joined
-// and case-folded, as UTF-8. Typing on then compares bytes instead of converting and folding
-// every text of the menu again for each character. Prepared on first use; forget() a node
-// whose texts changed or that came (back) into the tree, clear() after a new menu.
+// The find box's texts of each node: ASCII texts are searched as they are (their folded form is
+// their lower case); a node with other characters has its title, command and target path
+// joined and case-folded once, as UTF-8. Typing on then compares bytes instead of converting
+// and folding every text of the menu again for each character. Prepared on first use;
+// forget() a node whose texts changed or that came (back) into the tree, clear() after a new
+// menu.
 class FoldedMenuTexts
 {
 public:
@@ -26,6 +28,7 @@ public:
     // `node` and every node below it.
     void forgetSubtree(const MenuNode *node);
     void clear() { m_texts = {}; }
+    // The number of nodes whose texts are prepared.
     std::size_t size() const { return m_texts.size(); }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/gui/widgets/FocusFrame.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "menu/gui/ShownMenuModel.h"
 
 #include <QDrag>
 #include <QDragMoveEvent>
@@ -24,6 +25,9 @@ namespace {
 // Beyond this many titles the remembered sizes start again: a view scrolled through a large
 // menu need not keep one for every row.
 constexpr qsizetype rememberedTitles = 4096;
+
+// How many rows fitting the titles' column measures, those in view first.
+constexpr int titleRowsMeasured = 300;
 
 } // namespace
 
@@ -83,6 +87,10 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     // One column that grows with the titles: deeper entries scroll sideways into view.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::Fixed);
+    // The titles' width is measured over the rows in view and those around them up to this
+    // many (Qt measures a thousand): a screen shows far fewer, the width is measured again as
+    // the view scrolls, and each filter of the find box shows titles not measured before.
+    header()->setResizeContentsPrecision(titleRowsMeasured);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setDragEnabled(true);
     setAcceptDrops(true);
@@ -105,10 +113,22 @@ MenuTreeView::MenuTreeView(QWidget *parent)
 
 void MenuTreeView::setMenuModel(MenuTreeModel *model)
 {
+    ShownMenuModel *before = m_shown;
     m_model = model;
-    setModel(model);
-    connect(model, &MenuTreeModel::selectedNodeChanged, this, &MenuTreeView::showSelectedNode);
-    connect(model, &MenuTreeModel::expandRequested, this, &MenuTreeView::applyExpansion);
+    m_shown = new ShownMenuModel(*model, this);
+    setModel(m_shown);
+    delete before;
+    // The tree's model speaks of its own indexes: the view finds the node's row among those
+    // it shows.
+    connect(model, &MenuTreeModel::selectedNodeChanged, this, [this](const QModelIndex &index) {
+        showSelectedNode(indexOf(nodeOf(index)));
+    });
+    connect(model,
+        &MenuTreeModel::expandRequested,
+        this,
+        [this](const QModelIndex &index, bool expanded) {
+            applyExpansion(indexOf(nodeOf(index)), expanded);
+        });
     connect(model, &MenuTreeModel::updateBegun, this, [this] {
         setUpdatesEnabled(false);
     });
@@ -117,7 +137,7 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
     });
     // A title typed in the editor may be wider than the column; a new picture (the selection
     // moved) has the size of the old one.
-    connect(model,
+    connect(m_shown,
         &QAbstractItemModel::dataChanged,
         this,
         [this](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
@@ -127,22 +147,32 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
             }
         });
     // Everything that changes the rows shown changes the width their titles need.
-    connect(model, &QAbstractItemModel::rowsInserted, this, &MenuTreeView::rowsChanged);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &MenuTreeView::rowsChanged);
-    connect(model, &QAbstractItemModel::rowsMoved, this, &MenuTreeView::rowsChanged);
-    connect(model, &QAbstractItemModel::modelReset, this, &MenuTreeView::rowsChanged);
-    connect(model, &QAbstractItemModel::layoutChanged, this, &MenuTreeView::rowsChanged);
-    // A reset (a load) shows the new menu with every submenu open, and loses the view's
+    connect(m_shown, &QAbstractItemModel::rowsInserted, this, &MenuTreeView::rowsChanged);
+    connect(m_shown, &QAbstractItemModel::rowsRemoved, this, &MenuTreeView::rowsChanged);
+    connect(m_shown, &QAbstractItemModel::rowsMoved, this, &MenuTreeView::rowsChanged);
+    connect(m_shown, &QAbstractItemModel::modelReset, this, &MenuTreeView::rowsChanged);
+    connect(m_shown, &QAbstractItemModel::layoutChanged, this, &MenuTreeView::rowsChanged);
+    // A reset (a load, a filter) shows the rows with every submenu open, and loses the view's
     // current row; take it from the tree again. Expanded first, the rows are laid out once.
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+    connect(m_shown, &QAbstractItemModel::modelReset, this, [this] {
         expandSubmenus();
-        showSelectedNode(m_model->indexOf(m_model->tree().selected()));
+        showSelectedNode(indexOf(m_model->tree().selected()));
     });
+}
+
+QModelIndex MenuTreeView::indexOf(const MenuNode *node) const
+{
+    return m_shown ? m_shown->indexOf(node) : QModelIndex();
+}
+
+MenuNode *MenuTreeView::nodeOf(const QModelIndex &index)
+{
+    return ShownMenuModel::node(index);
 }
 
 void MenuTreeView::expandSubmenus()
 {
-    if (!m_model)
+    if (!m_shown)
         return;
     // With the rows to be laid out anew, expanding only marks the node: the layout then runs
     // once for the whole tree instead of once for each submenu.
@@ -152,12 +182,11 @@ void MenuTreeView::expandSubmenus()
     while (!pending.empty()) {
         const QModelIndex parent = pending.back();
         pending.pop_back();
-        const auto &children =
-            parent.isValid() ? m_model->node(parent)->children() : m_model->tree().topLevel();
-        for (std::size_t row = 0; row < children.size(); ++row) {
-            if (!children[row]->hasChildren())
+        const int rows = m_shown->rowCount(parent);
+        for (int row = 0; row < rows; ++row) {
+            const QModelIndex index = m_shown->index(row, 0, parent);
+            if (!m_shown->hasChildren(index))
                 continue;
-            const QModelIndex index = m_model->index(static_cast<int>(row), 0, parent);
             expand(index);
             pending.push_back(index);
         }
@@ -190,7 +219,7 @@ void MenuTreeView::currentChanged(const QModelIndex &current, const QModelIndex 
     if (m_syncing || !m_model)
         return;
     m_syncing = true;
-    m_model->tree().setSelected(m_model->node(current));
+    m_model->tree().setSelected(nodeOf(current));
     m_syncing = false;
 }
 
@@ -208,7 +237,7 @@ void MenuTreeView::updateGeometries()
 
 int MenuTreeView::titlesWidth()
 {
-    // sizeHintForColumn lays out the titles of up to a thousand rows around the visible ones;
+    // sizeHintForColumn lays out the titles of the visible rows and those around them;
     // the same rows in the same place need the same room.
     const int scrolledTo = verticalScrollBar()->value();
     const int height = viewport()->height();

@@ -29,10 +29,12 @@ struct TreeDrag
 // How the tree answers a drag: the action it accepts it with, or none to refuse it.
 using DragDecision = std::optional<Qt::DropAction>;
 
+class MenuNode;
 class MenuTreeModel;
+class ShownMenuModel;
 
-// The tree's item delegate. Fitting the titles' column measures the titles of up to a
-// thousand rows each time, mostly the same ones: a title's size is remembered for as long as
+// The tree's item delegate. Fitting the titles' column measures the titles of a few hundred
+// rows each time, mostly the same ones: a title's size is remembered for as long as
 // the rows are drawn with the same font, style and options.
 class TitleDelegate : public QStyledItemDelegate
 {
@@ -81,10 +83,19 @@ class MenuTreeView : public QTreeView
 public:
     explicit MenuTreeView(QWidget *parent = nullptr);
 
-    // Shows `model` and keeps the selection of its tree and the current row the same.
-    // A reset of the model (a load) shows every submenu of the new menu open.
+    // Shows `model` through a ShownMenuModel of its own and keeps the selection of its tree
+    // and the current row the same. A reset of the rows (a load, a filter of the find box)
+    // shows every submenu shown open.
     void setMenuModel(MenuTreeModel *model);
+    // The tree's model, which tells of every change of the tree; its indexes are not the
+    // view's.
     MenuTreeModel *menuModel() const { return m_model; }
+    // The rows shown, the view's model.
+    ShownMenuModel *shownModel() const { return m_shown; }
+    // The view's index of a node: invalid for nullptr or a node not shown.
+    QModelIndex indexOf(const MenuNode *node) const;
+    // The node of a view's index, nullptr for the invalid index.
+    static MenuNode *nodeOf(const QModelIndex &index);
 
     // The MIME type of a drag of a node within the tree. It carries nothing: the window
     // knows the dragged node (the current row when the drag started).
@@ -143,6 +154,7 @@ private:
     static void apply(QDropEvent *event, const DragDecision &decision);
 
     MenuTreeModel *m_model = nullptr;
+    ShownMenuModel *m_shown = nullptr;
     TreeDropHandler *m_dropHandler = nullptr;
     bool m_syncing = false;
     bool m_fittingColumn = false;

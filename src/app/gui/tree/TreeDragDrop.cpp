@@ -6,7 +6,6 @@
 #include "app/gui/tree/FolderDragData.h"
 #include "app/gui/folders/FolderPane.h"
 #include "app/gui/editing/UndoHistory.h"
-#include "menu/gui/MenuTreeModel.h"
 
 #include <QMetaObject>
 #include <QMimeData>
@@ -82,7 +81,7 @@ DragSource TreeDragDrop::sourceOf(const TreeDrag &drag) const
 void TreeDragDrop::startDrag()
 {
     // The press that starts the drag has already made the node under the pointer current.
-    m_logic.startDrag(m_view.menuModel()->node(m_view.currentIndex()));
+    m_logic.startDrag(MenuTreeView::nodeOf(m_view.currentIndex()));
 }
 
 bool TreeDragDrop::isRefused()
@@ -112,7 +111,7 @@ DragDecision TreeDragDrop::dragMoved(const TreeDrag &drag)
     const DragSource source = sourceOf(drag);
     if (source != DragSource::Other && isRefused())
         return std::nullopt;
-    MenuNode *node = m_view.menuModel()->node(m_view.indexAt(drag.position));
+    MenuNode *node = MenuTreeView::nodeOf(m_view.indexAt(drag.position));
     // Selecting a row that shows only in part would scroll it into view; during a drag the
     // tree moves only by the one line of the edge rule.
     QScrollBar *bar = m_view.verticalScrollBar();

@@ -3,6 +3,7 @@
 // while its texts are prepared.
 #include "app/gui/tree/FindBar.h"
 #include "app/gui/tree/FoldedMenuTexts.h"
+#include "app/gui/tree/MenuTreeView.h"
 #include "menu/gui/MenuText.h"
 #include "support/TreeBuilder.h"
 #include "support/gui/PrefixWindowFixture.h"
@@ -17,6 +18,7 @@
 
 #include <random>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace torvex {
@@ -31,19 +33,33 @@ bool plainSearchHolds(const MenuNode &node, const QString &needle)
     return false;
 }
 
-// Texts of letters in both cases, ASCII and not (a capital whose folded form is ASCII among
-// them), digits, blanks and backslashes; needles cut from them and made up.
+// Random texts of letters in both cases, ASCII and not (a capital whose folded form is ASCII
+// among them), digits, blanks and backslashes.
+class RandomTexts
+{
+public:
+    explicit RandomTexts(unsigned seed)
+        : m_random(seed)
+    { }
+    std::string operator()(int most)
+    {
+        std::string made;
+        for (int length = static_cast<int>(m_random() % (most + 1)); length > 0; --length)
+            made += m_pieces[m_random() % m_pieces.size()];
+        return made;
+    }
+    unsigned next() { return static_cast<unsigned>(m_random()); }
+
+private:
+    std::mt19937 m_random;
+    const std::vector<std::string> m_pieces { "a", "B", "z", "Q", "1", "9", " ", "\\", "é", "É",
+        "Ä", "ä", "Ω", "ω", "K" /* Kelvin sign */, "k", "İ", "i", "ẞ", "ß", "日" };
+};
+
+// Needles cut from the texts and made up.
 TEST(FoldedMenuTexts, AgreesWithThePlainSearch)
 {
-    const std::vector<std::string> pieces { "a", "B", "z", "Q", "1", "9", " ", "\\", "é", "É",
-        "Ä", "ä", "Ω", "ω", "K" /* Kelvin sign */, "k", "İ", "i", "ẞ", "ß", "日" };
-    std::mt19937 random(31);
-    const auto text = [&](int most) {
-        std::string made;
-        for (int length = static_cast<int>(random() % (most + 1)); length > 0; --length)
-            made += pieces[random() % pieces.size()];
-        return made;
-    };
+    RandomTexts text(31);
     MenuTree tree;
     for (int i = 0; i < 300; ++i) {
         MenuNode *node = tree.addTopLevel(text(6));
@@ -73,20 +89,32 @@ TEST(FoldedMenuTexts, AgreesWithThePlainSearch)
     EXPECT_TRUE(texts.holds(*joined, FoldedMenuTexts::foldNeedle(QStringLiteral("CD"))));
 }
 
+// Texts with characters beyond ASCII are prepared once and read again when forgotten; ASCII
+// texts are read as they are.
 TEST(FoldedMenuTexts, ForgottenNodesAreReadAgain)
 {
     MenuTree tree;
-    test::buildTree(tree, "Tools\n  Hammer|cd C:\\Hammer\nDocs\n");
+    test::buildTree(tree, "Tools\n  Hämmer|cd C:\\Hämmer\n  Drill|cd C:\\Drill\nDocs\n");
     FoldedMenuTexts texts;
     MenuNode *tools = test::find(tree, "Tools");
-    MenuNode *hammer = test::find(tree, "Hammer");
-    const std::string saw = FoldedMenuTexts::foldNeedle(QStringLiteral("saw"));
+    MenuNode *hammer = test::find(tree, "Hämmer");
+    MenuNode *drill = test::find(tree, "Drill");
+    const std::string saw = FoldedMenuTexts::foldNeedle(QStringLiteral("SÄGE"));
     EXPECT_FALSE(texts.holds(*hammer, saw));
-    tree.setTitle(hammer, "Saw");
+    EXPECT_FALSE(texts.holds(*drill, saw));
+    tree.setTitle(hammer, "Säge");
+    tree.setTitle(drill, "säge");
     EXPECT_FALSE(texts.holds(*hammer, saw)) << "prepared before the change";
+    EXPECT_TRUE(texts.holds(*drill, saw)) << "Drill's texts are not ASCII now";
     texts.forgetSubtree(tools);
     EXPECT_TRUE(texts.holds(*hammer, saw));
-    EXPECT_EQ(texts.size(), 1u);
+    EXPECT_TRUE(texts.holds(*drill, saw));
+    EXPECT_EQ(texts.size(), 2u);
+
+    tree.setTitle(drill, "Saw");
+    texts.forget(drill);
+    EXPECT_TRUE(texts.holds(*drill, FoldedMenuTexts::foldNeedle(QStringLiteral("sAW"))));
+    EXPECT_EQ(texts.size(), 1u) << "ASCII texts are read as they are";
 }
 
 class FindBarTextsTest : public test::PrefixWindowFixture
@@ -134,6 +162,75 @@ TEST_F(FindBarTextsTest, FindsTheTreeAsItIsAfterEditsAndUndos)
     QCoreApplication::processEvents();
     EXPECT_EQ(typeAndCount(QStringLiteral("GAL")), QStringLiteral("0 of 1"));
     EXPECT_EQ(typeAndCount(QStringLiteral("alpha")), QStringLiteral("0 of 1"));
+}
+
+// The rows the view shows and the count, through the window, against the plain search over
+// random menus: the matches, their parents and the selected entry with its parents, in menu
+// order; typed on and typed anew.
+TEST_F(FindBarTextsTest, ShowsThePlainSearchsMatchesOfRandomMenus)
+{
+    RandomTexts text(29);
+    MenuTree &tree = form->tree();
+    auto *edit = widget<QLineEdit>("FindText");
+    const QAbstractItemModel &rows = *form->treeView()->model();
+    for (int menu = 0; menu < 4; ++menu) {
+        MenuTree built;
+        std::vector<MenuNode *> nodes;
+        for (int i = 0; i < 120; ++i) {
+            MenuNode *parent = nodes.empty() || text.next() % 3 == 0
+                ? nullptr
+                : nodes[text.next() % nodes.size()];
+            MenuNode *node =
+                parent ? built.addChild(parent, text(5)) : built.addTopLevel(text(5));
+            built.setData(node, { text(4), text(3) });
+            nodes.push_back(node);
+        }
+        tree.takeNodes(built);
+        tree.setSelected(nodes[text.next() % nodes.size()]);
+        widget<FindBar>("FindBar")->open();
+        for (int round = 0; round < 12; ++round) {
+            const QString needle = QString::fromStdString(text(3));
+            // Typed on: each longer text narrows the one before.
+            for (qsizetype length = 1; length <= needle.size(); ++length) {
+                const QString typed = needle.left(length);
+                edit->setText(typed);
+                QCoreApplication::processEvents();
+                std::vector<const MenuNode *> expected;
+                std::size_t matches = 0;
+                std::unordered_set<const MenuNode *> leading;
+                for (const MenuNode *n = tree.selected(); n; n = n->parent())
+                    leading.insert(n);
+                tree.forEach([&](MenuNode *node) {
+                    if (plainSearchHolds(*node, typed)) {
+                        ++matches;
+                        for (const MenuNode *n = node; n; n = n->parent())
+                            leading.insert(n);
+                    }
+                    return true;
+                });
+                tree.forEach([&](MenuNode *node) {
+                    if (leading.count(node))
+                        expected.push_back(node);
+                    return true;
+                });
+                std::vector<const MenuNode *> shown;
+                std::vector<QModelIndex> pending { QModelIndex() };
+                while (!pending.empty()) {
+                    const QModelIndex parent = pending.back();
+                    pending.pop_back();
+                    if (parent.isValid())
+                        shown.push_back(MenuTreeView::nodeOf(parent));
+                    for (int row = rows.rowCount(parent) - 1; row >= 0; --row)
+                        pending.push_back(rows.index(row, 0, parent));
+                }
+                ASSERT_EQ(shown, expected) << "menu " << menu << ", " << typed.toStdString();
+                EXPECT_TRUE(widget<QLabel>("FindCount")->text().endsWith(
+                    QStringLiteral(" of %1").arg(matches)));
+            }
+        }
+        widget<FindBar>("FindBar")->close();
+        EXPECT_EQ(rows.rowCount(), static_cast<int>(tree.topLevel().size()));
+    }
 }
 
 } // namespace

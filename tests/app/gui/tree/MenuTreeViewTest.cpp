@@ -108,9 +108,9 @@ TEST(MenuTreeViewShowing, ALoadedMenuShowsItsSubmenusOpenAndTheColumnFollowsTheT
     test::buildTree(loaded, "A\n  A1\n    A11\n  A2\nB\nC\n  C1\n");
     tree.takeNodes(loaded);
     for (const char *title : { "A", "A1", "C" })
-        EXPECT_TRUE(view.isExpanded(model.indexOf(test::find(tree, title)))) << title;
-    EXPECT_TRUE(view.visualRect(model.indexOf(test::find(tree, "A11"))).isValid());
-    EXPECT_TRUE(view.visualRect(model.indexOf(test::find(tree, "C1"))).isValid());
+        EXPECT_TRUE(view.isExpanded(view.indexOf(test::find(tree, title)))) << title;
+    EXPECT_TRUE(view.visualRect(view.indexOf(test::find(tree, "A11"))).isValid());
+    EXPECT_TRUE(view.visualRect(view.indexOf(test::find(tree, "C1"))).isValid());
 
     QApplication::processEvents();
     const int before = view.header()->sectionSize(0);
@@ -145,10 +145,10 @@ TEST(MenuTreeViewShowing, TheDeepestMenuTheWindowShowsIsLaidOut)
     const MenuNode *deepest = tree.nodeAt(levels - 1);
     ASSERT_NE(deepest, nullptr);
     EXPECT_EQ(deepest->title(), "Deepest");
-    EXPECT_TRUE(view.isExpanded(model.indexOf(deepest->parent())));
-    view.scrollTo(model.indexOf(deepest));
+    EXPECT_TRUE(view.isExpanded(view.indexOf(deepest->parent())));
+    view.scrollTo(view.indexOf(deepest));
     QApplication::processEvents();
-    EXPECT_TRUE(view.visualRect(model.indexOf(deepest)).isValid());
+    EXPECT_TRUE(view.visualRect(view.indexOf(deepest)).isValid());
     view.setModel(nullptr);
 }
 

@@ -69,7 +69,7 @@ protected:
 
     QPoint pointOn(const std::string &title) const
     {
-        const QModelIndex index = form->treeModel()->indexOf(find(form->tree(), title));
+        const QModelIndex index = form->treeView()->indexOf(find(form->tree(), title));
         EXPECT_TRUE(index.isValid()) << title;
         return tview->visualRect(index).center();
     }
@@ -142,7 +142,7 @@ TEST_F(MainWindowDragDropTest, DroppedFoldersBecomeFirstChildrenOfTheTarget)
         "A|cd C:\\A\nT\n  P|cd C:\\Work\\P\n  Q|cd C:\\Work\\Q\n  R|cd C:\\Work\\R\n"
         "  T1|cd C:\\T1\nB\n");
     EXPECT_EQ(form->tree().selected(), find(form->tree(), "T"));
-    EXPECT_EQ(tview->currentIndex(), form->treeModel()->indexOf(find(form->tree(), "T")));
+    EXPECT_EQ(tview->currentIndex(), form->treeView()->indexOf(find(form->tree(), "T")));
     EXPECT_EQ(editText("EditTitle"), QStringLiteral("T"));
     EXPECT_EQ(form->statusText(1), QStringLiteral(" 9 items"));
     EXPECT_TRUE(boxes.empty());
@@ -233,9 +233,9 @@ TEST_F(MainWindowDragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarge
     load(text);
     tview->scrollToBottom();
     tview->scrollTo(
-        form->treeModel()->indexOf(find(form->tree(), "N30")), QAbstractItemView::PositionAtTop);
+        form->treeView()->indexOf(find(form->tree(), "N30")), QAbstractItemView::PositionAtTop);
     const auto topNode = [this] {
-        return form->treeModel()->node(tview->indexAt(QPoint(1, 1)));
+        return MenuTreeView::nodeOf(tview->indexAt(QPoint(1, 1)));
     };
     ASSERT_EQ(topNode(), find(form->tree(), "N30"));
     selectEntries({ "P" });
@@ -250,7 +250,7 @@ TEST_F(MainWindowDragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarge
     EXPECT_EQ(topNode(), find(form->tree(), "N30"));
 
     const QPoint nearTop(10, 5);
-    MenuNode *underTop = form->treeModel()->node(tview->indexAt(nearTop));
+    MenuNode *underTop = MenuTreeView::nodeOf(tview->indexAt(nearTop));
     EXPECT_TRUE(moveTo(nearTop));
     EXPECT_EQ(topNode(), find(form->tree(), "N29"));
     EXPECT_EQ(form->tree().selected(), underTop);
@@ -262,7 +262,7 @@ TEST_F(MainWindowDragDropTest, EdgesScrollOneLineAndTheDropKeepsTheSelectedTarge
     MenuNode *target = form->tree().selected();
     ASSERT_NE(target, nullptr);
     // The row under the pointer is another one now; the drop goes to the selected node.
-    ASSERT_NE(form->treeModel()->node(tview->indexAt(nearBottom)), target);
+    ASSERT_NE(MenuTreeView::nodeOf(tview->indexAt(nearBottom)), target);
     QDropEvent drop(nearBottom, Qt::CopyAction, data.get(), Qt::LeftButton, {});
     QApplication::sendEvent(tview->viewport(), &drop);
     QCoreApplication::processEvents();

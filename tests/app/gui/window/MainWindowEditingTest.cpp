@@ -52,7 +52,7 @@ protected:
     // A mouse click on the row of the node titled `title`.
     void clickNode(const std::string &title)
     {
-        const QModelIndex index = form->treeModel()->indexOf(find(form->tree(), title));
+        const QModelIndex index = form->treeView()->indexOf(find(form->tree(), title));
         ASSERT_TRUE(index.isValid()) << title;
         const QPoint at = tview->visualRect(index).center();
         QTest::mouseClick(tview->viewport(), Qt::LeftButton, {}, at);
@@ -90,7 +90,7 @@ TEST_F(MainWindowEditingTest, TreeKeysRunTheContextMenuCommands)
     clickNode("C");
     treeKey(Qt::Key_Equal);
     EXPECT_EQ(outline(form->tree()), "A|cd a\nB|cd b|tb\nB - New|cd b|tb\nC\n  New\nNew\n");
-    EXPECT_TRUE(tview->isExpanded(form->treeModel()->indexOf(find(form->tree(), "C"))));
+    EXPECT_TRUE(tview->isExpanded(form->treeView()->indexOf(find(form->tree(), "C"))));
     EXPECT_EQ(editTitle->text(), QStringLiteral("New"));
     EXPECT_TRUE(editCommand->isEnabled());
     EXPECT_EQ(status(1), QStringLiteral(" 8 items"));
@@ -200,7 +200,7 @@ TEST_F(MainWindowEditingTest, TheItemEditorWritesEveryKeystrokeIntoTheNode)
     QTest::keyClicks(editTitle, QStringLiteral("Tools"));
     EXPECT_EQ(a->title(), "Tools");
     EXPECT_EQ(
-        form->treeModel()->data(form->treeModel()->indexOf(a)).toString(), QStringLiteral("Tools"));
+        form->treeModel()->data(form->treeView()->indexOf(a)).toString(), QStringLiteral("Tools"));
     editCommand->setFocus();
     QTest::keyClick(editCommand, Qt::Key_End);
     QTest::keyClicks(editCommand, QStringLiteral("\\x"));
@@ -377,7 +377,7 @@ TEST_F(MainWindowEditingTest, SearchesSelectTheHitOrSayWhereTheyStarted)
     widget<QToolButton>("SButFindMenusWithNonexistentPaths")->click();
     EXPECT_EQ(form->tree().selected(), find(form->tree(), "N2"));
     EXPECT_EQ(editTitle->text(), QStringLiteral("N2"));
-    EXPECT_EQ(tview->currentIndex(), form->treeModel()->indexOf(find(form->tree(), "N2")));
+    EXPECT_EQ(tview->currentIndex(), form->treeView()->indexOf(find(form->tree(), "N2")));
     EXPECT_EQ(status(0), QStringLiteral(" 1"));
 
     widget<QToolButton>("SButFindEmptyCommands")->click();

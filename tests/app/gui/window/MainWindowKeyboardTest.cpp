@@ -76,7 +76,7 @@ TEST_F(MainWindowKeyboardTest, CtrlArrowsMoveTheSelectedEntryOneUndoStepEach)
         "    Hammer|cd C:\\Hammer\n-\nGames|cd C:\\Games\n");
     EXPECT_EQ(stack->undoText(), QStringLiteral("Move up \"Beta\""));
     EXPECT_EQ(form->tree().selected(), find(form->tree(), "Beta"));
-    EXPECT_EQ(tview->currentIndex(), form->treeModel()->indexOf(find(form->tree(), "Beta")));
+    EXPECT_EQ(tview->currentIndex(), form->treeView()->indexOf(find(form->tree(), "Beta")));
 
     select("Hammer");
     press(Qt::Key_Left);
