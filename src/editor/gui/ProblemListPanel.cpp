@@ -99,7 +99,7 @@ void ProblemListPanel::buildControls()
     m_delete->setObjectName(QStringLiteral("deleteProblemEntries"));
     m_delete->setToolTip(tr("Delete the entries of the selected rows"));
 
-    m_rows = new ProblemRowsModel(this);
+    m_rows = new ProblemRowsModel(m_findings, this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("problemRows"));
     m_list->setAccessibleName(tr("Problems"));

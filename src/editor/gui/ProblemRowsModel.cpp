@@ -7,6 +7,11 @@
 
 namespace torvex {
 
+ProblemRowsModel::ProblemRowsModel(const ProblemFindings &findings, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_findings(findings)
+{ }
+
 bool ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
 {
     if (rows == m_rows) {
@@ -56,7 +61,7 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
         return QString::number(row.menuNumber);
     if (isForgotten(row.node))
         return role == Qt::ToolTipRole ? QVariant() : QVariant(QString());
-    const MenuProblem problem = ProblemFindings::problemOf(row);
+    const MenuProblem problem = m_findings.problemOf(row);
     // What cannot be told is best explained by why; a problem by the folder it names.
     const bool byReason = problem.kind == ProblemKind::CannotTell || problem.folder.empty();
     const QString detail = menuTextToQt(byReason ? problem.reason : problem.folder);
@@ -65,8 +70,9 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
         return detail.isEmpty() ? QStringLiteral("%1, %2").arg(title, kind)
                                 : QStringLiteral("%1, %2, %3").arg(title, kind, detail);
     if (role == Qt::ToolTipRole)
-        return index.column() == 3 ? QVariant(menuTextToQt(byReason ? problem.folder : problem.reason))
-                                   : QVariant();
+        return index.column() == 3
+            ? QVariant(menuTextToQt(byReason ? problem.folder : problem.reason))
+            : QVariant();
     return index.column() == 2 ? title : detail;
 }
 

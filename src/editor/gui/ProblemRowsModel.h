@@ -21,7 +21,8 @@ public:
     // The entry of a row, as a quintptr (a MenuNode *).
     static constexpr int NodeRole = Qt::UserRole;
 
-    using QAbstractTableModel::QAbstractTableModel;
+    // The rows' texts are made by `findings`, which must hold the scan the rows come from.
+    ProblemRowsModel(const ProblemFindings &findings, QObject *parent);
 
     // The rows of a new scan; their nodes must be in the tree until the next call, except
     // those told to forgetEntries. Rows the same as those shown (a title typed, say) are kept
@@ -45,6 +46,7 @@ public:
         int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    const ProblemFindings &m_findings;
     std::vector<ProblemFindings::Row> m_rows;
     std::unordered_set<const MenuNode *> m_gone;
 };
