@@ -1,5 +1,6 @@
 #include "editor/ProblemFindings.h"
 
+#include "core/LargePages.h"
 #include "editor/ItemCount.h"
 #include "menu/DirMenuStorability.h"
 #include "menu/MenuTree.h"
@@ -74,10 +75,11 @@ std::size_t ProblemFindings::update(const MenuTree &tree, const DestinationRule 
     FolderAnswers folders(rule);
     m_problems.clear();
     m_undecided.clear();
-    // Most entries have a problem or two at most; room not used is never touched.
-    m_problems.reserve(2 * tree.count());
+    // Most entries have a problem or two at most; room not used is never touched. Large
+    // pages spare a large menu's first scan most of its page faults.
+    reserveWithLargePages(m_problems, 2 * tree.count());
     std::vector<KeptChecks> entries;
-    entries.reserve(tree.count());
+    reserveWithLargePages(entries, tree.count(), true);
     const std::size_t recheckFrom = m_recheckFrom;
     const std::size_t recheckEnd = m_recheckFrom + m_recheckCount;
     std::size_t checked = 0;

@@ -1,5 +1,6 @@
 #include "editor/gui/ProblemListPanel.h"
 
+#include "core/LargePages.h"
 #include "editor/MenuProblems.h"
 #include "editor/gui/ProblemRowsModel.h"
 #include "menu/MenuTree.h"
@@ -39,10 +40,14 @@ MenuNode *nodeOf(const QModelIndex &index)
 // The rows of both lists in menu order, the problems of an entry before its "cannot tell".
 std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings, bool withUndecided)
 {
-    if (!withUndecided)
-        return findings.problems();
     std::vector<ProblemFindings::Row> rows;
-    rows.reserve(findings.problems().size() + findings.undecided().size());
+    reserveWithLargePages(rows,
+        findings.problems().size() + (withUndecided ? findings.undecided().size() : 0),
+        true);
+    if (!withUndecided) {
+        rows.assign(findings.problems().begin(), findings.problems().end());
+        return rows;
+    }
     std::merge(findings.problems().begin(),
         findings.problems().end(),
         findings.undecided().begin(),
