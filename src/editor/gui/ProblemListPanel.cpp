@@ -41,9 +41,8 @@ MenuNode *nodeOf(const QModelIndex &index)
 std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings, bool withUndecided)
 {
     std::vector<ProblemFindings::Row> rows;
-    reserveWithLargePages(rows,
-        findings.problems().size() + (withUndecided ? findings.undecided().size() : 0),
-        true);
+    reserveWithLargePages(
+        rows, findings.problems().size() + (withUndecided ? findings.undecided().size() : 0), true);
     if (!withUndecided) {
         rows.assign(findings.problems().begin(), findings.problems().end());
         return rows;
@@ -237,9 +236,8 @@ void ProblemListPanel::refresh()
         restoreSelection(chosen, current);
     else
         m_list->viewport()->update();
-    m_summary->setText(summaryText(m_findings.problems().size(),
-        m_findings.undecided().size(),
-        m_showUndecided->isChecked()));
+    m_summary->setText(summaryText(
+        m_findings.problems().size(), m_findings.undecided().size(), m_showUndecided->isChecked()));
     m_stale = false;
     updateDeleteButton();
 }
@@ -346,7 +344,8 @@ void ProblemListPanel::entriesLeaving(
     // show their problem and number only.
     std::vector<const MenuNode *> leaving;
     for (int row = first; row <= last; ++row) {
-        const auto *node = static_cast<const MenuNode *>(treeModel.index(row, 0, parent).internalPointer());
+        const auto *node =
+            static_cast<const MenuNode *>(treeModel.index(row, 0, parent).internalPointer());
         std::vector<const MenuNode *> pending { node };
         while (!pending.empty()) {
             const MenuNode *at = pending.back();
