@@ -1,6 +1,5 @@
 #include "editor/gui/ProblemListPanel.h"
 
-#include "core/LargePages.h"
 #include "editor/MenuProblems.h"
 #include "editor/gui/ProblemRowsModel.h"
 #include "menu/MenuTree.h"
@@ -38,15 +37,10 @@ MenuNode *nodeOf(const QModelIndex &index)
 }
 
 // The rows of both lists in menu order, the problems of an entry before its "cannot tell".
-std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings, bool withUndecided)
+std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings)
 {
     std::vector<ProblemFindings::Row> rows;
-    reserveWithLargePages(
-        rows, findings.problems().size() + (withUndecided ? findings.undecided().size() : 0), true);
-    if (!withUndecided) {
-        rows.assign(findings.problems().begin(), findings.problems().end());
-        return rows;
-    }
+    rows.reserve(findings.problems().size() + findings.undecided().size());
     std::merge(findings.problems().begin(),
         findings.problems().end(),
         findings.undecided().begin(),
@@ -232,7 +226,9 @@ void ProblemListPanel::refresh()
     const MenuNode *current = currentIndex.isValid() ? nodeOf(currentIndex) : nullptr;
 
     // The same rows as before keep their selection; the titles in view may have changed.
-    if (m_rows->setRows(mergedRows(m_findings, m_showUndecided->isChecked())))
+    const bool reset = m_showUndecided->isChecked() ? m_rows->setRows(mergedRows(m_findings))
+                                                    : m_rows->setRows(m_findings.problems());
+    if (reset)
         restoreSelection(chosen, current);
     else
         m_list->viewport()->update();

@@ -1,5 +1,6 @@
 #include "editor/gui/ProblemRowsModel.h"
 
+#include "core/LargePages.h"
 #include "editor/MenuProblems.h"
 #include "menu/gui/MenuText.h"
 
@@ -12,14 +13,18 @@ ProblemRowsModel::ProblemRowsModel(const ProblemFindings &findings, QObject *par
     , m_findings(findings)
 { }
 
-bool ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
+bool ProblemRowsModel::setRows(const std::vector<ProblemFindings::Row> &rows)
 {
     if (rows == m_rows) {
         m_gone.clear();
         return false;
     }
     beginResetModel();
-    m_rows = std::move(rows);
+    // The rows are copied into the room the last ones had, so that a list of a hundred
+    // thousand rows scanned again and again does not ask for new memory each time.
+    if (m_rows.capacity() < rows.size())
+        reserveWithLargePages(m_rows, rows.size(), true);
+    m_rows = rows;
     m_gone.clear();
     endResetModel();
     return true;

@@ -27,7 +27,7 @@ public:
     // The rows of a new scan; their nodes must be in the tree until the next call, except
     // those told to forgetEntries. Rows the same as those shown (a title typed, say) are kept
     // without a reset, and false is returned: the views only need to paint again.
-    bool setRows(std::vector<ProblemFindings::Row> rows);
+    bool setRows(const std::vector<ProblemFindings::Row> &rows);
     // The entries are about to leave the tree: their rows keep their problem and number but
     // no longer read the entry (nothing until the next setRows). The views are not told: a
     // removal of many entries one by one would have them look at every row each time; they
