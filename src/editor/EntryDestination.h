@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace torvex {
 
@@ -70,6 +71,13 @@ public:
 
     // Whether `folder` (a Windows path) exists, as the rule looks it up.
     bool folderExists(std::string_view folder) const { return m_folderExists(folder); }
+
+    // The same rule (the same variables) with its folders looked up by `folderExists`: a
+    // cache of the answers, or answers known from an earlier check.
+    DestinationRule withFolderLookup(std::function<bool(std::string_view)> folderExists) const
+    {
+        return DestinationRule(m_variables, std::move(folderExists));
+    }
 
 private:
     DestinationCheck ofFolder(std::string_view folder) const;

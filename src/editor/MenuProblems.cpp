@@ -79,26 +79,48 @@ void checkEntry(const MenuNode &node,
 
 } // namespace
 
-std::vector<EntryCheck> checkEntryFolders(const MenuNode &node, const DestinationRule &rule)
+namespace {
+
+// What the rule finds of the entry's command and target path, in the order a scan lists them,
+// each told to report(kind, check).
+template <typename Report>
+void checkFolders(const MenuNode &node, const DestinationRule &rule, Report &&report)
 {
-    std::vector<EntryCheck> checks;
     if (node.hasChildren() || node.isSeparator())
-        return checks;
+        return;
     const DestinationCheck command = rule.ofCommand(node.data().command);
     if (command.reason == DestinationReason::Empty && node.data().command.empty())
-        checks.push_back({ ProblemKind::EmptyCommand, {}, destinationReasonText(command) });
+        report(ProblemKind::EmptyCommand, command);
     else if (command.isBroken())
-        checks.push_back(
-            { ProblemKind::BrokenCommand, command.folder, destinationReasonText(command) });
+        report(ProblemKind::BrokenCommand, command);
     else if (command.destination == Destination::CannotTell)
-        checks.push_back(
-            { ProblemKind::CannotTell, command.folder, destinationReasonText(command) });
+        report(ProblemKind::CannotTell, command);
 
     const DestinationCheck target = rule.ofTargetPath(node.data().targetPath);
     if (target.isBroken())
-        checks.push_back(
-            { ProblemKind::BrokenTargetPath, target.folder, destinationReasonText(target) });
+        report(ProblemKind::BrokenTargetPath, target);
+}
+
+} // namespace
+
+std::vector<EntryCheck> checkEntryFolders(const MenuNode &node, const DestinationRule &rule)
+{
+    std::vector<EntryCheck> checks;
+    checkFolders(node, rule, [&checks](ProblemKind kind, const DestinationCheck &check) {
+        checks.push_back({ kind,
+            kind == ProblemKind::EmptyCommand ? std::string() : check.folder,
+            destinationReasonText(check) });
+    });
     return checks;
+}
+
+unsigned entryCheckKinds(const MenuNode &node, const DestinationRule &rule)
+{
+    unsigned kinds = 0;
+    checkFolders(node, rule, [&kinds](ProblemKind kind, const DestinationCheck &) {
+        kinds |= problemKindBit(kind);
+    });
+    return kinds;
 }
 
 std::size_t endLinesAfter(const MenuNode &node)

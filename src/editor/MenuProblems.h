@@ -58,6 +58,16 @@ struct EntryCheck
 // nothing for a submenu or a separator. This is the part of a scan that looks at the disk.
 std::vector<EntryCheck> checkEntryFolders(const MenuNode &node, const DestinationRule &rule);
 
+// A kind as a bit of a set of kinds.
+constexpr unsigned problemKindBit(ProblemKind kind)
+{
+    return 1u << static_cast<unsigned>(kind);
+}
+
+// The kinds of what checkEntryFolders finds (problemKindBit each), with the same looks at the
+// disk but without the texts.
+unsigned entryCheckKinds(const MenuNode &node, const DestinationRule &rule);
+
 // The number of "menu" lines the writer puts after a node's own line: the end lines of the
 // submenus that this node closes. Each node is the last child of one parent at most, so the
 // walks over a whole tree take time in proportion to its size.

@@ -1,85 +1,178 @@
 #include "editor/ProblemFindings.h"
 
+#include "core/LargePages.h"
 #include "editor/ItemCount.h"
 #include "menu/DirMenuStorability.h"
 #include "menu/MenuTree.h"
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 
 namespace torvex {
 
+namespace {
+
+// The kinds of the folder checks, in the order checkEntryFolders lists them (an entry's
+// command has one finding at most, its target path comes last).
+constexpr ProblemKind folderKinds[] = { ProblemKind::EmptyCommand,
+    ProblemKind::BrokenCommand,
+    ProblemKind::CannotTell,
+    ProblemKind::BrokenTargetPath };
+
+// Whether folders exist, each looked up once however many entries of one scan name it in a
+// row (the answers go with the scan: the next one looks at the disk again). A fixed number of
+// places, taken by a hash of the folder's path, keeps the cost of a large scan small: a folder
+// named again after many others may be looked up again.
+class FolderAnswers
+{
+public:
+    explicit FolderAnswers(const DestinationRule &rule)
+        : m_places(placeCount)
+        , m_rule(rule.withFolderLookup([this, &rule](std::string_view folder) {
+            const std::size_t key = std::hash<std::string_view> {}(folder);
+            Place &place = m_places[key % placeCount];
+            if (!place.taken || place.key != key)
+                place = { key, rule.folderExists(folder), true };
+            return place.exists;
+        }))
+    { }
+    FolderAnswers(const FolderAnswers &) = delete;
+    FolderAnswers &operator=(const FolderAnswers &) = delete;
+
+    const DestinationRule &rule() const { return m_rule; }
+
+private:
+    struct Place
+    {
+        std::size_t key = 0;
+        bool exists = false;
+        bool taken = false;
+    };
+    static constexpr std::size_t placeCount = 4096;
+
+    std::vector<Place> m_places;
+    DestinationRule m_rule;
+};
+
+} // namespace
+
+std::uint64_t fingerprintOf(const MenuNode &node)
+{
+    // Odd multipliers between the parts, so that swapping the command and the target path
+    // changes the number too.
+    constexpr std::uint64_t mix = 0x9E3779B97F4A7C15u;
+    const std::hash<std::string_view> hash;
+    std::uint64_t fingerprint = hash(node.data().command);
+    fingerprint = fingerprint * mix ^ hash(node.data().targetPath);
+    const bool checksNothing = node.hasChildren() || node.isSeparator();
+    return fingerprint * mix ^ (checksNothing ? 1u : 0u);
+}
+
 std::size_t ProblemFindings::update(const MenuTree &tree, const DestinationRule &rule)
 {
-    ++m_updates;
+    m_rule = rule;
+    FolderAnswers folders(rule);
     m_problems.clear();
     m_undecided.clear();
-    m_order.clear();
+    // Most entries have a problem or two at most; room not used is never touched. Large
+    // pages spare a large menu's first scan most of its page faults.
+    reserveWithLargePages(m_problems, 2 * tree.count());
+    std::vector<KeptChecks> entries;
+    reserveWithLargePages(entries, tree.count(), true);
     const std::size_t recheckFrom = m_recheckFrom;
     const std::size_t recheckEnd = m_recheckFrom + m_recheckCount;
     std::size_t checked = 0;
-    std::size_t index = 0;
     std::size_t writtenNumber = 0;
+    std::size_t next = 0; // the kept entry after the last one found: most often the next one
     tree.forEach([&](MenuNode *node) {
-        ++index;
         ++writtenNumber;
-        auto [at, isNew] = m_kept.try_emplace(node);
-        KeptChecks &kept = at->second;
-        kept.menuNumber = index;
-        kept.writtenNumber = writtenNumber;
+        KeptChecks kept;
+        bool isNew = true;
+        if (next < m_entries.size() && m_entries[next].node == node) {
+            kept = m_entries[next++];
+            isNew = false;
+        } else if (const auto at = indexOf(node)) {
+            kept = m_entries[*at];
+            next = *at + 1;
+            isNew = false;
+        }
+        kept.node = node;
+        kept.writtenNumber = static_cast<std::uint32_t>(writtenNumber);
         writtenNumber += endLinesAfter(*node);
-        const bool due = index > recheckFrom && index <= recheckEnd;
-        if (checkAgain(*node, kept, due, isNew, rule))
+        const std::size_t menuNumber = entries.size() + 1;
+        const bool due = menuNumber > recheckFrom && menuNumber <= recheckEnd;
+        if (checkAgain(*node, kept, due, isNew, folders.rule()))
             ++checked;
-        kept.seenAt = m_updates;
-        m_order.push_back(node);
-        addRows(*node, kept, m_problems, m_undecided);
+        addRows(kept, menuNumber, m_problems, m_undecided);
+        entries.push_back(kept);
         return true;
     });
     // Entries gone from the tree are forgotten (their nodes may be freed and used again).
-    std::erase_if(m_kept, [this](const auto &kept) {
-        return kept.second.seenAt != m_updates;
-    });
+    m_entries = std::move(entries);
+    m_places.clear();
     if (m_recheckCount > 0)
-        m_recheckFrom = recheckEnd >= index ? 0 : recheckEnd;
+        m_recheckFrom = recheckEnd >= m_entries.size() ? 0 : recheckEnd;
     m_recheckCount = 0;
     return checked;
+}
+
+std::optional<std::size_t> ProblemFindings::indexOf(const MenuNode *node)
+{
+    const auto byNode = [](const auto &place, const MenuNode *key) {
+        return std::less<const MenuNode *> {}(place.first, key);
+    };
+    if (m_places.empty() && !m_entries.empty()) {
+        m_places.reserve(m_entries.size());
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            m_places.emplace_back(m_entries[i].node, static_cast<std::uint32_t>(i));
+        std::sort(m_places.begin(), m_places.end(), [](const auto &a, const auto &b) {
+            return std::less<const MenuNode *> {}(a.first, b.first);
+        });
+    }
+    const auto at = std::lower_bound(m_places.begin(), m_places.end(), node, byNode);
+    if (at == m_places.end() || at->first != node)
+        return std::nullopt;
+    return at->second;
 }
 
 std::optional<std::size_t> ProblemFindings::updateEntries(
     const std::vector<const MenuNode *> &nodes, const DestinationRule &rule)
 {
-    std::vector<std::pair<const MenuNode *, bool>> todo; // the entry, and whether it is due
+    std::vector<std::pair<std::size_t, bool>> todo; // the entry's place, and whether it is due
     for (const MenuNode *node : nodes) {
-        const auto at = m_kept.find(node);
-        if (at == m_kept.end() || at->second.seenAt != m_updates)
+        const auto at = indexOf(node);
+        if (!at)
             return std::nullopt;
-        todo.emplace_back(node, false);
+        todo.emplace_back(*at, false);
     }
+    m_rule = rule;
+    FolderAnswers folders(rule);
     if (m_recheckCount > 0) {
-        const std::size_t end = std::min(m_order.size(), m_recheckFrom + m_recheckCount);
+        const std::size_t end = std::min(m_entries.size(), m_recheckFrom + m_recheckCount);
         for (std::size_t i = m_recheckFrom; i < end; ++i)
-            todo.emplace_back(m_order[i], true);
-        m_recheckFrom = end >= m_order.size() ? 0 : end;
+            todo.emplace_back(i, true);
+        m_recheckFrom = end >= m_entries.size() ? 0 : end;
         m_recheckCount = 0;
     }
     std::size_t checked = 0;
     const auto byNumber = [](const Row &row, std::size_t number) {
         return row.menuNumber < number;
     };
-    for (const auto &[node, due] : todo) {
-        KeptChecks &kept = m_kept.at(node);
-        if (checkAgain(*node, kept, due, false, rule))
+    for (const auto &[index, due] : todo) {
+        KeptChecks &kept = m_entries[index];
+        if (checkAgain(*kept.node, kept, due, false, folders.rule()))
             ++checked;
         // The entry's rows are replaced where they stand: the rows are in menu order.
+        const std::size_t menuNumber = index + 1;
         std::vector<Row> problems;
         std::vector<Row> undecided;
-        addRows(*node, kept, problems, undecided);
+        addRows(kept, menuNumber, problems, undecided);
         for (auto [list, rows] :
             { std::pair { &m_problems, &problems }, std::pair { &m_undecided, &undecided } }) {
-            const auto first =
-                std::lower_bound(list->begin(), list->end(), kept.menuNumber, byNumber);
+            const auto first = std::lower_bound(list->begin(), list->end(), menuNumber, byNumber);
             auto last = first;
-            while (last != list->end() && last->menuNumber == kept.menuNumber)
+            while (last != list->end() && last->menuNumber == menuNumber)
                 ++last;
             if (std::equal(first, last, rows->begin(), rows->end()))
                 continue;
@@ -93,70 +186,70 @@ std::optional<std::size_t> ProblemFindings::updateEntries(
 bool ProblemFindings::checkAgain(
     const MenuNode &node, KeptChecks &kept, bool due, bool isNew, const DestinationRule &rule)
 {
-    const MenuEntry &entry = node.data();
     // Submenus and separators have nothing checked: becoming one (or no longer being one)
-    // changes the checks as well.
-    const bool checksNothing = node.hasChildren() || node.isSeparator();
-    if (!isNew && !due && kept.checksNothing == checksNothing && kept.command == entry.command
-        && kept.targetPath == entry.targetPath)
+    // changes the fingerprint as well.
+    const std::uint64_t fingerprint = fingerprintOf(node);
+    if (!isNew && !due && kept.fingerprint == fingerprint)
         return false;
-    kept.checksNothing = checksNothing;
-    kept.command = entry.command;
-    kept.targetPath = entry.targetPath;
-    // Checks that found the same keep their place, and so do the rows that point into them.
-    std::vector<EntryCheck> checks = checkEntryFolders(node, rule);
-    const auto same = [](const EntryCheck &a, const EntryCheck &b) {
-        return a.kind == b.kind && a.folder == b.folder && a.reason == b.reason;
-    };
-    if (!std::equal(checks.begin(), checks.end(), kept.checks.begin(), kept.checks.end(), same))
-        kept.checks = std::move(checks);
+    kept.fingerprint = fingerprint;
+    kept.found = static_cast<std::uint8_t>(entryCheckKinds(node, rule));
     return true;
 }
 
-void ProblemFindings::addRows(const MenuNode &node,
-    const KeptChecks &kept,
+void ProblemFindings::addRows(const KeptChecks &kept,
+    std::size_t menuNumber,
     std::vector<Row> &problems,
     std::vector<Row> &undecided)
 {
     const auto row = [&](ProblemKind kind) {
-        return Row { &node, kept.menuNumber, kept.writtenNumber, kind, nullptr, nullptr };
+        return Row { kept.node, static_cast<std::uint32_t>(menuNumber), kind };
     };
-    if (const char *why = unstorableReason(node)) {
+    if (unstorableReason(*kept.node))
         problems.push_back(row(ProblemKind::CannotBeStored));
-        problems.back().unstorable = why;
-    }
     if (kept.writtenNumber > itemLimit)
         problems.push_back(row(ProblemKind::OverItemLimit));
-    for (const EntryCheck &check : kept.checks) {
-        std::vector<Row> &list = check.kind == ProblemKind::CannotTell ? undecided : problems;
-        list.push_back(row(check.kind));
-        list.back().check = &check;
-    }
+    for (const ProblemKind kind : folderKinds)
+        if (kept.found & problemKindBit(kind))
+            (kind == ProblemKind::CannotTell ? undecided : problems).push_back(row(kind));
 }
 
 void ProblemFindings::forgetChecks()
 {
-    m_kept.clear();
-    m_order.clear();
+    m_entries.clear();
+    m_places.clear();
+    m_rule.reset();
 }
 
-MenuProblem ProblemFindings::problemOf(const Row &row)
+MenuProblem ProblemFindings::problemOf(const Row &row) const
 {
     MenuProblem problem;
     problem.kind = row.kind;
     problem.node = row.node;
     problem.menuNumber = row.menuNumber;
-    problem.writtenNumber = row.writtenNumber;
+    if (row.menuNumber >= 1 && row.menuNumber <= m_entries.size())
+        problem.writtenNumber = m_entries[row.menuNumber - 1].writtenNumber;
     problem.titlePath = titlePathOf(*row.node);
     problem.command = row.node->data().command;
     problem.targetPath = row.node->data().targetPath;
-    if (row.check) {
-        problem.folder = row.check->folder;
-        problem.reason = row.check->reason;
-    } else if (row.kind == ProblemKind::CannotBeStored) {
-        problem.reason = row.unstorable ? row.unstorable : "";
+    if (row.kind == ProblemKind::CannotBeStored) {
+        const char *why = unstorableReason(*row.node);
+        problem.reason = why ? why : "";
     } else if (row.kind == ProblemKind::OverItemLimit) {
-        problem.reason = overLimitReason(row.writtenNumber);
+        problem.reason = overLimitReason(problem.writtenNumber);
+    } else if (m_rule) {
+        // The check is made again without the disk: its folder is missing when the row says
+        // broken, and the rest (the folder's text, the reason) follows from the entry.
+        const bool exists =
+            row.kind != ProblemKind::BrokenCommand && row.kind != ProblemKind::BrokenTargetPath;
+        const DestinationRule answered = m_rule->withFolderLookup([exists](std::string_view) {
+            return exists;
+        });
+        for (EntryCheck &check : checkEntryFolders(*row.node, answered))
+            if (check.kind == row.kind) {
+                problem.folder = std::move(check.folder);
+                problem.reason = std::move(check.reason);
+                break;
+            }
     }
     return problem;
 }

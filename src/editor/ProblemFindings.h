@@ -4,9 +4,10 @@
 #include "editor/MenuProblems.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace torvex {
@@ -15,27 +16,24 @@ class MenuNode;
 class MenuTree;
 
 // The problem scan of a window, kept between scans: each entry's folder checks (the part that
-// looks at the disk) are kept with the command and target path they were made for, and a new
-// scan checks again only the entries whose command or target path changed since, and those
-// the rolling re-check reaches. What depends on an entry's place (its number, the limit, its
-// titles) is worked out again at each scan, without looking at the disk; the texts of a row
-// (titles, reasons) are made only when asked for. The result equals findMenuProblems' over
-// the same tree and rule, as long as the folders did not change on disk since they were
-// checked.
+// looks at the disk) are kept as the kinds they found, with a fingerprint of what they read (the
+// entry's kind, command and target path), and a new scan checks again only the entries whose
+// fingerprint changed since, and those the rolling re-check reaches. Within one scan each
+// folder is looked up once, however many entries name it. What depends on an entry's place
+// (its number, the limit, its titles) is worked out again at each scan, without looking at the
+// disk; the texts of a row (titles, folder, reasons) are made only when asked for, from the
+// entry as it is then. The result equals findMenuProblems' over the same tree and rule, as long
+// as the folders did not change on disk since they were checked.
 class ProblemFindings
 {
 public:
-    // One row of the scan: a problem of an entry, with the numbers of the entry where it
-    // stands now. `check` points into the entry's kept checks (nullptr for the problems that
-    // need no folder); valid until the next update or forget.
+    // One row of the scan: a problem of an entry, with the number of the entry where it
+    // stands now (the number a save gives it is problemOf's).
     struct Row
     {
         const MenuNode *node = nullptr;
-        std::size_t menuNumber = 0;
-        std::size_t writtenNumber = 0;
+        std::uint32_t menuNumber = 0;
         ProblemKind kind = ProblemKind::EmptyCommand;
-        const char *unstorable = nullptr; // the reason, for CannotBeStored
-        const EntryCheck *check = nullptr;
 
         bool operator==(const Row &) const = default;
     };
@@ -49,7 +47,8 @@ public:
     // by the last update (update then).
     std::optional<std::size_t> updateEntries(
         const std::vector<const MenuNode *> &nodes, const DestinationRule &rule);
-    // Every check is made again at the next update (another prefix or file, say).
+    // Every check is made again at the next update (another prefix or file, say); the rows
+    // may not be asked for their texts until then.
     void forgetChecks();
     // The next update checks again, besides the changed entries, the next `count` entries
     // in menu order after those the last such request reached (from the top again after the
@@ -59,41 +58,48 @@ public:
     const std::vector<Row> &problems() const { return m_problems; }
     const std::vector<Row> &undecided() const { return m_undecided; }
 
-    // The row as the full scan gives it (titles, command, folder and reason); its node must
-    // still be in the tree it was found in.
-    static MenuProblem problemOf(const Row &row);
+    // The row as the full scan gives it (titles, command, folder and reason), made from its
+    // entry as it is now, with the variables of the last update's rule and the answer of its
+    // folder check; its node must still be in the tree it was found in.
+    MenuProblem problemOf(const Row &row) const;
 
 private:
     struct KeptChecks
     {
-        std::string command;
-        std::string targetPath;
-        bool checksNothing = false; // a submenu or a separator
-        std::vector<EntryCheck> checks;
-        std::size_t seenAt = 0; // the last update that found the entry
-        std::size_t menuNumber = 0; // where the last update found it
-        std::size_t writtenNumber = 0;
+        const MenuNode *node = nullptr;
+        std::uint64_t fingerprint = 0; // of what the checks read (fingerprintOf)
+        std::uint32_t writtenNumber = 0; // where the last update found it
+        std::uint8_t found = 0; // the kinds the folder checks found (entryCheckKinds)
     };
 
-    // Checks the entry's folders again when they are due or its command, target path or kind
+    // Checks the entry's folders again when they are due, it is new or its fingerprint
     // changed; true when it did.
     static bool checkAgain(
         const MenuNode &node, KeptChecks &kept, bool due, bool isNew, const DestinationRule &rule);
     // The entry's rows in the order a scan lists them, added to the lists.
-    static void addRows(const MenuNode &node,
-        const KeptChecks &kept,
+    static void addRows(const KeptChecks &kept,
+        std::size_t menuNumber,
         std::vector<Row> &problems,
         std::vector<Row> &undecided);
+    // Where the last update found `node` in m_entries, or nothing.
+    std::optional<std::size_t> indexOf(const MenuNode *node);
 
-    std::unordered_map<const MenuNode *, KeptChecks> m_kept;
-    // The entries in menu order, as the last update found them.
-    std::vector<const MenuNode *> m_order;
+    // The entries in menu order, as the last update found them, with their checks.
+    std::vector<KeptChecks> m_entries;
+    // The entries' places by node, made when first asked for after an update.
+    std::vector<std::pair<const MenuNode *, std::uint32_t>> m_places;
     std::vector<Row> m_problems;
     std::vector<Row> m_undecided;
-    std::size_t m_updates = 0;
+    // The rule of the last update, for the rows' texts.
+    std::optional<DestinationRule> m_rule;
     std::size_t m_recheckCount = 0;
     std::size_t m_recheckFrom = 0; // the menu number the next re-check starts at
 };
+
+// What an entry's folder checks read, as a number that changes when any of it changes (but
+// for a chance of one in 2^64): whether it is checked at all (a submenu or a separator is
+// not), its command and its target path.
+std::uint64_t fingerprintOf(const MenuNode &node);
 
 // The titles from the top level down to `node`, shortened as TitlePathWalk shortens them.
 std::vector<std::string> titlePathOf(const MenuNode &node);

@@ -30,11 +30,12 @@ std::vector<std::string> described(const std::vector<MenuProblem> &problems)
     return lines;
 }
 
-std::vector<std::string> described(const std::vector<ProblemFindings::Row> &rows)
+std::vector<std::string> described(
+    const ProblemFindings &findings, const std::vector<ProblemFindings::Row> &rows)
 {
     std::vector<std::string> lines;
     for (const ProblemFindings::Row &row : rows)
-        lines.push_back(described(ProblemFindings::problemOf(row)));
+        lines.push_back(described(findings.problemOf(row)));
     return lines;
 }
 
@@ -55,7 +56,7 @@ MenuNode *edit(MenuTree &tree, int draw)
 {
     static const std::vector<std::string> titles = { "A", "-", "--", "-Sub", "B" };
     static const std::vector<std::string> texts = {
-        "", "cd C:\\x", "cd C:\\gone", "cd %NOPE%", "=x=", "C:\\x"
+        "", "cd C:\\x", "cd C:\\gone", "cd %NOPE%", "=x=", "C:\\x", "C:\\gone", "cd %HERE%"
     };
     const std::vector<MenuNode *> nodes = nodesOf(tree);
     if (nodes.empty()) {
@@ -129,8 +130,8 @@ RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, 
         edit(tree, draw);
         findings.update(tree, rule);
         const MenuProblemScan full = findMenuProblems(tree, rule);
-        RC_ASSERT(described(findings.problems()) == described(full.problems));
-        RC_ASSERT(described(findings.undecided()) == described(full.undecided));
+        RC_ASSERT(described(findings, findings.problems()) == described(full.problems));
+        RC_ASSERT(described(findings, findings.undecided()) == described(full.undecided));
     }
 }
 
@@ -169,8 +170,42 @@ RC_GTEST_PROP(ProblemFindingsProperty, UpdatingTheEditedEntriesEqualsTheWalk, ()
         }
         walked.update(tree, rule);
         edited.clear();
-        RC_ASSERT(described(findings.problems()) == described(walked.problems()));
-        RC_ASSERT(described(findings.undecided()) == described(walked.undecided()));
+        RC_ASSERT(described(findings, findings.problems()) == described(walked, walked.problems()));
+        RC_ASSERT(
+            described(findings, findings.undecided()) == described(walked, walked.undecided()));
+    }
+}
+
+// Folders appear and go between scans: once every entry was checked again, in a walk or in
+// place, the rows are those of the full scan, whatever an earlier scan found on disk.
+RC_GTEST_PROP(ProblemFindingsProperty, ARecheckOfEveryEntryFindsTheFoldersAsTheyAreNow, ())
+{
+    MenuTree tree;
+    randomMenu(tree);
+    std::set<std::string> folders { "C:\\x" };
+    const DestinationRule rule = ruleOver(folders);
+
+    ProblemFindings findings;
+    findings.update(tree, rule);
+    // A few dozen steps: each checks every entry twice.
+    const auto draws =
+        *rc::gen::resize(30, rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 100000)));
+    for (int draw : draws) {
+        for (const char *folder : { "C:\\x", "C:\\gone" })
+            if (draw % 3 == 0)
+                folders.insert(folder);
+            else if (draw % 3 == 1)
+                folders.erase(folder);
+        draw /= 3;
+        MenuNode *node = edit(tree, draw);
+        findings.recheckNext(tree.count());
+        if (node && draw % 2 == 0) // an edit in place: no walk
+            RC_ASSERT(findings.updateEntries({ node }, rule).has_value());
+        else
+            findings.update(tree, rule);
+        const MenuProblemScan full = findMenuProblems(tree, rule);
+        RC_ASSERT(described(findings, findings.problems()) == described(full.problems));
+        RC_ASSERT(described(findings, findings.undecided()) == described(full.undecided));
     }
 }
 
@@ -212,6 +247,37 @@ TEST(ProblemFindings, ChecksOnlyChangedEntriesAndTheRecheckReachesEveryEntryInTu
 
     findings.forgetChecks();
     EXPECT_EQ(findings.update(tree, rule), 4u);
+}
+
+// Entries naming one folder share its look at the disk within a scan; the next scan looks again.
+TEST(ProblemFindings, EachScanLooksUpAFolderOnceHoweverManyEntriesNameIt)
+{
+    MenuTree tree;
+    test::buildTree(tree,
+        "One|cd C:\\new\n"
+        "Two|cd C:\\new\n"
+        "Three|cd C:\\other|C:\\new\n");
+    std::vector<std::string> lookedUp;
+    bool exists = false;
+    const DestinationRule rule(
+        [](std::string_view) -> std::optional<std::string> {
+            return std::nullopt;
+        },
+        [&](std::string_view folder) {
+            lookedUp.emplace_back(folder);
+            return exists;
+        });
+    ProblemFindings findings;
+    EXPECT_EQ(findings.update(tree, rule), 3u);
+    EXPECT_EQ(lookedUp, (std::vector<std::string> { "C:\\new", "C:\\other" }));
+    EXPECT_EQ(findings.problems().size(), 4u);
+
+    exists = true; // the folders appeared since
+    lookedUp.clear();
+    findings.recheckNext(3);
+    ASSERT_TRUE(findings.updateEntries({}, rule).has_value());
+    EXPECT_EQ(lookedUp, (std::vector<std::string> { "C:\\new", "C:\\other" }));
+    EXPECT_TRUE(findings.problems().empty());
 }
 
 } // namespace

@@ -37,10 +37,8 @@ MenuNode *nodeOf(const QModelIndex &index)
 }
 
 // The rows of both lists in menu order, the problems of an entry before its "cannot tell".
-std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings, bool withUndecided)
+std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings)
 {
-    if (!withUndecided)
-        return findings.problems();
     std::vector<ProblemFindings::Row> rows;
     rows.reserve(findings.problems().size() + findings.undecided().size());
     std::merge(findings.problems().begin(),
@@ -99,7 +97,7 @@ void ProblemListPanel::buildControls()
     m_delete->setObjectName(QStringLiteral("deleteProblemEntries"));
     m_delete->setToolTip(tr("Delete the entries of the selected rows"));
 
-    m_rows = new ProblemRowsModel(this);
+    m_rows = new ProblemRowsModel(m_findings, this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("problemRows"));
     m_list->setAccessibleName(tr("Problems"));
@@ -228,13 +226,14 @@ void ProblemListPanel::refresh()
     const MenuNode *current = currentIndex.isValid() ? nodeOf(currentIndex) : nullptr;
 
     // The same rows as before keep their selection; the titles in view may have changed.
-    if (m_rows->setRows(mergedRows(m_findings, m_showUndecided->isChecked())))
+    const bool reset = m_showUndecided->isChecked() ? m_rows->setRows(mergedRows(m_findings))
+                                                    : m_rows->setRows(m_findings.problems());
+    if (reset)
         restoreSelection(chosen, current);
     else
         m_list->viewport()->update();
-    m_summary->setText(summaryText(m_findings.problems().size(),
-        m_findings.undecided().size(),
-        m_showUndecided->isChecked()));
+    m_summary->setText(summaryText(
+        m_findings.problems().size(), m_findings.undecided().size(), m_showUndecided->isChecked()));
     m_stale = false;
     updateDeleteButton();
 }
@@ -341,7 +340,8 @@ void ProblemListPanel::entriesLeaving(
     // show their problem and number only.
     std::vector<const MenuNode *> leaving;
     for (int row = first; row <= last; ++row) {
-        const auto *node = static_cast<const MenuNode *>(treeModel.index(row, 0, parent).internalPointer());
+        const auto *node =
+            static_cast<const MenuNode *>(treeModel.index(row, 0, parent).internalPointer());
         std::vector<const MenuNode *> pending { node };
         while (!pending.empty()) {
             const MenuNode *at = pending.back();

@@ -1,5 +1,6 @@
 #include "editor/gui/ProblemRowsModel.h"
 
+#include "core/LargePages.h"
 #include "editor/MenuProblems.h"
 #include "menu/gui/MenuText.h"
 
@@ -7,14 +8,23 @@
 
 namespace torvex {
 
-bool ProblemRowsModel::setRows(std::vector<ProblemFindings::Row> rows)
+ProblemRowsModel::ProblemRowsModel(const ProblemFindings &findings, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_findings(findings)
+{ }
+
+bool ProblemRowsModel::setRows(const std::vector<ProblemFindings::Row> &rows)
 {
     if (rows == m_rows) {
         m_gone.clear();
         return false;
     }
     beginResetModel();
-    m_rows = std::move(rows);
+    // The rows are copied into the room the last ones had, so that a list of a hundred
+    // thousand rows scanned again and again does not ask for new memory each time.
+    if (m_rows.capacity() < rows.size())
+        reserveWithLargePages(m_rows, rows.size(), true);
+    m_rows = rows;
     m_gone.clear();
     endResetModel();
     return true;
@@ -56,7 +66,7 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
         return QString::number(row.menuNumber);
     if (isForgotten(row.node))
         return role == Qt::ToolTipRole ? QVariant() : QVariant(QString());
-    const MenuProblem problem = ProblemFindings::problemOf(row);
+    const MenuProblem problem = m_findings.problemOf(row);
     // What cannot be told is best explained by why; a problem by the folder it names.
     const bool byReason = problem.kind == ProblemKind::CannotTell || problem.folder.empty();
     const QString detail = menuTextToQt(byReason ? problem.reason : problem.folder);
@@ -65,8 +75,9 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
         return detail.isEmpty() ? QStringLiteral("%1, %2").arg(title, kind)
                                 : QStringLiteral("%1, %2, %3").arg(title, kind, detail);
     if (role == Qt::ToolTipRole)
-        return index.column() == 3 ? QVariant(menuTextToQt(byReason ? problem.folder : problem.reason))
-                                   : QVariant();
+        return index.column() == 3
+            ? QVariant(menuTextToQt(byReason ? problem.folder : problem.reason))
+            : QVariant();
     return index.column() == 2 ? title : detail;
 }
 

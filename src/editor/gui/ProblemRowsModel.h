@@ -21,12 +21,13 @@ public:
     // The entry of a row, as a quintptr (a MenuNode *).
     static constexpr int NodeRole = Qt::UserRole;
 
-    using QAbstractTableModel::QAbstractTableModel;
+    // The rows' texts are made by `findings`, which must hold the scan the rows come from.
+    ProblemRowsModel(const ProblemFindings &findings, QObject *parent);
 
     // The rows of a new scan; their nodes must be in the tree until the next call, except
     // those told to forgetEntries. Rows the same as those shown (a title typed, say) are kept
     // without a reset, and false is returned: the views only need to paint again.
-    bool setRows(std::vector<ProblemFindings::Row> rows);
+    bool setRows(const std::vector<ProblemFindings::Row> &rows);
     // The entries are about to leave the tree: their rows keep their problem and number but
     // no longer read the entry (nothing until the next setRows). The views are not told: a
     // removal of many entries one by one would have them look at every row each time; they
@@ -45,6 +46,7 @@ public:
         int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    const ProblemFindings &m_findings;
     std::vector<ProblemFindings::Row> m_rows;
     std::unordered_set<const MenuNode *> m_gone;
 };
