@@ -5,7 +5,7 @@
 #include "menu/DirMenuWriter.h"
 #include "menu/IniDocument.h"
 
-#include <optional>
+#include <memory>
 #include <utility>
 
 namespace torvex {
@@ -30,12 +30,12 @@ ChangesOnDisk compareWithDisk(
 {
     // Read as IniFile reads it: a missing file holds nothing.
     std::string bytes = fs.fileExists(path) ? fs.readAll(path) : std::string();
-    const MenuEntryList *before = nullptr;
+    const bool remembered = path == loaded.menuPath && loaded.menuOnDisk && loaded.fileOnDisk
+        && FileBytesDigest(bytes) == *loaded.fileOnDisk;
+    std::shared_ptr<const MenuEntryList> before;
     MenuLinesDigest linesOnDisk;
-    std::optional<MenuEntryList> read;
-    if (path == loaded.menuPath && loaded.menuOnDisk && loaded.fileOnDisk
-        && loaded.menuEntriesOnDisk && FileBytesDigest(bytes) == *loaded.fileOnDisk) {
-        before = loaded.menuEntriesOnDisk.get();
+    if (remembered && loaded.menuEntriesOnDisk) {
+        before = loaded.menuEntriesOnDisk;
         linesOnDisk = *loaded.menuOnDisk;
     } else {
         const IniDocument document = IniDocument::fromOwnedBytes(std::move(bytes), path);
@@ -44,7 +44,10 @@ ChangesOnDisk compareWithDisk(
             values.add(key, value);
             linesOnDisk.add(key, value);
         });
-        before = &read.emplace(MenuEntryList::read(values));
+        before = std::make_shared<const MenuEntryList>(MenuEntryList::read(values));
+        // The file the window read last, as it was: the next comparison starts from its menu.
+        if (remembered)
+            loaded.menuEntriesOnDisk = before;
     }
     ChangesOnDisk changes;
     changes.entries = compareMenuEntries(*before, entriesToSave(tree));

@@ -21,10 +21,10 @@ struct ChangesOnDisk
 };
 
 // Compares the file at `path` with what a save of `tree` would write. While the file's bytes
-// are those `loaded` remembers with its menu, that menu stands for the file's, which is not
-// parsed again; the lines a save writes are not made unless no entry differs. Throws
-// IniReadError when the file cannot be read (IniFormatError when its text is one Torvex
-// refuses).
+// are those `loaded` remembers, the menu it keeps of them stands for the file's, which is not
+// parsed again; without one yet, the menu read is kept there. The lines a save writes are not
+// made unless no entry differs. Throws IniReadError when the file cannot be read
+// (IniFormatError when its text is one Torvex refuses).
 ChangesOnDisk compareWithDisk(
     const std::string &path, const MenuTree &tree, FileSystem &fs, const LoadedFile &loaded);
 

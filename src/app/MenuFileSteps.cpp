@@ -324,16 +324,7 @@ bool loadMenuInteractively(
             loaded.tooDeepPath = path;
         throw;
     }
-    // The tree is the menu as read, until the user edits it.
-    loaded = LoadedFile { path,
-        std::move(notShown),
-        false,
-        path,
-        digest,
-        {},
-        path,
-        bytes,
-        std::make_shared<const MenuEntryList>(MenuEntryList::of(tree)) };
+    loaded = LoadedFile { path, std::move(notShown), false, path, digest, {}, path, bytes, {} };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a

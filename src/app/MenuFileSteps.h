@@ -98,11 +98,14 @@ struct LoadedFile
     // the one loaded, or saved to last.
     std::string cleanPath;
     // From the same read as menuOnDisk: the digest of the whole file, by which a file whose
-    // bytes are still those is known to hold those lines without reading them again, and the
-    // menu the reader builds of them (what Show changes compares with the editor's); nothing
+    // bytes are still those is known to hold those lines without reading them again; nothing
     // while unknown.
     std::optional<FileBytesDigest> fileOnDisk;
-    std::shared_ptr<const MenuEntryList> menuEntriesOnDisk;
+    // The menu the reader builds of those lines (what Show changes compares with the editor's):
+    // made by the save from its read, else kept by the first comparison that reads the file
+    // with those bytes (not by the load, which would hold a large menu twice for nothing);
+    // nothing until then.
+    mutable std::shared_ptr<const MenuEntryList> menuEntriesOnDisk;
 };
 
 // The deepest menu the window shows. Its tree view lays out the rows of nested submenus by

@@ -1,5 +1,6 @@
 #include "menu/MenuComparison.h"
 
+#include "core/LargePages.h"
 #include "core/Text.h"
 #include "files/FileSystem.h"
 #include "menu/DirMenuStorability.h"
@@ -104,6 +105,7 @@ public:
         std::size_t room = 16;
         while (room < 2 * std::max(a.size(), b.size()))
             room *= 2;
+        reserveWithLargePages(m_slots, room);
         m_slots.assign(room, Slot {});
         m_mask = room - 1;
     }

@@ -1,5 +1,6 @@
 #include "menu/MenuEntryList.h"
 
+#include "core/LargePages.h"
 #include "menu/DirMenuReader.h"
 #include "menu/MenuTree.h"
 
@@ -44,9 +45,11 @@ private:
 MenuEntryList MenuEntryList::of(const MenuTree &tree)
 {
     MenuEntryList list;
-    list.m_entries.reserve(tree.count());
-    // Room that goes unused costs no memory: pages are taken as they are written.
+    // Room that goes unused costs no memory: pages are taken as they are written, large ones
+    // where the system has them.
+    reserveWithLargePages(list.m_entries, tree.count());
     list.m_text.reserve(tree.count() * 64);
+    preferLargePages(list.m_text.data(), list.m_text.capacity());
     std::vector<const MenuNode *> path;
     tree.forEach([&](const MenuNode *node) {
         while (!path.empty() && path.back() != node->parent())

@@ -138,6 +138,10 @@ void loadEditCompare(const DirMenuEntries &lines, OnDisk onDisk)
         dir.write("wincmd.ini", fileOf(dirMenuLinesToSave(other)));
     }
     checkAgainstLines(path, tree, loaded);
+    // Again after one more edit, from the menu the first comparison kept where the file is
+    // the one read last.
+    edit(tree, *rc::gen::inRange(0, 1 << 20));
+    checkAgainstLines(path, tree, loaded);
 }
 
 rc::Gen<std::vector<int>> drawsUpTo(int count, int limit)
