@@ -178,26 +178,54 @@ MenuLinesDigest menuLinesDigest(const IniDocument &document)
     return digest;
 }
 
+FileBytesDigest::FileBytesDigest(std::string_view bytes)
+{
+    m_digest.add({}, bytes);
+}
+
 MenuLinesDigest menuLinesDigestOnDisk(const std::string &path, FileSystem &fs)
 {
     return menuLinesDigest(IniFile(path, fs).document());
+}
+
+MenuLinesDigest menuLinesDigestNow(
+    const std::string &path, FileSystem &fs, const LoadedFile &loaded)
+{
+    // Read as IniFile reads it: a missing file holds nothing.
+    std::string bytes = fs.fileExists(path) ? fs.readAll(path) : std::string();
+    if (path == loaded.menuPath && loaded.menuOnDisk && loaded.fileOnDisk
+        && FileBytesDigest(bytes) == *loaded.fileOnDisk)
+        return *loaded.menuOnDisk;
+    return menuLinesDigest(IniDocument::fromOwnedBytes(std::move(bytes), path));
 }
 
 bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs)
 {
     if (path != loaded.menuPath || !loaded.menuOnDisk)
         return false;
-    return menuLinesDigestOnDisk(path, fs) != *loaded.menuOnDisk;
+    return menuLinesDigestNow(path, fs, loaded) != *loaded.menuOnDisk;
 }
 
 void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem &fs)
 {
     loaded.menuPath = path;
     try {
-        loaded.menuOnDisk = menuLinesDigestOnDisk(path, fs);
+        const IniDocument document = IniFile(path, fs).document();
+        DirMenuValues values;
+        MenuLinesDigest digest;
+        visitDirMenuLines(document, [&](std::string_view key, std::string_view value) {
+            values.add(key, value);
+            digest.add(key, value);
+        });
+        loaded.menuOnDisk = digest;
+        loaded.fileOnDisk = FileBytesDigest(document.originalBytes());
+        loaded.menuEntriesOnDisk =
+            std::make_shared<const MenuEntryList>(MenuEntryList::read(values));
     } catch (const FileError &) {
         // Unknown lines cannot tell another program's edit: nothing is asked then.
         loaded.menuOnDisk.reset();
+        loaded.fileOnDisk.reset();
+        loaded.menuEntriesOnDisk.reset();
     }
 }
 
@@ -272,6 +300,7 @@ bool loadMenuInteractively(
 
     LoadGuard guard(ui);
     MenuLinesDigest digest;
+    std::optional<FileBytesDigest> bytes;
     std::vector<DirMenuFinding> notShown;
     try {
         notShown = readMenuFile(
@@ -285,13 +314,17 @@ bool loadMenuInteractively(
             [&digest](std::string_view key, std::string_view value) {
                 digest.add(key, value);
             },
-            windowMenuDepthLimit);
+            windowMenuDepthLimit,
+            dirMenuSection,
+            [&bytes](const IniDocument &asRead) {
+                bytes.emplace(asRead.originalBytes());
+            });
     } catch (const IniReadError &error) {
         if (isTooDeepCause(error.cause()))
             loaded.tooDeepPath = path;
         throw;
     }
-    loaded = LoadedFile { path, std::move(notShown), false, path, digest, {}, path };
+    loaded = LoadedFile { path, std::move(notShown), false, path, digest, {}, path, bytes, {} };
     ui.setMenusEnabled(true);
     ui.setBusyCursor(false);
     // The panes first: the item editor then decides for itself, and stays off without a
@@ -376,7 +409,7 @@ bool mayOverwrite(const std::string &path,
     std::optional<MenuLinesDigest> &agreed)
 {
     try {
-        agreed = menuLinesDigestOnDisk(path, fs);
+        agreed = menuLinesDigestNow(path, fs, loaded);
     } catch (const FileError &) {
         agreed.reset();
     }

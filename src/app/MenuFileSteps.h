@@ -2,10 +2,12 @@
 
 #include "menu/DirMenuFile.h"
 #include "menu/DirMenuStorability.h"
+#include "menu/MenuEntryList.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,6 +61,18 @@ private:
     std::size_t m_lines = 0;
 };
 
+// A digest of a file's bytes by the same hash: the same bytes give the same digest, by which
+// a read of an unchanged file is known without parsing it.
+class FileBytesDigest
+{
+public:
+    explicit FileBytesDigest(std::string_view bytes);
+    bool operator==(const FileBytesDigest &) const = default;
+
+private:
+    MenuLinesDigest m_digest;
+};
+
 // The digest of the DirMenu lines of a document.
 MenuLinesDigest menuLinesDigest(const IniDocument &document);
 
@@ -83,6 +97,15 @@ struct LoadedFile
     // The file whose menu the editor's menu is while the undo history is at its clean state:
     // the one loaded, or saved to last.
     std::string cleanPath;
+    // From the same read as menuOnDisk: the digest of the whole file, by which a file whose
+    // bytes are still those is known to hold those lines without reading them again; nothing
+    // while unknown.
+    std::optional<FileBytesDigest> fileOnDisk;
+    // The menu the reader builds of those lines (what Show changes compares with the editor's):
+    // made by the save from its read, else kept by the first comparison that reads the file
+    // with those bytes (not by the load, which would hold a large menu twice for nothing);
+    // nothing until then.
+    mutable std::shared_ptr<const MenuEntryList> menuEntriesOnDisk;
 };
 
 // The deepest menu the window shows. Its tree view lays out the rows of nested submenus by
@@ -97,6 +120,12 @@ inline constexpr const char *tooDeepNotSavedStatus =
 // it; false while it remembers none of that file. Throws IniReadError when the file cannot
 // be read.
 bool menuChangedOnDisk(const std::string &path, const LoadedFile &loaded, FileSystem &fs);
+
+// The digest of the DirMenu lines of the file at `path` as it is now, as menuLinesDigestOnDisk
+// gives it; the one `loaded` remembers, without parsing the file, while the file's bytes are
+// those it remembers with it. Throws IniReadError when the file cannot be read.
+MenuLinesDigest menuLinesDigestNow(
+    const std::string &path, FileSystem &fs, const LoadedFile &loaded);
 
 // Remembers the digest of the DirMenu lines of the file at `path` in `loaded`; a file that
 // cannot be read leaves nothing remembered.

@@ -134,7 +134,8 @@ std::vector<DirMenuFinding> readMenuFile(const std::string &path,
     const std::function<void()> &cleared,
     const IniEntryVisitor &menuLine,
     std::size_t maxDepth,
-    std::string_view section)
+    std::string_view section,
+    const std::function<void(const IniDocument &asRead)> &asRead)
 {
     // Built apart and handed over whole: a view of the tree hears of it once, and lays out
     // its rows after the file's text is gone.
@@ -146,6 +147,8 @@ std::vector<DirMenuFinding> readMenuFile(const std::string &path,
         const IniDocument document = IniFile(path, fs).document();
         DirMenuValues values;
         findings = gatherDirMenu(document, values, menuLine, section);
+        if (asRead)
+            asRead(document);
         if (maxDepth > 0) {
             if (const std::size_t depth = menuDepth(values); depth > maxDepth)
                 throw IniReadError(path, tooDeepCause(depth, maxDepth));

@@ -49,7 +49,7 @@ std::vector<EntrySource> menuEntrySources(
 // the building. `menuLine` is given, in file order, every DirMenu line that
 // IniDocument::visitSection gives, from the same read as the menu. A menu of more than
 // `maxDepth` levels (when it is not 0) throws IniReadError with tooDeepCause and leaves the
-// tree as it was.
+// tree as it was. `asRead`, when given, sees the file as read, before the tree is built.
 std::vector<DirMenuFinding> readMenuFile(const std::string &path,
     MenuTree &tree,
     FileSystem &fs,
@@ -57,7 +57,8 @@ std::vector<DirMenuFinding> readMenuFile(const std::string &path,
     const std::function<void()> &cleared = {},
     const IniEntryVisitor &menuLine = {},
     std::size_t maxDepth = 0,
-    std::string_view section = dirMenuSection);
+    std::string_view section = dirMenuSection,
+    const std::function<void(const IniDocument &asRead)> &asRead = {});
 
 // Why a menu is not loaded: "the menu is nested <depth> levels deep; Torvex shows at most
 // <limit>".

@@ -68,11 +68,19 @@ void TitlePathWalk::step(const MenuNode *node)
     while (!m_path.empty() && m_path.back() != node->parent())
         m_path.pop_back();
     m_path.push_back(node);
+    m_titles.resize(m_path.size() - 1);
+    m_titles.push_back(node->title());
+}
+
+void TitlePathWalk::step(std::size_t depth, std::string_view title)
+{
+    m_titles.resize(depth);
+    m_titles.push_back(title);
 }
 
 std::vector<std::string> TitlePathWalk::titles() const
 {
-    return titlesDownTo(m_path.size());
+    return titlesDownTo(m_titles.size());
 }
 
 std::vector<std::string> TitlePathWalk::titlesDownTo(std::size_t depth) const
@@ -85,7 +93,7 @@ std::vector<std::string> TitlePathWalk::titlesDownTo(std::size_t depth) const
             i = depth - titlePathEnds - 1;
             continue;
         }
-        titles.push_back(m_path[i]->title());
+        titles.emplace_back(m_titles[i]);
     }
     return titles;
 }
@@ -109,7 +117,7 @@ std::string TitlePathWalk::text() const
 
 std::string TitlePathWalk::submenuText() const
 {
-    return joinedTitles(titlesDownTo(m_path.empty() ? 0 : m_path.size() - 1));
+    return joinedTitles(titlesDownTo(m_titles.empty() ? 0 : m_titles.size() - 1));
 }
 
 std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvex {
@@ -46,6 +47,10 @@ public:
 
     // The next node of the walk.
     void step(const MenuNode *node);
+    // The same for an entry given by its depth (0 at the top level, at most one below the
+    // last one's) and title, for a walk over entries without their nodes; the title's text
+    // must last as long as the walk uses it.
+    void step(std::size_t depth, std::string_view title);
     // The titles down to the last node given to step(), shortened as above.
     std::vector<std::string> titles() const;
     // The same joined by " > ".
@@ -57,7 +62,8 @@ public:
 private:
     std::vector<std::string> titlesDownTo(std::size_t depth) const;
 
-    std::vector<const MenuNode *> m_path;
+    std::vector<const MenuNode *> m_path; // for the walk over nodes
+    std::vector<std::string_view> m_titles;
 };
 
 // An entry unstorableReason names, with the titles from the top level down to it joined

@@ -1,5 +1,6 @@
 #include "menu/MenuComparison.h"
 
+#include "core/LargePages.h"
 #include "core/Text.h"
 #include "files/FileSystem.h"
 #include "menu/DirMenuStorability.h"
@@ -32,6 +33,37 @@ DirMenuEntries dirMenuLinesToSave(const MenuTree &tree)
     return lines;
 }
 
+namespace {
+
+// Whether readDirMenu gives `node` back as it is from the lines writeDirMenu writes for it
+// (those with a value): with its title, command, target path and the entries it holds.
+bool readsBackAsItIs(const MenuNode &node)
+{
+    const std::string &title = node.title();
+    if (title.empty())
+        return false; // no line at all
+    if (node.hasChildren()) {
+        // "-" + title, and no command or target path.
+        return title[0] != '-' && leadingCharacters(title, maxSubmenuTitle).size() == title.size()
+            && node.data().command.empty() && node.data().targetPath.empty();
+    }
+    if (title == "-")
+        return node.data().command.empty() && node.data().targetPath.empty();
+    return title[0] != '-';
+}
+
+} // namespace
+
+MenuEntryList entriesToSave(const MenuTree &tree)
+{
+    bool asItIs = true;
+    tree.forEach([&asItIs](const MenuNode *node) {
+        asItIs = readsBackAsItIs(*node);
+        return asItIs;
+    });
+    return asItIs ? MenuEntryList::of(tree) : MenuEntryList::read(dirMenuLinesToSave(tree));
+}
+
 bool MenuComparison::isSame() const
 {
     return std::all_of(script.begin(), script.end(), [](const LineEdit &edit) {
@@ -55,68 +87,127 @@ private:
     std::unordered_map<std::string, std::uint32_t> m_numbers;
 };
 
-// The entries of one menu in menu order, as the reader builds them from the lines.
-struct MenuEntries
-{
-    MenuTree tree;
-    std::vector<const MenuNode *> nodes;
-    std::vector<std::uint32_t> content; // kind, title, command and target path, as a number
-    std::vector<std::uint32_t> placed; // the same at its depth
-    std::vector<std::uint32_t> depth; // 0 at the top level
-    std::vector<std::uint32_t> position; // among its siblings, from 1
-};
 
-// Gives entries of equal content, and equal content at equal depth, equal numbers.
-class EntryNumbers
+// Whether entry i of `a` and entry j of `b` have the same content at the same depth.
+bool samePlaced(const MenuEntryList &a, std::size_t i, const MenuEntryList &b, std::size_t j)
+{
+    return a.depth(i) == b.depth(j) && a.content(i) == b.content(j);
+}
+
+// Gives entries of equal content at equal depth equal numbers, dense from 0: an open table over
+// a hash of each, whose equal hashes are told apart by comparing the entries themselves.
+class PlacedNumbers
 {
 public:
-    std::uint32_t content(const MenuNode &node)
+    PlacedNumbers(const MenuEntryList &a, const MenuEntryList &b)
+        : m_lists { &a, &b }
     {
-        // Unit separators keep the fields apart: none of them can hold a control character
-        // that a save would keep as such.
-        m_key.assign(node.hasChildren() ? "S\x1f" : "I\x1f");
-        m_key += node.title();
-        m_key += '\x1f';
-        m_key += node.data().command;
-        m_key += '\x1f';
-        m_key += node.data().targetPath;
-        const auto found = m_contents.find(m_key);
-        if (found != m_contents.end())
-            return found->second;
-        return m_contents.emplace(m_key, std::uint32_t(m_contents.size())).first->second;
+        std::size_t room = 16;
+        while (room < 2 * std::max(a.size(), b.size()))
+            room *= 2;
+        reserveWithLargePages(m_slots, room);
+        m_slots.assign(room, Slot {});
+        m_mask = room - 1;
     }
 
-    std::uint32_t placed(std::uint32_t depth, std::uint32_t content)
+    // The numbers of the entries of both lists. The entries that the second shares with the
+    // first at its start and at its end, most of them after a few edits, take the first's
+    // numbers without a look into the table.
+    std::pair<std::vector<std::uint32_t>, std::vector<std::uint32_t>> numbers()
     {
-        const std::uint64_t key = (std::uint64_t(depth) << 32) | content;
-        return m_placed.try_emplace(key, std::uint32_t(m_placed.size())).first->second;
+        const MenuEntryList &a = *m_lists[0];
+        const MenuEntryList &b = *m_lists[1];
+        // The hashes first, so that the slot of an entry a little ahead can be fetched from
+        // memory while the one at hand is looked up.
+        std::vector<std::uint64_t> hashes(a.size());
+        for (std::size_t i = 0; i < a.size(); ++i)
+            hashes[i] = hashOf(a, i);
+        constexpr std::size_t ahead = 16;
+        std::vector<std::uint32_t> first(a.size());
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (i + ahead < a.size())
+                __builtin_prefetch(&m_slots[slotOf(hashes[i + ahead])]);
+            first[i] = number(0, std::uint32_t(i), hashes[i]);
+        }
+        std::size_t start = 0;
+        while (start < a.size() && start < b.size() && samePlaced(a, start, b, start))
+            ++start;
+        std::size_t end = 0;
+        while (end < a.size() - start && end < b.size() - start
+            && samePlaced(a, a.size() - 1 - end, b, b.size() - 1 - end))
+            ++end;
+        std::vector<std::uint32_t> second(b.size());
+        std::copy(first.begin(), first.begin() + std::ptrdiff_t(start), second.begin());
+        for (std::size_t j = start; j < b.size() - end; ++j)
+            second[j] = number(1, std::uint32_t(j), hashOf(b, j));
+        std::copy(first.end() - std::ptrdiff_t(end), first.end(), second.end() - std::ptrdiff_t(end));
+        return { std::move(first), std::move(second) };
     }
 
 private:
-    std::string m_key;
-    std::unordered_map<std::string, std::uint32_t> m_contents;
-    std::unordered_map<std::uint64_t, std::uint32_t> m_placed;
-};
+    struct Slot
+    {
+        std::uint64_t hash = 0;
+        std::uint32_t number = empty;
+        std::uint32_t entry = 0; // the first entry seen with it, its side in the top bit
+    };
+    static constexpr std::uint32_t empty = std::uint32_t(-1);
+    static constexpr std::uint32_t sideBit = 0x80000000u;
 
-void readEntries(const DirMenuEntries &lines, EntryNumbers &numbers, MenuEntries &entries)
-{
-    readDirMenu(lines, entries.tree);
-    // The nodes down to the last one visited, each with the number of children seen so far.
-    std::vector<std::pair<const MenuNode *, std::uint32_t>> path;
-    std::uint32_t topLevelSeen = 0;
-    entries.tree.forEach([&](MenuNode *node) {
-        while (!path.empty() && path.back().first != node->parent())
-            path.pop_back();
-        std::uint32_t &seen = path.empty() ? topLevelSeen : path.back().second;
-        entries.position.push_back(++seen);
-        entries.depth.push_back(std::uint32_t(path.size()));
-        entries.nodes.push_back(node);
-        entries.content.push_back(numbers.content(*node));
-        entries.placed.push_back(numbers.placed(entries.depth.back(), entries.content.back()));
-        path.emplace_back(node, 0);
-        return true;
-    });
-}
+    static std::uint64_t hashOf(const MenuEntryList &list, std::size_t i)
+    {
+        return std::hash<std::string_view> {}(list.content(i))
+            ^ (std::uint64_t(list.depth(i)) * 0x9e3779b97f4a7c15u);
+    }
+
+    std::size_t slotOf(std::uint64_t hash) const { return (hash ^ (hash >> 29)) & m_mask; }
+
+    std::uint32_t number(std::uint32_t side, std::uint32_t i, std::uint64_t hash)
+    {
+        const MenuEntryList &list = *m_lists[side];
+        for (std::size_t at = slotOf(hash);; at = (at + 1) & m_mask) {
+            Slot &slot = m_slots[at];
+            if (slot.number == empty) {
+                if (m_next == m_slots.size() / 2)
+                    grow();
+                return insert(hash, side, i);
+            }
+            if (slot.hash == hash
+                && samePlaced(*m_lists[(slot.entry & sideBit) ? 1 : 0], slot.entry & ~sideBit, list, i))
+                return slot.number;
+        }
+    }
+
+    std::uint32_t insert(std::uint64_t hash, std::uint32_t side, std::uint32_t i)
+    {
+        std::size_t at = slotOf(hash);
+        while (m_slots[at].number != empty)
+            at = (at + 1) & m_mask;
+        m_slots[at] = { hash, m_next, (side ? sideBit : 0) | i };
+        return m_next++;
+    }
+
+    // Twice the room, for more distinct entries than the larger list holds.
+    void grow()
+    {
+        std::vector<Slot> old(m_slots.size() * 2, Slot {});
+        old.swap(m_slots);
+        m_mask = m_slots.size() - 1;
+        for (const Slot &slot : old) {
+            if (slot.number == empty)
+                continue;
+            std::size_t at = slotOf(slot.hash);
+            while (m_slots[at].number != empty)
+                at = (at + 1) & m_mask;
+            m_slots[at] = slot;
+        }
+    }
+
+    const MenuEntryList *m_lists[2];
+    std::vector<Slot> m_slots;
+    std::size_t m_mask = 0;
+    std::uint32_t m_next = 0;
+};
 
 constexpr std::size_t noEntry = std::size_t(-1);
 
@@ -129,26 +220,27 @@ struct Moves
     std::vector<std::size_t> after;
 };
 
-Moves findMoves(const std::vector<LineEdit> &script, const MenuEntries &a, const MenuEntries &b)
+Moves findMoves(
+    const std::vector<LineEdit> &script, const MenuEntryList &a, const MenuEntryList &b)
 {
     struct Removed
     {
         std::vector<std::size_t> entries;
         std::size_t taken = 0;
     };
-    std::unordered_map<std::uint32_t, Removed> removedByContent;
+    std::unordered_map<std::string_view, Removed> removedByContent;
     for (const LineEdit &edit : script) {
         if (edit.kind == LineEdit::Kind::Removed)
-            removedByContent[a.content[edit.before]].entries.push_back(edit.before);
+            removedByContent[a.content(edit.before)].entries.push_back(edit.before);
     }
-    Moves moves { std::vector<std::size_t>(a.nodes.size(), noEntry),
-        std::vector<std::size_t>(b.nodes.size(), noEntry) };
+    Moves moves { std::vector<std::size_t>(a.size(), noEntry),
+        std::vector<std::size_t>(b.size(), noEntry) };
     if (removedByContent.empty())
         return moves;
     for (const LineEdit &edit : script) {
         if (edit.kind != LineEdit::Kind::Added)
             continue;
-        const auto match = removedByContent.find(b.content[edit.after]);
+        const auto match = removedByContent.find(b.content(edit.after));
         if (match == removedByContent.end() || match->second.taken == match->second.entries.size())
             continue;
         const std::size_t from = match->second.entries[match->second.taken++];
@@ -161,7 +253,7 @@ Moves findMoves(const std::vector<LineEdit> &script, const MenuEntries &a, const
 // The differing entries in the order of the script, each with the index of its entry on
 // either side (EntryPlace::index) and nothing else yet.
 std::vector<DifferingEntry> differingEntriesOf(
-    const std::vector<LineEdit> &script, const MenuEntries &a, const MenuEntries &b)
+    const std::vector<LineEdit> &script, const MenuEntryList &a, const MenuEntryList &b)
 {
     using Kind = DifferingEntry::Kind;
     const auto entry = [](Kind kind, std::size_t before, std::size_t after) {
@@ -206,9 +298,10 @@ std::vector<DifferingEntry> differingEntriesOf(
     return differing;
 }
 
-// Fills the places of one side (`side` picks before or after) in one walk over its entries.
+// Fills the places of one side (`side` picks before or after) in one walk over its entries,
+// as far as the last of them.
 void fillPlaces(std::vector<DifferingEntry> &differing,
-    const MenuEntries &entries,
+    const MenuEntryList &entries,
     std::optional<EntryPlace> DifferingEntry::*side)
 {
     std::vector<EntryPlace *> places;
@@ -220,15 +313,20 @@ void fillPlaces(std::vector<DifferingEntry> &differing,
         return x->index < y->index;
     });
     TitlePathWalk walk;
+    // The entries seen so far at each depth down to the last one's.
+    std::vector<std::uint32_t> seen;
     std::size_t next = 0;
-    for (std::size_t i = 0; i < entries.nodes.size() && next < places.size(); ++i) {
-        walk.step(entries.nodes[i]);
+    for (std::size_t i = 0; i < entries.size() && next < places.size(); ++i) {
+        const std::uint32_t depth = entries.depth(i);
+        walk.step(depth, entries.title(i));
+        seen.resize(depth + 1);
+        ++seen[depth];
         for (; next < places.size() && places[next]->index == i; ++next) {
             EntryPlace &place = *places[next];
-            place.title = entries.nodes[i]->title();
+            place.title = entries.title(i);
             place.titlePath = walk.text();
             place.submenu = walk.submenuText();
-            place.position = entries.position[i];
+            place.position = seen[depth];
         }
     }
 }
@@ -239,47 +337,37 @@ std::string submenuName(const std::string &submenu)
 }
 
 std::vector<FieldChange> changedFields(
-    const DifferingEntry &entry, const MenuEntries &a, const MenuEntries &b)
+    const DifferingEntry &entry, const MenuEntryList &a, const MenuEntryList &b)
 {
     const std::size_t i = entry.before->index;
     const std::size_t j = entry.after->index;
-    const MenuNode &old = *a.nodes[i];
-    const MenuNode &now = *b.nodes[j];
     std::vector<FieldChange> fields;
-    const auto compare = [&fields](const char *field, const std::string &x, const std::string &y) {
+    const auto compare = [&fields](const char *field, std::string_view x, std::string_view y) {
         if (x != y)
-            fields.push_back({ field, x, y });
+            fields.push_back({ field, std::string(x), std::string(y) });
     };
-    compare("title", old.title(), now.title());
-    compare("command", old.data().command, now.data().command);
-    compare("target path", old.data().targetPath, now.data().targetPath);
-    const auto kind = [](const MenuNode &node) {
-        return node.hasChildren() ? "submenu" : "item";
+    compare("title", a.title(i), b.title(j));
+    compare("command", a.command(i), b.command(j));
+    compare("target path", a.targetPath(i), b.targetPath(j));
+    const auto kind = [](const MenuEntryList &list, std::size_t k) {
+        return list.holdsEntries(k) ? "submenu" : "item";
     };
-    compare("kind", kind(old), kind(now));
-    if (a.depth[i] != b.depth[j])
+    compare("kind", kind(a, i), kind(b, j));
+    if (a.depth(i) != b.depth(j))
         fields.push_back(
             { "place", submenuName(entry.before->submenu), submenuName(entry.after->submenu) });
     return fields;
 }
 
-struct EntryComparison
-{
-    EntryChanges counts;
-    std::vector<DifferingEntry> differing;
-};
+} // namespace
 
-EntryComparison compareEntries(const DirMenuEntries &before, const DirMenuEntries &after)
+EntryComparison compareMenuEntries(const MenuEntryList &before, const MenuEntryList &after)
 {
-    EntryNumbers numbers;
-    MenuEntries a;
-    MenuEntries b;
-    readEntries(before, numbers, a);
-    readEntries(after, numbers, b);
+    const auto [a, b] = PlacedNumbers(before, after).numbers();
     EntryComparison comparison;
-    comparison.differing = differingEntriesOf(diffSymbols(a.placed, b.placed), a, b);
-    fillPlaces(comparison.differing, a, &DifferingEntry::before);
-    fillPlaces(comparison.differing, b, &DifferingEntry::after);
+    comparison.differing = differingEntriesOf(diffSymbols(a, b), before, after);
+    fillPlaces(comparison.differing, before, &DifferingEntry::before);
+    fillPlaces(comparison.differing, after, &DifferingEntry::after);
     for (DifferingEntry &entry : comparison.differing) {
         switch (entry.kind) {
         case DifferingEntry::Kind::Added:
@@ -290,7 +378,7 @@ EntryComparison compareEntries(const DirMenuEntries &before, const DirMenuEntrie
             break;
         case DifferingEntry::Kind::Changed:
             ++comparison.counts.changed;
-            entry.fields = changedFields(entry, a, b);
+            entry.fields = changedFields(entry, before, after);
             break;
         case DifferingEntry::Kind::Moved:
             ++comparison.counts.moved;
@@ -299,6 +387,8 @@ EntryComparison compareEntries(const DirMenuEntries &before, const DirMenuEntrie
     }
     return comparison;
 }
+
+namespace {
 
 std::string lineText(const std::pair<std::string, std::string> &line)
 {
@@ -323,7 +413,8 @@ MenuComparison compareDirMenus(const DirMenuEntries &before, const DirMenuEntrie
     }
     comparison.script = diffSymbols(a, b);
     if (!comparison.isSame()) {
-        EntryComparison entries = compareEntries(before, after);
+        EntryComparison entries =
+            compareMenuEntries(MenuEntryList::read(before), MenuEntryList::read(after));
         comparison.entries = entries.counts;
         comparison.differingEntries = std::move(entries.differing);
     }

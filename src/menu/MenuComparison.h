@@ -3,6 +3,7 @@
 #include "core/LineDiff.h"
 #include "menu/DirMenuReader.h"
 #include "menu/DirMenuWriter.h"
+#include "menu/MenuEntryList.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,6 +31,11 @@ DirMenuEntries dirMenuLinesOnDisk(
 // with an empty value: the reader takes "cmd7=" for no line at all, so a comparison with
 // dirMenuLinesOnDisk shows neither.
 DirMenuEntries dirMenuLinesToSave(const MenuTree &tree);
+
+// The entries a save of `tree` writes (dirMenuLinesToSave) as readDirMenu reads them back: the
+// tree's own when every entry reads back as it is, without writing a line; else those of its
+// lines written and read.
+MenuEntryList entriesToSave(const MenuTree &tree);
 
 // How the entries of two menus differ. Entries are the nodes of each menu in pre-order, as
 // the reader builds them from the lines. An entry that is not matched with an unchanged one
@@ -85,6 +91,16 @@ struct DifferingEntry
     std::optional<EntryPlace> after;
     std::vector<FieldChange> fields; // a changed entry's, in the order listed above
 };
+
+// The entries of two menus compared, as described above.
+struct EntryComparison
+{
+    EntryChanges counts;
+    // In menu order (a moved entry where it went, a removed one where it was).
+    std::vector<DifferingEntry> differing;
+};
+
+EntryComparison compareMenuEntries(const MenuEntryList &before, const MenuEntryList &after);
 
 // Two menus' DirMenu lines compared.
 struct MenuComparison

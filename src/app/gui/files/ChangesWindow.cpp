@@ -54,22 +54,27 @@ QString fromUtf8(const std::string &text)
 
 } // namespace
 
-ChangesWindow *ChangesWindow::showChanges(
-    QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs)
+ChangesWindow *ChangesWindow::showChanges(QWidget *parent,
+    const std::string &path,
+    const MenuTree &tree,
+    FileSystem &fs,
+    const LoadedFile &loaded)
 {
     auto *window = parent ? parent->findChild<ChangesWindow *>(
                        QStringLiteral("ChangesWindow"), Qt::FindDirectChildrenOnly)
                           : nullptr;
     if (!window)
         window = new ChangesWindow(parent);
-    // The tree and the file system live as long as the window that owns both this window
-    // and them.
-    window->m_compareAgain = [window, path, &tree, &fs] {
+    // The tree, the file system and what is known of the file live as long as the window
+    // that owns both this window and them.
+    window->m_compareAgain = [window, path, &tree, &fs, &loaded](bool keyLines) {
         if (path.empty())
             window->showNoFile();
-        else
+        else if (keyLines)
             window->showComparison(
                 path, compareDirMenus(dirMenuLinesOnDisk(path, fs), dirMenuLinesToSave(tree)));
+        else
+            window->showEntryChanges(path, compareWithDisk(path, tree, fs, loaded));
     };
     window->refresh();
     window->show();
@@ -78,10 +83,13 @@ ChangesWindow *ChangesWindow::showChanges(
     return window;
 }
 
-void ChangesWindow::showChangesUntilClosed(
-    QWidget *parent, const std::string &path, const MenuTree &tree, FileSystem &fs)
+void ChangesWindow::showChangesUntilClosed(QWidget *parent,
+    const std::string &path,
+    const MenuTree &tree,
+    FileSystem &fs,
+    const LoadedFile &loaded)
 {
-    ChangesWindow *window = showChanges(parent, path, tree, fs);
+    ChangesWindow *window = showChanges(parent, path, tree, fs, loaded);
     // A window opened while a message box is modal gets no input unless it is modal too;
     // the modality only changes while the window is hidden.
     window->hide();
@@ -166,7 +174,7 @@ ChangesWindow::ChangesWindow(QWidget *parent)
     layout->addLayout(top);
     layout->addWidget(m_views, 1);
 
-    connect(m_keyLines, &QCheckBox::toggled, this, &ChangesWindow::showChosenView);
+    connect(m_keyLines, &QCheckBox::toggled, this, &ChangesWindow::keyLinesToggled);
     connect(m_sideBySide, &QCheckBox::toggled, this, &ChangesWindow::showChosenView);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -175,7 +183,22 @@ ChangesWindow::ChangesWindow(QWidget *parent)
 void ChangesWindow::refresh()
 {
     if (m_compareAgain)
-        m_compareAgain();
+        m_compareAgain(m_keyLines->isChecked());
+}
+
+void ChangesWindow::keyLinesToggled()
+{
+    // Lines and entries anew together, so that both show the same moment.
+    if (m_keyLines->isChecked() && !m_keyLinesCompared)
+        refresh();
+    showChosenView();
+}
+
+QStringList ChangesWindow::changedLines()
+{
+    if (!m_keyLinesCompared && m_compareAgain)
+        m_compareAgain(true);
+    return m_changedLines;
 }
 
 QString ChangesWindow::summary() const
@@ -230,23 +253,41 @@ void ChangesWindow::showNoFile()
     m_unified->clear();
     m_table->setRowCount(0);
     m_changedLines.clear();
+    m_keyLinesCompared = true;
+}
+
+void ChangesWindow::showSummary(const std::string &path, const std::string &summary)
+{
+    setWindowTitle(tr("Show changes - %1").arg(fromUtf8(path)));
+    m_summary->setText(fromUtf8(summary));
 }
 
 void ChangesWindow::showComparison(const std::string &path, const MenuComparison &comparison)
 {
-    setWindowTitle(tr("Show changes - %1").arg(fromUtf8(path)));
-    m_summary->setText(fromUtf8(
-        comparison.isSame() ? std::string(sameMenuText) : entryChangesText(comparison.entries)));
+    showSummary(
+        path, comparison.isSame() ? std::string(sameMenuText) : entryChangesText(comparison.entries));
     m_changedLines.clear();
-    fillEntries(comparison);
+    fillEntries(comparison.differingEntries);
     fillUnified(comparison);
     fillSideBySide(comparison);
+    m_keyLinesCompared = true;
 }
 
-void ChangesWindow::fillEntries(const MenuComparison &comparison)
+void ChangesWindow::showEntryChanges(const std::string &path, const ChangesOnDisk &changes)
+{
+    showSummary(path,
+        changes.sameLines ? std::string(sameMenuText) : entryChangesText(changes.entries.counts));
+    fillEntries(changes.entries.differing);
+    m_changedLines.clear();
+    m_unified->clear();
+    m_table->setRowCount(0);
+    m_keyLinesCompared = false;
+}
+
+void ChangesWindow::fillEntries(const std::vector<DifferingEntry> &differing)
 {
     m_entries->clear();
-    for (const DifferingEntry &entry : comparison.differingEntries) {
+    for (const DifferingEntry &entry : differing) {
         auto *item = new QListWidgetItem(fromUtf8(differingEntryText(entry)));
         item->setBackground(colourOf(entry.kind));
         // The fixed background needs a text colour that stays readable on it, whatever the

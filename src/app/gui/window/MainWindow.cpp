@@ -379,7 +379,7 @@ std::string MainWindow::senderClassName()
 
 void MainWindow::showChangesUntilClosed(const std::string &path)
 {
-    ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs);
+    ChangesWindow::showChangesUntilClosed(this, path, m_tree, *m_fs, m_files->loadedFile());
 }
 
 FileDialogs &MainWindow::fileDialogs()

@@ -73,7 +73,8 @@ void MainWindow::saveToFile()
 
 void MainWindow::showChanges()
 {
-    ChangesWindow::showChanges(this, m_session.currentIniFile(), m_tree, *m_fs);
+    ChangesWindow::showChanges(
+        this, m_session.currentIniFile(), m_tree, *m_fs, m_files->loadedFile());
 }
 
 void MainWindow::exitWithoutSaving()

@@ -174,6 +174,37 @@ TEST_F(ChangesWindowTest, OneEntryMissingNearTheTopIsOneLineAndTheKeyLinesAreATo
     EXPECT_FALSE(sideBySide->isEnabled());
 }
 
+TEST_F(ChangesWindowTest, TheKeyLinesAreComparedAnewWhenTheyAreShown)
+{
+    const std::string path = dir.write("wincmd.ini", wincmd);
+    start(path);
+    typeAtEndOfTitle(QStringLiteral(" 2"));
+    ChangesWindow *window = pressCtrlD();
+    ASSERT_NE(window, nullptr);
+    auto *unified = test::findWidget<QTextEdit>(*window, "ChangesUnified");
+    auto *keyLines = test::findWidget<QCheckBox>(*window, "ChangesKeyLines");
+    // Compared only once shown, at the moment they are shown: the edit since is in them.
+    typeAtEndOfTitle(QStringLiteral("x"));
+    keyLines->click();
+    EXPECT_TRUE(unified->toPlainText().contains(QStringLiteral("+menu1=Home 2x")));
+    EXPECT_EQ(window->entryLines(),
+        (QStringList { QStringLiteral("Changed: Home: title \"Home\" -> \"Home 2x\"") }));
+
+    // While shown, Refresh compares them again.
+    typeAtEndOfTitle(QStringLiteral("y"));
+    window->refresh();
+    EXPECT_TRUE(unified->toPlainText().contains(QStringLiteral("+menu1=Home 2xy")));
+
+    // Hidden, the entries alone; shown again, anew.
+    keyLines->click();
+    typeAtEndOfTitle(QStringLiteral("z"));
+    window->refresh();
+    EXPECT_EQ(window->entryLines(),
+        (QStringList { QStringLiteral("Changed: Home: title \"Home\" -> \"Home 2xyz\"") }));
+    keyLines->click();
+    EXPECT_TRUE(unified->toPlainText().contains(QStringLiteral("+menu1=Home 2xyz")));
+}
+
 TEST_F(ChangesWindowTest, WithNoFileOpenTheWindowSaysSo)
 {
     start("");
