@@ -216,6 +216,17 @@
     </message>
 </context>
 <context>
+    <name>torvex::EditorTexts</name>
+    <message>
+        <source>Total Commander will only show the first 200 items!</source>
+        <translation>Total Commander zeigt nur die ersten 200 Einträge an!</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
     <name>torvex::EntryMoveCommands</name>
     <message>
         <source>Move &amp;up</source>
@@ -232,6 +243,73 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>In das Untermenü &amp;darüber verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileCommands</name>
+    <message>
+        <source>Can&apos;t find this ini file:</source>
+        <translation>Diese INI-Datei wurde nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>The menu was not saved to %1.</source>
+        <translation>Das Menü wurde nicht in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Close anyway?</source>
+        <translation>Trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>Nothing to save...     </source>
+        <translation>Nichts zu speichern.</translation>
+    </message>
+    <message>
+        <source> Nothing to save</source>
+        <translation>Nichts zu speichern</translation>
+    </message>
+    <message>
+        <source>No ini file (wincmd.ini) was found!</source>
+        <translation>Es wurde keine INI-Datei (wincmd.ini) gefunden!</translation>
+    </message>
+    <message>
+        <source> No ini file found!</source>
+        <translation>Keine INI-Datei gefunden!</translation>
+    </message>
+    <message>
+        <source> Selected ini file not found!</source>
+        <translation>Gewählte INI-Datei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Save menus?</source>
+        <translation>Menüs speichern?</translation>
+    </message>
+    <message>
+        <source> Save?</source>
+        <translation>Speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to exit without saving any changes you might have made?</source>
+        <translation>Möchten Sie das Programm beenden, ohne Ihre Änderungen zu speichern?</translation>
+    </message>
+    <message>
+        <source> Exit without saving?</source>
+        <translation>Ohne Speichern beenden?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The window settings were not saved.</source>
+        <translation>Die Fenstereinstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source> Choose ini file to get data from</source>
+        <translation>INI-Datei zum Laden wählen</translation>
+    </message>
+    <message>
+        <source> Choose ini file to save data in</source>
+        <translation>INI-Datei zum Speichern wählen</translation>
     </message>
 </context>
 <context>
@@ -312,6 +390,23 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Die gewählte INI-Datei öffnen </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemCount</name>
+    <message numerus="yes">
+        <source> %n items</source>
+        <translation>
+            <numerusform> %n Eintrag</numerusform>
+            <numerusform> %n Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n items!</source>
+        <translation>
+            <numerusform>Sie haben jetzt %n Eintrag!</numerusform>
+            <numerusform>Sie haben jetzt %n Einträge!</numerusform>
+        </translation>
     </message>
 </context>
 <context>

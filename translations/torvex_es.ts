@@ -216,6 +216,17 @@
     </message>
 </context>
 <context>
+    <name>torvex::EditorTexts</name>
+    <message>
+        <source>Total Commander will only show the first 200 items!</source>
+        <translation>¡Total Commander solo muestra los primeros 200 elementos!</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
     <name>torvex::EntryMoveCommands</name>
     <message>
         <source>Move &amp;up</source>
@@ -232,6 +243,73 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>Meter en el sub&amp;menú de arriba</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileCommands</name>
+    <message>
+        <source>Can&apos;t find this ini file:</source>
+        <translation>No se encuentra este archivo ini:</translation>
+    </message>
+    <message>
+        <source>The menu was not saved to %1.</source>
+        <translation>El menú no se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>Close anyway?</source>
+        <translation>¿Cerrar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Nothing to save...     </source>
+        <translation>No hay nada que guardar.</translation>
+    </message>
+    <message>
+        <source> Nothing to save</source>
+        <translation>Nada que guardar</translation>
+    </message>
+    <message>
+        <source>No ini file (wincmd.ini) was found!</source>
+        <translation>¡No se encontró ningún archivo ini (wincmd.ini)!</translation>
+    </message>
+    <message>
+        <source> No ini file found!</source>
+        <translation>¡No se encontró ningún archivo ini!</translation>
+    </message>
+    <message>
+        <source> Selected ini file not found!</source>
+        <translation>¡No se encuentra el archivo ini elegido!</translation>
+    </message>
+    <message>
+        <source>Save menus?</source>
+        <translation>¿Guardar los menús?</translation>
+    </message>
+    <message>
+        <source> Save?</source>
+        <translation>¿Guardar?</translation>
+    </message>
+    <message>
+        <source>Do you want to exit without saving any changes you might have made?</source>
+        <translation>¿Desea salir sin guardar los cambios que haya hecho?</translation>
+    </message>
+    <message>
+        <source> Exit without saving?</source>
+        <translation>¿Salir sin guardar?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>The window settings were not saved.</source>
+        <translation>No se guardó la configuración de la ventana.</translation>
+    </message>
+    <message>
+        <source> Choose ini file to get data from</source>
+        <translation>Elegir el archivo ini del que leer</translation>
+    </message>
+    <message>
+        <source> Choose ini file to save data in</source>
+        <translation>Elegir el archivo ini en el que guardar</translation>
     </message>
 </context>
 <context>
@@ -312,6 +390,23 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Abrir el archivo ini elegido </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemCount</name>
+    <message numerus="yes">
+        <source> %n items</source>
+        <translation>
+            <numerusform> %n elemento</numerusform>
+            <numerusform> %n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n items!</source>
+        <translation>
+            <numerusform>¡Ahora tiene %n elemento!</numerusform>
+            <numerusform>¡Ahora tiene %n elementos!</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -216,6 +216,17 @@
     </message>
 </context>
 <context>
+    <name>torvex::EditorTexts</name>
+    <message>
+        <source>Total Commander will only show the first 200 items!</source>
+        <translation>Total Commander n&apos;affiche que les 200 premiers éléments !</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
     <name>torvex::EntryMoveCommands</name>
     <message>
         <source>Move &amp;up</source>
@@ -232,6 +243,73 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>&amp;Placer dans le sous-menu du dessus</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileCommands</name>
+    <message>
+        <source>Can&apos;t find this ini file:</source>
+        <translation>Fichier ini introuvable :</translation>
+    </message>
+    <message>
+        <source>The menu was not saved to %1.</source>
+        <translation>Le menu n&apos;a pas été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Close anyway?</source>
+        <translation>Fermer quand même ?</translation>
+    </message>
+    <message>
+        <source>Nothing to save...     </source>
+        <translation>Rien à enregistrer.</translation>
+    </message>
+    <message>
+        <source> Nothing to save</source>
+        <translation>Rien à enregistrer</translation>
+    </message>
+    <message>
+        <source>No ini file (wincmd.ini) was found!</source>
+        <translation>Aucun fichier ini (wincmd.ini) n&apos;a été trouvé !</translation>
+    </message>
+    <message>
+        <source> No ini file found!</source>
+        <translation>Aucun fichier ini trouvé !</translation>
+    </message>
+    <message>
+        <source> Selected ini file not found!</source>
+        <translation>Fichier ini choisi introuvable !</translation>
+    </message>
+    <message>
+        <source>Save menus?</source>
+        <translation>Enregistrer les menus ?</translation>
+    </message>
+    <message>
+        <source> Save?</source>
+        <translation>Enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Do you want to exit without saving any changes you might have made?</source>
+        <translation>Voulez-vous quitter sans enregistrer les modifications éventuelles ?</translation>
+    </message>
+    <message>
+        <source> Exit without saving?</source>
+        <translation>Quitter sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>The window settings were not saved.</source>
+        <translation>Les paramètres de la fenêtre n&apos;ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source> Choose ini file to get data from</source>
+        <translation>Choisir le fichier ini à lire</translation>
+    </message>
+    <message>
+        <source> Choose ini file to save data in</source>
+        <translation>Choisir le fichier ini où enregistrer</translation>
     </message>
 </context>
 <context>
@@ -312,6 +390,23 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Ouvrir le fichier ini choisi </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemCount</name>
+    <message numerus="yes">
+        <source> %n items</source>
+        <translation>
+            <numerusform> %n élément</numerusform>
+            <numerusform> %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n items!</source>
+        <translation>
+            <numerusform>Vous avez maintenant %n élément !</numerusform>
+            <numerusform>Vous avez maintenant %n éléments !</numerusform>
+        </translation>
     </message>
 </context>
 <context>

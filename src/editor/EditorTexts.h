@@ -1,7 +1,12 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 // The editor's own texts: messages, captions, hints and titles, quoted by code and tests alike.
 namespace torvex::texts {
+
+// The context under which the window translates the texts below that it shows.
+inline constexpr const char *editorContext = "torvex::EditorTexts";
 
 // Titles of nodes made by the editing commands.
 inline constexpr const char *newNodeTitle = "New";
@@ -12,8 +17,9 @@ inline constexpr const char *separatorHoldsNoEntries = "A separator cannot hold 
 
 // The item count and its warning.
 inline constexpr const char *itemLimitWarning =
-    "Total Commander will only show the first 200 items!";
-inline constexpr const char *itemLimitCaption = "Information";
+    QT_TRANSLATE_NOOP("torvex::EditorTexts", "Total Commander will only show the first 200 items!");
+inline constexpr const char *itemLimitCaption =
+    QT_TRANSLATE_NOOP("torvex::EditorTexts", "Information");
 
 // The searches.
 inline constexpr const char *noneFoundCaption = " None found";

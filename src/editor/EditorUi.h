@@ -19,11 +19,11 @@ public:
     // blank).
     virtual void showStatus(const std::string &text) = 0;
     // Shows the item count text in the second status panel.
-    virtual void showItemCount(const std::string &text) = 0;
+    virtual void showItemCount(const LocalText &text) = 0;
     // The message boxes in use now (tests may replace them at any time).
     virtual MessageBoxes &boxes() = 0;
     // Shows the modal item limit warning (information icon, OK) with its corner at `placement`.
-    virtual void showItemLimitWarning(const std::string &text, BoxPlacement placement) = 0;
+    virtual void showItemLimitWarning(const LocalText &text, BoxPlacement placement) = 0;
     virtual ScreenPoint pointerPosition() const = 0;
     virtual ScreenSize screenSize() const = 0;
 

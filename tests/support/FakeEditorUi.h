@@ -45,8 +45,8 @@ public:
 
     void showStatus(const std::string &text) override { statuses.push_back(text); }
     MessageBoxes &boxes() override { return *messageBoxes; }
-    void showItemCount(const std::string &text) override;
-    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
+    void showItemCount(const LocalText &text) override;
+    void showItemLimitWarning(const LocalText &text, BoxPlacement placement) override;
     ScreenPoint pointerPosition() const override { return pointer; }
     ScreenSize screenSize() const override { return screen; }
     void setPanelEnabled(bool enabled) override { panelEnabled = enabled; }

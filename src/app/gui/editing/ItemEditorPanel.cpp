@@ -328,7 +328,7 @@ void ItemEditorPanel::showStatus(const std::string &text)
     m_window.showStatus(text);
 }
 
-void ItemEditorPanel::showItemCount(const std::string &text)
+void ItemEditorPanel::showItemCount(const LocalText &text)
 {
     m_window.showItemCount(text);
 }
@@ -338,9 +338,13 @@ MessageBoxes &ItemEditorPanel::boxes()
     return m_window.boxes();
 }
 
-void ItemEditorPanel::showItemLimitWarning(const std::string &text, BoxPlacement placement)
+void ItemEditorPanel::showItemLimitWarning(const LocalText &text, BoxPlacement placement)
 {
-    boxes().informAt(text, texts::itemLimitCaption, MsgIcon::Information, placement.x, placement.y);
+    boxes().informAt(text,
+        LocalText(texts::editorContext, texts::itemLimitCaption),
+        MsgIcon::Information,
+        placement.x,
+        placement.y);
 }
 
 ScreenPoint ItemEditorPanel::pointerPosition() const

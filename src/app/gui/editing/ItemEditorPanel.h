@@ -29,7 +29,7 @@ class ItemEditorWindow
 public:
     // Status panel 0 (messages) and 1 (the item count); the text as it is to be shown.
     virtual void showStatus(const std::string &text) = 0;
-    virtual void showItemCount(const std::string &text) = 0;
+    virtual void showItemCount(const LocalText &text) = 0;
     virtual MessageBoxes &boxes() = 0;
     // The folder open in the folder list (a Windows path).
     virtual std::string openFolder() = 0;
@@ -109,9 +109,9 @@ private:
 
     // ---- EditorUi ----
     void showStatus(const std::string &text) override;
-    void showItemCount(const std::string &text) override;
+    void showItemCount(const LocalText &text) override;
     MessageBoxes &boxes() override;
-    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
+    void showItemLimitWarning(const LocalText &text, BoxPlacement placement) override;
     ScreenPoint pointerPosition() const override;
     ScreenSize screenSize() const override;
     void setPanelEnabled(bool enabled) override;

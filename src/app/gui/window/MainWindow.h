@@ -192,7 +192,7 @@ private:
     std::string hostPath(const std::string &path) override;
 
     // ---- ItemEditorWindow ----
-    void showItemCount(const std::string &text) override;
+    void showItemCount(const LocalText &text) override;
     std::string openFolder() override;
 
     // ---- DropView ----
