@@ -225,6 +225,62 @@
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>OK to make &apos;%1&apos;</source>
+        <translation>Soll „%1“</translation>
+    </message>
+    <message>
+        <source>into a menu with submenus but</source>
+        <translation>zu einem Menü mit Untermenüs werden,</translation>
+    </message>
+    <message>
+        <source>no command/target path?</source>
+        <translation>ohne Befehl und Zielpfad?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move a menu to one of its own submenus!</source>
+        <translation>Ein Menü kann nicht in eines seiner eigenen Untermenüs verschoben werden!</translation>
+    </message>
+    <message>
+        <source>Illegal drop</source>
+        <translation>Ablegen nicht möglich</translation>
+    </message>
+    <message>
+        <source>Make sub menu?</source>
+        <translation>Untermenü anlegen?</translation>
+    </message>
+    <message>
+        <source>The menu could not be moved.</source>
+        <translation>Das Menü konnte nicht verschoben werden.</translation>
+    </message>
+    <message>
+        <source>A separator cannot hold entries</source>
+        <translation>Ein Trenner kann keine Einträge enthalten</translation>
+    </message>
+    <message>
+        <source> None found</source>
+        <translation>Nichts gefunden</translation>
+    </message>
+    <message>
+        <source>No menus with broken paths were found  </source>
+        <translation>Es wurden keine Einträge mit ungültigen Pfaden gefunden.</translation>
+    </message>
+    <message>
+        <source>No menus with empty command strings were found  </source>
+        <translation>Es wurden keine Einträge mit leerem Befehl gefunden.</translation>
+    </message>
+    <message>
+        <source>(search started from menu number %1).</source>
+        <translation>(Suche ab Eintrag Nummer %1.)</translation>
+    </message>
+    <message>
+        <source>Searched from %1 to %2</source>
+        <translation>Durchsucht von %1 bis %2</translation>
+    </message>
+    <message>
+        <source> Title = folder name (%1) </source>
+        <translation> Titel = Ordnername (%1) </translation>
+    </message>
 </context>
 <context>
     <name>torvex::EntryMoveCommands</name>
@@ -843,6 +899,25 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Unter&amp;menüs zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::StartUpSequence</name>
+    <message>
+        <source> Load ini file by clicking Open in the File menu...</source>
+        <translation> INI-Datei mit Öffnen... im Menü Datei laden</translation>
+    </message>
+    <message>
+        <source>Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key to drop a folder&apos;s name and path onto an existing menu. Drag and drop single menu items.</source>
+        <translation>Ordner aus der Ordnerliste hierher ziehen, um Untermenüs hinzuzufügen. Mit gedrückter Ctrl-Taste legen Sie Name und Pfad eines Ordners auf einem vorhandenen Eintrag ab. Einzelne Einträge lassen sich ebenfalls ziehen.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file given on the command line does not exist:</source>
+        <translation>Die in der Befehlszeile angegebene Datei existiert nicht:</translation>
     </message>
 </context>
 </TS>

@@ -225,6 +225,62 @@
         <source>Information</source>
         <translation>Información</translation>
     </message>
+    <message>
+        <source>OK to make &apos;%1&apos;</source>
+        <translation>¿Convertir «%1»</translation>
+    </message>
+    <message>
+        <source>into a menu with submenus but</source>
+        <translation>en un menú con submenús, pero</translation>
+    </message>
+    <message>
+        <source>no command/target path?</source>
+        <translation>sin comando ni ruta de destino?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move a menu to one of its own submenus!</source>
+        <translation>¡No se puede mover un menú a uno de sus propios submenús!</translation>
+    </message>
+    <message>
+        <source>Illegal drop</source>
+        <translation>No se puede soltar aquí</translation>
+    </message>
+    <message>
+        <source>Make sub menu?</source>
+        <translation>¿Crear submenú?</translation>
+    </message>
+    <message>
+        <source>The menu could not be moved.</source>
+        <translation>No se pudo mover el menú.</translation>
+    </message>
+    <message>
+        <source>A separator cannot hold entries</source>
+        <translation>Un separador no puede contener entradas</translation>
+    </message>
+    <message>
+        <source> None found</source>
+        <translation>No se encontró nada</translation>
+    </message>
+    <message>
+        <source>No menus with broken paths were found  </source>
+        <translation>No se encontraron entradas con rutas no válidas.</translation>
+    </message>
+    <message>
+        <source>No menus with empty command strings were found  </source>
+        <translation>No se encontraron entradas con el comando vacío.</translation>
+    </message>
+    <message>
+        <source>(search started from menu number %1).</source>
+        <translation>(búsqueda iniciada en la entrada número %1).</translation>
+    </message>
+    <message>
+        <source>Searched from %1 to %2</source>
+        <translation>Buscado de %1 a %2</translation>
+    </message>
+    <message>
+        <source> Title = folder name (%1) </source>
+        <translation> Título = nombre de carpeta (%1) </translation>
+    </message>
 </context>
 <context>
     <name>torvex::EntryMoveCommands</name>
@@ -843,6 +899,25 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Submenús &amp;primero</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::StartUpSequence</name>
+    <message>
+        <source> Load ini file by clicking Open in the File menu...</source>
+        <translation> Cargue un archivo ini con Abrir en el menú Archivo...</translation>
+    </message>
+    <message>
+        <source>Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key to drop a folder&apos;s name and path onto an existing menu. Drag and drop single menu items.</source>
+        <translation>Arrastre carpetas desde la lista de carpetas (para añadir submenús). Mantenga pulsada la tecla Ctrl para soltar el nombre y la ruta de una carpeta sobre una entrada existente. Las entradas también se mueven arrastrándolas.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>The file given on the command line does not exist:</source>
+        <translation>El archivo indicado en la línea de órdenes no existe:</translation>
     </message>
 </context>
 </TS>

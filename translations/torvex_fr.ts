@@ -225,6 +225,62 @@
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>OK to make &apos;%1&apos;</source>
+        <translation>Faire de « %1 »</translation>
+    </message>
+    <message>
+        <source>into a menu with submenus but</source>
+        <translation>un menu avec sous-menus, mais</translation>
+    </message>
+    <message>
+        <source>no command/target path?</source>
+        <translation>sans commande ni chemin cible ?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move a menu to one of its own submenus!</source>
+        <translation>Impossible de déplacer un menu dans l&apos;un de ses propres sous-menus !</translation>
+    </message>
+    <message>
+        <source>Illegal drop</source>
+        <translation>Dépôt impossible</translation>
+    </message>
+    <message>
+        <source>Make sub menu?</source>
+        <translation>Créer un sous-menu ?</translation>
+    </message>
+    <message>
+        <source>The menu could not be moved.</source>
+        <translation>Le menu n&apos;a pas pu être déplacé.</translation>
+    </message>
+    <message>
+        <source>A separator cannot hold entries</source>
+        <translation>Un séparateur ne peut pas contenir d&apos;entrées</translation>
+    </message>
+    <message>
+        <source> None found</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>No menus with broken paths were found  </source>
+        <translation>Aucune entrée avec un chemin invalide n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>No menus with empty command strings were found  </source>
+        <translation>Aucune entrée avec une commande vide n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>(search started from menu number %1).</source>
+        <translation>(recherche commencée à l&apos;entrée numéro %1).</translation>
+    </message>
+    <message>
+        <source>Searched from %1 to %2</source>
+        <translation>Recherche de %1 à %2</translation>
+    </message>
+    <message>
+        <source> Title = folder name (%1) </source>
+        <translation> Titre = nom du dossier (%1) </translation>
+    </message>
 </context>
 <context>
     <name>torvex::EntryMoveCommands</name>
@@ -843,6 +899,25 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Sous-menus en pr&amp;emier</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::StartUpSequence</name>
+    <message>
+        <source> Load ini file by clicking Open in the File menu...</source>
+        <translation> Chargez un fichier ini avec Ouvrir dans le menu Fichier...</translation>
+    </message>
+    <message>
+        <source>Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key to drop a folder&apos;s name and path onto an existing menu. Drag and drop single menu items.</source>
+        <translation>Glissez-déposez des dossiers depuis la liste des dossiers (pour ajouter des sous-menus). Maintenez la touche Ctrl pour déposer le nom et le chemin d&apos;un dossier sur une entrée existante. Les entrées se déplacent aussi par glisser-déposer.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>The file given on the command line does not exist:</source>
+        <translation>Le fichier indiqué sur la ligne de commande n&apos;existe pas :</translation>
     </message>
 </context>
 </TS>

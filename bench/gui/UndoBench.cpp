@@ -38,7 +38,7 @@ public:
     void setTargetPathText(const std::string &) override { }
     std::string commandText() const override { return {}; }
     std::string targetPathText() const override { return {}; }
-    void setFolderNameHint(const std::string &) override { }
+    void setFolderNameHint(const LocalText &) override { }
     void processEvents() override { }
 };
 

@@ -56,7 +56,7 @@ public:
     void setTargetPathText(const std::string &text) override { targetPath = text; }
     std::string commandText() const override { return command; }
     std::string targetPathText() const override { return targetPath; }
-    void setFolderNameHint(const std::string &hint) override { folderNameHint = hint; }
+    void setFolderNameHint(const LocalText &hint) override { folderNameHint = hint.english(); }
     void processEvents() override;
 
     // What a user's typing does: replace the edit's text, which the editor then writes back.

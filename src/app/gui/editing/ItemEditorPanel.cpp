@@ -1,9 +1,10 @@
 #include "app/gui/editing/ItemEditorPanel.h"
 
-#include "app/gui/widgets/ElidedTextLabel.h"
-#include "app/gui/files/InputGate.h"
 #include "app/gui/editing/UndoHistory.h"
+#include "app/gui/files/InputGate.h"
+#include "app/gui/widgets/ElidedTextLabel.h"
 #include "core/MessageBoxes.h"
+#include "core/gui/ShownText.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "menu/gui/MenuText.h"
@@ -328,6 +329,11 @@ void ItemEditorPanel::showStatus(const std::string &text)
     m_window.showStatus(text);
 }
 
+void ItemEditorPanel::showStatus(const LocalText &text)
+{
+    m_window.showStatus(shownText(text));
+}
+
 void ItemEditorPanel::showItemCount(const LocalText &text)
 {
     m_window.showItemCount(text);
@@ -421,9 +427,9 @@ std::string ItemEditorPanel::targetPathText() const
     return textOf(m_editTargetPath);
 }
 
-void ItemEditorPanel::setFolderNameHint(const std::string &hint)
+void ItemEditorPanel::setFolderNameHint(const LocalText &hint)
 {
-    m_addFolderNameToTitle->setToolTip(menuTextToQt(hint));
+    m_addFolderNameToTitle->setToolTip(shownText(hint));
 }
 
 void ItemEditorPanel::processEvents()

@@ -29,6 +29,7 @@ class ItemEditorWindow
 public:
     // Status panel 0 (messages) and 1 (the item count); the text as it is to be shown.
     virtual void showStatus(const std::string &text) = 0;
+    virtual void showStatus(const QString &text) = 0;
     virtual void showItemCount(const LocalText &text) = 0;
     virtual MessageBoxes &boxes() = 0;
     // The folder open in the folder list (a Windows path).
@@ -109,6 +110,7 @@ private:
 
     // ---- EditorUi ----
     void showStatus(const std::string &text) override;
+    void showStatus(const LocalText &text) override;
     void showItemCount(const LocalText &text) override;
     MessageBoxes &boxes() override;
     void showItemLimitWarning(const LocalText &text, BoxPlacement placement) override;
@@ -120,7 +122,7 @@ private:
     void setCommandText(const std::string &text) override;
     void setTargetPathText(const std::string &text) override;
     std::string targetPathText() const override;
-    void setFolderNameHint(const std::string &hint) override;
+    void setFolderNameHint(const LocalText &hint) override;
     void processEvents() override;
 
     void showFromStart(QLineEdit *edit, const std::string &text);

@@ -404,6 +404,11 @@ void MainWindow::showStatus(const std::string &text)
     showStatus(menuTextToQt(text));
 }
 
+void MainWindow::showStatus(const LocalText &text)
+{
+    showStatus(shownText(text));
+}
+
 void MainWindow::showStatus(const QString &text)
 {
     m_panes->statusBar()->panel(0)->setText(QLatin1Char(' ') + text);

@@ -134,7 +134,8 @@ public:
 
     // Writes a blank followed by `text` into status panel 0.
     void showStatus(const std::string &text) override;
-    void showStatus(const QString &text);
+    void showStatus(const LocalText &text) override;
+    void showStatus(const QString &text) override;
     void clearStatus();
     QString statusText(int panel) const;
     // Shows " "+path in Panel_IniSti.
