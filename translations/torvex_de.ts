@@ -920,4 +920,116 @@
         <translation>Die in der Befehlszeile angegebene Datei existiert nicht:</translation>
     </message>
 </context>
+<context>
+    <name>torvex::UndoHistory</name>
+    <message numerus="yes">
+        <source>Import %n Linux bookmarks</source>
+        <translation>
+            <numerusform>%n Linux-Lesezeichen importieren</numerusform>
+            <numerusform>%n Linux-Lesezeichen importieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Nach oben: %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Nach unten: %1</translation>
+    </message>
+    <message>
+        <source>Move out of submenu %1</source>
+        <translation>Aus dem Untermenü: %1</translation>
+    </message>
+    <message>
+        <source>Move into submenu above %1</source>
+        <translation>In das Untermenü darüber: %1</translation>
+    </message>
+    <message>
+        <source>Edit title of %1</source>
+        <translation>Titel bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Edit command of %1</source>
+        <translation>Befehl bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Edit target path of %1</source>
+        <translation>Zielpfad bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Title from folder for %1</source>
+        <translation>Titel aus Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Command from folder for %1</source>
+        <translation>Befehl aus Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Target path from folder for %1</source>
+        <translation>Zielpfad aus Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Sort &quot;%1&quot;</source>
+        <translation>„%1“ sortieren</translation>
+    </message>
+    <message>
+        <source>Sort the top level</source>
+        <translation>Oberste Ebene sortieren</translation>
+    </message>
+    <message>
+        <source>Sort all levels</source>
+        <translation>Alle Ebenen sortieren</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Löschen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n entries</source>
+        <translation>
+            <numerusform>%n Eintrag löschen</numerusform>
+            <numerusform>%n Einträge löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Verschieben: %1</translation>
+    </message>
+    <message>
+        <source>Rename %1 after folder</source>
+        <translation>Nach Ordner umbenennen: %1</translation>
+    </message>
+    <message>
+        <source>Add folder %1</source>
+        <translation>Ordner hinzufügen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n folders</source>
+        <translation>
+            <numerusform>%n Ordner hinzufügen</numerusform>
+            <numerusform>%n Ordner hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add submenu to %1</source>
+        <translation>Untermenü anfügen an: %1</translation>
+    </message>
+    <message>
+        <source>Add sister menu of %1</source>
+        <translation>Eintrag anfügen neben: %1</translation>
+    </message>
+    <message>
+        <source>Add copy of %1</source>
+        <translation>Kopie anfügen von: %1</translation>
+    </message>
+    <message>
+        <source>Add menu</source>
+        <translation>Menü hinzufügen</translation>
+    </message>
+</context>
 </TS>

@@ -920,4 +920,116 @@
         <translation>El archivo indicado en la línea de órdenes no existe:</translation>
     </message>
 </context>
+<context>
+    <name>torvex::UndoHistory</name>
+    <message numerus="yes">
+        <source>Import %n Linux bookmarks</source>
+        <translation>
+            <numerusform>Importar %n marcador de Linux</numerusform>
+            <numerusform>Importar %n marcadores de Linux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Subir: %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Bajar: %1</translation>
+    </message>
+    <message>
+        <source>Move out of submenu %1</source>
+        <translation>Sacar del submenú: %1</translation>
+    </message>
+    <message>
+        <source>Move into submenu above %1</source>
+        <translation>Meter en el submenú de arriba: %1</translation>
+    </message>
+    <message>
+        <source>Edit title of %1</source>
+        <translation>Editar título: %1</translation>
+    </message>
+    <message>
+        <source>Edit command of %1</source>
+        <translation>Editar comando: %1</translation>
+    </message>
+    <message>
+        <source>Edit target path of %1</source>
+        <translation>Editar ruta de destino: %1</translation>
+    </message>
+    <message>
+        <source>Title from folder for %1</source>
+        <translation>Título desde la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Command from folder for %1</source>
+        <translation>Comando desde la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Target path from folder for %1</source>
+        <translation>Ruta de destino desde la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Sort &quot;%1&quot;</source>
+        <translation>Ordenar «%1»</translation>
+    </message>
+    <message>
+        <source>Sort the top level</source>
+        <translation>Ordenar el nivel superior</translation>
+    </message>
+    <message>
+        <source>Sort all levels</source>
+        <translation>Ordenar todos los niveles</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n entries</source>
+        <translation>
+            <numerusform>Eliminar %n entrada</numerusform>
+            <numerusform>Eliminar %n entradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Mover: %1</translation>
+    </message>
+    <message>
+        <source>Rename %1 after folder</source>
+        <translation>Renombrar según la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Add folder %1</source>
+        <translation>Añadir carpeta: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n folders</source>
+        <translation>
+            <numerusform>Añadir %n carpeta</numerusform>
+            <numerusform>Añadir %n carpetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add submenu to %1</source>
+        <translation>Añadir submenú a: %1</translation>
+    </message>
+    <message>
+        <source>Add sister menu of %1</source>
+        <translation>Añadir entrada junto a: %1</translation>
+    </message>
+    <message>
+        <source>Add copy of %1</source>
+        <translation>Añadir copia de: %1</translation>
+    </message>
+    <message>
+        <source>Add menu</source>
+        <translation>Añadir menú</translation>
+    </message>
+</context>
 </TS>

@@ -920,4 +920,116 @@
         <translation>Le fichier indiqué sur la ligne de commande n&apos;existe pas :</translation>
     </message>
 </context>
+<context>
+    <name>torvex::UndoHistory</name>
+    <message numerus="yes">
+        <source>Import %n Linux bookmarks</source>
+        <translation>
+            <numerusform>Importer %n signet Linux</numerusform>
+            <numerusform>Importer %n signets Linux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Déplacer vers le haut : %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Déplacer vers le bas : %1</translation>
+    </message>
+    <message>
+        <source>Move out of submenu %1</source>
+        <translation>Sortir du sous-menu : %1</translation>
+    </message>
+    <message>
+        <source>Move into submenu above %1</source>
+        <translation>Placer dans le sous-menu du dessus : %1</translation>
+    </message>
+    <message>
+        <source>Edit title of %1</source>
+        <translation>Modifier le titre : %1</translation>
+    </message>
+    <message>
+        <source>Edit command of %1</source>
+        <translation>Modifier la commande : %1</translation>
+    </message>
+    <message>
+        <source>Edit target path of %1</source>
+        <translation>Modifier le chemin cible : %1</translation>
+    </message>
+    <message>
+        <source>Title from folder for %1</source>
+        <translation>Titre d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Command from folder for %1</source>
+        <translation>Commande d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Target path from folder for %1</source>
+        <translation>Chemin cible d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Sort &quot;%1&quot;</source>
+        <translation>Trier « %1 »</translation>
+    </message>
+    <message>
+        <source>Sort the top level</source>
+        <translation>Trier le niveau supérieur</translation>
+    </message>
+    <message>
+        <source>Sort all levels</source>
+        <translation>Trier tous les niveaux</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n entries</source>
+        <translation>
+            <numerusform>Supprimer %n entrée</numerusform>
+            <numerusform>Supprimer %n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Déplacer : %1</translation>
+    </message>
+    <message>
+        <source>Rename %1 after folder</source>
+        <translation>Renommer d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Add folder %1</source>
+        <translation>Ajouter le dossier : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n folders</source>
+        <translation>
+            <numerusform>Ajouter %n dossier</numerusform>
+            <numerusform>Ajouter %n dossiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add submenu to %1</source>
+        <translation>Ajouter un sous-menu à : %1</translation>
+    </message>
+    <message>
+        <source>Add sister menu of %1</source>
+        <translation>Ajouter une entrée à côté de : %1</translation>
+    </message>
+    <message>
+        <source>Add copy of %1</source>
+        <translation>Ajouter une copie de : %1</translation>
+    </message>
+    <message>
+        <source>Add menu</source>
+        <translation>Ajouter un menu</translation>
+    </message>
+</context>
 </TS>

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/gui/editing/UndoHistory.h"
 #include "editor/EditorUi.h"
 #include "editor/MenuEditor.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -106,7 +108,8 @@ private:
     void typed(QLineEdit *edit);
     // Writes what the edit holds into the selected node.
     void writeBack(QLineEdit *edit);
-    void fillFromFolder(const char *what, const std::function<void()> &fill);
+    // Runs `fill` as one step named `stepName`, the entry's title its %1.
+    void fillFromFolder(const char *stepName, const std::function<void()> &fill);
 
     // ---- EditorUi ----
     void showStatus(const std::string &text) override;
@@ -130,7 +133,9 @@ private:
 
     MenuTree &m_tree;
     InputGate &m_gate;
-    UndoHistory *m_history = nullptr;
+    // Watched: the window destroys the history before this panel, whose edits still lose the
+    // focus (and end their typing) while the window goes.
+    QPointer<UndoHistory> m_history;
     ItemEditorWindow &m_window;
     MenuEditor *m_editor = nullptr;
     // The last text the program put into each edit, as shown and as the core holds it, so

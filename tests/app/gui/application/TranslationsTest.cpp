@@ -778,6 +778,31 @@ TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
     }
 }
 
+// Undo steps are named in the user's language, the entry's title as it is, so that the Edit
+// menu reads as one language.
+TEST_F(WindowTranslationsTest, UndoStepsAreNamedInTheUsersLanguage)
+{
+    const std::map<QString, QString> expected = {
+        { QStringLiteral("de"), QStringLiteral("&Rückgängig Nach oben: \"B\"") },
+        { QStringLiteral("fr"), QStringLiteral("&Annuler Déplacer vers le haut : \"B\"") },
+        { QStringLiteral("es"), QStringLiteral("&Deshacer Subir: \"B\"") },
+    };
+    for (const auto &[language, undoCaption] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        if (form) {
+            form->session().setExitWithoutSaving(true);
+            form.reset();
+        }
+        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
+        form->tree().setSelected(form->tree().preOrder().back());
+        trigger("mnuEditMoveUp");
+        EXPECT_EQ(form->tree().preOrder().front()->title(), "B");
+        EXPECT_EQ(widget<QAction>("mnuEditUndo")->text().toStdString(), undoCaption.toStdString());
+    }
+}
+
 // Reads the desktop entry's keys, localized ones included ("Comment[de]").
 std::map<QString, QString> desktopEntry()
 {
