@@ -216,6 +216,73 @@
     </message>
 </context>
 <context>
+    <name>torvex::EditorTexts</name>
+    <message>
+        <source>Total Commander will only show the first 200 items!</source>
+        <translation>Total Commander zeigt nur die ersten 200 Einträge an!</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>OK to make &apos;%1&apos;</source>
+        <translation>Soll „%1“</translation>
+    </message>
+    <message>
+        <source>into a menu with submenus but</source>
+        <translation>zu einem Menü mit Untermenüs werden,</translation>
+    </message>
+    <message>
+        <source>no command/target path?</source>
+        <translation>ohne Befehl und Zielpfad?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move a menu to one of its own submenus!</source>
+        <translation>Ein Menü kann nicht in eines seiner eigenen Untermenüs verschoben werden!</translation>
+    </message>
+    <message>
+        <source>Illegal drop</source>
+        <translation>Ablegen nicht möglich</translation>
+    </message>
+    <message>
+        <source>Make sub menu?</source>
+        <translation>Untermenü anlegen?</translation>
+    </message>
+    <message>
+        <source>The menu could not be moved.</source>
+        <translation>Das Menü konnte nicht verschoben werden.</translation>
+    </message>
+    <message>
+        <source>A separator cannot hold entries</source>
+        <translation>Ein Trenner kann keine Einträge enthalten</translation>
+    </message>
+    <message>
+        <source> None found</source>
+        <translation>Nichts gefunden</translation>
+    </message>
+    <message>
+        <source>No menus with broken paths were found  </source>
+        <translation>Es wurden keine Einträge mit ungültigen Pfaden gefunden.</translation>
+    </message>
+    <message>
+        <source>No menus with empty command strings were found  </source>
+        <translation>Es wurden keine Einträge mit leerem Befehl gefunden.</translation>
+    </message>
+    <message>
+        <source>(search started from menu number %1).</source>
+        <translation>(Suche ab Eintrag Nummer %1.)</translation>
+    </message>
+    <message>
+        <source>Searched from %1 to %2</source>
+        <translation>Durchsucht von %1 bis %2</translation>
+    </message>
+    <message>
+        <source> Title = folder name (%1) </source>
+        <translation> Titel = Ordnername (%1) </translation>
+    </message>
+</context>
+<context>
     <name>torvex::EntryMoveCommands</name>
     <message>
         <source>Move &amp;up</source>
@@ -232,6 +299,73 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>In das Untermenü &amp;darüber verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileCommands</name>
+    <message>
+        <source>Can&apos;t find this ini file:</source>
+        <translation>Diese INI-Datei wurde nicht gefunden:</translation>
+    </message>
+    <message>
+        <source>The menu was not saved to %1.</source>
+        <translation>Das Menü wurde nicht in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Close anyway?</source>
+        <translation>Trotzdem schließen?</translation>
+    </message>
+    <message>
+        <source>Nothing to save...     </source>
+        <translation>Nichts zu speichern.</translation>
+    </message>
+    <message>
+        <source> Nothing to save</source>
+        <translation>Nichts zu speichern</translation>
+    </message>
+    <message>
+        <source>No ini file (wincmd.ini) was found!</source>
+        <translation>Es wurde keine INI-Datei (wincmd.ini) gefunden!</translation>
+    </message>
+    <message>
+        <source> No ini file found!</source>
+        <translation>Keine INI-Datei gefunden!</translation>
+    </message>
+    <message>
+        <source> Selected ini file not found!</source>
+        <translation>Gewählte INI-Datei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Save menus?</source>
+        <translation>Menüs speichern?</translation>
+    </message>
+    <message>
+        <source> Save?</source>
+        <translation>Speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to exit without saving any changes you might have made?</source>
+        <translation>Möchten Sie das Programm beenden, ohne Ihre Änderungen zu speichern?</translation>
+    </message>
+    <message>
+        <source> Exit without saving?</source>
+        <translation>Ohne Speichern beenden?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The window settings were not saved.</source>
+        <translation>Die Fenstereinstellungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source> Choose ini file to get data from</source>
+        <translation>INI-Datei zum Laden wählen</translation>
+    </message>
+    <message>
+        <source> Choose ini file to save data in</source>
+        <translation>INI-Datei zum Speichern wählen</translation>
     </message>
 </context>
 <context>
@@ -312,6 +446,23 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Die gewählte INI-Datei öffnen </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemCount</name>
+    <message numerus="yes">
+        <source> %n items</source>
+        <translation>
+            <numerusform> %n Eintrag</numerusform>
+            <numerusform> %n Einträge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n items!</source>
+        <translation>
+            <numerusform>Sie haben jetzt %n Eintrag!</numerusform>
+            <numerusform>Sie haben jetzt %n Einträge!</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -748,6 +899,137 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Unter&amp;menüs zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::StartUpSequence</name>
+    <message>
+        <source> Load ini file by clicking Open in the File menu...</source>
+        <translation> INI-Datei mit Öffnen... im Menü Datei laden</translation>
+    </message>
+    <message>
+        <source>Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key to drop a folder&apos;s name and path onto an existing menu. Drag and drop single menu items.</source>
+        <translation>Ordner aus der Ordnerliste hierher ziehen, um Untermenüs hinzuzufügen. Mit gedrückter Ctrl-Taste legen Sie Name und Pfad eines Ordners auf einem vorhandenen Eintrag ab. Einzelne Einträge lassen sich ebenfalls ziehen.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The file given on the command line does not exist:</source>
+        <translation>Die in der Befehlszeile angegebene Datei existiert nicht:</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::UndoHistory</name>
+    <message numerus="yes">
+        <source>Import %n Linux bookmarks</source>
+        <translation>
+            <numerusform>%n Linux-Lesezeichen importieren</numerusform>
+            <numerusform>%n Linux-Lesezeichen importieren</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Nach oben: %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Nach unten: %1</translation>
+    </message>
+    <message>
+        <source>Move out of submenu %1</source>
+        <translation>Aus dem Untermenü: %1</translation>
+    </message>
+    <message>
+        <source>Move into submenu above %1</source>
+        <translation>In das Untermenü darüber: %1</translation>
+    </message>
+    <message>
+        <source>Edit title of %1</source>
+        <translation>Titel bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Edit command of %1</source>
+        <translation>Befehl bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Edit target path of %1</source>
+        <translation>Zielpfad bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Title from folder for %1</source>
+        <translation>Titel aus Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Command from folder for %1</source>
+        <translation>Befehl aus Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Target path from folder for %1</source>
+        <translation>Zielpfad aus Ordner: %1</translation>
+    </message>
+    <message>
+        <source>Sort &quot;%1&quot;</source>
+        <translation>„%1“ sortieren</translation>
+    </message>
+    <message>
+        <source>Sort the top level</source>
+        <translation>Oberste Ebene sortieren</translation>
+    </message>
+    <message>
+        <source>Sort all levels</source>
+        <translation>Alle Ebenen sortieren</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Löschen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n entries</source>
+        <translation>
+            <numerusform>%n Eintrag löschen</numerusform>
+            <numerusform>%n Einträge löschen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Verschieben: %1</translation>
+    </message>
+    <message>
+        <source>Rename %1 after folder</source>
+        <translation>Nach Ordner umbenennen: %1</translation>
+    </message>
+    <message>
+        <source>Add folder %1</source>
+        <translation>Ordner hinzufügen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n folders</source>
+        <translation>
+            <numerusform>%n Ordner hinzufügen</numerusform>
+            <numerusform>%n Ordner hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add submenu to %1</source>
+        <translation>Untermenü anfügen an: %1</translation>
+    </message>
+    <message>
+        <source>Add sister menu of %1</source>
+        <translation>Eintrag anfügen neben: %1</translation>
+    </message>
+    <message>
+        <source>Add copy of %1</source>
+        <translation>Kopie anfügen von: %1</translation>
+    </message>
+    <message>
+        <source>Add menu</source>
+        <translation>Menü hinzufügen</translation>
     </message>
 </context>
 </TS>

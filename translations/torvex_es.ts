@@ -216,6 +216,73 @@
     </message>
 </context>
 <context>
+    <name>torvex::EditorTexts</name>
+    <message>
+        <source>Total Commander will only show the first 200 items!</source>
+        <translation>¡Total Commander solo muestra los primeros 200 elementos!</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>OK to make &apos;%1&apos;</source>
+        <translation>¿Convertir «%1»</translation>
+    </message>
+    <message>
+        <source>into a menu with submenus but</source>
+        <translation>en un menú con submenús, pero</translation>
+    </message>
+    <message>
+        <source>no command/target path?</source>
+        <translation>sin comando ni ruta de destino?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move a menu to one of its own submenus!</source>
+        <translation>¡No se puede mover un menú a uno de sus propios submenús!</translation>
+    </message>
+    <message>
+        <source>Illegal drop</source>
+        <translation>No se puede soltar aquí</translation>
+    </message>
+    <message>
+        <source>Make sub menu?</source>
+        <translation>¿Crear submenú?</translation>
+    </message>
+    <message>
+        <source>The menu could not be moved.</source>
+        <translation>No se pudo mover el menú.</translation>
+    </message>
+    <message>
+        <source>A separator cannot hold entries</source>
+        <translation>Un separador no puede contener entradas</translation>
+    </message>
+    <message>
+        <source> None found</source>
+        <translation>No se encontró nada</translation>
+    </message>
+    <message>
+        <source>No menus with broken paths were found  </source>
+        <translation>No se encontraron entradas con rutas no válidas.</translation>
+    </message>
+    <message>
+        <source>No menus with empty command strings were found  </source>
+        <translation>No se encontraron entradas con el comando vacío.</translation>
+    </message>
+    <message>
+        <source>(search started from menu number %1).</source>
+        <translation>(búsqueda iniciada en la entrada número %1).</translation>
+    </message>
+    <message>
+        <source>Searched from %1 to %2</source>
+        <translation>Buscado de %1 a %2</translation>
+    </message>
+    <message>
+        <source> Title = folder name (%1) </source>
+        <translation> Título = nombre de carpeta (%1) </translation>
+    </message>
+</context>
+<context>
     <name>torvex::EntryMoveCommands</name>
     <message>
         <source>Move &amp;up</source>
@@ -232,6 +299,73 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>Meter en el sub&amp;menú de arriba</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileCommands</name>
+    <message>
+        <source>Can&apos;t find this ini file:</source>
+        <translation>No se encuentra este archivo ini:</translation>
+    </message>
+    <message>
+        <source>The menu was not saved to %1.</source>
+        <translation>El menú no se guardó en %1.</translation>
+    </message>
+    <message>
+        <source>Close anyway?</source>
+        <translation>¿Cerrar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Nothing to save...     </source>
+        <translation>No hay nada que guardar.</translation>
+    </message>
+    <message>
+        <source> Nothing to save</source>
+        <translation>Nada que guardar</translation>
+    </message>
+    <message>
+        <source>No ini file (wincmd.ini) was found!</source>
+        <translation>¡No se encontró ningún archivo ini (wincmd.ini)!</translation>
+    </message>
+    <message>
+        <source> No ini file found!</source>
+        <translation>¡No se encontró ningún archivo ini!</translation>
+    </message>
+    <message>
+        <source> Selected ini file not found!</source>
+        <translation>¡No se encuentra el archivo ini elegido!</translation>
+    </message>
+    <message>
+        <source>Save menus?</source>
+        <translation>¿Guardar los menús?</translation>
+    </message>
+    <message>
+        <source> Save?</source>
+        <translation>¿Guardar?</translation>
+    </message>
+    <message>
+        <source>Do you want to exit without saving any changes you might have made?</source>
+        <translation>¿Desea salir sin guardar los cambios que haya hecho?</translation>
+    </message>
+    <message>
+        <source> Exit without saving?</source>
+        <translation>¿Salir sin guardar?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>The window settings were not saved.</source>
+        <translation>No se guardó la configuración de la ventana.</translation>
+    </message>
+    <message>
+        <source> Choose ini file to get data from</source>
+        <translation>Elegir el archivo ini del que leer</translation>
+    </message>
+    <message>
+        <source> Choose ini file to save data in</source>
+        <translation>Elegir el archivo ini en el que guardar</translation>
     </message>
 </context>
 <context>
@@ -312,6 +446,23 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Abrir el archivo ini elegido </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemCount</name>
+    <message numerus="yes">
+        <source> %n items</source>
+        <translation>
+            <numerusform> %n elemento</numerusform>
+            <numerusform> %n elementos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n items!</source>
+        <translation>
+            <numerusform>¡Ahora tiene %n elemento!</numerusform>
+            <numerusform>¡Ahora tiene %n elementos!</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -748,6 +899,137 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Submenús &amp;primero</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::StartUpSequence</name>
+    <message>
+        <source> Load ini file by clicking Open in the File menu...</source>
+        <translation> Cargue un archivo ini con Abrir en el menú Archivo...</translation>
+    </message>
+    <message>
+        <source>Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key to drop a folder&apos;s name and path onto an existing menu. Drag and drop single menu items.</source>
+        <translation>Arrastre carpetas desde la lista de carpetas (para añadir submenús). Mantenga pulsada la tecla Ctrl para soltar el nombre y la ruta de una carpeta sobre una entrada existente. Las entradas también se mueven arrastrándolas.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>The file given on the command line does not exist:</source>
+        <translation>El archivo indicado en la línea de órdenes no existe:</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::UndoHistory</name>
+    <message numerus="yes">
+        <source>Import %n Linux bookmarks</source>
+        <translation>
+            <numerusform>Importar %n marcador de Linux</numerusform>
+            <numerusform>Importar %n marcadores de Linux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Subir: %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Bajar: %1</translation>
+    </message>
+    <message>
+        <source>Move out of submenu %1</source>
+        <translation>Sacar del submenú: %1</translation>
+    </message>
+    <message>
+        <source>Move into submenu above %1</source>
+        <translation>Meter en el submenú de arriba: %1</translation>
+    </message>
+    <message>
+        <source>Edit title of %1</source>
+        <translation>Editar título: %1</translation>
+    </message>
+    <message>
+        <source>Edit command of %1</source>
+        <translation>Editar comando: %1</translation>
+    </message>
+    <message>
+        <source>Edit target path of %1</source>
+        <translation>Editar ruta de destino: %1</translation>
+    </message>
+    <message>
+        <source>Title from folder for %1</source>
+        <translation>Título desde la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Command from folder for %1</source>
+        <translation>Comando desde la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Target path from folder for %1</source>
+        <translation>Ruta de destino desde la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Sort &quot;%1&quot;</source>
+        <translation>Ordenar «%1»</translation>
+    </message>
+    <message>
+        <source>Sort the top level</source>
+        <translation>Ordenar el nivel superior</translation>
+    </message>
+    <message>
+        <source>Sort all levels</source>
+        <translation>Ordenar todos los niveles</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n entries</source>
+        <translation>
+            <numerusform>Eliminar %n entrada</numerusform>
+            <numerusform>Eliminar %n entradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Mover: %1</translation>
+    </message>
+    <message>
+        <source>Rename %1 after folder</source>
+        <translation>Renombrar según la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Add folder %1</source>
+        <translation>Añadir carpeta: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n folders</source>
+        <translation>
+            <numerusform>Añadir %n carpeta</numerusform>
+            <numerusform>Añadir %n carpetas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add submenu to %1</source>
+        <translation>Añadir submenú a: %1</translation>
+    </message>
+    <message>
+        <source>Add sister menu of %1</source>
+        <translation>Añadir entrada junto a: %1</translation>
+    </message>
+    <message>
+        <source>Add copy of %1</source>
+        <translation>Añadir copia de: %1</translation>
+    </message>
+    <message>
+        <source>Add menu</source>
+        <translation>Añadir menú</translation>
     </message>
 </context>
 </TS>

@@ -216,6 +216,73 @@
     </message>
 </context>
 <context>
+    <name>torvex::EditorTexts</name>
+    <message>
+        <source>Total Commander will only show the first 200 items!</source>
+        <translation>Total Commander n&apos;affiche que les 200 premiers éléments !</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>OK to make &apos;%1&apos;</source>
+        <translation>Faire de « %1 »</translation>
+    </message>
+    <message>
+        <source>into a menu with submenus but</source>
+        <translation>un menu avec sous-menus, mais</translation>
+    </message>
+    <message>
+        <source>no command/target path?</source>
+        <translation>sans commande ni chemin cible ?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t move a menu to one of its own submenus!</source>
+        <translation>Impossible de déplacer un menu dans l&apos;un de ses propres sous-menus !</translation>
+    </message>
+    <message>
+        <source>Illegal drop</source>
+        <translation>Dépôt impossible</translation>
+    </message>
+    <message>
+        <source>Make sub menu?</source>
+        <translation>Créer un sous-menu ?</translation>
+    </message>
+    <message>
+        <source>The menu could not be moved.</source>
+        <translation>Le menu n&apos;a pas pu être déplacé.</translation>
+    </message>
+    <message>
+        <source>A separator cannot hold entries</source>
+        <translation>Un séparateur ne peut pas contenir d&apos;entrées</translation>
+    </message>
+    <message>
+        <source> None found</source>
+        <translation>Aucun résultat</translation>
+    </message>
+    <message>
+        <source>No menus with broken paths were found  </source>
+        <translation>Aucune entrée avec un chemin invalide n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>No menus with empty command strings were found  </source>
+        <translation>Aucune entrée avec une commande vide n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>(search started from menu number %1).</source>
+        <translation>(recherche commencée à l&apos;entrée numéro %1).</translation>
+    </message>
+    <message>
+        <source>Searched from %1 to %2</source>
+        <translation>Recherche de %1 à %2</translation>
+    </message>
+    <message>
+        <source> Title = folder name (%1) </source>
+        <translation> Titre = nom du dossier (%1) </translation>
+    </message>
+</context>
+<context>
     <name>torvex::EntryMoveCommands</name>
     <message>
         <source>Move &amp;up</source>
@@ -232,6 +299,73 @@
     <message>
         <source>Move &amp;into submenu above</source>
         <translation>&amp;Placer dans le sous-menu du dessus</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FileCommands</name>
+    <message>
+        <source>Can&apos;t find this ini file:</source>
+        <translation>Fichier ini introuvable :</translation>
+    </message>
+    <message>
+        <source>The menu was not saved to %1.</source>
+        <translation>Le menu n&apos;a pas été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>Close anyway?</source>
+        <translation>Fermer quand même ?</translation>
+    </message>
+    <message>
+        <source>Nothing to save...     </source>
+        <translation>Rien à enregistrer.</translation>
+    </message>
+    <message>
+        <source> Nothing to save</source>
+        <translation>Rien à enregistrer</translation>
+    </message>
+    <message>
+        <source>No ini file (wincmd.ini) was found!</source>
+        <translation>Aucun fichier ini (wincmd.ini) n&apos;a été trouvé !</translation>
+    </message>
+    <message>
+        <source> No ini file found!</source>
+        <translation>Aucun fichier ini trouvé !</translation>
+    </message>
+    <message>
+        <source> Selected ini file not found!</source>
+        <translation>Fichier ini choisi introuvable !</translation>
+    </message>
+    <message>
+        <source>Save menus?</source>
+        <translation>Enregistrer les menus ?</translation>
+    </message>
+    <message>
+        <source> Save?</source>
+        <translation>Enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Do you want to exit without saving any changes you might have made?</source>
+        <translation>Voulez-vous quitter sans enregistrer les modifications éventuelles ?</translation>
+    </message>
+    <message>
+        <source> Exit without saving?</source>
+        <translation>Quitter sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>The window settings were not saved.</source>
+        <translation>Les paramètres de la fenêtre n&apos;ont pas été enregistrés.</translation>
+    </message>
+    <message>
+        <source> Choose ini file to get data from</source>
+        <translation>Choisir le fichier ini à lire</translation>
+    </message>
+    <message>
+        <source> Choose ini file to save data in</source>
+        <translation>Choisir le fichier ini où enregistrer</translation>
     </message>
 </context>
 <context>
@@ -312,6 +446,23 @@
     <message>
         <source> Open the selected ini file </source>
         <translation> Ouvrir le fichier ini choisi </translation>
+    </message>
+</context>
+<context>
+    <name>torvex::ItemCount</name>
+    <message numerus="yes">
+        <source> %n items</source>
+        <translation>
+            <numerusform> %n élément</numerusform>
+            <numerusform> %n éléments</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You now have %n items!</source>
+        <translation>
+            <numerusform>Vous avez maintenant %n élément !</numerusform>
+            <numerusform>Vous avez maintenant %n éléments !</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -748,6 +899,137 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Sous-menus en pr&amp;emier</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::StartUpSequence</name>
+    <message>
+        <source> Load ini file by clicking Open in the File menu...</source>
+        <translation> Chargez un fichier ini avec Ouvrir dans le menu Fichier...</translation>
+    </message>
+    <message>
+        <source>Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key to drop a folder&apos;s name and path onto an existing menu. Drag and drop single menu items.</source>
+        <translation>Glissez-déposez des dossiers depuis la liste des dossiers (pour ajouter des sous-menus). Maintenez la touche Ctrl pour déposer le nom et le chemin d&apos;un dossier sur une entrée existante. Les entrées se déplacent aussi par glisser-déposer.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>The file given on the command line does not exist:</source>
+        <translation>Le fichier indiqué sur la ligne de commande n&apos;existe pas :</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::UndoHistory</name>
+    <message numerus="yes">
+        <source>Import %n Linux bookmarks</source>
+        <translation>
+            <numerusform>Importer %n signet Linux</numerusform>
+            <numerusform>Importer %n signets Linux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move up %1</source>
+        <translation>Déplacer vers le haut : %1</translation>
+    </message>
+    <message>
+        <source>Move down %1</source>
+        <translation>Déplacer vers le bas : %1</translation>
+    </message>
+    <message>
+        <source>Move out of submenu %1</source>
+        <translation>Sortir du sous-menu : %1</translation>
+    </message>
+    <message>
+        <source>Move into submenu above %1</source>
+        <translation>Placer dans le sous-menu du dessus : %1</translation>
+    </message>
+    <message>
+        <source>Edit title of %1</source>
+        <translation>Modifier le titre : %1</translation>
+    </message>
+    <message>
+        <source>Edit command of %1</source>
+        <translation>Modifier la commande : %1</translation>
+    </message>
+    <message>
+        <source>Edit target path of %1</source>
+        <translation>Modifier le chemin cible : %1</translation>
+    </message>
+    <message>
+        <source>Title from folder for %1</source>
+        <translation>Titre d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Command from folder for %1</source>
+        <translation>Commande d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Target path from folder for %1</source>
+        <translation>Chemin cible d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Sort &quot;%1&quot;</source>
+        <translation>Trier « %1 »</translation>
+    </message>
+    <message>
+        <source>Sort the top level</source>
+        <translation>Trier le niveau supérieur</translation>
+    </message>
+    <message>
+        <source>Sort all levels</source>
+        <translation>Trier tous les niveaux</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n entries</source>
+        <translation>
+            <numerusform>Supprimer %n entrée</numerusform>
+            <numerusform>Supprimer %n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Move %1</source>
+        <translation>Déplacer : %1</translation>
+    </message>
+    <message>
+        <source>Rename %1 after folder</source>
+        <translation>Renommer d&apos;après le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Add folder %1</source>
+        <translation>Ajouter le dossier : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n folders</source>
+        <translation>
+            <numerusform>Ajouter %n dossier</numerusform>
+            <numerusform>Ajouter %n dossiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add submenu to %1</source>
+        <translation>Ajouter un sous-menu à : %1</translation>
+    </message>
+    <message>
+        <source>Add sister menu of %1</source>
+        <translation>Ajouter une entrée à côté de : %1</translation>
+    </message>
+    <message>
+        <source>Add copy of %1</source>
+        <translation>Ajouter une copie de : %1</translation>
+    </message>
+    <message>
+        <source>Add menu</source>
+        <translation>Ajouter un menu</translation>
     </message>
 </context>
 </TS>

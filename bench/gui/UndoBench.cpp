@@ -26,9 +26,9 @@ class QuietUi : public EditorUi
 {
 public:
     void showStatus(const std::string &) override { }
-    void showItemCount(const std::string &) override { }
+    void showItemCount(const LocalText &) override { }
     MessageBoxes &boxes() override { std::abort(); }
-    void showItemLimitWarning(const std::string &, BoxPlacement) override { }
+    void showItemLimitWarning(const LocalText &, BoxPlacement) override { }
     ScreenPoint pointerPosition() const override { return {}; }
     ScreenSize screenSize() const override { return {}; }
     void setPanelEnabled(bool) override { }
@@ -38,7 +38,7 @@ public:
     void setTargetPathText(const std::string &) override { }
     std::string commandText() const override { return {}; }
     std::string targetPathText() const override { return {}; }
-    void setFolderNameHint(const std::string &) override { }
+    void setFolderNameHint(const LocalText &) override { }
     void processEvents() override { }
 };
 

@@ -6,20 +6,28 @@
 #include "settings/ProgramSettings.h"
 
 #include <exception>
+#include <utility>
 
 namespace torvex {
 
-std::string iniFileNotFoundText(const std::string &path)
+LocalText iniFileNotFoundText(const std::string &path)
 {
-    return std::string("Can't find this ini file:") + lineBreak + path;
+    return LocalText::joined(
+        { fileCommandText(QT_TRANSLATE_NOOP("torvex::FileCommands", "Can't find this ini file:")),
+            LocalText::verbatim(path) },
+        lineBreak);
 }
 
-std::string closeAnywayText(const std::string &path, bool settingsFailed)
+LocalText closeAnywayText(const std::string &path, bool settingsFailed)
 {
-    std::string text = "The menu was not saved to " + path + ".";
+    std::vector<LocalText> lines { fileCommandText(
+        QT_TRANSLATE_NOOP("torvex::FileCommands", "The menu was not saved to %1."))
+                                       .arg(path) };
     if (settingsFailed)
-        text += std::string(lineBreak) + settingsNotSavedText;
-    return text + lineBreak + lineBreak + "Close anyway?";
+        lines.push_back(fileCommandText(settingsNotSavedText));
+    lines.push_back(LocalText::verbatim(""));
+    lines.push_back(fileCommandText(QT_TRANSLATE_NOOP("torvex::FileCommands", "Close anyway?")));
+    return LocalText::joined(std::move(lines), lineBreak);
 }
 
 bool askBeforeExitWithoutSaving(const ProgramSettings &settings)
@@ -38,11 +46,12 @@ FileCommands::FileCommands(FileCommandsHost &host, const MenuTree &tree, Session
     , m_session(session)
 { }
 
-void FileCommands::runChooser(const std::string &caption, ChooserAction action)
+void FileCommands::runChooser(const LocalText &caption, ChooserAction action)
 {
     const std::vector<std::string> paths = m_session.candidatePaths();
     if (paths.empty()) {
-        m_host.messages().inform(noIniFileText, noIniFileCaption, MsgIcon::Error);
+        m_host.messages().inform(
+            fileCommandText(noIniFileText), fileCommandText(noIniFileCaption), MsgIcon::Error);
         return;
     }
     const std::optional<std::string> chosen = m_host.chooseIniFile(caption, paths);
@@ -52,7 +61,7 @@ void FileCommands::runChooser(const std::string &caption, ChooserAction action)
     m_session.setCurrentIniFile(*chosen);
     if (!m_host.fileExists(m_session.currentIniFile())) {
         m_host.messages().inform(iniFileNotFoundText(m_session.currentIniFile()),
-            iniFileNotFoundCaption,
+            fileCommandText(iniFileNotFoundCaption),
             MsgIcon::Error);
         return;
     }
@@ -66,8 +75,10 @@ void FileCommands::runChooser(const std::string &caption, ChooserAction action)
 void FileCommands::fileOpen()
 {
     if (!m_session.currentIniFile().empty() && !m_tree.isEmpty()) {
-        const MsgResult answer = m_host.messages().ask(
-            saveMenusText, saveMenusCaption, MsgIcon::Question, MsgButtons::YesNoCancel);
+        const MsgResult answer = m_host.messages().ask(fileCommandText(saveMenusText),
+            fileCommandText(saveMenusCaption),
+            MsgIcon::Question,
+            MsgButtons::YesNoCancel);
         if (answer == MsgResult::Cancel)
             return;
         if (answer == MsgResult::Yes) {
@@ -75,7 +86,7 @@ void FileCommands::fileOpen()
             return;
         }
     }
-    runChooser(chooseOpenCaption, ChooserAction::Load);
+    runChooser(fileCommandText(chooseOpenCaption), ChooserAction::Load);
 }
 
 void FileCommands::fileSave()
@@ -87,23 +98,27 @@ void FileCommands::fileSave()
         // question, unless there are none.
         if (!hasFile
             || m_host.saveMenuToFile(m_session.currentIniFile()) == SaveOutcome::NothingWritten)
-            m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+            m_host.messages().inform(fileCommandText(nothingToSaveText),
+                fileCommandText(nothingToSaveCaption),
+                MsgIcon::Information);
         return;
     }
     if (hasFile) {
         m_host.saveMenuToFile(m_session.currentIniFile());
         return;
     }
-    runChooser(chooseSaveCaption, ChooserAction::Save);
+    runChooser(fileCommandText(chooseSaveCaption), ChooserAction::Save);
 }
 
 void FileCommands::fileSaveAs()
 {
     if (m_tree.isEmpty()) {
-        m_host.messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+        m_host.messages().inform(fileCommandText(nothingToSaveText),
+            fileCommandText(nothingToSaveCaption),
+            MsgIcon::Information);
         return;
     }
-    runChooser(chooseSaveCaption, ChooserAction::Save);
+    runChooser(fileCommandText(chooseSaveCaption), ChooserAction::Save);
 }
 
 void FileCommands::fileExitWithoutSaving()
@@ -113,8 +128,8 @@ void FileCommands::fileExitWithoutSaving()
         return;
     }
     if (m_host.confirmExitWithoutSaving()) {
-        const MsgResult answer = m_host.messages().ask(exitWithoutSavingText,
-            exitWithoutSavingCaption,
+        const MsgResult answer = m_host.messages().ask(fileCommandText(exitWithoutSavingText),
+            fileCommandText(exitWithoutSavingCaption),
             MsgIcon::Question,
             MsgButtons::YesNoCancel);
         if (answer == MsgResult::Cancel)
@@ -172,12 +187,12 @@ CloseDecision FileCommands::formClose()
         }
         // Failed writes leave the file as it was; the user decides whether the edits may go,
         // and Enter keeps them.
-        const MsgResult answer = m_host.messages().askWithDefault(
-            closeAnywayText(m_session.currentIniFile(), settingsFailed),
-            notSavedCaption,
-            MsgIcon::Warning,
-            MsgButtons::YesNo,
-            MsgResult::No);
+        const MsgResult answer =
+            m_host.messages().ask(closeAnywayText(m_session.currentIniFile(), settingsFailed),
+                fileCommandText(notSavedCaption),
+                MsgIcon::Warning,
+                MsgButtons::YesNo,
+                MsgResult::No);
         return answer == MsgResult::Yes ? CloseDecision::Close : CloseDecision::KeepOpen;
     }
     fileSaveAs();

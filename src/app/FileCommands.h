@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MenuFileSteps.h"
+#include "core/LocalText.h"
 
 #include <optional>
 #include <string>
@@ -13,28 +14,47 @@ class MessageBoxes;
 class ProgramSettings;
 class Session;
 
-// Texts of the File commands' message boxes.
-inline constexpr const char *nothingToSaveText = "Nothing to save...     ";
-inline constexpr const char *nothingToSaveCaption = " Nothing to save";
-inline constexpr const char *noIniFileText = "No ini file (wincmd.ini) was found!";
-inline constexpr const char *noIniFileCaption = " No ini file found!";
-inline constexpr const char *iniFileNotFoundCaption = " Selected ini file not found!";
-inline constexpr const char *saveMenusText = "Save menus?";
-inline constexpr const char *saveMenusCaption = " Save?";
-inline constexpr const char *exitWithoutSavingText =
-    "Do you want to exit without saving any changes you might have made?";
-inline constexpr const char *exitWithoutSavingCaption = " Exit without saving?";
-inline constexpr const char *notSavedCaption = "Not saved";
-inline constexpr const char *settingsNotSavedText = "The window settings were not saved.";
+// Texts of the File commands' message boxes, shown in the user's language through
+// fileCommandText.
+inline constexpr const char *fileCommandsContext = "torvex::FileCommands";
+inline constexpr const char *nothingToSaveText =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", "Nothing to save...     ");
+inline constexpr const char *nothingToSaveCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", " Nothing to save");
+inline constexpr const char *noIniFileText =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", "No ini file (wincmd.ini) was found!");
+inline constexpr const char *noIniFileCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", " No ini file found!");
+inline constexpr const char *iniFileNotFoundCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", " Selected ini file not found!");
+inline constexpr const char *saveMenusText =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", "Save menus?");
+inline constexpr const char *saveMenusCaption = QT_TRANSLATE_NOOP("torvex::FileCommands", " Save?");
+inline constexpr const char *exitWithoutSavingText = QT_TRANSLATE_NOOP(
+    "torvex::FileCommands", "Do you want to exit without saving any changes you might have made?");
+inline constexpr const char *exitWithoutSavingCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", " Exit without saving?");
+inline constexpr const char *notSavedCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", "Not saved");
+inline constexpr const char *settingsNotSavedText =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", "The window settings were not saved.");
 // Captions of the chooser.
-inline constexpr const char *chooseOpenCaption = " Choose ini file to get data from";
-inline constexpr const char *chooseSaveCaption = " Choose ini file to save data in";
+inline constexpr const char *chooseOpenCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", " Choose ini file to get data from");
+inline constexpr const char *chooseSaveCaption =
+    QT_TRANSLATE_NOOP("torvex::FileCommands", " Choose ini file to save data in");
+
+// One of the texts above, to be shown in the user's language.
+inline LocalText fileCommandText(const char *source)
+{
+    return LocalText(fileCommandsContext, source);
+}
 
 // "Can't find this ini file:", a line break and the path.
-std::string iniFileNotFoundText(const std::string &path);
+LocalText iniFileNotFoundText(const std::string &path);
 // The question asked when the menu could not be saved while closing: what was not saved
 // (the menu and path; the window settings too when `settingsFailed`), then "Close anyway?".
-std::string closeAnywayText(const std::string &path, bool settingsFailed);
+LocalText closeAnywayText(const std::string &path, bool settingsFailed);
 
 // Whether "Exit without saving" asks first: `CBoxAsk` of section form2, on when missing,
 // not a number or when the settings file cannot be read.
@@ -48,7 +68,7 @@ public:
     // Shows the chooser with `caption` and `paths` (never empty) modally. Returns the chosen
     // path, or nullopt for Cancel.
     virtual std::optional<std::string> chooseIniFile(
-        const std::string &caption, const std::vector<std::string> &paths) = 0;
+        const LocalText &caption, const std::vector<std::string> &paths) = 0;
     virtual MessageBoxes &messages() = 0;
     // The window's load and save of the DirMenu section: the file-level reader and writer
     // (MenuFileSteps.h) with the window's steps around them; saveMenuToFile asks its
@@ -101,7 +121,7 @@ public:
 
 private:
     enum class ChooserAction { Load, Save };
-    void runChooser(const std::string &caption, ChooserAction action);
+    void runChooser(const LocalText &caption, ChooserAction action);
     bool settingsStored();
 
     FileCommandsHost &m_host;

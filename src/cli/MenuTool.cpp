@@ -167,7 +167,7 @@ int check(const std::string &path,
     if (asJson) {
         out << problemsAsJson(scan.problems, notShown);
     } else {
-        out << itemCountText(count).substr(1) << '\n';
+        out << itemCountText(count).english().substr(1) << '\n';
         for (const DirMenuFinding &finding : notShown)
             out << visibleText(findingLine(finding)) << '\n';
         for (const MenuProblem &problem : scan.problems)

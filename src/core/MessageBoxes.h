@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -50,6 +52,30 @@ public:
     void inform(const std::string &text, const std::string &caption, MsgIcon icon)
     {
         ask(text, caption, icon, MsgButtons::Ok);
+    }
+    // The same boxes with texts the window shows in the user's language. Boxes that show no
+    // translations (scripted ones, the command line's) get the English texts as above.
+    virtual MsgResult ask(const LocalText &text,
+        const LocalText &caption,
+        MsgIcon icon,
+        MsgButtons buttons,
+        std::optional<MsgResult> defaultButton = std::nullopt)
+    {
+        return defaultButton
+            ? askWithDefault(text.english(), caption.english(), icon, buttons, *defaultButton)
+            : ask(text.english(), caption.english(), icon, buttons);
+    }
+    void inform(const LocalText &text, const LocalText &caption, MsgIcon icon)
+    {
+        ask(text, caption, icon, MsgButtons::Ok);
+    }
+    virtual void informAt(const LocalText &text,
+        const LocalText &caption,
+        MsgIcon icon,
+        std::optional<int> x,
+        std::optional<int> y)
+    {
+        informAt(text.english(), caption.english(), icon, x, y);
     }
     // An OK box with its top-left corner at (x, y) on the screen; an axis without a value
     // keeps the box's default place. Boxes that cannot be placed show it as inform() does.

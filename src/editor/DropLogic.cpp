@@ -7,10 +7,16 @@
 
 namespace torvex {
 
-std::string makeSubMenuQuestion(const std::string &title)
+LocalText makeSubMenuQuestion(const std::string &title)
 {
-    return "OK to make '" + title + "'" + lineBreak + "into a menu with submenus but" + lineBreak
-        + "no command/target path?";
+    // The line breaks are the text's own; a translation may break its lines elsewhere.
+    return LocalText::joined(
+        { texts::editorText(QT_TRANSLATE_NOOP("torvex::EditorTexts", "OK to make '%1'")).arg(title),
+            texts::editorText(
+                QT_TRANSLATE_NOOP("torvex::EditorTexts", "into a menu with submenus but")),
+            texts::editorText(
+                QT_TRANSLATE_NOOP("torvex::EditorTexts", "no command/target path?")) },
+        lineBreak);
 }
 
 DropLogic::DropLogic(MenuTree &tree, DropView &view)
@@ -67,7 +73,7 @@ bool DropLogic::refusesChildren(const DropRequest &request, const MenuNode *targ
     if (!childMode || !target || !target->isSeparator())
         return false;
     // Written as "--", a separator with children would read back as the end of a submenu.
-    m_view.showStatus(texts::separatorHoldsNoEntries);
+    m_view.showStatus(texts::editorText(texts::separatorHoldsNoEntries));
     return true;
 }
 
@@ -93,7 +99,7 @@ bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *targ
     if (target->data().command.empty() && target->data().targetPath.empty())
         return true;
     return m_view.messageBoxes().ask(makeSubMenuQuestion(target->title()),
-               dropText::makeSubMenuCaption,
+               texts::editorText(dropText::makeSubMenuCaption),
                MsgIcon::Question,
                MsgButtons::YesNo)
         == MsgResult::Yes;
@@ -108,8 +114,9 @@ void DropLogic::dropNode(const DropRequest &request)
         return;
     for (const MenuNode *up = target->parent(); up; up = up->parent()) {
         if (up == dragged) {
-            m_view.messageBoxes().inform(
-                dropText::illegalDrop, dropText::illegalDropCaption, MsgIcon::Error);
+            m_view.messageBoxes().inform(texts::editorText(dropText::illegalDrop),
+                texts::editorText(dropText::illegalDropCaption),
+                MsgIcon::Error);
             return;
         }
     }
@@ -119,7 +126,7 @@ void DropLogic::dropNode(const DropRequest &request)
         && (refusesChildren(request, target) || !confirmChildren(request, target)))
         return;
     if (!moveEntryWithSubtree(m_tree, dragged, target, request.mode))
-        m_view.showStatus(dropText::moveFailed);
+        m_view.showStatus(texts::editorText(dropText::moveFailed));
     finish();
 }
 

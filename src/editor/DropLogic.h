@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "menu/MenuTree.h"
 
 #include <optional>
@@ -29,14 +30,18 @@ inline constexpr int dragScrollMargin = 30;
 
 // The messages of dragging and dropping.
 namespace dropText {
-inline constexpr const char *illegalDrop = "You can't move a menu to one of its own submenus!";
-inline constexpr const char *illegalDropCaption = "Illegal drop";
-inline constexpr const char *makeSubMenuCaption = "Make sub menu?";
-inline constexpr const char *moveFailed = "The menu could not be moved.";
+inline constexpr const char *illegalDrop =
+    QT_TRANSLATE_NOOP("torvex::EditorTexts", "You can't move a menu to one of its own submenus!");
+inline constexpr const char *illegalDropCaption =
+    QT_TRANSLATE_NOOP("torvex::EditorTexts", "Illegal drop");
+inline constexpr const char *makeSubMenuCaption =
+    QT_TRANSLATE_NOOP("torvex::EditorTexts", "Make sub menu?");
+inline constexpr const char *moveFailed =
+    QT_TRANSLATE_NOOP("torvex::EditorTexts", "The menu could not be moved.");
 } // namespace dropText
 
 // The question asked before a drop gives children to `title`'s node, three lines.
-std::string makeSubMenuQuestion(const std::string &title);
+LocalText makeSubMenuQuestion(const std::string &title);
 
 // What the main window does for a drop: message boxes, status text, panel refresh and count.
 class DropView
@@ -47,6 +52,8 @@ public:
     virtual MessageBoxes &messageBoxes() = 0;
     // Writes a message into the status panel (the window puts the leading blank).
     virtual void showStatus(const std::string &text) = 0;
+    // The same with a text the window shows in the user's language.
+    virtual void showStatus(const LocalText &text) { showStatus(text.english()); }
     // Refreshes the details panel from the selected node.
     virtual void showSelectedEntry() = 0;
     // Recounts the entries and warns at the limit.

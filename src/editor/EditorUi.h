@@ -18,12 +18,14 @@ public:
     // Writes `text` into the message panel of the status bar (the window adds the leading
     // blank).
     virtual void showStatus(const std::string &text) = 0;
+    // The same with a text the window shows in the user's language.
+    virtual void showStatus(const LocalText &text) { showStatus(text.english()); }
     // Shows the item count text in the second status panel.
-    virtual void showItemCount(const std::string &text) = 0;
+    virtual void showItemCount(const LocalText &text) = 0;
     // The message boxes in use now (tests may replace them at any time).
     virtual MessageBoxes &boxes() = 0;
     // Shows the modal item limit warning (information icon, OK) with its corner at `placement`.
-    virtual void showItemLimitWarning(const std::string &text, BoxPlacement placement) = 0;
+    virtual void showItemLimitWarning(const LocalText &text, BoxPlacement placement) = 0;
     virtual ScreenPoint pointerPosition() const = 0;
     virtual ScreenSize screenSize() const = 0;
 
@@ -40,7 +42,7 @@ public:
     virtual std::string commandText() const = 0;
     virtual std::string targetPathText() const = 0;
     // The hint of the F5 button.
-    virtual void setFolderNameHint(const std::string &hint) = 0;
+    virtual void setFolderNameHint(const LocalText &hint) = 0;
 
     // Lets pending window events run so the window repaints during a search. It must not
     // deliver user input: nothing may change the tree while a search walks it.

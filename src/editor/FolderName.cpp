@@ -13,9 +13,9 @@ std::string currentFolderName(std::string_view path)
     return std::string(leadingCharacters(path.substr(slash + 1), maxFolderNameLength));
 }
 
-std::string folderNameHint(std::string_view path)
+LocalText folderNameHint(std::string_view path)
 {
-    return texts::folderNameHintStart + currentFolderName(path) + texts::folderNameHintEnd;
+    return texts::editorText(texts::folderNameHint).arg(currentFolderName(path));
 }
 
 std::string changeFolderCommand(std::string_view path)

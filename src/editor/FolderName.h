@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,7 +16,7 @@ inline constexpr std::size_t maxFolderNameLength = 200;
 std::string currentFolderName(std::string_view path);
 
 // The F5 button's hint for the open folder `path`: " Title = folder name (" + name + ") ".
-std::string folderNameHint(std::string_view path);
+LocalText folderNameHint(std::string_view path);
 
 // What a folder becomes as a command (and, by F7, as a target path): "cd " + path.
 std::string changeFolderCommand(std::string_view path);

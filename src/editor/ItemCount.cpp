@@ -13,15 +13,23 @@ std::size_t itemCount(const MenuTree &tree)
     return n + tree.submenuCount() + 1;
 }
 
-std::string itemCountText(std::size_t count)
+LocalText itemCountText(std::size_t count)
 {
-    return " " + std::to_string(count) + " items";
+    return LocalText::counted("torvex::ItemCount",
+        QT_TRANSLATE_N_NOOP("torvex::ItemCount", " %n items"),
+        " %n items",
+        static_cast<long long>(count));
 }
 
-std::string itemLimitWarningText(std::size_t count)
+LocalText itemLimitWarningText(std::size_t count)
 {
-    return std::string(texts::itemLimitWarning) + lineBreak + "You now have "
-        + std::to_string(count) + " items!";
+    return LocalText::joined(
+        { LocalText(texts::editorContext, texts::itemLimitWarning),
+            LocalText::counted("torvex::ItemCount",
+                QT_TRANSLATE_N_NOOP("torvex::ItemCount", "You now have %n items!"),
+                "You now have %n items!",
+                static_cast<long long>(count)) },
+        lineBreak);
 }
 
 BoxPlacement itemLimitWarningPlacement(ScreenPoint pointer, ScreenSize screen)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "menu/MenuTree.h"
 
 #include <cstddef>
@@ -15,8 +16,9 @@ inline constexpr std::size_t itemLimit = 200;
 // have children (each submenu stands for its start and its end line), n itself for 0 or 1.
 std::size_t itemCount(const MenuTree &tree);
 
-// The count as the status bar shows it: a blank, the number and " items".
-std::string itemCountText(std::size_t count);
+// The count as the status bar shows it: a blank, the number and " items" (in English for
+// one as well).
+LocalText itemCountText(std::size_t count);
 
 // True when `count` deserves the warning: the limit itself already does.
 inline bool isAtItemLimit(std::size_t count)
@@ -25,7 +27,7 @@ inline bool isAtItemLimit(std::size_t count)
 }
 
 // The two lines of the warning shown while the count is at the limit or above.
-std::string itemLimitWarningText(std::size_t count);
+LocalText itemLimitWarningText(std::size_t count);
 
 // A position on the screen, in pixels from its top-left corner.
 struct ScreenPoint

@@ -64,7 +64,7 @@ void MenuEditor::addSubMenu()
         return;
     // Written as "--", a separator with children would read back as the end of a submenu.
     if (selected->isSeparator()) {
-        m_ui.showStatus(texts::separatorHoldsNoEntries);
+        m_ui.showStatus(texts::editorText(texts::separatorHoldsNoEntries));
         return;
     }
     const Command command(*this);
@@ -370,11 +370,15 @@ void MenuEditor::search(
         showSelectedEntry();
         return;
     }
-    m_ui.showStatus(
-        texts::searchedFrom + std::to_string(start + 1) + " to " + std::to_string(last + 1));
-    m_ui.boxes().inform(std::string(noneFoundText) + lineBreak + texts::searchStartedFrom
-            + std::to_string(start + 1) + ").",
-        texts::noneFoundCaption,
+    m_ui.showStatus(texts::editorText(texts::searchedFrom)
+                        .arg(std::to_string(start + 1))
+                        .arg(std::to_string(last + 1)));
+    m_ui.boxes().inform(
+        LocalText::joined(
+            { texts::editorText(noneFoundText),
+                texts::editorText(texts::searchStartedFrom).arg(std::to_string(start + 1)) },
+            lineBreak),
+        texts::editorText(texts::noneFoundCaption),
         MsgIcon::Information);
 }
 

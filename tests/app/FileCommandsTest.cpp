@@ -77,9 +77,9 @@ public:
     }
 
     std::optional<std::string> chooseIniFile(
-        const std::string &caption, const std::vector<std::string> &paths) override
+        const LocalText &caption, const std::vector<std::string> &paths) override
     {
-        chooserCaptions.push_back(caption);
+        chooserCaptions.push_back(caption.english());
         chooserPaths = paths;
         events.push_back("chooser");
         if (chooserAnswers.empty())

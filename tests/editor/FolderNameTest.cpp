@@ -31,8 +31,9 @@ TEST(FolderName, IsCutTo200CharactersKeepingUtf8Whole)
 
 TEST(FolderName, HintAndCommand)
 {
-    EXPECT_EQ(folderNameHint("C:\\Program Files\\Tools"), " Title = folder name (Tools) ");
-    EXPECT_EQ(folderNameHint("C:\\"), " Title = folder name () ");
+    EXPECT_EQ(
+        folderNameHint("C:\\Program Files\\Tools").english(), " Title = folder name (Tools) ");
+    EXPECT_EQ(folderNameHint("C:\\").english(), " Title = folder name () ");
     EXPECT_EQ(changeFolderCommand("D:\\Work\\Data"), "cd D:\\Work\\Data");
 }
 

@@ -34,8 +34,8 @@ TEST(ItemCount, CountsEachSubmenuTwiceAndTheEndOnce)
     EXPECT_EQ(countOf("A\n"), 1u);
     EXPECT_EQ(countOf("A\nB\n"), 3u);
     EXPECT_EQ(countOf("S\n  A\n  B\n"), 5u);
-    EXPECT_EQ(itemCountText(1), " 1 items");
-    EXPECT_EQ(itemCountText(12), " 12 items");
+    EXPECT_EQ(itemCountText(1).english(), " 1 items");
+    EXPECT_EQ(itemCountText(12).english(), " 12 items");
 }
 
 TEST(ItemCount, WarningIsPlacedNearThePointerButOnTheScreen)

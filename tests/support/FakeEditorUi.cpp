@@ -4,15 +4,15 @@
 
 namespace torvex::test {
 
-void FakeEditorUi::showItemCount(const std::string &text)
+void FakeEditorUi::showItemCount(const LocalText &text)
 {
-    itemCount = text;
-    itemCounts.push_back(text);
+    itemCount = text.english();
+    itemCounts.push_back(itemCount);
 }
 
-void FakeEditorUi::showItemLimitWarning(const std::string &text, BoxPlacement placement)
+void FakeEditorUi::showItemLimitWarning(const LocalText &text, BoxPlacement placement)
 {
-    warnings.push_back({ text, placement });
+    warnings.push_back({ text.english(), placement });
 }
 
 void FakeEditorUi::typeTitle(const std::string &text)

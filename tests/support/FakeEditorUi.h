@@ -45,8 +45,8 @@ public:
 
     void showStatus(const std::string &text) override { statuses.push_back(text); }
     MessageBoxes &boxes() override { return *messageBoxes; }
-    void showItemCount(const std::string &text) override;
-    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
+    void showItemCount(const LocalText &text) override;
+    void showItemLimitWarning(const LocalText &text, BoxPlacement placement) override;
     ScreenPoint pointerPosition() const override { return pointer; }
     ScreenSize screenSize() const override { return screen; }
     void setPanelEnabled(bool enabled) override { panelEnabled = enabled; }
@@ -56,7 +56,7 @@ public:
     void setTargetPathText(const std::string &text) override { targetPath = text; }
     std::string commandText() const override { return command; }
     std::string targetPathText() const override { return targetPath; }
-    void setFolderNameHint(const std::string &hint) override { folderNameHint = hint; }
+    void setFolderNameHint(const LocalText &hint) override { folderNameHint = hint.english(); }
     void processEvents() override;
 
     // What a user's typing does: replace the edit's text, which the editor then writes back.

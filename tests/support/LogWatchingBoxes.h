@@ -15,6 +15,7 @@ public:
     std::string logPath;
     std::vector<std::string> logAtBox;
 
+    using ScriptedMessageBoxes::ask;
     MsgResult ask(const std::string &text,
         const std::string &caption,
         MsgIcon icon,

@@ -38,6 +38,18 @@ MsgResult ScriptedMessageBoxes::askWithDefault(const std::string &text,
     return result;
 }
 
+MsgResult ScriptedMessageBoxes::ask(const LocalText &text,
+    const LocalText &caption,
+    MsgIcon icon,
+    MsgButtons buttons,
+    std::optional<MsgResult> defaultButton)
+{
+    const MsgResult result = MessageBoxes::ask(text, caption, icon, buttons, defaultButton);
+    m_boxes.back().localText = text;
+    m_boxes.back().localCaption = caption;
+    return result;
+}
+
 std::size_t ScriptedMessageBoxes::choose(const MsgChoice &choice)
 {
     Box box { choice.text, choice.caption, choice.icon, MsgButtons::Ok };

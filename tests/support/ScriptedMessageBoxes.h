@@ -30,6 +30,9 @@ public:
         std::vector<std::string> buttonTexts = {};
         std::size_t defaultButton = 0;
         std::size_t escapeButton = 0;
+        // The texts as the core gave them, for a box asked in the user's language.
+        std::optional<LocalText> localText = {};
+        std::optional<LocalText> localCaption = {};
     };
 
     void answer(MsgResult result) { m_answers.push_back(result); }
@@ -38,6 +41,12 @@ public:
         const std::string &caption,
         MsgIcon icon,
         MsgButtons buttons) override;
+    // Records the English texts as above, with the texts the window would translate.
+    MsgResult ask(const LocalText &text,
+        const LocalText &caption,
+        MsgIcon icon,
+        MsgButtons buttons,
+        std::optional<MsgResult> defaultButton) override;
     MsgResult askWithDefault(const std::string &text,
         const std::string &caption,
         MsgIcon icon,

@@ -29,16 +29,23 @@ namespace torvex {
 
 namespace {
 
-constexpr const char *loadHint = " Load ini file by clicking Open in the File menu...";
-constexpr const char *dragGuidance =
+constexpr const char *startUpContext = "torvex::StartUpSequence";
+constexpr const char *loadHint = QT_TRANSLATE_NOOP(
+    "torvex::StartUpSequence", " Load ini file by clicking Open in the File menu...");
+constexpr const char *dragGuidance = QT_TRANSLATE_NOOP("torvex::StartUpSequence",
     "Drag and drop folders from the directory list (to add submenus). Hold down the Ctrl key "
-    "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.";
+    "to drop a folder's name and path onto an existing menu. Drag and drop single menu items.");
 
-constexpr const char *missingArgumentCaption = "File not found";
+constexpr const char *missingArgumentCaption =
+    QT_TRANSLATE_NOOP("torvex::StartUpSequence", "File not found");
 
-std::string missingArgumentText(const std::string &path)
+LocalText missingArgumentText(const std::string &path)
 {
-    return std::string("The file given on the command line does not exist:") + lineBreak + path;
+    return LocalText::joined({ LocalText(startUpContext,
+                                   QT_TRANSLATE_NOOP("torvex::StartUpSequence",
+                                       "The file given on the command line does not exist:")),
+                                 LocalText::verbatim(path) },
+        lineBreak);
 }
 
 } // namespace
@@ -105,9 +112,9 @@ void StartUpSequence::startUp()
         app->setErrorHandler([this](const std::string &sender, const std::string &message) {
             m_window.files().reportError(sender, message);
         });
-    m_panes.iniPanel()->setText(QString::fromUtf8(loadHint));
+    m_panes.iniPanel()->setText(QCoreApplication::translate(startUpContext, loadHint));
     m_window.menus().setEnabled(false);
-    m_panes.itemEditor()->setGuidance(QString::fromUtf8(dragGuidance));
+    m_panes.itemEditor()->setGuidance(QCoreApplication::translate(startUpContext, dragGuidance));
     session.setExitWithoutSaving(false);
     session.setDropMode(AttachMode::AddChildFirst);
     locateCandidates();
@@ -179,7 +186,9 @@ void StartUpSequence::reportMissingArgument()
     // Named, or the user would face an empty window and wonder where the menu went.
     const std::string &path = m_environment.firstArgument;
     if (!path.empty() && !m_window.fileSystem().fileExists(path))
-        m_window.boxes().inform(missingArgumentText(path), missingArgumentCaption, MsgIcon::Error);
+        m_window.boxes().inform(missingArgumentText(path),
+            LocalText(startUpContext, missingArgumentCaption),
+            MsgIcon::Error);
 }
 
 void StartUpSequence::reportRecoveryCopies()

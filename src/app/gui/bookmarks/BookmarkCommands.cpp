@@ -138,7 +138,11 @@ void BookmarkCommands::importBookmarks()
     for (const std::size_t index : *checked)
         chosen.push_back(imports[index]);
     std::vector<MenuNode *> added;
-    m_history.record("Import " + counted(chosen.size(), "Linux bookmark", "Linux bookmarks"), [&] {
+    const LocalText stepName = LocalText::counted(stepNameContext,
+        QT_TRANSLATE_N_NOOP("torvex::UndoHistory", "Import %n Linux bookmarks"),
+        "Import %n Linux bookmark",
+        static_cast<long long>(chosen.size()));
+    m_history.record(stepName, [&] {
         added = addBookmarkEntries(m_tree, m_tree.selected(), chosen);
     });
     if (!added.empty())

@@ -17,7 +17,7 @@ struct MoveEntry
     EntryStep step;
     const char *name;
     const char *caption;
-    const char *verb; // the undo step's name before the entry's title
+    const char *stepName; // the undo step's name, the entry's title its %1
     Qt::Key key;
 };
 
@@ -25,22 +25,22 @@ constexpr MoveEntry moveEntries[] = {
     { EntryStep::Up,
         "mnuEditMoveUp",
         QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &up"),
-        "Move up",
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Move up %1"),
         Qt::Key_Up },
     { EntryStep::Down,
         "mnuEditMoveDown",
         QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &down"),
-        "Move down",
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Move down %1"),
         Qt::Key_Down },
     { EntryStep::OutOfSubmenu,
         "mnuEditMoveOut",
         QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &out of submenu"),
-        "Move out of submenu",
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Move out of submenu %1"),
         Qt::Key_Left },
     { EntryStep::IntoSubmenuAbove,
         "mnuEditMoveIn",
         QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &into submenu above"),
-        "Move into submenu above",
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Move into submenu above %1"),
         Qt::Key_Right },
 };
 
@@ -89,9 +89,10 @@ void EntryMoveCommands::move(EntryStep step)
     // place does not allow the step: no empty step in the history then.
     if (!m_menus.isEnabled() || !canStepEntry(selected, step))
         return;
-    m_history.recordOnSelected(moveEntries[int(step)].verb, [this, selected, step] {
-        stepEntry(m_tree, selected, step);
-    });
+    m_history.recordOnSelected(
+        LocalText(stepNameContext, moveEntries[int(step)].stepName), [this, selected, step] {
+            stepEntry(m_tree, selected, step);
+        });
 }
 
 } // namespace torvex

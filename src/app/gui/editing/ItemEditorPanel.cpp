@@ -1,9 +1,10 @@
 #include "app/gui/editing/ItemEditorPanel.h"
 
-#include "app/gui/widgets/ElidedTextLabel.h"
-#include "app/gui/files/InputGate.h"
 #include "app/gui/editing/UndoHistory.h"
+#include "app/gui/files/InputGate.h"
+#include "app/gui/widgets/ElidedTextLabel.h"
 #include "core/MessageBoxes.h"
+#include "core/gui/ShownText.h"
 #include "editor/EditorTexts.h"
 #include "editor/EntryDestination.h"
 #include "menu/gui/MenuText.h"
@@ -240,21 +241,29 @@ void ItemEditorPanel::typed(QLineEdit *edit)
     }
     const MenuNode *node = m_tree.selected();
     const std::string subject = node ? quotedTitle(node->title()) : std::string("\"\"");
+    const auto name = [&subject](const char *source) {
+        return LocalText(stepNameContext, source).arg(subject);
+    };
     if (edit == m_editTitle)
-        m_history->recordTyping(TypingField::Title, "Edit title of " + subject, writeBack);
+        m_history->recordTyping(TypingField::Title,
+            name(QT_TRANSLATE_NOOP("torvex::UndoHistory", "Edit title of %1")),
+            writeBack);
     else if (edit == m_editCommand)
-        m_history->recordTyping(TypingField::Command, "Edit command of " + subject, writeBack);
+        m_history->recordTyping(TypingField::Command,
+            name(QT_TRANSLATE_NOOP("torvex::UndoHistory", "Edit command of %1")),
+            writeBack);
     else
-        m_history->recordTyping(
-            TypingField::TargetPath, "Edit target path of " + subject, writeBack);
+        m_history->recordTyping(TypingField::TargetPath,
+            name(QT_TRANSLATE_NOOP("torvex::UndoHistory", "Edit target path of %1")),
+            writeBack);
 }
 
-void ItemEditorPanel::fillFromFolder(const char *what, const std::function<void()> &fill)
+void ItemEditorPanel::fillFromFolder(const char *stepName, const std::function<void()> &fill)
 {
     const MenuNode *node = m_tree.selected();
     if (m_history && node)
         m_history->record(
-            std::string(what) + " from folder for " + quotedTitle(node->title()), fill);
+            LocalText(stepNameContext, stepName).arg(quotedTitle(node->title())), fill);
     else
         fill();
 }
@@ -263,23 +272,24 @@ void ItemEditorPanel::fillFromFolder(const char *what, const std::function<void(
 // node, as one step of the undo history.
 void ItemEditorPanel::addFolderNameToTitle()
 {
-    fillFromFolder("Title", [this] {
+    fillFromFolder(QT_TRANSLATE_NOOP("torvex::UndoHistory", "Title from folder for %1"), [this] {
         m_editor->titleFromFolder(m_window.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToCommand()
 {
-    fillFromFolder("Command", [this] {
+    fillFromFolder(QT_TRANSLATE_NOOP("torvex::UndoHistory", "Command from folder for %1"), [this] {
         m_editor->commandFromFolder(m_window.openFolder());
     });
 }
 
 void ItemEditorPanel::addPathToTargetPath()
 {
-    fillFromFolder("Target path", [this] {
-        m_editor->targetPathFromFolder(m_window.openFolder());
-    });
+    fillFromFolder(
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Target path from folder for %1"), [this] {
+            m_editor->targetPathFromFolder(m_window.openFolder());
+        });
 }
 
 void ItemEditorPanel::showUndoneState(bool countChanged)
@@ -328,7 +338,12 @@ void ItemEditorPanel::showStatus(const std::string &text)
     m_window.showStatus(text);
 }
 
-void ItemEditorPanel::showItemCount(const std::string &text)
+void ItemEditorPanel::showStatus(const LocalText &text)
+{
+    m_window.showStatus(shownText(text));
+}
+
+void ItemEditorPanel::showItemCount(const LocalText &text)
 {
     m_window.showItemCount(text);
 }
@@ -338,9 +353,13 @@ MessageBoxes &ItemEditorPanel::boxes()
     return m_window.boxes();
 }
 
-void ItemEditorPanel::showItemLimitWarning(const std::string &text, BoxPlacement placement)
+void ItemEditorPanel::showItemLimitWarning(const LocalText &text, BoxPlacement placement)
 {
-    boxes().informAt(text, texts::itemLimitCaption, MsgIcon::Information, placement.x, placement.y);
+    boxes().informAt(text,
+        LocalText(texts::editorContext, texts::itemLimitCaption),
+        MsgIcon::Information,
+        placement.x,
+        placement.y);
 }
 
 ScreenPoint ItemEditorPanel::pointerPosition() const
@@ -417,9 +436,9 @@ std::string ItemEditorPanel::targetPathText() const
     return textOf(m_editTargetPath);
 }
 
-void ItemEditorPanel::setFolderNameHint(const std::string &hint)
+void ItemEditorPanel::setFolderNameHint(const LocalText &hint)
 {
-    m_addFolderNameToTitle->setToolTip(menuTextToQt(hint));
+    m_addFolderNameToTitle->setToolTip(shownText(hint));
 }
 
 void ItemEditorPanel::processEvents()

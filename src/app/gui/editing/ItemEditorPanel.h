@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/gui/editing/UndoHistory.h"
 #include "editor/EditorUi.h"
 #include "editor/MenuEditor.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -29,7 +31,8 @@ class ItemEditorWindow
 public:
     // Status panel 0 (messages) and 1 (the item count); the text as it is to be shown.
     virtual void showStatus(const std::string &text) = 0;
-    virtual void showItemCount(const std::string &text) = 0;
+    virtual void showStatus(const QString &text) = 0;
+    virtual void showItemCount(const LocalText &text) = 0;
     virtual MessageBoxes &boxes() = 0;
     // The folder open in the folder list (a Windows path).
     virtual std::string openFolder() = 0;
@@ -105,13 +108,15 @@ private:
     void typed(QLineEdit *edit);
     // Writes what the edit holds into the selected node.
     void writeBack(QLineEdit *edit);
-    void fillFromFolder(const char *what, const std::function<void()> &fill);
+    // Runs `fill` as one step named `stepName`, the entry's title its %1.
+    void fillFromFolder(const char *stepName, const std::function<void()> &fill);
 
     // ---- EditorUi ----
     void showStatus(const std::string &text) override;
-    void showItemCount(const std::string &text) override;
+    void showStatus(const LocalText &text) override;
+    void showItemCount(const LocalText &text) override;
     MessageBoxes &boxes() override;
-    void showItemLimitWarning(const std::string &text, BoxPlacement placement) override;
+    void showItemLimitWarning(const LocalText &text, BoxPlacement placement) override;
     ScreenPoint pointerPosition() const override;
     ScreenSize screenSize() const override;
     void setPanelEnabled(bool enabled) override;
@@ -120,7 +125,7 @@ private:
     void setCommandText(const std::string &text) override;
     void setTargetPathText(const std::string &text) override;
     std::string targetPathText() const override;
-    void setFolderNameHint(const std::string &hint) override;
+    void setFolderNameHint(const LocalText &hint) override;
     void processEvents() override;
 
     void showFromStart(QLineEdit *edit, const std::string &text);
@@ -128,7 +133,9 @@ private:
 
     MenuTree &m_tree;
     InputGate &m_gate;
-    UndoHistory *m_history = nullptr;
+    // Watched: the window destroys the history before this panel, whose edits still lose the
+    // focus (and end their typing) while the window goes.
+    QPointer<UndoHistory> m_history;
     ItemEditorWindow &m_window;
     MenuEditor *m_editor = nullptr;
     // The last text the program put into each edit, as shown and as the core holds it, so

@@ -72,15 +72,20 @@ void SortCommands::sortLevel()
     MenuNode *parent = selected ? selected->parent() : nullptr;
     sort(parent,
         false,
-        parent ? "Sort \"" + parent->title() + "\"" : std::string("Sort the top level"));
+        parent ? LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Sort \"%1\""))
+                     .arg(parent->title())
+               : LocalText(stepNameContext,
+                   QT_TRANSLATE_NOOP("torvex::UndoHistory", "Sort the top level")));
 }
 
 void SortCommands::sortAll()
 {
-    sort(nullptr, true, "Sort all levels");
+    sort(nullptr,
+        true,
+        LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Sort all levels")));
 }
 
-void SortCommands::sort(MenuNode *parent, bool allLevels, const std::string &stepName)
+void SortCommands::sort(MenuNode *parent, bool allLevels, const LocalText &stepName)
 {
     if (m_tree.isEmpty())
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "editor/MenuSort.h"
 
 #include <QObject>
@@ -35,7 +36,7 @@ public:
     void sortAll();
 
 private:
-    void sort(MenuNode *parent, bool allLevels, const std::string &stepName);
+    void sort(MenuNode *parent, bool allLevels, const LocalText &stepName);
 
     UndoHistory &m_history;
     MenuTree &m_tree;

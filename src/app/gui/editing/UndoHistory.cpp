@@ -1,6 +1,7 @@
 #include "app/gui/editing/UndoHistory.h"
 
 #include "app/gui/editing/ItemEditorPanel.h"
+#include "core/gui/ShownText.h"
 #include "editor/ItemCount.h"
 #include "menu/gui/MenuText.h"
 
@@ -15,8 +16,12 @@ namespace torvex {
 class MenuStepCommand : public QUndoCommand
 {
 public:
-    MenuStepCommand(UndoHistory &history, std::unique_ptr<EditStep> step, int id, int session)
-        : QUndoCommand(menuTextToQt(step->name()))
+    MenuStepCommand(UndoHistory &history,
+        const QString &name,
+        std::unique_ptr<EditStep> step,
+        int id,
+        int session)
+        : QUndoCommand(name)
         , m_history(history)
         , m_step(std::move(step))
         , m_id(id)
@@ -60,11 +65,15 @@ private:
     bool m_done = true;
 };
 
-std::string deletionName(const std::vector<MenuNode *> &nodes)
+LocalText deletionName(const std::vector<MenuNode *> &nodes)
 {
     if (nodes.size() == 1)
-        return "Delete " + quotedTitle(nodes.front()->title());
-    return "Delete " + std::to_string(nodes.size()) + " entries";
+        return LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Delete %1"))
+            .arg(quotedTitle(nodes.front()->title()));
+    return LocalText::counted(stepNameContext,
+        QT_TRANSLATE_N_NOOP("torvex::UndoHistory", "Delete %n entries"),
+        "Delete %n entries",
+        static_cast<long long>(nodes.size()));
 }
 
 UndoHistory::UndoHistory(MenuTree &tree, ItemEditorPanel &itemEditor)
@@ -91,24 +100,27 @@ void UndoHistory::openImplicitStep()
         return;
     // A change no command announced still becomes a step of its own, ended once the event
     // that made it has been handled.
-    m_journal.begin("Change");
+    m_stepName = LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Change"));
+    m_journal.begin(m_stepName.english());
     m_implicitOpen = true;
     QTimer::singleShot(0, this, &UndoHistory::closeImplicitStep);
 }
 
-void UndoHistory::record(const std::string &name, const std::function<void()> &change)
+void UndoHistory::record(const LocalText &name, const std::function<void()> &change)
 {
     recordTyping(TypingField {}, name, change);
 }
 
 void UndoHistory::recordTyping(
-    TypingField field, const std::string &name, const std::function<void()> &change)
+    TypingField field, const LocalText &name, const std::function<void()> &change)
 {
     closeImplicitStep();
     const int id = static_cast<int>(field) == 0 ? -1 : static_cast<int>(field);
     if (id < 0 && !m_journal.isOpen())
         endTyping();
-    m_journal.begin(name);
+    if (!m_journal.isOpen())
+        m_stepName = name;
+    m_journal.begin(name.english());
     struct End
     {
         UndoHistory &history;
@@ -121,7 +133,8 @@ void UndoHistory::recordTyping(
 void UndoHistory::push(std::unique_ptr<EditStep> step, int id)
 {
     if (step)
-        m_stack->push(new MenuStepCommand(*this, std::move(step), id, m_typingSession));
+        m_stack->push(new MenuStepCommand(
+            *this, shownText(m_stepName), std::move(step), id, m_typingSession));
 }
 
 void UndoHistory::replayed(bool countChanged)
@@ -171,9 +184,9 @@ std::string UndoHistory::selectedTitle() const
     return m_tree.selected() ? quotedTitle(m_tree.selected()->title()) : std::string("\"\"");
 }
 
-void UndoHistory::recordOnSelected(const std::string &verb, const std::function<void()> &change)
+void UndoHistory::recordOnSelected(const LocalText &name, const std::function<void()> &change)
 {
-    record(verb + " " + selectedTitle(), change);
+    record(name.arg(selectedTitle()), change);
 }
 
 } // namespace torvex

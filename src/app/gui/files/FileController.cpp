@@ -11,6 +11,7 @@
 #include "app/gui/files/NoticeBar.h"
 #include "app/gui/files/UnsavedMark.h"
 #include "core/MessageBoxes.h"
+#include "core/gui/ShownText.h"
 #include "editor/MenuEditor.h"
 #include "files/FileSystem.h"
 #include "menu/IniError.h"
@@ -115,8 +116,10 @@ bool FileController::unsavedChangesSettled()
 {
     if (m_parts.history.isClean())
         return true;
-    const MsgResult answer =
-        messages().ask(saveMenusText, saveMenusCaption, MsgIcon::Question, MsgButtons::YesNoCancel);
+    const MsgResult answer = messages().ask(fileCommandText(saveMenusText),
+        fileCommandText(saveMenusCaption),
+        MsgIcon::Question,
+        MsgButtons::YesNoCancel);
     if (answer == MsgResult::Cancel)
         return false;
     if (answer == MsgResult::No)
@@ -155,7 +158,8 @@ void FileController::openRecent(const std::string &path)
 void FileController::openChosenFile(const std::string &path)
 {
     if (!m_fs.fileExists(path)) {
-        messages().inform(iniFileNotFoundText(path), iniFileNotFoundCaption, MsgIcon::Error);
+        messages().inform(
+            iniFileNotFoundText(path), fileCommandText(iniFileNotFoundCaption), MsgIcon::Error);
         return;
     }
     m_session.setCurrentIniFile(path);
@@ -166,7 +170,9 @@ void FileController::openChosenFile(const std::string &path)
 void FileController::saveToFile()
 {
     if (m_tree.isEmpty()) {
-        messages().inform(nothingToSaveText, nothingToSaveCaption, MsgIcon::Information);
+        messages().inform(fileCommandText(nothingToSaveText),
+            fileCommandText(nothingToSaveCaption),
+            MsgIcon::Information);
         return;
     }
     // The dialog starts at the current file, else at a new wincmd.ini in drive_c.
@@ -355,12 +361,12 @@ void FileController::reportError(const std::string &senderClassName, const std::
 }
 
 std::optional<std::string> FileController::chooseIniFile(
-    const std::string &caption, const std::vector<std::string> &paths)
+    const LocalText &caption, const std::vector<std::string> &paths)
 {
     IniChooserDialog *chooser = m_window.iniChooser();
     if (!chooser)
         return std::nullopt;
-    chooser->setWindowTitle(QString::fromStdString(caption));
+    chooser->setWindowTitle(shownText(caption));
     // A file of another prefix carries that prefix's name beside it.
     std::vector<std::string> labels;
     for (const std::string &path : paths) {

@@ -138,7 +138,7 @@ public:
 private:
     // ---- FileCommandsHost ----
     std::optional<std::string> chooseIniFile(
-        const std::string &caption, const std::vector<std::string> &paths) override;
+        const LocalText &caption, const std::vector<std::string> &paths) override;
     MessageBoxes &messages() override { return m_window.boxes(); }
     bool fileExists(const std::string &path) const override;
     void setIniPanelText(const std::string &text) override;

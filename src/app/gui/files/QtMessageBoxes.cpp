@@ -1,5 +1,6 @@
 #include "app/gui/files/QtMessageBoxes.h"
 
+#include "core/gui/ShownText.h"
 #include "menu/gui/MenuText.h"
 
 #include <QFontMetrics>
@@ -61,9 +62,8 @@ QMessageBox::StandardButton toQt(MsgResult result)
 
 // The text of a box: messages are built with carriage return and line feed, the box wants
 // bare line feeds; the text may quote titles and commands, so it is menu text.
-QString boxText(const std::string &text)
+QString boxText(QString body)
 {
-    QString body = menuTextToQt(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return body;
 }
@@ -112,7 +112,27 @@ void prepareBox(QMessageBox &box)
 MsgResult QtMessageBoxes::ask(
     const std::string &text, const std::string &caption, MsgIcon icon, MsgButtons buttons)
 {
-    return show(text, caption, icon, buttons, std::nullopt, std::nullopt);
+    return show(menuTextToQt(text),
+        QString::fromStdString(caption),
+        icon,
+        buttons,
+        std::nullopt,
+        std::nullopt);
+}
+
+MsgResult QtMessageBoxes::ask(const LocalText &text,
+    const LocalText &caption,
+    MsgIcon icon,
+    MsgButtons buttons,
+    std::optional<MsgResult> defaultButton)
+{
+    return show(shownText(text),
+        shownText(caption),
+        icon,
+        buttons,
+        std::nullopt,
+        std::nullopt,
+        defaultButton);
 }
 
 MsgResult QtMessageBoxes::askWithDefault(const std::string &text,
@@ -121,14 +141,20 @@ MsgResult QtMessageBoxes::askWithDefault(const std::string &text,
     MsgButtons buttons,
     MsgResult defaultButton)
 {
-    return show(text, caption, icon, buttons, std::nullopt, std::nullopt, defaultButton);
+    return show(menuTextToQt(text),
+        QString::fromStdString(caption),
+        icon,
+        buttons,
+        std::nullopt,
+        std::nullopt,
+        defaultButton);
 }
 
 std::size_t QtMessageBoxes::choose(const MsgChoice &choice)
 {
     QMessageBox box(toQt(choice.icon),
         QString::fromStdString(choice.caption),
-        boxText(choice.text),
+        boxText(menuTextToQt(choice.text)),
         QMessageBox::NoButton,
         m_owner);
     std::vector<QPushButton *> buttons;
@@ -140,7 +166,7 @@ std::size_t QtMessageBoxes::choose(const MsgChoice &choice)
         buttons.back()->setObjectName(QStringLiteral("choiceButton%1").arg(i));
     }
     if (!choice.details.empty())
-        box.setDetailedText(boxText(choice.details));
+        box.setDetailedText(boxText(menuTextToQt(choice.details)));
     if (choice.defaultButton < buttons.size())
         box.setDefaultButton(buttons[choice.defaultButton]);
     if (choice.escapeButton < buttons.size())
@@ -161,19 +187,27 @@ void QtMessageBoxes::informAt(const std::string &text,
     std::optional<int> x,
     std::optional<int> y)
 {
-    show(text, caption, icon, MsgButtons::Ok, x, y);
+    show(menuTextToQt(text), QString::fromStdString(caption), icon, MsgButtons::Ok, x, y);
 }
 
-MsgResult QtMessageBoxes::show(const std::string &text,
-    const std::string &caption,
+void QtMessageBoxes::informAt(const LocalText &text,
+    const LocalText &caption,
+    MsgIcon icon,
+    std::optional<int> x,
+    std::optional<int> y)
+{
+    show(shownText(text), shownText(caption), icon, MsgButtons::Ok, x, y);
+}
+
+MsgResult QtMessageBoxes::show(const QString &text,
+    const QString &caption,
     MsgIcon icon,
     MsgButtons buttons,
     std::optional<int> x,
     std::optional<int> y,
     std::optional<MsgResult> defaultButton)
 {
-    QMessageBox box(
-        toQt(icon), QString::fromStdString(caption), boxText(text), toQt(buttons), m_owner);
+    QMessageBox box(toQt(icon), caption, boxText(text), toQt(buttons), m_owner);
     if (defaultButton)
         box.setDefaultButton(toQt(*defaultButton));
     prepareBox(box);

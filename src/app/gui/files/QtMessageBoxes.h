@@ -2,6 +2,7 @@
 
 #include "core/MessageBoxes.h"
 
+class QString;
 class QWidget;
 
 namespace torvex {
@@ -19,6 +20,12 @@ public:
         const std::string &caption,
         MsgIcon icon,
         MsgButtons buttons) override;
+    // The texts in the user's language.
+    MsgResult ask(const LocalText &text,
+        const LocalText &caption,
+        MsgIcon icon,
+        MsgButtons buttons,
+        std::optional<MsgResult> defaultButton) override;
     MsgResult askWithDefault(const std::string &text,
         const std::string &caption,
         MsgIcon icon,
@@ -30,10 +37,15 @@ public:
         MsgIcon icon,
         std::optional<int> x,
         std::optional<int> y) override;
+    void informAt(const LocalText &text,
+        const LocalText &caption,
+        MsgIcon icon,
+        std::optional<int> x,
+        std::optional<int> y) override;
 
 private:
-    MsgResult show(const std::string &text,
-        const std::string &caption,
+    MsgResult show(const QString &text,
+        const QString &caption,
         MsgIcon icon,
         MsgButtons buttons,
         std::optional<int> x,

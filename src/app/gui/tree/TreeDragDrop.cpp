@@ -92,18 +92,25 @@ bool TreeDragDrop::isRefused()
     return true;
 }
 
-std::string TreeDragDrop::stepName(const DropRequest &request)
+LocalText TreeDragDrop::stepName(const DropRequest &request)
 {
     if (request.source == DragSource::Tree) {
         const MenuNode *dragged = m_logic.draggedNode();
-        return "Move " + quotedTitle(dragged ? dragged->title() : std::string());
+        return LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Move %1"))
+            .arg(quotedTitle(dragged ? dragged->title() : std::string()));
     }
     const MenuNode *target = m_tree.selected();
     if (request.ctrlDown)
-        return "Rename " + quotedTitle(target ? target->title() : std::string()) + " after folder";
+        return LocalText(
+            stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Rename %1 after folder"))
+            .arg(quotedTitle(target ? target->title() : std::string()));
     if (request.folders.size() == 1)
-        return "Add folder " + quotedTitle(request.folders.front().text);
-    return "Add " + std::to_string(request.folders.size()) + " folders";
+        return LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Add folder %1"))
+            .arg(quotedTitle(request.folders.front().text));
+    return LocalText::counted(stepNameContext,
+        QT_TRANSLATE_N_NOOP("torvex::UndoHistory", "Add %n folders"),
+        "Add %n folders",
+        static_cast<long long>(request.folders.size()));
 }
 
 DragDecision TreeDragDrop::dragMoved(const TreeDrag &drag)

@@ -43,7 +43,7 @@ private:
 
     DragSource sourceOf(const TreeDrag &drag) const;
     bool isRefused();
-    std::string stepName(const DropRequest &request);
+    LocalText stepName(const DropRequest &request);
 
     MenuTree &m_tree;
     Session &m_session;

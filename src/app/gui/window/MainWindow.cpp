@@ -3,31 +3,32 @@
 
 #include "app/gui/window/MainWindow.h"
 
-#include "app/gui/editing/ButtonColumn.h"
-#include "app/gui/files/ChangesWindow.h"
-#include "app/gui/folders/DirListBox.h"
-#include "app/gui/editing/EditCommands.h"
-#include "app/gui/files/FileController.h"
-#include "app/gui/folders/FolderPane.h"
-#include "app/gui/window/HelpCommands.h"
-#include "app/gui/files/InputGate.h"
-#include "app/gui/editing/ItemEditorPanel.h"
 #include "app/gui/application/LoggedClassName.h"
-#include "app/gui/window/MainWindowOptionsHost.h"
-#include "app/gui/window/MainWindowPanes.h"
-#include "app/gui/tree/MenuTreeView.h"
+#include "app/gui/application/StartUpSequence.h"
+#include "app/gui/application/WindowSettingsKeeper.h"
+#include "app/gui/editing/ButtonColumn.h"
+#include "app/gui/editing/EditCommands.h"
+#include "app/gui/editing/ItemEditorPanel.h"
 #include "app/gui/editing/ProblemDock.h"
-#include "app/gui/tree/MenuPreviewPopup.h"
+#include "app/gui/editing/UndoHistory.h"
+#include "app/gui/files/ChangesWindow.h"
+#include "app/gui/files/FileController.h"
+#include "app/gui/files/InputGate.h"
 #include "app/gui/files/QtFileDialogs.h"
 #include "app/gui/files/QtMessageBoxes.h"
-#include "app/gui/application/StartUpSequence.h"
-#include "app/gui/window/StatusPanels.h"
-#include "app/gui/tree/TreeDragDrop.h"
-#include "app/gui/editing/UndoHistory.h"
 #include "app/gui/files/WindowFileUi.h"
-#include "app/gui/application/WindowSettingsKeeper.h"
+#include "app/gui/folders/DirListBox.h"
+#include "app/gui/folders/FolderPane.h"
+#include "app/gui/tree/MenuPreviewPopup.h"
+#include "app/gui/tree/MenuTreeView.h"
+#include "app/gui/tree/TreeDragDrop.h"
+#include "app/gui/window/HelpCommands.h"
+#include "app/gui/window/MainWindowOptionsHost.h"
+#include "app/gui/window/MainWindowPanes.h"
+#include "app/gui/window/StatusPanels.h"
 #include "controls/gui/DrivePanel.h"
 #include "controls/gui/ThemeComponent.h"
+#include "core/gui/ShownText.h"
 #include "editor/EntryDestination.h"
 #include "editor/MenuEditor.h"
 #include "menu/gui/MenuText.h"
@@ -357,9 +358,9 @@ void MainWindow::updateItemCount()
     m_editor->updateItemCount();
 }
 
-void MainWindow::showItemCount(const std::string &text)
+void MainWindow::showItemCount(const LocalText &text)
 {
-    m_panes->statusBar()->panel(1)->setText(menuTextToQt(text));
+    m_panes->statusBar()->panel(1)->setText(shownText(text));
 }
 
 std::string MainWindow::openFolder()
@@ -401,6 +402,11 @@ void MainWindow::showStatus(const std::string &text)
 {
     // Statuses quote titles (a drop target's, say): menu text, converted as such.
     showStatus(menuTextToQt(text));
+}
+
+void MainWindow::showStatus(const LocalText &text)
+{
+    showStatus(shownText(text));
 }
 
 void MainWindow::showStatus(const QString &text)

@@ -134,7 +134,8 @@ public:
 
     // Writes a blank followed by `text` into status panel 0.
     void showStatus(const std::string &text) override;
-    void showStatus(const QString &text);
+    void showStatus(const LocalText &text) override;
+    void showStatus(const QString &text) override;
     void clearStatus();
     QString statusText(int panel) const;
     // Shows " "+path in Panel_IniSti.
@@ -192,7 +193,7 @@ private:
     std::string hostPath(const std::string &path) override;
 
     // ---- ItemEditorWindow ----
-    void showItemCount(const std::string &text) override;
+    void showItemCount(const LocalText &text) override;
     std::string openFolder() override;
 
     // ---- DropView ----

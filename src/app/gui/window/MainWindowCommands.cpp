@@ -18,11 +18,12 @@ namespace torvex {
 
 namespace {
 
-// Runs `command` of the editing logic as one step named `verb` and the selected entry's title.
+// Runs `command` of the editing logic as one step named `name`, the selected entry's title
+// its %1.
 void runOnSelected(
-    UndoHistory &history, MenuEditor &editor, const char *verb, void (MenuEditor::*command)())
+    UndoHistory &history, MenuEditor &editor, const char *name, void (MenuEditor::*command)())
 {
-    history.recordOnSelected(verb, [&editor, command] {
+    history.recordOnSelected(LocalText(stepNameContext, name), [&editor, command] {
         (editor.*command)();
     });
 }
@@ -111,29 +112,42 @@ void MainWindow::showAbout()
 
 void MainWindow::addSubMenu()
 {
-    runOnSelected(*m_history, *m_editor, "Add submenu to", &MenuEditor::addSubMenu);
+    runOnSelected(*m_history,
+        *m_editor,
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Add submenu to %1"),
+        &MenuEditor::addSubMenu);
 }
 
 void MainWindow::addSiblingEntry()
 {
-    runOnSelected(*m_history, *m_editor, "Add sister menu of", &MenuEditor::addSiblingEntry);
+    runOnSelected(*m_history,
+        *m_editor,
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Add sister menu of %1"),
+        &MenuEditor::addSiblingEntry);
 }
 
 void MainWindow::addCopy()
 {
-    runOnSelected(*m_history, *m_editor, "Add copy of", &MenuEditor::addCopy);
+    runOnSelected(*m_history,
+        *m_editor,
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Add copy of %1"),
+        &MenuEditor::addCopy);
 }
 
 void MainWindow::deleteSelectedEntry()
 {
-    runOnSelected(*m_history, *m_editor, "Delete", &MenuEditor::deleteSelectedEntry);
+    runOnSelected(*m_history,
+        *m_editor,
+        QT_TRANSLATE_NOOP("torvex::UndoHistory", "Delete %1"),
+        &MenuEditor::deleteSelectedEntry);
 }
 
 void MainWindow::addFirstEntry()
 {
-    m_history->record("Add menu", [this] {
-        m_editor->addFirstEntry();
-    });
+    m_history->record(
+        LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Add menu")), [this] {
+            m_editor->addFirstEntry();
+        });
 }
 
 void MainWindow::showCommandFolder()

@@ -5,7 +5,10 @@
 
 #include "app/gui/application/Translations.h"
 
+#include "app/FileCommands.h"
 #include "app/gui/files/IniChooserDialog.h"
+#include "core/gui/ShownText.h"
+#include "editor/ItemCount.h"
 #include "settings/gui/OptionsDialog.h"
 #include "support/TempDir.h"
 #include "support/gui/LoadedWindowFixture.h"
@@ -54,6 +57,7 @@ struct Message
     QString source;
     QString translation;
     QString type; // "unfinished", "obsolete", "vanished" or empty
+    QStringList forms; // a counted text's plural forms; its translation is then the first
 };
 
 // Reads a .ts file's messages; fails the test on XML it cannot read.
@@ -75,8 +79,19 @@ std::vector<Message> readTs(const QString &path)
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             // A message's translation follows its source.
-            Message m{ context, source, {}, xml.attributes().value(QLatin1String("type")).toString() };
-            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            Message m {
+                context, source, {}, xml.attributes().value(QLatin1String("type")).toString(), {}
+            };
+            while (!(xml.readNext() == QXmlStreamReader::EndElement
+                       && xml.name() == QLatin1String("translation"))
+                && !xml.atEnd()) {
+                if (xml.isCharacters() && m.forms.isEmpty())
+                    m.translation += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    m.forms.append(xml.readElementText());
+            }
+            if (!m.forms.isEmpty())
+                m.translation = m.forms.first();
             messages.push_back(m);
         }
     }
@@ -131,6 +146,14 @@ TEST(Translations, EveryTextIsTranslatedWithItsPlaceholdersAndAccessKey)
             EXPECT_FALSE(m.translation.trimmed().isEmpty());
             EXPECT_EQ(placeholders(m.translation), placeholders(m.source));
             EXPECT_EQ(hasAccessKey(m.translation), hasAccessKey(m.source));
+            if (!m.forms.isEmpty()) {
+                // Every plural form keeps the count and the placeholders.
+                for (const QString &form : m.forms) {
+                    EXPECT_FALSE(form.trimmed().isEmpty());
+                    EXPECT_EQ(placeholders(form), placeholders(m.source)) << form.toStdString();
+                }
+                continue;
+            }
             EXPECT_EQ(built.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
                 m.translation);
         }
@@ -311,8 +334,11 @@ TEST(Translations, DialogsShowEveryTextTranslatedAndWhole)
 std::map<QString, std::set<QString>> translationsOf(const QString &language)
 {
     std::map<QString, std::set<QString>> translations;
-    for (const Message &m : readTs(tsOf(language)))
+    for (const Message &m : readTs(tsOf(language))) {
         translations[m.source].insert(m.translation);
+        for (const QString &form : m.forms)
+            translations[m.source].insert(form);
+    }
     return translations;
 }
 
@@ -476,13 +502,11 @@ const std::set<QString> signs = { QStringLiteral("<<   ( F&5 )"),
     QStringLiteral("\u00D7"),
     QStringLiteral("x") };
 
-// The parts of the window whose texts are not the window's own: the guidance under the item
-// editor, the hint of the title's button, the drive buttons' captions and hints and the status
-// bar's panels come from the editing core, the ini file's panel shows a path. Their names and
-// descriptions for screen readers are checked all the same.
-const std::set<QString> notOurs = { QStringLiteral("Label4.text"),
-    QStringLiteral("Panel_IniSti.text"),
-    QStringLiteral("AddFolderNameToTitle.tip"),
+// The parts of the window whose texts are not the window's own: the drive buttons' captions
+// and hints and the status bar's message panel come from the editing core, the ini file's
+// panel shows a path. Their names
+// and descriptions for screen readers are checked all the same.
+const std::set<QString> notOurs = { QStringLiteral("Panel_IniSti.text"),
     QStringLiteral("noticeText.text"),
     QStringLiteral("ChangesSummary.text") };
 
@@ -491,7 +515,9 @@ bool fromTheCore(const QString &where)
     const bool drive = where.startsWith(QStringLiteral("DriveButton"))
         || where.startsWith(QStringLiteral("VelDrives/"));
     return notOurs.count(where)
-        || ((drive || where.startsWith(QStringLiteral("StatusPanel")))
+        || ((drive
+                || (where.startsWith(QStringLiteral("StatusPanel"))
+                    && !where.startsWith(QStringLiteral("StatusPanel1."))))
             && (where.endsWith(QStringLiteral(".text")) || where.endsWith(QStringLiteral(".tip"))));
 }
 
@@ -504,20 +530,25 @@ std::set<QString> translationsFor(
     if (const auto found = translations.find(text); found != translations.end())
         return found->second;
     std::set<QString> made;
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    static const QRegularExpression placeholder(QStringLiteral("%[\\dn]"));
     for (const auto &[source, translated] : translations) {
         if (!source.contains(placeholder))
             continue;
         QString pattern = QRegularExpression::escape(source);
-        static const QRegularExpression escapedPlaceholder(QStringLiteral("\\\\%\\d"));
-        pattern.replace(escapedPlaceholder, QStringLiteral("(.+)")); // escape() gave "\%1"
+        static const QRegularExpression escapedPlaceholder(QStringLiteral("\\\\%[\\dn]"));
+        pattern.replace(escapedPlaceholder, QStringLiteral("(.*)")); // escape() gave "\%1"
         const QRegularExpressionMatch match =
             QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(text);
         if (!match.hasMatch())
             continue;
+        // The values in the order of their placeholders in the English text.
+        static const QRegularExpression numbered(QStringLiteral("%([\\dn])"));
+        QStringList order;
+        for (auto it = numbered.globalMatch(source); it.hasNext();)
+            order.append(it.next().captured(1));
         for (QString translation : translated) {
             for (int i = 1; i <= match.lastCapturedIndex(); ++i)
-                translation = translation.arg(match.captured(i));
+                translation.replace(QLatin1Char('%') + order.value(i - 1), match.captured(i));
             made.insert(translation);
         }
     }
@@ -574,6 +605,201 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
         for (const auto &[inWindow, captions] : keys)
             EXPECT_EQ(repeatedAccessKeys(captions).toStdString(), "")
                 << inWindow->objectName().toStdString();
+    }
+}
+
+// ---- Texts of the core ----
+
+// The parts of a core text that `translator` has no translation for, as "context / source".
+QStringList untranslatedParts(const LocalText &text, const QTranslator &translator)
+{
+    QStringList missing;
+    if (!text.isVerbatim() && !text.isJoined()) {
+        const int count = text.count() ? static_cast<int>(*text.count()) : -1;
+        if (translator.translate(text.context(), text.source(), nullptr, count).isEmpty())
+            missing.append(QString::fromUtf8(text.context()) + QStringLiteral(" / ")
+                + QString::fromUtf8(text.source()));
+    }
+    for (const LocalText &value : text.values())
+        missing.append(untranslatedParts(value, translator));
+    return missing;
+}
+
+// A core text, its values and its line breaks as the window shows it: English byte for byte
+// without a translation, the language's own words with the values in place with one.
+TEST(Translations, CoreTextsShowInTheInstalledLanguage)
+{
+    const LocalText text = closeAnywayText("C:\\%1\\wincmd.ini", true);
+    EXPECT_EQ(shownText(text).toStdString(), text.english());
+    EXPECT_EQ(text.english(),
+        "The menu was not saved to C:\\%1\\wincmd.ini.\r\nThe window settings were not saved."
+        "\r\n\r\nClose anyway?");
+    const std::map<QString, QString> expected = {
+        { QStringLiteral("de"),
+            QStringLiteral("Das Menü wurde nicht in C:\\%1\\wincmd.ini gespeichert.\r\n"
+                           "Die Fenstereinstellungen wurden nicht gespeichert.\r\n\r\n"
+                           "Trotzdem schließen?") },
+        { QStringLiteral("fr"),
+            QStringLiteral("Le menu n'a pas été enregistré dans C:\\%1\\wincmd.ini.\r\n"
+                           "Les paramètres de la fenêtre n'ont pas été enregistrés.\r\n\r\n"
+                           "Fermer quand même ?") },
+        { QStringLiteral("es"),
+            QStringLiteral("El menú no se guardó en C:\\%1\\wincmd.ini.\r\n"
+                           "No se guardó la configuración de la ventana.\r\n\r\n"
+                           "¿Cerrar de todos modos?") },
+    };
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        EXPECT_EQ(shownText(text).toStdString(), expected.at(language).toStdString());
+    }
+}
+
+// Counts take each language's plural forms; English keeps its texts ("1 items" included).
+TEST(Translations, CountsTakeTheLanguagesPluralForms)
+{
+    const std::map<QString, QStringList> expected = {
+        { QString(),
+            { QStringLiteral(" 1 items"),
+                QStringLiteral(" 2 items"),
+                QStringLiteral(" 5 items") } },
+        { QStringLiteral("de"),
+            { QStringLiteral(" 1 Eintrag"),
+                QStringLiteral(" 2 Einträge"),
+                QStringLiteral(" 5 Einträge") } },
+        { QStringLiteral("fr"),
+            { QStringLiteral(" 1 élément"),
+                QStringLiteral(" 2 éléments"),
+                QStringLiteral(" 5 éléments") } },
+        { QStringLiteral("es"),
+            { QStringLiteral(" 1 elemento"),
+                QStringLiteral(" 2 elementos"),
+                QStringLiteral(" 5 elementos") } },
+    };
+    for (const auto &[language, counts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        if (!language.isEmpty()) {
+            ASSERT_EQ(
+                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        }
+        const QStringList shown {
+            shownText(itemCountText(1)), shownText(itemCountText(2)), shownText(itemCountText(5))
+        };
+        EXPECT_EQ(shown.join(QLatin1Char('|')).toStdString(),
+            counts.join(QLatin1Char('|')).toStdString());
+    }
+    InstalledTranslations installed;
+    installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de")));
+    EXPECT_EQ(shownText(itemLimitWarningText(1)),
+        QStringLiteral("Total Commander zeigt nur die ersten 200 Einträge an!\r\n"
+                       "Sie haben jetzt 1 Eintrag!"));
+}
+
+// The File commands' boxes through the window in each language: the core hands over its
+// texts for translation, every part of them has one, and the English texts stay as they are.
+TEST_F(WindowTranslationsTest, FileCommandBoxesSpeakTheUsersLanguage)
+{
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(translationResource(language)));
+        startWindow();
+        boxes.reset();
+        boxes.answer(MsgResult::Cancel);
+        trigger("mnuFileExitWithoutSaving");
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        const auto &box = boxes.last();
+        EXPECT_EQ(box.caption, " Exit without saving?");
+        EXPECT_EQ(box.text, "Do you want to exit without saving any changes you might have made?");
+        ASSERT_TRUE(box.localText && box.localCaption) << "shown without translation";
+        EXPECT_EQ(
+            untranslatedParts(*box.localText, translator).join(QStringLiteral("; ")), QString());
+        EXPECT_EQ(
+            untranslatedParts(*box.localCaption, translator).join(QStringLiteral("; ")), QString());
+        EXPECT_EQ(shownText(*box.localCaption),
+            translator.translate("torvex::FileCommands", " Exit without saving?"));
+        if (language == QStringLiteral("de")) {
+            EXPECT_EQ(shownText(*box.localCaption), QStringLiteral("Ohne Speichern beenden?"));
+            EXPECT_EQ(shownText(*box.localText),
+                QStringLiteral(
+                    "Möchten Sie das Programm beenden, ohne Ihre Änderungen zu speichern?"));
+        }
+    }
+}
+
+// The editing core's messages through the window in each language: a search that finds
+// nothing says so in the status bar and in a box, and a separator refuses a submenu.
+TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
+{
+    const std::map<QString, QStringList> expected = {
+        { QStringLiteral("de"),
+            { QStringLiteral(" Durchsucht von 1 bis 2"),
+                QStringLiteral("Nichts gefunden"),
+                QStringLiteral(" Ein Trenner kann keine Einträge enthalten") } },
+        { QStringLiteral("fr"),
+            { QStringLiteral(" Recherche de 1 à 2"),
+                QStringLiteral("Aucun résultat"),
+                QStringLiteral(" Un séparateur ne peut pas contenir d'entrées") } },
+        { QStringLiteral("es"),
+            { QStringLiteral(" Buscado de 1 a 2"),
+                QStringLiteral("No se encontró nada"),
+                QStringLiteral(" Un separador no puede contener entradas") } },
+    };
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(translationResource(language)));
+        if (form) {
+            form->session().setExitWithoutSaving(true);
+            form.reset();
+        }
+        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=-\n"));
+        boxes.reset();
+        form->menuEditor().findEmptyCommands();
+        EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts[0].toStdString());
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        const auto &box = boxes.last();
+        EXPECT_EQ(box.caption, " None found");
+        ASSERT_TRUE(box.localText && box.localCaption) << "shown without translation";
+        EXPECT_EQ(shownText(*box.localCaption).toStdString(), texts[1].toStdString());
+        EXPECT_EQ(
+            untranslatedParts(*box.localText, translator).join(QStringLiteral("; ")), QString());
+        EXPECT_NE(shownText(*box.localText).toStdString(), box.text);
+
+        form->tree().setSelected(form->tree().preOrder().back()); // the separator
+        form->menuEditor().addSubMenu();
+        EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts[2].toStdString());
+    }
+}
+
+// Undo steps are named in the user's language, the entry's title as it is, so that the Edit
+// menu reads as one language.
+TEST_F(WindowTranslationsTest, UndoStepsAreNamedInTheUsersLanguage)
+{
+    const std::map<QString, QString> expected = {
+        { QStringLiteral("de"), QStringLiteral("&Rückgängig Nach oben: \"B\"") },
+        { QStringLiteral("fr"), QStringLiteral("&Annuler Déplacer vers le haut : \"B\"") },
+        { QStringLiteral("es"), QStringLiteral("&Deshacer Subir: \"B\"") },
+    };
+    for (const auto &[language, undoCaption] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        if (form) {
+            form->session().setExitWithoutSaving(true);
+            form.reset();
+        }
+        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
+        form->tree().setSelected(form->tree().preOrder().back());
+        trigger("mnuEditMoveUp");
+        EXPECT_EQ(form->tree().preOrder().front()->title(), "B");
+        EXPECT_EQ(widget<QAction>("mnuEditUndo")->text().toStdString(), undoCaption.toStdString());
     }
 }
 

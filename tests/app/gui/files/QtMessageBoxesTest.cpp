@@ -1,12 +1,18 @@
-// The window's message boxes: which button Enter and Escape press.
+// The window's message boxes: which button Enter and Escape press, and the core's texts in
+// the user's language.
 
 #include "app/gui/files/QtMessageBoxes.h"
 
+#include "app/FileCommands.h"
+#include "app/gui/application/Translations.h"
+
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -66,6 +72,28 @@ TEST(QtMessageBoxes, AChoiceShowsItsButtonsAndAnswersWithTheirIndex)
         first->click();
     });
     EXPECT_EQ(boxes.choose(choice), 0u);
+}
+
+TEST(QtMessageBoxes, TheCoresTextsShowInTheUsersLanguage)
+{
+    ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de"))),
+        QStringLiteral("de"));
+    QtMessageBoxes boxes(nullptr);
+    pressInBox(Qt::Key_Return, [](QMessageBox &box) {
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Nicht gespeichert"));
+        EXPECT_EQ(box.text(),
+            QStringLiteral("Das Menü wurde nicht in C:\\wincmd.ini gespeichert.\n\n"
+                           "Trotzdem schließen?"));
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+    });
+    EXPECT_EQ(boxes.ask(closeAnywayText("C:\\wincmd.ini", false),
+                  fileCommandText(notSavedCaption),
+                  MsgIcon::Warning,
+                  MsgButtons::YesNo,
+                  MsgResult::No),
+        MsgResult::No);
+    for (QTranslator *t : QCoreApplication::instance()->findChildren<QTranslator *>())
+        delete t;
 }
 
 } // namespace
