@@ -285,7 +285,7 @@
 <context>
     <name>torvex::EntryMoveCommands</name>
     <message>
-        <source>Move &amp;up</source>
+        <source>Move u&amp;p</source>
         <translation>Nach &amp;oben verschieben</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@
 <context>
     <name>torvex::SortCommands</name>
     <message>
-        <source>&amp;Sort by title</source>
+        <source>Sort by &amp;title</source>
         <translation>Nach &amp;Titel sortieren</translation>
     </message>
     <message>
@@ -893,7 +893,7 @@
         <translation>Sortiert die Einträge neben dem gewählten</translation>
     </message>
     <message>
-        <source>Sort &amp;all levels</source>
+        <source>Sort all &amp;levels</source>
         <translation>&amp;Alle Ebenen sortieren</translation>
     </message>
     <message>

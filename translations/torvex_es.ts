@@ -285,7 +285,7 @@
 <context>
     <name>torvex::EntryMoveCommands</name>
     <message>
-        <source>Move &amp;up</source>
+        <source>Move u&amp;p</source>
         <translation>Mover &amp;arriba</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@
 <context>
     <name>torvex::SortCommands</name>
     <message>
-        <source>&amp;Sort by title</source>
+        <source>Sort by &amp;title</source>
         <translation>Ordenar por &amp;título</translation>
     </message>
     <message>
@@ -893,7 +893,7 @@
         <translation>Ordena las entradas junto a la seleccionada</translation>
     </message>
     <message>
-        <source>Sort &amp;all levels</source>
+        <source>Sort all &amp;levels</source>
         <translation>Ordenar todos los &amp;niveles</translation>
     </message>
     <message>

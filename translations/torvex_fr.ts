@@ -285,7 +285,7 @@
 <context>
     <name>torvex::EntryMoveCommands</name>
     <message>
-        <source>Move &amp;up</source>
+        <source>Move u&amp;p</source>
         <translation>&amp;Monter</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@
 <context>
     <name>torvex::SortCommands</name>
     <message>
-        <source>&amp;Sort by title</source>
+        <source>Sort by &amp;title</source>
         <translation>&amp;Trier par titre</translation>
     </message>
     <message>
@@ -893,7 +893,7 @@
         <translation>Trie les entrées voisines de l’entrée sélectionnée</translation>
     </message>
     <message>
-        <source>Sort &amp;all levels</source>
+        <source>Sort all &amp;levels</source>
         <translation>Trier tous les &amp;niveaux</translation>
     </message>
     <message>

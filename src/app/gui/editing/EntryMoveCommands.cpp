@@ -24,7 +24,7 @@ struct MoveEntry
 constexpr MoveEntry moveEntries[] = {
     { EntryStep::Up,
         "mnuEditMoveUp",
-        QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move &up"),
+        QT_TRANSLATE_NOOP("torvex::EntryMoveCommands", "Move u&p"),
         QT_TRANSLATE_NOOP("torvex::UndoHistory", "Move up %1"),
         Qt::Key_Up },
     { EntryStep::Down,

@@ -30,11 +30,11 @@ SortCommands::SortCommands(
     , m_order(localeTitleOrder())
 {
     editMenu.addSeparator();
-    m_sortLevel = editMenu.addAction(tr("&Sort by title"));
+    m_sortLevel = editMenu.addAction(tr("Sort by &title"));
     m_sortLevel->setObjectName(QStringLiteral("mnuEditSortLevel"));
     m_sortLevel->setToolTip(tr("Sorts the entries beside the selected one"));
     connect(m_sortLevel, &QAction::triggered, this, &SortCommands::sortLevel);
-    m_sortAll = editMenu.addAction(tr("Sort &all levels"));
+    m_sortAll = editMenu.addAction(tr("Sort all &levels"));
     m_sortAll->setObjectName(QStringLiteral("mnuEditSortAll"));
     connect(m_sortAll, &QAction::triggered, this, &SortCommands::sortAll);
     m_submenusFirst = editMenu.addAction(tr("Sort su&bmenus first"));
