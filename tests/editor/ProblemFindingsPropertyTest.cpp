@@ -280,5 +280,35 @@ TEST(ProblemFindings, EachScanLooksUpAFolderOnceHoweverManyEntriesNameIt)
     EXPECT_TRUE(findings.problems().empty());
 }
 
+// More folders than the scan keeps answers for: folders that share a place in its table must
+// not take each other's answers. Every third folder exists; the rows are the full scan's.
+TEST(ProblemFindings, ManyFoldersEachGetTheirOwnAnswer)
+{
+    std::string outline;
+    std::set<std::string> existing;
+    for (int i = 0; i < 20000; ++i) {
+        const std::string folder = "C:\\f" + std::to_string(i);
+        if (i % 3 == 0)
+            existing.insert(folder);
+        outline += "E" + std::to_string(i) + "|cd " + folder + "\n";
+    }
+    MenuTree tree;
+    test::buildTree(tree, outline);
+    const DestinationRule rule(
+        [](std::string_view) -> std::optional<std::string> {
+            return std::nullopt;
+        },
+        [&existing](std::string_view folder) {
+            return existing.count(std::string(folder)) > 0;
+        });
+    ProblemFindings findings;
+    findings.update(tree, rule);
+    const std::vector<MenuProblem> full = findMenuProblems(tree, rule).problems;
+    // Two thirds of the folders are gone, and every entry past the 200 the file manager
+    // reads is over the limit.
+    EXPECT_EQ(full.size(), (20000u - 6667u) + (20000u - 200u));
+    EXPECT_EQ(described(findings, findings.problems()), described(full));
+}
+
 } // namespace
 } // namespace torvex
