@@ -26,25 +26,41 @@ namespace torvex {
 
 namespace {
 
-const QColor removedColour(255, 220, 220);
-const QColor addedColour(215, 245, 215);
-const QColor hunkColour(230, 230, 240);
-const QColor changedColour(250, 240, 200);
-const QColor movedColour(215, 230, 250);
-
-QColor colourOf(DifferingEntry::Kind kind)
+// The grounds of what changed: light tints under a light palette, dark ones under a dark
+// palette, so that the palette's text reads on them either way.
+struct ChangeColours
 {
-    switch (kind) {
-    case DifferingEntry::Kind::Added:
-        return addedColour;
-    case DifferingEntry::Kind::Removed:
-        return removedColour;
-    case DifferingEntry::Kind::Changed:
-        return changedColour;
-    case DifferingEntry::Kind::Moved:
-        return movedColour;
+    QColor removed, added, hunk, changed, moved;
+
+    QColor of(DifferingEntry::Kind kind) const
+    {
+        switch (kind) {
+        case DifferingEntry::Kind::Added:
+            return added;
+        case DifferingEntry::Kind::Removed:
+            return removed;
+        case DifferingEntry::Kind::Changed:
+            return changed;
+        case DifferingEntry::Kind::Moved:
+            return moved;
+        }
+        return {};
     }
-    return {};
+};
+
+ChangeColours changeColours(const QPalette &palette)
+{
+    if (palette.color(QPalette::Base).lightness() >= 128)
+        return { QColor(255, 220, 220),
+            QColor(215, 245, 215),
+            QColor(230, 230, 240),
+            QColor(250, 240, 200),
+            QColor(215, 230, 250) };
+    return { QColor(96, 40, 40),
+        QColor(36, 80, 40),
+        QColor(52, 52, 72),
+        QColor(88, 76, 28),
+        QColor(36, 56, 92) };
 }
 
 QString fromUtf8(const std::string &text)
@@ -287,12 +303,10 @@ void ChangesWindow::showEntryChanges(const std::string &path, const ChangesOnDis
 void ChangesWindow::fillEntries(const std::vector<DifferingEntry> &differing)
 {
     m_entries->clear();
+    const ChangeColours colours = changeColours(m_entries->palette());
     for (const DifferingEntry &entry : differing) {
         auto *item = new QListWidgetItem(fromUtf8(differingEntryText(entry)));
-        item->setBackground(colourOf(entry.kind));
-        // The fixed background needs a text colour that stays readable on it, whatever the
-        // palette.
-        item->setForeground(QColor(Qt::black));
+        item->setBackground(colours.of(entry.kind));
         m_entries->addItem(item);
     }
 }
@@ -300,6 +314,7 @@ void ChangesWindow::fillEntries(const std::vector<DifferingEntry> &differing)
 void ChangesWindow::fillUnified(const MenuComparison &comparison)
 {
     m_unified->clear();
+    const ChangeColours colours = changeColours(m_unified->palette());
     QTextCursor cursor(m_unified->document());
     bool first = true;
     const auto addLine = [&](const QString &text, const QColor &background) {
@@ -313,7 +328,7 @@ void ChangesWindow::fillUnified(const MenuComparison &comparison)
         cursor.insertText(text);
     };
     for (const DiffHunk &hunk : diffHunks(comparison.script)) {
-        addLine(fromUtf8(hunkHeader(comparison.script, hunk)), hunkColour);
+        addLine(fromUtf8(hunkHeader(comparison.script, hunk)), colours.hunk);
         for (std::size_t e = hunk.first; e < hunk.last; ++e) {
             const LineEdit &edit = comparison.script[e];
             if (edit.kind == LineEdit::Kind::Same) {
@@ -325,7 +340,7 @@ void ChangesWindow::fillUnified(const MenuComparison &comparison)
                 ? QLatin1Char('-') + fromUtf8(comparison.before[edit.before])
                 : QLatin1Char('+') + fromUtf8(comparison.after[edit.after]);
             m_changedLines.append(line);
-            addLine(line, removed ? removedColour : addedColour);
+            addLine(line, removed ? colours.removed : colours.added);
         }
     }
     m_unified->moveCursor(QTextCursor::Start);
@@ -334,6 +349,7 @@ void ChangesWindow::fillUnified(const MenuComparison &comparison)
 void ChangesWindow::fillSideBySide(const MenuComparison &comparison)
 {
     m_table->setRowCount(0);
+    const ChangeColours colours = changeColours(m_table->palette());
     const auto addRow = [this](const QString &left,
                             const QColor &leftColour,
                             const QString &right,
@@ -341,17 +357,17 @@ void ChangesWindow::fillSideBySide(const MenuComparison &comparison)
         const int row = m_table->rowCount();
         m_table->insertRow(row);
         const QString texts[] = { left, right };
-        const QColor colours[] = { leftColour, rightColour };
+        const QColor grounds[] = { leftColour, rightColour };
         for (int column = 0; column < 2; ++column) {
             auto *item = new QTableWidgetItem(texts[column]);
-            if (colours[column].isValid())
-                item->setBackground(colours[column]);
+            if (grounds[column].isValid())
+                item->setBackground(grounds[column]);
             m_table->setItem(row, column, item);
         }
     };
     const std::vector<LineEdit> &script = comparison.script;
     for (const DiffHunk &hunk : diffHunks(script)) {
-        addRow(fromUtf8(hunkHeader(script, hunk)), hunkColour, {}, hunkColour);
+        addRow(fromUtf8(hunkHeader(script, hunk)), colours.hunk, {}, colours.hunk);
         m_table->setSpan(m_table->rowCount() - 1, 0, 1, 2);
         std::size_t e = hunk.first;
         while (e < hunk.last) {
@@ -374,9 +390,9 @@ void ChangesWindow::fillSideBySide(const MenuComparison &comparison)
                 const bool hasLeft = row < removed.size();
                 const bool hasRight = row < added.size();
                 addRow(hasLeft ? removed[row] : QString(),
-                    hasLeft ? removedColour : QColor(),
+                    hasLeft ? colours.removed : QColor(),
                     hasRight ? added[row] : QString(),
-                    hasRight ? addedColour : QColor());
+                    hasRight ? colours.added : QColor());
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "app/gui/files/ChangesWindow.h"
 
 #include "app/gui/window/MainWindow.h"
+#include "settings/gui/Colours.h"
 #include "support/LogWatchingBoxes.h"
 #include "support/TempDir.h"
 #include "support/gui/FindWidget.h"
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -122,6 +124,61 @@ TEST_F(ChangesWindowTest, TheFileIsReadAsItIsOnDiskNow)
     EXPECT_EQ(window->changedLines(),
         (QStringList { QStringLiteral("-menu3=Games"), QStringLiteral("-cmd3=cd g:\\") }));
     EXPECT_EQ(readFile(path), wincmd + "menu3=Games\r\ncmd3=cd g:\\\r\n");
+}
+
+// Each coloured line of the three views keeps the palette's text readable on its ground, under
+// a light and a dark palette.
+TEST_F(ChangesWindowTest, ColouredLinesReadUnderALightAndADarkPalette)
+{
+    const QPalette original = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    for (const QPalette &palette : { QPalette(QColor(240, 240, 240)), dark }) {
+        const bool isDark = palette.color(QPalette::Base) == dark.color(QPalette::Base);
+        SCOPED_TRACE(isDark ? "dark" : "light");
+        QApplication::setPalette(palette);
+        form.reset();
+        start(dir.write("wincmd.ini", wincmd));
+        typeAtEndOfTitle(QStringLiteral(" 2"));
+        ChangesWindow *window = pressCtrlD();
+        ASSERT_NE(window, nullptr);
+        const auto expectReadable = [](const QColor &text, const QColor &ground) {
+            EXPECT_GE(contrastRatio(text, ground), readableContrast)
+                << ground.name().toStdString() << " under " << text.name().toStdString();
+        };
+
+        auto *entries = test::findWidget<QListWidget>(*window, "ChangesEntries");
+        ASSERT_EQ(entries->count(), 1);
+        const QColor entryText = entries->item(0)->foreground().style() == Qt::NoBrush
+            ? entries->palette().color(QPalette::Text)
+            : entries->item(0)->foreground().color();
+        expectReadable(entryText, entries->item(0)->background().color());
+
+        test::findWidget<QCheckBox>(*window, "ChangesKeyLines")->click();
+        auto *unified = test::findWidget<QTextEdit>(*window, "ChangesUnified");
+        int coloured = 0;
+        for (QTextBlock block = unified->document()->begin(); block.isValid(); block = block.next())
+            if (block.blockFormat().hasProperty(QTextFormat::BackgroundBrush)) {
+                ++coloured;
+                expectReadable(unified->palette().color(QPalette::Text),
+                    block.blockFormat().background().color());
+            }
+        EXPECT_GE(coloured, 3) << "the hunk's head, the removed and the added line";
+
+        test::findWidget<QCheckBox>(*window, "ChangesSideBySide")->click();
+        auto *table = test::findWidget<QTableWidget>(*window, "ChangesTable");
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < 2; ++column)
+                if (const QTableWidgetItem *item = table->item(row, column);
+                    item && item->background().style() != Qt::NoBrush)
+                    expectReadable(table->palette().color(QPalette::Text), item->background().color());
+        form->session().setExitWithoutSaving(true);
+    }
+    form.reset();
+    QApplication::setPalette(original);
 }
 
 TEST_F(ChangesWindowTest, OneEntryMissingNearTheTopIsOneLineAndTheKeyLinesAreAToggleAway)
