@@ -821,6 +821,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::ProblemKind</name>
+    <message>
+        <source>no command</source>
+        <translation>kein Befehl</translation>
+    </message>
+    <message>
+        <source>broken path</source>
+        <translation>ungültiger Pfad</translation>
+    </message>
+    <message>
+        <source>broken target path</source>
+        <translation>ungültiger Zielpfad</translation>
+    </message>
+    <message>
+        <source>cannot be stored</source>
+        <translation>nicht speicherbar</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>über der Grenze</translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation>nicht feststellbar</translation>
+    </message>
+</context>
+<context>
     <name>torvex::ProblemListPanel</name>
     <message>
         <source>No problems found</source>

@@ -821,6 +821,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::ProblemKind</name>
+    <message>
+        <source>no command</source>
+        <translation>sin comando</translation>
+    </message>
+    <message>
+        <source>broken path</source>
+        <translation>ruta rota</translation>
+    </message>
+    <message>
+        <source>broken target path</source>
+        <translation>ruta de destino rota</translation>
+    </message>
+    <message>
+        <source>cannot be stored</source>
+        <translation>no se puede guardar</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>por encima del límite</translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation>no se puede saber</translation>
+    </message>
+</context>
+<context>
     <name>torvex::ProblemListPanel</name>
     <message>
         <source>No problems found</source>

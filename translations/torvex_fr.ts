@@ -821,6 +821,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::ProblemKind</name>
+    <message>
+        <source>no command</source>
+        <translation>aucune commande</translation>
+    </message>
+    <message>
+        <source>broken path</source>
+        <translation>chemin invalide</translation>
+    </message>
+    <message>
+        <source>broken target path</source>
+        <translation>chemin cible invalide</translation>
+    </message>
+    <message>
+        <source>cannot be stored</source>
+        <translation>impossible à enregistrer</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>au-delà de la limite</translation>
+    </message>
+    <message>
+        <source>cannot tell</source>
+        <translation>indéterminable</translation>
+    </message>
+</context>
+<context>
     <name>torvex::ProblemListPanel</name>
     <message>
         <source>No problems found</source>

@@ -1,5 +1,6 @@
 #include "editor/MenuProblems.h"
 
+#include "core/LocalText.h"
 #include "core/Text.h"
 #include "editor/ItemCount.h"
 #include "menu/MenuTree.h"
@@ -139,23 +140,28 @@ std::string overLimitReason(std::size_t writtenNumber)
         + std::to_string(itemLimit);
 }
 
-std::string problemKindText(ProblemKind kind)
+const char *problemKindSource(ProblemKind kind)
 {
     switch (kind) {
     case ProblemKind::EmptyCommand:
-        return "no command";
+        return QT_TRANSLATE_NOOP("torvex::ProblemKind", "no command");
     case ProblemKind::BrokenCommand:
-        return "broken path";
+        return QT_TRANSLATE_NOOP("torvex::ProblemKind", "broken path");
     case ProblemKind::BrokenTargetPath:
-        return "broken target path";
+        return QT_TRANSLATE_NOOP("torvex::ProblemKind", "broken target path");
     case ProblemKind::CannotBeStored:
-        return "cannot be stored";
+        return QT_TRANSLATE_NOOP("torvex::ProblemKind", "cannot be stored");
     case ProblemKind::OverItemLimit:
-        return "over the limit";
+        return QT_TRANSLATE_NOOP("torvex::ProblemKind", "over the limit");
     case ProblemKind::CannotTell:
-        return "cannot tell";
+        return QT_TRANSLATE_NOOP("torvex::ProblemKind", "cannot tell");
     }
-    return {};
+    return "";
+}
+
+std::string problemKindText(ProblemKind kind)
+{
+    return problemKindSource(kind);
 }
 
 MenuProblemScan findMenuProblems(const MenuTree &tree, const DestinationRule &rule)

@@ -26,6 +26,9 @@ enum class ProblemKind {
 // "no command", "broken path", "broken target path", "cannot be stored", "over the limit",
 // "cannot tell".
 std::string problemKindText(ProblemKind kind);
+// The same text as the source the window translates, in the context problemKindContext.
+const char *problemKindSource(ProblemKind kind);
+inline constexpr const char *problemKindContext = "torvex::ProblemKind";
 
 struct MenuProblem
 {

@@ -59,7 +59,7 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(reinterpret_cast<quintptr>(row.node));
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
         return {};
-    const QString kind = QString::fromStdString(problemKindText(row.kind));
+    const QString kind = QCoreApplication::translate(problemKindContext, problemKindSource(row.kind));
     if (role == Qt::DisplayRole && index.column() == 0)
         return kind;
     if (role == Qt::DisplayRole && index.column() == 1)

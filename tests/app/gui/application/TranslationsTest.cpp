@@ -31,6 +31,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QTreeView>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -616,6 +617,38 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
             EXPECT_EQ(repeatedAccessKeys(captions).toStdString(), "")
                 << inWindow->objectName().toStdString();
     }
+}
+
+// The problem list names each problem's kind in the window's language.
+TEST_F(WindowTranslationsTest, TheProblemListNamesTheKindsInTheWindowsLanguage)
+{
+    const auto kindsShown = [this] {
+        form.reset();
+        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=Tools\ncmd1=\n"));
+        form->show();
+        widget<QAction>("viewProblems")->trigger();
+        const QAbstractItemModel *rows = widget<QTreeView>("problemRows")->model();
+        // The scan runs once the window is idle.
+        for (int wait = 0; wait < 100 && rows->rowCount() == 0; ++wait)
+            QTest::qWait(20);
+        QStringList kinds;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            kinds.append(rows->index(row, 0).data().toString());
+        form->session().setExitWithoutSaving(true);
+        return kinds;
+    };
+    const QStringList english = kindsShown();
+    ASSERT_EQ(english, QStringList { QStringLiteral("no command") });
+    for (const QString &language : expectedLanguages) {
+        SCOPED_TRACE(language.toStdString());
+        const std::map<QString, std::set<QString>> translations = translationsOf(language);
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        const QStringList shown = kindsShown();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_TRUE(translations.at(english[0]).count(shown[0])) << shown[0].toStdString();
+    }
+    form.reset();
 }
 
 // ---- Texts of the core ----
