@@ -7,6 +7,8 @@
 #include "platform/WindowsPath.h"
 #include "platform/WindowsView.h"
 
+#include <algorithm>
+
 namespace torvex {
 
 namespace {
@@ -59,10 +61,13 @@ std::string_view unquoted(std::string_view text)
 // Drops a last part holding '*' or '?', and separators at the end (but not the root's).
 std::string withoutMask(std::string folder)
 {
-    const std::size_t lastSeparator = folder.find_last_of("\\/");
-    const std::size_t partStart = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
-    if (folder.find_first_of("*?", partStart) != std::string::npos)
-        folder.erase(partStart);
+    // Searched a character at a time: find_last_of would look each one up in the set.
+    const auto lastSeparator = std::find_if(folder.rbegin(), folder.rend(), isSeparator);
+    const auto partStart = lastSeparator.base();
+    if (std::any_of(partStart, folder.end(), [](char c) {
+            return c == '*' || c == '?';
+        }))
+        folder.erase(partStart, folder.end());
     while (folder.size() > 1 && isSeparator(folder.back())
         && !(folder.size() == 3 && isWindowsPath(folder)))
         folder.pop_back();

@@ -78,6 +78,9 @@ std::size_t ProblemFindings::update(const MenuTree &tree, const DestinationRule 
     // Most entries have a problem or two at most; room not used is never touched. Large
     // pages spare a large menu's first scan most of its page faults.
     reserveWithLargePages(m_problems, 2 * tree.count());
+    // One "cannot tell" an entry at most: room enough, as growing would copy them again and
+    // again, into new memory each time.
+    reserveWithLargePages(m_undecided, tree.count());
     std::vector<KeptChecks> entries;
     reserveWithLargePages(entries, tree.count(), true);
     const std::size_t recheckFrom = m_recheckFrom;

@@ -2,17 +2,16 @@
 
 #include "editor/MenuProblems.h"
 #include "editor/gui/ProblemRowsModel.h"
+#include "editor/gui/ProblemRowsView.h"
 #include "menu/MenuTree.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -98,21 +97,13 @@ void ProblemListPanel::buildControls()
     m_delete->setToolTip(tr("Delete the entries of the selected rows"));
 
     m_rows = new ProblemRowsModel(m_findings, this);
-    m_list = new QTreeView(this);
+    m_list = new ProblemRowsView(this);
     m_list->setObjectName(QStringLiteral("problemRows"));
     m_list->setAccessibleName(tr("Problems"));
     m_list->setAccessibleDescription(
         tr("The entries with a problem; Enter or a click selects one in the "
            "menu, Delete deletes the entries of the selected rows"));
     m_list->setModel(m_rows);
-    m_list->setRootIsDecorated(false);
-    m_list->setItemsExpandable(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The widths follow the rows in view, not all of them.
-    m_list->header()->setResizeContentsPrecision(0);
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_summary, 1);
@@ -188,9 +179,9 @@ void ProblemListPanel::followTree(QAbstractItemModel &treeModel)
 void ProblemListPanel::connectControls()
 {
     connect(m_showUndecided, &QCheckBox::toggled, this, &ProblemListPanel::refresh);
-    connect(m_list, &QTreeView::clicked, this, &ProblemListPanel::rowClicked);
+    connect(m_list, &QAbstractItemView::clicked, this, &ProblemListPanel::rowClicked);
     // Enter does what a click does, for the keyboard alone.
-    connect(m_list, &QTreeView::activated, this, &ProblemListPanel::rowClicked);
+    connect(m_list, &QAbstractItemView::activated, this, &ProblemListPanel::rowClicked);
     connect(m_list->selectionModel(),
         &QItemSelectionModel::selectionChanged,
         this,

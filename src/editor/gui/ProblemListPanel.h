@@ -16,11 +16,11 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QModelIndex;
-class QTreeView;
 
 namespace torvex {
 
 class ProblemRowsModel;
+class ProblemRowsView;
 
 // Every problem of the menu at once, in menu order: broken commands and target paths, empty
 // commands, what cannot be stored and what lies beyond the entries the file manager reads.
@@ -77,7 +77,7 @@ private:
     RuleSource m_rule;
     ProblemFindings m_findings;
     ProblemRowsModel *m_rows = nullptr;
-    QTreeView *m_list = nullptr;
+    ProblemRowsView *m_list = nullptr;
     QCheckBox *m_showUndecided = nullptr;
     QPushButton *m_delete = nullptr;
     QLabel *m_summary = nullptr;

@@ -8,11 +8,11 @@
 #include "support/gui/ListRows.h"
 #include "support/gui/Wait.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTreeView>
 
 #include <gtest/gtest.h>
 #include <set>
@@ -47,7 +47,7 @@ protected:
             });
     }
 
-    QTreeView &rows() { return *test::findWidget<QTreeView>(panel, "problemRows"); }
+    QAbstractItemView &rows() { return *test::findWidget<QAbstractItemView>(panel, "problemRows"); }
 
     // The "Problem: entry" texts of the rows, in order.
     std::vector<std::string> shown()

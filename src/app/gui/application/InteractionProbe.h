@@ -20,7 +20,8 @@ class MainWindow;
 // of the problem list, a filter of the tree) counts too; the memory is the growth of the
 // resident size. A question the window asks is answered Yes (else with its default button, or closed)
 // and named on a line of its own. The menu should hold an entry titled "Big" (a submenu
-// of many entries, deleted and restored) and entries titled "Folder N".
+// of many entries, deleted and restored) and entries titled "Folder N". With the value
+// "open-problems" it only opens the Problems dock.
 class InteractionProbe : public QObject
 {
 public:

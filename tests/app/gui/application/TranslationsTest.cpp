@@ -14,6 +14,7 @@
 #include "support/gui/LoadedWindowFixture.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +32,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QTreeView>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -627,7 +627,7 @@ TEST_F(WindowTranslationsTest, TheProblemListNamesTheKindsInTheWindowsLanguage)
         start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=Tools\ncmd1=\n"));
         form->show();
         widget<QAction>("viewProblems")->trigger();
-        const QAbstractItemModel *rows = widget<QTreeView>("problemRows")->model();
+        const QAbstractItemModel *rows = widget<QAbstractItemView>("problemRows")->model();
         // The scan runs once the window is idle.
         for (int wait = 0; wait < 100 && rows->rowCount() == 0; ++wait)
             QTest::qWait(20);

@@ -13,6 +13,7 @@
 #include "support/gui/Wait.h"
 #include "support/gui/WindowEnvironment.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeView>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -89,7 +89,7 @@ protected:
     void showProblems() { form->findChild<QAction *>(QStringLiteral("viewProblems"))->trigger(); }
     int brokenRows()
     {
-        auto *rows = test::findWidget<QTreeView>(*form, "problemRows");
+        auto *rows = test::findWidget<QAbstractItemView>(*form, "problemRows");
         return test::rowCount(*rows);
     }
 };

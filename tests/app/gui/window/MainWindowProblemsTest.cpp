@@ -4,11 +4,11 @@
 #include "support/gui/PrefixWindowFixture.h"
 #include "support/gui/Wait.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeView>
 
 namespace torvex {
 namespace {
@@ -32,7 +32,7 @@ protected:
         form->findChild<QAction *>(QStringLiteral("viewProblems"))->trigger();
     }
 
-    QTreeView &rows() { return *widget<QTreeView>("problemRows"); }
+    QAbstractItemView &rows() { return *widget<QAbstractItemView>("problemRows"); }
 
     std::vector<std::string> entries()
     {
