@@ -20,6 +20,10 @@ constexpr ProblemKind folderKinds[] = { ProblemKind::EmptyCommand,
     ProblemKind::CannotTell,
     ProblemKind::BrokenTargetPath };
 
+// The most problems one entry has: it cannot be stored, it is over the limit, and its
+// command and its target path have one each.
+constexpr std::size_t maxProblemsPerEntry = 4;
+
 // Whether folders exist, each looked up once however many entries of one scan name it in a
 // row (the answers go with the scan: the next one looks at the disk again). A fixed number of
 // places, taken by a hash of the folder's path, keeps the cost of a large scan small: a folder
@@ -57,6 +61,43 @@ private:
 
 } // namespace
 
+// A list of rows written again over the one before, in place (the memory of a large list is
+// touched once, at its first scan), telling whether it came out different.
+class ProblemFindings::RowList
+{
+public:
+    explicit RowList(std::vector<Row> &rows)
+        : m_rows(rows)
+    { }
+
+    void add(const Row &row)
+    {
+        if (m_next == m_rows.size()) {
+            m_rows.push_back(row);
+            m_changed = true;
+        } else if (m_rows[m_next] != row) {
+            m_rows[m_next] = row;
+            m_changed = true;
+        }
+        ++m_next;
+    }
+    // Drops the rows of the list before that were not written again; true when the list
+    // differs from the one before.
+    bool finish()
+    {
+        if (m_next < m_rows.size()) {
+            m_rows.resize(m_next);
+            m_changed = true;
+        }
+        return m_changed;
+    }
+
+private:
+    std::vector<Row> &m_rows;
+    std::size_t m_next = 0;
+    bool m_changed = false;
+};
+
 std::uint64_t fingerprintOf(const MenuNode &node)
 {
     // Odd multipliers between the parts, so that swapping the command and the target path
@@ -73,14 +114,15 @@ std::size_t ProblemFindings::update(const MenuTree &tree, const DestinationRule 
 {
     m_rule = rule;
     FolderAnswers folders(rule);
-    m_problems.clear();
-    m_undecided.clear();
-    // Most entries have a problem or two at most; room not used is never touched. Large
-    // pages spare a large menu's first scan most of its page faults.
-    reserveWithLargePages(m_problems, 2 * tree.count());
-    // One "cannot tell" an entry at most: room enough, as growing would copy them again and
-    // again, into new memory each time.
-    reserveWithLargePages(m_undecided, tree.count());
+    // Room for as many rows as an entry can have (room not used is never touched), as growing
+    // would copy the rows again and again, into new memory each time. Large pages spare a
+    // large menu's first scan most of its page faults.
+    if (m_problems.capacity() < maxProblemsPerEntry * tree.count())
+        reserveWithLargePages(m_problems, maxProblemsPerEntry * tree.count());
+    if (m_undecided.capacity() < tree.count())
+        reserveWithLargePages(m_undecided, tree.count());
+    RowList problems(m_problems);
+    RowList undecided(m_undecided);
     std::vector<KeptChecks> entries;
     reserveWithLargePages(entries, tree.count(), true);
     const std::size_t recheckFrom = m_recheckFrom;
@@ -107,10 +149,13 @@ std::size_t ProblemFindings::update(const MenuTree &tree, const DestinationRule 
         const bool due = menuNumber > recheckFrom && menuNumber <= recheckEnd;
         if (checkAgain(*node, kept, due, isNew, folders.rule()))
             ++checked;
-        addRows(kept, menuNumber, m_problems, m_undecided);
+        addRows(kept, menuNumber, problems, undecided);
         entries.push_back(kept);
         return true;
     });
+    // Both lists are finished, whatever the first says.
+    const bool problemsChanged = problems.finish();
+    m_rowsChanged = undecided.finish() || problemsChanged;
     // Entries gone from the tree are forgotten (their nodes may be freed and used again).
     m_entries = std::move(entries);
     m_places.clear();
@@ -150,6 +195,7 @@ std::optional<std::size_t> ProblemFindings::updateEntries(
         todo.emplace_back(*at, false);
     }
     m_rule = rule;
+    m_rowsChanged = false;
     FolderAnswers folders(rule);
     if (m_recheckCount > 0) {
         const std::size_t end = std::min(m_entries.size(), m_recheckFrom + m_recheckCount);
@@ -170,7 +216,9 @@ std::optional<std::size_t> ProblemFindings::updateEntries(
         const std::size_t menuNumber = index + 1;
         std::vector<Row> problems;
         std::vector<Row> undecided;
-        addRows(kept, menuNumber, problems, undecided);
+        RowList problemRows(problems);
+        RowList undecidedRows(undecided);
+        addRows(kept, menuNumber, problemRows, undecidedRows);
         for (auto [list, rows] :
             { std::pair { &m_problems, &problems }, std::pair { &m_undecided, &undecided } }) {
             const auto first = std::lower_bound(list->begin(), list->end(), menuNumber, byNumber);
@@ -181,6 +229,7 @@ std::optional<std::size_t> ProblemFindings::updateEntries(
                 continue;
             const auto at = list->erase(first, last);
             list->insert(at, rows->begin(), rows->end());
+            m_rowsChanged = true;
         }
     }
     return checked;
@@ -199,21 +248,19 @@ bool ProblemFindings::checkAgain(
     return true;
 }
 
-void ProblemFindings::addRows(const KeptChecks &kept,
-    std::size_t menuNumber,
-    std::vector<Row> &problems,
-    std::vector<Row> &undecided)
+void ProblemFindings::addRows(
+    const KeptChecks &kept, std::size_t menuNumber, RowList &problems, RowList &undecided)
 {
     const auto row = [&](ProblemKind kind) {
         return Row { kept.node, static_cast<std::uint32_t>(menuNumber), kind };
     };
     if (unstorableReason(*kept.node))
-        problems.push_back(row(ProblemKind::CannotBeStored));
+        problems.add(row(ProblemKind::CannotBeStored));
     if (kept.writtenNumber > itemLimit)
-        problems.push_back(row(ProblemKind::OverItemLimit));
+        problems.add(row(ProblemKind::OverItemLimit));
     for (const ProblemKind kind : folderKinds)
         if (kept.found & problemKindBit(kind))
-            (kind == ProblemKind::CannotTell ? undecided : problems).push_back(row(kind));
+            (kind == ProblemKind::CannotTell ? undecided : problems).add(row(kind));
 }
 
 void ProblemFindings::forgetChecks()

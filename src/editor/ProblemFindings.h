@@ -55,8 +55,11 @@ public:
     // end), so that folders that appeared or went on disk show in time.
     void recheckNext(std::size_t count) { m_recheckCount = count; }
 
+    // Written again in place by each update (their memory is kept for the next one).
     const std::vector<Row> &problems() const { return m_problems; }
     const std::vector<Row> &undecided() const { return m_undecided; }
+    // Whether the last update or updateEntries left either list different from before it.
+    bool rowsChanged() const { return m_rowsChanged; }
 
     // The row as the full scan gives it (titles, command, folder and reason), made from its
     // entry as it is now, with the variables of the last update's rule and the answer of its
@@ -72,15 +75,15 @@ private:
         std::uint8_t found = 0; // the kinds the folder checks found (entryCheckKinds)
     };
 
+    class RowList;
+
     // Checks the entry's folders again when they are due, it is new or its fingerprint
     // changed; true when it did.
     static bool checkAgain(
         const MenuNode &node, KeptChecks &kept, bool due, bool isNew, const DestinationRule &rule);
     // The entry's rows in the order a scan lists them, added to the lists.
-    static void addRows(const KeptChecks &kept,
-        std::size_t menuNumber,
-        std::vector<Row> &problems,
-        std::vector<Row> &undecided);
+    static void addRows(
+        const KeptChecks &kept, std::size_t menuNumber, RowList &problems, RowList &undecided);
     // Where the last update found `node` in m_entries, or nothing.
     std::optional<std::size_t> indexOf(const MenuNode *node);
 
@@ -90,6 +93,7 @@ private:
     std::vector<std::pair<const MenuNode *, std::uint32_t>> m_places;
     std::vector<Row> m_problems;
     std::vector<Row> m_undecided;
+    bool m_rowsChanged = true;
     // The rule of the last update, for the rows' texts.
     std::optional<DestinationRule> m_rule;
     std::size_t m_recheckCount = 0;

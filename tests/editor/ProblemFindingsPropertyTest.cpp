@@ -9,6 +9,7 @@
 #include <rapidcheck/gtest.h>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace torvex {
@@ -37,6 +38,13 @@ std::vector<std::string> described(
     for (const ProblemFindings::Row &row : rows)
         lines.push_back(described(findings.problemOf(row)));
     return lines;
+}
+
+// Both lists of rows, as they were before an update.
+std::pair<std::vector<ProblemFindings::Row>, std::vector<ProblemFindings::Row>> rowsOf(
+    const ProblemFindings &findings)
+{
+    return { findings.problems(), findings.undecided() };
 }
 
 std::vector<MenuNode *> nodesOf(const MenuTree &tree)
@@ -128,7 +136,10 @@ RC_GTEST_PROP(ProblemFindingsProperty, KeptScanEqualsTheFullScanAfterEveryEdit, 
     const auto edits = *rc::gen::container<std::vector<int>>(rc::gen::inRange(0, 100000));
     for (int draw : edits) {
         edit(tree, draw);
+        const auto before = rowsOf(findings);
         findings.update(tree, rule);
+        // The rows are written over those before: whether they changed is told.
+        RC_ASSERT(findings.rowsChanged() == (rowsOf(findings) != before));
         const MenuProblemScan full = findMenuProblems(tree, rule);
         RC_ASSERT(described(findings, findings.problems()) == described(full.problems));
         RC_ASSERT(described(findings, findings.undecided()) == described(full.undecided));
@@ -160,6 +171,7 @@ RC_GTEST_PROP(ProblemFindingsProperty, UpdatingTheEditedEntriesEqualsTheWalk, ()
             findings.recheckNext(std::size_t(draw / 3 % 7));
             walked.recheckNext(std::size_t(draw / 3 % 7));
         }
+        const auto before = rowsOf(findings);
         if (MenuNode *node = edit(tree, draw)) {
             edited.push_back(node);
             if (draw % 5 == 0) // several edits before an update, now and then
@@ -168,6 +180,7 @@ RC_GTEST_PROP(ProblemFindingsProperty, UpdatingTheEditedEntriesEqualsTheWalk, ()
         } else {
             findings.update(tree, rule);
         }
+        RC_ASSERT(findings.rowsChanged() == (rowsOf(findings) != before));
         walked.update(tree, rule);
         edited.clear();
         RC_ASSERT(described(findings, findings.problems()) == described(walked, walked.problems()));

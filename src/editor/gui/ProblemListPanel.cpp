@@ -35,10 +35,11 @@ MenuNode *nodeOf(const QModelIndex &index)
     return reinterpret_cast<MenuNode *>(index.data(ProblemRowsModel::NodeRole).value<quintptr>());
 }
 
-// The rows of both lists in menu order, the problems of an entry before its "cannot tell".
-std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings)
+// The rows of both lists in menu order, the problems of an entry before its "cannot tell",
+// written over `rows`.
+void mergeRows(const ProblemFindings &findings, std::vector<ProblemFindings::Row> &rows)
 {
-    std::vector<ProblemFindings::Row> rows;
+    rows.clear();
     rows.reserve(findings.problems().size() + findings.undecided().size());
     std::merge(findings.problems().begin(),
         findings.problems().end(),
@@ -48,7 +49,6 @@ std::vector<ProblemFindings::Row> mergedRows(const ProblemFindings &findings)
         [](const ProblemFindings::Row &a, const ProblemFindings::Row &b) {
             return a.menuNumber < b.menuNumber;
         });
-    return rows;
 }
 
 QString summaryText(std::size_t problems, std::size_t undecided, bool showingUndecided)
@@ -202,23 +202,30 @@ void ProblemListPanel::connectControls()
 void ProblemListPanel::refresh()
 {
     m_rescan.stop();
-    // The entries edited in place are checked again where they stand; anything else walks
-    // the menu.
-    if (m_walkWhole || !m_findings.updateEntries(m_editedEntries, m_rule()))
-        m_findings.update(m_tree, m_rule());
-    m_walkWhole = false;
-    m_editedEntries.clear();
     // The rows the user chose stay chosen where their entries still have problems; nodes
-    // are only compared here, never followed, as those of gone entries may be freed.
+    // are only compared here, never followed, as those of gone entries may be freed. They
+    // are read before the scan, which writes the rows the list reads.
     std::unordered_set<const MenuNode *> chosen;
     for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
         chosen.insert(nodeOf(index));
     const QModelIndex currentIndex = m_list->currentIndex();
     const MenuNode *current = currentIndex.isValid() ? nodeOf(currentIndex) : nullptr;
 
+    // The entries edited in place are checked again where they stand; anything else walks
+    // the menu.
+    if (m_walkWhole || !m_findings.updateEntries(m_editedEntries, m_rule()))
+        m_findings.update(m_tree, m_rule());
+    m_walkWhole = false;
+    m_editedEntries.clear();
+
     // The same rows as before keep their selection; the titles in view may have changed.
-    const bool reset = m_showUndecided->isChecked() ? m_rows->setRows(mergedRows(m_findings))
-                                                    : m_rows->setRows(m_findings.problems());
+    bool reset = false;
+    if (m_showUndecided->isChecked()) {
+        mergeRows(m_findings, m_mergedRows);
+        reset = m_rows->showRows(m_mergedRows, m_findings.rowsChanged());
+    } else {
+        reset = m_rows->showRows(m_findings.problems(), m_findings.rowsChanged());
+    }
     if (reset)
         restoreSelection(chosen, current);
     else

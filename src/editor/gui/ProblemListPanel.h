@@ -76,6 +76,8 @@ private:
     const MenuTree &m_tree;
     RuleSource m_rule;
     ProblemFindings m_findings;
+    // Both lists of the findings in one, while "Cannot tell" is checked.
+    std::vector<ProblemFindings::Row> m_mergedRows;
     ProblemRowsModel *m_rows = nullptr;
     ProblemRowsView *m_list = nullptr;
     QCheckBox *m_showUndecided = nullptr;

@@ -1,6 +1,5 @@
 #include "editor/gui/ProblemRowsModel.h"
 
-#include "core/LargePages.h"
 #include "editor/MenuProblems.h"
 #include "menu/gui/MenuText.h"
 
@@ -13,19 +12,15 @@ ProblemRowsModel::ProblemRowsModel(const ProblemFindings &findings, QObject *par
     , m_findings(findings)
 { }
 
-bool ProblemRowsModel::setRows(const std::vector<ProblemFindings::Row> &rows)
+bool ProblemRowsModel::showRows(const std::vector<ProblemFindings::Row> &rows, bool changed)
 {
-    if (rows == m_rows) {
-        m_gone.clear();
-        return false;
-    }
-    beginResetModel();
-    // The rows are copied into the room the last ones had, so that a list of a hundred
-    // thousand rows scanned again and again does not ask for new memory each time.
-    if (m_rows.capacity() < rows.size())
-        reserveWithLargePages(m_rows, rows.size(), true);
-    m_rows = rows;
     m_gone.clear();
+    if (&rows == m_rows && !changed)
+        return false;
+    // The views ask for nothing until the reset ends: that the rows changed before it began
+    // does not show.
+    beginResetModel();
+    m_rows = &rows;
     endResetModel();
     return true;
 }
@@ -37,12 +32,23 @@ void ProblemRowsModel::forgetEntries(const std::vector<const MenuNode *> &nodes)
 
 void ProblemRowsModel::clear()
 {
-    setRows({});
+    m_gone.clear();
+    if (!m_rows)
+        return;
+    beginResetModel();
+    m_rows = nullptr;
+    endResetModel();
+}
+
+const std::vector<ProblemFindings::Row> &ProblemRowsModel::rows() const
+{
+    static const std::vector<ProblemFindings::Row> none;
+    return m_rows ? *m_rows : none;
 }
 
 int ProblemRowsModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    return parent.isValid() || !m_rows ? 0 : static_cast<int>(m_rows->size());
 }
 
 int ProblemRowsModel::columnCount(const QModelIndex &parent) const
@@ -54,7 +60,7 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const ProblemFindings::Row &row = m_rows[static_cast<std::size_t>(index.row())];
+    const ProblemFindings::Row &row = (*m_rows)[static_cast<std::size_t>(index.row())];
     if (role == NodeRole)
         return QVariant::fromValue(reinterpret_cast<quintptr>(row.node));
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)

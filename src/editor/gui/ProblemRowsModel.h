@@ -12,9 +12,9 @@ namespace torvex {
 class MenuNode;
 
 // The rows of the problem list as an item model over a scan's findings: one row a problem,
-// in menu order, with the columns Problem, Menu, Entry and "Folder or reason". The texts of a
-// row are made when the view asks for them, so a list of a hundred thousand problems costs
-// its rows' numbers, not their texts.
+// in menu order, with the columns Problem, Menu, Entry and "Folder or reason". The rows are
+// read where the scan keeps them, not copied, and the texts of a row are made when the view
+// asks for them, so a list of a hundred thousand problems costs nothing beyond the scan.
 class ProblemRowsModel : public QAbstractTableModel
 {
 public:
@@ -24,10 +24,12 @@ public:
     // The rows' texts are made by `findings`, which must hold the scan the rows come from.
     ProblemRowsModel(const ProblemFindings &findings, QObject *parent);
 
-    // The rows of a new scan; their nodes must be in the tree until the next call, except
-    // those told to forgetEntries. Rows the same as those shown (a title typed, say) are kept
-    // without a reset, and false is returned: the views only need to paint again.
-    bool setRows(const std::vector<ProblemFindings::Row> &rows);
+    // Shows the rows of a new scan, kept by the caller, who changes them only right before
+    // calling this again (or clear); their nodes must be in the tree until then, except those
+    // told to forgetEntries. `changed` says whether they differ from those shown: the same
+    // rows as before (a title typed, say) are kept without a reset, and false is returned:
+    // the views only need to paint again.
+    bool showRows(const std::vector<ProblemFindings::Row> &rows, bool changed);
     // The entries are about to leave the tree: their rows keep their problem and number but
     // no longer read the entry (nothing until the next setRows). The views are not told: a
     // removal of many entries one by one would have them look at every row each time; they
@@ -36,7 +38,7 @@ public:
     // No rows at all (the menu is replaced).
     void clear();
 
-    const std::vector<ProblemFindings::Row> &rows() const { return m_rows; }
+    const std::vector<ProblemFindings::Row> &rows() const;
     bool isForgotten(const MenuNode *node) const { return m_gone.count(node) > 0; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -47,7 +49,7 @@ public:
 
 private:
     const ProblemFindings &m_findings;
-    std::vector<ProblemFindings::Row> m_rows;
+    const std::vector<ProblemFindings::Row> *m_rows = nullptr; // none shown: nullptr
     std::unordered_set<const MenuNode *> m_gone;
 };
 

@@ -164,6 +164,38 @@ TEST_F(ProblemListPanelTest, EachRowShowsAndSaysWhatTheFullScanFindsForItsEntry)
     EXPECT_EQ(test::cellText(rows(), 0, 0), QStringLiteral("cannot be stored"));
 }
 
+// The list reads the rows where the scan keeps them: it is reset when they change, and only
+// then, so that rows the user chose stay chosen while the texts in view follow the entries.
+TEST_F(ProblemListPanelTest, TheListIsResetWhenItsRowsChangeAndOnlyThen)
+{
+    QSignalSpy resets(rows().model(), &QAbstractItemModel::modelReset);
+    test::selectRow(rows(), 0);
+    tree.setTitle(test::find(tree, "Gone"), "Went");
+    panel.refresh();
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_EQ(shown().front(), "broken path: Went");
+    EXPECT_EQ(panel.selectedEntries(), std::vector<MenuNode *> { test::find(tree, "Went") });
+
+    tree.setCommand(test::find(tree, "Went"), "cd C:\\Data");
+    panel.refresh();
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(shown(),
+        (std::vector<std::string> { "no command: Sub > Empty", "broken path: Lost" }));
+
+    // The same rows with those that cannot be told among them are other rows.
+    auto *undecided = test::findWidget<QCheckBox>(panel, "showUndecided");
+    undecided->setChecked(true);
+    EXPECT_EQ(resets.count(), 2);
+    ASSERT_EQ(test::rowCount(rows()), 3);
+    tree.setCommand(test::find(tree, "Far"), "cd C:\\Data");
+    panel.refresh();
+    EXPECT_EQ(resets.count(), 3);
+    EXPECT_EQ(test::rowCount(rows()), 2);
+    undecided->setChecked(false);
+    EXPECT_EQ(resets.count(), 4);
+    EXPECT_EQ(test::rowCount(rows()), 2);
+}
+
 TEST_F(ProblemListPanelTest, RowsOfRemovedEntriesAreNotReadBeforeTheNextScan)
 {
     // Sub's rows name an entry inside it; after the removal they keep their problem only.

@@ -5,10 +5,17 @@
 #include "support/gui/Wait.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <set>
+#include <string>
+#include <utility>
 
 namespace torvex {
 namespace {
@@ -88,6 +95,52 @@ TEST_F(MainWindowProblemsTest, AnEditThatMendsThePathRemovesItsRow)
     EXPECT_TRUE(test::waitUntil([&] {
         return entries() == std::vector<std::string> { "Tools > Empty", "Tools > Gone" };
     }));
+}
+
+// The keys of a list of rows: Home and End, up and down, across without leaving the row, Enter
+// to choose its entry, Tab to go on to the next control.
+TEST_F(MainWindowProblemsTest, KeysMoveThroughTheRowsEnterChoosesAndTabLeaves)
+{
+    QAbstractItemView &list = rows();
+    QApplication::setActiveWindow(form.get());
+    list.setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), &list);
+    const auto current = [&] {
+        return std::pair { list.currentIndex().row(), list.currentIndex().column() };
+    };
+    QTest::keyClick(&list, Qt::Key_End);
+    EXPECT_EQ(current(), std::pair(2, 0));
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(current(), std::pair(0, 0));
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Right);
+    EXPECT_EQ(current(), std::pair(1, 0));
+    EXPECT_EQ(list.selectionModel()->selectedRows(), QModelIndexList { list.model()->index(1, 0) });
+
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(form->tree().selected(), test::find(form->tree(), "Empty"));
+    EXPECT_EQ(widget<QLineEdit>("EditTitle")->text(), QStringLiteral("Empty"));
+    QTest::keyClick(&list, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &list);
+}
+
+// What a screen reader says for a row: its entry, its problem and the folder or the reason.
+TEST_F(MainWindowProblemsTest, EachRowSaysItsEntryItsProblemAndItsFolder)
+{
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(&rows());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Problems"));
+    std::set<std::string> said;
+    for (int i = 0; i < list->childCount(); ++i) {
+        // The rows' cells, not the column titles.
+        QAccessibleInterface *cell = list->child(i);
+        if (cell && cell->tableCellInterface())
+            said.insert(cell->text(QAccessible::Name).toStdString());
+    }
+    EXPECT_EQ(said,
+        (std::set<std::string> { "Old, broken path, C:\\Old",
+            "Tools > Empty, no command, no folder is given",
+            "Tools > Gone, broken path, c:\\gone" }));
 }
 
 } // namespace
