@@ -63,6 +63,9 @@ TEST_F(MainWindowProblemsTest, ListsExactlyTheBrokenEntriesAndTheEmptyCommand)
     EXPECT_TRUE(widget<QDockWidget>("problemDock")->isVisible());
     EXPECT_EQ(entries(), (std::vector<std::string> { "Old", "Tools > Empty", "Tools > Gone" }));
     EXPECT_EQ(test::cellText(rows(), 2, 3), QStringLiteral("c:\\gone"));
+    // Each row as tall as its line of text, one under the other.
+    EXPECT_EQ(test::rowRect(rows(), 0).height(), rows().sizeHintForRow(0));
+    EXPECT_EQ(test::rowRect(rows(), 1).top(), test::rowRect(rows(), 0).bottom() + 1);
 }
 
 TEST_F(MainWindowProblemsTest, AClickSelectsTheEntryAndTheItemEditorShowsIt)
