@@ -257,6 +257,8 @@ std::size_t menuDepth(const DirMenuValues &values)
 
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
 {
+    // At most one node per entry: the nodes are made in one block.
+    tree.reserve(values.entryCount());
     TreeBuilder builder(tree);
     readDirMenu(values, builder, progress);
 }
