@@ -225,7 +225,7 @@ void EditJournal::attached(MenuNode *node, MenuNode *parent, std::size_t row)
     }
 }
 
-void EditJournal::detached(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row)
+void EditJournal::detached(DetachedNode node, MenuNode *parent, std::size_t row)
 {
     if (EditStep *step = stepForChange()) {
         gatherSubtree(*step, node.get());

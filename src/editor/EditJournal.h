@@ -54,7 +54,7 @@ private:
         Kind kind;
         MenuNode *node;
         // The node while the change keeps it out of the tree.
-        std::unique_ptr<MenuNode> offTree;
+        DetachedNode offTree;
         MenuNode *fromParent = nullptr; // Detach, Move: where the node was
         std::size_t fromRow = 0;
         MenuNode *toParent = nullptr; // Attach, Move: where the node went
@@ -117,7 +117,7 @@ private:
 
     // ---- MenuTreeRecorder ----
     void attached(MenuNode *node, MenuNode *parent, std::size_t row) override;
-    void detached(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row) override;
+    void detached(DetachedNode node, MenuNode *parent, std::size_t row) override;
     void moved(MenuNode *node,
         MenuNode *fromParent,
         std::size_t fromRow,

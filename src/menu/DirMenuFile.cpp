@@ -58,10 +58,15 @@ bool isTooDeepCause(std::string_view cause)
     return cause.starts_with(tooDeepStart);
 }
 
-std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document,
+namespace {
+
+// gatherDirMenu's walk. With `copyValues` the values keep copies of every value, so that the
+// document can go before the menu is built from them.
+std::vector<DirMenuFinding> gatherValues(const IniDocument &document,
     DirMenuValues &values,
     const IniEntryVisitor &menuLine,
-    std::string_view section)
+    std::string_view section,
+    bool copyValues)
 {
     // The values the document holds as they are stay there; only decoded ones are copied.
     values.reserve(document.lineCount());
@@ -77,7 +82,7 @@ std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document,
             return;
         if (menuLine)
             menuLine(line.key, line.value);
-        if (line.valueInDocument)
+        if (line.valueInDocument && !copyValues)
             values.addLasting(key, line.value);
         else
             values.add(key, line.value);
@@ -85,6 +90,16 @@ std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document,
     return report.findings([&document](std::size_t line) {
         return document.lineText(line);
     });
+}
+
+} // namespace
+
+std::vector<DirMenuFinding> gatherDirMenu(const IniDocument &document,
+    DirMenuValues &values,
+    const IniEntryVisitor &menuLine,
+    std::string_view section)
+{
+    return gatherValues(document, values, menuLine, section, false);
 }
 
 std::vector<EntrySource> menuEntrySources(const IniDocument &document, std::string_view section)
@@ -142,13 +157,17 @@ std::vector<DirMenuFinding> readMenuFile(const std::string &path,
     MenuTree built;
     std::vector<DirMenuFinding> findings;
     {
-        // Read before clearing: a file that cannot be read leaves the current menu in place.
-        // One walk over the lines gathers the reader's values and what it leaves out.
-        const IniDocument document = IniFile(path, fs).document();
         DirMenuValues values;
-        findings = gatherDirMenu(document, values, menuLine, section);
-        if (asRead)
-            asRead(document);
+        {
+            // Read before clearing: a file that cannot be read leaves the current menu in
+            // place. One walk over the lines gathers the reader's values and what it leaves
+            // out. The values are copies: the file's text and its lines go before the menu is
+            // built, which takes the most memory, so that the two are never held together.
+            const IniDocument document = IniFile(path, fs).document();
+            findings = gatherValues(document, values, menuLine, section, true);
+            if (asRead)
+                asRead(document);
+        }
         if (maxDepth > 0) {
             if (const std::size_t depth = menuDepth(values); depth > maxDepth)
                 throw IniReadError(path, tooDeepCause(depth, maxDepth));

@@ -42,10 +42,14 @@ void DirMenuValues::add(DirMenuKey key, std::string_view value)
     if (key.number == 0)
         return;
     if (value.size() > m_copyRoom) {
-        constexpr std::size_t blockSize = 64 * 1024;
-        m_copyRoom = std::max(blockSize, value.size());
+        // Each block twice the one before, from 64 KB to 64 MB: a large section is copied into
+        // a few large blocks, which go back to the system as soon as the values go.
+        constexpr std::size_t firstBlock = 64 * 1024;
+        const std::size_t doublings = std::min<std::size_t>(m_copies.size(), 10);
+        m_copyRoom = std::max(firstBlock << doublings, value.size());
         m_copies.push_back(std::make_unique_for_overwrite<char[]>(m_copyRoom));
         m_copyNext = m_copies.back().get();
+        preferLargePages(m_copyNext, m_copyRoom);
     }
     char *const copy = m_copyNext;
     std::copy(value.begin(), value.end(), copy);
@@ -257,6 +261,8 @@ std::size_t menuDepth(const DirMenuValues &values)
 
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
 {
+    // At most one node per entry: the nodes are made in one block.
+    tree.reserve(values.entryCount());
     TreeBuilder builder(tree);
     readDirMenu(values, builder, progress);
 }

@@ -1,10 +1,102 @@
 #include "menu/MenuTree.h"
 
+#include "core/LargePages.h"
+
 #include <algorithm>
 #include <cassert>
+#include <cstddef>
+#include <new>
 #include <utility>
 
 namespace torvex {
+
+// Every node of a tree, made in blocks that grow with the tree (a block of its own for a
+// reserved size), so that a menu of a million entries costs a few hundred allocations instead
+// of a million. A freed node's room goes on a list and is the next to be taken. The pool
+// frees its blocks when it goes; by then every node in it has been released.
+class MenuNodePool
+{
+public:
+    MenuNodePool() = default;
+    MenuNodePool(const MenuNodePool &) = delete;
+    MenuNodePool &operator=(const MenuNodePool &) = delete;
+    ~MenuNodePool() { assert(m_live == 0); }
+
+    MenuNode *make(std::string title, NodeKind kind)
+    {
+        Slot *slot = m_free;
+        if (slot) {
+            m_free = slot->nextFree;
+        } else {
+            if (m_next == m_end)
+                addBlock(
+                    std::min(m_blocks.empty() ? firstBlock : m_lastBlockSize * 2, largestBlock));
+            slot = m_next++;
+        }
+        MenuNode *node = new (slot->bytes) MenuNode(std::move(title), kind);
+        ++m_live;
+        return node;
+    }
+
+    // Destroys `node` with its whole subtree and takes their room back.
+    void releaseSubtree(MenuNode *node)
+    {
+        // An explicit stack: a menu nested thousands of levels deep must not exhaust the
+        // call stack.
+        std::vector<MenuNode *> pending { node };
+        while (!pending.empty()) {
+            MenuNode *top = pending.back();
+            pending.pop_back();
+            for (const NodeLink &child : top->m_children)
+                pending.push_back(child.get());
+            top->~MenuNode();
+            auto *slot = reinterpret_cast<Slot *>(top);
+            slot->nextFree = m_free;
+            m_free = slot;
+            --m_live;
+        }
+    }
+
+    // Room for `count` more nodes without a new block.
+    void reserve(std::size_t count)
+    {
+        const auto left = static_cast<std::size_t>(m_end - m_next);
+        if (count > left)
+            addBlock(count);
+    }
+
+private:
+    union Slot {
+        Slot *nextFree;
+        alignas(MenuNode) std::byte bytes[sizeof(MenuNode)];
+    };
+    static constexpr std::size_t firstBlock = 64;
+    static constexpr std::size_t largestBlock = 32768;
+
+    void addBlock(std::size_t count)
+    {
+        // The rest of the block before is left unused (the free list takes freed rooms only).
+        auto block = std::make_unique_for_overwrite<Slot[]>(count);
+        preferLargePages(block.get(), count * sizeof(Slot));
+        m_next = block.get();
+        m_end = m_next + count;
+        m_lastBlockSize = count;
+        m_blocks.push_back(std::move(block));
+    }
+
+    std::vector<std::unique_ptr<Slot[]>> m_blocks;
+    Slot *m_next = nullptr; // the part of the last block never used yet
+    Slot *m_end = nullptr;
+    Slot *m_free = nullptr; // rooms of released nodes, each pointing at the next
+    std::size_t m_lastBlockSize = 0;
+    std::size_t m_live = 0;
+};
+
+void DetachedNodeRelease::operator()(MenuNode *node) const
+{
+    if (node && pool)
+        pool->releaseSubtree(node);
+}
 
 MenuNode::MenuNode(std::string title, NodeKind kind)
     : m_title(std::move(title))
@@ -15,61 +107,24 @@ MenuNode::MenuNode(std::string title, NodeKind kind)
     }
 }
 
-MenuNode::~MenuNode()
-{
-    // Dismantle the subtree with an explicit stack: a menu nested thousands of levels deep
-    // must not exhaust the call stack through nested destructors.
-    std::vector<std::unique_ptr<MenuNode>> pending = std::move(m_children);
-    while (!pending.empty()) {
-        std::unique_ptr<MenuNode> node = std::move(pending.back());
-        pending.pop_back();
-        for (auto &child : node->m_children)
-            pending.push_back(std::move(child));
-        node->m_children.clear();
-    }
-}
-
-MenuNode *MenuNode::firstChild() const
-{
-    return m_children.empty() ? nullptr : m_children.front().get();
-}
-
-MenuNode *MenuNode::lastChild() const
-{
-    return m_children.empty() ? nullptr : m_children.back().get();
-}
-
 bool MenuNode::isLastChild() const
 {
-    return m_container && m_container->m_children.back().get() == this;
-}
-
-int MenuNode::row() const
-{
-    if (!m_container)
-        return -1;
-    const auto &siblings = m_container->m_children;
-    for (std::size_t i = 0; i < siblings.size(); ++i) {
-        if (siblings[i].get() == this)
-            return static_cast<int>(i);
-    }
-    return -1;
+    return m_container && std::size_t { m_row } + 1 == m_container->m_children.size();
 }
 
 MenuNode *MenuNode::nextSibling() const
 {
-    const int r = row();
-    if (r < 0 || static_cast<std::size_t>(r) + 1 >= m_container->m_children.size())
+    const std::size_t next = std::size_t { m_row } + 1;
+    if (!m_container || next >= m_container->m_children.size())
         return nullptr;
-    return m_container->m_children[r + 1].get();
+    return m_container->m_children[next].get();
 }
 
 MenuNode *MenuNode::prevSibling() const
 {
-    const int r = row();
-    if (r <= 0)
+    if (!m_container || m_row == 0)
         return nullptr;
-    return m_container->m_children[r - 1].get();
+    return m_container->m_children[std::size_t { m_row } - 1].get();
 }
 
 bool MenuNode::isInSubtreeOf(const MenuNode *ancestor) const
@@ -82,21 +137,42 @@ bool MenuNode::isInSubtreeOf(const MenuNode *ancestor) const
 }
 
 MenuTree::MenuTree()
-    : m_root(std::make_unique<MenuNode>(std::string(), NodeKind::Item))
-{ }
+{
+    startPool();
+}
 
-MenuTree::~MenuTree() = default;
+MenuTree::~MenuTree()
+{
+    releaseAll();
+}
+
+void MenuTree::startPool()
+{
+    m_pool = std::make_shared<MenuNodePool>();
+    m_root = m_pool->make(std::string(), NodeKind::Item);
+}
+
+void MenuTree::releaseAll()
+{
+    m_pool->releaseSubtree(m_root);
+    m_root = nullptr;
+}
+
+void MenuTree::reserve(std::size_t nodes)
+{
+    m_pool->reserve(nodes);
+}
 
 MenuNode *MenuTree::parentForObserver(MenuNode *container) const
 {
-    return container == m_root.get() ? nullptr : container;
+    return container == m_root ? nullptr : container;
 }
 
 std::pair<MenuNode *, std::size_t> MenuTree::placement(MenuNode *relative, AttachMode mode) const
 {
     if (!relative) {
         const bool atFront = mode == AttachMode::AddFirst || mode == AttachMode::AddChildFirst;
-        return { m_root.get(), atFront ? 0 : m_root->m_children.size() };
+        return { m_root, atFront ? 0 : m_root->m_children.size() };
     }
     MenuNode *level = relative->m_container;
     switch (mode) {
@@ -114,28 +190,42 @@ std::pair<MenuNode *, std::size_t> MenuTree::placement(MenuNode *relative, Attac
     return { level, level->m_children.size() };
 }
 
-void MenuTree::attach(MenuNode *container, std::size_t row, std::unique_ptr<MenuNode> node)
+void MenuTree::renumber(MenuNode *container, std::size_t from)
+{
+    auto &children = container->m_children;
+    for (std::size_t i = from; i < children.size(); ++i)
+        children[i]->m_row = static_cast<std::uint32_t>(i);
+}
+
+void MenuTree::attach(MenuNode *container, std::size_t row, MenuNode *node)
 {
     node->m_container = container;
-    node->m_topLevel = container == m_root.get();
-    container->m_children.insert(
-        container->m_children.begin() + static_cast<long>(row), std::move(node));
+    node->m_topLevel = container == m_root;
+    container->m_children.insert(container->m_children.begin() + static_cast<long>(row), node);
+    renumber(container, row);
+}
+
+MenuNode *MenuTree::unlink(MenuNode *container, std::size_t row)
+{
+    MenuNode *node = container->m_children[row].get();
+    container->m_children.erase(container->m_children.begin() + static_cast<long>(row));
+    renumber(container, row);
+    return node;
 }
 
 MenuNode *MenuTree::addNode(MenuNode *relative, AttachMode mode, std::string title, NodeKind kind)
 {
     auto [container, row] = placement(relative, mode);
-    auto node = std::make_unique<MenuNode>(std::move(title), kind);
-    MenuNode *raw = node.get();
+    MenuNode *node = m_pool->make(std::move(title), kind);
     if (m_observer)
         m_observer->beginInsert(parentForObserver(container), static_cast<int>(row));
-    attach(container, row, std::move(node));
+    attach(container, row, node);
     ++m_count;
     if (m_observer)
         m_observer->endInsert();
     if (m_recorder)
-        m_recorder->attached(raw, parentForObserver(container), row);
-    return raw;
+        m_recorder->attached(node, parentForObserver(container), row);
+    return node;
 }
 
 std::size_t MenuTree::subtreeSize(const MenuNode *node)
@@ -146,7 +236,7 @@ std::size_t MenuTree::subtreeSize(const MenuNode *node)
         const MenuNode *top = stack.back();
         stack.pop_back();
         ++n;
-        for (const auto &child : top->m_children)
+        for (const NodeLink &child : top->m_children)
             stack.push_back(child.get());
     }
     return n;
@@ -166,12 +256,12 @@ void MenuTree::remove(MenuNode *node)
     }
     MenuNode *parent = node->parent();
     const int row = node->row();
-    std::unique_ptr<MenuNode> owned = detach(node);
+    DetachedNode owned = detach(node);
     if (m_recorder)
         m_recorder->detached(std::move(owned), parent, static_cast<std::size_t>(row));
 }
 
-std::unique_ptr<MenuNode> MenuTree::detach(MenuNode *node)
+DetachedNode MenuTree::detach(MenuNode *node)
 {
     MenuNode *container = node->m_container;
     const int row = node->row();
@@ -179,43 +269,45 @@ std::unique_ptr<MenuNode> MenuTree::detach(MenuNode *node)
     const std::size_t removed = subtreeSize(node);
     if (m_observer)
         m_observer->beginRemove(parentForObserver(container), row);
-    std::unique_ptr<MenuNode> owned = std::move(container->m_children[row]);
-    container->m_children.erase(container->m_children.begin() + row);
+    unlink(container, static_cast<std::size_t>(row));
     m_count -= removed;
     // A node out of the tree has no place: row() answers -1 and views find no index for it.
-    owned->m_container = nullptr;
-    owned->m_topLevel = false;
+    node->m_container = nullptr;
+    node->m_topLevel = false;
+    node->m_row = 0;
     if (m_observer)
         m_observer->endRemove();
-    return owned;
+    return DetachedNode(node, DetachedNodeRelease { m_pool });
 }
 
-std::unique_ptr<MenuNode> MenuTree::takeSubtree(MenuNode *node)
+DetachedNode MenuTree::takeSubtree(MenuNode *node)
 {
     if (m_selected && m_selected->isInSubtreeOf(node))
         setSelected(nullptr);
     return detach(node);
 }
 
-void MenuTree::restoreSubtree(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row)
+void MenuTree::restoreSubtree(DetachedNode node, MenuNode *parent, std::size_t row)
 {
-    MenuNode *container = (parent ? parent : m_root.get());
+    assert(node.get_deleter().pool == m_pool);
+    MenuNode *container = (parent ? parent : m_root);
     const std::size_t added = subtreeSize(node.get());
     if (m_observer)
         m_observer->beginInsert(parent, static_cast<int>(row));
-    attach(container, row, std::move(node));
+    attach(container, row, node.release());
     m_count += added;
     if (m_observer)
         m_observer->endInsert();
 }
 
-void MenuTree::adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row)
+void MenuTree::adoptDetached(MenuNode *parent, DetachedNode child, std::size_t row)
 {
     assert(!parent->m_container);
-    child->m_container = parent;
-    child->m_topLevel = false;
-    parent->m_children.insert(
-        parent->m_children.begin() + static_cast<long>(row), std::move(child));
+    MenuNode *node = child.release();
+    node->m_container = parent;
+    node->m_topLevel = false;
+    parent->m_children.insert(parent->m_children.begin() + static_cast<long>(row), node);
+    renumber(parent, row);
 }
 
 void MenuTree::setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex)
@@ -228,7 +320,7 @@ void MenuTree::setDetachedImages(MenuNode *node, int imageIndex, int selectedInd
 void MenuTree::moveTo(MenuNode *node, MenuNode *parent, std::size_t row)
 {
     MenuNode *oldContainer = node->m_container;
-    MenuNode *newContainer = (parent ? parent : m_root.get());
+    MenuNode *newContainer = (parent ? parent : m_root);
     const auto oldRow = static_cast<std::size_t>(node->row());
     if (oldContainer == newContainer && oldRow == row)
         return;
@@ -239,9 +331,7 @@ void MenuTree::moveTo(MenuNode *node, MenuNode *parent, std::size_t row)
             static_cast<int>(oldRow),
             parent,
             static_cast<int>(announcedRow));
-    std::unique_ptr<MenuNode> owned = std::move(oldContainer->m_children[oldRow]);
-    oldContainer->m_children.erase(oldContainer->m_children.begin() + static_cast<long>(oldRow));
-    attach(newContainer, row, std::move(owned));
+    attach(newContainer, row, unlink(oldContainer, oldRow));
     if (m_observer)
         m_observer->endMove();
 }
@@ -251,7 +341,10 @@ void MenuTree::clear()
     if (m_observer)
         m_observer->beginReset();
     m_selected = nullptr;
-    m_root->m_children.clear();
+    // A fresh pool, so that the blocks of the menu before go back to the system (once no
+    // subtree taken out of it is kept any more).
+    releaseAll();
+    startPool();
     m_count = 0;
     if (m_observer) {
         m_observer->endReset();
@@ -268,12 +361,14 @@ void MenuTree::takeNodes(MenuTree &source)
     if (m_observer)
         m_observer->beginReset();
     m_selected = nullptr;
-    // The hidden root goes with its children: they point at it as their container.
-    std::unique_ptr<MenuNode> old = std::exchange(m_root, std::move(source.m_root));
-    source.m_root = std::make_unique<MenuNode>(std::string(), NodeKind::Item);
+    // The pool and the hidden root go with the nodes: they live in the one and point at the
+    // other as their container.
+    releaseAll();
+    m_pool = std::exchange(source.m_pool, nullptr);
+    m_root = std::exchange(source.m_root, nullptr);
+    source.startPool();
     m_count = std::exchange(source.m_count, 0);
     source.m_selected = nullptr;
-    old.reset();
     if (m_observer) {
         m_observer->endReset();
         m_observer->selectionChanged(nullptr);
@@ -303,20 +398,19 @@ bool MenuTree::move(MenuNode *node, MenuNode *target, AttachMode mode)
             static_cast<int>(oldRow),
             parentForObserver(newContainer),
             static_cast<int>(newRow));
-    std::unique_ptr<MenuNode> owned = std::move(oldContainer->m_children[oldRow]);
-    oldContainer->m_children.erase(oldContainer->m_children.begin() + static_cast<long>(oldRow));
+    MenuNode *taken = unlink(oldContainer, oldRow);
     if (newContainer == oldContainer && newRow > oldRow)
         --newRow;
-    attach(newContainer, newRow, std::move(owned));
+    attach(newContainer, newRow, taken);
     if (m_observer)
         m_observer->endMove();
     if (m_recorder)
         m_recorder->moved(
             node, parentForObserver(oldContainer), oldRow, parentForObserver(newContainer), newRow);
 
-    if (newContainer != m_root.get())
+    if (newContainer != m_root)
         requestExpansion(newContainer, true);
-    if (oldContainer != m_root.get() && oldContainer->m_children.empty())
+    if (oldContainer != m_root && oldContainer->m_children.empty())
         requestExpansion(oldContainer, false);
     return true;
 }
@@ -443,7 +537,7 @@ void MenuTree::forEach(const std::function<bool(MenuNode *)> &visit) const
     // Iterative with an explicit stack of (level, position) so deep trees cannot overflow
     // the call stack and every step is constant time.
     std::vector<std::pair<const MenuNode *, std::size_t>> stack;
-    stack.emplace_back(m_root.get(), 0);
+    stack.emplace_back(m_root, 0);
     while (!stack.empty()) {
         auto &[level, pos] = stack.back();
         if (pos >= level->m_children.size()) {

@@ -36,11 +36,41 @@ enum class AttachMode : int {
 
 enum class NodeKind { Item, Submenu };
 
+class MenuNode;
+class MenuNodePool;
+
+// A child in its parent's list of children: the node itself, not its owner. Every node of a
+// tree lives in the tree's node pool, which makes and frees them in large blocks.
+class NodeLink
+{
+public:
+    NodeLink(MenuNode *node = nullptr)
+        : m_node(node)
+    { }
+    MenuNode *get() const { return m_node; }
+    MenuNode *operator->() const { return m_node; }
+    MenuNode &operator*() const { return *m_node; }
+    explicit operator bool() const { return m_node != nullptr; }
+    friend bool operator==(const NodeLink &, const NodeLink &) = default;
+
+private:
+    MenuNode *m_node;
+};
+
+// Gives the nodes of a subtree back to the pool they were made in.
+struct DetachedNodeRelease
+{
+    std::shared_ptr<MenuNodePool> pool;
+    void operator()(MenuNode *node) const;
+};
+
+// A subtree out of any tree (taken out by an edit and kept for its undo). Its nodes stay in
+// the pool of the tree they came from, which lasts as long as they do, even past the tree.
+using DetachedNode = std::unique_ptr<MenuNode, DetachedNodeRelease>;
+
 class MenuNode
 {
 public:
-    MenuNode(std::string title, NodeKind kind);
-    ~MenuNode();
     MenuNode(const MenuNode &) = delete;
     MenuNode &operator=(const MenuNode &) = delete;
 
@@ -50,19 +80,20 @@ public:
     const MenuEntry &data() const { return m_data; }
 
     MenuNode *parent() const { return m_topLevel ? nullptr : m_container; }
-    const std::vector<std::unique_ptr<MenuNode>> &children() const { return m_children; }
+    const std::vector<NodeLink> &children() const { return m_children; }
     bool hasChildren() const { return !m_children.empty(); }
     std::size_t childCount() const { return m_children.size(); }
     MenuNode *child(std::size_t row) const { return m_children[row].get(); }
-    MenuNode *firstChild() const;
-    MenuNode *lastChild() const;
+    MenuNode *firstChild() const { return m_children.empty() ? nullptr : m_children.front().get(); }
+    MenuNode *lastChild() const { return m_children.empty() ? nullptr : m_children.back().get(); }
     // Next and previous sibling, nullptr at either end of the level (top level included).
+    // Constant time.
     MenuNode *nextSibling() const;
     MenuNode *prevSibling() const;
     // True when no sibling follows this node (constant time).
     bool isLastChild() const;
-    // Position among the siblings; linear in the number of siblings.
-    int row() const;
+    // Position among the siblings (constant time: each node keeps it); -1 out of any tree.
+    int row() const { return m_container ? static_cast<int>(m_row) : -1; }
     // True when this node's title is exactly "-".
     bool isSeparator() const { return m_title == "-"; }
     // The kind the node shows as, told by its pictures: an item (its record can be edited)
@@ -75,6 +106,11 @@ public:
 
 private:
     friend class MenuTree;
+    friend class MenuNodePool;
+
+    // Nodes are made and freed by a tree's node pool only.
+    MenuNode(std::string title, NodeKind kind);
+    ~MenuNode() = default;
 
     // Laid out so that a node of a large menu takes as little memory as it can: the small
     // members last, the parent told by a flag instead of a second pointer.
@@ -83,10 +119,11 @@ private:
     // Top-level nodes have no parent; the tree keeps them as the children of a hidden root so
     // that sibling navigation is the same on every level.
     MenuNode *m_container = nullptr;
-    std::vector<std::unique_ptr<MenuNode>> m_children;
+    std::vector<NodeLink> m_children;
+    std::uint32_t m_row : 31 = 0; // position in m_container's children
+    std::uint32_t m_topLevel : 1 = 0; // m_container is the hidden root
     std::int16_t m_imageIndex = ImageItem;
     std::int16_t m_selectedIndex = ImageItemSelected;
-    bool m_topLevel = false; // m_container is the hidden root
 };
 
 // Told about every change of a MenuTree, bracketed the way item views want it. `parent` is
@@ -129,7 +166,7 @@ public:
     virtual void attached(MenuNode *node, MenuNode *parent, std::size_t row) = 0;
     // `node` with its subtree left `row` of `parent`; the recorder owns it from now on and may
     // keep it (so that pointers to it stay valid) or let it go.
-    virtual void detached(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row) = 0;
+    virtual void detached(DetachedNode node, MenuNode *parent, std::size_t row) = 0;
     // `node` went from `fromRow` of `fromParent` to `toRow` of `toParent` (the row it has now).
     virtual void moved(MenuNode *node,
         MenuNode *fromParent,
@@ -204,12 +241,16 @@ public:
     void setSubmenuPictures(MenuNode *node) { setImages(node, ImageSubmenu, ImageSubmenuSelected); }
     void requestExpansion(MenuNode *node, bool expanded);
 
+    // Makes room for `nodes` more nodes in one block, so that a menu of known size (a file
+    // being read) is made without growing the pool block by block.
+    void reserve(std::size_t nodes);
+
     // Number of nodes in the whole tree (constant time).
     std::size_t count() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
     // Number of nodes that have children (linear).
     std::size_t submenuCount() const;
-    const std::vector<std::unique_ptr<MenuNode>> &topLevel() const { return m_root->m_children; }
+    const std::vector<NodeLink> &topLevel() const { return m_root->m_children; }
     MenuNode *first() const { return m_root->firstChild(); }
 
     // Node at a pre-order index, nullptr when out of range. Linear: never call it in a loop
@@ -221,8 +262,8 @@ public:
     std::vector<MenuNode *> preOrder() const;
     // Visits every node in pre-order; the callback returns false to stop the walk.
     void forEach(const std::function<bool(MenuNode *)> &visit) const;
-    // The node after `node` in pre-order, nullptr after the last. Linear in the number of
-    // siblings on the way; walks over the whole tree use forEach().
+    // The node after `node` in pre-order, nullptr after the last. Linear in the depth of the
+    // tree at most; walks over the whole tree use forEach().
     static MenuNode *nextInPreOrder(const MenuNode *node);
 
     MenuNode *selected() const { return m_selected; }
@@ -240,28 +281,38 @@ private:
     friend class EditJournal;
 
     // Puts a subtree taken out earlier back at `row` of `parent` (nullptr: top level).
-    void restoreSubtree(std::unique_ptr<MenuNode> node, MenuNode *parent, std::size_t row);
+    void restoreSubtree(DetachedNode node, MenuNode *parent, std::size_t row);
     // Takes `node` with its subtree out of the tree and hands it over; a selected node inside
     // it leaves the selection empty.
-    std::unique_ptr<MenuNode> takeSubtree(MenuNode *node);
+    DetachedNode takeSubtree(MenuNode *node);
     // Moves `node` with its subtree so that it ends up at `row` of `parent`.
     void moveTo(MenuNode *node, MenuNode *parent, std::size_t row);
     // For subtrees out of any tree (kept by a recorder): puts `child` back at `row` of
     // `parent`, and sets a node's pictures; no tree hears of it.
-    static void adoptDetached(MenuNode *parent, std::unique_ptr<MenuNode> child, std::size_t row);
+    static void adoptDetached(MenuNode *parent, DetachedNode child, std::size_t row);
     static void setDetachedImages(MenuNode *node, int imageIndex, int selectedIndex);
 
-    MenuNode *containerOf(MenuNode *node) const { return node ? node->m_container : m_root.get(); }
+    MenuNode *containerOf(MenuNode *node) const { return node ? node->m_container : m_root; }
     MenuNode *parentForObserver(MenuNode *container) const;
     // Where a node attached relative to `relative` in `mode` goes: its container and row.
     std::pair<MenuNode *, std::size_t> placement(MenuNode *relative, AttachMode mode) const;
-    void attach(MenuNode *container, std::size_t row, std::unique_ptr<MenuNode> node);
+    void attach(MenuNode *container, std::size_t row, MenuNode *node);
+    // Takes the child at `row` out of `container`'s children; the siblings after it move up.
+    static MenuNode *unlink(MenuNode *container, std::size_t row);
+    // Sets the positions of `container`'s children from `from` on.
+    static void renumber(MenuNode *container, std::size_t from);
+    // A fresh pool with an empty hidden root in it.
+    void startPool();
+    // Frees every node, the hidden root included, into the current pool.
+    void releaseAll();
     static std::size_t subtreeSize(const MenuNode *node);
     void changed(MenuNode *node);
-    std::unique_ptr<MenuNode> detach(MenuNode *node);
+    DetachedNode detach(MenuNode *node);
     void recordData(MenuNode *node, const MenuEntry &before);
 
-    std::unique_ptr<MenuNode> m_root;
+    // Every node of this tree, and of the subtrees taken out of it while they are kept.
+    std::shared_ptr<MenuNodePool> m_pool;
+    MenuNode *m_root = nullptr;
     std::size_t m_count = 0;
     MenuNode *m_selected = nullptr;
     MenuTreeObserver *m_observer = nullptr;

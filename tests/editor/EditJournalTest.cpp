@@ -190,6 +190,44 @@ TEST_F(EditJournalTest, DeletingEverythingAndAddMenuOnTheEmptyTree)
     });
 }
 
+TEST_F(EditJournalTest, DeletedSubmenuComesBackWholeAfterEditsThatReuseFreedNodes)
+{
+    // A deletion kept for undo, nodes freed by deletions that are not kept, and many nodes
+    // added after both: none of the new nodes may take the room of the subtree kept.
+    click("Projects");
+    const std::string original = snapshot(tree);
+    auto deletion = checkRoundTrip([this] {
+        editor.deleteSelectedEntry();
+    });
+    ASSERT_NE(deletion, nullptr);
+    const std::string deleted = snapshot(tree);
+    journal.begin("many");
+    MenuNode *bulk = tree.addTopLevel("Bulk", NodeKind::Submenu);
+    for (int i = 0; i < 2000; ++i)
+        tree.addChild(bulk, "n" + std::to_string(i));
+    auto additions = journal.end();
+    ASSERT_NE(additions, nullptr);
+    additions->revert(tree);
+    for (int i = 0; i < 2000; ++i)
+        tree.addTopLevel("again");
+    for (int i = 0; i < 2000; ++i)
+        tree.remove(tree.topLevel().back().get());
+    EXPECT_EQ(snapshot(tree), deleted);
+    deletion->revert(tree);
+    EXPECT_EQ(snapshot(tree), original);
+
+    // The additions' step goes with its nodes; the deletion still goes back and forth.
+    additions.reset();
+    for (int i = 0; i < 3000; ++i)
+        tree.addTopLevel("more");
+    for (int i = 0; i < 3000; ++i)
+        tree.remove(tree.topLevel().back().get());
+    deletion->apply(tree);
+    EXPECT_EQ(snapshot(tree), deleted);
+    deletion->revert(tree);
+    EXPECT_EQ(snapshot(tree), original);
+}
+
 TEST_F(EditJournalTest, DropsInEveryModeAreTakenBackAndDoneAgain)
 {
     for (const AttachMode mode : { AttachMode::Add,

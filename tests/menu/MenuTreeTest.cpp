@@ -2,7 +2,10 @@
 
 #include "support/TreeBuilder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace torvex {
@@ -252,6 +255,163 @@ TEST(MenuTree, DeepAndWideTreesWalkWithoutRecursion)
     EXPECT_EQ(tree.submenuCount(), 100000u);
     tree.clear();
     EXPECT_EQ(tree.count(), 0u);
+}
+
+// Every node's position, neighbours and last-child flag checked against its level's list;
+// the nodes that disagree, by title.
+std::string misplacedNodes(const MenuTree &tree)
+{
+    std::vector<const std::vector<NodeLink> *> levels { &tree.topLevel() };
+    tree.forEach([&levels](MenuNode *node) {
+        if (node->hasChildren())
+            levels.push_back(&node->children());
+        return true;
+    });
+    std::string wrong;
+    for (const auto *level : levels) {
+        const std::size_t size = level->size();
+        for (std::size_t i = 0; i < size; ++i) {
+            const MenuNode *node = (*level)[i].get();
+            if (node->row() != static_cast<int>(i)
+                || node->prevSibling() != (i > 0 ? (*level)[i - 1].get() : nullptr)
+                || node->nextSibling() != (i + 1 < size ? (*level)[i + 1].get() : nullptr)
+                || node->isLastChild() != (i + 1 == size))
+                wrong += node->title() + " ";
+        }
+    }
+    return wrong;
+}
+
+TEST(MenuTree, PositionsFollowEveryEdit)
+{
+    MenuTree tree;
+    buildTree(tree, "A\n  A1\n  A2\n  A3\nB\nC\nD\n");
+    const auto edit = [&tree](const char *what, const std::function<void()> &change) {
+        change();
+        EXPECT_EQ(misplacedNodes(tree), "") << what;
+    };
+    edit("insert in the middle", [&] {
+        tree.addNode(find(tree, "C"), AttachMode::Insert, "BC");
+    });
+    edit("add first", [&] {
+        tree.addNode(find(tree, "C"), AttachMode::AddFirst, "first");
+    });
+    edit("add a first child", [&] {
+        tree.addNode(find(tree, "A"), AttachMode::AddChildFirst, "A0");
+    });
+    edit("remove in the middle", [&] {
+        tree.remove(find(tree, "A2"));
+    });
+    edit("move forward on a level", [&] {
+        tree.move(find(tree, "first"), find(tree, "D"), AttachMode::Insert);
+    });
+    edit("move backward on a level", [&] {
+        tree.move(find(tree, "D"), find(tree, "A"), AttachMode::Insert);
+    });
+    edit("move to another level", [&] {
+        tree.move(find(tree, "A1"), find(tree, "C"), AttachMode::AddChild);
+    });
+    edit("move up a level", [&] {
+        tree.move(find(tree, "A0"), find(tree, "B"), AttachMode::Insert);
+    });
+    EXPECT_EQ(outline(tree), "D\nA\n  A3\nA0\nB\nBC\nC\n  A1\nfirst\n");
+    EXPECT_EQ(find(tree, "C")->row(), 5);
+}
+
+// Keeps each subtree taken out of the tree, as the edit journal does for its undo.
+class KeepingRecorder : public MenuTreeRecorder
+{
+public:
+    std::vector<DetachedNode> kept;
+    void attached(MenuNode *, MenuNode *, std::size_t) override { }
+    void detached(DetachedNode node, MenuNode *, std::size_t) override
+    {
+        kept.push_back(std::move(node));
+    }
+    void moved(MenuNode *, MenuNode *, std::size_t, MenuNode *, std::size_t) override { }
+    void titleChanged(MenuNode *, const std::string &) override { }
+    void dataChanged(MenuNode *, const MenuEntry &) override { }
+    void imagesChanged(MenuNode *, int, int) override { }
+    void cleared() override { }
+};
+
+// Titles "<prefix>0" to "<prefix>N-1" under `parent`.
+void addNumbered(MenuTree &tree, MenuNode *parent, const std::string &prefix, int count)
+{
+    for (int i = 0; i < count; ++i)
+        tree.addChild(parent, prefix + std::to_string(i));
+}
+
+// The titles under `parent` that are not "<prefix>0" to "<prefix>N-1" in order.
+std::string strayChildren(const MenuNode *parent, const std::string &prefix, int count)
+{
+    std::string stray;
+    if (parent->childCount() != static_cast<std::size_t>(count))
+        stray += "count " + std::to_string(parent->childCount()) + " ";
+    for (std::size_t i = 0; i < parent->childCount(); ++i) {
+        if (parent->child(i)->title() != prefix + std::to_string(i)
+            || parent->child(i)->parent() != parent)
+            stray += parent->child(i)->title() + " ";
+    }
+    return stray;
+}
+
+TEST(MenuTree, NodesFreedAcrossManyBlocksAreReusedWithoutTouchingTheRest)
+{
+    MenuTree tree;
+    MenuNode *a = tree.addTopLevel("A", NodeKind::Submenu);
+    MenuNode *b = tree.addTopLevel("B", NodeKind::Submenu);
+    MenuNode *c = tree.addTopLevel("C", NodeKind::Submenu);
+    addNumbered(tree, a, "a", 20000);
+    addNumbered(tree, b, "b", 20000);
+    addNumbered(tree, c, "c", 20000);
+    // The middle third goes (its rooms lie in blocks shared with the others) and as many new
+    // nodes take its rooms, some of them to the front of a level.
+    tree.remove(b);
+    MenuNode *d = tree.addNode(c, AttachMode::Insert, "D", NodeKind::Submenu);
+    addNumbered(tree, d, "d", 20000);
+    for (int i = 0; i < 500; ++i)
+        tree.addNode(a, AttachMode::AddFirst, "front");
+    EXPECT_EQ(tree.count(), 60503u);
+    EXPECT_EQ(strayChildren(a, "a", 20000), "");
+    EXPECT_EQ(strayChildren(c, "c", 20000), "");
+    EXPECT_EQ(strayChildren(d, "d", 20000), "");
+    EXPECT_EQ(misplacedNodes(tree), "");
+    EXPECT_EQ(tree.preOrder().size(), tree.count());
+}
+
+TEST(MenuTree, SubtreesKeptOutOfTheTreeStayWholeAndOutliveIt)
+{
+    KeepingRecorder recorder;
+    {
+        auto tree = std::make_unique<MenuTree>();
+        tree->setRecorder(&recorder);
+        MenuNode *kept = tree->addTopLevel("K", NodeKind::Submenu);
+        addNumbered(*tree, kept, "k", 3000);
+        MenuNode *other = tree->addTopLevel("O", NodeKind::Submenu);
+        addNumbered(*tree, other, "o", 3000);
+        tree->remove(kept);
+        ASSERT_EQ(recorder.kept.size(), 1u);
+        EXPECT_EQ(kept->row(), -1);
+        EXPECT_EQ(kept->nextSibling(), nullptr);
+        EXPECT_EQ(other->row(), 0);
+        // New nodes must not take the rooms of the subtree kept.
+        for (int i = 0; i < 4000; ++i)
+            tree->addTopLevel("new");
+        EXPECT_EQ(strayChildren(recorder.kept.front().get(), "k", 3000), "");
+        EXPECT_EQ(strayChildren(other, "o", 3000), "");
+
+        // A menu read into the tree replaces its nodes, and then the tree goes: the subtree
+        // kept still reads, and is freed last.
+        MenuTree read;
+        addNumbered(read, read.addTopLevel("R"), "r", 100);
+        tree->takeNodes(read);
+        tree->remove(tree->first());
+        tree.reset();
+    }
+    ASSERT_EQ(recorder.kept.size(), 2u);
+    EXPECT_EQ(strayChildren(recorder.kept[0].get(), "k", 3000), "");
+    EXPECT_EQ(strayChildren(recorder.kept[1].get(), "r", 100), "");
 }
 
 } // namespace

@@ -39,7 +39,7 @@ QModelIndex MenuTreeModel::indexOf(const MenuNode *node) const
     return createIndex(node->row(), 0, const_cast<MenuNode *>(node));
 }
 
-const std::vector<std::unique_ptr<MenuNode>> &MenuTreeModel::childrenOf(
+const std::vector<NodeLink> &MenuTreeModel::childrenOf(
     const MenuNode *parent) const
 {
     return parent ? parent->children() : m_tree.topLevel();

@@ -67,7 +67,7 @@ private:
     void beginUpdate() override;
     void endUpdate() override;
 
-    const std::vector<std::unique_ptr<MenuNode>> &childrenOf(const MenuNode *parent) const;
+    const std::vector<NodeLink> &childrenOf(const MenuNode *parent) const;
     void refreshPicture(const MenuNode *node);
 
     MenuTree &m_tree;
