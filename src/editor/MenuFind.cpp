@@ -8,11 +8,35 @@ namespace torvex {
 
 namespace {
 
-void showWithAncestors(FindResult &result, const MenuNode *node)
+// Collects the nodes to show in menu order as a walk in menu order visits them: the walk's
+// path from the top level down to the node visited is kept, and a node to show adds the part
+// of the path not added yet (its ancestors not shown so far, then itself).
+class InMenuOrder
 {
-    // Stops at the first ancestor already shown: its own ancestors are shown too.
-    for (; node && result.shown.insert(node); node = node->parent()) { }
-}
+public:
+    explicit InMenuOrder(ShownNodes &shown)
+        : m_shown(shown)
+    { }
+    void visit(const MenuNode *node, bool show)
+    {
+        // The nodes visited in menu order: the node's parent is on the path, or it is a top-level
+        // node and the path starts again.
+        while (!m_path.empty() && m_path.back() != node->parent())
+            m_path.pop_back();
+        m_added = std::min(m_added, m_path.size());
+        m_path.push_back(node);
+        if (!show)
+            return;
+        for (; m_added < m_path.size(); ++m_added)
+            m_shown.append(m_path[m_added]);
+    }
+
+private:
+    ShownNodes &m_shown;
+    std::vector<const MenuNode *> m_path;
+    // The first m_added nodes of the path are shown already.
+    std::size_t m_added = 0;
+};
 
 NodeMatch anyOfTheTexts(const TextMatch &holdsText)
 {
@@ -32,15 +56,23 @@ FindResult findInMenu(const MenuTree &tree, const TextMatch &holdsText, const Me
 FindResult findInMenu(const MenuTree &tree, const NodeMatch &holds, const MenuNode *keep)
 {
     FindResult result;
+    findInMenu(tree, holds, keep, result);
+    return result;
+}
+
+void findInMenu(
+    const MenuTree &tree, const NodeMatch &holds, const MenuNode *keep, FindResult &result)
+{
+    result.matches.clear();
+    result.shown.clear();
+    InMenuOrder shown(result.shown);
     tree.forEach([&](MenuNode *node) {
-        if (holds(*node)) {
+        const bool match = holds(*node);
+        if (match)
             result.matches.push_back(node);
-            showWithAncestors(result, node);
-        }
+        shown.visit(node, match || node == keep);
         return true;
     });
-    showWithAncestors(result, keep);
-    return result;
 }
 
 FindResult narrowFind(const FindResult &previous, const TextMatch &holdsText, const MenuNode *keep)
@@ -51,14 +83,35 @@ FindResult narrowFind(const FindResult &previous, const TextMatch &holdsText, co
 FindResult narrowFind(const FindResult &previous, const NodeMatch &holds, const MenuNode *keep)
 {
     FindResult result;
-    for (MenuNode *node : previous.matches) {
-        if (holds(*node)) {
-            result.matches.push_back(node);
-            showWithAncestors(result, node);
-        }
-    }
-    showWithAncestors(result, keep);
+    narrowFind(previous, holds, keep, result);
     return result;
+}
+
+void narrowFind(
+    const FindResult &previous, const NodeMatch &holds, const MenuNode *keep, FindResult &result)
+{
+    result.matches.clear();
+    result.shown.clear();
+    // The nodes shown before, in menu order, hold the matches before in the same order: a
+    // node is one of them when it is the next one not passed yet.
+    InMenuOrder shown(result.shown);
+    auto pending = previous.matches.begin();
+    for (const MenuNode *node : previous.shown.inMenuOrder()) {
+        bool match = false;
+        if (pending != previous.matches.end() && *pending == node) {
+            match = holds(*node);
+            if (match)
+                result.matches.push_back(*pending);
+            ++pending;
+        }
+        shown.visit(node, match || node == keep);
+    }
+}
+
+void reserveFind(FindResult &result, std::size_t nodes)
+{
+    result.matches.reserve(nodes);
+    result.shown.reserve(nodes);
 }
 
 MenuNode *nextMatch(
@@ -94,6 +147,11 @@ std::size_t matchNumber(const FindResult &result, const MenuNode *node)
     const auto at = std::find(result.matches.begin(), result.matches.end(), node);
     return at == result.matches.end() ? 0
                                       : static_cast<std::size_t>(at - result.matches.begin()) + 1;
+}
+
+std::size_t ShownNodes::count(const MenuNode *node) const
+{
+    return std::find(m_nodes.begin(), m_nodes.end(), node) == m_nodes.end() ? 0 : 1;
 }
 
 TextMatch asciiTextMatch(const std::string &needle)

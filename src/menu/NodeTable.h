@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/LargePages.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace torvex {
@@ -46,6 +50,19 @@ public:
         const Slot &slot = m_slots[place(node)];
         return slot.node == node ? &slot.value : nullptr;
     }
+    Value *find(const MenuNode *node)
+    {
+        return const_cast<Value *>(std::as_const(*this).find(node));
+    }
+    // Empties the table and keeps its room: filling it again touches no new memory.
+    void clear()
+    {
+        if (m_size > 0)
+            std::fill(m_slots.begin(), m_slots.end(), Slot {});
+        m_size = 0;
+    }
+    // The room it holds, in bytes.
+    std::size_t bytes() const { return m_slots.capacity() * sizeof(Slot); }
     std::size_t count(const MenuNode *node) const { return find(node) ? 1 : 0; }
     // Calls `visit(node, value)` for each node, in no order.
     template <typename Visit> void forEach(Visit visit) const
@@ -59,7 +76,8 @@ private:
     struct Slot
     {
         const MenuNode *node = nullptr;
-        Value value {};
+        // A set's empty value takes no room.
+        [[no_unique_address]] Value value {};
     };
 
     // The node's slot, or the empty one where it would go.
@@ -80,7 +98,11 @@ private:
         std::size_t slots = 16;
         while (slots < atLeast)
             slots *= 2;
-        std::vector<Slot> old(slots);
+        // A large table is written whole at once: in large pages where the system has them,
+        // not one page fault per 4 KB.
+        std::vector<Slot> old;
+        reserveWithLargePages(old, slots, true);
+        old.resize(slots);
         old.swap(m_slots);
         for (const Slot &slot : old)
             if (slot.node)
@@ -107,12 +129,15 @@ public:
     std::size_t size() const { return m_table.size(); }
     bool empty() const { return m_table.empty(); }
     void reserve(std::size_t count) { m_table.reserve(count); }
+    // Empties the set and keeps its room (see NodeTable::clear).
+    void clear() { m_table.clear(); }
+    std::size_t bytes() const { return m_table.bytes(); }
     // False when the node was there already.
-    bool insert(const MenuNode *node) { return m_table.insert(node, true); }
+    bool insert(const MenuNode *node) { return m_table.insert(node, {}); }
     std::size_t count(const MenuNode *node) const { return m_table.count(node); }
     template <typename Visit> void forEach(Visit visit) const
     {
-        m_table.forEach([&visit](const MenuNode *node, bool) {
+        m_table.forEach([&visit](const MenuNode *node, Present) {
             visit(node);
         });
     }
@@ -128,7 +153,9 @@ public:
     }
 
 private:
-    NodeTable<bool> m_table;
+    struct Present
+    { };
+    NodeTable<Present> m_table;
 };
 
 } // namespace torvex

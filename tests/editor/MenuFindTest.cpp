@@ -3,6 +3,8 @@
 #include "support/TreeBuilder.h"
 
 #include <gtest/gtest.h>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,73 @@ TEST_F(MenuFindTest, NextMatchGoesRoundInMenuOrderFromAnyNode)
     EXPECT_EQ(matchNumber(result, find(tree, "Hammer")), 3u);
     EXPECT_EQ(matchNumber(result, find(tree, "Beta")), 0u);
     EXPECT_EQ(nextMatch(tree, FindResult {}, find(tree, "Docs")), nullptr);
+}
+
+// Random menus up to six levels deep, titles of two letters out of three: the nodes shown, in
+// menu order, are exactly the matches, the node kept and the ancestors of each, found anew or
+// typed on, into results that take turns as the find box's do (their room reused).
+TEST(MenuFindInOrder, ShowsWhatThePlainSearchFindsInMenuOrderOnRandomMenus)
+{
+    std::mt19937 random(31);
+    const std::string letters = "abc";
+    const auto text = [&](int length) {
+        std::string made;
+        for (int i = 0; i < length; ++i)
+            made += letters[random() % letters.size()];
+        return made;
+    };
+    FindResult results[2];
+    for (int menu = 0; menu < 30; ++menu) {
+        MenuTree tree;
+        std::vector<MenuNode *> nodes;
+        for (int i = 0; i < 60; ++i) {
+            MenuNode *parent = nodes.empty() || random() % 4 == 0 ? nullptr
+                                                                   : nodes[random() % nodes.size()];
+            int depth = 0;
+            for (const MenuNode *up = parent; up; up = up->parent())
+                ++depth;
+            if (depth >= 6)
+                parent = parent->parent();
+            nodes.push_back(parent ? tree.addChild(parent, text(2)) : tree.addTopLevel(text(2)));
+        }
+        const MenuNode *keep = random() % 3 == 0 ? nullptr : nodes[random() % nodes.size()];
+        const std::string needle = text(3);
+        int turn = 0;
+        for (std::size_t length = 1; length <= needle.size(); ++length) {
+            const std::string typed = needle.substr(0, length);
+            const TextMatch holds = asciiTextMatch(typed);
+            std::vector<MenuNode *> matches;
+            std::set<const MenuNode *> leading;
+            for (const MenuNode *n = keep; n; n = n->parent())
+                leading.insert(n);
+            for (MenuNode *node : tree.preOrder()) {
+                if (node->title().find(typed) == std::string::npos)
+                    continue;
+                matches.push_back(node);
+                for (const MenuNode *n = node; n; n = n->parent())
+                    leading.insert(n);
+            }
+            std::vector<const MenuNode *> expected;
+            for (const MenuNode *node : tree.preOrder())
+                if (leading.count(node))
+                    expected.push_back(node);
+
+            const FindResult &before = results[turn];
+            FindResult &now = results[1 - turn];
+            turn = 1 - turn;
+            const NodeMatch nodeHolds = [&](const MenuNode &node) {
+                return holds(node.title());
+            };
+            if (length == 1)
+                findInMenu(tree, nodeHolds, keep, now);
+            else
+                narrowFind(before, nodeHolds, keep, now);
+            ASSERT_EQ(now.matches, matches) << "menu " << menu << ", " << typed;
+            ASSERT_EQ(now.shown.inMenuOrder(), expected) << "menu " << menu << ", " << typed;
+            const FindResult full = findInMenu(tree, holds, keep);
+            EXPECT_EQ(full.shown, now.shown) << "found anew, " << typed;
+        }
+    }
 }
 
 } // namespace

@@ -114,21 +114,22 @@ void ShownMenuModel::endShapeChange()
         return;
     // The nodes shown before that are still in the tree stay shown; only their addresses are
     // looked up, so nodes that left the tree are never read.
-    NodeSet shown;
-    shown.reserve(m_rows.size());
-    m_rows.forEach([&shown](const MenuNode *node, int) {
-        shown.insert(node);
-    });
-    buildLevels(shown);
+    NodeSet shown(m_inMenuOrder.begin(), m_inMenuOrder.end());
+    buildLevels(inMenuOrder(shown));
     m_resetting = false;
     endResetModel();
 }
 
 void ShownMenuModel::showOnly(const NodeSet &shown)
 {
+    showOnly(inMenuOrder(shown));
+}
+
+void ShownMenuModel::showOnly(const std::vector<const MenuNode *> &inMenuOrder)
+{
     beginResetModel();
     m_filtered = true;
-    buildLevels(shown);
+    buildLevels(inMenuOrder);
     endResetModel();
 }
 
@@ -138,40 +139,118 @@ void ShownMenuModel::showAll()
         return;
     beginResetModel();
     m_filtered = false;
-    m_children = {};
-    m_rows = {};
+    m_lastParent = {};
+    m_inMenuOrder = {};
+    m_places = {};
+    m_positions = {};
+    m_shownRows = {};
+    m_topLevelRows = 0;
+    m_parentPositions = {};
     endResetModel();
 }
 
-void ShownMenuModel::buildLevels(const NodeSet &shown)
+void ShownMenuModel::reserve(std::size_t nodes)
 {
-    m_children.clear();
-    m_rows = {};
-    m_rows.reserve(shown.size());
-    // A node not shown has no shown node below it: only shown levels are walked.
-    std::vector<const MenuNode *> pending { nullptr };
-    while (!pending.empty()) {
-        const MenuNode *parent = pending.back();
-        pending.pop_back();
-        const auto &children = parent ? parent->children() : m_source.tree().topLevel();
-        std::vector<MenuNode *> rows;
-        for (const auto &child : children) {
-            if (!shown.count(child.get()))
-                continue;
-            m_rows.insert(child.get(), static_cast<int>(rows.size()));
-            rows.push_back(child.get());
-            if (child->hasChildren())
-                pending.push_back(child.get());
+    m_inMenuOrder.reserve(nodes);
+    m_places.reserve(nodes);
+    m_shownRows.reserve(nodes);
+    m_parentPositions.reserve(nodes);
+    m_positions.reserve(nodes);
+}
+
+std::vector<const MenuNode *> ShownMenuModel::inMenuOrder(const NodeSet &shown) const
+{
+    std::vector<const MenuNode *> nodes;
+    nodes.reserve(shown.size());
+    // Depth first through the shown levels only: a node of the set below one not in it (moved
+    // there while filtered) is not shown.
+    struct Level
+    {
+        const MenuNode *parent;
+        std::size_t next;
+    };
+    std::vector<Level> levels { { nullptr, 0 } };
+    while (!levels.empty()) {
+        Level &level = levels.back();
+        const auto &children =
+            level.parent ? level.parent->children() : m_source.tree().topLevel();
+        if (level.next == children.size()) {
+            levels.pop_back();
+            continue;
         }
-        if (!rows.empty() || !parent)
-            m_children.emplace(parent, std::move(rows));
+        const MenuNode *child = children[level.next++].get();
+        if (!shown.count(child))
+            continue;
+        nodes.push_back(child);
+        if (child->hasChildren())
+            levels.push_back({ child, 0 });
+    }
+    return nodes;
+}
+
+void ShownMenuModel::buildLevels(const std::vector<const MenuNode *> &inMenuOrder)
+{
+    m_lastParent = {};
+    // A copy first: the caller's nodes may be this model's own.
+    m_inMenuOrder.assign(inMenuOrder.begin(), inMenuOrder.end());
+    const int count = static_cast<int>(m_inMenuOrder.size());
+    m_places.assign(m_inMenuOrder.size(), Place {});
+    m_parentPositions.resize(m_inMenuOrder.size());
+    m_positions.clear();
+    m_positions.reserve(m_inMenuOrder.size());
+    // Each node's parent is the last node before it on the path from the top level down to
+    // it; the number of each one's shown children follows.
+    m_topLevelRows = 0;
+    std::vector<int> path;
+    for (int at = 0; at < count; ++at) {
+        const MenuNode *node = m_inMenuOrder[at];
+        m_positions.insert(node, at);
+        while (!path.empty() && m_inMenuOrder[path.back()] != node->parent())
+            path.pop_back();
+        const int parent = path.empty() ? -1 : path.back();
+        m_parentPositions[at] = parent;
+        ++(parent < 0 ? m_topLevelRows : m_places[parent].children);
+        path.push_back(at);
+    }
+    // Every level's children side by side, the top level's first, each node's row counted as
+    // it is put in its level.
+    int next = m_topLevelRows;
+    for (Place &place : m_places) {
+        place.firstChild = next;
+        next += place.children;
+        place.children = 0;
+    }
+    m_shownRows.resize(m_inMenuOrder.size());
+    int topLevel = 0;
+    for (int at = 0; at < count; ++at) {
+        const int parent = m_parentPositions[at];
+        int &row = parent < 0 ? topLevel : m_places[parent].children;
+        m_places[at].row = row;
+        m_shownRows[(parent < 0 ? 0 : m_places[parent].firstChild) + row] = m_inMenuOrder[at];
+        ++row;
     }
 }
 
-const std::vector<MenuNode *> *ShownMenuModel::shownChildren(const MenuNode *parent) const
+const ShownMenuModel::Place *ShownMenuModel::placeOf(const MenuNode *node) const
 {
-    const auto found = m_children.find(parent);
-    return found == m_children.end() ? nullptr : &found->second;
+    // The view asks for the rows of one parent after the other: its place is remembered.
+    if (m_lastParent && m_lastParent->first == node)
+        return &m_places[m_lastParent->second];
+    const int *position = m_positions.find(node);
+    if (!position)
+        return nullptr;
+    m_lastParent = std::pair { node, *position };
+    return &m_places[*position];
+}
+
+std::pair<const MenuNode *const *, int> ShownMenuModel::shownChildren(const MenuNode *parent) const
+{
+    if (!parent)
+        return { m_shownRows.data(), m_topLevelRows };
+    const Place *place = placeOf(parent);
+    if (!place)
+        return { nullptr, 0 };
+    return { m_shownRows.data() + place->firstChild, place->children };
 }
 
 MenuNode *ShownMenuModel::node(const QModelIndex &index)
@@ -184,8 +263,8 @@ QModelIndex ShownMenuModel::indexOf(const MenuNode *node) const
     if (!node)
         return {};
     if (m_filtered) {
-        const int *row = m_rows.find(node);
-        return row ? createIndex(*row, 0, const_cast<MenuNode *>(node)) : QModelIndex();
+        const Place *place = placeOf(node);
+        return place ? createIndex(place->row, 0, const_cast<MenuNode *>(node)) : QModelIndex();
     }
     const int row = node->row();
     return row < 0 ? QModelIndex() : createIndex(row, 0, const_cast<MenuNode *>(node));
@@ -197,10 +276,9 @@ QModelIndex ShownMenuModel::index(int row, int column, const QModelIndex &parent
         return {};
     const MenuNode *parentNode = node(parent);
     if (m_filtered) {
-        const std::vector<MenuNode *> *rows = shownChildren(parentNode);
-        if (!rows || static_cast<std::size_t>(row) >= rows->size())
-            return {};
-        return createIndex(row, 0, (*rows)[row]);
+        const auto [rows, count] = shownChildren(parentNode);
+        return row < count ? createIndex(row, 0, const_cast<MenuNode *>(rows[row]))
+                           : QModelIndex();
     }
     const auto &children = parentNode ? parentNode->children() : m_source.tree().topLevel();
     if (static_cast<std::size_t>(row) >= children.size())
@@ -219,10 +297,8 @@ int ShownMenuModel::rowCount(const QModelIndex &parent) const
     if (parent.column() > 0)
         return 0;
     const MenuNode *parentNode = node(parent);
-    if (m_filtered) {
-        const std::vector<MenuNode *> *rows = shownChildren(parentNode);
-        return rows ? static_cast<int>(rows->size()) : 0;
-    }
+    if (m_filtered)
+        return shownChildren(parentNode).second;
     return static_cast<int>(
         parentNode ? parentNode->childCount() : m_source.tree().topLevel().size());
 }
@@ -244,7 +320,13 @@ QVariant ShownMenuModel::data(const QModelIndex &index, int role) const
 
 Qt::ItemFlags ShownMenuModel::flags(const QModelIndex &index) const
 {
-    return MenuTreeModel::flagsOf(node(index));
+    const MenuNode *n = node(index);
+    // An entry without children as the tree is now: the view's layout then asks nothing more
+    // of it (whether it is open, what it shows below it). The flag is asked afresh each time,
+    // so an entry that gains children loses it.
+    if (n && !n->hasChildren())
+        return MenuTreeModel::flagsOf(n) | Qt::ItemNeverHasChildren;
+    return MenuTreeModel::flagsOf(n);
 }
 
 Qt::DropActions ShownMenuModel::supportedDropActions() const

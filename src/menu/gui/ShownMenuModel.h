@@ -5,7 +5,8 @@
 
 #include <QAbstractItemModel>
 
-#include <unordered_map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace torvex {
@@ -30,8 +31,14 @@ public:
 
     // Shows only the nodes of `shown`, which holds the ancestors of each of its nodes.
     void showOnly(const NodeSet &shown);
-    // Shows every node again.
+    // The same for nodes in menu order, each after its parent (as ShownNodes holds them): no
+    // node is looked up to lay out the rows.
+    void showOnly(const std::vector<const MenuNode *> &inMenuOrder);
+    // Shows every node again, and gives back the room of the filtered rows.
     void showAll();
+    // Makes room for filtered rows of up to `nodes` nodes, so that the first filter touches no
+    // new memory (and the ones after it reuse the same room).
+    void reserve(std::size_t nodes);
     bool isFiltered() const { return m_filtered; }
 
     // The node of an index, nullptr for the invisible root.
@@ -57,17 +64,40 @@ private:
     // shown rows again from the tree.
     void beginShapeChange();
     void endShapeChange();
-    // The shown children of each shown node (nullptr: the top level) and each shown node's
-    // row among them, from the tree and the nodes to show.
-    void buildLevels(const NodeSet &shown);
-    const std::vector<MenuNode *> *shownChildren(const MenuNode *parent) const;
+    // The nodes of `shown` in menu order, walking the tree (nodes that left it are never read).
+    std::vector<const MenuNode *> inMenuOrder(const NodeSet &shown) const;
+    // The shown children of each shown node and each one's row among them, from the nodes to
+    // show in menu order.
+    void buildLevels(const std::vector<const MenuNode *> &inMenuOrder);
+
+    // Where a shown node stands: its row among its shown siblings, and where its own shown
+    // children are in m_shownRows.
+    struct Place
+    {
+        int row = 0;
+        int firstChild = 0;
+        int children = 0;
+    };
+    // The shown children of `parent` (nullptr: the top level), none when it is not shown.
+    std::pair<const MenuNode *const *, int> shownChildren(const MenuNode *parent) const;
+    const Place *placeOf(const MenuNode *node) const;
 
     MenuTreeModel &m_source;
     bool m_filtered = false;
     bool m_resetting = false;
     bool m_moving = false;
-    std::unordered_map<const MenuNode *, std::vector<MenuNode *>> m_children;
-    NodeTable<int> m_rows;
+    // While filtered, each array's room kept from one filter to the next: the shown nodes in
+    // menu order, the place of each (by its position there), the position of each node, and
+    // the shown children of each shown parent side by side, the top level's first.
+    std::vector<const MenuNode *> m_inMenuOrder;
+    std::vector<Place> m_places;
+    NodeTable<int> m_positions;
+    std::vector<const MenuNode *> m_shownRows;
+    int m_topLevelRows = 0;
+    // Each shown node's parent, by positions (-1: the top level), while the levels are built.
+    std::vector<int> m_parentPositions;
+    // The node placeOf() found last, with its position.
+    mutable std::optional<std::pair<const MenuNode *, int>> m_lastParent;
 };
 
 } // namespace torvex

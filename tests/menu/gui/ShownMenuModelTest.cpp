@@ -182,5 +182,28 @@ TEST_F(ShownMenuModelTest, FollowsTheTreeWhileFiltered)
     EXPECT_EQ(shownRows(model), expectedRows(tree, nullptr));
 }
 
+// A node looked up just before a filter stands elsewhere after it: nothing of the rows before
+// is answered (a model of its own, with no tester that would look every row up first).
+TEST(ShownMenuModelFiltering, RowsAreLookedUpAfreshAfterEachFilter)
+{
+    MenuTree tree;
+    buildTree(tree, "A\nB\n  B1\nC\n  C1\n  C2\n");
+    MenuTreeModel source(tree);
+    ShownMenuModel model(source);
+    MenuNode *c = find(tree, "C");
+    model.showOnly(withAncestors({ find(tree, "C2") }));
+    EXPECT_EQ(model.indexOf(c).row(), 0);
+    model.showOnly(withAncestors({ find(tree, "A"), find(tree, "B1"), find(tree, "C1"), find(tree, "C2") }));
+    EXPECT_EQ(model.indexOf(c).row(), 2);
+    EXPECT_EQ(model.rowCount(model.indexOf(c)), 2);
+    EXPECT_EQ(model.rowCount(model.indexOf(find(tree, "B"))), 1);
+    // Entries without children tell the view so; one that gains a child no longer does.
+    const QModelIndex c1 = model.indexOf(find(tree, "C1"));
+    EXPECT_TRUE(model.flags(c1) & Qt::ItemNeverHasChildren);
+    EXPECT_FALSE(model.flags(model.indexOf(c)) & Qt::ItemNeverHasChildren);
+    tree.addChild(find(tree, "C1"), "C11");
+    EXPECT_FALSE(model.flags(model.indexOf(find(tree, "C1"))) & Qt::ItemNeverHasChildren);
+}
+
 } // namespace
 } // namespace torvex

@@ -126,8 +126,32 @@ void InteractionProbe::typeInto(QLineEdit *edit, QChar character)
     edit->insert(QString(character));
 }
 
+void InteractionProbe::measureFind(const QString &text)
+{
+    auto *findBar = m_window.findChild<FindBar *>();
+    findBar->textEdit()->clear();
+    measure("find-open", [&] {
+        findBar->open();
+    });
+    for (QChar key : text) {
+        measure("find-character", [&] {
+            typeInto(findBar->textEdit(), key);
+        });
+    }
+    std::printf("find %s: %s\n", text.toUtf8().constData(), findBar->countText().toUtf8().constData());
+    measure("find-close", [&] {
+        findBar->close();
+    });
+}
+
 void InteractionProbe::run()
 {
+    // Only the find box, with the texts asked for.
+    if (const char *texts = std::getenv(findVariable)) {
+        for (const QString &text : QString::fromUtf8(texts).split(u',', Qt::SkipEmptyParts))
+            measureFind(text);
+        return;
+    }
     MenuTree &tree = m_window.tree();
     MenuTreeView &view = *m_window.treeView();
     const auto action = [this](const char *name) {
@@ -161,16 +185,7 @@ void InteractionProbe::run()
     std::printf("title now: %s\n", tree.selected() ? tree.selected()->title().c_str() : "(none)");
     trigger("viewProblems"); // closed again
 
-    auto *findBar = m_window.findChild<FindBar *>();
-    findBar->open();
-    runFor(200);
-    for (QChar key : QStringLiteral("999")) {
-        measure("find-character", [&] {
-            typeInto(findBar->textEdit(), key);
-        });
-    }
-    std::printf("find: %s\n", findBar->countText().toUtf8().constData());
-    findBar->close();
+    measureFind(QStringLiteral("999"));
 
     if (MenuNode *big = entryTitled(tree, "Big")) {
         tree.setSelected(big);

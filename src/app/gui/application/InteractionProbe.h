@@ -5,6 +5,7 @@
 #include <functional>
 
 class QLineEdit;
+class QString;
 
 namespace torvex {
 
@@ -26,6 +27,9 @@ class InteractionProbe : public QObject
 {
 public:
     static constexpr const char *variable = "TORVEX_MEASURE_INTERACTIONS";
+    // With this one set too (TEXT[,TEXT...]), only the find box is measured: for each text,
+    // the box's opening and each character typed, the box closed in between.
+    static constexpr const char *findVariable = "TORVEX_MEASURE_FIND";
 
     // A probe on `window` when the variable is set; nullptr otherwise. The window owns it.
     static InteractionProbe *installIfRequested(MainWindow &window);
@@ -38,6 +42,8 @@ private:
     // Runs `action`, waits until the window is idle, and reports the cost under `name`.
     void measure(const char *name, const std::function<void()> &action);
     void typeInto(QLineEdit *edit, QChar character);
+    // Opens the find box, types `text` into it one character at a time, and closes it.
+    void measureFind(const QString &text);
 
     MainWindow &m_window;
 };

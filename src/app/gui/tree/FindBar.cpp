@@ -172,6 +172,12 @@ void FindBar::open()
         shortcut->setEnabled(true);
     m_text->setFocus();
     m_text->selectAll();
+    // The room of the first find and of the rows shown is made now, while the user starts
+    // typing, rather than with the first character (the results take turns: the next one
+    // fills m_previous's room).
+    const std::size_t nodes = m_tree.count();
+    reserveFind(m_previous, nodes);
+    m_view.shownModel()->reserve(nodes);
     filter();
 }
 
@@ -184,6 +190,7 @@ void FindBar::close()
     for (QShortcut *shortcut : m_keys)
         shortcut->setEnabled(false);
     m_result = {};
+    m_previous = {};
     m_foldedNeedle.clear();
     m_needle.clear();
     m_foldedTexts.clear();
@@ -222,7 +229,9 @@ void FindBar::filter()
 {
     m_filterPending = false;
     if (!isFiltering()) {
-        m_result = {};
+        // Emptied, its room kept for the next text.
+        m_result.matches.clear();
+        m_result.shown.clear();
         m_foldedNeedle.clear();
         m_needle.clear();
         m_view.shownModel()->showAll();
@@ -243,9 +252,13 @@ void FindBar::filter()
         && (!keep || m_result.shown.count(keep) > 0);
     m_treeChanged = false;
     m_needle = needle;
-    m_result = narrowing ? narrowFind(m_result, holdsNeedle, keep)
-                         : findInMenu(m_tree, holdsNeedle, keep);
-    m_view.shownModel()->showOnly(m_result.shown);
+    // The last result becomes the previous one; the new one fills the room of the one before.
+    std::swap(m_result, m_previous);
+    if (narrowing)
+        narrowFind(m_previous, holdsNeedle, keep, m_result);
+    else
+        findInMenu(m_tree, holdsNeedle, keep, m_result);
+    m_view.shownModel()->showOnly(m_result.shown.inMenuOrder());
     m_count->setText(
         tr("%1 of %2").arg(matchNumber(m_result, m_tree.selected())).arg(m_result.matches.size()));
     m_view.viewport()->update();

@@ -68,6 +68,8 @@ private:
     QLabel *m_count = nullptr; // FindCount
     QList<QShortcut *> m_keys;
     FindResult m_result;
+    // The result before it, kept for its room (two results take turns).
+    FindResult m_previous;
     // Prepared as the box asks, also while painting a row.
     mutable FoldedMenuTexts m_foldedTexts;
     // The text looked for, folded as the prepared texts are.

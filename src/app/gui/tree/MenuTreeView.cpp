@@ -185,7 +185,8 @@ void MenuTreeView::expandSubmenus()
         const int rows = m_shown->rowCount(parent);
         for (int row = 0; row < rows; ++row) {
             const QModelIndex index = m_shown->index(row, 0, parent);
-            if (!m_shown->hasChildren(index))
+            // An entry without children is passed without looking up its shown rows.
+            if (!nodeOf(index)->hasChildren() || !m_shown->hasChildren(index))
                 continue;
             expand(index);
             pending.push_back(index);
