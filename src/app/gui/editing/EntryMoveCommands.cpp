@@ -78,8 +78,21 @@ EntryMoveCommands::EntryMoveCommands(QMenu &editMenu,
     }
     connect(&editMenu, &QMenu::aboutToShow, this, [this] {
         for (const MoveEntry &entry : moveEntries)
-            m_actions[int(entry.step)]->setEnabled(canStepEntry(m_tree.selected(), entry.step));
+            m_actions[int(entry.step)]->setEnabled(
+                !isHeldBack() && canStepEntry(m_tree.selected(), entry.step));
     });
+}
+
+void EntryMoveCommands::holdBackWhile(std::function<bool()> heldBack,
+    std::function<void()> tellHeldBack)
+{
+    m_heldBack = std::move(heldBack);
+    m_tellHeldBack = std::move(tellHeldBack);
+}
+
+bool EntryMoveCommands::isHeldBack() const
+{
+    return m_heldBack && m_heldBack();
 }
 
 void EntryMoveCommands::move(EntryStep step)
@@ -89,6 +102,11 @@ void EntryMoveCommands::move(EntryStep step)
     // place does not allow the step: no empty step in the history then.
     if (!m_menus.isEnabled() || !canStepEntry(selected, step))
         return;
+    if (isHeldBack()) {
+        if (m_tellHeldBack)
+            m_tellHeldBack();
+        return;
+    }
     m_history.recordOnSelected(
         LocalText(stepNameContext, moveEntries[int(step)].stepName), [this, selected, step] {
             stepEntry(m_tree, selected, step);

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -32,12 +34,20 @@ public:
 
     QAction *action(EntryStep step) const { return m_actions[int(step)]; }
     void move(EntryStep step);
+    // While `heldBack` answers true (the find box hides part of the menu, so that a step
+    // would pass entries the user cannot see) no entry moves: the Edit menu greys the moves
+    // out and a key calls `tellHeldBack` instead.
+    void holdBackWhile(std::function<bool()> heldBack, std::function<void()> tellHeldBack);
 
 private:
+    bool isHeldBack() const;
+
     UndoHistory &m_history;
     MenuTree &m_tree;
     const MainMenus &m_menus;
     QAction *m_actions[4] = {};
+    std::function<bool()> m_heldBack;
+    std::function<void()> m_tellHeldBack;
 };
 
 } // namespace torvex

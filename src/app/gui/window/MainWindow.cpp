@@ -8,6 +8,7 @@
 #include "app/gui/application/WindowSettingsKeeper.h"
 #include "app/gui/editing/ButtonColumn.h"
 #include "app/gui/editing/EditCommands.h"
+#include "app/gui/editing/EntryMoveCommands.h"
 #include "app/gui/editing/ItemEditorPanel.h"
 #include "app/gui/editing/ProblemDock.h"
 #include "app/gui/editing/UndoHistory.h"
@@ -19,6 +20,7 @@
 #include "app/gui/files/WindowFileUi.h"
 #include "app/gui/folders/DirListBox.h"
 #include "app/gui/folders/FolderPane.h"
+#include "app/gui/tree/FindBar.h"
 #include "app/gui/tree/MenuPreviewPopup.h"
 #include "app/gui/tree/MenuTreeView.h"
 #include "app/gui/tree/TreeDragDrop.h"
@@ -224,7 +226,12 @@ void MainWindow::buildParts()
         m_tree, m_session, *m_panes->treeView(), *m_folderPane, *this, *m_history, this);
     auto *editCommands =
         new EditCommands(*this, *m_menus, *m_history, m_tree, *m_editor, *m_panes);
-    m_dragDrop->refuseWhileFiltering(*editCommands->findBar());
+    FindBar *findBar = editCommands->findBar();
+    m_dragDrop->refuseWhileFiltering(*findBar);
+    // As a drop is refused while the find box filters the tree, so is a move by keys: the
+    // entry would step past neighbours the tree does not show.
+    editCommands->moveCommands()->holdBackWhile([findBar] { return findBar->isFiltering(); },
+        [this] { showStatus(std::string(dropRefusedWhileFiltered)); });
 }
 
 void MainWindow::connectControls()

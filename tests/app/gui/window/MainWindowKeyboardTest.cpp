@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolButton>
 #include <QTest>
 #include <QUndoStack>
@@ -123,6 +124,39 @@ TEST_F(MainWindowKeyboardTest, TheMovesStandInTheEditMenuWithTheirKeysAndKeepThe
     EXPECT_EQ(title->cursorPosition(), 0);
 }
 
+
+// While the find box hides part of the menu a step would pass entries the user cannot see:
+// the keys move nothing and say why, as a drop does, and the Edit menu greys the moves out.
+TEST_F(MainWindowKeyboardTest, NoEntryMovesWhileTheFindBoxHidesPartOfTheMenu)
+{
+    QUndoStack *stack = form->history().stack();
+    select("Beta");
+    QTest::keyClick(tview, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(widget<QLineEdit>("FindText"), QStringLiteral("Beta"));
+    QCoreApplication::processEvents();
+    tview->setFocus();
+    ASSERT_EQ(form->tree().selected(), find(form->tree(), "Beta"));
+
+    press(Qt::Key_Up);
+    press(Qt::Key_Right);
+    EXPECT_EQ(outline(form->tree()), menu);
+    EXPECT_EQ(stack->count(), 0);
+    EXPECT_EQ(form->statusText(0), QStringLiteral("Close the find box (Esc) to drop or move entries"));
+    QMenu *edit = widget<QMenu>("mnuEdit");
+    ASSERT_NE(edit, nullptr);
+    emit edit->aboutToShow();
+    EXPECT_FALSE(widget<QAction>("mnuEditMoveUp")->isEnabled());
+
+    // With the box closed the same key moves the entry again.
+    QTest::keyClick(widget<QLineEdit>("FindText"), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    tview->setFocus();
+    emit edit->aboutToShow();
+    EXPECT_TRUE(widget<QAction>("mnuEditMoveUp")->isEnabled());
+    press(Qt::Key_Up);
+    EXPECT_EQ(find(form->tree(), "Beta")->row(), 1);
+    EXPECT_EQ(stack->count(), 1);
+}
 
 TEST_F(MainWindowKeyboardTest, TabGoesFromTheDrivesThroughTheEditorTreeAndListToTheButtonColumn)
 {
