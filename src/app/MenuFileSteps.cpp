@@ -28,17 +28,18 @@ LocalText missingIniFileText(const std::string &path)
 
 namespace {
 
-// The first questionListLimit lines of a list, then how many more there are.
-LocalText listed(std::vector<LocalText> lines)
+// The first questionListLimit items of a list, each as `line` gives it, then how many more
+// there are.
+template <typename Item, typename Line> LocalText listed(const std::vector<Item> &items, Line line)
 {
-    const std::size_t more =
-        lines.size() > questionListLimit ? lines.size() - questionListLimit : 0;
-    lines.resize(lines.size() - more);
-    if (more > 0)
+    std::vector<LocalText> lines;
+    for (std::size_t i = 0; i < items.size() && i < questionListLimit; ++i)
+        lines.push_back(line(items[i]));
+    if (items.size() > questionListLimit)
         lines.push_back(LocalText::counted(fileStepsContext,
             QT_TRANSLATE_N_NOOP("torvex::MenuFileSteps", "and %n more"),
             "and %n more",
-            static_cast<long long>(more)));
+            static_cast<long long>(items.size() - questionListLimit)));
     return LocalText::joined(std::move(lines), lineBreak);
 }
 
@@ -100,34 +101,22 @@ LocalText unstorablePlace(const UnstorableEntry &entry)
 
 LocalText notShownQuestion(const std::vector<DirMenuFinding> &notShown)
 {
-    std::vector<LocalText> found;
-    for (const DirMenuFinding &finding : notShown) {
-        if (found.size() > questionListLimit) {
-            found.resize(notShown.size(), emptyLine); // counted, not shown
-            break;
-        }
-        found.push_back(findingDetailText(finding));
-    }
-    return lines({ notShownSummaryText(notShown.size()), emptyLine, listed(std::move(found)) });
+    return lines(
+        { notShownSummaryText(notShown.size()), emptyLine, listed(notShown, findingDetailText) });
 }
 
 LocalText unstorableQuestion(const std::vector<UnstorableEntry> &entries)
 {
-    std::vector<LocalText> found;
-    for (const UnstorableEntry &entry : entries) {
-        if (found.size() > questionListLimit) {
-            found.resize(entries.size(), emptyLine); // counted, not shown
-            break;
-        }
+    const auto line = [](const UnstorableEntry &entry) {
         // The reason is one of unstorableText's marked texts.
-        found.push_back(fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "%1: %2"))
-                            .arg(unstorablePlace(entry))
-                            .arg(LocalText::markedCopy(unstorableReasonContext, entry.reason)));
-    }
+        return fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "%1: %2"))
+            .arg(unstorablePlace(entry))
+            .arg(LocalText::markedCopy(unstorableReasonContext, entry.reason));
+    };
     return lines({ fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
                        "The file cannot store these entries as they are:")),
         emptyLine,
-        listed(std::move(found)),
+        listed(entries, line),
         emptyLine,
         fileStepText(QT_TRANSLATE_NOOP(
             "torvex::MenuFileSteps", "Saved anyway, they read back changed or not at all.")) });
