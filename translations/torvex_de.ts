@@ -7,6 +7,51 @@
         <source>&amp;Linux bookmarks...</source>
         <translation>&amp;Linux-Lesezeichen...</translation>
     </message>
+    <message>
+        <source>The desktop names no folders: no GTK or KDE bookmarks and no XDG user folders were found.</source>
+        <translation>Die Arbeitsumgebung nennt keine Ordner: Es wurden weder GTK- oder KDE-Lesezeichen noch XDG-Benutzerordner gefunden.</translation>
+    </message>
+    <message>
+        <source>Check the folders to add to the menu after the selected entry; each becomes an entry that changes to the folder through the Wine prefix&apos;s drives.</source>
+        <translation>Kreuzen Sie die Ordner an, die nach dem gewählten Eintrag ins Menü kommen sollen; jeder wird ein Eintrag, der über die Laufwerke des Wine-Präfixes in den Ordner wechselt.</translation>
+    </message>
+    <message>
+        <source>GTK&apos;s bookmarks file cannot be found: neither HOME nor XDG_CONFIG_HOME is set.</source>
+        <translation>Die Lesezeichendatei von GTK ist nicht auffindbar: Weder HOME noch XDG_CONFIG_HOME ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>The menu has no entries with a command.</source>
+        <translation>Das Menü hat keine Einträge mit einem Befehl.</translation>
+    </message>
+    <message>
+        <source>Check the entries whose folders to add to GTK&apos;s bookmarks (%1). The bookmarks there stay as they are; a folder already there is not added again. Entries that lead to no folder are skipped.</source>
+        <translation>Kreuzen Sie die Einträge an, deren Ordner zu den GTK-Lesezeichen (%1) hinzukommen sollen. Die vorhandenen Lesezeichen bleiben, wie sie sind; ein Ordner, der schon dort steht, wird nicht noch einmal hinzugefügt. Einträge, die zu keinem Ordner führen, werden übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders added to %1.</source>
+        <translation>
+            <numerusform>%n Ordner zu %1 hinzugefügt.</numerusform>
+            <numerusform>%n Ordner zu %1 hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders were there already.</source>
+        <translation>
+            <numerusform>%n Ordner war schon vorhanden.</numerusform>
+            <numerusform>%n Ordner waren schon vorhanden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries skipped: no command, or no folder where the command leads.</source>
+        <translation>
+            <numerusform>%n Eintrag übersprungen: kein Befehl oder kein Ordner, zu dem der Befehl führt.</numerusform>
+            <numerusform>%n Einträge übersprungen: kein Befehl oder kein Ordner, zu dem der Befehl führt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Linux bookmarks</source>
+        <translation>Linux-Lesezeichen</translation>
+    </message>
 </context>
 <context>
     <name>torvex::ButtonColumn</name>
@@ -170,6 +215,112 @@
     </message>
 </context>
 <context>
+    <name>torvex::DirMenuFindings</name>
+    <message>
+        <source>Lines of the file that the menu does not show (saving removes them):</source>
+        <translation>Zeilen der Datei, die das Menü nicht zeigt (Speichern entfernt sie):</translation>
+    </message>
+    <message>
+        <source>past a gap in the numbering, where the file manager stops reading</source>
+        <translation>nach einer Lücke in der Nummerierung, wo der Dateimanager zu lesen aufhört</translation>
+    </message>
+    <message>
+        <source>a second DirMenu section; only the first is read</source>
+        <translation>ein zweiter DirMenu-Abschnitt; nur der erste wird gelesen</translation>
+    </message>
+    <message>
+        <source>in a second DirMenu section</source>
+        <translation>in einem zweiten DirMenu-Abschnitt</translation>
+    </message>
+    <message>
+        <source>a comment</source>
+        <translation>ein Kommentar</translation>
+    </message>
+    <message>
+        <source>a blank line between entries</source>
+        <translation>eine Leerzeile zwischen Einträgen</translation>
+    </message>
+    <message>
+        <source>a line without a key</source>
+        <translation>eine Zeile ohne Schlüssel</translation>
+    </message>
+    <message>
+        <source>a key the menu does not use</source>
+        <translation>ein Schlüssel, den das Menü nicht verwendet</translation>
+    </message>
+    <message>
+        <source>the key stands twice; only its first value is read</source>
+        <translation>der Schlüssel steht doppelt; nur sein erster Wert wird gelesen</translation>
+    </message>
+    <message>
+        <source>an entry without a title</source>
+        <translation>ein Eintrag ohne Titel</translation>
+    </message>
+    <message>
+        <source>belongs to an entry without a title</source>
+        <translation>gehört zu einem Eintrag ohne Titel</translation>
+    </message>
+    <message>
+        <source>a separator has no command or target path</source>
+        <translation>ein Trenner hat keinen Befehl und keinen Zielpfad</translation>
+    </message>
+    <message>
+        <source>an end line has no command or target path</source>
+        <translation>eine Endzeile hat keinen Befehl und keinen Zielpfad</translation>
+    </message>
+    <message>
+        <source>a submenu title of more than 99 characters is cut</source>
+        <translation>ein Untermenütitel mit mehr als 99 Zeichen wird gekürzt</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuStorability</name>
+    <message>
+        <source>a separator cannot hold entries</source>
+        <translation>ein Trenner kann keine Einträge enthalten</translation>
+    </message>
+    <message>
+        <source>a separator cannot hold a command or target path</source>
+        <translation>ein Trenner kann keinen Befehl und keinen Zielpfad haben</translation>
+    </message>
+    <message>
+        <source>a submenu without a title reads back as a separator</source>
+        <translation>ein Untermenü ohne Titel wird als Trenner zurückgelesen</translation>
+    </message>
+    <message>
+        <source>a submenu title beginning with &quot;-&quot; reads back as the end of a submenu</source>
+        <translation>ein Untermenütitel, der mit „-“ beginnt, wird als Ende eines Untermenüs zurückgelesen</translation>
+    </message>
+    <message>
+        <source>a submenu title of more than 99 characters reads back cut</source>
+        <translation>ein Untermenütitel mit mehr als 99 Zeichen wird gekürzt zurückgelesen</translation>
+    </message>
+    <message>
+        <source>an entry without a title is not read back</source>
+        <translation>ein Eintrag ohne Titel wird nicht zurückgelesen</translation>
+    </message>
+    <message>
+        <source>a title beginning with &quot;-&quot; reads back as a submenu</source>
+        <translation>ein Titel, der mit „-“ beginnt, wird als Untermenü zurückgelesen</translation>
+    </message>
+    <message>
+        <source>a title beginning with &quot;--&quot; reads back as the end of a submenu</source>
+        <translation>ein Titel, der mit „--“ beginnt, wird als Ende eines Untermenüs zurückgelesen</translation>
+    </message>
+    <message>
+        <source>the title holds a line break</source>
+        <translation>der Titel enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>the command holds a line break</source>
+        <translation>der Befehl enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>the target path holds a line break</source>
+        <translation>der Zielpfad enthält einen Zeilenumbruch</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DrivePanel</name>
     <message>
         <source>; keys: Space or %1 chooses it, Left and Right go to the other drives </source>
@@ -302,6 +453,17 @@
     </message>
 </context>
 <context>
+    <name>torvex::ErrorReporter</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
     <name>torvex::FileCommands</name>
     <message>
         <source>Can&apos;t find this ini file:</source>
@@ -412,6 +574,52 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderPane</name>
+    <message>
+        <source>Drive %1: is not available</source>
+        <translation>Laufwerk %1: ist nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::HelpCommands</name>
+    <message>
+        <source>The help file (%1) should be in this folder:  </source>
+        <translation>Die Hilfedatei (%1) sollte in diesem Ordner liegen:  </translation>
+    </message>
+    <message>
+        <source> Can&apos;t find help file</source>
+        <translation>Hilfedatei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>An editor for the directory menu of the file manager: load the menu, arrange it by drag and drop, edit each entry and save it back.</source>
+        <translation>Ein Editor für das Verzeichnismenü des Dateimanagers: Menü laden, per Ziehen und Ablegen ordnen, jeden Eintrag bearbeiten und zurückspeichern.</translation>
+    </message>
+    <message>
+        <source>Written in C++ with Qt. Pictures drawn for Torvex.</source>
+        <translation>Geschrieben in C++ mit Qt. Die Bilder wurden für Torvex gezeichnet.</translation>
+    </message>
+    <message>
+        <source>Thanks to everyone who tried the early versions and reported what broke.</source>
+        <translation>Dank an alle, die frühe Versionen ausprobiert und Fehler gemeldet haben.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Hilfe: %1</translation>
+    </message>
+    <message>
+        <source> About</source>
+        <translation>Info</translation>
     </message>
 </context>
 <context>
@@ -666,6 +874,255 @@
     </message>
 </context>
 <context>
+    <name>torvex::MenuComparison</name>
+    <message>
+        <source>The entries are the same; only the lines that hold them differ.</source>
+        <translation>Die Einträge sind gleich; nur die Zeilen, in denen sie stehen, unterscheiden sich.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added</source>
+        <translation>
+            <numerusform>%n Eintrag hinzugefügt</numerusform>
+            <numerusform>%n Einträge hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries removed</source>
+        <translation>
+            <numerusform>%n Eintrag entfernt</numerusform>
+            <numerusform>%n Einträge entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n entfernt</numerusform>
+            <numerusform>%n entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries changed</source>
+        <translation>
+            <numerusform>%n Eintrag geändert</numerusform>
+            <numerusform>%n Einträge geändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n geändert</numerusform>
+            <numerusform>%n geändert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries moved</source>
+        <translation>
+            <numerusform>%n Eintrag verschoben</numerusform>
+            <numerusform>%n Einträge verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n verschoben</numerusform>
+            <numerusform>%n verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The menu on disk is the same as in the editor.</source>
+        <translation>Das Menü auf der Platte ist dasselbe wie im Editor.</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuFileSteps</name>
+    <message>
+        <source>Can&apos;t find Windows Commander&apos;s ini file:   </source>
+        <translation>Die INI-Datei von Windows Commander wurde nicht gefunden:   </translation>
+    </message>
+    <message>
+        <source>Aborting...</source>
+        <translation>Abbruch.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n lines that the menu does not show; saving will remove them.</source>
+        <translation>
+            <numerusform>Die Datei enthält %n Zeile, die das Menü nicht zeigt; Speichern entfernt sie.</numerusform>
+            <numerusform>Die Datei enthält %n Zeilen, die das Menü nicht zeigt; Speichern entfernt sie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 (%3)</source>
+        <translation>Zeile %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>entry %1, at the top level (saved as number %2)</source>
+        <translation>Eintrag %1 auf der obersten Ebene (gespeichert als Nummer %2)</translation>
+    </message>
+    <message>
+        <source>entry %1, under %2 (saved as number %3)</source>
+        <translation>Eintrag %1 unter %2 (gespeichert als Nummer %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot store these entries as they are:</source>
+        <translation>Die Datei kann diese Einträge nicht so speichern, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>Saved anyway, they read back changed or not at all.</source>
+        <translation>Trotzdem gespeichert, werden sie verändert oder gar nicht zurückgelesen.</translation>
+    </message>
+    <message>
+        <source>The menu in %1 was changed by another program after Torvex loaded it.</source>
+        <translation>Das Menü in %1 wurde von einem anderen Programm geändert, nachdem Torvex es geladen hatte.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with the menu shown here? The other program&apos;s change to the menu is then lost.</source>
+        <translation>Mit dem hier gezeigten Menü überschreiben? Die Änderung des anderen Programms am Menü geht dann verloren.</translation>
+    </message>
+    <message>
+        <source>Reload shows the menu of the file instead, losing the changes made here.</source>
+        <translation>Neu laden zeigt stattdessen das Menü der Datei; die hier gemachten Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or deleted after Torvex loaded it. Save to file... keeps the menu shown here in a file of your choice.</source>
+        <translation>%1 wurde verschoben oder gelöscht, nachdem Torvex die Datei geladen hatte. In Datei speichern... bewahrt das hier gezeigte Menü in einer Datei Ihrer Wahl auf.</translation>
+    </message>
+    <message>
+        <source>Load the menu of %1 again?</source>
+        <translation>Das Menü von %1 neu laden?</translation>
+    </message>
+    <message>
+        <source>The changes made to the menu in Torvex are lost.</source>
+        <translation>Die in Torvex gemachten Änderungen am Menü gehen verloren.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be kept:</source>
+        <translation>Von %1 konnte keine Sicherung angelegt werden:</translation>
+    </message>
+    <message>
+        <source>Save without a backup?</source>
+        <translation>Ohne Sicherung speichern?</translation>
+    </message>
+    <message>
+        <source> Data saved; the file as it was is kept in %1</source>
+        <translation> Gespeichert; die vorherige Datei liegt in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n entries from the file?</source>
+        <translation>
+            <numerusform>%n Eintrag aus der Datei entfernen?</numerusform>
+            <numerusform>Alle %n Einträge aus der Datei entfernen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading data...</source>
+        <translation>Daten werden geladen...</translation>
+    </message>
+    <message>
+        <source>Saving data...</source>
+        <translation>Daten werden gespeichert...</translation>
+    </message>
+    <message>
+        <source> Data saved</source>
+        <translation> Gespeichert</translation>
+    </message>
+    <message>
+        <source> Nothing was saved: Torvex could not show the menu of this file</source>
+        <translation> Nichts gespeichert: Torvex konnte das Menü dieser Datei nicht zeigen</translation>
+    </message>
+    <message>
+        <source>Lines not shown</source>
+        <translation>Nicht gezeigte Zeilen</translation>
+    </message>
+    <message>
+        <source>Save and remove them</source>
+        <translation>Speichern und entfernen</translation>
+    </message>
+    <message>
+        <source>Cannot be stored</source>
+        <translation>Nicht speicherbar</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remove all entries?</source>
+        <translation>Alle Einträge entfernen?</translation>
+    </message>
+    <message>
+        <source>Menu changed on disk</source>
+        <translation>Menü auf der Platte geändert</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Show changes...</source>
+        <translation>Änderungen anzeigen...</translation>
+    </message>
+    <message>
+        <source>Reload?</source>
+        <translation>Neu laden?</translation>
+    </message>
+    <message>
+        <source>No backup</source>
+        <translation>Keine Sicherung</translation>
+    </message>
+    <message>
+        <source>Save without backup</source>
+        <translation>Ohne Sicherung speichern</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find ini file</source>
+        <translation>INI-Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Save failed: nothing was saved</source>
+        <translation>Speichern fehlgeschlagen: nichts wurde gespeichert</translation>
+    </message>
+    <message>
+        <source> No changes to save: the file was left as it is</source>
+        <translation> Keine Änderungen zu speichern: die Datei bleibt, wie sie ist</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuPreview</name>
+    <message numerus="yes">
+        <source>%n entries not shown (the file manager reads %1)</source>
+        <translation>
+            <numerusform>%n Eintrag nicht gezeigt (der Dateimanager liest %1)</numerusform>
+            <numerusform>%n Einträge nicht gezeigt (der Dateimanager liest %1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>torvex::MenuPreviewPopup</name>
     <message>
         <source>Pre&amp;view menu</source>
@@ -910,6 +1367,21 @@
     </message>
 </context>
 <context>
+    <name>torvex::RecoveryCopy</name>
+    <message>
+        <source>A save did not finish; the earlier content of the file is kept in %1</source>
+        <translation>Ein Speichervorgang wurde nicht beendet; der vorherige Inhalt der Datei liegt in %1</translation>
+    </message>
+    <message>
+        <source>A save of %1 did not finish; its earlier content is kept in %2</source>
+        <translation>Das Speichern von %1 wurde nicht beendet; der vorherige Inhalt liegt in %2</translation>
+    </message>
+    <message>
+        <source>Unfinished save</source>
+        <translation>Unvollendetes Speichern</translation>
+    </message>
+</context>
+<context>
     <name>torvex::SortCommands</name>
     <message>
         <source>Sort by &amp;title</source>
@@ -1057,6 +1529,36 @@
     <message>
         <source>Add menu</source>
         <translation>Menü hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::WindowsView</name>
+    <message>
+        <source>Local Disk (%1:)</source>
+        <translation>Lokaler Datenträger (%1:)</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::main</name>
+    <message>
+        <source>Edits the directory menu (section DirMenu) of a wincmd.ini.</source>
+        <translation>Bearbeitet das Verzeichnismenü (Abschnitt DirMenu) einer wincmd.ini.</translation>
+    </message>
+    <message>
+        <source>Starts in the Wine prefix &lt;folder&gt; and keeps to it.</source>
+        <translation>Startet im Wine-Präfix &lt;Ordner&gt; und bleibt darin.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>The wincmd.ini to edit.</source>
+        <translation>Die zu bearbeitende wincmd.ini.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[Datei]</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,51 @@
         <source>&amp;Linux bookmarks...</source>
         <translation>Marcadores de &amp;Linux...</translation>
     </message>
+    <message>
+        <source>The desktop names no folders: no GTK or KDE bookmarks and no XDG user folders were found.</source>
+        <translation>El escritorio no indica ninguna carpeta: no se encontraron marcadores de GTK o KDE ni carpetas de usuario XDG.</translation>
+    </message>
+    <message>
+        <source>Check the folders to add to the menu after the selected entry; each becomes an entry that changes to the folder through the Wine prefix&apos;s drives.</source>
+        <translation>Marque las carpetas que se añadirán al menú tras la entrada seleccionada; cada una será una entrada que cambia a la carpeta a través de las unidades del prefijo de Wine.</translation>
+    </message>
+    <message>
+        <source>GTK&apos;s bookmarks file cannot be found: neither HOME nor XDG_CONFIG_HOME is set.</source>
+        <translation>No se encuentra el archivo de marcadores de GTK: no están definidas ni HOME ni XDG_CONFIG_HOME.</translation>
+    </message>
+    <message>
+        <source>The menu has no entries with a command.</source>
+        <translation>El menú no tiene entradas con un comando.</translation>
+    </message>
+    <message>
+        <source>Check the entries whose folders to add to GTK&apos;s bookmarks (%1). The bookmarks there stay as they are; a folder already there is not added again. Entries that lead to no folder are skipped.</source>
+        <translation>Marque las entradas cuyas carpetas se añadirán a los marcadores de GTK (%1). Los marcadores existentes se quedan como están; una carpeta que ya figura no se añade de nuevo. Las entradas que no llevan a ninguna carpeta se omiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders added to %1.</source>
+        <translation>
+            <numerusform>%n carpeta añadida a %1.</numerusform>
+            <numerusform>%n carpetas añadidas a %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders were there already.</source>
+        <translation>
+            <numerusform>%n carpeta ya estaba.</numerusform>
+            <numerusform>%n carpetas ya estaban.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries skipped: no command, or no folder where the command leads.</source>
+        <translation>
+            <numerusform>%n entrada omitida: sin comando, o sin carpeta adonde lleva el comando.</numerusform>
+            <numerusform>%n entradas omitidas: sin comando, o sin carpeta adonde lleva el comando.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Linux bookmarks</source>
+        <translation>Marcadores de Linux</translation>
+    </message>
 </context>
 <context>
     <name>torvex::ButtonColumn</name>
@@ -170,6 +215,112 @@
     </message>
 </context>
 <context>
+    <name>torvex::DirMenuFindings</name>
+    <message>
+        <source>Lines of the file that the menu does not show (saving removes them):</source>
+        <translation>Líneas del archivo que el menú no muestra (al guardar se eliminan):</translation>
+    </message>
+    <message>
+        <source>past a gap in the numbering, where the file manager stops reading</source>
+        <translation>tras un hueco en la numeración, donde el gestor de archivos deja de leer</translation>
+    </message>
+    <message>
+        <source>a second DirMenu section; only the first is read</source>
+        <translation>una segunda sección DirMenu; solo se lee la primera</translation>
+    </message>
+    <message>
+        <source>in a second DirMenu section</source>
+        <translation>en una segunda sección DirMenu</translation>
+    </message>
+    <message>
+        <source>a comment</source>
+        <translation>un comentario</translation>
+    </message>
+    <message>
+        <source>a blank line between entries</source>
+        <translation>una línea en blanco entre entradas</translation>
+    </message>
+    <message>
+        <source>a line without a key</source>
+        <translation>una línea sin clave</translation>
+    </message>
+    <message>
+        <source>a key the menu does not use</source>
+        <translation>una clave que el menú no usa</translation>
+    </message>
+    <message>
+        <source>the key stands twice; only its first value is read</source>
+        <translation>la clave aparece dos veces; solo se lee su primer valor</translation>
+    </message>
+    <message>
+        <source>an entry without a title</source>
+        <translation>una entrada sin título</translation>
+    </message>
+    <message>
+        <source>belongs to an entry without a title</source>
+        <translation>pertenece a una entrada sin título</translation>
+    </message>
+    <message>
+        <source>a separator has no command or target path</source>
+        <translation>un separador no tiene comando ni ruta de destino</translation>
+    </message>
+    <message>
+        <source>an end line has no command or target path</source>
+        <translation>una línea de fin no tiene comando ni ruta de destino</translation>
+    </message>
+    <message>
+        <source>a submenu title of more than 99 characters is cut</source>
+        <translation>un título de submenú de más de 99 caracteres se recorta</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuStorability</name>
+    <message>
+        <source>a separator cannot hold entries</source>
+        <translation>un separador no puede contener entradas</translation>
+    </message>
+    <message>
+        <source>a separator cannot hold a command or target path</source>
+        <translation>un separador no puede tener comando ni ruta de destino</translation>
+    </message>
+    <message>
+        <source>a submenu without a title reads back as a separator</source>
+        <translation>un submenú sin título se vuelve a leer como separador</translation>
+    </message>
+    <message>
+        <source>a submenu title beginning with &quot;-&quot; reads back as the end of a submenu</source>
+        <translation>un título de submenú que empieza por «-» se vuelve a leer como fin de un submenú</translation>
+    </message>
+    <message>
+        <source>a submenu title of more than 99 characters reads back cut</source>
+        <translation>un título de submenú de más de 99 caracteres se vuelve a leer recortado</translation>
+    </message>
+    <message>
+        <source>an entry without a title is not read back</source>
+        <translation>una entrada sin título no se vuelve a leer</translation>
+    </message>
+    <message>
+        <source>a title beginning with &quot;-&quot; reads back as a submenu</source>
+        <translation>un título que empieza por «-» se vuelve a leer como submenú</translation>
+    </message>
+    <message>
+        <source>a title beginning with &quot;--&quot; reads back as the end of a submenu</source>
+        <translation>un título que empieza por «--» se vuelve a leer como fin de un submenú</translation>
+    </message>
+    <message>
+        <source>the title holds a line break</source>
+        <translation>el título contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>the command holds a line break</source>
+        <translation>el comando contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>the target path holds a line break</source>
+        <translation>la ruta de destino contiene un salto de línea</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DrivePanel</name>
     <message>
         <source>; keys: Space or %1 chooses it, Left and Right go to the other drives </source>
@@ -302,6 +453,17 @@
     </message>
 </context>
 <context>
+    <name>torvex::ErrorReporter</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
     <name>torvex::FileCommands</name>
     <message>
         <source>Can&apos;t find this ini file:</source>
@@ -412,6 +574,52 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderPane</name>
+    <message>
+        <source>Drive %1: is not available</source>
+        <translation>La unidad %1: no está disponible</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::HelpCommands</name>
+    <message>
+        <source>The help file (%1) should be in this folder:  </source>
+        <translation>El archivo de ayuda (%1) debería estar en esta carpeta:  </translation>
+    </message>
+    <message>
+        <source> Can&apos;t find help file</source>
+        <translation>No se encuentra el archivo de ayuda</translation>
+    </message>
+    <message>
+        <source>An editor for the directory menu of the file manager: load the menu, arrange it by drag and drop, edit each entry and save it back.</source>
+        <translation>Un editor del menú de directorios del gestor de archivos: cargue el menú, ordénelo arrastrando y soltando, edite cada entrada y vuelva a guardarlo.</translation>
+    </message>
+    <message>
+        <source>Written in C++ with Qt. Pictures drawn for Torvex.</source>
+        <translation>Escrito en C++ con Qt. Imágenes dibujadas para Torvex.</translation>
+    </message>
+    <message>
+        <source>Thanks to everyone who tried the early versions and reported what broke.</source>
+        <translation>Gracias a todos los que probaron las primeras versiones e informaron de lo que fallaba.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Configuración: %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Ayuda: %1</translation>
+    </message>
+    <message>
+        <source> About</source>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -666,6 +874,255 @@
     </message>
 </context>
 <context>
+    <name>torvex::MenuComparison</name>
+    <message>
+        <source>The entries are the same; only the lines that hold them differ.</source>
+        <translation>Las entradas son las mismas; solo difieren las líneas que las contienen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added</source>
+        <translation>
+            <numerusform>%n entrada añadida</numerusform>
+            <numerusform>%n entradas añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadida</numerusform>
+            <numerusform>%n añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries removed</source>
+        <translation>
+            <numerusform>%n entrada eliminada</numerusform>
+            <numerusform>%n entradas eliminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n eliminada</numerusform>
+            <numerusform>%n eliminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries changed</source>
+        <translation>
+            <numerusform>%n entrada modificada</numerusform>
+            <numerusform>%n entradas modificadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n modificada</numerusform>
+            <numerusform>%n modificadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries moved</source>
+        <translation>
+            <numerusform>%n entrada movida</numerusform>
+            <numerusform>%n entradas movidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n movida</numerusform>
+            <numerusform>%n movidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The menu on disk is the same as in the editor.</source>
+        <translation>El menú en disco es el mismo que en el editor.</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuFileSteps</name>
+    <message>
+        <source>Can&apos;t find Windows Commander&apos;s ini file:   </source>
+        <translation>No se encuentra el archivo ini de Windows Commander:   </translation>
+    </message>
+    <message>
+        <source>Aborting...</source>
+        <translation>Cancelando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n lines that the menu does not show; saving will remove them.</source>
+        <translation>
+            <numerusform>El archivo contiene %n línea que el menú no muestra; al guardar se eliminará.</numerusform>
+            <numerusform>El archivo contiene %n líneas que el menú no muestra; al guardar se eliminarán.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 (%3)</source>
+        <translation>línea %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>entry %1, at the top level (saved as number %2)</source>
+        <translation>entrada %1, en el nivel superior (guardada con el número %2)</translation>
+    </message>
+    <message>
+        <source>entry %1, under %2 (saved as number %3)</source>
+        <translation>entrada %1, dentro de %2 (guardada con el número %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The file cannot store these entries as they are:</source>
+        <translation>El archivo no puede guardar estas entradas tal como están:</translation>
+    </message>
+    <message>
+        <source>Saved anyway, they read back changed or not at all.</source>
+        <translation>Si se guardan de todos modos, se vuelven a leer cambiadas o no se leen.</translation>
+    </message>
+    <message>
+        <source>The menu in %1 was changed by another program after Torvex loaded it.</source>
+        <translation>Otro programa cambió el menú de %1 después de que Torvex lo cargara.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with the menu shown here? The other program&apos;s change to the menu is then lost.</source>
+        <translation>¿Sobrescribirlo con el menú que se muestra aquí? El cambio del otro programa en el menú se perderá.</translation>
+    </message>
+    <message>
+        <source>Reload shows the menu of the file instead, losing the changes made here.</source>
+        <translation>Recargar muestra en cambio el menú del archivo y se pierden los cambios hechos aquí.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or deleted after Torvex loaded it. Save to file... keeps the menu shown here in a file of your choice.</source>
+        <translation>%1 se movió o eliminó después de que Torvex lo cargara. Guardar en archivo... conserva el menú que se muestra aquí en un archivo de su elección.</translation>
+    </message>
+    <message>
+        <source>Load the menu of %1 again?</source>
+        <translation>¿Volver a cargar el menú de %1?</translation>
+    </message>
+    <message>
+        <source>The changes made to the menu in Torvex are lost.</source>
+        <translation>Se perderán los cambios hechos al menú en Torvex.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be kept:</source>
+        <translation>No se pudo conservar una copia de seguridad de %1:</translation>
+    </message>
+    <message>
+        <source>Save without a backup?</source>
+        <translation>¿Guardar sin copia de seguridad?</translation>
+    </message>
+    <message>
+        <source> Data saved; the file as it was is kept in %1</source>
+        <translation> Guardado; el archivo anterior se conserva en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n entries from the file?</source>
+        <translation>
+            <numerusform>¿Eliminar %n entrada del archivo?</numerusform>
+            <numerusform>¿Eliminar las %n entradas del archivo?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading data...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Saving data...</source>
+        <translation>Guardando...</translation>
+    </message>
+    <message>
+        <source> Data saved</source>
+        <translation> Guardado</translation>
+    </message>
+    <message>
+        <source> Nothing was saved: Torvex could not show the menu of this file</source>
+        <translation> No se guardó nada: Torvex no pudo mostrar el menú de este archivo</translation>
+    </message>
+    <message>
+        <source>Lines not shown</source>
+        <translation>Líneas no mostradas</translation>
+    </message>
+    <message>
+        <source>Save and remove them</source>
+        <translation>Guardar y eliminarlas</translation>
+    </message>
+    <message>
+        <source>Cannot be stored</source>
+        <translation>No se puede guardar</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Guardar de todos modos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Remove all entries?</source>
+        <translation>¿Eliminar todas las entradas?</translation>
+    </message>
+    <message>
+        <source>Menu changed on disk</source>
+        <translation>Menú cambiado en disco</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Show changes...</source>
+        <translation>Mostrar cambios...</translation>
+    </message>
+    <message>
+        <source>Reload?</source>
+        <translation>¿Recargar?</translation>
+    </message>
+    <message>
+        <source>No backup</source>
+        <translation>Sin copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Save without backup</source>
+        <translation>Guardar sin copia</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find ini file</source>
+        <translation>No se encuentra el archivo ini</translation>
+    </message>
+    <message>
+        <source>Save failed: nothing was saved</source>
+        <translation>Error al guardar: no se guardó nada</translation>
+    </message>
+    <message>
+        <source> No changes to save: the file was left as it is</source>
+        <translation> No hay cambios que guardar: el archivo se quedó como estaba</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuPreview</name>
+    <message numerus="yes">
+        <source>%n entries not shown (the file manager reads %1)</source>
+        <translation>
+            <numerusform>%n entrada no mostrada (el gestor de archivos lee %1)</numerusform>
+            <numerusform>%n entradas no mostradas (el gestor de archivos lee %1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>torvex::MenuPreviewPopup</name>
     <message>
         <source>Pre&amp;view menu</source>
@@ -910,6 +1367,21 @@
     </message>
 </context>
 <context>
+    <name>torvex::RecoveryCopy</name>
+    <message>
+        <source>A save did not finish; the earlier content of the file is kept in %1</source>
+        <translation>Un guardado no terminó; el contenido anterior del archivo se conserva en %1</translation>
+    </message>
+    <message>
+        <source>A save of %1 did not finish; its earlier content is kept in %2</source>
+        <translation>El guardado de %1 no terminó; su contenido anterior se conserva en %2</translation>
+    </message>
+    <message>
+        <source>Unfinished save</source>
+        <translation>Guardado sin terminar</translation>
+    </message>
+</context>
+<context>
     <name>torvex::SortCommands</name>
     <message>
         <source>Sort by &amp;title</source>
@@ -1057,6 +1529,36 @@
     <message>
         <source>Add menu</source>
         <translation>Añadir menú</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::WindowsView</name>
+    <message>
+        <source>Local Disk (%1:)</source>
+        <translation>Disco local (%1:)</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::main</name>
+    <message>
+        <source>Edits the directory menu (section DirMenu) of a wincmd.ini.</source>
+        <translation>Edita el menú de directorios (sección DirMenu) de un wincmd.ini.</translation>
+    </message>
+    <message>
+        <source>Starts in the Wine prefix &lt;folder&gt; and keeps to it.</source>
+        <translation>Empieza en el prefijo de Wine &lt;carpeta&gt; y se queda en él.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>The wincmd.ini to edit.</source>
+        <translation>El wincmd.ini que se editará.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[archivo]</translation>
     </message>
 </context>
 </TS>

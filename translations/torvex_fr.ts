@@ -7,6 +7,51 @@
         <source>&amp;Linux bookmarks...</source>
         <translation>Signets &amp;Linux...</translation>
     </message>
+    <message>
+        <source>The desktop names no folders: no GTK or KDE bookmarks and no XDG user folders were found.</source>
+        <translation>Le bureau ne nomme aucun dossier : aucun signet GTK ou KDE ni aucun dossier utilisateur XDG n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Check the folders to add to the menu after the selected entry; each becomes an entry that changes to the folder through the Wine prefix&apos;s drives.</source>
+        <translation>Cochez les dossiers à ajouter au menu après l&apos;entrée sélectionnée ; chacun devient une entrée qui ouvre le dossier par les lecteurs du préfixe Wine.</translation>
+    </message>
+    <message>
+        <source>GTK&apos;s bookmarks file cannot be found: neither HOME nor XDG_CONFIG_HOME is set.</source>
+        <translation>Le fichier des signets GTK est introuvable : ni HOME ni XDG_CONFIG_HOME n&apos;est défini.</translation>
+    </message>
+    <message>
+        <source>The menu has no entries with a command.</source>
+        <translation>Le menu n&apos;a aucune entrée avec une commande.</translation>
+    </message>
+    <message>
+        <source>Check the entries whose folders to add to GTK&apos;s bookmarks (%1). The bookmarks there stay as they are; a folder already there is not added again. Entries that lead to no folder are skipped.</source>
+        <translation>Cochez les entrées dont les dossiers sont à ajouter aux signets GTK (%1). Les signets existants restent tels quels ; un dossier déjà présent n&apos;est pas ajouté de nouveau. Les entrées qui ne mènent à aucun dossier sont ignorées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders added to %1.</source>
+        <translation>
+            <numerusform>%n dossier ajouté à %1.</numerusform>
+            <numerusform>%n dossiers ajoutés à %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders were there already.</source>
+        <translation>
+            <numerusform>%n dossier y figurait déjà.</numerusform>
+            <numerusform>%n dossiers y figuraient déjà.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries skipped: no command, or no folder where the command leads.</source>
+        <translation>
+            <numerusform>%n entrée ignorée : pas de commande, ou pas de dossier là où mène la commande.</numerusform>
+            <numerusform>%n entrées ignorées : pas de commande, ou pas de dossier là où mène la commande.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Linux bookmarks</source>
+        <translation>Signets Linux</translation>
+    </message>
 </context>
 <context>
     <name>torvex::ButtonColumn</name>
@@ -170,6 +215,112 @@
     </message>
 </context>
 <context>
+    <name>torvex::DirMenuFindings</name>
+    <message>
+        <source>Lines of the file that the menu does not show (saving removes them):</source>
+        <translation>Lignes du fichier que le menu n&apos;affiche pas (l&apos;enregistrement les supprime) :</translation>
+    </message>
+    <message>
+        <source>past a gap in the numbering, where the file manager stops reading</source>
+        <translation>après un trou dans la numérotation, où le gestionnaire de fichiers arrête de lire</translation>
+    </message>
+    <message>
+        <source>a second DirMenu section; only the first is read</source>
+        <translation>une seconde section DirMenu ; seule la première est lue</translation>
+    </message>
+    <message>
+        <source>in a second DirMenu section</source>
+        <translation>dans une seconde section DirMenu</translation>
+    </message>
+    <message>
+        <source>a comment</source>
+        <translation>un commentaire</translation>
+    </message>
+    <message>
+        <source>a blank line between entries</source>
+        <translation>une ligne vide entre des entrées</translation>
+    </message>
+    <message>
+        <source>a line without a key</source>
+        <translation>une ligne sans clé</translation>
+    </message>
+    <message>
+        <source>a key the menu does not use</source>
+        <translation>une clé que le menu n&apos;utilise pas</translation>
+    </message>
+    <message>
+        <source>the key stands twice; only its first value is read</source>
+        <translation>la clé figure deux fois ; seule sa première valeur est lue</translation>
+    </message>
+    <message>
+        <source>an entry without a title</source>
+        <translation>une entrée sans titre</translation>
+    </message>
+    <message>
+        <source>belongs to an entry without a title</source>
+        <translation>appartient à une entrée sans titre</translation>
+    </message>
+    <message>
+        <source>a separator has no command or target path</source>
+        <translation>un séparateur n&apos;a ni commande ni chemin cible</translation>
+    </message>
+    <message>
+        <source>an end line has no command or target path</source>
+        <translation>une ligne de fin n&apos;a ni commande ni chemin cible</translation>
+    </message>
+    <message>
+        <source>a submenu title of more than 99 characters is cut</source>
+        <translation>un titre de sous-menu de plus de 99 caractères est tronqué</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuStorability</name>
+    <message>
+        <source>a separator cannot hold entries</source>
+        <translation>un séparateur ne peut pas contenir d&apos;entrées</translation>
+    </message>
+    <message>
+        <source>a separator cannot hold a command or target path</source>
+        <translation>un séparateur ne peut avoir ni commande ni chemin cible</translation>
+    </message>
+    <message>
+        <source>a submenu without a title reads back as a separator</source>
+        <translation>un sous-menu sans titre est relu comme un séparateur</translation>
+    </message>
+    <message>
+        <source>a submenu title beginning with &quot;-&quot; reads back as the end of a submenu</source>
+        <translation>un titre de sous-menu commençant par « - » est relu comme la fin d&apos;un sous-menu</translation>
+    </message>
+    <message>
+        <source>a submenu title of more than 99 characters reads back cut</source>
+        <translation>un titre de sous-menu de plus de 99 caractères est relu tronqué</translation>
+    </message>
+    <message>
+        <source>an entry without a title is not read back</source>
+        <translation>une entrée sans titre n&apos;est pas relue</translation>
+    </message>
+    <message>
+        <source>a title beginning with &quot;-&quot; reads back as a submenu</source>
+        <translation>un titre commençant par « - » est relu comme un sous-menu</translation>
+    </message>
+    <message>
+        <source>a title beginning with &quot;--&quot; reads back as the end of a submenu</source>
+        <translation>un titre commençant par « -- » est relu comme la fin d&apos;un sous-menu</translation>
+    </message>
+    <message>
+        <source>the title holds a line break</source>
+        <translation>le titre contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>the command holds a line break</source>
+        <translation>la commande contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>the target path holds a line break</source>
+        <translation>le chemin cible contient un saut de ligne</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DrivePanel</name>
     <message>
         <source>; keys: Space or %1 chooses it, Left and Right go to the other drives </source>
@@ -302,6 +453,17 @@
     </message>
 </context>
 <context>
+    <name>torvex::ErrorReporter</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
     <name>torvex::FileCommands</name>
     <message>
         <source>Can&apos;t find this ini file:</source>
@@ -412,6 +574,52 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderPane</name>
+    <message>
+        <source>Drive %1: is not available</source>
+        <translation>Le lecteur %1: n&apos;est pas disponible</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::HelpCommands</name>
+    <message>
+        <source>The help file (%1) should be in this folder:  </source>
+        <translation>Le fichier d&apos;aide (%1) devrait se trouver dans ce dossier :  </translation>
+    </message>
+    <message>
+        <source> Can&apos;t find help file</source>
+        <translation>Fichier d&apos;aide introuvable</translation>
+    </message>
+    <message>
+        <source>An editor for the directory menu of the file manager: load the menu, arrange it by drag and drop, edit each entry and save it back.</source>
+        <translation>Un éditeur du menu des répertoires du gestionnaire de fichiers : chargez le menu, organisez-le par glisser-déposer, modifiez chaque entrée et enregistrez-le.</translation>
+    </message>
+    <message>
+        <source>Written in C++ with Qt. Pictures drawn for Torvex.</source>
+        <translation>Écrit en C++ avec Qt. Images dessinées pour Torvex.</translation>
+    </message>
+    <message>
+        <source>Thanks to everyone who tried the early versions and reported what broke.</source>
+        <translation>Merci à tous ceux qui ont essayé les premières versions et signalé ce qui ne marchait pas.</translation>
+    </message>
+    <message>
+        <source>Settings: %1</source>
+        <translation>Paramètres : %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Aide : %1</translation>
+    </message>
+    <message>
+        <source> About</source>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -666,6 +874,255 @@
     </message>
 </context>
 <context>
+    <name>torvex::MenuComparison</name>
+    <message>
+        <source>The entries are the same; only the lines that hold them differ.</source>
+        <translation>Les entrées sont les mêmes ; seules les lignes qui les contiennent diffèrent.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries added</source>
+        <translation>
+            <numerusform>%n entrée ajoutée</numerusform>
+            <numerusform>%n entrées ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n ajoutée</numerusform>
+            <numerusform>%n ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries removed</source>
+        <translation>
+            <numerusform>%n entrée supprimée</numerusform>
+            <numerusform>%n entrées supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n supprimée</numerusform>
+            <numerusform>%n supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries changed</source>
+        <translation>
+            <numerusform>%n entrée modifiée</numerusform>
+            <numerusform>%n entrées modifiées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed</source>
+        <translation>
+            <numerusform>%n modifiée</numerusform>
+            <numerusform>%n modifiées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries moved</source>
+        <translation>
+            <numerusform>%n entrée déplacée</numerusform>
+            <numerusform>%n entrées déplacées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved</source>
+        <translation>
+            <numerusform>%n déplacée</numerusform>
+            <numerusform>%n déplacées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The menu on disk is the same as in the editor.</source>
+        <translation>Le menu sur le disque est le même que dans l&apos;éditeur.</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuFileSteps</name>
+    <message>
+        <source>Can&apos;t find Windows Commander&apos;s ini file:   </source>
+        <translation>Fichier ini de Windows Commander introuvable :   </translation>
+    </message>
+    <message>
+        <source>Aborting...</source>
+        <translation>Abandon.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds %n lines that the menu does not show; saving will remove them.</source>
+        <translation>
+            <numerusform>Le fichier contient %n ligne que le menu n&apos;affiche pas ; l&apos;enregistrement la supprimera.</numerusform>
+            <numerusform>Le fichier contient %n lignes que le menu n&apos;affiche pas ; l&apos;enregistrement les supprimera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 (%3)</source>
+        <translation>ligne %1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>entry %1, at the top level (saved as number %2)</source>
+        <translation>entrée %1, au niveau supérieur (enregistrée sous le numéro %2)</translation>
+    </message>
+    <message>
+        <source>entry %1, under %2 (saved as number %3)</source>
+        <translation>entrée %1, sous %2 (enregistrée sous le numéro %3)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The file cannot store these entries as they are:</source>
+        <translation>Le fichier ne peut pas enregistrer ces entrées telles quelles :</translation>
+    </message>
+    <message>
+        <source>Saved anyway, they read back changed or not at all.</source>
+        <translation>Enregistrées quand même, elles seront relues modifiées ou pas du tout.</translation>
+    </message>
+    <message>
+        <source>The menu in %1 was changed by another program after Torvex loaded it.</source>
+        <translation>Le menu de %1 a été modifié par un autre programme après son chargement par Torvex.</translation>
+    </message>
+    <message>
+        <source>Overwrite it with the menu shown here? The other program&apos;s change to the menu is then lost.</source>
+        <translation>Le remplacer par le menu affiché ici ? La modification du menu par l&apos;autre programme sera alors perdue.</translation>
+    </message>
+    <message>
+        <source>Reload shows the menu of the file instead, losing the changes made here.</source>
+        <translation>Recharger affiche plutôt le menu du fichier, en perdant les modifications faites ici.</translation>
+    </message>
+    <message>
+        <source>%1 was moved or deleted after Torvex loaded it. Save to file... keeps the menu shown here in a file of your choice.</source>
+        <translation>%1 a été déplacé ou supprimé après son chargement par Torvex. Enregistrer dans un fichier... conserve le menu affiché ici dans un fichier de votre choix.</translation>
+    </message>
+    <message>
+        <source>Load the menu of %1 again?</source>
+        <translation>Recharger le menu de %1 ?</translation>
+    </message>
+    <message>
+        <source>The changes made to the menu in Torvex are lost.</source>
+        <translation>Les modifications du menu faites dans Torvex seront perdues.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be kept:</source>
+        <translation>Aucune sauvegarde de %1 n&apos;a pu être conservée :</translation>
+    </message>
+    <message>
+        <source>Save without a backup?</source>
+        <translation>Enregistrer sans sauvegarde ?</translation>
+    </message>
+    <message>
+        <source> Data saved; the file as it was is kept in %1</source>
+        <translation> Enregistré ; le fichier d&apos;avant est conservé dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n entries from the file?</source>
+        <translation>
+            <numerusform>Supprimer %n entrée du fichier ?</numerusform>
+            <numerusform>Supprimer les %n entrées du fichier ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Loading data...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Saving data...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source> Data saved</source>
+        <translation> Enregistré</translation>
+    </message>
+    <message>
+        <source> Nothing was saved: Torvex could not show the menu of this file</source>
+        <translation> Rien n&apos;a été enregistré : Torvex n&apos;a pas pu afficher le menu de ce fichier</translation>
+    </message>
+    <message>
+        <source>Lines not shown</source>
+        <translation>Lignes non affichées</translation>
+    </message>
+    <message>
+        <source>Save and remove them</source>
+        <translation>Enregistrer et les supprimer</translation>
+    </message>
+    <message>
+        <source>Cannot be stored</source>
+        <translation>Impossible à enregistrer</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Enregistrer quand même</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Remove all entries?</source>
+        <translation>Supprimer toutes les entrées ?</translation>
+    </message>
+    <message>
+        <source>Menu changed on disk</source>
+        <translation>Menu modifié sur le disque</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Show changes...</source>
+        <translation>Afficher les modifications...</translation>
+    </message>
+    <message>
+        <source>Reload?</source>
+        <translation>Recharger ?</translation>
+    </message>
+    <message>
+        <source>No backup</source>
+        <translation>Pas de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Save without backup</source>
+        <translation>Enregistrer sans sauvegarde</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find ini file</source>
+        <translation>Fichier ini introuvable</translation>
+    </message>
+    <message>
+        <source>Save failed: nothing was saved</source>
+        <translation>Échec de l&apos;enregistrement : rien n&apos;a été enregistré</translation>
+    </message>
+    <message>
+        <source> No changes to save: the file was left as it is</source>
+        <translation> Aucune modification à enregistrer : le fichier est resté tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuPreview</name>
+    <message numerus="yes">
+        <source>%n entries not shown (the file manager reads %1)</source>
+        <translation>
+            <numerusform>%n entrée non affichée (le gestionnaire de fichiers en lit %1)</numerusform>
+            <numerusform>%n entrées non affichées (le gestionnaire de fichiers en lit %1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>torvex::MenuPreviewPopup</name>
     <message>
         <source>Pre&amp;view menu</source>
@@ -910,6 +1367,21 @@
     </message>
 </context>
 <context>
+    <name>torvex::RecoveryCopy</name>
+    <message>
+        <source>A save did not finish; the earlier content of the file is kept in %1</source>
+        <translation>Un enregistrement n&apos;a pas abouti ; l&apos;ancien contenu du fichier est conservé dans %1</translation>
+    </message>
+    <message>
+        <source>A save of %1 did not finish; its earlier content is kept in %2</source>
+        <translation>L&apos;enregistrement de %1 n&apos;a pas abouti ; son ancien contenu est conservé dans %2</translation>
+    </message>
+    <message>
+        <source>Unfinished save</source>
+        <translation>Enregistrement inachevé</translation>
+    </message>
+</context>
+<context>
     <name>torvex::SortCommands</name>
     <message>
         <source>Sort by &amp;title</source>
@@ -1057,6 +1529,36 @@
     <message>
         <source>Add menu</source>
         <translation>Ajouter un menu</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::WindowsView</name>
+    <message>
+        <source>Local Disk (%1:)</source>
+        <translation>Disque local (%1:)</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::main</name>
+    <message>
+        <source>Edits the directory menu (section DirMenu) of a wincmd.ini.</source>
+        <translation>Modifie le menu des répertoires (section DirMenu) d&apos;un wincmd.ini.</translation>
+    </message>
+    <message>
+        <source>Starts in the Wine prefix &lt;folder&gt; and keeps to it.</source>
+        <translation>Démarre dans le préfixe Wine &lt;dossier&gt; et s&apos;y tient.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>The wincmd.ini to edit.</source>
+        <translation>Le wincmd.ini à modifier.</translation>
+    </message>
+    <message>
+        <source>[file]</source>
+        <translation>[fichier]</translation>
     </message>
 </context>
 </TS>

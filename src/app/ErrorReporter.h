@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ErrorLog.h"
+#include "core/LocalText.h"
 
 #include <functional>
 #include <string>
@@ -9,7 +10,11 @@ namespace torvex {
 
 class MenuFileUi;
 
-inline constexpr const char *errorCaption = "Error";
+inline constexpr const char *errorReporterContext = "torvex::ErrorReporter";
+inline constexpr const char *errorCaption = QT_TRANSLATE_NOOP("torvex::ErrorReporter", "Error");
+
+// "Unable to write to <path>", for the window to show in the user's language.
+LocalText writeFailureText(const std::string &path);
 
 // Shows failures to the user and records them in the error log, in the two orders the
 // program uses: the writer's own failures are logged before their box, failures that escape
@@ -26,14 +31,17 @@ public:
     // "Error" (warning icon) with the cause on a line of its own under the message, menus
     // enabled. An empty cause adds nothing. Returns whether the entry was written.
     bool saveFailed(const std::string &message, const std::string &cause);
+    // The same with a message the box shows in the user's language; the log has it in English.
+    bool saveFailed(const LocalText &message, const std::string &cause);
 
     // A failure escaped a command or handler of `sender` (a class name): the box "Error"
     // (warning icon), normal cursor, entry "globalErrorHandler" with the sender, menus
     // enabled. Returns whether the entry was written.
     bool globalError(const std::string &sender, const std::string &message);
+    bool globalError(const std::string &sender, const LocalText &message);
 
 private:
-    void showBox(const std::string &message);
+    void showBox(const LocalText &message);
 
     ErrorLog &m_log;
     std::function<LogContext()> m_context;

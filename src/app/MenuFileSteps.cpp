@@ -1,12 +1,13 @@
 #include "app/MenuFileSteps.h"
 
+#include "app/ErrorReporter.h"
 #include "core/MessageBoxes.h"
 #include "core/Text.h"
 #include "files/FileSystem.h"
+#include "files/SaveBackup.h"
 #include "menu/IniError.h"
 #include "menu/IniFile.h"
 #include "menu/MenuComparison.h"
-#include "files/SaveBackup.h"
 
 #include <bit>
 #include <cstring>
@@ -14,99 +15,165 @@
 
 namespace torvex {
 
-std::string missingIniFileText(const std::string &path)
+LocalText missingIniFileText(const std::string &path)
 {
-    return std::string("Can't find Windows Commander's ini file:   ") + lineBreak + path + lineBreak
-        + lineBreak + "Aborting...";
+    return LocalText::joined(
+        { fileStepText(QT_TRANSLATE_NOOP(
+              "torvex::MenuFileSteps", "Can't find Windows Commander's ini file:   ")),
+            LocalText::verbatim(path),
+            LocalText::verbatim(""),
+            fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Aborting...")) },
+        lineBreak);
 }
 
 namespace {
 
-// The first questionListLimit lines of a list, then how many more there are.
-std::string listed(const std::vector<std::string> &lines)
+// The first questionListLimit items of a list, each as `line` gives it, then how many more
+// there are.
+template <typename Item, typename Line> LocalText listed(const std::vector<Item> &items, Line line)
 {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size() && i < questionListLimit; ++i)
-        text += lineBreak + lines[i];
-    if (lines.size() > questionListLimit)
-        text += lineBreak + ("and " + std::to_string(lines.size() - questionListLimit) + " more");
-    return text;
+    std::vector<LocalText> lines;
+    for (std::size_t i = 0; i < items.size() && i < questionListLimit; ++i)
+        lines.push_back(line(items[i]));
+    if (items.size() > questionListLimit)
+        lines.push_back(LocalText::counted(fileStepsContext,
+            QT_TRANSLATE_N_NOOP("torvex::MenuFileSteps", "and %n more"),
+            "and %n more",
+            static_cast<long long>(items.size() - questionListLimit)));
+    return LocalText::joined(std::move(lines), lineBreak);
 }
+
+// A question's text, one line of `parts` after another.
+LocalText lines(std::vector<LocalText> parts)
+{
+    return LocalText::joined(std::move(parts), lineBreak);
+}
+
+const LocalText emptyLine = LocalText::verbatim("");
 
 } // namespace
 
-std::string notShownDetails(const std::vector<DirMenuFinding> &notShown)
+LocalText notShownSummaryText(std::size_t count)
+{
+    return LocalText::counted(fileStepsContext,
+        QT_TRANSLATE_N_NOOP("torvex::MenuFileSteps",
+            "The file holds %n lines that the menu does not show; saving will remove them."),
+        "The file holds 1 line that the menu does not show; saving will remove it.",
+        static_cast<long long>(count));
+}
+
+LocalText findingDetailText(const DirMenuFinding &finding)
+{
+    // The reason is one of loadFindingReason's marked texts.
+    return fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "line %1: %2 (%3)"))
+        .arg(std::to_string(finding.lineNumber))
+        .arg(finding.text)
+        .arg(LocalText::markedCopy(findingReasonContext, finding.reason));
+}
+
+LocalText notShownDetails(const std::vector<DirMenuFinding> &notShown)
 {
     if (notShown.size() <= questionListLimit)
-        return {};
-    std::string text;
+        return LocalText::verbatim("");
+    std::vector<LocalText> details;
+    details.reserve(notShown.size());
     for (const DirMenuFinding &finding : notShown)
-        text += (text.empty() ? "" : lineBreak) + findingDetail(finding);
-    return text;
+        details.push_back(findingDetailText(finding));
+    return lines(std::move(details));
 }
 
-std::string unstorablePlace(const UnstorableEntry &entry)
+LocalText unstorablePlace(const UnstorableEntry &entry)
 {
     // By place and number: the titles are the very thing that may not read well.
-    const std::string where = entry.parentTitle.empty()
-        ? std::string("at the top level")
-        : "under " + entry.parentTitle;
-    return "entry " + std::to_string(entry.position) + ", " + where + " (saved as number "
-        + std::to_string(entry.number) + ")";
+    const std::string position = std::to_string(entry.position);
+    const std::string number = std::to_string(entry.number);
+    if (entry.parentTitle.empty())
+        return fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
+                                "entry %1, at the top level (saved as number %2)"))
+            .arg(position)
+            .arg(number);
+    return fileStepText(
+        QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "entry %1, under %2 (saved as number %3)"))
+        .arg(position)
+        .arg(entry.parentTitle)
+        .arg(number);
 }
 
-std::string notShownQuestion(const std::vector<DirMenuFinding> &notShown)
+LocalText notShownQuestion(const std::vector<DirMenuFinding> &notShown)
 {
-    std::vector<std::string> lines;
-    for (const DirMenuFinding &finding : notShown)
-        lines.push_back(findingDetail(finding));
-    return notShownSummary(notShown.size()) + lineBreak + listed(lines);
+    return lines(
+        { notShownSummaryText(notShown.size()), emptyLine, listed(notShown, findingDetailText) });
 }
 
-std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries)
+LocalText unstorableQuestion(const std::vector<UnstorableEntry> &entries)
 {
-    std::vector<std::string> lines;
-    for (const UnstorableEntry &entry : entries)
-        lines.push_back(unstorablePlace(entry) + ": " + entry.reason);
-    return std::string("The file cannot store these entries as they are:") + lineBreak
-        + listed(lines) + lineBreak + lineBreak
-        + "Saved anyway, they read back changed or not at all.";
+    const auto line = [](const UnstorableEntry &entry) {
+        // The reason is one of unstorableText's marked texts.
+        return fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "%1: %2"))
+            .arg(unstorablePlace(entry))
+            .arg(LocalText::markedCopy(unstorableReasonContext, entry.reason));
+    };
+    return lines({ fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
+                       "The file cannot store these entries as they are:")),
+        emptyLine,
+        listed(entries, line),
+        emptyLine,
+        fileStepText(QT_TRANSLATE_NOOP(
+            "torvex::MenuFileSteps", "Saved anyway, they read back changed or not at all.")) });
 }
 
-std::string menuChangedText(const std::string &path)
+LocalText menuChangedText(const std::string &path)
 {
-    return "The menu in " + path + " was changed by another program after Torvex loaded it.";
+    return fileStepText(
+        QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
+            "The menu in %1 was changed by another program after Torvex loaded it."))
+        .arg(path);
 }
 
-std::string menuChangedQuestion(const std::string &path)
+LocalText menuChangedQuestion(const std::string &path)
 {
-    return menuChangedText(path) + lineBreak + lineBreak
-        + "Overwrite it with the menu shown here? The other program's change to the menu is "
-          "then lost."
-        + lineBreak + "Reload shows the menu of the file instead, losing the changes made here.";
+    return lines({ menuChangedText(path),
+        emptyLine,
+        fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
+            "Overwrite it with the menu shown here? The other program's change to the menu is "
+            "then lost.")),
+        fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
+            "Reload shows the menu of the file instead, losing the changes made here.")) });
 }
 
-std::string fileGoneText(const std::string &path)
+LocalText fileGoneText(const std::string &path)
 {
-    return path + " was moved or deleted after Torvex loaded it. Save to file... keeps the menu "
-                  "shown here in a file of your choice.";
+    return fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps",
+                            "%1 was moved or deleted after Torvex loaded it. Save to file... keeps "
+                            "the menu shown here in a file of your choice."))
+        .arg(path);
 }
 
-std::string reloadQuestion(const std::string &path)
+LocalText reloadQuestion(const std::string &path)
 {
-    return "Load the menu of " + path + " again?" + lineBreak + lineBreak
-        + "The changes made to the menu in Torvex are lost.";
+    return lines(
+        { fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Load the menu of %1 again?"))
+                .arg(path),
+            emptyLine,
+            fileStepText(QT_TRANSLATE_NOOP(
+                "torvex::MenuFileSteps", "The changes made to the menu in Torvex are lost.")) });
 }
 
-std::string noBackupQuestion(const std::string &path, const std::string &reason)
+LocalText noBackupQuestion(const std::string &path, const std::string &reason)
 {
-    return "No backup of " + path + " could be kept:" + lineBreak + reason + lineBreak + lineBreak
-        + "Save without a backup?";
+    return lines(
+        { fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "No backup of %1 could be kept:"))
+                .arg(path),
+            LocalText::verbatim(reason),
+            emptyLine,
+            fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Save without a backup?")) });
 }
 
-std::string backupElsewhereStatus(const std::string &where)
+LocalText backupElsewhereStatus(const std::string &where)
 {
-    return " Data saved; the file as it was is kept in " + where;
+    return fileStepText(
+        QT_TRANSLATE_NOOP("torvex::MenuFileSteps", " Data saved; the file as it was is kept in %1"))
+        .arg(where);
 }
 
 void MenuLinesDigest::mix(std::uint64_t word)
@@ -229,11 +296,12 @@ void rememberMenuOnDisk(const std::string &path, LoadedFile &loaded, FileSystem 
     }
 }
 
-std::string removeAllQuestion(std::size_t count)
+LocalText removeAllQuestion(std::size_t count)
 {
-    if (count == 1)
-        return "Remove the 1 entry from the file?";
-    return "Remove all " + std::to_string(count) + " entries from the file?";
+    return LocalText::counted(fileStepsContext,
+        QT_TRANSLATE_N_NOOP("torvex::MenuFileSteps", "Remove all %n entries from the file?"),
+        "Remove the 1 entry from the file?",
+        static_cast<long long>(count));
 }
 
 namespace {
@@ -272,13 +340,30 @@ private:
     bool m_finished = false;
 };
 
-void reportSaveFailure(MenuFileUi &ui, const SaveFailure &failure)
+// The failure's message as the window shows it: the write's own "Unable to write to <path>"
+// in the user's language, what follows it (an entry the file refused) as it is.
+LocalText shownFailure(const std::exception &error, const SaveFailure &failure)
+{
+    const auto *writeError = dynamic_cast<const IniWriteError *>(&error);
+    const std::string what = error.what();
+    if (!writeError || !failure.message.starts_with(what))
+        return LocalText::verbatim(failure.message);
+    const LocalText unable = writeFailureText(writeError->path());
+    if (unable.english() != what)
+        return LocalText::verbatim(failure.message);
+    if (failure.message.size() == what.size())
+        return unable;
+    return LocalText::joined(
+        { unable, LocalText::verbatim(failure.message.substr(what.size())) }, "");
+}
+
+void reportSaveFailure(MenuFileUi &ui, const std::exception &error, const SaveFailure &failure)
 {
     ui.setBusyCursor(false);
     // The write is atomic, so a failure leaves the file as it was: say so instead of leaving
     // the last progress figure standing.
-    ui.showStatus(saveFailedStatus);
-    ui.saveFailed(failure.message, failure.cause);
+    ui.showStatus(fileStepText(saveFailedStatus));
+    ui.saveFailed(shownFailure(error, failure), failure.cause);
     ui.setMenusEnabled(true);
 }
 
@@ -289,10 +374,12 @@ bool loadMenuInteractively(
 {
     if (!fs.fileExists(path)) {
         if (MessageBoxes *boxes = ui.messageBoxes())
-            boxes->inform(missingIniFileText(path), missingIniFileCaption, MsgIcon::Information);
+            boxes->inform(missingIniFileText(path),
+                fileStepText(missingIniFileCaption),
+                MsgIcon::Information);
         return false;
     }
-    ui.showStatus("Loading data...");
+    ui.showStatus(fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Loading data...")));
     ui.setPanelsEnabled(false);
     ui.setMenusEnabled(false);
     ui.setBusyCursor(true);
@@ -342,19 +429,19 @@ namespace {
 // Asks a question whose default and escape button is Cancel; true for the first button.
 // Without boxes nothing can be asked, and the answer is the default.
 bool confirmed(MenuFileUi &ui,
-    std::string text,
+    LocalText text,
     const char *caption,
     const char *goOnButton,
-    std::string details = {})
+    LocalText details = {})
 {
     MessageBoxes *boxes = ui.messageBoxes();
     if (!boxes)
         return false;
     MsgChoice choice;
     choice.text = std::move(text);
-    choice.caption = caption;
+    choice.caption = fileStepText(caption);
     choice.icon = MsgIcon::Warning;
-    choice.buttons = { goOnButton, cancelButton };
+    choice.buttons = { fileStepText(goOnButton), fileStepText(cancelButton) };
     choice.defaultButton = 1;
     choice.escapeButton = 1;
     choice.details = std::move(details);
@@ -373,12 +460,12 @@ bool overwriteChangedMenu(
         return false;
     MsgChoice choice;
     choice.text = menuChangedQuestion(path);
-    choice.caption = menuChangedCaption;
+    choice.caption = fileStepText(menuChangedCaption);
     choice.icon = MsgIcon::Warning;
-    choice.buttons = { overwriteButton, reloadButton };
+    choice.buttons = { fileStepText(overwriteButton), fileStepText(reloadButton) };
     if (safeguards.showChanges)
-        choice.buttons.push_back(showChangesButton);
-    choice.buttons.push_back(cancelButton);
+        choice.buttons.push_back(fileStepText(showChangesButton));
+    choice.buttons.push_back(fileStepText(cancelButton));
     choice.defaultButton = choice.escapeButton = choice.buttons.size() - 1;
     for (;;) {
         const std::size_t answer = boxes->choose(choice);
@@ -460,8 +547,8 @@ bool mayWrite(const std::string &path,
             return false;
         MessageBoxes *boxes = ui.messageBoxes();
         if (!boxes
-            || boxes->askWithDefault(removeAllQuestion(inFile.count()),
-                   removeAllCaption,
+            || boxes->ask(removeAllQuestion(inFile.count()),
+                   fileStepText(removeAllCaption),
                    MsgIcon::Question,
                    MsgButtons::YesNo,
                    MsgResult::No)
@@ -504,7 +591,7 @@ bool writeMenu(const std::string &path,
     std::optional<MenuLinesDigest> &agreed)
 {
     for (int attempt = 1;; ++attempt) {
-        ui.showStatus("Saving data...");
+        ui.showStatus(fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Saving data...")));
         ui.setBusyCursor(true);
         try {
             writeMenuFile(path, tree, fs, statusProgress(ui), [&](const IniDocument &asRead) {
@@ -549,7 +636,7 @@ SaveResult saveMenuInteractively(const std::string &path,
         return result;
     }
     if (path == loaded.tooDeepPath) {
-        ui.showStatus(tooDeepNotSavedStatus);
+        ui.showStatus(fileStepText(tooDeepNotSavedStatus));
         ui.setMenusEnabled(true);
         return result;
     }
@@ -557,7 +644,7 @@ SaveResult saveMenuInteractively(const std::string &path,
         && (path != loaded.path || loaded.notShown.empty())) {
         // Writing would at best give the same lines in another order and layout: the file
         // stays byte for byte as the user or another program left it.
-        ui.showStatus(unchangedStatus);
+        ui.showStatus(fileStepText(unchangedStatus));
         ui.setMenusEnabled(true);
         result.outcome = SaveOutcome::Unchanged;
         return result;
@@ -584,7 +671,7 @@ SaveResult saveMenuInteractively(const std::string &path,
         if (backup && *backup != path + ".bak")
             ui.showStatus(backupElsewhereStatus(*backup));
         else
-            ui.showStatus(" Data saved");
+            ui.showStatus(fileStepText(QT_TRANSLATE_NOOP("torvex::MenuFileSteps", " Data saved")));
         ui.setMenusEnabled(true);
         // What the file held beyond the menu is gone now.
         if (path == loaded.path)
@@ -593,7 +680,7 @@ SaveResult saveMenuInteractively(const std::string &path,
         loaded.cleanPath = path;
         result.outcome = SaveOutcome::Saved;
     } catch (const std::exception &error) {
-        reportSaveFailure(ui, describeSaveFailure(error, tree));
+        reportSaveFailure(ui, error, describeSaveFailure(error, tree));
         result.outcome = SaveOutcome::Failed;
     }
     return result;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "menu/DirMenuFile.h"
+#include "menu/DirMenuFindings.h"
 #include "menu/DirMenuStorability.h"
 #include "menu/MenuEntryList.h"
 
@@ -26,6 +28,8 @@ public:
     virtual ~MenuFileUi() = default;
     // The message panel; the implementation puts one blank before the text.
     virtual void showStatus(const std::string & /*text*/) { }
+    // The same with a text the window shows in the user's language.
+    virtual void showStatus(const LocalText &text) { showStatus(text.english()); }
     // Lets pending window events run (repaints while long work goes on).
     virtual void processEvents() { }
     virtual void setBusyCursor(bool /*busy*/) { }
@@ -39,6 +43,11 @@ public:
     // A save failed with `message` ("Unable to write to <path>") for the reason `cause` (""
     // when there is none to give): record it in the error log, then show it.
     virtual void saveFailed(const std::string & /*message*/, const std::string & /*cause*/) { }
+    // The same with the message in the user's language.
+    virtual void saveFailed(const LocalText &message, const std::string &cause)
+    {
+        saveFailed(message.english(), cause);
+    }
     // The message boxes to use; nullptr shows none.
     virtual MessageBoxes *messageBoxes() { return nullptr; }
 };
@@ -113,8 +122,8 @@ struct LoadedFile
 // wide margin below the depth at which it does.
 inline constexpr std::size_t windowMenuDepthLimit = 2000;
 // The status after a save into such a file.
-inline constexpr const char *tooDeepNotSavedStatus =
-    " Nothing was saved: Torvex could not show the menu of this file";
+inline constexpr const char *tooDeepNotSavedStatus = QT_TRANSLATE_NOOP(
+    "torvex::MenuFileSteps", " Nothing was saved: Torvex could not show the menu of this file");
 
 // Whether the DirMenu lines of the file at `path` differ from those `loaded` remembers of
 // it; false while it remembers none of that file. Throws IniReadError when the file cannot
@@ -165,53 +174,78 @@ struct SaveResult
     bool reload = false;
 };
 
+// The texts of loading and saving, marked for the window's translation.
+inline constexpr const char *fileStepsContext = "torvex::MenuFileSteps";
+inline LocalText fileStepText(const char *source)
+{
+    return LocalText(fileStepsContext, source);
+}
+
 // The questions of saving.
-inline constexpr const char *notShownCaption = "Lines not shown";
-inline constexpr const char *saveAndRemoveButton = "Save and remove them";
-inline constexpr const char *unstorableCaption = "Cannot be stored";
-inline constexpr const char *saveAnywayButton = "Save anyway";
-inline constexpr const char *cancelButton = "Cancel";
-inline constexpr const char *removeAllCaption = "Remove all entries?";
-inline constexpr const char *menuChangedCaption = "Menu changed on disk";
-inline constexpr const char *overwriteButton = "Overwrite";
-inline constexpr const char *reloadButton = "Reload";
-inline constexpr const char *showChangesButton = "Show changes...";
-inline constexpr const char *reloadCaption = "Reload?";
-inline constexpr const char *noBackupCaption = "No backup";
-inline constexpr const char *saveWithoutBackupButton = "Save without backup";
+inline constexpr const char *notShownCaption =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Lines not shown");
+inline constexpr const char *saveAndRemoveButton =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Save and remove them");
+inline constexpr const char *unstorableCaption =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Cannot be stored");
+inline constexpr const char *saveAnywayButton =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Save anyway");
+inline constexpr const char *cancelButton = QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Cancel");
+inline constexpr const char *removeAllCaption =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Remove all entries?");
+inline constexpr const char *menuChangedCaption =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Menu changed on disk");
+inline constexpr const char *overwriteButton =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Overwrite");
+inline constexpr const char *reloadButton = QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Reload");
+inline constexpr const char *showChangesButton =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Show changes...");
+inline constexpr const char *reloadCaption = QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Reload?");
+inline constexpr const char *noBackupCaption =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "No backup");
+inline constexpr const char *saveWithoutBackupButton =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Save without backup");
 // The most lines a question lists; the rest are counted.
 inline constexpr std::size_t questionListLimit = 12;
 
-// The summary (notShownSummary), then the lines themselves.
-std::string notShownQuestion(const std::vector<DirMenuFinding> &notShown);
+// "The file holds 3 lines that the menu does not show; saving will remove them." (1 line
+// ... it).
+LocalText notShownSummaryText(std::size_t count);
+// "line 6: menu5=B (past a gap in the numbering, ...)", the reason in the user's language.
+LocalText findingDetailText(const DirMenuFinding &finding);
+// The summary (notShownSummaryText), then the lines themselves.
+LocalText notShownQuestion(const std::vector<DirMenuFinding> &notShown);
 // Every line of a list longer than the question shows, for its details; "" otherwise.
-std::string notShownDetails(const std::vector<DirMenuFinding> &notShown);
+LocalText notShownDetails(const std::vector<DirMenuFinding> &notShown);
 // "entry 12, under Projects (saved as number 15)": where an entry stands and its number.
-std::string unstorablePlace(const UnstorableEntry &entry);
+LocalText unstorablePlace(const UnstorableEntry &entry);
 // Each entry by its place and number with the reason, then what saving anyway does.
-std::string unstorableQuestion(const std::vector<UnstorableEntry> &entries);
+LocalText unstorableQuestion(const std::vector<UnstorableEntry> &entries);
 // "Remove all N entries from the file?"
-std::string removeAllQuestion(std::size_t count);
+LocalText removeAllQuestion(std::size_t count);
 
 // "The menu in <path> was changed by another program after Torvex loaded it."
-std::string menuChangedText(const std::string &path);
+LocalText menuChangedText(const std::string &path);
 // The question of a save over another program's edit: what Overwrite and Reload lose.
-std::string menuChangedQuestion(const std::string &path);
+LocalText menuChangedQuestion(const std::string &path);
 // The notice when the file being edited is no longer where it was loaded from.
-std::string fileGoneText(const std::string &path);
+LocalText fileGoneText(const std::string &path);
 // The second question of Reload: the editor's changes are lost.
-std::string reloadQuestion(const std::string &path);
+LocalText reloadQuestion(const std::string &path);
 // Why no backup of `path` could be kept, then "Save without a backup?".
-std::string noBackupQuestion(const std::string &path, const std::string &reason);
+LocalText noBackupQuestion(const std::string &path, const std::string &reason);
 // The status after a save whose backup went to `where`, a folder other than the file's.
-std::string backupElsewhereStatus(const std::string &where);
+LocalText backupElsewhereStatus(const std::string &where);
 
 // Text of the box shown when the file to load does not exist.
-std::string missingIniFileText(const std::string &path);
-inline constexpr const char *missingIniFileCaption = "Can't find ini file";
-inline constexpr const char *saveFailedStatus = "Save failed: nothing was saved";
+LocalText missingIniFileText(const std::string &path);
+inline constexpr const char *missingIniFileCaption =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Can't find ini file");
+inline constexpr const char *saveFailedStatus =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", "Save failed: nothing was saved");
 // The status after a save that found the file already holding the menu.
-inline constexpr const char *unchangedStatus = " No changes to save: the file was left as it is";
+inline constexpr const char *unchangedStatus =
+    QT_TRANSLATE_NOOP("torvex::MenuFileSteps", " No changes to save: the file was left as it is");
 
 // Loads the menu of `path` with the window's steps around the reader: "Loading data...",
 // panels and menus off, busy cursor, progress in percent, then everything back on and the

@@ -15,8 +15,8 @@ int main(int argc, char **argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     for (const auto &found :
         torvex::findRecoveryCopies(torvex::FileSystem::real().recoveryFolder()))
-        std::cerr << "torvex-menu: " << torvex::visibleText(torvex::recoveryCopyNotice(found))
-                  << '\n';
+        std::cerr << "torvex-menu: "
+                  << torvex::visibleText(torvex::recoveryCopyNotice(found).english()) << '\n';
     try {
         // Files are named as the editor names them: "C:\..." paths go through the Wine
         // prefix, so that what "where" prints can be given to print, check and resave. The

@@ -11,23 +11,6 @@ char upper(char letter)
     return asciiUpper(letter);
 }
 
-// Replaces each occurrence of `placeholder` in `text`, left to right, by what `value` gives.
-// The scan goes on after the inserted text, so a replacement that itself holds the
-// placeholder (a volume labelled "[DD]") cannot make it loop.
-template <typename Value>
-void replaceAll(std::string &text, std::string_view placeholder, Value &&value)
-{
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = text.find(placeholder, from);
-        if (at == std::string::npos)
-            return;
-        const std::string insert = value();
-        text.replace(at, placeholder.size(), insert);
-        from = at + insert.size();
-    }
-}
-
 bool isHorizontalEdge(PanelEdge align)
 {
     return align == PanelEdge::Top || align == PanelEdge::Bottom;
@@ -180,8 +163,10 @@ DriveButton DrivePanelModel::makeButton(char letter, int position) const
 {
     DriveButton button;
     button.letter = letter;
-    button.caption = m_showCaptions ? expandTemplate(letter, m_captionTemplate) : std::string();
-    button.hint = expandTemplate(letter, m_hintTemplate);
+    button.caption =
+        m_showCaptions ? expandTemplate(letter, m_captionTemplate).english() : std::string();
+    button.hintText = expandTemplate(letter, m_hintTemplate);
+    button.hint = button.hintText.english();
     button.isFlat = m_flat;
     button.width = m_buttonWidth;
     button.height = m_buttonHeight;
@@ -241,18 +226,30 @@ bool DrivePanelModel::isDriveShown(char letter) const
     return m_driveTypes.contains(static_cast<DriveType>(code));
 }
 
-std::string DrivePanelModel::expandTemplate(char letter, std::string_view templ) const
+LocalText DrivePanelModel::expandTemplate(char letter, std::string_view templ) const
 {
     const char drive = upper(letter);
-    std::string result(templ);
-    replaceAll(result, "[DR]", [drive] {
-        return std::string(1, drive);
-    });
-    replaceAll(result, "[DD]", [this, drive] {
-        std::string name = m_drives.displayName(drive);
-        return name.empty() ? std::string { drive, ':', '\\' } : name;
-    });
-    return result;
+    std::vector<LocalText> parts;
+    std::string plain;
+    for (std::size_t i = 0; i < templ.size();) {
+        const std::string_view rest = templ.substr(i);
+        if (rest.starts_with("[DR]")) {
+            plain += drive;
+            i += 4;
+        } else if (rest.starts_with("[DD]")) {
+            parts.push_back(LocalText::verbatim(std::move(plain)));
+            plain.clear();
+            LocalText name = m_drives.displayText(drive);
+            parts.push_back(name.english().empty()
+                    ? LocalText::verbatim(std::string { drive, ':', '\\' })
+                    : std::move(name));
+            i += 4;
+        } else {
+            plain += templ[i++];
+        }
+    }
+    parts.push_back(LocalText::verbatim(std::move(plain)));
+    return LocalText::joined(std::move(parts), "");
 }
 
 void DrivePanelModel::setButtonDown(std::size_t index, bool down)

@@ -77,6 +77,7 @@ struct DriveButton
     char letter = 'C'; // upper case; the button's tag
     std::string caption;
     std::string hint;
+    LocalText hintText; // the hint as the window shows it, in the user's language
     int left = 0;
     int top = 0;
     int width = 0;
@@ -182,7 +183,7 @@ public:
     // `templ` with every "[DR]" replaced by the upper-case letter, then every "[DD]" by the
     // drive's display name (its root path "X:\" when the system gives none). Inserted text is
     // never scanned again.
-    std::string expandTemplate(char letter, std::string_view templ) const;
+    LocalText expandTemplate(char letter, std::string_view templ) const;
 
     // Puts down the button of `letter` (either case) and raises the click event for the
     // button that is down afterwards; that button's letter becomes Drive. A letter without a

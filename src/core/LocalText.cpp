@@ -11,6 +11,15 @@ LocalText LocalText::verbatim(std::string text)
     return result;
 }
 
+LocalText LocalText::markedCopy(const char *context, std::string source)
+{
+    LocalText result;
+    result.m_context = context;
+    result.m_ownsSource = true;
+    result.m_ownedSource = std::move(source);
+    return result;
+}
+
 LocalText LocalText::counted(
     const char *context, const char *source, const char *englishOne, long long count)
 {
@@ -50,7 +59,7 @@ std::string LocalText::english() const
     values.reserve(m_values.size());
     for (const LocalText &value : m_values)
         values.push_back(value.english());
-    const char *pattern = m_count == 1 && m_englishOne ? m_englishOne : m_source;
+    const char *pattern = m_count == 1 && m_englishOne ? m_englishOne : source();
     return fillPlaceholders(pattern, values, m_count);
 }
 

@@ -34,6 +34,10 @@ public:
 
     // A text that is the same in every language.
     static LocalText verbatim(std::string text);
+    // A text marked QT_TRANSLATE_NOOP(context, ...) where it was written, whose source comes
+    // in a string that need not outlive the text (a copy of a marked literal): the text keeps
+    // its own copy. `context` must outlive it (a literal).
+    static LocalText markedCopy(const char *context, std::string source);
     // A counted text marked QT_TRANSLATE_N_NOOP(context, source), its %n the count; English
     // says `englishOne` for a count of 1 and `source` for any other.
     static LocalText counted(
@@ -48,10 +52,10 @@ public:
     // The text in English, with every value in place.
     std::string english() const;
 
-    bool isVerbatim() const { return m_source == nullptr; }
+    bool isVerbatim() const { return source() == nullptr; }
     bool isJoined() const { return m_joined; }
     const char *context() const { return m_context; }
-    const char *source() const { return m_source; }
+    const char *source() const { return m_ownsSource ? m_ownedSource.c_str() : m_source; }
     const char *englishOne() const { return m_englishOne; }
     std::optional<long long> count() const { return m_count; }
     // The verbatim text, or a joined text's separator.
@@ -67,6 +71,8 @@ private:
     const char *m_englishOne = nullptr;
     std::optional<long long> m_count;
     bool m_joined = false;
+    bool m_ownsSource = false;
+    std::string m_ownedSource; // the source of a markedCopy
     std::string m_plain;
     std::vector<LocalText> m_values;
 };

@@ -17,14 +17,16 @@ enum class MsgResult { Ok, Cancel, Yes, No };
 // button; Escape and the window's close button press the escape button.
 struct MsgChoice
 {
-    std::string text;
-    std::string caption;
+    // The texts as the window shows them in the user's language (LocalText::verbatim for a
+    // text that is the same in every language).
+    LocalText text;
+    LocalText caption;
     MsgIcon icon = MsgIcon::Question;
-    std::vector<std::string> buttons;
+    std::vector<LocalText> buttons;
     std::size_t defaultButton = 0;
     std::size_t escapeButton = 0;
     // Shown on demand below the text (the whole of a list the text shortens); "" for none.
-    std::string details;
+    LocalText details;
 };
 
 // The one way the program shows a message box. The window implementation keeps every box on

@@ -86,10 +86,14 @@ MenuPreview previewMenu(const MenuTree &tree, std::size_t limit)
     return preview;
 }
 
-std::string leftOutText(std::size_t leftOut, std::size_t limit)
+LocalText leftOutText(std::size_t leftOut, std::size_t limit)
 {
-    return std::to_string(leftOut) + (leftOut == 1 ? " entry" : " entries")
-        + " not shown (the file manager reads " + std::to_string(limit) + ")";
+    return LocalText::counted("torvex::MenuPreview",
+        QT_TRANSLATE_N_NOOP(
+            "torvex::MenuPreview", "%n entries not shown (the file manager reads %1)"),
+        "1 entry not shown (the file manager reads %1)",
+        static_cast<long long>(leftOut))
+        .arg(std::to_string(limit));
 }
 
 } // namespace torvex

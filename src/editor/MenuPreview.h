@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "editor/ItemCount.h"
 #include "menu/MenuTree.h"
 
@@ -38,6 +39,6 @@ struct MenuPreview
 MenuPreview previewMenu(const MenuTree &tree, std::size_t limit = itemLimit);
 
 // The greyed last line under a cut menu: "3 entries not shown (the file manager reads 200)".
-std::string leftOutText(std::size_t leftOut, std::size_t limit = itemLimit);
+LocalText leftOutText(std::size_t leftOut, std::size_t limit = itemLimit);
 
 } // namespace torvex

@@ -197,12 +197,18 @@ std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &f
     return found;
 }
 
-std::string recoveryCopyNotice(const FoundRecoveryCopy &found)
+LocalText recoveryCopyNotice(const FoundRecoveryCopy &found)
 {
     if (found.original.empty())
-        return "A save did not finish; the earlier content of the file is kept in " + found.copy;
-    return "A save of " + found.original + " did not finish; its earlier content is kept in "
-        + found.copy;
+        return LocalText(recoveryCopyContext,
+            QT_TRANSLATE_NOOP("torvex::RecoveryCopy",
+                "A save did not finish; the earlier content of the file is kept in %1"))
+            .arg(found.copy);
+    return LocalText(recoveryCopyContext,
+        QT_TRANSLATE_NOOP("torvex::RecoveryCopy",
+            "A save of %1 did not finish; its earlier content is kept in %2"))
+        .arg(found.original)
+        .arg(found.copy);
 }
 
 } // namespace torvex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -56,8 +58,10 @@ std::vector<FoundRecoveryCopy> findRecoveryCopies(const std::filesystem::path &f
 
 // What the user is told about a copy: "A save of <original> did not finish; its earlier
 // content is kept in <copy>".
-std::string recoveryCopyNotice(const FoundRecoveryCopy &found);
+LocalText recoveryCopyNotice(const FoundRecoveryCopy &found);
 
-inline constexpr const char *recoveryCopyCaption = "Unfinished save";
+inline constexpr const char *recoveryCopyContext = "torvex::RecoveryCopy";
+inline constexpr const char *recoveryCopyCaption =
+    QT_TRANSLATE_NOOP("torvex::RecoveryCopy", "Unfinished save");
 
 } // namespace torvex

@@ -49,14 +49,6 @@ std::string findingDetail(const DirMenuFinding &finding)
         + finding.reason + ")";
 }
 
-std::string notShownSummary(std::size_t count)
-{
-    if (count == 1)
-        return "The file holds 1 line that the menu does not show; saving will remove it.";
-    return "The file holds " + std::to_string(count)
-        + " lines that the menu does not show; saving will remove them.";
-}
-
 void DirMenuLoadReport::add(const IniSectionLine &line, DirMenuKey key)
 {
     using Kind = IniSectionLine::Kind;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LargePages.h"
+#include "core/LocalText.h"
 #include "menu/DirMenuKeys.h"
 #include "menu/IniDocument.h"
 
@@ -27,29 +28,38 @@ std::string findingLine(const DirMenuFinding &finding);
 // The same under a heading that says it once: "line 6: menu5=B (past a gap in ...)".
 std::string findingDetail(const DirMenuFinding &finding);
 // The heading of such a list.
-inline constexpr const char *notShownHeading =
-    "Lines of the file that the menu does not show (saving removes them):";
+inline constexpr const char *notShownHeading = QT_TRANSLATE_NOOP("torvex::DirMenuFindings",
+    "Lines of the file that the menu does not show (saving removes them):");
 
-// "The file holds 3 lines that the menu does not show; saving will remove them." (1 line
-// ... it).
-std::string notShownSummary(std::size_t count);
-
+// The context of the texts below for the window's translation.
+inline constexpr const char *findingReasonContext = "torvex::DirMenuFindings";
 // Why a line of the file is not shown (DirMenuFinding::reason).
 namespace loadFindingReason {
-inline constexpr const char *pastGap =
-    "past a gap in the numbering, where the file manager stops reading";
-inline constexpr const char *secondSection = "a second DirMenu section; only the first is read";
-inline constexpr const char *inSecondSection = "in a second DirMenu section";
-inline constexpr const char *comment = "a comment";
-inline constexpr const char *blankLine = "a blank line between entries";
-inline constexpr const char *notAnEntry = "a line without a key";
-inline constexpr const char *unknownKey = "a key the menu does not use";
-inline constexpr const char *repeatedKey = "the key stands twice; only its first value is read";
-inline constexpr const char *emptyTitle = "an entry without a title";
-inline constexpr const char *withoutTitle = "belongs to an entry without a title";
-inline constexpr const char *ofSeparator = "a separator has no command or target path";
-inline constexpr const char *ofEndLine = "an end line has no command or target path";
-inline constexpr const char *cutTitle = "a submenu title of more than 99 characters is cut";
+inline constexpr const char *pastGap = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuFindings", "past a gap in the numbering, where the file manager stops reading");
+inline constexpr const char *secondSection = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuFindings", "a second DirMenu section; only the first is read");
+inline constexpr const char *inSecondSection =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "in a second DirMenu section");
+inline constexpr const char *comment = QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "a comment");
+inline constexpr const char *blankLine =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "a blank line between entries");
+inline constexpr const char *notAnEntry =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "a line without a key");
+inline constexpr const char *unknownKey =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "a key the menu does not use");
+inline constexpr const char *repeatedKey = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuFindings", "the key stands twice; only its first value is read");
+inline constexpr const char *emptyTitle =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "an entry without a title");
+inline constexpr const char *withoutTitle =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "belongs to an entry without a title");
+inline constexpr const char *ofSeparator =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "a separator has no command or target path");
+inline constexpr const char *ofEndLine =
+    QT_TRANSLATE_NOOP("torvex::DirMenuFindings", "an end line has no command or target path");
+inline constexpr const char *cutTitle = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuFindings", "a submenu title of more than 99 characters is cut");
 } // namespace loadFindingReason
 
 // What readDirMenu leaves out of a section, gathered line by line while the file is read:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "menu/DirMenuKeys.h"
 #include "menu/MenuTree.h"
 
@@ -10,24 +11,32 @@
 
 namespace torvex {
 
+// The context of the texts below for the window's translation.
+inline constexpr const char *unstorableReasonContext = "torvex::DirMenuStorability";
 // Why a save cannot store an entry so that it reads back as it is (unstorableReason).
 namespace unstorableText {
-inline constexpr const char *separatorWithEntries = "a separator cannot hold entries";
-inline constexpr const char *separatorWithCommand =
-    "a separator cannot hold a command or target path";
-inline constexpr const char *untitledSubmenu =
-    "a submenu without a title reads back as a separator";
-inline constexpr const char *dashSubmenu =
-    "a submenu title beginning with \"-\" reads back as the end of a submenu";
-inline constexpr const char *longSubmenu =
-    "a submenu title of more than 99 characters reads back cut";
-inline constexpr const char *untitledEntry = "an entry without a title is not read back";
-inline constexpr const char *dashEntry = "a title beginning with \"-\" reads back as a submenu";
-inline constexpr const char *doubleDashEntry =
-    "a title beginning with \"--\" reads back as the end of a submenu";
-inline constexpr const char *titleLineBreak = "the title holds a line break";
-inline constexpr const char *commandLineBreak = "the command holds a line break";
-inline constexpr const char *targetPathLineBreak = "the target path holds a line break";
+inline constexpr const char *separatorWithEntries =
+    QT_TRANSLATE_NOOP("torvex::DirMenuStorability", "a separator cannot hold entries");
+inline constexpr const char *separatorWithCommand = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuStorability", "a separator cannot hold a command or target path");
+inline constexpr const char *untitledSubmenu = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuStorability", "a submenu without a title reads back as a separator");
+inline constexpr const char *dashSubmenu = QT_TRANSLATE_NOOP("torvex::DirMenuStorability",
+    "a submenu title beginning with \"-\" reads back as the end of a submenu");
+inline constexpr const char *longSubmenu = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuStorability", "a submenu title of more than 99 characters reads back cut");
+inline constexpr const char *untitledEntry =
+    QT_TRANSLATE_NOOP("torvex::DirMenuStorability", "an entry without a title is not read back");
+inline constexpr const char *dashEntry = QT_TRANSLATE_NOOP(
+    "torvex::DirMenuStorability", "a title beginning with \"-\" reads back as a submenu");
+inline constexpr const char *doubleDashEntry = QT_TRANSLATE_NOOP("torvex::DirMenuStorability",
+    "a title beginning with \"--\" reads back as the end of a submenu");
+inline constexpr const char *titleLineBreak =
+    QT_TRANSLATE_NOOP("torvex::DirMenuStorability", "the title holds a line break");
+inline constexpr const char *commandLineBreak =
+    QT_TRANSLATE_NOOP("torvex::DirMenuStorability", "the command holds a line break");
+inline constexpr const char *targetPathLineBreak =
+    QT_TRANSLATE_NOOP("torvex::DirMenuStorability", "the target path holds a line break");
 } // namespace unstorableText
 
 // Why the file cannot store `node` so that the reader gives it back with its place, title,

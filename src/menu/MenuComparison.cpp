@@ -428,26 +428,49 @@ std::string unifiedMenuDiff(
         comparison.script, comparison.before, comparison.after, beforeName, afterName);
 }
 
-std::string entryChangesText(const EntryChanges &changes)
+LocalText entryChangesText(const EntryChanges &changes)
 {
     if (!changes.any())
-        return "The entries are the same; only the lines that hold them differ.";
-    std::string text;
-    const std::pair<std::size_t, const char *> counts[] = {
-        { changes.added, "added" },
-        { changes.removed, "removed" },
-        { changes.changed, "changed" },
-        { changes.moved, "moved" },
+        return LocalText(menuComparisonContext,
+            QT_TRANSLATE_NOOP("torvex::MenuComparison",
+                "The entries are the same; only the lines that hold them differ."));
+    // The first count names the entries, the others only what became of them; each language
+    // gives each count its own plural form.
+    struct Count
+    {
+        std::size_t count;
+        const char *first;
+        const char *firstOne;
+        const char *next;
     };
-    for (const auto &[count, what] : counts) {
-        if (count == 0)
+    const Count counts[] = {
+        { changes.added,
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n entries added"),
+            "1 entry added",
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n added") },
+        { changes.removed,
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n entries removed"),
+            "1 entry removed",
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n removed") },
+        { changes.changed,
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n entries changed"),
+            "1 entry changed",
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n changed") },
+        { changes.moved,
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n entries moved"),
+            "1 entry moved",
+            QT_TRANSLATE_N_NOOP("torvex::MenuComparison", "%n moved") },
+    };
+    std::vector<LocalText> parts;
+    for (const Count &count : counts) {
+        if (count.count == 0)
             continue;
-        if (text.empty())
-            text = std::to_string(count) + (count == 1 ? " entry " : " entries ") + what;
-        else
-            text += ", " + std::to_string(count) + " " + what;
+        const auto n = static_cast<long long>(count.count);
+        parts.push_back(parts.empty()
+                ? LocalText::counted(menuComparisonContext, count.first, count.firstOne, n)
+                : LocalText::counted(menuComparisonContext, count.next, count.next, n));
     }
-    return text;
+    return LocalText::joined(std::move(parts), ", ");
 }
 
 std::string differingEntryText(const DifferingEntry &entry)

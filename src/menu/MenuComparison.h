@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LineDiff.h"
+#include "core/LocalText.h"
 #include "menu/DirMenuReader.h"
 #include "menu/DirMenuWriter.h"
 #include "menu/MenuEntryList.h"
@@ -18,7 +19,9 @@ class FileSystem;
 class MenuTree;
 
 // What the window says when the file's menu and the editor's are the same.
-inline constexpr const char *sameMenuText = "The menu on disk is the same as in the editor.";
+inline constexpr const char *menuComparisonContext = "torvex::MenuComparison";
+inline constexpr const char *sameMenuText =
+    QT_TRANSLATE_NOOP("torvex::MenuComparison", "The menu on disk is the same as in the editor.");
 
 // The DirMenu lines of the file at `path` as the reader takes them (visitDirMenuLines): the
 // section's entries in file order, the first occurrence of each key, values trimmed and unquoted,
@@ -129,7 +132,7 @@ std::string unifiedMenuDiff(
 // One line that counts the differing entries, the counts that are not zero in the order
 // added, removed, changed, moved: "3 entries added, 1 removed, 2 changed", "1 entry moved".
 // When no entry differs: "The entries are the same; only the lines that hold them differ."
-std::string entryChangesText(const EntryChanges &changes);
+LocalText entryChangesText(const EntryChanges &changes);
 
 // One line that names a differing entry and says what became of it:
 // "Added: Tools > Vim", "Removed: Games",

@@ -42,6 +42,11 @@ std::string CurrentWindowsView::displayName(char letter) const
     return m_view->displayName(letter);
 }
 
+LocalText CurrentWindowsView::displayText(char letter) const
+{
+    return m_view->displayText(letter);
+}
+
 std::string CurrentWindowsView::currentDirectory() const
 {
     return m_view->currentDirectory();

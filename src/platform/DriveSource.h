@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -51,6 +53,11 @@ public:
     // The name the shell shows for the drive: its volume label or "Local Disk", then
     // " (X:)". Empty for a letter that is not present.
     virtual std::string displayName(char letter) const = 0;
+    // The same as the window shows it, "Local Disk" in the user's language.
+    virtual LocalText displayText(char letter) const
+    {
+        return LocalText::verbatim(displayName(letter));
+    }
 
     // The drive's small picture.
     virtual DriveIcon icon(char letter) const { return driveIconFor(driveType(letter)); }

@@ -301,14 +301,21 @@ DriveTypeCode WindowsView::driveType(char letter) const
 
 std::string WindowsView::displayName(char letter) const
 {
+    return displayText(letter).english();
+}
+
+LocalText WindowsView::displayText(char letter) const
+{
     const Drive *found = drive(letter);
     if (!found)
         return {};
-    std::string label = firstLineTrimmed(found->root / ".windows-label");
+    const std::string label = firstLineTrimmed(found->root / ".windows-label");
+    const std::string upper(1, static_cast<char>('A' + driveIndex(letter)));
     if (label.empty())
-        label = "Local Disk";
-    char upper = static_cast<char>('A' + driveIndex(letter));
-    return label + " (" + upper + ":)";
+        return LocalText(
+            "torvex::WindowsView", QT_TRANSLATE_NOOP("torvex::WindowsView", "Local Disk (%1:)"))
+            .arg(upper);
+    return LocalText::verbatim(label + " (" + upper + ":)");
 }
 
 std::string WindowsView::currentDirectory() const

@@ -78,6 +78,7 @@ public:
     std::uint32_t driveMask() const override;
     DriveTypeCode driveType(char letter) const override;
     std::string displayName(char letter) const override;
+    LocalText displayText(char letter) const override;
     std::string currentDirectory() const override;
 
 private:

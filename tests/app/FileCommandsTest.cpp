@@ -570,14 +570,14 @@ TEST(SaveQuestions, ALongListOfRemovedLinesIsWholeInTheDetails)
     std::vector<DirMenuFinding> lines;
     for (std::size_t i = 1; i <= questionListLimit; ++i)
         lines.push_back({ i, "; note " + std::to_string(i), loadFindingReason::comment });
-    EXPECT_EQ(notShownDetails(lines), "") << "the question itself shows them all";
+    EXPECT_EQ(notShownDetails(lines).english(), "") << "the question itself shows them all";
 
     lines.push_back({ 99, "menu1=Other", loadFindingReason::inSecondSection });
-    const std::string details = notShownDetails(lines);
+    const std::string details = notShownDetails(lines).english();
     EXPECT_EQ(details.rfind("line 1: ; note 1 (a comment)\r\n", 0), 0u) << details;
     EXPECT_NE(details.find("\r\nline 12: ; note 12 (a comment)\r\n"), std::string::npos);
     EXPECT_TRUE(details.ends_with("line 99: menu1=Other (in a second DirMenu section)"));
-    EXPECT_NE(notShownQuestion(lines).find("and 1 more"), std::string::npos);
+    EXPECT_NE(notShownQuestion(lines).english().find("and 1 more"), std::string::npos);
 }
 
 } // namespace

@@ -2,12 +2,13 @@
 
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
+#include <utility>
+#include <vector>
 
 namespace torvex {
 namespace {
@@ -47,6 +48,42 @@ TEST(WindowProgramCommandLine, HelpAndVersionAnswerWithoutADisplay)
     const ProgramRun version = runWindowProgram("--version");
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, std::string("torvex ") + TORVEX_VERSION + "\n");
+}
+
+// --help speaks the user's language where Torvex has a translation; English keeps its bytes,
+// which the man page and the completions repeat.
+TEST(WindowProgramCommandLine, HelpSpeaksTheUsersLanguage)
+{
+    const std::vector<std::pair<std::string, std::vector<std::string>>> expected = {
+        { "LANG=C",
+            { "Edits the directory menu (section DirMenu) of a wincmd.ini.\n",
+                "  --prefix <folder>  Starts in the Wine prefix <folder> and keeps to it.\n",
+                "  file               The wincmd.ini to edit.\n",
+                "[options] [file]\n" } },
+        { "LANG=de_DE.UTF-8",
+            { "Bearbeitet das Verzeichnismenü (Abschnitt DirMenu) einer wincmd.ini.\n",
+                "--prefix <Ordner>",
+                "Startet im Wine-Präfix <Ordner> und bleibt darin.\n",
+                "Die zu bearbeitende wincmd.ini.\n",
+                "[Datei]\n" } },
+        { "LANG=fr_FR.UTF-8",
+            { "Modifie le menu des répertoires (section DirMenu) d'un wincmd.ini.\n",
+                "--prefix <dossier>",
+                "Le wincmd.ini à modifier.\n",
+                "[fichier]\n" } },
+        { "LANGUAGE=es LANG=es_ES.UTF-8",
+            { "Edita el menú de directorios (sección DirMenu) de un wincmd.ini.\n",
+                "--prefix <carpeta>",
+                "El wincmd.ini que se editará.\n",
+                "[archivo]\n" } },
+    };
+    for (const auto &[environment, lines] : expected) {
+        SCOPED_TRACE(environment);
+        const ProgramRun help = runWindowProgram("--help", environment);
+        EXPECT_EQ(help.exitCode, 0) << help.err;
+        for (const std::string &line : lines)
+            EXPECT_NE(help.out.find(line), std::string::npos) << line << " in\n" << help.out;
+    }
 }
 
 TEST(WindowProgramCommandLine, WithoutADisplayOneLineAndExitCode1)

@@ -145,11 +145,11 @@ TEST_F(DrivePanelModelTest, TemplatesExpandLetterThenDisplayName)
 {
     drives.names['C'] = "[DR] [DD]"; // inserted text is not expanded again
     DrivePanelModel panel(drives);
-    EXPECT_EQ(panel.expandTemplate('c', "[DR][DR]"), "CC");
-    EXPECT_EQ(panel.expandTemplate('c', "plain"), "plain");
-    EXPECT_EQ(panel.expandTemplate('d', " [DD] "), " Data (D:) ");
-    EXPECT_EQ(panel.expandTemplate('c', "[DD]/[DR]"), "[DR] [DD]/C");
-    EXPECT_EQ(panel.expandTemplate('X', "<[DD]>"), "<X:\\>"); // no name from the system
+    EXPECT_EQ(panel.expandTemplate('c', "[DR][DR]").english(), "CC");
+    EXPECT_EQ(panel.expandTemplate('c', "plain").english(), "plain");
+    EXPECT_EQ(panel.expandTemplate('d', " [DD] ").english(), " Data (D:) ");
+    EXPECT_EQ(panel.expandTemplate('c', "[DD]/[DR]").english(), "[DR] [DD]/C");
+    EXPECT_EQ(panel.expandTemplate('X', "<[DD]>").english(), "<X:\\>"); // no name from the system
 }
 
 TEST_F(DrivePanelModelTest, CaptionsFollowShowCaptions)

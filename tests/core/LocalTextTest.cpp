@@ -38,5 +38,22 @@ TEST(LocalText, JoinedTextsPutTheSeparatorBetweenParts)
     EXPECT_EQ(LocalText::joined({}, "\r\n").english(), "");
 }
 
+// A marked text whose source came in a string of its own (a finding's reason) keeps that
+// source after the string is gone, in every copy.
+TEST(LocalText, AMarkedCopyKeepsItsSourceAfterTheStringChanges)
+{
+    LocalText copy;
+    {
+        std::string reason = "a comment";
+        const LocalText text = LocalText::markedCopy("ctx", reason);
+        reason.assign(40, 'x');
+        copy = text;
+    }
+    EXPECT_FALSE(copy.isVerbatim());
+    EXPECT_STREQ(copy.context(), "ctx");
+    EXPECT_STREQ(copy.source(), "a comment");
+    EXPECT_EQ(copy.english(), "a comment");
+}
+
 } // namespace
 } // namespace torvex

@@ -102,8 +102,8 @@ TEST(MenuPreview, NothingPastTheLimitAndTheRestIsCounted)
     ASSERT_EQ(preview.entries.size(), itemLimit);
     EXPECT_EQ(preview.entries.back().title, "e199");
     EXPECT_EQ(preview.leftOut, 50u);
-    EXPECT_EQ(leftOutText(50), "50 entries not shown (the file manager reads 200)");
-    EXPECT_EQ(leftOutText(1), "1 entry not shown (the file manager reads 200)");
+    EXPECT_EQ(leftOutText(50).english(), "50 entries not shown (the file manager reads 200)");
+    EXPECT_EQ(leftOutText(1).english(), "1 entry not shown (the file manager reads 200)");
 }
 
 } // namespace

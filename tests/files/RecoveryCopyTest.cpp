@@ -34,7 +34,7 @@ TEST(RecoveryCopy, CopyLeftBehindIsFoundWithTheFileItBelongsTo)
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].copy, copyPath);
     EXPECT_EQ(found[0].original, "/home/anna/.wine/drive_c/windows/wincmd.ini");
-    EXPECT_EQ(recoveryCopyNotice(found[0]),
+    EXPECT_EQ(recoveryCopyNotice(found[0]).english(),
         "A save of /home/anna/.wine/drive_c/windows/wincmd.ini did not finish; its earlier "
         "content is kept in "
             + copyPath);
@@ -85,7 +85,7 @@ TEST(RecoveryCopy, StartUpSkipsLiveWritersAndClearsWhatKilledOnesLeft)
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].copy, state.file(dead));
     EXPECT_EQ(found[0].original, "") << "its note is missing";
-    EXPECT_EQ(recoveryCopyNotice(found[0]),
+    EXPECT_EQ(recoveryCopyNotice(found[0]).english(),
         "A save did not finish; the earlier content of the file is kept in " + state.file(dead));
     EXPECT_FALSE(fs::exists(state.file(lonelyNote)));
     EXPECT_FALSE(fs::exists(state.file(partial)));

@@ -34,7 +34,17 @@ public:
     {
         events.push_back("failed " + message + " | " + cause);
     }
+    // Records the source the window translates the failure's first part from; "" when the
+    // message is shown as it is.
+    void saveFailed(const LocalText &message, const std::string &cause) override
+    {
+        const LocalText &first = message.isJoined() ? message.values().front() : message;
+        failureSources.push_back(first.source() ? first.source() : "");
+        saveFailed(message.english(), cause);
+    }
     MessageBoxes *messageBoxes() override { return &boxes; }
+
+    std::vector<std::string> failureSources;
 };
 
 class DirMenuFile : public ::testing::Test
@@ -242,6 +252,9 @@ TEST_F(DirMenuFile, FailedSaveLeavesTheFileAndSaysWhyNothingWasSaved)
                 "failed Unable to write to " + file + " | " + cause,
                 "menus on" }));
     }
+    // The window says it in the user's language.
+    EXPECT_EQ(ui.failureSources,
+        (std::vector<std::string> { "Unable to write to %1", "Unable to write to %1" }));
 }
 
 TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
@@ -269,6 +282,7 @@ TEST_F(DirMenuFile, ARefusedFileKeepsTheMenuAndLeavesEverythingUsable)
                   ui.events.end(),
                   "failed Unable to read " + file + ": UTF-16 big-endian is not supported | "),
         ui.events.end());
+    EXPECT_EQ(ui.failureSources, std::vector<std::string> { "" }) << "the reader's own text";
 }
 
 TEST_F(DirMenuFile, ACrOnlyFileLoadsAndIsSavedWithItsOwnLineEndings)
@@ -300,6 +314,8 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
             + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
+    EXPECT_EQ(ui.failureSources, std::vector<std::string>(2, "Unable to write to %1"))
+        << "the entry's line as it is";
 }
 
 // Another program (the file manager) writes the file after the save read it under its lock:

@@ -22,7 +22,7 @@ DirMenuEntries linesOf(const std::string &outline)
 
 std::string summaryOf(const std::string &before, const std::string &after)
 {
-    return entryChangesText(compareDirMenus(linesOf(before), linesOf(after)).entries);
+    return entryChangesText(compareDirMenus(linesOf(before), linesOf(after)).entries).english();
 }
 
 TEST(MenuComparisonCounts, AnEntryMovedAndCopiedIsOneMoveAndOneAddition)

@@ -146,7 +146,7 @@ TEST(MenuComparison, OneDeletionNearTheTopIsOneEntryNotTheRenumberedLines)
                       return edit.kind != LineEdit::Kind::Same;
                   }),
         500);
-    EXPECT_EQ(entryChangesText(comparison.entries), "1 entry removed");
+    EXPECT_EQ(entryChangesText(comparison.entries).english(), "1 entry removed");
     ASSERT_EQ(comparison.differingEntries.size(), 1u);
     EXPECT_EQ(differingEntryText(comparison.differingEntries[0]), "Removed: Folder 2");
     EXPECT_EQ(comparison.differingEntries[0].before->index, 2u);
@@ -214,13 +214,14 @@ TEST(MenuComparison, DuplicateEntriesAreToldApartByTheirPlace)
 
 TEST(MenuComparison, SummaryTexts)
 {
-    EXPECT_EQ(entryChangesText({ .added = 3, .removed = 1, .changed = 2 }),
+    EXPECT_EQ(entryChangesText({ .added = 3, .removed = 1, .changed = 2 }).english(),
         "3 entries added, 1 removed, 2 changed");
-    EXPECT_EQ(entryChangesText({ .added = 1 }), "1 entry added");
-    EXPECT_EQ(entryChangesText({ .removed = 2, .moved = 1 }), "2 entries removed, 1 moved");
-    EXPECT_EQ(entryChangesText({ .moved = 1 }), "1 entry moved");
+    EXPECT_EQ(entryChangesText({ .added = 1 }).english(), "1 entry added");
     EXPECT_EQ(
-        entryChangesText({}), "The entries are the same; only the lines that hold them differ.");
+        entryChangesText({ .removed = 2, .moved = 1 }).english(), "2 entries removed, 1 moved");
+    EXPECT_EQ(entryChangesText({ .moved = 1 }).english(), "1 entry moved");
+    EXPECT_EQ(entryChangesText({}).english(),
+        "The entries are the same; only the lines that hold them differ.");
 }
 
 } // namespace

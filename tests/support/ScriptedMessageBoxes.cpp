@@ -52,8 +52,12 @@ MsgResult ScriptedMessageBoxes::ask(const LocalText &text,
 
 std::size_t ScriptedMessageBoxes::choose(const MsgChoice &choice)
 {
-    Box box { choice.text, choice.caption, choice.icon, MsgButtons::Ok };
-    box.buttonTexts = choice.buttons;
+    Box box { choice.text.english(), choice.caption.english(), choice.icon, MsgButtons::Ok };
+    for (const LocalText &button : choice.buttons)
+        box.buttonTexts.push_back(button.english());
+    box.localText = choice.text;
+    box.localCaption = choice.caption;
+    box.localButtons = choice.buttons;
     box.defaultButton = choice.defaultButton;
     box.escapeButton = choice.escapeButton;
     m_boxes.push_back(std::move(box));

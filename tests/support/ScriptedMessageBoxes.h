@@ -33,6 +33,7 @@ public:
         // The texts as the core gave them, for a box asked in the user's language.
         std::optional<LocalText> localText = {};
         std::optional<LocalText> localCaption = {};
+        std::vector<LocalText> localButtons = {};
     };
 
     void answer(MsgResult result) { m_answers.push_back(result); }

@@ -2,6 +2,7 @@
 
 #include "controls/gui/DeferredError.h"
 #include "controls/gui/PaintedIcon.h"
+#include "core/gui/ShownText.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -129,7 +130,7 @@ void DrivePanel::remakeButtons()
         // By Tab, and from button to button by the arrows: Space (or the drive's letter)
         // presses it.
         const QString drive = QChar::fromLatin1(spec.letter) + QLatin1Char(':');
-        b->setToolTip(QLatin1Char(' ') + QString::fromStdString(spec.hint).trimmed()
+        b->setToolTip(QLatin1Char(' ') + shownText(spec.hintText).trimmed()
             + tr("; keys: Space or %1 chooses it, Left and Right go to the other drives ")
                   .arg(QChar::fromLatin1(spec.letter)));
         b->setAccessibleName(tr("Drive %1").arg(drive));

@@ -194,12 +194,14 @@ void StartUpSequence::reportMissingArgument()
 void StartUpSequence::reportRecoveryCopies()
 {
     // Before any file is loaded: the user may want to put a copy back first.
-    std::string text;
+    std::vector<LocalText> notices;
     for (const FoundRecoveryCopy &found : findRecoveryCopies(m_hostFs.recoveryFolder()))
-        text +=
-            (text.empty() ? "" : std::string(lineBreak) + lineBreak) + recoveryCopyNotice(found);
-    if (!text.empty())
-        m_window.boxes().inform(text, recoveryCopyCaption, MsgIcon::Warning);
+        notices.push_back(recoveryCopyNotice(found));
+    if (!notices.empty())
+        m_window.boxes().inform(
+            LocalText::joined(std::move(notices), std::string(lineBreak) + lineBreak),
+            LocalText(recoveryCopyContext, recoveryCopyCaption),
+            MsgIcon::Warning);
 }
 
 } // namespace torvex

@@ -1,15 +1,16 @@
 // Program main: the application, then the main window, the Options dialog and the ini
 // chooser, then the start-up sequence, then the event loop until the main window closes.
 
+#include "app/ErrorReporter.h"
 #include "app/PrefixOption.h"
-#include "app/gui/files/IniChooserDialog.h"
 #include "app/gui/application/InteractionProbe.h"
 #include "app/gui/application/LoadTimeProbe.h"
-#include "app/gui/window/MainWindow.h"
 #include "app/gui/application/TorvexApplication.h"
 #include "app/gui/application/Translations.h"
-#include "platform/ProgramFolders.h"
+#include "app/gui/files/IniChooserDialog.h"
+#include "app/gui/window/MainWindow.h"
 #include "files/UserFolders.h"
+#include "platform/ProgramFolders.h"
 #include "platform/WindowsView.h"
 #include "settings/gui/OptionsDialog.h"
 
@@ -28,19 +29,27 @@
 
 namespace {
 
+// The texts of --help in the user's language (Qt's own catalogue gives its lines).
+QString helpText(const char *source)
+{
+    return QCoreApplication::translate("torvex::main", source);
+}
+
 // The options of the window program. Qt's own (-platform, -style, ...) are taken out of the
 // arguments by the application before these are read.
 void describeOptions(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the directory menu (section DirMenu) of a wincmd.ini."));
+    parser.setApplicationDescription(helpText(QT_TRANSLATE_NOOP(
+        "torvex::main", "Edits the directory menu (section DirMenu) of a wincmd.ini.")));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({ QStringLiteral("prefix"),
-        QStringLiteral("Starts in the Wine prefix <folder> and keeps to it."),
-        QStringLiteral("folder") });
-    parser.addPositionalArgument(
-        QStringLiteral("file"), QStringLiteral("The wincmd.ini to edit."), QStringLiteral("[file]"));
+        helpText(QT_TRANSLATE_NOOP(
+            "torvex::main", "Starts in the Wine prefix <folder> and keeps to it.")),
+        helpText(QT_TRANSLATE_NOOP("torvex::main", "folder")) });
+    parser.addPositionalArgument(QStringLiteral("file"),
+        helpText(QT_TRANSLATE_NOOP("torvex::main", "The wincmd.ini to edit.")),
+        helpText(QT_TRANSLATE_NOOP("torvex::main", "[file]")));
 }
 
 bool asksForHelpOrVersion(int argc, char **argv)
@@ -116,6 +125,7 @@ int main(int argc, char **argv)
     if (asksForHelpOrVersion(argc, argv)) {
         // Answered on the terminal, with or without a display.
         QCoreApplication core(argc, argv);
+        torvex::installTranslations(core, QLocale::system());
         QCommandLineParser parser;
         describeOptions(parser);
         parser.process(core); // prints and leaves
@@ -148,7 +158,9 @@ int main(int argc, char **argv)
         return app.exec();
     } catch (const std::exception &e) {
         // A window could not be built; there is no window left to report through.
-        QMessageBox::critical(nullptr, QStringLiteral("Error"), QString::fromUtf8(e.what()));
+        QMessageBox::critical(nullptr,
+            QCoreApplication::translate(torvex::errorReporterContext, torvex::errorCaption),
+            QString::fromUtf8(e.what()));
         return 1;
     }
 }

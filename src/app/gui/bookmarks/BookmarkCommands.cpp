@@ -4,6 +4,7 @@
 #include "app/gui/editing/UndoHistory.h"
 #include "core/MessageBoxes.h"
 #include "core/Text.h"
+#include "core/gui/ShownText.h"
 #include "editor/BookmarkEntries.h"
 #include "files/FileErrors.h"
 #include "menu/MenuTree.h"
@@ -59,9 +60,22 @@ std::string titlePathOf(const MenuNode &node)
     return path;
 }
 
-std::string counted(std::size_t count, const char *one, const char *many)
+constexpr const char *bookmarksContext = "torvex::BookmarkCommands";
+
+LocalText bookmarkText(const char *source)
 {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    return LocalText(bookmarksContext, source);
+}
+
+LocalText counted(const char *source, const char *englishOne, std::size_t count)
+{
+    return LocalText::counted(bookmarksContext, source, englishOne, static_cast<long long>(count));
+}
+
+// The caption of every box and dialog of the bookmark commands.
+LocalText bookmarksCaption()
+{
+    return bookmarkText(linuxBookmarksCaption);
 }
 
 } // namespace
@@ -106,10 +120,13 @@ void BookmarkCommands::importBookmarks()
     for (const std::string &failure : found.failures)
         failures += std::string(lineBreak) + failure;
     if (found.bookmarks.empty()) {
-        m_host.boxes().inform("The desktop names no folders: no GTK or KDE bookmarks and no XDG "
-                              "user folders were found."
-                + failures,
-            linuxBookmarksCaption,
+        m_host.boxes().inform(
+            LocalText::joined({ bookmarkText(QT_TRANSLATE_NOOP("torvex::BookmarkCommands",
+                                    "The desktop names no folders: no GTK or KDE "
+                                    "bookmarks and no XDG user folders were found.")),
+                                  LocalText::verbatim(failures) },
+                ""),
+            bookmarksCaption(),
             found.failures.empty() ? MsgIcon::Information : MsgIcon::Warning);
         return;
     }
@@ -127,9 +144,11 @@ void BookmarkCommands::importBookmarks()
         lines.push_back(std::move(line));
         imports.push_back(std::move(import));
     }
-    const auto checked = chooser().choose(linuxBookmarksCaption,
-        "Check the folders to add to the menu after the selected entry; each becomes an entry "
-        "that changes to the folder through the Wine prefix's drives."
+    const auto checked = chooser().choose(shownText(bookmarksCaption()).toStdString(),
+        shownText(bookmarkText(QT_TRANSLATE_NOOP("torvex::BookmarkCommands",
+                      "Check the folders to add to the menu after the selected entry; each becomes "
+                      "an entry that changes to the folder through the Wine prefix's drives.")))
+                .toStdString()
             + failures,
         lines);
     if (!checked || checked->empty())
@@ -153,16 +172,19 @@ void BookmarkCommands::exportBookmarks()
 {
     const std::filesystem::path target = desktopBookmarkFiles(m_environment).gtk;
     if (target.empty()) {
-        m_host.boxes().inform("GTK's bookmarks file cannot be found: neither HOME nor "
-                              "XDG_CONFIG_HOME is set.",
-            linuxBookmarksCaption,
+        m_host.boxes().inform(bookmarkText(QT_TRANSLATE_NOOP("torvex::BookmarkCommands",
+                                  "GTK's bookmarks file cannot be found: neither HOME nor "
+                                  "XDG_CONFIG_HOME is set.")),
+            bookmarksCaption(),
             MsgIcon::Warning);
         return;
     }
     const std::vector<BookmarkExport> exports = bookmarkExports(m_tree, m_views.view());
     if (exports.empty()) {
-        m_host.boxes().inform(
-            "The menu has no entries with a command.", linuxBookmarksCaption, MsgIcon::Information);
+        m_host.boxes().inform(bookmarkText(QT_TRANSLATE_NOOP("torvex::BookmarkCommands",
+                                  "The menu has no entries with a command.")),
+            bookmarksCaption(),
+            MsgIcon::Information);
         return;
     }
     std::vector<BookmarkLine> lines;
@@ -177,10 +199,14 @@ void BookmarkCommands::exportBookmarks()
         skipped += line.enabled ? 0 : 1;
         lines.push_back(std::move(line));
     }
-    const auto checked = chooser().choose(linuxBookmarksCaption,
-        "Check the entries whose folders to add to GTK's bookmarks (" + target.string()
-            + "). The bookmarks there stay as they are; a folder already there is not added "
-              "again. Entries that lead to no folder are skipped.",
+    const auto checked = chooser().choose(shownText(bookmarksCaption()).toStdString(),
+        shownText(bookmarkText(
+                      QT_TRANSLATE_NOOP("torvex::BookmarkCommands",
+                          "Check the entries whose folders to add to GTK's bookmarks (%1). The "
+                          "bookmarks there stay as they are; a folder already there is not added "
+                          "again. Entries that lead to no folder are skipped."))
+                      .arg(target.string()))
+            .toStdString(),
         lines);
     if (!checked || checked->empty())
         return;
@@ -194,21 +220,31 @@ void BookmarkCommands::exportBookmarks()
         std::string text = error.what();
         if (!error.cause().empty() && text.find(error.cause()) == std::string::npos)
             text += ": " + error.cause();
-        m_host.boxes().inform(text, linuxBookmarksCaption, MsgIcon::Error);
+        m_host.boxes().inform(LocalText::verbatim(text), bookmarksCaption(), MsgIcon::Error);
     }
 }
 
 void BookmarkCommands::reportExport(std::size_t added, std::size_t chosen, std::size_t skipped)
 {
     const std::string target = desktopBookmarkFiles(m_environment).gtk.string();
-    std::string text = counted(added, "folder", "folders") + " added to " + target + ".";
+    std::vector<LocalText> lines { counted(
+        QT_TRANSLATE_N_NOOP("torvex::BookmarkCommands", "%n folders added to %1."),
+        "1 folder added to %1.",
+        added)
+                                       .arg(target) };
     if (chosen > added)
-        text += std::string(lineBreak) + counted(chosen - added, "folder was", "folders were")
-            + " there already.";
+        lines.push_back(counted(
+            QT_TRANSLATE_N_NOOP("torvex::BookmarkCommands", "%n folders were there already."),
+            "1 folder was there already.",
+            chosen - added));
     if (skipped > 0)
-        text += std::string(lineBreak) + counted(skipped, "entry", "entries")
-            + " skipped: no command, or no folder where the command leads.";
-    m_host.boxes().inform(text, linuxBookmarksCaption, MsgIcon::Information);
+        lines.push_back(counted(QT_TRANSLATE_N_NOOP("torvex::BookmarkCommands",
+                                    "%n entries skipped: no command, or no folder where the "
+                                    "command leads."),
+            "1 entry skipped: no command, or no folder where the command leads.",
+            skipped));
+    m_host.boxes().inform(
+        LocalText::joined(std::move(lines), lineBreak), bookmarksCaption(), MsgIcon::Information);
 }
 
 } // namespace torvex

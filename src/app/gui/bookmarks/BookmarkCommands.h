@@ -20,7 +20,8 @@ class MessageBoxes;
 class UndoHistory;
 
 // The caption of the bookmark dialogs and messages.
-inline constexpr const char *linuxBookmarksCaption = "Linux bookmarks";
+inline constexpr const char *linuxBookmarksCaption =
+    QT_TRANSLATE_NOOP("torvex::BookmarkCommands", "Linux bookmarks");
 
 // What the bookmark commands need of the window.
 class BookmarkWindow

@@ -1,5 +1,6 @@
 #include "app/gui/files/ChangesWindow.h"
 
+#include "core/gui/ShownText.h"
 #include "menu/MenuTree.h"
 
 #include <QCheckBox>
@@ -272,16 +273,17 @@ void ChangesWindow::showNoFile()
     m_keyLinesCompared = true;
 }
 
-void ChangesWindow::showSummary(const std::string &path, const std::string &summary)
+void ChangesWindow::showSummary(const std::string &path, const LocalText &summary)
 {
     setWindowTitle(tr("Show changes - %1").arg(fromUtf8(path)));
-    m_summary->setText(fromUtf8(summary));
+    m_summary->setText(shownText(summary));
 }
 
 void ChangesWindow::showComparison(const std::string &path, const MenuComparison &comparison)
 {
-    showSummary(
-        path, comparison.isSame() ? std::string(sameMenuText) : entryChangesText(comparison.entries));
+    showSummary(path,
+        comparison.isSame() ? LocalText(menuComparisonContext, sameMenuText)
+                            : entryChangesText(comparison.entries));
     m_changedLines.clear();
     fillEntries(comparison.differingEntries);
     fillUnified(comparison);
@@ -292,7 +294,8 @@ void ChangesWindow::showComparison(const std::string &path, const MenuComparison
 void ChangesWindow::showEntryChanges(const std::string &path, const ChangesOnDisk &changes)
 {
     showSummary(path,
-        changes.sameLines ? std::string(sameMenuText) : entryChangesText(changes.entries.counts));
+        changes.sameLines ? LocalText(menuComparisonContext, sameMenuText)
+                          : entryChangesText(changes.entries.counts));
     fillEntries(changes.entries.differing);
     m_changedLines.clear();
     m_unified->clear();

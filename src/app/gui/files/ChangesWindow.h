@@ -89,7 +89,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void showSummary(const std::string &path, const std::string &summary);
+    void showSummary(const std::string &path, const LocalText &summary);
     void fillEntries(const std::vector<DifferingEntry> &differing);
     void keyLinesToggled();
     void fillUnified(const MenuComparison &comparison);

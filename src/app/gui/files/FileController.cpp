@@ -190,7 +190,7 @@ void FileController::saveToFile()
     const std::string &path = *chosen;
     const bool made = !m_fs.fileExists(path);
     if (made && !std::ofstream(path, std::ios::binary)) {
-        reportSaveFailure("Unable to write to " + path, std::strerror(errno));
+        reportSaveFailure(writeFailureText(path), std::strerror(errno));
         return;
     }
     const SaveOutcome outcome = saveMenuToFile(path);
@@ -283,10 +283,10 @@ void FileController::updateNotice(const std::string &path)
         bar->dismiss();
         return;
     }
-    QStringList details { QString::fromUtf8(notShownHeading) };
+    QStringList details { QCoreApplication::translate(findingReasonContext, notShownHeading) };
     for (const DirMenuFinding &finding : m_loaded.notShown)
-        details.append(menuTextToQt(findingDetail(finding)));
-    bar->showNotice(QString::fromStdString(notShownSummary(m_loaded.notShown.size())), details);
+        details.append(shownText(findingDetailText(finding)));
+    bar->showNotice(shownText(notShownSummaryText(m_loaded.notShown.size())), details);
 }
 
 bool FileController::backupWanted()
@@ -304,9 +304,9 @@ bool FileController::reloadMenu(const std::string &path)
     if (!m_parts.history.isClean()) {
         MsgChoice choice;
         choice.text = reloadQuestion(path);
-        choice.caption = reloadCaption;
+        choice.caption = fileStepText(reloadCaption);
         choice.icon = MsgIcon::Warning;
-        choice.buttons = { reloadButton, cancelButton };
+        choice.buttons = { fileStepText(reloadButton), fileStepText(cancelButton) };
         choice.defaultButton = choice.escapeButton = 1;
         if (messages().choose(choice) != 0)
             return false;
@@ -323,7 +323,7 @@ void FileController::fileChangedOnDisk()
     const std::string path = m_loaded.menuPath;
     if (!path.empty() && !m_fs.fileExists(path)) {
         // Moved or deleted: no reload can help; the menu is still here to be saved elsewhere.
-        m_parts.noticeBar.showNotice(QString::fromStdString(fileGoneText(path)),
+        m_parts.noticeBar.showNotice(shownText(fileGoneText(path)),
             {},
             NoticeBar::Action {
                 QCoreApplication::translate("torvex::FileController", "Save to file..."), [this] {
@@ -340,7 +340,7 @@ void FileController::fileChangedOnDisk()
     }
     if (!changed)
         return;
-    m_parts.noticeBar.showNotice(QString::fromStdString(menuChangedText(path)),
+    m_parts.noticeBar.showNotice(shownText(menuChangedText(path)),
         {},
         NoticeBar::Action {
             QCoreApplication::translate("torvex::FileController", "Reload"), [this, path] {
@@ -350,12 +350,17 @@ void FileController::fileChangedOnDisk()
             } });
 }
 
-void FileController::reportSaveFailure(const std::string &message, const std::string &cause)
+void FileController::reportSaveFailure(const LocalText &message, const std::string &cause)
 {
     m_reporter.saveFailed(message, cause);
 }
 
 void FileController::reportError(const std::string &senderClassName, const std::string &message)
+{
+    m_reporter.globalError(senderClassName, message);
+}
+
+void FileController::reportError(const std::string &senderClassName, const LocalText &message)
 {
     m_reporter.globalError(senderClassName, message);
 }

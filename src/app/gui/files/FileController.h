@@ -131,9 +131,10 @@ public:
         m_saveChecked = std::move(observer);
     }
 
-    void reportSaveFailure(const std::string &message, const std::string &cause);
+    void reportSaveFailure(const LocalText &message, const std::string &cause);
     // Shows and logs a failure that escaped the handler of the window `senderClassName`.
     void reportError(const std::string &senderClassName, const std::string &message);
+    void reportError(const std::string &senderClassName, const LocalText &message);
 
 private:
     // ---- FileCommandsHost ----

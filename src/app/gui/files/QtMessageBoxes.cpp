@@ -153,8 +153,8 @@ MsgResult QtMessageBoxes::askWithDefault(const std::string &text,
 std::size_t QtMessageBoxes::choose(const MsgChoice &choice)
 {
     QMessageBox box(toQt(choice.icon),
-        QString::fromStdString(choice.caption),
-        boxText(menuTextToQt(choice.text)),
+        shownText(choice.caption),
+        boxText(shownText(choice.text)),
         QMessageBox::NoButton,
         m_owner);
     std::vector<QPushButton *> buttons;
@@ -162,11 +162,11 @@ std::size_t QtMessageBoxes::choose(const MsgChoice &choice)
         // The roles only place the buttons; what each one means is its index.
         const auto role =
             i == choice.escapeButton ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
-        buttons.push_back(box.addButton(QString::fromStdString(choice.buttons[i]), role));
+        buttons.push_back(box.addButton(shownText(choice.buttons[i]), role));
         buttons.back()->setObjectName(QStringLiteral("choiceButton%1").arg(i));
     }
-    if (!choice.details.empty())
-        box.setDetailedText(boxText(menuTextToQt(choice.details)));
+    if (const QString details = shownText(choice.details); !details.isEmpty())
+        box.setDetailedText(boxText(details));
     if (choice.defaultButton < buttons.size())
         box.setDefaultButton(buttons[choice.defaultButton]);
     if (choice.escapeButton < buttons.size())

@@ -22,6 +22,11 @@ void WindowFileUi::showStatus(const std::string &text)
     m_window.showStatus(text);
 }
 
+void WindowFileUi::showStatus(const LocalText &text)
+{
+    m_window.showStatus(text);
+}
+
 void WindowFileUi::processEvents()
 {
     QApplication::processEvents();
@@ -55,6 +60,11 @@ void WindowFileUi::afterLoad()
 }
 
 void WindowFileUi::saveFailed(const std::string &message, const std::string &cause)
+{
+    m_window.files().reportSaveFailure(LocalText::verbatim(message), cause);
+}
+
+void WindowFileUi::saveFailed(const LocalText &message, const std::string &cause)
 {
     m_window.files().reportSaveFailure(message, cause);
 }

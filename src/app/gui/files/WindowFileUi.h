@@ -15,12 +15,14 @@ public:
     WindowFileUi(MainWindow &window, MainWindowPanes &panes);
 
     void showStatus(const std::string &text) override;
+    void showStatus(const LocalText &text) override;
     void processEvents() override;
     void setBusyCursor(bool busy) override;
     void setMenusEnabled(bool enabled) override;
     void setPanelsEnabled(bool enabled) override;
     void afterLoad() override;
     void saveFailed(const std::string &message, const std::string &cause) override;
+    void saveFailed(const LocalText &message, const std::string &cause) override;
     MessageBoxes *messageBoxes() override;
 
 private:

@@ -111,7 +111,9 @@ void FolderPane::switchToDrive(char drive)
     // The drive's root cannot be read (no medium, or a drive link whose target is gone): the
     // list stays where it was, and the user is told instead of a button that did nothing.
     // Once the click is over, the button of the list's drive goes back down.
-    Q_EMIT failed(std::string("Drive ") + upper(drive) + ": is not available");
+    Q_EMIT failed(LocalText(
+        "torvex::FolderPane", QT_TRANSLATE_NOOP("torvex::FolderPane", "Drive %1: is not available"))
+                      .arg(std::string(1, upper(drive))));
     QTimer::singleShot(0, this, [this] {
         const char listDrive = m_list->drive();
         if (m_drives && listDrive != 0 && m_drives->model().isDriveShown(listDrive))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/DrivePanelModel.h"
+#include "core/LocalText.h"
 #include "editor/DropLogic.h"
 
 #include <QObject>
@@ -61,7 +62,7 @@ Q_SIGNALS:
     void folderChanged();
     // A click failed (a drive that is not available): the window shows and logs `message`
     // as a failure of its handlers.
-    void failed(const std::string &message);
+    void failed(const LocalText &message);
 
 private:
     void rememberPressedRow(const QPoint &pos); // DirListBoxMouseDown

@@ -1,5 +1,6 @@
 #include "app/gui/tree/MenuPreviewPopup.h"
 
+#include "core/gui/ShownText.h"
 #include "menu/MenuTree.h"
 #include "menu/gui/MenuText.h"
 
@@ -36,7 +37,7 @@ void fillPreviewMenu(QMenu &menu,
     }
     if (leftOut > 0) {
         // Not a title: an "&" in the count's text must not mark a key.
-        QAction *rest = menu.addAction(QString::fromStdString(leftOutText(leftOut)));
+        QAction *rest = menu.addAction(shownText(leftOutText(leftOut)));
         rest->setObjectName(QStringLiteral("previewLeftOut"));
         rest->setEnabled(false);
     }

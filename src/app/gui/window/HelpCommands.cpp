@@ -11,6 +11,11 @@ namespace torvex {
 
 namespace {
 
+LocalText helpText(const char *source)
+{
+    return LocalText("torvex::HelpCommands", source);
+}
+
 std::string withSeparator(std::string folder)
 {
     if (folder.empty() || folder.back() != '/')
@@ -40,9 +45,13 @@ void HelpCommands::showTopic(int topic, QWidget *over)
     const QString helpFile = QString::fromStdString(path);
     if (!QFileInfo(helpFile).isFile()) {
         // Names the file of the window's language: the one looked for first.
-        m_boxes.boxes().inform("The help file (" + path.substr(folder.size())
-                + ") should be in this folder:  " + lineBreak + folder,
-            " Can't find help file",
+        m_boxes.boxes().inform(
+            LocalText::joined({ helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands",
+                                             "The help file (%1) should be in this folder:  "))
+                                      .arg(path.substr(folder.size())),
+                                  LocalText::verbatim(folder) },
+                lineBreak),
+            helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands", " Can't find help file")),
             MsgIcon::Error);
         return;
     }
@@ -60,15 +69,28 @@ void HelpCommands::showTopic(int topic, QWidget *over)
 
 void HelpCommands::showAbout()
 {
-    const std::string text = m_session.appTitle() + lineBreak + lineBreak
-        + "An editor for the directory menu of the file manager: load the menu, arrange it by "
-          "drag and drop, edit each entry and save it back."
-        + lineBreak + lineBreak + "Written in C++ with Qt. Pictures drawn for Torvex." + lineBreak
-        + "Thanks to everyone who tried the early versions and reported what broke." + lineBreak
-        + lineBreak + "Settings: " + m_folders.settingsFolder + std::string(settingsFileName)
-        + lineBreak + "Log: " + m_folders.logFolder + logFileName + lineBreak
-        + "Help: " + helpFile(m_folders, hostFolderProbe());
-    m_boxes.boxes().inform(text, " About", MsgIcon::Information);
+    const LocalText empty = LocalText::verbatim("");
+    const LocalText text = LocalText::joined(
+        { LocalText::verbatim(m_session.appTitle()),
+            empty,
+            helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands",
+                "An editor for the directory menu of the file manager: load the menu, arrange it "
+                "by drag and drop, edit each entry and save it back.")),
+            empty,
+            helpText(QT_TRANSLATE_NOOP(
+                "torvex::HelpCommands", "Written in C++ with Qt. Pictures drawn for Torvex.")),
+            helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands",
+                "Thanks to everyone who tried the early versions and reported what broke.")),
+            empty,
+            helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands", "Settings: %1"))
+                .arg(m_folders.settingsFolder + std::string(settingsFileName)),
+            helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands", "Log: %1"))
+                .arg(m_folders.logFolder + logFileName),
+            helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands", "Help: %1"))
+                .arg(helpFile(m_folders, hostFolderProbe())) },
+        lineBreak);
+    m_boxes.boxes().inform(
+        text, helpText(QT_TRANSLATE_NOOP("torvex::HelpCommands", " About")), MsgIcon::Information);
 }
 
 } // namespace torvex

@@ -260,7 +260,7 @@ void MainWindow::connectControls()
     connect(m_folderPane, &FolderPane::folderChanged, this, [this] {
         m_editor->openFolderChanged(dirListBox()->directory());
     });
-    connect(m_folderPane, &FolderPane::failed, this, [this](const std::string &message) {
+    connect(m_folderPane, &FolderPane::failed, this, [this](const LocalText &message) {
         // The failure is the main window's, whose handler of the click was running.
         m_files->reportError(loggedClassName(this), message);
     });

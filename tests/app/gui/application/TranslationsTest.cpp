@@ -5,10 +5,16 @@
 
 #include "app/gui/application/Translations.h"
 
+#include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
+#include "app/MenuFileSteps.h"
+#include "app/gui/files/FileController.h"
 #include "app/gui/files/IniChooserDialog.h"
+#include "app/gui/files/NoticeBar.h"
 #include "core/gui/ShownText.h"
 #include "editor/ItemCount.h"
+#include "editor/MenuPreview.h"
+#include "menu/MenuComparison.h"
 #include "settings/gui/OptionsDialog.h"
 #include "support/TempDir.h"
 #include "support/gui/LoadedWindowFixture.h"
@@ -459,6 +465,8 @@ protected:
             trigger(action);
         widget<QAction>("viewProblems")->setChecked(true);
         QApplication::processEvents();
+        // The drive buttons the panel made before the window's own settings are gone.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return *form;
     }
 };
@@ -513,22 +521,15 @@ const std::set<QString> signs = { QStringLiteral("<<   ( F&5 )"),
     QStringLiteral("\u00D7"),
     QStringLiteral("x") };
 
-// The parts of the window whose texts are not the window's own: the drive buttons' captions
-// and hints and the status bar's message panel come from the editing core, the ini file's
-// panel shows a path. Their names
-// and descriptions for screen readers are checked all the same.
-const std::set<QString> notOurs = { QStringLiteral("Panel_IniSti.text"),
-    QStringLiteral("noticeText.text"),
-    QStringLiteral("ChangesSummary.text") };
-
-bool fromTheCore(const QString &where)
+// The texts of the window that are no words of its own: the ini file's panel shows a path, a
+// drive button's caption is its drive's letter, and an empty status is a blank. A drive
+// button's hint joins the drive's name to the keys that choose it, each translated
+// (DriveButtonHintsNameTheDriveInTheUsersLanguage). Their names and descriptions for screen
+// readers are checked all the same.
+bool notOurs(const QString &where, const QString &text)
 {
-    const bool drive = where.startsWith(QStringLiteral("DriveButton"))
-        || where.startsWith(QStringLiteral("VelDrives/"));
-    return notOurs.count(where)
-        || ((drive
-                || (where.startsWith(QStringLiteral("StatusPanel"))
-                    && !where.startsWith(QStringLiteral("StatusPanel1."))))
+    return where == QStringLiteral("Panel_IniSti.text") || text.trimmed().isEmpty()
+        || (where.startsWith(QStringLiteral("DriveButton"))
             && (where.endsWith(QStringLiteral(".text")) || where.endsWith(QStringLiteral(".tip"))));
 }
 
@@ -596,7 +597,7 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
         const std::map<QString, QString> shown = widgetTexts(window, leftOut);
         for (const auto &[where, text] : english) {
             SCOPED_TRACE(where.toStdString());
-            if (signs.count(text) || fromTheCore(where))
+            if (signs.count(text) || notOurs(where, text))
                 continue;
             ASSERT_TRUE(shown.count(where));
             const std::set<QString> expected = translationsFor(text, translations);
@@ -843,6 +844,223 @@ TEST_F(WindowTranslationsTest, UndoStepsAreNamedInTheUsersLanguage)
         trigger("mnuEditMoveUp");
         EXPECT_EQ(form->tree().preOrder().front()->title(), "B");
         EXPECT_EQ(widget<QAction>("mnuEditUndo")->text().toStdString(), undoCaption.toStdString());
+    }
+}
+
+// The load and save steps through the window in each language: the notice bar's summary
+// and the reasons in its details, the question before a save that removes those lines (its
+// text, caption and buttons), and the status after the save.
+TEST_F(WindowTranslationsTest, LoadAndSaveTextsSpeakTheUsersLanguage)
+{
+    struct Expected
+    {
+        const char *notice;
+        const char *detail;
+        const char *caption;
+        const char *status;
+    };
+    const std::map<QString, Expected> expected = {
+        { QStringLiteral("de"),
+            { "Die Datei enthält 2 Zeilen, die das Menü nicht zeigt; Speichern entfernt sie.",
+                "Zeile 2: ; by hand (ein Kommentar)",
+                "Nicht gezeigte Zeilen",
+                "  Gespeichert" } },
+        { QStringLiteral("fr"),
+            { "Le fichier contient 2 lignes que le menu n'affiche pas ; l'enregistrement les "
+              "supprimera.",
+                "ligne 2 : ; by hand (un commentaire)",
+                "Lignes non affichées",
+                "  Enregistré" } },
+        { QStringLiteral("es"),
+            { "El archivo contiene 2 líneas que el menú no muestra; al guardar se eliminarán.",
+                "línea 2: ; by hand (un comentario)",
+                "Líneas no mostradas",
+                "  Guardado" } },
+    };
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(translationResource(language)));
+        if (form) {
+            form->session().setExitWithoutSaving(true);
+            form.reset();
+        }
+        // A comment (line 2) and an entry past the numbering's end (line 5).
+        start(dir.write(
+            "wincmd.ini", "[DirMenu]\r\n; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu5=Far\r\n"));
+        EXPECT_EQ(widget<QLabel>("noticeText")->text().toStdString(), texts.notice);
+        ASSERT_EQ(bar()->details().size(), 3);
+        EXPECT_EQ(bar()->details()[0],
+            translator.translate("torvex::DirMenuFindings",
+                "Lines of the file that the menu does not show (saving "
+                "removes them):"));
+        EXPECT_EQ(bar()->details()[1].toStdString(), texts.detail);
+
+        boxes.reset();
+        boxes.answerChoice(0);
+        save();
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        const auto &box = boxes.last();
+        EXPECT_EQ(box.caption, "Lines not shown");
+        ASSERT_TRUE(box.localText && box.localCaption) << "shown without translation";
+        EXPECT_EQ(shownText(*box.localCaption).toStdString(), texts.caption);
+        EXPECT_EQ(
+            untranslatedParts(*box.localText, translator).join(QStringLiteral("; ")), QString());
+        EXPECT_TRUE(shownText(*box.localText).startsWith(QString::fromUtf8(texts.notice)));
+        ASSERT_EQ(box.localButtons.size(), 2u);
+        for (const LocalText &button : box.localButtons)
+            EXPECT_EQ(untranslatedParts(button, translator).join(QStringLiteral("; ")), QString());
+        EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts.status);
+    }
+}
+
+// Show changes' summary counts with each language's plural forms, the first count naming the
+// entries; English keeps its texts.
+TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
+{
+    const std::map<QString, QStringList> expected = {
+        { QString(),
+            { QStringLiteral("1 entry added, 2 removed, 5 moved"),
+                QStringLiteral("2 entries changed"),
+                QStringLiteral("and 1 more"),
+                QStringLiteral("1 entry not shown (the file manager reads 200)|5 entries not "
+                               "shown (the file manager reads 200)") } },
+        { QStringLiteral("de"),
+            { QStringLiteral("1 Eintrag hinzugefügt, 2 entfernt, 5 verschoben"),
+                QStringLiteral("2 Einträge geändert"),
+                QStringLiteral("und 1 weitere"),
+                QStringLiteral("1 Eintrag nicht gezeigt (der Dateimanager liest 200)|5 Einträge "
+                               "nicht gezeigt (der Dateimanager liest 200)") } },
+        { QStringLiteral("fr"),
+            { QStringLiteral("1 entrée ajoutée, 2 supprimées, 5 déplacées"),
+                QStringLiteral("2 entrées modifiées"),
+                QStringLiteral("et 1 autre"),
+                QStringLiteral(
+                    "1 entrée non affichée (le gestionnaire de fichiers en lit 200)|5 "
+                    "entrées non affichées (le gestionnaire de fichiers en lit 200)") } },
+        { QStringLiteral("es"),
+            { QStringLiteral("1 entrada añadida, 2 eliminadas, 5 movidas"),
+                QStringLiteral("2 entradas modificadas"),
+                QStringLiteral("y 1 más"),
+                QStringLiteral("1 entrada no mostrada (el gestor de archivos lee 200)|5 entradas "
+                               "no mostradas (el gestor de archivos lee 200)") } },
+    };
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        if (!language.isEmpty()) {
+            ASSERT_EQ(
+                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        }
+        EXPECT_EQ(shownText(entryChangesText({ .added = 1, .removed = 2, .moved = 5 })), texts[0]);
+        EXPECT_EQ(shownText(entryChangesText({ .changed = 2 })), texts[1]);
+        // The list of a question counts what it leaves out.
+        std::vector<DirMenuFinding> lines(questionListLimit + 1);
+        const QString question = shownText(notShownQuestion(lines));
+        EXPECT_TRUE(question.endsWith(QStringLiteral("\r\n") + texts[2])) << question.toStdString();
+        EXPECT_EQ(
+            shownText(leftOutText(1)) + QLatin1Char('|') + shownText(leftOutText(5)), texts[3]);
+    }
+}
+
+// Show changes' summary label through the window, in each language.
+TEST_F(WindowTranslationsTest, ChangesSummaryIsShownInTheUsersLanguage)
+{
+    const std::map<QString, QString> expected = {
+        { QString(), QStringLiteral("1 entry removed") },
+        { QStringLiteral("de"), QStringLiteral("1 Eintrag entfernt") },
+        { QStringLiteral("fr"), QStringLiteral("1 entrée supprimée") },
+        { QStringLiteral("es"), QStringLiteral("1 entrada eliminada") },
+    };
+    for (const auto &[language, summary] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        if (!language.isEmpty()) {
+            ASSERT_EQ(
+                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        }
+        if (form) {
+            form->session().setExitWithoutSaving(true);
+            form.reset();
+        }
+        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
+        form->tree().setSelected(form->tree().preOrder().back());
+        trigger("mnuPopupDeleteSelectedMenu");
+        ASSERT_EQ(form->tree().count(), 1u);
+        trigger("mnuFileShowChanges");
+        EXPECT_EQ(widget<QLabel>("ChangesSummary")->text().toStdString(), summary.toStdString());
+    }
+}
+
+// A drive button's hint names the drive in the user's language, its letter as it is.
+TEST_F(WindowTranslationsTest, DriveButtonHintsNameTheDriveInTheUsersLanguage)
+{
+    const std::map<QString, QString> expected = {
+        { QString(), QStringLiteral(" Local Disk (Z:); keys: Space or Z chooses it") },
+        { QStringLiteral("de"), QStringLiteral(" Lokaler Datenträger (Z:); Tasten: Space oder Z") },
+        { QStringLiteral("fr"), QStringLiteral(" Disque local (Z:); touches") },
+        { QStringLiteral("es"), QStringLiteral(" Disco local (Z:); teclas") },
+    };
+    for (const auto &[language, hint] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        if (!language.isEmpty()) {
+            ASSERT_EQ(
+                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        }
+        startWindow();
+        const QString tip = widget<QAbstractButton>("DriveButtonZ")->toolTip();
+        EXPECT_TRUE(tip.startsWith(hint)) << tip.toStdString();
+    }
+}
+
+// The window's own boxes that were built of English strings: About, the missing help file,
+// and a failed write, in each language with their values in place; the log keeps English.
+TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
+{
+    const std::map<QString, QStringList> expected = {
+        { QStringLiteral("de"),
+            { QStringLiteral("Info"),
+                QStringLiteral("Hilfedatei nicht gefunden"),
+                QStringLiteral("Fehler"),
+                QStringLiteral(
+                    "In /nowhere/wincmd.ini kann nicht geschrieben werden\r\nNo space") } },
+        { QStringLiteral("fr"),
+            { QStringLiteral("À propos"),
+                QStringLiteral("Fichier d'aide introuvable"),
+                QStringLiteral("Erreur"),
+                QStringLiteral("Impossible d'écrire dans /nowhere/wincmd.ini\r\nNo space") } },
+        { QStringLiteral("es"),
+            { QStringLiteral("Acerca de"),
+                QStringLiteral("No se encuentra el archivo de ayuda"),
+                QStringLiteral("Error"),
+                QStringLiteral("No se puede escribir en /nowhere/wincmd.ini\r\nNo space") } },
+    };
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        InstalledTranslations installed;
+        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(translationResource(language)));
+        startWindow();
+        boxes.reset();
+        trigger("mnuHelpAbout");
+        trigger("mnuHelpHelp");
+        form->files().reportSaveFailure(writeFailureText("/nowhere/wincmd.ini"), "No space");
+        ASSERT_EQ(boxes.boxes().size(), 3u);
+        for (std::size_t i = 0; i < 3; ++i) {
+            SCOPED_TRACE(i);
+            const auto &box = boxes.boxes()[i];
+            ASSERT_TRUE(box.localText && box.localCaption) << "shown without translation";
+            EXPECT_EQ(shownText(*box.localCaption), texts[static_cast<qsizetype>(i)]);
+            EXPECT_EQ(untranslatedParts(*box.localText, translator).join(QStringLiteral("; ")),
+                QString());
+        }
+        EXPECT_TRUE(boxes.boxes()[0].text.starts_with(form->session().appTitle()));
+        EXPECT_EQ(shownText(*boxes.boxes()[2].localText), texts[3]);
+        EXPECT_EQ(boxes.boxes()[2].text, "Unable to write to /nowhere/wincmd.ini\r\nNo space");
     }
 }
 

@@ -47,9 +47,10 @@ TEST(QtMessageBoxes, AChoiceShowsItsButtonsAndAnswersWithTheirIndex)
 {
     QtMessageBoxes boxes(nullptr);
     MsgChoice choice;
-    choice.text = "The file holds 1 entry that is not shown; saving will remove it.";
-    choice.caption = "Lines not shown";
-    choice.buttons = { "Save and remove them", "Cancel" };
+    choice.text =
+        LocalText::verbatim("The file holds 1 entry that is not shown; saving will remove it.");
+    choice.caption = LocalText::verbatim("Lines not shown");
+    choice.buttons = { LocalText::verbatim("Save and remove them"), LocalText::verbatim("Cancel") };
     choice.defaultButton = 1;
     choice.escapeButton = 1;
 
