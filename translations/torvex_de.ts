@@ -575,6 +575,10 @@
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Close the find box (Esc) to drop or move entries</source>
+        <translation>Schließen Sie das Suchfeld (Esc), um Einträge abzulegen oder zu verschieben</translation>
+    </message>
 </context>
 <context>
     <name>torvex::FolderPane</name>

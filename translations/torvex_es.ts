@@ -575,6 +575,10 @@
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>Close the find box (Esc) to drop or move entries</source>
+        <translation>Cierre el cuadro de búsqueda (Esc) para soltar o mover entradas</translation>
+    </message>
 </context>
 <context>
     <name>torvex::FolderPane</name>

@@ -575,6 +575,10 @@
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
+    <message>
+        <source>Close the find box (Esc) to drop or move entries</source>
+        <translation>Fermez la zone de recherche (Esc) pour déposer ou déplacer des entrées</translation>
+    </message>
 </context>
 <context>
     <name>torvex::FolderPane</name>

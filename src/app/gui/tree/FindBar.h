@@ -25,9 +25,11 @@ struct FindMatchColours
 };
 FindMatchColours findMatchColours(const QPalette &palette);
 
-// The status text of a drag refused while the find box filters the tree.
+// The status text of a drag or a move by keys refused while the find box filters the tree,
+// marked for translation in its context.
+inline constexpr const char *dropRefusedContext = "torvex::FindBar";
 inline constexpr const char *dropRefusedWhileFiltered =
-    "Close the find box (Esc) to drop or move entries";
+    QT_TRANSLATE_NOOP("torvex::FindBar", "Close the find box (Esc) to drop or move entries");
 
 // The find box `FindBar` above the menu tree: as the user types, the tree shows only the
 // entries whose title, command or target path hold the text (case-insensitive) with their

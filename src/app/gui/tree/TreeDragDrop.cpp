@@ -88,7 +88,7 @@ bool TreeDragDrop::isRefused()
 {
     if (!m_findBar || !m_findBar->isFiltering())
         return false;
-    m_window.showStatus(dropRefusedWhileFiltered);
+    m_window.showStatus(LocalText(dropRefusedContext, dropRefusedWhileFiltered));
     return true;
 }
 

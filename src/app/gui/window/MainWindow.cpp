@@ -231,7 +231,7 @@ void MainWindow::buildParts()
     // As a drop is refused while the find box filters the tree, so is a move by keys: the
     // entry would step past neighbours the tree does not show.
     editCommands->moveCommands()->holdBackWhile([findBar] { return findBar->isFiltering(); },
-        [this] { showStatus(std::string(dropRefusedWhileFiltered)); });
+        [this] { showStatus(LocalText(dropRefusedContext, dropRefusedWhileFiltered)); });
 }
 
 void MainWindow::connectControls()

@@ -141,17 +141,17 @@ TEST_F(MainWindowKeyboardTest, NoEntryMovesWhileTheFindBoxHidesPartOfTheMenu)
     press(Qt::Key_Right);
     EXPECT_EQ(outline(form->tree()), menu);
     EXPECT_EQ(stack->count(), 0);
-    EXPECT_EQ(form->statusText(0), QStringLiteral("Close the find box (Esc) to drop or move entries"));
+    EXPECT_EQ(form->statusText(0), QStringLiteral(" Close the find box (Esc) to drop or move entries"));
     QMenu *edit = widget<QMenu>("mnuEdit");
     ASSERT_NE(edit, nullptr);
-    emit edit->aboutToShow();
+    Q_EMIT edit->aboutToShow();
     EXPECT_FALSE(widget<QAction>("mnuEditMoveUp")->isEnabled());
 
     // With the box closed the same key moves the entry again.
     QTest::keyClick(widget<QLineEdit>("FindText"), Qt::Key_Escape);
     QCoreApplication::processEvents();
     tview->setFocus();
-    emit edit->aboutToShow();
+    Q_EMIT edit->aboutToShow();
     EXPECT_TRUE(widget<QAction>("mnuEditMoveUp")->isEnabled());
     press(Qt::Key_Up);
     EXPECT_EQ(find(form->tree(), "Beta")->row(), 1);
