@@ -267,7 +267,14 @@ void MenuTreeView::changeEvent(QEvent *event)
 
 void MenuTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
+    const int height = viewport()->height();
     QTreeView::scrollTo(index, hint);
+    // Rows scrolled into view may have widened the titles' column, and the horizontal scroll
+    // bar that this brings takes its height from the rows: laid out now rather than later,
+    // the view is scrolled again within its new height.
+    updateGeometries();
+    if (viewport()->height() != height)
+        QTreeView::scrollTo(index, hint);
     // During a drag the rows stay where they are under the pointer.
     if (!index.isValid() || m_dragInside)
         return;

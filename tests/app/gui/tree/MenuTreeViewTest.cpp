@@ -288,5 +288,26 @@ TEST_F(LoadedMenuTreeView, ScrollingDownToDeeperRowsWidensTheColumn)
     EXPECT_GT(view.header()->sectionSize(0), 11 * view.indentation());
 }
 
+// The current row scrolled into view stays whole in view when the rows it brings widen the
+// column and with it show the horizontal scroll bar.
+TEST_F(LoadedMenuTreeView, TheRowScrolledToStaysInViewWhenTheColumnWidens)
+{
+    std::string outline;
+    for (int i = 0; i < 600; ++i)
+        outline += "Top " + std::to_string(i) + "\n";
+    for (int level = 0; level < 12; ++level)
+        outline += std::string(2 * level, ' ') + "Level " + std::to_string(level) + "\n";
+    outline += "Last\n";
+    load(outline);
+    ASSERT_FALSE(view.horizontalScrollBar()->isVisible());
+    const QModelIndex last = view.indexOf(test::find(tree, "Last"));
+    view.setCurrentIndex(last);
+    QApplication::processEvents();
+    ASSERT_TRUE(view.horizontalScrollBar()->isVisible());
+    const QRect row = view.visualRect(last);
+    EXPECT_GE(row.top(), 0);
+    EXPECT_LE(row.bottom(), view.viewport()->rect().bottom());
+}
+
 } // namespace
 } // namespace torvex
