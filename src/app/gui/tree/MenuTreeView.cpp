@@ -16,7 +16,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <vector>
 
 namespace torvex {
 
@@ -109,6 +108,10 @@ MenuTreeView::MenuTreeView(QWidget *parent)
     setPalette(p);
     connect(this, &QTreeView::expanded, this, &MenuTreeView::rowsChanged);
     connect(this, &QTreeView::collapsed, this, &MenuTreeView::rowsChanged);
+    // Rows scrolled into view may be deeper than those the column was fitted to.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        updateGeometries();
+    });
 }
 
 void MenuTreeView::setMenuModel(MenuTreeModel *model)
@@ -174,24 +177,11 @@ void MenuTreeView::expandSubmenus()
 {
     if (!m_shown)
         return;
-    // With the rows to be laid out anew, expanding only marks the node: the layout then runs
-    // once for the whole tree instead of once for each submenu.
-    scheduleDelayedItemsLayout();
-    // Indexes by row, as they are met: a node's own row would take a search of its level.
-    std::vector<QModelIndex> pending { QModelIndex() };
-    while (!pending.empty()) {
-        const QModelIndex parent = pending.back();
-        pending.pop_back();
-        const int rows = m_shown->rowCount(parent);
-        for (int row = 0; row < rows; ++row) {
-            const QModelIndex index = m_shown->index(row, 0, parent);
-            // An entry without children is passed without looking up its shown rows.
-            if (!nodeOf(index)->hasChildren() || !m_shown->hasChildren(index))
-                continue;
-            expand(index);
-            pending.push_back(index);
-        }
-    }
+    // Qt's own pass that lays out the rows and opens each one that may have children as it
+    // meets it: no walk of our own over the rows before the layout, and no look-up of each
+    // submenu's open state during it. Entries without children carry ItemNeverHasChildren,
+    // so only nodes with children are remembered as open (a persistent index each).
+    expandAll();
 }
 
 void MenuTreeView::showSelectedNode(const QModelIndex &index)
@@ -277,7 +267,14 @@ void MenuTreeView::changeEvent(QEvent *event)
 
 void MenuTreeView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
+    const int height = viewport()->height();
     QTreeView::scrollTo(index, hint);
+    // Rows scrolled into view may have widened the titles' column, and the horizontal scroll
+    // bar that this brings takes its height from the rows: laid out now rather than later,
+    // the view is scrolled again within its new height.
+    updateGeometries();
+    if (viewport()->height() != height)
+        QTreeView::scrollTo(index, hint);
     // During a drag the rows stay where they are under the pointer.
     if (!index.isValid() || m_dragInside)
         return;

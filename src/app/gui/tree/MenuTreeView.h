@@ -143,8 +143,7 @@ private:
     // The widest title's room (sizeHintForColumn), measured again only when the rows, the
     // scroll position or the height changed since the last time.
     int titlesWidth();
-    // Expands every node that has children, as expandAll shows them, at a cost that grows
-    // with the submenus rather than the rows.
+    // Opens every submenu shown and lays the rows out, in one pass over the rows.
     void expandSubmenus();
     void rowsChanged() { ++m_rowsVersion; }
     void showSelectedNode(const QModelIndex &index);

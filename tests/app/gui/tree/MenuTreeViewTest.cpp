@@ -5,6 +5,7 @@
 #include "app/MenuFileSteps.h"
 #include "menu/DirMenuReader.h"
 #include "menu/gui/MenuTreeModel.h"
+#include "menu/gui/ShownMenuModel.h"
 #include "support/TreeBuilder.h"
 
 #include <QApplication>
@@ -14,7 +15,10 @@
 #include <QHeaderView>
 #include <QMimeData>
 
+#include <QScrollBar>
+
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -150,6 +154,159 @@ TEST(MenuTreeViewShowing, TheDeepestMenuTheWindowShowsIsLaidOut)
     QApplication::processEvents();
     EXPECT_TRUE(view.visualRect(view.indexOf(deepest)).isValid());
     view.setModel(nullptr);
+}
+
+// A menu of `entries` entries whose submenus nest up to `depth` levels, its shape drawn from
+// `seed` (an outline for test::buildTree).
+std::string nestedOutline(int entries, int depth, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::string outline;
+    int level = 0;
+    for (int i = 0; i < entries; ++i) {
+        outline += std::string(2 * level, ' ') + "E" + std::to_string(i) + "\n";
+        const unsigned step = random() % 3;
+        if (step == 0 && level + 1 < depth)
+            ++level; // the next entry is this one's first child
+        else if (step == 1 && level > 0)
+            level -= 1 + static_cast<int>(random() % level);
+    }
+    return outline;
+}
+
+// A view over a tree that is loaded as the window loads a file: built apart, then taken in.
+class LoadedMenuTreeView : public testing::Test
+{
+protected:
+    LoadedMenuTreeView()
+    {
+        view.setMenuModel(&model);
+        view.resize(200, 200);
+        view.show();
+    }
+    ~LoadedMenuTreeView() override { view.setModel(nullptr); }
+
+    void load(const std::string &outline)
+    {
+        MenuTree loaded;
+        test::buildTree(loaded, outline);
+        tree.takeNodes(loaded);
+        QApplication::processEvents();
+    }
+
+    // The nodes of the rows the view shows, top to bottom.
+    std::vector<const MenuNode *> shownRows() const
+    {
+        std::vector<const MenuNode *> rows;
+        for (QModelIndex i = view.model()->index(0, 0); i.isValid(); i = view.indexBelow(i))
+            rows.push_back(MenuTreeView::nodeOf(i));
+        return rows;
+    }
+
+    // Every node of the tree is a row, in menu order, and exactly those with children are
+    // open.
+    void expectEveryNodeShownAndEverySubmenuOpen() const
+    {
+        const std::vector<MenuNode *> inMenuOrder = tree.preOrder();
+        EXPECT_EQ(shownRows(), std::vector<const MenuNode *>(inMenuOrder.begin(), inMenuOrder.end()));
+        for (const MenuNode *node : inMenuOrder)
+            EXPECT_EQ(view.isExpanded(view.indexOf(node)), node->hasChildren()) << node->title();
+    }
+
+    MenuTree tree;
+    MenuTreeModel model { tree };
+    MenuTreeView view;
+};
+
+TEST_F(LoadedMenuTreeView, EveryRowOfNestedMenusIsShownOpenAfterEachLoad)
+{
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        // A load after a load: the submenus of the menu before are forgotten.
+        load(nestedOutline(150, 6, seed));
+        ASSERT_GT(tree.submenuCount(), 10u);
+        expectEveryNodeShownAndEverySubmenuOpen();
+    }
+}
+
+// Submenus opened by the load are remembered by their rows: rows added, removed and moved
+// before them and around them after the load leave them open.
+TEST_F(LoadedMenuTreeView, SubmenusStayOpenAsTheRowsAroundThemChange)
+{
+    load("A\n  A1\n  A2\n    A21\nB\nC\n  C1\n    C11\n  C2\nD\n");
+    tree.addNode(tree.first(), AttachMode::AddFirst, "First");
+    QApplication::processEvents();
+    expectEveryNodeShownAndEverySubmenuOpen();
+
+    tree.remove(test::find(tree, "B"));
+    QApplication::processEvents();
+    expectEveryNodeShownAndEverySubmenuOpen();
+
+    // C, with its open submenu C1, moves before A: the tree asks to open C's new parent only.
+    ASSERT_TRUE(tree.move(test::find(tree, "C"), test::find(tree, "A"), AttachMode::Insert));
+    QApplication::processEvents();
+    expectEveryNodeShownAndEverySubmenuOpen();
+
+    // D becomes a submenu (opened as the tree asks), A2 loses its last child and closes.
+    ASSERT_TRUE(tree.move(test::find(tree, "A21"), test::find(tree, "D"), AttachMode::AddChild));
+    QApplication::processEvents();
+    EXPECT_TRUE(view.isExpanded(view.indexOf(test::find(tree, "D"))));
+    EXPECT_FALSE(view.isExpanded(view.indexOf(test::find(tree, "A2"))));
+    expectEveryNodeShownAndEverySubmenuOpen();
+}
+
+// Closing the find box shows every row again, each submenu open, as the load did.
+TEST_F(LoadedMenuTreeView, ShowingEveryNodeAgainAfterAFilterOpensEverySubmenu)
+{
+    load(nestedOutline(120, 5, 7));
+    view.shownModel()->showOnly(NodeSet { tree.first() });
+    QApplication::processEvents();
+    ASSERT_EQ(shownRows().size(), 1u);
+    view.shownModel()->showAll();
+    QApplication::processEvents();
+    expectEveryNodeShownAndEverySubmenuOpen();
+}
+
+// The titles' column is fitted to the rows around those in view: deeper rows scrolled into
+// view later widen it, so that their titles are drawn.
+TEST_F(LoadedMenuTreeView, ScrollingDownToDeeperRowsWidensTheColumn)
+{
+    std::string outline;
+    for (int i = 0; i < 600; ++i)
+        outline += "Top " + std::to_string(i) + "\n";
+    for (int level = 0; level < 12; ++level)
+        outline += std::string(2 * level, ' ') + "Level " + std::to_string(level) + "\n";
+    load(outline);
+    const MenuNode *deepest = test::find(tree, "Level 11");
+    ASSERT_NE(deepest, nullptr);
+    EXPECT_FALSE(view.visualRect(view.indexOf(deepest)).isValid())
+        << "fitted to the rows at the top, the column is narrower than the deep rows' indent";
+
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    EXPECT_TRUE(view.visualRect(view.indexOf(deepest)).isValid());
+    EXPECT_GT(view.header()->sectionSize(0), 11 * view.indentation());
+}
+
+// The current row scrolled into view stays whole in view when the rows it brings widen the
+// column and with it show the horizontal scroll bar.
+TEST_F(LoadedMenuTreeView, TheRowScrolledToStaysInViewWhenTheColumnWidens)
+{
+    std::string outline;
+    for (int i = 0; i < 600; ++i)
+        outline += "Top " + std::to_string(i) + "\n";
+    for (int level = 0; level < 12; ++level)
+        outline += std::string(2 * level, ' ') + "Level " + std::to_string(level) + "\n";
+    outline += "Last\n";
+    load(outline);
+    ASSERT_FALSE(view.horizontalScrollBar()->isVisible());
+    const QModelIndex last = view.indexOf(test::find(tree, "Last"));
+    view.setCurrentIndex(last);
+    QApplication::processEvents();
+    ASSERT_TRUE(view.horizontalScrollBar()->isVisible());
+    const QRect row = view.visualRect(last);
+    EXPECT_GE(row.top(), 0);
+    EXPECT_LE(row.bottom(), view.viewport()->rect().bottom());
 }
 
 } // namespace
