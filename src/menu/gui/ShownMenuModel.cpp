@@ -117,7 +117,14 @@ void ShownMenuModel::endShapeChange()
     NodeSet shown(m_inMenuOrder.begin(), m_inMenuOrder.end());
     buildLevels(inMenuOrder(shown));
     m_resetting = false;
+    endFindReset();
+}
+
+void ShownMenuModel::endFindReset()
+{
+    m_findReset = true;
     endResetModel();
+    m_findReset = false;
 }
 
 void ShownMenuModel::showOnly(const NodeSet &shown)
@@ -130,7 +137,7 @@ void ShownMenuModel::showOnly(const std::vector<const MenuNode *> &inMenuOrder)
     beginResetModel();
     m_filtered = true;
     buildLevels(inMenuOrder);
-    endResetModel();
+    endFindReset();
 }
 
 void ShownMenuModel::showAll()
@@ -146,7 +153,7 @@ void ShownMenuModel::showAll()
     m_shownRows = {};
     m_topLevelRows = 0;
     m_parentPositions = {};
-    endResetModel();
+    endFindReset();
 }
 
 void ShownMenuModel::reserve(std::size_t nodes)

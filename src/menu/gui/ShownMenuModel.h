@@ -40,6 +40,9 @@ public:
     // new memory (and the ones after it reuse the same room).
     void reserve(std::size_t nodes);
     bool isFiltered() const { return m_filtered; }
+    // True during a reset of the find box's (showOnly(), showAll(), a change of the tree's
+    // shape while filtered): the rows after it show every submenu open.
+    bool isFindReset() const { return m_findReset; }
 
     // The node of an index, nullptr for the invisible root.
     static MenuNode *node(const QModelIndex &index);
@@ -64,6 +67,8 @@ private:
     // shown rows again from the tree.
     void beginShapeChange();
     void endShapeChange();
+    // Ends a reset begun for the find box, telling isFindReset() while the view hears of it.
+    void endFindReset();
     // The nodes of `shown` in menu order, walking the tree (nodes that left it are never read).
     std::vector<const MenuNode *> inMenuOrder(const NodeSet &shown) const;
     // The shown children of each shown node and each one's row among them, from the nodes to
@@ -85,6 +90,7 @@ private:
     MenuTreeModel &m_source;
     bool m_filtered = false;
     bool m_resetting = false;
+    bool m_findReset = false;
     bool m_moving = false;
     // While filtered, each array's room kept from one filter to the next: the shown nodes in
     // menu order, the place of each (by its position there), the position of each node, and

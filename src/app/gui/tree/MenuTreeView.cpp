@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <vector>
@@ -155,7 +156,10 @@ void MenuTreeView::setMenuModel(MenuTreeModel *model)
     // A reset (a load, a filter) shows the rows with every submenu open, and loses the view's
     // current row; take it from the tree again. Expanded first, the rows are laid out once.
     connect(m_shown, &QAbstractItemModel::modelReset, this, [this] {
-        expandSubmenus();
+        if (m_shown->isFindReset())
+            openEveryShownSubmenu();
+        else
+            expandSubmenus();
         showSelectedNode(indexOf(m_model->tree().selected()));
     });
 }
@@ -192,6 +196,15 @@ void MenuTreeView::expandSubmenus()
             pending.push_back(index);
         }
     }
+}
+
+void MenuTreeView::openEveryShownSubmenu()
+{
+    // expandAll lays the rows out and opens each submenu in the same walk, where opening them
+    // one by one first takes a walk of its own and then a look-up of each in the layout. Its
+    // signal for each submenu is held back: the reset has counted the change of the rows.
+    const QSignalBlocker quiet(this);
+    expandAll();
 }
 
 void MenuTreeView::showSelectedNode(const QModelIndex &index)

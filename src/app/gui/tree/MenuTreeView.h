@@ -146,6 +146,9 @@ private:
     // Expands every node that has children, as expandAll shows them, at a cost that grows
     // with the submenus rather than the rows.
     void expandSubmenus();
+    // The same after a reset of the find box, whose rows show every submenu open: opened as
+    // the rows are laid out, in one walk.
+    void openEveryShownSubmenu();
     void rowsChanged() { ++m_rowsVersion; }
     void showSelectedNode(const QModelIndex &index);
     void applyExpansion(const QModelIndex &index, bool expanded);
