@@ -1,5 +1,6 @@
 #include "menu/gui/ShownMenuModel.h"
 
+#include "core/LargePages.h"
 #include "menu/gui/MenuTreeModel.h"
 
 #include <algorithm>
@@ -160,11 +161,12 @@ void ShownMenuModel::showAll()
 
 void ShownMenuModel::reserve(std::size_t nodes)
 {
-    m_inMenuOrder.reserve(nodes);
-    m_places.reserve(nodes);
-    m_shownRows.reserve(nodes);
-    m_slotPositions.reserve(nodes);
-    m_parentPositions.reserve(nodes);
+    // Present at once: the first filter then writes into pages that are there.
+    reservePresent(m_inMenuOrder, nodes);
+    reservePresent(m_places, nodes);
+    reservePresent(m_shownRows, nodes);
+    reservePresent(m_slotPositions, nodes);
+    reservePresent(m_parentPositions, nodes);
 }
 
 std::vector<const MenuNode *> ShownMenuModel::inMenuOrder(const NodeSet &shown) const
