@@ -50,4 +50,20 @@ void preferLargePages(void *data, std::size_t bytes, bool filledAtOnce)
 #endif
 }
 
+void makePresent(void *data, std::size_t bytes)
+{
+#if defined(MADV_POPULATE_WRITE)
+    if (data == nullptr)
+        return;
+    const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    // Kernels before 5.14 refuse it; the pages then come one fault at a time, as always.
+    if (const auto [start, length] = wholePages(reinterpret_cast<std::uintptr_t>(data), bytes, pageSize);
+        length > 0)
+        ::madvise(start, length, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
 } // namespace torvex

@@ -16,6 +16,18 @@ namespace torvex {
 // pages are not to be had.
 void preferLargePages(void *data, std::size_t bytes, bool filledAtOnce = false);
 
+// Makes the pages of [data, data + bytes) present in one call, of any size: room reserved ahead
+// of the moment it is written then costs no page fault there (each one a trip into the system,
+// dear in a virtual machine). Does nothing where the system cannot.
+void makePresent(void *data, std::size_t bytes);
+
+// reserve() with the reserved room made present at once (see makePresent).
+template <typename T> void reservePresent(std::vector<T> &items, std::size_t count)
+{
+    items.reserve(count);
+    makePresent(items.data(), items.capacity() * sizeof(T));
+}
+
 // reserve() with large pages preferred for the reserved room (see preferLargePages).
 template <typename T>
 void reserveWithLargePages(std::vector<T> &items, std::size_t count, bool filledAtOnce = false)

@@ -1,5 +1,6 @@
 #include "editor/MenuFind.h"
 
+#include "core/LargePages.h"
 #include "core/Text.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ void narrowFind(
 
 void reserveFind(FindResult &result, std::size_t nodes)
 {
-    result.matches.reserve(nodes);
+    reservePresent(result.matches, nodes);
     result.shown.reserve(nodes);
 }
 
@@ -147,6 +148,11 @@ std::size_t matchNumber(const FindResult &result, const MenuNode *node)
     const auto at = std::find(result.matches.begin(), result.matches.end(), node);
     return at == result.matches.end() ? 0
                                       : static_cast<std::size_t>(at - result.matches.begin()) + 1;
+}
+
+void ShownNodes::reserve(std::size_t count)
+{
+    reservePresent(m_nodes, count);
 }
 
 std::size_t ShownNodes::count(const MenuNode *node) const

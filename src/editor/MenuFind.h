@@ -23,7 +23,8 @@ public:
     std::size_t count(const MenuNode *node) const;
     // Empties the list and keeps its room.
     void clear() { m_nodes.clear(); }
-    void reserve(std::size_t count) { m_nodes.reserve(count); }
+    // Room for `count` nodes, made present at once (no page fault as it fills).
+    void reserve(std::size_t count);
     void append(const MenuNode *node) { m_nodes.push_back(node); }
     friend bool operator==(const ShownNodes &, const ShownNodes &) = default;
 

@@ -1,6 +1,9 @@
 #include "menu/gui/ShownMenuModel.h"
 
+#include "core/LargePages.h"
 #include "menu/gui/MenuTreeModel.h"
+
+#include <algorithm>
 
 namespace torvex {
 
@@ -142,8 +145,8 @@ void ShownMenuModel::showAll()
     m_lastParent = {};
     m_inMenuOrder = {};
     m_places = {};
-    m_positions = {};
     m_shownRows = {};
+    m_slotPositions = {};
     m_topLevelRows = 0;
     m_parentPositions = {};
     endResetModel();
@@ -151,11 +154,12 @@ void ShownMenuModel::showAll()
 
 void ShownMenuModel::reserve(std::size_t nodes)
 {
-    m_inMenuOrder.reserve(nodes);
-    m_places.reserve(nodes);
-    m_shownRows.reserve(nodes);
-    m_parentPositions.reserve(nodes);
-    m_positions.reserve(nodes);
+    // Present at once: the first filter then writes into pages that are there.
+    reservePresent(m_inMenuOrder, nodes);
+    reservePresent(m_places, nodes);
+    reservePresent(m_shownRows, nodes);
+    reservePresent(m_slotPositions, nodes);
+    reservePresent(m_parentPositions, nodes);
 }
 
 std::vector<const MenuNode *> ShownMenuModel::inMenuOrder(const NodeSet &shown) const
@@ -196,15 +200,12 @@ void ShownMenuModel::buildLevels(const std::vector<const MenuNode *> &inMenuOrde
     const int count = static_cast<int>(m_inMenuOrder.size());
     m_places.assign(m_inMenuOrder.size(), Place {});
     m_parentPositions.resize(m_inMenuOrder.size());
-    m_positions.clear();
-    m_positions.reserve(m_inMenuOrder.size());
     // Each node's parent is the last node before it on the path from the top level down to
     // it; the number of each one's shown children follows.
     m_topLevelRows = 0;
     std::vector<int> path;
     for (int at = 0; at < count; ++at) {
         const MenuNode *node = m_inMenuOrder[at];
-        m_positions.insert(node, at);
         while (!path.empty() && m_inMenuOrder[path.back()] != node->parent())
             path.pop_back();
         const int parent = path.empty() ? -1 : path.back();
@@ -221,33 +222,80 @@ void ShownMenuModel::buildLevels(const std::vector<const MenuNode *> &inMenuOrde
         place.children = 0;
     }
     m_shownRows.resize(m_inMenuOrder.size());
+    m_slotPositions.resize(m_inMenuOrder.size());
     int topLevel = 0;
     for (int at = 0; at < count; ++at) {
         const int parent = m_parentPositions[at];
         int &row = parent < 0 ? topLevel : m_places[parent].children;
         m_places[at].row = row;
-        m_shownRows[(parent < 0 ? 0 : m_places[parent].firstChild) + row] = m_inMenuOrder[at];
+        const int slot = (parent < 0 ? 0 : m_places[parent].firstChild) + row;
+        m_shownRows[slot] = m_inMenuOrder[at];
+        m_slotPositions[slot] = at;
         ++row;
     }
 }
 
 const ShownMenuModel::Place *ShownMenuModel::placeOf(const MenuNode *node) const
 {
+    // While the tree's shape changes, nodes shown may have left it: none is read.
+    if (m_resetting)
+        return nullptr;
     // The view asks for the rows of one parent after the other: its place is remembered.
     if (m_lastParent && m_lastParent->first == node)
-        return &m_places[m_lastParent->second];
-    const int *position = m_positions.find(node);
-    if (!position)
+        return &m_places[m_slotPositions[m_lastParent->second]];
+    // From the top level down through the node's ancestors, each found among its shown
+    // siblings by its row in the tree: shown siblings keep the tree's order.
+    m_ancestors.clear();
+    for (const MenuNode *up = node; up; up = up->parent())
+        m_ancestors.push_back(up);
+    const auto rows = m_shownRows.begin();
+    int first = 0;
+    int count = m_topLevelRows;
+    int slot = -1;
+    for (auto down = m_ancestors.rbegin(); down != m_ancestors.rend(); ++down) {
+        const auto end = rows + first + count;
+        const auto at = std::lower_bound(rows + first, end, (*down)->row(),
+            [](const MenuNode *shown, int row) {
+                return shown->row() < row;
+            });
+        if (at == end || *at != *down)
+            return nullptr;
+        slot = static_cast<int>(at - rows);
+        const Place &place = m_places[m_slotPositions[slot]];
+        first = place.firstChild;
+        count = place.children;
+    }
+    if (slot < 0)
         return nullptr;
-    m_lastParent = std::pair { node, *position };
-    return &m_places[*position];
+    m_lastParent = std::pair { node, slot };
+    return &m_places[m_slotPositions[slot]];
 }
 
-std::pair<const MenuNode *const *, int> ShownMenuModel::shownChildren(const MenuNode *parent) const
+const ShownMenuModel::Place *ShownMenuModel::placeAt(const QModelIndex &index) const
 {
-    if (!parent)
+    const MenuNode *shown = node(index);
+    if (!shown || m_resetting)
+        return nullptr;
+    // The index's row among the shown children of its parent gives its slot without a search
+    // (for a top-level node, with no look-up at all); an index of other rows is searched.
+    int first = 0;
+    if (const MenuNode *up = shown->parent()) {
+        const Place *parent = placeOf(up);
+        if (!parent)
+            return nullptr;
+        first = parent->firstChild;
+    }
+    const std::size_t slot = static_cast<std::size_t>(first) + static_cast<std::size_t>(index.row());
+    if (index.row() >= 0 && slot < m_shownRows.size() && m_shownRows[slot] == shown)
+        return &m_places[m_slotPositions[slot]];
+    return placeOf(shown);
+}
+
+std::pair<const MenuNode *const *, int> ShownMenuModel::shownChildren(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
         return { m_shownRows.data(), m_topLevelRows };
-    const Place *place = placeOf(parent);
+    const Place *place = placeAt(parent);
     if (!place)
         return { nullptr, 0 };
     return { m_shownRows.data() + place->firstChild, place->children };
@@ -274,12 +322,12 @@ QModelIndex ShownMenuModel::index(int row, int column, const QModelIndex &parent
 {
     if (column != 0 || row < 0 || (parent.isValid() && parent.model() != this))
         return {};
-    const MenuNode *parentNode = node(parent);
     if (m_filtered) {
-        const auto [rows, count] = shownChildren(parentNode);
+        const auto [rows, count] = shownChildren(parent);
         return row < count ? createIndex(row, 0, const_cast<MenuNode *>(rows[row]))
                            : QModelIndex();
     }
+    const MenuNode *parentNode = node(parent);
     const auto &children = parentNode ? parentNode->children() : m_source.tree().topLevel();
     if (static_cast<std::size_t>(row) >= children.size())
         return {};
@@ -296,9 +344,9 @@ int ShownMenuModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.column() > 0)
         return 0;
-    const MenuNode *parentNode = node(parent);
     if (m_filtered)
-        return shownChildren(parentNode).second;
+        return shownChildren(parent).second;
+    const MenuNode *parentNode = node(parent);
     return static_cast<int>(
         parentNode ? parentNode->childCount() : m_source.tree().topLevel().size());
 }

@@ -78,26 +78,32 @@ private:
         int firstChild = 0;
         int children = 0;
     };
-    // The shown children of `parent` (nullptr: the top level), none when it is not shown.
-    std::pair<const MenuNode *const *, int> shownChildren(const MenuNode *parent) const;
+    // The shown children of `parent` (invalid: the top level), none when it is not shown.
+    std::pair<const MenuNode *const *, int> shownChildren(const QModelIndex &parent) const;
+    // Where a node is shown, nullptr when it is not: searched from the top level down.
     const Place *placeOf(const MenuNode *node) const;
+    // The same for an index of this model, from its row without a search.
+    const Place *placeAt(const QModelIndex &index) const;
 
     MenuTreeModel &m_source;
     bool m_filtered = false;
     bool m_resetting = false;
     bool m_moving = false;
     // While filtered, each array's room kept from one filter to the next: the shown nodes in
-    // menu order, the place of each (by its position there), the position of each node, and
-    // the shown children of each shown parent side by side, the top level's first.
+    // menu order, the place of each (by its position there), the shown children of each
+    // shown parent side by side, the top level's first (the slots), and the position of the
+    // node in each slot. No table by node: a node is found by its rows in the tree.
     std::vector<const MenuNode *> m_inMenuOrder;
     std::vector<Place> m_places;
-    NodeTable<int> m_positions;
     std::vector<const MenuNode *> m_shownRows;
+    std::vector<int> m_slotPositions;
     int m_topLevelRows = 0;
     // Each shown node's parent, by positions (-1: the top level), while the levels are built.
     std::vector<int> m_parentPositions;
-    // The node placeOf() found last, with its position.
+    // The node placeOf() found last, with its slot.
     mutable std::optional<std::pair<const MenuNode *, int>> m_lastParent;
+    // placeOf()'s path from a node up to the top level, its room kept.
+    mutable std::vector<const MenuNode *> m_ancestors;
 };
 
 } // namespace torvex

@@ -3,6 +3,8 @@
 #include "menu/gui/MenuText.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace torvex {
@@ -13,41 +15,45 @@ namespace {
 // no match spans two of them.
 constexpr char textSeparator = '\0';
 
-bool isAscii(const std::string &text)
+bool isAscii(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x80;
-    });
-}
-
-enum class AsciiFind { Found, NotFound, NotAscii };
-
-// Looks for a folded needle in an ASCII text without folding a copy of it: an ASCII text folds
-// to its lower case. A needle with other characters is not in an ASCII text.
-AsciiFind findInAscii(const std::string &text, const std::string &foldedNeedle)
-{
+    // Every byte looked at, without a branch for each: the compiler may take them by the dozen.
     unsigned char high = 0;
     for (const char c : text)
         high |= static_cast<unsigned char>(c);
-    if (high >= 0x80)
-        return AsciiFind::NotAscii;
+    return high < 0x80;
+}
+
+// Whether an ASCII `text` holds the folded needle: an ASCII text folds to its lower case.
+bool holdsLowered(std::string_view text, const std::string &foldedNeedle)
+{
     const std::size_t length = foldedNeedle.size();
     if (text.size() < length)
-        return AsciiFind::NotFound;
+        return false;
+    const auto first = static_cast<unsigned char>(foldedNeedle.front());
+    // A letter is met lower or upper case: the two differ in one bit.
+    const unsigned char caseBit = first >= 'a' && first <= 'z' ? 0x20 : 0;
     const auto lower = [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     };
-    const char first = foldedNeedle.front();
-    for (std::size_t at = 0; at + length <= text.size(); ++at) {
-        if (lower(text[at]) != first)
+    const char *const begin = text.data();
+    const char *const lastStart = begin + (text.size() - length);
+    for (const char *at = begin; at <= lastStart; ++at) {
+        if (!caseBit) {
+            at = static_cast<const char *>(
+                std::memchr(at, first, static_cast<std::size_t>(lastStart - at) + 1));
+            if (!at)
+                return false;
+        } else if ((static_cast<unsigned char>(*at) | caseBit) != first) {
             continue;
+        }
         std::size_t same = 1;
-        while (same < length && lower(text[at + same]) == foldedNeedle[same])
+        while (same < length && lower(at[same]) == foldedNeedle[same])
             ++same;
         if (same == length)
-            return AsciiFind::Found;
+            return true;
     }
-    return AsciiFind::NotFound;
+    return false;
 }
 
 std::string folded(std::string text)
@@ -74,15 +80,15 @@ bool FoldedMenuTexts::holds(const MenuNode &node, const std::string &foldedNeedl
 {
     if (foldedNeedle.empty())
         return false;
-    for (const std::string *text : { &node.title(), &node.data().command, &node.data().targetPath }) {
-        switch (findInAscii(*text, foldedNeedle)) {
-        case AsciiFind::Found:
-            return true;
-        case AsciiFind::NotFound:
-            break;
-        case AsciiFind::NotAscii:
+    const auto &data = node.data();
+    for (const std::string_view text : { std::string_view(node.title()),
+             std::string_view(data.command),
+             std::string_view(data.targetPath) }) {
+        // A text with other characters: the folded texts tell.
+        if (!isAscii(text))
             return textsOf(node).find(foldedNeedle) != std::string::npos;
-        }
+        if (holdsLowered(text, foldedNeedle))
+            return true;
     }
     return false;
 }

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -180,7 +181,9 @@ void MenuTreeView::expandSubmenus()
     // Qt's own pass that lays out the rows and opens each one that may have children as it
     // meets it: no walk of our own over the rows before the layout, and no look-up of each
     // submenu's open state during it. Entries without children carry ItemNeverHasChildren,
-    // so only nodes with children are remembered as open (a persistent index each).
+    // so only nodes with children are remembered as open (a persistent index each). Its
+    // signal for each submenu is held back: the reset has counted the change of the rows.
+    const QSignalBlocker quiet(this);
     expandAll();
 }
 

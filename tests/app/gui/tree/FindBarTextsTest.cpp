@@ -233,5 +233,97 @@ TEST_F(FindBarTextsTest, ShowsThePlainSearchsMatchesOfRandomMenus)
     }
 }
 
+// The rows the view lays out, top to bottom: a submenu's rows follow it only while it is open.
+std::vector<const MenuNode *> rowsLaidOut(const MenuTreeView &view)
+{
+    std::vector<const MenuNode *> laidOut;
+    for (QModelIndex at = view.model()->index(0, 0); at.isValid(); at = view.indexBelow(at))
+        laidOut.push_back(MenuTreeView::nodeOf(at));
+    return laidOut;
+}
+
+std::vector<const MenuNode *> everyNode(const MenuTree &tree)
+{
+    std::vector<const MenuNode *> nodes;
+    tree.forEach([&](MenuNode *node) {
+        nodes.push_back(node);
+        return true;
+    });
+    return nodes;
+}
+
+// The view, not only its model: each filter shows every shown submenu open, and closing the box
+// lays out the whole menu open again, with the selected entry current and the edits made while
+// the box was open (an entry added into a submenu the filter hid, one renamed into view).
+TEST_F(FindBarTextsTest, TheViewOpensEveryShownSubmenuWhileFilteredAndAfterClosing)
+{
+    RandomTexts text(41);
+    MenuTree &tree = form->tree();
+    MenuTreeView &view = *form->treeView();
+    auto *bar = widget<FindBar>("FindBar");
+    auto *edit = widget<QLineEdit>("FindText");
+    for (int menu = 0; menu < 3; ++menu) {
+        MenuTree built;
+        std::vector<MenuNode *> nodes;
+        for (int i = 0; i < 150; ++i) {
+            MenuNode *parent = nodes.empty() || text.next() % 3 == 0
+                ? nullptr
+                : nodes[text.next() % nodes.size()];
+            MenuNode *node = parent ? built.addChild(parent, text(4)) : built.addTopLevel(text(4));
+            built.setData(node, { text(3), text(2) });
+            nodes.push_back(node);
+        }
+        tree.takeNodes(built);
+        tree.setSelected(nodes[text.next() % nodes.size()]);
+        bar->open();
+        for (int round = 0; round < 8; ++round) {
+            edit->setText(QString::fromStdString(text(2)));
+            QCoreApplication::processEvents();
+            if (!bar->isFiltering())
+                continue;
+            // The model's rows in menu order are what the view lays out.
+            std::vector<const MenuNode *> shown;
+            std::vector<QModelIndex> pending { QModelIndex() };
+            const QAbstractItemModel &rows = *view.model();
+            while (!pending.empty()) {
+                const QModelIndex parent = pending.back();
+                pending.pop_back();
+                if (parent.isValid())
+                    shown.push_back(MenuTreeView::nodeOf(parent));
+                for (int row = rows.rowCount(parent) - 1; row >= 0; --row)
+                    pending.push_back(rows.index(row, 0, parent));
+            }
+            ASSERT_FALSE(shown.empty());
+            ASSERT_EQ(rowsLaidOut(view), shown) << "menu " << menu << ", round " << round;
+        }
+        // Edits while filtered: a new entry in the deepest submenu, an entry renamed.
+        const auto depth = [](const MenuNode *node) {
+            int levels = 0;
+            for (; node->parent(); node = node->parent())
+                ++levels;
+            return levels;
+        };
+        MenuNode *deepest = nodes.front();
+        for (MenuNode *node : nodes) {
+            if (depth(node) > depth(deepest))
+                deepest = node;
+        }
+        edit->setText(QStringLiteral("zz"));
+        QCoreApplication::processEvents();
+        MenuNode *added = tree.addChild(deepest, "added while found");
+        tree.setTitle(nodes.back(), "renamed zz");
+        MenuNode *selected = nodes[text.next() % nodes.size()];
+        tree.setSelected(selected);
+        QCoreApplication::processEvents();
+        bar->close();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(rowsLaidOut(view), everyNode(tree)) << "menu " << menu;
+        EXPECT_EQ(MenuTreeView::nodeOf(view.currentIndex()), selected);
+        EXPECT_EQ(tree.selected(), selected);
+        EXPECT_TRUE(view.indexOf(added).isValid());
+        EXPECT_EQ(view.indexOf(nodes.back()).data().toString(), QStringLiteral("renamed zz"));
+    }
+}
+
 } // namespace
 } // namespace torvex
