@@ -24,7 +24,7 @@ enum class AsciiFind { Found, NotFound, NotAscii };
 
 // Looks for a folded needle in an ASCII text without folding a copy of it: an ASCII text folds
 // to its lower case. A needle with other characters is not in an ASCII text.
-AsciiFind findInAscii(const std::string &text, const std::string &foldedNeedle)
+AsciiFind findInAscii(std::string_view text, const std::string &foldedNeedle)
 {
     unsigned char high = 0;
     for (const char c : text)
@@ -74,8 +74,8 @@ bool FoldedMenuTexts::holds(const MenuNode &node, const std::string &foldedNeedl
 {
     if (foldedNeedle.empty())
         return false;
-    for (const std::string *text : { &node.title(), &node.data().command, &node.data().targetPath }) {
-        switch (findInAscii(*text, foldedNeedle)) {
+    for (const std::string_view text : { node.title(), node.data().command, node.data().targetPath }) {
+        switch (findInAscii(text, foldedNeedle)) {
         case AsciiFind::Found:
             return true;
         case AsciiFind::NotFound:
@@ -91,7 +91,7 @@ const std::string &FoldedMenuTexts::textsOf(const MenuNode &node)
 {
     auto [at, added] = m_texts.try_emplace(&node);
     if (added) {
-        std::string joined = node.title();
+        std::string joined(node.title());
         joined += textSeparator;
         joined += node.data().command;
         joined += textSeparator;
