@@ -33,9 +33,9 @@ public:
     ScreenSize screenSize() const override { return {}; }
     void setPanelEnabled(bool) override { }
     void setItemControlsEnabled(bool) override { }
-    void setTitleText(const std::string &) override { }
-    void setCommandText(const std::string &) override { }
-    void setTargetPathText(const std::string &) override { }
+    void setTitleText(std::string_view) override { }
+    void setCommandText(std::string_view) override { }
+    void setTargetPathText(std::string_view) override { }
     std::string commandText() const override { return {}; }
     std::string targetPathText() const override { return {}; }
     void setFolderNameHint(const LocalText &) override { }

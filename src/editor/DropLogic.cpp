@@ -39,7 +39,7 @@ DropLogic::DragOverResult DropLogic::dragOver(
         return result;
     m_tree.setSelected(nodeUnderPointer);
     result.accept = nodeUnderPointer != nullptr;
-    m_view.showStatus(nodeUnderPointer ? nodeUnderPointer->title() : std::string());
+    m_view.showStatus(nodeUnderPointer ? std::string(nodeUnderPointer->title()) : std::string());
     if (y > viewHeight - dragScrollMargin)
         result.scroll = DragScroll::LineDown;
     else if (y < dragScrollMargin)
@@ -98,7 +98,7 @@ bool DropLogic::confirmChildren(const DropRequest &request, const MenuNode *targ
         return true;
     if (target->data().command.empty() && target->data().targetPath.empty())
         return true;
-    return m_view.messageBoxes().ask(makeSubMenuQuestion(target->title()),
+    return m_view.messageBoxes().ask(makeSubMenuQuestion(std::string(target->title())),
                texts::editorText(dropText::makeSubMenuCaption),
                MsgIcon::Question,
                MsgButtons::YesNo)

@@ -34,7 +34,7 @@ private:
 
 } // namespace
 
-std::string quotedTitle(const std::string &title)
+std::string quotedTitle(std::string_view title)
 {
     constexpr std::size_t longest = 40;
     const std::string_view shown = leadingCharacters(title, longest);
@@ -287,7 +287,7 @@ void EditJournal::dataChanged(MenuNode *node, const MenuEntry &before)
     if (EditStep *step = stepForChange()) {
         EditStep::Change change { EditStep::Change::Kind::Data, node };
         change.dataBefore = before;
-        change.dataAfter = node->data();
+        change.dataAfter = node->data().copy();
         step->m_changes.push_back(std::move(change));
     }
 }

@@ -138,6 +138,6 @@ private:
 };
 
 // A node's title as a step name quotes it: in double quotes, cut to 40 characters with "...".
-std::string quotedTitle(const std::string &title);
+std::string quotedTitle(std::string_view title);
 
 } // namespace torvex

@@ -3,6 +3,7 @@
 #include "editor/ItemCount.h"
 
 #include <string>
+#include <string_view>
 
 namespace torvex {
 
@@ -36,9 +37,9 @@ public:
     // Setting an edit's text only shows it: nothing is written into the tree. What the user
     // types reaches the node through MenuEditor::titleEdited and its siblings; what the editor
     // puts in itself (F5-F7) it writes into the node itself.
-    virtual void setTitleText(const std::string &text) = 0;
-    virtual void setCommandText(const std::string &text) = 0;
-    virtual void setTargetPathText(const std::string &text) = 0;
+    virtual void setTitleText(std::string_view text) = 0;
+    virtual void setCommandText(std::string_view text) = 0;
+    virtual void setTargetPathText(std::string_view text) = 0;
     virtual std::string commandText() const = 0;
     virtual std::string targetPathText() const = 0;
     // The hint of the F5 button.

@@ -95,8 +95,8 @@ void MenuEditor::addCopy()
     const MenuEntry data { m_ui.commandText(), m_ui.targetPathText() };
     MenuNode *next = selected->nextSibling();
     MenuNode *copy = next
-        ? m_tree.addNode(next, AttachMode::Insert, selected->title() + texts::copySuffix)
-        : m_tree.addNode(selected, AttachMode::Add, selected->title() + texts::copySuffix);
+        ? m_tree.addNode(next, AttachMode::Insert, std::string(selected->title()) + texts::copySuffix)
+        : m_tree.addNode(selected, AttachMode::Add, std::string(selected->title()) + texts::copySuffix);
     m_tree.setData(copy, data);
     finishCommand(copy);
 }

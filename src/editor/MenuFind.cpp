@@ -162,7 +162,7 @@ std::size_t ShownNodes::count(const MenuNode *node) const
 
 TextMatch asciiTextMatch(const std::string &needle)
 {
-    return [lowered = asciiLower(needle)](const std::string &text) {
+    return [lowered = asciiLower(needle)](std::string_view text) {
         return asciiLower(text).find(lowered) != std::string::npos;
     };
 }

@@ -43,7 +43,7 @@ struct FindResult
 };
 
 // Answers whether a title, command or target path holds the text looked for.
-using TextMatch = std::function<bool(const std::string &text)>;
+using TextMatch = std::function<bool(std::string_view text)>;
 
 // Answers whether a node's title, command or target path holds the text looked for, all three
 // at once (for a caller that keeps the texts prepared).

@@ -74,7 +74,7 @@ MenuPreview previewMenu(const MenuTree &tree, std::size_t limit)
     // child without children one end line for each submenu it closes.
     tree.forEach([&](MenuNode *node) {
         if (node->hasChildren()) {
-            written = "-" + node->title();
+            written = "-" + std::string(node->title());
             builder.read(written, node);
             return true;
         }

@@ -10,7 +10,7 @@ namespace torvex {
 // The order of two titles: negative when `a` goes before `b`, 0 when they rank the same,
 // positive otherwise. The window gives the user's locale's (natural, without regard to letter
 // case and accents); the core sorts with whatever it is given.
-using TitleOrder = std::function<int(const std::string &a, const std::string &b)>;
+using TitleOrder = std::function<int(std::string_view a, std::string_view b)>;
 
 struct SortChoice
 {

@@ -6,7 +6,7 @@ MenuNode *findByTitlePath(const MenuTree &tree, std::string_view path, MenuNode 
 {
     const auto &level = under ? under->children() : tree.topLevel();
     for (const auto &child : level) {
-        const std::string &title = child->title();
+        const std::string_view title = child->title();
         if (path == title)
             return child.get();
         // A title followed by the separator: the rest names an entry below it.

@@ -25,6 +25,7 @@ std::uint32_t DirMenuValues::lineNumber(DirMenuKey key)
 
 void DirMenuValues::addLine(const char *text, std::size_t length, std::uint32_t number)
 {
+    m_valueBytes += length;
     m_inOrder = m_inOrder && (m_lines.empty() || number > m_lines.back().number);
     m_lines.push_back({ text, static_cast<std::uint32_t>(length), number });
 }
@@ -216,9 +217,8 @@ public:
         std::string_view targetPath) override
     {
         const AttachMode mode = m_parent ? AttachMode::AddChild : AttachMode::Add;
-        MenuNode *node = m_tree.addNode(m_parent, mode, std::string(title), kind);
-        if (!command.empty() || !targetPath.empty())
-            m_tree.setData(node, MenuEntry { std::string(command), std::string(targetPath) });
+        // The texts go straight from the values read into the tree's text block.
+        MenuNode *node = m_tree.addNode(m_parent, mode, title, kind, { command, targetPath });
         if (kind == NodeKind::Submenu)
             m_parent = node;
     }
@@ -261,8 +261,8 @@ std::size_t menuDepth(const DirMenuValues &values)
 
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress)
 {
-    // At most one node per entry: the nodes are made in one block.
-    tree.reserve(values.entryCount());
+    // At most one node per entry: the nodes and their texts are made in one block each.
+    tree.reserve(values.entryCount(), values.valueBytes());
     TreeBuilder builder(tree);
     readDirMenu(values, builder, progress);
 }

@@ -65,6 +65,8 @@ public:
     // (a document's own text, so that a large section is not held twice).
     void addLasting(DirMenuKey key, std::string_view value);
     std::size_t entryCount() const { return m_entryCount; }
+    // The bytes of the values kept (an upper bound of the texts of the menu they make).
+    std::size_t valueBytes() const { return m_valueBytes; }
     // Whether the reader makes at least one entry of these values (a menu that is not empty).
     bool holdsEntry() const;
 
@@ -85,6 +87,7 @@ private:
     std::size_t m_copyRoom = 0; // and its size
     std::vector<Line> m_lines;
     std::size_t m_entryCount = 0;
+    std::size_t m_valueBytes = 0;
     bool m_inOrder = true; // every line's number (with its kind) above the one before
 };
 

@@ -139,7 +139,7 @@ std::vector<UnstorableEntry> findUnstorableEntries(const MenuTree &tree)
                 walk.text(),
                 reason,
                 static_cast<std::size_t>(node->row()) + 1,
-                parent ? parent->title() : std::string(),
+                parent ? std::string(parent->title()) : std::string(),
                 number });
         }
         if (!node->hasChildren())

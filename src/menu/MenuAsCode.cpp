@@ -73,9 +73,9 @@ void addEntries(const JsonValue &list, MenuTree &tree, MenuNode *parent)
 // Texts are quoted, so that no YAML reader takes a title such as 2024, true or ~ for a number,
 // a truth value or nothing: in single quotes, which keep backslashes as they are, and in double
 // quotes (the emitter's choice) when a text holds what single quotes cannot show.
-void emitText(YAML::Emitter &out, const std::string &text)
+void emitText(YAML::Emitter &out, std::string_view text)
 {
-    out << YAML::SingleQuoted << text;
+    out << YAML::SingleQuoted << std::string(text);
 }
 
 void emitEntries(YAML::Emitter &out, const MenuNode *parent, const MenuTree &tree)

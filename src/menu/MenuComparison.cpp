@@ -39,7 +39,7 @@ namespace {
 // (those with a value): with its title, command, target path and the entries it holds.
 bool readsBackAsItIs(const MenuNode &node)
 {
-    const std::string &title = node.title();
+    const std::string_view title = node.title();
     if (title.empty())
         return false; // no line at all
     if (node.hasChildren()) {

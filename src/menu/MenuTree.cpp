@@ -10,10 +10,41 @@
 
 namespace torvex {
 
+namespace {
+
+// The texts of a node whose title, command and target path are all empty: in no block.
+const NodeTexts noTexts { nullptr, 0, 0, 0 };
+
+constexpr std::size_t textAlignment = alignof(NodeTexts);
+
+// Bytes a node's texts take in a block: the header and the characters, rounded up so that
+// the next header is aligned.
+constexpr std::size_t recordSize(std::size_t characters)
+{
+    return (sizeof(NodeTexts) + characters + textAlignment - 1) / textAlignment * textAlignment;
+}
+
+std::size_t recordSize(const NodeTexts &texts)
+{
+    return recordSize(std::size_t { texts.titleLength } + texts.commandLength
+        + texts.targetPathLength);
+}
+
+} // namespace
+
 // Every node of a tree, made in blocks that grow with the tree (a block of its own for a
 // reserved size), so that a menu of a million entries costs a few hundred allocations instead
 // of a million. A freed node's room goes on a list and is the next to be taken. The pool
 // frees its blocks when it goes; by then every node in it has been released.
+//
+// The nodes' texts live in the pool too, in text blocks written one after the other: each
+// node's title, command and target path together behind a header (NodeTexts). A change of a
+// text writes the node's texts anew at the end and leaves the old ones behind as garbage
+// (their header's owner emptied), so that views of them stay valid until the next
+// compaction. When the garbage outgrows the live texts, the live texts are copied into one
+// fresh block in their order and the old blocks go: a long editing session keeps at most
+// about twice the live texts. Texts of subtrees taken out for undo are live (their nodes
+// are in the pool), so a compaction keeps and moves them too.
 class MenuNodePool
 {
 public:
@@ -22,7 +53,7 @@ public:
     MenuNodePool &operator=(const MenuNodePool &) = delete;
     ~MenuNodePool() { assert(m_live == 0); }
 
-    MenuNode *make(std::string title, NodeKind kind)
+    MenuNode *make(NodeKind kind, std::string_view title, MenuEntryView data)
     {
         Slot *slot = m_free;
         if (slot) {
@@ -33,7 +64,9 @@ public:
                     std::min(m_blocks.empty() ? firstBlock : m_lastBlockSize * 2, largestBlock));
             slot = m_next++;
         }
-        MenuNode *node = new (slot->bytes) MenuNode(std::move(title), kind);
+        MenuNode *node = new (slot->bytes) MenuNode(kind);
+        node->m_texts = &noTexts;
+        setTexts(node, title, data);
         ++m_live;
         return node;
     }
@@ -49,6 +82,7 @@ public:
             pending.pop_back();
             for (const NodeLink &child : top->m_children)
                 pending.push_back(child.get());
+            leaveTexts(*top->m_texts);
             top->~MenuNode();
             auto *slot = reinterpret_cast<Slot *>(top);
             slot->nextFree = m_free;
@@ -57,13 +91,58 @@ public:
         }
     }
 
-    // Room for `count` more nodes without a new block.
-    void reserve(std::size_t count)
+    // Room for `count` more nodes without a new block, and for `textBytes` characters of
+    // theirs.
+    void reserve(std::size_t count, std::size_t textBytes)
     {
         const auto left = static_cast<std::size_t>(m_end - m_next);
         if (count > left)
             addBlock(count);
+        // Each node's texts carry a header.
+        const std::size_t needed = textBytes + count * recordSize(0);
+        if (textBytes > 0 && needed > textRoomLeft())
+            addTextBlock(needed);
     }
+
+    // Writes `node`'s texts anew; the views given may show the node's own texts or any other
+    // of this pool.
+    void setTexts(MenuNode *node, std::string_view title, MenuEntryView data)
+    {
+        const std::size_t characters = title.size() + data.command.size() + data.targetPath.size();
+        if (characters == 0) {
+            leaveTexts(*std::exchange(node->m_texts, &noTexts));
+            return;
+        }
+        const std::size_t size = recordSize(characters);
+        // The blocks a compaction empties go only after the new texts are written: the
+        // views given may show texts in them.
+        std::vector<TextBlock> emptied;
+        if (m_garbageBytes >= compactionFloor && m_garbageBytes > m_liveBytes)
+            emptied = compact(size);
+        // Taken after the compaction, which may have moved them.
+        const NodeTexts &before = *node->m_texts;
+        if (size > textRoomLeft())
+            addTextBlock(std::max(size, std::min(m_textBlocks.empty()
+                        ? firstTextBlock
+                        : m_textBlocks.back().size * 2,
+                    largestTextBlock)));
+        TextBlock &block = m_textBlocks.back();
+        auto *texts = new (block.bytes.get() + block.used) NodeTexts { node,
+            static_cast<std::uint32_t>(title.size()),
+            static_cast<std::uint32_t>(data.command.size()),
+            static_cast<std::uint32_t>(data.targetPath.size()) };
+        char *out = block.bytes.get() + block.used + sizeof(NodeTexts);
+        out = std::copy(title.begin(), title.end(), out);
+        out = std::copy(data.command.begin(), data.command.end(), out);
+        std::copy(data.targetPath.begin(), data.targetPath.end(), out);
+        block.used += size;
+        m_liveBytes += size;
+        node->m_texts = texts;
+        leaveTexts(before);
+    }
+
+    std::size_t liveTextBytes() const { return m_liveBytes; }
+    std::size_t garbageTextBytes() const { return m_garbageBytes; }
 
 private:
     union Slot {
@@ -72,6 +151,17 @@ private:
     };
     static constexpr std::size_t firstBlock = 64;
     static constexpr std::size_t largestBlock = 32768;
+    static constexpr std::size_t firstTextBlock = 4096;
+    static constexpr std::size_t largestTextBlock = 1 << 20;
+    // Below this much garbage a compaction is not worth its copy.
+    static constexpr std::size_t compactionFloor = 64 * 1024;
+
+    struct TextBlock
+    {
+        std::unique_ptr<char[]> bytes; // aligned as new[] aligns, enough for NodeTexts
+        std::size_t size = 0;
+        std::size_t used = 0; // the texts written, from the start
+    };
 
     void addBlock(std::size_t count)
     {
@@ -84,12 +174,68 @@ private:
         m_blocks.push_back(std::move(block));
     }
 
+    std::size_t textRoomLeft() const
+    {
+        return m_textBlocks.empty() ? 0 : m_textBlocks.back().size - m_textBlocks.back().used;
+    }
+
+    void addTextBlock(std::size_t size)
+    {
+        // The rest of the block before is left unused and counts as garbage.
+        m_garbageBytes += textRoomLeft();
+        TextBlock block { std::make_unique_for_overwrite<char[]>(size), size, 0 };
+        preferLargePages(block.bytes.get(), size);
+        m_textBlocks.push_back(std::move(block));
+    }
+
+    // The texts of a node that goes or gets new ones become garbage.
+    void leaveTexts(const NodeTexts &texts)
+    {
+        if (&texts == &noTexts)
+            return;
+        const std::size_t size = recordSize(texts);
+        const_cast<NodeTexts &>(texts).owner = nullptr;
+        m_liveBytes -= size;
+        m_garbageBytes += size;
+    }
+
+    // Copies the live texts into one fresh block with room for `extra` bytes more, each
+    // node pointed at its new place, and hands the old blocks back.
+    std::vector<TextBlock> compact(std::size_t extra)
+    {
+        std::vector<TextBlock> old = std::exchange(m_textBlocks, {});
+        const std::size_t live = m_liveBytes;
+        m_textBlocks.push_back({ std::make_unique_for_overwrite<char[]>(live + extra),
+            live + extra,
+            0 });
+        TextBlock &fresh = m_textBlocks.back();
+        for (const TextBlock &block : old) {
+            for (std::size_t at = 0; at < block.used;) {
+                const auto &texts = *reinterpret_cast<const NodeTexts *>(block.bytes.get() + at);
+                const std::size_t size = recordSize(texts);
+                if (texts.owner) {
+                    std::copy_n(block.bytes.get() + at, size, fresh.bytes.get() + fresh.used);
+                    texts.owner->m_texts =
+                        reinterpret_cast<const NodeTexts *>(fresh.bytes.get() + fresh.used);
+                    fresh.used += size;
+                }
+                at += size;
+            }
+        }
+        assert(fresh.used == live);
+        m_garbageBytes = 0;
+        return old;
+    }
+
     std::vector<std::unique_ptr<Slot[]>> m_blocks;
     Slot *m_next = nullptr; // the part of the last block never used yet
     Slot *m_end = nullptr;
     Slot *m_free = nullptr; // rooms of released nodes, each pointing at the next
     std::size_t m_lastBlockSize = 0;
     std::size_t m_live = 0;
+    std::vector<TextBlock> m_textBlocks; // texts are written at the end of the last one
+    std::size_t m_liveBytes = 0; // of texts whose node is live
+    std::size_t m_garbageBytes = 0; // of texts left behind, and of room left unused
 };
 
 void DetachedNodeRelease::operator()(MenuNode *node) const
@@ -98,8 +244,7 @@ void DetachedNodeRelease::operator()(MenuNode *node) const
         pool->releaseSubtree(node);
 }
 
-MenuNode::MenuNode(std::string title, NodeKind kind)
-    : m_title(std::move(title))
+MenuNode::MenuNode(NodeKind kind)
 {
     if (kind == NodeKind::Submenu) {
         m_imageIndex = ImageSubmenu;
@@ -149,7 +294,7 @@ MenuTree::~MenuTree()
 void MenuTree::startPool()
 {
     m_pool = std::make_shared<MenuNodePool>();
-    m_root = m_pool->make(std::string(), NodeKind::Item);
+    m_root = m_pool->make(NodeKind::Item, {}, {});
 }
 
 void MenuTree::releaseAll()
@@ -158,9 +303,19 @@ void MenuTree::releaseAll()
     m_root = nullptr;
 }
 
-void MenuTree::reserve(std::size_t nodes)
+void MenuTree::reserve(std::size_t nodes, std::size_t textBytes)
 {
-    m_pool->reserve(nodes);
+    m_pool->reserve(nodes, textBytes);
+}
+
+std::size_t MenuTree::liveTextBytes() const
+{
+    return m_pool->liveTextBytes();
+}
+
+std::size_t MenuTree::garbageTextBytes() const
+{
+    return m_pool->garbageTextBytes();
 }
 
 MenuNode *MenuTree::parentForObserver(MenuNode *container) const
@@ -213,10 +368,11 @@ MenuNode *MenuTree::unlink(MenuNode *container, std::size_t row)
     return node;
 }
 
-MenuNode *MenuTree::addNode(MenuNode *relative, AttachMode mode, std::string title, NodeKind kind)
+MenuNode *MenuTree::addNode(
+    MenuNode *relative, AttachMode mode, std::string_view title, NodeKind kind, MenuEntryView data)
 {
     auto [container, row] = placement(relative, mode);
-    MenuNode *node = m_pool->make(std::move(title), kind);
+    MenuNode *node = m_pool->make(kind, title, data);
     if (m_observer)
         m_observer->beginInsert(parentForObserver(container), static_cast<int>(row));
     attach(container, row, node);
@@ -421,27 +577,21 @@ void MenuTree::refreshNodeKind(MenuNode *node)
         return;
     const int imageBefore = node->m_imageIndex;
     const int selectedBefore = node->m_selectedIndex;
-    const MenuEntry dataBefore = node->m_data;
     if (node->hasChildren()) {
         node->m_imageIndex = ImageSubmenu;
         node->m_selectedIndex = ImageSubmenuSelected;
-        node->m_data = MenuEntry {};
     } else {
         node->m_imageIndex = ImageItem;
         node->m_selectedIndex = ImageItemSelected;
     }
-    changed(node);
+    const bool emptiesData = node->hasChildren() && !node->data().empty();
+    if (!emptiesData)
+        changed(node);
     if (m_recorder
         && (imageBefore != node->m_imageIndex || selectedBefore != node->m_selectedIndex))
         m_recorder->imagesChanged(node, imageBefore, selectedBefore);
-    recordData(node, dataBefore);
-}
-
-void MenuTree::recordData(MenuNode *node, const MenuEntry &before)
-{
-    if (m_recorder
-        && (before.command != node->m_data.command || before.targetPath != node->m_data.targetPath))
-        m_recorder->dataChanged(node, before);
+    if (emptiesData)
+        changeTexts(node, node->title(), {});
 }
 
 void MenuTree::changed(MenuNode *node)
@@ -450,43 +600,56 @@ void MenuTree::changed(MenuNode *node)
         m_observer->nodeChanged(node);
 }
 
-void MenuTree::setTitle(MenuNode *node, std::string title)
+void MenuTree::changeTexts(MenuNode *node, std::string_view title, MenuEntryView data)
 {
-    if (!node || node->m_title == title)
-        return;
-    std::string before = std::exchange(node->m_title, std::move(title));
+    // What the recorder is told of is copied before the texts move.
+    const bool titleChanges = title != node->title();
+    const bool dataChanges =
+        data.command != node->data().command || data.targetPath != node->data().targetPath;
+    if (!titleChanges && !dataChanges)
+        return changed(node);
+    std::string titleBefore;
+    MenuEntry dataBefore;
+    if (m_recorder) {
+        if (titleChanges)
+            titleBefore = std::string(node->title());
+        if (dataChanges)
+            dataBefore = node->data().copy();
+    }
+    m_pool->setTexts(node, title, data);
     changed(node);
-    if (m_recorder)
-        m_recorder->titleChanged(node, before);
+    if (m_recorder && titleChanges)
+        m_recorder->titleChanged(node, titleBefore);
+    if (m_recorder && dataChanges)
+        m_recorder->dataChanged(node, dataBefore);
 }
 
-void MenuTree::setCommand(MenuNode *node, std::string command)
+void MenuTree::setTitle(MenuNode *node, std::string_view title)
 {
-    if (!node || node->m_data.command == command)
+    if (!node || node->title() == title)
         return;
-    const MenuEntry before = node->m_data;
-    node->m_data.command = std::move(command);
-    changed(node);
-    recordData(node, before);
+    changeTexts(node, title, node->data());
 }
 
-void MenuTree::setTargetPath(MenuNode *node, std::string targetPath)
+void MenuTree::setCommand(MenuNode *node, std::string_view command)
 {
-    if (!node || node->m_data.targetPath == targetPath)
+    if (!node || node->data().command == command)
         return;
-    const MenuEntry before = node->m_data;
-    node->m_data.targetPath = std::move(targetPath);
-    changed(node);
-    recordData(node, before);
+    changeTexts(node, node->title(), { command, node->data().targetPath });
 }
 
-void MenuTree::setData(MenuNode *node, MenuEntry data)
+void MenuTree::setTargetPath(MenuNode *node, std::string_view targetPath)
+{
+    if (!node || node->data().targetPath == targetPath)
+        return;
+    changeTexts(node, node->title(), { node->data().command, targetPath });
+}
+
+void MenuTree::setData(MenuNode *node, MenuEntryView data)
 {
     if (!node)
         return;
-    const MenuEntry before = std::exchange(node->m_data, std::move(data));
-    changed(node);
-    recordData(node, before);
+    changeTexts(node, node->title(), data);
 }
 
 void MenuTree::setImages(MenuNode *node, int imageIndex, int selectedIndex)

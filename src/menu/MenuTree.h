@@ -5,15 +5,37 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace torvex {
 
 // The record every menu node carries: what the entry runs and where the other panel goes.
+// The owning value, for records kept or handed over (undo, the editor's fields).
 struct MenuEntry
 {
     std::string command;
     std::string targetPath;
+};
+
+// A node's record as the node shows it: views of texts kept by its tree (see
+// MenuNode::title). Copy it into a MenuEntry to keep it.
+struct MenuEntryView
+{
+    std::string_view command;
+    std::string_view targetPath;
+
+    MenuEntryView() = default;
+    MenuEntryView(std::string_view command, std::string_view targetPath)
+        : command(command)
+        , targetPath(targetPath)
+    { }
+    MenuEntryView(const MenuEntry &entry)
+        : command(entry.command)
+        , targetPath(entry.targetPath)
+    { }
+    MenuEntry copy() const { return { std::string(command), std::string(targetPath) }; }
+    bool empty() const { return command.empty() && targetPath.empty(); }
 };
 
 // Picture indexes of the tree's image list.
@@ -38,6 +60,25 @@ enum class NodeKind { Item, Submenu };
 
 class MenuNode;
 class MenuNodePool;
+
+// A node's title, command and target path, one after the other in a text block of its tree's
+// node pool, behind this header. The node points at its texts and the texts at their node,
+// so that the pool can move them when it compacts its blocks.
+struct NodeTexts
+{
+    MenuNode *owner;
+    std::uint32_t titleLength;
+    std::uint32_t commandLength;
+    std::uint32_t targetPathLength;
+
+    const char *chars() const { return reinterpret_cast<const char *>(this + 1); }
+    std::string_view title() const { return { chars(), titleLength }; }
+    std::string_view command() const { return { chars() + titleLength, commandLength }; }
+    std::string_view targetPath() const
+    {
+        return { chars() + titleLength + commandLength, targetPathLength };
+    }
+};
 
 // A child in its parent's list of children: the node itself, not its owner. Every node of a
 // tree lives in the tree's node pool, which makes and frees them in large blocks.
@@ -74,10 +115,13 @@ public:
     MenuNode(const MenuNode &) = delete;
     MenuNode &operator=(const MenuNode &) = delete;
 
-    const std::string &title() const { return m_title; }
+    // The node's texts are kept by its tree: a view stays valid until the next change of a
+    // text of that tree (a change may move every text when the tree compacts them) or until
+    // the node goes. Copy what is kept across a change.
+    std::string_view title() const { return m_texts->title(); }
     int imageIndex() const { return m_imageIndex; }
     int selectedIndex() const { return m_selectedIndex; }
-    const MenuEntry &data() const { return m_data; }
+    MenuEntryView data() const { return { m_texts->command(), m_texts->targetPath() }; }
 
     MenuNode *parent() const { return m_topLevel ? nullptr : m_container; }
     const std::vector<NodeLink> &children() const { return m_children; }
@@ -95,7 +139,7 @@ public:
     // Position among the siblings (constant time: each node keeps it); -1 out of any tree.
     int row() const { return m_container ? static_cast<int>(m_row) : -1; }
     // True when this node's title is exactly "-".
-    bool isSeparator() const { return m_title == "-"; }
+    bool isSeparator() const { return title() == "-"; }
     // The kind the node shows as, told by its pictures: an item (its record can be edited)
     // or a submenu. The pictures follow the shape of the tree through
     // MenuTree::refreshNodeKind.
@@ -109,13 +153,13 @@ private:
     friend class MenuNodePool;
 
     // Nodes are made and freed by a tree's node pool only.
-    MenuNode(std::string title, NodeKind kind);
+    explicit MenuNode(NodeKind kind);
     ~MenuNode() = default;
 
-    // Laid out so that a node of a large menu takes as little memory as it can: the small
-    // members last, the parent told by a flag instead of a second pointer.
-    std::string m_title;
-    MenuEntry m_data;
+    // Laid out so that a node of a large menu takes as little memory as it can: the texts in
+    // the pool's text blocks, the small members last, the parent told by a flag instead of a
+    // second pointer.
+    const NodeTexts *m_texts;
     // Top-level nodes have no parent; the tree keeps them as the children of a hidden root so
     // that sibling navigation is the same on every level.
     MenuNode *m_container = nullptr;
@@ -200,16 +244,19 @@ public:
     // Adds a node with a fresh empty record. `relative` may be nullptr: every mode then adds
     // at the top level (AddFirst and AddChildFirst as the first top-level node, the others as
     // the last). Items get pictures 0/2, submenus 1/3. Returns the new node.
-    MenuNode *addNode(
-        MenuNode *relative, AttachMode mode, std::string title, NodeKind kind = NodeKind::Item);
+    MenuNode *addNode(MenuNode *relative,
+        AttachMode mode,
+        std::string_view title,
+        NodeKind kind = NodeKind::Item,
+        MenuEntryView data = {});
     // Shorthands for the positions the editor uses.
-    MenuNode *addTopLevel(std::string title, NodeKind kind = NodeKind::Item)
+    MenuNode *addTopLevel(std::string_view title, NodeKind kind = NodeKind::Item)
     {
-        return addNode(nullptr, AttachMode::Add, std::move(title), kind);
+        return addNode(nullptr, AttachMode::Add, title, kind);
     }
-    MenuNode *addChild(MenuNode *parent, std::string title, NodeKind kind = NodeKind::Item)
+    MenuNode *addChild(MenuNode *parent, std::string_view title, NodeKind kind = NodeKind::Item)
     {
-        return addNode(parent, AttachMode::AddChild, std::move(title), kind);
+        return addNode(parent, AttachMode::AddChild, title, kind);
     }
 
     // Removes `node` with its whole subtree. When the selected node was in it, the selection
@@ -232,18 +279,24 @@ public:
     // kept. nullptr does nothing.
     void refreshNodeKind(MenuNode *node);
 
-    void setTitle(MenuNode *node, std::string title);
-    void setCommand(MenuNode *node, std::string command);
-    void setTargetPath(MenuNode *node, std::string targetPath);
-    void setData(MenuNode *node, MenuEntry data);
+    // A text given may be a view of this tree's own texts.
+    void setTitle(MenuNode *node, std::string_view title);
+    void setCommand(MenuNode *node, std::string_view command);
+    void setTargetPath(MenuNode *node, std::string_view targetPath);
+    void setData(MenuNode *node, MenuEntryView data);
     void setImages(MenuNode *node, int imageIndex, int selectedIndex);
     void setItemPictures(MenuNode *node) { setImages(node, ImageItem, ImageItemSelected); }
     void setSubmenuPictures(MenuNode *node) { setImages(node, ImageSubmenu, ImageSubmenuSelected); }
     void requestExpansion(MenuNode *node, bool expanded);
 
-    // Makes room for `nodes` more nodes in one block, so that a menu of known size (a file
-    // being read) is made without growing the pool block by block.
-    void reserve(std::size_t nodes);
+    // Makes room for `nodes` more nodes and `textBytes` bytes of their texts in one block
+    // each, so that a menu of known size (a file being read) is made without growing the
+    // pool block by block.
+    void reserve(std::size_t nodes, std::size_t textBytes = 0);
+    // Bytes the tree's texts take in its pool: those of live nodes (in the tree or kept apart
+    // by undo) and those left behind by changes, which a compaction takes back.
+    std::size_t liveTextBytes() const;
+    std::size_t garbageTextBytes() const;
 
     // Number of nodes in the whole tree (constant time).
     std::size_t count() const { return m_count; }
@@ -308,7 +361,9 @@ private:
     static std::size_t subtreeSize(const MenuNode *node);
     void changed(MenuNode *node);
     DetachedNode detach(MenuNode *node);
-    void recordData(MenuNode *node, const MenuEntry &before);
+    // Gives `node` these texts (written anew into the pool's text block), telling the
+    // observer and the recorder.
+    void changeTexts(MenuNode *node, std::string_view title, MenuEntryView data);
 
     // Every node of this tree, and of the subtrees taken out of it while they are kept.
     std::shared_ptr<MenuNodePool> m_pool;

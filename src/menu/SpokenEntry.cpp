@@ -15,7 +15,7 @@ std::string spokenEntryName(const MenuNode &node)
 {
     if (node.isSeparator())
         return "separator";
-    return node.title() + (isSubmenu(node) ? ", submenu" : ", item");
+    return std::string(node.title()) + (isSubmenu(node) ? ", submenu" : ", item");
 }
 
 std::string spokenEntryDetails(const MenuNode &node)
@@ -26,10 +26,14 @@ std::string spokenEntryDetails(const MenuNode &node)
         const std::size_t count = node.childCount();
         return std::to_string(count) + (count == 1 ? " entry" : " entries");
     }
-    const MenuEntry &entry = node.data();
-    std::string details = entry.command.empty() ? "no command" : "command " + entry.command;
+    const MenuEntryView entry = node.data();
+    std::string details =
+        entry.command.empty() ? "no command" : "command " + std::string(entry.command);
     if (!entry.targetPath.empty())
-        details += ", target path " + entry.targetPath;
+    {
+        details += ", target path ";
+        details += entry.targetPath;
+    }
     return details;
 }
 

@@ -33,7 +33,7 @@ public:
     void expansionRequested(MenuNode *node, bool expand) override
     {
         if (expand)
-            expanded.push_back(node->title());
+            expanded.emplace_back(node->title());
     }
 };
 

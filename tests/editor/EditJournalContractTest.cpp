@@ -25,9 +25,9 @@ public:
     {
         requests.emplace_back(node->title(), expanded);
     }
-    bool asked(const std::string &title, bool expanded) const
+    bool asked(std::string_view title, bool expanded) const
     {
-        return std::find(requests.begin(), requests.end(), std::pair(title, expanded))
+        return std::find(requests.begin(), requests.end(), std::pair(std::string(title), expanded))
             != requests.end();
     }
     std::vector<std::pair<std::string, bool>> requests;

@@ -37,11 +37,11 @@ std::string snapshot(const MenuTree &tree)
         text += key + "=" + value + "\n";
     text += outline(tree);
     tree.forEach([&text](MenuNode *node) {
-        text += node->title() + ":" + std::to_string(node->imageIndex())
+        text += std::string(node->title()) + ":" + std::to_string(node->imageIndex())
             + std::to_string(node->selectedIndex()) + " ";
         return true;
     });
-    text += "\nselected:" + (tree.selected() ? tree.selected()->title() : std::string("-"));
+    text += "\nselected:" + (tree.selected() ? std::string(tree.selected()->title()) : std::string("-"));
     text += " count:" + std::to_string(tree.count());
     return text;
 }
@@ -308,6 +308,37 @@ TEST_F(EditJournalTest, TypingIsRecordedAndStepsOfOneFieldJoin)
     auto back = journal.end();
     EXPECT_TRUE(other->absorb(*back));
     EXPECT_TRUE(other->changesNothing());
+}
+
+TEST_F(EditJournalTest, ChangesAreTakenBackAfterTheTreeCompactedItsTexts)
+{
+    click("Alpha");
+    const std::string loaded = snapshot(tree);
+    journal.begin("command");
+    editor.commandEdited("cd D:\\Changed");
+    std::unique_ptr<EditStep> command = journal.end();
+    // Titles typed until the texts left behind have been compacted many times over.
+    click("Beta");
+    const std::string changed = snapshot(tree);
+    std::vector<std::unique_ptr<EditStep>> typing;
+    for (int i = 0; i < 3000; ++i) {
+        journal.begin("typing");
+        editor.titleEdited(
+            std::string(static_cast<std::size_t>(200 + i % 50), static_cast<char>('a' + i % 26)));
+        typing.push_back(journal.end());
+    }
+    EXPECT_LT(tree.garbageTextBytes(), 100u * 1024);
+    for (auto step = typing.rbegin(); step != typing.rend(); ++step)
+        (*step)->revert(tree);
+    EXPECT_EQ(snapshot(tree), changed);
+    click("Alpha");
+    command->revert(tree);
+    EXPECT_EQ(snapshot(tree), loaded);
+    command->apply(tree);
+    for (const auto &step : typing)
+        step->apply(tree);
+    EXPECT_EQ(find(tree, "Alpha")->data().command, "cd D:\\Changed");
+    EXPECT_EQ(tree.selected()->title(), std::string(249, 'j'));
 }
 
 TEST_F(EditJournalTest, ManyStepsUndoneAndRedoneInOrderLeadBackToEachState)

@@ -21,7 +21,7 @@ class RemovalLog : public MenuTreeObserver
 public:
     void beginRemove(MenuNode *parent, int row) override
     {
-        removals.emplace_back(parent ? parent->title() : std::string("(top)"), row);
+        removals.emplace_back(parent ? std::string(parent->title()) : std::string("(top)"), row);
     }
     std::vector<std::pair<std::string, int>> removals;
 };

@@ -33,7 +33,7 @@ protected:
     {
         std::vector<std::string> result;
         for (const MenuNode *node : nodes)
-            result.push_back(node->title());
+            result.emplace_back(node->title());
         return result;
     }
 
@@ -130,7 +130,7 @@ TEST(MenuFindInOrder, ShowsWhatThePlainSearchFindsInMenuOrderOnRandomMenus)
             for (const MenuNode *n = keep; n; n = n->parent())
                 leading.insert(n);
             for (MenuNode *node : tree.preOrder()) {
-                if (node->title().find(typed) == std::string::npos)
+                if (node->title().find(typed) == std::string_view::npos)
                     continue;
                 matches.push_back(node);
                 for (const MenuNode *n = node; n; n = n->parent())

@@ -9,7 +9,7 @@ namespace torvex {
 namespace {
 
 // Byte order is enough here: the locale's order is the window's (tested there).
-int byteOrder(const std::string &a, const std::string &b)
+int byteOrder(std::string_view a, std::string_view b)
 {
     return a.compare(b);
 }

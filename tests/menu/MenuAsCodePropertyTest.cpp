@@ -19,8 +19,8 @@ std::string shape(const MenuTree &tree)
 {
     std::string text;
     tree.forEach([&](MenuNode *node) {
-        const MenuEntry stored = node->hasChildren() ? MenuEntry() : node->data();
-        text += node->title() + "|" + stored.command + "|" + stored.targetPath + "|"
+        const MenuEntry stored = node->hasChildren() ? MenuEntry() : node->data().copy();
+        text += std::string(node->title()) + "|" + stored.command + "|" + stored.targetPath + "|"
             + std::to_string(node->childCount()) + "\n";
         return true;
     });

@@ -42,7 +42,7 @@ void readPlain(const DirMenuEntries &lines, PlainMenu &menu)
     for (const MenuNode *node : menu.tree.preOrder()) {
         std::vector<std::string> titles;
         for (const MenuNode *up = node; up; up = up->parent())
-            titles.insert(titles.begin(), up->title());
+            titles.insert(titles.begin(), std::string(up->title()));
         std::string path;
         std::string submenu;
         for (std::size_t i = 0; i < titles.size(); ++i) {
@@ -51,7 +51,8 @@ void readPlain(const DirMenuEntries &lines, PlainMenu &menu)
                 submenu = path;
         }
         const std::string content = std::string(node->hasChildren() ? "submenu" : "item") + "|"
-            + node->title() + "|" + node->data().command + "|" + node->data().targetPath;
+            + std::string(node->title()) + "|" + std::string(node->data().command) + "|"
+            + std::string(node->data().targetPath);
         menu.entries.push_back({ node,
             content,
             std::to_string(titles.size()) + "|" + content,
@@ -155,13 +156,13 @@ void checkAgainstTextbook(const DirMenuEntries &beforeLines, const DirMenuEntrie
             for (const FieldChange &field : entry.fields)
                 fields[field.field] = { field.before, field.after };
             const auto check = [&fields](
-                                   const char *name, const std::string &x, const std::string &y) {
+                                   const char *name, std::string_view x, std::string_view y) {
                 const auto found = fields.find(name);
                 if (x == y) {
                     RC_ASSERT(found == fields.end());
                 } else {
                     RC_ASSERT(found != fields.end());
-                    RC_ASSERT(found->second == std::pair(x, y));
+                    RC_ASSERT(found->second == std::pair(std::string(x), std::string(y)));
                 }
             };
             check("title", old.title(), now.title());

@@ -2,6 +2,7 @@
 
 #include "support/TreeBuilder.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -20,7 +21,7 @@ class RecordingObserver : public MenuTreeObserver
 {
 public:
     std::vector<std::string> calls;
-    static std::string name(MenuNode *n) { return n ? n->title() : "<top>"; }
+    static std::string name(MenuNode *n) { return n ? std::string(n->title()) : "<top>"; }
     void beginInsert(MenuNode *p, int row) override
     {
         calls.push_back("insert " + name(p) + " " + std::to_string(row));
@@ -107,7 +108,7 @@ TEST(MenuTree, PreOrderIndexesCoverTheWholeTree)
     buildTree(tree, "P3\n  P2\n    P1\n      X\n    Y\nZ\n");
     std::vector<std::string> titles;
     for (MenuNode *n : tree.preOrder())
-        titles.push_back(n->title());
+        titles.emplace_back(n->title());
     EXPECT_EQ(titles, (std::vector<std::string> { "P3", "P2", "P1", "X", "Y", "Z" }));
     EXPECT_EQ(tree.nodeAt(4)->title(), "Y");
     EXPECT_EQ(tree.nodeAt(6), nullptr);
@@ -276,7 +277,7 @@ std::string misplacedNodes(const MenuTree &tree)
                 || node->prevSibling() != (i > 0 ? (*level)[i - 1].get() : nullptr)
                 || node->nextSibling() != (i + 1 < size ? (*level)[i + 1].get() : nullptr)
                 || node->isLastChild() != (i + 1 == size))
-                wrong += node->title() + " ";
+                wrong += std::string(node->title()) + " ";
         }
     }
     return wrong;
@@ -351,7 +352,7 @@ std::string strayChildren(const MenuNode *parent, const std::string &prefix, int
     for (std::size_t i = 0; i < parent->childCount(); ++i) {
         if (parent->child(i)->title() != prefix + std::to_string(i)
             || parent->child(i)->parent() != parent)
-            stray += parent->child(i)->title() + " ";
+            stray += std::string(parent->child(i)->title()) + " ";
     }
     return stray;
 }
@@ -412,6 +413,110 @@ TEST(MenuTree, SubtreesKeptOutOfTheTreeStayWholeAndOutliveIt)
     ASSERT_EQ(recorder.kept.size(), 2u);
     EXPECT_EQ(strayChildren(recorder.kept[0].get(), "k", 3000), "");
     EXPECT_EQ(strayChildren(recorder.kept[1].get(), "r", 100), "");
+}
+
+// Every node's title, command and target path, in pre-order, one line each.
+std::string allTexts(const MenuNode *top)
+{
+    std::string text;
+    std::vector<const MenuNode *> pending { top };
+    while (!pending.empty()) {
+        const MenuNode *node = pending.back();
+        pending.pop_back();
+        text += node->title();
+        text += '|';
+        text += node->data().command;
+        text += '|';
+        text += node->data().targetPath;
+        text += '\n';
+        for (std::size_t i = node->childCount(); i-- > 0;)
+            pending.push_back(node->child(i));
+    }
+    return text;
+}
+
+// A text of `length` bytes of every value but NUL, starting at `first`.
+std::string oddBytes(std::size_t length, int first)
+{
+    std::string text(length, ' ');
+    for (std::size_t i = 0; i < length; ++i)
+        text[i] = static_cast<char>(1 + (first + static_cast<int>(i)) % 255);
+    return text;
+}
+
+TEST(MenuTree, TextsChangedAgainAndAgainKeepEveryTextAndTheirRoomBounded)
+{
+    KeepingRecorder recorder;
+    auto tree = std::make_unique<MenuTree>();
+    tree->setRecorder(&recorder);
+    // A subtree taken out for undo, with texts of every kind: its texts move with every
+    // compaction of the tree's blocks.
+    MenuNode *kept = tree->addTopLevel("Kept", NodeKind::Submenu);
+    MenuNode *keptEntry = tree->addChild(kept, oddBytes(300, 7));
+    tree->setData(keptEntry, MenuEntry { oddBytes(5000, 100), "" });
+    tree->addChild(kept, "");
+    tree->setTargetPath(tree->addChild(kept, "-"), "D:\\x");
+    const std::string keptTexts = allTexts(kept);
+    tree->remove(kept);
+
+    MenuNode *edited = tree->addTopLevel("edited");
+    MenuNode *still = tree->addTopLevel("still");
+    tree->setData(still, MenuEntry { "cd C:\\Still", oddBytes(70, 3) });
+    const std::string stillTexts = allTexts(still);
+    std::size_t mostRoom = 0;
+    std::string title;
+    MenuEntry data;
+    for (int i = 0; i < 20000; ++i) {
+        // Lengths from none to long, the title given as a view of another node's texts now
+        // and then (the blocks a compaction empties must outlast the write).
+        title = oddBytes(static_cast<std::size_t>(i % 97), i);
+        data = { i % 5 == 0 ? std::string() : oddBytes(static_cast<std::size_t>(i % 301), i + 1),
+            oddBytes(static_cast<std::size_t>(i % 7), i + 2) };
+        if (i % 11 == 0) {
+            tree->setTitle(edited, still->data().targetPath);
+            title = still->data().targetPath;
+        } else {
+            tree->setTitle(edited, title);
+        }
+        tree->setData(edited, data);
+        ASSERT_EQ(edited->title(), title) << "change " << i;
+        ASSERT_EQ(edited->data().command, data.command) << "change " << i;
+        ASSERT_EQ(edited->data().targetPath, data.targetPath) << "change " << i;
+        mostRoom = std::max(mostRoom, tree->liveTextBytes() + tree->garbageTextBytes());
+    }
+    EXPECT_EQ(allTexts(still), stillTexts);
+    EXPECT_EQ(allTexts(recorder.kept.front().get()), keptTexts);
+    // Some 20 MB written in all: what the texts take stays within a few times the live ones
+    // and the room a compaction waits for.
+    EXPECT_GT(tree->liveTextBytes(), 5000u);
+    EXPECT_LT(mostRoom, 4 * tree->liveTextBytes() + 3 * 64 * 1024 + (1 << 20));
+
+    // Texts emptied give their room back; the subtree kept outlives the tree with its texts.
+    tree->setTitle(edited, "");
+    tree->setData(edited, MenuEntry {});
+    EXPECT_EQ(allTexts(edited), "||\n");
+    tree.reset();
+    EXPECT_EQ(allTexts(recorder.kept.front().get()), keptTexts);
+}
+
+TEST(MenuTree, TextsOfEveryLengthReadBackAfterALoadAndWithoutRecord)
+{
+    MenuTree tree;
+    const std::string longText = oddBytes(3 << 20, 0);
+    tree.reserve(3, 100);
+    MenuNode *empty = tree.addTopLevel("");
+    MenuNode *full = tree.addNode(nullptr, AttachMode::Add, "T", NodeKind::Item, { "c", "p" });
+    MenuNode *huge =
+        tree.addNode(nullptr, AttachMode::Add, longText, NodeKind::Item, { "", longText });
+    EXPECT_EQ(allTexts(empty), "||\n");
+    EXPECT_EQ(allTexts(full), "T|c|p\n");
+    EXPECT_EQ(huge->title(), longText);
+    EXPECT_EQ(huge->data().command, "");
+    EXPECT_EQ(huge->data().targetPath, longText);
+    // A submenu's record goes when it gets children; its title stays.
+    tree.addChild(full, "child");
+    tree.refreshNodeKind(full);
+    EXPECT_EQ(allTexts(full), "T||\nchild||\n");
 }
 
 } // namespace

@@ -51,9 +51,9 @@ public:
     ScreenSize screenSize() const override { return screen; }
     void setPanelEnabled(bool enabled) override { panelEnabled = enabled; }
     void setItemControlsEnabled(bool enabled) override { itemControlsEnabled = enabled; }
-    void setTitleText(const std::string &text) override { title = text; }
-    void setCommandText(const std::string &text) override { command = text; }
-    void setTargetPathText(const std::string &text) override { targetPath = text; }
+    void setTitleText(std::string_view text) override { title = text; }
+    void setCommandText(std::string_view text) override { command = text; }
+    void setTargetPathText(std::string_view text) override { targetPath = text; }
     std::string commandText() const override { return command; }
     std::string targetPathText() const override { return targetPath; }
     void setFolderNameHint(const LocalText &hint) override { folderNameHint = hint.english(); }

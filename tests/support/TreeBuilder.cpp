@@ -43,11 +43,11 @@ std::string outline(const MenuTree &tree)
         int depth = 0;
         for (const MenuNode *p = node->parent(); p; p = p->parent())
             ++depth;
-        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + node->title();
+        out += std::string(static_cast<std::size_t>(depth) * 2, ' ') + std::string(node->title());
         if (!node->data().command.empty() || !node->data().targetPath.empty())
-            out += "|" + node->data().command;
+            out += "|" + std::string(node->data().command);
         if (!node->data().targetPath.empty())
-            out += "|" + node->data().targetPath;
+            out += "|" + std::string(node->data().targetPath);
         out += "\n";
         return true;
     });

@@ -182,7 +182,7 @@ void InteractionProbe::run()
             typeInto(title, key);
         });
     }
-    std::printf("title now: %s\n", tree.selected() ? tree.selected()->title().c_str() : "(none)");
+    std::printf("title now: %s\n", tree.selected() ? std::string(tree.selected()->title()).c_str() : "(none)");
     trigger("viewProblems"); // closed again
 
     measureFind(QStringLiteral("999"));
@@ -272,7 +272,7 @@ void InteractionProbe::run()
     });
 
     // Last: with a large menu it may take longer than everything before.
-    tree.setTitle(tree.first(), tree.first()->title() + "x");
+    tree.setTitle(tree.first(), std::string(tree.first()->title()) + "x");
     measure("show-changes-after-one-edit", [&] {
         trigger("mnuFileShowChanges");
     });

@@ -54,9 +54,9 @@ DesktopFolders desktopFolders(const FileSystem &files, const Environment &enviro
 
 std::string titlePathOf(const MenuNode &node)
 {
-    std::string path = node.title();
+    std::string path(node.title());
     for (const MenuNode *up = node.parent(); up; up = up->parent())
-        path = up->title() + " > " + path;
+        path = std::string(up->title()) + " > " + path;
     return path;
 }
 

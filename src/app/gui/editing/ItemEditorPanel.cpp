@@ -389,27 +389,27 @@ void ItemEditorPanel::setItemControlsEnabled(bool enabled)
     m_butAddPathToTargetPath->setEnabled(enabled);
 }
 
-void ItemEditorPanel::setTitleText(const std::string &text)
+void ItemEditorPanel::setTitleText(std::string_view text)
 {
     showFromStart(m_editTitle, text);
 }
 
-void ItemEditorPanel::setCommandText(const std::string &text)
+void ItemEditorPanel::setCommandText(std::string_view text)
 {
     showFromStart(m_editCommand, text);
 }
 
-void ItemEditorPanel::setTargetPathText(const std::string &text)
+void ItemEditorPanel::setTargetPathText(std::string_view text)
 {
     showFromStart(m_editTargetPath, text);
 }
 
 // A text the program puts in shows its beginning ("cd C:\..."), not its end where setText
 // leaves the cursor. It goes in as it stands, past the edit's validator.
-void ItemEditorPanel::showFromStart(QLineEdit *edit, const std::string &text)
+void ItemEditorPanel::showFromStart(QLineEdit *edit, std::string_view text)
 {
     const QString shown = menuTextToQt(text);
-    m_programTexts[edit] = { shown, text };
+    m_programTexts[edit] = { shown, std::string(text) };
     const QValidator *validator = edit->validator();
     edit->setValidator(nullptr);
     edit->setText(shown);

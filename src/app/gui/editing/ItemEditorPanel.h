@@ -121,14 +121,14 @@ private:
     ScreenSize screenSize() const override;
     void setPanelEnabled(bool enabled) override;
     void setItemControlsEnabled(bool enabled) override;
-    void setTitleText(const std::string &text) override;
-    void setCommandText(const std::string &text) override;
-    void setTargetPathText(const std::string &text) override;
+    void setTitleText(std::string_view text) override;
+    void setCommandText(std::string_view text) override;
+    void setTargetPathText(std::string_view text) override;
     std::string targetPathText() const override;
     void setFolderNameHint(const LocalText &hint) override;
     void processEvents() override;
 
-    void showFromStart(QLineEdit *edit, const std::string &text);
+    void showFromStart(QLineEdit *edit, std::string_view text);
     std::string textOf(const QLineEdit *edit) const;
 
     MenuTree &m_tree;

@@ -17,7 +17,7 @@ TitleOrder localeTitleOrder()
     auto collator = std::make_shared<QCollator>();
     collator->setNumericMode(true);
     collator->setCaseSensitivity(Qt::CaseInsensitive);
-    return [collator](const std::string &a, const std::string &b) {
+    return [collator](std::string_view a, std::string_view b) {
         return collator->compare(menuTextToQt(a), menuTextToQt(b));
     };
 }
@@ -73,7 +73,7 @@ void SortCommands::sortLevel()
     sort(parent,
         false,
         parent ? LocalText(stepNameContext, QT_TRANSLATE_NOOP("torvex::UndoHistory", "Sort \"%1\""))
-                     .arg(parent->title())
+                     .arg(std::string(parent->title()))
                : LocalText(stepNameContext,
                    QT_TRANSLATE_NOOP("torvex::UndoHistory", "Sort the top level")));
 }

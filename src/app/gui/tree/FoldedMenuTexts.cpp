@@ -97,7 +97,7 @@ const std::string &FoldedMenuTexts::textsOf(const MenuNode &node)
 {
     auto [at, added] = m_texts.try_emplace(&node);
     if (added) {
-        std::string joined = node.title();
+        std::string joined(node.title());
         joined += textSeparator;
         joined += node.data().command;
         joined += textSeparator;

@@ -27,7 +27,7 @@ std::vector<std::string> titlesOf(const MenuTree &tree)
 {
     std::vector<std::string> titles;
     for (const auto &node : tree.topLevel())
-        titles.push_back(node->title());
+        titles.emplace_back(node->title());
     return titles;
 }
 

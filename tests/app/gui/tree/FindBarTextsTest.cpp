@@ -26,8 +26,8 @@ namespace {
 
 bool plainSearchHolds(const MenuNode &node, const QString &needle)
 {
-    for (const std::string *text : { &node.title(), &node.data().command, &node.data().targetPath }) {
-        if (!text->empty() && menuTextToQt(*text).contains(needle, Qt::CaseInsensitive))
+    for (const std::string_view text : { node.title(), node.data().command, node.data().targetPath }) {
+        if (!text.empty() && menuTextToQt(text).contains(needle, Qt::CaseInsensitive))
             return true;
     }
     return false;

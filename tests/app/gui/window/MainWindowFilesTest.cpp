@@ -435,7 +435,7 @@ protected:
         EXPECT_EQ(form->tree().count(), 1u);
         // A change taken back by hand rather than by Undo is a change: the save writes.
         MenuNode *entry = form->tree().first();
-        const std::string title = entry->title();
+        const std::string title(entry->title());
         form->tree().setTitle(entry, title + "x");
         form->tree().setTitle(entry, title);
         action("mnuFilesSave")->trigger();
