@@ -319,6 +319,37 @@
         <source>the target path holds a line break</source>
         <translation>der Zielpfad enthält einen Zeilenumbruch</translation>
     </message>
+    <message>
+        <source>the title holds a NUL character</source>
+        <translation>der Titel enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>the command holds a NUL character</source>
+        <translation>der Befehl enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>the target path holds a NUL character</source>
+        <translation>der Zielpfad enthält ein NUL-Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuWriter</name>
+    <message>
+        <source>Entry %1 &quot;%2&quot;: %3</source>
+        <translation>Eintrag %1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Eintrag %1: %2</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a line break</source>
+        <translation>Der Wert von %1 enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a NUL character</source>
+        <translation>Der Wert von %1 enthält ein NUL-Zeichen</translation>
+    </message>
 </context>
 <context>
     <name>torvex::DrivePanel</name>
@@ -942,6 +973,70 @@
     <message>
         <source>The menu on disk is the same as in the editor.</source>
         <translation>Das Menü auf der Platte ist dasselbe wie im Editor.</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>oberste Ebene</translation>
+    </message>
+    <message>
+        <source>submenu</source>
+        <translation>Untermenü</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>kind %1 -&gt; %2</source>
+        <translation>Art %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>place %1 -&gt; %2</source>
+        <translation>Ort %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>title &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Titel „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>command &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Befehl „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>target path &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Zielpfad „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1: %2</source>
+        <translation>Geändert: %1: %2</translation>
+    </message>
+    <message>
+        <source>from the top level (position %1)</source>
+        <translation>von der obersten Ebene (Position %1)</translation>
+    </message>
+    <message>
+        <source>from %1 (position %2)</source>
+        <translation>von %1 (Position %2)</translation>
+    </message>
+    <message>
+        <source>to the top level (position %1)</source>
+        <translation>auf die oberste Ebene (Position %1)</translation>
+    </message>
+    <message>
+        <source>to %1 (position %2)</source>
+        <translation>nach %1 (Position %2)</translation>
+    </message>
+    <message>
+        <source>Moved: %1, %2 %3</source>
+        <translation>Verschoben: %1, %2 %3</translation>
     </message>
 </context>
 <context>

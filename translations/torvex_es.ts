@@ -319,6 +319,37 @@
         <source>the target path holds a line break</source>
         <translation>la ruta de destino contiene un salto de línea</translation>
     </message>
+    <message>
+        <source>the title holds a NUL character</source>
+        <translation>el título contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>the command holds a NUL character</source>
+        <translation>el comando contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>the target path holds a NUL character</source>
+        <translation>la ruta de destino contiene un carácter NUL</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuWriter</name>
+    <message>
+        <source>Entry %1 &quot;%2&quot;: %3</source>
+        <translation>Entrada %1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrada %1: %2</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a line break</source>
+        <translation>El valor de %1 contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a NUL character</source>
+        <translation>El valor de %1 contiene un carácter NUL</translation>
+    </message>
 </context>
 <context>
     <name>torvex::DrivePanel</name>
@@ -942,6 +973,70 @@
     <message>
         <source>The menu on disk is the same as in the editor.</source>
         <translation>El menú en disco es el mismo que en el editor.</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>nivel superior</translation>
+    </message>
+    <message>
+        <source>submenu</source>
+        <translation>submenú</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>kind %1 -&gt; %2</source>
+        <translation>tipo %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>place %1 -&gt; %2</source>
+        <translation>ubicación %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>title &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>título «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>command &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>comando «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>target path &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>ruta de destino «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Añadida: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Eliminada: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1: %2</source>
+        <translation>Modificada: %1: %2</translation>
+    </message>
+    <message>
+        <source>from the top level (position %1)</source>
+        <translation>del nivel superior (posición %1)</translation>
+    </message>
+    <message>
+        <source>from %1 (position %2)</source>
+        <translation>de %1 (posición %2)</translation>
+    </message>
+    <message>
+        <source>to the top level (position %1)</source>
+        <translation>al nivel superior (posición %1)</translation>
+    </message>
+    <message>
+        <source>to %1 (position %2)</source>
+        <translation>a %1 (posición %2)</translation>
+    </message>
+    <message>
+        <source>Moved: %1, %2 %3</source>
+        <translation>Movida: %1, %2 %3</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,37 @@
         <source>the target path holds a line break</source>
         <translation>le chemin cible contient un saut de ligne</translation>
     </message>
+    <message>
+        <source>the title holds a NUL character</source>
+        <translation>le titre contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>the command holds a NUL character</source>
+        <translation>la commande contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>the target path holds a NUL character</source>
+        <translation>le chemin cible contient un caractère NUL</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuWriter</name>
+    <message>
+        <source>Entry %1 &quot;%2&quot;: %3</source>
+        <translation>Entrée %1 « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrée %1 : %2</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a line break</source>
+        <translation>La valeur de %1 contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a NUL character</source>
+        <translation>La valeur de %1 contient un caractère NUL</translation>
+    </message>
 </context>
 <context>
     <name>torvex::DrivePanel</name>
@@ -942,6 +973,70 @@
     <message>
         <source>The menu on disk is the same as in the editor.</source>
         <translation>Le menu sur le disque est le même que dans l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>the top level</source>
+        <translation>niveau supérieur</translation>
+    </message>
+    <message>
+        <source>submenu</source>
+        <translation>sous-menu</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>kind %1 -&gt; %2</source>
+        <translation>type %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>place %1 -&gt; %2</source>
+        <translation>emplacement %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>title &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>titre « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>command &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>commande « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>target path &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>chemin cible « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Ajoutée : %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Supprimée : %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1: %2</source>
+        <translation>Modifiée : %1 : %2</translation>
+    </message>
+    <message>
+        <source>from the top level (position %1)</source>
+        <translation>du niveau supérieur (position %1)</translation>
+    </message>
+    <message>
+        <source>from %1 (position %2)</source>
+        <translation>de %1 (position %2)</translation>
+    </message>
+    <message>
+        <source>to the top level (position %1)</source>
+        <translation>au niveau supérieur (position %1)</translation>
+    </message>
+    <message>
+        <source>to %1 (position %2)</source>
+        <translation>vers %1 (position %2)</translation>
+    </message>
+    <message>
+        <source>Moved: %1, %2 %3</source>
+        <translation>Déplacée : %1, %2 %3</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
 #include "app/MenuFileSteps.h"
+#include "app/gui/files/ChangesWindow.h"
 #include "app/gui/files/FileController.h"
 #include "app/gui/files/IniChooserDialog.h"
 #include "app/gui/files/NoticeBar.h"
@@ -204,31 +205,57 @@ TEST(Translations, FilesHoldEveryTextOfTheSources)
     }
 }
 
-// Removes the translators an installTranslations call left in the application.
-struct InstalledTranslations
+// The user's language for a scope: the translations the program installs for `locale`
+// (none for English), and the shipped translation of the language chosen at hand to compare
+// with. The installed translators go at the end of the scope.
+class Language
 {
-    ~InstalledTranslations()
+public:
+    explicit Language(const QLocale &locale)
+        : chosen(installTranslations(*QCoreApplication::instance(), locale))
+    {
+        loaded = chosen.isEmpty() || translator.load(translationResource(chosen));
+    }
+    // The language of that name, "" for English.
+    explicit Language(const QString &language)
+        : Language(language.isEmpty() ? QLocale::c() : QLocale(language))
+    { }
+    ~Language()
     {
         for (QTranslator *t : QCoreApplication::instance()->findChildren<QTranslator *>())
             delete t; // a translator removes itself from the application
     }
+    Language(const Language &) = delete;
+    Language &operator=(const Language &) = delete;
+
+    // Whether the program chose `language` ("" for none) and its shipped translation loads.
+    ::testing::AssertionResult is(const QString &language) const
+    {
+        if (chosen != language)
+            return ::testing::AssertionFailure() << "chose \"" << chosen.toStdString()
+                                                 << "\" for \"" << language.toStdString() << '"';
+        if (!loaded)
+            return ::testing::AssertionFailure() << "no shipped translation loads";
+        return ::testing::AssertionSuccess();
+    }
+
+    const QString chosen;
+    bool loaded = false;
+    QTranslator translator;
 };
 
 TEST(Translations, TheUsersLanguageIsChosenEnglishNeedsNone)
 {
     const char *context = "torvex::OptionsDialog";
     {
-        InstalledTranslations installed;
-        EXPECT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de_AT"))),
-            QStringLiteral("de"));
+        const Language in { QLocale(QStringLiteral("de_AT")) };
+        EXPECT_TRUE(in.is(QStringLiteral("de")));
         EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Abbrechen"));
     }
     EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Cancel"));
     for (const char *name : { "en_US", "pt_BR", "C" }) {
-        InstalledTranslations installed;
-        EXPECT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QLatin1String(name))),
-            QString())
-            << name;
+        const Language in { QLocale(QLatin1String(name)) };
+        EXPECT_TRUE(in.is(QString())) << name;
         EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Cancel"));
     }
 }
@@ -296,10 +323,9 @@ void expectTranslated(const char *context, MakeWindow makeWindow)
     ASSERT_GE(english.size(), 6u);
     for (const QString &language : expectedLanguages) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        QTranslator expected;
-        ASSERT_TRUE(expected.load(translationResource(language)));
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        const QTranslator &expected = in.translator;
         std::unique_ptr<QWidget> window = makeWindow();
         const std::map<QString, QString> shown = shownTexts(*window);
         for (const auto &[name, text] : english) {
@@ -445,14 +471,10 @@ QStringList captionsOf(const QList<QAction *> &actions)
 class WindowTranslationsTest : public test::LoadedWindowFixture
 {
 protected:
-    // The window started on a small menu file, in the language installed now.
-    QMainWindow &startWindow()
+    // The window started anew on a menu file holding `ini`, in the language installed now.
+    QMainWindow &startWindow(const std::string &ini = "[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n")
     {
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n"));
+        start(dir.write("wincmd.ini", ini));
         return *form;
     }
 
@@ -492,8 +514,8 @@ TEST_F(WindowTranslationsTest, MenusShowEveryTextTranslatedWithUniqueAccessKeys)
     for (const QString &language : expectedLanguages) {
         SCOPED_TRACE(language.toStdString());
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         QMainWindow &window = startWindow();
         const std::map<QString, QString> shown = menuTexts(window);
         for (const auto &[where, text] : english) {
@@ -591,8 +613,8 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
     for (const QString &language : expectedLanguages) {
         SCOPED_TRACE(language.toStdString());
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         QMainWindow &window = startWithToolWindows();
         const std::map<QString, QString> shown = widgetTexts(window, leftOut);
         for (const auto &[where, text] : english) {
@@ -643,8 +665,8 @@ TEST_F(WindowTranslationsTest, TheProblemListNamesTheKindsInTheWindowsLanguage)
     for (const QString &language : expectedLanguages) {
         SCOPED_TRACE(language.toStdString());
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         const QStringList shown = kindsShown();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_TRUE(translations.at(english[0]).count(shown[0])) << shown[0].toStdString();
@@ -694,8 +716,8 @@ TEST(Translations, CoreTextsShowInTheInstalledLanguage)
     };
     for (const QString &language : expectedLanguages) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         EXPECT_EQ(shownText(text).toStdString(), expected.at(language).toStdString());
     }
 }
@@ -723,19 +745,15 @@ TEST(Translations, CountsTakeTheLanguagesPluralForms)
     };
     for (const auto &[language, counts] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         const QStringList shown {
             shownText(itemCountText(1)), shownText(itemCountText(2)), shownText(itemCountText(5))
         };
         EXPECT_EQ(shown.join(QLatin1Char('|')).toStdString(),
             counts.join(QLatin1Char('|')).toStdString());
     }
-    InstalledTranslations installed;
-    installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de")));
+    const Language german(QStringLiteral("de"));
     EXPECT_EQ(shownText(itemLimitWarningText(1)),
         QStringLiteral("Total Commander zeigt nur die ersten 200 Einträge an!\r\n"
                        "Sie haben jetzt 1 Eintrag!"));
@@ -747,10 +765,9 @@ TEST_F(WindowTranslationsTest, FileCommandBoxesSpeakTheUsersLanguage)
 {
     for (const QString &language : expectedLanguages) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        const QTranslator &translator = in.translator;
         startWindow();
         boxes.reset();
         boxes.answer(MsgResult::Cancel);
@@ -795,15 +812,10 @@ TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
     };
     for (const auto &[language, texts] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=-\n"));
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        const QTranslator &translator = in.translator;
+        startWindow("[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=-\n");
         boxes.reset();
         form->menuEditor().findEmptyCommands();
         EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts[0].toStdString());
@@ -833,13 +845,9 @@ TEST_F(WindowTranslationsTest, UndoStepsAreNamedInTheUsersLanguage)
     };
     for (const auto &[language, undoCaption] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        startWindow("[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n");
         form->tree().setSelected(form->tree().preOrder().back());
         trigger("mnuEditMoveUp");
         EXPECT_EQ(form->tree().preOrder().front()->title(), "B");
@@ -879,17 +887,11 @@ TEST_F(WindowTranslationsTest, LoadAndSaveTextsSpeakTheUsersLanguage)
     };
     for (const auto &[language, texts] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        const QTranslator &translator = in.translator;
         // A comment (line 2) and an entry past the numbering's end (line 5).
-        start(dir.write(
-            "wincmd.ini", "[DirMenu]\r\n; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu5=Far\r\n"));
+        startWindow("[DirMenu]\r\n; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu5=Far\r\n");
         EXPECT_EQ(widget<QLabel>("noticeText")->text().toStdString(), texts.notice);
         ASSERT_EQ(bar()->details().size(), 3);
         EXPECT_EQ(bar()->details()[0],
@@ -949,11 +951,8 @@ TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
     };
     for (const auto &[language, texts] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         EXPECT_EQ(shownText(entryChangesText({ .added = 1, .removed = 2, .moved = 5 })), texts[0]);
         EXPECT_EQ(shownText(entryChangesText({ .changed = 2 })), texts[1]);
         // The list of a question counts what it leaves out.
@@ -965,32 +964,91 @@ TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
     }
 }
 
-// Show changes' summary label through the window, in each language.
-TEST_F(WindowTranslationsTest, ChangesSummaryIsShownInTheUsersLanguage)
+// A changed entry's fields by the names the window gives them, its kinds and the top level
+// in the language's words, from a submenu to the top level.
+TEST(Translations, ChangedFieldsAreNamedInTheLanguage)
 {
+    DifferingEntry entry;
+    entry.kind = DifferingEntry::Kind::Changed;
+    entry.before = EntryPlace { .index = 1, .title = "Y", .titlePath = "S > Y", .submenu = "S" };
+    entry.after = EntryPlace { .index = 1, .title = "Y", .titlePath = "Y", .submenu = "" };
+    entry.fields = { { "target path", "x", "" }, { "kind", "item", "submenu" },
+        { "place", "S", "the top level" } };
     const std::map<QString, QString> expected = {
-        { QString(), QStringLiteral("1 entry removed") },
-        { QStringLiteral("de"), QStringLiteral("1 Eintrag entfernt") },
-        { QStringLiteral("fr"), QStringLiteral("1 entrée supprimée") },
-        { QStringLiteral("es"), QStringLiteral("1 entrada eliminada") },
+        { QString(),
+            QStringLiteral("Changed: S > Y: target path \"x\" -> \"\", kind item -> submenu, "
+                           "place S -> the top level") },
+        { QStringLiteral("de"),
+            QStringLiteral("Geändert: S > Y: Zielpfad „x“ -> „“, Art Eintrag -> Untermenü, Ort S -> "
+                           "oberste Ebene") },
+        { QStringLiteral("fr"),
+            QStringLiteral("Modifiée : S > Y : chemin cible « x » -> «  », type entrée -> sous-menu, "
+                           "emplacement S -> niveau supérieur") },
+        { QStringLiteral("es"),
+            QStringLiteral("Modificada: S > Y: ruta de destino «x» -> «», tipo entrada -> submenú, "
+                           "ubicación S -> nivel superior") },
     };
-    for (const auto &[language, summary] : expected) {
+    EXPECT_EQ(differingEntryText(entry), expected.at(QString()).toStdString());
+    for (const auto &[language, line] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
-        form->tree().setSelected(form->tree().preOrder().back());
-        trigger("mnuPopupDeleteSelectedMenu");
-        ASSERT_EQ(form->tree().count(), 1u);
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        EXPECT_EQ(shownText(differingEntryLine(entry)).toStdString(), line.toStdString());
+    }
+}
+
+// Show changes through the window in each language: the summary and a line of each kind, the
+// words of the window's language around the titles and commands as they are.
+TEST_F(WindowTranslationsTest, ShowChangesSpeaksTheUsersLanguage)
+{
+    const std::map<QString, QStringList> expected = {
+        { QString(),
+            { QStringLiteral("1 entry added, 1 removed, 1 changed, 1 moved"),
+                QStringLiteral("Removed: Gone"),
+                QStringLiteral(
+                    "Changed: Tools > Ed: title \"Ed\" -> \"Editor\", command \"cd x\" -> \"cd e\""),
+                QStringLiteral("Added: New"),
+                QStringLiteral("Moved: Vim, from Tools (position 2) to the top level (position 3)") } },
+        { QStringLiteral("de"),
+            { QStringLiteral("1 Eintrag hinzugefügt, 1 entfernt, 1 geändert, 1 verschoben"),
+                QStringLiteral("Entfernt: Gone"),
+                QStringLiteral("Geändert: Tools > Ed: Titel „Ed“ -> „Editor“, Befehl „cd x“ -> „cd e“"),
+                QStringLiteral("Hinzugefügt: New"),
+                QStringLiteral(
+                    "Verschoben: Vim, von Tools (Position 2) auf die oberste Ebene (Position 3)") } },
+        { QStringLiteral("fr"),
+            { QStringLiteral("1 entrée ajoutée, 1 supprimée, 1 modifiée, 1 déplacée"),
+                QStringLiteral("Supprimée : Gone"),
+                QStringLiteral(
+                    "Modifiée : Tools > Ed : titre « Ed » -> « Editor », commande « cd x » -> « cd e »"),
+                QStringLiteral("Ajoutée : New"),
+                QStringLiteral(
+                    "Déplacée : Vim, de Tools (position 2) au niveau supérieur (position 3)") } },
+        { QStringLiteral("es"),
+            { QStringLiteral("1 entrada añadida, 1 eliminada, 1 modificada, 1 movida"),
+                QStringLiteral("Eliminada: Gone"),
+                QStringLiteral(
+                    "Modificada: Tools > Ed: título «Ed» -> «Editor», comando «cd x» -> «cd e»"),
+                QStringLiteral("Añadida: New"),
+                QStringLiteral(
+                    "Movida: Vim, de Tools (posición 2) al nivel superior (posición 3)") } },
+    };
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        startWindow("[DirMenu]\nmenu1=A\ncmd1=cd a\nmenu2=-Tools\nmenu3=Editor\ncmd3=cd e\n"
+                    "menu4=--\nmenu5=Vim\ncmd5=cd v\nmenu6=New\ncmd6=cd n\n");
+        // Another program's menu: one entry more, one other, and Vim in the submenu.
+        dir.write("wincmd.ini",
+            "[DirMenu]\nmenu1=A\ncmd1=cd a\nmenu2=Gone\ncmd2=cd g\nmenu3=-Tools\nmenu4=Ed\n"
+            "cmd4=cd x\nmenu5=Vim\ncmd5=cd v\nmenu6=--\n");
         trigger("mnuFileShowChanges");
-        EXPECT_EQ(widget<QLabel>("ChangesSummary")->text().toStdString(), summary.toStdString());
+        auto *changes = form->findChild<ChangesWindow *>(QStringLiteral("ChangesWindow"));
+        ASSERT_NE(changes, nullptr);
+        EXPECT_EQ(changes->summary().toStdString(), texts[0].toStdString());
+        EXPECT_EQ(changes->entryLines().join(QLatin1Char('|')).toStdString(),
+            texts.mid(1).join(QLatin1Char('|')).toStdString());
     }
 }
 
@@ -1005,11 +1063,8 @@ TEST_F(WindowTranslationsTest, DriveButtonHintsNameTheDriveInTheUsersLanguage)
     };
     for (const auto &[language, hint] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
         startWindow();
         const QString tip = widget<QAbstractButton>("DriveButtonZ")->toolTip();
         EXPECT_TRUE(tip.startsWith(hint)) << tip.toStdString();
@@ -1040,10 +1095,9 @@ TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
     };
     for (const auto &[language, texts] : expected) {
         SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        const QTranslator &translator = in.translator;
         startWindow();
         boxes.reset();
         trigger("mnuHelpAbout");
@@ -1062,6 +1116,29 @@ TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
         EXPECT_EQ(shownText(*boxes.boxes()[2].localText), texts[3]);
         EXPECT_EQ(boxes.boxes()[2].text, "Unable to write to /nowhere/wincmd.ini\r\nNo space");
     }
+}
+
+// A save that the file refuses names the entry and what was refused in the user's language, the
+// title as it is; the log keeps English.
+TEST_F(WindowTranslationsTest, ARefusedEntryIsNamedInTheUsersLanguage)
+{
+    const Language in(QStringLiteral("de"));
+    ASSERT_TRUE(in.is(QStringLiteral("de")));
+    startWindow("[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n");
+    const std::string path = dir.file("wincmd.ini");
+    form->tree().setCommand(form->tree().preOrder().front(), "cd a\nb");
+    boxes.reset();
+    boxes.answerChoice(0); // save although the entry cannot be stored as it is
+    save();
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    const auto &box = boxes.last();
+    ASSERT_TRUE(box.localText) << "shown without translation";
+    EXPECT_EQ(shownText(*box.localText).toStdString(),
+        "In " + path
+            + " kann nicht geschrieben werden\r\nEintrag 1 „Tools“: der Befehl enthält einen "
+              "Zeilenumbruch");
+    EXPECT_EQ(box.text,
+        "Unable to write to " + path + "\r\nEntry 1 \"Tools\": the command holds a line break");
 }
 
 // Reads the desktop entry's keys, localized ones included ("Comment[de]").
