@@ -244,6 +244,31 @@ public:
     QTranslator translator;
 };
 
+// Runs `check` in each of the languages with that language installed (Language `in`), the
+// test's trace naming it; stops at a language the program does not choose.
+template <typename Check>
+void inEachLanguage(const QStringList &languages, Check check)
+{
+    for (const QString &language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        check(language, in);
+    }
+}
+
+// The same for a table of what each language ("" for English) shows.
+template <typename Texts, typename Check>
+void inEachLanguage(const std::map<QString, Texts> &expected, Check check)
+{
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        check(language, texts, in);
+    }
+}
+
 TEST(Translations, TheUsersLanguageIsChosenEnglishNeedsNone)
 {
     const char *context = "torvex::OptionsDialog";
@@ -321,10 +346,7 @@ void expectTranslated(const char *context, MakeWindow makeWindow)
         english = shownTexts(*window);
     }
     ASSERT_GE(english.size(), 6u);
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expectedLanguages, [&](const QString &, const Language &in) {
         const QTranslator &expected = in.translator;
         std::unique_ptr<QWidget> window = makeWindow();
         const std::map<QString, QString> shown = shownTexts(*window);
@@ -345,7 +367,7 @@ void expectTranslated(const char *context, MakeWindow makeWindow)
         for (auto *label : window->findChildren<QLabel *>())
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                 << label->objectName().toStdString();
-    }
+    });
 }
 
 TEST(Translations, DialogsShowEveryTextTranslatedAndWhole)
@@ -511,11 +533,8 @@ TEST_F(WindowTranslationsTest, MenusShowEveryTextTranslatedWithUniqueAccessKeys)
         EXPECT_EQ(repeatedAccessKeys(captionsOf(shown)).toStdString(), "")
             << "English " << menu->objectName().toStdString();
     }
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
         QMainWindow &window = startWindow();
         const std::map<QString, QString> shown = menuTexts(window);
         for (const auto &[where, text] : english) {
@@ -533,7 +552,7 @@ TEST_F(WindowTranslationsTest, MenusShowEveryTextTranslatedWithUniqueAccessKeys)
         for (QMenu *menu : window.findChildren<QMenu *>())
             EXPECT_EQ(repeatedAccessKeys(captionsOf(menu->actions())).toStdString(), "")
                 << menu->objectName().toStdString();
-    }
+    });
 }
 
 // Captions that are no words but keys or signs, the same in every language.
@@ -610,11 +629,8 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
     for (const auto &[where, text] : english)
         headers += where.contains(QStringLiteral(".header")) ? 1 : 0;
     EXPECT_GE(headers, 6); // the problem list's four, Show changes' two
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
         QMainWindow &window = startWithToolWindows();
         const std::map<QString, QString> shown = widgetTexts(window, leftOut);
         for (const auto &[where, text] : english) {
@@ -639,7 +655,7 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
         for (const auto &[inWindow, captions] : keys)
             EXPECT_EQ(repeatedAccessKeys(captions).toStdString(), "")
                 << inWindow->objectName().toStdString();
-    }
+    });
 }
 
 // The problem list names each problem's kind in the window's language.
@@ -662,15 +678,12 @@ TEST_F(WindowTranslationsTest, TheProblemListNamesTheKindsInTheWindowsLanguage)
     };
     const QStringList english = kindsShown();
     ASSERT_EQ(english, QStringList { QStringLiteral("no command") });
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
         const QStringList shown = kindsShown();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_TRUE(translations.at(english[0]).count(shown[0])) << shown[0].toStdString();
-    }
+    });
     form.reset();
 }
 
@@ -714,12 +727,9 @@ TEST(Translations, CoreTextsShowInTheInstalledLanguage)
                            "No se guardó la configuración de la ventana.\r\n\r\n"
                            "¿Cerrar de todos modos?") },
     };
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         EXPECT_EQ(shownText(text).toStdString(), expected.at(language).toStdString());
-    }
+    });
 }
 
 // Counts take each language's plural forms; English keeps its texts ("1 items" included).
@@ -743,17 +753,15 @@ TEST(Translations, CountsTakeTheLanguagesPluralForms)
                 QStringLiteral(" 2 elementos"),
                 QStringLiteral(" 5 elementos") } },
     };
-    for (const auto &[language, counts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &counts, const Language &) {
         const QStringList shown {
             shownText(itemCountText(1)), shownText(itemCountText(2)), shownText(itemCountText(5))
         };
         EXPECT_EQ(shown.join(QLatin1Char('|')).toStdString(),
             counts.join(QLatin1Char('|')).toStdString());
-    }
+    });
     const Language german(QStringLiteral("de"));
+    ASSERT_TRUE(german.is(QStringLiteral("de")));
     EXPECT_EQ(shownText(itemLimitWarningText(1)),
         QStringLiteral("Total Commander zeigt nur die ersten 200 Einträge an!\r\n"
                        "Sie haben jetzt 1 Eintrag!"));
@@ -763,10 +771,7 @@ TEST(Translations, CountsTakeTheLanguagesPluralForms)
 // texts for translation, every part of them has one, and the English texts stay as they are.
 TEST_F(WindowTranslationsTest, FileCommandBoxesSpeakTheUsersLanguage)
 {
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &in) {
         const QTranslator &translator = in.translator;
         startWindow();
         boxes.reset();
@@ -789,7 +794,7 @@ TEST_F(WindowTranslationsTest, FileCommandBoxesSpeakTheUsersLanguage)
                 QStringLiteral(
                     "Möchten Sie das Programm beenden, ohne Ihre Änderungen zu speichern?"));
         }
-    }
+    });
 }
 
 // The editing core's messages through the window in each language: a search that finds
@@ -810,10 +815,7 @@ TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
                 QStringLiteral("No se encontró nada"),
                 QStringLiteral(" Un separador no puede contener entradas") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &in) {
         const QTranslator &translator = in.translator;
         startWindow("[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=-\n");
         boxes.reset();
@@ -831,7 +833,7 @@ TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
         form->tree().setSelected(form->tree().preOrder().back()); // the separator
         form->menuEditor().addSubMenu();
         EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts[2].toStdString());
-    }
+    });
 }
 
 // Undo steps are named in the user's language, the entry's title as it is, so that the Edit
@@ -843,16 +845,13 @@ TEST_F(WindowTranslationsTest, UndoStepsAreNamedInTheUsersLanguage)
         { QStringLiteral("fr"), QStringLiteral("&Annuler Déplacer vers le haut : \"B\"") },
         { QStringLiteral("es"), QStringLiteral("&Deshacer Subir: \"B\"") },
     };
-    for (const auto &[language, undoCaption] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &undoCaption, const Language &) {
         startWindow("[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n");
         form->tree().setSelected(form->tree().preOrder().back());
         trigger("mnuEditMoveUp");
         EXPECT_EQ(form->tree().preOrder().front()->title(), "B");
         EXPECT_EQ(widget<QAction>("mnuEditUndo")->text().toStdString(), undoCaption.toStdString());
-    }
+    });
 }
 
 // The load and save steps through the window in each language: the notice bar's summary
@@ -885,10 +884,7 @@ TEST_F(WindowTranslationsTest, LoadAndSaveTextsSpeakTheUsersLanguage)
                 "Líneas no mostradas",
                 "  Guardado" } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &in) {
         const QTranslator &translator = in.translator;
         // A comment (line 2) and an entry past the numbering's end (line 5).
         startWindow("[DirMenu]\r\n; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu5=Far\r\n");
@@ -915,7 +911,7 @@ TEST_F(WindowTranslationsTest, LoadAndSaveTextsSpeakTheUsersLanguage)
         for (const LocalText &button : box.localButtons)
             EXPECT_EQ(untranslatedParts(button, translator).join(QStringLiteral("; ")), QString());
         EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts.status);
-    }
+    });
 }
 
 // Show changes' summary counts with each language's plural forms, the first count naming the
@@ -949,10 +945,7 @@ TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
                 QStringLiteral("1 entrada no mostrada (el gestor de archivos lee 200)|5 entradas "
                                "no mostradas (el gestor de archivos lee 200)") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &) {
         EXPECT_EQ(shownText(entryChangesText({ .added = 1, .removed = 2, .moved = 5 })), texts[0]);
         EXPECT_EQ(shownText(entryChangesText({ .changed = 2 })), texts[1]);
         // The list of a question counts what it leaves out.
@@ -961,7 +954,7 @@ TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
         EXPECT_TRUE(question.endsWith(QStringLiteral("\r\n") + texts[2])) << question.toStdString();
         EXPECT_EQ(
             shownText(leftOutText(1)) + QLatin1Char('|') + shownText(leftOutText(5)), texts[3]);
-    }
+    });
 }
 
 // A changed entry's fields by the names the window gives them, its kinds and the top level
@@ -989,12 +982,9 @@ TEST(Translations, ChangedFieldsAreNamedInTheLanguage)
                            "ubicación S -> nivel superior") },
     };
     EXPECT_EQ(differingEntryText(entry), expected.at(QString()).toStdString());
-    for (const auto &[language, line] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &line, const Language &) {
         EXPECT_EQ(shownText(differingEntryLine(entry)).toStdString(), line.toStdString());
-    }
+    });
 }
 
 // Show changes through the window in each language: the summary and a line of each kind, the
@@ -1033,10 +1023,7 @@ TEST_F(WindowTranslationsTest, ShowChangesSpeaksTheUsersLanguage)
                 QStringLiteral(
                     "Movida: Vim, de Tools (posición 2) al nivel superior (posición 3)") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &) {
         startWindow("[DirMenu]\nmenu1=A\ncmd1=cd a\nmenu2=-Tools\nmenu3=Editor\ncmd3=cd e\n"
                     "menu4=--\nmenu5=Vim\ncmd5=cd v\nmenu6=New\ncmd6=cd n\n");
         // Another program's menu: one entry more, one other, and Vim in the submenu.
@@ -1049,7 +1036,7 @@ TEST_F(WindowTranslationsTest, ShowChangesSpeaksTheUsersLanguage)
         EXPECT_EQ(changes->summary().toStdString(), texts[0].toStdString());
         EXPECT_EQ(changes->entryLines().join(QLatin1Char('|')).toStdString(),
             texts.mid(1).join(QLatin1Char('|')).toStdString());
-    }
+    });
 }
 
 // A drive button's hint names the drive in the user's language, its letter as it is.
@@ -1061,14 +1048,11 @@ TEST_F(WindowTranslationsTest, DriveButtonHintsNameTheDriveInTheUsersLanguage)
         { QStringLiteral("fr"), QStringLiteral(" Disque local (Z:); touches") },
         { QStringLiteral("es"), QStringLiteral(" Disco local (Z:); teclas") },
     };
-    for (const auto &[language, hint] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &hint, const Language &) {
         startWindow();
         const QString tip = widget<QAbstractButton>("DriveButtonZ")->toolTip();
         EXPECT_TRUE(tip.startsWith(hint)) << tip.toStdString();
-    }
+    });
 }
 
 // The window's own boxes that were built of English strings: About, the missing help file,
@@ -1093,10 +1077,7 @@ TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
                 QStringLiteral("Error"),
                 QStringLiteral("No se puede escribir en /nowhere/wincmd.ini\r\nNo space") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        const Language in(language);
-        ASSERT_TRUE(in.is(language));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &in) {
         const QTranslator &translator = in.translator;
         startWindow();
         boxes.reset();
@@ -1115,7 +1096,7 @@ TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
         EXPECT_TRUE(boxes.boxes()[0].text.starts_with(form->session().appTitle()));
         EXPECT_EQ(shownText(*boxes.boxes()[2].localText), texts[3]);
         EXPECT_EQ(boxes.boxes()[2].text, "Unable to write to /nowhere/wincmd.ini\r\nNo space");
-    }
+    });
 }
 
 // A save that the file refuses names the entry and what was refused in the user's language, the
