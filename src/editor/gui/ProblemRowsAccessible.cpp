@@ -262,6 +262,16 @@ QAccessibleInterface *problemRowsAccessible(const QString &, QObject *object)
     return view ? new RowsTable(view) : nullptr;
 }
 
+void useProblemRowsAccessible(ProblemRowsView *view)
+{
+    QAccessible::installFactory(problemRowsAccessible);
+    // An event of the base classes while they were being built may have made the plain
+    // table's interface already (the view was no ProblemRowsView yet): it is made anew.
+    QAccessibleInterface *made = QAccessible::queryAccessibleInterface(view);
+    if (made && !dynamic_cast<RowsTable *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
 int problemRowsChildIndex(const QModelIndex &index)
 {
     return (index.row() + 1) * index.model()->columnCount(index.parent()) + index.column();

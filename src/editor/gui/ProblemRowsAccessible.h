@@ -14,6 +14,10 @@ namespace torvex {
 // it makes the interface of a ProblemRowsView and of nothing else.
 QAccessibleInterface *problemRowsAccessible(const QString &className, QObject *object);
 
+class ProblemRowsView;
+// Installs the factory above and makes `view`'s interface with it.
+void useProblemRowsAccessible(ProblemRowsView *view);
+
 // The number of the cell at `index` among the table's children, as the events of the view
 // name it: the column titles come first, then each row's cells.
 int problemRowsChildIndex(const QModelIndex &index);

@@ -21,7 +21,6 @@ ProblemRowsView::ProblemRowsView(QWidget *parent)
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    QAccessible::installFactory(problemRowsAccessible);
 
     QHeaderView *rows = verticalHeader();
     rows->hide();
@@ -38,6 +37,7 @@ ProblemRowsView::ProblemRowsView(QWidget *parent)
     columns->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The widths follow the rows in view, not all of them.
     columns->setResizeContentsPrecision(0);
+    useProblemRowsAccessible(this);
 }
 
 QModelIndex ProblemRowsView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
