@@ -204,6 +204,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::DestinationReason</name>
+    <message>
+        <source>no folder is given</source>
+        <translation>kein Ordner angegeben</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>not a folder change</source>
+        <translation>kein Ordnerwechsel</translation>
+    </message>
+    <message>
+        <source>the variable %1 is not defined</source>
+        <translation>die Variable %1 ist nicht definiert</translation>
+    </message>
+    <message>
+        <source>a network path</source>
+        <translation>ein Netzwerkpfad</translation>
+    </message>
+    <message>
+        <source>a path without a drive, relative to the current folder</source>
+        <translation>ein Pfad ohne Laufwerk, relativ zum aktuellen Ordner</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -609,6 +636,29 @@
     <message>
         <source>Close the find box (Esc) to drop or move entries</source>
         <translation>Schließen Sie das Suchfeld (Esc), um Einträge abzulegen oder zu verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderList</name>
+    <message>
+        <source>%1, drive, open</source>
+        <translation>%1, Laufwerk, geöffnet</translation>
+    </message>
+    <message>
+        <source>%1, drive</source>
+        <translation>%1, Laufwerk</translation>
+    </message>
+    <message>
+        <source>%1, open folder</source>
+        <translation>%1, geöffneter Ordner</translation>
+    </message>
+    <message>
+        <source>%1, folder above the open one</source>
+        <translation>%1, Ordner über dem geöffneten</translation>
+    </message>
+    <message>
+        <source>%1, subfolder</source>
+        <translation>%1, Unterordner</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1287,13 @@
     </message>
 </context>
 <context>
+    <name>torvex::MenuProblems</name>
+    <message>
+        <source>entry %1 of the file; the file manager reads %2</source>
+        <translation>Eintrag %1 der Datei; der Dateimanager liest %2</translation>
+    </message>
+</context>
+<context>
     <name>torvex::MenuTreeView</name>
     <message>
         <source>Menu entries</source>
@@ -1497,6 +1554,40 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Unter&amp;menüs zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::SpokenEntry</name>
+    <message>
+        <source>separator</source>
+        <translation>Trenner</translation>
+    </message>
+    <message>
+        <source>%1, submenu</source>
+        <translation>%1, Untermenü</translation>
+    </message>
+    <message>
+        <source>%1, item</source>
+        <translation>%1, Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>kein Befehl</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>Befehl %1</translation>
+    </message>
+    <message>
+        <source>%1, target path %2</source>
+        <translation>%1, Zielpfad %2</translation>
     </message>
 </context>
 <context>

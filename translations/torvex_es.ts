@@ -204,6 +204,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::DestinationReason</name>
+    <message>
+        <source>no folder is given</source>
+        <translation>no se indica ninguna carpeta</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>not a folder change</source>
+        <translation>no es un cambio de carpeta</translation>
+    </message>
+    <message>
+        <source>the variable %1 is not defined</source>
+        <translation>la variable %1 no está definida</translation>
+    </message>
+    <message>
+        <source>a network path</source>
+        <translation>una ruta de red</translation>
+    </message>
+    <message>
+        <source>a path without a drive, relative to the current folder</source>
+        <translation>una ruta sin unidad, relativa a la carpeta actual</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -609,6 +636,29 @@
     <message>
         <source>Close the find box (Esc) to drop or move entries</source>
         <translation>Cierre el cuadro de búsqueda (Esc) para soltar o mover entradas</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderList</name>
+    <message>
+        <source>%1, drive, open</source>
+        <translation>%1, unidad, abierta</translation>
+    </message>
+    <message>
+        <source>%1, drive</source>
+        <translation>%1, unidad</translation>
+    </message>
+    <message>
+        <source>%1, open folder</source>
+        <translation>%1, carpeta abierta</translation>
+    </message>
+    <message>
+        <source>%1, folder above the open one</source>
+        <translation>%1, carpeta por encima de la abierta</translation>
+    </message>
+    <message>
+        <source>%1, subfolder</source>
+        <translation>%1, subcarpeta</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1287,13 @@
     </message>
 </context>
 <context>
+    <name>torvex::MenuProblems</name>
+    <message>
+        <source>entry %1 of the file; the file manager reads %2</source>
+        <translation>entrada %1 del archivo; el gestor de archivos lee %2</translation>
+    </message>
+</context>
+<context>
     <name>torvex::MenuTreeView</name>
     <message>
         <source>Menu entries</source>
@@ -1497,6 +1554,40 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Submenús &amp;primero</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::SpokenEntry</name>
+    <message>
+        <source>separator</source>
+        <translation>separador</translation>
+    </message>
+    <message>
+        <source>%1, submenu</source>
+        <translation>%1, submenú</translation>
+    </message>
+    <message>
+        <source>%1, item</source>
+        <translation>%1, entrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>sin comando</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>comando %1</translation>
+    </message>
+    <message>
+        <source>%1, target path %2</source>
+        <translation>%1, ruta de destino %2</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::DestinationReason</name>
+    <message>
+        <source>no folder is given</source>
+        <translation>aucun dossier indiqué</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n'existe pas</translation>
+    </message>
+    <message>
+        <source>not a folder change</source>
+        <translation>pas un changement de dossier</translation>
+    </message>
+    <message>
+        <source>the variable %1 is not defined</source>
+        <translation>la variable %1 n'est pas définie</translation>
+    </message>
+    <message>
+        <source>a network path</source>
+        <translation>un chemin réseau</translation>
+    </message>
+    <message>
+        <source>a path without a drive, relative to the current folder</source>
+        <translation>un chemin sans lecteur, relatif au dossier courant</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -609,6 +636,29 @@
     <message>
         <source>Close the find box (Esc) to drop or move entries</source>
         <translation>Fermez la zone de recherche (Esc) pour déposer ou déplacer des entrées</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderList</name>
+    <message>
+        <source>%1, drive, open</source>
+        <translation>%1, lecteur, ouvert</translation>
+    </message>
+    <message>
+        <source>%1, drive</source>
+        <translation>%1, lecteur</translation>
+    </message>
+    <message>
+        <source>%1, open folder</source>
+        <translation>%1, dossier ouvert</translation>
+    </message>
+    <message>
+        <source>%1, folder above the open one</source>
+        <translation>%1, dossier au-dessus du dossier ouvert</translation>
+    </message>
+    <message>
+        <source>%1, subfolder</source>
+        <translation>%1, sous-dossier</translation>
     </message>
 </context>
 <context>
@@ -1237,6 +1287,13 @@
     </message>
 </context>
 <context>
+    <name>torvex::MenuProblems</name>
+    <message>
+        <source>entry %1 of the file; the file manager reads %2</source>
+        <translation>entrée %1 du fichier ; le gestionnaire de fichiers en lit %2</translation>
+    </message>
+</context>
+<context>
     <name>torvex::MenuTreeView</name>
     <message>
         <source>Menu entries</source>
@@ -1497,6 +1554,40 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Sous-menus en pr&amp;emier</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::SpokenEntry</name>
+    <message>
+        <source>separator</source>
+        <translation>séparateur</translation>
+    </message>
+    <message>
+        <source>%1, submenu</source>
+        <translation>%1, sous-menu</translation>
+    </message>
+    <message>
+        <source>%1, item</source>
+        <translation>%1, entrée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>aucune commande</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>commande %1</translation>
+    </message>
+    <message>
+        <source>%1, target path %2</source>
+        <translation>%1, chemin cible %2</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,9 @@
 #include "app/gui/files/IniChooserDialog.h"
 #include "app/gui/files/NoticeBar.h"
 #include "core/gui/ShownText.h"
+#include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
+#include "editor/MenuProblems.h"
 #include "editor/MenuPreview.h"
 #include "menu/MenuComparison.h"
 #include "settings/gui/OptionsDialog.h"
@@ -23,6 +25,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
@@ -687,6 +690,123 @@ TEST_F(WindowTranslationsTest, TheProblemListNamesTheKindsInTheWindowsLanguage)
     form.reset();
 }
 
+// What the problem list says of each problem (the folder or the reason, and the whole row for
+// screen readers), and what screen readers say for the rows of the menu tree and of the folder
+// list: the language's words, the titles, commands, folders and variables as they are.
+TEST_F(WindowTranslationsTest, RowsOfTheListsSpeakTheUsersLanguage)
+{
+    struct Texts
+    {
+        QStringList problems; // each row's "Folder or reason", then its tool tip
+        QString problemRow; // the first row for screen readers
+        QStringList tree; // name|details of Tools, Sub, Docs and the separator
+        QStringList folders; // the drive and its first subfolder, %1 for its name
+    };
+    const std::map<QString, Texts> expected = {
+        { QString(),
+            { { QStringLiteral("no folder is given"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("the folder does not exist"),
+                  QStringLiteral("the title holds a line break"),
+                  QString(),
+                  QStringLiteral("the variable %TORVEX_NOPE% is not defined"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, no command, no folder is given"),
+                { QStringLiteral("Tools, item|no command"),
+                    QStringLiteral("Sub, submenu|1 entry"),
+                    QStringLiteral("Docs, item|command cd Z:\\gone, target path cd Z:\\"),
+                    QStringLiteral("separator|") },
+                { QStringLiteral("Z:\\, drive, open"), QStringLiteral("%1, subfolder") } } },
+        { QStringLiteral("de"),
+            { { QStringLiteral("kein Ordner angegeben"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("der Ordner ist nicht vorhanden"),
+                  QStringLiteral("der Titel enthält einen Zeilenumbruch"),
+                  QString(),
+                  QStringLiteral("die Variable %TORVEX_NOPE% ist nicht definiert"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, kein Befehl, kein Ordner angegeben"),
+                { QStringLiteral("Tools, Eintrag|kein Befehl"),
+                    QStringLiteral("Sub, Untermenü|1 Eintrag"),
+                    QStringLiteral("Docs, Eintrag|Befehl cd Z:\\gone, Zielpfad cd Z:\\"),
+                    QStringLiteral("Trenner|") },
+                { QStringLiteral("Z:\\, Laufwerk, geöffnet"), QStringLiteral("%1, Unterordner") } } },
+        { QStringLiteral("fr"),
+            { { QStringLiteral("aucun dossier indiqué"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("le dossier n'existe pas"),
+                  QStringLiteral("le titre contient un saut de ligne"),
+                  QString(),
+                  QStringLiteral("la variable %TORVEX_NOPE% n'est pas définie"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, aucune commande, aucun dossier indiqué"),
+                { QStringLiteral("Tools, entrée|aucune commande"),
+                    QStringLiteral("Sub, sous-menu|1 entrée"),
+                    QStringLiteral("Docs, entrée|commande cd Z:\\gone, chemin cible cd Z:\\"),
+                    QStringLiteral("séparateur|") },
+                { QStringLiteral("Z:\\, lecteur, ouvert"), QStringLiteral("%1, sous-dossier") } } },
+        { QStringLiteral("es"),
+            { { QStringLiteral("no se indica ninguna carpeta"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("la carpeta no existe"),
+                  QStringLiteral("el título contiene un salto de línea"),
+                  QString(),
+                  QStringLiteral("la variable %TORVEX_NOPE% no está definida"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, sin comando, no se indica ninguna carpeta"),
+                { QStringLiteral("Tools, entrada|sin comando"),
+                    QStringLiteral("Sub, submenú|1 entrada"),
+                    QStringLiteral("Docs, entrada|comando cd Z:\\gone, ruta de destino cd Z:\\"),
+                    QStringLiteral("separador|") },
+                { QStringLiteral("Z:\\, unidad, abierta"), QStringLiteral("%1, subcarpeta") } } },
+    };
+    inEachLanguage(expected, [&](const QString &, const Texts &texts, const Language &) {
+        startWindow("[DirMenu]\nmenu1=Tools\ncmd1=\nmenu2=-Sub\nmenu3=Docs\ncmd3=cd Z:\\gone\n"
+                    "path3=cd Z:\\\nmenu4=--\nmenu5=-\nmenu6=Line\ncmd6=cd Z:\\\n"
+                    "menu7=Unknown\ncmd7=cd %TORVEX_NOPE%\\x\n");
+        MenuTree &tree = form->tree();
+        tree.setTitle(tree.preOrder()[4], "Li\nne"); // a title no file holds
+        form->show();
+        trigger("viewProblems");
+        form->findChild<QCheckBox *>(QStringLiteral("showUndecided"))->setChecked(true);
+        const QAbstractItemModel *rows = widget<QAbstractItemView>("problemRows")->model();
+        // The scan runs once the window is idle.
+        for (int wait = 0; wait < 100 && rows->rowCount() < 4; ++wait)
+            QTest::qWait(20);
+        QStringList problems;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            problems << rows->index(row, 3).data().toString()
+                     << rows->index(row, 3).data(Qt::ToolTipRole).toString();
+        EXPECT_EQ(problems.join(QLatin1Char('|')).toStdString(),
+            texts.problems.join(QLatin1Char('|')).toStdString());
+        EXPECT_EQ(rows->index(0, 0).data(Qt::AccessibleTextRole).toString().toStdString(),
+            texts.problemRow.toStdString());
+
+        const QAbstractItemModel *entries = widget<QAbstractItemView>("tview")->model();
+        QStringList spoken;
+        for (const QModelIndex &at : { entries->index(0, 0),
+                 entries->index(1, 0),
+                 entries->index(0, 0, entries->index(1, 0)),
+                 entries->index(2, 0) })
+            spoken << at.data(Qt::AccessibleTextRole).toString() + QLatin1Char('|')
+                    + at.data(Qt::AccessibleDescriptionRole).toString();
+        EXPECT_EQ(spoken.join(QLatin1Char('/')).toStdString(),
+            texts.tree.join(QLatin1Char('/')).toStdString());
+
+        const QAbstractItemModel *folders = widget<QAbstractItemView>("DirListBox")->model();
+        ASSERT_GE(folders->rowCount(), 2);
+        EXPECT_EQ(folders->index(0, 0).data(Qt::AccessibleTextRole).toString().toStdString(),
+            texts.folders[0].toStdString());
+        EXPECT_EQ(folders->index(1, 0).data(Qt::AccessibleTextRole).toString().toStdString(),
+            texts.folders[1].arg(folders->index(1, 0).data().toString()).toStdString());
+        form->session().setExitWithoutSaving(true);
+    });
+}
+
 // ---- Texts of the core ----
 
 // The parts of a core text that `translator` has no translation for, as "context / source".
@@ -729,6 +849,47 @@ TEST(Translations, CoreTextsShowInTheInstalledLanguage)
     };
     inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         EXPECT_EQ(shownText(text).toStdString(), expected.at(language).toStdString());
+    });
+}
+
+// The reasons of the problem list that its window test does not reach: over the limit (two
+// numbers), a network path, a path without a drive, not a folder change; the command line keeps
+// English.
+TEST(Translations, ProblemReasonsShowInTheInstalledLanguage)
+{
+    DestinationCheck check;
+    const auto reason = [&check](DestinationReason why) {
+        check.reason = why;
+        return destinationReasonLine(check);
+    };
+    const std::vector<LocalText> reasons = { overLimitReason(201),
+        reason(DestinationReason::NetworkPath),
+        reason(DestinationReason::NoDrive),
+        reason(DestinationReason::NotFolderChange) };
+    const std::map<QString, QString> expected = {
+        { QString(),
+            QStringLiteral("entry 201 of the file; the file manager reads 200|a network path|"
+                           "a path without a drive, relative to the current folder|"
+                           "not a folder change") },
+        { QStringLiteral("de"),
+            QStringLiteral("Eintrag 201 der Datei; der Dateimanager liest 200|ein Netzwerkpfad|"
+                           "ein Pfad ohne Laufwerk, relativ zum aktuellen Ordner|"
+                           "kein Ordnerwechsel") },
+        { QStringLiteral("fr"),
+            QStringLiteral("entrée 201 du fichier ; le gestionnaire de fichiers en lit 200|"
+                           "un chemin réseau|un chemin sans lecteur, relatif au dossier courant|"
+                           "pas un changement de dossier") },
+        { QStringLiteral("es"),
+            QStringLiteral("entrada 201 del archivo; el gestor de archivos lee 200|una ruta de red|"
+                           "una ruta sin unidad, relativa a la carpeta actual|"
+                           "no es un cambio de carpeta") },
+    };
+    inEachLanguage(expected, [&](const QString &, const auto &line, const Language &) {
+        QStringList shown;
+        for (const LocalText &text : reasons)
+            shown.append(shownText(text));
+        EXPECT_EQ(shown.join(QLatin1Char('|')).toStdString(), line.toStdString());
+        EXPECT_EQ(reasons[0].english(), "entry 201 of the file; the file manager reads 200");
     });
 }
 
