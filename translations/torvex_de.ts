@@ -204,6 +204,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::DestinationReason</name>
+    <message>
+        <source>no folder is given</source>
+        <translation>kein Ordner angegeben</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>not a folder change</source>
+        <translation>kein Ordnerwechsel</translation>
+    </message>
+    <message>
+        <source>the variable %1 is not defined</source>
+        <translation>die Variable %1 ist nicht definiert</translation>
+    </message>
+    <message>
+        <source>a network path</source>
+        <translation>ein Netzwerkpfad</translation>
+    </message>
+    <message>
+        <source>a path without a drive, relative to the current folder</source>
+        <translation>ein Pfad ohne Laufwerk, relativ zum aktuellen Ordner</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -318,6 +345,37 @@
     <message>
         <source>the target path holds a line break</source>
         <translation>der Zielpfad enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>the title holds a NUL character</source>
+        <translation>der Titel enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>the command holds a NUL character</source>
+        <translation>der Befehl enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>the target path holds a NUL character</source>
+        <translation>der Zielpfad enthält ein NUL-Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuWriter</name>
+    <message>
+        <source>Entry %1 &quot;%2&quot;: %3</source>
+        <translation>Eintrag %1 „%2“: %3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Eintrag %1: %2</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a line break</source>
+        <translation>Der Wert von %1 enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a NUL character</source>
+        <translation>Der Wert von %1 enthält ein NUL-Zeichen</translation>
     </message>
 </context>
 <context>
@@ -578,6 +636,29 @@
     <message>
         <source>Close the find box (Esc) to drop or move entries</source>
         <translation>Schließen Sie das Suchfeld (Esc), um Einträge abzulegen oder zu verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderList</name>
+    <message>
+        <source>%1, drive, open</source>
+        <translation>%1, Laufwerk, geöffnet</translation>
+    </message>
+    <message>
+        <source>%1, drive</source>
+        <translation>%1, Laufwerk</translation>
+    </message>
+    <message>
+        <source>%1, open folder</source>
+        <translation>%1, geöffneter Ordner</translation>
+    </message>
+    <message>
+        <source>%1, folder above the open one</source>
+        <translation>%1, Ordner über dem geöffneten</translation>
+    </message>
+    <message>
+        <source>%1, subfolder</source>
+        <translation>%1, Unterordner</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1024,70 @@
         <source>The menu on disk is the same as in the editor.</source>
         <translation>Das Menü auf der Platte ist dasselbe wie im Editor.</translation>
     </message>
+    <message>
+        <source>the top level</source>
+        <translation>oberste Ebene</translation>
+    </message>
+    <message>
+        <source>submenu</source>
+        <translation>Untermenü</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>kind %1 -&gt; %2</source>
+        <translation>Art %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>place %1 -&gt; %2</source>
+        <translation>Ort %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>title &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Titel „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>command &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Befehl „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>target path &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Zielpfad „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1: %2</source>
+        <translation>Geändert: %1: %2</translation>
+    </message>
+    <message>
+        <source>from the top level (position %1)</source>
+        <translation>von der obersten Ebene (Position %1)</translation>
+    </message>
+    <message>
+        <source>from %1 (position %2)</source>
+        <translation>von %1 (Position %2)</translation>
+    </message>
+    <message>
+        <source>to the top level (position %1)</source>
+        <translation>auf die oberste Ebene (Position %1)</translation>
+    </message>
+    <message>
+        <source>to %1 (position %2)</source>
+        <translation>nach %1 (Position %2)</translation>
+    </message>
+    <message>
+        <source>Moved: %1, %2 %3</source>
+        <translation>Verschoben: %1, %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>torvex::MenuFileSteps</name>
@@ -1139,6 +1284,13 @@
     <message>
         <source>The menu is empty</source>
         <translation>Das Menü ist leer</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuProblems</name>
+    <message>
+        <source>entry %1 of the file; the file manager reads %2</source>
+        <translation>Eintrag %1 der Datei; der Dateimanager liest %2</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1554,40 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Unter&amp;menüs zuerst</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::SpokenEntry</name>
+    <message>
+        <source>separator</source>
+        <translation>Trenner</translation>
+    </message>
+    <message>
+        <source>%1, submenu</source>
+        <translation>%1, Untermenü</translation>
+    </message>
+    <message>
+        <source>%1, item</source>
+        <translation>%1, Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n Eintrag</numerusform>
+            <numerusform>%n Einträge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>kein Befehl</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>Befehl %1</translation>
+    </message>
+    <message>
+        <source>%1, target path %2</source>
+        <translation>%1, Zielpfad %2</translation>
     </message>
 </context>
 <context>

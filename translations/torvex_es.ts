@@ -204,6 +204,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::DestinationReason</name>
+    <message>
+        <source>no folder is given</source>
+        <translation>no se indica ninguna carpeta</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>not a folder change</source>
+        <translation>no es un cambio de carpeta</translation>
+    </message>
+    <message>
+        <source>the variable %1 is not defined</source>
+        <translation>la variable %1 no está definida</translation>
+    </message>
+    <message>
+        <source>a network path</source>
+        <translation>una ruta de red</translation>
+    </message>
+    <message>
+        <source>a path without a drive, relative to the current folder</source>
+        <translation>una ruta sin unidad, relativa a la carpeta actual</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -318,6 +345,37 @@
     <message>
         <source>the target path holds a line break</source>
         <translation>la ruta de destino contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>the title holds a NUL character</source>
+        <translation>el título contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>the command holds a NUL character</source>
+        <translation>el comando contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>the target path holds a NUL character</source>
+        <translation>la ruta de destino contiene un carácter NUL</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuWriter</name>
+    <message>
+        <source>Entry %1 &quot;%2&quot;: %3</source>
+        <translation>Entrada %1 «%2»: %3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrada %1: %2</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a line break</source>
+        <translation>El valor de %1 contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a NUL character</source>
+        <translation>El valor de %1 contiene un carácter NUL</translation>
     </message>
 </context>
 <context>
@@ -578,6 +636,29 @@
     <message>
         <source>Close the find box (Esc) to drop or move entries</source>
         <translation>Cierre el cuadro de búsqueda (Esc) para soltar o mover entradas</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderList</name>
+    <message>
+        <source>%1, drive, open</source>
+        <translation>%1, unidad, abierta</translation>
+    </message>
+    <message>
+        <source>%1, drive</source>
+        <translation>%1, unidad</translation>
+    </message>
+    <message>
+        <source>%1, open folder</source>
+        <translation>%1, carpeta abierta</translation>
+    </message>
+    <message>
+        <source>%1, folder above the open one</source>
+        <translation>%1, carpeta por encima de la abierta</translation>
+    </message>
+    <message>
+        <source>%1, subfolder</source>
+        <translation>%1, subcarpeta</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1024,70 @@
         <source>The menu on disk is the same as in the editor.</source>
         <translation>El menú en disco es el mismo que en el editor.</translation>
     </message>
+    <message>
+        <source>the top level</source>
+        <translation>nivel superior</translation>
+    </message>
+    <message>
+        <source>submenu</source>
+        <translation>submenú</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>kind %1 -&gt; %2</source>
+        <translation>tipo %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>place %1 -&gt; %2</source>
+        <translation>ubicación %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>title &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>título «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>command &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>comando «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>target path &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>ruta de destino «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Añadida: %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Eliminada: %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1: %2</source>
+        <translation>Modificada: %1: %2</translation>
+    </message>
+    <message>
+        <source>from the top level (position %1)</source>
+        <translation>del nivel superior (posición %1)</translation>
+    </message>
+    <message>
+        <source>from %1 (position %2)</source>
+        <translation>de %1 (posición %2)</translation>
+    </message>
+    <message>
+        <source>to the top level (position %1)</source>
+        <translation>al nivel superior (posición %1)</translation>
+    </message>
+    <message>
+        <source>to %1 (position %2)</source>
+        <translation>a %1 (posición %2)</translation>
+    </message>
+    <message>
+        <source>Moved: %1, %2 %3</source>
+        <translation>Movida: %1, %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>torvex::MenuFileSteps</name>
@@ -1139,6 +1284,13 @@
     <message>
         <source>The menu is empty</source>
         <translation>El menú está vacío</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuProblems</name>
+    <message>
+        <source>entry %1 of the file; the file manager reads %2</source>
+        <translation>entrada %1 del archivo; el gestor de archivos lee %2</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1554,40 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Submenús &amp;primero</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::SpokenEntry</name>
+    <message>
+        <source>separator</source>
+        <translation>separador</translation>
+    </message>
+    <message>
+        <source>%1, submenu</source>
+        <translation>%1, submenú</translation>
+    </message>
+    <message>
+        <source>%1, item</source>
+        <translation>%1, entrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrada</numerusform>
+            <numerusform>%n entradas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>sin comando</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>comando %1</translation>
+    </message>
+    <message>
+        <source>%1, target path %2</source>
+        <translation>%1, ruta de destino %2</translation>
     </message>
 </context>
 <context>

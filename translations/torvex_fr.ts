@@ -204,6 +204,33 @@
     </message>
 </context>
 <context>
+    <name>torvex::DestinationReason</name>
+    <message>
+        <source>no folder is given</source>
+        <translation>aucun dossier indiqué</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n'existe pas</translation>
+    </message>
+    <message>
+        <source>not a folder change</source>
+        <translation>pas un changement de dossier</translation>
+    </message>
+    <message>
+        <source>the variable %1 is not defined</source>
+        <translation>la variable %1 n'est pas définie</translation>
+    </message>
+    <message>
+        <source>a network path</source>
+        <translation>un chemin réseau</translation>
+    </message>
+    <message>
+        <source>a path without a drive, relative to the current folder</source>
+        <translation>un chemin sans lecteur, relatif au dossier courant</translation>
+    </message>
+</context>
+<context>
     <name>torvex::DirListBox</name>
     <message>
         <source>Folders</source>
@@ -318,6 +345,37 @@
     <message>
         <source>the target path holds a line break</source>
         <translation>le chemin cible contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>the title holds a NUL character</source>
+        <translation>le titre contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>the command holds a NUL character</source>
+        <translation>la commande contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>the target path holds a NUL character</source>
+        <translation>le chemin cible contient un caractère NUL</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::DirMenuWriter</name>
+    <message>
+        <source>Entry %1 &quot;%2&quot;: %3</source>
+        <translation>Entrée %1 « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <translation>Entrée %1 : %2</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a line break</source>
+        <translation>La valeur de %1 contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>The value of %1 holds a NUL character</source>
+        <translation>La valeur de %1 contient un caractère NUL</translation>
     </message>
 </context>
 <context>
@@ -578,6 +636,29 @@
     <message>
         <source>Close the find box (Esc) to drop or move entries</source>
         <translation>Fermez la zone de recherche (Esc) pour déposer ou déplacer des entrées</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::FolderList</name>
+    <message>
+        <source>%1, drive, open</source>
+        <translation>%1, lecteur, ouvert</translation>
+    </message>
+    <message>
+        <source>%1, drive</source>
+        <translation>%1, lecteur</translation>
+    </message>
+    <message>
+        <source>%1, open folder</source>
+        <translation>%1, dossier ouvert</translation>
+    </message>
+    <message>
+        <source>%1, folder above the open one</source>
+        <translation>%1, dossier au-dessus du dossier ouvert</translation>
+    </message>
+    <message>
+        <source>%1, subfolder</source>
+        <translation>%1, sous-dossier</translation>
     </message>
 </context>
 <context>
@@ -943,6 +1024,70 @@
         <source>The menu on disk is the same as in the editor.</source>
         <translation>Le menu sur le disque est le même que dans l&apos;éditeur.</translation>
     </message>
+    <message>
+        <source>the top level</source>
+        <translation>niveau supérieur</translation>
+    </message>
+    <message>
+        <source>submenu</source>
+        <translation>sous-menu</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>kind %1 -&gt; %2</source>
+        <translation>type %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>place %1 -&gt; %2</source>
+        <translation>emplacement %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>title &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>titre « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>command &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>commande « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>target path &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>chemin cible « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Ajoutée : %1</translation>
+    </message>
+    <message>
+        <source>Removed: %1</source>
+        <translation>Supprimée : %1</translation>
+    </message>
+    <message>
+        <source>Changed: %1: %2</source>
+        <translation>Modifiée : %1 : %2</translation>
+    </message>
+    <message>
+        <source>from the top level (position %1)</source>
+        <translation>du niveau supérieur (position %1)</translation>
+    </message>
+    <message>
+        <source>from %1 (position %2)</source>
+        <translation>de %1 (position %2)</translation>
+    </message>
+    <message>
+        <source>to the top level (position %1)</source>
+        <translation>au niveau supérieur (position %1)</translation>
+    </message>
+    <message>
+        <source>to %1 (position %2)</source>
+        <translation>vers %1 (position %2)</translation>
+    </message>
+    <message>
+        <source>Moved: %1, %2 %3</source>
+        <translation>Déplacée : %1, %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>torvex::MenuFileSteps</name>
@@ -1139,6 +1284,13 @@
     <message>
         <source>The menu is empty</source>
         <translation>Le menu est vide</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::MenuProblems</name>
+    <message>
+        <source>entry %1 of the file; the file manager reads %2</source>
+        <translation>entrée %1 du fichier ; le gestionnaire de fichiers en lit %2</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1554,40 @@
     <message>
         <source>Sort su&amp;bmenus first</source>
         <translation>Sous-menus en pr&amp;emier</translation>
+    </message>
+</context>
+<context>
+    <name>torvex::SpokenEntry</name>
+    <message>
+        <source>separator</source>
+        <translation>séparateur</translation>
+    </message>
+    <message>
+        <source>%1, submenu</source>
+        <translation>%1, sous-menu</translation>
+    </message>
+    <message>
+        <source>%1, item</source>
+        <translation>%1, entrée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no command</source>
+        <translation>aucune commande</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>commande %1</translation>
+    </message>
+    <message>
+        <source>%1, target path %2</source>
+        <translation>%1, chemin cible %2</translation>
     </message>
 </context>
 <context>

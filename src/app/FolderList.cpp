@@ -34,19 +34,27 @@ std::string normalFolderPath(std::string_view path)
     return result;
 }
 
-std::string spokenFolderName(const FolderEntry &entry)
+LocalText spokenFolderName(const FolderEntry &entry)
 {
+    constexpr const char *context = "torvex::FolderList";
     if (entry.level == 0)
-        return entry.text + (entry.kind == FolderEntry::Kind::Open ? ", drive, open" : ", drive");
+        return (entry.kind == FolderEntry::Kind::Open
+                ? LocalText(context, QT_TRANSLATE_NOOP("torvex::FolderList", "%1, drive, open"))
+                : LocalText(context, QT_TRANSLATE_NOOP("torvex::FolderList", "%1, drive")))
+            .arg(entry.text);
     switch (entry.kind) {
     case FolderEntry::Kind::Open:
-        return entry.text + ", open folder";
+        return LocalText(context, QT_TRANSLATE_NOOP("torvex::FolderList", "%1, open folder"))
+            .arg(entry.text);
     case FolderEntry::Kind::Ancestor:
-        return entry.text + ", folder above the open one";
+        return LocalText(
+            context, QT_TRANSLATE_NOOP("torvex::FolderList", "%1, folder above the open one"))
+            .arg(entry.text);
     case FolderEntry::Kind::Subfolder:
         break;
     }
-    return entry.text + ", subfolder";
+    return LocalText(context, QT_TRANSLATE_NOOP("torvex::FolderList", "%1, subfolder"))
+        .arg(entry.text);
 }
 
 std::string folderName(std::string_view path)

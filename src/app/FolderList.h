@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +27,10 @@ struct FolderEntry
 // Windows path ("X:" followed by nothing, a slash or a backslash).
 std::string normalFolderPath(std::string_view path);
 
-// What a screen reader says for an entry of the list: its text and what it is ("C:\, drive",
-// "Work, open folder", "Tools, folder above the open one", "P, subfolder").
-std::string spokenFolderName(const FolderEntry &entry);
+// What a screen reader says for an entry of the list, in the user's language where the window
+// shows it: its text (as it is in every language) and what it is ("C:\, drive", "Work, open
+// folder", "Tools, folder above the open one", "P, subfolder").
+LocalText spokenFolderName(const FolderEntry &entry);
 
 // The folder's name: the text after the last backslash; "" for a root.
 std::string folderName(std::string_view path);

@@ -341,7 +341,7 @@ private:
 };
 
 // The failure's message as the window shows it: the write's own "Unable to write to <path>"
-// in the user's language, what follows it (an entry the file refused) as it is.
+// and an entry the file refused in the user's language, anything else as it is.
 LocalText shownFailure(const std::exception &error, const SaveFailure &failure)
 {
     const auto *writeError = dynamic_cast<const IniWriteError *>(&error);
@@ -353,6 +353,8 @@ LocalText shownFailure(const std::exception &error, const SaveFailure &failure)
         return LocalText::verbatim(failure.message);
     if (failure.message.size() == what.size())
         return unable;
+    if (failure.refusal && failure.message == what + std::string(lineBreak) + failure.refusal->english())
+        return LocalText::joined({ unable, *failure.refusal }, lineBreak);
     return LocalText::joined(
         { unable, LocalText::verbatim(failure.message.substr(what.size())) }, "");
 }

@@ -86,25 +86,38 @@ DestinationCheck cannotTell(DestinationReason reason, std::string folder)
 
 } // namespace
 
-std::string destinationReasonText(const DestinationCheck &check)
+LocalText destinationReasonLine(const DestinationCheck &check)
 {
     switch (check.reason) {
     case DestinationReason::None:
         return {};
     case DestinationReason::Empty:
-        return "no folder is given";
+        return { destinationReasonContext,
+            QT_TRANSLATE_NOOP("torvex::DestinationReason", "no folder is given") };
     case DestinationReason::MissingFolder:
-        return "the folder does not exist";
+        return { destinationReasonContext,
+            QT_TRANSLATE_NOOP("torvex::DestinationReason", "the folder does not exist") };
     case DestinationReason::NotFolderChange:
-        return "not a folder change";
+        return { destinationReasonContext,
+            QT_TRANSLATE_NOOP("torvex::DestinationReason", "not a folder change") };
     case DestinationReason::UndefinedVariable:
-        return "the variable %" + check.variable + "% is not defined";
+        return LocalText(destinationReasonContext,
+            QT_TRANSLATE_NOOP("torvex::DestinationReason", "the variable %1 is not defined"))
+            .arg("%" + check.variable + "%");
     case DestinationReason::NetworkPath:
-        return "a network path";
+        return { destinationReasonContext,
+            QT_TRANSLATE_NOOP("torvex::DestinationReason", "a network path") };
     case DestinationReason::NoDrive:
-        return "a path without a drive, relative to the current folder";
+        return { destinationReasonContext,
+            QT_TRANSLATE_NOOP("torvex::DestinationReason",
+                "a path without a drive, relative to the current folder") };
     }
     return {};
+}
+
+std::string destinationReasonText(const DestinationCheck &check)
+{
+    return destinationReasonLine(check).english();
 }
 
 DestinationRule::DestinationRule(

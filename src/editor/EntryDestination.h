@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LocalText.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,7 +45,11 @@ struct DestinationCheck
     bool isBroken() const { return destination == Destination::Broken; }
 };
 
-// A short English text for the reason ("the variable %X% is not defined", ...); "" for None.
+// A short text for the reason ("the variable %X% is not defined", ...) as the window shows it,
+// in the context destinationReasonContext; empty (no source) for None.
+LocalText destinationReasonLine(const DestinationCheck &check);
+inline constexpr const char *destinationReasonContext = "torvex::DestinationReason";
+// The same in English; "" for None.
 std::string destinationReasonText(const DestinationCheck &check);
 
 // Looks up a variable by name (without percent signs, any letter case).

@@ -70,12 +70,15 @@ void checkEntry(const MenuNode &node,
     if (const char *why = unstorableReason(node))
         report(scan.problems, ProblemKind::CannotBeStored, {}, why);
     if (writtenNumber > itemLimit)
-        report(scan.problems, ProblemKind::OverItemLimit, {}, overLimitReason(writtenNumber));
+        report(scan.problems,
+            ProblemKind::OverItemLimit,
+            {},
+            overLimitReason(writtenNumber).english());
     for (EntryCheck &check : checkEntryFolders(node, rule))
         report(check.kind == ProblemKind::CannotTell ? scan.undecided : scan.problems,
             check.kind,
             std::move(check.folder),
-            std::move(check.reason));
+            check.reason.english());
 }
 
 } // namespace
@@ -110,7 +113,7 @@ std::vector<EntryCheck> checkEntryFolders(const MenuNode &node, const Destinatio
     checkFolders(node, rule, [&checks](ProblemKind kind, const DestinationCheck &check) {
         checks.push_back({ kind,
             kind == ProblemKind::EmptyCommand ? std::string() : check.folder,
-            destinationReasonText(check) });
+            destinationReasonLine(check) });
     });
     return checks;
 }
@@ -134,10 +137,12 @@ std::size_t endLinesAfter(const MenuNode &node)
     return count;
 }
 
-std::string overLimitReason(std::size_t writtenNumber)
+LocalText overLimitReason(std::size_t writtenNumber)
 {
-    return "entry " + std::to_string(writtenNumber) + " of the file; the file manager reads "
-        + std::to_string(itemLimit);
+    return LocalText("torvex::MenuProblems",
+        QT_TRANSLATE_NOOP("torvex::MenuProblems", "entry %1 of the file; the file manager reads %2"))
+        .arg(std::to_string(writtenNumber))
+        .arg(std::to_string(itemLimit));
 }
 
 const char *problemKindSource(ProblemKind kind)

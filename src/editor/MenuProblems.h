@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "editor/EntryDestination.h"
 #include "menu/DirMenuFindings.h"
 #include "menu/DirMenuStorability.h"
@@ -54,7 +55,7 @@ struct EntryCheck
 {
     ProblemKind kind = ProblemKind::EmptyCommand;
     std::string folder;
-    std::string reason;
+    LocalText reason; // destinationReasonLine
 };
 
 // What the rule finds of `node`'s command and target path, in the order a scan lists them;
@@ -76,8 +77,9 @@ unsigned entryCheckKinds(const MenuNode &node, const DestinationRule &rule);
 // walks over a whole tree take time in proportion to its size.
 std::size_t endLinesAfter(const MenuNode &node);
 
-// The reason given for an entry over the limit that a save writes as menu`writtenNumber`.
-std::string overLimitReason(std::size_t writtenNumber);
+// The reason given for an entry over the limit that a save writes as menu`writtenNumber`
+// ("entry 501 of the file; the file manager reads 500").
+LocalText overLimitReason(std::size_t writtenNumber);
 
 struct MenuProblemScan
 {

@@ -270,7 +270,7 @@ void ProblemFindings::forgetChecks()
     m_rule.reset();
 }
 
-MenuProblem ProblemFindings::problemOf(const Row &row) const
+MenuProblem ProblemFindings::problemOf(const Row &row, LocalText *shownReason) const
 {
     MenuProblem problem;
     problem.kind = row.kind;
@@ -281,11 +281,12 @@ MenuProblem ProblemFindings::problemOf(const Row &row) const
     problem.titlePath = titlePathOf(*row.node);
     problem.command = row.node->data().command;
     problem.targetPath = row.node->data().targetPath;
+    LocalText reason;
     if (row.kind == ProblemKind::CannotBeStored) {
-        const char *why = unstorableReason(*row.node);
-        problem.reason = why ? why : "";
+        if (const char *why = unstorableReason(*row.node))
+            reason = LocalText(unstorableReasonContext, why);
     } else if (row.kind == ProblemKind::OverItemLimit) {
-        problem.reason = overLimitReason(problem.writtenNumber);
+        reason = overLimitReason(problem.writtenNumber);
     } else if (m_rule) {
         // The check is made again without the disk: its folder is missing when the row says
         // broken, and the rest (the folder's text, the reason) follows from the entry.
@@ -297,10 +298,13 @@ MenuProblem ProblemFindings::problemOf(const Row &row) const
         for (EntryCheck &check : checkEntryFolders(*row.node, answered))
             if (check.kind == row.kind) {
                 problem.folder = std::move(check.folder);
-                problem.reason = std::move(check.reason);
+                reason = std::move(check.reason);
                 break;
             }
     }
+    problem.reason = reason.english();
+    if (shownReason)
+        *shownReason = std::move(reason);
     return problem;
 }
 

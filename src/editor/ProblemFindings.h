@@ -63,8 +63,9 @@ public:
 
     // The row as the full scan gives it (titles, command, folder and reason), made from its
     // entry as it is now, with the variables of the last update's rule and the answer of its
-    // folder check; its node must still be in the tree it was found in.
-    MenuProblem problemOf(const Row &row) const;
+    // folder check; its node must still be in the tree it was found in. `shownReason`, when
+    // given, receives the reason as the window shows it (the problem's reason is its English).
+    MenuProblem problemOf(const Row &row, LocalText *shownReason = nullptr) const;
 
 private:
     struct KeptChecks

@@ -207,16 +207,16 @@ SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tre
 {
     const auto *writeError = dynamic_cast<const IniWriteError *>(&error);
     if (!writeError)
-        return { error.what(), {} };
+        return { error.what(), {}, {} };
     try {
         std::rethrow_if_nested(*writeError);
     } catch (const IniValueError &refused) {
-        if (!refused.key().empty())
-            return { error.what() + std::string(lineBreak)
-                    + refusedEntryText(tree, refused.key(), refused.problem()),
-                {} };
+        if (!refused.key().empty()) {
+            LocalText refusal = refusedEntryLine(tree, refused.key(), refused.problem());
+            return { error.what() + std::string(lineBreak) + refusal.english(), {}, refusal };
+        }
     } catch (...) { }
-    return { error.what(), writeError->cause() };
+    return { error.what(), writeError->cause(), {} };
 }
 
 ResaveOutcome resaveMenu(const std::string &path,

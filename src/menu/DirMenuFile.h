@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,11 +81,13 @@ void writeMenuFile(const std::string &path,
 
 // What a failed save reports: the message and, apart, its cause (""when there is none). A
 // value the file refused is named on the message's second line (refusedEntryText), which
-// says all there is; any other write failure carries the system's cause.
+// says all there is, and apart for the window (refusedEntryLine); any other write failure
+// carries the system's cause, in the system's words.
 struct SaveFailure
 {
     std::string message;
     std::string cause;
+    std::optional<LocalText> refusal;
 };
 SaveFailure describeSaveFailure(const std::exception &error, const MenuTree &tree);
 

@@ -1,6 +1,7 @@
 #include "menu/DirMenuWriter.h"
 
 #include "core/Text.h"
+#include "menu/DirMenuStorability.h"
 
 #include <algorithm>
 #include <cassert>
@@ -131,25 +132,56 @@ std::string oneLine(std::string_view text)
 
 } // namespace
 
-std::string refusedEntryText(const MenuTree &tree, std::string_view key, std::string_view problem)
+LocalText refusedEntryLine(const MenuTree &tree, std::string_view key, std::string_view problem)
 {
     constexpr std::size_t anyNumber = 1'000'000'000'000;
+    const bool lineBreak = problem == "holds a line break";
+    const bool nul = problem == "holds a NUL character";
+    // Each value's refusals, in the words of the window's other reasons.
     struct Field
     {
         std::string_view prefix, name;
+        const char *lineBreak;
+        const char *nul;
     };
-    for (const Field field : { Field { "menu", "title" },
-             Field { "cmd", "command" },
-             Field { "path", "target path" } }) {
+    for (const Field field : {
+             Field { "menu", "title", unstorableText::titleLineBreak,
+                 QT_TRANSLATE_NOOP("torvex::DirMenuStorability", "the title holds a NUL character") },
+             Field { "cmd", "command", unstorableText::commandLineBreak,
+                 QT_TRANSLATE_NOOP(
+                     "torvex::DirMenuStorability", "the command holds a NUL character") },
+             Field { "path", "target path", unstorableText::targetPathLineBreak,
+                 QT_TRANSLATE_NOOP(
+                     "torvex::DirMenuStorability", "the target path holds a NUL character") },
+         }) {
         const std::size_t number = dirMenuKeyNumber(key, field.prefix, anyNumber);
         if (number == 0)
             continue;
-        std::string text = "Entry " + std::to_string(number);
+        const LocalText reason = lineBreak || nul
+            ? LocalText(unstorableReasonContext, lineBreak ? field.lineBreak : field.nul)
+            : LocalText::verbatim("the " + std::string(field.name) + " " + std::string(problem));
         if (const MenuNode *node = nodeOfEntry(tree, number))
-            text += " \"" + oneLine(node->title()) + "\"";
-        return text + ": the " + std::string(field.name) + " " + std::string(problem);
+            return LocalText(refusedEntryContext,
+                QT_TRANSLATE_NOOP("torvex::DirMenuWriter", "Entry %1 \"%2\": %3"))
+                .arg(std::to_string(number))
+                .arg(oneLine(node->title()))
+                .arg(reason);
+        return LocalText(refusedEntryContext, QT_TRANSLATE_NOOP("torvex::DirMenuWriter", "Entry %1: %2"))
+            .arg(std::to_string(number))
+            .arg(reason);
     }
-    return "The value of " + oneLine(key) + " " + std::string(problem);
+    if (lineBreak || nul)
+        return LocalText(refusedEntryContext,
+            lineBreak ? QT_TRANSLATE_NOOP("torvex::DirMenuWriter", "The value of %1 holds a line break")
+                      : QT_TRANSLATE_NOOP(
+                          "torvex::DirMenuWriter", "The value of %1 holds a NUL character"))
+            .arg(oneLine(key));
+    return LocalText::verbatim("The value of " + oneLine(key) + " " + std::string(problem));
+}
+
+std::string refusedEntryText(const MenuTree &tree, std::string_view key, std::string_view problem)
+{
+    return refusedEntryLine(tree, key, problem).english();
 }
 
 } // namespace torvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LocalText.h"
 #include "menu/DirMenuKeys.h"
 #include "menu/MenuProgress.h"
 #include "menu/MenuTree.h"
@@ -27,6 +28,10 @@ void forEachDirMenuLine(
 // line break"): the entry's number and title, and which of its values was refused, as in
 // Entry 12 "Projects": the command holds a line break
 // Control characters in the title show as blanks, so the text stays on one line.
+// The window shows it in the user's language (refusedEntryLine), the title as it is; the
+// command line and torvex.log take its English.
+inline constexpr const char *refusedEntryContext = "torvex::DirMenuWriter";
+LocalText refusedEntryLine(const MenuTree &tree, std::string_view key, std::string_view problem);
 std::string refusedEntryText(const MenuTree &tree, std::string_view key, std::string_view problem);
 
 } // namespace torvex

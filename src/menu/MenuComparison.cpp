@@ -473,34 +473,97 @@ LocalText entryChangesText(const EntryChanges &changes)
     return LocalText::joined(std::move(parts), ", ");
 }
 
-std::string differingEntryText(const DifferingEntry &entry)
+namespace {
+
+LocalText comparisonText(const char *source)
+{
+    return LocalText(menuComparisonContext, source);
+}
+
+// A submenu as a line names it: its title path, or the top level in the window's words (as
+// submenuName gives it in English).
+LocalText submenuText(const std::string &submenu)
+{
+    return submenu.empty()
+        ? comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "the top level"))
+        : LocalText::verbatim(submenu);
+}
+
+LocalText kindText(const std::string &kind)
+{
+    return kind == "submenu" ? comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "submenu"))
+                             : comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "item"));
+}
+
+// One changed field of `entry`: its name, what it was and what it is.
+LocalText fieldChangeText(const DifferingEntry &entry, const FieldChange &field)
+{
+    if (field.field == "kind")
+        return comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "kind %1 -> %2"))
+            .arg(kindText(field.before))
+            .arg(kindText(field.after));
+    if (field.field == "place")
+        return comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "place %1 -> %2"))
+            .arg(submenuText(entry.before->submenu))
+            .arg(submenuText(entry.after->submenu));
+    // Titles, commands and target paths in quotes, where an empty one shows too.
+    const char *pattern = field.field == "title"
+        ? QT_TRANSLATE_NOOP("torvex::MenuComparison", "title \"%1\" -> \"%2\"")
+        : field.field == "command"
+        ? QT_TRANSLATE_NOOP("torvex::MenuComparison", "command \"%1\" -> \"%2\"")
+        : QT_TRANSLATE_NOOP("torvex::MenuComparison", "target path \"%1\" -> \"%2\"");
+    return comparisonText(pattern).arg(field.before).arg(field.after);
+}
+
+} // namespace
+
+LocalText differingEntryLine(const DifferingEntry &entry)
 {
     switch (entry.kind) {
     case DifferingEntry::Kind::Added:
-        return "Added: " + entry.after->titlePath;
+        return comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "Added: %1"))
+            .arg(entry.after->titlePath);
     case DifferingEntry::Kind::Removed:
-        return "Removed: " + entry.before->titlePath;
+        return comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "Removed: %1"))
+            .arg(entry.before->titlePath);
     case DifferingEntry::Kind::Changed: {
-        std::string text = "Changed: " + entry.before->titlePath + ":";
-        const char *separator = " ";
-        for (const FieldChange &field : entry.fields) {
-            text += separator + field.field + ' ';
-            // Titles, commands and target paths in quotes, where an empty one shows too.
-            if (field.field == "kind" || field.field == "place")
-                text += field.before + " -> " + field.after;
-            else
-                text += '"' + field.before + "\" -> \"" + field.after + '"';
-            separator = ", ";
-        }
-        return text;
+        std::vector<LocalText> fields;
+        for (const FieldChange &field : entry.fields)
+            fields.push_back(fieldChangeText(entry, field));
+        return comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "Changed: %1: %2"))
+            .arg(entry.before->titlePath)
+            .arg(LocalText::joined(std::move(fields), ", "));
     }
-    case DifferingEntry::Kind::Moved:
-        return "Moved: " + entry.before->title + ", from " + submenuName(entry.before->submenu)
-            + " (position " + std::to_string(entry.before->position) + ") to "
-            + submenuName(entry.after->submenu) + " (position "
-            + std::to_string(entry.after->position) + ")";
+    case DifferingEntry::Kind::Moved: {
+        // Each language words "from" and "to" the top level in its own way.
+        const std::string from = std::to_string(entry.before->position);
+        const std::string to = std::to_string(entry.after->position);
+        const LocalText left = entry.before->submenu.empty()
+            ? comparisonText(QT_TRANSLATE_NOOP(
+                                 "torvex::MenuComparison", "from the top level (position %1)"))
+                  .arg(from)
+            : comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "from %1 (position %2)"))
+                  .arg(entry.before->submenu)
+                  .arg(from);
+        const LocalText went = entry.after->submenu.empty()
+            ? comparisonText(
+                QT_TRANSLATE_NOOP("torvex::MenuComparison", "to the top level (position %1)"))
+                  .arg(to)
+            : comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "to %1 (position %2)"))
+                  .arg(entry.after->submenu)
+                  .arg(to);
+        return comparisonText(QT_TRANSLATE_NOOP("torvex::MenuComparison", "Moved: %1, %2 %3"))
+            .arg(entry.before->title)
+            .arg(left)
+            .arg(went);
+    }
     }
     return {};
+}
+
+std::string differingEntryText(const DifferingEntry &entry)
+{
+    return differingEntryLine(entry).english();
 }
 
 } // namespace torvex

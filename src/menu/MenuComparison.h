@@ -138,6 +138,9 @@ LocalText entryChangesText(const EntryChanges &changes);
 // "Added: Tools > Vim", "Removed: Games",
 // "Changed: Tools > Editor: title "Editor" -> "Text editor", command "cd e" -> "cd f"",
 // "Moved: Vim, from Tools (position 2) to the top level (position 1)".
+// The window shows it in the user's language (differingEntryLine: the words marked, titles and
+// paths as they are); the command line and the tests take its English.
+LocalText differingEntryLine(const DifferingEntry &entry);
 std::string differingEntryText(const DifferingEntry &entry);
 
 } // namespace torvex

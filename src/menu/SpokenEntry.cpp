@@ -1,8 +1,12 @@
 #include "menu/SpokenEntry.h"
 
+#include <string>
+
 namespace torvex {
 
 namespace {
+
+constexpr const char *context = "torvex::SpokenEntry";
 
 bool isSubmenu(const MenuNode &node)
 {
@@ -11,30 +15,35 @@ bool isSubmenu(const MenuNode &node)
 
 } // namespace
 
-std::string spokenEntryName(const MenuNode &node)
+LocalText spokenEntryName(const MenuNode &node)
 {
     if (node.isSeparator())
-        return "separator";
-    return std::string(node.title()) + (isSubmenu(node) ? ", submenu" : ", item");
+        return { context, QT_TRANSLATE_NOOP("torvex::SpokenEntry", "separator") };
+    const LocalText pattern = isSubmenu(node)
+        ? LocalText(context, QT_TRANSLATE_NOOP("torvex::SpokenEntry", "%1, submenu"))
+        : LocalText(context, QT_TRANSLATE_NOOP("torvex::SpokenEntry", "%1, item"));
+    return pattern.arg(std::string(node.title()));
 }
 
-std::string spokenEntryDetails(const MenuNode &node)
+LocalText spokenEntryDetails(const MenuNode &node)
 {
     if (node.isSeparator())
         return {};
-    if (isSubmenu(node)) {
-        const std::size_t count = node.childCount();
-        return std::to_string(count) + (count == 1 ? " entry" : " entries");
-    }
+    if (isSubmenu(node))
+        return LocalText::counted(context,
+            QT_TRANSLATE_N_NOOP("torvex::SpokenEntry", "%n entries"),
+            "%n entry",
+            static_cast<long long>(node.childCount()));
     const MenuEntryView entry = node.data();
-    std::string details =
-        entry.command.empty() ? "no command" : "command " + std::string(entry.command);
-    if (!entry.targetPath.empty())
-    {
-        details += ", target path ";
-        details += entry.targetPath;
-    }
-    return details;
+    LocalText details = entry.command.empty()
+        ? LocalText(context, QT_TRANSLATE_NOOP("torvex::SpokenEntry", "no command"))
+        : LocalText(context, QT_TRANSLATE_NOOP("torvex::SpokenEntry", "command %1"))
+              .arg(std::string(entry.command));
+    if (entry.targetPath.empty())
+        return details;
+    return LocalText(context, QT_TRANSLATE_NOOP("torvex::SpokenEntry", "%1, target path %2"))
+        .arg(details)
+        .arg(std::string(entry.targetPath));
 }
 
 } // namespace torvex

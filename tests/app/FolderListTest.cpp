@@ -33,12 +33,15 @@ TEST(FolderListTest, NormalPaths)
 TEST(FolderListTest, EntriesSayWhatTheyAre)
 {
     using Kind = FolderEntry::Kind;
-    EXPECT_EQ(spokenFolderName({ "C:\\", "C:\\", 0, Kind::Ancestor }), "C:\\, drive");
-    EXPECT_EQ(spokenFolderName({ "C:\\", "C:\\", 0, Kind::Open }), "C:\\, drive, open");
-    EXPECT_EQ(spokenFolderName({ "Work", "C:\\Work", 1, Kind::Ancestor }),
+    const auto spoken = [](const FolderEntry &entry) {
+        return spokenFolderName(entry).english();
+    };
+    EXPECT_EQ(spoken({ "C:\\", "C:\\", 0, Kind::Ancestor }), "C:\\, drive");
+    EXPECT_EQ(spoken({ "C:\\", "C:\\", 0, Kind::Open }), "C:\\, drive, open");
+    EXPECT_EQ(spoken({ "Work", "C:\\Work", 1, Kind::Ancestor }),
         "Work, folder above the open one");
-    EXPECT_EQ(spokenFolderName({ "P", "C:\\Work\\P", 2, Kind::Open }), "P, open folder");
-    EXPECT_EQ(spokenFolderName({ "Q", "C:\\Work\\P\\Q", 3, Kind::Subfolder }), "Q, subfolder");
+    EXPECT_EQ(spoken({ "P", "C:\\Work\\P", 2, Kind::Open }), "P, open folder");
+    EXPECT_EQ(spoken({ "Q", "C:\\Work\\P\\Q", 3, Kind::Subfolder }), "Q, subfolder");
 }
 
 TEST(FolderListTest, NamesAndParents)

@@ -34,17 +34,27 @@ public:
     {
         events.push_back("failed " + message + " | " + cause);
     }
-    // Records the source the window translates the failure's first part from; "" when the
-    // message is shown as it is.
+    // Records the sources the window translates the failure's parts from, the first apart;
+    // "" for a part shown as it is.
     void saveFailed(const LocalText &message, const std::string &cause) override
     {
+        const auto sourceOf = [](const LocalText &part) {
+            return std::string(part.source() ? part.source() : "");
+        };
         const LocalText &first = message.isJoined() ? message.values().front() : message;
-        failureSources.push_back(first.source() ? first.source() : "");
+        failureSources.push_back(sourceOf(first));
+        std::string rest;
+        if (message.isJoined()) {
+            for (std::size_t i = 1; i < message.values().size(); ++i)
+                rest += (i > 1 ? " + " : "") + sourceOf(message.values()[i]);
+        }
+        laterSources.push_back(rest);
         saveFailed(message.english(), cause);
     }
     MessageBoxes *messageBoxes() override { return &boxes; }
 
     std::vector<std::string> failureSources;
+    std::vector<std::string> laterSources;
 };
 
 class DirMenuFile : public ::testing::Test
@@ -314,8 +324,9 @@ TEST_F(DirMenuFile, ARefusedValueIsNamedWithItsEntry)
     EXPECT_EQ(ui.events[ui.events.size() - 2],
         "failed Unable to write to " + file
             + "\r\nEntry 2 \"A  B\": the title holds a line break | ");
-    EXPECT_EQ(ui.failureSources, std::vector<std::string>(2, "Unable to write to %1"))
-        << "the entry's line as it is";
+    EXPECT_EQ(ui.failureSources, std::vector<std::string>(2, "Unable to write to %1"));
+    // The entry's line is translated too, its title as it is.
+    EXPECT_EQ(ui.laterSources, std::vector<std::string>(2, "Entry %1 \"%2\": %3"));
 }
 
 // Another program (the file manager) writes the file after the save read it under its lock:

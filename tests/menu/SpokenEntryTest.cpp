@@ -20,10 +20,10 @@ TEST(SpokenEntryTest, RowsSayTitleKindAndWhatTheyRun)
         "  a\n"
         "  b\n");
     const auto name = [&tree](const char *title) {
-        return spokenEntryName(*test::find(tree, title));
+        return spokenEntryName(*test::find(tree, title)).english();
     };
     const auto details = [&tree](const char *title) {
-        return spokenEntryDetails(*test::find(tree, title));
+        return spokenEntryDetails(*test::find(tree, title)).english();
     };
     EXPECT_EQ(name("Docs"), "Docs, item");
     EXPECT_EQ(details("Docs"), "command cd C:\\Docs, target path cd D:\\Docs");

@@ -1,5 +1,6 @@
 #include "editor/gui/ProblemRowsModel.h"
 
+#include "core/gui/ShownText.h"
 #include "editor/MenuProblems.h"
 #include "menu/gui/MenuText.h"
 
@@ -72,17 +73,20 @@ QVariant ProblemRowsModel::data(const QModelIndex &index, int role) const
         return QString::number(row.menuNumber);
     if (isForgotten(row.node))
         return role == Qt::ToolTipRole ? QVariant() : QVariant(QString());
-    const MenuProblem problem = m_findings.problemOf(row);
+    LocalText reason;
+    const MenuProblem problem = m_findings.problemOf(row, &reason);
     // What cannot be told is best explained by why; a problem by the folder it names.
     const bool byReason = problem.kind == ProblemKind::CannotTell || problem.folder.empty();
-    const QString detail = menuTextToQt(byReason ? problem.reason : problem.folder);
+    const QString folder = menuTextToQt(problem.folder);
+    const QString why = shownText(reason);
+    const QString detail = byReason ? why : folder;
     const QString title = menuTextToQt(titlePathText(problem.titlePath));
     if (role == Qt::AccessibleTextRole) // what a screen reader says for the row
         return detail.isEmpty() ? QStringLiteral("%1, %2").arg(title, kind)
                                 : QStringLiteral("%1, %2, %3").arg(title, kind, detail);
     if (role == Qt::ToolTipRole)
         return index.column() == 3
-            ? QVariant(menuTextToQt(byReason ? problem.folder : problem.reason))
+            ? QVariant(byReason ? folder : why)
             : QVariant();
     return index.column() == 2 ? title : detail;
 }

@@ -1,5 +1,8 @@
 #include "editor/gui/ProblemRowsView.h"
 
+#include "editor/gui/ProblemRowsAccessible.h"
+
+#include <QAccessible>
 #include <QEvent>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -34,6 +37,7 @@ ProblemRowsView::ProblemRowsView(QWidget *parent)
     columns->setSectionResizeMode(QHeaderView::ResizeToContents);
     // The widths follow the rows in view, not all of them.
     columns->setResizeContentsPrecision(0);
+    useProblemRowsAccessible(this);
 }
 
 QModelIndex ProblemRowsView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
@@ -66,6 +70,35 @@ void ProblemRowsView::changeEvent(QEvent *event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         fitRowHeight();
+}
+
+void ProblemRowsView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (QAccessible::isActive() && current.isValid()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(problemRowsChildIndex(current));
+        QAccessible::updateAccessibility(&event);
+    }
+    QAbstractItemView::currentChanged(current, previous); // not the table's, which counts row titles
+}
+
+void ProblemRowsView::selectionChanged(
+    const QItemSelection &selected, const QItemSelection &deselected)
+{
+    if (QAccessible::isActive()) {
+        // The first cell of each, as the table tells it: a range of a hundred thousand rows
+        // is not walked.
+        const auto announce = [this](const QItemSelection &cells, QAccessible::Event what) {
+            if (cells.isEmpty() || !cells.first().isValid())
+                return;
+            QAccessibleEvent event(this, what);
+            event.setChild(problemRowsChildIndex(cells.first().topLeft()));
+            QAccessible::updateAccessibility(&event);
+        };
+        announce(selected, QAccessible::SelectionAdd);
+        announce(deselected, QAccessible::SelectionRemove);
+    }
+    QAbstractItemView::selectionChanged(selected, deselected); // not the table's, as above
 }
 
 void ProblemRowsView::fitRowHeight()

@@ -9,7 +9,8 @@ namespace torvex {
 // thousand rows costs no more to lay out than one in view. It looks and answers the keys as a
 // list of rows does: no grid and no row numbers, the column titles left, the last column
 // filling the width; Home and End go to the first and last row, Left and Right scroll
-// sideways, Tab leaves the list.
+// sideways, Tab leaves the list. Assistive tools see its column titles and cells, no row titles
+// (ProblemRowsAccessible).
 class ProblemRowsView : public QTableView
 {
 public:
@@ -18,6 +19,10 @@ public:
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void changeEvent(QEvent *event) override;
+    // The table's own announcements count the hidden row titles among the cells: these name
+    // the cells as assistive tools see them.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
     // The rows' height as the delegate gives a row of one line of text in the view's font.

@@ -1,5 +1,6 @@
 #include "menu/gui/MenuTreeModel.h"
 
+#include "core/gui/ShownText.h"
 #include "menu/SpokenEntry.h"
 #include "menu/gui/MenuText.h"
 
@@ -86,9 +87,9 @@ QVariant MenuTreeModel::dataOf(const MenuNode *n, int role) const
         return menuTextToQt(n->title());
     // What a screen reader says for the row.
     if (role == Qt::AccessibleTextRole)
-        return menuTextToQt(spokenEntryName(*n));
+        return shownText(spokenEntryName(*n));
     if (role == Qt::AccessibleDescriptionRole)
-        return menuTextToQt(spokenEntryDetails(*n));
+        return shownText(spokenEntryDetails(*n));
     if (role == Qt::DecorationRole) {
         const int picture = n == m_tree.selected() ? n->selectedIndex() : n->imageIndex();
         if (picture >= 0 && picture < m_images.size())

@@ -1,6 +1,7 @@
 #include "editor/gui/ProblemListPanel.h"
 
 #include "editor/MenuProblems.h"
+#include "editor/gui/ProblemRowsAccessible.h"
 
 #include "menu/gui/MenuTreeModel.h"
 #include "support/TreeBuilder.h"
@@ -9,6 +10,8 @@
 #include "support/gui/Wait.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -232,6 +235,51 @@ TEST_F(ProblemListPanelTest, EditsInPlaceAndMovesBeforeOneScanListWhatTheFullSca
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(test::cellText(rows(), i, 1),
             QString::number(scan.problems[std::size_t(i)].menuNumber));
+}
+
+// Assistive tools see the list as a table of its column titles and its rows' cells, each cell
+// saying its row, and nothing for the row titles the view hides.
+TEST_F(ProblemListPanelTest, AssistiveToolsSeeTheRowsCellsAndNoHiddenRowTitles)
+{
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(&rows());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::Table);
+    EXPECT_EQ(list->text(QAccessible::Name), rows().accessibleName());
+    EXPECT_EQ(list->text(QAccessible::Description), rows().accessibleDescription());
+    EXPECT_FALSE(list->text(QAccessible::Description).isEmpty());
+    QAccessibleTableInterface *table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    const QAbstractItemModel &model = *rows().model();
+    const int columns = model.columnCount();
+    ASSERT_EQ(table->rowCount(), 3);
+    ASSERT_EQ(table->columnCount(), 4);
+    ASSERT_EQ(list->childCount(), (3 + 1) * columns);
+    for (int i = 0; i < list->childCount(); ++i) {
+        SCOPED_TRACE(i);
+        QAccessibleInterface *child = list->child(i);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(child->parent(), list);
+        EXPECT_EQ(list->indexOfChild(child), i);
+        EXPECT_FALSE(child->text(QAccessible::Name).isEmpty());
+        const int row = i / columns - 1;
+        const int column = i % columns;
+        if (row < 0) {
+            EXPECT_EQ(child->role(), QAccessible::ColumnHeader);
+            EXPECT_EQ(child->text(QAccessible::Name), model.headerData(column, Qt::Horizontal));
+            continue;
+        }
+        EXPECT_EQ(child->role(), QAccessible::Cell);
+        EXPECT_EQ(child->text(QAccessible::Name),
+            model.index(row, 0).data(Qt::AccessibleTextRole).toString());
+        QAccessibleTableCellInterface *cell = child->tableCellInterface();
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(std::pair(cell->rowIndex(), cell->columnIndex()), std::pair(row, column));
+        EXPECT_EQ(table->cellAt(row, column), child);
+        // The view's focus and selection events name the cell by this number.
+        EXPECT_EQ(problemRowsChildIndex(model.index(row, column)), i);
+        EXPECT_TRUE(cell->rowHeaderCells().isEmpty());
+        EXPECT_EQ(cell->columnHeaderCells(), QList<QAccessibleInterface *> { list->child(column) });
+    }
 }
 
 } // namespace

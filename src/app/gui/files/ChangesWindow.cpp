@@ -308,7 +308,7 @@ void ChangesWindow::fillEntries(const std::vector<DifferingEntry> &differing)
     m_entries->clear();
     const ChangeColours colours = changeColours(m_entries->palette());
     for (const DifferingEntry &entry : differing) {
-        auto *item = new QListWidgetItem(fromUtf8(differingEntryText(entry)));
+        auto *item = new QListWidgetItem(shownText(differingEntryLine(entry)));
         item->setBackground(colours.of(entry.kind));
         m_entries->addItem(item);
     }

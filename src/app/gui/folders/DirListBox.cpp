@@ -4,6 +4,7 @@
 #include "app/gui/tree/FolderDragData.h"
 #include "app/gui/widgets/FocusFrame.h"
 #include "app/gui/widgets/Pictures.h"
+#include "core/gui/ShownText.h"
 #include "controls/gui/DrivePanel.h"
 #include "platform/WindowsView.h"
 
@@ -120,7 +121,7 @@ void DirListBox::fill()
         auto *item = new QListWidgetItem(QString::fromStdString(entry.text), this);
         item->setData(PathRole, QString::fromStdString(entry.path));
         item->setData(LevelRole, entry.level);
-        item->setData(Qt::AccessibleTextRole, QString::fromStdString(spokenFolderName(entry)));
+        item->setData(Qt::AccessibleTextRole, shownText(spokenFolderName(entry)));
         item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(entry.path));
         const bool isOpenWay = entry.kind != FolderEntry::Kind::Subfolder;
         item->setIcon(entry.level == 0 ? drive : isOpenWay ? openIcon : closedIcon);

@@ -8,11 +8,14 @@
 #include "app/ErrorReporter.h"
 #include "app/FileCommands.h"
 #include "app/MenuFileSteps.h"
+#include "app/gui/files/ChangesWindow.h"
 #include "app/gui/files/FileController.h"
 #include "app/gui/files/IniChooserDialog.h"
 #include "app/gui/files/NoticeBar.h"
 #include "core/gui/ShownText.h"
+#include "editor/EntryDestination.h"
 #include "editor/ItemCount.h"
+#include "editor/MenuProblems.h"
 #include "editor/MenuPreview.h"
 #include "menu/MenuComparison.h"
 #include "settings/gui/OptionsDialog.h"
@@ -22,6 +25,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
@@ -204,31 +208,82 @@ TEST(Translations, FilesHoldEveryTextOfTheSources)
     }
 }
 
-// Removes the translators an installTranslations call left in the application.
-struct InstalledTranslations
+// The user's language for a scope: the translations the program installs for `locale`
+// (none for English), and the shipped translation of the language chosen at hand to compare
+// with. The installed translators go at the end of the scope.
+class Language
 {
-    ~InstalledTranslations()
+public:
+    explicit Language(const QLocale &locale)
+        : chosen(installTranslations(*QCoreApplication::instance(), locale))
+    {
+        loaded = chosen.isEmpty() || translator.load(translationResource(chosen));
+    }
+    // The language of that name, "" for English.
+    explicit Language(const QString &language)
+        : Language(language.isEmpty() ? QLocale::c() : QLocale(language))
+    { }
+    ~Language()
     {
         for (QTranslator *t : QCoreApplication::instance()->findChildren<QTranslator *>())
             delete t; // a translator removes itself from the application
     }
+    Language(const Language &) = delete;
+    Language &operator=(const Language &) = delete;
+
+    // Whether the program chose `language` ("" for none) and its shipped translation loads.
+    ::testing::AssertionResult is(const QString &language) const
+    {
+        if (chosen != language)
+            return ::testing::AssertionFailure() << "chose \"" << chosen.toStdString()
+                                                 << "\" for \"" << language.toStdString() << '"';
+        if (!loaded)
+            return ::testing::AssertionFailure() << "no shipped translation loads";
+        return ::testing::AssertionSuccess();
+    }
+
+    const QString chosen;
+    bool loaded = false;
+    QTranslator translator;
 };
+
+// Runs `check` in each of the languages with that language installed (Language `in`), the
+// test's trace naming it; stops at a language the program does not choose.
+template <typename Check>
+void inEachLanguage(const QStringList &languages, Check check)
+{
+    for (const QString &language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        check(language, in);
+    }
+}
+
+// The same for a table of what each language ("" for English) shows.
+template <typename Texts, typename Check>
+void inEachLanguage(const std::map<QString, Texts> &expected, Check check)
+{
+    for (const auto &[language, texts] : expected) {
+        SCOPED_TRACE(language.toStdString());
+        const Language in(language);
+        ASSERT_TRUE(in.is(language));
+        check(language, texts, in);
+    }
+}
 
 TEST(Translations, TheUsersLanguageIsChosenEnglishNeedsNone)
 {
     const char *context = "torvex::OptionsDialog";
     {
-        InstalledTranslations installed;
-        EXPECT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de_AT"))),
-            QStringLiteral("de"));
+        const Language in { QLocale(QStringLiteral("de_AT")) };
+        EXPECT_TRUE(in.is(QStringLiteral("de")));
         EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Abbrechen"));
     }
     EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Cancel"));
     for (const char *name : { "en_US", "pt_BR", "C" }) {
-        InstalledTranslations installed;
-        EXPECT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(QLatin1String(name))),
-            QString())
-            << name;
+        const Language in { QLocale(QLatin1String(name)) };
+        EXPECT_TRUE(in.is(QString())) << name;
         EXPECT_EQ(QCoreApplication::translate(context, "&Cancel"), QStringLiteral("&Cancel"));
     }
 }
@@ -294,12 +349,8 @@ void expectTranslated(const char *context, MakeWindow makeWindow)
         english = shownTexts(*window);
     }
     ASSERT_GE(english.size(), 6u);
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        QTranslator expected;
-        ASSERT_TRUE(expected.load(translationResource(language)));
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+    inEachLanguage(expectedLanguages, [&](const QString &, const Language &in) {
+        const QTranslator &expected = in.translator;
         std::unique_ptr<QWidget> window = makeWindow();
         const std::map<QString, QString> shown = shownTexts(*window);
         for (const auto &[name, text] : english) {
@@ -319,7 +370,7 @@ void expectTranslated(const char *context, MakeWindow makeWindow)
         for (auto *label : window->findChildren<QLabel *>())
             EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
                 << label->objectName().toStdString();
-    }
+    });
 }
 
 TEST(Translations, DialogsShowEveryTextTranslatedAndWhole)
@@ -445,14 +496,10 @@ QStringList captionsOf(const QList<QAction *> &actions)
 class WindowTranslationsTest : public test::LoadedWindowFixture
 {
 protected:
-    // The window started on a small menu file, in the language installed now.
-    QMainWindow &startWindow()
+    // The window started anew on a menu file holding `ini`, in the language installed now.
+    QMainWindow &startWindow(const std::string &ini = "[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n")
     {
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n"));
+        start(dir.write("wincmd.ini", ini));
         return *form;
     }
 
@@ -489,11 +536,8 @@ TEST_F(WindowTranslationsTest, MenusShowEveryTextTranslatedWithUniqueAccessKeys)
         EXPECT_EQ(repeatedAccessKeys(captionsOf(shown)).toStdString(), "")
             << "English " << menu->objectName().toStdString();
     }
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
         QMainWindow &window = startWindow();
         const std::map<QString, QString> shown = menuTexts(window);
         for (const auto &[where, text] : english) {
@@ -511,7 +555,7 @@ TEST_F(WindowTranslationsTest, MenusShowEveryTextTranslatedWithUniqueAccessKeys)
         for (QMenu *menu : window.findChildren<QMenu *>())
             EXPECT_EQ(repeatedAccessKeys(captionsOf(menu->actions())).toStdString(), "")
                 << menu->objectName().toStdString();
-    }
+    });
 }
 
 // Captions that are no words but keys or signs, the same in every language.
@@ -588,11 +632,8 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
     for (const auto &[where, text] : english)
         headers += where.contains(QStringLiteral(".header")) ? 1 : 0;
     EXPECT_GE(headers, 6); // the problem list's four, Show changes' two
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
         QMainWindow &window = startWithToolWindows();
         const std::map<QString, QString> shown = widgetTexts(window, leftOut);
         for (const auto &[where, text] : english) {
@@ -617,7 +658,7 @@ TEST_F(WindowTranslationsTest, WidgetsShowEveryTextTranslatedWithUniqueAccessKey
         for (const auto &[inWindow, captions] : keys)
             EXPECT_EQ(repeatedAccessKeys(captions).toStdString(), "")
                 << inWindow->objectName().toStdString();
-    }
+    });
 }
 
 // The problem list names each problem's kind in the window's language.
@@ -640,16 +681,130 @@ TEST_F(WindowTranslationsTest, TheProblemListNamesTheKindsInTheWindowsLanguage)
     };
     const QStringList english = kindsShown();
     ASSERT_EQ(english, QStringList { QStringLiteral("no command") });
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         const std::map<QString, std::set<QString>> translations = translationsOf(language);
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
         const QStringList shown = kindsShown();
         ASSERT_EQ(shown.size(), 1);
         EXPECT_TRUE(translations.at(english[0]).count(shown[0])) << shown[0].toStdString();
-    }
+    });
     form.reset();
+}
+
+// What the problem list says of each problem (the folder or the reason, and the whole row for
+// screen readers), and what screen readers say for the rows of the menu tree and of the folder
+// list: the language's words, the titles, commands, folders and variables as they are.
+TEST_F(WindowTranslationsTest, RowsOfTheListsSpeakTheUsersLanguage)
+{
+    struct Texts
+    {
+        QStringList problems; // each row's "Folder or reason", then its tool tip
+        QString problemRow; // the first row for screen readers
+        QStringList tree; // name|details of Tools, Sub, Docs and the separator
+        QStringList folders; // the drive and its first subfolder, %1 for its name
+    };
+    const std::map<QString, Texts> expected = {
+        { QString(),
+            { { QStringLiteral("no folder is given"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("the folder does not exist"),
+                  QStringLiteral("the title holds a line break"),
+                  QString(),
+                  QStringLiteral("the variable %TORVEX_NOPE% is not defined"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, no command, no folder is given"),
+                { QStringLiteral("Tools, item|no command"),
+                    QStringLiteral("Sub, submenu|1 entry"),
+                    QStringLiteral("Docs, item|command cd Z:\\gone, target path cd Z:\\"),
+                    QStringLiteral("separator|") },
+                { QStringLiteral("Z:\\, drive, open"), QStringLiteral("%1, subfolder") } } },
+        { QStringLiteral("de"),
+            { { QStringLiteral("kein Ordner angegeben"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("der Ordner ist nicht vorhanden"),
+                  QStringLiteral("der Titel enthält einen Zeilenumbruch"),
+                  QString(),
+                  QStringLiteral("die Variable %TORVEX_NOPE% ist nicht definiert"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, kein Befehl, kein Ordner angegeben"),
+                { QStringLiteral("Tools, Eintrag|kein Befehl"),
+                    QStringLiteral("Sub, Untermenü|1 Eintrag"),
+                    QStringLiteral("Docs, Eintrag|Befehl cd Z:\\gone, Zielpfad cd Z:\\"),
+                    QStringLiteral("Trenner|") },
+                { QStringLiteral("Z:\\, Laufwerk, geöffnet"), QStringLiteral("%1, Unterordner") } } },
+        { QStringLiteral("fr"),
+            { { QStringLiteral("aucun dossier indiqué"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("le dossier n'existe pas"),
+                  QStringLiteral("le titre contient un saut de ligne"),
+                  QString(),
+                  QStringLiteral("la variable %TORVEX_NOPE% n'est pas définie"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, aucune commande, aucun dossier indiqué"),
+                { QStringLiteral("Tools, entrée|aucune commande"),
+                    QStringLiteral("Sub, sous-menu|1 entrée"),
+                    QStringLiteral("Docs, entrée|commande cd Z:\\gone, chemin cible cd Z:\\"),
+                    QStringLiteral("séparateur|") },
+                { QStringLiteral("Z:\\, lecteur, ouvert"), QStringLiteral("%1, sous-dossier") } } },
+        { QStringLiteral("es"),
+            { { QStringLiteral("no se indica ninguna carpeta"),
+                  QString(),
+                  QStringLiteral("Z:\\gone"),
+                  QStringLiteral("la carpeta no existe"),
+                  QStringLiteral("el título contiene un salto de línea"),
+                  QString(),
+                  QStringLiteral("la variable %TORVEX_NOPE% no está definida"),
+                  QStringLiteral("%TORVEX_NOPE%\\x") },
+                QStringLiteral("Tools, sin comando, no se indica ninguna carpeta"),
+                { QStringLiteral("Tools, entrada|sin comando"),
+                    QStringLiteral("Sub, submenú|1 entrada"),
+                    QStringLiteral("Docs, entrada|comando cd Z:\\gone, ruta de destino cd Z:\\"),
+                    QStringLiteral("separador|") },
+                { QStringLiteral("Z:\\, unidad, abierta"), QStringLiteral("%1, subcarpeta") } } },
+    };
+    inEachLanguage(expected, [&](const QString &, const Texts &texts, const Language &) {
+        startWindow("[DirMenu]\nmenu1=Tools\ncmd1=\nmenu2=-Sub\nmenu3=Docs\ncmd3=cd Z:\\gone\n"
+                    "path3=cd Z:\\\nmenu4=--\nmenu5=-\nmenu6=Line\ncmd6=cd Z:\\\n"
+                    "menu7=Unknown\ncmd7=cd %TORVEX_NOPE%\\x\n");
+        MenuTree &tree = form->tree();
+        tree.setTitle(tree.preOrder()[4], "Li\nne"); // a title no file holds
+        form->show();
+        trigger("viewProblems");
+        form->findChild<QCheckBox *>(QStringLiteral("showUndecided"))->setChecked(true);
+        const QAbstractItemModel *rows = widget<QAbstractItemView>("problemRows")->model();
+        // The scan runs once the window is idle.
+        for (int wait = 0; wait < 100 && rows->rowCount() < 4; ++wait)
+            QTest::qWait(20);
+        QStringList problems;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            problems << rows->index(row, 3).data().toString()
+                     << rows->index(row, 3).data(Qt::ToolTipRole).toString();
+        EXPECT_EQ(problems.join(QLatin1Char('|')).toStdString(),
+            texts.problems.join(QLatin1Char('|')).toStdString());
+        EXPECT_EQ(rows->index(0, 0).data(Qt::AccessibleTextRole).toString().toStdString(),
+            texts.problemRow.toStdString());
+
+        const QAbstractItemModel *entries = widget<QAbstractItemView>("tview")->model();
+        QStringList spoken;
+        for (const QModelIndex &at : { entries->index(0, 0),
+                 entries->index(1, 0),
+                 entries->index(0, 0, entries->index(1, 0)),
+                 entries->index(2, 0) })
+            spoken << at.data(Qt::AccessibleTextRole).toString() + QLatin1Char('|')
+                    + at.data(Qt::AccessibleDescriptionRole).toString();
+        EXPECT_EQ(spoken.join(QLatin1Char('/')).toStdString(),
+            texts.tree.join(QLatin1Char('/')).toStdString());
+
+        const QAbstractItemModel *folders = widget<QAbstractItemView>("DirListBox")->model();
+        ASSERT_GE(folders->rowCount(), 2);
+        EXPECT_EQ(folders->index(0, 0).data(Qt::AccessibleTextRole).toString().toStdString(),
+            texts.folders[0].toStdString());
+        EXPECT_EQ(folders->index(1, 0).data(Qt::AccessibleTextRole).toString().toStdString(),
+            texts.folders[1].arg(folders->index(1, 0).data().toString()).toStdString());
+        form->session().setExitWithoutSaving(true);
+    });
 }
 
 // ---- Texts of the core ----
@@ -692,12 +847,50 @@ TEST(Translations, CoreTextsShowInTheInstalledLanguage)
                            "No se guardó la configuración de la ventana.\r\n\r\n"
                            "¿Cerrar de todos modos?") },
     };
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &) {
         EXPECT_EQ(shownText(text).toStdString(), expected.at(language).toStdString());
-    }
+    });
+}
+
+// The reasons of the problem list that its window test does not reach: over the limit (two
+// numbers), a network path, a path without a drive, not a folder change; the command line keeps
+// English.
+TEST(Translations, ProblemReasonsShowInTheInstalledLanguage)
+{
+    DestinationCheck check;
+    const auto reason = [&check](DestinationReason why) {
+        check.reason = why;
+        return destinationReasonLine(check);
+    };
+    const std::vector<LocalText> reasons = { overLimitReason(201),
+        reason(DestinationReason::NetworkPath),
+        reason(DestinationReason::NoDrive),
+        reason(DestinationReason::NotFolderChange) };
+    const std::map<QString, QString> expected = {
+        { QString(),
+            QStringLiteral("entry 201 of the file; the file manager reads 200|a network path|"
+                           "a path without a drive, relative to the current folder|"
+                           "not a folder change") },
+        { QStringLiteral("de"),
+            QStringLiteral("Eintrag 201 der Datei; der Dateimanager liest 200|ein Netzwerkpfad|"
+                           "ein Pfad ohne Laufwerk, relativ zum aktuellen Ordner|"
+                           "kein Ordnerwechsel") },
+        { QStringLiteral("fr"),
+            QStringLiteral("entrée 201 du fichier ; le gestionnaire de fichiers en lit 200|"
+                           "un chemin réseau|un chemin sans lecteur, relatif au dossier courant|"
+                           "pas un changement de dossier") },
+        { QStringLiteral("es"),
+            QStringLiteral("entrada 201 del archivo; el gestor de archivos lee 200|una ruta de red|"
+                           "una ruta sin unidad, relativa a la carpeta actual|"
+                           "no es un cambio de carpeta") },
+    };
+    inEachLanguage(expected, [&](const QString &, const auto &line, const Language &) {
+        QStringList shown;
+        for (const LocalText &text : reasons)
+            shown.append(shownText(text));
+        EXPECT_EQ(shown.join(QLatin1Char('|')).toStdString(), line.toStdString());
+        EXPECT_EQ(reasons[0].english(), "entry 201 of the file; the file manager reads 200");
+    });
 }
 
 // Counts take each language's plural forms; English keeps its texts ("1 items" included).
@@ -721,21 +914,15 @@ TEST(Translations, CountsTakeTheLanguagesPluralForms)
                 QStringLiteral(" 2 elementos"),
                 QStringLiteral(" 5 elementos") } },
     };
-    for (const auto &[language, counts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
+    inEachLanguage(expected, [&](const QString &, const auto &counts, const Language &) {
         const QStringList shown {
             shownText(itemCountText(1)), shownText(itemCountText(2)), shownText(itemCountText(5))
         };
         EXPECT_EQ(shown.join(QLatin1Char('|')).toStdString(),
             counts.join(QLatin1Char('|')).toStdString());
-    }
-    InstalledTranslations installed;
-    installTranslations(*QCoreApplication::instance(), QLocale(QStringLiteral("de")));
+    });
+    const Language german(QStringLiteral("de"));
+    ASSERT_TRUE(german.is(QStringLiteral("de")));
     EXPECT_EQ(shownText(itemLimitWarningText(1)),
         QStringLiteral("Total Commander zeigt nur die ersten 200 Einträge an!\r\n"
                        "Sie haben jetzt 1 Eintrag!"));
@@ -745,12 +932,8 @@ TEST(Translations, CountsTakeTheLanguagesPluralForms)
 // texts for translation, every part of them has one, and the English texts stay as they are.
 TEST_F(WindowTranslationsTest, FileCommandBoxesSpeakTheUsersLanguage)
 {
-    for (const QString &language : expectedLanguages) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
+    inEachLanguage(expectedLanguages, [&](const QString &language, const Language &in) {
+        const QTranslator &translator = in.translator;
         startWindow();
         boxes.reset();
         boxes.answer(MsgResult::Cancel);
@@ -772,7 +955,7 @@ TEST_F(WindowTranslationsTest, FileCommandBoxesSpeakTheUsersLanguage)
                 QStringLiteral(
                     "Möchten Sie das Programm beenden, ohne Ihre Änderungen zu speichern?"));
         }
-    }
+    });
 }
 
 // The editing core's messages through the window in each language: a search that finds
@@ -793,17 +976,9 @@ TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
                 QStringLiteral("No se encontró nada"),
                 QStringLiteral(" Un separador no puede contener entradas") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=-\n"));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &in) {
+        const QTranslator &translator = in.translator;
+        startWindow("[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=-\n");
         boxes.reset();
         form->menuEditor().findEmptyCommands();
         EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts[0].toStdString());
@@ -819,7 +994,7 @@ TEST_F(WindowTranslationsTest, EditorMessagesSpeakTheUsersLanguage)
         form->tree().setSelected(form->tree().preOrder().back()); // the separator
         form->menuEditor().addSubMenu();
         EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts[2].toStdString());
-    }
+    });
 }
 
 // Undo steps are named in the user's language, the entry's title as it is, so that the Edit
@@ -831,20 +1006,13 @@ TEST_F(WindowTranslationsTest, UndoStepsAreNamedInTheUsersLanguage)
         { QStringLiteral("fr"), QStringLiteral("&Annuler Déplacer vers le haut : \"B\"") },
         { QStringLiteral("es"), QStringLiteral("&Deshacer Subir: \"B\"") },
     };
-    for (const auto &[language, undoCaption] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
+    inEachLanguage(expected, [&](const QString &, const auto &undoCaption, const Language &) {
+        startWindow("[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n");
         form->tree().setSelected(form->tree().preOrder().back());
         trigger("mnuEditMoveUp");
         EXPECT_EQ(form->tree().preOrder().front()->title(), "B");
         EXPECT_EQ(widget<QAction>("mnuEditUndo")->text().toStdString(), undoCaption.toStdString());
-    }
+    });
 }
 
 // The load and save steps through the window in each language: the notice bar's summary
@@ -877,19 +1045,10 @@ TEST_F(WindowTranslationsTest, LoadAndSaveTextsSpeakTheUsersLanguage)
                 "Líneas no mostradas",
                 "  Guardado" } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &in) {
+        const QTranslator &translator = in.translator;
         // A comment (line 2) and an entry past the numbering's end (line 5).
-        start(dir.write(
-            "wincmd.ini", "[DirMenu]\r\n; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu5=Far\r\n"));
+        startWindow("[DirMenu]\r\n; by hand\r\nmenu1=Home\r\ncmd1=cd c:\\\r\nmenu5=Far\r\n");
         EXPECT_EQ(widget<QLabel>("noticeText")->text().toStdString(), texts.notice);
         ASSERT_EQ(bar()->details().size(), 3);
         EXPECT_EQ(bar()->details()[0],
@@ -913,7 +1072,7 @@ TEST_F(WindowTranslationsTest, LoadAndSaveTextsSpeakTheUsersLanguage)
         for (const LocalText &button : box.localButtons)
             EXPECT_EQ(untranslatedParts(button, translator).join(QStringLiteral("; ")), QString());
         EXPECT_EQ(widget<QLabel>("StatusPanel0")->text().toStdString(), texts.status);
-    }
+    });
 }
 
 // Show changes' summary counts with each language's plural forms, the first count naming the
@@ -947,13 +1106,7 @@ TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
                 QStringLiteral("1 entrada no mostrada (el gestor de archivos lee 200)|5 entradas "
                                "no mostradas (el gestor de archivos lee 200)") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &) {
         EXPECT_EQ(shownText(entryChangesText({ .added = 1, .removed = 2, .moved = 5 })), texts[0]);
         EXPECT_EQ(shownText(entryChangesText({ .changed = 2 })), texts[1]);
         // The list of a question counts what it leaves out.
@@ -962,36 +1115,89 @@ TEST(Translations, ChangesSummaryTakesTheLanguagesPluralForms)
         EXPECT_TRUE(question.endsWith(QStringLiteral("\r\n") + texts[2])) << question.toStdString();
         EXPECT_EQ(
             shownText(leftOutText(1)) + QLatin1Char('|') + shownText(leftOutText(5)), texts[3]);
-    }
+    });
 }
 
-// Show changes' summary label through the window, in each language.
-TEST_F(WindowTranslationsTest, ChangesSummaryIsShownInTheUsersLanguage)
+// A changed entry's fields by the names the window gives them, its kinds and the top level
+// in the language's words, from a submenu to the top level.
+TEST(Translations, ChangedFieldsAreNamedInTheLanguage)
 {
+    DifferingEntry entry;
+    entry.kind = DifferingEntry::Kind::Changed;
+    entry.before = EntryPlace { .index = 1, .title = "Y", .titlePath = "S > Y", .submenu = "S" };
+    entry.after = EntryPlace { .index = 1, .title = "Y", .titlePath = "Y", .submenu = "" };
+    entry.fields = { { "target path", "x", "" }, { "kind", "item", "submenu" },
+        { "place", "S", "the top level" } };
     const std::map<QString, QString> expected = {
-        { QString(), QStringLiteral("1 entry removed") },
-        { QStringLiteral("de"), QStringLiteral("1 Eintrag entfernt") },
-        { QStringLiteral("fr"), QStringLiteral("1 entrée supprimée") },
-        { QStringLiteral("es"), QStringLiteral("1 entrada eliminada") },
+        { QString(),
+            QStringLiteral("Changed: S > Y: target path \"x\" -> \"\", kind item -> submenu, "
+                           "place S -> the top level") },
+        { QStringLiteral("de"),
+            QStringLiteral("Geändert: S > Y: Zielpfad „x“ -> „“, Art Eintrag -> Untermenü, Ort S -> "
+                           "oberste Ebene") },
+        { QStringLiteral("fr"),
+            QStringLiteral("Modifiée : S > Y : chemin cible « x » -> «  », type entrée -> sous-menu, "
+                           "emplacement S -> niveau supérieur") },
+        { QStringLiteral("es"),
+            QStringLiteral("Modificada: S > Y: ruta de destino «x» -> «», tipo entrada -> submenú, "
+                           "ubicación S -> nivel superior") },
     };
-    for (const auto &[language, summary] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
-        if (form) {
-            form->session().setExitWithoutSaving(true);
-            form.reset();
-        }
-        start(dir.write("wincmd.ini", "[DirMenu]\nmenu1=A\ncmd1=cd C:\\\nmenu2=B\ncmd2=cd D:\\\n"));
-        form->tree().setSelected(form->tree().preOrder().back());
-        trigger("mnuPopupDeleteSelectedMenu");
-        ASSERT_EQ(form->tree().count(), 1u);
+    EXPECT_EQ(differingEntryText(entry), expected.at(QString()).toStdString());
+    inEachLanguage(expected, [&](const QString &, const auto &line, const Language &) {
+        EXPECT_EQ(shownText(differingEntryLine(entry)).toStdString(), line.toStdString());
+    });
+}
+
+// Show changes through the window in each language: the summary and a line of each kind, the
+// words of the window's language around the titles and commands as they are.
+TEST_F(WindowTranslationsTest, ShowChangesSpeaksTheUsersLanguage)
+{
+    const std::map<QString, QStringList> expected = {
+        { QString(),
+            { QStringLiteral("1 entry added, 1 removed, 1 changed, 1 moved"),
+                QStringLiteral("Removed: Gone"),
+                QStringLiteral(
+                    "Changed: Tools > Ed: title \"Ed\" -> \"Editor\", command \"cd x\" -> \"cd e\""),
+                QStringLiteral("Added: New"),
+                QStringLiteral("Moved: Vim, from Tools (position 2) to the top level (position 3)") } },
+        { QStringLiteral("de"),
+            { QStringLiteral("1 Eintrag hinzugefügt, 1 entfernt, 1 geändert, 1 verschoben"),
+                QStringLiteral("Entfernt: Gone"),
+                QStringLiteral("Geändert: Tools > Ed: Titel „Ed“ -> „Editor“, Befehl „cd x“ -> „cd e“"),
+                QStringLiteral("Hinzugefügt: New"),
+                QStringLiteral(
+                    "Verschoben: Vim, von Tools (Position 2) auf die oberste Ebene (Position 3)") } },
+        { QStringLiteral("fr"),
+            { QStringLiteral("1 entrée ajoutée, 1 supprimée, 1 modifiée, 1 déplacée"),
+                QStringLiteral("Supprimée : Gone"),
+                QStringLiteral(
+                    "Modifiée : Tools > Ed : titre « Ed » -> « Editor », commande « cd x » -> « cd e »"),
+                QStringLiteral("Ajoutée : New"),
+                QStringLiteral(
+                    "Déplacée : Vim, de Tools (position 2) au niveau supérieur (position 3)") } },
+        { QStringLiteral("es"),
+            { QStringLiteral("1 entrada añadida, 1 eliminada, 1 modificada, 1 movida"),
+                QStringLiteral("Eliminada: Gone"),
+                QStringLiteral(
+                    "Modificada: Tools > Ed: título «Ed» -> «Editor», comando «cd x» -> «cd e»"),
+                QStringLiteral("Añadida: New"),
+                QStringLiteral(
+                    "Movida: Vim, de Tools (posición 2) al nivel superior (posición 3)") } },
+    };
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &) {
+        startWindow("[DirMenu]\nmenu1=A\ncmd1=cd a\nmenu2=-Tools\nmenu3=Editor\ncmd3=cd e\n"
+                    "menu4=--\nmenu5=Vim\ncmd5=cd v\nmenu6=New\ncmd6=cd n\n");
+        // Another program's menu: one entry more, one other, and Vim in the submenu.
+        dir.write("wincmd.ini",
+            "[DirMenu]\nmenu1=A\ncmd1=cd a\nmenu2=Gone\ncmd2=cd g\nmenu3=-Tools\nmenu4=Ed\n"
+            "cmd4=cd x\nmenu5=Vim\ncmd5=cd v\nmenu6=--\n");
         trigger("mnuFileShowChanges");
-        EXPECT_EQ(widget<QLabel>("ChangesSummary")->text().toStdString(), summary.toStdString());
-    }
+        auto *changes = form->findChild<ChangesWindow *>(QStringLiteral("ChangesWindow"));
+        ASSERT_NE(changes, nullptr);
+        EXPECT_EQ(changes->summary().toStdString(), texts[0].toStdString());
+        EXPECT_EQ(changes->entryLines().join(QLatin1Char('|')).toStdString(),
+            texts.mid(1).join(QLatin1Char('|')).toStdString());
+    });
 }
 
 // A drive button's hint names the drive in the user's language, its letter as it is.
@@ -1003,17 +1209,11 @@ TEST_F(WindowTranslationsTest, DriveButtonHintsNameTheDriveInTheUsersLanguage)
         { QStringLiteral("fr"), QStringLiteral(" Disque local (Z:); touches") },
         { QStringLiteral("es"), QStringLiteral(" Disco local (Z:); teclas") },
     };
-    for (const auto &[language, hint] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        if (!language.isEmpty()) {
-            ASSERT_EQ(
-                installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        }
+    inEachLanguage(expected, [&](const QString &, const auto &hint, const Language &) {
         startWindow();
         const QString tip = widget<QAbstractButton>("DriveButtonZ")->toolTip();
         EXPECT_TRUE(tip.startsWith(hint)) << tip.toStdString();
-    }
+    });
 }
 
 // The window's own boxes that were built of English strings: About, the missing help file,
@@ -1038,12 +1238,8 @@ TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
                 QStringLiteral("Error"),
                 QStringLiteral("No se puede escribir en /nowhere/wincmd.ini\r\nNo space") } },
     };
-    for (const auto &[language, texts] : expected) {
-        SCOPED_TRACE(language.toStdString());
-        InstalledTranslations installed;
-        ASSERT_EQ(installTranslations(*QCoreApplication::instance(), QLocale(language)), language);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(translationResource(language)));
+    inEachLanguage(expected, [&](const QString &, const auto &texts, const Language &in) {
+        const QTranslator &translator = in.translator;
         startWindow();
         boxes.reset();
         trigger("mnuHelpAbout");
@@ -1061,7 +1257,30 @@ TEST_F(WindowTranslationsTest, AboutHelpAndErrorBoxesSpeakTheUsersLanguage)
         EXPECT_TRUE(boxes.boxes()[0].text.starts_with(form->session().appTitle()));
         EXPECT_EQ(shownText(*boxes.boxes()[2].localText), texts[3]);
         EXPECT_EQ(boxes.boxes()[2].text, "Unable to write to /nowhere/wincmd.ini\r\nNo space");
-    }
+    });
+}
+
+// A save that the file refuses names the entry and what was refused in the user's language, the
+// title as it is; the log keeps English.
+TEST_F(WindowTranslationsTest, ARefusedEntryIsNamedInTheUsersLanguage)
+{
+    const Language in(QStringLiteral("de"));
+    ASSERT_TRUE(in.is(QStringLiteral("de")));
+    startWindow("[DirMenu]\nmenu1=Tools\ncmd1=cd C:\\\n");
+    const std::string path = dir.file("wincmd.ini");
+    form->tree().setCommand(form->tree().preOrder().front(), "cd a\nb");
+    boxes.reset();
+    boxes.answerChoice(0); // save although the entry cannot be stored as it is
+    save();
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    const auto &box = boxes.last();
+    ASSERT_TRUE(box.localText) << "shown without translation";
+    EXPECT_EQ(shownText(*box.localText).toStdString(),
+        "In " + path
+            + " kann nicht geschrieben werden\r\nEintrag 1 „Tools“: der Befehl enthält einen "
+              "Zeilenumbruch");
+    EXPECT_EQ(box.text,
+        "Unable to write to " + path + "\r\nEntry 1 \"Tools\": the command holds a line break");
 }
 
 // Reads the desktop entry's keys, localized ones included ("Comment[de]").
