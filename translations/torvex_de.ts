@@ -1417,6 +1417,10 @@
         <source> The first save of a run keeps the file as it was, as wincmd.ini.bak beside it </source>
         <translation> Das erste Speichern eines Laufs bewahrt die Datei, wie sie war, als wincmd.ini.bak daneben auf </translation>
     </message>
+    <message>
+        <source>Showing selected drives...</source>
+        <translation>Ausgewählte Laufwerke werden angezeigt...</translation>
+    </message>
 </context>
 <context>
     <name>torvex::ProblemDock</name>

@@ -1417,6 +1417,10 @@
         <source> The first save of a run keeps the file as it was, as wincmd.ini.bak beside it </source>
         <translation> El primer guardado de una sesión conserva el archivo tal como era, como wincmd.ini.bak a su lado </translation>
     </message>
+    <message>
+        <source>Showing selected drives...</source>
+        <translation>Mostrando las unidades seleccionadas...</translation>
+    </message>
 </context>
 <context>
     <name>torvex::ProblemDock</name>

@@ -211,7 +211,7 @@
     </message>
     <message>
         <source>the folder does not exist</source>
-        <translation>le dossier n'existe pas</translation>
+        <translation>le dossier n&apos;existe pas</translation>
     </message>
     <message>
         <source>not a folder change</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>the variable %1 is not defined</source>
-        <translation>la variable %1 n'est pas définie</translation>
+        <translation>la variable %1 n&apos;est pas définie</translation>
     </message>
     <message>
         <source>a network path</source>
@@ -1416,6 +1416,10 @@
     <message>
         <source> The first save of a run keeps the file as it was, as wincmd.ini.bak beside it </source>
         <translation> Le premier enregistrement d&apos;une session garde le fichier tel qu&apos;il était, en wincmd.ini.bak à côté </translation>
+    </message>
+    <message>
+        <source>Showing selected drives...</source>
+        <translation>Affichage des lecteurs sélectionnés...</translation>
     </message>
 </context>
 <context>

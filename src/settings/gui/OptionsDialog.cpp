@@ -304,7 +304,7 @@ void OptionsDialog::loadOptions()
     m_host.applyTreeColours(m_backgroundColour, m_fontColour);
 
     m_host.waitHandlingEvents(0);
-    m_host.setStatusText("Showing selected drives...");
+    m_host.setStatusText(tr("Showing selected drives...").toStdString());
     m_host.waitHandlingEvents(0);
     m_host.waitHandlingEvents(200);
     // One write of the whole set: a drive that keeps its button keeps its selection.

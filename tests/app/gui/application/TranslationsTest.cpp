@@ -300,11 +300,12 @@ public:
     void applyTreeColours(int32_t, int32_t) override { }
     void applyDriveTypes(DriveTypeSet) override { }
     void setConfirmDropOnCommand(bool) override { }
-    void setStatusText(const std::string &) override { }
+    void setStatusText(const std::string &text) override { statuses.push_back(text); }
     void waitHandlingEvents(unsigned) override { }
     std::string helpFile() const override { return folder + "/torvex.hlp"; }
 
     std::string folder;
+    std::vector<std::string> statuses;
     ProgramSettings ini;
 };
 
@@ -382,6 +383,23 @@ TEST(Translations, DialogsShowEveryTextTranslatedAndWhole)
     });
     expectTranslated("torvex::IniChooserDialog", [] {
         return std::make_unique<IniChooserDialog>(nullptr);
+    });
+}
+
+TEST(Translations, TheOptionsStatusSpeaksTheUsersLanguage)
+{
+    test::TempDir dir;
+    QuietHost host(dir.path());
+    inEachLanguage(expectedLanguages, [&](const QString &, const Language &in) {
+        host.statuses.clear();
+        OptionsDialog dialog(host);
+        dialog.loadOptions();
+        const QString expected =
+            in.translator.translate("torvex::OptionsDialog", "Showing selected drives...");
+        EXPECT_FALSE(expected.isEmpty());
+        // The status while the drive buttons are made, then the status cleared.
+        EXPECT_EQ(host.statuses,
+            (std::vector<std::string> { expected.toStdString(), std::string() }));
     });
 }
 
