@@ -56,6 +56,24 @@ private:
         "Ä", "ä", "Ω", "ω", "K" /* Kelvin sign */, "k", "İ", "i", "ẞ", "ß", "日" };
 };
 
+// Puts a random menu of `entries` nodes into `tree` (titles, commands and target paths of at
+// most `longest` pieces each, shorter for the record) and returns its nodes in the order made.
+std::vector<MenuNode *> putRandomMenu(MenuTree &tree, RandomTexts &text, int entries, int longest)
+{
+    MenuTree built;
+    std::vector<MenuNode *> nodes;
+    for (int i = 0; i < entries; ++i) {
+        MenuNode *parent =
+            nodes.empty() || text.next() % 3 == 0 ? nullptr : nodes[text.next() % nodes.size()];
+        MenuNode *node =
+            parent ? built.addChild(parent, text(longest)) : built.addTopLevel(text(longest));
+        built.setData(node, { text(longest - 1), text(longest - 2) });
+        nodes.push_back(node);
+    }
+    tree.takeNodes(built);
+    return nodes;
+}
+
 // Needles cut from the texts and made up.
 TEST(FoldedMenuTexts, AgreesWithThePlainSearch)
 {
@@ -174,18 +192,7 @@ TEST_F(FindBarTextsTest, ShowsThePlainSearchsMatchesOfRandomMenus)
     auto *edit = widget<QLineEdit>("FindText");
     const QAbstractItemModel &rows = *form->treeView()->model();
     for (int menu = 0; menu < 4; ++menu) {
-        MenuTree built;
-        std::vector<MenuNode *> nodes;
-        for (int i = 0; i < 120; ++i) {
-            MenuNode *parent = nodes.empty() || text.next() % 3 == 0
-                ? nullptr
-                : nodes[text.next() % nodes.size()];
-            MenuNode *node =
-                parent ? built.addChild(parent, text(5)) : built.addTopLevel(text(5));
-            built.setData(node, { text(4), text(3) });
-            nodes.push_back(node);
-        }
-        tree.takeNodes(built);
+        const std::vector<MenuNode *> nodes = putRandomMenu(tree, text, 120, 5);
         tree.setSelected(nodes[text.next() % nodes.size()]);
         widget<FindBar>("FindBar")->open();
         for (int round = 0; round < 12; ++round) {
@@ -263,17 +270,7 @@ TEST_F(FindBarTextsTest, TheViewOpensEveryShownSubmenuWhileFilteredAndAfterClosi
     auto *bar = widget<FindBar>("FindBar");
     auto *edit = widget<QLineEdit>("FindText");
     for (int menu = 0; menu < 3; ++menu) {
-        MenuTree built;
-        std::vector<MenuNode *> nodes;
-        for (int i = 0; i < 150; ++i) {
-            MenuNode *parent = nodes.empty() || text.next() % 3 == 0
-                ? nullptr
-                : nodes[text.next() % nodes.size()];
-            MenuNode *node = parent ? built.addChild(parent, text(4)) : built.addTopLevel(text(4));
-            built.setData(node, { text(3), text(2) });
-            nodes.push_back(node);
-        }
-        tree.takeNodes(built);
+        const std::vector<MenuNode *> nodes = putRandomMenu(tree, text, 150, 4);
         tree.setSelected(nodes[text.next() % nodes.size()]);
         bar->open();
         for (int round = 0; round < 8; ++round) {
