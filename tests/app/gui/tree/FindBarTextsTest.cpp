@@ -74,6 +74,22 @@ std::vector<MenuNode *> putRandomMenu(MenuTree &tree, RandomTexts &text, int ent
     return nodes;
 }
 
+// The nodes of a model's rows in menu order (depth first, each before its children).
+std::vector<const MenuNode *> rowsInMenuOrder(const QAbstractItemModel &rows)
+{
+    std::vector<const MenuNode *> shown;
+    std::vector<QModelIndex> pending { QModelIndex() };
+    while (!pending.empty()) {
+        const QModelIndex parent = pending.back();
+        pending.pop_back();
+        if (parent.isValid())
+            shown.push_back(MenuTreeView::nodeOf(parent));
+        for (int row = rows.rowCount(parent) - 1; row >= 0; --row)
+            pending.push_back(rows.index(row, 0, parent));
+    }
+    return shown;
+}
+
 // Needles cut from the texts and made up.
 TEST(FoldedMenuTexts, AgreesWithThePlainSearch)
 {
@@ -220,16 +236,7 @@ TEST_F(FindBarTextsTest, ShowsThePlainSearchsMatchesOfRandomMenus)
                         expected.push_back(node);
                     return true;
                 });
-                std::vector<const MenuNode *> shown;
-                std::vector<QModelIndex> pending { QModelIndex() };
-                while (!pending.empty()) {
-                    const QModelIndex parent = pending.back();
-                    pending.pop_back();
-                    if (parent.isValid())
-                        shown.push_back(MenuTreeView::nodeOf(parent));
-                    for (int row = rows.rowCount(parent) - 1; row >= 0; --row)
-                        pending.push_back(rows.index(row, 0, parent));
-                }
+                const std::vector<const MenuNode *> shown = rowsInMenuOrder(rows);
                 ASSERT_EQ(shown, expected) << "menu " << menu << ", " << typed.toStdString();
                 EXPECT_TRUE(widget<QLabel>("FindCount")->text().endsWith(
                     QStringLiteral(" of %1").arg(matches)));
@@ -279,17 +286,7 @@ TEST_F(FindBarTextsTest, TheViewOpensEveryShownSubmenuWhileFilteredAndAfterClosi
             if (!bar->isFiltering())
                 continue;
             // The model's rows in menu order are what the view lays out.
-            std::vector<const MenuNode *> shown;
-            std::vector<QModelIndex> pending { QModelIndex() };
-            const QAbstractItemModel &rows = *view.model();
-            while (!pending.empty()) {
-                const QModelIndex parent = pending.back();
-                pending.pop_back();
-                if (parent.isValid())
-                    shown.push_back(MenuTreeView::nodeOf(parent));
-                for (int row = rows.rowCount(parent) - 1; row >= 0; --row)
-                    pending.push_back(rows.index(row, 0, parent));
-            }
+            const std::vector<const MenuNode *> shown = rowsInMenuOrder(*view.model());
             ASSERT_FALSE(shown.empty());
             ASSERT_EQ(rowsLaidOut(view), shown) << "menu " << menu << ", round " << round;
         }
