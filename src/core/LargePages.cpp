@@ -143,10 +143,12 @@ std::vector<std::string> environmentWith(
     result.reserve(environment.size() + 1);
     bool replaced = false;
     for (const std::string &entry : environment) {
-        if (!defines(entry))
+        if (!defines(entry)) {
             result.push_back(entry);
-        else if (!replaced)
-            result.push_back(definition), replaced = true;
+        } else if (!replaced) {
+            result.push_back(definition);
+            replaced = true;
+        }
     }
     if (!replaced)
         result.push_back(std::move(definition));
