@@ -19,9 +19,10 @@ double processCpuMilliseconds();
 // TORVEX_REPORT_LOAD_TIME is set: once the window first paints a loaded menu's item count
 // (above zero), it writes one line to standard output, then ends the program at once:
 //   loaded <count> items: <ms> ms after the window appeared, <ms> ms after start,
-//   peak <KB> KB, cpu <ms> ms after the window appeared
+//   peak <KB> KB, cpu <ms> ms after the window appeared, <ms> ms in all
 // "Appeared" is the window's first show; the peak is the process's (VmHWM); the CPU time
-// (user and system) is steadier than the wall time on a machine busy with other work. The line is
+// (user and system) is steadier than the wall time on a machine busy with other work; "in all"
+// counts it from the process's start, a start again of the program included. The line is
 // written after the paint that shows the count has finished, so the tree is laid out and
 // painted by then.
 class LoadTimeProbe : public QObject
