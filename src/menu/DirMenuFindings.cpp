@@ -136,7 +136,8 @@ void DirMenuLoadReport::addNumbered(std::size_t lineNumber, DirMenuKey key, std:
         return;
     }
     // A value whose title was read is told now; otherwise the title may still follow.
-    const std::uint8_t title = key.number < m_titles.size() ? m_titles[key.number] : NoTitle;
+    const std::uint8_t title =
+        key.number < m_titles.size() ? m_titles[key.number] : std::uint8_t(NoTitle);
     if (!withinCount || title == NoTitle) {
         m_untold.push_back({ lineNumber, key.number, key.kind, NoTitle });
         return;
