@@ -174,7 +174,7 @@ std::vector<DirMenuFinding> readMenuFile(const std::string &path,
         tree.clear();
         if (cleared)
             cleared();
-        readDirMenu(values, built, progress);
+        readDirMenu(std::move(values), built, progress);
     }
     {
         const UpdateBatch batch(tree);

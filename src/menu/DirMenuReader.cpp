@@ -168,9 +168,10 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
 class DirMenuValues::Entries
 {
 public:
-    Entries(const DirMenuValues &values, std::size_t total)
+    Entries(const DirMenuValues &values, std::size_t total, std::vector<Block> *release)
         : m_blocks(values.m_blocks)
         , m_inOrder(values.m_inOrder)
+        , m_release(m_inOrder ? release : nullptr)
     {
         if (m_inOrder) {
             nextValue();
@@ -195,6 +196,10 @@ public:
         for (std::uint32_t kind = 0; kind < 3; ++kind)
             valueOfKind[kind] = {};
         if (m_inOrder) {
+            // The entries before k are told: the blocks behind the one read now hold nothing
+            // more the reader needs.
+            for (; m_release && m_released < m_block; ++m_released)
+                (*m_release)[m_released].bytes.reset();
             for (; m_hasNext && m_next.numberAndKind / 4 == k; nextValue())
                 valueOfKind[m_next.numberAndKind % 4] = m_next.text;
             return;
@@ -225,6 +230,8 @@ private:
 
     const std::vector<Block> &m_blocks;
     const bool m_inOrder;
+    std::vector<Block> *const m_release; // the blocks to free as the reader passes them
+    std::size_t m_released = 0; // the blocks freed so far
     std::vector<const char *> m_slots[3]; // each number's record by kind, null for none
     std::size_t m_block = 0; // where the next value in order is read
     std::size_t m_record = 0;
@@ -240,8 +247,16 @@ private:
 void readDirMenu(
     const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress)
 {
+    DirMenuValues::read(values, handler, progress, nullptr);
+}
+
+void DirMenuValues::read(const DirMenuValues &values,
+    DirMenuReadHandler &handler,
+    const ProgressFn &progress,
+    std::vector<Block> *release)
+{
     const std::size_t total = values.m_entryCount;
-    DirMenuValues::Entries entries(values, total);
+    Entries entries(values, total, release);
     std::string_view valueOfKind[3];
     ProgressCounter counter(total, progress);
     std::size_t openSubmenus = 0;
@@ -341,6 +356,15 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
     tree.reserve(values.entryCount(), values.valueBytes());
     TreeBuilder builder(tree);
     readDirMenu(values, builder, progress);
+}
+
+void readDirMenu(DirMenuValues &&values, MenuTree &tree, const ProgressFn &progress)
+{
+    tree.reserve(values.entryCount(), values.valueBytes());
+    // The builder copies each entry's texts into the tree as it is told.
+    TreeBuilder builder(tree);
+    DirMenuValues::read(values, builder, progress, &values.m_blocks);
+    values = DirMenuValues();
 }
 
 } // namespace torvex

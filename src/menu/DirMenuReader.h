@@ -72,6 +72,7 @@ public:
 
 private:
     friend void readDirMenu(const DirMenuValues &, DirMenuReadHandler &, const ProgressFn &);
+    friend void readDirMenu(DirMenuValues &&, MenuTree &, const ProgressFn &);
     // The values of each entry number as the reader asks for them (defined with the reader).
     class Entries;
     // One value as kept: its entry number times 4 plus its kind (0 menu, 1 cmd, 2 path).
@@ -80,6 +81,13 @@ private:
         std::uint32_t numberAndKind = 0;
         std::string_view text;
     };
+    struct Block;
+    // The reading of readDirMenu; with `release`, these values' blocks, each block is freed
+    // once the handler was told the entries whose values it holds (only values in order).
+    static void read(const DirMenuValues &values,
+        DirMenuReadHandler &handler,
+        const ProgressFn &progress,
+        std::vector<Block> *release);
     // Reads the record at `record` into `value` and tells where the next one starts.
     static const char *readValue(const char *record, Value &value);
     // Calls visit(record, value) for each value in the order they were added.
@@ -107,6 +115,10 @@ std::size_t menuDepth(const DirMenuValues &values);
 
 // Builds the menu from gathered values, as readDirMenu below does from the entries.
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress = {});
+// The same, handing the values' memory back as the menu takes their texts (values in the order
+// the writer writes them are freed block by block as the reader passes them), so that a large
+// menu is not held whole beside its values. The values are left empty.
+void readDirMenu(DirMenuValues &&values, MenuTree &tree, const ProgressFn &progress = {});
 
 // Builds the menu from the entries of a DirMenu section (as read: first occurrence of each key,
 // no empty values, in file order). The tree is not cleared first; nodes are added at the end.

@@ -191,8 +191,11 @@ TEST(DirMenuLoadReport, SubmenuTitlesAreCutAtNinetyNineCharacters)
 TEST(DirMenuLoadReport, LinesTakeTheirFindingFromTheWholeSection)
 {
     std::string text = "[Other]\n";
-    for (int i = 0; i < 70000; ++i)
-        text += "k" + std::to_string(i) + "=v\n";
+    for (int i = 0; i < 70000; ++i) {
+        text += 'k';
+        text += std::to_string(i);
+        text += "=v\n";
+    }
     const std::size_t header = 70002;
     text += "[DirMenu]\n"
             "cmd2=cd sep\n" // its title, a separator, follows

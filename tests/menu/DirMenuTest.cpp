@@ -200,7 +200,7 @@ TEST(DirMenuValues, EveryValueComesBackWhateverItsLengthAndBlock)
     std::vector<std::string> titles;
     std::vector<std::string> commands;
     for (std::size_t i = 0; i < count; ++i) {
-        titles.push_back("T" + std::to_string(i));
+        titles.push_back(std::string("T").append(std::to_string(i)));
         commands.push_back(std::string(i % 300, static_cast<char>('a' + i % 26)));
     }
     commands[1500] = std::string(200 * 1024, 'L');
@@ -208,8 +208,7 @@ TEST(DirMenuValues, EveryValueComesBackWhateverItsLengthAndBlock)
     std::size_t bytes = 0;
     for (std::size_t i = 0; i < count; ++i)
         bytes += titles[i].size() + commands[i].size();
-    for (const bool lasting : { false, true }) {
-        DirMenuValues values;
+    const auto fill = [&](DirMenuValues &values, bool lasting) {
         for (std::size_t i = 0; i < count; ++i) {
             const auto number = static_cast<std::uint32_t>(i + 1);
             if (lasting) {
@@ -220,15 +219,28 @@ TEST(DirMenuValues, EveryValueComesBackWhateverItsLengthAndBlock)
                 values.add({ number, 1 }, commands[i]);
             }
         }
+    };
+    const auto check = [&](const MenuTree &tree, const std::string &how) {
+        ASSERT_EQ(tree.count(), count) << how;
+        std::size_t i = 0;
+        for (const MenuNode *node = tree.first(); node; node = node->nextSibling(), ++i) {
+            ASSERT_EQ(node->title(), titles[i]) << how;
+            ASSERT_EQ(node->data().command, commands[i]) << "entry " << i + 1 << ", " << how;
+        }
+    };
+    for (const bool lasting : { false, true }) {
+        const std::string how = lasting ? "views" : "copies";
+        DirMenuValues values;
+        fill(values, lasting);
         EXPECT_EQ(values.valueBytes(), bytes);
         MenuTree tree;
         readDirMenu(values, tree);
-        ASSERT_EQ(tree.count(), count);
-        std::size_t i = 0;
-        for (const MenuNode *node = tree.first(); node; node = node->nextSibling(), ++i) {
-            ASSERT_EQ(node->title(), titles[i]) << lasting;
-            ASSERT_EQ(node->data().command, commands[i]) << "entry " << i + 1 << ", " << lasting;
-        }
+        check(tree, how);
+        // Read once more, freeing the blocks as the menu takes their texts.
+        MenuTree again;
+        readDirMenu(std::move(values), again);
+        check(again, how + ", freed as read");
+        EXPECT_EQ(values.entryCount(), 0u);
     }
 }
 

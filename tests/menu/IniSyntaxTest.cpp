@@ -37,9 +37,9 @@ template <typename Set> void checkFirstIds()
 {
     std::vector<std::string> keys;
     for (int i = 0; i < 40000; ++i)
-        keys.push_back("Key" + std::to_string(i));
+        keys.push_back(std::string("Key").append(std::to_string(i)));
     for (int i = 0; i < 40000; i += 3)
-        keys.push_back("kEY" + std::to_string(i));
+        keys.push_back(std::string("kEY").append(std::to_string(i)));
     std::mt19937 random(31);
     std::shuffle(keys.begin(), keys.end(), random);
     Set set(16);
