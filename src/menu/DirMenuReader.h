@@ -81,7 +81,13 @@ private:
         std::uint32_t numberAndKind = 0;
         std::string_view text;
     };
-    struct Block;
+    // Records written one after the other.
+    struct Block
+    {
+        std::unique_ptr<char[]> bytes;
+        std::size_t used = 0; // the records written, from the start
+        std::size_t size = 0;
+    };
     // The reading of readDirMenu; with `release`, these values' blocks, each block is freed
     // once the handler was told the entries whose values it holds (only values in order).
     static void read(const DirMenuValues &values,
@@ -95,12 +101,6 @@ private:
     void addValue(DirMenuKey key, std::string_view value, bool lasting);
     // A record's room in the last block, a new block when it does not fit there.
     char *room(std::size_t bytes);
-    struct Block
-    {
-        std::unique_ptr<char[]> bytes;
-        std::size_t used = 0; // the records written, from the start
-        std::size_t size = 0;
-    };
     // Blocks that never move, so that views into them stay valid while values are added.
     std::vector<Block> m_blocks;
     std::size_t m_entryCount = 0;
