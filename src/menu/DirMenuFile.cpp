@@ -69,7 +69,6 @@ std::vector<DirMenuFinding> gatherValues(const IniDocument &document,
     bool copyValues)
 {
     // The values the document holds as they are stay there; only decoded ones are copied.
-    values.reserve(document.lineCount());
     // Gone on return, before a menu is built, which takes the most memory.
     DirMenuLoadReport report;
     report.reserve(document.lineCount());
@@ -175,7 +174,7 @@ std::vector<DirMenuFinding> readMenuFile(const std::string &path,
         tree.clear();
         if (cleared)
             cleared();
-        readDirMenu(values, built, progress);
+        readDirMenu(std::move(values), built, progress);
     }
     {
         const UpdateBatch batch(tree);

@@ -35,6 +35,23 @@ TitleKind titleKind(std::string_view title)
     return leadingCharacters(rest, maxSubmenuTitle).size() < rest.size() ? CutTitle : SubmenuTitle;
 }
 
+// The reason a command or target path is not shown, by its entry's title; none for an entry
+// that holds them.
+const char *reasonOfValue(std::uint8_t title)
+{
+    namespace why = loadFindingReason;
+    switch (title) {
+    case NoTitle:
+        return why::withoutTitle;
+    case SeparatorTitle:
+        return why::ofSeparator;
+    case EndTitle:
+        return why::ofEndLine;
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 std::string findingLine(const DirMenuFinding &finding)
@@ -96,10 +113,37 @@ void DirMenuLoadReport::add(const IniSectionLine &line, DirMenuKey key)
         m_found.push_back({ line.lineNumber, why::unknownKey });
         return;
     }
-    m_numbered.push_back({ static_cast<std::uint32_t>(number),
-        static_cast<std::uint32_t>(line.lineNumber),
-        kind,
-        kind == 0 ? titleKind(line.value) : NoTitle });
+    addNumbered(line.lineNumber, key, line.value);
+}
+
+void DirMenuLoadReport::addNumbered(std::size_t lineNumber, DirMenuKey key, std::string_view value)
+{
+    namespace why = loadFindingReason;
+    // The count of entries only grows: a number up to it now is never past the end. (Each key
+    // stands once, so each number has at most one title.)
+    const bool withinCount = key.number <= m_entryCount;
+    if (key.kind == 0) {
+        const TitleKind title = titleKind(value);
+        if (!withinCount) {
+            m_untold.push_back({ lineNumber, key.number, key.kind, title });
+            return;
+        }
+        if (m_titles.size() <= key.number)
+            m_titles.resize(key.number + 1, NoTitle);
+        m_titles[key.number] = title;
+        if (title == CutTitle)
+            m_found.push_back({ lineNumber, why::cutTitle });
+        return;
+    }
+    // A value whose title was read is told now; otherwise the title may still follow.
+    const std::uint8_t title =
+        key.number < m_titles.size() ? m_titles[key.number] : std::uint8_t(NoTitle);
+    if (!withinCount || title == NoTitle) {
+        m_untold.push_back({ lineNumber, key.number, key.kind, NoTitle });
+        return;
+    }
+    if (const char *reason = reasonOfValue(title))
+        m_found.push_back({ lineNumber, reason });
 }
 
 std::vector<DirMenuFinding> DirMenuLoadReport::findings(
@@ -108,24 +152,24 @@ std::vector<DirMenuFinding> DirMenuLoadReport::findings(
     namespace why = loadFindingReason;
     // The reader visits the numbers up to the count of entries: everything above is lost.
     const std::size_t total = m_entryCount;
-    std::vector<std::uint8_t> titles(total + 1, NoTitle);
-    for (const Numbered &line : m_numbered) {
-        if (line.kind == 0 && line.number <= total)
-            titles[line.number] = line.title;
-    }
     std::vector<Found> found = m_found;
-    for (const Numbered &line : m_numbered) {
+    std::vector<std::uint8_t> titles;
+    if (!m_untold.empty()) {
+        titles.assign(total + 1, NoTitle);
+        std::copy(m_titles.begin(), m_titles.end(), titles.begin());
+        for (const Numbered &line : m_untold) {
+            if (line.kind == 0 && line.number <= total)
+                titles[line.number] = line.title;
+        }
+    }
+    for (const Numbered &line : m_untold) {
         const char *reason = nullptr;
         if (line.number > total)
             reason = why::pastGap;
         else if (line.kind == 0)
             reason = line.title == CutTitle ? why::cutTitle : nullptr;
-        else if (titles[line.number] == NoTitle)
-            reason = why::withoutTitle;
-        else if (titles[line.number] == SeparatorTitle)
-            reason = why::ofSeparator;
-        else if (titles[line.number] == EndTitle)
-            reason = why::ofEndLine;
+        else
+            reason = reasonOfValue(titles[line.number]);
         if (reason)
             found.push_back({ line.lineNumber, reason });
     }

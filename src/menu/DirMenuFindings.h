@@ -71,9 +71,9 @@ inline constexpr const char *cutTitle = QT_TRANSLATE_NOOP(
 class DirMenuLoadReport
 {
 public:
-    // Room for `lines` numbered lines without growing (an upper bound: room never used costs
-    // no memory).
-    void reserve(std::size_t lines) { reserveWithLargePages(m_numbered, lines); }
+    // Room for a section of `lines` lines without growing (an upper bound: room never used
+    // costs no memory).
+    void reserve(std::size_t lines) { reserveWithLargePages(m_titles, lines + 1); }
     // Every line of every DirMenu section, in file order (IniDocument::visitSectionLines),
     // with the entry's key as read (readDirMenuKey), found once for the report and the values.
     void add(const IniSectionLine &line, DirMenuKey key);
@@ -83,10 +83,12 @@ public:
         const std::function<std::string(std::size_t lineNumber)> &lineText) const;
 
 private:
+    // A numbered line whose finding cannot be told yet: its number may lie past the count of
+    // entries, or it is a command or target path whose entry's title has not been read.
     struct Numbered
     {
+        std::size_t lineNumber;
         std::uint32_t number; // at most 2^30 - 1
-        std::uint32_t lineNumber;
         std::uint8_t kind; // 0 menu, 1 cmd, 2 path
         std::uint8_t title; // a menu line's TitleKind
     };
@@ -95,7 +97,12 @@ private:
         std::size_t lineNumber;
         const char *reason;
     };
-    std::vector<Numbered> m_numbered;
+    void addNumbered(std::size_t lineNumber, DirMenuKey key, std::string_view value);
+    // What each entry number's title is (TitleKind), for the numbers up to the count of
+    // entries when its title was read, which no later line can put past the end. In a file
+    // the writer wrote every line is told at once, and this is all the report keeps of them.
+    std::vector<std::uint8_t> m_titles;
+    std::vector<Numbered> m_untold;
     std::vector<Found> m_found;
     std::vector<std::size_t> m_blankLines; // blank lines not yet followed by an entry
     std::size_t m_entryCount = 0;

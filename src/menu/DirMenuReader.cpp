@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cctype>
 #include <charconv>
+#include <cstring>
 #include <iterator>
 #include <string_view>
 
@@ -17,46 +18,104 @@ void visitDirMenuLines(
     document.visitSection(section, line);
 }
 
-std::uint32_t DirMenuValues::lineNumber(DirMenuKey key)
+namespace {
+
+// A record: the number and kind (4 bytes), then the length times 2 plus 1 for a lasting value
+// (7 bits a byte, the last byte below 128), then the bytes or, for a lasting value, where they
+// stand.
+constexpr std::size_t largestHeader = 4 + 5 + sizeof(const char *);
+
+} // namespace
+
+char *DirMenuValues::room(std::size_t bytes)
 {
-    ++m_entryCount;
-    return key.number * 4 + key.kind;
+    if (m_blocks.empty() || m_blocks.back().size - m_blocks.back().used < bytes) {
+        // Each block twice the one before, from 64 KB to 64 MB: a large section is kept in a
+        // few large blocks, which go back to the system as soon as the values go.
+        constexpr std::size_t firstBlock = 64 * 1024;
+        const std::size_t doublings = std::min<std::size_t>(m_blocks.size(), 10);
+        Block block;
+        block.size = std::max(firstBlock << doublings, bytes);
+        block.bytes = std::make_unique_for_overwrite<char[]>(block.size);
+        preferLargePages(block.bytes.get(), block.size);
+        m_blocks.push_back(std::move(block));
+    }
+    Block &last = m_blocks.back();
+    return last.bytes.get() + last.used;
 }
 
-void DirMenuValues::addLine(const char *text, std::size_t length, std::uint32_t number)
+void DirMenuValues::addValue(DirMenuKey key, std::string_view value, bool lasting)
 {
-    m_valueBytes += length;
-    m_inOrder = m_inOrder && (m_lines.empty() || number > m_lines.back().number);
-    m_lines.push_back({ text, static_cast<std::uint32_t>(length), number });
+    ++m_entryCount;
+    if (key.number == 0)
+        return;
+    const std::uint32_t numberAndKind = key.number * 4 + key.kind;
+    m_inOrder = m_inOrder && numberAndKind > m_lastNumber;
+    m_lastNumber = numberAndKind;
+    m_valueBytes += value.size();
+    char *const start = room(largestHeader + (lasting ? 0 : value.size()));
+    char *out = start;
+    std::memcpy(out, &numberAndKind, sizeof numberAndKind);
+    out += sizeof numberAndKind;
+    std::uint64_t length = (std::uint64_t(value.size()) << 1) | (lasting ? 1 : 0);
+    for (; length >= 0x80; length >>= 7)
+        *out++ = static_cast<char>((length & 0x7F) | 0x80);
+    *out++ = static_cast<char>(length);
+    if (lasting) {
+        const char *const text = value.data();
+        std::memcpy(out, &text, sizeof text);
+        out += sizeof text;
+    } else {
+        if (!value.empty())
+            std::memcpy(out, value.data(), value.size());
+        out += value.size();
+    }
+    m_blocks.back().used += static_cast<std::size_t>(out - start);
 }
 
 void DirMenuValues::addLasting(DirMenuKey key, std::string_view value)
 {
-    const std::uint32_t number = lineNumber(key);
-    if (key.number != 0)
-        addLine(value.data(), value.size(), number);
+    addValue(key, value, true);
 }
 
 void DirMenuValues::add(DirMenuKey key, std::string_view value)
 {
-    const std::uint32_t number = lineNumber(key);
-    if (key.number == 0)
-        return;
-    if (value.size() > m_copyRoom) {
-        // Each block twice the one before, from 64 KB to 64 MB: a large section is copied into
-        // a few large blocks, which go back to the system as soon as the values go.
-        constexpr std::size_t firstBlock = 64 * 1024;
-        const std::size_t doublings = std::min<std::size_t>(m_copies.size(), 10);
-        m_copyRoom = std::max(firstBlock << doublings, value.size());
-        m_copies.push_back(std::make_unique_for_overwrite<char[]>(m_copyRoom));
-        m_copyNext = m_copies.back().get();
-        preferLargePages(m_copyNext, m_copyRoom);
+    addValue(key, value, false);
+}
+
+const char *DirMenuValues::readValue(const char *record, Value &value)
+{
+    std::memcpy(&value.numberAndKind, record, sizeof value.numberAndKind);
+    record += sizeof value.numberAndKind;
+    std::uint64_t length = 0;
+    for (unsigned shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*record++);
+        length |= std::uint64_t(byte & 0x7F) << shift;
+        if (byte < 0x80)
+            break;
     }
-    char *const copy = m_copyNext;
-    std::copy(value.begin(), value.end(), copy);
-    m_copyNext += value.size();
-    m_copyRoom -= value.size();
-    addLine(copy, value.size(), number);
+    const std::size_t size = length >> 1;
+    if (length & 1) {
+        const char *text = nullptr;
+        std::memcpy(&text, record, sizeof text);
+        value.text = std::string_view(text, size);
+        return record + sizeof text;
+    }
+    value.text = std::string_view(record, size);
+    return record + size;
+}
+
+template <typename Visit> void DirMenuValues::forEachValue(Visit &&visit) const
+{
+    Value value;
+    for (const Block &block : m_blocks) {
+        const char *const end = block.bytes.get() + block.used;
+        for (const char *record = block.bytes.get(); record < end;) {
+            const char *const at = record;
+            record = readValue(record, value);
+            visit(at, value);
+        }
+    }
 }
 
 namespace {
@@ -85,10 +144,13 @@ bool DirMenuValues::holdsEntry() const
     }
     // Every title the reader visits makes an entry, except an end line: an end line within a
     // submenu follows that submenu's start, itself an entry.
-    return std::any_of(m_lines.begin(), m_lines.end(), [this](const Line &line) {
-        return line.number % 4 == 0 && line.number / 4 <= m_entryCount
-            && !std::string_view(line.text, line.length).starts_with("--");
+    bool found = false;
+    forEachValue([&](const char *, const Value &value) {
+        found = found
+            || (value.numberAndKind % 4 == 0 && value.numberAndKind / 4 <= m_entryCount
+                && !value.text.starts_with("--"));
     });
+    return found;
 }
 
 void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn &progress)
@@ -99,30 +161,32 @@ void readDirMenu(const DirMenuEntries &entries, MenuTree &tree, const ProgressFn
     readDirMenu(values, tree, progress);
 }
 
-namespace {
-
-// The menu, cmd and path values of each entry number 1..N. Lines that stand in the order of
-// their numbers (as the writer writes them) are taken as the numbers come; otherwise the line
+// The menu, cmd and path values of each entry number 1..N. Values that stand in the order of
+// their numbers (as the writer writes them) are taken as the numbers come; otherwise the value
 // of each kind for each number is found in one pass, so the reader stays linear and needs no
-// lookups by key, and the first occurrence of a key decides. (A template only because the line
-// type is the values' own.)
-template <typename Line> class EntryValues
+// lookups by key, and the first occurrence of a key decides.
+class DirMenuValues::Entries
 {
 public:
-    EntryValues(const std::vector<Line> &lines, std::size_t total, bool inOrder)
-        : m_lines(lines)
-        , m_inOrder(inOrder)
+    Entries(const DirMenuValues &values, std::size_t total, std::vector<Block> *release)
+        : m_blocks(values.m_blocks)
+        , m_inOrder(values.m_inOrder)
+        , m_release(m_inOrder ? release : nullptr)
     {
-        if (m_inOrder)
+        if (m_inOrder) {
+            nextValue();
             return;
-        for (auto &slot : m_slots)
-            slot.assign(total + 1, 0);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::size_t number = lines[i].number / 4;
-            std::uint32_t &slot = m_slots[lines[i].number % 4][number <= total ? number : 0];
-            if (number <= total && slot == 0)
-                slot = static_cast<std::uint32_t>(i + 1);
         }
+        for (auto &slot : m_slots)
+            slot.assign(total + 1, nullptr);
+        values.forEachValue([&](const char *record, const Value &value) {
+            const std::size_t number = value.numberAndKind / 4;
+            if (number > total)
+                return;
+            const char *&slot = m_slots[value.numberAndKind % 4][number];
+            if (!slot)
+                slot = record;
+        });
     }
 
     // Entry k's values, by kind (0 menu, 1 cmd, 2 path; empty where the entry has none). The
@@ -132,29 +196,48 @@ public:
         for (std::uint32_t kind = 0; kind < 3; ++kind)
             valueOfKind[kind] = {};
         if (m_inOrder) {
-            for (; m_nextLine < m_lines.size() && m_lines[m_nextLine].number / 4 == k;
-                 ++m_nextLine) {
-                const Line &line = m_lines[m_nextLine];
-                valueOfKind[line.number % 4] = std::string_view(line.text, line.length);
-            }
+            // The entries before k are told: the blocks behind the one read now hold nothing
+            // more the reader needs.
+            for (; m_release && m_released < m_block; ++m_released)
+                (*m_release)[m_released].bytes.reset();
+            for (; m_hasNext && m_next.numberAndKind / 4 == k; nextValue())
+                valueOfKind[m_next.numberAndKind % 4] = m_next.text;
             return;
         }
         for (std::uint32_t kind = 0; kind < 3; ++kind) {
-            if (const std::uint32_t slot = m_slots[kind][k]) {
-                const Line &line = m_lines[slot - 1];
-                valueOfKind[kind] = std::string_view(line.text, line.length);
+            if (const char *record = m_slots[kind][k]) {
+                Value value;
+                readValue(record, value);
+                valueOfKind[kind] = value.text;
             }
         }
     }
 
 private:
-    const std::vector<Line> &m_lines;
-    const bool m_inOrder;
-    std::vector<std::uint32_t> m_slots[3]; // line index + 1 by kind and number, 0 for none
-    std::size_t m_nextLine = 0;
-};
+    // Reads the value after the last one read into m_next, m_hasNext false past the end.
+    void nextValue()
+    {
+        while (m_block < m_blocks.size() && m_record == m_blocks[m_block].used) {
+            ++m_block;
+            m_record = 0;
+        }
+        m_hasNext = m_block < m_blocks.size();
+        if (m_hasNext) {
+            const char *const start = m_blocks[m_block].bytes.get();
+            m_record = static_cast<std::size_t>(readValue(start + m_record, m_next) - start);
+        }
+    }
 
-} // namespace
+    const std::vector<Block> &m_blocks;
+    const bool m_inOrder;
+    std::vector<Block> *const m_release; // the blocks to free as the reader passes them
+    std::size_t m_released = 0; // the blocks freed so far
+    std::vector<const char *> m_slots[3]; // each number's record by kind, null for none
+    std::size_t m_block = 0; // where the next value in order is read
+    std::size_t m_record = 0;
+    Value m_next;
+    bool m_hasNext = false;
+};
 
 // Format notes: "-" alone is a separator item; a value beginning with "--" closes the
 // innermost open submenu (ignored at the top level); any other value beginning with "-" opens
@@ -164,8 +247,16 @@ private:
 void readDirMenu(
     const DirMenuValues &values, DirMenuReadHandler &handler, const ProgressFn &progress)
 {
+    DirMenuValues::read(values, handler, progress, nullptr);
+}
+
+void DirMenuValues::read(const DirMenuValues &values,
+    DirMenuReadHandler &handler,
+    const ProgressFn &progress,
+    std::vector<Block> *release)
+{
     const std::size_t total = values.m_entryCount;
-    EntryValues entries(values.m_lines, total, values.m_inOrder);
+    Entries entries(values, total, release);
     std::string_view valueOfKind[3];
     ProgressCounter counter(total, progress);
     std::size_t openSubmenus = 0;
@@ -265,6 +356,15 @@ void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &
     tree.reserve(values.entryCount(), values.valueBytes());
     TreeBuilder builder(tree);
     readDirMenu(values, builder, progress);
+}
+
+void readDirMenu(DirMenuValues &&values, MenuTree &tree, const ProgressFn &progress)
+{
+    tree.reserve(values.entryCount(), values.valueBytes());
+    // The builder copies each entry's texts into the tree as it is told.
+    TreeBuilder builder(tree);
+    DirMenuValues::read(values, builder, progress, &values.m_blocks);
+    values = DirMenuValues();
 }
 
 } // namespace torvex

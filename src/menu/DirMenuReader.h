@@ -52,12 +52,12 @@ void readDirMenu(
 // The title, command and target path lines of a DirMenu section, gathered from its entries as
 // read (first occurrence of each key, no empty values, in file order), one at a time and
 // without keeping the other lines; with the number of entries, which decides how far the
-// reader goes.
+// reader goes. Each value is kept as one record in blocks that are written in order: its
+// entry number and kind, its length and its bytes (or, for a lasting value, where they stand),
+// so that a value costs about five bytes beyond its text and there is no index of the values.
 class DirMenuValues
 {
 public:
-    // Room for `lines` values without growing (an upper bound: room never used costs no memory).
-    void reserve(std::size_t lines) { reserveWithLargePages(m_lines, lines); }
     // Keeps a copy of the value.
     void add(std::string_view key, std::string_view value) { add(readDirMenuKey(key), value); }
     void add(DirMenuKey key, std::string_view value);
@@ -72,23 +72,41 @@ public:
 
 private:
     friend void readDirMenu(const DirMenuValues &, DirMenuReadHandler &, const ProgressFn &);
-    struct Line
+    friend void readDirMenu(DirMenuValues &&, MenuTree &, const ProgressFn &);
+    // The values of each entry number as the reader asks for them (defined with the reader).
+    class Entries;
+    // One value as kept: its entry number times 4 plus its kind (0 menu, 1 cmd, 2 path).
+    struct Value
     {
-        const char *text;
-        std::uint32_t length;
-        std::uint32_t number; // entry number times 4, plus the kind: 0 menu, 1 cmd, 2 path
+        std::uint32_t numberAndKind = 0;
+        std::string_view text;
     };
-    // Where the value of a menu, cmd or path line goes; 0 for any other key.
-    std::uint32_t lineNumber(DirMenuKey key);
-    void addLine(const char *text, std::size_t length, std::uint32_t number);
-    // Copied values, in blocks that never move, so the lines' views into them stay valid.
-    std::vector<std::unique_ptr<char[]>> m_copies;
-    char *m_copyNext = nullptr; // the free part of the last block
-    std::size_t m_copyRoom = 0; // and its size
-    std::vector<Line> m_lines;
+    // Records written one after the other.
+    struct Block
+    {
+        std::unique_ptr<char[]> bytes;
+        std::size_t used = 0; // the records written, from the start
+        std::size_t size = 0;
+    };
+    // The reading of readDirMenu; with `release`, these values' blocks, each block is freed
+    // once the handler was told the entries whose values it holds (only values in order).
+    static void read(const DirMenuValues &values,
+        DirMenuReadHandler &handler,
+        const ProgressFn &progress,
+        std::vector<Block> *release);
+    // Reads the record at `record` into `value` and tells where the next one starts.
+    static const char *readValue(const char *record, Value &value);
+    // Calls visit(record, value) for each value in the order they were added.
+    template <typename Visit> void forEachValue(Visit &&visit) const;
+    void addValue(DirMenuKey key, std::string_view value, bool lasting);
+    // A record's room in the last block, a new block when it does not fit there.
+    char *room(std::size_t bytes);
+    // Blocks that never move, so that views into them stay valid while values are added.
+    std::vector<Block> m_blocks;
     std::size_t m_entryCount = 0;
     std::size_t m_valueBytes = 0;
-    bool m_inOrder = true; // every line's number (with its kind) above the one before
+    std::uint32_t m_lastNumber = 0; // the number and kind of the last value
+    bool m_inOrder = true; // every value's number (with its kind) above the one before
 };
 
 // The number of levels of the menu that readDirMenu builds from `values` (1 for a menu of
@@ -97,6 +115,10 @@ std::size_t menuDepth(const DirMenuValues &values);
 
 // Builds the menu from gathered values, as readDirMenu below does from the entries.
 void readDirMenu(const DirMenuValues &values, MenuTree &tree, const ProgressFn &progress = {});
+// The same, handing the values' memory back as the menu takes their texts (values in the order
+// the writer writes them are freed block by block as the reader passes them), so that a large
+// menu is not held whole beside its values. The values are left empty.
+void readDirMenu(DirMenuValues &&values, MenuTree &tree, const ProgressFn &progress = {});
 
 // Builds the menu from the entries of a DirMenu section (as read: first occurrence of each key,
 // no empty values, in file order). The tree is not cleared first; nodes are added at the end.

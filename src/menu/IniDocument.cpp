@@ -308,12 +308,25 @@ template <typename Visit>
 void IniDocument::walkSection(
     std::size_t first, std::size_t end, std::size_t ordinal, Visit &visit) const
 {
-    // The key of each line is found again from its text when the table needs it.
-    const auto keyOf = [this](std::uint32_t i) {
-        return parseLine(text(m_lines[i])).name;
-    };
     visit(first, ordinal, parseLine(text(m_lines[first])), false);
-    KeySet seen(end - first);
+    // The keys are told by their lines counted from the header: the table of a section of
+    // fewer than 16 million lines takes half the memory.
+    if (end - first < SmallKeySet::idLimit)
+        walkLines<SmallKeySet>(first, end, ordinal, visit);
+    else
+        walkLines<KeySet>(first, end, ordinal, visit);
+}
+
+// The lines of the section below its header, with the keys met kept in a `Set`.
+template <typename Set, typename Visit>
+void IniDocument::walkLines(
+    std::size_t first, std::size_t end, std::size_t ordinal, Visit &visit) const
+{
+    // The key of each line is found again from its text when the table needs it.
+    const auto keyOf = [this, first](std::uint32_t id) {
+        return parseLine(text(m_lines[first + id])).name;
+    };
+    Set seen(end - first);
     // Lines are parsed a few ahead of their visit, so that the key table's slot of each
     // is on its way from memory by the time it is looked up.
     constexpr std::size_t ahead = 16;
@@ -327,7 +340,7 @@ void IniDocument::walkSection(
         Parsed &next = parsed[i % ahead];
         next.line = parseLine(text(m_lines[i]));
         if (next.line.kind == LineKind::Entry) {
-            next.hash = KeySet::hashOf(next.line.name);
+            next.hash = Set::hashOf(next.line.name);
             seen.prefetch(next.hash);
         }
     };
@@ -338,9 +351,9 @@ void IniDocument::walkSection(
         const Parsed current = parsed[i % ahead];
         if (i + ahead < end)
             parseAhead(i + ahead);
+        const auto id = static_cast<std::uint32_t>(i - first);
         const bool repeated = current.line.kind == LineKind::Entry
-            && seen.firstOf(current.line.name, current.hash, static_cast<std::uint32_t>(i), keyOf)
-                != i;
+            && seen.firstOf(current.line.name, current.hash, id, keyOf) != id;
         visit(i, ordinal, current.line, repeated);
     }
 }

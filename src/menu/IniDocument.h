@@ -221,6 +221,8 @@ private:
     void walkSections(std::string_view section, bool everyOccurrence, Visit &&visit) const;
     template <typename Visit>
     void walkSection(std::size_t first, std::size_t end, std::size_t ordinal, Visit &visit) const;
+    template <typename Set, typename Visit>
+    void walkLines(std::size_t first, std::size_t end, std::size_t ordinal, Visit &visit) const;
     std::ptrdiff_t nextSectionNamed(std::size_t from, std::string_view workingName) const;
 
     IniEncoding m_encoding = IniEncoding::Windows1252;

@@ -173,12 +173,21 @@ inline std::uint64_t hashNoCase(std::string_view text)
 
 // The keys met so far, letter case ignored: an open-addressing table of ids whose keys the
 // caller gives back on demand, so that no key is copied and no sort is needed. Each slot keeps
-// the upper half of its key's hash beside the id, so that keys are compared (and looked up
-// again) only when their hashes agree.
-class KeySet
+// the upper bits of its key's hash beside the id, so that keys are compared (and looked up
+// again) only when their hashes agree: 32 of them in a 64-bit slot (ids below 2^32 - 1), 8 in
+// a 32-bit slot (ids below 2^24 - 1), which halves the table of a section of a few million
+// lines at the cost of a comparison of keys for one probe in 256 that meets another key.
+template <typename Slot> class BasicKeySet
 {
+    static_assert(sizeof(Slot) == 8 || sizeof(Slot) == 4);
+    static constexpr unsigned idBits = sizeof(Slot) == 8 ? 32 : 24;
+    static constexpr Slot idMask = (Slot(1) << idBits) - 1;
+
 public:
-    explicit KeySet(std::size_t expected)
+    // Ids must stay below this.
+    static constexpr std::size_t idLimit = idMask;
+
+    explicit BasicKeySet(std::size_t expected)
     {
         std::size_t capacity = 16;
         while (capacity < expected + expected / 2)
@@ -214,42 +223,52 @@ public:
     std::uint32_t firstOf(
         std::string_view key, std::uint64_t hash, std::uint32_t id, const KeyOf &keyOf)
     {
-        const std::uint64_t tag = hash & ~std::uint64_t(0xFFFFFFFF);
+        const Slot tag = tagOf(hash);
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = (hash >> 7) & mask;; i = (i + 1) & mask) {
-            const std::uint64_t slot = m_slots[i];
+            const Slot slot = m_slots[i];
             if (slot == 0) {
-                m_slots[i] = tag | (std::uint64_t(id) + 1);
+                m_slots[i] = tag | (Slot(id) + 1);
                 if (++m_used * 3 > m_slots.size() * 2)
                     grow(keyOf);
                 return id;
             }
-            const auto other = static_cast<std::uint32_t>(slot) - 1;
-            if ((slot & ~std::uint64_t(0xFFFFFFFF)) == tag && equalsNoCase(keyOf(other), key))
+            const auto other = static_cast<std::uint32_t>(slot & idMask) - 1;
+            if ((slot & ~idMask) == tag && equalsNoCase(keyOf(other), key))
                 return other;
         }
     }
 
 private:
+    static Slot tagOf(std::uint64_t hash)
+    {
+        return static_cast<Slot>(hash >> (idBits + 64 - 8 * sizeof(Slot))) << idBits;
+    }
+
     template <typename KeyOf> void grow(const KeyOf &keyOf)
     {
-        std::vector<std::uint64_t> old;
+        std::vector<Slot> old;
         reserveWithLargePages(old, m_slots.size() * 2, true);
         old.assign(m_slots.size() * 2, 0);
         old.swap(m_slots);
         const std::size_t mask = m_slots.size() - 1;
-        for (const std::uint64_t slot : old) {
+        for (const Slot slot : old) {
             if (slot == 0)
                 continue;
-            std::size_t i = (hashNoCase(keyOf(static_cast<std::uint32_t>(slot) - 1)) >> 7) & mask;
+            std::size_t i =
+                (hashNoCase(keyOf(static_cast<std::uint32_t>(slot & idMask) - 1)) >> 7) & mask;
             while (m_slots[i] != 0)
                 i = (i + 1) & mask;
             m_slots[i] = slot;
         }
     }
 
-    std::vector<std::uint64_t> m_slots; // hash tag | id + 1; 0 for a free slot
+    std::vector<Slot> m_slots; // hash tag | id + 1; 0 for a free slot
     std::size_t m_used = 0;
 };
+
+using KeySet = BasicKeySet<std::uint64_t>;
+// For fewer than 2^24 - 1 keys.
+using SmallKeySet = BasicKeySet<std::uint32_t>;
 
 } // namespace torvex::iniSyntax

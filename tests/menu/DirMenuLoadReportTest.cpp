@@ -1,14 +1,16 @@
-#include "menu/DirMenuReader.h"
-#include "menu/DirMenuFindings.h"
-#include "menu/DirMenuFile.h"
 #include "files/FileSystem.h"
+#include "menu/DirMenuFile.h"
+#include "menu/DirMenuFindings.h"
+#include "menu/DirMenuReader.h"
 #include "menu/IniDocument.h"
 #include "menu/MenuComparison.h"
 #include "support/TempDir.h"
 #include "support/TreeBuilder.h"
 #include "support/WorkedExample.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace torvex {
 namespace {
@@ -181,6 +183,80 @@ TEST(DirMenuLoadReport, SubmenuTitlesAreCutAtNinetyNineCharacters)
         + longTitle + "\nmenu5=Y\nmenu6=--\n");
     EXPECT_EQ(loaded.findings,
         (std::vector<DirMenuFinding> { { 5, "menu4=-" + longTitle, why::cutTitle } }));
+}
+
+// A command before its entry's title, a title whose number the count of entries reaches only
+// later and one it never reaches, far down a file and in a section that ends the file without
+// a line break: each line's finding comes from the lines below it too.
+TEST(DirMenuLoadReport, LinesTakeTheirFindingFromTheWholeSection)
+{
+    std::string text = "[Other]\n";
+    for (int i = 0; i < 70000; ++i) {
+        text += 'k';
+        text += std::to_string(i);
+        text += "=v\n";
+    }
+    const std::size_t header = 70002;
+    text += "[DirMenu]\n"
+            "cmd2=cd sep\n" // its title, a separator, follows
+            "menu3=C\n" // entry 3 while only two were read
+            "menu2=-\n"
+            "path1=p\n" // its title, an end line, follows
+            "menu1=--\n"
+            "menu5=-\n"
+            "cmd5=cd now\n"
+            "cmd4=cd none\n" // no title at all
+            "menu11=Far\n" // past the ten entries
+            "cmd3=cd c";
+    const Loaded loaded = load(text);
+    EXPECT_EQ(loaded.tree, "-\nC|cd c\n-\n");
+    EXPECT_EQ(loaded.findings,
+        (std::vector<DirMenuFinding> {
+            { header + 1, "cmd2=cd sep", why::ofSeparator },
+            { header + 4, "path1=p", why::ofEndLine },
+            { header + 7, "cmd5=cd now", why::ofSeparator },
+            { header + 8, "cmd4=cd none", why::withoutTitle },
+            { header + 9, "menu11=Far", why::pastGap },
+        }));
+}
+
+// The findings of a section's entries do not hang on the order of its lines: the same lines
+// in the writer's order (each told as it is read) and shuffled (most told at the end) give the
+// same lines and reasons.
+TEST(DirMenuLoadReport, TheOrderOfTheLinesChangesNoFinding)
+{
+    std::mt19937 random(20261209);
+    const std::vector<std::string> values = {
+        "-", "--", "A", "-Sub", "cd x", "-" + std::string(120, 'y')
+    };
+    const auto pick = [&random](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    const auto reasons = [](const std::vector<std::string> &lines) {
+        std::string text = "[DirMenu]\n";
+        for (const std::string &line : lines)
+            text += line + "\n";
+        DirMenuValues gathered;
+        std::vector<std::string> found;
+        for (const DirMenuFinding &finding : gatherDirMenu(IniDocument::fromBytes(text), gathered))
+            found.push_back(finding.text + " " + finding.reason);
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::vector<std::string> lines;
+        const std::size_t numbers = 1 + pick(12);
+        for (std::size_t number = 1; number <= numbers; ++number) {
+            for (const char *prefix : { "menu", "cmd", "path" }) {
+                if (pick(3) != 0)
+                    lines.push_back(
+                        prefix + std::to_string(number) + "=" + values[pick(values.size())]);
+            }
+        }
+        const std::vector<std::string> inOrder = reasons(lines);
+        std::shuffle(lines.begin(), lines.end(), random);
+        ASSERT_EQ(reasons(lines), inOrder) << round;
+    }
 }
 
 TEST(DirMenuLoadReport, TextsAreShownAsTheFileMeansThem)

@@ -1,6 +1,5 @@
 #include "menu/DirMenuReader.h"
 #include "menu/DirMenuWriter.h"
-
 #include "support/TreeBuilder.h"
 #include "support/WorkedExample.h"
 
@@ -191,6 +190,77 @@ TEST(DirMenu, DepthIsToldWithoutBuildingTheMenu)
     EXPECT_EQ(depth(writeDirMenu(worked)), 3u);
     // Submenus left open keep their level.
     EXPECT_EQ(depth({ { "menu1", "-A" }, { "menu2", "-B" }, { "menu3", "C" } }), 3u);
+}
+
+// Values of every length, empty ones and one longer than the blocks so far among them, kept as
+// copies or as views: each comes back as it was added, across the blocks that hold them.
+TEST(DirMenuValues, EveryValueComesBackWhateverItsLengthAndBlock)
+{
+    constexpr std::size_t count = 3000;
+    std::vector<std::string> titles;
+    std::vector<std::string> commands;
+    for (std::size_t i = 0; i < count; ++i) {
+        titles.push_back(std::string("T").append(std::to_string(i)));
+        commands.push_back(std::string(i % 300, static_cast<char>('a' + i % 26)));
+    }
+    commands[1500] = std::string(200 * 1024, 'L');
+    commands[count - 1] = std::string(70 * 1024, 'Z');
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes += titles[i].size() + commands[i].size();
+    const auto fill = [&](DirMenuValues &values, bool lasting) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto number = static_cast<std::uint32_t>(i + 1);
+            if (lasting) {
+                values.addLasting({ number, 0 }, titles[i]);
+                values.addLasting({ number, 1 }, commands[i]);
+            } else {
+                values.add({ number, 0 }, titles[i]);
+                values.add({ number, 1 }, commands[i]);
+            }
+        }
+    };
+    const auto check = [&](const MenuTree &tree, const std::string &how) {
+        ASSERT_EQ(tree.count(), count) << how;
+        std::size_t i = 0;
+        for (const MenuNode *node = tree.first(); node; node = node->nextSibling(), ++i) {
+            ASSERT_EQ(node->title(), titles[i]) << how;
+            ASSERT_EQ(node->data().command, commands[i]) << "entry " << i + 1 << ", " << how;
+        }
+    };
+    for (const bool lasting : { false, true }) {
+        const std::string how = lasting ? "views" : "copies";
+        DirMenuValues values;
+        fill(values, lasting);
+        EXPECT_EQ(values.valueBytes(), bytes);
+        MenuTree tree;
+        readDirMenu(values, tree);
+        check(tree, how);
+        // Read once more, freeing the blocks as the menu takes their texts.
+        MenuTree again;
+        readDirMenu(std::move(values), again);
+        check(again, how + ", freed as read");
+        EXPECT_EQ(values.entryCount(), 0u);
+    }
+}
+
+// Values out of order and keys standing twice (in any letter case) go through the reader's
+// second path: the first value of a key counts, an empty one too.
+TEST(DirMenuValues, OutOfOrderTheFirstValueOfAKeyCounts)
+{
+    const std::string longCommand(100 * 1024, 'c');
+    EXPECT_EQ(loaded({ { "cmd2", "cd b" },
+                  { "menu2", "B" },
+                  { "menu1", "A" },
+                  { "MENU1", "Again" },
+                  { "path2", "p" },
+                  { "cmd1", longCommand } }),
+        "A|" + longCommand + "\nB|cd b|p\n");
+    EXPECT_EQ(loaded({ { "menu1", "" }, { "Menu1", "A" }, { "menu2", "B" } }), "B\n");
+    // In order, an empty title leaves its entry out and the command goes with it.
+    EXPECT_EQ(loaded({ { "menu1", "" }, { "cmd1", "x" }, { "menu2", "B" } }), "B\n");
+    // Out of order with the repeated key first: the count still reaches the later numbers.
+    EXPECT_EQ(loaded({ { "menu2", "B" }, { "menu2", "Again" }, { "menu1", "A" } }), "A\nB\n");
 }
 
 TEST(DirMenuKeyTest, ReadsOnlyTheKeysOfTheMenu)
