@@ -7,6 +7,20 @@
 
 namespace torvex {
 
+namespace {
+
+// Writes the room of `items` beyond its size once, keeping what it holds. A page made present
+// ahead is not enough everywhere: in some virtual machines its first write still costs about
+// 2 ms a megabyte (against 0.03 once written), which the first filter would pay.
+template <typename T> void writeRoom(std::vector<T> &items, const T &filler)
+{
+    const std::size_t size = items.size();
+    items.resize(items.capacity(), filler);
+    items.resize(size);
+}
+
+} // namespace
+
 ShownMenuModel::ShownMenuModel(MenuTreeModel &source, QObject *parent)
     : QAbstractItemModel(parent)
     , m_source(source)
@@ -158,6 +172,9 @@ void ShownMenuModel::reserve(std::size_t nodes)
     reservePresent(m_places, nodes);
     reservePresent(m_parentPositions, nodes);
     reservePresent(m_firstChildren, nodes);
+    writeRoom(m_places, Place(nullptr, 0, 0));
+    writeRoom(m_parentPositions, 0);
+    writeRoom(m_firstChildren, 0);
 }
 
 std::vector<const MenuNode *> ShownMenuModel::inMenuOrder(const NodeSet &shown) const
