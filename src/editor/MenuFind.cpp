@@ -9,6 +9,16 @@ namespace torvex {
 
 namespace {
 
+// Writes the room of `items` beyond its size once, keeping what it holds: in some virtual
+// machines a page made present ahead still costs about 2 ms a megabyte at its first write
+// (against 0.03 once written), which the first find would pay.
+template <typename T> void writeRoom(std::vector<T> &items)
+{
+    const std::size_t size = items.size();
+    items.resize(items.capacity());
+    items.resize(size);
+}
+
 // Collects the nodes to show in menu order as a walk in menu order visits them: the walk's
 // path from the top level down to the node visited is kept, and a node to show adds the part
 // of the path not added yet (its ancestors not shown so far, then itself).
@@ -112,6 +122,7 @@ void narrowFind(
 void reserveFind(FindResult &result, std::size_t nodes)
 {
     reservePresent(result.matches, nodes);
+    writeRoom(result.matches);
     result.shown.reserve(nodes);
 }
 
@@ -153,6 +164,7 @@ std::size_t matchNumber(const FindResult &result, const MenuNode *node)
 void ShownNodes::reserve(std::size_t count)
 {
     reservePresent(m_nodes, count);
+    writeRoom(m_nodes);
 }
 
 std::size_t ShownNodes::count(const MenuNode *node) const

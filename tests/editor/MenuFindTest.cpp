@@ -64,6 +64,11 @@ TEST_F(MenuFindTest, TypingOnNarrowsToWhatAFullSearchFinds)
     // Each text holds the one before; the kept node stays shown throughout.
     const MenuNode *keep = find(tree, "Docs");
     FindResult narrowed = findInMenu(tree, asciiTextMatch("c"), keep);
+    // Room made for a larger menu keeps what the result holds.
+    const FindResult before = narrowed;
+    reserveFind(narrowed, 5000);
+    EXPECT_EQ(narrowed.matches, before.matches);
+    EXPECT_EQ(narrowed.shown, before.shown);
     for (const char *text : { "c:", "c:\\", "c:\\w", "c:\\wo", "c:\\wx", "C:\\WX" }) {
         const FindResult full = findInMenu(tree, asciiTextMatch(text), keep);
         narrowed = narrowFind(narrowed, asciiTextMatch(text), keep);

@@ -70,16 +70,25 @@ private:
     // show in menu order.
     void buildLevels(const std::vector<const MenuNode *> &inMenuOrder);
 
-    // Where a shown node stands: its row among its shown siblings, and where its own shown
-    // children are in m_shownRows.
+    // A shown node and where it stands: its row among its shown siblings, and where its own
+    // shown children are in m_places. Left unset when made: each is written once as the
+    // levels are built, over room that need not be cleared first.
     struct Place
     {
-        int row = 0;
-        int firstChild = 0;
-        int children = 0;
+        Place() { } // NOLINT: no member set on purpose
+        Place(const MenuNode *shown, int atRow, int first)
+            : node(shown)
+            , row(atRow)
+            , firstChild(first)
+            , children(0)
+        { }
+        const MenuNode *node;
+        int row;
+        int firstChild;
+        int children;
     };
     // The shown children of `parent` (invalid: the top level), none when it is not shown.
-    std::pair<const MenuNode *const *, int> shownChildren(const QModelIndex &parent) const;
+    std::pair<const Place *, int> shownChildren(const QModelIndex &parent) const;
     // Where a node is shown, nullptr when it is not: searched from the top level down.
     const Place *placeOf(const MenuNode *node) const;
     // The same for an index of this model, from its row without a search.
@@ -89,17 +98,15 @@ private:
     bool m_filtered = false;
     bool m_resetting = false;
     bool m_moving = false;
-    // While filtered, each array's room kept from one filter to the next: the shown nodes in
-    // menu order, the place of each (by its position there), the shown children of each
-    // shown parent side by side, the top level's first (the slots), and the position of the
-    // node in each slot. No table by node: a node is found by its rows in the tree.
-    std::vector<const MenuNode *> m_inMenuOrder;
+    // While filtered, the room kept from one filter to the next: the shown children of each
+    // shown parent side by side, the top level's first (the slots), each with its place. No
+    // table by node: a node is found by its rows in the tree.
     std::vector<Place> m_places;
-    std::vector<const MenuNode *> m_shownRows;
-    std::vector<int> m_slotPositions;
     int m_topLevelRows = 0;
-    // Each shown node's parent, by positions (-1: the top level), while the levels are built.
+    // While the levels are built, by the nodes' positions in menu order: each one's parent
+    // (-1: the top level; then its own slot, once placed), and the slot of its first child.
     std::vector<int> m_parentPositions;
+    std::vector<int> m_firstChildren;
     // The node placeOf() found last, with its slot.
     mutable std::optional<std::pair<const MenuNode *, int>> m_lastParent;
     // placeOf()'s path from a node up to the top level, its room kept.

@@ -194,15 +194,26 @@ TEST(ShownMenuModelFiltering, RowsAreLookedUpAfreshAfterEachFilter)
     model.showOnly(withAncestors({ find(tree, "C2") }));
     EXPECT_EQ(model.indexOf(c).row(), 0);
     model.showOnly(withAncestors({ find(tree, "A"), find(tree, "B1"), find(tree, "C1"), find(tree, "C2") }));
+    model.reserve(5000); // room for a larger menu, the rows kept
+    EXPECT_EQ(model.rowCount(), 3);
     EXPECT_EQ(model.indexOf(c).row(), 2);
     EXPECT_EQ(model.rowCount(model.indexOf(c)), 2);
     EXPECT_EQ(model.rowCount(model.indexOf(find(tree, "B"))), 1);
-    // Entries without children tell the view so; one that gains a child no longer does.
+    // Entries without children tell the view so, and while filtered so do nodes whose children
+    // are all hidden; one that gains a shown child no longer does.
     const QModelIndex c1 = model.indexOf(find(tree, "C1"));
     EXPECT_TRUE(model.flags(c1) & Qt::ItemNeverHasChildren);
     EXPECT_FALSE(model.flags(model.indexOf(c)) & Qt::ItemNeverHasChildren);
     tree.addChild(find(tree, "C1"), "C11");
+    EXPECT_TRUE(model.flags(model.indexOf(find(tree, "C1"))) & Qt::ItemNeverHasChildren)
+        << "its child is hidden";
+    model.showOnly(withAncestors({ find(tree, "C11") }));
     EXPECT_FALSE(model.flags(model.indexOf(find(tree, "C1"))) & Qt::ItemNeverHasChildren);
+    model.showOnly(withAncestors({ find(tree, "B") }));
+    EXPECT_TRUE(model.flags(model.indexOf(find(tree, "B"))) & Qt::ItemNeverHasChildren);
+    model.showAll();
+    EXPECT_FALSE(model.flags(model.indexOf(find(tree, "B"))) & Qt::ItemNeverHasChildren);
+    EXPECT_TRUE(model.flags(model.indexOf(find(tree, "A"))) & Qt::ItemNeverHasChildren);
 }
 
 } // namespace

@@ -38,7 +38,12 @@ bool TitleDelegate::sameDrawing(const QStyleOptionViewItem &option) const
         && option.decorationSize == was.decorationSize
         && option.decorationPosition == was.decorationPosition
         && option.displayAlignment == was.displayAlignment
-        && option.textElideMode == was.textElideMode && option.rect.width() == was.rect.width()
+        && option.textElideMode == was.textElideMode
+        // The width given matters only to wrapped text. The view measures a row's height with
+        // another width than its titles' widths: were it compared, every layout would forget
+        // the titles measured before it.
+        && (!(option.features & QStyleOptionViewItem::WrapText)
+            || option.rect.width() == was.rect.width())
         && (!option.widget || option.widget->style() == m_style);
 }
 

@@ -10,8 +10,10 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -317,6 +319,109 @@ TEST_F(FindBarTextsTest, TheViewOpensEveryShownSubmenuWhileFilteredAndAfterClosi
         EXPECT_TRUE(view.indexOf(added).isValid());
         EXPECT_EQ(view.indexOf(nodes.back()).data().toString(), QStringLiteral("renamed zz"));
     }
+}
+
+// Counts the titles the view measures (each a text laid out by the style).
+class MeasuringStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    QSize sizeFromContents(ContentsType type,
+        const QStyleOption *option,
+        const QSize &size,
+        const QWidget *widget) const override
+    {
+        if (type == CT_ItemViewItem)
+            ++measured;
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+    mutable int measured = 0;
+};
+
+// Whether every shown row's picture and title fit in the titles' column.
+::testing::AssertionResult noTitleCut(const MenuTreeView &view)
+{
+    const int column = view.header()->sectionSize(0);
+    for (QModelIndex at = view.model()->index(0, 0); at.isValid(); at = view.indexBelow(at)) {
+        const int right = view.visualRect(at).left() + view.header()->offset()
+            + view.sizeHintForIndex(at).width();
+        if (right > column)
+            return ::testing::AssertionFailure()
+                << at.data().toString().left(20).toStdString() << " needs " << right
+                << ", the column is " << column;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Each filter fits the titles' column to the titles it shows: wider for a wide title, narrower
+// again when it is hidden, none cut; titles measured for an earlier filter are not measured
+// again when they show again.
+TEST_F(FindBarTextsTest, TheTitlesColumnFollowsTheShownTitlesAsFiltersChange)
+{
+    MenuTree &tree = form->tree();
+    MenuTreeView &view = *form->treeView();
+    auto *style = new MeasuringStyle;
+    style->setParent(&view);
+    view.setStyle(style);
+    const std::string wide = "Wide " + std::string(150, 'W');
+    tree.addChild(test::find(tree, "Projects"), wide);
+    tree.addTopLevel("Wider " + std::string(60, 'W'));
+    auto *bar = widget<FindBar>("FindBar");
+    auto *edit = widget<QLineEdit>("FindText");
+    bar->open();
+    const auto columnFor = [&](const QString &typed) {
+        edit->setText(typed);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(noTitleCut(view)) << typed.toStdString();
+        return view.header()->sectionSize(0);
+    };
+    const int wideShown = columnFor(QStringLiteral("wide"));
+    EXPECT_GE(wideShown,
+        view.indentation() + view.fontMetrics().horizontalAdvance(QString::fromStdString(wide)));
+    const int widerShown = columnFor(QStringLiteral("wider"));
+    EXPECT_LT(widerShown, wideShown) << "the wide title is hidden";
+    EXPECT_GT(widerShown, view.fontMetrics().horizontalAdvance(QString(60, QLatin1Char('W'))));
+    EXPECT_EQ(columnFor(QStringLiteral("docs")), view.viewport()->width()) << "short titles only";
+
+    const int measured = style->measured;
+    EXPECT_EQ(columnFor(QStringLiteral("wide")), wideShown);
+    EXPECT_EQ(style->measured, measured) << "the titles shown were measured for the first filter";
+    bar->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(noTitleCut(view));
+    view.setStyle(nullptr);
+}
+
+// While filtered, a shown submenu whose entries are all hidden is laid out closed (the view
+// keeps no open state for it) and shows nothing below it; an entry added into it that matches
+// opens it, and closing the box shows it open with every entry.
+TEST_F(FindBarTextsTest, ASubmenuWithEveryEntryHiddenIsClosedWhileFiltered)
+{
+    MenuTree &tree = form->tree();
+    MenuTreeView &view = *form->treeView();
+    MenuNode *projects = test::find(tree, "Projects");
+    auto *bar = widget<FindBar>("FindBar");
+    tree.setSelected(test::find(tree, "Docs"));
+    bar->open();
+    widget<QLineEdit>("FindText")->setText(QStringLiteral("proj"));
+    QCoreApplication::processEvents();
+    const QModelIndex shown = view.indexOf(projects);
+    ASSERT_TRUE(shown.isValid());
+    EXPECT_FALSE(view.isExpanded(shown));
+    EXPECT_TRUE(shown.flags().testFlag(Qt::ItemNeverHasChildren));
+    EXPECT_EQ(rowsLaidOut(view), (std::vector<const MenuNode *> { test::find(tree, "Docs"), projects }));
+
+    MenuNode *plan = tree.addChild(projects, "Project plan");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.isExpanded(view.indexOf(projects))) << "a match below it now";
+    EXPECT_FALSE(view.indexOf(projects).flags().testFlag(Qt::ItemNeverHasChildren));
+    EXPECT_EQ(rowsLaidOut(view),
+        (std::vector<const MenuNode *> { test::find(tree, "Docs"), projects, plan }));
+
+    bar->close();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(view.isExpanded(view.indexOf(projects)));
+    EXPECT_EQ(rowsLaidOut(view), everyNode(tree));
 }
 
 } // namespace
