@@ -267,16 +267,22 @@ TEST_F(LoadedMenuTreeView, ShowingEveryNodeAgainAfterAFilterOpensEverySubmenu)
     expectEveryNodeShownAndEverySubmenuOpen();
 }
 
-// The titles' column is fitted to the rows around those in view: deeper rows scrolled into
-// view later widen it, so that their titles are drawn.
-TEST_F(LoadedMenuTreeView, ScrollingDownToDeeperRowsWidensTheColumn)
+// 600 top-level rows, then a menu nested 12 levels deep ("Level 0" to "Level 11") below them.
+std::string topRowsThenDeepMenu()
 {
     std::string outline;
     for (int i = 0; i < 600; ++i)
         outline += "Top " + std::to_string(i) + "\n";
     for (int level = 0; level < 12; ++level)
         outline += std::string(2 * level, ' ') + "Level " + std::to_string(level) + "\n";
-    load(outline);
+    return outline;
+}
+
+// The titles' column is fitted to the rows around those in view: deeper rows scrolled into
+// view later widen it, so that their titles are drawn.
+TEST_F(LoadedMenuTreeView, ScrollingDownToDeeperRowsWidensTheColumn)
+{
+    load(topRowsThenDeepMenu());
     const MenuNode *deepest = test::find(tree, "Level 11");
     ASSERT_NE(deepest, nullptr);
     EXPECT_FALSE(view.visualRect(view.indexOf(deepest)).isValid())
@@ -292,13 +298,7 @@ TEST_F(LoadedMenuTreeView, ScrollingDownToDeeperRowsWidensTheColumn)
 // column and with it show the horizontal scroll bar.
 TEST_F(LoadedMenuTreeView, TheRowScrolledToStaysInViewWhenTheColumnWidens)
 {
-    std::string outline;
-    for (int i = 0; i < 600; ++i)
-        outline += "Top " + std::to_string(i) + "\n";
-    for (int level = 0; level < 12; ++level)
-        outline += std::string(2 * level, ' ') + "Level " + std::to_string(level) + "\n";
-    outline += "Last\n";
-    load(outline);
+    load(topRowsThenDeepMenu() + "Last\n");
     ASSERT_FALSE(view.horizontalScrollBar()->isVisible());
     const QModelIndex last = view.indexOf(test::find(tree, "Last"));
     view.setCurrentIndex(last);
